@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the program need, on Debian 12.
+# Only missing packages are installed; nothing is downloaded at build time.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  libgl-dev
+  xvfb xauth fonts-dejavu-core
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then SUDO="sudo"; else
+    echo "Missing packages (${missing[*]}) and no root rights to install them." >&2
+    exit 1
+  fi
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

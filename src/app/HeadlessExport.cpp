@@ -1,0 +1,180 @@
+#include "app/HeadlessExport.h"
+
+#include "codegen/MenuCodeGenerator.h"
+#include "codegen/OptionsValidation.h"
+#include "codegen/PreviewPages.h"
+#include "codegen/SavedCodePage.h"
+#include "menu/ProjectFile.h"
+#include "platform/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace HeadlessExport {
+
+namespace {
+
+void printError(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+// Loads a project and applies the checks that come before any generation.
+int loadChecked(const QString &path, MenuProject *project, bool previewChecks, QString *error)
+{
+    if (!ProjectFile::load(path, project, error))
+        return Failure;
+    if (project->items.isEmpty()) {
+        *error = QStringLiteral("The menu has no items.");
+        return Failure;
+    }
+    const OptionsProblem problem = CheckMenuOptions(project->options);
+    if (problem != OptionsProblem::None) {
+        *error = OptionsProblemMessage(problem);
+        return Failure;
+    }
+    if (previewChecks && PreviewLacksGraphicUrl(project->options)) {
+        *error = PreviewGraphicUrlMessage();
+        return Failure;
+    }
+    return Success;
+}
+
+int generate(const QStringList &args)
+{
+    QString project;
+    QString part = QStringLiteral("page");
+    QString output;
+    bool previewMode = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--part") && i + 1 < args.size()) {
+            part = args.at(++i);
+            if (part != QLatin1String("head") && part != QLatin1String("body")
+                && part != QLatin1String("page")) {
+                printError(QStringLiteral("--part takes head, body or page, not \"%1\".").arg(part));
+                return UsageError;
+            }
+        } else if (a == QLatin1String("-o") && i + 1 < args.size()) {
+            output = args.at(++i);
+        } else if (a == QLatin1String("--preview-mode")) {
+            previewMode = true;
+        } else if (a.startsWith(QLatin1Char('-')) || !project.isEmpty()) {
+            printError(QStringLiteral("Unexpected argument \"%1\".\n").arg(a) + usage());
+            return UsageError;
+        } else {
+            project = a;
+        }
+    }
+    if (project.isEmpty()) {
+        printError(QStringLiteral("--generate needs a project file.\n") + usage());
+        return UsageError;
+    }
+
+    MenuProject p;
+    QString error;
+    if (loadChecked(project, &p, false, &error) != Success) {
+        printError(error);
+        return Failure;
+    }
+    const MenuCode code =
+        GenerateMenuCode(previewMode ? codegen::kPreviewMode : codegen::kCodeMode, p);
+    QByteArray bytes;
+    if (part == QLatin1String("head"))
+        bytes = code.head.toUtf8();
+    else if (part == QLatin1String("body"))
+        bytes = code.body.toUtf8();
+    else
+        bytes = SavedCodePage::bytes(code);
+
+    if (output.isEmpty()) {
+        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+            || std::fflush(stdout) != 0) {
+            printError(QStringLiteral("Could not write the code to standard output."));
+            return Failure;
+        }
+        return Success;
+    }
+    if (!WriteFileAtomically(output, bytes, &error)) {
+        printError(error);
+        return Failure;
+    }
+    return Success;
+}
+
+} // namespace
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: quillnav [PROJECT.qnv]\n"
+        "       quillnav --generate PROJECT.qnv [--part head|body|page] [--preview-mode] [-o FILE]\n"
+        "       quillnav --write-preview DIR PROJECT.qnv");
+}
+
+bool isExportRequest(const QStringList &arguments)
+{
+    return !arguments.isEmpty()
+           && (arguments.first() == QLatin1String("--generate")
+               || arguments.first() == QLatin1String("--write-preview")
+               || arguments.first() == QLatin1String("--help")
+               || arguments.first() == QLatin1String("-h"));
+}
+
+int writePreview(const QString &directory, const QString &projectPath, QString *errorText)
+{
+    MenuProject p;
+    if (loadChecked(projectPath, &p, true, errorText) != Success)
+        return Failure;
+    if (!QFileInfo(directory).isDir()) {
+        *errorText = QStringLiteral("\"%1\" is not a folder.").arg(QDir::toNativeSeparators(directory));
+        return Failure;
+    }
+    const PreviewPages pages =
+        PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);
+    const QDir dir(directory);
+    const std::pair<QString, const QString &> files[] = {
+        {PreviewPages::noticePageName(), pages.noticePage},
+        {PreviewPages::framesetPageName(), pages.framesetPage},
+        {PreviewPages::menuPageName(), pages.menuPage},
+    };
+    for (const auto &[name, text] : files) {
+        if (!WriteFileAtomically(dir.filePath(name), PreviewPages::fileBytes(text), errorText))
+            return Failure;
+    }
+    return Success;
+}
+
+int run(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return UsageError;
+    const QString command = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        const QByteArray text = usage().toLocal8Bit() + '\n';
+        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+        return Success;
+    }
+    if (command == QLatin1String("--generate"))
+        return generate(rest);
+    if (command == QLatin1String("--write-preview")) {
+        if (rest.size() != 2) {
+            printError(QStringLiteral("--write-preview needs a folder and a project file.\n") + usage());
+            return UsageError;
+        }
+        QString error;
+        const int code = writePreview(rest.at(0), rest.at(1), &error);
+        if (code != Success)
+            printError(error);
+        return code;
+    }
+    printError(usage());
+    return UsageError;
+}
+
+} // namespace HeadlessExport

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+// The command-line export, which runs before any window is created and needs
+// no display:
+//   quillnav --generate PROJECT [--part head|body|page] [--preview-mode] [-o FILE]
+//   quillnav --write-preview DIR PROJECT
+namespace HeadlessExport {
+
+enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+// True when the arguments (without the program name) ask for an export.
+bool isExportRequest(const QStringList &arguments);
+
+// Runs an export; messages go to stderr, generated text to stdout or a file.
+int run(const QStringList &arguments);
+
+// Writes the three preview pages of a project file into a folder. Used by
+// the export and shareable with tests. Returns an exit code; on failure the
+// message is stored in errorText.
+int writePreview(const QString &directory, const QString &projectPath, QString *errorText);
+
+QString usage();
+
+} // namespace HeadlessExport

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "menu/MenuProject.h"
+
+#include <QString>
+
+// The two texts of a menu's code. Every line ends with CR LF.
+struct MenuCode {
+    QString head; // script block for the page's head section
+    QString body; // the form with the list (and button) for the page's body
+};
+
+namespace codegen {
+// The mode word that selects the preview decorations (compared exactly).
+inline const QString kPreviewMode = QStringLiteral("preview");
+// The mode word used for the bare code; any text other than "preview" does the same.
+inline const QString kCodeMode = QStringLiteral("code");
+} // namespace codegen
+
+// Builds the head fragment and the body fragment of a project. In the mode
+// "preview" the body is wrapped in the preview decorations. Nothing is checked
+// or escaped here: callers validate the options first. Cost is linear in the
+// size of the output.
+MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project);
+
+// The head fragment alone; it depends only on the link target and the frame name.
+QString GenerateHeadFragment(const MenuOptions &options);

@@ -1,0 +1,54 @@
+#include "codegen/PreviewPages.h"
+
+PreviewPages PreviewPages::build(const MenuCode &code, const MenuOptions &options)
+{
+    PreviewPages pages;
+
+    QString &f = pages.framesetPage;
+    f += QLatin1StringView("<HTML>\r\n"
+                           "<HEAD><TITLE>Quillnav - Menu Preview</TITLE>\r\n"
+                           "</HEAD>\r\n"
+                           "\r\n"
+                           "\r\n");
+    if (options.linkTarget == MenuOptions::DifferentFrame) {
+        f += QLatin1StringView("<FRAMESET ROWS=\"75%,*\" name=\"qnframeset\">\r\n"
+                               "<FRAME SRC=\"98127630.html\" name=\"main\">\r\n"
+                               "<FRAME name=\"");
+        f += options.frameName;
+        f += QLatin1StringView("\" SRC=\"quillnav_preview_frame2.html\">\r\n");
+    } else {
+        f += QLatin1StringView("<FRAMESET ROWS=\"100%,*\">\r\n"
+                               "<FRAME SRC=\"98127630.html\" frameborder=\"no\" name=\"main\">\r\n");
+    }
+    f += QLatin1StringView("</FRAMESET>\r\n"
+                           "<NOFRAMES>\r\n"
+                           "<!-- Cannot display preview. Your browser must support frames. -->\r\n"
+                           "</NOFRAMES>\r\n"
+                           "</HTML>\r\n");
+
+    pages.noticePage = QStringLiteral(
+        "<HTML><BODY><TABLE width=100% border=0 height=100%><TR><TD align=\"center\" "
+        "valign=\"center\">\r\n"
+        "<font color=\"blue\" face=\"verdana\" size=2>You selected the target of the menu links to "
+        "be another frame. Linked urls will be displayed in this frame.</font>\r\n"
+        "</TD></TABLE></BODY></HTML>\r\n");
+
+    QString &m = pages.menuPage;
+    m.reserve(code.head.size() + code.body.size() + 256);
+    m += QLatin1StringView("<HTML>\r\n<HEAD>\r\n");
+    m += code.head;
+    m += QLatin1StringView("\r\n</HEAD>\r\n\r\n");
+    m += QLatin1StringView("<BODY><TABLE width=100% border=0 height=100%><TR><TD align=\"center\" "
+                           "valign=\"center\">\r\n");
+    m += code.body;
+    m += QLatin1StringView("</TD></TABLE></BODY></HTML>\r\n");
+    return pages;
+}
+
+QByteArray PreviewPages::fileBytes(const QString &pageText)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    bytes += pageText.toUtf8();
+    bytes += "\r\n";
+    return bytes;
+}

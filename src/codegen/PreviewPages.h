@@ -1,0 +1,24 @@
+#pragma once
+
+#include "codegen/MenuCodeGenerator.h"
+#include "menu/MenuOptions.h"
+
+#include <QString>
+
+// The three pages of the browser preview. The texts are those the browser is
+// given; each ends with CR LF.
+struct PreviewPages {
+    static QString menuPageName() { return QStringLiteral("98127630.html"); }
+    static QString framesetPageName() { return QStringLiteral("quillnav_preview_frameset.html"); }
+    static QString noticePageName() { return QStringLiteral("quillnav_preview_frame2.html"); }
+
+    QString menuPage;     // head and body fragment in a centring table
+    QString framesetPage; // the page the browser opens
+    QString noticePage;   // shown in the second frame for the target "Different frame"
+
+    // Builds the pages from fragments generated in the mode "preview".
+    static PreviewPages build(const MenuCode &previewCode, const MenuOptions &options);
+    // The bytes written for a page: UTF-8 with a byte order mark, the page
+    // text and one more CR LF.
+    static QByteArray fileBytes(const QString &pageText);
+};

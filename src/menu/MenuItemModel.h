@@ -1,0 +1,49 @@
+#pragma once
+
+#include "menu/MenuItem.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The menu item list. The list view shows this model itself; no other copy of
+// the list exists. Rows are addressed 1-based by the list commands (position 1
+// is the first OPTION of the generated menu); the Qt interface is 0-based.
+class MenuItemModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { TextColumn = 0, LinkedColumn, UrlColumn, SelectedColumn, ColumnCount };
+
+    explicit MenuItemModel(QObject *parent = nullptr);
+
+    int count() const { return int(m_items.size()); }
+    // The item at a 1-based position; position must be in 1..count().
+    const MenuItem &at(int position) const { return m_items.at(position - 1); }
+    const QList<MenuItem> &items() const { return m_items; }
+
+    // Inserts at a 1-based position (1..count()+1); the rows from there on move down by one.
+    void insertItem(int position, const MenuItem &item);
+    void appendItem(const MenuItem &item) { insertItem(count() + 1, item); }
+    // Removes the row at a 1-based position.
+    void removeItem(int position);
+    // Rewrites the row at a 1-based position.
+    void setItem(int position, const MenuItem &item);
+    void setText(int position, const QString &text);
+    void setSelected(int position, const QString &selected);
+    // Exchanges two rows in place (constant time, whatever the list's length).
+    void swapItems(int positionA, int positionB);
+    // Replaces the whole list at once.
+    void setItems(const QList<MenuItem> &items);
+    void clear() { setItems({}); }
+    // 1-based position of the first row whose Selected? is exactly "Yes", or 0.
+    int findDefault() const;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    void rowChanged(int row);
+    QList<MenuItem> m_items;
+};

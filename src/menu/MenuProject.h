@@ -1,0 +1,18 @@
+#pragma once
+
+#include "menu/MenuItem.h"
+#include "menu/MenuOptions.h"
+#include "styles/StyleRecords.h"
+
+#include <QList>
+
+// A snapshot of everything that makes up a menu project: what the generator
+// reads and what a project file carries.
+struct MenuProject {
+    QList<MenuItem> items;
+    MenuOptions options;
+    MenuStyleRecord menuStyle;
+    ButtonStyleRecord buttonStyle;
+
+    friend bool operator==(const MenuProject &, const MenuProject &) = default;
+};
