@@ -1,0 +1,203 @@
+// The command-line export through the real executable: output bytes, exit
+// codes and the messages on stderr.
+#include "codegen/MenuCodeGenerator.h"
+#include "codegen/SavedCodePage.h"
+#include "menu/ProjectFile.h"
+#include "support/TestPaths.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+MenuProject sample()
+{
+    MenuProject p;
+    p.options.menuName = "M";
+    p.items = {{"Home", "Yes", "index.html", "Yes"},
+               {"Caf\u00e9 \u65e5\u672c", "Yes", "cafe.html", "No"},
+               MenuItem::separator()};
+    return p;
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run runQuillnav(const QStringList &args)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY"); // the export must not need one
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(env);
+    process.start(testpaths::binary(), args);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestExport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void generatesExactBytes_data();
+    void generatesExactBytes();
+    void writesOutputFile();
+    void failures_data();
+    void failures();
+    void writePreview();
+
+private:
+    QString project(const QString &name, const MenuProject &p);
+    QTemporaryDir m_dir;
+};
+
+QString TestExport::project(const QString &name, const MenuProject &p)
+{
+    const QString path = m_dir.filePath(name);
+    QString error;
+    if (!ProjectFile::save(path, p, &error))
+        qFatal("%s", qPrintable(error));
+    return path;
+}
+
+void TestExport::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QFileInfo(testpaths::binary()).isExecutable());
+}
+
+void TestExport::generatesExactBytes_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QByteArray>("expected");
+
+    const MenuCode bare = GenerateMenuCode(codegen::kCodeMode, sample());
+    const MenuCode preview = GenerateMenuCode(codegen::kPreviewMode, sample());
+    QTest::newRow("page by default") << QStringList{} << SavedCodePage::bytes(bare);
+    QTest::newRow("page") << QStringList{"--part", "page"} << SavedCodePage::bytes(bare);
+    QTest::newRow("head") << QStringList{"--part", "head"} << bare.head.toUtf8();
+    QTest::newRow("body") << QStringList{"--part", "body"} << bare.body.toUtf8();
+    QTest::newRow("preview body") << QStringList{"--part", "body", "--preview-mode"}
+                                  << preview.body.toUtf8();
+    QTest::newRow("preview page") << QStringList{"--preview-mode"} << SavedCodePage::bytes(preview);
+}
+
+void TestExport::generatesExactBytes()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QByteArray, expected);
+    const Run run = runQuillnav(QStringList{"--generate", project("ok.qnv", sample())} + extra);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, expected);
+    QVERIFY(!run.out.startsWith("\xEF\xBB\xBF"));
+    if (expected.contains("<OPTION")) // UTF-8, nothing lost
+        QVERIFY(run.out.contains("Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC"));
+}
+
+void TestExport::writesOutputFile()
+{
+    const QString out = m_dir.filePath("menu.html");
+    const Run run = runQuillnav({"--generate", project("ok.qnv", sample()), "-o", out});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), SavedCodePage::bytes(GenerateMenuCode(codegen::kCodeMode, sample())));
+}
+
+void TestExport::failures_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    MenuProject empty = sample();
+    empty.items.clear();
+    MenuProject noFrame = sample();
+    noFrame.options.linkTarget = MenuOptions::DifferentFrame;
+    noFrame.options.menuName.clear(); // the frame check comes first
+    MenuProject noGraphic = sample();
+    noGraphic.options.buttonKind = MenuOptions::GraphicButton;
+    MenuProject noName = sample();
+    noName.options.menuName.clear();
+    const QString ok = project("ok.qnv", sample());
+    const QString bad = m_dir.filePath("bad.qnv");
+    QFile f(bad);
+    f.open(QIODevice::WriteOnly);
+    f.write("{ \"format\": \"quillnav-menu-project\", \"version\": 1, \"items\": [ }");
+    f.close();
+
+    QTest::newRow("missing file") << QStringList{"--generate", m_dir.filePath("none.qnv")} << 1
+                                  << m_dir.filePath("none.qnv");
+    QTest::newRow("invalid file") << QStringList{"--generate", bad} << 1 << "JSON syntax error at line 1";
+    QTest::newRow("empty list") << QStringList{"--generate", project("empty.qnv", empty)} << 1
+                                << "The menu has no items.";
+    QTest::newRow("no frame name") << QStringList{"--generate", project("noframe.qnv", noFrame)} << 1
+                                   << "You have chosen to use a different frame";
+    QTest::newRow("no graphic url") << QStringList{"--generate", project("nographic.qnv", noGraphic)}
+                                    << 1 << "You have chosen to use a graphical submit button";
+    QTest::newRow("no menu name") << QStringList{"--generate", project("noname.qnv", noName)} << 1
+                                  << "You must specify a name for the menu";
+    QTest::newRow("unwritable output") << QStringList{"--generate", ok, "-o", ok + "/x.html"} << 1
+                                       << "Could not write";
+    QTest::newRow("no project") << QStringList{"--generate"} << 2 << "needs a project file";
+    QTest::newRow("bad part") << QStringList{"--generate", ok, "--part", "all"} << 2
+                              << "--part takes head, body or page";
+    QTest::newRow("unknown option") << QStringList{"--generate", ok, "--fast"} << 2 << "Unexpected argument";
+    QTest::newRow("two projects") << QStringList{"--generate", ok, ok} << 2 << "Unexpected argument";
+    QTest::newRow("preview one arg") << QStringList{"--write-preview", ok} << 2 << "needs a folder";
+    QTest::newRow("two files to open") << QStringList{ok, ok} << 2 << "Usage:";
+    QTest::newRow("unknown start option") << QStringList{"--frobnicate"} << 2 << "Usage:";
+}
+
+void TestExport::failures()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const Run run = runQuillnav(args);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestExport::writePreview()
+{
+    QTemporaryDir out;
+    const Run ok = runQuillnav({"--write-preview", out.path(), project("ok.qnv", sample())});
+    QCOMPARE(ok.exitCode, 0);
+    for (const char *name : {"98127630.html", "quillnav_preview_frameset.html",
+                             "quillnav_preview_frame2.html"})
+        QVERIFY2(QFileInfo::exists(out.filePath(name)), name);
+
+    // A graphic button without address passes the generator's checks when the
+    // menu navigates on item change, but the preview refuses it.
+    MenuProject p = sample();
+    p.options.navigation = MenuOptions::OnItemChange;
+    p.options.buttonKind = MenuOptions::GraphicButton;
+    const QString path = project("itemchange.qnv", p);
+    QCOMPARE(runQuillnav({"--generate", path, "--part", "head"}).exitCode, 0);
+    QTemporaryDir out2;
+    const Run refused = runQuillnav({"--write-preview", out2.path(), path});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY(refused.err.contains("You have chosen to use a graphic style button"));
+    QVERIFY(QDir(out2.path()).isEmpty());
+
+    const QString okPath = project("ok.qnv", sample());
+    const Run notDir = runQuillnav({"--write-preview", okPath, okPath});
+    QCOMPARE(notDir.exitCode, 1);
+    QVERIFY(notDir.err.contains("is not a folder"));
+}
+
+QTEST_GUILESS_MAIN(TestExport)
+#include "tst_export.moc"
