@@ -1,10 +1,12 @@
 #include "codegen/MenuCodeGenerator.h"
 
+#include "codegen/TextBuilder.h"
+
 namespace {
 
-const QLatin1StringView kCrLf("\r\n");
-const QLatin1StringView kOptionExpr(
-    "thisform.selectsite.options[thisform.selectsite.options.selectedIndex].value");
+const QStringView kCrLf(u"\r\n");
+const QStringView kOptionExpr(
+    u"thisform.selectsite.options[thisform.selectsite.options.selectedIndex].value");
 
 // Number of characters (code points) in a text.
 qsizetype charCount(const QString &text)
@@ -26,9 +28,9 @@ QStringView withoutTrailingBlanks(const QString &text)
     return QStringView(text).left(end);
 }
 
-QLatin1StringView word(bool on, const char *onWord, const char *offWord)
+QStringView word(bool on, QStringView onWord, QStringView offWord)
 {
-    return QLatin1StringView(on ? onWord : offWord);
+    return on ? onWord : offWord;
 }
 
 qsizetype longestItemLength(const QList<MenuItem> &items)
@@ -50,56 +52,56 @@ qsizetype estimateBodySize(const MenuProject &p)
     return size;
 }
 
-void appendListOpening(QString &b, const MenuProject &p, bool itemChange)
+void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange)
 {
     const MenuStyleRecord &s = p.menuStyle;
     if (itemChange) {
-        b += QLatin1StringView("<SELECT name=\"selectsite\" onChange=\"gothere(document.");
+        b += QStringView(u"<SELECT name=\"selectsite\" onChange=\"gothere(document.");
         b += p.options.menuName;
-        b += QLatin1StringView(");\" style=\"font-size='");
+        b += QStringView(u");\" style=\"font-size='");
     } else {
-        b += QLatin1StringView("<SELECT name=\"selectsite\" style=\"font-size='");
+        b += QStringView(u"<SELECT name=\"selectsite\" style=\"font-size='");
     }
     b += s.mnuFontSize;
-    b += QLatin1StringView("px'; font-family='");
+    b += QStringView(u"px'; font-family='");
     b += s.mnuFont;
-    b += QLatin1StringView("'; font-weight=");
+    b += QStringView(u"'; font-weight=");
     b += s.mnuFontWeight;
-    b += QLatin1StringView("; font-style='");
-    b += word(s.mnuItalic == 1, "Italic", "Normal");
-    b += QLatin1StringView("'; text-decoration='");
-    b += word(s.mnuUnderline == 1, "Underline", "None");
-    b += QLatin1StringView("'; width=");
+    b += QStringView(u"; font-style='");
+    b += word(s.mnuItalic == 1, u"Italic", u"Normal");
+    b += QStringView(u"'; text-decoration='");
+    b += word(s.mnuUnderline == 1, u"Underline", u"None");
+    b += QStringView(u"'; width=");
     b += s.mnuWidth;
     if (s.mnuSysClr == 0) {
-        b += QLatin1StringView("; background-color='");
+        b += QStringView(u"; background-color='");
         b += s.mnuClr[1];
-        b += QLatin1StringView("'; color='");
+        b += QStringView(u"'; color='");
         b += s.mnuClr[0];
-        b += QLatin1StringView("'");
+        b += QStringView(u"'");
     }
-    b += QLatin1StringView("\">");
+    b += QStringView(u"\">");
     b += kCrLf;
 }
 
-void appendOptions(QString &b, const QList<MenuItem> &items)
+void appendOptions(TextBuilder &b, const QList<MenuItem> &items)
 {
-    const qsizetype longest = longestItemLength(items);
+    const QString hyphens(longestItemLength(items), QLatin1Char('-'));
     for (const MenuItem &item : items) {
         if (item.isSeparator()) {
-            b += QLatin1StringView("<OPTION value=\"nolink\">");
-            b += QString(longest, QLatin1Char('-'));
+            b += QStringView(u"<OPTION value=\"nolink\">");
+            b += hyphens;
             b += kCrLf;
             continue;
         }
         const bool notSelected = item.selected == menutext::kNo;
         if (item.linked == menutext::kNo) {
-            b += notSelected ? QLatin1StringView("<OPTION value=\"nolink\">")
-                             : QLatin1StringView("<OPTION value=\"nolink\" SELECTED>");
+            b += notSelected ? QStringView(u"<OPTION value=\"nolink\">")
+                             : QStringView(u"<OPTION value=\"nolink\" SELECTED>");
         } else if (item.linked == menutext::kYes) {
-            b += QLatin1StringView("<OPTION value=\"");
+            b += QStringView(u"<OPTION value=\"");
             b += item.url;
-            b += notSelected ? QLatin1StringView("\">") : QLatin1StringView("\" SELECTED>");
+            b += notSelected ? QStringView(u"\">") : QStringView(u"\" SELECTED>");
         } else {
             continue; // neither "Yes" nor "No": nothing is written for the item
         }
@@ -108,66 +110,66 @@ void appendOptions(QString &b, const QList<MenuItem> &items)
     }
 }
 
-void appendTextButton(QString &b, const MenuProject &p)
+void appendTextButton(TextBuilder &b, const MenuProject &p)
 {
     const ButtonStyleRecord &s = p.buttonStyle;
-    b += QLatin1StringView("<input type=\"submit\" value=\"");
+    b += QStringView(u"<input type=\"submit\" value=\"");
     b += p.options.buttonText;
-    b += QLatin1StringView("\" style=\"font-size='");
+    b += QStringView(u"\" style=\"font-size='");
     b += s.bttnFontSize;
-    b += QLatin1StringView("px'; font-family='");
+    b += QStringView(u"px'; font-family='");
     b += s.bttnFont;
-    b += QLatin1StringView("'; font-style='");
-    b += word(s.bttnItalic == 1, "Italic", "Normal");
-    b += QLatin1StringView("'; text-decoration='");
-    b += word(s.bttnUnderline == 1, "Underline", "None");
-    b += QLatin1StringView("'; width=");
+    b += QStringView(u"'; font-style='");
+    b += word(s.bttnItalic == 1, u"Italic", u"Normal");
+    b += QStringView(u"'; text-decoration='");
+    b += word(s.bttnUnderline == 1, u"Underline", u"None");
+    b += QStringView(u"'; width=");
     b += s.bttnWidth;
-    b += QLatin1StringView("; height=");
+    b += QStringView(u"; height=");
     b += s.bttnHeight;
-    b += QLatin1StringView("; font-weight=");
+    b += QStringView(u"; font-weight=");
     b += s.bttnFontWeight;
     if (s.bttnSysClr == 0) {
-        b += QLatin1StringView("; background-color='");
+        b += QStringView(u"; background-color='");
         b += s.bttnClr[1];
-        b += QLatin1StringView("'; color='");
+        b += QStringView(u"'; color='");
         b += s.bttnClr[0];
         if (s.bttnNoBorder == 1) {
-            b += QLatin1StringView("'");
+            b += QStringView(u"'");
         } else {
-            b += QLatin1StringView("'; border-top-color='");
+            b += QStringView(u"'; border-top-color='");
             b += s.bttnClr[2];
-            b += QLatin1StringView("'; border-left-color='");
+            b += QStringView(u"'; border-left-color='");
             b += s.bttnClr[3];
-            b += QLatin1StringView("'; border-right-color='");
+            b += QStringView(u"'; border-right-color='");
             b += s.bttnClr[4];
-            b += QLatin1StringView("'; border-bottom-color='");
+            b += QStringView(u"'; border-bottom-color='");
             b += s.bttnClr[5];
-            b += QLatin1StringView("'; border-style='");
-            b += QLatin1StringView("Solid");
-            b += QLatin1StringView("';border-width=");
+            b += QStringView(u"'; border-style='");
+            b += QStringView(u"Solid");
+            b += QStringView(u"';border-width=");
             b += s.bttnBorder;
         }
     }
-    b += QLatin1StringView("\">");
+    b += QStringView(u"\">");
     b += kCrLf;
 }
 
-void appendGraphicButton(QString &b, const MenuOptions &o)
+void appendGraphicButton(TextBuilder &b, const MenuOptions &o)
 {
-    b += QLatin1StringView("<input type=\"image\" src=\"");
+    b += QStringView(u"<input type=\"image\" src=\"");
     b += o.graphicUrl;
     if (!o.graphicWidth.isEmpty()) {
-        b += QLatin1StringView("\" width=\"");
+        b += QStringView(u"\" width=\"");
         b += o.graphicWidth;
     }
     if (!o.graphicHeight.isEmpty()) {
-        b += QLatin1StringView("\" height=\"");
+        b += QStringView(u"\" height=\"");
         b += o.graphicHeight;
     }
-    b += QLatin1StringView("\" alt=\"");
+    b += QStringView(u"\" alt=\"");
     b += o.altText;
-    b += QLatin1StringView("\" border=0 value=\"Submit\">");
+    b += QStringView(u"\" border=0 value=\"Submit\">");
     b += kCrLf;
 }
 
@@ -178,79 +180,77 @@ QString buildBody(const QString &mode, const MenuProject &p)
     const bool buttonClick = o.navigation == MenuOptions::OnButtonClick;
     const bool itemChange = o.navigation == MenuOptions::OnItemChange;
 
-    QString b;
-    b.reserve(estimateBodySize(p));
+    TextBuilder b(estimateBodySize(p));
     if (preview) {
-        b += QLatin1StringView("<center><font color=\"red\" face=\"verdana\" size=5><b>Menu "
+        b += QStringView(u"<center><font color=\"red\" face=\"verdana\" size=5><b>Menu "
                                "Preview</b></font></center><br>\r\n");
-        b += QLatin1StringView("<table align=\"center\" border=4 cellpadding=10 width=450><tr><td "
+        b += QStringView(u"<table align=\"center\" border=4 cellpadding=10 width=450><tr><td "
                                "align=\"center\" valign=\"middle\">\r\n");
-        b += QLatin1StringView("<font face = \"verdana\" color=\"blue\" size=2>Below is what the "
+        b += QStringView(u"<font face = \"verdana\" color=\"blue\" size=2>Below is what the "
                                "menu will look like on your page. The menu is fully "
                                "functional.</font><br><br>\r\n");
     }
-    b += QLatin1StringView("<FORM name=\"");
+    b += QStringView(u"<FORM name=\"");
     b += o.menuName;
-    b += QLatin1StringView("\" action=\"javascript:gothere(document.");
+    b += QStringView(u"\" action=\"javascript:gothere(document.");
     b += o.menuName;
-    b += QLatin1StringView(");\" method=\"post\">\r\n");
+    b += QStringView(u");\" method=\"post\">\r\n");
     if (buttonClick) {
-        b += QLatin1StringView("<table border=0><tr><td valign=\"");
+        b += QStringView(u"<table border=0><tr><td valign=\"");
         b += o.alignCaption();
-        b += QLatin1StringView("\">\r\n");
+        b += QStringView(u"\">\r\n");
     }
     appendListOpening(b, p, itemChange);
     appendOptions(b, p.items);
-    b += QLatin1StringView("</select>\r\n");
+    b += QStringView(u"</select>\r\n");
     if (buttonClick) {
-        b += QLatin1StringView("</td>\r\n");
-        b += QLatin1StringView("<td>\r\n");
+        b += QStringView(u"</td>\r\n");
+        b += QStringView(u"<td>\r\n");
         if (o.buttonKind == MenuOptions::DefaultButton)
             appendTextButton(b, p);
         else if (o.buttonKind == MenuOptions::GraphicButton)
             appendGraphicButton(b, o);
-        b += QLatin1StringView("</td></tr></table>\r\n");
+        b += QStringView(u"</td></tr></table>\r\n");
     }
-    b += QLatin1StringView("</form>\r\n");
+    b += QStringView(u"</form>\r\n");
     if (preview)
-        b += QLatin1StringView("</td></tr></table>\r\n");
-    return b;
+        b += QStringView(u"</td></tr></table>\r\n");
+    return b.take();
 }
 
 } // namespace
 
 QString GenerateHeadFragment(const MenuOptions &o)
 {
-    QString h;
-    h.reserve(512 + o.frameName.size());
-    h += QLatin1StringView("<script language=\"JavaScript\">\r\n"
+    TextBuilder h(512 + o.frameName.size());
+    h += QStringView(u"<script language=\"JavaScript\">\r\n"
                            "function gothere(mname)\r\n"
                            "{\r\n"
                            "var thisform = mname\r\n");
-    h += QLatin1StringView(" if (thisform.selectsite.options[thisform.selectsite.options."
+    h += QStringView(u" if (thisform.selectsite.options[thisform.selectsite.options."
                            "selectedIndex].value != \"nolink\") ");
     switch (o.linkTarget) {
     case MenuOptions::SameWindow:
-        h += QLatin1StringView("location.href=");
+        h += QStringView(u"location.href=");
         h += kOptionExpr;
         break;
     case MenuOptions::NewWindow:
-        h += QLatin1StringView("window.open(");
+        h += QStringView(u"window.open(");
         h += kOptionExpr;
         h += QLatin1Char(')');
         break;
     case MenuOptions::DifferentFrame:
-        h += QLatin1StringView("parent.");
+        h += QStringView(u"parent.");
         h += o.frameName;
-        h += QLatin1StringView(".location.href=");
+        h += QStringView(u".location.href=");
         h += kOptionExpr;
         break;
     default:
         break;
     }
     h += kCrLf;
-    h += QLatin1StringView("}\r\n</script>\r\n");
-    return h;
+    h += QStringView(u"}\r\n</script>\r\n");
+    return h.take();
 }
 
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
