@@ -136,16 +136,8 @@ int writePreview(const QString &directory, const QString &projectPath, QString *
     }
     const PreviewPages pages =
         PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);
-    const QDir dir(directory);
-    const std::pair<QString, const QString &> files[] = {
-        {PreviewPages::noticePageName(), pages.noticePage},
-        {PreviewPages::framesetPageName(), pages.framesetPage},
-        {PreviewPages::menuPageName(), pages.menuPage},
-    };
-    for (const auto &[name, text] : files) {
-        if (!WriteFileAtomically(dir.filePath(name), PreviewPages::fileBytes(text), errorText))
-            return Failure;
-    }
+    if (!pages.writeTo(directory, errorText))
+        return Failure;
     return Success;
 }
 

@@ -1,5 +1,10 @@
 #include "codegen/PreviewPages.h"
 
+#include "platform/AtomicFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 PreviewPages PreviewPages::build(const MenuCode &code, const MenuOptions &options)
 {
     PreviewPages pages;
@@ -51,4 +56,30 @@ QByteArray PreviewPages::fileBytes(const QString &pageText)
     bytes += pageText.toUtf8();
     bytes += "\r\n";
     return bytes;
+}
+
+bool PreviewPages::writeTo(const QString &folder, QString *errorText) const
+{
+    const QDir dir(folder);
+    const std::pair<QString, const QString &> files[] = {
+        {noticePageName(), noticePage},
+        {framesetPageName(), framesetPage},
+        {menuPageName(), menuPage},
+    };
+    for (const auto &[name, text] : files) {
+        const QString path = dir.filePath(name);
+        // The atomic writer resolves links and would write to whatever one
+        // points at; a page never goes anywhere but under its own name.
+        if (QFileInfo(path).isSymLink()) {
+            if (errorText)
+                *errorText = QStringLiteral("Could not write \"%1\": a link of that name is in "
+                                            "the way, and preview pages are never written "
+                                            "through links.")
+                                 .arg(QDir::toNativeSeparators(path));
+            return false;
+        }
+        if (!WriteFileAtomically(path, fileBytes(text), errorText))
+            return false;
+    }
+    return true;
 }

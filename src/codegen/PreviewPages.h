@@ -21,4 +21,10 @@ struct PreviewPages {
     // The bytes written for a page: UTF-8 with a byte order mark, the page
     // text and one more CR LF.
     static QByteArray fileBytes(const QString &pageText);
+
+    // Writes the three pages into an existing folder: the notice page, then
+    // the frameset page, then the menu page, each replaced as a whole. A page
+    // whose name is taken by a link is not written through the link. Stops at
+    // the first page that fails, with a message naming its path and the reason.
+    bool writeTo(const QString &folder, QString *errorText) const;
 };

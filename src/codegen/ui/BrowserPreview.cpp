@@ -1,0 +1,35 @@
+#include "codegen/ui/BrowserPreview.h"
+
+#include "codegen/MenuCodeGenerator.h"
+#include "codegen/OptionsValidation.h"
+#include "codegen/PreviewPages.h"
+#include "codegen/PreviewSession.h"
+#include "platform/ui/OpenWithShell.h"
+
+#include <QMessageBox>
+
+namespace {
+void showMessage(QWidget *owner, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+} // namespace
+
+bool RunBrowserPreview(QWidget *owner, const MenuProject &project, PreviewSession &session)
+{
+    if (PreviewLacksGraphicUrl(project.options)) {
+        showMessage(owner, OopsTitle(), PreviewGraphicUrlMessage());
+        return false;
+    }
+    const MenuCode code = GenerateMenuCode(codegen::kPreviewMode, project);
+    const PreviewPages pages = PreviewPages::build(code, project.options);
+    QString error;
+    if (!session.write(pages, &error)) {
+        showMessage(owner, QStringLiteral("Preview Menu in Browser"),
+                    error + QStringLiteral("\n\nThe preview was not opened."));
+        return false;
+    }
+    OpenWithShell(owner, session.framesetPath());
+    return true;
+}

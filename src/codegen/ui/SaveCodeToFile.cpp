@@ -1,0 +1,55 @@
+#include "codegen/ui/SaveCodeToFile.h"
+
+#include "codegen/SavedCodePage.h"
+#include "platform/AtomicFile.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <utility>
+
+namespace {
+
+SaveCodeFileChooser &chooser()
+{
+    static SaveCodeFileChooser instance;
+    return instance;
+}
+
+QString askForFile(QWidget *owner)
+{
+    QFileDialog dialog(owner, SaveCodeTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("HTML pages (*.html)"));
+    dialog.setDefaultSuffix(QStringLiteral("html"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
+bool SaveCodeToFile(QWidget *owner, const MenuCode &code)
+{
+    const QString path = chooser() ? chooser()(owner) : askForFile(owner);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!WriteFileAtomically(path, SavedCodePage::bytes(code), &error)) {
+        QMessageBox box(QMessageBox::Warning, SaveCodeTitle(), error, QMessageBox::Ok, owner);
+        box.exec();
+        return false;
+    }
+    return true;
+}
+
+bool SaveCodeToFile(QWidget *owner, const MenuProject &project)
+{
+    return SaveCodeToFile(owner, GenerateMenuCode(codegen::kCodeMode, project));
+}
+
+SaveCodeFileChooser SetSaveCodeFileChooser(SaveCodeFileChooser newChooser)
+{
+    return std::exchange(chooser(), std::move(newChooser));
+}
