@@ -1,14 +1,196 @@
 #pragma once
 
-#include <QMainWindow>
+#include "menu/MenuProject.h"
+#include "styles/mAdvMenuvals.h"
 
-// The main window. (Its regions, commands and list arrive with the editor;
-// for now it is an empty window that can be given a project to open.)
+#include <QHash>
+#include <QMainWindow>
+#include <QPoint>
+#include <functional>
+
+class MenuItemModel;
+class MenuOptionsPanel;
+class QAction;
+class QCheckBox;
+class QDragMoveEvent;
+class QDropEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QTreeView;
+
+// The main window: item entry, the menu item list with its commands, the menu
+// options, the menu bar and the main toolbar. Enabled states of the list-
+// dependent commands are set only by the availability pass (Timer1_Timer).
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // Asks for a file name; an empty answer cancels.
+    using FileChooser = std::function<QString(QWidget *parent)>;
 
-    // Loads a project file into the window; false with a message on failure.
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The font the window's design is drawn for.
+    static QFont designFont();
+
+    MenuItemModel *listModel() const { return m_model; }
+    mAdvMenuvals &advMenuvals() { return m_advMenuvals; }
+    MenuOptionsPanel *optionsPanel() const { return m_options; }
+
+    // A snapshot of the project: the list, the options from their controls and
+    // the two style records.
+    MenuProject currentProject() const;
+    // Replaces the project: list, option controls (with their enabling) and records.
+    void applyProject(const MenuProject &project);
+
+    QString ValidateMenuOptions();
+
+    // Loads a project file; on failure the current project stays as it was.
     bool openProject(const QString &path, QString *error);
+    bool saveProject(const QString &path, QString *error) const;
+
+    // 1-based position of the current row, 0 when there is none.
+    int currentPosition() const;
+
+    // Replace the file dialogs (the load and the save question).
+    void setOpenFileChooser(FileChooser chooser) { m_chooseOpenFile = std::move(chooser); }
+    void setSaveFileChooser(FileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
+
+public slots:
+    // File, Preview and Help menus, and the main toolbar.
+    void mnuFileNew_Click();
+    void mnuFileLoad_Click();
+    void mnuFileSaveProj_Click();
+    void mnuFileCopy_Click();
+    void mnuFileCodeFile_Click();
+    void mnuFileExit_Click();
+    void mnuPrevBr_Click();
+    void mnuHlpCont_Click();
+    void mnuHelpTut_Click();
+    void mnuHelpCtx_Click();
+    void mnuHlpAb_Click();
+    void cmdAdvMnu_Click();
+    void cmdBttnAdv_Click();
+    void Command1_Click();
+    void Toolbar1_ButtonClick(const QString &key);
+    void ResetMenuProject();
+
+    // Item entry.
+    void additemcmd_Click();
+    void Addsepcmd_Click();
+    void cmdup_Click();
+    void mnuListPopEdt_Click();
+    void notlinkchk_Click();
+
+    // List commands (popup menu and list toolbar).
+    void mnuListPopMovUp_Click();
+    void mnuListPopMovDn_Click();
+    void mnuListPopInd_Click();
+    void mnuListPopUnind_Click();
+    void mnuListPopDefSel_Click();
+    void mnuListPopRem_Click();
+    void tb2_ButtonClick(const QString &key);
+    void lv_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
+    void lv_ItemClick(int position);
+
+    // Menu options.
+    void buttonpropopt_Click();
+    void menubehavopt_Click(int index);
+    void targetcombo_Click();
+
+    // The availability pass, and the request for one.
+    void Timer1_Timer();
+    void armAvailabilityPass();
+
+    void Form_Resize();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Construction, by area.
+    void buildRegions();
+    void buildItemProperties();
+    void buildList();
+    void buildListToolbar();
+    void buildListPopup();
+    void buildMenuBar();
+    void buildMainToolbar();
+    void placeRegions();
+    void connectAvailabilityInputs();
+
+    // Item entry helpers.
+    QString encodedItemText() const;
+    void writeLinkColumns(MenuItem *item) const;
+    void transferDefaultSelection(int candidate);
+    void clearItemFields();
+    bool linktextDragEvent(QEvent *event);
+
+    // List helpers.
+    void setCurrentRow(int position);
+    void ensureCurrentRow();
+    bool listMouseEvent(QEvent *event);
+    QAction *toolbarAction(const QString &key) const { return m_toolbar1Keys.value(key); }
+    QAction *listToolbarAction(const QString &key) const { return m_tb2Keys.value(key); }
+
+    void showProblem(const QString &message);
+
+    MenuItemModel *m_model = nullptr;
+    mAdvMenuvals m_advMenuvals;
+
+    QWidget *m_client = nullptr;
+    QToolBar *m_toolbar1 = nullptr;
+    QHash<QString, QAction *> m_toolbar1Keys;
+    QStatusBar *m_statusBar1 = nullptr;
+    QGroupBox *m_frame1 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    MenuOptionsPanel *m_options = nullptr;
+
+    QLabel *m_itemtextlbl = nullptr;
+    QLineEdit *m_itemtexttext = nullptr;
+    QLabel *m_linklbl = nullptr;
+    QLineEdit *m_linktext = nullptr;
+    QCheckBox *m_chkindent = nullptr;
+    QCheckBox *m_chksel = nullptr;
+    QCheckBox *m_notlinkchk = nullptr;
+    QPushButton *m_additemcmd = nullptr;
+    QPushButton *m_Addsepcmd = nullptr;
+    QPushButton *m_cmdup = nullptr;
+
+    QTreeView *m_lv = nullptr;
+    QToolBar *m_tb2 = nullptr;
+    QHash<QString, QAction *> m_tb2Keys;
+    QMenu *m_mnuListPop = nullptr;
+    QAction *m_mnuListPopMovUp = nullptr;
+    QAction *m_mnuListPopMovDn = nullptr;
+    QAction *m_mnuListPopInd = nullptr;
+    QAction *m_mnuListPopUnind = nullptr;
+    QAction *m_mnuListPopDefSel = nullptr;
+    QAction *m_mnuListPopEdt = nullptr;
+    QAction *m_mnuListPopRem = nullptr;
+
+    QAction *m_mnuFileSaveProj = nullptr;
+    QAction *m_mnuFileCopy = nullptr;
+    QAction *m_mnuFileCodeFile = nullptr;
+    QAction *m_mnuPrevBr = nullptr;
+
+    QTimer *m_timer1 = nullptr;
+    // Set when a mouse button goes down over the list, cleared by every pass.
+    bool m_listClickBusy = false;
+    // Whether that button was the right one; cleared after the popup decision.
+    bool m_rightButton = false;
+    bool m_waitingForPass = false;
+    QPoint m_pressGlobalPos;
+
+    FileChooser m_chooseOpenFile;
+    FileChooser m_chooseSaveFile;
 };

@@ -1,0 +1,215 @@
+#include "app/ui/Form1.h"
+
+#include "menu/MenuItemModel.h"
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+
+void Form1::buildItemProperties()
+{
+    QWidget *f = m_frame1;
+    const Twips t(logicalDpiX(), logicalDpiY());
+    auto place = [&](QWidget *w, const char *name, int l, int top, int wd, int h) {
+        w->setObjectName(QLatin1String(name));
+        w->setGeometry(t.rect(l, top, wd, h));
+    };
+    m_itemtextlbl = new QLabel(QStringLiteral("Item Text:"), f);
+    place(m_itemtextlbl, "itemtextlbl", 90, 285, 840, 255);
+    m_itemtexttext = new QLineEdit(f);
+    place(m_itemtexttext, "itemtexttext", 960, 240, 2790, 300);
+    m_additemcmd = new QPushButton(QStringLiteral("Add"), f);
+    place(m_additemcmd, "additemcmd", 3870, 210, 1095, 330);
+
+    m_linklbl = new QLabel(QStringLiteral("Link URL:"), f);
+    place(m_linklbl, "linklbl", 90, 645, 840, 255);
+    m_linktext = new QLineEdit(f);
+    place(m_linktext, "linktext", 960, 600, 2790, 300);
+    m_Addsepcmd = new QPushButton(QStringLiteral("Separator"), f);
+    place(m_Addsepcmd, "Addsepcmd", 3870, 570, 1095, 330);
+
+    m_chkindent = new QCheckBox(QStringLiteral("Indented"), f);
+    place(m_chkindent, "chkindent", 90, 960, 1080, 270);
+    m_chksel = new QCheckBox(QStringLiteral("Selected"), f);
+    place(m_chksel, "chksel", 1215, 960, 1080, 270);
+    m_notlinkchk = new QCheckBox(QStringLiteral("Not linked"), f);
+    place(m_notlinkchk, "notlinkchk", 2340, 960, 1410, 270);
+    m_cmdup = new QPushButton(QStringLiteral("Update"), f);
+    place(m_cmdup, "cmdup", 3870, 930, 1095, 330);
+
+    // The link field takes dropped text as its whole new content.
+    m_linktext->installEventFilter(this);
+
+    connect(m_additemcmd, &QPushButton::clicked, this, &Form1::additemcmd_Click);
+    connect(m_Addsepcmd, &QPushButton::clicked, this, &Form1::Addsepcmd_Click);
+    connect(m_cmdup, &QPushButton::clicked, this, &Form1::cmdup_Click);
+    connect(m_notlinkchk, &QCheckBox::toggled, this, &Form1::notlinkchk_Click);
+}
+
+QString Form1::encodedItemText() const
+{
+    QString text = m_itemtexttext->text();
+    if (m_chkindent->isChecked())
+        text.prepend(menutext::kIndentPrefix);
+    return text;
+}
+
+void Form1::writeLinkColumns(MenuItem *item) const
+{
+    if (m_notlinkchk->isChecked()) {
+        item->linked = menutext::kNo;
+        item->url.clear();
+    } else {
+        item->linked = menutext::kYes;
+        item->url = m_linktext->text();
+    }
+}
+
+void Form1::clearItemFields()
+{
+    m_itemtexttext->clear();
+    m_linktext->clear();
+    m_notlinkchk->setChecked(false);
+    m_chkindent->setChecked(false);
+}
+
+void Form1::additemcmd_Click()
+{
+    MenuItem item;
+    item.text = encodedItemText();
+    writeLinkColumns(&item);
+    item.selected = menutext::kNo;
+    m_model->appendItem(item);
+    const int position = m_model->count();
+    if (m_chksel->isChecked()) {
+        m_chksel->setChecked(false);
+        transferDefaultSelection(position);
+    }
+    setCurrentRow(position);
+    clearItemFields();
+    m_itemtexttext->setFocus();
+}
+
+void Form1::Addsepcmd_Click()
+{
+    m_model->appendItem(MenuItem::separator());
+    m_itemtexttext->setFocus();
+}
+
+// Rewrites the current row from the fields, in its place.
+void Form1::cmdup_Click()
+{
+    const int position = currentPosition();
+    if (position == 0)
+        return;
+    MenuItem item;
+    item.text = encodedItemText();
+    writeLinkColumns(&item);
+    // The old row's own "Yes" no longer counts once it is rewritten.
+    item.selected = menutext::kNo;
+    m_model->setItem(position, item);
+    if (m_chksel->isChecked()) {
+        m_chksel->setChecked(false);
+        transferDefaultSelection(position);
+    }
+    setCurrentRow(position);
+    clearItemFields();
+    m_itemtexttext->setFocus();
+}
+
+// Loads the current row into the item fields.
+void Form1::mnuListPopEdt_Click()
+{
+    const int position = currentPosition();
+    if (position == 0)
+        return;
+    m_itemtexttext->setFocus();
+    const MenuItem row = m_model->at(position);
+    if (row.isIndented()) {
+        m_itemtexttext->setText(row.text.mid(menutext::kIndentPrefix.size()));
+        m_chkindent->setChecked(true);
+    } else {
+        m_itemtexttext->setText(row.text);
+        m_chkindent->setChecked(false);
+    }
+    m_linktext->setText(row.url);
+    m_notlinkchk->setChecked(row.linked != menutext::kYes);
+    m_chksel->setChecked(row.selected == menutext::kYes);
+    m_itemtexttext->setFocus();
+}
+
+void Form1::notlinkchk_Click()
+{
+    const bool linked = !m_notlinkchk->isChecked();
+    m_linktext->setEnabled(linked);
+    m_linklbl->setEnabled(linked);
+}
+
+// Keeps at most one default selection: the candidate becomes it at once when
+// there is none, otherwise the user decides.
+void Form1::transferDefaultSelection(int candidate)
+{
+    const int current = m_model->findDefault();
+    if (current == candidate)
+        return;
+    if (current == 0) {
+        m_model->setSelected(candidate, menutext::kYes);
+        return;
+    }
+    const QString text = QStringLiteral("You have already designated \"")
+                         + m_model->at(current).text
+                         + QStringLiteral("\" as the selected item in the menu. Do you wish to "
+                                          "change it to this one?");
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Selected Item"), text,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("SelectedItemQuestion"));
+    box.setDefaultButton(QMessageBox::Yes);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    if (candidate > m_model->count() || current > m_model->count())
+        return;
+    if (yes) {
+        m_model->setSelected(current, menutext::kNo);
+        m_model->setSelected(candidate, menutext::kYes);
+    } else {
+        m_model->setSelected(candidate, menutext::kNo);
+    }
+}
+
+// Drops on the link field: plain text replaces the whole field, anything else
+// is refused. The focus stays where it is.
+bool Form1::linktextDragEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (drag->mimeData() && drag->mimeData()->hasText()) {
+            drag->acceptProposedAction();
+        } else {
+            drag->setDropAction(Qt::IgnoreAction);
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (drop->mimeData() && drop->mimeData()->hasText()) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            m_linktext->setText(drop->mimeData()->text());
+        } else {
+            drop->setDropAction(Qt::IgnoreAction);
+            drop->ignore();
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,97 @@
+#include "app/ui/Form1.h"
+
+#include "codegen/ui/MenuOptionsPanel.h"
+#include "platform/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeView>
+
+namespace {
+// Design client area of the main window, in twips.
+constexpr int kClientWidth = 8820;
+constexpr int kClientHeight = 6255;
+// Frame2's margins to the right edge and to the bottom edge of the client
+// area, as drawn. (They correspond to 250 and 775 twips of the outer window
+// size of the design minus its 70 × 670 twips of borders, title and menu bar.)
+constexpr int kListRightMargin = 180;
+constexpr int kListBottomMargin = 105;
+} // namespace
+
+void Form1::buildRegions()
+{
+    // The client area below the menu bar. Its regions are placed by hand: they
+    // follow the design geometry, and Form_Resize lets the list grow.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("Form1Client"));
+    setCentralWidget(m_client);
+    m_client->installEventFilter(this);
+
+    m_frame1 = new QGroupBox(QStringLiteral("Item Properties:"), m_client);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    buildItemProperties();
+
+    m_options = new MenuOptionsPanel(m_client);
+    connect(m_options, &MenuOptionsPanel::cmdAdvMnuClicked, this, &Form1::cmdAdvMnu_Click);
+    connect(m_options, &MenuOptionsPanel::cmdBttnAdvClicked, this, &Form1::cmdBttnAdv_Click);
+    connect(m_options, &MenuOptionsPanel::command1Clicked, this, &Form1::Command1_Click);
+
+    m_frame2 = new QGroupBox(QStringLiteral("List:"), m_client);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    buildList();
+    buildListToolbar();
+    buildListPopup();
+
+    m_statusBar1 = new QStatusBar(m_client);
+    m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar1->setSizeGripEnabled(false);
+    auto *notice = new QLabel(QStringLiteral("Quillnav 1.2 by Brookfen"), m_statusBar1);
+    notice->setObjectName(QStringLiteral("StatusBar1Panel"));
+    m_statusBar1->addWidget(notice, 1);
+}
+
+void Form1::placeRegions()
+{
+    const Twips t(logicalDpiX(), logicalDpiY());
+    m_toolbar1->setGeometry(t.rect(30, 0, 8730, 570));
+    m_frame1->setGeometry(t.rect(60, 600, 5055, 1335));
+    m_options->move(t.x(60), t.y(1980));
+    m_frame2->setGeometry(t.rect(5160, 600, 3585, 5325));
+    m_lv->setGeometry(t.rect(90, 180, 3435, 4545));
+    m_tb2->setGeometry(t.rect(120, 4800, 3405, 450));
+    m_statusBar1->setGeometry(t.rect(0, 6000, 8820, 255));
+
+    // The start-up size is also the smallest size the window can be given.
+    m_client->setMinimumSize(t.x(kClientWidth), t.y(kClientHeight));
+    resize(t.x(kClientWidth), t.y(kClientHeight) + menuBar()->sizeHint().height());
+    setMinimumSize(size());
+    Form_Resize();
+}
+
+// The list grows with the window; everything else keeps its design place.
+void Form1::Form_Resize()
+{
+    if (isMinimized() || !m_client || !m_lv)
+        return;
+    const Twips t(logicalDpiX(), logicalDpiY());
+    const int clientWidth = m_client->width();
+    const int clientHeight = m_client->height();
+
+    const int frameWidth = clientWidth - m_frame1->width() - t.x(kListRightMargin);
+    const int frameHeight = clientHeight
+                            - (m_toolbar1->height() + m_statusBar1->height()
+                               + t.y(kListBottomMargin));
+    m_frame2->resize(qMax(0, frameWidth), qMax(0, frameHeight));
+
+    const int listWidth = m_frame2->width() - t.x(200);
+    const int listHeight = m_frame2->height() - (m_tb2->height() + t.y(400));
+    m_lv->resize(qMax(0, listWidth), qMax(0, listHeight));
+
+    m_tb2->move(m_tb2->x(), m_lv->y() + m_lv->height() + t.y(100));
+
+    m_statusBar1->setGeometry(0, clientHeight - m_statusBar1->height(), clientWidth,
+                              m_statusBar1->height());
+}

@@ -1,0 +1,252 @@
+#include "app/ui/Form1.h"
+
+#include "menu/MenuItemModel.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+
+void Form1::buildList()
+{
+    m_lv = new QTreeView(m_frame2);
+    m_lv->setObjectName(QStringLiteral("lv"));
+    m_lv->setRootIsDecorated(false);
+    m_lv->setItemsExpandable(false);
+    m_lv->setUniformRowHeights(true);
+    m_lv->setAllColumnsShowFocus(true);
+    m_lv->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lv->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lv->setDragEnabled(false);
+    m_lv->setModel(m_model);
+    m_lv->header()->setSectionsMovable(false);
+    // The popup menu is opened by the row-click handling below, never by the
+    // platform's context-menu request.
+    m_lv->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_lv->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_lv->viewport()->installEventFilter(this);
+
+    // Whenever the list holds rows, one of them is current.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &Form1::ensureCurrentRow);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &Form1::ensureCurrentRow);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &Form1::ensureCurrentRow);
+}
+
+void Form1::buildListToolbar()
+{
+    m_tb2 = new QToolBar(m_frame2);
+    m_tb2->setObjectName(QStringLiteral("tb2"));
+    m_tb2->setMovable(false);
+    m_tb2->setFloatable(false);
+    m_tb2->setIconSize(QSize(16, 16));
+    m_tb2->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    static const char *const buttons[][2] = {
+        {"movup", "Move selected item up one position."},
+        {"movdn", "Move selected item down one position."},
+        {"indent", "Make selected item indented."},
+        {"unindent", "Make selected item not indented."},
+        {"selected", "Make item default selection in menu."},
+        {"edit", "Edit text and link url of selected item."},
+        {"delete", "Delete selected item."},
+    };
+    for (const auto &button : buttons) {
+        const QString key = QLatin1String(button[0]);
+        QAction *action =
+            m_tb2->addAction(QIcon(QStringLiteral(":/icons/list/%1.svg").arg(key)), QString());
+        action->setObjectName(key);
+        action->setToolTip(QLatin1String(button[1]));
+        m_tb2Keys.insert(key, action);
+        connect(action, &QAction::triggered, this, [this, key] { tb2_ButtonClick(key); });
+    }
+}
+
+void Form1::buildListPopup()
+{
+    m_mnuListPop = new QMenu(this);
+    m_mnuListPop->setObjectName(QStringLiteral("mnuListPop"));
+    m_mnuListPop->setFont(designFont());
+    auto add = [this](const char *name, const QString &caption, void (Form1::*slot)()) {
+        QAction *action = m_mnuListPop->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    m_mnuListPopMovUp = add("mnuListPopMovUp", QStringLiteral("Move Up"),
+                            &Form1::mnuListPopMovUp_Click);
+    m_mnuListPopMovDn = add("mnuListPopMovDn", QStringLiteral("Move Down"),
+                            &Form1::mnuListPopMovDn_Click);
+    m_mnuListPopInd = add("mnuListPopInd", QStringLiteral("Indent"), &Form1::mnuListPopInd_Click);
+    m_mnuListPopUnind = add("mnuListPopUnind", QStringLiteral("Un-indent"),
+                            &Form1::mnuListPopUnind_Click);
+    m_mnuListPopDefSel = add("mnuListPopDefSel", QStringLiteral("Make Default Selection"),
+                             &Form1::mnuListPopDefSel_Click);
+    m_mnuListPopEdt = add("mnuListPopEdt", QStringLiteral("Edit"), &Form1::mnuListPopEdt_Click);
+    m_mnuListPopRem = add("mnuListPopRem", QStringLiteral("Remove"),
+                          &Form1::mnuListPopRem_Click);
+}
+
+int Form1::currentPosition() const
+{
+    const QModelIndex current = m_lv->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+// Makes a row current (and highlighted) without scrolling the list to it.
+void Form1::setCurrentRow(int position)
+{
+    if (position < 1 || position > m_model->count())
+        return;
+    const bool autoScroll = m_lv->hasAutoScroll();
+    m_lv->setAutoScroll(false);
+    m_lv->selectionModel()->setCurrentIndex(
+        m_model->index(position - 1, 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_lv->setAutoScroll(autoScroll);
+}
+
+void Form1::ensureCurrentRow()
+{
+    if (m_model->count() == 0)
+        return;
+    const int position = currentPosition();
+    if (position == 0)
+        setCurrentRow(1);
+    else if (!m_lv->selectionModel()->isRowSelected(position - 1, QModelIndex()))
+        setCurrentRow(position);
+}
+
+void Form1::mnuListPopMovUp_Click()
+{
+    m_lv->setFocus();
+    const int position = currentPosition();
+    if (position < 2)
+        return;
+    // The two rows change places; the moved row keeps all four columns.
+    m_model->swapItems(position - 1, position);
+    setCurrentRow(position - 1);
+}
+
+void Form1::mnuListPopMovDn_Click()
+{
+    m_lv->setFocus();
+    const int position = currentPosition();
+    if (position < 1 || position >= m_model->count())
+        return;
+    m_model->swapItems(position, position + 1);
+    setCurrentRow(position + 1);
+}
+
+void Form1::mnuListPopInd_Click()
+{
+    const int position = currentPosition();
+    if (position == 0)
+        return;
+    const MenuItem &row = m_model->at(position);
+    // At most one level, and never on a separator.
+    if (row.isSeparator() || row.isIndented())
+        return;
+    m_model->setText(position, menutext::kIndentPrefix + row.text);
+}
+
+void Form1::mnuListPopUnind_Click()
+{
+    const int position = currentPosition();
+    if (position == 0 || !m_model->at(position).isIndented())
+        return;
+    m_model->setText(position, m_model->at(position).text.mid(menutext::kIndentPrefix.size()));
+}
+
+void Form1::mnuListPopDefSel_Click()
+{
+    const int position = currentPosition();
+    if (position == 0 || m_model->at(position).isDefault())
+        return;
+    transferDefaultSelection(position);
+}
+
+void Form1::mnuListPopRem_Click()
+{
+    m_lv->setFocus();
+    const int position = currentPosition();
+    if (position == 0)
+        return;
+    m_model->removeItem(position);
+    // The row that took the removed one's place becomes current (else the new last row).
+    setCurrentRow(qMin(position, m_model->count()));
+}
+
+void Form1::tb2_ButtonClick(const QString &key)
+{
+    if (m_model->count() == 0)
+        return;
+    if (key == QLatin1String("delete"))
+        mnuListPopRem_Click();
+    else if (key == QLatin1String("edit"))
+        mnuListPopEdt_Click();
+    else if (key == QLatin1String("movdn"))
+        mnuListPopMovDn_Click();
+    else if (key == QLatin1String("movup"))
+        mnuListPopMovUp_Click();
+    else if (key == QLatin1String("indent"))
+        mnuListPopInd_Click();
+    else if (key == QLatin1String("unindent"))
+        mnuListPopUnind_Click();
+    else if (key == QLatin1String("selected"))
+        mnuListPopDefSel_Click();
+}
+
+// A mouse button went down over the list: the popup waits for the next pass.
+void Form1::lv_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint &globalPos)
+{
+    m_listClickBusy = true;
+    m_rightButton = button == Qt::RightButton;
+    m_pressGlobalPos = globalPos;
+    armAvailabilityPass();
+}
+
+// A row was clicked. Once a pass has run for the row the click made current,
+// a right click opens the popup menu at the mouse position.
+void Form1::lv_ItemClick(int position)
+{
+    // A click that arrives while an earlier one waits is decided by that one,
+    // with the flags of the latest press.
+    if (m_waitingForPass)
+        return;
+    m_waitingForPass = true;
+    QPointer<Form1> self(this);
+    while (self && m_listClickBusy) {
+        if (!m_timer1->isActive())
+            m_timer1->start();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (!self)
+        return;
+    m_waitingForPass = false;
+    if (m_rightButton && position >= 1 && position <= m_model->count())
+        m_mnuListPop->popup(m_pressGlobalPos);
+    m_rightButton = false;
+}
+
+bool Form1::listMouseEvent(QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    lv_MouseDown(mouse->button(), mouse->modifiers(), mouse->globalPosition().toPoint());
+    const QModelIndex index = m_lv->indexAt(mouse->position().toPoint());
+    if (index.isValid()) {
+        // The row click is handled once the view has made the row current.
+        const int position = index.row() + 1;
+        QMetaObject::invokeMethod(this, [this, position] { lv_ItemClick(position); },
+                                  Qt::QueuedConnection);
+    }
+    return false;
+}

@@ -1,0 +1,158 @@
+#include "app/ui/Form1.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+QAction *addEntry(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QAction *addSeparator(QMenu *menu, const char *name)
+{
+    QAction *action = menu->addSeparator();
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+struct ToolbarButton {
+    const char *key;
+    const char *tooltip;
+};
+
+} // namespace
+
+void Form1::buildMenuBar()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("Form1MenuBar"));
+
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addEntry(file, "mnuFileNew", QStringLiteral("&New Menu Project")),
+            &QAction::triggered, this, &Form1::mnuFileNew_Click);
+    connect(addEntry(file, "mnuFileLoad", QStringLiteral("&Load Saved Menu Project")),
+            &QAction::triggered, this, &Form1::mnuFileLoad_Click);
+    m_mnuFileSaveProj = addEntry(file, "mnuFileSaveProj", QStringLiteral("&Save Menu Project"));
+    connect(m_mnuFileSaveProj, &QAction::triggered, this, &Form1::mnuFileSaveProj_Click);
+    addSeparator(file, "mnuFileSep1");
+    m_mnuFileCopy = addEntry(file, "mnuFileCopy", QStringLiteral("&Copy Code to Clipboard"));
+    connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);
+    m_mnuFileCodeFile = addEntry(file, "mnuFileCodeFile", QStringLiteral("Save Code to &File"));
+    connect(m_mnuFileCodeFile, &QAction::triggered, this, &Form1::mnuFileCodeFile_Click);
+    addSeparator(file, "mnuFileSep2");
+    connect(addEntry(file, "mnuFileExit", QStringLiteral("&Exit")), &QAction::triggered, this,
+            &Form1::mnuFileExit_Click);
+    // Places for a list of recently used files; not shown yet.
+    addSeparator(file, "mnuFileSep3")->setVisible(false);
+    for (int i = 0; i < 5; ++i) {
+        QAction *recent = file->addAction(QStringLiteral("recentfile"));
+        recent->setObjectName(QStringLiteral("recentfile_%1").arg(i));
+        recent->setVisible(false);
+    }
+
+    QMenu *preview = bar->addMenu(QStringLiteral("&Preview"));
+    preview->setObjectName(QStringLiteral("mnuPreview"));
+    m_mnuPrevBr = addEntry(preview, "mnuPrevBr", QStringLiteral("&Preview Menu in Browser"));
+    connect(m_mnuPrevBr, &QAction::triggered, this, &Form1::mnuPrevBr_Click);
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(addEntry(help, "mnuHlpCont", QStringLiteral("&Help Topics")), &QAction::triggered,
+            this, &Form1::mnuHlpCont_Click);
+    connect(addEntry(help, "mnuHelpTut", QStringLiteral("&Tutorial")), &QAction::triggered, this,
+            &Form1::mnuHelpTut_Click);
+    connect(addEntry(help, "mnuHelpCtx", QStringLiteral("&Context Help")), &QAction::triggered,
+            this, &Form1::mnuHelpCtx_Click);
+    addSeparator(help, "mnuHlpSep");
+    connect(addEntry(help, "mnuHlpAb", QStringLiteral("&About")), &QAction::triggered, this,
+            &Form1::mnuHlpAb_Click);
+}
+
+void Form1::buildMainToolbar()
+{
+    m_toolbar1 = new QToolBar(m_client);
+    m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar1->setMovable(false);
+    m_toolbar1->setFloatable(false);
+    m_toolbar1->setIconSize(QSize(24, 24));
+    m_toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    // Twelve positions: nine buttons and three separators (empty keys).
+    static const ToolbarButton buttons[] = {
+        {"newproj", "Create new menu project"},
+        {"loadproj", "Load saved menu project"},
+        {"saveproj", "Save current menu project"},
+        {"", nullptr},
+        {"savecodeclip", "Generate menu code and copy to clipboard"},
+        {"savecodefile", "Generate menu code and save to a file"},
+        {"", nullptr},
+        {"preview", "Preview menu in browser"},
+        {"", nullptr},
+        {"help", "Open help file"},
+        {"wthis", "Show context help"},
+        {"about", "About Quillnav"},
+    };
+    for (const ToolbarButton &button : buttons) {
+        if (!button.tooltip) {
+            m_toolbar1->addSeparator();
+            continue;
+        }
+        const QString key = QLatin1String(button.key);
+        QAction *action = m_toolbar1->addAction(
+            QIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(key)), QString());
+        action->setObjectName(key);
+        action->setToolTip(QLatin1String(button.tooltip));
+        m_toolbar1Keys.insert(key, action);
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+}
+
+// Runs the menu command of a toolbar key (compared exactly); other keys do nothing.
+void Form1::Toolbar1_ButtonClick(const QString &key)
+{
+    if (key == QLatin1String("newproj"))
+        mnuFileNew_Click();
+    else if (key == QLatin1String("loadproj"))
+        mnuFileLoad_Click();
+    else if (key == QLatin1String("saveproj"))
+        mnuFileSaveProj_Click();
+    else if (key == QLatin1String("savecodeclip"))
+        mnuFileCopy_Click();
+    else if (key == QLatin1String("savecodefile"))
+        mnuFileCodeFile_Click();
+    else if (key == QLatin1String("preview"))
+        mnuPrevBr_Click();
+    else if (key == QLatin1String("help"))
+        mnuHlpCont_Click();
+    else if (key == QLatin1String("wthis"))
+        mnuHelpCtx_Click();
+    else if (key == QLatin1String("about"))
+        mnuHlpAb_Click();
+}
+
+void Form1::mnuFileExit_Click()
+{
+    close();
+}
+
+// The following commands are connected to their work by their own changes
+// (generated code window, code file, browser preview, help, About, the style
+// dialogs and the maker's page of button graphics).
+void Form1::mnuFileCopy_Click() {}
+void Form1::mnuFileCodeFile_Click() {}
+void Form1::mnuPrevBr_Click() {}
+void Form1::mnuHlpCont_Click() {}
+void Form1::mnuHelpTut_Click() {}
+void Form1::mnuHelpCtx_Click() {}
+void Form1::mnuHlpAb_Click() {}
+void Form1::cmdAdvMnu_Click() {}
+void Form1::cmdBttnAdv_Click() {}
+void Form1::Command1_Click() {}

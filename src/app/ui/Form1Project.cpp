@@ -1,0 +1,106 @@
+#include "app/ui/Form1.h"
+
+#include "codegen/OptionsValidation.h"
+#include "codegen/ui/MenuOptionsPanel.h"
+#include "menu/MenuItemModel.h"
+#include "menu/ProjectFile.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+
+MenuProject Form1::currentProject() const
+{
+    MenuProject project;
+    project.items = m_model->items();
+    project.options = m_options->options();
+    project.menuStyle = m_advMenuvals.mnu;
+    project.buttonStyle = m_advMenuvals.bttn;
+    return project;
+}
+
+void Form1::applyProject(const MenuProject &project)
+{
+    m_model->setItems(project.items);
+    m_options->setOptions(project.options);
+    m_advMenuvals.mnu = project.menuStyle;
+    m_advMenuvals.bttn = project.buttonStyle;
+}
+
+bool Form1::openProject(const QString &path, QString *error)
+{
+    MenuProject project;
+    if (!ProjectFile::load(path, &project, error))
+        return false;
+    applyProject(project);
+    return true;
+}
+
+bool Form1::saveProject(const QString &path, QString *error) const
+{
+    return ProjectFile::save(path, currentProject(), error);
+}
+
+QString Form1::ValidateMenuOptions()
+{
+    return m_options->ValidateMenuOptions();
+}
+
+void Form1::buttonpropopt_Click()
+{
+    m_options->buttonpropopt_Click();
+}
+
+void Form1::menubehavopt_Click(int index)
+{
+    m_options->menubehavopt_Click(index);
+}
+
+void Form1::targetcombo_Click()
+{
+    m_options->targetcombo_Click();
+}
+
+// Back to a new, empty project: options at their start-up values, no rows.
+// The style records, "Indented" and "Selected" are left as they are.
+void Form1::ResetMenuProject()
+{
+    m_itemtexttext->clear();
+    m_linktext->clear();
+    m_notlinkchk->setChecked(false);
+    m_options->setOptions(MenuOptions{});
+    m_model->clear();
+    show();
+    m_itemtexttext->setFocus();
+}
+
+void Form1::mnuFileNew_Click()
+{
+    ResetMenuProject();
+}
+
+void Form1::mnuFileLoad_Click()
+{
+    const QString path = m_chooseOpenFile ? m_chooseOpenFile(this) : QString();
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!openProject(path, &error))
+        showProblem(error);
+}
+
+void Form1::mnuFileSaveProj_Click()
+{
+    const QString path = m_chooseSaveFile ? m_chooseSaveFile(this) : QString();
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!saveProject(path, &error))
+        showProblem(error);
+}
+
+void Form1::showProblem(const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, OopsTitle(), message, QMessageBox::Ok, this);
+    box.exec();
+}

@@ -1,0 +1,145 @@
+#include "codegen/ui/MenuOptionsPanel.h"
+
+#include "platform/Twips.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <type_traits>
+
+namespace {
+
+template <typename T>
+T *makeControl(QWidget *parent, const char *name, const QString &caption = QString())
+{
+    auto *control = new T(parent);
+    control->setObjectName(QLatin1String(name));
+    if constexpr (!std::is_same_v<T, QLineEdit> && !std::is_same_v<T, QComboBox>)
+        control->setText(caption);
+    return control;
+}
+
+} // namespace
+
+MenuOptionsPanel::MenuOptionsPanel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MenuOptionsPanel"));
+    buildMenuGroup();
+    buildButtonGroup();
+    layoutControls();
+
+    // The start-up values, with the enabling they imply.
+    setOptions(MenuOptions{});
+}
+
+void MenuOptionsPanel::buildMenuGroup()
+{
+    m_frame4 = new QGroupBox(QStringLiteral("Menu Options:"), this);
+    m_frame4->setObjectName(QStringLiteral("Frame4"));
+    QWidget *f = m_frame4;
+
+    m_lblmnm = makeControl<QLabel>(f, "lblmnm", QStringLiteral("Name of Menu:"));
+    m_txtmnm = makeControl<QLineEdit>(f, "txtmnm");
+    m_lblmnmNote = makeControl<QLabel>(f, "lblmnmnote",
+                                       QStringLiteral("(Must be unique for each menu on page.)"));
+    m_lbltarget = makeControl<QLabel>(f, "lbltarget", QStringLiteral("Target of Links:"));
+    m_targetcombo = makeControl<QComboBox>(f, "targetcombo");
+    m_targetcombo->addItems(MenuOptions::linkTargetCaptions());
+    m_lblfrm = makeControl<QLabel>(f, "lblfrm", QStringLiteral("Frame Name:"));
+    m_txtfrm = makeControl<QLineEdit>(f, "txtfrm");
+    m_menubehavopt[0] =
+        makeControl<QRadioButton>(f, "menubehavopt_0", QStringLiteral("Navigate on Button Click"));
+    m_menubehavopt[1] =
+        makeControl<QRadioButton>(f, "menubehavopt_1", QStringLiteral("Navigate on Item Change"));
+    m_behaviourGroup = new QButtonGroup(this);
+    m_behaviourGroup->addButton(m_menubehavopt[0], MenuOptions::OnButtonClick);
+    m_behaviourGroup->addButton(m_menubehavopt[1], MenuOptions::OnItemChange);
+    m_lblbttnaln = makeControl<QLabel>(f, "lblbttnaln", QStringLiteral("Align to Button:"));
+    m_cmbbttnaln = makeControl<QComboBox>(f, "cmbbttnaln");
+    m_cmbbttnaln->addItems(MenuOptions::alignCaptions());
+    m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", QStringLiteral("Advanced Options"));
+
+    connect(m_targetcombo, &QComboBox::currentIndexChanged, this,
+            &MenuOptionsPanel::targetcombo_Click);
+    connect(m_behaviourGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            menubehavopt_Click(id);
+    });
+    connect(m_cmdAdvMnu, &QPushButton::clicked, this, &MenuOptionsPanel::cmdAdvMnuClicked);
+}
+
+void MenuOptionsPanel::buildButtonGroup()
+{
+    m_frame3 = new QGroupBox(QStringLiteral("Submit Button Options:"), this);
+    m_frame3->setObjectName(QStringLiteral("Frame3"));
+    QWidget *f = m_frame3;
+
+    m_buttonpropopt[0] = makeControl<QRadioButton>(f, "buttonpropopt_0", QStringLiteral("Default"));
+    m_buttonpropopt[1] = makeControl<QRadioButton>(f, "buttonpropopt_1", QStringLiteral("Graphic"));
+    m_kindGroup = new QButtonGroup(this);
+    m_kindGroup->addButton(m_buttonpropopt[0], MenuOptions::DefaultButton);
+    m_kindGroup->addButton(m_buttonpropopt[1], MenuOptions::GraphicButton);
+    m_buttontxtlbl = makeControl<QLabel>(f, "buttontxtlbl", QStringLiteral("Text:"));
+    m_buttontxttxt = makeControl<QLineEdit>(f, "buttontxttxt");
+    m_cmdBttnAdv = makeControl<QPushButton>(f, "cmdBttnAdv", QStringLiteral("Advanced Options"));
+    m_buttngrurllbl =
+        makeControl<QLabel>(f, "buttngrurllbl", QStringLiteral("URL of Button Graphic:"));
+    m_buttngrurl = makeControl<QLineEdit>(f, "buttngrurl");
+    m_lblalt = makeControl<QLabel>(f, "lblalt", QStringLiteral("Alt Text:"));
+    m_txtalt = makeControl<QLineEdit>(f, "txtalt");
+    m_lblw = makeControl<QLabel>(f, "lblw", QStringLiteral("Width:"));
+    m_txtw = makeControl<QLineEdit>(f, "txtw");
+    m_lblh = makeControl<QLabel>(f, "lblh", QStringLiteral("Height:"));
+    m_txth = makeControl<QLineEdit>(f, "txth");
+    m_command1 = makeControl<QPushButton>(f, "Command1",
+                                          QStringLiteral("Free Button Graphics from Brookfen"));
+
+    connect(m_kindGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            buttonpropopt_Click();
+    });
+    connect(m_cmdBttnAdv, &QPushButton::clicked, this, &MenuOptionsPanel::cmdBttnAdvClicked);
+    connect(m_command1, &QPushButton::clicked, this, &MenuOptionsPanel::command1Clicked);
+}
+
+void MenuOptionsPanel::layoutControls()
+{
+    const Twips t(logicalDpiX(), logicalDpiY());
+    // The panel spans both groups; the groups keep the main window's design gap.
+    resize(t.x(5055), t.y(3945));
+    m_frame4->setGeometry(t.rect(0, 0, 5055, 1785));
+    m_frame3->setGeometry(t.rect(0, 1830, 5055, 2115));
+
+    m_lblmnm->setGeometry(t.rect(90, 270, 1230, 255));
+    m_txtmnm->setGeometry(t.rect(1350, 225, 3600, 300));
+    m_lblmnmNote->setGeometry(t.rect(1350, 540, 3600, 240));
+    m_lbltarget->setGeometry(t.rect(90, 855, 1230, 255));
+    m_targetcombo->setGeometry(t.rect(1350, 810, 1650, 315));
+    m_lblfrm->setGeometry(t.rect(3120, 855, 1035, 255));
+    m_txtfrm->setGeometry(t.rect(4170, 810, 780, 300));
+    m_menubehavopt[0]->setGeometry(t.rect(90, 1155, 2430, 270));
+    m_menubehavopt[1]->setGeometry(t.rect(2550, 1155, 2400, 270));
+    m_lblbttnaln->setGeometry(t.rect(90, 1470, 1230, 255));
+    m_cmbbttnaln->setGeometry(t.rect(1350, 1425, 1200, 315));
+    m_cmdAdvMnu->setGeometry(t.rect(3330, 1410, 1620, 330));
+
+    m_buttonpropopt[0]->setGeometry(t.rect(90, 270, 990, 270));
+    m_buttontxtlbl->setGeometry(t.rect(1110, 285, 420, 255));
+    m_buttontxttxt->setGeometry(t.rect(1560, 240, 1620, 300));
+    m_cmdBttnAdv->setGeometry(t.rect(3330, 225, 1620, 330));
+    m_buttonpropopt[1]->setGeometry(t.rect(90, 660, 990, 270));
+    m_buttngrurllbl->setGeometry(t.rect(1110, 675, 1770, 255));
+    m_buttngrurl->setGeometry(t.rect(2910, 630, 2040, 300));
+    m_lblalt->setGeometry(t.rect(1110, 1065, 690, 255));
+    m_txtalt->setGeometry(t.rect(1800, 1020, 3150, 300));
+    m_lblw->setGeometry(t.rect(1110, 1440, 690, 255));
+    m_txtw->setGeometry(t.rect(1800, 1395, 900, 300));
+    m_lblh->setGeometry(t.rect(3150, 1440, 720, 255));
+    m_txth->setGeometry(t.rect(3900, 1395, 1050, 300));
+    m_command1->setGeometry(t.rect(1110, 1740, 3840, 330));
+}

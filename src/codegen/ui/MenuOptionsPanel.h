@@ -1,0 +1,88 @@
+#pragma once
+
+#include "menu/MenuOptions.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The menu options of the main window: the groups "Menu Options:" (Frame4)
+// and "Submit Button Options:" (Frame3), their enabling rules and the checks
+// that run before code is generated. The controls hold the options; there is
+// no other copy.
+class MenuOptionsPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit MenuOptionsPanel(QWidget *parent = nullptr);
+
+    // Places the two groups; geometry is given in twips at the panel's resolution.
+    void layoutControls();
+
+    MenuOptions options() const;
+    // Sets every option control and applies the enabling rules to the new values.
+    void setOptions(const MenuOptions &options);
+
+    // "ok" when code may be generated; otherwise shows the first problem in an
+    // "Oops!" box, moves the focus to its field and answers "nope".
+    QString ValidateMenuOptions();
+
+    QGroupBox *menuGroup() const { return m_frame4; }
+    QGroupBox *buttonGroup() const { return m_frame3; }
+
+signals:
+    void cmdAdvMnuClicked();
+    void cmdBttnAdvClicked();
+    void command1Clicked();
+
+public slots:
+    // Button kind: graphic fields follow "Graphic", text-button fields "Default".
+    void buttonpropopt_Click();
+    // Navigation: the submit-button group and the alignment follow "Navigate on
+    // Button Click"; returning to it re-applies the button-kind rule.
+    void menubehavopt_Click(int index);
+    // Link target: the frame name is editable only for "Different frame".
+    void targetcombo_Click();
+
+private:
+    void buildMenuGroup();
+    void buildButtonGroup();
+    QList<QWidget *> graphicFields() const;
+    QList<QWidget *> textButtonFields() const;
+
+    QGroupBox *m_frame4 = nullptr;
+    QGroupBox *m_frame3 = nullptr;
+
+    QLabel *m_lblmnm = nullptr;
+    QLineEdit *m_txtmnm = nullptr;
+    QLabel *m_lblmnmNote = nullptr;
+    QLabel *m_lbltarget = nullptr;
+    QComboBox *m_targetcombo = nullptr;
+    QLabel *m_lblfrm = nullptr;
+    QLineEdit *m_txtfrm = nullptr;
+    QRadioButton *m_menubehavopt[2] = {nullptr, nullptr};
+    QButtonGroup *m_behaviourGroup = nullptr;
+    QLabel *m_lblbttnaln = nullptr;
+    QComboBox *m_cmbbttnaln = nullptr;
+    QPushButton *m_cmdAdvMnu = nullptr;
+
+    QRadioButton *m_buttonpropopt[2] = {nullptr, nullptr};
+    QButtonGroup *m_kindGroup = nullptr;
+    QLabel *m_buttontxtlbl = nullptr;
+    QLineEdit *m_buttontxttxt = nullptr;
+    QPushButton *m_cmdBttnAdv = nullptr;
+    QLabel *m_buttngrurllbl = nullptr;
+    QLineEdit *m_buttngrurl = nullptr;
+    QLabel *m_lblalt = nullptr;
+    QLineEdit *m_txtalt = nullptr;
+    QLabel *m_lblw = nullptr;
+    QLineEdit *m_txtw = nullptr;
+    QLabel *m_lblh = nullptr;
+    QLineEdit *m_txth = nullptr;
+    QPushButton *m_command1 = nullptr;
+};
