@@ -82,15 +82,18 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 }
 
 // Over the window's own surface every drag is offered the copy effect; a drop
-// there changes nothing.
+// there changes nothing. A drag that the link field refused stays refused.
 void Form1::dragEnterEvent(QDragEnterEvent *event)
 {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    dragMoveEvent(event);
 }
 
 void Form1::dragMoveEvent(QDragMoveEvent *event)
 {
+    if (childAt(event->position().toPoint()) == m_linktext) {
+        event->ignore();
+        return;
+    }
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }

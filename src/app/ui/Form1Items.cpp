@@ -181,6 +181,22 @@ void Form1::transferDefaultSelection(int candidate)
     }
 }
 
+namespace {
+// Only data that carries plain text itself counts; a dragged file (a list of
+// addresses without text) does not.
+bool offersPlainText(const QMimeData *data)
+{
+    if (!data)
+        return false;
+    const QStringList formats = data->formats();
+    for (const QString &format : formats) {
+        if (format.startsWith(QLatin1String("text/plain")))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 // Drops on the link field: plain text replaces the whole field, anything else
 // is refused. The focus stays where it is.
 bool Form1::linktextDragEvent(QEvent *event)
@@ -189,7 +205,7 @@ bool Form1::linktextDragEvent(QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (drag->mimeData() && drag->mimeData()->hasText()) {
+        if (offersPlainText(drag->mimeData())) {
             drag->acceptProposedAction();
         } else {
             drag->setDropAction(Qt::IgnoreAction);
@@ -199,7 +215,7 @@ bool Form1::linktextDragEvent(QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        if (drop->mimeData() && drop->mimeData()->hasText()) {
+        if (offersPlainText(drop->mimeData())) {
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
             m_linktext->setText(drop->mimeData()->text());

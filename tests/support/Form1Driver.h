@@ -1,0 +1,121 @@
+#pragma once
+
+// Helpers for tests that drive the main window: finding its controls, letting
+// the availability pass run, filling the list, and answering message boxes.
+
+#include "app/ui/Form1.h"
+#include "menu/MenuItemModel.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QPushButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <memory>
+
+namespace form1test {
+
+template <typename T = QWidget>
+T *control(const Form1 &window, const char *name)
+{
+    T *found = window.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+inline QAction *action(const Form1 &window, const char *name)
+{
+    return control<QAction>(window, name);
+}
+
+// Lets every pending availability pass run.
+inline void settle(Form1 &window)
+{
+    auto *timer = control<QTimer>(window, "Timer1");
+    for (int i = 0; i < 1000 && timer->isActive(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+}
+
+inline MenuItem item(const QString &text, const QString &url = QStringLiteral("u.html"),
+                     const QString &selected = QStringLiteral("No"))
+{
+    return {text, url.isEmpty() ? QStringLiteral("No") : QStringLiteral("Yes"), url, selected};
+}
+
+// Fills the list with items "Item 1" .. "Item n".
+inline void fill(Form1 &window, int n)
+{
+    QList<MenuItem> items;
+    for (int i = 1; i <= n; ++i)
+        items << item(QStringLiteral("Item %1").arg(i), QStringLiteral("p%1.html").arg(i));
+    window.listModel()->setItems(items);
+}
+
+// Makes a row current through the list view itself (1-based).
+inline void makeCurrent(Form1 &window, int position)
+{
+    auto *lv = control<QTreeView>(window, "lv");
+    lv->setCurrentIndex(window.listModel()->index(position - 1, 0));
+    settle(window);
+}
+
+inline QStringList texts(const Form1 &window)
+{
+    QStringList out;
+    for (const MenuItem &it : window.listModel()->items())
+        out << it.text;
+    return out;
+}
+
+// Answers every message box shown while it lives with the given button and
+// records what each box showed.
+class BoxAnswerer {
+public:
+    struct Box {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    explicit BoxAnswerer(QMessageBox::StandardButton answer) : m_timer(std::make_unique<QTimer>())
+    {
+        m_timer->setInterval(2);
+        QObject::connect(m_timer.get(), &QTimer::timeout, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || box == m_last)
+                return;
+            m_last = box;
+            Box seen;
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+            seen.buttons = box->standardButtons();
+            if (box->defaultButton())
+                seen.defaultButton = box->standardButton(box->defaultButton());
+            boxes << seen;
+            if (QAbstractButton *button = box->button(answer))
+                button->click();
+            else
+                box->reject();
+        });
+        m_timer->start();
+    }
+
+    int count() const { return int(boxes.size()); }
+    QList<Box> boxes;
+
+private:
+    std::unique_ptr<QTimer> m_timer;
+    QPointer<QMessageBox> m_last;
+};
+
+} // namespace form1test
