@@ -1,0 +1,23 @@
+#include "app/ui/Form5.h"
+
+#include "app/AdvisoryFlags.h"
+
+Form5::Form5(QWidget *owner)
+    : AdvisoryDialog(
+          Design{QStringLiteral("Form5"), AdvisoryFlags::ShowRestoreDefaultsMessage,
+                 QStringLiteral("Warning"), QSize(4080, 1980),
+                 QStringLiteral("This will restore all values in this dialog to the program default "
+                                "settings. All current settings will be lost. Do you wish to continue?"),
+                 QStringLiteral(":/icons/advisory/warning.svg"),
+                 {QStringLiteral("Yes"), QStringLiteral("No")}},
+          owner)
+{
+    RestoreCancelled = false;
+}
+
+void Form5::Command2_Click()
+{
+    storeFlag();
+    RestoreCancelled = true;
+    reject();
+}
