@@ -24,6 +24,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillnav"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    // The windows are laid out for this font; dialogs and menus use it too.
+    QApplication::setFont(Form1::designFont());
     Form1 window;
     window.show();
     if (arguments.size() == 1) {
