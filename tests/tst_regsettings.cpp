@@ -18,9 +18,9 @@ namespace {
 // "<store file>|<key prefix>|<count>".
 const char WriterVariable[] = "QUILLNAV_TEST_REG_WRITER";
 
-int RunWriter(const QString &spec)
+int RunWriter(const QString &arguments)
 {
-    const QStringList parts = spec.split(QLatin1Char('|'));
+    const QStringList parts = arguments.split(QLatin1Char('|'));
     if (parts.size() != 3)
         return 2;
     RegistryStore::setFilePath(parts.at(0));
