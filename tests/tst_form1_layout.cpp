@@ -273,6 +273,30 @@ private slots:
         QCOMPARE(lv->model(), w->listModel());
     }
 
+    void everyNamedPartExistsOnce_data()
+    {
+        QTest::addColumn<QString>("name");
+        const QString names = QStringLiteral(
+            "Frame1 Frame2 Frame3 Frame4 itemtexttext linktext linklbl itemtextlbl chkindent "
+            "chksel notlinkchk additemcmd Addsepcmd cmdup lv tb2 movup movdn indent unindent "
+            "selected edit delete mnuListPop mnuListPopMovUp mnuListPopMovDn mnuListPopInd "
+            "mnuListPopUnind mnuListPopDefSel mnuListPopEdt mnuListPopRem Toolbar1 newproj "
+            "loadproj saveproj savecodeclip savecodefile preview help wthis about mnuFileNew "
+            "mnuFileLoad mnuFileSaveProj mnuFileCopy mnuFileCodeFile mnuFileExit mnuPrevBr "
+            "mnuHlpCont mnuHelpTut mnuHelpCtx mnuHlpAb recentfile_0 recentfile_1 recentfile_2 "
+            "recentfile_3 recentfile_4 txtmnm targetcombo txtfrm lblfrm menubehavopt_0 "
+            "menubehavopt_1 buttonpropopt_0 buttonpropopt_1 buttontxttxt buttontxtlbl cmdBttnAdv "
+            "cmdAdvMnu Command1 buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh "
+            "cmbbttnaln lblbttnaln StatusBar1 Timer1");
+        for (const QString &name : names.split(QLatin1Char(' ')))
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyNamedPartExistsOnce()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(w->findChildren<QObject *>(name).size(), 1);
+    }
+
     void dragsOverTheWindowAreOfferedCopy()
     {
         QMimeData data;
