@@ -1,5 +1,6 @@
 #include "app/HeadlessExport.h"
 #include "app/ui/Form1.h"
+#include "codegen/OptionsValidation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,7 +32,7 @@ int main(int argc, char *argv[])
     if (arguments.size() == 1) {
         QString error;
         if (!window.openProject(arguments.first(), &error))
-            QMessageBox::warning(&window, QStringLiteral("Quillnav"), error);
+            QMessageBox::warning(&window, OopsTitle(), error);
     }
     return app.exec();
 }

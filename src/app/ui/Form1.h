@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/PreviewSession.h"
 #include "menu/MenuProject.h"
 #include "styles/mAdvMenuvals.h"
 
@@ -111,6 +112,7 @@ public slots:
     void Form_Resize();
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -190,6 +192,9 @@ private:
     bool m_rightButton = false;
     bool m_waitingForPass = false;
     QPoint m_pressGlobalPos;
+
+    // The browser preview's pages of this run; deleted when the window closes.
+    PreviewSession m_previewSession;
 
     FileChooser m_chooseOpenFile;
     FileChooser m_chooseSaveFile;

@@ -146,9 +146,6 @@ void Form1::mnuFileExit_Click()
 // The following commands are connected to their work by their own changes
 // (generated code window, code file, browser preview, help, About, the style
 // dialogs and the maker's page of button graphics).
-void Form1::mnuFileCopy_Click() {}
-void Form1::mnuFileCodeFile_Click() {}
-void Form1::mnuPrevBr_Click() {}
 void Form1::mnuHlpCont_Click() {}
 void Form1::mnuHelpTut_Click() {}
 void Form1::mnuHelpCtx_Click() {}

@@ -1,0 +1,43 @@
+// The commands that hand the menu's code out: the code window, saving the
+// code as a page, the browser preview, and the preview's clean-up at closing.
+#include "app/ui/Form1.h"
+
+#include "codegen/ui/BrowserPreview.h"
+#include "codegen/ui/Form3.h"
+#include "codegen/ui/SaveCodeToFile.h"
+#include "menu/MenuItemModel.h"
+
+#include <QCloseEvent>
+
+namespace {
+const QString kOk = QStringLiteral("ok");
+}
+
+void Form1::mnuFileCopy_Click()
+{
+    if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
+        return;
+    ShowGeneratedCode(this, currentProject());
+}
+
+void Form1::mnuFileCodeFile_Click()
+{
+    if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
+        return;
+    SaveCodeToFile(this, currentProject());
+}
+
+void Form1::mnuPrevBr_Click()
+{
+    if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
+        return;
+    RunBrowserPreview(this, currentProject(), m_previewSession);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Closing is never refused and asks nothing; the preview pages of this
+    // run go with the window.
+    QMainWindow::closeEvent(event);
+    m_previewSession.cleanup();
+}
