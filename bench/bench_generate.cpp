@@ -2,6 +2,7 @@
 // and 100,000 items, the ratio of the two (linear cost gives about 10), and
 // the ratio to appending the same output, line by line, into a pre-sized
 // string (goal: within 3x of that plain append).
+#include "BenchTiming.h"
 #include "codegen/MenuCodeGenerator.h"
 
 #include <QElapsedTimer>
@@ -26,18 +27,6 @@ MenuProject bigProject(int count)
                             QString("https://example.org/pages/%1.html").arg(i), i == 3 ? "Yes" : "No"});
     }
     return p;
-}
-
-template <typename F> double bestMs(int repeats, F &&work)
-{
-    double best = 1e300;
-    for (int r = 0; r < repeats; ++r) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace

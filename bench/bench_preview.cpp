@@ -2,6 +2,7 @@
 // the preview code, building the three pages and writing them into the
 // private folder. Reports the best time for menus of 100, 10,000 and 100,000
 // items, and the share of the time spent writing the files.
+#include "BenchTiming.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/PreviewPages.h"
 #include "codegen/PreviewSession.h"
@@ -28,18 +29,6 @@ MenuProject project(int count)
                             QString("https://example.org/pages/%1.html").arg(i), "No"});
     }
     return p;
-}
-
-template <typename F> double bestMs(int repeats, F &&work)
-{
-    double best = 1e300;
-    for (int r = 0; r < repeats; ++r) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace

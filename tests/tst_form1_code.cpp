@@ -6,6 +6,7 @@
 #include "codegen/ui/SaveCodeToFile.h"
 #include "platform/ui/OpenWithShell.h"
 #include "support/Form1Driver.h"
+#include "support/TempDirOverride.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,19 +17,6 @@
 using namespace form1test;
 
 namespace {
-
-// Points the temporary directory at a folder of the test's own.
-class TempDirOverride {
-public:
-    explicit TempDirOverride(const QString &path) : m_old(qgetenv("TMPDIR"))
-    {
-        qputenv("TMPDIR", path.toLocal8Bit());
-    }
-    ~TempDirOverride() { qputenv("TMPDIR", m_old); }
-
-private:
-    QByteArray m_old;
-};
 
 void fillValid(Form1 &window)
 {

@@ -39,10 +39,7 @@ private:
 private slots:
     void init()
     {
-        w = std::make_unique<Form1>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        settle(*w);
+        QVERIFY(showWindow(w));
     }
     void cleanup() { w.reset(); }
 

@@ -9,6 +9,7 @@
 #include "menu/ProjectFile.h"
 #include "platform/TempFolder.h"
 #include "platform/ui/OpenWithShell.h"
+#include "support/TempDirOverride.h"
 #include "support/ModalWatch.h"
 #include "support/TestPaths.h"
 
@@ -62,19 +63,6 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System
                                   | QDir::Hidden, QDir::Name);
 }
-
-// Points the temporary directory at a folder of the test while it lives.
-class TempDirOverride {
-public:
-    explicit TempDirOverride(const QString &path) : m_old(qgetenv("TMPDIR"))
-    {
-        qputenv("TMPDIR", path.toLocal8Bit());
-    }
-    ~TempDirOverride() { qputenv("TMPDIR", m_old); }
-
-private:
-    QByteArray m_old;
-};
 
 // Records what would have been opened instead of opening it.
 class ShellRecorder {

@@ -1,19 +1,9 @@
 #include "platform/CRegSettings.h"
 
 #include "platform/RegistryStore.h"
+#include "platform/TextTrim.h"
 
 namespace {
-
-QString TrimSpaces(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 // "*" (and, as in the registry, an empty name) means the unnamed value.
 QString ValueName(const QString &Key)

@@ -1,5 +1,7 @@
 #include "styles/mColorSelect.h"
 
+#include "platform/TextTrim.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -8,17 +10,6 @@
 namespace mColorSelect {
 
 namespace {
-
-QString TrimSpaces(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 qint64 CharacterValue(QChar c)
 {

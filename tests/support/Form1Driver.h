@@ -35,6 +35,20 @@ inline QAction *action(const Form1 &window, const char *name)
 }
 
 // Lets every pending availability pass run.
+inline void settle(Form1 &window);
+
+// Creates and shows a main window and lets its first pass run; false when the
+// window was never exposed.
+inline bool showWindow(std::unique_ptr<Form1> &window)
+{
+    window = std::make_unique<Form1>();
+    window->show();
+    const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    settle(*window);
+    return exposed;
+}
+
+// Lets every pending availability pass run.
 inline void settle(Form1 &window)
 {
     auto *timer = control<QTimer>(window, "Timer1");

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <algorithm>
+
+// The best of several runs of a piece of work, in milliseconds.
+template <typename F> double bestMs(int repeats, F &&work)
+{
+    double best = 1e300;
+    for (int r = 0; r < repeats; ++r) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
