@@ -6,7 +6,7 @@ scripts/deps.sh
 scripts/build.sh Release
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 for b in build/release/bench/bench_*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   "$b"
 done
