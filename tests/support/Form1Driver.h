@@ -8,10 +8,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QPushButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -35,7 +35,13 @@ inline QAction *action(const Form1 &window, const char *name)
 }
 
 // Lets every pending availability pass run.
-inline void settle(Form1 &window);
+inline void settle(Form1 &window)
+{
+    auto *timer = control<QTimer>(window, "Timer1");
+    for (int i = 0; i < 1000 && timer->isActive(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+}
 
 // Creates and shows a main window and lets its first pass run; false when the
 // window was never exposed.
@@ -46,15 +52,6 @@ inline bool showWindow(std::unique_ptr<Form1> &window)
     const bool exposed = QTest::qWaitForWindowExposed(window.get());
     settle(*window);
     return exposed;
-}
-
-// Lets every pending availability pass run.
-inline void settle(Form1 &window)
-{
-    auto *timer = control<QTimer>(window, "Timer1");
-    for (int i = 0; i < 1000 && timer->isActive(); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
 }
 
 inline MenuItem item(const QString &text, const QString &url = QStringLiteral("u.html"),
@@ -88,6 +85,33 @@ inline QStringList texts(const Form1 &window)
     return out;
 }
 
+// A list in a compact notation: rows separated by ",", each "text", then "@url" when
+// linked (an unlinked row that still holds an address shows "!url"), then "*" for the
+// default selection; "~" stands for the separator text.
+inline QList<MenuItem> rows(const QString &list)
+{
+    QList<MenuItem> out;
+    for (QString row : list.isEmpty() ? QStringList() : list.split(QLatin1Char(','))) {
+        const bool isDefault = row.endsWith(QLatin1Char('*'));
+        row.chop(isDefault ? 1 : 0);
+        const QString text = row.section(QLatin1Char('@'), 0, 0), url = row.section(QLatin1Char('@'), 1);
+        out << MenuItem{text == QLatin1String("~") ? menutext::kSeparatorText : text,
+                        url.isEmpty() ? menutext::kNo : menutext::kYes, url,
+                        isDefault ? menutext::kYes : menutext::kNo};
+    }
+    return out;
+}
+
+inline QString state(const Form1 &window)
+{
+    QStringList out;
+    for (const MenuItem &it : window.listModel()->items())
+        out << (it.isSeparator() ? QStringLiteral("~") : it.text)
+                   + (it.linked == menutext::kYes ? '@' + it.url : it.url.isEmpty() ? QString() : '!' + it.url)
+                   + (it.isDefault() ? QStringLiteral("*") : QString());
+    return out.join(QLatin1Char(','));
+}
+
 // Answers every message box shown while it lives with the given button and
 // records what each box showed.
 class BoxAnswerer {
@@ -108,11 +132,8 @@ public:
             if (!box || box == m_last)
                 return;
             m_last = box;
-            Box seen;
-            seen.title = box->windowTitle();
-            seen.text = box->text();
-            seen.icon = box->icon();
-            seen.buttons = box->standardButtons();
+            Box seen{box->windowTitle(), box->text(), box->icon(), QMessageBox::NoButton,
+                     box->standardButtons()};
             if (box->defaultButton())
                 seen.defaultButton = box->standardButton(box->defaultButton());
             boxes << seen;
