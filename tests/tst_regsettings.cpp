@@ -11,62 +11,74 @@
 #include <QtTest>
 
 #include <cstdlib>
+#include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// When set, this executable runs as one of the concurrent writers:
-// "<store file>|<key prefix>|<count>".
-const char WriterVariable[] = "QUILLNAV_TEST_REG_WRITER";
+const QString M = u"Messages"_s;
 
-int RunWriter(const QString &arguments)
+CRegSettings Messages()
 {
-    const QStringList parts = arguments.split(QLatin1Char('|'));
-    if (parts.size() != 3)
-        return 2;
-    RegistryStore::setFilePath(parts.at(0));
     CRegSettings settings;
-    settings.setAppName(QStringLiteral("Quillnav 1.2"));
-    settings.setCompany(QStringLiteral("Brookfen"));
-    const int count = parts.at(2).toInt();
-    for (int i = 0; i < count; ++i) {
-        if (!settings.SaveSetting(QStringLiteral("Messages"), parts.at(1) + QString::number(i),
-                                  QStringLiteral("value %1").arg(i)))
-            return 1;
-    }
-    return 0;
+    settings.setAppName(u"Quillnav 1.2"_s);
+    settings.setCompany(u"Brookfen"_s);
+    return settings;
 }
 
-// When set, this executable checks, as a user who may not write the store's
-// folder, that writes fail cleanly and reads still work: "<store file>".
-const char ReadOnlyVariable[] = "QUILLNAV_TEST_REG_READONLY";
+// When set, this executable runs as a child process:
+// "write|<store file>|<key prefix>|<count>" writes count values one by one;
+// "readonly|<store file>" checks, as a user who may not write the store's
+// folder, that writes fail cleanly and reads still work.
+const char ChildVariable[] = "QUILLNAV_TEST_REG_CHILD";
 
-int RunReadOnlyCheck(const QString &file)
+int RunChild(const QStringList &args)
 {
-    RegistryStore::setFilePath(file);
-    CRegSettings settings;
-    settings.setAppName(QStringLiteral("Quillnav 1.2"));
-    settings.setCompany(QStringLiteral("Brookfen"));
-    if (settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("K"), QStringLiteral("new")))
+    RegistryStore::setFilePath(args.value(1));
+    CRegSettings settings = Messages();
+    if (args.value(0) == "write"_L1) {
+        for (int i = 0; i < args.value(3).toInt(); ++i) {
+            if (!settings.SaveSetting(M, args.value(2) + QString::number(i), u"value %1"_s.arg(i)))
+                return 1;
+        }
+        return 0;
+    }
+    if (settings.SaveSetting(M, u"K"_s, u"new"_s) || settings.DeleteSetting(M, u"K"_s))
         return 1;
-    if (settings.DeleteSetting(QStringLiteral("Messages"), QStringLiteral("K")))
-        return 2;
-    if (settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("K")) != QLatin1String("old"))
-        return 3;
-    return 0;
+    return settings.GetSetting(M, u"K"_s) == "old"_L1 ? 0 : 2;
+}
+
+std::unique_ptr<QProcess> StartChild(const QStringList &args, const QString &program,
+                                     const QStringList &programArgs = {})
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(ChildVariable), args.join(u'|'));
+    process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(program, programArgs);
+    return process;
 }
 
 QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool WriteAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool SetValue(const QString &section, const RegValue &value)
+{
+    return RegistryStore::modify([&](RegistryHive &hive) {
+        const QString path = Messages().sectionKeyPath(section);
+        return hive.createKey(path) && hive.setValue(path, value);
+    });
 }
 
 } // namespace
@@ -78,538 +90,265 @@ class TestRegSettings : public QObject
 public:
     TestRegSettings()
     {
-        if (qEnvironmentVariableIsSet(WriterVariable))
-            std::exit(RunWriter(qEnvironmentVariable(WriterVariable)));
-        if (qEnvironmentVariableIsSet(ReadOnlyVariable))
-            std::exit(RunReadOnlyCheck(qEnvironmentVariable(ReadOnlyVariable)));
+        if (qEnvironmentVariableIsSet(ChildVariable))
+            std::exit(RunChild(qEnvironmentVariable(ChildVariable).split(u'|')));
+    }
+
+private:
+    QString m_file;
+    QString m_folder;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    CRegSettings s;
+
+    QString get(const QString &key, const QString &fallback = u"<default>"_s) const
+    {
+        return Messages().GetSetting(M, key, fallback);
     }
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // keeps the user's own file out of reach
 
-    void defaultLocationIsTheUsersConfigFolder();
-    void neverWrittenReadsDefaultAndCreatesNothing();
-    void saveCreatesTheWholePath();
-    void emptyTextIsNotMissing();
-    void unnamedValue();
-    void emptySectionIsTheApplicationKey();
-    void namesIgnoreCase();
-    void propertyAssignment_data();
-    void propertyAssignment();
-    void deleteValueKeepsKey();
-    void deleteSectionKey();
-    void deleteFailures_data();
-    void deleteFailures();
-    void getAllSettings();
-    void getAllSettingsEmpty_data();
-    void getAllSettingsEmpty();
-    void nonTextValueReadsAsDefault();
-    void textsRoundTrip_data();
-    void textsRoundTrip();
-    void hiveFormatRoundTrip();
-    void malformedHive_data();
-    void malformedHive();
-    void corruptFileReadsEmptyAndIsKeptAside();
-    void unreadableFileReadsEmptyAndIsMovedAside();
-    void folderThatCannotBeCreated();
-    void readOnlyFolder();
-    void concurrentWritersLoseNothing();
-
-private:
-    CRegSettings messages() const;
-    QString m_file;
-    QScopedPointer<QTemporaryDir> m_dir;
-};
-
-CRegSettings TestRegSettings::messages() const
-{
-    CRegSettings settings;
-    settings.setAppName(QStringLiteral("Quillnav 1.2"));
-    settings.setCompany(QStringLiteral("Brookfen"));
-    return settings;
-}
-
-void TestRegSettings::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestRegSettings::init()
-{
-    m_dir.reset(new QTemporaryDir);
-    QVERIFY(m_dir->isValid());
-    m_file = m_dir->filePath(QStringLiteral("config/user-registry.txt"));
-    RegistryStore::setFilePath(m_file);
-}
-
-void TestRegSettings::cleanup()
-{
-    RegistryStore::setFilePath(QString());
-    // Leave nothing read-only behind for QTemporaryDir to trip over.
-    QFile::setPermissions(m_dir->path() + QStringLiteral("/config"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    m_dir.reset();
-}
-
-void TestRegSettings::defaultLocationIsTheUsersConfigFolder()
-{
-    RegistryStore::setFilePath(QString());
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QVERIFY(RegistryStore::filePath().startsWith(config + QLatin1Char('/')));
-    QCOMPARE(RegistryStore::filePath(), RegistryStore::defaultFilePath());
-    // Test mode keeps the real user's settings out of reach.
-    QVERIFY(config.contains(QStringLiteral("qttest")));
-    RegistryStore::setFilePath(m_file);
-    QCOMPARE(RegistryStore::filePath(), m_file);
-}
-
-void TestRegSettings::neverWrittenReadsDefaultAndCreatesNothing()
-{
-    const CRegSettings settings = messages();
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message"),
-                                 QStringLiteral("yes")),
-             QStringLiteral("yes"));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message")),
-             QString());
-    QVERIFY(!QFile::exists(m_file));
-    QVERIFY(!QDir(m_dir->filePath(QStringLiteral("config"))).exists());
-}
-
-void TestRegSettings::saveCreatesTheWholePath()
-{
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message"),
-                                 QStringLiteral("no")));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message"),
-                                 QStringLiteral("yes")),
-             QStringLiteral("no"));
-
-    const RegistryHive hive = RegistryStore::read().hive;
-    for (const char *path : {"Software", "Software\\Brookfen", "Software\\Brookfen\\Quillnav 1.2",
-                             "Software\\Brookfen\\Quillnav 1.2\\Messages"})
-        QVERIFY2(hive.keyExists(QString::fromLatin1(path)), path);
-
-    const QByteArray text = ReadAll(m_file);
-    QVERIFY(text.contains("[Software\\Brookfen\\Quillnav 1.2\\Messages]\n\"Show IE Message\"=\"no\"\n"));
-    // No temporary or lock files are left behind.
-    const QStringList left = QDir(m_dir->filePath(QStringLiteral("config"))).entryList(QDir::Files);
-    QCOMPARE(left, QStringList{QStringLiteral("user-registry.txt")});
-}
-
-void TestRegSettings::emptyTextIsNotMissing()
-{
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("Empty"), QString()));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Empty"),
-                                 QStringLiteral("default")),
-             QString());
-    QVERIFY(!settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Empty"),
-                                 QStringLiteral("default")).isNull());
-    // A text value of no bytes at all reads as missing.
-    QVERIFY(RegistryStore::modify([&](RegistryHive &hive) {
-        return hive.setValue(settings.sectionKeyPath(QStringLiteral("Messages")),
-                             RegValue{QStringLiteral("NoBytes"), RegSz, QByteArray()});
-    }));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("NoBytes"),
-                                 QStringLiteral("default")),
-             QStringLiteral("default"));
-}
-
-void TestRegSettings::unnamedValue()
-{
-    CRegSettings settings = messages();
-    const QString section = QStringLiteral("Messages");
-    QVERIFY(settings.SaveSetting(section, QStringLiteral("*"), QStringLiteral("unnamed")));
-    QCOMPARE(settings.GetSetting(section, QStringLiteral("*")), QStringLiteral("unnamed"));
-
-    const auto stored = RegistryStore::read().hive.value(settings.sectionKeyPath(section), QString());
-    QVERIFY(stored.has_value());
-    QCOMPARE(stored->data, RegValue::textData(QStringLiteral("unnamed")));
-    QVERIFY(ReadAll(m_file).contains("@=\"unnamed\""));
-
-    // A value literally named "*" is not reachable through the class.
-    QVERIFY(RegistryStore::modify([&](RegistryHive &hive) {
-        return hive.setValue(settings.sectionKeyPath(section),
-                             RegValue{QStringLiteral("*"), RegSz, RegValue::textData(QStringLiteral("star"))});
-    }));
-    QCOMPARE(settings.GetSetting(section, QStringLiteral("*")), QStringLiteral("unnamed"));
-
-    QVERIFY(settings.DeleteSetting(section, QStringLiteral("*")));
-    QCOMPARE(settings.GetSetting(section, QStringLiteral("*"), QStringLiteral("gone")),
-             QStringLiteral("gone"));
-    QVERIFY(RegistryStore::read().hive.value(settings.sectionKeyPath(section), QStringLiteral("*")));
-}
-
-void TestRegSettings::emptySectionIsTheApplicationKey()
-{
-    CRegSettings settings = messages();
-    QCOMPARE(settings.sectionKeyPath(QString()), QStringLiteral("Software\\Brookfen\\Quillnav 1.2"));
-    QVERIFY(settings.SaveSetting(QString(), QStringLiteral("Top"), QStringLiteral("level")));
-    QCOMPARE(settings.GetSetting(QString(), QStringLiteral("Top")), QStringLiteral("level"));
-    const RegistryHive hive = RegistryStore::read().hive;
-    QVERIFY(hive.value(QStringLiteral("Software\\Brookfen\\Quillnav 1.2"), QStringLiteral("Top")));
-    QVERIFY(hive.subkeys(QStringLiteral("Software\\Brookfen\\Quillnav 1.2")).isEmpty());
-}
-
-void TestRegSettings::namesIgnoreCase()
-{
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message"),
-                                 QStringLiteral("no")));
-    settings.setCompany(QStringLiteral("BROOKFEN"));
-    QCOMPARE(settings.GetSetting(QStringLiteral("messages"), QStringLiteral("show ie message")),
-             QStringLiteral("no"));
-    QVERIFY(settings.SaveSetting(QStringLiteral("MESSAGES"), QStringLiteral("SHOW IE MESSAGE"),
-                                 QStringLiteral("yes")));
-    const auto all = messages().GetAllSettings(QStringLiteral("Messages"));
-    QVERIFY(all.has_value());
-    QCOMPARE(all->size(), 1);
-    // The first spelling of the names stays.
-    QCOMPARE(all->first(), (QStringList{QStringLiteral("Show IE Message"), QStringLiteral("yes")}));
-}
-
-void TestRegSettings::propertyAssignment_data()
-{
-    QTest::addColumn<QString>("company");
-    QTest::addColumn<QString>("appName");
-    QTest::addColumn<QString>("expectedCompany");
-    QTest::addColumn<QString>("expectedAppName");
-    QTest::newRow("spaces are trimmed") << "  Brookfen  " << "  Quillnav 1.2  " << "Brookfen" << "Quillnav 1.2";
-    QTest::newRow("inner spaces stay") << "Brook  fen" << "Quill nav" << "Brook  fen" << "Quill nav";
-    QTest::newRow("empty restores the defaults") << "" << "" << CRegSettings::DefaultCompany()
-                                                 << CRegSettings::DefaultAppName();
-    QTest::newRow("spaces only restore the defaults") << "   " << "   " << CRegSettings::DefaultCompany()
-                                                      << CRegSettings::DefaultAppName();
-}
-
-void TestRegSettings::propertyAssignment()
-{
-    QFETCH(QString, company);
-    QFETCH(QString, appName);
-    QFETCH(QString, expectedCompany);
-    QFETCH(QString, expectedAppName);
-    CRegSettings settings;
-    settings.setCompany(QStringLiteral("Other"));
-    settings.setAppName(QStringLiteral("Other"));
-    settings.setCompany(company);
-    settings.setAppName(appName);
-    QCOMPARE(settings.Company(), expectedCompany);
-    QCOMPARE(settings.AppName(), expectedAppName);
-    QCOMPARE(CRegSettings().AppName(), QStringLiteral("Quillnav"));
-    QVERIFY(!CRegSettings().Company().isEmpty());
-}
-
-void TestRegSettings::deleteValueKeepsKey()
-{
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("A"), QStringLiteral("1")));
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("B"), QStringLiteral("2")));
-    QVERIFY(settings.DeleteSetting(QStringLiteral("Messages"), QStringLiteral("A")));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("A"), QStringLiteral("d")),
-             QStringLiteral("d"));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("B")), QStringLiteral("2"));
-    QVERIFY(settings.DeleteSetting(QStringLiteral("Messages"), QStringLiteral("B")));
-    QVERIFY(RegistryStore::read().hive.keyExists(settings.sectionKeyPath(QStringLiteral("Messages"))));
-}
-
-void TestRegSettings::deleteSectionKey()
-{
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("A"), QStringLiteral("1")));
-    QVERIFY(settings.SaveSetting(QString(), QStringLiteral("Top"), QStringLiteral("t")));
-    QVERIFY(settings.DeleteSetting(QStringLiteral("Messages")));
-    const RegistryHive hive = RegistryStore::read().hive;
-    QVERIFY(!hive.keyExists(settings.sectionKeyPath(QStringLiteral("Messages"))));
-    QVERIFY(hive.keyExists(settings.applicationKeyPath()));
-    QCOMPARE(settings.GetSetting(QString(), QStringLiteral("Top")), QStringLiteral("t"));
-}
-
-void TestRegSettings::deleteFailures_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::newRow("missing value") << "Messages" << "Nope";
-    QTest::newRow("value of a missing section") << "Missing" << "A";
-    QTest::newRow("missing section") << "Missing" << "";
-    QTest::newRow("section with subkeys") << "Parent" << "";
-    QTest::newRow("no section and no key") << "" << "";
-}
-
-void TestRegSettings::deleteFailures()
-{
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("A"), QStringLiteral("1")));
-    QVERIFY(settings.SaveSetting(QStringLiteral("Parent\\Child"), QStringLiteral("C"), QStringLiteral("c")));
-    const QByteArray before = ReadAll(m_file);
-    QVERIFY(!settings.DeleteSetting(section, key));
-    QCOMPARE(ReadAll(m_file), before);
-}
-
-void TestRegSettings::getAllSettings()
-{
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("First"), QStringLiteral("1")));
-    QVERIFY(RegistryStore::modify([&](RegistryHive &hive) {
-        QByteArray number(4, '\0');
-        number[0] = 42;
-        return hive.setValue(settings.sectionKeyPath(QStringLiteral("Messages")),
-                             RegValue{QStringLiteral("Number"), RegDword, number});
-    }));
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("Second"), QString()));
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("First"), QStringLiteral("one")));
-
-    const auto all = settings.GetAllSettings(QStringLiteral("Messages"));
-    QVERIFY(all.has_value());
-    const QList<QStringList> expected{{QStringLiteral("First"), QStringLiteral("one")},
-                                      {QStringLiteral("Second"), QString()}};
-    QCOMPARE(*all, expected);
-    QVERIFY(ReadAll(m_file).contains("\"Number\"=dword:0000002a"));
-}
-
-void TestRegSettings::getAllSettingsEmpty_data()
-{
-    QTest::addColumn<bool>("createNumbers");
-    QTest::newRow("missing section") << false;
-    QTest::newRow("only non-text values") << true;
-}
-
-void TestRegSettings::getAllSettingsEmpty()
-{
-    QFETCH(bool, createNumbers);
-    CRegSettings settings = messages();
-    if (createNumbers) {
-        QVERIFY(RegistryStore::modify([&](RegistryHive &hive) {
-            const QString path = settings.sectionKeyPath(QStringLiteral("Numbers"));
-            return hive.createKey(path)
-                   && hive.setValue(path, RegValue{QStringLiteral("N"), RegDword, QByteArray(4, '\1')})
-                   && hive.setValue(path, RegValue{QStringLiteral("B"), RegBinary, QByteArray("\x01\x02", 2)});
-        }));
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_folder = m_dir->filePath(u"config"_s);
+        m_file = m_folder + u"/user-registry.txt"_s;
+        RegistryStore::setFilePath(m_file);
+        s = Messages();
     }
-    QVERIFY(!settings.GetAllSettings(QStringLiteral("Numbers")).has_value());
-}
 
-void TestRegSettings::nonTextValueReadsAsDefault()
-{
-    CRegSettings settings = messages();
-    QVERIFY(RegistryStore::modify([&](RegistryHive &hive) {
-        const QString path = settings.sectionKeyPath(QStringLiteral("Messages"));
-        return hive.createKey(path)
-               && hive.setValue(path, RegValue{QStringLiteral("Show IE Message"), RegBinary,
-                                               QByteArray("yes\0", 4)});
-    }));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message"),
-                                 QStringLiteral("fallback")),
-             QStringLiteral("fallback"));
-}
+    void cleanup()
+    {
+        RegistryStore::setFilePath(QString());
+        // Leave nothing read-only behind for QTemporaryDir to trip over.
+        for (const QString &folder : {m_dir->path(), m_folder})
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_dir.reset();
+    }
 
-void TestRegSettings::textsRoundTrip_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("quotes and backslashes") << "Messages" << "Path \"q\"" << "C:\\dir\\\"file\"";
-    QTest::newRow("line breaks and tabs") << "Messages" << "Multi\nline" << "a\r\nb\tc";
-    QTest::newRow("non-ASCII") << QString::fromUtf8("Stra\xC3\x9F" "e") << QString::fromUtf8("\xE2\x82\xAC")
-                               << QString::fromUtf8("gr\xC3\xBC\xC3\x9F" " \xE6\x97\xA5");
-    QTest::newRow("section names that look like markup") << "[odd] 100%" << "=" << "@";
-    QTest::newRow("leading and trailing spaces") << "Messages" << " k " << "  v  ";
-}
+    void readAndWrite_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("setting"); // null: nothing is saved
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("storedAt"); // the key that must hold the value
+        const QString app = u"Software\\Brookfen\\Quillnav 1.2"_s, messages = app + u"\\Messages"_s;
+        QTest::newRow("never written") << M << "Show IE Message" << QString() << "<default>" << "";
+        QTest::newRow("written along the whole path") << M << "Show IE Message" << "no" << "no" << messages;
+        QTest::newRow("empty text is not missing") << M << "Empty" << "" << "" << messages;
+        QTest::newRow("star is the unnamed value") << M << "*" << "unnamed" << "unnamed" << messages;
+        QTest::newRow("empty section") << "" << "Top" << "level" << "level" << app;
+        QTest::newRow("quotes and backslashes") << M << "Path \"q\"" << "C:\\dir\\\"file\"" << "C:\\dir\\\"file\""
+                                                << messages;
+        QTest::newRow("line breaks and tabs") << M << "Multi\nline" << "a\r\nb\tc" << "a\r\nb\tc" << messages;
+        const QString text = QString::fromUtf8("gr\xC3\xBC\xC3\x9F" " \xE6\x97\xA5");
+        QTest::newRow("non-ASCII") << QString::fromUtf8("Stra\xC3\x9F" "e") << QString::fromUtf8("\xE2\x82\xAC")
+                                   << text << text << app + QString::fromUtf8("\\Stra\xC3\x9F" "e");
+        QTest::newRow("names that look like markup") << "[odd] 100%" << "=" << "@" << "@" << app + "\\[odd] 100%";
+        QTest::newRow("surrounding spaces stay") << M << " k " << "  v  " << "  v  " << messages;
+    }
 
-void TestRegSettings::textsRoundTrip()
-{
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    QFETCH(QString, text);
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(section, key, text));
-    QVERIFY(settings.SaveSetting(QStringLiteral("After"), QStringLiteral("k"), QStringLiteral("v")));
-    QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Ok);
-    QCOMPARE(messages().GetSetting(section, key, QStringLiteral("missing")), text);
-    QCOMPARE(messages().GetSetting(QStringLiteral("After"), QStringLiteral("k")), QStringLiteral("v"));
-}
+    void readAndWrite()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, setting);
+        QFETCH(QString, expected);
+        QFETCH(QString, storedAt);
+        if (setting.isNull())
+            QVERIFY(!QDir(m_folder).exists()); // reading creates nothing
+        else
+            QVERIFY(s.SaveSetting(section, key, setting));
+        // A later write reads the file back first, so it must have stayed valid.
+        QVERIFY(s.SaveSetting(u"After"_s, u"k"_s, u"v"_s));
+        QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Ok);
+        QCOMPARE(Messages().GetSetting(section, key, u"<default>"_s), expected);
+        QCOMPARE(Messages().GetSetting(u"After"_s, u"k"_s), u"v"_s);
+        const RegistryHive hive = RegistryStore::read().hive;
+        if (!storedAt.isEmpty())
+            QVERIFY(hive.value(storedAt, key == "*"_L1 ? QString() : key));
+        for (QString path = storedAt; !path.isEmpty(); path = path.section(u'\\', 0, -2))
+            QVERIFY2(hive.keyExists(path), qPrintable(path));
+        // No temporary or lock files are left behind.
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{u"user-registry.txt"_s});
+    }
 
-void TestRegSettings::hiveFormatRoundTrip()
-{
-    RegistryHive hive;
-    QVERIFY(hive.createKey(QStringLiteral("Software\\A\\B")));
-    QVERIFY(hive.createKey(QStringLiteral("Software\\Empty")));
-    QVERIFY(hive.setValue(QStringLiteral("Software\\A\\B"), RegValue{QString(), RegSz, RegValue::textData("d")}));
-    QVERIFY(hive.setValue(QStringLiteral("Software\\A\\B"),
-                          RegValue{QStringLiteral("dw"), RegDword, QByteArray("\x78\x56\x34\x12", 4)}));
-    QVERIFY(hive.setValue(QStringLiteral("Software\\A\\B"),
-                          RegValue{QStringLiteral("bin"), RegBinary, QByteArray("\x00\xFF", 2)}));
-    QVERIFY(hive.setValue(QStringLiteral("Software\\A\\B"),
-                          RegValue{QStringLiteral("empty bin"), RegNone, QByteArray()}));
-    QVERIFY(hive.setValue(QStringLiteral("Software\\A\\B"),
-                          RegValue{QStringLiteral("no zero"), RegSz, QByteArray("abc")}));
-    QVERIFY(hive.setValue(QStringLiteral("Software\\A\\B"),
-                          RegValue{QStringLiteral("inner zero"), RegSz, QByteArray("a\0b\0", 4)}));
-    const QByteArray text = hive.serialize();
-    QVERIFY(text.startsWith(RegistryHive::signature() + '\n'));
-    QVERIFY(text.contains("\"dw\"=dword:12345678"));
-    QVERIFY(text.contains("[Software\\Empty]"));
-    const auto parsed = RegistryHive::parse(text);
-    QVERIFY(parsed.has_value());
-    QVERIFY(*parsed == hive);
-    QCOMPARE(parsed->subkeys(QStringLiteral("Software")),
-             (QStringList{QStringLiteral("A"), QStringLiteral("Empty")}));
-    // Windows line ends from a hand edit read the same.
-    QByteArray crlf = text;
-    crlf.replace("\n", "\r\n");
-    QVERIFY(RegistryHive::parse(crlf) == hive);
-}
+    void oddValues()
+    {
+        QVERIFY(s.SaveSetting(M, u"*"_s, u"unnamed"_s));
+        // A value literally named "*" is not reachable through the class.
+        QVERIFY(SetValue(M, RegValue{u"*"_s, RegSz, RegValue::textData(u"star"_s)}));
+        QCOMPARE(get(u"*"_s), u"unnamed"_s);
+        QVERIFY(s.DeleteSetting(M, u"*"_s));
+        QCOMPARE(get(u"*"_s), u"<default>"_s);
+        QVERIFY(RegistryStore::read().hive.value(s.sectionKeyPath(M), u"*"_s));
+        // A text value without even its closing zero, and values that are not text, read as missing.
+        const QList<RegValue> odd{{u"NoBytes"_s, RegSz, QByteArray()},
+                                  {u"Number"_s, RegDword, QByteArray("\x78\x56\x34\x12", 4)},
+                                  {u"Binary"_s, RegBinary, QByteArray("yes\0", 4)},
+                                  {u"None"_s, RegNone, QByteArray()},
+                                  {u"Inner zero"_s, RegSz, QByteArray("a\0b\0", 4)}};
+        for (const RegValue &value : odd)
+            QVERIFY(SetValue(M, value));
+        for (const QString &key : {u"NoBytes"_s, u"Number"_s, u"Binary"_s, u"None"_s})
+            QCOMPARE(get(key), u"<default>"_s);
+        // They survive the rewrite of a hand-edited file with Windows line ends.
+        QByteArray text = ReadAll(m_file);
+        QVERIFY(text.contains("\"Number\"=dword:12345678"));
+        QVERIFY(WriteAll(m_file, text.replace("\n", "\r\n")));
+        QVERIFY(s.SaveSetting(M, u"Later"_s, u"l"_s));
+        QCOMPARE(RegistryStore::read().hive.values(s.sectionKeyPath(M)).mid(1, odd.size()), odd);
+        // Names ignore case and keep their first spelling.
+        s.setCompany(u"BROOKFEN"_s);
+        QVERIFY(s.SaveSetting(u"MESSAGES"_s, u"number"_s, u"text now"_s));
+        QCOMPARE(get(u"NUMBER"_s), u"text now"_s);
+        QCOMPARE(RegistryStore::read().hive.values(s.sectionKeyPath(M)).at(2).name, u"Number"_s);
+    }
 
-void TestRegSettings::malformedHive_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    const QByteArray head = RegistryHive::signature() + "\n";
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("no signature") << QByteArray("[Software]\n");
-    QTest::newRow("binary garbage") << QByteArray("\x00\xFF\xFE garbage", 12);
-    QTest::newRow("value before any key") << head + "\"a\"=\"b\"\n";
-    QTest::newRow("unterminated text") << head + "[K]\n\"a\"=\"b\n";
-    QTest::newRow("unknown escape") << head + "[K]\n\"a\"=\"\\q\"\n";
-    QTest::newRow("short dword") << head + "[K]\n\"a\"=dword:123\n";
-    QTest::newRow("bad hex byte") << head + "[K]\n\"a\"=hex(3):0g\n";
-    QTest::newRow("unclosed key") << head + "[K\n";
-    QTest::newRow("empty key segment") << head + "[A\\\\B]\n";
-    QTest::newRow("stray line") << head + "[K]\nhello\n";
-    QTest::newRow("invalid UTF-8") << head + "[K\xC3]\n";
-}
+    void propertyAssignment()
+    {
+        s.setCompany(u"  Brook  fen  "_s);
+        s.setAppName(u"  Quill nav  "_s);
+        QCOMPARE(s.Company(), u"Brook  fen"_s); // trimmed, inner spaces stay
+        QCOMPARE(s.AppName(), u"Quill nav"_s);
+        s.setCompany(u"   "_s);
+        s.setAppName(QString());
+        QCOMPARE(s.Company(), CRegSettings::DefaultCompany()); // empty restores the defaults
+        QCOMPARE(s.AppName(), u"Quillnav"_s);
+        QCOMPARE(CRegSettings().AppName(), u"Quillnav"_s); // the product name from the start
+    }
 
-void TestRegSettings::malformedHive()
-{
-    QFETCH(QByteArray, text);
-    QVERIFY(!RegistryHive::parse(text).has_value());
-}
+    void deleteValueThenSection()
+    {
+        for (const char *key : {"A", "B"})
+            QVERIFY(s.SaveSetting(M, QString::fromLatin1(key), u"v"_s));
+        QVERIFY(s.SaveSetting(QString(), u"Top"_s, u"t"_s));
+        QVERIFY(s.SaveSetting(u"Parent\\Child"_s, u"C"_s, u"c"_s));
+        const QByteArray before = ReadAll(m_file);
+        // Missing value, value of a missing section, missing section, section with subkeys, nothing.
+        for (const auto &[section, key] : {std::pair{"Messages", "Nope"}, {"Missing", "A"}, {"Missing", ""},
+                                           {"Parent", ""}, {"", ""}})
+            QVERIFY2(!s.DeleteSetting(QString::fromLatin1(section), QString::fromLatin1(key)), section);
+        QCOMPARE(ReadAll(m_file), before); // failures change nothing
+        QVERIFY(s.DeleteSetting(M, u"A"_s));
+        QCOMPARE(get(u"A"_s), u"<default>"_s);
+        QCOMPARE(get(u"B"_s), u"v"_s);
+        QVERIFY(s.DeleteSetting(M, u"B"_s));
+        QVERIFY(RegistryStore::read().hive.keyExists(s.sectionKeyPath(M))); // the key stays
+        QVERIFY(s.DeleteSetting(M));
+        QVERIFY(!RegistryStore::read().hive.keyExists(s.sectionKeyPath(M)));
+        QCOMPARE(s.GetSetting(QString(), u"Top"_s), u"t"_s);
+    }
 
-void TestRegSettings::corruptFileReadsEmptyAndIsKeptAside()
-{
-    QVERIFY(QDir().mkpath(QFileInfo(m_file).absolutePath()));
-    const QByteArray garbage("this is not a settings hive\n[[[\n");
-    QVERIFY(WriteAll(m_file, garbage));
+    void getAllSettingsSkipsNonText()
+    {
+        QVERIFY(s.SaveSetting(M, u"First"_s, u"1"_s));
+        QVERIFY(SetValue(M, RegValue{u"Number"_s, RegDword, QByteArray("\x2a\0\0\0", 4)}));
+        QVERIFY(s.SaveSetting(M, u"Second"_s, QString()));
+        QVERIFY(s.SaveSetting(M, u"First"_s, u"one"_s)); // replaced where it stands
+        QCOMPARE(s.GetAllSettings(M), (QList<QStringList>{{u"First"_s, u"one"_s}, {u"Second"_s, QString()}}));
+        // Nothing for a section without text values, or a missing one.
+        QVERIFY(SetValue(u"Numbers"_s, RegValue{u"N"_s, RegDword, QByteArray(4, '\1')}));
+        QVERIFY(!s.GetAllSettings(u"Numbers"_s).has_value());
+        QVERIFY(!s.GetAllSettings(u"Missing"_s).has_value());
+    }
 
-    CRegSettings settings = messages();
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message"),
-                                 QStringLiteral("yes")),
-             QStringLiteral("yes"));
-    QVERIFY(!settings.GetAllSettings(QStringLiteral("Messages")).has_value());
-    QCOMPARE(ReadAll(m_file), garbage); // reading changes nothing
+    void damagedFileReadsEmptyAndIsMovedAside_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // null: a folder stands where the file should be
+        const QByteArray head = RegistryHive::signature() + "\n";
+        QTest::newRow("unreadable, even by root") << QByteArray();
+        QTest::newRow("no signature") << QByteArray("[Software]\n");
+        QTest::newRow("value before any key") << head + "\"a\"=\"b\"\n";
+        QTest::newRow("unterminated text") << head + "[K]\n\"a\"=\"b\n";
+        QTest::newRow("unknown escape") << head + "[K]\n\"a\"=\"\\q\"\n";
+        QTest::newRow("short dword") << head + "[K]\n\"a\"=dword:123\n";
+        QTest::newRow("bad hex byte") << head + "[K]\n\"a\"=hex(3):0g\n";
+        QTest::newRow("unclosed key") << head + "[K\n";
+        QTest::newRow("empty key segment") << head + "[A\\\\B]\n";
+        QTest::newRow("stray line") << head + "[K]\nhello\n";
+        QTest::newRow("invalid UTF-8") << head + "[K\xC3]\n";
+    }
 
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message"),
-                                 QStringLiteral("no")));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("Show IE Message")),
-             QStringLiteral("no"));
-    const QStringList backups = QDir(QFileInfo(m_file).absolutePath())
-                                    .entryList({QStringLiteral("user-registry.txt.corrupt-*")}, QDir::Files);
-    QCOMPARE(backups.size(), 1);
-    QCOMPARE(ReadAll(QFileInfo(m_file).absolutePath() + QLatin1Char('/') + backups.first()), garbage);
-    QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Ok);
-}
+    void damagedFileReadsEmptyAndIsMovedAside()
+    {
+        QFETCH(QByteArray, content);
+        QVERIFY(content.isNull() ? QDir().mkpath(m_file) : QDir().mkpath(m_folder) && WriteAll(m_file, content));
+        QCOMPARE(RegistryStore::read().state,
+                 content.isNull() ? RegistryStore::FileState::Unreadable : RegistryStore::FileState::Corrupt);
+        QCOMPARE(get(u"Show IE Message"_s, u"yes"_s), u"yes"_s);
+        QVERIFY(!s.GetAllSettings(M).has_value());
+        QCOMPARE(ReadAll(m_file), content); // reading changes nothing
+        QVERIFY(s.SaveSetting(M, u"Show IE Message"_s, u"no"_s));
+        QCOMPARE(get(u"Show IE Message"_s), u"no"_s);
+        QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Ok);
+        const QStringList backups = QDir(m_folder).entryList({u"user-registry.txt.corrupt-*"_s},
+                                                             QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(backups.size(), 1);
+        if (!content.isNull())
+            QCOMPARE(ReadAll(m_folder + u'/' + backups.first()), content);
+    }
 
-void TestRegSettings::unreadableFileReadsEmptyAndIsMovedAside()
-{
-    // A folder where the file should be cannot be read as a file, even by root.
-    QVERIFY(QDir().mkpath(m_file));
-    CRegSettings settings = messages();
-    QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Unreadable);
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("K"), QStringLiteral("d")),
-             QStringLiteral("d"));
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("K"), QStringLiteral("v")));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("K")), QStringLiteral("v"));
-    const QStringList backups = QDir(QFileInfo(m_file).absolutePath())
-                                    .entryList({QStringLiteral("user-registry.txt.corrupt-*")}, QDir::Dirs);
-    QCOMPARE(backups.size(), 1);
-}
+    void folderThatCannotBeCreated()
+    {
+        const QString blocker = m_dir->filePath(u"blocker"_s);
+        QVERIFY(WriteAll(blocker, "a file, not a folder"));
+        RegistryStore::setFilePath(blocker + u"/sub/user-registry.txt"_s);
+        QString error;
+        QVERIFY(!RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(u"K"_s); }, &error));
+        QVERIFY2(error.contains(u"blocker"_s), qPrintable(error));
+        QVERIFY(!s.SaveSetting(M, u"K"_s, u"v"_s));
+        QCOMPARE(get(u"K"_s), u"<default>"_s);
+        QVERIFY(!s.DeleteSetting(M, u"K"_s));
+        QVERIFY(!s.GetAllSettings(M).has_value());
+    }
 
-void TestRegSettings::folderThatCannotBeCreated()
-{
-    const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
-    QVERIFY(WriteAll(blocker, "a file, not a folder"));
-    RegistryStore::setFilePath(blocker + QStringLiteral("/sub/user-registry.txt"));
-    CRegSettings settings = messages();
-    QString error;
-    QVERIFY(!RegistryStore::modify([](RegistryHive &hive) { return hive.createKey("K"); }, &error));
-    QVERIFY2(error.contains(QStringLiteral("blocker")), qPrintable(error));
-    QVERIFY(!settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("K"), QStringLiteral("v")));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("K"), QStringLiteral("d")),
-             QStringLiteral("d"));
-    QVERIFY(!settings.DeleteSetting(QStringLiteral("Messages"), QStringLiteral("K")));
-    QVERIFY(!settings.GetAllSettings(QStringLiteral("Messages")).has_value());
-}
-
-void TestRegSettings::readOnlyFolder()
-{
-    CRegSettings settings = messages();
-    QVERIFY(settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("K"), QStringLiteral("old")));
-    const QString folder = QFileInfo(m_file).absolutePath();
-    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-                                        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-    QVERIFY(QFile::setPermissions(folder, readOnly));
-    QFile probe(folder + QStringLiteral("/probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
+    void readOnlyFolder()
+    {
+        QVERIFY(s.SaveSetting(M, u"K"_s, u"old"_s));
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                                            | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(m_folder, readOnly));
+        QFile probe(m_folder + u"/probe"_s);
+        if (!probe.open(QIODevice::WriteOnly)) {
+            QCOMPARE(RunChild({u"readonly"_s, m_file}), 0);
+            return;
+        }
         // Root writes into read-only folders; check as an unprivileged user.
-        probe.close();
         probe.remove();
-        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
         if (setpriv.isEmpty())
             QSKIP("Running as root without setpriv to check as another user.");
         QVERIFY(QFile::setPermissions(m_dir->path(), readOnly));
         QVERIFY(QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                                   | QFile::ReadOther));
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(ReadOnlyVariable), m_file);
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath()});
-        QVERIFY(child.waitForFinished(60000));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("K")), QStringLiteral("old"));
-        return;
+        auto child = StartChild({u"readonly"_s, m_file}, setpriv,
+                                {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
+                                 QCoreApplication::applicationFilePath()});
+        QVERIFY(child->waitForFinished(60000));
+        QCOMPARE(child->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child->exitCode(), 0);
+        QCOMPARE(get(u"K"_s), u"old"_s);
     }
-    QVERIFY(!settings.SaveSetting(QStringLiteral("Messages"), QStringLiteral("K"), QStringLiteral("new")));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("K")), QStringLiteral("old"));
-    QVERIFY(!settings.DeleteSetting(QStringLiteral("Messages"), QStringLiteral("K")));
-    QCOMPARE(settings.GetSetting(QStringLiteral("Messages"), QStringLiteral("K")), QStringLiteral("old"));
-}
 
-void TestRegSettings::concurrentWritersLoseNothing()
-{
-    constexpr int PerWriter = 40;
-    QList<QProcess *> writers;
-    for (const char *prefix : {"A", "B"}) {
-        auto *process = new QProcess(this);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(WriterVariable),
-                   QStringLiteral("%1|%2|%3").arg(m_file, QString::fromLatin1(prefix)).arg(PerWriter));
-        process->setProcessEnvironment(env);
-        process->setProcessChannelMode(QProcess::ForwardedChannels);
-        process->start(QCoreApplication::applicationFilePath(), {});
-        writers << process;
+    void concurrentWritersLoseNothing()
+    {
+        constexpr int PerWriter = 40;
+        std::unique_ptr<QProcess> writers[2];
+        for (int w = 0; w < 2; ++w)
+            writers[w] = StartChild({u"write"_s, m_file, QString(QChar(u'A' + w)), QString::number(PerWriter)},
+                                    QCoreApplication::applicationFilePath());
+        for (const auto &process : writers) {
+            QVERIFY(process->waitForFinished(120000));
+            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(process->exitCode(), 0);
+        }
+        QCOMPARE(Messages().GetAllSettings(M)->size(), 2 * PerWriter);
+        QCOMPARE(get(u"B%1"_s.arg(PerWriter - 1)), u"value %1"_s.arg(PerWriter - 1));
     }
-    for (QProcess *process : writers) {
-        QVERIFY(process->waitForFinished(120000));
-        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process->exitCode(), 0);
-    }
-    const auto all = messages().GetAllSettings(QStringLiteral("Messages"));
-    QVERIFY(all.has_value());
-    QCOMPARE(all->size(), 2 * PerWriter);
-    for (const char *prefix : {"A", "B"}) {
-        for (int i = 0; i < PerWriter; ++i)
-            QCOMPARE(messages().GetSetting(QStringLiteral("Messages"),
-                                           QString::fromLatin1(prefix) + QString::number(i)),
-                     QStringLiteral("value %1").arg(i));
-    }
-    qDeleteAll(writers);
-}
+};
 
 QTEST_GUILESS_MAIN(TestRegSettings)
 #include "tst_regsettings.moc"
