@@ -9,29 +9,35 @@
 #include "support/TempDirOverride.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace form1test;
 
-namespace {
-
-void fillValid(Form1 &window)
-{
-    fill(window, 3);
-    control<QLineEdit>(window, "txtmnm")->setText("M");
-    settle(window);
-}
-
-} // namespace
-
 class TestForm1Code : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_opened.clear();
+        SetShellOpenHook([this](QWidget *, const QUrl &url) { m_opened << url; });
+        m_tmp = std::make_unique<QTemporaryDir>();
+        m_tmpOverride = std::make_unique<TempDirOverride>(m_tmp->path());
+        m_window = std::make_unique<Form1>();
+        m_window->show();
+        fill(*m_window, 3);
+        control<QLineEdit>(*m_window, "txtmnm")->setText("M");
+        settle(*m_window);
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_tmpOverride.reset();
+        m_tmp.reset();
+        SetShellOpenHook({});
+        SetSaveCodeFileChooser({});
+    }
     void checksComeFirst_data();
     void checksComeFirst();
     void codeWindowShowsBareCode();
@@ -41,27 +47,16 @@ private slots:
 
 private:
     QList<QUrl> m_opened;
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    std::unique_ptr<TempDirOverride> m_tmpOverride;
+    std::unique_ptr<Form1> m_window; // shown, with three items and a menu name
 };
-
-void TestForm1Code::init()
-{
-    m_opened.clear();
-    SetShellOpenHook([this](QWidget *, const QUrl &url) { m_opened << url; });
-}
-
-void TestForm1Code::cleanup()
-{
-    SetShellOpenHook({});
-    SetSaveCodeFileChooser({});
-}
 
 void TestForm1Code::checksComeFirst_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("emptyName");
     QTest::addColumn<QString>("message");
-
     for (const char *key : {"savecodeclip", "savecodefile", "preview"}) {
         QTest::addRow("%s no menu name", key)
             << key << true << "You must specify a name for the menu to be used in the code.";
@@ -75,109 +70,73 @@ void TestForm1Code::checksComeFirst()
     QFETCH(QString, key);
     QFETCH(bool, emptyName);
     QFETCH(QString, message);
-    TempDirOverride tmp(m_dir.path());
-    Form1 window;
-    window.show();
-    fillValid(window);
     if (emptyName)
-        control<QLineEdit>(window, "txtmnm")->clear();
+        control<QLineEdit>(*m_window, "txtmnm")->clear();
     else
-        control<QRadioButton>(window, "buttonpropopt_1")->click();
-    settle(window);
+        control<QRadioButton>(*m_window, "buttonpropopt_1")->click();
+    settle(*m_window);
     bool chooserAsked = false;
-    SetSaveCodeFileChooser([&](QWidget *) {
-        chooserAsked = true;
-        return QString();
-    });
-
+    SetSaveCodeFileChooser([&](QWidget *) { chooserAsked = true; return QString(); });
     BoxAnswerer answerer(QMessageBox::Ok);
-    window.Toolbar1_ButtonClick(key);
-    QCOMPARE(answerer.count(), 1);
+    m_window->Toolbar1_ButtonClick(key);
+    QCOMPARE(answerer.count(), 1); // the check's message, and no code window after it
     QCOMPARE(answerer.boxes[0].title, QString("Oops!"));
-    QVERIFY(answerer.boxes[0].text.startsWith(message));
-    QVERIFY(!chooserAsked);
-    QVERIFY(m_opened.isEmpty());
-    QVERIFY(QDir(m_dir.path()).isEmpty());
+    QVERIFY2(answerer.boxes[0].text.startsWith(message), qPrintable(answerer.boxes[0].text));
+    QVERIFY(!chooserAsked && m_opened.isEmpty() && QDir(m_tmp->path()).isEmpty());
 }
 
 void TestForm1Code::codeWindowShowsBareCode()
 {
-    Form1 window;
-    window.show();
-    fillValid(window);
-    const MenuCode expected = GenerateMenuCode(codegen::kCodeMode, window.currentProject());
-    QString head;
-    QString body;
+    const MenuCode expected = GenerateMenuCode(codegen::kCodeMode, m_window->currentProject());
+    QString head, body;
     QTimer::singleShot(0, [&] {
-        auto *form3 = qobject_cast<Form3 *>(QApplication::activeModalWidget());
-        if (!form3)
-            return;
-        head = form3->headText();
-        body = form3->bodyText();
-        form3->findChild<QPushButton *>("Command4")->click();
+        if (auto *form3 = qobject_cast<Form3 *>(QApplication::activeModalWidget())) {
+            head = form3->headText();
+            body = form3->bodyText();
+            form3->findChild<QPushButton *>("Command4")->click();
+        }
     });
-    window.Toolbar1_ButtonClick("savecodeclip");
+    m_window->Toolbar1_ButtonClick("savecodeclip");
     QCOMPARE(head, expected.head);
     QCOMPARE(body, expected.body);
-    QVERIFY(!body.contains("Menu Preview"));
 }
 
 void TestForm1Code::saveCodeWritesThePage()
 {
-    Form1 window;
-    window.show();
-    fillValid(window);
-    const QString path = m_dir.filePath("menu.html");
+    const QString path = m_tmp->filePath("menu.html");
     SetSaveCodeFileChooser([&](QWidget *) { return path; });
-    action(window, "mnuFileCodeFile")->trigger();
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(),
-             SavedCodePage::bytes(GenerateMenuCode(codegen::kCodeMode, window.currentProject())));
+    action(*m_window, "mnuFileCodeFile")->trigger();
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, m_window->currentProject());
+    QCOMPARE(saved.readAll(), SavedCodePage::bytes(code));
 }
 
 void TestForm1Code::previewOpensAndClosingDeletesPages()
 {
-    QTemporaryDir tmpRoot;
-    TempDirOverride tmp(tmpRoot.path());
-    auto window = std::make_unique<Form1>();
-    window->show();
-    fillValid(*window);
-    action(*window, "mnuPrevBr")->trigger();
+    action(*m_window, "mnuPrevBr")->trigger();
     QCOMPARE(m_opened.size(), 1);
     const QString frameset = m_opened.first().toLocalFile();
-    QVERIFY(frameset.endsWith("/quillnav_preview_frameset.html"));
-    QVERIFY(frameset.startsWith(tmpRoot.path() + "/"));
+    QVERIFY(frameset.startsWith(m_tmp->path() + "/")
+            && frameset.endsWith("/quillnav_preview_frameset.html"));
     const QDir folder = QFileInfo(frameset).dir();
     QCOMPARE(folder.entryList(QDir::Files).size(), 3);
+    m_window->Toolbar1_ButtonClick("preview"); // the toolbar key does the same
+    QCOMPARE(m_opened, QList<QUrl>({m_opened.first(), m_opened.first()}));
 
-    window->Toolbar1_ButtonClick("preview"); // a second preview overwrites the same pages
-    QCOMPARE(m_opened.size(), 2);
-    QCOMPARE(m_opened.last(), m_opened.first());
-    QCOMPARE(folder.entryList(QDir::Files).size(), 3);
-
-    window->close();
-    QVERIFY(!QFileInfo::exists(frameset));
-    QVERIFY(!folder.exists());
-    QVERIFY(QDir(tmpRoot.path()).isEmpty());
+    m_window->close(); // takes the pages and their folder along
+    QVERIFY(QDir(m_tmp->path()).isEmpty());
 }
 
 void TestForm1Code::closingWithoutPreviewDeletesNothing()
 {
-    QTemporaryDir tmpRoot;
-    TempDirOverride tmp(tmpRoot.path());
-    QFile planted(tmpRoot.filePath("98127630.html"));
-    QVERIFY(planted.open(QIODevice::WriteOnly));
-    planted.write("keep me");
+    QFile planted(m_tmp->filePath("98127630.html"));
+    QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write("keep me"));
     planted.close();
-    {
-        Form1 window;
-        window.show();
-        fillValid(window);
-        window.close();
-    }
-    QVERIFY(QFileInfo::exists(planted.fileName()));
-    QCOMPARE(QDir(tmpRoot.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
+    m_window->close();
+    m_window.reset();
+    QCOMPARE(QDir(m_tmp->path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             QStringList({"98127630.html"}));
 }
 
 QTEST_MAIN(TestForm1Code)

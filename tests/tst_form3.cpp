@@ -1,5 +1,5 @@
-// The generated code window: its texts, the fragments it shows, the copy
-// buttons, saving, and the ways it closes.
+// The generated code window: its texts, the fragments it shows, the copy and
+// save buttons, and the ways it closes.
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/SavedCodePage.h"
 #include "codegen/ui/Form3.h"
@@ -7,62 +7,48 @@
 #include "support/ModalWatch.h"
 
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-MenuProject sample(int variant)
+MenuProject sample()
 {
     MenuProject p;
     p.options.menuName = "nav";
     p.items = {{"Home", "Yes", "index.html", "Yes"},
-               {"--- Caf\u00e9\u00a0Bar", "Yes", "cafe.html", "No"},
-               MenuItem::separator()};
-    if (variant == 1) {
-        p.options.linkTarget = MenuOptions::DifferentFrame;
-        p.options.frameName = "content";
-        p.options.navigation = MenuOptions::OnItemChange;
-    } else if (variant == 2) {
-        p.options.linkTarget = MenuOptions::NewWindow;
-        p.options.buttonKind = MenuOptions::GraphicButton;
-        p.options.graphicUrl = "go.gif";
-        p.options.graphicWidth = "40";
-    }
+               {"--- Caf\u00e9\u00a0Bar", "Yes", "cafe.html", "No"}, MenuItem::separator()};
     return p;
 }
 
-template <typename T> T *child(QWidget *parent, const char *name)
+template <typename T = QWidget> T *child(QWidget *parent, const QString &name)
 {
-    T *widget = parent->findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qWarning("no %s named %s", T::staticMetaObject.className(), name);
-    return widget;
+    if (T *widget = parent->findChild<T *>(name))
+        return widget;
+    qFatal("no control named %s", qPrintable(name));
 }
 
-// What a plain-text box displays for a text with CR LF line ends.
-QString shown(const QString &text)
-{
-    return QString(text).replace("\r\n", "\n");
-}
+void click(QWidget *window, const char *button) { child<QPushButton>(window, button)->click(); }
 
-// What a box displays, every character as it is (plain-text export would
-// turn non-breaking spaces into blanks).
-QString displayed(const QPlainTextEdit *box)
+void checkControls(Form3 *window)
 {
-    return box->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-}
-
-void moveToEnd(QPlainTextEdit *box)
-{
-    QTextCursor cursor = box->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    box->setTextCursor(cursor);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Generated Menu Code"));
+    for (const char *name : {"Command3", "Command4", "Frame1", "Frame2"})
+        QCOMPARE(child(window, name)->parentWidget(), window);
+    // Each group holds its instruction, box and copy button; the instructions
+    // name tags and must show them, not read them as markup.
+    for (const QString n : {"1", "2"}) {
+        for (const char *name : {"Label", "Text", "Command"})
+            QCOMPARE(child(window, name + n)->parentWidget()->objectName(), "Frame" + n);
+        auto *label = child<QLabel>(window, "Label" + n);
+        QVERIFY(label->text().contains(n == "1" ? "<HEAD> and </HEAD>" : "<BODY> and </BODY>"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        auto *box = child<QPlainTextEdit>(window, "Text" + n);
+        QVERIFY(!box->isReadOnly() && box->lineWrapMode() == QPlainTextEdit::NoWrap);
+    }
 }
 
 } // namespace
@@ -70,180 +56,85 @@ void moveToEnd(QPlainTextEdit *box)
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    void controlsAndTexts();
-    void showsBareFragments_data();
-    void showsBareFragments();
-    void copyButtons();
-    void copyTakesCurrentText();
-    void saveButtonSavesShownCode();
-    void closes_data();
-    void closes();
+    void showsBareFragmentsAndCloses_data();
+    void showsBareFragmentsAndCloses();
+    void buttonsTakeCurrentText();
 };
 
-void TestForm3::controlsAndTexts()
-{
-    Form3 window(GenerateMenuCode(codegen::kCodeMode, sample(0)));
-    QCOMPARE(window.objectName(), QStringLiteral("Form3"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Generated Menu Code"));
-
-    QCOMPARE(child<QGroupBox>(&window, "Frame1")->title(), QStringLiteral("Javascript Function Code"));
-    QCOMPARE(child<QGroupBox>(&window, "Frame2")->title(), QStringLiteral("HTML Code"));
-    // The labels name tags; they must show them, not read them as markup.
-    QLabel *label1 = child<QLabel>(&window, "Label1");
-    QLabel *label2 = child<QLabel>(&window, "Label2");
-    QCOMPARE(label1->text(),
-             QStringLiteral("Copy and paste this code into the head section of your page "
-                            "(anywhere between the <HEAD> and </HEAD> tags)."));
-    QCOMPARE(label2->text(),
-             QStringLiteral("Copy and paste this code into the body section of your page "
-                            "(anywhere between the <BODY> and </BODY> tags) wherever you want the "
-                            "menu to appear."));
-    QCOMPARE(label1->textFormat(), Qt::PlainText);
-    QCOMPARE(label2->textFormat(), Qt::PlainText);
-    QCOMPARE(child<QPushButton>(&window, "Command1")->text(), QStringLiteral("Copy to Clipboard"));
-    QCOMPARE(child<QPushButton>(&window, "Command2")->text(), QStringLiteral("Copy to Clipboard"));
-    QCOMPARE(child<QPushButton>(&window, "Command3")->text(), QStringLiteral("Save to File"));
-    QCOMPARE(child<QPushButton>(&window, "Command4")->text(), QStringLiteral("Done"));
-    // Each group holds its own box and button.
-    QCOMPARE(child<QPlainTextEdit>(&window, "Text1")->parentWidget()->objectName(), QStringLiteral("Frame1"));
-    QCOMPARE(child<QPushButton>(&window, "Command2")->parentWidget()->objectName(), QStringLiteral("Frame2"));
-    for (const char *name : {"Text1", "Text2"}) {
-        QPlainTextEdit *box = child<QPlainTextEdit>(&window, name);
-        QVERIFY(!box->isReadOnly());
-        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
-    }
-}
-
-void TestForm3::showsBareFragments_data()
-{
-    QTest::addColumn<int>("variant");
-    QTest::newRow("button, same window") << 0;
-    QTest::newRow("item change, frame") << 1;
-    QTest::newRow("graphic, new window") << 2;
-}
-
-void TestForm3::showsBareFragments()
-{
-    QFETCH(int, variant);
-    const MenuProject project = sample(variant);
-    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, project);
-    QWidget owner;
-    bool seen = false;
-    modalwatch::whenModal(this, [&](QWidget *modal) {
-        auto *window = qobject_cast<Form3 *>(modal);
-        if (!window)
-            return false;
-        seen = true;
-        [&] {
-            QCOMPARE(window->parentWidget(), &owner);
-            QVERIFY(window->isModal());
-            QCOMPARE(displayed(child<QPlainTextEdit>(window, "Text1")), shown(code.head));
-            QCOMPARE(displayed(child<QPlainTextEdit>(window, "Text2")), shown(code.body));
-            QCOMPARE(window->headText(), code.head);
-            QCOMPARE(window->bodyText(), code.body);
-            QVERIFY(!window->bodyText().contains("Menu Preview"));
-        }();
-        child<QPushButton>(window, "Command4")->click();
-        return true;
-    });
-    ShowGeneratedCode(&owner, project);
-    QVERIFY(seen);
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestForm3::copyButtons()
-{
-    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample(0));
-    Form3 window(code);
-    window.show();
-    QClipboard *clipboard = QApplication::clipboard();
-    clipboard->setText("before");
-
-    child<QPushButton>(&window, "Command1")->click();
-    QCOMPARE(clipboard->text(), code.head);
-    QVERIFY(clipboard->text().contains("\r\n"));
-    QVERIFY(window.isVisible()); // copying does not close the window
-
-    child<QPushButton>(&window, "Command2")->click();
-    QCOMPARE(clipboard->text(), code.body); // only the body is left
-    QVERIFY(clipboard->text().contains(QString::fromUtf8("Caf\u00e9\u00a0Bar")));
-}
-
-void TestForm3::copyTakesCurrentText()
-{
-    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample(0));
-    Form3 window(code);
-    window.show();
-    QPlainTextEdit *text1 = child<QPlainTextEdit>(&window, "Text1");
-    QPlainTextEdit *text2 = child<QPlainTextEdit>(&window, "Text2");
-
-    moveToEnd(text2);
-    QTest::keyClicks(text2, "<!-- mine -->");
-    QTest::keyClick(text2, Qt::Key_Return);
-    child<QPushButton>(&window, "Command2")->click();
-    QCOMPARE(QApplication::clipboard()->text(), code.body + "<!-- mine -->\r\n");
-
-    // Emptying the head box leaves an empty text on the clipboard.
-    text1->selectAll();
-    QTest::keyClick(text1, Qt::Key_Delete);
-    child<QPushButton>(&window, "Command1")->click();
-    QCOMPARE(QApplication::clipboard()->text(), QString());
-}
-
-void TestForm3::saveButtonSavesShownCode()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("menu.html");
-    const SaveCodeFileChooser previous =
-        SetSaveCodeFileChooser([&](QWidget *) { return path; });
-    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample(1));
-    Form3 window(code);
-    window.show();
-
-    child<QPushButton>(&window, "Command3")->click();
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), SavedCodePage::bytes(code));
-    saved.close();
-    QVERIFY(window.isVisible());
-
-    // After an edit, the file carries what the window shows.
-    QPlainTextEdit *text1 = child<QPlainTextEdit>(&window, "Text1");
-    moveToEnd(text1);
-    QTest::keyClicks(text1, "// edited");
-    child<QPushButton>(&window, "Command3")->click();
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QByteArray bytes = saved.readAll();
-    QVERIFY(bytes.contains((code.head + "// edited").toUtf8()));
-    QCOMPARE(bytes, SavedCodePage::bytes({code.head + "// edited", code.body}));
-    SetSaveCodeFileChooser(previous);
-}
-
-void TestForm3::closes_data()
+void TestForm3::showsBareFragmentsAndCloses_data()
 {
     QTest::addColumn<bool>("closeBox");
     QTest::newRow("Done") << false;
     QTest::newRow("close box") << true;
 }
 
-void TestForm3::closes()
+void TestForm3::showsBareFragmentsAndCloses()
 {
     QFETCH(bool, closeBox);
-    QPointer<Form3> shownWindow;
+    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
+    QVERIFY(!code.body.contains("Menu Preview"));
+    QWidget owner;
+    QPointer<Form3> shown;
     modalwatch::whenModal(this, [&](QWidget *modal) {
-        auto *window = qobject_cast<Form3 *>(modal);
-        if (!window)
+        if (!(shown = qobject_cast<Form3 *>(modal)))
             return false;
-        shownWindow = window;
-        if (closeBox)
-            window->close();
-        else
-            child<QPushButton>(window, "Command4")->click();
+        [&] {
+            checkControls(shown);
+            QCOMPARE(shown->parentWidget(), &owner);
+            // The boxes show every character as generated, one line per CR LF.
+            const std::pair<const char *, QString> boxes[] = {{"Text1", code.head},
+                                                              {"Text2", code.body}};
+            for (const auto &[box, text] : boxes)
+                QCOMPARE(child<QPlainTextEdit>(shown, box)->document()->toRawText().replace(
+                             QChar::ParagraphSeparator, '\n'), QString(text).replace("\r\n", "\n"));
+        }();
+        closeBox ? void(shown->close()) : click(shown, "Command4");
         return true;
     });
-    ShowGeneratedCode(nullptr, sample(0));
-    QVERIFY(shownWindow.isNull()); // gone once closed; the next opening starts afresh
+    ShowGeneratedCode(&owner, sample());
+    QVERIFY(shown.isNull()); // gone once closed; the next opening starts afresh
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestForm3::buttonsTakeCurrentText()
+{
+    QTemporaryDir dir;
+    QFile saved(dir.filePath("menu.html"));
+    SetSaveCodeFileChooser([&](QWidget *) { return saved.fileName(); });
+    const auto savedBytes = [&] {
+        const QByteArray bytes = saved.open(QIODevice::ReadOnly) ? saved.readAll() : "<not saved>";
+        saved.close();
+        return bytes;
+    };
+    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
+    QVERIFY(code.body.contains(QString::fromUtf8("Caf\u00e9\u00a0Bar")));
+    QVERIFY(code.body.contains("\r\n"));
+    Form3 window(code);
+    window.show();
+    QClipboard *clipboard = QApplication::clipboard();
+    click(&window, "Command1");
+    QCOMPARE(clipboard->text(), code.head);
+    click(&window, "Command2");
+    QCOMPARE(clipboard->text(), code.body); // only the body is left
+    click(&window, "Command3");
+    QCOMPARE(savedBytes(), SavedCodePage::bytes(code));
+    QVERIFY(window.isVisible()); // neither copying nor saving closes the window
+
+    // The user's edits are copied and saved, with CR LF line ends.
+    auto *text1 = child<QPlainTextEdit>(&window, "Text1");
+    auto *text2 = child<QPlainTextEdit>(&window, "Text2");
+    text2->moveCursor(QTextCursor::End);
+    QTest::keyClicks(text2, "<!-- mine -->");
+    QTest::keyClick(text2, Qt::Key_Return);
+    click(&window, "Command2");
+    QCOMPARE(clipboard->text(), code.body + "<!-- mine -->\r\n");
+    text1->selectAll();
+    QTest::keyClick(text1, Qt::Key_Delete);
+    click(&window, "Command1");
+    QCOMPARE(clipboard->text(), QString());
+    click(&window, "Command3");
+    QCOMPARE(savedBytes(), SavedCodePage::bytes({QString(), code.body + "<!-- mine -->\r\n"}));
+    SetSaveCodeFileChooser({});
 }
 
 QTEST_MAIN(TestForm3)

@@ -11,9 +11,9 @@
 
 namespace modalwatch {
 
-// Runs `action` on the next modal widget that the event loop shows (checked on
-// every timer turn). The action returns true when it has dealt with the widget;
-// the watch then stops. Keep the returned timer alive for the watch to run.
+// Runs `action` on the modal widget that the event loop shows (checked on
+// every timer turn) until the action returns true, meaning it has dealt with
+// the widget. The watch lives as long as `context`.
 inline QTimer *whenModal(QObject *context, std::function<bool(QWidget *)> action)
 {
     auto *timer = new QTimer(context);
@@ -27,27 +27,24 @@ inline QTimer *whenModal(QObject *context, std::function<bool(QWidget *)> action
     return timer;
 }
 
-// Records every message box the code shows while it lives and answers each
-// with the given button.
+// Records every message box shown while it lives and answers each with OK.
 class MessageBoxCatcher : public QObject {
 public:
-    explicit MessageBoxCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok)
+    MessageBoxCatcher()
     {
-        auto *timer = new QTimer(this);
-        timer->setInterval(5);
-        connect(timer, &QTimer::timeout, this, [this, answer] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box == m_last)
-                return;
-            m_last = box;
-            ++count;
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            if (QAbstractButton *button = box->button(answer))
-                button->click();
+        whenModal(this, [this](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (box && box != m_last) {
+                m_last = box;
+                ++count;
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+                if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+                    ok->click();
+            }
+            return false;
         });
-        timer->start();
     }
 
     int count = 0;
