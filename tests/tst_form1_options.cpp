@@ -136,6 +136,7 @@ private slots:
                            MenuOptions::AlignBottom};
         changed.menuStyle.mnuFont = "Changed";
         changed.buttonStyle.bttnBorder = "3";
+        changed.buttonStyle.bttnSysClr = changed.buttonStyle.bttnNoBorder = 0; // a thickness needs a border
         w->applyProject(changed);
         settle(*w);
         QCOMPARE(w->currentProject(), changed);

@@ -33,6 +33,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     buildMainToolbar();
     placeRegions();
     connectAvailabilityInputs();
+    buildStyleDialogs();
 
     // Any drag over the window's own surface is answered with "copy"; only the
     // link field takes a drop.

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <functional>
 
+class FrmAdvBttnOp;
 class MenuItemModel;
 class MenuOptionsPanel;
 class QAction;
@@ -24,6 +25,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QTreeView;
+class frmAdvMnuOp;
 
 // The main window: item entry, the menu item list with its commands, the menu
 // options, the menu bar and the main toolbar. Enabled states of the list-
@@ -43,6 +45,18 @@ public:
     MenuItemModel *listModel() const { return m_model; }
     mAdvMenuvals &advMenuvals() { return m_advMenuvals; }
     MenuOptionsPanel *optionsPanel() const { return m_options; }
+    // The two style dialogs, hidden between uses and kept until the window goes.
+    frmAdvMnuOp *menuStyleDialog() const { return m_frmAdvMnuOp; }
+    FrmAdvBttnOp *buttonStyleDialog() const { return m_FrmAdvBttnOp; }
+
+    // Copies a style dialog into its record ("mnu" or "bttn"), or the record
+    // back into the dialog; any other kind does nothing.
+    void StoreAdvVals(const QString &kind);
+    void RestoreAdvVals(const QString &kind);
+
+    // Fills the font lists of both style dialogs (sorted) and selects
+    // "MS Sans Serif" where present, else the second font.
+    void fillStyleFontLists(const QStringList &families);
 
     // A snapshot of the project: the list, the options from their controls and
     // the two style records.
@@ -129,6 +143,7 @@ private:
     void buildMainToolbar();
     void placeRegions();
     void connectAvailabilityInputs();
+    void buildStyleDialogs();
 
     // Item entry helpers.
     QString encodedItemText() const;
@@ -145,9 +160,14 @@ private:
     QAction *listToolbarAction(const QString &key) const { return m_tb2Keys.value(key); }
 
     void showProblem(const QString &message);
+    // Every command that hands out code or saves the project captures the
+    // style dialogs first.
+    void captureStyles();
 
     MenuItemModel *m_model = nullptr;
     mAdvMenuvals m_advMenuvals;
+    frmAdvMnuOp *m_frmAdvMnuOp = nullptr;
+    FrmAdvBttnOp *m_FrmAdvBttnOp = nullptr;
 
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar1 = nullptr;

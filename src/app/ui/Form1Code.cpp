@@ -17,6 +17,7 @@ void Form1::mnuFileCopy_Click()
 {
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
+    captureStyles();
     ShowGeneratedCode(this, currentProject());
 }
 
@@ -24,6 +25,7 @@ void Form1::mnuFileCodeFile_Click()
 {
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
+    captureStyles();
     SaveCodeToFile(this, currentProject());
 }
 
@@ -31,6 +33,7 @@ void Form1::mnuPrevBr_Click()
 {
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
+    captureStyles();
     RunBrowserPreview(this, currentProject(), m_previewSession);
 }
 

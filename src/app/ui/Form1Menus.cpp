@@ -144,12 +144,9 @@ void Form1::mnuFileExit_Click()
 }
 
 // The following commands are connected to their work by their own changes
-// (generated code window, code file, browser preview, help, About, the style
-// dialogs and the maker's page of button graphics).
+// (help, About and the maker's page of button graphics).
 void Form1::mnuHlpCont_Click() {}
 void Form1::mnuHelpTut_Click() {}
 void Form1::mnuHelpCtx_Click() {}
 void Form1::mnuHlpAb_Click() {}
-void Form1::cmdAdvMnu_Click() {}
-void Form1::cmdBttnAdv_Click() {}
 void Form1::Command1_Click() {}

@@ -25,6 +25,12 @@ void Form1::applyProject(const MenuProject &project)
     m_options->setOptions(project.options);
     m_advMenuvals.mnu = project.menuStyle;
     m_advMenuvals.bttn = project.buttonStyle;
+    // The dialogs show the records, and the records hold what the dialogs
+    // can show (a border thickness under "No Border", for one, is dropped).
+    for (const QString &kind : {QStringLiteral("mnu"), QStringLiteral("bttn")}) {
+        RestoreAdvVals(kind);
+        StoreAdvVals(kind);
+    }
 }
 
 bool Form1::openProject(const QString &path, QString *error)
@@ -95,6 +101,7 @@ void Form1::mnuFileSaveProj_Click()
     if (path.isEmpty())
         return;
     QString error;
+    captureStyles();
     if (!saveProject(path, &error))
         showProblem(error);
 }

@@ -1,6 +1,7 @@
 #include "styles/ui/ColorRow.h"
 
 #include "styles/ui/ShowColorDialog.h"
+#include "styles/ui/TypedKeyCode.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -20,36 +21,6 @@ const QString InvalidMessage = QStringLiteral("Please enter a valid color value.
 const QString OopsCaption = QStringLiteral("Oops!");
 
 constexpr int ColorTextLength = 7;
-
-// The character code a key press types, as the key filters see it, or -1 for
-// keys that type nothing (arrows, Delete, Tab, Escape, ...), which pass.
-int TypedCode(const QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-    case Qt::Key_Delete:
-        return -1;
-    default:
-        break;
-    }
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && event->key() >= Qt::Key_A
-        && event->key() <= Qt::Key_Z)
-        return event->key() - Qt::Key_A + 1; // Ctrl+A = 1 ... Ctrl+Z = 26
-    if (mods & Qt::AltModifier)
-        return -1;
-    const QString text = event->text();
-    if (text.size() != 1)
-        return -1;
-    return text.at(0).unicode();
-}
 
 } // namespace
 
@@ -223,7 +194,7 @@ bool ColorRow::eventFilter(QObject *watched, QEvent *event)
 
     if (event->type() == QEvent::KeyPress) {
         const auto *keyEvent = static_cast<QKeyEvent *>(event);
-        const int code = TypedCode(keyEvent);
+        const int code = TypedKeyCode(keyEvent);
         if (code < 0)
             return false;
         const int result = txtclr_KeyPress(code);

@@ -1,0 +1,73 @@
+// The two style dialogs: creating them with the window, opening them from
+// the "Advanced Options" buttons, and copying between them and the records.
+#include "app/ui/Form1.h"
+
+#include "app/ui/Advisories.h"
+#include "styles/ui/FontOptionsGroup.h"
+#include "styles/ui/FrmAdvBttnOp.h"
+#include "styles/ui/frmAdvMnuOp.h"
+
+#include <QFontDatabase>
+
+namespace {
+const QString kMenu = QStringLiteral("mnu");
+const QString kButton = QStringLiteral("bttn");
+} // namespace
+
+void Form1::buildStyleDialogs()
+{
+    const StylePrompts prompts{ConfirmRestoreDefaults, ShowButtonBorderMessage};
+    m_FrmAdvBttnOp = new FrmAdvBttnOp(m_advMenuvals, prompts, this);
+    m_frmAdvMnuOp = new frmAdvMnuOp(m_advMenuvals, prompts, this);
+
+    QStringList families;
+    for (const QString &family : QFontDatabase::families()) {
+        if (!QFontDatabase::isPrivateFamily(family))
+            families << family;
+    }
+    fillStyleFontLists(families);
+    StoreAdvVals(kMenu);
+    StoreAdvVals(kButton);
+}
+
+void Form1::fillStyleFontLists(const QStringList &families)
+{
+    m_FrmAdvBttnOp->fontOptions()->fillFamilies(families);
+    m_frmAdvMnuOp->fontOptions()->fillFamilies(families);
+}
+
+void Form1::StoreAdvVals(const QString &kind)
+{
+    if (kind == kMenu)
+        m_frmAdvMnuOp->StoreAdvVals();
+    else if (kind == kButton)
+        m_FrmAdvBttnOp->StoreAdvVals();
+}
+
+void Form1::RestoreAdvVals(const QString &kind)
+{
+    if (kind == kMenu)
+        m_frmAdvMnuOp->RestoreAdvVals();
+    else if (kind == kButton)
+        m_FrmAdvBttnOp->RestoreAdvVals();
+}
+
+void Form1::captureStyles()
+{
+    StoreAdvVals(kMenu);
+    StoreAdvVals(kButton);
+}
+
+// The browser notice (unless silenced), then the dialog; OK leaves the
+// confirmed style in the record, Cancel leaves the record as it was.
+void Form1::cmdAdvMnu_Click()
+{
+    ShowIeMessage();
+    m_frmAdvMnuOp->exec();
+}
+
+void Form1::cmdBttnAdv_Click()
+{
+    ShowIeMessage();
+    m_FrmAdvBttnOp->exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+// Runs every key typed into a widget through a key filter: the typed
+// character code in, the code to use out, 0 to discard the key. Keys that
+// type nothing (arrows, Delete, Tab, ...) are left alone.
+class KeyCodeFilter : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Filter = std::function<int(int code)>;
+
+    KeyCodeFilter(QWidget *target, Filter filter);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Filter m_filter;
+};
