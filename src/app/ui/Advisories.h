@@ -13,6 +13,5 @@ void ShowIeMessage();
 void ShowButtonBorderMessage(QWidget *owner);
 
 // The restore-defaults warning of a style dialog. True when the restore goes
-// ahead: the warning is silenced, or it was answered "Yes", or it was closed
-// without an answer.
+// ahead: the warning is silenced, or it was answered "Yes".
 bool ConfirmRestoreDefaults(QWidget *owner);

@@ -21,3 +21,10 @@ void Form5::Command2_Click()
     RestoreCancelled = true;
     reject();
 }
+
+// Closing the warning without an answer must not throw the settings away.
+void Form5::reject()
+{
+    RestoreCancelled = true;
+    AdvisoryDialog::reject();
+}
