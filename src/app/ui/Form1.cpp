@@ -33,6 +33,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     buildMainToolbar();
     placeRegions();
     connectAvailabilityInputs();
+    Form_Load();
 
     // Any drag over the window's own surface is answered with "copy"; only the
     // link field takes a drop.
@@ -55,6 +56,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
 Form1::~Form1()
 {
+    Form_Unload();
     // Stop reacting to the model while the children are torn down.
     m_model->disconnect(this);
     m_timer1->stop();
