@@ -23,14 +23,12 @@ public:
 struct Module {
     QHash<const QObject *, WindowRecord> windows;
     int activeMessage = 0;
-    Dispatcher *dispatcher = nullptr;
+    Dispatcher filter;
 };
 
 Module &module()
 {
     static Module m;
-    if (!m.dispatcher)
-        m.dispatcher = new Dispatcher;
     return m;
 }
 
@@ -65,7 +63,7 @@ void unsubclass(QObject *window)
         return;
     QObject::disconnect(w->destroyedConnection);
     m.windows.erase(w);
-    window->removeEventFilter(m.dispatcher);
+    window->removeEventFilter(&m.filter);
 }
 
 } // namespace
@@ -100,9 +98,9 @@ void AddMessageHandler(ISubclass *handler, QObject *hWnd, int iMsg)
     Module &m = module();
     if (!m.windows.contains(hWnd)) {
         // An event filter can only be installed from the window's own thread.
-        if (hWnd->thread() != m.dispatcher->thread())
+        if (hWnd->thread() != m.filter.thread())
             RaiseSubclassError(SubclassError::CantSubclass);
-        hWnd->installEventFilter(m.dispatcher);
+        hWnd->installEventFilter(&m.filter);
         WindowRecord record;
         record.destroyedConnection = QObject::connect(hWnd, &QObject::destroyed, [hWnd] {
             module().windows.remove(hWnd);
