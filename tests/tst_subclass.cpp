@@ -18,13 +18,16 @@ public:
     bool event(QEvent *e) override { return e->type() == kMsg ? (calls << "prev", false) : QWindow::event(e); }
 };
 
-// Logs its name (or "!" when ActiveMessage is wrong) and answers true.
+// Logs its name (or "!" when ActiveMessage is wrong) and answers true; an
+// upper-case name detaches itself while called.
 struct Probe : ISubclass {
     Probe(QString n, int r) : name(std::move(n)), response(r) {}
     int MsgResponse() const override { return response; }
     void MsgResponse(int RHS) override { response = RHS; }
-    bool WindowProc(QObject *, int iMsg, QEvent *) override
+    bool WindowProc(QObject *hWnd, int iMsg, QEvent *) override
     {
+        if (name.at(0).isUpper())
+            MSubclass::RemoveMessageHandler(this, hWnd, iMsg);
         return calls << (MSubclass::ActiveMessage() == iMsg ? name : QStringLiteral("!")), true;
     }
     QString name;
@@ -55,6 +58,7 @@ private slots:
         QTest::newRow("removing the last restores") << "+a0 +b0 -b -a" << "prev";
         QTest::newRow("absent handler: nothing changes") << "+a0 -b" << "a";
         QTest::newRow("never attached") << "-a" << "prev";
+        QTest::newRow("handler detaching itself: previous once") << "+A0 +b1" << "A prev";
         QTest::newRow("destroyed handler detaches") << "+a0 +b0 ~a" << "b";
     }
     void dispatch()
