@@ -1,5 +1,12 @@
 #include "app/ui/Form1.h"
 
+#include "app/AppInfo.h"
+#include "app/ui/FrmAbt.h"
+#include "help/HelpTopics.h"
+#include "help/ui/ContextHelp.h"
+#include "help/ui/HelpViewer.h"
+#include "platform/ui/OpenWithShell.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
@@ -143,13 +150,33 @@ void Form1::mnuFileExit_Click()
     close();
 }
 
-// The following commands are connected to their work by their own changes
-// (generated code window, code file, browser preview, help, About, the style
-// dialogs and the maker's page of button graphics).
-void Form1::mnuHlpCont_Click() {}
-void Form1::mnuHelpTut_Click() {}
-void Form1::mnuHelpCtx_Click() {}
-void Form1::mnuHlpAb_Click() {}
+void Form1::mnuHlpCont_Click()
+{
+    HelpViewer::showContents(this);
+}
+
+void Form1::mnuHelpTut_Click()
+{
+    HelpViewer::showTopic(this, QLatin1String(HelpTopics::kTutorial));
+}
+
+void Form1::mnuHelpCtx_Click()
+{
+    ContextHelp::enterWhatsThisMode();
+}
+
+// Modal, without owner.
+void Form1::mnuHlpAb_Click()
+{
+    FrmAbt about;
+    about.exec();
+}
+
+void Form1::Command1_Click()
+{
+    OpenWithShell(this, AppInfo::freeButtonGraphicsPage());
+}
+
+// The style dialogs are connected to their work by their own change.
 void Form1::cmdAdvMnu_Click() {}
 void Form1::cmdBttnAdv_Click() {}
-void Form1::Command1_Click() {}
