@@ -76,8 +76,9 @@ void Form1::buildMenuBar()
             this, &Form1::mnuHlpCont_Click);
     connect(addEntry(help, "mnuHelpTut", QStringLiteral("&Tutorial")), &QAction::triggered, this,
             &Form1::mnuHelpTut_Click);
-    connect(addEntry(help, "mnuHelpCtx", QStringLiteral("&Context Help")), &QAction::triggered,
-            this, &Form1::mnuHelpCtx_Click);
+    QAction *contextHelp = addEntry(help, "mnuHelpCtx", QStringLiteral("&Context Help"));
+    contextHelp->setShortcut(QKeySequence::WhatsThis);
+    connect(contextHelp, &QAction::triggered, this, &Form1::mnuHelpCtx_Click);
     addSeparator(help, "mnuHlpSep");
     connect(addEntry(help, "mnuHlpAb", QStringLiteral("&About")), &QAction::triggered, this,
             &Form1::mnuHlpAb_Click);

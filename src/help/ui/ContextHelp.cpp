@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QWhatsThis>
 #include <QWhatsThisClickedEvent>
@@ -57,7 +58,10 @@ protected:
                 auto *widget = static_cast<QWidget *>(watched);
                 if (widget->window()->objectName() == QLatin1String("HelpWindow"))
                     return false;
-                const QString topic = topicFor(widget);
+                // In an open menu the highlighted entry is the control.
+                const auto *menu = qobject_cast<QMenu *>(widget);
+                const QString topic = menu && menu->activeAction() ? topicFor(menu->activeAction())
+                                                                   : topicFor(widget);
                 if (topic.isEmpty())
                     HelpViewer::showContents(widget);
                 else
