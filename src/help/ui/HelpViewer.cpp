@@ -78,6 +78,11 @@ void showUrl(QWidget *from, const QUrl &url)
             return;
         }
         window = created;
+        // The help never keeps the program running, and goes with it.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+        static const bool deletedAtQuit = QObject::connect(
+            qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete sharedWindow().data(); });
+        Q_UNUSED(deletedAtQuit);
     }
     // A window without owner would be blocked by an open modal dialog: while
     // one is open the help window belongs to it.
