@@ -55,8 +55,8 @@ constexpr ContextEntry kEntries[] = {
     {"Form1", "txth", "The picture's height in pixels; empty for its own height.", "button-options.html"},
     {"Form1", "Command1", "Opens Brookfen's page of free button pictures in your browser.", "button-options.html"},
     // Main window: menu bar and toolbar.
-    {"Form1", "mnuFileNew", "Clears the menu and starts again, without asking.", "commands.html"},
-    {"Form1", "newproj", "Clears the menu and starts again, without asking.", "commands.html"},
+    {"Form1", "mnuFileNew", "Clears the list and the options and starts again, without asking.", "commands.html"},
+    {"Form1", "newproj", "Clears the list and the options and starts again, without asking.", "commands.html"},
     {"Form1", "mnuFileLoad", "Opens a saved menu project.", "projects.html"},
     {"Form1", "loadproj", "Opens a saved menu project.", "projects.html"},
     {"Form1", "mnuFileSaveProj", "Saves the menu in a project file.", "projects.html"},
