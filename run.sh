@@ -7,7 +7,7 @@ scripts/deps.sh
 scripts/build.sh Release
 BIN=build/release/quillnav
 case "${1:-}" in
-  --generate|--write-preview|--help|-h) exec "$BIN" "$@" ;;
+  --generate|--write-preview|--help|-h|--version|-v) exec "$BIN" "$@" ;;
 esac
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
   echo "No display found: the editor needs one. Without a display use the export: $BIN --generate PROJECT.qnv (see README.md)."

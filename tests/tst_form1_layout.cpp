@@ -173,8 +173,6 @@ private slots:
         QVERIFY(!splash.isVisible()); // a few fonts load too fast for a splash
         QCOMPARE(splash.findChild<QLabel *>("Label1")->text(), QStringLiteral("Loading. Please wait..."));
         QVERIFY(!splash.findChild<QLabel *>("Picture1")->pixmap().isNull());
-        QCOMPARE(StartupSelection::helpFilePath("/opt/qn"), QStringLiteral("/opt/qn/qnv.hlp"));
-        QCOMPARE(StartupSelection::helpFilePath("/"), QStringLiteral("/qnv.hlp"));
     }
 
     // The splash shows only when it would stay up a while.

@@ -120,9 +120,7 @@ bool isExportRequest(const QStringList &arguments)
 {
     return !arguments.isEmpty()
            && (arguments.first() == QLatin1String("--generate")
-               || arguments.first() == QLatin1String("--write-preview")
-               || arguments.first() == QLatin1String("--help")
-               || arguments.first() == QLatin1String("-h"));
+               || arguments.first() == QLatin1String("--write-preview"));
 }
 
 int writePreview(const QString &directory, const QString &projectPath, QString *errorText)
@@ -147,11 +145,6 @@ int run(const QStringList &arguments)
         return UsageError;
     const QString command = arguments.first();
     const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        const QByteArray text = usage().toLocal8Bit() + '\n';
-        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-        return Success;
-    }
     if (command == QLatin1String("--generate"))
         return generate(rest);
     if (command == QLatin1String("--write-preview")) {

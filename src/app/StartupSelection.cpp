@@ -19,14 +19,6 @@ bool splashWanted(qint64 elapsedMs, int done, int total)
     return elapsedMs * (total - done) / done >= kWorthShowing;
 }
 
-QString helpFilePath(const QString &programFolder)
-{
-    QString path = programFolder;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path + QStringLiteral("qnv.hlp");
-}
-
 QStringList installedFontFamilies()
 {
     QStringList families;

@@ -5,7 +5,7 @@
 
 // The choices of the start-up: which entries the font and size lists of the
 // style dialogs show first, when the splash window is worth showing, and
-// where the help file lies.
+// which font families are installed.
 namespace StartupSelection {
 
 // The entry a size list of `count` entries selects: the sixth, else the last;
@@ -16,9 +16,6 @@ int sizeIndex(int count);
 // flash: after 100 ms of loading, when at least 400 ms more are expected at
 // the pace so far. Once shown it stays until the lists are full.
 bool splashWanted(qint64 elapsedMs, int done, int total);
-
-// "qnv.hlp" in the program's folder.
-QString helpFilePath(const QString &programFolder);
 
 // The installed font families, in the font database's order, without the
 // system's private families. A failing font database gives an empty list.

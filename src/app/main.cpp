@@ -1,10 +1,16 @@
+#include "app/AppInfo.h"
+#include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
 #include "app/ui/Form1.h"
 #include "codegen/OptionsValidation.h"
+#include "help/HelpLocation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QMessageBox>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -17,21 +23,32 @@ int main(int argc, char *argv[])
         QCoreApplication core(argc, argv);
         return HeadlessExport::run(arguments);
     }
-    if (arguments.size() > 1 || (arguments.size() == 1 && arguments.first().startsWith('-'))) {
-        std::fputs(qPrintable(HeadlessExport::usage() + QLatin1Char('\n')), stderr);
-        return HeadlessExport::UsageError;
+
+    CommandLine commandLine;
+    {
+        QCoreApplication core(argc, argv);
+        commandLine = CommandLine::parse(
+            arguments, HelpLocation::describe(QCoreApplication::applicationDirPath()));
+    }
+    if (commandLine.action != CommandLine::Run) {
+        const bool failed = commandLine.action == CommandLine::Error;
+        std::fputs(qPrintable(commandLine.text + QLatin1Char('\n')), failed ? stderr : stdout);
+        return failed ? HeadlessExport::UsageError : HeadlessExport::Success;
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillnav"));
-    QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    QApplication::setApplicationName(AppInfo::name());
+    QApplication::setApplicationVersion(AppInfo::version());
+    QApplication::setOrganizationName(AppInfo::maker());
+    QApplication::setDesktopFileName(QStringLiteral("quillnav"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app/quillnav.svg")));
     // The windows are laid out for this font; dialogs and menus use it too.
     QApplication::setFont(Form1::designFont());
     Form1 window;
     window.show();
-    if (arguments.size() == 1) {
+    if (!commandLine.projectFile.isEmpty()) {
         QString error;
-        if (!window.openProject(arguments.first(), &error))
+        if (!window.openProject(commandLine.projectFile, &error))
             QMessageBox::warning(&window, OopsTitle(), error);
     }
     return app.exec();

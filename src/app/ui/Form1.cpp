@@ -1,6 +1,7 @@
 #include "app/ui/Form1.h"
 
 #include "codegen/ui/MenuOptionsPanel.h"
+#include "help/ui/ContextHelp.h"
 #include "menu/MenuItemModel.h"
 #include "menu/ProjectFile.h"
 
@@ -8,6 +9,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeView>
@@ -35,6 +37,10 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connectAvailabilityInputs();
     buildStyleDialogs();
     Form_Load();
+
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app/quillnav.svg")));
+    ContextHelp::install();
+    ContextHelp::ApplyWhatsThis(this);
 
     // Any drag over the window's own surface is answered with "copy"; only the
     // link field takes a drop.

@@ -151,9 +151,6 @@ public:
     int MinTrackWidth = 0;
     int MinTrackHeight = 0;
 
-    // The help file of the program, set at start-up.
-    QString helpFile() const { return m_helpFile; }
-
     // Size limits: the minimum becomes MinTrackWidth × MinTrackHeight.
     int MsgResponse() const override { return RespConsume; }
     void MsgResponse(int) override {}
@@ -251,7 +248,6 @@ private:
 
     // The browser preview's pages of this run; deleted when the window closes.
     PreviewSession m_previewSession;
-    QString m_helpFile;
 
     FileChooser m_chooseOpenFile;
     FileChooser m_chooseSaveFile;

@@ -25,7 +25,6 @@ void Form1::RunStartup(const StartupFontLists &lists)
 void Form1::RunStartup(const StartupFontLists &lists, const QStringList &families)
 {
     Form2 splash(this);
-    m_helpFile = StartupSelection::helpFilePath(QCoreApplication::applicationDirPath());
 
     // The start-up size becomes the smallest size; Qt asks for the limits
     // whenever it lays the window out, and once now.

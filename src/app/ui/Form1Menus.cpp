@@ -1,5 +1,12 @@
 #include "app/ui/Form1.h"
 
+#include "app/AppInfo.h"
+#include "app/ui/FrmAbt.h"
+#include "help/HelpTopics.h"
+#include "help/ui/ContextHelp.h"
+#include "help/ui/HelpViewer.h"
+#include "platform/ui/OpenWithShell.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
@@ -69,8 +76,9 @@ void Form1::buildMenuBar()
             this, &Form1::mnuHlpCont_Click);
     connect(addEntry(help, "mnuHelpTut", QStringLiteral("&Tutorial")), &QAction::triggered, this,
             &Form1::mnuHelpTut_Click);
-    connect(addEntry(help, "mnuHelpCtx", QStringLiteral("&Context Help")), &QAction::triggered,
-            this, &Form1::mnuHelpCtx_Click);
+    QAction *contextHelp = addEntry(help, "mnuHelpCtx", QStringLiteral("&Context Help"));
+    contextHelp->setShortcut(QKeySequence::WhatsThis);
+    connect(contextHelp, &QAction::triggered, this, &Form1::mnuHelpCtx_Click);
     addSeparator(help, "mnuHlpSep");
     connect(addEntry(help, "mnuHlpAb", QStringLiteral("&About")), &QAction::triggered, this,
             &Form1::mnuHlpAb_Click);
@@ -143,10 +151,29 @@ void Form1::mnuFileExit_Click()
     close();
 }
 
-// The following commands are connected to their work by their own changes
-// (help, About and the maker's page of button graphics).
-void Form1::mnuHlpCont_Click() {}
-void Form1::mnuHelpTut_Click() {}
-void Form1::mnuHelpCtx_Click() {}
-void Form1::mnuHlpAb_Click() {}
-void Form1::Command1_Click() {}
+void Form1::mnuHlpCont_Click()
+{
+    HelpViewer::showContents(this);
+}
+
+void Form1::mnuHelpTut_Click()
+{
+    HelpViewer::showTopic(this, QLatin1String(HelpTopics::kTutorial));
+}
+
+void Form1::mnuHelpCtx_Click()
+{
+    ContextHelp::enterWhatsThisMode();
+}
+
+// Modal, without owner.
+void Form1::mnuHlpAb_Click()
+{
+    FrmAbt about;
+    about.exec();
+}
+
+void Form1::Command1_Click()
+{
+    OpenWithShell(this, AppInfo::freeButtonGraphicsPage());
+}

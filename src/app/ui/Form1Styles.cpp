@@ -4,6 +4,7 @@
 
 #include "app/ui/Advisories.h"
 #include "app/ui/StartupFontLists.h"
+#include "help/ui/ContextHelp.h"
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
@@ -20,6 +21,8 @@ void Form1::buildStyleDialogs()
     const StylePrompts prompts{ConfirmRestoreDefaults, ShowButtonBorderMessage};
     m_FrmAdvBttnOp = new FrmAdvBttnOp(m_advMenuvals, prompts, this);
     m_frmAdvMnuOp = new frmAdvMnuOp(m_advMenuvals, prompts, this);
+    ContextHelp::ApplyWhatsThis(m_FrmAdvBttnOp);
+    ContextHelp::ApplyWhatsThis(m_frmAdvMnuOp);
 }
 
 StartupFontLists Form1::styleFontLists()

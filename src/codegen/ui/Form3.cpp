@@ -1,6 +1,7 @@
 #include "codegen/ui/Form3.h"
 
 #include "codegen/ui/SaveCodeToFile.h"
+#include "help/ui/ContextHelp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -101,6 +102,7 @@ Form3::Form3(const MenuCode &code, QWidget *parent)
     connect(body.copy, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(save, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(done, &QPushButton::clicked, this, &Form3::Command4_Click);
+    ContextHelp::ApplyWhatsThis(this);
 }
 
 QString Form3::boxText(const QPlainTextEdit *box, const QString &generated)

@@ -1,5 +1,7 @@
 #include "styles/ui/ColorRow.h"
 
+#include "help/HelpTopics.h"
+#include "help/ui/HelpViewer.h"
 #include "styles/ui/ShowColorDialog.h"
 #include "styles/ui/TypedKeyCode.h"
 
@@ -172,9 +174,16 @@ void ColorRow::cmdclr_Click()
 void ColorRow::showOops(const QString &message)
 {
     ++m_messageDepth;
-    QMessageBox box(QMessageBox::Warning, OopsCaption, message, QMessageBox::Ok, m_txtclr->window());
+    // The message that asks for a colour offers the colours page of the help.
+    const bool offersHelp = message == SelectMessage;
+    QMessageBox box(QMessageBox::Warning, OopsCaption, message,
+                    offersHelp ? QMessageBox::Ok | QMessageBox::Help : QMessageBox::Ok,
+                    m_txtclr->window());
+    box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     --m_messageDepth;
+    if (offersHelp && box.clickedButton() == box.button(QMessageBox::Help))
+        HelpViewer::showTopic(m_txtclr->window(), QLatin1String(HelpTopics::kColours));
 }
 
 void ColorRow::selectAfterHash()

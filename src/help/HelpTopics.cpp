@@ -1,0 +1,160 @@
+#include "help/HelpTopics.h"
+
+#include <QSet>
+
+namespace HelpTopics {
+
+QUrl url(const QString &topic)
+{
+    return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(QLatin1String(kNamespace), topic));
+}
+
+namespace {
+
+// clang-format off
+constexpr ContextEntry kEntries[] = {
+    // Main window: item entry.
+    {"Form1", "Frame1", "Type an entry here and add it to the menu list.", "item-properties.html"},
+    {"Form1", "itemtexttext", "The text the visitor sees in the menu, used exactly as typed.", "item-properties.html"},
+    {"Form1", "linktext", "The address the entry opens. You can drag a link here from your browser.", "item-properties.html"},
+    {"Form1", "chkindent", "Sets the entry in under the one above it (prefix \"--- \").", "item-properties.html"},
+    {"Form1", "chksel", "Makes the entry the one the menu shows when the page opens.", "item-properties.html"},
+    {"Form1", "notlinkchk", "An entry without address, such as a heading. The link field is ignored.", "item-properties.html"},
+    {"Form1", "additemcmd", "Adds the entry at the end of the list and clears the fields.", "item-properties.html"},
+    {"Form1", "Addsepcmd", "Adds a dividing line at the end of the list.", "item-properties.html"},
+    {"Form1", "cmdup", "Replaces the entry selected in the list with the fields.", "item-properties.html"},
+    // Main window: the list and its commands.
+    {"Form1", "Frame2", "The menu's entries in order. Right-click an entry for its commands.", "menu-list.html"},
+    {"Form1", "lv", "The menu's entries in order. Right-click an entry for its commands.", "menu-list.html"},
+    {"Form1", "movup", "Moves the selected entry up one place.", "menu-list.html"},
+    {"Form1", "movdn", "Moves the selected entry down one place.", "menu-list.html"},
+    {"Form1", "indent", "Sets the selected entry in.", "menu-list.html"},
+    {"Form1", "unindent", "Takes the indentation off the selected entry.", "menu-list.html"},
+    {"Form1", "selected", "Makes the selected entry the menu's default selection.", "menu-list.html"},
+    {"Form1", "edit", "Loads the selected entry into the fields; change them and press Update.", "menu-list.html"},
+    {"Form1", "delete", "Removes the selected entry.", "menu-list.html"},
+    {"Form1", "mnuListPop*", "Commands for the selected entry.", "menu-list.html"},
+    // Main window: menu options.
+    {"Form1", "Frame4", "How the menu works on the page.", "menu-options.html"},
+    {"Form1", "txtmnm", "The name of the menu's form. Each menu on a page needs its own.", "menu-options.html"},
+    {"Form1", "targetcombo", "Where a chosen address opens: this window, a new one, or a frame.", "menu-options.html"},
+    {"Form1", "txtfrm", "The name of the frame that shows the chosen addresses.", "menu-options.html"},
+    {"Form1", "menubehavopt_0", "The visitor chooses an entry and presses the button.", "menu-options.html"},
+    {"Form1", "menubehavopt_1", "The menu goes to an entry's address as soon as it is chosen.", "menu-options.html"},
+    {"Form1", "cmbbttnaln", "How the list sits beside the button.", "menu-options.html"},
+    {"Form1", "cmdAdvMnu", "Font, colours and width of the list.", "menu-style.html"},
+    // Main window: submit button options.
+    {"Form1", "Frame3", "The button beside the list.", "button-options.html"},
+    {"Form1", "buttonpropopt_0", "A text button drawn by the browser.", "button-options.html"},
+    {"Form1", "buttonpropopt_1", "A picture used as the button.", "button-options.html"},
+    {"Form1", "buttontxttxt", "The caption of the text button.", "button-options.html"},
+    {"Form1", "cmdBttnAdv", "Font, colours, border and size of the text button.", "button-style.html"},
+    {"Form1", "buttngrurl", "The address of the button's picture.", "button-options.html"},
+    {"Form1", "txtalt", "Shown when the picture cannot be shown; read out by screen readers.", "button-options.html"},
+    {"Form1", "txtw", "The picture's width in pixels; empty for its own width.", "button-options.html"},
+    {"Form1", "txth", "The picture's height in pixels; empty for its own height.", "button-options.html"},
+    {"Form1", "Command1", "Opens Brookfen's page of free button pictures in your browser.", "button-options.html"},
+    // Main window: menu bar and toolbar.
+    {"Form1", "mnuFileNew", "Clears the list and the options and starts again, without asking.", "commands.html"},
+    {"Form1", "newproj", "Clears the list and the options and starts again, without asking.", "commands.html"},
+    {"Form1", "mnuFileLoad", "Opens a saved menu project.", "projects.html"},
+    {"Form1", "loadproj", "Opens a saved menu project.", "projects.html"},
+    {"Form1", "mnuFileSaveProj", "Saves the menu in a project file.", "projects.html"},
+    {"Form1", "saveproj", "Saves the menu in a project file.", "projects.html"},
+    {"Form1", "mnuFileCopy", "Shows the menu's code, ready to copy into your page.", "code-window.html"},
+    {"Form1", "savecodeclip", "Shows the menu's code, ready to copy into your page.", "code-window.html"},
+    {"Form1", "mnuFileCodeFile", "Saves the menu's code as a complete page.", "code-window.html"},
+    {"Form1", "savecodefile", "Saves the menu's code as a complete page.", "code-window.html"},
+    {"Form1", "mnuFileExit", "Closes Quillnav without asking.", "commands.html"},
+    {"Form1", "mnuPrevBr", "Shows the menu working in your browser.", "preview.html"},
+    {"Form1", "preview", "Shows the menu working in your browser.", "preview.html"},
+    {"Form1", "mnuHlpCont", "Opens the help at its contents.", "commands.html"},
+    {"Form1", "help", "Opens the help at its contents.", "commands.html"},
+    {"Form1", "mnuHelpTut", "Opens the tutorial, which builds a first menu.", "tutorial.html"},
+    {"Form1", "mnuHelpCtx", "Click a control afterwards to read what it does.", "commands.html"},
+    {"Form1", "wthis", "Click a control afterwards to read what it does.", "commands.html"},
+    {"Form1", "mnuHlpAb", "Version, web site and support address.", "commands.html"},
+    {"Form1", "about", "Version, web site and support address.", "commands.html"},
+    // Generated code window.
+    {"Form3", "Text1", "The script for the head of your page.", "code-window.html"},
+    {"Form3", "Command1", "Copies the script to the clipboard.", "code-window.html"},
+    {"Form3", "Text2", "The form for the body of your page, where the menu is to appear.", "code-window.html"},
+    {"Form3", "Command2", "Copies the form to the clipboard.", "code-window.html"},
+    {"Form3", "Command3", "Saves both parts as a complete page.", "code-window.html"},
+    {"Form3", "Command4", "Closes this window.", "code-window.html"},
+    // Menu style dialog.
+    {"frmAdvMnuOp", "chkconstmnuwdth", "Ticked: the list takes the width its entries need.", "menu-style.html"},
+    {"frmAdvMnuOp", "txtMW", "The width of the list in pixels.", "menu-style.html"},
+    {"frmAdvMnuOp", "chkmnusysclr", "Ticked: the visitor's own colours are used.", "menu-style.html"},
+    {"frmAdvMnuOp", "lbldesc_*", "A colour of the list.", "colours.html"},
+    {"frmAdvMnuOp", "lblclr_*", "Shows the colour.", "colours.html"},
+    {"frmAdvMnuOp", "txtclr_*", "The colour as #RRGGBB: type six hexadecimal digits.", "colours.html"},
+    {"frmAdvMnuOp", "cmdclr_*", "Chooses the colour in the colour chooser.", "colours.html"},
+    {"frmAdvMnuOp", "combofont", "The font of the entries.", "menu-style.html"},
+    {"frmAdvMnuOp", "combofontsize", "The font size in pixels; choose or type it.", "menu-style.html"},
+    {"frmAdvMnuOp", "chkmnufntI", "Sets the entries in italics.", "menu-style.html"},
+    {"frmAdvMnuOp", "chkmnufntU", "Underlines the entries.", "menu-style.html"},
+    {"frmAdvMnuOp", "Slider1", "The font weight, from 100 (lighter) to 900 (bolder); 500 is normal.", "menu-style.html"},
+    {"frmAdvMnuOp", "Command8", "Keeps the changes.", "menu-style.html"},
+    {"frmAdvMnuOp", "Command9", "Forgets the changes made since the dialog opened.", "menu-style.html"},
+    {"frmAdvMnuOp", "cmdrestdef", "Puts the start-up values back.", "menu-style.html"},
+    // Button style dialog.
+    {"FrmAdvBttnOp", "chkconstbttnsz", "Ticked: the button takes the size its text needs.", "button-style.html"},
+    {"FrmAdvBttnOp", "txtBW", "The button's width in pixels.", "button-style.html"},
+    {"FrmAdvBttnOp", "txtBH", "The button's height in pixels.", "button-style.html"},
+    {"FrmAdvBttnOp", "txtBT", "The width of the button's border in pixels.", "button-style.html"},
+    {"FrmAdvBttnOp", "nbchk", "A button without border.", "button-style.html"},
+    {"FrmAdvBttnOp", "chksysbttnclr", "Ticked: the visitor's own button colours and border are used.", "button-style.html"},
+    {"FrmAdvBttnOp", "Check1", "The left border takes the colour of the top border.", "button-style.html"},
+    {"FrmAdvBttnOp", "Check2", "The bottom border takes the colour of the right border.", "button-style.html"},
+    {"FrmAdvBttnOp", "lbldesc_*", "A colour of the button.", "colours.html"},
+    {"FrmAdvBttnOp", "lblclr_*", "Shows the colour.", "colours.html"},
+    {"FrmAdvBttnOp", "txtclr_*", "The colour as #RRGGBB: type six hexadecimal digits.", "colours.html"},
+    {"FrmAdvBttnOp", "cmdclr_*", "Chooses the colour in the colour chooser.", "colours.html"},
+    {"FrmAdvBttnOp", "combofont", "The font of the caption.", "button-style.html"},
+    {"FrmAdvBttnOp", "combofontsize", "The font size in pixels; choose or type it.", "button-style.html"},
+    {"FrmAdvBttnOp", "chkbttnfntIT", "Sets the caption in italics.", "button-style.html"},
+    {"FrmAdvBttnOp", "chkbttnfntUL", "Underlines the caption.", "button-style.html"},
+    {"FrmAdvBttnOp", "Slider1", "The font weight, from 100 (lighter) to 900 (bolder); 500 is normal.", "button-style.html"},
+    {"FrmAdvBttnOp", "Command8", "Keeps the changes.", "button-style.html"},
+    {"FrmAdvBttnOp", "Command9", "Forgets the changes made since the dialog opened.", "button-style.html"},
+    {"FrmAdvBttnOp", "cmdrestdef", "Puts the start-up values back.", "button-style.html"},
+};
+// clang-format on
+
+bool matches(const char *pattern, QStringView name)
+{
+    const QLatin1StringView p(pattern);
+    if (p.endsWith(QLatin1Char('*')))
+        return name.startsWith(p.chopped(1));
+    return name == p;
+}
+
+} // namespace
+
+std::span<const ContextEntry> contextEntries()
+{
+    return kEntries;
+}
+
+const ContextEntry *findContextEntry(QStringView window, QStringView control)
+{
+    if (control.isEmpty())
+        return nullptr;
+    for (const ContextEntry &entry : kEntries) {
+        if (window == QLatin1StringView(entry.window) && matches(entry.control, control))
+            return &entry;
+    }
+    return nullptr;
+}
+
+QStringList referencedTopics()
+{
+    QStringList topics{QLatin1String(kContents), QLatin1String(kTutorial), QLatin1String(kColours)};
+    for (const ContextEntry &entry : kEntries)
+        topics << QLatin1String(entry.topic);
+    topics.removeDuplicates();
+    return topics;
+}
+
+} // namespace HelpTopics

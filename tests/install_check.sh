@@ -1,0 +1,12 @@
+#!/bin/sh
+# The tree installed into a temporary prefix starts, finds its help, and validates.
+set -eu
+p=$(mktemp -d); trap 'rm -rf "$p"' EXIT
+cmake --install "$1" --prefix "$p" >/dev/null
+[ "$("$p/bin/quillnav" --version)" = "Quillnav 1.2" ] && [ -s "$p/share/quillnav/help/quillnav.qhc" ]
+"$p/bin/quillnav" --help | grep -qxF "Help pages: $p/share/quillnav/help/quillnav.qch"
+desktop-file-validate "$p/share/applications/quillnav.desktop"
+xmllint --noout "$p/share/mime/packages/quillnav.xml" "$p"/share/icons/hicolor/scalable/*/*.svg
+update-mime-database "$p/share/mime"
+grep -qx 'application/x-quillnav-project:application-x-quillnav-project' "$p/share/mime/icons"
+grep -q 'application/x-quillnav-project:\*\.qnv' "$p/share/mime/globs2"
