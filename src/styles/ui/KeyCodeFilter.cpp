@@ -1,8 +1,10 @@
 #include "styles/ui/KeyCodeFilter.h"
 
+#include "styles/mColorSelect.h"
 #include "styles/ui/TypedKeyCode.h"
 
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QWidget>
 
 KeyCodeFilter::KeyCodeFilter(QWidget *target, Filter filter)
@@ -26,4 +28,12 @@ bool KeyCodeFilter::eventFilter(QObject *watched, QEvent *event)
             edit->insert(QString(QChar(char16_t(result))));
     }
     return true;
+}
+
+void KeyCodeFilter::DigitsOnlyBox(QLineEdit *box, Filter filter)
+{
+    if (!filter)
+        filter = [](int code) { return mColorSelect::DigitsOnly(code); };
+    new KeyCodeFilter(box, std::move(filter));
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
 }
