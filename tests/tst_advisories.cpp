@@ -51,8 +51,8 @@ private slots:
             QVERIFY(!d->Image1()->pixmap().isNull() && d->minimumSize() == d->maximumSize());
             QCOMPARE(d->findChildren<QPushButton *>().size(), d->objectName() == "Form5"_L1 ? 2 : 1);
             QCOMPARE(d->designedClientSize(), AdvisoryDialog::TwipsToPixels(twips, dpi));
-            QVERIFY(d->width() >= d->designedClientSize().width() && d->height() >= d->designedClientSize().height());
-            QVERIFY(d->Label1()->height() >= d->Label1()->heightForWidth(d->Label1()->width()));
+            QVERIFY(d->width() >= d->designedClientSize().width() && d->height() >= d->designedClientSize().height()
+                    && d->Label1()->height() >= d->Label1()->heightForWidth(d->Label1()->width()));
         }
     }
 

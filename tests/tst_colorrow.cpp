@@ -23,8 +23,7 @@ class TestColorRow : public QObject
     QLineEdit *m_box = nullptr;
     QLineEdit *m_other = nullptr;
 
-    // Empties the box as the user does: select all, Delete.
-    void clearBox()
+    void clearBox() // as the user does: select all, Delete
     {
         m_box->selectAll();
         QTest::keyClick(m_box, Qt::Key_Delete);
