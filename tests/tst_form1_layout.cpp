@@ -1,13 +1,21 @@
-// The main window's regions, the resize rule, the minimum size, and the
-// entries of its menus and toolbars.
+// The main window's start-up (font lists, splash), regions, resize rule,
+// minimum size, shut-down, and unclipped captions.
 
 #include "support/Form1Driver.h"
 
+#include "app/StartupSelection.h"
+#include "app/ui/Form2.h"
+#include "app/ui/StartupFontLists.h"
+#include "styles/FontChoice.h"
+#include "platform/CloseRequest.h"
+#include "platform/MSubclass.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
+#include <QProgressBar>
 #include <QtTest>
 
 using namespace form1test;
@@ -31,157 +39,156 @@ private slots:
     void init() { QVERIFY(showWindow(w)); }
     void cleanup() { w.reset(); }
 
-    void designRegions()
+    // Fixed regions keep their design place; the list frame and the list grow
+    // with the window, the list toolbar follows the list; the window never gets
+    // smaller than at start-up; minimizing and maximizing keep the rule.
+    void geometry_data()
     {
-        QCOMPARE(w->windowTitle(), QStringLiteral("Quillnav"));
-        QCOMPARE(client()->size(), twips(0, 0, 8820, 6255).size());
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QSize>("delta");
+        QTest::newRow("start-up") << "resize" << QSize(0, 0);
+        QTest::newRow("wider") << "resize" << QSize(67, 0);
+        QTest::newRow("taller") << "resize" << QSize(0, 67);
+        QTest::newRow("smaller is refused") << "resize" << QSize(-200, -150);
+        QTest::newRow("minimized, restored") << "minimize" << QSize(70, 50);
+        QTest::newRow("maximized") << "maximize" << QSize();
+    }
+    void geometry()
+    {
+        QFETCH(QString, how);
+        QFETCH(QSize, delta);
+        const QSize design = twips(0, 0, 8820, 6255).size(), start = w->size();
+        QCOMPARE(QSize(w->MinTrackWidth, w->MinTrackHeight), start);
+        if (how == "maximize") {
+            w->showMaximized();
+            QTRY_VERIFY(w->isMaximized() && w->size() != start);
+            delta = client()->size() - design;
+        } else {
+            w->resize(start + delta);
+            delta = delta.expandedTo(QSize(0, 0));
+        }
+        if (how == "minimize") {
+            w->showMinimized();
+            QTest::qWait(20);
+            w->showNormal();
+        }
+        QTRY_COMPARE(client()->size(), design + delta);
         QCOMPARE(inClient("Toolbar1"), twips(30, 0, 8730, 570));
         QCOMPARE(inClient("Frame1"), twips(60, 600, 5055, 1335));
         QCOMPARE(inClient("Frame4"), twips(60, 1980, 5055, 1785));
         QCOMPARE(inClient("Frame3"), twips(60, 3810, 5055, 2115));
-        QCOMPARE(inClient("Frame2"), twips(5160, 600, 3585, 5325));
-        QCOMPARE(inClient("StatusBar1"), twips(0, 6000, 8820, 255));
-        // The resize rule has run once: the list is 200 twips narrower and 850
-        // shorter than its frame, and the list toolbar sits 100 below it.
+        QCOMPARE(inClient("Frame2"), twips(5160, 600, 3585, 5325).adjusted(0, 0, delta.width(), delta.height()));
         QWidget *frame2 = control(*w, "Frame2"), *lv = control(*w, "lv"), *tb2 = control(*w, "tb2");
-        QCOMPARE(lv->pos(), QPoint(px(90), py(180)));
-        QCOMPARE(lv->size(), frame2->size() - QSize(px(200), tb2->height() + py(400)));
+        QCOMPARE(lv->geometry(), QRect(QPoint(px(90), py(180)), frame2->size() - QSize(px(200), tb2->height() + py(400))));
         QCOMPARE(tb2->geometry(), QRect(px(120), lv->geometry().bottom() + 1 + py(100), px(3405), py(450)));
+        QCOMPARE(inClient("StatusBar1"), QRect(0, client()->height() - py(255), client()->width(), py(255)));
+        QStringList captions;
+        for (int i = 0; i < 4; ++i)
+            captions << w->listModel()->headerData(i, Qt::Horizontal).toString();
+        QCOMPARE(captions.join('|'), QStringLiteral("Item Text|Linked?|Link URL|Selected?"));
     }
 
-    // The list frame and the list follow the window, the list toolbar follows the
-    // list, and nothing else moves; minimizing and restoring changes nothing.
-    void resizeRule_data()
+    // Closing ends everything without a question: the hidden style dialogs let
+    // the program's own closing through, other windows close, the size limits
+    // are detached.
+    void shutDown()
     {
-        QTest::addColumn<QSize>("delta");
-        QTest::newRow("wider") << QSize(100, 0);
-        QTest::newRow("taller") << QSize(0, 100);
-        QTest::newRow("much larger") << QSize(700, 500);
-    }
-    void resizeRule()
-    {
-        QFETCH(QSize, delta);
-        const char *const names[] = {"Toolbar1", "Frame1", "Frame4", "Frame3", "Frame2", "lv", "tb2"};
-        QList<QRect> expected;
-        for (const char *name : names)
-            expected << inClient(name);
-        expected[4].adjust(0, 0, delta.width(), delta.height());
-        expected[5].adjust(0, 0, delta.width(), delta.height());
-        expected[6].translate(0, delta.height());
-        const QSize target = client()->size() + delta;
-        w->resize(w->size() + delta);
-        QTRY_COMPARE(client()->size(), target);
-        w->showMinimized();
-        QTest::qWait(20);
-        w->showNormal();
-        QTRY_COMPARE(inClient("lv"), expected[5]);
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(inClient(names[i]), expected.at(i));
-        const QRect status = inClient("StatusBar1");
-        QVERIFY(status.bottom() == client()->height() - 1 && status.width() == client()->width());
-    }
-
-    void cannotBeMadeSmallerThanAtStartUp()
-    {
-        const QSize start = w->size();
-        QCOMPARE(w->minimumSize(), start);
-        w->resize(start - QSize(200, 150));
-        QCoreApplication::processEvents();
-        QVERIFY(w->width() >= start.width() && w->height() >= start.height());
+        struct StyleDialog : QDialog {
+            using QDialog::QDialog;
+            void closeEvent(QCloseEvent *e) override { e->setAccepted(CloseRequest::fromProgram()); }
+        };
+        auto *dialog = new StyleDialog(w.get());
+        auto *other = new QWidget;
+        other->setAttribute(Qt::WA_DeleteOnClose);
+        other->show();
+        dialog->show();
+        dialog->close(); // from outside: refused
+        QVERIFY(dialog->isVisible() && MSubclass::isSubclassed(w.get()));
+        QVERIFY_THROWS_EXCEPTION(SubclassError, MSubclass::AddMessageHandler(w.get(), w.get(), Form1::kSizeLimitsMessage));
+        const QPointer<QWidget> otherAlive(other);
+        QVERIFY(w->close());
+        QTRY_VERIFY(!otherAlive);
+        QVERIFY(!dialog->isVisible() && !MSubclass::isSubclassed(w.get()));
+        for (QWidget *top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
     }
 
     void noCaptionIsClipped()
     {
         QStringList clipped;
-        const auto check = [&](QWidget *c, const QString &text, int need, int room) {
-            if (c->isVisibleTo(w.get()) && !text.isEmpty() && need > room)
-                clipped << QStringLiteral("%1 needs %2 px, has %3").arg(c->objectName()).arg(need).arg(room);
-        };
-        for (QLabel *label : w->findChildren<QLabel *>())
-            check(label, label->text(), label->fontMetrics().horizontalAdvance(label->text()),
-                  label->contentsRect().width());
-        for (QAbstractButton *button : w->findChildren<QAbstractButton *>()) {
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(c);
+            auto *button = qobject_cast<QAbstractButton *>(c);
+            auto *box = qobject_cast<QGroupBox *>(c);
+            const QString text = label ? label->text() : button ? button->text() : box ? box->title() : QString();
+            if (text.isEmpty() || !c->isVisibleTo(w.get()))
+                continue;
+            const int advance = c->fontMetrics().horizontalAdvance(text);
             // Check boxes and option buttons need their indicator beside the text.
-            if (qobject_cast<QPushButton *>(button)) {
-                check(button, button->text(), button->fontMetrics().horizontalAdvance(button->text()),
-                      button->width() - 6);
-            } else {
-                check(button, button->text(), button->sizeHint().width(), button->width());
-                check(button, button->text(), button->sizeHint().height(), button->height() + 1);
-            }
+            const bool plain = !button || qobject_cast<QPushButton *>(button);
+            const QSize need = plain ? QSize(advance + (box ? 8 : button ? 6 : 0), 0) : c->sizeHint();
+            const QSize room = label ? label->contentsRect().size() : c->size() + QSize(0, 1);
+            if (need.width() > room.width() || need.height() > room.height())
+                clipped << QStringLiteral("%1 needs %2 px, has %3").arg(c->objectName()).arg(need.width()).arg(room.width());
         }
-        for (QGroupBox *box : w->findChildren<QGroupBox *>())
-            check(box, box->title(), box->fontMetrics().horizontalAdvance(box->title()) + 8, box->width());
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
     }
 
-    // Every menu and toolbar: its entries in order, "-" for a separator, each name
-    // used once in the window. Menu entries carry a caption; toolbar buttons only
-    // an image and a tooltip.
-    void commandBars_data()
+    // Fonts separated by "|"; the selections are the entries' texts.
+    void fontLists_data()
     {
-        QTest::addColumn<QString>("bar");
-        QTest::addColumn<QString>("entries");
-        QTest::newRow("menu bar") << "" << "mnuFile mnuPreview mnuHelp";
-        QTest::newRow("mnuFile") << "mnuFile"
-                                 << "mnuFileNew mnuFileLoad mnuFileSaveProj - mnuFileCopy mnuFileCodeFile - "
-                                    "mnuFileExit -(hidden) recentfile_0(hidden) recentfile_1(hidden) "
-                                    "recentfile_2(hidden) recentfile_3(hidden) recentfile_4(hidden)";
-        QTest::newRow("mnuPreview") << "mnuPreview" << "mnuPrevBr";
-        QTest::newRow("mnuHelp") << "mnuHelp" << "mnuHlpCont mnuHelpTut mnuHelpCtx - mnuHlpAb";
-        QTest::newRow("mnuListPop") << "mnuListPop" << "mnuListPopMovUp mnuListPopMovDn mnuListPopInd "
-                                                       "mnuListPopUnind mnuListPopDefSel mnuListPopEdt "
-                                                       "mnuListPopRem";
-        QTest::newRow("Toolbar1") << "Toolbar1" << "newproj loadproj saveproj - savecodeclip savecodefile - "
-                                                   "preview - help wthis about";
-        QTest::newRow("tb2") << "tb2" << "movup movdn indent unindent selected edit delete";
+        QTest::addColumn<QString>("fonts");
+        QTest::addColumn<int>("sizes");
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("preferred font") << "Arial|MS Sans Serif|Tahoma" << 12 << "MS Sans Serif" << "6";
+        QTest::newRow("preferred, twice") << "MS Sans Serif|A|MS Sans Serif" << 12 << "MS Sans Serif" << "6";
+        QTest::newRow("not installed: second") << "Arial|Courier|Tahoma" << 6 << "Courier" << "6";
+        QTest::newRow("case matters") << "ms sans serif|Tahoma" << 4 << "Tahoma" << "4";
+        QTest::newRow("one font") << "Arial" << 1 << "Arial" << "1";
+        QTest::newRow("no fonts") << "" << 0 << "" << "";
     }
-    void commandBars()
+    void fontLists()
     {
-        QFETCH(QString, bar);
-        QFETCH(QString, entries);
-        QWidget *widget = bar.isEmpty() ? w->menuBar() : control(*w, bar.toLatin1().constData());
-        const bool toolbar = bar == "Toolbar1" || bar == "tb2";
-        QStringList seen;
-        for (QAction *a : widget->actions()) {
-            const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
-            seen << (a->isSeparator() ? "-" : name) + (a->isVisible() ? "" : "(hidden)");
-            if (a->isSeparator())
-                continue;
-            QCOMPARE(w->findChildren<QObject *>(name).size(), 1);
-            QVERIFY2(toolbar ? a->text().isEmpty() && !a->toolTip().isEmpty() && !a->icon().pixmap(16).isNull()
-                             : !a->text().isEmpty(),
-                     qPrintable(name));
+        QFETCH(QString, fonts);
+        QFETCH(int, sizes);
+        QFETCH(QString, font);
+        QFETCH(QString, size);
+        const QStringList families = FontChoice::SortedFamilies(fonts.split('|', Qt::SkipEmptyParts));
+        QComboBox menuFonts, buttonFonts, menuSizes, buttonSizes;
+        for (int i = 1; i <= sizes; ++i)
+            menuSizes.addItem(QString::number(i)), buttonSizes.addItem(QString::number(i));
+        QWidget owner;
+        Form2 splash(&owner);
+        LoadStartupFontLists({&menuFonts, &buttonFonts, &menuSizes, &buttonSizes, {}}, families, &splash);
+        for (QComboBox *list : {&menuFonts, &buttonFonts}) {
+            QCOMPARE(list->count(), families.size());
+            for (int i = 0; i < families.size(); ++i)
+                QCOMPARE(list->itemText(i), families.at(i));
+            QCOMPARE(list->currentText(), font);
         }
-        QCOMPARE(seen.join(' '), entries);
+        QCOMPARE(menuSizes.currentText(), size);
+        QCOMPARE(buttonSizes.currentText(), size);
+        QVERIFY(splash.pb()->maximum() == families.size() && splash.pb()->value() == families.size());
+        QVERIFY(!splash.isVisible()); // a few fonts load too fast for a splash
+        QCOMPARE(splash.findChild<QLabel *>("Label1")->text(), QStringLiteral("Loading. Please wait..."));
+        QVERIFY(!splash.findChild<QLabel *>("Picture1")->pixmap().isNull());
+        QCOMPARE(StartupSelection::helpFilePath("/opt/qn"), QStringLiteral("/opt/qn/qnv.hlp"));
+        QCOMPARE(StartupSelection::helpFilePath("/"), QStringLiteral("/qnv.hlp"));
     }
 
-    // One row at a time, never edited in place: the list commands are the only way in.
-    void listColumnsAndBehaviour()
+    // The splash shows only when it would stay up a while.
+    void splashRule()
     {
-        auto *lv = control<QTreeView>(*w, "lv");
-        QStringList captions;
-        for (int i = 0; i < lv->header()->count(); ++i)
-            captions << lv->model()->headerData(i, Qt::Horizontal).toString();
-        QCOMPARE(captions.join('|'), QStringLiteral("Item Text|Linked?|Link URL|Selected?"));
-        QVERIFY(lv->model() == w->listModel() && !lv->rootIsDecorated());
-        QVERIFY(lv->selectionMode() == QAbstractItemView::SingleSelection
-                && lv->selectionBehavior() == QAbstractItemView::SelectRows
-                && lv->editTriggers() == QAbstractItemView::NoEditTriggers);
-    }
-
-    void everyNamedControlExistsOnce()
-    {
-        QStringList wrong;
-        for (const QString &name : QStringLiteral(
-                 "Frame1 Frame2 Frame3 Frame4 itemtexttext linktext linklbl itemtextlbl chkindent chksel "
-                 "notlinkchk additemcmd Addsepcmd cmdup lv tb2 mnuListPop Toolbar1 txtmnm targetcombo txtfrm "
-                 "lblfrm menubehavopt_0 menubehavopt_1 buttonpropopt_0 buttonpropopt_1 buttontxttxt "
-                 "buttontxtlbl cmdBttnAdv cmdAdvMnu Command1 buttngrurl buttngrurllbl txtalt lblalt txtw lblw "
-                 "txth lblh cmbbttnaln lblbttnaln StatusBar1 Timer1").split(' '))
-            if (const qsizetype n = w->findChildren<QObject *>(name).size(); n != 1)
-                wrong << QStringLiteral("%1 x%2").arg(name).arg(n);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
+        const struct { int elapsed, done, total; bool show; } rows[] = {
+            {500, 0, 2000, false},  // nothing loaded yet
+            {99, 10, 2000, false},  // too early to tell
+            {100, 10, 2000, true},  // slow, much left
+            {100, 90, 100, false},  // slow, almost done
+            {400, 100, 200, true},  // just worth it
+        };
+        for (const auto &r : rows)
+            QCOMPARE(StartupSelection::splashWanted(r.elapsed, r.done, r.total), r.show);
     }
 };
 

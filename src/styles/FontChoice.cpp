@@ -1,5 +1,7 @@
 #include "styles/FontChoice.h"
 
+#include <algorithm>
+
 namespace FontChoice {
 
 int StartupIndex(const QStringList &families)
@@ -16,6 +18,19 @@ int RestoreIndex(const QStringList &families)
     if (preferred >= 0)
         return preferred;
     return families.isEmpty() ? -1 : 0;
+}
+
+bool FamilyLess(const QString &a, const QString &b)
+{
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+QStringList SortedFamilies(QStringList families)
+{
+    std::sort(families.begin(), families.end(), FamilyLess);
+    families.erase(std::unique(families.begin(), families.end()), families.end());
+    return families;
 }
 
 } // namespace FontChoice

@@ -17,4 +17,10 @@ int StartupIndex(const QStringList &families);
 // For "Restore Defaults": the preferred family, else the first entry.
 int RestoreIndex(const QStringList &families);
 
+// The order of the font lists: by name regardless of case, ties by case.
+bool FamilyLess(const QString &a, const QString &b);
+
+// The families sorted in that order, each once.
+QStringList SortedFamilies(QStringList families);
+
 } // namespace FontChoice

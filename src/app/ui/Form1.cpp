@@ -34,6 +34,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     placeRegions();
     connectAvailabilityInputs();
     buildStyleDialogs();
+    Form_Load();
 
     // Any drag over the window's own surface is answered with "copy"; only the
     // link field takes a drop.
@@ -56,6 +57,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
 Form1::~Form1()
 {
+    Form_Unload();
     // Stop reacting to the model while the children are torn down.
     m_model->disconnect(this);
     m_timer1->stop();

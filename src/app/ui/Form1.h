@@ -2,14 +2,17 @@
 
 #include "codegen/PreviewSession.h"
 #include "menu/MenuProject.h"
+#include "platform/ISubclass.h"
 #include "styles/mAdvMenuvals.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QMainWindow>
 #include <QPoint>
 #include <functional>
 
 class FrmAdvBttnOp;
+struct StartupFontLists;
 class MenuItemModel;
 class MenuOptionsPanel;
 class QAction;
@@ -30,7 +33,8 @@ class frmAdvMnuOp;
 // The main window: item entry, the menu item list with its commands, the menu
 // options, the menu bar and the main toolbar. Enabled states of the list-
 // dependent commands are set only by the availability pass (Timer1_Timer).
-class Form1 : public QMainWindow {
+// The window is its own handler of the event that sets its size limits.
+class Form1 : public QMainWindow, public ISubclass {
     Q_OBJECT
 public:
     // Asks for a file name; an empty answer cancels.
@@ -57,6 +61,8 @@ public:
     // Fills the font lists of both style dialogs (sorted) and selects
     // "MS Sans Serif" where present, else the second font.
     void fillStyleFontLists(const QStringList &families);
+    // The font and size lists of both style dialogs, for the start-up.
+    StartupFontLists styleFontLists();
 
     // A snapshot of the project: the list, the options from their controls and
     // the two style records.
@@ -125,6 +131,34 @@ public slots:
 
     void Form_Resize();
 
+
+public:
+    // Start-up: everything between building the window and showing it; the
+    // style dialogs' lists come in `lists`, the fonts from the font database
+    // unless given.
+    void RunStartup(const StartupFontLists &lists);
+    void RunStartup(const StartupFontLists &lists, const QStringList &families);
+    // Shut-down: closes every other window of the program (as the program's
+    // own closing), detaches the size limits and deletes the preview pages.
+    void Form_QueryUnload();
+    void Form_Unload();
+
+    // The event through which the window's size limits are set: Qt sends it
+    // when the window's layout (and with it its minimum size) is computed.
+    static constexpr int kSizeLimitsMessage = QEvent::LayoutRequest;
+
+    // Smallest size the user can give the window, in pixels: its start-up size.
+    int MinTrackWidth = 0;
+    int MinTrackHeight = 0;
+
+    // The help file of the program, set at start-up.
+    QString helpFile() const { return m_helpFile; }
+
+    // Size limits: the minimum becomes MinTrackWidth × MinTrackHeight.
+    int MsgResponse() const override { return RespConsume; }
+    void MsgResponse(int) override {}
+    bool WindowProc(QObject *hWnd, int iMsg, QEvent *event) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -133,6 +167,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void Form_Load();
+
     // Construction, by area.
     void buildRegions();
     void buildItemProperties();
@@ -215,6 +251,7 @@ private:
 
     // The browser preview's pages of this run; deleted when the window closes.
     PreviewSession m_previewSession;
+    QString m_helpFile;
 
     FileChooser m_chooseOpenFile;
     FileChooser m_chooseSaveFile;

@@ -37,10 +37,3 @@ void Form1::mnuPrevBr_Click()
     RunBrowserPreview(this, currentProject(), m_previewSession);
 }
 
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // Closing is never refused and asks nothing; the preview pages of this
-    // run go with the window.
-    QMainWindow::closeEvent(event);
-    m_previewSession.cleanup();
-}

@@ -64,10 +64,8 @@ void Form1::placeRegions()
     m_tb2->setGeometry(t.rect(120, 4800, 3405, 450));
     m_statusBar1->setGeometry(t.rect(0, 6000, 8820, 255));
 
-    // The start-up size is also the smallest size the window can be given.
-    m_client->setMinimumSize(t.x(kClientWidth), t.y(kClientHeight));
+    // The start-up size; RunStartup makes it the smallest size too.
     resize(t.x(kClientWidth), t.y(kClientHeight) + menuBar()->sizeHint().height());
-    setMinimumSize(size());
     Form_Resize();
 }
 

@@ -3,11 +3,12 @@
 #include "app/ui/Form1.h"
 
 #include "app/ui/Advisories.h"
+#include "app/ui/StartupFontLists.h"
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
 
-#include <QFontDatabase>
+#include <QComboBox>
 
 namespace {
 const QString kMenu = QStringLiteral("mnu");
@@ -19,21 +20,21 @@ void Form1::buildStyleDialogs()
     const StylePrompts prompts{ConfirmRestoreDefaults, ShowButtonBorderMessage};
     m_FrmAdvBttnOp = new FrmAdvBttnOp(m_advMenuvals, prompts, this);
     m_frmAdvMnuOp = new frmAdvMnuOp(m_advMenuvals, prompts, this);
+}
 
-    QStringList families;
-    for (const QString &family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family))
-            families << family;
-    }
-    fillStyleFontLists(families);
-    StoreAdvVals(kMenu);
-    StoreAdvVals(kButton);
+StartupFontLists Form1::styleFontLists()
+{
+    return {m_frmAdvMnuOp->fontOptions()->combofont(), m_FrmAdvBttnOp->fontOptions()->combofont(),
+            m_frmAdvMnuOp->fontOptions()->combofontsize(), m_FrmAdvBttnOp->fontOptions()->combofontsize(),
+            [this] { captureStyles(); }};
 }
 
 void Form1::fillStyleFontLists(const QStringList &families)
 {
-    m_FrmAdvBttnOp->fontOptions()->fillFamilies(families);
-    m_frmAdvMnuOp->fontOptions()->fillFamilies(families);
+    StartupFontLists lists = styleFontLists();
+    lists.menuFonts->clear();
+    lists.buttonFonts->clear();
+    LoadStartupFontLists(lists, families, nullptr);
 }
 
 void Form1::StoreAdvVals(const QString &kind)

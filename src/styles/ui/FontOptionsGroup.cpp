@@ -21,12 +21,6 @@ constexpr int MissingRole = Qt::UserRole + 1;
 constexpr int DefaultSizeIndex = 5; // "13"
 constexpr int DefaultWeight = 500;
 
-bool FamilyLess(const QString &a, const QString &b)
-{
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
-}
-
 QLabel *NamedLabel(const QString &text, const char *name, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -94,16 +88,6 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
     grid->setColumnStretch(2, 1);
 }
 
-void FontOptionsGroup::fillFamilies(const QStringList &families)
-{
-    QStringList sorted = families;
-    std::sort(sorted.begin(), sorted.end(), FamilyLess);
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    m_combofont->clear();
-    m_combofont->addItems(sorted);
-    m_combofont->setCurrentIndex(FontChoice::StartupIndex(sorted));
-}
-
 QStringList FontOptionsGroup::installedFamilies() const
 {
     QStringList out;
@@ -125,7 +109,7 @@ void FontOptionsGroup::setFamily(const QString &family)
     int index = m_combofont->findText(family, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0 && !family.isEmpty()) {
         const QStringList installed = installedFamilies();
-        index = int(std::lower_bound(installed.begin(), installed.end(), family, FamilyLess)
+        index = int(std::lower_bound(installed.begin(), installed.end(), family, FontChoice::FamilyLess)
                     - installed.begin());
         m_combofont->insertItem(index, family);
         m_combofont->setItemData(index, true, MissingRole);

@@ -35,9 +35,6 @@ public:
     QSlider *Slider1() const { return m_slider; }
     QLabel *Label16() const { return m_label16; }
 
-    // Replaces the font list with the families, sorted, and selects the
-    // start-up entry ("MS Sans Serif", else the second).
-    void fillFamilies(const QStringList &families);
     // The installed families the list holds, in list order.
     QStringList installedFamilies() const;
 

@@ -1,0 +1,146 @@
+// Time from process start to the main window shown, against a bare
+// QMainWindow started by the same executable, with this machine's fonts and
+// with 1,000 and 2,000 extra font families (tiny generated fonts in a private
+// fontconfig folder). The main window's start-up also fills two font lists
+// and two size lists standing in for the style dialogs' lists. Prints the
+// best of several runs and the ratio to the bare window.
+#include "TinyFont.h"
+#include "app/StartupSelection.h"
+#include "app/ui/Form1.h"
+#include "app/ui/Form2.h"
+#include "app/ui/StartupFontLists.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <cstdio>
+
+namespace {
+
+void waitShown(QWidget &window)
+{
+    window.show();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+}
+
+int child(int argc, char *argv[], bool app)
+{
+    QApplication a(argc, argv);
+    int families = 0;
+    double fontsMs = 0, listsMs = 0;
+    if (app) {
+        QApplication::setFont(Form1::designFont());
+        // The font database is read on first use; measured apart here.
+        QElapsedTimer t;
+        t.start();
+        const QStringList fonts = StartupSelection::installedFontFamilies();
+        fontsMs = t.nsecsElapsed() / 1e6;
+        Form1 window;
+        // The style dialogs' lists, filled as the start-up fills them.
+        QComboBox menuFonts, buttonFonts, menuSizes, buttonSizes;
+        for (QComboBox *sizes : {&menuSizes, &buttonSizes})
+            sizes->addItems(QString("8 9 10 11 12 14 16 18 20 22 24 26 28 36 48 72").split(' '));
+        t.restart();
+        Form2 splash(&window);
+        LoadStartupFontLists({&menuFonts, &buttonFonts, &menuSizes, &buttonSizes, {}}, fonts, &splash);
+        listsMs = t.nsecsElapsed() / 1e6;
+        families = menuFonts.count();
+        waitShown(window);
+    } else {
+        QMainWindow window;
+        window.resize(588, 440);
+        waitShown(window);
+    }
+    std::printf("shown %d %.1f %.1f\n", families, fontsMs, listsMs);
+    std::fflush(stdout);
+    return 0;
+}
+
+struct Result {
+    double ms = 1e300;
+    QList<QByteArray> report; // families, font database ms, font lists ms
+};
+
+// Best wall time of `runs` starts, in ms, with the child's report of that run.
+Result measure(const QString &mode, const QProcessEnvironment &env, int runs)
+{
+    Result best;
+    for (int r = 0; r < runs + 1; ++r) { // the first run fills the font caches
+        QProcess p;
+        p.setProcessEnvironment(env);
+        QElapsedTimer t;
+        t.start();
+        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
+        if (!p.waitForReadyRead(120000))
+            qFatal("child %s did not start", qPrintable(mode));
+        const double ms = t.nsecsElapsed() / 1e6;
+        p.waitForFinished();
+        const QList<QByteArray> report = p.readAllStandardOutput().trimmed().split(' ').mid(1);
+        if (r > 0 && ms < best.ms)
+            best = {ms, report};
+    }
+    return best;
+}
+
+QString makeFonts(const QString &root, const QString &name, int first, int count)
+{
+    const QString dir = root + '/' + name;
+    QDir().mkpath(dir);
+    for (int i = first; i < first + count; ++i) {
+        QFile f(QStringLiteral("%1/qnbench%2.ttf").arg(dir).arg(i));
+        if (!f.open(QIODevice::WriteOnly) || f.write(tinyfont::make(QStringLiteral("Qn Bench %1").arg(i, 4, 10, QLatin1Char('0')))) < 0)
+            qFatal("cannot write %s", qPrintable(f.fileName()));
+    }
+    return dir;
+}
+
+QProcessEnvironment withFonts(const QString &root, const QString &name, const QStringList &dirs)
+{
+    QString conf = QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig>\n<dir>/usr/share/fonts</dir>\n");
+    for (const QString &d : dirs)
+        conf += QStringLiteral("<dir>%1</dir>\n").arg(d);
+    conf += QStringLiteral("<cachedir>%1/cache-%2</cachedir>\n</fontconfig>\n").arg(root, name);
+    QFile f(root + '/' + name + ".conf");
+    if (!f.open(QIODevice::WriteOnly) || f.write(conf.toUtf8()) < 0)
+        qFatal("cannot write %s", qPrintable(f.fileName()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FONTCONFIG_FILE"), f.fileName());
+    return env;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
+        return child(argc, argv, qstrcmp(argv[2], "app") == 0);
+
+    QCoreApplication a(argc, argv);
+    const int runs = 5;
+    QTemporaryDir root;
+    const QString half1 = makeFonts(root.path(), "a", 0, 1000);
+    const QString half2 = makeFonts(root.path(), "b", 1000, 1000);
+    const QList<QPair<QString, QProcessEnvironment>> setups{
+        {QStringLiteral("this machine's fonts"), QProcessEnvironment::systemEnvironment()},
+        {QStringLiteral("+1,000 families"), withFonts(root.path(), "f1000", {half1})},
+        {QStringLiteral("+2,000 families"), withFonts(root.path(), "f2000", {half1, half2})},
+    };
+    std::printf("start to window shown, best of %d runs\n", runs);
+    for (const auto &[label, env] : setups) {
+        const auto bare = measure(QStringLiteral("bare"), env, runs);
+        const auto app = measure(QStringLiteral("app"), env, runs);
+        std::printf("  %-20s families %5s  Quillnav %6.1f ms (font database %s ms, lists %s ms)"
+                    "  bare QMainWindow %6.1f ms  ratio %.2f\n",
+                    qPrintable(label), app.report.value(0).constData(), app.ms,
+                    app.report.value(1).constData(), app.report.value(2).constData(), bare.ms,
+                    app.ms / bare.ms);
+    }
+    return 0;
+}

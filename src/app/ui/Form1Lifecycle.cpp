@@ -1,0 +1,87 @@
+#include "app/ui/Form1.h"
+
+#include "app/StartupSelection.h"
+#include "app/ui/Form2.h"
+#include "app/ui/StartupFontLists.h"
+#include "codegen/ui/MenuOptionsPanel.h"
+#include "platform/CloseRequest.h"
+#include "platform/MSubclass.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QPointer>
+
+void Form1::Form_Load()
+{
+    RunStartup(styleFontLists());
+}
+
+void Form1::RunStartup(const StartupFontLists &lists)
+{
+    RunStartup(lists, StartupSelection::installedFontFamilies());
+}
+
+void Form1::RunStartup(const StartupFontLists &lists, const QStringList &families)
+{
+    Form2 splash(this);
+    m_helpFile = StartupSelection::helpFilePath(QCoreApplication::applicationDirPath());
+
+    // The start-up size becomes the smallest size; Qt asks for the limits
+    // whenever it lays the window out, and once now.
+    MinTrackWidth = width();
+    MinTrackHeight = height();
+    try {
+        MSubclass::AddMessageHandler(this, this, kSizeLimitsMessage);
+    } catch (const SubclassError &) {
+        // Cannot happen for the window itself; keep the limit all the same.
+        setMinimumSize(MinTrackWidth, MinTrackHeight);
+    }
+    QEvent askLimits(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &askLimits);
+
+    LoadStartupFontLists(lists, families, &splash);
+    if (auto *alignment = m_options->findChild<QComboBox *>(QStringLiteral("cmbbttnaln")))
+        alignment->setCurrentIndex(1);
+    splash.close();
+    if (auto *target = m_options->findChild<QComboBox *>(QStringLiteral("targetcombo")))
+        target->setCurrentIndex(0);
+    if (lists.captureStyles)
+        lists.captureStyles();
+}
+
+bool Form1::WindowProc(QObject *, int, QEvent *)
+{
+    // Qt has computed the layout's limits before this; only the minimum changes.
+    setMinimumSize(MinTrackWidth, MinTrackHeight);
+    return false;
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_QueryUnload();
+    event->accept();
+}
+
+void Form1::Form_QueryUnload()
+{
+    const CloseRequest::ProgramClosing programClosing;
+    // The window's own windows in the order they were made, then any other.
+    QList<QPointer<QWidget>> windows;
+    for (QObject *child : children())
+        if (auto *widget = qobject_cast<QWidget *>(child); widget && widget->isWindow())
+            windows << widget;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget != this && !windows.contains(widget) && !widget->parentWidget())
+            windows << widget;
+    for (const QPointer<QWidget> &window : windows)
+        if (window)
+            window->close();
+    Form_Unload();
+    m_previewSession.cleanup();
+}
+
+void Form1::Form_Unload()
+{
+    MSubclass::RemoveMessageHandler(this, this, kSizeLimitsMessage);
+}

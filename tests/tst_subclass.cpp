@@ -1,0 +1,142 @@
+// Per-window event handlers: how they combine with the window's own handling,
+// attachment order and removal, and the errors of attaching.
+
+#include "platform/MSubclass.h"
+
+#include <QPointer>
+#include <QThread>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+const int kMsg = QEvent::User + 7;
+QStringList calls;
+
+// A window whose own handling of kMsg is logged as "prev" and answers false.
+class Target : public QWindow {
+public:
+    bool event(QEvent *e) override { return e->type() == kMsg ? (calls << "prev", false) : QWindow::event(e); }
+};
+
+// Logs its name (or "!" when ActiveMessage is wrong) and answers true; an
+// upper-case name detaches itself while called.
+struct Probe : ISubclass {
+    Probe(QString n, int r) : name(std::move(n)), response(r) {}
+    int MsgResponse() const override { return response; }
+    void MsgResponse(int RHS) override { response = RHS; }
+    bool WindowProc(QObject *hWnd, int iMsg, QEvent *) override
+    {
+        if (name.at(0).isUpper())
+            MSubclass::RemoveMessageHandler(this, hWnd, iMsg);
+        return calls << (MSubclass::ActiveMessage() == iMsg ? name : QStringLiteral("!")), true;
+    }
+    QString name;
+    int response;
+};
+} // namespace
+
+class TestSubclass : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { calls.clear(); }
+
+    // Operations: "+a1" attaches handler a answering MsgResponse 1, "-a"
+    // removes it, "~a" destroys it. Then one event is sent to the window.
+    // Handlers answer true, the window's own handling false.
+    void dispatch_data()
+    {
+        QTest::addColumn<QString>("ops");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no handler: untouched") << "" << "prev";
+        QTest::newRow("consume") << "+a0" << "a";
+        QTest::newRow("after previous") << "+a1" << "a prev";
+        QTest::newRow("before previous") << "+a2" << "prev a";
+        QTest::newRow("two in order, last asks") << "+a0 +b1" << "a b prev";
+        QTest::newRow("two, first asks") << "+a2 +b0" << "prev a b";
+        QTest::newRow("only first/last positions count") << "+a1 +b2" << "a b";
+        QTest::newRow("removing the first keeps the second") << "+a0 +b1 -a" << "b prev";
+        QTest::newRow("removing the last restores") << "+a0 +b0 -b -a" << "prev";
+        QTest::newRow("absent handler: nothing changes") << "+a0 -b" << "a";
+        QTest::newRow("never attached") << "-a" << "prev";
+        QTest::newRow("handler detaching itself: previous once") << "+A0 +b1" << "A prev";
+        QTest::newRow("destroyed handler detaches") << "+a0 +b0 ~a" << "b";
+    }
+    void dispatch()
+    {
+        QFETCH(QString, ops);
+        QFETCH(QString, expected);
+        Target window;
+        std::map<QChar, std::unique_ptr<Probe>> probes;
+        for (const QString &op : ops.split(' ', Qt::SkipEmptyParts)) {
+            auto &probe = probes[op.at(1)];
+            if (!probe)
+                probe = std::make_unique<Probe>(op.mid(1, 1), op.mid(2).toInt());
+            if (op.at(0) == '+')
+                MSubclass::AddMessageHandler(probe.get(), &window, kMsg);
+            else if (op.at(0) == '-')
+                MSubclass::RemoveMessageHandler(probe.get(), &window, kMsg);
+            else
+                probe.reset();
+        }
+        QEvent event(QEvent::Type(kMsg + 0));
+        QCoreApplication::sendEvent(&window, &event);
+        QCOMPARE(calls.join(' '), expected);
+        QCOMPARE(MSubclass::SubclassWndProc(&window, &event), !expected.endsWith("prev"));
+        const int count = int(expected.split(' ').size()) - (expected.contains("prev") ? 1 : 0);
+        QCOMPARE(MSubclass::handlerCount(&window, kMsg), count);
+        QCOMPARE(MSubclass::isSubclassed(&window), count > 0);
+        // Other events never meet the handlers.
+        const qsizetype seen = calls.size();
+        QEvent other(QEvent::Type(kMsg + 1));
+        QCoreApplication::sendEvent(&window, &other);
+        QCOMPARE(calls.size(), seen);
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("attached twice") << "twice" << 13082 << -2147208422
+                                        << "Message already handled by another class";
+        QTest::newRow("null") << "null" << 13083 << -2147208421 << "Invalid window";
+        QTest::newRow("destroyed") << "destroyed" << 13083 << -2147208421 << "Invalid window";
+        QTest::newRow("not a window") << "object" << 13083 << -2147208421 << "Invalid window";
+        QTest::newRow("foreign") << "foreign" << 13084 << -2147208420 << "Can't modify external window";
+        QTest::newRow("other thread") << "thread" << 13081 << -2147208423 << "Can't subclass window";
+    }
+    void errors()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, code);
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        Probe probe(QStringLiteral("a"), ISubclass::RespConsume);
+        Target own, foreign, moved;
+        QObject object;
+        QThread thread;
+        QPointer<QObject> destroyed(new Target);
+        delete destroyed;
+        foreign.setFlag(Qt::ForeignWindow);
+        moved.moveToThread(&thread);
+        QObject *target = window == "null" ? nullptr : window == "destroyed" ? destroyed.data()
+                        : window == "object" ? &object : window == "foreign" ? &foreign
+                        : window == "thread" ? &moved : &own;
+        MSubclass::AddMessageHandler(&probe, &own, kMsg);
+        try {
+            MSubclass::AddMessageHandler(&probe, target, kMsg);
+            QFAIL("no error");
+        } catch (const SubclassError &e) {
+            QCOMPARE(e.code(), code);
+            QCOMPARE(e.number(), number);
+            QCOMPARE(e.description(), text);
+            QCOMPARE(e.source(), QStringLiteral("tst_subclass.WindowProc"));
+        }
+        QVERIFY(!MSubclass::isSubclassed(target) || target == &own);
+        QCOMPARE(MSubclass::handlerCount(&own, kMsg), 1);
+    }
+};
+
+QTEST_MAIN(TestSubclass)
+#include "tst_subclass.moc"
