@@ -162,6 +162,20 @@ void ColorRow::txtclr_LostFocus()
     selectAfterHash();
 }
 
+bool ColorRow::ensureComplete()
+{
+    if (m_txtclr->text().size() == ColorTextLength)
+        return true;
+    if (m_txtclr->isEnabled()) {
+        txtclr_LostFocus();
+        return false;
+    }
+    const bool painted = m_painted;
+    setText(ColorToHex(TranslateSysColor(m_colour)));
+    setPainted(painted);
+    return true;
+}
+
 void ColorRow::cmdclr_Click()
 {
     const qint32 chosen = ShowColorDialog(m_txtclr->window(), m_colour, true);

@@ -56,6 +56,12 @@ public:
     // text was applied; on failure the swatch keeps its colour.
     [[nodiscard]] bool ApplyColorText(const QString &text);
 
+    // Before a dialog stores its rows: true when the text is a complete colour
+    // text. An incomplete text in a row in use is refused as leaving the box
+    // is (message, "#000000", focus back) and gives false; a row not in use
+    // quietly takes its last valid colour back.
+    bool ensureComplete();
+
     // The handlers, callable directly (tests, dialogs) as well as wired to the
     // widgets.
     void txtclr_Change();

@@ -1,7 +1,6 @@
 #include "styles/ui/FontOptionsGroup.h"
 
 #include "styles/FontChoice.h"
-#include "styles/mColorSelect.h"
 #include "styles/ui/KeyCodeFilter.h"
 
 #include <QCheckBox>
@@ -51,7 +50,7 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
     for (int size = 8; size <= 16; ++size)
         m_combofontsize->addItem(QString::number(size));
     m_combofontsize->setCurrentIndex(DefaultSizeIndex);
-    new KeyCodeFilter(m_combofontsize->lineEdit(), [](int code) { return mColorSelect::DigitsOnly(code); });
+    KeyCodeFilter::DigitsOnlyBox(m_combofontsize->lineEdit());
     m_italic->setObjectName(QLatin1String(italicName));
     m_underline->setObjectName(QLatin1String(underlineName));
 

@@ -105,8 +105,8 @@ QWidget *FrmAdvBttnOp::buildDimensions()
     m_txtBT->setText(QStringLiteral("2"));
 
     for (QLineEdit *box : {m_txtBW, m_txtBH})
-        new KeyCodeFilter(box, [](int code) { return DigitsOnly(code); });
-    new KeyCodeFilter(m_txtBT, [this](int code) {
+        KeyCodeFilter::DigitsOnlyBox(box);
+    KeyCodeFilter::DigitsOnlyBox(m_txtBT, [this](int code) {
         if (m_chksysbttnclr->isChecked()) {
             offerBorderNotice();
             return 0;
@@ -216,6 +216,11 @@ void FrmAdvBttnOp::RestoreAdvVals()
 
 void FrmAdvBttnOp::Command8_Click()
 {
+    // The record only ever holds complete colour texts.
+    for (ColorRow *row : m_rows) {
+        if (!row->ensureComplete())
+            return;
+    }
     QDialog::accept();
     StoreAdvVals();
 }

@@ -64,7 +64,7 @@ QWidget *frmAdvMnuOp::buildDimensions()
     m_Label17->setBuddy(m_txtMW);
     m_Label20 = named(new QLabel(QStringLiteral("Pixels"), group), "Label20");
     // Widths are whole pixels: only digits can be typed.
-    new KeyCodeFilter(m_txtMW, [](int code) { return DigitsOnly(code); });
+    KeyCodeFilter::DigitsOnlyBox(m_txtMW);
 
     auto *width = new QHBoxLayout;
     width->addWidget(m_Label17);
@@ -182,6 +182,11 @@ void frmAdvMnuOp::cmdrestdef_Click()
 
 void frmAdvMnuOp::Command8_Click()
 {
+    // The record only ever holds complete colour texts.
+    for (ColorRow *row : m_rows) {
+        if (!row->ensureComplete())
+            return;
+    }
     QDialog::accept();
     StoreAdvVals();
 }
