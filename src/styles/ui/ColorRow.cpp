@@ -194,6 +194,9 @@ void ColorRow::showOops(const QString &message)
                     offersHelp ? QMessageBox::Ok | QMessageBox::Help : QMessageBox::Ok,
                     m_txtclr->window());
     box.setDefaultButton(QMessageBox::Ok);
+    // Escape and the close box answer OK (with Help beside it Qt finds no
+    // escape button of its own and would keep the message open).
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
     --m_messageDepth;
     if (offersHelp && box.clickedButton() == box.button(QMessageBox::Help))
