@@ -122,11 +122,12 @@ private slots:
     {
         QTest::addColumn<QString>("bar");
         QTest::addColumn<QString>("entries");
-        QTest::newRow("menu bar") << "" << "mnuFile mnuPreview mnuHelp";
+        QTest::newRow("menu bar") << "" << "mnuFile mnuEdit mnuPreview mnuHelp";
         QTest::newRow("mnuFile") << "mnuFile"
-                                 << "mnuFileNew mnuFileLoad mnuFileSaveProj - mnuFileCopy mnuFileCodeFile - "
+                                 << "mnuFileNew mnuFileLoad mnuFileSaveProj mnuFileSaveAs - mnuFileCopy mnuFileCodeFile - "
                                     "mnuFileExit -(hidden) recentfile_0(hidden) recentfile_1(hidden) "
                                     "recentfile_2(hidden) recentfile_3(hidden) recentfile_4(hidden)";
+        QTest::newRow("mnuEdit") << "mnuEdit" << "mnuEditUndo mnuEditRedo";
         QTest::newRow("mnuPreview") << "mnuPreview" << "mnuPrevBr";
         QTest::newRow("mnuHelp") << "mnuHelp" << "mnuHlpCont mnuHelpTut mnuHelpCtx - mnuHlpAb";
         QTest::newRow("mnuListPop") << "mnuListPop" << "mnuListPopMovUp mnuListPopMovDn mnuListPopInd "

@@ -5,6 +5,7 @@
 
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
+#include "platform/RegistryStore.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -43,13 +45,24 @@ inline void settle(Form1 &window)
     QCoreApplication::processEvents();
 }
 
-// Creates and shows a main window and lets its first pass run; false when the
-// window was never exposed.
+// Keeps this process's settings (recent files, show-again flags) in a folder
+// of its own, apart from parallel tests and from the user's settings.
+inline void privateSettings()
+{
+    static QTemporaryDir dir;
+    if (RegistryStore::filePath() == RegistryStore::defaultFilePath())
+        RegistryStore::setFilePath(dir.filePath(QStringLiteral("user-registry.txt")));
+}
+
+// Creates, shows and activates a main window and lets its first pass run;
+// false when the window was never exposed.
 inline bool showWindow(std::unique_ptr<Form1> &window)
 {
+    privateSettings();
     window = std::make_unique<Form1>();
     window->show();
-    const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    window->activateWindow();
+    const bool exposed = QTest::qWaitForWindowActive(window.get());
     settle(*window);
     return exposed;
 }

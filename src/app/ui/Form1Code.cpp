@@ -8,6 +8,7 @@
 #include "menu/MenuItemModel.h"
 
 #include <QCloseEvent>
+#include <QDir>
 
 namespace {
 const QString kOk = QStringLiteral("ok");
@@ -17,14 +18,16 @@ void Form1::mnuFileCopy_Click()
 {
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
-    ShowGeneratedCode(this, currentProject());
+    ShowGeneratedCode(this, currentProject(), [this](const QString &text) { showStatus(text); });
 }
 
 void Form1::mnuFileCodeFile_Click()
 {
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
-    SaveCodeToFile(this, currentProject());
+    QString path;
+    if (SaveCodeToFile(this, currentProject(), &path))
+        showStatus(QStringLiteral("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void Form1::mnuPrevBr_Click()
@@ -36,8 +39,12 @@ void Form1::mnuPrevBr_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Closing is never refused and asks nothing; the preview pages of this
-    // run go with the window.
+    // A changed project is offered for saving first; the preview pages of
+    // this run go with the window.
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     m_previewSession.cleanup();
 }

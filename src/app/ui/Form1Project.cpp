@@ -25,15 +25,7 @@ void Form1::applyProject(const MenuProject &project)
     m_options->setOptions(project.options);
     m_advMenuvals.mnu = project.menuStyle;
     m_advMenuvals.bttn = project.buttonStyle;
-}
-
-bool Form1::openProject(const QString &path, QString *error)
-{
-    MenuProject project;
-    if (!ProjectFile::load(path, &project, error))
-        return false;
-    applyProject(project);
-    return true;
+    m_recorded = project;
 }
 
 bool Form1::saveProject(const QString &path, QString *error) const
@@ -70,33 +62,9 @@ void Form1::ResetMenuProject()
     m_notlinkchk->setChecked(false);
     m_options->setOptions(MenuOptions{});
     m_model->clear();
+    m_editingRow = false;
     show();
     m_itemtexttext->setFocus();
-}
-
-void Form1::mnuFileNew_Click()
-{
-    ResetMenuProject();
-}
-
-void Form1::mnuFileLoad_Click()
-{
-    const QString path = m_chooseOpenFile ? m_chooseOpenFile(this) : QString();
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!openProject(path, &error))
-        showProblem(error);
-}
-
-void Form1::mnuFileSaveProj_Click()
-{
-    const QString path = m_chooseSaveFile ? m_chooseSaveFile(this) : QString();
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!saveProject(path, &error))
-        showProblem(error);
 }
 
 void Form1::showProblem(const QString &message)
