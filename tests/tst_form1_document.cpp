@@ -7,6 +7,7 @@
 #include "menu/ProjectFile.h"
 #include "support/ModalWatch.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -57,6 +58,21 @@ private:
         QCOMPARE(w->projectFilePath(), path(name));
     }
 
+    void type(const QString &entry)
+    {
+        control<QLineEdit>(*w, "itemtexttext")->setText(entry.section('|', 0, 0));
+        control<QLineEdit>(*w, "linktext")->setText(entry.section('|', 1, 1));
+        for (auto [name, flag] : {std::pair{"notlinkchk", 'N'}, {"chkindent", 'I'}, {"chksel", 'S'}})
+            control<QCheckBox>(*w, name)->setChecked(entry.section('|', 2).contains(QChar(flag)));
+    }
+    QString fields()
+    {
+        QString out = control<QLineEdit>(*w, "itemtexttext")->text() + '|' + control<QLineEdit>(*w, "linktext")->text() + '|';
+        for (auto [name, flag] : {std::pair{"notlinkchk", 'N'}, {"chkindent", 'I'}, {"chksel", 'S'}})
+            out += control<QCheckBox>(*w, name)->isChecked() ? QString(QChar(flag)) : QString();
+        return out;
+    }
+
 private slots:
     void init()
     {
@@ -92,8 +108,7 @@ private slots:
         const QByteArray codeBefore = code();
         const MenuProject before = w->currentProject();
         BoxAnswerer answerer(QMessageBox::Yes);
-        control<QLineEdit>(*w, "itemtexttext")->setText("New");
-        control<QLineEdit>(*w, "linktext")->setText("new.html");
+        type("New|new.html|");
         settle(*w);
         const QByteArray name = change.toLatin1();
         if (change == "typing") {
@@ -201,6 +216,73 @@ private slots:
         QCOMPARE(saved("mymenu.qnv") == old, !replace);
         QCOMPARE(w->projectFilePath(), path(replace ? "mymenu.qnv" : "menu.qnv"));
         QCOMPARE(shown, replace ? 1 : 2);
+    }
+
+    // New keeps the styles and the Indented and Selected boxes, empties the rest and
+    // leaves the panel in its start-up state. Toolbar keys are compared exactly.
+    void newProject()
+    {
+        MenuProject changed = w->currentProject();
+        changed.options = {"m", MenuOptions::DifferentFrame, "f", MenuOptions::OnItemChange,
+                           MenuOptions::GraphicButton, "Jump", "g.gif", "alt", "10", "20", MenuOptions::AlignBottom};
+        changed.menuStyle.mnuFont = "Changed";
+        w->applyProject(changed);
+        type("t|l|NIS");
+        for (const char *key : {"NewProj", "LOADPROJ", "Newproj ", ""})
+            w->Toolbar1_ButtonClick(key);
+        QCOMPARE(w->currentProject(), changed);
+        w->Toolbar1_ButtonClick("newproj");
+        settle(*w);
+        MenuProject expected;
+        expected.menuStyle = changed.menuStyle;
+        QCOMPARE(w->currentProject(), expected);
+        QCOMPARE(fields(), "||IS");
+        QCOMPARE(w->focusWidget(), control(*w, "itemtexttext"));
+        for (const char *name : {"txtfrm", "buttngrurl"})
+            QVERIFY(!control(*w, name)->isEnabled());
+        QVERIFY(control(*w, "buttontxttxt")->isEnabled() && control(*w, "Frame3")->isEnabled());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillnav"));
+    }
+
+    // A refused or failed file names the file in its message and leaves the project
+    // and its file alone; a cancelled file dialog does nothing at all.
+    void fileFailures_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file"); // empty: the dialog is cancelled
+        QTest::addColumn<QByteArray>("contents"); // written there first unless null
+        QTest::addColumn<QString>("mentions"); // null: no message
+        QTest::newRow("load: not JSON") << "mnuFileLoad" << "broken.qnv" << QByteArray("{ nope") << "";
+        QTest::newRow("load: bad flag") << "mnuFileLoad" << "broken.qnv"
+                                        << QByteArray(R"({"format":"quillnav-menu-project","version":1,
+            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})") << "linked";
+        QTest::newRow("save: missing folder") << "mnuFileSaveAs" << "missing/menu.qnv" << QByteArray() << "";
+        QTest::newRow("save cancelled") << "mnuFileSaveAs" << "" << QByteArray() << QString();
+        QTest::newRow("load cancelled") << "mnuFileLoad" << "" << QByteArray() << QString();
+    }
+    void fileFailures()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, mentions);
+        const QString chosen = file.isEmpty() ? QString() : path(file);
+        QFile written(chosen);
+        QVERIFY(contents.isNull() || (written.open(QIODevice::WriteOnly) && written.write(contents) > 0));
+        written.close();
+        const MenuProject before = w->currentProject();
+        w->setOpenFileChooser([&](QWidget *) { return chosen; });
+        w->setSaveFileChooser([&](QWidget *) { return chosen; });
+        BoxAnswerer answerer(QMessageBox::Ok);
+        trigger(command.toLatin1());
+        QCOMPARE(answerer.count(), mentions.isNull() ? 0 : 1);
+        if (answerer.count()) {
+            const QString text = answerer.boxes.first().text;
+            QVERIFY2(text.contains(QFileInfo(file).fileName()) && text.contains(mentions), qPrintable(text));
+        }
+        QCOMPARE(w->currentProject(), before);
+        QCOMPARE(w->projectFilePath(), path("menu.qnv"));
+        QCOMPARE(QFile::exists(chosen), !contents.isNull());
     }
 
     void recentFilesAcrossARestart()

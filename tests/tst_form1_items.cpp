@@ -1,5 +1,6 @@
 // Item entry in the main window: Add, Separator, Update, Edit, "Not linked",
-// drops on the link field and the default-selection question.
+// Return and double-click, drops on the text fields and the default-selection
+// question.
 
 #include "support/Form1Driver.h"
 
@@ -39,24 +40,17 @@ private:
             box(name)->setChecked(parts.at(2).contains(QChar(flag)));
         settle(*w);
     }
-    void click(const char *button)
-    {
-        auto *b = control<QPushButton>(*w, button);
-        QVERIFY2(b->isEnabled(), button);
-        QTest::mouseClick(b, Qt::LeftButton);
-        settle(*w);
-    }
 
 private slots:
     void init() { QVERIFY(showWindow(w)); }
     void cleanup() { w.reset(); }
 
     // Add appends a row, Update rewrites row 3 in place: the same encoding, the same
-    // default-selection transfer, and the fields are cleared after both. Lists in the
-    // notation of rows(), fields in that of fields().
+    // default-selection transfer, and the fields are cleared after both. Return runs
+    // Update after Edit, else Add. Lists in the notation of rows(), fields in that of fields().
     void write_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("yes"); // the answer to the question, if one comes
@@ -65,30 +59,37 @@ private slots:
         QTest::newRow("add indented, unlinked") << add << abcd << "Sub|x|IN" << true << abcd + ",--- Sub";
         QTest::newRow("add as typed") << add << abcd << "--- <b>&amp;\" | a?b=\"2\"|" << true
                                       << abcd + ",--- <b>&amp;\" @ a?b=\"2\"";
-        QTest::newRow("add, no default") << add << abcd << "N|n|S" << true << abcd + ",N@n*";
+        QTest::newRow("Return adds") << "Return" << abcd << "N|n|S" << true << abcd + ",N@n*";
         QTest::newRow("add, yes moves") << add << "A,--- B*,C,D" << "N|n|S" << true << abcd + ",N@n*";
         QTest::newRow("add, no keeps") << add << "A,--- B*,C,D" << "N|n|S" << false << "A,--- B*,C,D,N@n";
         QTest::newRow("update, unlinked") << update << abcd << "N|n|IN" << true << "A,--- B,--- N,D";
-        QTest::newRow("update the default") << update << "A,--- B,C*,D" << "N|n|S" << false << "A,--- B,N@n*,D";
+        QTest::newRow("Return after Edit updates") << "Return edit" << "A,--- B,C*,D" << "N|n|S" << false
+                                                   << "A,--- B,N@n*,D";
         QTest::newRow("update, default off") << update << "A,--- B,C*,D" << "N|n|" << true << "A,--- B,N@n,D";
         QTest::newRow("update, yes moves") << update << "A,--- B*,C,D" << "N|n|S" << true << "A,--- B,N@n*,D";
         QTest::newRow("update, no keeps") << update << "A,--- B*,C,D" << "N|n|S" << false << "A,--- B*,N@n,D";
     }
     void write()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, how);
         QFETCH(QString, before);
         QFETCH(QString, typed);
         QFETCH(bool, yes);
         QFETCH(QString, after);
         w->listModel()->setItems(rows(before));
         makeCurrent(*w, 3);
+        if (how == "Return edit")
+            action(*w, "edit")->trigger();
         type(typed);
         // Not linked greys the link field and its label but keeps the address.
         QCOMPARE(link()->isEnabled() && control(*w, "linklbl")->isEnabled(), !typed.endsWith('N'));
         QCOMPARE(fields(), typed);
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
-        click(button.toLatin1().constData());
+        if (how.startsWith("Return"))
+            QTest::keyClick(text(), Qt::Key_Return);
+        else
+            QTest::mouseClick(control(*w, how.toLatin1().constData()), Qt::LeftButton);
+        settle(*w);
         const bool asks = typed.endsWith('S') && before.contains("B*");
         QCOMPARE(answerer.count(), asks ? 1 : 0);
         if (asks) {
@@ -100,7 +101,7 @@ private slots:
             QCOMPARE(box.defaultButton, QMessageBox::Yes);
         }
         QCOMPARE(state(*w), after);
-        QCOMPARE(w->currentPosition(), button == "cmdup" ? 3 : 5);
+        QCOMPARE(w->currentPosition(), after.count(',') == 4 ? 5 : 3);
         QCOMPARE(fields(), QStringLiteral("||"));
         QVERIFY(link()->isEnabled() && control(*w, "linklbl")->isEnabled());
         QCOMPARE(w->focusWidget(), text());
@@ -115,6 +116,7 @@ private slots:
         QTest::newRow("plain clears Indented") << MenuItem{"Top", "Yes", "t", "No"} << "x|y|IS" << "Top|t|";
         QTest::newRow("unlinked default") << MenuItem{"Label", "No", "", "Yes"} << "x|y|" << "Label||NS";
         QTest::newRow("short dashes, no prefix") << MenuItem{"---", "Yes", "d", "No"} << "x|y|I" << "---|d|";
+        QTest::newRow("separator: no edit") << MenuItem::separator() << "x|y|I" << "x|y|I";
     }
     void edit()
     {
@@ -125,15 +127,23 @@ private slots:
         makeCurrent(*w, 2);
         type(before);
         box("chksel")->setFocus();
-        action(*w, "edit")->trigger();
+        QWidget *vp = control<QTreeView>(*w, "lv")->viewport();
+        const QPoint at = control<QTreeView>(*w, "lv")->visualRect(w->listModel()->index(1, 0)).center();
+        QTest::mouseClick(vp, Qt::LeftButton, {}, at);
+        QMouseEvent twice(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &twice);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
+        settle(*w);
         QCOMPARE(fields(), expected);
+        if (shown.isSeparator())
+            return;
         QCOMPARE(link()->isEnabled(), shown.linked == "Yes");
         QCOMPARE(w->focusWidget(), text());
         QCOMPARE(w->listModel()->at(2), shown);
         // Update writes into the current row, not into the row that Edit loaded.
         makeCurrent(*w, 1);
         BoxAnswerer answerer(QMessageBox::Yes);
-        click("cmdup");
+        QTest::mouseClick(control(*w, "cmdup"), Qt::LeftButton);
         QCOMPARE(w->listModel()->at(1), shown);
         QCOMPARE(texts(*w), QStringList(2, shown.text));
     }
@@ -142,16 +152,16 @@ private slots:
     {
         type("Typed|t.html|IS");
         for (int rows = 1; rows <= 2; ++rows) {
-            click("Addsepcmd"); // on an empty list the separator becomes current
+            QTest::mouseClick(control(*w, "Addsepcmd"), Qt::LeftButton); // on an empty list it becomes current
+            settle(*w);
             QCOMPARE(w->listModel()->items(), QList<MenuItem>(rows, MenuItem::separator()));
             QCOMPARE(w->currentPosition(), 1);
-            QVERIFY(action(*w, "delete")->isEnabled());
             QCOMPARE(fields(), QStringLiteral("Typed|t.html|IS"));
         }
     }
 
-    // Over the link field only plain text is taken; elsewhere on the window any drag
-    // is offered the copy effect, but a drop there changes nothing.
+    // Only the link field takes dropped text. Elsewhere on the window (the other text
+    // fields included) any drag is offered the copy effect, but a drop changes nothing.
     void drops_data()
     {
         QTest::addColumn<QString>("target");
@@ -159,12 +169,14 @@ private slots:
         QTest::newRow("text replaces the whole link field") << "linktext" << true;
         QTest::newRow("a file without text is refused") << "linktext" << false;
         QTest::newRow("a file elsewhere") << "Frame1" << false;
+        for (const char *field : {"itemtexttext", "txtmnm", "buttontxttxt"})
+            QTest::addRow("text on %s", field) << field << true;
     }
     void drops()
     {
         QFETCH(QString, target);
         QFETCH(bool, offersText);
-        const bool entered = offersText || target == "Frame1";
+        const bool linkField = target == "linktext";
         fill(*w, 1);
         type("t|old.html|");
         text()->setFocus();
@@ -175,13 +187,13 @@ private slots:
         const QPoint at(4, on->height() - 4);
         QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(on, &enter);
-        QCOMPARE(enter.isAccepted(), entered);
-        QVERIFY(!entered || enter.dropAction() == Qt::CopyAction);
+        QCOMPARE(enter.isAccepted(), offersText || !linkField);
+        QCOMPARE(enter.dropAction(), enter.isAccepted() ? Qt::CopyAction : Qt::IgnoreAction);
         QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(on, &drop);
-        QCOMPARE(drop.isAccepted(), offersText);
-        QVERIFY(!offersText || drop.dropAction() == Qt::CopyAction);
-        QCOMPARE(link()->text(), offersText ? QStringLiteral("http://dropped/") : QStringLiteral("old.html"));
+        QCOMPARE(drop.isAccepted(), offersText && linkField);
+        QCOMPARE(link()->text(), offersText && linkField ? "http://dropped/" : "old.html");
+        QCOMPARE(fields(), link()->text().prepend("t|") + '|');
         QCOMPARE(w->focusWidget(), text());
         QCOMPARE(w->currentProject(), before);
     }
@@ -193,7 +205,7 @@ private slots:
         auto *bar = control<QTreeView>(*w, "lv")->verticalScrollBar();
         bar->setValue(0);
         type(QString(200000, QLatin1Char('x')) + '|' + QString(100000, QLatin1Char('y')) + '|');
-        click("additemcmd");
+        QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
         QCOMPARE(w->currentPosition(), 501);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(w->listModel()->at(501).text.size(), text()->maxLength());

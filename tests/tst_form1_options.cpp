@@ -1,5 +1,4 @@
-// The options panel of the main window (enabling rules and validation), the
-// new-project reset and the project commands of the File menu and toolbar.
+// The options panel of the main window: its enabling rules and validation.
 
 #include "support/Form1Driver.h"
 
@@ -9,7 +8,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace form1test;
@@ -120,104 +118,6 @@ private slots:
         QCOMPARE(box.text, OptionsProblemMessage(OptionsProblem(problem)));
         const char *const focus[] = {"", "txtfrm", "buttngrurl", "txtmnm"}; // by OptionsProblem
         QCOMPARE(w->focusWidget(), control(*w, focus[problem]));
-    }
-
-    // A project survives a save, a reset and a load. The reset asks nothing, keeps the
-    // styles, Indented and Selected, and leaves the panel in its start-up state.
-    // Toolbar keys are compared exactly; Exit closes the window.
-    void saveResetLoad()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("menu.qnv");
-        MenuProject changed;
-        changed.items = rows("Home@index.html*,~,--- Sub");
-        changed.options = {"m", MenuOptions::DifferentFrame, "f", MenuOptions::OnItemChange,
-                           MenuOptions::GraphicButton, "Jump", "g.gif", "alt", "10", "20",
-                           MenuOptions::AlignBottom};
-        changed.menuStyle.mnuFont = "Changed";
-        changed.buttonStyle.bttnBorder = "3";
-        w->applyProject(changed);
-        settle(*w);
-        QCOMPARE(w->currentProject(), changed);
-        int saveAsked = 0, openAsked = 0;
-        w->setSaveFileChooser([&](QWidget *) { ++saveAsked; return path; });
-        w->setOpenFileChooser([&](QWidget *) { ++openAsked; return path; });
-        action(*w, "mnuFileSaveProj")->trigger();
-        QVERIFY(saveAsked == 1 && QFile::exists(path));
-
-        edit("itemtexttext")->setText("t");
-        edit("linktext")->setText("l");
-        for (const char *box : {"notlinkchk", "chkindent", "chksel"})
-            control<QCheckBox>(*w, box)->setChecked(true);
-        for (const char *key : {"NewProj", "LOADPROJ", "Newproj ", ""})
-            w->Toolbar1_ButtonClick(key);
-        QVERIFY(w->currentProject() == changed && openAsked == 0);
-        BoxAnswerer answerer(QMessageBox::Yes);
-        w->Toolbar1_ButtonClick("newproj");
-        settle(*w);
-        QCOMPARE(answerer.count(), 0);
-        MenuProject expected;
-        expected.menuStyle = changed.menuStyle;
-        expected.buttonStyle = changed.buttonStyle;
-        QCOMPARE(w->currentProject(), expected);
-        QString fields = edit("itemtexttext")->text() + edit("linktext")->text() + '|';
-        for (const char *box : {"notlinkchk", "chkindent", "chksel"})
-            fields += control<QCheckBox>(*w, box)->isChecked() ? '1' : '0';
-        QCOMPARE(fields, "|011");
-        QCOMPARE(w->focusWidget(), edit("itemtexttext"));
-        QCOMPARE(enabled("txtfrm buttngrurl buttontxttxt Frame3"), "0011");
-
-        action(*w, "loadproj")->trigger();
-        QCOMPARE(openAsked, 1);
-        QCOMPARE(w->currentProject(), changed);
-        settle(*w);
-        QCOMPARE(w->currentPosition(), 1);
-        QVERIFY(action(*w, "saveproj")->isEnabled());
-        action(*w, "mnuFileExit")->trigger();
-        QVERIFY(!w->isVisible());
-    }
-
-    // A refused or failed file names the file in its message and leaves the project
-    // alone; a cancelled file dialog does nothing at all.
-    void fileFailures_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("file"); // in a fresh folder; empty: the dialog is cancelled
-        QTest::addColumn<QByteArray>("contents"); // written there first unless null
-        QTest::addColumn<QString>("mentions"); // null: no message
-        QTest::newRow("load: not JSON") << "loadproj" << "broken.qnv" << QByteArray("{ nope") << "";
-        QTest::newRow("load: bad flag") << "loadproj" << "broken.qnv"
-                                        << QByteArray(R"({"format":"quillnav-menu-project","version":1,
-            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})") << "linked";
-        QTest::newRow("save: missing folder") << "saveproj" << "missing/menu.qnv" << QByteArray() << "";
-        QTest::newRow("save cancelled") << "saveproj" << "" << QByteArray() << QString();
-        QTest::newRow("load cancelled") << "loadproj" << "" << QByteArray() << QString();
-    }
-    void fileFailures()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, file);
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, mentions);
-        QTemporaryDir dir;
-        const QString path = file.isEmpty() ? QString() : dir.filePath(file);
-        QFile written(path);
-        QVERIFY(contents.isNull() || (written.open(QIODevice::WriteOnly) && written.write(contents) > 0));
-        written.close();
-        fill(*w, 2);
-        settle(*w);
-        const MenuProject before = w->currentProject();
-        w->setOpenFileChooser([&](QWidget *) { return path; });
-        w->setSaveFileChooser([&](QWidget *) { return path; });
-        BoxAnswerer answerer(QMessageBox::Ok);
-        action(*w, key.toLatin1().constData())->trigger();
-        QCOMPARE(answerer.count(), mentions.isNull() ? 0 : 1);
-        if (answerer.count()) {
-            const QString text = answerer.boxes.first().text;
-            QVERIFY2(text.contains(QFileInfo(file).fileName()) && text.contains(mentions), qPrintable(text));
-        }
-        QCOMPARE(w->currentProject(), before);
-        QCOMPARE(QFile::exists(path), !contents.isNull());
     }
 };
 
