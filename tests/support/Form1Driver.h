@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -123,6 +125,27 @@ inline QString state(const Form1 &window)
                    + (it.linked == menutext::kYes ? '@' + it.url : it.url.isEmpty() ? QString() : '!' + it.url)
                    + (it.isDefault() ? QStringLiteral("*") : QString());
     return out.join(QLatin1Char(','));
+}
+
+// The item fields as "text|link|flags", flags from I (Indented), N (Not linked),
+// S (Selected); typeItem fills them from the same notation.
+inline constexpr std::pair<const char *, char> kItemFlags[] = {
+    {"chkindent", 'I'}, {"notlinkchk", 'N'}, {"chksel", 'S'}};
+inline QString itemFields(const Form1 &window)
+{
+    QString out = control<QLineEdit>(window, "itemtexttext")->text() + QLatin1Char('|')
+                  + control<QLineEdit>(window, "linktext")->text() + QLatin1Char('|');
+    for (auto [name, flag] : kItemFlags)
+        out += control<QCheckBox>(window, name)->isChecked() ? QString(QChar(flag)) : QString();
+    return out;
+}
+inline void typeItem(Form1 &window, const QString &fields)
+{
+    control<QLineEdit>(window, "itemtexttext")->setText(fields.section(QLatin1Char('|'), 0, 0));
+    control<QLineEdit>(window, "linktext")->setText(fields.section(QLatin1Char('|'), 1, 1));
+    for (auto [name, flag] : kItemFlags)
+        control<QCheckBox>(window, name)->setChecked(fields.section(QLatin1Char('|'), 2).contains(QChar(flag)));
+    settle(window);
 }
 
 // Answers every message box shown while it lives with the given button and
