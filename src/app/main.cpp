@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QUndoStack>
 
 int main(int argc, char *argv[])
 {
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
         QString error;
         if (!window.openProject(arguments.first(), &error))
             QMessageBox::warning(&window, OopsTitle(), error);
+        window.undoStack()->clear(); // the history starts with the file as given
     }
     return app.exec();
 }
