@@ -98,12 +98,10 @@ void Form1::buildEditMenu()
     m_mnuEditUndo = addEntry(edit, "mnuEditUndo", QStringLiteral("&Undo"));
     m_mnuEditUndo->setShortcuts(QKeySequence::Undo);
     m_mnuEditUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo")));
-    m_mnuEditUndo->setEnabled(false);
     connect(m_mnuEditUndo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
     m_mnuEditRedo = addEntry(edit, "mnuEditRedo", QStringLiteral("&Redo"));
     m_mnuEditRedo->setShortcuts(QKeySequence::Redo);
     m_mnuEditRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo")));
-    m_mnuEditRedo->setEnabled(false);
     connect(m_mnuEditRedo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
 }
 
