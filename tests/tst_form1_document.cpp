@@ -7,12 +7,8 @@
 #include "menu/ProjectFile.h"
 #include "support/ModalWatch.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,9 +54,6 @@ private:
         QCOMPARE(w->projectFilePath(), path(name));
     }
 
-    void type(const QString &entry) { typeItem(*w, entry); }
-    QString fields() { return itemFields(*w); }
-
 private slots:
     void init()
     {
@@ -96,7 +89,7 @@ private slots:
         const QByteArray codeBefore = code();
         const MenuProject before = w->currentProject();
         BoxAnswerer answerer(QMessageBox::Yes);
-        type("New|new.html|");
+        typeItem(*w, "New|new.html|");
         settle(*w);
         const QByteArray name = change.toLatin1();
         if (change == "typing") {
@@ -215,7 +208,7 @@ private slots:
                            MenuOptions::GraphicButton, "Jump", "g.gif", "alt", "10", "20", MenuOptions::AlignBottom};
         changed.menuStyle.mnuFont = "Changed";
         w->applyProject(changed);
-        type("t|l|NIS");
+        typeItem(*w, "t|l|NIS");
         for (const char *key : {"NewProj", "LOADPROJ", "Newproj ", ""})
             w->Toolbar1_ButtonClick(key);
         QCOMPARE(w->currentProject(), changed);
@@ -224,7 +217,7 @@ private slots:
         MenuProject expected;
         expected.menuStyle = changed.menuStyle;
         QCOMPARE(w->currentProject(), expected);
-        QCOMPARE(fields(), "||IS");
+        QCOMPARE(itemFields(*w), "||IS");
         QCOMPARE(w->focusWidget(), control(*w, "itemtexttext"));
         for (const char *name : {"txtfrm", "buttngrurl"})
             QVERIFY(!control(*w, name)->isEnabled());
