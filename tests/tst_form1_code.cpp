@@ -158,16 +158,6 @@ private slots:
         w->close();
         QVERIFY(QDir(m_tmp->path()).isEmpty());
     }
-
-    void closingWithoutPreviewDeletesNothing()
-    {
-        QFile planted(m_tmp->filePath("98127630.html"));
-        QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write("keep me"));
-        planted.close();
-        w->close();
-        w.reset();
-        QCOMPARE(QDir(m_tmp->path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList({"98127630.html"}));
-    }
 };
 
 QTEST_MAIN(TestForm1Code)
