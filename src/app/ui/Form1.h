@@ -159,6 +159,10 @@ private:
 
     // The document.
     ProjectState captureState() const;
+    // Records the change since `before` as one undo step, unless nothing
+    // changed; kChanged as merge id skips that comparison for commands that
+    // always change the list (a whole-list comparison on every move).
+    static constexpr int kChanged = -2;
     void pushChange(const QString &text, const ProjectState &before, int mergeId = -1,
                     bool changesFile = false);
     void optionEdited(const QString &field, bool typing);

@@ -63,8 +63,10 @@ void Form1::pushChange(const QString &text, const ProjectState &before, int merg
 {
     const ProjectState after = captureState();
     m_recorded = after.project;
-    if (!changesFile && after.project == before.project)
+    if (!changesFile && mergeId != kChanged && after.project == before.project)
         return;
+    if (mergeId == kChanged)
+        mergeId = -1;
     m_undoStack->push(new ProjectChangeCommand(this, text, before, after, mergeId, changesFile));
 }
 

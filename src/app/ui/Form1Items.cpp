@@ -96,7 +96,7 @@ void Form1::additemcmd_Click()
     setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
-    pushChange(QStringLiteral("Add Item"), before);
+    pushChange(QStringLiteral("Add Item"), before, kChanged);
 }
 
 void Form1::Addsepcmd_Click()
@@ -104,7 +104,7 @@ void Form1::Addsepcmd_Click()
     const ProjectState before = captureState();
     m_model->appendItem(MenuItem::separator());
     m_itemtexttext->setFocus();
-    pushChange(QStringLiteral("Add Separator"), before);
+    pushChange(QStringLiteral("Add Separator"), before, kChanged);
 }
 
 // Rewrites the current row from the fields, in its place.

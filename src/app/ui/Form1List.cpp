@@ -149,7 +149,7 @@ void Form1::mnuListPopMovUp_Click()
     // The two rows change places; the moved row keeps all four columns.
     m_model->swapItems(position - 1, position);
     setCurrentRow(position - 1);
-    pushChange(QStringLiteral("Move Up"), before);
+    pushChange(QStringLiteral("Move Up"), before, kChanged);
 }
 
 void Form1::mnuListPopMovDn_Click()
@@ -161,7 +161,7 @@ void Form1::mnuListPopMovDn_Click()
         return;
     m_model->swapItems(position, position + 1);
     setCurrentRow(position + 1);
-    pushChange(QStringLiteral("Move Down"), before);
+    pushChange(QStringLiteral("Move Down"), before, kChanged);
 }
 
 void Form1::mnuListPopInd_Click()
@@ -175,7 +175,7 @@ void Form1::mnuListPopInd_Click()
     if (row.isSeparator() || row.isIndented())
         return;
     m_model->setText(position, menutext::kIndentPrefix + row.text);
-    pushChange(QStringLiteral("Indent"), before);
+    pushChange(QStringLiteral("Indent"), before, kChanged);
 }
 
 void Form1::mnuListPopUnind_Click()
@@ -185,7 +185,7 @@ void Form1::mnuListPopUnind_Click()
     if (position == 0 || !m_model->at(position).isIndented())
         return;
     m_model->setText(position, m_model->at(position).text.mid(menutext::kIndentPrefix.size()));
-    pushChange(QStringLiteral("Un-indent"), before);
+    pushChange(QStringLiteral("Un-indent"), before, kChanged);
 }
 
 void Form1::mnuListPopDefSel_Click()
@@ -206,7 +206,7 @@ void Form1::mnuListPopRem_Click()
     if (position == 0)
         return;
     removeRowWithoutScrolling(position);
-    pushChange(QStringLiteral("Remove Item"), before);
+    pushChange(QStringLiteral("Remove Item"), before, kChanged);
 }
 
 // The row that takes the removed one's place becomes current (else the new
