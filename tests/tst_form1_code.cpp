@@ -1,15 +1,21 @@
-// The main window's code commands: the code window, saving code and the
-// browser preview run the option checks first, and the preview's pages go
-// when the window closes.
+// The code commands of the main window and the generated code window: option
+// checks first, the bare fragments shown and copied as they stand, saving,
+// status messages, the browser preview and its pages at closing.
 #include "codegen/SavedCodePage.h"
 #include "codegen/ui/Form3.h"
 #include "codegen/ui/SaveCodeToFile.h"
 #include "platform/ui/OpenWithShell.h"
 #include "support/Form1Driver.h"
+#include "support/ModalWatch.h"
 #include "support/TempDirOverride.h"
 
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,127 +23,142 @@ using namespace form1test;
 
 class TestForm1Code : public QObject {
     Q_OBJECT
+
+private:
+    QList<QUrl> m_opened;
+    bool m_desktopOpens = true;
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    std::unique_ptr<TempDirOverride> m_tmpOverride;
+    std::unique_ptr<Form1> w; // shown, with three items and a menu name
+    QString status() { return control<QStatusBar>(*w, "StatusBar1")->currentMessage(); }
+    void click(QWidget *window, const char *button) { window->findChild<QPushButton *>(button)->click(); }
+
 private slots:
     void init()
     {
         m_opened.clear();
-        SetShellOpenHook([this](QWidget *, const QUrl &url) { m_opened << url; });
+        privateSettings(); // before the temporary folder changes
+        SetShellOpenCheckedHook([this](QWidget *, const QUrl &url) { m_opened << url; return m_desktopOpens; });
         m_tmp = std::make_unique<QTemporaryDir>();
         m_tmpOverride = std::make_unique<TempDirOverride>(m_tmp->path());
-        m_window = std::make_unique<Form1>();
-        m_window->show();
-        fill(*m_window, 3);
-        control<QLineEdit>(*m_window, "txtmnm")->setText("M");
-        settle(*m_window);
+        QVERIFY(showWindow(w));
+        w->listModel()->setItems({{"Home", "Yes", "index.html", "Yes"},
+                                  {"--- Caf\u00e9\u00a0Bar", "Yes", "cafe.html", "No"}, MenuItem::separator()});
+        control<QLineEdit>(*w, "txtmnm")->setText("M");
+        settle(*w);
     }
     void cleanup()
     {
-        m_window.reset();
+        w.reset();
         m_tmpOverride.reset();
         m_tmp.reset();
-        SetShellOpenHook({});
+        SetShellOpenCheckedHook({});
         SetSaveCodeFileChooser({});
     }
-    void checksComeFirst_data();
-    void checksComeFirst();
-    void codeWindowShowsBareCode();
-    void saveCodeWritesThePage();
-    void previewOpensAndClosingDeletesPages();
-    void closingWithoutPreviewDeletesNothing();
 
-private:
-    QList<QUrl> m_opened;
-    std::unique_ptr<QTemporaryDir> m_tmp;
-    std::unique_ptr<TempDirOverride> m_tmpOverride;
-    std::unique_ptr<Form1> m_window; // shown, with three items and a menu name
-};
-
-void TestForm1Code::checksComeFirst_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("emptyName");
-    QTest::addColumn<QString>("message");
-    for (const char *key : {"savecodeclip", "savecodefile", "preview"}) {
-        QTest::addRow("%s no menu name", key)
-            << key << true << "You must specify a name for the menu to be used in the code.";
-        QTest::addRow("%s no graphic url", key)
-            << key << false << "You have chosen to use a graphical submit button style";
-    }
-}
-
-void TestForm1Code::checksComeFirst()
-{
-    QFETCH(QString, key);
-    QFETCH(bool, emptyName);
-    QFETCH(QString, message);
-    if (emptyName)
-        control<QLineEdit>(*m_window, "txtmnm")->clear();
-    else
-        control<QRadioButton>(*m_window, "buttonpropopt_1")->click();
-    settle(*m_window);
-    bool chooserAsked = false;
-    SetSaveCodeFileChooser([&](QWidget *) { chooserAsked = true; return QString(); });
-    BoxAnswerer answerer(QMessageBox::Ok);
-    m_window->Toolbar1_ButtonClick(key);
-    QCOMPARE(answerer.count(), 1); // the check's message, and no code window after it
-    QCOMPARE(answerer.boxes[0].title, QString("Oops!"));
-    QVERIFY2(answerer.boxes[0].text.startsWith(message), qPrintable(answerer.boxes[0].text));
-    QVERIFY(!chooserAsked && m_opened.isEmpty() && QDir(m_tmp->path()).isEmpty());
-}
-
-void TestForm1Code::codeWindowShowsBareCode()
-{
-    const MenuCode expected = GenerateMenuCode(codegen::kCodeMode, m_window->currentProject());
-    QString head, body;
-    QTimer::singleShot(0, [&] {
-        if (auto *form3 = qobject_cast<Form3 *>(QApplication::activeModalWidget())) {
-            head = form3->headText();
-            body = form3->bodyText();
-            form3->findChild<QPushButton *>("Command4")->click();
+    void checksComeFirst_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("emptyName");
+        QTest::addColumn<QString>("message");
+        for (const char *key : {"savecodeclip", "savecodefile", "preview"}) {
+            QTest::addRow("%s no menu name", key)
+                << key << true << "You must specify a name for the menu to be used in the code.";
+            QTest::addRow("%s no graphic url", key)
+                << key << false << "You have chosen to use a graphical submit button style";
         }
-    });
-    m_window->Toolbar1_ButtonClick("savecodeclip");
-    QCOMPARE(head, expected.head);
-    QCOMPARE(body, expected.body);
-}
+    }
+    void checksComeFirst()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, emptyName);
+        QFETCH(QString, message);
+        if (emptyName)
+            control<QLineEdit>(*w, "txtmnm")->clear();
+        else
+            control<QRadioButton>(*w, "buttonpropopt_1")->click();
+        settle(*w);
+        bool chooserAsked = false;
+        SetSaveCodeFileChooser([&](QWidget *) { chooserAsked = true; return QString(); });
+        BoxAnswerer answerer(QMessageBox::Ok);
+        w->Toolbar1_ButtonClick(key);
+        QCOMPARE(answerer.count(), 1); // the check's message, and no code window after it
+        QCOMPARE(answerer.boxes[0].title, QString("Oops!"));
+        QVERIFY2(answerer.boxes[0].text.startsWith(message), qPrintable(answerer.boxes[0].text));
+        QVERIFY(!chooserAsked && m_opened.isEmpty() && QDir(m_tmp->path()).isEmpty());
+    }
 
-void TestForm1Code::saveCodeWritesThePage()
-{
-    const QString path = m_tmp->filePath("menu.html");
-    SetSaveCodeFileChooser([&](QWidget *) { return path; });
-    action(*m_window, "mnuFileCodeFile")->trigger();
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, m_window->currentProject());
-    QCOMPARE(saved.readAll(), SavedCodePage::bytes(code));
-}
+    // The window shows the bare fragments, fits a 1080p screen at 200 % scale
+    // (960 x 540), copies and saves what the boxes hold (the user's edits too, with
+    // CR LF line ends) and says so in the main window's status bar.
+    void codeWindow()
+    {
+        const MenuCode code = GenerateMenuCode(codegen::kCodeMode, w->currentProject());
+        QVERIFY(!code.body.contains("Menu Preview") && code.body.contains("Caf\u00e9\u00a0Bar"));
+        const QString saved = m_tmp->filePath("menu.html");
+        SetSaveCodeFileChooser([&](QWidget *) { return saved; });
+        QClipboard *clipboard = QApplication::clipboard();
+        QStringList seen;
+        modalwatch::whenModal(this, [&](QWidget *modal) {
+            auto *form3 = qobject_cast<Form3 *>(modal);
+            if (!form3)
+                return false;
+            seen << QString::number(form3->minimumSizeHint().width() <= 960
+                                    && form3->minimumSizeHint().height() <= 500
+                                    && form3->screen()->availableGeometry().contains(form3->frameGeometry())
+                                    && form3->findChild<QLabel *>("Label1")->textFormat() == Qt::PlainText)
+                 << form3->headText() + form3->bodyText();
+            click(form3, "Command1");
+            seen << clipboard->text() << status();
+            auto *text2 = form3->findChild<QPlainTextEdit *>("Text2");
+            text2->moveCursor(QTextCursor::End);
+            QTest::keyClicks(text2, "<!-- mine -->");
+            QTest::keyClick(text2, Qt::Key_Return);
+            click(form3, "Command2");
+            seen << clipboard->text() << status();
+            click(form3, "Command3");
+            seen << status();
+            click(form3, "Command4");
+            return true;
+        });
+        w->Toolbar1_ButtonClick("savecodeclip");
+        QCOMPARE(seen, QStringList({"1", code.head + code.body, code.head, "The script for the head section is on the clipboard.",
+                                    code.body + "<!-- mine -->\r\n",
+                                    "The HTML code for the body section is on the clipboard.",
+                                    "Saved the menu code to " + saved + "."}));
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), SavedCodePage::bytes({code.head, code.body + "<!-- mine -->\r\n"}));
+        QFile::remove(saved);
+        action(*w, "mnuFileCodeFile")->trigger();
+        QCOMPARE(status(), "Saved the menu code to " + saved + ".");
+        QVERIFY(QFile::exists(saved));
+    }
 
-void TestForm1Code::previewOpensAndClosingDeletesPages()
-{
-    action(*m_window, "mnuPrevBr")->trigger();
-    QCOMPARE(m_opened.size(), 1);
-    const QString frameset = m_opened.first().toLocalFile();
-    QVERIFY(frameset.startsWith(m_tmp->path() + "/")
-            && frameset.endsWith("/quillnav_preview_frameset.html"));
-    const QDir folder = QFileInfo(frameset).dir();
-    QCOMPARE(folder.entryList(QDir::Files).size(), 3);
-    m_window->Toolbar1_ButtonClick("preview"); // the toolbar key does the same
-    QCOMPARE(m_opened, QList<QUrl>({m_opened.first(), m_opened.first()}));
-
-    m_window->close(); // takes the pages and their folder along
-    QVERIFY(QDir(m_tmp->path()).isEmpty());
-}
-
-void TestForm1Code::closingWithoutPreviewDeletesNothing()
-{
-    QFile planted(m_tmp->filePath("98127630.html"));
-    QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write("keep me"));
-    planted.close();
-    m_window->close();
-    m_window.reset();
-    QCOMPARE(QDir(m_tmp->path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
-             QStringList({"98127630.html"}));
-}
+    // The preview opens the frameset page; when the desktop cannot open it, a
+    // message names the page. Closing takes the pages and their folder along.
+    void preview_data()
+    {
+        QTest::addColumn<bool>("desktopOpens");
+        QTest::newRow("opened") << true;
+        QTest::newRow("nothing to open it with") << false;
+    }
+    void preview()
+    {
+        QFETCH(bool, desktopOpens);
+        m_desktopOpens = desktopOpens;
+        BoxAnswerer answerer(QMessageBox::Ok);
+        action(*w, "mnuPrevBr")->trigger();
+        QCOMPARE(m_opened.size(), 1);
+        const QString frameset = m_opened.first().toLocalFile();
+        QVERIFY(frameset.startsWith(m_tmp->path() + "/") && frameset.endsWith("/quillnav_preview_frameset.html"));
+        QCOMPARE(QFileInfo(frameset).dir().entryList(QDir::Files).size(), 3);
+        QCOMPARE(answerer.count(), desktopOpens ? 0 : 1);
+        QVERIFY(desktopOpens || answerer.boxes[0].text.endsWith("\n\n" + frameset));
+        w->close();
+        QVERIFY(QDir(m_tmp->path()).isEmpty());
+    }
+};
 
 QTEST_MAIN(TestForm1Code)
 #include "tst_form1_code.moc"

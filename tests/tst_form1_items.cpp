@@ -1,11 +1,16 @@
-// Item entry in the main window: Add, Separator, Update, Edit, "Not linked",
-// drops on the link field and the default-selection question.
+// Item entry in the main window (Add, Separator, Update, Edit, "Not linked",
+// Return and double-click, drops on the text fields, the default-selection
+// question) and the options panel beside it.
 
 #include "support/Form1Driver.h"
 
+#include "codegen/OptionsValidation.h"
+
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -18,33 +23,19 @@ private:
     std::unique_ptr<Form1> w;
     QLineEdit *text() { return control<QLineEdit>(*w, "itemtexttext"); }
     QLineEdit *link() { return control<QLineEdit>(*w, "linktext"); }
+    QString fields() { return itemFields(*w); }
+    void type(const QString &entry) { typeItem(*w, entry); }
     QCheckBox *box(const char *name) { return control<QCheckBox>(*w, name); }
-    static constexpr std::pair<const char *, char> kFlags[] = {
-        {"chkindent", 'I'}, {"notlinkchk", 'N'}, {"chksel", 'S'}};
 
-    // The item fields as "text|link|flags", flags from I (Indented), N (Not linked), S (Selected).
-    QString fields()
+    QLineEdit *lineEdit(const char *name) { return control<QLineEdit>(*w, name); }
+    QComboBox *combo(const char *name) { return control<QComboBox>(*w, name); }
+    // "1"/"0" per control named in the space-separated list; "|" gives a blank.
+    QString enabled(const QString &names)
     {
-        QString out = text()->text() + '|' + link()->text() + '|';
-        for (auto [name, flag] : kFlags)
-            out += box(name)->isChecked() ? QString(QChar(flag)) : QString();
+        QString out;
+        for (const QString &name : names.split(' '))
+            out += name == "|" ? ' ' : control(*w, name.toLatin1().constData())->isEnabled() ? '1' : '0';
         return out;
-    }
-    void type(const QString &entry)
-    {
-        const QStringList parts = entry.split('|');
-        text()->setText(parts.at(0));
-        link()->setText(parts.at(1));
-        for (auto [name, flag] : kFlags)
-            box(name)->setChecked(parts.at(2).contains(QChar(flag)));
-        settle(*w);
-    }
-    void click(const char *button)
-    {
-        auto *b = control<QPushButton>(*w, button);
-        QVERIFY2(b->isEnabled(), button);
-        QTest::mouseClick(b, Qt::LeftButton);
-        settle(*w);
     }
 
 private slots:
@@ -52,11 +43,11 @@ private slots:
     void cleanup() { w.reset(); }
 
     // Add appends a row, Update rewrites row 3 in place: the same encoding, the same
-    // default-selection transfer, and the fields are cleared after both. Lists in the
-    // notation of rows(), fields in that of fields().
+    // default-selection transfer, and the fields are cleared after both. Return runs
+    // Update after Edit, else Add. Lists in the notation of rows(), fields in that of fields().
     void write_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("yes"); // the answer to the question, if one comes
@@ -65,30 +56,37 @@ private slots:
         QTest::newRow("add indented, unlinked") << add << abcd << "Sub|x|IN" << true << abcd + ",--- Sub";
         QTest::newRow("add as typed") << add << abcd << "--- <b>&amp;\" | a?b=\"2\"|" << true
                                       << abcd + ",--- <b>&amp;\" @ a?b=\"2\"";
-        QTest::newRow("add, no default") << add << abcd << "N|n|S" << true << abcd + ",N@n*";
+        QTest::newRow("Return adds") << "Return" << abcd << "N|n|S" << true << abcd + ",N@n*";
         QTest::newRow("add, yes moves") << add << "A,--- B*,C,D" << "N|n|S" << true << abcd + ",N@n*";
         QTest::newRow("add, no keeps") << add << "A,--- B*,C,D" << "N|n|S" << false << "A,--- B*,C,D,N@n";
         QTest::newRow("update, unlinked") << update << abcd << "N|n|IN" << true << "A,--- B,--- N,D";
-        QTest::newRow("update the default") << update << "A,--- B,C*,D" << "N|n|S" << false << "A,--- B,N@n*,D";
+        QTest::newRow("Return after Edit updates") << "Return edit" << "A,--- B,C*,D" << "N|n|S" << false
+                                                   << "A,--- B,N@n*,D";
         QTest::newRow("update, default off") << update << "A,--- B,C*,D" << "N|n|" << true << "A,--- B,N@n,D";
         QTest::newRow("update, yes moves") << update << "A,--- B*,C,D" << "N|n|S" << true << "A,--- B,N@n*,D";
         QTest::newRow("update, no keeps") << update << "A,--- B*,C,D" << "N|n|S" << false << "A,--- B*,N@n,D";
     }
     void write()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, how);
         QFETCH(QString, before);
         QFETCH(QString, typed);
         QFETCH(bool, yes);
         QFETCH(QString, after);
         w->listModel()->setItems(rows(before));
         makeCurrent(*w, 3);
+        if (how == "Return edit")
+            action(*w, "edit")->trigger();
         type(typed);
         // Not linked greys the link field and its label but keeps the address.
         QCOMPARE(link()->isEnabled() && control(*w, "linklbl")->isEnabled(), !typed.endsWith('N'));
         QCOMPARE(fields(), typed);
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
-        click(button.toLatin1().constData());
+        if (how.startsWith("Return"))
+            QTest::keyClick(text(), Qt::Key_Return);
+        else
+            QTest::mouseClick(control(*w, how.toLatin1().constData()), Qt::LeftButton);
+        settle(*w);
         const bool asks = typed.endsWith('S') && before.contains("B*");
         QCOMPARE(answerer.count(), asks ? 1 : 0);
         if (asks) {
@@ -100,7 +98,7 @@ private slots:
             QCOMPARE(box.defaultButton, QMessageBox::Yes);
         }
         QCOMPARE(state(*w), after);
-        QCOMPARE(w->currentPosition(), button == "cmdup" ? 3 : 5);
+        QCOMPARE(w->currentPosition(), after.count(',') == 4 ? 5 : 3);
         QCOMPARE(fields(), QStringLiteral("||"));
         QVERIFY(link()->isEnabled() && control(*w, "linklbl")->isEnabled());
         QCOMPARE(w->focusWidget(), text());
@@ -115,6 +113,7 @@ private slots:
         QTest::newRow("plain clears Indented") << MenuItem{"Top", "Yes", "t", "No"} << "x|y|IS" << "Top|t|";
         QTest::newRow("unlinked default") << MenuItem{"Label", "No", "", "Yes"} << "x|y|" << "Label||NS";
         QTest::newRow("short dashes, no prefix") << MenuItem{"---", "Yes", "d", "No"} << "x|y|I" << "---|d|";
+        QTest::newRow("separator: no edit") << MenuItem::separator() << "x|y|I" << "x|y|I";
     }
     void edit()
     {
@@ -125,15 +124,23 @@ private slots:
         makeCurrent(*w, 2);
         type(before);
         box("chksel")->setFocus();
-        action(*w, "edit")->trigger();
+        QWidget *vp = control<QTreeView>(*w, "lv")->viewport();
+        const QPoint at = control<QTreeView>(*w, "lv")->visualRect(w->listModel()->index(1, 0)).center();
+        QTest::mouseClick(vp, Qt::LeftButton, {}, at);
+        QMouseEvent twice(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vp, &twice);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
+        settle(*w);
         QCOMPARE(fields(), expected);
+        if (shown.isSeparator())
+            return;
         QCOMPARE(link()->isEnabled(), shown.linked == "Yes");
         QCOMPARE(w->focusWidget(), text());
         QCOMPARE(w->listModel()->at(2), shown);
         // Update writes into the current row, not into the row that Edit loaded.
         makeCurrent(*w, 1);
         BoxAnswerer answerer(QMessageBox::Yes);
-        click("cmdup");
+        QTest::mouseClick(control(*w, "cmdup"), Qt::LeftButton);
         QCOMPARE(w->listModel()->at(1), shown);
         QCOMPARE(texts(*w), QStringList(2, shown.text));
     }
@@ -142,16 +149,16 @@ private slots:
     {
         type("Typed|t.html|IS");
         for (int rows = 1; rows <= 2; ++rows) {
-            click("Addsepcmd"); // on an empty list the separator becomes current
+            QTest::mouseClick(control(*w, "Addsepcmd"), Qt::LeftButton); // on an empty list it becomes current
+            settle(*w);
             QCOMPARE(w->listModel()->items(), QList<MenuItem>(rows, MenuItem::separator()));
             QCOMPARE(w->currentPosition(), 1);
-            QVERIFY(action(*w, "delete")->isEnabled());
             QCOMPARE(fields(), QStringLiteral("Typed|t.html|IS"));
         }
     }
 
-    // Over the link field only plain text is taken; elsewhere on the window any drag
-    // is offered the copy effect, but a drop there changes nothing.
+    // Only the link field takes dropped text. Elsewhere on the window (the other text
+    // fields included) any drag is offered the copy effect, but a drop changes nothing.
     void drops_data()
     {
         QTest::addColumn<QString>("target");
@@ -159,12 +166,14 @@ private slots:
         QTest::newRow("text replaces the whole link field") << "linktext" << true;
         QTest::newRow("a file without text is refused") << "linktext" << false;
         QTest::newRow("a file elsewhere") << "Frame1" << false;
+        for (const char *field : {"itemtexttext", "txtmnm", "buttontxttxt"})
+            QTest::addRow("text on %s", field) << field << true;
     }
     void drops()
     {
         QFETCH(QString, target);
         QFETCH(bool, offersText);
-        const bool entered = offersText || target == "Frame1";
+        const bool linkField = target == "linktext";
         fill(*w, 1);
         type("t|old.html|");
         text()->setFocus();
@@ -175,29 +184,114 @@ private slots:
         const QPoint at(4, on->height() - 4);
         QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(on, &enter);
-        QCOMPARE(enter.isAccepted(), entered);
-        QVERIFY(!entered || enter.dropAction() == Qt::CopyAction);
+        QCOMPARE(enter.isAccepted(), offersText || !linkField);
+        QCOMPARE(enter.dropAction(), enter.isAccepted() ? Qt::CopyAction : Qt::IgnoreAction);
         QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(on, &drop);
-        QCOMPARE(drop.isAccepted(), offersText);
-        QVERIFY(!offersText || drop.dropAction() == Qt::CopyAction);
-        QCOMPARE(link()->text(), offersText ? QStringLiteral("http://dropped/") : QStringLiteral("old.html"));
+        QCOMPARE(drop.isAccepted(), offersText && linkField);
+        QCOMPARE(link()->text(), offersText && linkField ? "http://dropped/" : "old.html");
+        QCOMPARE(fields(), link()->text().prepend("t|") + '|');
         QCOMPARE(w->focusWidget(), text());
         QCOMPARE(w->currentProject(), before);
     }
 
-    void addNeitherScrollsNorKeepsOverlongText()
+    void addDoesNotScroll()
     {
         fill(*w, 500);
         makeCurrent(*w, 1);
-        auto *bar = control<QTreeView>(*w, "lv")->verticalScrollBar();
-        bar->setValue(0);
-        type(QString(200000, QLatin1Char('x')) + '|' + QString(100000, QLatin1Char('y')) + '|');
-        click("additemcmd");
+        type("x|y|");
+        QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
         QCOMPARE(w->currentPosition(), 501);
-        QCOMPARE(bar->value(), 0);
-        QCOMPARE(w->listModel()->at(501).text.size(), text()->maxLength());
-        QCOMPARE(w->listModel()->at(501).url.size(), link()->maxLength());
+        QCOMPARE(control<QTreeView>(*w, "lv")->verticalScrollBar()->value(), 0);
+    }
+
+    // The options panel: its enabling rules and validation.
+    void targetRule()
+    {
+        QCOMPARE(w->currentProject().options, MenuOptions{});
+        QCOMPARE(combo("targetcombo")->currentText(), QStringLiteral("Same window"));
+        QCOMPARE(combo("cmbbttnaln")->currentText(), QStringLiteral("Middle"));
+        QCOMPARE(enabled("txtfrm lblfrm"), "00");
+        combo("targetcombo")->setCurrentIndex(2);
+        QCOMPARE(enabled("txtfrm lblfrm"), "11");
+        lineEdit("txtfrm")->setText("main");
+        combo("targetcombo")->setCurrentIndex(1);
+        QCOMPARE(enabled("txtfrm lblfrm"), "00");
+        combo("targetcombo")->setCurrentIndex(2);
+        QCOMPARE(lineEdit("txtfrm")->text(), QString());
+        QCOMPARE(enabled("txtfrm lblfrm"), "11");
+    }
+
+    // Enabled states of the graphic fields, the text-button fields and the rest of
+    // the submit-button group after clicking the option buttons in turn.
+    void buttonRules_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("start-up") << QStringList{} << "00000000 111 111111";
+        QTest::newRow("graphic") << QStringList{"buttonpropopt_1"} << "11111111 000 111111";
+        QTest::newRow("graphic, default") << QStringList{"buttonpropopt_1", "buttonpropopt_0"}
+                                          << "00000000 111 111111";
+        QTest::newRow("item change") << QStringList{"menubehavopt_1"} << "00000000 000 000000";
+        QTest::newRow("graphic, item change, button click")
+            << QStringList{"buttonpropopt_1", "menubehavopt_1", "menubehavopt_0"} << "11111111 000 111111";
+        QTest::newRow("item change, button click") << QStringList{"menubehavopt_1", "menubehavopt_0"}
+                                                   << "00000000 111 111111";
+    }
+    void buttonRules()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, expected);
+        lineEdit("buttontxttxt")->setText("Jump");
+        for (const QString &name : clicks) {
+            auto *radio = control<QRadioButton>(*w, name.toLatin1().constData());
+            QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+        }
+        QCOMPARE(enabled("buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh | buttontxttxt "
+                         "buttontxtlbl cmdBttnAdv | Frame3 Command1 cmbbttnaln lblbttnaln buttonpropopt_0 "
+                         "buttonpropopt_1"),
+                 expected);
+        QCOMPARE(lineEdit("buttontxttxt")->text(), QStringLiteral("Jump")); // values survive being disabled
+        QVERIFY(control(*w, "cmdAdvMnu")->isEnabled());
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<MenuOptions>("options");
+        QTest::addColumn<int>("problem"); // OptionsProblem
+        const auto options = [](QString name, int target, int kind, int nav) {
+            MenuOptions o;
+            std::tie(o.menuName, o.linkTarget, o.buttonKind, o.navigation) = std::tie(name, target, kind, nav);
+            return o;
+        };
+        using P = OptionsProblem;
+        QTest::newRow("named") << options("nav", 0, 0, 0) << int(P::None);
+        QTest::newRow("frame without name") << options("nav", 2, 0, 0) << int(P::FrameName);
+        QTest::newRow("frame and menu name missing") << options("", 2, 0, 0) << int(P::FrameName);
+        QTest::newRow("graphic without address") << options("nav", 0, 1, 0) << int(P::GraphicUrl);
+        QTest::newRow("graphic on item change") << options("nav", 0, 1, 1) << int(P::None);
+        QTest::newRow("no menu name") << options("", 0, 0, 0) << int(P::MenuName);
+        QTest::newRow("one blank is a name") << options(" ", 0, 0, 0) << int(P::None);
+    }
+    void validation()
+    {
+        QFETCH(MenuOptions, options);
+        QFETCH(int, problem);
+        MenuProject project = w->currentProject();
+        project.options = options;
+        w->applyProject(project);
+        lineEdit("itemtexttext")->setFocus();
+        BoxAnswerer answerer(QMessageBox::Ok);
+        QCOMPARE(w->ValidateMenuOptions(), problem ? QStringLiteral("nope") : QStringLiteral("ok"));
+        QCOMPARE(answerer.count(), problem ? 1 : 0);
+        if (!problem)
+            return;
+        const auto &box = answerer.boxes.first();
+        QCOMPARE(box.title, QStringLiteral("Oops!"));
+        QVERIFY(box.icon == QMessageBox::Warning && box.buttons == QMessageBox::Ok);
+        QCOMPARE(box.text, OptionsProblemMessage(OptionsProblem(problem)));
+        const char *const focus[] = {"", "txtfrm", "buttngrurl", "txtmnm"}; // by OptionsProblem
+        QCOMPARE(w->focusWidget(), control(*w, focus[problem]));
     }
 };
 

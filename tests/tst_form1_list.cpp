@@ -1,11 +1,15 @@
-// List commands of the main window: Move Up/Down, Indent/Un-indent, Make
-// Default Selection, Remove, the list toolbar and the popup menu.
+// The menu item list: its commands (list toolbar, popup menu, keys), the
+// availability pass that enables them, and the mouse handling of the popup.
 
 #include "support/Form1Driver.h"
 
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
-#include <QRandomGenerator>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace form1test;
@@ -17,6 +21,28 @@ private:
     std::unique_ptr<Form1> w;
     QTreeView *lv() { return control<QTreeView>(*w, "lv"); }
     QMenu *popup() { return control<QMenu>(*w, "mnuListPop"); }
+    // "1"/"0" for Add, Update, then each list command (toolbar button and popup entry
+    // must agree), then after a blank the main toolbar buttons and menu entries that need a row.
+    QString states()
+    {
+        static const char *const pairs[][2] = {
+            {"edit", "mnuListPopEdt"}, {"delete", "mnuListPopRem"}, {"selected", "mnuListPopDefSel"},
+            {"movup", "mnuListPopMovUp"}, {"movdn", "mnuListPopMovDn"}, {"indent", "mnuListPopInd"},
+            {"unindent", "mnuListPopUnind"}};
+        QString out;
+        for (const char *button : {"additemcmd", "cmdup"})
+            out += control(*w, button)->isEnabled() ? '1' : '0';
+        for (const auto &[onToolbar, inPopup] : pairs) {
+            if (action(*w, onToolbar)->isEnabled() != action(*w, inPopup)->isEnabled())
+                return QStringLiteral("mismatch at %1").arg(QLatin1String(onToolbar));
+            out += action(*w, onToolbar)->isEnabled() ? '1' : '0';
+        }
+        out += ' ';
+        for (const char *name : {"saveproj", "savecodeclip", "savecodefile", "preview", "mnuFileSaveProj",
+                                 "mnuFileSaveAs", "mnuFileCodeFile", "mnuFileCopy", "mnuPrevBr"})
+            out += action(*w, name)->isEnabled() ? '1' : '0';
+        return out;
+    }
 
 private slots:
     void init() { QVERIFY(showWindow(w)); }
@@ -26,8 +52,85 @@ private slots:
         w.reset();
     }
 
-    // List toolbar buttons clicked the way the user does, each only while enabled.
-    // Lists in the notation of rows(); the row at "from" is current to begin with.
+    // Lists in the notation of rows(); typed is "item text|link|N" with N for Not linked.
+    void pass_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        const QString none = "||", rowsOn = " 111111111", rowsOff = " 000000000";
+        QTest::newRow("start-up") << "" << 0 << none << "000000000" + rowsOff;
+        QTest::newRow("text, no link") << "" << 0 << "A||" << "000000000" + rowsOff;
+        QTest::newRow("link, no text") << "" << 0 << "|x|" << "000000000" + rowsOff;
+        QTest::newRow("text, not linked") << "" << 0 << "A||N" << "100000000" + rowsOff;
+        QTest::newRow("blanks count as text") << "" << 0 << " | |" << "100000000" + rowsOff;
+        QTest::newRow("one row, fields ready") << "A" << 1 << "B|b|" << "111110010" + rowsOn;
+        QTest::newRow("two rows, first current") << "A,B" << 1 << none << "001110110" + rowsOn;
+        QTest::newRow("two rows, second current") << "A,B" << 2 << none << "001111010" + rowsOn;
+        QTest::newRow("middle of three") << "A,B,C" << 2 << none << "001111110" + rowsOn;
+        QTest::newRow("separator current") << "A,~" << 2 << none << "000111000" + rowsOn;
+        QTest::newRow("separator that is the default") << "A,~*" << 2 << none << "000101000" + rowsOn;
+        QTest::newRow("nineteen hyphens are text") << QString(19, '-') << 1 << none << "001110010" + rowsOn;
+        QTest::newRow("prefix alone is indented") << "--- " << 1 << none << "001110001" + rowsOn;
+        QTest::newRow("three dashes are not") << "---" << 1 << none << "001110010" + rowsOn;
+        QTest::newRow("dashes without blank are not") << "---X" << 1 << none << "001110010" + rowsOn;
+        QTest::newRow("default current") << "D*,B" << 1 << none << "001100110" + rowsOn;
+        QTest::newRow("default elsewhere") << "D*,B" << 2 << none << "001111010" + rowsOn;
+    }
+    void pass()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, current);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        w->listModel()->setItems(rows(list));
+        if (current)
+            makeCurrent(*w, current);
+        control<QLineEdit>(*w, "itemtexttext")->setText(typed.section('|', 0, 0));
+        control<QLineEdit>(*w, "linktext")->setText(typed.section('|', 1, 1));
+        control<QCheckBox>(*w, "notlinkchk")->setChecked(typed.endsWith('N'));
+        settle(*w);
+        QCOMPARE(states(), expected);
+        // Separator and the commands that need no row are never switched off.
+        for (const char *always : {"newproj", "loadproj", "help", "wthis", "about", "mnuFileNew",
+                                   "mnuFileLoad", "mnuFileExit", "mnuHlpCont", "mnuHlpAb"})
+            QVERIFY2(action(*w, always)->isEnabled(), always);
+        QVERIFY(control(*w, "Addsepcmd")->isEnabled());
+    }
+
+    // The pass runs when one of its inputs changes, and never while the window is idle.
+    void everyInputArmsAPass()
+    {
+        fill(*w, 3);
+        makeCurrent(*w, 1);
+        auto *timer = control<QTimer>(*w, "Timer1");
+        MenuItemModel *model = w->listModel();
+        const std::pair<const char *, std::function<void()>> inputs[] = {
+            {"item text", [&] { control<QLineEdit>(*w, "itemtexttext")->setText("changed"); }},
+            {"link", [&] { control<QLineEdit>(*w, "linktext")->setText("changed"); }},
+            {"notlinkchk", {}}, {"chkindent", {}}, {"chksel", {}}, // toggled by name
+            {"row inserted", [&] { model->appendItem(item("New")); }},
+            {"row removed", [&] { model->removeItem(4); }},
+            {"row rewritten", [&] { model->setText(1, "--- Item 1"); }},
+            {"current row", [&] { lv()->setCurrentIndex(model->index(0, 0)); }},
+            {"mouse press", [&] { QTest::mousePress(lv()->viewport(), Qt::LeftButton, {}, {2, 2}); }},
+            {"undo", [&] { action(*w, "mnuEditUndo")->trigger(); }},
+            {"list reset", [&] { model->clear(); }}};
+        action(*w, "movdn")->trigger();
+        settle(*w);
+        QSignalSpy idle(timer, &QTimer::timeout);
+        QTest::qWait(100);
+        QCOMPARE(idle.count(), 0);
+        for (const auto &[name, change] : inputs) {
+            change ? change() : control<QCheckBox>(*w, name)->toggle();
+            QVERIFY2(timer->isActive(), name);
+            settle(*w);
+        }
+    }
+
+    // List commands run the way the user does (toolbar button, or a key while the
+    // list has the focus), each only while enabled. Lists in the notation of rows().
     void commands_data()
     {
         QTest::addColumn<QString>("before");
@@ -38,13 +141,11 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::newRow("up on row 2 of 2") << "A@a,B@b*" << 2 << "movup" << true << "B@b*,A@a" << 1;
         QTest::newRow("down on next-to-last") << "A@a,B@b*,C" << 2 << "movdn" << true << "A@a,C,B@b*" << 3;
-        QTest::newRow("down on first") << "A@a*,B,C@c" << 1 << "movdn" << true << "B,A@a*,C@c" << 2;
-        QTest::newRow("separator up from last") << "A,B,~" << 3 << "movup" << true << "A,~,B" << 2;
+        QTest::newRow("Ctrl+Down on first") << "A@a*,B,C@c" << 1 << "Ctrl+Down" << true << "B,A@a*,C@c" << 2;
+        QTest::newRow("Ctrl+Up twice") << "A,B,~" << 3 << "Ctrl+Up Ctrl+Up Ctrl+Up" << true << "~,A,B" << 1;
         QTest::newRow("odd separator up") << "A,~@x*" << 2 << "movup" << true << "~@x*,A" << 1;
-        QTest::newRow("indent") << "F,Home" << 2 << "indent" << true << "F,--- Home" << 2;
         QTest::newRow("indent, un-indent") << "F,Home" << 2 << "indent unindent" << true << "F,Home" << 2;
-        QTest::newRow("typed prefix un-indents") << "F,--- X" << 2 << "unindent" << true << "F,X" << 2;
-        QTest::newRow("prefix only") << "F,--- " << 2 << "unindent" << true << "F," << 2;
+        QTest::newRow("typed prefix un-indents") << "F,--- " << 2 << "unindent" << true << "F," << 2;
         QTest::newRow("one level only") << "F,A" << 2 << "indent indent" << true << "F,--- A" << 2;
         QTest::newRow("separator never indents") << "F,~" << 2 << "indent" << true << "F,~" << 2;
         QTest::newRow("blank text indents") << "F, " << 2 << "indent" << true << "F,---  " << 2;
@@ -52,7 +153,7 @@ private slots:
         QTest::newRow("default moves on yes") << "F*,~" << 2 << "selected" << true << "F,~*" << 2;
         QTest::newRow("default stays on no") << "F*,~" << 2 << "selected" << false << "F*,~" << 2;
         QTest::newRow("remove the only row") << "A*" << 1 << "delete" << true << "" << 0;
-        QTest::newRow("remove: the next row follows") << "A,B*,C" << 2 << "delete" << true << "A,C" << 2;
+        QTest::newRow("Delete: the next row follows") << "A,B*,C" << 2 << "Del" << true << "A,C" << 2;
         QTest::newRow("remove the last: the new last") << "A,B,C*" << 3 << "delete" << true << "A,B" << 2;
     }
     void commands()
@@ -65,9 +166,12 @@ private slots:
         QFETCH(int, current);
         w->listModel()->setItems(rows(before));
         makeCurrent(*w, from);
+        lv()->setFocus();
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
         for (const QString &key : keys.split(' ')) {
-            if (QAction *a = action(*w, key.toLatin1().constData()); a->isEnabled())
+            if (key.startsWith("Ctrl") || key == "Del")
+                QTest::keySequence(lv(), QKeySequence(key));
+            else if (QAction *a = action(*w, key.toLatin1().constData()); a->isEnabled())
                 a->trigger();
             settle(*w);
         }
@@ -76,71 +180,77 @@ private slots:
         QCOMPARE(w->currentPosition(), current);
         QVERIFY(!current || lv()->selectionModel()->isRowSelected(current - 1, {}));
         QVERIFY(!current || w->listModel()->index(current - 1, 0).data(Qt::FontRole).value<QFont>().bold());
-        if (keys.startsWith("mov") || keys == "delete")
+        if (!keys.contains("indent") && keys != "selected")
             QCOMPARE(w->focusWidget(), lv());
     }
 
     // Keys are compared exactly, and on an empty list no key does anything.
-    void listToolbarKeys_data()
-    {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("key");
-        for (const char *key : {"movup", "movdn", "indent", "unindent", "selected", "edit", "delete"})
-            QTest::addRow("empty list, %s", key) << 0 << key;
-        for (const char *key : {"Delete", "MOVDN", ""})
-            QTest::addRow("two rows, '%s'", key) << 2 << key;
-    }
     void listToolbarKeys()
     {
-        QFETCH(int, rows);
-        QFETCH(QString, key);
-        fill(*w, rows);
-        const QString before = state(*w);
         BoxAnswerer answerer(QMessageBox::Yes);
-        w->tb2_ButtonClick(key);
+        for (const char *key : {"movup", "movdn", "indent", "unindent", "selected", "edit", "delete"})
+            w->tb2_ButtonClick(key);
+        fill(*w, 2);
+        for (const char *key : {"Delete", "MOVDN", ""})
+            w->tb2_ButtonClick(key);
         settle(*w);
-        QCOMPARE(state(*w), before);
+        QCOMPARE(state(*w), "Item 1@p1.html,Item 2@p2.html");
         QCOMPARE(answerer.count(), 0);
+        // The list toolbar can be reached with Tab.
+        for (QAction *a : control<QToolBar>(*w, "tb2")->actions())
+            QVERIFY(control<QToolBar>(*w, "tb2")->widgetForAction(a)->focusPolicy() & Qt::TabFocus);
     }
 
-    // Only a right click on a row opens the popup, and only after a pass has
-    // recomputed its entries for the row that the click made current.
+    // Only a right click on a row, the Menu key or Shift+F10 opens the popup, and only
+    // after a pass has recomputed its entries for the current row. Ctrl+click keeps
+    // the current row highlighted.
     void clicks_data()
     {
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<bool>("onRow");
-        QTest::newRow("right click on a row") << Qt::RightButton << true;
-        QTest::newRow("left click on a row") << Qt::LeftButton << true;
-        QTest::newRow("right click on empty space") << Qt::RightButton << false;
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("right click on a row") << "right" << true;
+        QTest::newRow("Menu key") << "Menu" << true;
+        QTest::newRow("Shift+F10") << "Shift+F10" << true;
+        QTest::newRow("left click on a row") << "left" << false;
+        QTest::newRow("Ctrl+click on the current row") << "ctrl" << false;
+        QTest::newRow("right click on empty space") << "space" << false;
     }
     void clicks()
     {
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(bool, onRow);
+        QFETCH(QString, how);
+        QFETCH(bool, opens);
         fill(*w, 2);
-        makeCurrent(*w, 1);
-        QVERIFY(!action(*w, "mnuListPopMovUp")->isEnabled());
-        const QPoint at = onRow ? lv()->visualRect(w->listModel()->index(1, 0)).center()
-                                : QPoint(5, lv()->viewport()->height() - 3);
-        QCOMPARE(lv()->indexAt(at).isValid(), onRow);
-        QTest::mouseClick(lv()->viewport(), button, {}, at);
-        QCOMPARE(w->currentPosition(), onRow ? 2 : 1);
-        if (onRow && button == Qt::RightButton) {
+        makeCurrent(*w, how == "ctrl" ? 2 : 1);
+        QCOMPARE(action(*w, "mnuListPopMovUp")->isEnabled(), how == "ctrl");
+        const QPoint at = how != "space" ? lv()->visualRect(w->listModel()->index(1, 0)).center()
+                                         : QPoint(5, lv()->viewport()->height() - 3);
+        lv()->setFocus();
+        if (how == "Menu" || how == "Shift+F10") {
+            makeCurrent(*w, 2);
+            QTest::keySequence(lv(), QKeySequence(how));
+        } else {
+            QTest::mouseClick(lv()->viewport(), how == "right" || how == "space" ? Qt::RightButton : Qt::LeftButton,
+                              how == "ctrl" ? Qt::ControlModifier : Qt::KeyboardModifiers(), at);
+        }
+        settle(*w);
+        QCOMPARE(w->currentPosition(), how == "space" ? 1 : 2);
+        QVERIFY(lv()->selectionModel()->isRowSelected(w->currentPosition() - 1, {}));
+        if (opens) {
             QTRY_VERIFY(popup()->isVisible());
-            QVERIFY(action(*w, "mnuListPopMovUp")->isEnabled());
-            QVERIFY(!action(*w, "mnuListPopMovDn")->isEnabled());
+            QVERIFY(action(*w, "mnuListPopMovUp")->isEnabled() && !action(*w, "mnuListPopMovDn")->isEnabled());
             action(*w, "mnuListPopMovUp")->trigger();
             settle(*w);
             QCOMPARE(texts(*w), (QStringList{"Item 2", "Item 1"}));
             return;
         }
-        settle(*w);
         QTest::qWait(20);
         QVERIFY(!popup()->isVisible());
         QVERIFY(!control<QTimer>(*w, "Timer1")->isActive());
     }
 
-    void moveDownThroughALongListKeepsOrderAndScroll()
+    // Moving a row through a long list keeps the order and does not scroll; neither
+    // does removing a row out of sight. The columns fill the width, the flags in sight.
+    void longListKeepsOrderAndScroll()
     {
         const int n = 1500;
         fill(*w, n);
@@ -155,34 +265,17 @@ private slots:
         QVERIFY(!action(*w, "movdn")->isEnabled());
         QCOMPARE(texts(*w), expected);
         QCOMPARE(w->currentPosition(), n);
-        QCOMPARE(lv()->verticalScrollBar()->value(), 0);
-    }
-
-    // Clicks that arrive faster than the passes neither lose nor duplicate rows.
-    void rapidMixedCommandsKeepTheList()
-    {
-        fill(*w, 60);
-        makeCurrent(*w, 30);
-        QStringList before = texts(*w);
-        BoxAnswerer answerer(QMessageBox::Yes);
-        QRandomGenerator random(1234);
-        const QStringList keys{"movup", "movdn", "indent", "unindent", "selected"};
-        for (int i = 0; i < 800; ++i) {
-            w->tb2_ButtonClick(keys.at(random.bounded(keys.size())));
-            if (i % 7 == 0)
-                makeCurrent(*w, 1 + random.bounded(60));
-        }
+        QScrollBar *bar = lv()->verticalScrollBar();
+        QCOMPARE(bar->value(), 0);
+        makeCurrent(*w, 3);
+        bar->setValue(bar->maximum());
+        const int scrolled = bar->value();
+        action(*w, "delete")->trigger();
         settle(*w);
-        QStringList after;
-        for (const MenuItem &it : w->listModel()->items()) {
-            after << (it.isIndented() ? it.text.mid(4) : it.text);
-            QCOMPARE(it.url, QStringLiteral("p%1.html").arg(after.last().mid(5)));
-        }
-        after.sort();
-        before.sort();
-        QCOMPARE(after, before);
-        QVERIFY(state(*w).count('*') <= 1);
-        QVERIFY(w->currentPosition() >= 1);
+        QVERIFY2(bar->value() >= scrolled - 1, qPrintable(QString::number(bar->value())));
+        QHeaderView *header = lv()->header();
+        QCOMPARE(header->length(), lv()->viewport()->width());
+        QVERIFY(header->sectionSize(3) >= header->sectionSizeHint(3));
     }
 };
 

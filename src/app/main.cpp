@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QUndoStack>
 
 #include <cstdio>
 
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
         QString error;
         if (!window.openProject(commandLine.projectFile, &error))
             QMessageBox::warning(&window, OopsTitle(), error);
+        window.undoStack()->clear(); // the history starts with the file as given
     }
     return app.exec();
 }

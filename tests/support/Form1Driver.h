@@ -5,13 +5,17 @@
 
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
+#include "platform/RegistryStore.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -43,13 +47,24 @@ inline void settle(Form1 &window)
     QCoreApplication::processEvents();
 }
 
-// Creates and shows a main window and lets its first pass run; false when the
-// window was never exposed.
+// Keeps this process's settings (recent files, show-again flags) in a folder
+// of its own, apart from parallel tests and from the user's settings.
+inline void privateSettings()
+{
+    static QTemporaryDir dir;
+    if (RegistryStore::filePath() == RegistryStore::defaultFilePath())
+        RegistryStore::setFilePath(dir.filePath(QStringLiteral("user-registry.txt")));
+}
+
+// Creates, shows and activates a main window and lets its first pass run;
+// false when the window was never exposed.
 inline bool showWindow(std::unique_ptr<Form1> &window)
 {
+    privateSettings();
     window = std::make_unique<Form1>();
     window->show();
-    const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    window->activateWindow();
+    const bool exposed = QTest::qWaitForWindowActive(window.get());
     settle(*window);
     return exposed;
 }
@@ -110,6 +125,27 @@ inline QString state(const Form1 &window)
                    + (it.linked == menutext::kYes ? '@' + it.url : it.url.isEmpty() ? QString() : '!' + it.url)
                    + (it.isDefault() ? QStringLiteral("*") : QString());
     return out.join(QLatin1Char(','));
+}
+
+// The item fields as "text|link|flags", flags from I (Indented), N (Not linked),
+// S (Selected); typeItem fills them from the same notation.
+inline constexpr std::pair<const char *, char> kItemFlags[] = {
+    {"chkindent", 'I'}, {"notlinkchk", 'N'}, {"chksel", 'S'}};
+inline QString itemFields(const Form1 &window)
+{
+    QString out = control<QLineEdit>(window, "itemtexttext")->text() + QLatin1Char('|')
+                  + control<QLineEdit>(window, "linktext")->text() + QLatin1Char('|');
+    for (auto [name, flag] : kItemFlags)
+        out += control<QCheckBox>(window, name)->isChecked() ? QString(QChar(flag)) : QString();
+    return out;
+}
+inline void typeItem(Form1 &window, const QString &fields)
+{
+    control<QLineEdit>(window, "itemtexttext")->setText(fields.section(QLatin1Char('|'), 0, 0));
+    control<QLineEdit>(window, "linktext")->setText(fields.section(QLatin1Char('|'), 1, 1));
+    for (auto [name, flag] : kItemFlags)
+        control<QCheckBox>(window, name)->setChecked(fields.section(QLatin1Char('|'), 2).contains(QChar(flag)));
+    settle(window);
 }
 
 // Answers every message box shown while it lives with the given button and

@@ -1,5 +1,7 @@
 #include "app/ui/Form1.h"
 
+#include "app/ui/SaveProjectDialog.h"
+
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "help/ui/ContextHelp.h"
 #include "menu/MenuItemModel.h"
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QTreeView>
+#include <QUndoStack>
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
@@ -21,6 +24,11 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setFont(designFont());
 
     m_model = new MenuItemModel(this);
+
+    // The undo history; its clean state is the project as last loaded or saved.
+    m_undoStack = new QUndoStack(this);
+    m_undoStack->setObjectName(QStringLiteral("undoStack"));
+    m_undoStack->setUndoLimit(100);
 
     // The availability pass runs once after every change of one of its inputs
     // (see armAvailabilityPass); an idle window does no work.
@@ -41,21 +49,27 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/app/quillnav.svg")));
     ContextHelp::install();
     ContextHelp::ApplyWhatsThis(this);
+    connectOptionEdits();
+    connectKeyboard();
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, &Form1::updateTitle);
+    connect(m_undoStack, &QUndoStack::indexChanged, this, &Form1::armAvailabilityPass);
+    m_recorded = currentProject();
+    updateRecentFiles();
 
     // Any drag over the window's own surface is answered with "copy"; only the
-    // link field takes a drop.
+    // link field takes dropped text (a project file may be dropped anywhere).
     setAcceptDrops(true);
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        if (edit != m_linktext)
+            edit->setAcceptDrops(false);
+    }
 
     m_chooseOpenFile = [](QWidget *parent) {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Load Saved Menu Project"),
                                             QString(), ProjectFile::kFilter);
     };
-    m_chooseSaveFile = [](QWidget *parent) {
-        QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Menu Project"),
-                                                    QString(), ProjectFile::kFilter);
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".qnv");
-        return path;
+    m_chooseSaveFile = [this](QWidget *parent) {
+        return ChooseProjectSavePath(parent, m_filePath);
     };
 
     armAvailabilityPass();
@@ -66,6 +80,7 @@ Form1::~Form1()
     Form_Unload();
     // Stop reacting to the model while the children are torn down.
     m_model->disconnect(this);
+    m_undoStack->disconnect(this);
     m_timer1->stop();
 }
 
@@ -107,7 +122,13 @@ void Form1::dragMoveEvent(QDragMoveEvent *event)
     event->accept();
 }
 
+// A dropped project file is opened; any other drop there changes nothing.
 void Form1::dropEvent(QDropEvent *event)
 {
-    event->ignore();
+    if (openDroppedProject(event)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }

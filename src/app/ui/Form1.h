@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/ProjectState.h"
 #include "codegen/PreviewSession.h"
 #include "menu/MenuProject.h"
 #include "platform/ISubclass.h"
@@ -29,6 +30,7 @@ class QTimer;
 class QToolBar;
 class QTreeView;
 class frmAdvMnuOp;
+class QUndoStack;
 
 // The main window: item entry, the menu item list with its commands, the menu
 // options, the menu bar and the main toolbar. Enabled states of the list-
@@ -72,9 +74,29 @@ public:
 
     QString ValidateMenuOptions();
 
-    // Loads a project file; on failure the current project stays as it was.
+    // Loads a project file as the window's document (an undoable step; the
+    // file becomes the current file and heads the recent files). On failure
+    // the current project stays as it was.
     bool openProject(const QString &path, QString *error);
+    // Writes the project to a file; the document's state is not changed.
     bool saveProject(const QString &path, QString *error) const;
+
+    // The document: its file (empty for a new project) and its undo history,
+    // whose clean state is the project as last loaded or saved.
+    QString projectFilePath() const { return m_filePath; }
+    QUndoStack *undoStack() const { return m_undoStack; }
+    bool isProjectModified() const;
+
+    // Records a change that was made to the project since `before` (a style
+    // dialog confirmed, a control changed) as one undoable step named `text`.
+    // Nothing is recorded when the project is as it was last recorded.
+    void recordProjectChange(const QString &text, const MenuProject &before);
+    // Puts the window back into a recorded state (undo and redo).
+    void restoreProjectState(const ProjectState &state, bool withFile);
+
+    // Asks whether to save a changed project before it is replaced or the
+    // window closes: true to go on (saved or discarded), false to stop.
+    bool maybeSave();
 
     // 1-based position of the current row, 0 when there is none.
     int currentPosition() const;
@@ -88,6 +110,8 @@ public slots:
     void mnuFileNew_Click();
     void mnuFileLoad_Click();
     void mnuFileSaveProj_Click();
+    void mnuFileSaveAs_Click();
+    void openRecentFile(int index);
     void mnuFileCopy_Click();
     void mnuFileCodeFile_Click();
     void mnuFileExit_Click();
@@ -177,6 +201,26 @@ private:
     void placeRegions();
     void connectAvailabilityInputs();
     void buildStyleDialogs();
+    void buildEditMenu();
+    void connectOptionEdits();
+    void connectKeyboard();
+
+    // The document.
+    ProjectState captureState() const;
+    // Records the change since `before` as one undo step, unless nothing
+    // changed; kChanged as merge id skips that comparison for commands that
+    // always change the list (a whole-list comparison on every move).
+    static constexpr int kChanged = -2;
+    void pushChange(const QString &text, const ProjectState &before, int mergeId = -1,
+                    bool changesFile = false);
+    void optionEdited(const QString &field, bool typing);
+    void setProjectFile(const QString &path);
+    void updateTitle();
+    bool saveDocument(bool askForName);
+    bool loadDocument(const QString &path);
+    void updateRecentFiles();
+    void showStatus(const QString &text);
+    bool openDroppedProject(const QDropEvent *event);
 
     // Item entry helpers.
     QString encodedItemText() const;
@@ -189,6 +233,9 @@ private:
     void setCurrentRow(int position);
     void ensureCurrentRow();
     bool listMouseEvent(QEvent *event);
+    void openListPopupAtCurrentRow();
+    void itemFieldReturn();
+    void removeRowWithoutScrolling(int position);
     QAction *toolbarAction(const QString &key) const { return m_toolbar1Keys.value(key); }
     QAction *listToolbarAction(const QString &key) const { return m_tb2Keys.value(key); }
 
@@ -237,6 +284,18 @@ private:
     QAction *m_mnuFileCopy = nullptr;
     QAction *m_mnuFileCodeFile = nullptr;
     QAction *m_mnuPrevBr = nullptr;
+    QAction *m_mnuFileSaveAs = nullptr;
+    QAction *m_mnuEditUndo = nullptr;
+    QAction *m_mnuEditRedo = nullptr;
+    QAction *m_mnuFileSep3 = nullptr;
+    QList<QAction *> m_recentfile;
+
+    QUndoStack *m_undoStack = nullptr;
+    // The project as the undo history last left it.
+    MenuProject m_recorded;
+    QString m_filePath;
+    // Set while the item fields hold a row loaded by Edit: Return then updates.
+    bool m_editingRow = false;
 
     QTimer *m_timer1 = nullptr;
     // Set when a mouse button goes down over the list, cleared by every pass.

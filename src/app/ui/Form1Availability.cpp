@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
+#include <QUndoStack>
 
 // Requests one availability pass. Every input of the pass (item fields, rows,
 // current row, a press on the list) calls this when it changes, so a pass
@@ -47,6 +48,14 @@ void Form1::Timer1_Timer()
     m_mnuFileCodeFile->setEnabled(n >= 1);
     m_mnuFileCopy->setEnabled(n >= 1);
     m_mnuPrevBr->setEnabled(n >= 1);
+    m_mnuFileSaveAs->setEnabled(n >= 1);
+
+    m_mnuEditUndo->setEnabled(m_undoStack->canUndo());
+    m_mnuEditUndo->setText(m_undoStack->canUndo() ? QStringLiteral("&Undo ") + m_undoStack->undoText()
+                                                  : QStringLiteral("&Undo"));
+    m_mnuEditRedo->setEnabled(m_undoStack->canRedo());
+    m_mnuEditRedo->setText(m_undoStack->canRedo() ? QStringLiteral("&Redo ") + m_undoStack->redoText()
+                                                  : QStringLiteral("&Redo"));
 
     // Blanks count as text: emptiness is an exact comparison.
     const bool ready = !m_itemtexttext->text().isEmpty()

@@ -8,6 +8,7 @@
 #include "menu/MenuItemModel.h"
 
 #include <QCloseEvent>
+#include <QDir>
 
 namespace {
 const QString kOk = QStringLiteral("ok");
@@ -18,7 +19,7 @@ void Form1::mnuFileCopy_Click()
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
     captureStyles();
-    ShowGeneratedCode(this, currentProject());
+    ShowGeneratedCode(this, currentProject(), [this](const QString &text) { showStatus(text); });
 }
 
 void Form1::mnuFileCodeFile_Click()
@@ -26,7 +27,9 @@ void Form1::mnuFileCodeFile_Click()
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
     captureStyles();
-    SaveCodeToFile(this, currentProject());
+    QString path;
+    if (SaveCodeToFile(this, currentProject(), &path))
+        showStatus(QStringLiteral("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void Form1::mnuPrevBr_Click()

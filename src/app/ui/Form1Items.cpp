@@ -77,10 +77,12 @@ void Form1::clearItemFields()
     m_linktext->clear();
     m_notlinkchk->setChecked(false);
     m_chkindent->setChecked(false);
+    m_editingRow = false;
 }
 
 void Form1::additemcmd_Click()
 {
+    const ProjectState before = captureState();
     MenuItem item;
     item.text = encodedItemText();
     writeLinkColumns(&item);
@@ -94,12 +96,15 @@ void Form1::additemcmd_Click()
     setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
+    pushChange(QStringLiteral("Add Item"), before, kChanged);
 }
 
 void Form1::Addsepcmd_Click()
 {
+    const ProjectState before = captureState();
     m_model->appendItem(MenuItem::separator());
     m_itemtexttext->setFocus();
+    pushChange(QStringLiteral("Add Separator"), before, kChanged);
 }
 
 // Rewrites the current row from the fields, in its place.
@@ -108,6 +113,7 @@ void Form1::cmdup_Click()
     const int position = currentPosition();
     if (position == 0)
         return;
+    const ProjectState before = captureState();
     MenuItem item;
     item.text = encodedItemText();
     writeLinkColumns(&item);
@@ -121,6 +127,7 @@ void Form1::cmdup_Click()
     setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
+    pushChange(QStringLiteral("Update Item"), before);
 }
 
 // Loads the current row into the item fields.
@@ -142,6 +149,7 @@ void Form1::mnuListPopEdt_Click()
     m_notlinkchk->setChecked(row.linked != menutext::kYes);
     m_chksel->setChecked(row.selected == menutext::kYes);
     m_itemtexttext->setFocus();
+    m_editingRow = true;
 }
 
 void Form1::notlinkchk_Click()

@@ -58,6 +58,11 @@ bool Form1::WindowProc(QObject *, int, QEvent *)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // A changed project is offered for saving first; Cancel keeps the window.
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
     Form_QueryUnload();
     event->accept();
 }

@@ -38,6 +38,22 @@ void Form1::buildList()
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &Form1::ensureCurrentRow);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &Form1::ensureCurrentRow);
     connect(m_model, &QAbstractItemModel::modelReset, this, &Form1::ensureCurrentRow);
+    // A Ctrl+click (or Ctrl+Space) would take the highlight from the current
+    // row while the commands still act on it: the highlight comes back.
+    connect(m_lv->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Form1::ensureCurrentRow, Qt::QueuedConnection);
+    // The columns fill the list's width; the two flag columns keep the width
+    // of their captions (wider than "Yes" and "No"), measured once rather
+    // than over every row.
+    QHeaderView *header = m_lv->header();
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(0);
+    for (int column : {MenuItemModel::LinkedColumn, MenuItemModel::SelectedColumn}) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, header->sectionSizeHint(column));
+    }
+    header->setSectionResizeMode(MenuItemModel::TextColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(MenuItemModel::UrlColumn, QHeaderView::Stretch);
 }
 
 void Form1::buildListToolbar()
@@ -125,6 +141,7 @@ void Form1::ensureCurrentRow()
 
 void Form1::mnuListPopMovUp_Click()
 {
+    const ProjectState before = captureState();
     m_lv->setFocus();
     const int position = currentPosition();
     if (position < 2)
@@ -132,20 +149,24 @@ void Form1::mnuListPopMovUp_Click()
     // The two rows change places; the moved row keeps all four columns.
     m_model->swapItems(position - 1, position);
     setCurrentRow(position - 1);
+    pushChange(QStringLiteral("Move Up"), before, kChanged);
 }
 
 void Form1::mnuListPopMovDn_Click()
 {
+    const ProjectState before = captureState();
     m_lv->setFocus();
     const int position = currentPosition();
     if (position < 1 || position >= m_model->count())
         return;
     m_model->swapItems(position, position + 1);
     setCurrentRow(position + 1);
+    pushChange(QStringLiteral("Move Down"), before, kChanged);
 }
 
 void Form1::mnuListPopInd_Click()
 {
+    const ProjectState before = captureState();
     const int position = currentPosition();
     if (position == 0)
         return;
@@ -154,33 +175,49 @@ void Form1::mnuListPopInd_Click()
     if (row.isSeparator() || row.isIndented())
         return;
     m_model->setText(position, menutext::kIndentPrefix + row.text);
+    pushChange(QStringLiteral("Indent"), before, kChanged);
 }
 
 void Form1::mnuListPopUnind_Click()
 {
+    const ProjectState before = captureState();
     const int position = currentPosition();
     if (position == 0 || !m_model->at(position).isIndented())
         return;
     m_model->setText(position, m_model->at(position).text.mid(menutext::kIndentPrefix.size()));
+    pushChange(QStringLiteral("Un-indent"), before, kChanged);
 }
 
 void Form1::mnuListPopDefSel_Click()
 {
+    const ProjectState before = captureState();
     const int position = currentPosition();
     if (position == 0 || m_model->at(position).isDefault())
         return;
     transferDefaultSelection(position);
+    pushChange(QStringLiteral("Make Default Selection"), before);
 }
 
 void Form1::mnuListPopRem_Click()
 {
+    const ProjectState before = captureState();
     m_lv->setFocus();
     const int position = currentPosition();
     if (position == 0)
         return;
+    removeRowWithoutScrolling(position);
+    pushChange(QStringLiteral("Remove Item"), before, kChanged);
+}
+
+// The row that takes the removed one's place becomes current (else the new
+// last row); the list stays where the user scrolled it.
+void Form1::removeRowWithoutScrolling(int position)
+{
+    const bool autoScroll = m_lv->hasAutoScroll();
+    m_lv->setAutoScroll(false);
     m_model->removeItem(position);
-    // The row that took the removed one's place becomes current (else the new last row).
     setCurrentRow(qMin(position, m_model->count()));
+    m_lv->setAutoScroll(autoScroll);
 }
 
 void Form1::tb2_ButtonClick(const QString &key)

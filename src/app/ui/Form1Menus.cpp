@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -43,27 +44,39 @@ void Form1::buildMenuBar()
 
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addEntry(file, "mnuFileNew", QStringLiteral("&New Menu Project")),
-            &QAction::triggered, this, &Form1::mnuFileNew_Click);
-    connect(addEntry(file, "mnuFileLoad", QStringLiteral("&Load Saved Menu Project")),
-            &QAction::triggered, this, &Form1::mnuFileLoad_Click);
+    QAction *mnuFileNew = addEntry(file, "mnuFileNew", QStringLiteral("&New Menu Project"));
+    mnuFileNew->setShortcuts(QKeySequence::New);
+    connect(mnuFileNew, &QAction::triggered, this, &Form1::mnuFileNew_Click);
+    QAction *mnuFileLoad = addEntry(file, "mnuFileLoad", QStringLiteral("&Load Saved Menu Project"));
+    mnuFileLoad->setShortcuts(QKeySequence::Open);
+    connect(mnuFileLoad, &QAction::triggered, this, &Form1::mnuFileLoad_Click);
     m_mnuFileSaveProj = addEntry(file, "mnuFileSaveProj", QStringLiteral("&Save Menu Project"));
+    m_mnuFileSaveProj->setShortcuts(QKeySequence::Save);
     connect(m_mnuFileSaveProj, &QAction::triggered, this, &Form1::mnuFileSaveProj_Click);
+    m_mnuFileSaveAs = addEntry(file, "mnuFileSaveAs", QStringLiteral("Save Menu Project &As..."));
+    m_mnuFileSaveAs->setShortcuts(QKeySequence::SaveAs);
+    connect(m_mnuFileSaveAs, &QAction::triggered, this, &Form1::mnuFileSaveAs_Click);
     addSeparator(file, "mnuFileSep1");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", QStringLiteral("&Copy Code to Clipboard"));
     connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);
     m_mnuFileCodeFile = addEntry(file, "mnuFileCodeFile", QStringLiteral("Save Code to &File"));
     connect(m_mnuFileCodeFile, &QAction::triggered, this, &Form1::mnuFileCodeFile_Click);
     addSeparator(file, "mnuFileSep2");
-    connect(addEntry(file, "mnuFileExit", QStringLiteral("&Exit")), &QAction::triggered, this,
-            &Form1::mnuFileExit_Click);
-    // Places for a list of recently used files; not shown yet.
-    addSeparator(file, "mnuFileSep3")->setVisible(false);
+    QAction *mnuFileExit = addEntry(file, "mnuFileExit", QStringLiteral("&Exit"));
+    mnuFileExit->setShortcuts(QKeySequence::Quit);
+    connect(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+    // The recently used files, shown (with the separator) only when there are any.
+    m_mnuFileSep3 = addSeparator(file, "mnuFileSep3");
+    m_mnuFileSep3->setVisible(false);
     for (int i = 0; i < 5; ++i) {
         QAction *recent = file->addAction(QStringLiteral("recentfile"));
         recent->setObjectName(QStringLiteral("recentfile_%1").arg(i));
         recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, i] { openRecentFile(i); });
+        m_recentfile << recent;
     }
+
+    buildEditMenu();
 
     QMenu *preview = bar->addMenu(QStringLiteral("&Preview"));
     preview->setObjectName(QStringLiteral("mnuPreview"));
@@ -82,6 +95,22 @@ void Form1::buildMenuBar()
     addSeparator(help, "mnuHlpSep");
     connect(addEntry(help, "mnuHlpAb", QStringLiteral("&About")), &QAction::triggered, this,
             &Form1::mnuHlpAb_Click);
+}
+
+// Undo and Redo; their texts and enabled states follow the history in the
+// availability pass.
+void Form1::buildEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    m_mnuEditUndo = addEntry(edit, "mnuEditUndo", QStringLiteral("&Undo"));
+    m_mnuEditUndo->setShortcuts(QKeySequence::Undo);
+    m_mnuEditUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo")));
+    connect(m_mnuEditUndo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
+    m_mnuEditRedo = addEntry(edit, "mnuEditRedo", QStringLiteral("&Redo"));
+    m_mnuEditRedo->setShortcuts(QKeySequence::Redo);
+    m_mnuEditRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo")));
+    connect(m_mnuEditRedo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
 }
 
 void Form1::buildMainToolbar()

@@ -31,15 +31,7 @@ void Form1::applyProject(const MenuProject &project)
         RestoreAdvVals(kind);
         StoreAdvVals(kind);
     }
-}
-
-bool Form1::openProject(const QString &path, QString *error)
-{
-    MenuProject project;
-    if (!ProjectFile::load(path, &project, error))
-        return false;
-    applyProject(project);
-    return true;
+    m_recorded = currentProject();
 }
 
 bool Form1::saveProject(const QString &path, QString *error) const
@@ -76,34 +68,9 @@ void Form1::ResetMenuProject()
     m_notlinkchk->setChecked(false);
     m_options->setOptions(MenuOptions{});
     m_model->clear();
+    m_editingRow = false;
     show();
     m_itemtexttext->setFocus();
-}
-
-void Form1::mnuFileNew_Click()
-{
-    ResetMenuProject();
-}
-
-void Form1::mnuFileLoad_Click()
-{
-    const QString path = m_chooseOpenFile ? m_chooseOpenFile(this) : QString();
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!openProject(path, &error))
-        showProblem(error);
-}
-
-void Form1::mnuFileSaveProj_Click()
-{
-    const QString path = m_chooseSaveFile ? m_chooseSaveFile(this) : QString();
-    if (path.isEmpty())
-        return;
-    QString error;
-    captureStyles();
-    if (!saveProject(path, &error))
-        showProblem(error);
 }
 
 void Form1::showProblem(const QString &message)

@@ -64,14 +64,19 @@ void Form1::captureStyles()
 
 // The browser notice (unless silenced), then the dialog; OK leaves the
 // confirmed style in the record, Cancel leaves the record as it was.
+// A confirmed change of style is one step of the undo history.
 void Form1::cmdAdvMnu_Click()
 {
+    const MenuProject before = currentProject();
     ShowIeMessage();
     m_frmAdvMnuOp->exec();
+    recordProjectChange(QStringLiteral("Change Menu Style"), before);
 }
 
 void Form1::cmdBttnAdv_Click()
 {
+    const MenuProject before = currentProject();
     ShowIeMessage();
     m_FrmAdvBttnOp->exec();
+    recordProjectChange(QStringLiteral("Change Button Style"), before);
 }

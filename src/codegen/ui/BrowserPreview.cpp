@@ -6,6 +6,7 @@
 #include "codegen/PreviewSession.h"
 #include "platform/ui/OpenWithShell.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 namespace {
@@ -30,6 +31,12 @@ bool RunBrowserPreview(QWidget *owner, const MenuProject &project, PreviewSessio
                     error + QStringLiteral("\n\nThe preview was not opened."));
         return false;
     }
-    OpenWithShell(owner, session.framesetPath());
+    if (!OpenWithShell(owner, session.framesetPath())) {
+        showMessage(owner, QStringLiteral("Preview Menu in Browser"),
+                    QStringLiteral("No program was found to show the preview page. Open this "
+                                   "page in your web browser to see the menu:\n\n%1")
+                        .arg(QDir::toNativeSeparators(session.framesetPath())));
+        return false;
+    }
     return true;
 }

@@ -9,5 +9,6 @@ class QWidget;
 // graphic button without address ("Oops!"), generates the preview code,
 // writes the three pages through the session and opens the frameset page.
 // A page that cannot be written is reported in a message box and nothing is
-// opened. Returns true when the browser was asked to open the preview.
+// opened. When the desktop cannot open the page, a message names the page's
+// path. Returns true when the browser was asked to open the preview.
 bool RunBrowserPreview(QWidget *owner, const MenuProject &project, PreviewSession &session);

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QScreen>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,7 +98,12 @@ Form3::Form3(const MenuCode &code, QWidget *parent)
     layout->addWidget(head.frame, 2);
     layout->addWidget(body.frame, 3);
     layout->addLayout(buttons);
-    resize(720, 640);
+    // At most 90 % of the screen, so that the window fits a 1080p screen at
+    // 200 % scale (960 × 540 logical pixels) with its buttons in sight.
+    QSize size(720, 640);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size.expandedTo(minimumSizeHint()));
 
     connect(head.copy, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(body.copy, &QPushButton::clicked, this, &Form3::Command2_Click);
@@ -132,16 +139,20 @@ QString Form3::bodyText() const
 void Form3::Command1_Click()
 {
     QApplication::clipboard()->setText(headText());
+    emit statusMessage(QStringLiteral("The script for the head section is on the clipboard."));
 }
 
 void Form3::Command2_Click()
 {
     QApplication::clipboard()->setText(bodyText());
+    emit statusMessage(QStringLiteral("The HTML code for the body section is on the clipboard."));
 }
 
 void Form3::Command3_Click()
 {
-    SaveCodeToFile(this, MenuCode{headText(), bodyText()});
+    QString path;
+    if (SaveCodeToFile(this, MenuCode{headText(), bodyText()}, &path))
+        emit statusMessage(QStringLiteral("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void Form3::Command4_Click()
@@ -149,8 +160,11 @@ void Form3::Command4_Click()
     accept();
 }
 
-void ShowGeneratedCode(QWidget *owner, const MenuProject &project)
+void ShowGeneratedCode(QWidget *owner, const MenuProject &project,
+                       const std::function<void(const QString &)> &report)
 {
     Form3 window(GenerateMenuCode(codegen::kCodeMode, project), owner);
+    if (report)
+        QObject::connect(&window, &Form3::statusMessage, &window, report);
     window.exec();
 }

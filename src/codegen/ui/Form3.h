@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QPlainTextEdit;
 
 // The generated code window: the head fragment and the body fragment in two
@@ -19,6 +21,10 @@ public:
     // generated fragment while the box is unedited, the edited text otherwise.
     QString headText() const;
     QString bodyText() const;
+
+signals:
+    // What a button did, for the owner's status bar.
+    void statusMessage(const QString &text);
 
 private slots:
     void Command1_Click();
@@ -35,5 +41,7 @@ private:
 };
 
 // Generates the bare code of the project and shows it in Form3, modally.
-// The caller runs the option checks first.
-void ShowGeneratedCode(QWidget *owner, const MenuProject &project);
+// The caller runs the option checks first; report receives the window's
+// status messages.
+void ShowGeneratedCode(QWidget *owner, const MenuProject &project,
+                       const std::function<void(const QString &)> &report = {});

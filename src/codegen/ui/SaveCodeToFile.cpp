@@ -30,7 +30,7 @@ QString askForFile(QWidget *owner)
 
 } // namespace
 
-bool SaveCodeToFile(QWidget *owner, const MenuCode &code)
+bool SaveCodeToFile(QWidget *owner, const MenuCode &code, QString *savedPath)
 {
     const QString path = chooser() ? chooser()(owner) : askForFile(owner);
     if (path.isEmpty())
@@ -41,12 +41,14 @@ bool SaveCodeToFile(QWidget *owner, const MenuCode &code)
         box.exec();
         return false;
     }
+    if (savedPath)
+        *savedPath = path;
     return true;
 }
 
-bool SaveCodeToFile(QWidget *owner, const MenuProject &project)
+bool SaveCodeToFile(QWidget *owner, const MenuProject &project, QString *savedPath)
 {
-    return SaveCodeToFile(owner, GenerateMenuCode(codegen::kCodeMode, project));
+    return SaveCodeToFile(owner, GenerateMenuCode(codegen::kCodeMode, project), savedPath);
 }
 
 SaveCodeFileChooser SetSaveCodeFileChooser(SaveCodeFileChooser newChooser)

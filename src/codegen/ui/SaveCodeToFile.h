@@ -13,10 +13,11 @@ class QWidget;
 // page holding the head fragment and the body fragment exactly as given. The
 // file is replaced as a whole or not at all; a failed write is reported in a
 // message box naming the file and the reason. Returns true when the file was
-// written; false when the user cancelled or the write failed.
-bool SaveCodeToFile(QWidget *owner, const MenuCode &code);
+// written (and savedPath, if given, to its path); false when the user
+// cancelled or the write failed.
+bool SaveCodeToFile(QWidget *owner, const MenuCode &code, QString *savedPath = nullptr);
 // The same for the bare code of a project (the fragments the code window shows).
-bool SaveCodeToFile(QWidget *owner, const MenuProject &project);
+bool SaveCodeToFile(QWidget *owner, const MenuProject &project, QString *savedPath = nullptr);
 
 // The file chooser behind SaveCodeToFile: returns the chosen path, or an empty
 // text when the user cancelled. Tests replace it so that no dialog blocks; an

@@ -12,6 +12,11 @@ ShellOpenHook &hook()
     static ShellOpenHook instance;
     return instance;
 }
+ShellOpenCheckedHook &checkedHook()
+{
+    static ShellOpenCheckedHook instance;
+    return instance;
+}
 } // namespace
 
 QUrl ShellUrlFor(const QString &pathOrAddress)
@@ -23,17 +28,24 @@ QUrl ShellUrlFor(const QString &pathOrAddress)
     return QUrl::fromLocalFile(QFileInfo(QDir::fromNativeSeparators(pathOrAddress)).absoluteFilePath());
 }
 
-void OpenWithShell(QWidget *owner, const QString &pathOrAddress)
+bool OpenWithShell(QWidget *owner, const QString &pathOrAddress)
 {
     const QUrl url = ShellUrlFor(pathOrAddress);
+    if (checkedHook())
+        return checkedHook()(owner, url);
     if (hook()) {
         hook()(owner, url);
-        return;
+        return true;
     }
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 ShellOpenHook SetShellOpenHook(ShellOpenHook newHook)
 {
     return std::exchange(hook(), std::move(newHook));
+}
+
+ShellOpenCheckedHook SetShellOpenCheckedHook(ShellOpenCheckedHook newHook)
+{
+    return std::exchange(checkedHook(), std::move(newHook));
 }

@@ -8,9 +8,9 @@
 class QWidget;
 
 // Opens a local file (an absolute path) or an address ("https:", "mailto:" ...)
-// with the desktop's default handler. The result is not examined: the handler
-// runs as a program of its own and nothing waits for it.
-void OpenWithShell(QWidget *owner, const QString &pathOrAddress);
+// with the desktop's default handler, which runs as a program of its own;
+// nothing waits for it. False when the desktop found nothing to open it with.
+bool OpenWithShell(QWidget *owner, const QString &pathOrAddress);
 
 // What OpenWithShell hands to the desktop: a file URL for a path, the address
 // itself otherwise.
@@ -20,3 +20,7 @@ QUrl ShellUrlFor(const QString &pathOrAddress);
 // anything. An empty hook restores the desktop call. Returns the previous hook.
 using ShellOpenHook = std::function<void(QWidget *owner, const QUrl &url)>;
 ShellOpenHook SetShellOpenHook(ShellOpenHook hook);
+// The same with the desktop's answer: the hook returns whether it opened the
+// address. It takes precedence over a ShellOpenHook.
+using ShellOpenCheckedHook = std::function<bool(QWidget *owner, const QUrl &url)>;
+ShellOpenCheckedHook SetShellOpenCheckedHook(ShellOpenCheckedHook hook);

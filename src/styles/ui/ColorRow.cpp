@@ -47,6 +47,8 @@ ColorRow::ColorRow(int index, const QString &description, ColorNumber swatchColo
     m_lblclr->setFrameShadow(QFrame::Sunken);
     m_lblclr->setMinimumSize(32, 18);
     m_txtclr->setMaxLength(ColorTextLength);
+    // Colours are typed through the key filter or chosen; dropped text would bypass both.
+    m_txtclr->setAcceptDrops(false);
     updateSwatch();
 
     connect(m_txtclr, &QLineEdit::textChanged, this, &ColorRow::txtclr_Change);

@@ -1,0 +1,296 @@
+// The project as a document: its file and title, the undo history, saving,
+// loading, the question about unsaved changes and the recent files.
+#include "app/ui/Form1.h"
+
+#include "app/RecentFiles.h"
+#include "app/ui/ProjectChangeCommand.h"
+#include "codegen/ui/MenuOptionsPanel.h"
+#include "menu/ProjectFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QUndoStack>
+
+namespace {
+
+// The option controls as the undo history names them.
+const std::pair<const char *, const char *> kOptionFields[] = {
+    {"txtmnm", "Menu Name"},        {"targetcombo", "Link Target"},
+    {"txtfrm", "Frame Name"},       {"menubehavopt", "Navigation"},
+    {"buttonpropopt", "Button Kind"}, {"buttontxttxt", "Button Text"},
+    {"buttngrurl", "Graphic URL"},  {"txtalt", "Alt Text"},
+    {"txtw", "Graphic Width"},      {"txth", "Graphic Height"},
+    {"cmbbttnaln", "Button Alignment"}};
+
+QString fieldName(const QObject *control)
+{
+    const QString name = control->objectName().section(QLatin1Char('_'), 0, 0);
+    for (const auto &[object, caption] : kOptionFields) {
+        if (name == QLatin1String(object))
+            return QLatin1String(caption);
+    }
+    return QStringLiteral("Menu Options");
+}
+
+// Typing in one field merges into one step; each field has its own id.
+int typingId(const QString &field)
+{
+    return 1000 + int(qHash(field) % 100000);
+}
+
+} // namespace
+
+bool Form1::isProjectModified() const
+{
+    return !m_undoStack->isClean();
+}
+
+ProjectState Form1::captureState() const
+{
+    return {currentProject(), currentPosition(), m_filePath};
+}
+
+void Form1::pushChange(const QString &text, const ProjectState &before, int mergeId,
+                       bool changesFile)
+{
+    const ProjectState after = captureState();
+    m_recorded = after.project;
+    if (!changesFile && mergeId != kChanged && after.project == before.project)
+        return;
+    if (mergeId == kChanged)
+        mergeId = -1;
+    m_undoStack->push(new ProjectChangeCommand(this, text, before, after, mergeId, changesFile));
+}
+
+void Form1::recordProjectChange(const QString &text, const MenuProject &before)
+{
+    if (currentProject() == m_recorded)
+        return;
+    ProjectState old = captureState();
+    old.project = before;
+    pushChange(text, old);
+}
+
+void Form1::restoreProjectState(const ProjectState &state, bool withFile)
+{
+    applyProject(state.project);
+    setCurrentRow(state.current);
+    if (withFile)
+        setProjectFile(state.filePath);
+}
+
+// Edits of the option controls by the user become undo steps; changes made by
+// the program (a reset, a load, an undo) do not come through these signals.
+void Form1::connectOptionEdits()
+{
+    for (QLineEdit *edit : m_options->findChildren<QLineEdit *>()) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, edit] { optionEdited(fieldName(edit), true); });
+    }
+    for (QComboBox *combo : m_options->findChildren<QComboBox *>()) {
+        connect(combo, &QComboBox::activated, this,
+                [this, combo] { optionEdited(fieldName(combo), false); });
+    }
+    for (QRadioButton *radio : m_options->findChildren<QRadioButton *>()) {
+        connect(radio, &QRadioButton::clicked, this,
+                [this, radio] { optionEdited(fieldName(radio), false); });
+    }
+}
+
+void Form1::optionEdited(const QString &field, bool typing)
+{
+    ProjectState before = captureState();
+    before.project.options = m_recorded.options;
+    pushChange(QStringLiteral("Change %1").arg(field), before, typing ? typingId(field) : -1);
+}
+
+void Form1::setProjectFile(const QString &path)
+{
+    m_filePath = path;
+    setWindowFilePath(path);
+    updateTitle();
+}
+
+void Form1::updateTitle()
+{
+    const bool modified = isProjectModified();
+    if (m_filePath.isEmpty()) {
+        setWindowTitle(modified ? QStringLiteral("Quillnav[*]") : QStringLiteral("Quillnav"));
+    } else {
+        QString name = QFileInfo(m_filePath).fileName();
+        name.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+        setWindowTitle(name + QStringLiteral("[*] \u2014 Quillnav"));
+    }
+    setWindowModified(modified);
+}
+
+bool Form1::maybeSave()
+{
+    if (!isProjectModified())
+        return true;
+    const QString name = m_filePath.isEmpty() ? QStringLiteral("Untitled")
+                                              : QFileInfo(m_filePath).fileName();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
+                    QStringLiteral("The menu project \"%1\" has changes that were not saved.")
+                        .arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("UnsavedChangesQuestion"));
+    box.setInformativeText(QStringLiteral("Do you want to save your changes?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveDocument(false);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form1::saveDocument(bool askForName)
+{
+    QString path = m_filePath;
+    if (askForName || path.isEmpty())
+        path = m_chooseSaveFile ? m_chooseSaveFile(this) : QString();
+    if (path.isEmpty())
+        return false;
+    path = QFileInfo(path).absoluteFilePath();
+    QString error;
+    captureStyles();
+    if (!saveProject(path, &error)) {
+        showProblem(error);
+        return false;
+    }
+    m_undoStack->setClean();
+    setProjectFile(path);
+    RecentFiles::Add(path);
+    updateRecentFiles();
+    showStatus(QStringLiteral("Saved the menu project to %1.").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool Form1::openProject(const QString &path, QString *error)
+{
+    MenuProject project;
+    if (!ProjectFile::load(path, &project, error))
+        return false;
+    const ProjectState before = captureState();
+    applyProject(project);
+    setProjectFile(QFileInfo(path).absoluteFilePath());
+    pushChange(QStringLiteral("Load Menu Project"), before, -1, true);
+    m_undoStack->setClean();
+    updateTitle();
+    RecentFiles::Add(m_filePath);
+    updateRecentFiles();
+    return true;
+}
+
+bool Form1::loadDocument(const QString &path)
+{
+    QString error;
+    if (!openProject(path, &error)) {
+        showProblem(error);
+        return false;
+    }
+    showStatus(QStringLiteral("Loaded the menu project %1.").arg(QDir::toNativeSeparators(m_filePath)));
+    return true;
+}
+
+void Form1::mnuFileNew_Click()
+{
+    if (!maybeSave())
+        return;
+    const ProjectState before = captureState();
+    ResetMenuProject();
+    setProjectFile(QString());
+    if (before.project == currentProject() && before.filePath.isEmpty()) {
+        m_recorded = before.project;
+        return;
+    }
+    pushChange(QStringLiteral("New Menu Project"), before, -1, true);
+    m_undoStack->setClean();
+    updateTitle();
+}
+
+void Form1::mnuFileLoad_Click()
+{
+    if (!maybeSave())
+        return;
+    const QString path = m_chooseOpenFile ? m_chooseOpenFile(this) : QString();
+    if (!path.isEmpty())
+        loadDocument(path);
+}
+
+void Form1::mnuFileSaveProj_Click()
+{
+    saveDocument(false);
+}
+
+void Form1::mnuFileSaveAs_Click()
+{
+    saveDocument(true);
+}
+
+void Form1::updateRecentFiles()
+{
+    const QStringList paths = RecentFiles::Read();
+    for (int i = 0; i < m_recentfile.size(); ++i) {
+        QAction *entry = m_recentfile.at(i);
+        const QString path = paths.value(i);
+        entry->setVisible(!path.isEmpty());
+        entry->setData(path);
+        if (path.isEmpty())
+            continue;
+        QString name = QFileInfo(path).fileName();
+        name.replace(QLatin1Char('&'), QLatin1String("&&"));
+        entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+    }
+    m_mnuFileSep3->setVisible(!paths.isEmpty());
+}
+
+void Form1::openRecentFile(int index)
+{
+    const QString path = m_recentfile.value(index) ? m_recentfile.at(index)->data().toString()
+                                                   : QString();
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo(path).isFile()) {
+        RecentFiles::Remove(path);
+        updateRecentFiles();
+        showProblem(QStringLiteral("The menu project \"%1\" no longer exists. It has been removed "
+                                   "from the list of recent files.")
+                        .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (maybeSave())
+        loadDocument(path);
+}
+
+// A project file dropped on the window is opened once the drop is over.
+bool Form1::openDroppedProject(const QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData() ? event->mimeData()->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return false;
+    const QString path = urls.first().toLocalFile();
+    if (QFileInfo(path).suffix().compare(QLatin1String("qnv"), Qt::CaseInsensitive) != 0)
+        return false;
+    QMetaObject::invokeMethod(
+        this, [this, path] { if (maybeSave()) loadDocument(path); }, Qt::QueuedConnection);
+    return true;
+}
+
+void Form1::showStatus(const QString &text)
+{
+    m_statusBar1->showMessage(text, 10000);
+}

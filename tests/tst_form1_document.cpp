@@ -1,0 +1,308 @@
+// The project as a document: undo and redo of every kind of change, the file
+// and the modified mark in the title, the question on every way out, the save
+// dialog's suffix and overwrite rule, and the recent files.
+#include "support/Form1Driver.h"
+
+#include "codegen/MenuCodeGenerator.h"
+#include "menu/ProjectFile.h"
+#include "support/ModalWatch.h"
+
+#include <QFileDialog>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace form1test;
+
+class TestForm1Document : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> w;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path(const QString &name) { return dir->filePath(name); }
+    QByteArray code()
+    {
+        const MenuCode c = GenerateMenuCode(codegen::kCodeMode, w->currentProject());
+        return (c.head + c.body).toUtf8();
+    }
+    MenuProject saved(const QString &name)
+    {
+        MenuProject project;
+        QString error;
+        return ProjectFile::load(path(name), &project, &error) ? project : MenuProject{};
+    }
+    void write(const QString &name, const QString &list)
+    {
+        MenuProject project;
+        project.options.menuName = name;
+        project.items = rows(list);
+        QString error;
+        QVERIFY2(ProjectFile::save(path(name), project, &error), qPrintable(error));
+    }
+    void trigger(const char *name)
+    {
+        QAction *a = action(*w, name);
+        QVERIFY2(a->isEnabled(), name);
+        a->trigger();
+        settle(*w);
+    }
+    void open(const QString &name)
+    {
+        w->setOpenFileChooser([this, name](QWidget *) { return path(name); });
+        trigger("mnuFileLoad");
+        QCOMPARE(w->projectFilePath(), path(name));
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(showWindow(w));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillnav"));
+        write("menu.qnv", "A@a,--- B@b*,C,D");
+        write("other.qnv", "X@x");
+        open("menu.qnv");
+        makeCurrent(*w, 2);
+        QCOMPARE(w->windowTitle(), QStringLiteral("menu.qnv[*] \u2014 Quillnav"));
+        QVERIFY(!w->isWindowModified());
+        w->setOpenFileChooser([this](QWidget *) { return path("other.qnv"); });
+    }
+    void cleanup() { w.reset(); }
+
+    // Each kind of change is one step: Undo gives back byte-identical code and
+    // the unchanged mark, Redo the change.
+    void undoRedo_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("row"); // current before the change
+        for (const char *change : {"additemcmd", "Addsepcmd", "cmdup", "movup", "movdn", "indent",
+                                   "unindent", "selected", "delete", "typing", "targetcombo",
+                                   "buttonpropopt_1", "style dialog", "mnuFileNew", "mnuFileLoad"})
+            QTest::newRow(change) << change << (QString(change) == "unindent" ? 2 : 3);
+    }
+    void undoRedo()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, row);
+        makeCurrent(*w, row);
+        const QByteArray codeBefore = code();
+        const MenuProject before = w->currentProject();
+        BoxAnswerer answerer(QMessageBox::Yes);
+        typeItem(*w, "New|new.html|");
+        settle(*w);
+        const QByteArray name = change.toLatin1();
+        if (change == "typing") {
+            QTest::keyClicks(control(*w, "txtmnm"), "abc");
+        } else if (change == "targetcombo") {
+            QTest::keyClick(control(*w, "targetcombo"), Qt::Key_Down);
+        } else if (change == "style dialog") { // past the browser notice, Italics, OK
+            QObject watch;
+            modalwatch::whenModal(&watch, [](QWidget *modal) {
+                if (modal->objectName() != "frmAdvMnuOp")
+                    return modal->close(), false;
+                modal->findChild<QAbstractButton *>("chkmnufntI")->click();
+                modal->findChild<QAbstractButton *>("Command8")->click();
+                return true;
+            });
+            QTest::mouseClick(control(*w, "cmdAdvMnu"), Qt::LeftButton, {}, QPoint(8, 8));
+        } else if (qobject_cast<QAbstractButton *>(w->findChild<QWidget *>(change))) {
+            QTest::mouseClick(control(*w, name), Qt::LeftButton, {}, QPoint(8, 8));
+        } else {
+            trigger(name);
+        }
+        settle(*w);
+        const MenuProject after = w->currentProject();
+        const bool document = change.startsWith("mnuFile");
+        QVERIFY(after != before);
+        QCOMPARE(w->isWindowModified(), !document);
+        QVERIFY(action(*w, "mnuEditUndo")->text().size() > QString("&Undo ").size());
+        trigger("mnuEditUndo");
+        QCOMPARE(code(), codeBefore);
+        QCOMPARE(w->currentProject(), before);
+        QCOMPARE(w->currentPosition(), row);
+        QCOMPARE(w->windowTitle(), QStringLiteral("menu.qnv[*] \u2014 Quillnav"));
+        QCOMPARE(w->isWindowModified(), document);
+        trigger("mnuEditRedo");
+        QCOMPARE(w->currentProject(), after);
+        QCOMPARE(w->isWindowModified(), !document);
+    }
+
+    // New, Load, Exit, the close box, a dropped project and a recent file ask
+    // about a changed project; Cancel stops, Discard goes on, Save writes first.
+    void waysOut_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: nothing changed
+        for (const char *way : {"mnuFileNew", "mnuFileLoad", "mnuFileExit", "close box", "drop", "recentfile_0"})
+            for (auto answer : {QMessageBox::NoButton, QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Save})
+                QTest::addRow("%s, %d", way, int(answer)) << way << answer;
+    }
+    void waysOut()
+    {
+        QFETCH(QString, way);
+        QFETCH(QMessageBox::StandardButton, answer);
+        if (way == "recentfile_0") {
+            open("other.qnv");
+            open("menu.qnv"); // other.qnv is now the second entry
+            way = "recentfile_1";
+        }
+        if (answer != QMessageBox::NoButton)
+            trigger("delete");
+        const MenuProject shown = w->currentProject();
+        BoxAnswerer answerer(answer);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path("other.qnv"))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        if (way == "drop")
+            QVERIFY(QApplication::sendEvent(w.get(), &enter) && QApplication::sendEvent(w.get(), &drop));
+        way == "close box" ? void(w->close()) : way == "drop" ? void() : trigger(way.toLatin1());
+        settle(*w);
+        QCOMPARE(answerer.count(), answer == QMessageBox::NoButton ? 0 : 1);
+        if (answerer.count()) {
+            QVERIFY(answerer.boxes[0].text.contains("\"menu.qnv\""));
+            QCOMPARE(answerer.boxes[0].buttons,
+                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        }
+        const bool goesOn = answer != QMessageBox::Cancel;
+        if (way.endsWith("Exit") || way == "close box")
+            QCOMPARE(w->isVisible(), !goesOn);
+        else
+            QCOMPARE(w->currentProject() == shown, !goesOn);
+        QCOMPARE(saved("menu.qnv") == shown, answer != QMessageBox::Discard && answer != QMessageBox::Cancel);
+    }
+
+    // "mymenu" becomes "mymenu.qnv" before the dialog looks for an existing file.
+    void saveDialogAddsTheSuffixFirst_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("replace") << true;
+        QTest::newRow("keep") << false;
+    }
+    void saveDialogAddsTheSuffixFirst()
+    {
+        QFETCH(bool, replace);
+        write("mymenu.qnv", "Old@o");
+        const MenuProject old = saved("mymenu.qnv");
+        int shown = 0;
+        modalwatch::whenModal(this, [&](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (dialog && shown++ == 0) {
+                dialog->setDirectory(dir->path());
+                dialog->selectFile("mymenu");
+                static_cast<QDialog *>(dialog)->accept();
+            } else if (dialog) {
+                dialog->reject(); // kept the file: the dialog is back
+            }
+            return false;
+        });
+        BoxAnswerer answerer(replace ? QMessageBox::Yes : QMessageBox::No);
+        trigger("mnuFileSaveAs");
+        QCOMPARE(answerer.count(), 1);
+        QVERIFY2(answerer.boxes[0].text.startsWith("mymenu.qnv already exists"), qPrintable(answerer.boxes[0].text));
+        QCOMPARE(saved("mymenu.qnv") == old, !replace);
+        QCOMPARE(w->projectFilePath(), path(replace ? "mymenu.qnv" : "menu.qnv"));
+        QCOMPARE(shown, replace ? 1 : 2);
+    }
+
+    // New keeps the styles and the Indented and Selected boxes, empties the rest and
+    // leaves the panel in its start-up state. Toolbar keys are compared exactly.
+    void newProject()
+    {
+        MenuProject changed = w->currentProject();
+        changed.options = {"m", MenuOptions::DifferentFrame, "f", MenuOptions::OnItemChange,
+                           MenuOptions::GraphicButton, "Jump", "g.gif", "alt", "10", "20", MenuOptions::AlignBottom};
+        changed.menuStyle.mnuFont = "Changed";
+        w->applyProject(changed);
+        typeItem(*w, "t|l|NIS");
+        for (const char *key : {"NewProj", "LOADPROJ", "Newproj ", ""})
+            w->Toolbar1_ButtonClick(key);
+        QCOMPARE(w->currentProject(), changed);
+        w->Toolbar1_ButtonClick("newproj");
+        settle(*w);
+        MenuProject expected;
+        expected.menuStyle = changed.menuStyle;
+        QCOMPARE(w->currentProject(), expected);
+        QCOMPARE(itemFields(*w), "||IS");
+        QCOMPARE(w->focusWidget(), control(*w, "itemtexttext"));
+        for (const char *name : {"txtfrm", "buttngrurl"})
+            QVERIFY(!control(*w, name)->isEnabled());
+        QVERIFY(control(*w, "buttontxttxt")->isEnabled() && control(*w, "Frame3")->isEnabled());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillnav"));
+    }
+
+    // A refused or failed file names the file in its message and leaves the project
+    // and its file alone; a cancelled file dialog does nothing at all.
+    void fileFailures_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file"); // empty: the dialog is cancelled
+        QTest::addColumn<QByteArray>("contents"); // written there first unless null
+        QTest::addColumn<QString>("mentions"); // null: no message
+        QTest::newRow("load: not JSON") << "mnuFileLoad" << "broken.qnv" << QByteArray("{ nope") << "";
+        QTest::newRow("load: bad flag") << "mnuFileLoad" << "broken.qnv"
+                                        << QByteArray(R"({"format":"quillnav-menu-project","version":1,
+            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})") << "linked";
+        QTest::newRow("save: missing folder") << "mnuFileSaveAs" << "missing/menu.qnv" << QByteArray() << "";
+        QTest::newRow("load cancelled") << "mnuFileLoad" << "" << QByteArray() << QString();
+    }
+    void fileFailures()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, mentions);
+        const QString chosen = file.isEmpty() ? QString() : path(file);
+        QFile written(chosen);
+        QVERIFY(contents.isNull() || (written.open(QIODevice::WriteOnly) && written.write(contents) > 0));
+        written.close();
+        const MenuProject before = w->currentProject();
+        w->setOpenFileChooser([&](QWidget *) { return chosen; });
+        w->setSaveFileChooser([&](QWidget *) { return chosen; });
+        BoxAnswerer answerer(QMessageBox::Ok);
+        trigger(command.toLatin1());
+        QCOMPARE(answerer.count(), mentions.isNull() ? 0 : 1);
+        if (answerer.count()) {
+            const QString text = answerer.boxes.first().text;
+            QVERIFY2(text.contains(QFileInfo(file).fileName()) && text.contains(mentions), qPrintable(text));
+        }
+        QCOMPARE(w->currentProject(), before);
+        QCOMPARE(w->projectFilePath(), path("menu.qnv"));
+        QCOMPARE(QFile::exists(chosen), !contents.isNull());
+    }
+
+    void recentFilesAcrossARestart()
+    {
+        QTemporaryDir settings;
+        RegistryStore::setFilePath(settings.filePath("user-registry.txt"));
+        QVERIFY(showWindow(w));
+        QVERIFY(!action(*w, "mnuFileSep3")->isVisible());
+        for (const char *name : {"a", "b", "c", "d", "e", "f"}) {
+            write(QString(name) + ".qnv", name);
+            open(QString(name) + ".qnv");
+        }
+        QVERIFY(showWindow(w));
+        const auto entries = [this] {
+            QStringList out;
+            for (int i = 0; i < 5; ++i)
+                if (QAction *entry = action(*w, qPrintable(QString("recentfile_%1").arg(i))); entry->isVisible())
+                    out << entry->text();
+            return out.join(' ');
+        };
+        QVERIFY(action(*w, "mnuFileSep3")->isVisible());
+        QCOMPARE(entries(), "&1 f.qnv &2 e.qnv &3 d.qnv &4 c.qnv &5 b.qnv");
+        QFile::remove(path("d.qnv"));
+        BoxAnswerer answerer(QMessageBox::Ok);
+        trigger("recentfile_2");
+        QVERIFY(answerer.count() == 1 && answerer.boxes[0].text.contains("d.qnv"));
+        trigger("recentfile_1");
+        QCOMPARE(w->projectFilePath(), path("e.qnv"));
+        QCOMPARE(entries(), "&1 e.qnv &2 f.qnv &3 c.qnv &4 b.qnv");
+        w.reset();
+        RegistryStore::setFilePath(QString());
+    }
+};
+
+QTEST_MAIN(TestForm1Document)
+#include "tst_form1_document.moc"
