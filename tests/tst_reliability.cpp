@@ -4,7 +4,7 @@
 #include "menu/ProjectFile.h"
 #include "platform/RegistryStore.h"
 #include "support/ModalWatch.h"
-#include "support/TestPaths.h"
+#include "support/TestFiles.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -24,15 +24,13 @@ MenuProject sample()
     return p;
 }
 
-// Every file under a folder with its bytes.
+// Every file and folder under a folder, with the files' bytes.
 QMap<QString, QByteArray> snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile f(it.next());
-        files[it.filePath()] = f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
-    }
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files[it.next()] = testfiles::readAll(it.filePath());
     return files;
 }
 
@@ -86,30 +84,31 @@ void TestReliability::failedFinalWriteKeepsOldFile_data()
     QTest::addColumn<Writer>("writer");
     QTest::addColumn<QString>("target"); // a file that held something before
     QTest::addColumn<QByteArray>("old");
+    const QByteArray old("old");
     QTest::newRow("project save") << Writer([](const QString &dir, const QString &) {
         QString error;
         ProjectFile::save(dir + "/old.qnv", sample(), &error);
         return error;
-    }) << "old.qnv" << QByteArray("old");
+    }) << "old.qnv" << old;
     QTest::newRow("generate -o") << Writer([](const QString &dir, const QString &project) {
         return runLimited({"--generate", project, "-o", dir + "/page.html"});
-    }) << "page.html" << QByteArray("old");
+    }) << "page.html" << old;
     QTest::newRow("write-preview") << Writer([](const QString &dir, const QString &project) {
         return runLimited({"--write-preview", dir, project});
-    }) << "quillnav_preview_frame2.html" << QByteArray("old");
+    }) << "quillnav_preview_frame2.html" << old;
     QTest::newRow("preview pages") << Writer([](const QString &dir, const QString &) {
         QString error;
         PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, sample()), sample().options)
             .writeTo(dir, &error);
         return error;
-    }) << "98127630.html" << QByteArray("old");
+    }) << "98127630.html" << old;
     QTest::newRow("save code") << Writer([](const QString &dir, const QString &) {
         SetSaveCodeFileChooser([dir](QWidget *) { return dir + "/code.html"; });
         modalwatch::MessageBoxCatcher boxes;
         SaveCodeToFile(nullptr, sample());
         SetSaveCodeFileChooser({});
         return boxes.text;
-    }) << "code.html" << QByteArray("old");
+    }) << "code.html" << old;
     QTest::newRow("settings store") << Writer([](const QString &dir, const QString &) {
         RegistryStore::setFilePath(dir + "/user-registry.txt");
         QString error;
@@ -129,9 +128,7 @@ void TestReliability::failedFinalWriteKeepsOldFile()
     QString error;
     const QString project = projects.filePath("p.qnv");
     QVERIFY(ProjectFile::save(project, sample(), &error));
-    QFile file(dir.filePath(target));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-    file.close();
+    QVERIFY(testfiles::writeAll(dir.filePath(target), old));
     const auto before = snapshot(dir.path());
     {
         SmallFiles limit;

@@ -4,9 +4,10 @@ namespace {
 
 constexpr QLatin1Char Separator('\\');
 
-bool SameName(const QString &a, const QString &b)
+// Names compare without regard to case: the index holds them case-folded.
+QString Folded(const QString &name)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return name.toCaseFolded();
 }
 
 bool IsControl(char16_t c)
@@ -227,20 +228,26 @@ bool RegistryHive::isValidPath(const QString &path)
 
 qsizetype RegistryHive::indexOfKey(const QString &path) const
 {
-    for (qsizetype i = 0; i < m_keys.size(); ++i) {
-        if (SameName(m_keys.at(i).path, path))
-            return i;
-    }
-    return -1;
+    return m_keyIndex.value(Folded(path), -1);
 }
 
 qsizetype RegistryHive::indexOfValue(const Key &key, const QString &name)
 {
-    for (qsizetype i = 0; i < key.values.size(); ++i) {
-        if (SameName(key.values.at(i).name, name))
-            return i;
-    }
-    return -1;
+    return key.valueIndex.value(Folded(name), -1);
+}
+
+void RegistryHive::reindexKeys()
+{
+    m_keyIndex.clear();
+    for (qsizetype i = 0; i < m_keys.size(); ++i)
+        m_keyIndex.insert(Folded(m_keys.at(i).path), i);
+}
+
+void RegistryHive::reindexValues(Key &key)
+{
+    key.valueIndex.clear();
+    for (qsizetype i = 0; i < key.values.size(); ++i)
+        key.valueIndex.insert(Folded(key.values.at(i).name), i);
 }
 
 bool RegistryHive::keyExists(const QString &path) const
@@ -252,14 +259,19 @@ bool RegistryHive::createKey(const QString &path)
 {
     if (!isValidPath(path))
         return false;
-    const QStringList segments = path.split(Separator);
-    QString prefix;
-    for (const QString &segment : segments) {
-        prefix = prefix.isEmpty() ? segment : prefix + Separator + segment;
-        if (indexOfKey(prefix) < 0)
-            m_keys.append(Key{prefix, {}});
+    if (indexOfKey(path) >= 0)
+        return true;
+    // Every prefix ending before a separator, then the path itself.
+    for (qsizetype end = path.indexOf(Separator); ; end = path.indexOf(Separator, end + 1)) {
+        const QString prefix = end < 0 ? path : path.left(end);
+        const QString folded = Folded(prefix);
+        if (!m_keyIndex.contains(folded)) {
+            m_keyIndex.insert(folded, m_keys.size());
+            m_keys.append(Key{prefix, {}, {}});
+        }
+        if (end < 0)
+            return true;
     }
-    return true;
 }
 
 bool RegistryHive::deleteKey(const QString &path)
@@ -268,6 +280,7 @@ bool RegistryHive::deleteKey(const QString &path)
     if (index < 0 || !subkeys(path).isEmpty())
         return false;
     m_keys.removeAt(index);
+    reindexKeys();
     return true;
 }
 
@@ -304,9 +317,10 @@ bool RegistryHive::setValue(const QString &path, const RegValue &value)
         return false;
     Key &key = m_keys[keyIndex];
     const qsizetype valueIndex = indexOfValue(key, value.name);
-    if (valueIndex < 0)
+    if (valueIndex < 0) {
+        key.valueIndex.insert(Folded(value.name), key.values.size());
         key.values.append(value);
-    else // the stored spelling of the name stays
+    } else // the stored spelling of the name stays
         key.values[valueIndex] = RegValue{key.values.at(valueIndex).name, value.type, value.data};
     return true;
 }
@@ -321,6 +335,7 @@ bool RegistryHive::deleteValue(const QString &path, const QString &name)
     if (valueIndex < 0)
         return false;
     key.values.removeAt(valueIndex);
+    reindexValues(key);
     return true;
 }
 
@@ -346,8 +361,12 @@ QByteArray RegistryHive::serialize() const
     return out;
 }
 
-std::optional<RegistryHive> RegistryHive::parse(const QByteArray &text)
+std::optional<RegistryHive> RegistryHive::parse(const QByteArray &bytes)
 {
+    if (bytes.size() > kMaxTextBytes)
+        return std::nullopt;
+    // A byte order mark, as editors put at the start of a UTF-8 file, is not text.
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     const QString decoded = QString::fromUtf8(text);
     if (decoded.toUtf8() != text)
         return std::nullopt;
@@ -360,7 +379,7 @@ std::optional<RegistryHive> RegistryHive::parse(const QByteArray &text)
     RegistryHive hive;
     bool signed_ = false;
     QString current;
-    for (const QString &line : std::as_const(lines)) {
+    for (QString &line : lines) {
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
         if (!signed_) {
@@ -370,10 +389,12 @@ std::optional<RegistryHive> RegistryHive::parse(const QByteArray &text)
             continue;
         }
         if (line.startsWith(QLatin1Char('['))) {
+            while (line.endsWith(QLatin1Char(' ')) || line.endsWith(QLatin1Char('\t')))
+                line.chop(1);
             if (!line.endsWith(QLatin1Char(']')))
                 return std::nullopt;
             const auto path = DecodePath(line.mid(1, line.size() - 2));
-            if (!path || !hive.createKey(*path))
+            if (!path || path->count(Separator) >= kMaxKeyDepth || !hive.createKey(*path))
                 return std::nullopt;
             current = *path;
             continue;
