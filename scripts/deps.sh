@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev
   xvfb xauth fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -74,19 +74,12 @@ private slots:
     void keyFilters_data()
     {
         QTest::addColumn<int>("code");
-        QTest::addColumn<int>("digits"); // DigitsOnly
-        QTest::addColumn<int>("hex");    // HexDigitsOnly
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("hex");
         QTest::addColumn<bool>("sendTab");
-        for (const char c : QByteArray("09"))
-            QTest::addRow("%c", c) << int(c) << int(c) << int(c) << false;
-        for (const char c : QByteArray("AFaf"))
-            QTest::addRow("%c", c) << int(c) << 0 << int(QChar(c).toUpper().unicode()) << false;
-        for (const char c : QByteArray("gG#"))
-            QTest::addRow("'%c'", c) << int(c) << 0 << 0 << false;
-        QTest::newRow("backspace") << 8 << 8 << 8 << false;
-        QTest::newRow("enter is discarded; hex boxes move on") << 13 << 0 << 0 << true;
-        for (const int code : {3, 22, 0xE9, 0}) // Ctrl+C, Ctrl+V, non-ASCII, nothing
-            QTest::addRow("code %d", code) << code << 0 << 0 << false;
+        // typed code, DigitsOnly, HexDigitsOnly, Enter's move to the next box
+        for (const QJsonArray &r : testfiles::tableRows("key-filters.json"))
+            QTest::addRow("code %d", r[0].toInt()) << r[0].toInt() << r[1].toInt() << r[2].toInt() << r[3].toBool();
     }
 
     void keyFilters()
@@ -102,25 +95,15 @@ private slots:
         QCOMPARE(HexDigitsOnly(code), hex);
     }
 
-    void translateSysColor_data()
-    {
-        QTest::addColumn<quint32>("colour");
-        QTest::addColumn<quint32>("result");
-        const QPalette palette = QGuiApplication::palette();
-        const auto role = [&](QPalette::ColorRole r) { return FromQColor(palette.color(r)); };
-        QTest::newRow("plain colour unchanged") << 0x00123456u << 0x00123456u;
-        QTest::newRow("unknown system index") << 0x8000001Fu << 0u;
-        QTest::newRow("system reference with high index bits") << 0x80000105u << 0u;
-        for (const auto &[index, r] : {std::pair{5, QPalette::Base}, {8, QPalette::Text}, {15, QPalette::Button},
-                                       {16, QPalette::Dark}, {18, QPalette::ButtonText}, {20, QPalette::Light}})
-            QTest::addRow("index %d", index) << SysColor(index) << role(r);
-    }
-
     void translateSysColor()
     {
-        QFETCH(quint32, colour);
-        QFETCH(quint32, result);
-        QCOMPARE(TranslateSysColor(colour), result);
+        QCOMPARE(TranslateSysColor(0x00123456u), 0x00123456u); // a plain colour stays
+        QCOMPARE(TranslateSysColor(0x8000001Fu), 0u);          // an unknown system index
+        QCOMPARE(TranslateSysColor(0x80000105u), 0u);          // high index bits
+        const QPalette palette = QGuiApplication::palette();
+        for (const auto &[index, role] : {std::pair{5, QPalette::Base}, {8, QPalette::Text}, {15, QPalette::Button},
+                                          {16, QPalette::Dark}, {18, QPalette::ButtonText}, {20, QPalette::Light}})
+            QCOMPARE(TranslateSysColor(SysColor(index)), FromQColor(palette.color(role)));
     }
 };
 

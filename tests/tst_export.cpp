@@ -5,7 +5,6 @@
 #include "menu/ProjectFile.h"
 #include "support/TestFiles.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,28 +20,10 @@ MenuProject sample()
     return p;
 }
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runQuillnav(const QStringList &args)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY"); // the export must not need one
-    env.remove("WAYLAND_DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(env);
-    process.start(testpaths::binary(), args);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 } // namespace
+
+using testfiles::Run;
+using testfiles::runQuillnav;
 
 class TestExport : public QObject {
     Q_OBJECT

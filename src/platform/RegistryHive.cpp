@@ -37,6 +37,8 @@ QByteArray EncodePath(const QString &path)
 
 std::optional<QString> DecodePath(const QString &encoded)
 {
+    if (!encoded.contains(QLatin1Char('%')))
+        return encoded;
     QString out;
     for (qsizetype i = 0; i < encoded.size(); ++i) {
         if (encoded.at(i) != QLatin1Char('%')) {
@@ -216,14 +218,9 @@ QByteArray RegistryHive::signature()
 
 bool RegistryHive::isValidPath(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    const QStringList segments = path.split(Separator);
-    for (const QString &segment : segments) {
-        if (segment.isEmpty())
-            return false;
-    }
-    return true;
+    // No empty segment: not empty, no separator at either end or twice in a row.
+    return !path.isEmpty() && !path.startsWith(Separator) && !path.endsWith(Separator)
+           && !path.contains(QStringLiteral("\\\\"));
 }
 
 qsizetype RegistryHive::indexOfKey(const QString &path) const
@@ -233,7 +230,13 @@ qsizetype RegistryHive::indexOfKey(const QString &path) const
 
 qsizetype RegistryHive::indexOfValue(const Key &key, const QString &name)
 {
-    return key.valueIndex.value(Folded(name), -1);
+    if (!key.valueIndex.isEmpty())
+        return key.valueIndex.value(Folded(name), -1);
+    for (qsizetype i = 0; i < key.values.size(); ++i) {
+        if (key.values.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
 }
 
 void RegistryHive::reindexKeys()
@@ -246,6 +249,8 @@ void RegistryHive::reindexKeys()
 void RegistryHive::reindexValues(Key &key)
 {
     key.valueIndex.clear();
+    if (key.values.size() < kIndexedValues)
+        return;
     for (qsizetype i = 0; i < key.values.size(); ++i)
         key.valueIndex.insert(Folded(key.values.at(i).name), i);
 }
@@ -259,19 +264,16 @@ bool RegistryHive::createKey(const QString &path)
 {
     if (!isValidPath(path))
         return false;
-    if (indexOfKey(path) >= 0)
+    QString folded = Folded(path);
+    if (m_keyIndex.contains(folded))
         return true;
-    // Every prefix ending before a separator, then the path itself.
-    for (qsizetype end = path.indexOf(Separator); ; end = path.indexOf(Separator, end + 1)) {
-        const QString prefix = end < 0 ? path : path.left(end);
-        const QString folded = Folded(prefix);
-        if (!m_keyIndex.contains(folded)) {
-            m_keyIndex.insert(folded, m_keys.size());
-            m_keys.append(Key{prefix, {}, {}});
-        }
-        if (end < 0)
-            return true;
-    }
+    // The parent first (parents come before their children), then the key.
+    const qsizetype parentEnd = path.lastIndexOf(Separator);
+    if (parentEnd > 0)
+        createKey(path.left(parentEnd));
+    m_keyIndex.insert(std::move(folded), m_keys.size());
+    m_keys.append(Key{path, {}, {}});
+    return true;
 }
 
 bool RegistryHive::deleteKey(const QString &path)
@@ -318,8 +320,11 @@ bool RegistryHive::setValue(const QString &path, const RegValue &value)
     Key &key = m_keys[keyIndex];
     const qsizetype valueIndex = indexOfValue(key, value.name);
     if (valueIndex < 0) {
-        key.valueIndex.insert(Folded(value.name), key.values.size());
         key.values.append(value);
+        if (!key.valueIndex.isEmpty())
+            key.valueIndex.insert(Folded(value.name), key.values.size() - 1);
+        else if (key.values.size() >= kIndexedValues)
+            reindexValues(key);
     } else // the stored spelling of the name stays
         key.values[valueIndex] = RegValue{key.values.at(valueIndex).name, value.type, value.data};
     return true;

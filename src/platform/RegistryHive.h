@@ -82,9 +82,13 @@ private:
     struct Key {
         QString path;
         QList<RegValue> values;
-        QHash<QString, qsizetype> valueIndex; // case-folded name -> position in values
+        // Case-folded name -> position in values; built once a key holds
+        // kIndexedValues values (fewer are searched one by one).
+        QHash<QString, qsizetype> valueIndex;
         friend bool operator==(const Key &a, const Key &b) { return a.path == b.path && a.values == b.values; }
     };
+
+    static constexpr qsizetype kIndexedValues = 16;
 
     qsizetype indexOfKey(const QString &path) const;
     static qsizetype indexOfValue(const Key &key, const QString &name);

@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace testfiles {
 
@@ -30,6 +34,34 @@ inline QList<QJsonArray> tableRows(const QString &name)
     if (rows.isEmpty())
         qFatal("missing test table %s", qPrintable(name));
     return rows;
+}
+
+struct Run {
+    int exitCode = -1; // -1: it crashed or did not finish
+    QByteArray out;
+    QString err;
+};
+
+// Runs this build's quillnav without a display. With a file size limit, the
+// files it writes cannot grow past that many bytes (the write fails: EFBIG).
+inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    process.setProcessEnvironment(env);
+    process.setChildProcessModifier([fileSizeLimit] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        if (fileSizeLimit != RLIM_INFINITY)
+            setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(testpaths::binary(), args);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 } // namespace testfiles

@@ -1,5 +1,7 @@
-// Writes that fail at the last moment, and hostile input files.
+// Writing files: Save Code's dialog and page, and every writer when the final
+// write fails (the old file stays whole, the message names it and the reason).
 #include "codegen/PreviewSession.h"
+#include "codegen/SavedCodePage.h"
 #include "codegen/ui/SaveCodeToFile.h"
 #include "menu/ProjectFile.h"
 #include "platform/RegistryStore.h"
@@ -7,7 +9,7 @@
 #include "support/TestFiles.h"
 
 #include <QDirIterator>
-#include <QProcess>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,11 +18,14 @@
 
 namespace {
 
+// Markup characters and non-ASCII text that a careless writer would escape or mangle.
 MenuProject sample()
 {
     MenuProject p;
-    p.options.menuName = "M";
-    p.items = {{"Home", "Yes", "index.html", "Yes"}, {"About", "Yes", "about.html", "No"}};
+    p.options.menuName = "nav";
+    p.items = {{"Home", "Yes", "index.html", "Yes"},
+               {"--- \u65e5\u672c\u00a0<Caf\u00e9>", "Yes", "a.html?x=1&y=\"2\"", "No"},
+               MenuItem::separator(), {"Contact", "No", "", "No"}};
     return p;
 }
 
@@ -54,16 +59,8 @@ struct SmallFiles {
 // The real program under the same limit; returns what it printed on stderr.
 QString runLimited(const QStringList &args)
 {
-    QProcess process;
-    process.setChildProcessModifier([] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small{kSmallFile, kSmallFile};
-        setrlimit(RLIMIT_FSIZE, &small);
-    });
-    process.start(testpaths::binary(), args);
-    process.waitForFinished(30000);
-    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-    return process.exitCode() == 1 ? err : QString();
+    const testfiles::Run run = testfiles::runQuillnav(args, kSmallFile);
+    return run.exitCode == 1 ? run.err : QString();
 }
 
 using Writer = std::function<QString(const QString &dir, const QString &project)>;
@@ -72,14 +69,65 @@ using Writer = std::function<QString(const QString &dir, const QString &project)
 
 Q_DECLARE_METATYPE(Writer)
 
-class TestReliability : public QObject {
+using namespace testfiles;
+
+class TestWrites : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { SetSaveCodeFileChooser({}); }
+    void saveCodeRoundTripAndCancel();
+    void saveCodeDialogAsksForHtmlPage();
     void failedFinalWriteKeepsOldFile_data();
     void failedFinalWriteKeepsOldFile();
+
+private:
+    QTemporaryDir m_dir;
 };
 
-void TestReliability::failedFinalWriteKeepsOldFile_data()
+
+void TestWrites::saveCodeRoundTripAndCancel()
+{
+    const QString path = m_dir.filePath("code.html");
+    QVERIFY(writeAll(path, QByteArray(100000, 'x'))); // an older, longer file is replaced as a whole
+    modalwatch::MessageBoxCatcher boxes;
+    SetSaveCodeFileChooser([](QWidget *) { return QString(); }); // cancelled: no failure, nothing written
+    QVERIFY(!SaveCodeToFile(nullptr, sample()));
+    QCOMPARE(readAll(path), QByteArray(100000, 'x'));
+    SetSaveCodeFileChooser([path](QWidget *) { return path; });
+    QVERIFY(SaveCodeToFile(nullptr, sample()));
+    QCOMPARE(boxes.count, 0);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"code.html"}));
+    // The fragments are in the file byte for byte, head inside HEAD, body inside BODY, UTF-8.
+    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
+    const QByteArray bytes = readAll(path), head = code.head.toUtf8(), body = code.body.toUtf8();
+    QCOMPARE(bytes, SavedCodePage::bytes(code));
+    QVERIFY(bytes.indexOf("<HEAD>") < bytes.indexOf(head) && bytes.indexOf(head) + head.size() <= bytes.indexOf("</HEAD>"));
+    QVERIFY(bytes.indexOf("<BODY>") < bytes.indexOf(body) && bytes.indexOf(body) + body.size() <= bytes.indexOf("</BODY>"));
+    QVERIFY(body.contains("\xe6\x97\xa5\xe6\x9c\xac\xc2\xa0<Caf\xc3\xa9>"));
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains("Menu Preview"));
+}
+
+void TestWrites::saveCodeDialogAsksForHtmlPage()
+{
+    modalwatch::whenModal(this, [&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return false;
+        [&] {
+            QVERIFY2(dialog->nameFilters().join(';').contains("(*.html)"), "no HTML filter");
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        }();
+        dialog->setDirectory(m_dir.path());
+        dialog->selectFile(m_dir.filePath("page")); // the suffix is added
+        static_cast<QDialog *>(dialog)->accept(); // as pressing Save
+        return true;
+    });
+    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
+    QVERIFY(SaveCodeToFile(nullptr, code));
+    QCOMPARE(readAll(m_dir.filePath("page.html")), SavedCodePage::bytes(code));
+}
+
+void TestWrites::failedFinalWriteKeepsOldFile_data()
 {
     QTest::addColumn<Writer>("writer");
     QTest::addColumn<QString>("target"); // a file that held something before
@@ -106,7 +154,6 @@ void TestReliability::failedFinalWriteKeepsOldFile_data()
         SetSaveCodeFileChooser([dir](QWidget *) { return dir + "/code.html"; });
         modalwatch::MessageBoxCatcher boxes;
         SaveCodeToFile(nullptr, sample());
-        SetSaveCodeFileChooser({});
         return boxes.text;
     }) << "code.html" << old;
     QTest::newRow("settings store") << Writer([](const QString &dir, const QString &) {
@@ -119,7 +166,7 @@ void TestReliability::failedFinalWriteKeepsOldFile_data()
     }) << "user-registry.txt" << RegistryHive::signature() + "\n[Old]\n";
 }
 
-void TestReliability::failedFinalWriteKeepsOldFile()
+void TestWrites::failedFinalWriteKeepsOldFile()
 {
     QFETCH(Writer, writer);
     QFETCH(QString, target);
@@ -128,7 +175,7 @@ void TestReliability::failedFinalWriteKeepsOldFile()
     QString error;
     const QString project = projects.filePath("p.qnv");
     QVERIFY(ProjectFile::save(project, sample(), &error));
-    QVERIFY(testfiles::writeAll(dir.filePath(target), old));
+    QVERIFY(writeAll(dir.filePath(target), old));
     const auto before = snapshot(dir.path());
     {
         SmallFiles limit;
@@ -140,5 +187,5 @@ void TestReliability::failedFinalWriteKeepsOldFile()
     QCOMPARE(snapshot(dir.path()), before);
 }
 
-QTEST_MAIN(TestReliability)
-#include "tst_reliability.moc"
+QTEST_MAIN(TestWrites)
+#include "tst_writes.moc"
