@@ -5,20 +5,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-60}"
 DIR=build/fuzz
-cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLNAV_FUZZ=ON \
-  -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-cmake --build "$DIR" -j "$(nproc)" --target fuzz_project fuzz_settings fuzz_colours
+cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLNAV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+cmake --build "$DIR" -j "$(nproc)" --target fuzz_project fuzz_settings fuzz_colours >"$DIR/build.log" 2>&1 \
+  || { tail -n 40 "$DIR/build.log"; exit 1; }
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 for name in project settings colours; do
-  corpus="$DIR/corpus/$name"
-  mkdir -p "$corpus"
-  cp -n fuzz/corpus/"$name"/* "$corpus"/ 2>/dev/null || true
-  echo "== fuzz_$name for ${SECONDS_EACH}s"
-  if ! "$DIR/fuzz_$name" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=4096 \
-      -artifact_prefix="$DIR/crash-$name-" "$corpus" >"$DIR/fuzz_$name.log" 2>&1; then
+  mkdir -p "$DIR/corpus/$name"
+  cp -n fuzz/corpus/"$name"/* "$DIR/corpus/$name"/
+  echo "== fuzz_$name for ${SECONDS_EACH} s"
+  if ! "$DIR/fuzz/fuzz_$name" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=4096 \
+      -artifact_prefix="$DIR/crash-$name-" "$DIR/corpus/$name" >"$DIR/fuzz_$name.log" 2>&1; then
     tail -n 60 "$DIR/fuzz_$name.log"
     echo "fuzz_$name found a problem (see $DIR/crash-$name-*)"
     exit 1
   fi
-  grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$DIR/fuzz_$name.log" || true
+  grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$DIR/fuzz_$name.log"
 done
