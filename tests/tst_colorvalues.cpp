@@ -1,4 +1,5 @@
-// Colour texts, colour numbers, system colours and the two key filters.
+// Colour texts, colour numbers and system colours. (The key filters are
+// driven through the colour boxes in tst_colorrow.)
 #include "styles/mColorSelect.h"
 #include "support/TestFiles.h"
 
@@ -69,30 +70,6 @@ private slots:
             QCOMPARE(ColorToHex(*colour), text);
             QCOMPARE(ColorToHex(*colour | 0x12000000u), text); // bits above 23 are ignored
         }
-    }
-
-    void keyFilters_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<int>("hex");
-        QTest::addColumn<bool>("sendTab");
-        // typed code, DigitsOnly, HexDigitsOnly, Enter's move to the next box
-        for (const QJsonArray &r : testfiles::tableRows("key-filters.json"))
-            QTest::addRow("code %d", r[0].toInt()) << r[0].toInt() << r[1].toInt() << r[2].toInt() << r[3].toBool();
-    }
-
-    void keyFilters()
-    {
-        QFETCH(int, code);
-        QFETCH(int, digits);
-        QFETCH(int, hex);
-        QFETCH(bool, sendTab);
-        QCOMPARE(DigitsOnly(code), digits);
-        bool tab = !sendTab;
-        QCOMPARE(HexDigitsOnly(code, &tab), hex);
-        QCOMPARE(tab, sendTab);
-        QCOMPARE(HexDigitsOnly(code), hex);
     }
 
     void translateSysColor()

@@ -63,7 +63,6 @@ void TestExport::generatesExactBytes_data()
     const MenuCode bare = GenerateMenuCode(codegen::kCodeMode, sample());
     const MenuCode preview = GenerateMenuCode(codegen::kPreviewMode, sample());
     QTest::newRow("page by default") << QStringList{} << SavedCodePage::bytes(bare);
-    QTest::newRow("page") << QStringList{"--part", "page"} << SavedCodePage::bytes(bare);
     QTest::newRow("head") << QStringList{"--part", "head"} << bare.head.toUtf8();
     QTest::newRow("body") << QStringList{"--part", "body"} << bare.body.toUtf8();
     QTest::newRow("preview body") << QStringList{"--part", "body", "--preview-mode"}
@@ -113,7 +112,6 @@ void TestExport::failures_data()
                                        << "Could not write";
     QTest::newRow("bad part") << QStringList{"--generate", ok, "--part", "all"} << 2
                               << "--part takes head, body or page";
-    QTest::newRow("unknown option") << QStringList{"--generate", ok, "--fast"} << 2 << "Unexpected argument";
     QTest::newRow("preview one arg") << QStringList{"--write-preview", ok} << 2 << "needs a folder";
     QTest::newRow("unknown start option") << QStringList{"--frobnicate"} << 2 << "Usage:";
     // A graphic button without address passes the generator's checks when the

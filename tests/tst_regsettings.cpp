@@ -113,18 +113,16 @@ private slots:
             QVERIFY(!QDir(m_folder).exists()); // reading creates nothing
         else
             QVERIFY(s.SaveSetting(section, key, setting));
-        // A later write reads the file back first, so it must have stayed valid.
-        QVERIFY(s.SaveSetting(u"After"_s, u"k"_s, u"v"_s));
-        QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Ok);
+        QCOMPARE(RegistryStore::read().state, setting.isNull() ? RegistryStore::FileState::Missing
+                                                               : RegistryStore::FileState::Ok);
         QCOMPARE(Messages().GetSetting(section, key, u"<default>"_s), expected);
-        QCOMPARE(Messages().GetSetting(u"After"_s, u"k"_s), u"v"_s);
         const RegistryHive hive = RegistryStore::read().hive;
         if (!storedAt.isEmpty())
             QVERIFY(hive.value(storedAt, key == "*"_L1 ? QString() : key));
         for (QString path = storedAt; !path.isEmpty(); path = path.section(u'\\', 0, -2))
             QVERIFY2(hive.keyExists(path), qPrintable(path));
         // No temporary or lock files are left behind.
-        QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{u"user-registry.txt"_s});
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList(!setting.isNull(), u"user-registry.txt"_s));
     }
 
     void oddValues()
