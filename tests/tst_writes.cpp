@@ -1,4 +1,4 @@
-// Writing files: Save Code's dialog and page, and every writer when the final
+// Writing files: Save Code's page, and every writer when the final
 // write fails (the old file stays whole, the message names it and the reason).
 #include "codegen/PreviewSession.h"
 #include "codegen/SavedCodePage.h"
@@ -9,7 +9,6 @@
 #include "support/TestFiles.h"
 
 #include <QDirIterator>
-#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -76,7 +75,6 @@ class TestWrites : public QObject {
 private slots:
     void cleanup() { SetSaveCodeFileChooser({}); }
     void saveCodeRoundTripAndCancel();
-    void saveCodeDialogAsksForHtmlPage();
     void failedFinalWriteKeepsOldFile_data();
     void failedFinalWriteKeepsOldFile();
 
@@ -105,26 +103,6 @@ void TestWrites::saveCodeRoundTripAndCancel()
     QVERIFY(bytes.indexOf("<BODY>") < bytes.indexOf(body) && bytes.indexOf(body) + body.size() <= bytes.indexOf("</BODY>"));
     QVERIFY(body.contains("\xe6\x97\xa5\xe6\x9c\xac\xc2\xa0<Caf\xc3\xa9>"));
     QVERIFY(!bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains("Menu Preview"));
-}
-
-void TestWrites::saveCodeDialogAsksForHtmlPage()
-{
-    modalwatch::whenModal(this, [&](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return false;
-        [&] {
-            QVERIFY2(dialog->nameFilters().join(';').contains("(*.html)"), "no HTML filter");
-            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-        }();
-        dialog->setDirectory(m_dir.path());
-        dialog->selectFile(m_dir.filePath("page")); // the suffix is added
-        static_cast<QDialog *>(dialog)->accept(); // as pressing Save
-        return true;
-    });
-    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
-    QVERIFY(SaveCodeToFile(nullptr, code));
-    QCOMPARE(readAll(m_dir.filePath("page.html")), SavedCodePage::bytes(code));
 }
 
 void TestWrites::failedFinalWriteKeepsOldFile_data()
