@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the whole test suite headless.
+#   ./test.sh             GCC, Debug, into build/debug
+#   ./test.sh --sanitize  clang with AddressSanitizer and UndefinedBehaviorSanitizer
+#                         (halting on the first finding), into build/sanitize
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-scripts/build.sh Debug
+if [ "${1:-}" = "--sanitize" ]; then
+  DIR=build/sanitize
+  cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=Debug -DQUILLNAV_SANITIZE=ON \
+    -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+  cmake --build "$DIR" -j "$(nproc)"
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+  scripts/build.sh Debug
+  DIR=build/debug
+fi
 export QT_QPA_PLATFORM=offscreen
-cd build/debug
+cd "$DIR"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"

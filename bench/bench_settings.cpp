@@ -1,6 +1,8 @@
 // Times of the settings store (each call reads, and each write locks and
 // replaces, the whole file) and of the colour text conversions.
+#include "BenchTiming.h"
 #include "platform/CRegSettings.h"
+#include "platform/RegistryHive.h"
 #include "platform/RegistryStore.h"
 #include "styles/mColorSelect.h"
 
@@ -56,6 +58,21 @@ int main(int argc, char *argv[])
         sink = sink + mColorSelect::ColorTextToNumber(mColorSelect::ColorToHex(quint32(i) * 2654435761u & 0xFFFFFF)).value_or(0);
     });
 
+    // Parsing hand-made or hostile files: many keys, many values in one key,
+    // one long line of nested keys (refused past the depth limit).
+    QByteArray manyKeys = RegistryHive::signature() + "\n", manyValues = manyKeys + "[Software\\Bulk]\n";
+    for (int i = 0; i < 20000; ++i) {
+        manyKeys += "[Software\\Brookfen\\Key " + QByteArray::number(i) + "]\n\"Value\"=\"some text\"\n";
+        manyValues += "\"Value " + QByteArray::number(i) + "\"=\"some text\"\n";
+    }
+    const QByteArray deep = RegistryHive::signature() + "\n[" + QByteArray("k\\").repeated(4000) + "k]\n";
+    const double parseKeys = bestMs(5, [&] { RegistryHive::parse(manyKeys); });
+    const double parseValues = bestMs(5, [&] { RegistryHive::parse(manyValues); });
+    const double parseDeep = bestMs(5, [&] { RegistryHive::parse(deep); });
+
+    std::printf("parse 20,000 keys (%lld KiB):           %8.1f ms\n", qint64(manyKeys.size() / 1024), parseKeys);
+    std::printf("parse 20,000 values in one key:          %8.1f ms\n", parseValues);
+    std::printf("parse an 8 KB line of nested keys:       %8.1f ms\n", parseDeep);
     std::printf("SaveSetting, 3 flags in the file:        %8.1f us/call\n", save);
     std::printf("GetSetting, 3 flags in the file:         %8.1f us/call\n", get);
     std::printf("SaveSetting, 203 values in the file:     %8.1f us/call\n", saveLarge);

@@ -10,6 +10,7 @@ PACKAGES=(
   desktop-file-utils libxml2-utils shared-mime-info
   libgl-dev
   xvfb xauth fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

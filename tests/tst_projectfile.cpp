@@ -3,55 +3,34 @@
 // field and the problem.
 #include "codegen/MenuCodeGenerator.h"
 #include "menu/ProjectFile.h"
+#include "support/TestFiles.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
+
+// A project with every field away from its start-up value, texts with
+// markup, quotes and characters outside the BMP.
+const QString kRich = testpaths::dataFile("rich-project.qnv");
 
 MenuProject richProject()
 {
     MenuProject p;
-    p.items = {{"Home", "Yes", "index.html", "No"},
-               {"--- Caf\u00e9 \U0001F600 \"q\" <b>", "Yes", "c.html?a=1&b=2", "Yes"},
-               {menutext::kSeparatorText, "No", "", "No"},
-               {"  spaced  ", "No", "", "No"}};
-    p.options.menuName = "main menu";
-    p.options.linkTarget = MenuOptions::DifferentFrame;
-    p.options.frameName = "content";
-    p.options.navigation = MenuOptions::OnButtonClick;
-    p.options.buttonKind = MenuOptions::GraphicButton;
-    p.options.buttonText = "Los";
-    p.options.graphicUrl = "go.gif";
-    p.options.altText = "alt";
-    p.options.graphicWidth = "10";
-    p.options.graphicHeight = "x";
-    p.options.buttonAlign = MenuOptions::AlignBottom;
-    p.menuStyle.mnuClr = {"#a0b0c0", "#0A0B0C"};
-    p.menuStyle.mnuSysClr = 0;
-    p.menuStyle.mnuFont = "A Font Nobody Has Installed";
-    p.menuStyle.mnuFontSize = "11.5";
-    p.menuStyle.mnuFontWeight = "730";
-    p.menuStyle.mnuItalic = 1;
-    p.menuStyle.mnuWidth = "12a";
-    p.menuStyle.mnuConstWidth = 0;
-    p.buttonStyle.bttnClr = {"#000001", "#000002", "#000003", "#000004", "#000005", "#000006"};
-    p.buttonStyle.bttnSyncTL = 0;
-    p.buttonStyle.bttnSysClr = 0;
-    p.buttonStyle.bttnNoBorder = 0;
-    p.buttonStyle.bttnBorder = "2";
-    p.buttonStyle.bttnWidth = "9999";
-    p.buttonStyle.bttnFontWeight = "100";
-    p.buttonStyle.bttnFont = "Another Missing Font";
+    QString error;
+    if (!ProjectFile::load(kRich, &p, &error))
+        qFatal("%s", qPrintable(error));
     return p;
 }
 
 // A valid project file as JSON, to be broken one field at a time.
 QJsonObject validJson()
 {
-    return QJsonDocument::fromJson(ProjectFile::serialize(richProject())).object();
+    return QJsonDocument::fromJson(testfiles::readAll(kRich)).object();
 }
 
 QJsonValue setPath(QJsonValue node, const QStringList &path, int depth, const QJsonValue &value,
@@ -80,19 +59,29 @@ QByteArray withField(const QString &dottedPath, const QJsonValue &value, bool re
     return QJsonDocument(root.toObject()).toJson();
 }
 
+// One item as long as a field takes and enough separators, each as long as
+// that item, to pass the limit of the generated code.
+QJsonArray hugeCodeItems()
+{
+    QJsonArray items{QJsonObject{{"text", QString(ProjectFile::kMaxTextLength, 'x')}, {"linked", "No"},
+                                 {"url", ""}, {"selected", "No"}}};
+    const QJsonObject separator{{"text", menutext::kSeparatorText}, {"linked", "No"}, {"url", ""}, {"selected", "No"}};
+    for (qint64 n = 0; n * ProjectFile::kMaxTextLength <= ProjectFile::kMaxCodeLength; ++n)
+        items.append(separator);
+    return items;
+}
+
 } // namespace
 
 class TestProjectFile : public QObject {
     Q_OBJECT
 private slots:
     void roundTripKeepsEverything();
-    void missingOptionalFieldsTakeStartupValues();
-    void unknownFieldsAreIgnored();
+    void lenientReading();
     void refusals_data();
     void refusals();
-    void syntaxErrorNamesLineAndColumn();
-    void refusedLoadLeavesProjectUntouched();
-    void loadAndSaveFailuresNameTheFile();
+    void loadFailuresNameTheFile_data();
+    void loadFailuresNameTheFile();
 };
 
 void TestProjectFile::roundTripKeepsEverything()
@@ -102,49 +91,37 @@ void TestProjectFile::roundTripKeepsEverything()
     const QString path = dir.filePath("menu.qnv");
     QString error;
     QVERIFY2(ProjectFile::save(path, original, &error), qPrintable(error));
+    QCOMPARE(testfiles::readAll(path), testfiles::readAll(kRich)); // saved exactly as it was read
     MenuProject loaded;
     QVERIFY2(ProjectFile::load(path, &loaded, &error), qPrintable(error));
     QVERIFY(loaded == original);
+    QCOMPARE(loaded.items.at(1).text, "--- Caf\u00e9 \U0001F600 \"q\" <b>");
     for (const QString &mode : {codegen::kCodeMode, codegen::kPreviewMode}) {
         const MenuCode a = GenerateMenuCode(mode, original);
         const MenuCode b = GenerateMenuCode(mode, loaded);
         QCOMPARE(b.head, a.head);
         QCOMPARE(b.body, a.body);
     }
-    // The file is UTF-8 JSON carrying the exact shape.
-    const QJsonObject root = validJson();
-    QCOMPARE(root.value("format").toString(), QString("quillnav-menu-project"));
-    QCOMPARE(root.value("version").toInt(), 1);
-    QCOMPARE(root.value("options").toObject().size(), 11);
-    QCOMPARE(root.value("menuStyle").toObject().size(), 9);
-    QCOMPARE(root.value("buttonStyle").toObject().size(), 14);
 }
 
-void TestProjectFile::missingOptionalFieldsTakeStartupValues()
+void TestProjectFile::lenientReading()
 {
+    // Missing optional fields take their start-up values.
     MenuProject p;
     QString error;
     QVERIFY2(ProjectFile::parse(R"({"format":"quillnav-menu-project","version":1,"items":[],
-        "options":{"menuName":"M"}})",
-                                &p, &error),
-             qPrintable(error));
+        "options":{"menuName":"M"}})", &p, &error), qPrintable(error));
     MenuProject expected;
     expected.options.menuName = "M";
     QVERIFY(p == expected);
     QCOMPARE(p.options.buttonText, QString("Go"));
-    QCOMPARE(p.options.buttonAlign, int(MenuOptions::AlignMiddle));
     QCOMPARE(p.buttonStyle.bttnClr[1], QString("#D4D0C8"));
-}
-
-void TestProjectFile::unknownFieldsAreIgnored()
-{
+    // Unknown fields are ignored.
     QJsonObject root = validJson();
     root["comment"] = "made by hand";
     QJsonObject options = root["options"].toObject();
     options["future"] = QJsonArray{1, 2};
     root["options"] = options;
-    MenuProject p;
-    QString error;
     QVERIFY2(ProjectFile::parse(QJsonDocument(root).toJson(), &p, &error), qPrintable(error));
     QVERIFY(p == richProject());
 }
@@ -154,92 +131,63 @@ void TestProjectFile::refusals_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
 
-    auto row = [](const char *name, const QString &path, const QJsonValue &v, const QString &msg) {
-        QTest::newRow(name) << withField(path, v) << msg;
-    };
-    row("wrong format", "format", "something-else", "format: must be \"quillnav-menu-project\"");
-    row("newer version", "version", 2, "version: 2 is newer than this program reads (1)");
-    row("version text", "version", "1", "version: must be a whole number");
-    QTest::newRow("items missing") << withField("items", {}, true) << "items: is missing";
-    row("items not list", "items", QJsonObject(), "items: must be a list");
-    row("item not object", "items.1", 5, "items[1]: must be an object");
-    QTest::newRow("item text missing") << withField("items.0.text", {}, true) << "items[0].text: is missing";
-    row("item text number", "items.0.text", 3, "items[0].text: must be a text");
-    row("linked lower case", "items.2.linked", "yes", "items[2].linked: must be \"Yes\" or \"No\"");
-    row("selected other", "items.0.selected", "Maybe", "items[0].selected: must be \"Yes\" or \"No\"");
-    row("two defaults", "items.3.selected", "Yes",
-        "items[3].selected: only one item can be the default selection (items[1] already is)");
-    row("options not object", "options", 1, "options: must be an object");
-    row("link target 3", "options.linkTarget", 3, "options.linkTarget: must be a whole number from 0 to 2");
-    row("link target fraction", "options.linkTarget", 1.5, "options.linkTarget: must be a whole number");
-    row("button kind -1", "options.buttonKind", -1, "options.buttonKind: must be a whole number from 0 to 1");
-    row("align 3", "options.buttonAlign", 3, "options.buttonAlign: must be a whole number from 0 to 2");
-    row("menu name number", "options.menuName", 7, "options.menuName: must be a text");
-    row("flag 2", "menuStyle.mnuItalic", 2, "menuStyle.mnuItalic: must be a whole number from 0 to 1");
-    row("flag true", "buttonStyle.bttnNoBorder", true, "buttonStyle.bttnNoBorder: must be a whole number");
-    row("colour short", "menuStyle.mnuClr.1", "#FFF", "menuStyle.mnuClr[1]: must be a colour");
-    row("colour not hex", "buttonStyle.bttnClr.5", "#GG0000", "buttonStyle.bttnClr[5]: must be a colour");
-    row("colours too few", "menuStyle.mnuClr", QJsonArray{"#000000"}, "menuStyle.mnuClr: must be a list of 2 colours");
-    row("weight 950", "menuStyle.mnuFontWeight", "950", "menuStyle.mnuFontWeight: must be a whole number from 100 to 900");
-    row("weight leading zero", "menuStyle.mnuFontWeight", "0500", "menuStyle.mnuFontWeight: must be");
-    row("weight number", "menuStyle.mnuFontWeight", 500, "menuStyle.mnuFontWeight: must be a text");
-    row("menu width 5 chars", "menuStyle.mnuWidth", "12345", "menuStyle.mnuWidth: must be at most 4 characters");
-    row("button width letters", "buttonStyle.bttnWidth", "12a", "buttonStyle.bttnWidth: must contain digits only");
-    row("border minus", "buttonStyle.bttnBorder", "-1", "buttonStyle.bttnBorder: must contain digits only");
-    row("button size letters", "buttonStyle.bttnFontSize", "13px", "buttonStyle.bttnFontSize: must contain digits only");
+    // name, dotted field path, value (none: the field is removed), message
+    for (const QJsonArray &r : testfiles::tableRows("project-refusals.json")) {
+        const bool remove = r.size() == 3;
+        QTest::newRow(qPrintable(r[0].toString())) << withField(r[1].toString(), r[2], remove)
+                                                   << r[remove ? 2 : 3].toString();
+    }
+    QTest::newRow("text longer than its field") << withField("items.1.url", QString(32768, 'u'))
+                                                << "items[1].url: must be at most 32767 characters long";
+    QTest::newRow("code over 256 MiB") << withField("items", hugeCodeItems())
+                                       << "items: the menu's generated code would pass the limit of 256 MiB";
     QTest::newRow("not an object") << QByteArray("[1,2]") << "the file must hold one JSON object";
+    QTest::newRow("syntax error") << QByteArray("{\n  \"format\": \"quillnav-menu-project\",\n  \"version\" 1\n}")
+                                  << "JSON syntax error at line 3, column ";
 }
 
 void TestProjectFile::refusals()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    MenuProject p;
+    MenuProject p = richProject();
     QString error;
     QVERIFY(!ProjectFile::parse(bytes, &p, &error));
     QVERIFY2(error.startsWith(message), qPrintable(error));
+    QVERIFY(p == richProject()); // a refused file changes nothing
 }
 
-void TestProjectFile::syntaxErrorNamesLineAndColumn()
+void TestProjectFile::loadFailuresNameTheFile_data()
 {
-    MenuProject p;
-    QString error;
-    QVERIFY(!ProjectFile::parse("{\n  \"format\": \"quillnav-menu-project\",\n  \"version\" 1\n}", &p, &error));
-    QVERIFY2(error.startsWith("JSON syntax error at line 3, column "), qPrintable(error));
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << "missing" << "Could not read";
+    QTest::newRow("invalid") << "invalid" << "is not a valid menu project: options.linkTarget";
+    QTest::newRow("FIFO, which must not block") << "fifo" << "it is not a regular file";
+    QTest::newRow("folder") << "folder" << "it is not a regular file";
+    QTest::newRow("over 64 MiB") << "large" << "it is larger than 64 MiB";
 }
 
-void TestProjectFile::refusedLoadLeavesProjectUntouched()
+void TestProjectFile::loadFailuresNameTheFile()
 {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("menu.qnv");
+    QFile file(path);
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(path.toLocal8Bit(), 0600), 0);
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind != "missing")
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(withField("options.linkTarget", 9)) > 0
+                && (kind != "large" || file.resize(ProjectFile::kMaxFileBytes + 1)));
+    file.close();
     MenuProject p = richProject();
     QString error;
-    QVERIFY(!ProjectFile::parse(withField("items.3.selected", "Yes"), &p, &error));
+    QVERIFY(!ProjectFile::load(path, &p, &error));
+    QVERIFY2(error.contains("\"" + path + "\"") && error.contains(message), qPrintable(error));
     QVERIFY(p == richProject());
-}
-
-void TestProjectFile::loadAndSaveFailuresNameTheFile()
-{
-    QTemporaryDir dir;
-    MenuProject p;
-    QString error;
-    const QString missing = dir.filePath("nothing-here.qnv");
-    QVERIFY(!ProjectFile::load(missing, &p, &error));
-    QVERIFY2(error.contains(missing), qPrintable(error));
-
-    const QString bad = dir.filePath("bad.qnv");
-    QFile f(bad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(withField("options.linkTarget", 9));
-    f.close();
-    QVERIFY(!ProjectFile::load(bad, &p, &error));
-    QVERIFY2(error.contains(bad) && error.contains("options.linkTarget"), qPrintable(error));
-
-    // A folder where the file should go cannot be written, even by root.
-    QFile blocker(dir.filePath("afile"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QString unwritable = dir.filePath("afile/menu.qnv");
-    QVERIFY(!ProjectFile::save(unwritable, richProject(), &error));
-    QVERIFY2(error.contains(unwritable), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)

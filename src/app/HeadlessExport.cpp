@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace HeadlessExport {
 
@@ -94,7 +96,8 @@ int generate(const QStringList &args)
     if (output.isEmpty()) {
         if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
             || std::fflush(stdout) != 0) {
-            printError(QStringLiteral("Could not write the code to standard output."));
+            printError(QStringLiteral("Could not write the code to standard output: %1")
+                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
             return Failure;
         }
         return Success;

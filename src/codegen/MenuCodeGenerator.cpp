@@ -44,11 +44,33 @@ qsizetype longestItemLength(const QList<MenuItem> &items)
     return longest;
 }
 
-qsizetype estimateBodySize(const MenuProject &p)
+// Head: its fixed texts are under 512 characters; the frame name comes once.
+qint64 headLengthBound(const MenuOptions &o)
 {
-    qsizetype size = 1024 + p.options.menuName.size() * 3;
+    return 512 + qint64(o.frameName.size());
+}
+
+// Body: the fixed texts (preview decorations, form, list and button markup)
+// are under 2048 characters; the menu name comes three times, every other
+// field at most once, and each item at most 40 characters of markup plus its
+// link and its text, a separator as many hyphens as the longest item.
+qint64 bodyLengthBound(const MenuProject &p)
+{
+    const MenuOptions &o = p.options;
+    const MenuStyleRecord &m = p.menuStyle;
+    const ButtonStyleRecord &b = p.buttonStyle;
+    qint64 size = 2048 + 3 * qint64(o.menuName.size());
+    for (const QString *t : {&o.buttonText, &o.graphicUrl, &o.altText, &o.graphicWidth, &o.graphicHeight,
+                             &m.mnuFontSize, &m.mnuFont, &m.mnuFontWeight, &m.mnuWidth, &b.bttnFontSize,
+                             &b.bttnFont, &b.bttnWidth, &b.bttnHeight, &b.bttnFontWeight, &b.bttnBorder})
+        size += t->size();
+    for (const QString &c : m.mnuClr)
+        size += c.size();
+    for (const QString &c : b.bttnClr)
+        size += c.size();
+    const qint64 hyphens = longestItemLength(p.items);
     for (const MenuItem &item : p.items)
-        size += 40 + item.text.size() + item.url.size();
+        size += 40 + (item.isSeparator() ? hyphens : qint64(item.text.size()) + item.url.size());
     return size;
 }
 
@@ -180,7 +202,7 @@ QString buildBody(const QString &mode, const MenuProject &p)
     const bool buttonClick = o.navigation == MenuOptions::OnButtonClick;
     const bool itemChange = o.navigation == MenuOptions::OnItemChange;
 
-    TextBuilder b(estimateBodySize(p));
+    TextBuilder b(bodyLengthBound(p));
     if (preview) {
         b += QStringView(u"<center><font color=\"red\" face=\"verdana\" size=5><b>Menu "
                                "Preview</b></font></center><br>\r\n");
@@ -222,7 +244,7 @@ QString buildBody(const QString &mode, const MenuProject &p)
 
 QString GenerateHeadFragment(const MenuOptions &o)
 {
-    TextBuilder h(512 + o.frameName.size());
+    TextBuilder h(headLengthBound(o));
     h += QStringView(u"<script language=\"JavaScript\">\r\n"
                            "function gothere(mname)\r\n"
                            "{\r\n"
@@ -251,6 +273,11 @@ QString GenerateHeadFragment(const MenuOptions &o)
     h += kCrLf;
     h += QStringView(u"}\r\n</script>\r\n");
     return h.take();
+}
+
+qint64 MenuCodeLengthBound(const MenuProject &project)
+{
+    return headLengthBound(project.options) + bodyLengthBound(project);
 }
 
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)

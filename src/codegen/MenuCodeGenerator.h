@@ -23,5 +23,12 @@ inline const QString kCodeMode = QStringLiteral("code");
 // size of the output.
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project);
 
+// An upper bound of the length (in UTF-16 units, either mode) of the two
+// fragments together, computed from the project without building anything.
+// The generator reserves the body's share of it, so the bound is exact
+// arithmetic, not an estimate: callers use it to refuse a menu whose code
+// would be too large to build.
+qint64 MenuCodeLengthBound(const MenuProject &project);
+
 // The head fragment alone; it depends only on the link target and the frame name.
 QString GenerateHeadFragment(const MenuOptions &options);

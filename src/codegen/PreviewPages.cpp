@@ -61,15 +61,16 @@ QByteArray PreviewPages::fileBytes(const QString &pageText)
 bool PreviewPages::writeTo(const QString &folder, QString *errorText) const
 {
     const QDir dir(folder);
-    const std::pair<QString, const QString &> files[] = {
+    const std::pair<QString, const QString &> pages[] = {
         {noticePageName(), noticePage},
         {framesetPageName(), framesetPage},
         {menuPageName(), menuPage},
     };
-    for (const auto &[name, text] : files) {
+    QList<std::pair<QString, QByteArray>> files;
+    for (const auto &[name, text] : pages) {
         const QString path = dir.filePath(name);
-        // The atomic writer resolves links and would write to whatever one
-        // points at; a page never goes anywhere but under its own name.
+        // A link under a page's name is somebody else's: say so rather than
+        // replace it. (One planted after this check is replaced, not followed.)
         if (QFileInfo(path).isSymLink()) {
             if (errorText)
                 *errorText = QStringLiteral("Could not write \"%1\": a link of that name is in "
@@ -78,8 +79,7 @@ bool PreviewPages::writeTo(const QString &folder, QString *errorText) const
                                  .arg(QDir::toNativeSeparators(path));
             return false;
         }
-        if (!WriteFileAtomically(path, fileBytes(text), errorText))
-            return false;
+        files.append({name, fileBytes(text)});
     }
-    return true;
+    return WriteFilesAtomically(folder, files, errorText);
 }

@@ -22,9 +22,8 @@ struct PreviewPages {
     // text and one more CR LF.
     static QByteArray fileBytes(const QString &pageText);
 
-    // Writes the three pages into an existing folder: the notice page, then
-    // the frameset page, then the menu page, each replaced as a whole. A page
-    // whose name is taken by a link is not written through the link. Stops at
-    // the first page that fails, with a message naming its path and the reason.
+    // Writes the three pages into an existing folder as a set: all of them or,
+    // with a message naming the page and the reason, none. A page whose name
+    // is taken by a link is not written through the link.
     bool writeTo(const QString &folder, QString *errorText) const;
 };

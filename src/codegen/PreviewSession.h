@@ -16,8 +16,8 @@ public:
     PreviewSession(const PreviewSession &) = delete;
     PreviewSession &operator=(const PreviewSession &) = delete;
 
-    // Writes the notice page, the frameset page and the menu page, in that
-    // order. On failure returns false with a message that names the path and
+    // Writes the notice page, the frameset page and the menu page as a set
+    // (all or none). On failure returns false with a message that names the path and
     // the reason; the browser must not be opened then.
     bool write(const PreviewPages &pages, QString *errorText);
 

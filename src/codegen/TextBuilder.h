@@ -15,6 +15,8 @@ public:
     TextBuilder &operator+=(QStringView piece)
     {
         const qsizetype n = piece.size();
+        if (n == 0) // an empty view may have no data at all, which memcpy must not see
+            return *this;
         if (m_used + n > m_capacity)
             grow(std::max(m_capacity * 2, m_used + n));
         std::memcpy(m_data + m_used, piece.data(), size_t(n) * sizeof(QChar));

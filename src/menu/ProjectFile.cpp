@@ -1,13 +1,16 @@
 #include "menu/ProjectFile.h"
 
+#include "codegen/MenuCodeGenerator.h"
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+
+#include <cmath>
 
 namespace ProjectFile {
 
@@ -92,6 +95,9 @@ public:
         if (!v.isString())
             refuse(field(key), QStringLiteral("must be a text"));
         *out = v.toString();
+        if (out->size() > kMaxTextLength)
+            refuse(field(key), QStringLiteral("must be at most %1 characters long (the most its field "
+                                              "in the window holds)").arg(kMaxTextLength));
     }
 
     void number(const QString &key, int *out, int low, int high) const
@@ -100,7 +106,8 @@ public:
             return;
         const QJsonValue v = m_o.value(key);
         const double d = v.toDouble(-1e300);
-        if (!v.isDouble() || d != double(qint64(d)) || d < low || d > high)
+        // Range first: converting a double outside int's range is undefined.
+        if (!v.isDouble() || !(d >= low && d <= high) || d != std::trunc(d))
             refuse(field(key), QStringLiteral("must be a whole number from %1 to %2")
                                    .arg(low)
                                    .arg(high));
@@ -272,7 +279,7 @@ void checkHeader(const QJsonObject &root)
                QStringLiteral("must be \"%1\" (this is not a Quillnav menu project)").arg(kFormat));
     const QJsonValue v = root.value(QStringLiteral("version"));
     const double d = v.toDouble(-1);
-    if (!v.isDouble() || d != double(qint64(d)) || d < 1)
+    if (!v.isDouble() || !(d >= 1 && d < 1e15) || d != std::trunc(d))
         refuse(QStringLiteral("version"), QStringLiteral("must be a whole number from 1"));
     if (d > kVersion)
         refuse(QStringLiteral("version"),
@@ -337,6 +344,10 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
         loaded.options = readOptions(root);
         loaded.menuStyle = readMenuStyle(root);
         loaded.buttonStyle = readButtonStyle(root);
+        if (MenuCodeLengthBound(loaded) > kMaxCodeLength)
+            refuse(QStringLiteral("items"),
+                   QStringLiteral("the menu's generated code would pass the limit of %1 MiB")
+                       .arg(kMaxCodeLength / (1024 * 1024)));
         *project = loaded;
         return true;
     } catch (const Refusal &refusal) {
@@ -348,18 +359,25 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
 bool load(const QString &path, MenuProject *project, QString *error)
 {
     const QString name = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Could not read \"%1\": %2").arg(name, file.errorString());
+    const RegularFile file = RegularFile::read(path, kMaxFileBytes);
+    switch (file.status) {
+    case RegularFile::Ok:
+        break;
+    case RegularFile::NotRegular:
+        *error = QStringLiteral("Could not read \"%1\": it is not a regular file.").arg(name);
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Could not read \"%1\": %2").arg(name, file.errorString());
+    case RegularFile::TooLarge:
+        *error = QStringLiteral("\"%1\" is not a valid menu project: it is larger than %2 MiB, the "
+                                "most a menu project can hold.")
+                     .arg(name)
+                     .arg(kMaxFileBytes / (1024 * 1024));
+        return false;
+    default:
+        *error = QStringLiteral("Could not read \"%1\": %2").arg(name, file.reason);
         return false;
     }
     QString problem;
-    if (!parse(bytes, project, &problem)) {
+    if (!parse(file.bytes, project, &problem)) {
         *error = QStringLiteral("\"%1\" is not a valid menu project: %2").arg(name, problem);
         return false;
     }

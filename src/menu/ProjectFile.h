@@ -14,13 +14,21 @@ inline const QString kFormat = QStringLiteral("quillnav-menu-project");
 inline constexpr int kVersion = 1;
 inline const QString kFilter = QStringLiteral("Quillnav menu projects (*.qnv)");
 
+// Limits of what a project may hold, so that everything loaded can be shown
+// and generated at once: a text no longer than the window's line edits take
+// (32767 characters), code of at most 256 MiB, a file of at most 64 MiB.
+inline constexpr qsizetype kMaxTextLength = 32767;
+inline constexpr qint64 kMaxCodeLength = 256LL * 1024 * 1024;
+inline constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+
 QByteArray serialize(const MenuProject &project);
 
 // Parses file contents. On failure returns false and sets error to
 // "<field>: <problem>" (without the file name).
 bool parse(const QByteArray &bytes, MenuProject *project, QString *error);
 
-// Reads and parses a file; on failure the message names the file too.
+// Reads and parses a file (a regular file only); on failure the message
+// names the file too.
 bool load(const QString &path, MenuProject *project, QString *error);
 // Writes atomically; on failure the message names the file and the reason.
 bool save(const QString &path, const MenuProject &project, QString *error);

@@ -4,9 +4,10 @@ namespace {
 
 constexpr QLatin1Char Separator('\\');
 
-bool SameName(const QString &a, const QString &b)
+// Names compare without regard to case: the index holds them case-folded.
+QString Folded(const QString &name)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return name.toCaseFolded();
 }
 
 bool IsControl(char16_t c)
@@ -36,6 +37,8 @@ QByteArray EncodePath(const QString &path)
 
 std::optional<QString> DecodePath(const QString &encoded)
 {
+    if (!encoded.contains(QLatin1Char('%')))
+        return encoded;
     QString out;
     for (qsizetype i = 0; i < encoded.size(); ++i) {
         if (encoded.at(i) != QLatin1Char('%')) {
@@ -215,32 +218,41 @@ QByteArray RegistryHive::signature()
 
 bool RegistryHive::isValidPath(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    const QStringList segments = path.split(Separator);
-    for (const QString &segment : segments) {
-        if (segment.isEmpty())
-            return false;
-    }
-    return true;
+    // No empty segment: not empty, no separator at either end or twice in a row.
+    return !path.isEmpty() && !path.startsWith(Separator) && !path.endsWith(Separator)
+           && !path.contains(QStringLiteral("\\\\"));
 }
 
 qsizetype RegistryHive::indexOfKey(const QString &path) const
 {
-    for (qsizetype i = 0; i < m_keys.size(); ++i) {
-        if (SameName(m_keys.at(i).path, path))
+    return m_keyIndex.value(Folded(path), -1);
+}
+
+qsizetype RegistryHive::indexOfValue(const Key &key, const QString &name)
+{
+    if (!key.valueIndex.isEmpty())
+        return key.valueIndex.value(Folded(name), -1);
+    for (qsizetype i = 0; i < key.values.size(); ++i) {
+        if (key.values.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
 }
 
-qsizetype RegistryHive::indexOfValue(const Key &key, const QString &name)
+void RegistryHive::reindexKeys()
 {
-    for (qsizetype i = 0; i < key.values.size(); ++i) {
-        if (SameName(key.values.at(i).name, name))
-            return i;
-    }
-    return -1;
+    m_keyIndex.clear();
+    for (qsizetype i = 0; i < m_keys.size(); ++i)
+        m_keyIndex.insert(Folded(m_keys.at(i).path), i);
+}
+
+void RegistryHive::reindexValues(Key &key)
+{
+    key.valueIndex.clear();
+    if (key.values.size() < kIndexedValues)
+        return;
+    for (qsizetype i = 0; i < key.values.size(); ++i)
+        key.valueIndex.insert(Folded(key.values.at(i).name), i);
 }
 
 bool RegistryHive::keyExists(const QString &path) const
@@ -252,13 +264,15 @@ bool RegistryHive::createKey(const QString &path)
 {
     if (!isValidPath(path))
         return false;
-    const QStringList segments = path.split(Separator);
-    QString prefix;
-    for (const QString &segment : segments) {
-        prefix = prefix.isEmpty() ? segment : prefix + Separator + segment;
-        if (indexOfKey(prefix) < 0)
-            m_keys.append(Key{prefix, {}});
-    }
+    QString folded = Folded(path);
+    if (m_keyIndex.contains(folded))
+        return true;
+    // The parent first (parents come before their children), then the key.
+    const qsizetype parentEnd = path.lastIndexOf(Separator);
+    if (parentEnd > 0)
+        createKey(path.left(parentEnd));
+    m_keyIndex.insert(std::move(folded), m_keys.size());
+    m_keys.append(Key{path, {}, {}});
     return true;
 }
 
@@ -268,6 +282,7 @@ bool RegistryHive::deleteKey(const QString &path)
     if (index < 0 || !subkeys(path).isEmpty())
         return false;
     m_keys.removeAt(index);
+    reindexKeys();
     return true;
 }
 
@@ -304,9 +319,13 @@ bool RegistryHive::setValue(const QString &path, const RegValue &value)
         return false;
     Key &key = m_keys[keyIndex];
     const qsizetype valueIndex = indexOfValue(key, value.name);
-    if (valueIndex < 0)
+    if (valueIndex < 0) {
         key.values.append(value);
-    else // the stored spelling of the name stays
+        if (!key.valueIndex.isEmpty())
+            key.valueIndex.insert(Folded(value.name), key.values.size() - 1);
+        else if (key.values.size() >= kIndexedValues)
+            reindexValues(key);
+    } else // the stored spelling of the name stays
         key.values[valueIndex] = RegValue{key.values.at(valueIndex).name, value.type, value.data};
     return true;
 }
@@ -321,6 +340,7 @@ bool RegistryHive::deleteValue(const QString &path, const QString &name)
     if (valueIndex < 0)
         return false;
     key.values.removeAt(valueIndex);
+    reindexValues(key);
     return true;
 }
 
@@ -346,8 +366,12 @@ QByteArray RegistryHive::serialize() const
     return out;
 }
 
-std::optional<RegistryHive> RegistryHive::parse(const QByteArray &text)
+std::optional<RegistryHive> RegistryHive::parse(const QByteArray &bytes)
 {
+    if (bytes.size() > kMaxTextBytes)
+        return std::nullopt;
+    // A byte order mark, as editors put at the start of a UTF-8 file, is not text.
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     const QString decoded = QString::fromUtf8(text);
     if (decoded.toUtf8() != text)
         return std::nullopt;
@@ -360,7 +384,7 @@ std::optional<RegistryHive> RegistryHive::parse(const QByteArray &text)
     RegistryHive hive;
     bool signed_ = false;
     QString current;
-    for (const QString &line : std::as_const(lines)) {
+    for (QString &line : lines) {
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
         if (!signed_) {
@@ -370,10 +394,12 @@ std::optional<RegistryHive> RegistryHive::parse(const QByteArray &text)
             continue;
         }
         if (line.startsWith(QLatin1Char('['))) {
+            while (line.endsWith(QLatin1Char(' ')) || line.endsWith(QLatin1Char('\t')))
+                line.chop(1);
             if (!line.endsWith(QLatin1Char(']')))
                 return std::nullopt;
             const auto path = DecodePath(line.mid(1, line.size() - 2));
-            if (!path || !hive.createKey(*path))
+            if (!path || path->count(Separator) >= kMaxKeyDepth || !hive.createKey(*path))
                 return std::nullopt;
             current = *path;
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -66,22 +67,34 @@ public:
     bool isEmpty() const { return m_keys.isEmpty(); }
 
     QByteArray serialize() const;
-    // Nothing when the text is not a hive (wrong first line or a malformed line).
+    // Nothing when the text is not a hive: wrong first line, a malformed line,
+    // more than kMaxTextBytes or a key deeper than kMaxKeyDepth. A leading
+    // byte order mark and blanks after a key's "]" are allowed. Linear time.
     static std::optional<RegistryHive> parse(const QByteArray &text);
+    static constexpr qsizetype kMaxTextBytes = 16 * 1024 * 1024;
+    static constexpr int kMaxKeyDepth = 64;
 
     static QByteArray signature();
 
-    friend bool operator==(const RegistryHive &, const RegistryHive &) = default;
+    friend bool operator==(const RegistryHive &a, const RegistryHive &b) { return a.m_keys == b.m_keys; }
 
 private:
     struct Key {
         QString path;
         QList<RegValue> values;
-        friend bool operator==(const Key &, const Key &) = default;
+        // Case-folded name -> position in values; built once a key holds
+        // kIndexedValues values (fewer are searched one by one).
+        QHash<QString, qsizetype> valueIndex;
+        friend bool operator==(const Key &a, const Key &b) { return a.path == b.path && a.values == b.values; }
     };
+
+    static constexpr qsizetype kIndexedValues = 16;
 
     qsizetype indexOfKey(const QString &path) const;
     static qsizetype indexOfValue(const Key &key, const QString &name);
+    void reindexKeys();
+    static void reindexValues(Key &key);
 
     QList<Key> m_keys; // parents always come before their children
+    QHash<QString, qsizetype> m_keyIndex; // case-folded path -> position in m_keys
 };

@@ -1,13 +1,16 @@
 #include "platform/RegistryStore.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 
@@ -17,7 +20,11 @@ QString &OverridePath()
     return path;
 }
 
-constexpr int LockTimeoutMs = 10000;
+// A change waits this long for another writer before it gives up.
+constexpr int LockTimeoutMs = 2000;
+// A lock file older than this that is still empty was left by a writer that
+// died between creating and filling it (a live one fills it at once).
+constexpr qint64 EmptyLockAgeMs = 1000;
 
 bool Fail(QString *errorText, const QString &message)
 {
@@ -45,6 +52,25 @@ bool MoveAside(const QString &path, QString *errorText)
     return true;
 }
 
+// QLockFile clears a lock whose owner is gone at once, but takes an empty one
+// (whose owner is unknown) for live until it is 30 s old: clear that here.
+bool TakeLock(QLockFile &lock, const QString &lockPath)
+{
+    QDeadlineTimer deadline(LockTimeoutMs);
+    for (;;) {
+        if (lock.tryLock(0))
+            return true;
+        const QFileInfo info(lockPath);
+        if (info.isFile() && info.size() == 0
+            && info.lastModified().msecsTo(QDateTime::currentDateTime()) > EmptyLockAgeMs)
+            QFile::remove(lockPath);
+        else if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return false;
+        else
+            QThread::msleep(20);
+    }
+}
+
 } // namespace
 
 QString RegistryStore::defaultFilePath()
@@ -67,19 +93,14 @@ RegistryStore::Snapshot RegistryStore::read()
 {
     Snapshot snapshot;
     const QString path = filePath();
-    QFile file(path);
-    if (!file.exists())
+    const RegularFile file = RegularFile::read(path, RegistryHive::kMaxTextBytes);
+    if (file.status == RegularFile::Missing)
         return snapshot;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (file.status == RegularFile::Failed || file.status == RegularFile::NotRegular) {
         snapshot.state = FileState::Unreadable;
         return snapshot;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        snapshot.state = FileState::Unreadable;
-        return snapshot;
-    }
-    if (auto hive = RegistryHive::parse(bytes)) {
+    if (auto hive = RegistryHive::parse(file.bytes)) {
         snapshot.hive = std::move(*hive);
         snapshot.state = FileState::Ok;
     } else {
@@ -95,9 +116,12 @@ bool RegistryStore::modify(const std::function<bool(RegistryHive &)> &change, QS
     if (!QDir().mkpath(folder))
         return Fail(errorText, QStringLiteral("Could not create the settings folder \"%1\".").arg(Native(folder)));
 
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(LockTimeoutMs))
-        return Fail(errorText, QStringLiteral("Could not lock the settings file \"%1\".").arg(Native(path)));
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (!TakeLock(lock, lockPath))
+        return Fail(errorText, QStringLiteral("Could not lock the settings file \"%1\": another copy of "
+                                              "Quillnav is changing it, or \"%2\" cannot be created.")
+                                   .arg(Native(path), Native(lockPath)));
 
     Snapshot snapshot = read();
     if (!change(snapshot.hive))

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the fuzzers with clang (ASan + UBSan) into build/fuzz and runs each
+# for the given number of seconds (default 60) on a copy of its seed corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+SECONDS_EACH="${1:-60}"
+DIR=build/fuzz
+cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLNAV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+cmake --build "$DIR" -j "$(nproc)" --target fuzz_project fuzz_settings fuzz_colours >"$DIR/build.log" 2>&1 \
+  || { tail -n 40 "$DIR/build.log"; exit 1; }
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for name in project settings colours; do
+  mkdir -p "$DIR/corpus/$name"
+  cp -n fuzz/corpus/"$name"/* "$DIR/corpus/$name"/
+  echo "== fuzz_$name for ${SECONDS_EACH} s"
+  if ! "$DIR/fuzz/fuzz_$name" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=4096 \
+      -artifact_prefix="$DIR/crash-$name-" "$DIR/corpus/$name" >"$DIR/fuzz_$name.log" 2>&1; then
+    tail -n 60 "$DIR/fuzz_$name.log"
+    echo "fuzz_$name found a problem (see $DIR/crash-$name-*)"
+    exit 1
+  fi
+  grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$DIR/fuzz_$name.log"
+done

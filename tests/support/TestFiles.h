@@ -1,0 +1,67 @@
+#pragma once
+
+#include "support/TestPaths.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace testfiles {
+
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The rows of a table in tests/data: a JSON file holding a list of lists.
+// Texts that stand for bytes are read as Latin-1 ("\u00c3" is the byte C3).
+inline QList<QJsonArray> tableRows(const QString &name)
+{
+    QList<QJsonArray> rows;
+    for (const QJsonValue &row : QJsonDocument::fromJson(readAll(testpaths::dataFile(name))).array())
+        rows.append(row.toArray());
+    if (rows.isEmpty())
+        qFatal("missing test table %s", qPrintable(name));
+    return rows;
+}
+
+struct Run {
+    int exitCode = -1; // -1: it crashed or did not finish
+    QByteArray out;
+    QString err;
+};
+
+// Runs this build's quillnav without a display. With a file size limit, the
+// files it writes cannot grow past that many bytes (the write fails: EFBIG).
+inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    process.setProcessEnvironment(env);
+    process.setChildProcessModifier([fileSizeLimit] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        if (fileSizeLimit != RLIM_INFINITY)
+            setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(testpaths::binary(), args);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace testfiles
