@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev
   xvfb xauth fonts-dejavu-core
+  chromium nodejs npm
 )
 
 missing=()
@@ -17,7 +18,19 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
+# The browser test's node packages (puppeteer-core drives the system's
+# Chromium; no browser is ever downloaded).
+install_node_packages() {
+  local dir
+  dir="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
+  if [ ! -d "$dir/node_modules" ]; then
+    echo "Installing the browser test's node packages"
+    (cd "$dir" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_node_packages
   exit 0
 fi
 
@@ -33,3 +46,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_node_packages

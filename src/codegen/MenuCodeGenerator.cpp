@@ -1,5 +1,6 @@
 #include "codegen/MenuCodeGenerator.h"
 
+#include "codegen/Html5MenuCode.h"
 #include "codegen/TextBuilder.h"
 
 namespace {
@@ -255,5 +256,7 @@ QString GenerateHeadFragment(const MenuOptions &o)
 
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
 {
-    return {GenerateHeadFragment(project.options), buildBody(mode, project)};
+    if (project.dialect == CodeDialect::Html5)
+        return GenerateHtml5MenuCode(mode, project);
+    return {GenerateHeadFragment(project.options), buildBody(mode, project), CodeDialect::Classic};
 }

@@ -13,6 +13,7 @@ class MenuItemModel;
 class MenuOptionsPanel;
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QDragMoveEvent;
 class QDropEvent;
 class QGroupBox;
@@ -52,6 +53,10 @@ public:
 
     QString ValidateMenuOptions();
 
+    // The dialect of the generated code (the toolbar's "Code dialect:" choice).
+    CodeDialect dialect() const;
+    void setDialect(CodeDialect dialect);
+
     // Loads a project file; on failure the current project stays as it was.
     bool openProject(const QString &path, QString *error);
     bool saveProject(const QString &path, QString *error) const;
@@ -62,6 +67,10 @@ public:
     // Replace the file dialogs (the load and the save question).
     void setOpenFileChooser(FileChooser chooser) { m_chooseOpenFile = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
+
+signals:
+    // The dialect choice changed, by the user or by loading or resetting a project.
+    void dialectChanged(CodeDialect dialect);
 
 public slots:
     // File, Preview and Help menus, and the main toolbar.
@@ -127,6 +136,7 @@ private:
     void buildListPopup();
     void buildMenuBar();
     void buildMainToolbar();
+    void buildDialectChoice();
     void placeRegions();
     void connectAvailabilityInputs();
 
@@ -152,6 +162,8 @@ private:
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar1 = nullptr;
     QHash<QString, QAction *> m_toolbar1Keys;
+    QWidget *m_dialectBox = nullptr;
+    QComboBox *m_cmbdialect = nullptr;
     QStatusBar *m_statusBar1 = nullptr;
     QGroupBox *m_frame1 = nullptr;
     QGroupBox *m_frame2 = nullptr;

@@ -16,6 +16,7 @@ MenuProject Form1::currentProject() const
     project.options = m_options->options();
     project.menuStyle = m_advMenuvals.mnu;
     project.buttonStyle = m_advMenuvals.bttn;
+    project.dialect = dialect();
     return project;
 }
 
@@ -25,6 +26,7 @@ void Form1::applyProject(const MenuProject &project)
     m_options->setOptions(project.options);
     m_advMenuvals.mnu = project.menuStyle;
     m_advMenuvals.bttn = project.buttonStyle;
+    setDialect(project.dialect);
 }
 
 bool Form1::openProject(const QString &path, QString *error)
@@ -62,13 +64,15 @@ void Form1::targetcombo_Click()
 }
 
 // Back to a new, empty project: options at their start-up values, no rows.
-// The style records, "Indented" and "Selected" are left as they are.
+// The code dialect goes back to classic. The style records, "Indented" and
+// "Selected" are left as they are.
 void Form1::ResetMenuProject()
 {
     m_itemtexttext->clear();
     m_linktext->clear();
     m_notlinkchk->setChecked(false);
     m_options->setOptions(MenuOptions{});
+    setDialect(CodeDialect::Classic);
     m_model->clear();
     show();
     m_itemtexttext->setFocus();

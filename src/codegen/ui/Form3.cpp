@@ -139,7 +139,7 @@ void Form3::Command2_Click()
 
 void Form3::Command3_Click()
 {
-    SaveCodeToFile(this, MenuCode{headText(), bodyText()});
+    SaveCodeToFile(this, MenuCode{headText(), bodyText(), m_code.dialect});
 }
 
 void Form3::Command4_Click()
