@@ -21,8 +21,7 @@ MenuItem unlinked(const QString &text, bool selected = false)
     return {text, "No", QString(), selected ? "Yes" : "No"};
 }
 
-// The worked example: menu M, same window, button click, text button "Go",
-// alignment Middle, system colours, Home (default) and a separator.
+// Menu M, same window, button click, text button "Go", system colours, Home (default), separator.
 MenuProject workedExample()
 {
     MenuProject p;

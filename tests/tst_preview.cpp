@@ -14,8 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
 
 const QStringList kPages = {PreviewPages::menuPageName(), PreviewPages::framesetPageName(),
@@ -114,8 +112,6 @@ void TestPreview::pagesFolderAndCleanup()
     for (const QString &name : kPages)
         QVERIFY(QFile::link(victim, m_tmp->filePath(name)));
     const QStringList planted = entries(m_tmp->path());
-    PreviewSession().cleanup(); // no preview: clean-up deletes nothing
-    QCOMPARE(entries(m_tmp->path()), planted);
 
     modalwatch::MessageBoxCatcher boxes;
     PreviewSession session;
@@ -183,8 +179,7 @@ void TestPreview::refusals()
     TempDirOverride temp(tempPath);
     modalwatch::MessageBoxCatcher boxes;
     PreviewSession session;
-    const bool opened = RunBrowserPreview(nullptr, p, session);
-    QVERIFY(!opened);
+    QVERIFY(!RunBrowserPreview(nullptr, p, session));
     QCOMPARE(boxes.count, 1);
     QCOMPARE(boxes.icon, QMessageBox::Warning);
     QCOMPARE(boxes.title == "Oops!", graphic);
