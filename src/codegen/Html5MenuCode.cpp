@@ -259,12 +259,16 @@ void appendFallback(QString &b, const MenuProject &p)
             links += QLatin1StringView(" target=\"_blank\" rel=\"noopener\"");
         else if (!target.isEmpty())
             links += QStringLiteral(" target=\"%1\"").arg(html(target));
-        links += QLatin1Char('>') + html(withoutTrailingBlanks(item.text))
-                 + QLatin1StringView("</a></li>\r\n");
+        // Piece by piece: appending a concatenation copies the whole text each time.
+        links += QLatin1Char('>');
+        links += html(withoutTrailingBlanks(item.text));
+        links += QLatin1StringView("</a></li>\r\n");
     }
-    if (!links.isEmpty())
-        b += QLatin1StringView("<noscript>\r\n<ul>\r\n") + links
-             + QLatin1StringView("</ul>\r\n</noscript>\r\n");
+    if (links.isEmpty())
+        return;
+    b += QLatin1StringView("<noscript>\r\n<ul>\r\n");
+    b += links;
+    b += QLatin1StringView("</ul>\r\n</noscript>\r\n");
 }
 
 QString buildBody(const QString &mode, const MenuProject &p)
@@ -272,8 +276,13 @@ QString buildBody(const QString &mode, const MenuProject &p)
     const bool preview = mode == codegen::kPreviewMode;
     const MenuOptions &o = p.options;
     const bool onButton = o.navigation == MenuOptions::OnButtonClick;
+    // Sized for the list and the fallback links, so that a large menu is
+    // built without regrowing its buffer.
+    qsizetype expected = 4096;
+    for (const MenuItem &item : p.items)
+        expected += 2 * (item.text.size() + item.url.size()) + 64;
     QString b;
-    b.reserve(2048 + p.items.size() * 64);
+    b.reserve(expected);
     if (preview) {
         b += QLatin1StringView(
             "<h1 style=\"margin: 0 0 8px; color: red; font-family: Verdana, sans-serif; "

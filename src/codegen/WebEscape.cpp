@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace webescape {
 
 namespace {
@@ -13,6 +15,12 @@ bool isControl(char32_t c)
 
 QString html(QStringView text)
 {
+    const bool plain = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == u'&' || c == u'<' || c == u'>' || c == u'"' || c == u'\'' || c.isSurrogate()
+               || isControl(c.unicode());
+    });
+    if (plain) // the common case: nothing to replace
+        return text.toString();
     QString out;
     out.reserve(text.size() + text.size() / 8);
     for (qsizetype i = 0; i < text.size(); ++i) {
