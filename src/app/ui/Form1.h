@@ -53,7 +53,7 @@ public:
 
     QString ValidateMenuOptions();
 
-    // The dialect of the generated code (the toolbar's "Code dialect:" choice).
+    // The dialect of the generated code (the "Code:" choice at the toolbar's right end).
     CodeDialect dialect() const;
     void setDialect(CodeDialect dialect);
 
