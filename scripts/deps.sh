@@ -13,6 +13,12 @@ PACKAGES=(
 
 missing=()
 for p in "${PACKAGES[@]}"; do
+  # Some Node.js builds bring npm along (and conflict with Debian's npm):
+  # a working command is enough for these.
+  case "$p" in
+    nodejs) command -v node >/dev/null 2>&1 && continue ;;
+    npm) command -v npm >/dev/null 2>&1 && continue ;;
+  esac
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi
