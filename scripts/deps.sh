@@ -11,16 +11,35 @@ PACKAGES=(
   libgl-dev
   xvfb xauth fonts-dejavu-core
   clang-14 libclang-rt-14-dev
+  chromium nodejs npm
 )
 
 missing=()
 for p in "${PACKAGES[@]}"; do
+  # Some Node.js builds bring npm along (and conflict with Debian's npm):
+  # a working command is enough for these.
+  case "$p" in
+    nodejs) command -v node >/dev/null 2>&1 && continue ;;
+    npm) command -v npm >/dev/null 2>&1 && continue ;;
+  esac
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi
 done
 
+# The browser test's node packages (puppeteer-core drives the system's
+# Chromium; no browser is ever downloaded).
+install_node_packages() {
+  local dir
+  dir="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
+  if [ ! -d "$dir/node_modules" ]; then
+    echo "Installing the browser test's node packages"
+    (cd "$dir" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_node_packages
   exit 0
 fi
 
@@ -36,3 +55,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_node_packages

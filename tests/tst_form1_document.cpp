@@ -77,7 +77,7 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("row"); // current before the change
         for (const char *change : {"additemcmd", "Addsepcmd", "cmdup", "movup", "movdn", "indent",
-                                   "unindent", "selected", "delete", "typing", "targetcombo",
+                                   "unindent", "selected", "delete", "typing", "targetcombo", "cmbdialect",
                                    "buttonpropopt_1", "style dialog", "mnuFileNew", "mnuFileLoad"})
             QTest::newRow(change) << change << (QString(change) == "unindent" ? 2 : 3);
     }
@@ -94,8 +94,8 @@ private slots:
         const QByteArray name = change.toLatin1();
         if (change == "typing") {
             QTest::keyClicks(control(*w, "txtmnm"), "abc");
-        } else if (change == "targetcombo") {
-            QTest::keyClick(control(*w, "targetcombo"), Qt::Key_Down);
+        } else if (change.endsWith("combo") || change == "cmbdialect") {
+            QTest::keyClick(control(*w, name), Qt::Key_Down);
         } else if (change == "style dialog") { // past the browser notice, Italics, OK
             QObject watch;
             modalwatch::whenModal(&watch, [](QWidget *modal) {

@@ -52,6 +52,7 @@ int generate(const QStringList &args)
     QString part = QStringLiteral("page");
     QString output;
     bool previewMode = false;
+    QString dialectWord;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--part") && i + 1 < args.size()) {
@@ -59,6 +60,14 @@ int generate(const QStringList &args)
             if (part != QLatin1String("head") && part != QLatin1String("body")
                 && part != QLatin1String("page")) {
                 printError(QStringLiteral("--part takes head, body or page, not \"%1\".").arg(part));
+                return UsageError;
+            }
+        } else if (a == QLatin1String("--dialect") && i + 1 < args.size()) {
+            dialectWord = args.at(++i);
+            CodeDialect unused = CodeDialect::Classic;
+            if (!codedialect::fromKey(dialectWord, &unused)) {
+                printError(QStringLiteral("--dialect takes classic or html5, not \"%1\".")
+                               .arg(dialectWord));
                 return UsageError;
             }
         } else if (a == QLatin1String("-o") && i + 1 < args.size()) {
@@ -83,6 +92,8 @@ int generate(const QStringList &args)
         printError(error);
         return Failure;
     }
+    if (!dialectWord.isEmpty())
+        codedialect::fromKey(dialectWord, &p.dialect); // the command line overrides the project
     const MenuCode code =
         GenerateMenuCode(previewMode ? codegen::kPreviewMode : codegen::kCodeMode, p);
     QByteArray bytes;
@@ -115,7 +126,8 @@ QString usage()
 {
     return QStringLiteral(
         "Usage: quillnav [PROJECT.qnv]\n"
-        "       quillnav --generate PROJECT.qnv [--part head|body|page] [--preview-mode] [-o FILE]\n"
+        "       quillnav --generate PROJECT.qnv [--part head|body|page] [--preview-mode]\n"
+        "                  [--dialect classic|html5] [-o FILE]\n"
         "       quillnav --write-preview DIR PROJECT.qnv");
 }
 

@@ -4,7 +4,9 @@
 
 // The command-line export, which runs before any window is created and needs
 // no display:
-//   quillnav --generate PROJECT [--part head|body|page] [--preview-mode] [-o FILE]
+//   quillnav --generate PROJECT [--part head|body|page] [--preview-mode]
+//                     [--dialect classic|html5] [-o FILE]
+// Without --dialect the project's own dialect is used (classic when it has none).
 //   quillnav --write-preview DIR PROJECT
 namespace HeadlessExport {
 

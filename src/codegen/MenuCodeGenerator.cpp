@@ -1,5 +1,6 @@
 #include "codegen/MenuCodeGenerator.h"
 
+#include "codegen/Html5MenuCode.h"
 #include "codegen/TextBuilder.h"
 
 namespace {
@@ -277,10 +278,21 @@ QString GenerateHeadFragment(const MenuOptions &o)
 
 qint64 MenuCodeLengthBound(const MenuProject &project)
 {
+    if (project.dialect == CodeDialect::Html5) {
+        // Escaping makes a character at most six ("&quot;"), and each text
+        // and address stands twice (the option and the fallback link); the
+        // separators and the styles are no longer than in the classic body.
+        constexpr qint64 kEscapedAndRepeated = 12;
+        constexpr qint64 kScriptAndMarkup = 16384;
+        return kEscapedAndRepeated * bodyLengthBound(project) + Html5HeadFragment().size()
+               + kScriptAndMarkup;
+    }
     return headLengthBound(project.options) + bodyLengthBound(project);
 }
 
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
 {
-    return {GenerateHeadFragment(project.options), buildBody(mode, project)};
+    if (project.dialect == CodeDialect::Html5)
+        return GenerateHtml5MenuCode(mode, project);
+    return {GenerateHeadFragment(project.options), buildBody(mode, project), CodeDialect::Classic};
 }

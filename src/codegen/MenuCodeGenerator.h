@@ -8,6 +8,7 @@
 struct MenuCode {
     QString head; // script block for the page's head section
     QString body; // the form with the list (and button) for the page's body
+    CodeDialect dialect = CodeDialect::Classic; // what the texts are written in
 };
 
 namespace codegen {
@@ -17,10 +18,11 @@ inline const QString kPreviewMode = QStringLiteral("preview");
 inline const QString kCodeMode = QStringLiteral("code");
 } // namespace codegen
 
-// Builds the head fragment and the body fragment of a project. In the mode
-// "preview" the body is wrapped in the preview decorations. Nothing is checked
-// or escaped here: callers validate the options first. Cost is linear in the
-// size of the output.
+// Builds the head fragment and the body fragment of a project in the project's
+// dialect (see Html5MenuCode.h for HTML5). In the mode "preview" the body is
+// wrapped in the preview decorations. The classic code checks and escapes
+// nothing: callers validate the options first. Cost is linear in the size of
+// the output.
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project);
 
 // An upper bound of the length (in UTF-16 units, either mode) of the two

@@ -1,5 +1,6 @@
 #include "codegen/PreviewPages.h"
 
+#include "codegen/Html5Pages.h"
 #include "platform/AtomicFile.h"
 
 #include <QDir>
@@ -8,6 +9,13 @@
 PreviewPages PreviewPages::build(const MenuCode &code, const MenuOptions &options)
 {
     PreviewPages pages;
+    if (code.dialect == CodeDialect::Html5) {
+        pages.framesetPage = html5pages::framesetPage(options, menuPageName(), noticePageName());
+        pages.noticePage = html5pages::noticePage();
+        pages.menuPage = html5pages::menuPage(code);
+        pages.byteOrderMark = false;
+        return pages;
+    }
 
     QString &f = pages.framesetPage;
     f += QLatin1StringView("<HTML>\r\n"
@@ -50,9 +58,9 @@ PreviewPages PreviewPages::build(const MenuCode &code, const MenuOptions &option
     return pages;
 }
 
-QByteArray PreviewPages::fileBytes(const QString &pageText)
+QByteArray PreviewPages::fileBytes(const QString &pageText, bool byteOrderMark)
 {
-    QByteArray bytes("\xEF\xBB\xBF");
+    QByteArray bytes(byteOrderMark ? "\xEF\xBB\xBF" : "");
     bytes += pageText.toUtf8();
     bytes += "\r\n";
     return bytes;
@@ -79,7 +87,7 @@ bool PreviewPages::writeTo(const QString &folder, QString *errorText) const
                                  .arg(QDir::toNativeSeparators(path));
             return false;
         }
-        files.append({name, fileBytes(text)});
+        files.append({name, fileBytes(text, byteOrderMark)});
     }
     return WriteFilesAtomically(folder, files, errorText);
 }

@@ -16,11 +16,16 @@ struct PreviewPages {
     QString framesetPage; // the page the browser opens
     QString noticePage;   // shown in the second frame for the target "Different frame"
 
-    // Builds the pages from fragments generated in the mode "preview".
+    // Builds the pages from fragments generated in the mode "preview", in
+    // the fragments' dialect (HTML5 pages use iframes instead of a frameset).
     static PreviewPages build(const MenuCode &previewCode, const MenuOptions &options);
-    // The bytes written for a page: UTF-8 with a byte order mark, the page
-    // text and one more CR LF.
-    static QByteArray fileBytes(const QString &pageText);
+    // Classic pages declare no charset and carry a byte order mark instead;
+    // HTML5 pages declare theirs.
+    bool byteOrderMark = true;
+
+    // The bytes written for a page: UTF-8 (with a byte order mark when asked),
+    // the page text and one more CR LF.
+    static QByteArray fileBytes(const QString &pageText, bool byteOrderMark = true);
 
     // Writes the three pages into an existing folder as a set: all of them or,
     // with a message naming the page and the reason, none. A page whose name

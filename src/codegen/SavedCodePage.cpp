@@ -1,9 +1,13 @@
 #include "codegen/SavedCodePage.h"
 
+#include "codegen/Html5Pages.h"
+
 namespace SavedCodePage {
 
 QString text(const MenuCode &code)
 {
+    if (code.dialect == CodeDialect::Html5)
+        return html5pages::savedPage(code);
     QString page;
     page.reserve(code.head.size() + code.body.size() + 256);
     page += QLatin1StringView("<HTML>\r\n"

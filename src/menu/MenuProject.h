@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menu/CodeDialect.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuOptions.h"
 #include "styles/StyleRecords.h"
@@ -13,6 +14,7 @@ struct MenuProject {
     MenuOptions options;
     MenuStyleRecord menuStyle;
     ButtonStyleRecord buttonStyle;
+    CodeDialect dialect = CodeDialect::Classic;
 
     friend bool operator==(const MenuProject &, const MenuProject &) = default;
 };

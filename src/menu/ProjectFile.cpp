@@ -272,6 +272,16 @@ ButtonStyleRecord readButtonStyle(const QJsonObject &root)
     return s;
 }
 
+// The kind of code the project generates; a file without it is classic.
+CodeDialect readDialect(const QJsonObject &root)
+{
+    CodeDialect dialect = CodeDialect::Classic;
+    if (root.contains(QStringLiteral("dialect"))
+        && !codedialect::fromKey(root.value(QStringLiteral("dialect")).toString(), &dialect))
+        refuse(QStringLiteral("dialect"), QStringLiteral("must be \"classic\" or \"html5\""));
+    return dialect;
+}
+
 void checkHeader(const QJsonObject &root)
 {
     if (root.value(QStringLiteral("format")).toString() != kFormat)
@@ -316,7 +326,8 @@ QByteArray serialize(const MenuProject &p)
                            {"items", items},
                            {"options", optionsToJson(p.options)},
                            {"menuStyle", menuStyleToJson(p.menuStyle)},
-                           {"buttonStyle", buttonStyleToJson(p.buttonStyle)}};
+                           {"buttonStyle", buttonStyleToJson(p.buttonStyle)},
+                           {"dialect", codedialect::key(p.dialect)}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -344,6 +355,7 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
         loaded.options = readOptions(root);
         loaded.menuStyle = readMenuStyle(root);
         loaded.buttonStyle = readButtonStyle(root);
+        loaded.dialect = readDialect(root);
         if (MenuCodeLengthBound(loaded) > kMaxCodeLength)
             refuse(QStringLiteral("items"),
                    QStringLiteral("the menu's generated code would pass the limit of %1 MiB")

@@ -41,6 +41,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     buildMenuBar();
     buildRegions();
     buildMainToolbar();
+    buildDialectChoice();
     placeRegions();
     connectAvailabilityInputs();
     buildStyleDialogs();

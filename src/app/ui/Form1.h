@@ -18,6 +18,7 @@ class MenuItemModel;
 class MenuOptionsPanel;
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QDragMoveEvent;
 class QDropEvent;
 class QGroupBox;
@@ -74,6 +75,10 @@ public:
 
     QString ValidateMenuOptions();
 
+    // The dialect of the generated code (the "Code:" choice at the toolbar's right end).
+    CodeDialect dialect() const;
+    void setDialect(CodeDialect dialect);
+
     // Loads a project file as the window's document (an undoable step; the
     // file becomes the current file and heads the recent files). On failure
     // the current project stays as it was.
@@ -104,6 +109,10 @@ public:
     // Replace the file dialogs (the load and the save question).
     void setOpenFileChooser(FileChooser chooser) { m_chooseOpenFile = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
+
+signals:
+    // The dialect choice changed, by the user or by loading or resetting a project.
+    void dialectChanged(CodeDialect dialect);
 
 public slots:
     // File, Preview and Help menus, and the main toolbar.
@@ -198,6 +207,7 @@ private:
     void buildListPopup();
     void buildMenuBar();
     void buildMainToolbar();
+    void buildDialectChoice();
     void placeRegions();
     void connectAvailabilityInputs();
     void buildStyleDialogs();
@@ -252,6 +262,8 @@ private:
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar1 = nullptr;
     QHash<QString, QAction *> m_toolbar1Keys;
+    QWidget *m_dialectBox = nullptr;
+    QComboBox *m_cmbdialect = nullptr;
     QStatusBar *m_statusBar1 = nullptr;
     QGroupBox *m_frame1 = nullptr;
     QGroupBox *m_frame2 = nullptr;

@@ -103,6 +103,11 @@ void Form1::connectOptionEdits()
         connect(radio, &QRadioButton::clicked, this,
                 [this, radio] { optionEdited(fieldName(radio), false); });
     }
+    connect(m_cmbdialect, &QComboBox::activated, this, [this] {
+        ProjectState before = captureState();
+        before.project.dialect = m_recorded.dialect;
+        pushChange(QStringLiteral("Change Code"), before);
+    });
 }
 
 void Form1::optionEdited(const QString &field, bool typing)

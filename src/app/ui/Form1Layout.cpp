@@ -63,6 +63,12 @@ void Form1::placeRegions()
     m_lv->setGeometry(t.rect(90, 180, 3435, 4545));
     m_tb2->setGeometry(t.rect(120, 4800, 3405, 450));
     m_statusBar1->setGeometry(t.rect(0, 6000, 8820, 255));
+    // The dialect choice over the toolbar's free right end.
+    m_dialectBox->adjustSize();
+    const QRect bar = m_toolbar1->geometry();
+    m_dialectBox->move(bar.right() - t.x(90) - m_dialectBox->width(),
+                       bar.center().y() - m_dialectBox->height() / 2);
+    m_dialectBox->raise();
 
     // The start-up size; RunStartup makes it the smallest size too.
     resize(t.x(kClientWidth), t.y(kClientHeight) + menuBar()->sizeHint().height());

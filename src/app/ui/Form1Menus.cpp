@@ -8,6 +8,9 @@
 #include "platform/ui/OpenWithShell.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -150,6 +153,42 @@ void Form1::buildMainToolbar()
         m_toolbar1Keys.insert(key, action);
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
+}
+
+// The kind of code every generation path writes. It sits over the free right
+// end of the main toolbar; placeRegions puts it there.
+void Form1::buildDialectChoice()
+{
+    m_dialectBox = new QWidget(m_client);
+    m_dialectBox->setObjectName(QStringLiteral("dialectBox"));
+    auto *label = new QLabel(QStringLiteral("&Code:"), m_dialectBox);
+    label->setObjectName(QStringLiteral("lbldialect"));
+    m_cmbdialect = new QComboBox(m_dialectBox);
+    m_cmbdialect->setObjectName(QStringLiteral("cmbdialect"));
+    m_cmbdialect->addItems(codedialect::captions());
+    m_cmbdialect->setToolTip(QStringLiteral(
+        "Classic: the menu code as Quillnav has always written it.\n"
+        "HTML5: valid, escaped code for today's browsers that also works under a "
+        "Content Security Policy."));
+    label->setBuddy(m_cmbdialect);
+    // Room for the caption as written, so that no style can clip it.
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()));
+    auto *row = new QHBoxLayout(m_dialectBox);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label);
+    row->addWidget(m_cmbdialect);
+    connect(m_cmbdialect, &QComboBox::currentIndexChanged, this,
+            [this](int index) { emit dialectChanged(CodeDialect(index)); });
+}
+
+CodeDialect Form1::dialect() const
+{
+    return CodeDialect(qMax(0, m_cmbdialect->currentIndex()));
+}
+
+void Form1::setDialect(CodeDialect dialect)
+{
+    m_cmbdialect->setCurrentIndex(int(dialect));
 }
 
 // Runs the menu command of a toolbar key (compared exactly); other keys do nothing.

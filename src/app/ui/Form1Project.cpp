@@ -16,6 +16,7 @@ MenuProject Form1::currentProject() const
     project.options = m_options->options();
     project.menuStyle = m_advMenuvals.mnu;
     project.buttonStyle = m_advMenuvals.bttn;
+    project.dialect = dialect();
     return project;
 }
 
@@ -25,6 +26,7 @@ void Form1::applyProject(const MenuProject &project)
     m_options->setOptions(project.options);
     m_advMenuvals.mnu = project.menuStyle;
     m_advMenuvals.bttn = project.buttonStyle;
+    setDialect(project.dialect);
     // The dialogs show the records, and the records hold what the dialogs
     // can show (a border thickness under "No Border", for one, is dropped).
     for (const QString &kind : {QStringLiteral("mnu"), QStringLiteral("bttn")}) {
@@ -60,13 +62,15 @@ void Form1::targetcombo_Click()
 }
 
 // Back to a new, empty project: options at their start-up values, no rows.
-// The style records, "Indented" and "Selected" are left as they are.
+// The code dialect goes back to classic. The style records, "Indented" and
+// "Selected" are left as they are.
 void Form1::ResetMenuProject()
 {
     m_itemtexttext->clear();
     m_linktext->clear();
     m_notlinkchk->setChecked(false);
     m_options->setOptions(MenuOptions{});
+    setDialect(CodeDialect::Classic);
     m_model->clear();
     m_editingRow = false;
     show();

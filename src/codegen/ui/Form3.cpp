@@ -151,7 +151,7 @@ void Form3::Command2_Click()
 void Form3::Command3_Click()
 {
     QString path;
-    if (SaveCodeToFile(this, MenuCode{headText(), bodyText()}, &path))
+    if (SaveCodeToFile(this, MenuCode{headText(), bodyText(), m_code.dialect}, &path))
         emit statusMessage(QStringLiteral("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
 }
 

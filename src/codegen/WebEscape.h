@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Escaping for the HTML5 code: every user value passes through one of these
+// for the context it lands in.
+namespace webescape {
+
+// Text for element content or a double-quoted attribute value: & < > " '
+// become character references; control characters other than tab, line feed
+// and carriage return, and unpaired surrogates, become U+FFFD.
+QString html(QStringView text);
+
+// A CSS string in single quotes, for use inside a style attribute (escape the
+// result with html() as well): backslash and quote are escaped, control
+// characters become hexadecimal escapes.
+QString cssString(QStringView text);
+
+// A token usable as an id: ASCII letters, digits and '-' stay, every other
+// character becomes "_<hex code point>_", so that different texts never give
+// the same token.
+QString idToken(QStringView text);
+
+} // namespace webescape

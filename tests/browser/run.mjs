@@ -1,0 +1,158 @@
+// Drives HTML5 menu pages made by the real binary in the system's Chromium, served on
+// 127.0.0.1, picked by mouse and keyboard. Usage: node run.mjs QUILLNAV_BINARY PROJECTS_DIR
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { HtmlValidate } from 'html-validate';
+
+const [binary, projects] = process.argv.slice(2);
+const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+if (!existsSync(chromium)) throw new Error(`Chromium not found at ${chromium}: install it (scripts/deps.sh)`);
+
+const out = mkdtempSync(join(tmpdir(), 'quillnav-browser-'));
+const quillnav = (...args) => execFileSync(binary, args, { stdio: ['ignore', 'pipe', 'inherit'] });
+for (const name of ['same-window', 'new-window', 'frame'])
+  quillnav('--generate', join(projects, `${name}.qnv`), '--dialect', 'html5', '-o', join(out, `${name}.html`));
+quillnav('--write-preview', out, join(projects, 'frame.qnv')); // the project says html5
+// Two menus with different targets on one page, each with its copy of the head script.
+const part = (name, tag) => readFileSync(join(out, `${name}.html`), 'utf8').split(`<${tag}>`)[1].split(`</${tag}>`)[0];
+writeFileSync(join(out, 'two.html'), readFileSync(join(out, 'new-window.html'), 'utf8').replace('</head>',
+  `<script>${part('same-window', 'script')}</script>\r\n</head>`).replace('</body>', `${part('same-window', 'body')}</body>`));
+assert.throws(() => quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'xhtml'), { status: 2 });
+assert.match(quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'classic').toString(), /^<HTML>/);
+
+const server = createServer((req, res) => {
+  const file = join(out, decodeURIComponent(new URL(req.url, 'http://x').pathname));
+  res.setHeader('Content-Type', 'text/html; charset=utf-8');
+  res.end(existsSync(file) ? readFileSync(file) : '<!DOCTYPE html><title>target</title>');
+});
+await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+const base = `http://127.0.0.1:${server.address().port}/`;
+const browser = await puppeteer.launch({ executablePath: chromium, headless: true,
+  args: ['--no-sandbox', '--disable-gpu'] });
+let failures = 0, passes = 0;
+async function check(name, body) {
+  const page = await browser.newPage();
+  try { await body(page); ++passes; console.log(`PASS ${name}`); }
+  catch (e) { ++failures; console.log(`FAIL ${name}\n${e.stack}`); }
+  finally { await page.close().catch(() => {}); }
+}
+const settle = (ms = 300) => new Promise((r) => setTimeout(r, ms));
+const path = (page) => new URL(page.url()).pathname + new URL(page.url()).search;
+// A new window's page, or null when none opens within the wait.
+const nextWindow = (wait = 1500) => new Promise((resolve) => {
+  const seen = async (target) => {
+    if (target.type() !== 'page') return;
+    clearTimeout(timer); browser.off('targetcreated', seen);
+    const page = await target.page();
+    await page.waitForFunction(() => location.href !== 'about:blank', { timeout: 5000 }).catch(() => {});
+    resolve(page);
+  };
+  const timer = setTimeout(() => { browser.off('targetcreated', seen); resolve(null); }, wait);
+  browser.on('targetcreated', seen);
+});
+
+await check('same window: button by mouse, Enter by keyboard, hostile texts stay text, styles apply', async (page) => {
+  await page.goto(base + 'same-window.html');
+  assert.equal(await page.evaluate(() => window.pwned), undefined);
+  assert.deepEqual(await page.$$eval('option', (o) => o.map((x) => [x.textContent, x.disabled])), [
+    ['Choose a page', true], ['Home', false], ['-'.repeat(36), true], ['--- Widgets <new>', false],
+    ['<img src=x onerror="window.pwned=1">', false], ['Script address', false], ['About', true]]);
+  assert.equal(await page.$eval('button', (b) => b.textContent), '</button><script>window.pwned=5</script>');
+  assert.equal(await page.$eval('select', (s) => s.labels[0].textContent), 'nav"><script>window.pwned=4</script>');
+  await page.click('button'); // the not-linked default: nothing happens
+  await settle();
+  assert.equal(path(page), '/same-window.html');
+  await page.select('select', 'java\tscript:window.pwned=3');
+  await page.click('button');
+  await settle();
+  assert.equal(path(page), '/same-window.html');
+  assert.equal(await page.evaluate(() => window.pwned), undefined);
+  await page.select('select', 'a.html?x=1&y="2"');
+  await Promise.all([page.waitForNavigation(), page.click('button')]);
+  assert.equal(path(page), '/a.html?x=1&y=%222%22');
+  await page.goBack();
+  await page.focus('select');
+  for (let i = 0; i < 2; ++i) await page.keyboard.press('ArrowDown'); // over the separator
+  await settle();
+  assert.equal(path(page), '/same-window.html');
+  await page.evaluate(() => { window.kept = true; }); // survives only in the back/forward cache
+  await Promise.all([page.waitForNavigation(), page.keyboard.press('Enter')]);
+  assert.equal(path(page), '/b.html');
+  await page.goBack(); // from the back/forward cache the default entry shows again
+  assert.deepEqual(await page.$eval('select', (s) => [s.selectedIndex, window.kept]), [0, true]);
+  const css = (sel, props) => page.$eval(sel, (e, props) => {
+    const s = getComputedStyle(e); return props.map((p) => s.getPropertyValue(p)); }, props);
+  assert.deepEqual(await css('select', ['font-size', 'font-family', 'font-weight', 'font-style', 'width', 'color',
+    'background-color']), ['17px', '"DejaVu Serif"', '700', 'italic', '180px', 'rgb(17, 34, 51)', 'rgb(255, 238, 221)']);
+  assert.deepEqual(await css('button', ['text-decoration-line', 'width', 'color', 'background-color',
+    'border-top-style', 'border-top-width', 'border-top-color', 'border-right-color']),
+  ['underline', '90px', 'rgb(255, 0, 0)', 'rgb(0, 255, 0)', 'solid', '3px', 'rgb(0, 0, 255)', 'rgb(0, 0, 128)']);
+  assert.ok(await page.$eval('label', (l) => l.getBoundingClientRect().width <= 1));
+});
+
+await check('new window on change: arrows browse, Enter and a pick open without opener', async (page) => {
+  await page.goto(base + 'two.html'); // the new-window menu first, then the same-window one
+  assert.equal(await page.$('form[data-quillnav=change] button'), null);
+  await page.focus('select');
+  let opened = nextWindow(800);
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown'); // onto the separator's neighbour; nothing opens
+  assert.equal(await opened, null);
+  assert.equal(await page.$eval('select', (s) => s.value), 'c.html');
+  opened = nextWindow();
+  await page.keyboard.press('Enter');
+  let win = await opened;
+  assert.ok(win, 'Enter opens a window');
+  assert.equal(path(win), '/c.html');
+  assert.equal(await win.evaluate(() => window.opener), null);
+  await win.close();
+  opened = nextWindow();
+  await page.select('select', 'b.html');
+  win = await opened;
+  assert.equal(path(win), '/b.html');
+  assert.equal(await win.evaluate(() => window.opener), null);
+  await win.close();
+  await page.select('form[data-quillnav=button] select', 'b.html'); // the other menu keeps its target
+  await Promise.all([page.waitForNavigation(), page.click('button')]);
+  assert.equal(path(page), '/b.html');
+});
+
+await check('frame: the named iframe of the preview gets the pages, by mouse and keyboard', async (page) => {
+  await page.goto(base + 'quillnav_preview_frameset.html');
+  const frame = (name) => page.frames().find((f) => f.name() === name);
+  const menu = frame('main');
+  await menu.waitForSelector('select');
+  await menu.click('button'); // the not-linked first entry: nothing
+  await settle();
+  assert.equal(new URL(frame('content frame').url()).pathname, '/quillnav_preview_frame2.html');
+  await menu.select('select', 'a.html');
+  await menu.click('button');
+  await page.waitForFunction(() => frames['content frame'].location.pathname === '/a.html');
+  await menu.focus('select');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => frames['content frame'].location.pathname === '/b.html');
+  assert.equal(path(page), '/quillnav_preview_frameset.html');
+});
+
+await check('html-validate finds nothing', async () => {
+  const validator = new HtmlValidate({ extends: ['html-validate:recommended'],
+    // Styles come from the user's records; a menu navigating on change has no button by design.
+    rules: { 'no-inline-style': 'off', 'wcag/h32': 'off' } });
+  for (const name of readdirSync(out)) {
+    const report = await validator.validateFile(join(out, name));
+    assert.ok(report.valid, `${name}:\n` + report.results.flatMap((r) => r.messages)
+      .map((m) => `  ${m.line}:${m.column} ${m.ruleId} ${m.message}`).join('\n'));
+  }
+});
+
+await browser.close();
+server.close();
+rmSync(out, { recursive: true, force: true });
+console.log(`${passes} passed, ${failures} failed`);
+process.exit(failures ? 1 : 0);

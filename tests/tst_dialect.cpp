@@ -1,0 +1,74 @@
+// The code dialect: the project field and the main window's control, which
+// every generation path follows (the command line's is in tests/browser).
+#include "menu/ProjectFile.h"
+#include "platform/ui/OpenWithShell.h"
+#include "support/Form1Driver.h"
+#include "support/TempDirOverride.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace form1test;
+
+class TestDialect : public QObject {
+    Q_OBJECT
+private slots:
+    void projectField_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<int>("dialect"); // -1: refused
+        for (const auto &[field, dialect] : {std::pair{"", 0}, {", \"dialect\": \"classic\"", 0},
+                                             {", \"dialect\": \"html5\"", 1},
+                                             {", \"dialect\": \"HTML5\"", -1}, {", \"dialect\": 1", -1}})
+            QTest::newRow(field) << QByteArray(field) << dialect;
+    }
+    void projectField()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(int, dialect);
+        MenuProject p;
+        p.dialect = CodeDialect::Html5; // untouched by a refusal
+        QString error;
+        const QByteArray file = R"({"format": "quillnav-menu-project", "version": 1, "items": [])";
+        QCOMPARE(ProjectFile::parse(file + field + "}", &p, &error), dialect >= 0);
+        QCOMPARE(int(p.dialect), dialect < 0 ? 1 : dialect);
+        QCOMPARE(error, dialect < 0 ? "dialect: must be \"classic\" or \"html5\"" : "");
+        MenuProject back;
+        QVERIFY(ProjectFile::parse(ProjectFile::serialize(p), &back, &error) && back == p);
+    }
+
+    void windowControl()
+    {
+        QTemporaryDir dir;
+        TempDirOverride temp(dir.path());
+        QList<QUrl> opened;
+        SetShellOpenHook([&](QWidget *, const QUrl &url) { opened << url; });
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        fill(*w, 2);
+        control<QLineEdit>(*w, "txtmnm")->setText("M");
+        auto *combo = control<QComboBox>(*w, "cmbdialect");
+        QSignalSpy changed(w.get(), &Form1::dialectChanged);
+        QTest::keyClick(combo, Qt::Key_Down); // "Classic" comes first
+        QCOMPARE(w->currentProject().dialect, CodeDialect::Html5);
+        w->Toolbar1_ButtonClick("preview");
+        SetShellOpenHook({});
+        QFile page(opened.value(0).toLocalFile());
+        QVERIFY(page.open(QIODevice::ReadOnly) && page.readAll().startsWith("<!DOCTYPE html>"));
+
+        QString error;
+        QVERIFY(w->saveProject(dir.filePath("p.qnv"), &error));
+        BoxAnswerer discard(QMessageBox::Discard); // the unsaved-changes question
+        w->mnuFileNew_Click(); // a new project is classic again; loading restores the choice
+        QCOMPARE(combo->currentText(), QString("Classic"));
+        QVERIFY(w->openProject(dir.filePath("p.qnv"), &error));
+        QCOMPARE(combo->currentText(), QString("HTML5"));
+        QCOMPARE(changed.size(), 3);
+    }
+};
+
+QTEST_MAIN(TestDialect)
+#include "tst_dialect.moc"
