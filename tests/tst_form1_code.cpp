@@ -9,16 +9,6 @@
 #include "support/ModalWatch.h"
 #include "support/TempDirOverride.h"
 
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QScreen>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QtTest>
-
 using namespace form1test;
 
 class TestForm1Code : public QObject {
@@ -73,10 +63,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(bool, emptyName);
         QFETCH(QString, message);
-        if (emptyName)
-            control<QLineEdit>(*w, "txtmnm")->clear();
-        else
-            control<QRadioButton>(*w, "buttonpropopt_1")->click();
+        emptyName ? control<QLineEdit>(*w, "txtmnm")->clear() : control<QRadioButton>(*w, "buttonpropopt_1")->click();
         settle(*w);
         bool chooserAsked = false;
         SetSaveCodeFileChooser([&](QWidget *) { chooserAsked = true; return QString(); });
@@ -137,24 +124,20 @@ private slots:
 
     // The preview opens the frameset page; when the desktop cannot open it, a
     // message names the page. Closing takes the pages and their folder along.
-    void preview_data()
-    {
-        QTest::addColumn<bool>("desktopOpens");
-        QTest::newRow("opened") << true;
-        QTest::newRow("nothing to open it with") << false;
-    }
     void preview()
     {
-        QFETCH(bool, desktopOpens);
-        m_desktopOpens = desktopOpens;
-        BoxAnswerer answerer(QMessageBox::Ok);
-        action(*w, "mnuPrevBr")->trigger();
-        QCOMPARE(m_opened.size(), 1);
-        const QString frameset = m_opened.first().toLocalFile();
-        QVERIFY(frameset.startsWith(m_tmp->path() + "/") && frameset.endsWith("/quillnav_preview_frameset.html"));
-        QCOMPARE(QFileInfo(frameset).dir().entryList(QDir::Files).size(), 3);
-        QCOMPARE(answerer.count(), desktopOpens ? 0 : 1);
-        QVERIFY(desktopOpens || answerer.boxes[0].text.endsWith("\n\n" + frameset));
+        for (bool desktopOpens : {true, false}) {
+            m_desktopOpens = desktopOpens;
+            m_opened.clear();
+            BoxAnswerer answerer(QMessageBox::Ok);
+            action(*w, "mnuPrevBr")->trigger();
+            QCOMPARE(m_opened.size(), 1);
+            const QString frameset = m_opened.first().toLocalFile();
+            QVERIFY(frameset.startsWith(m_tmp->path() + "/") && frameset.endsWith("/quillnav_preview_frameset.html"));
+            QCOMPARE(QFileInfo(frameset).dir().entryList(QDir::Files).size(), 3);
+            QCOMPARE(answerer.count(), desktopOpens ? 0 : 1);
+            QVERIFY(desktopOpens || answerer.boxes[0].text.endsWith("\n\n" + frameset));
+        }
         w->close();
         QVERIFY(QDir(m_tmp->path()).isEmpty());
     }
