@@ -5,6 +5,11 @@
 
 using namespace form1test;
 
+struct Pass { QString list; int current; QString typed, expected; };
+struct Command { QString before; int from; QString keys; bool yes; QString after; int current; };
+Q_DECLARE_METATYPE(Pass)
+Q_DECLARE_METATYPE(Command)
+
 class TestForm1List : public QObject {
     Q_OBJECT
 
@@ -46,34 +51,29 @@ private slots:
     // Lists in the notation of rows(), typed in that of itemFields().
     void pass_data()
     {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<Pass>("row");
         const QString none = "||", rowsOn = " 111111111", rowsOff = " 000000000";
-        QTest::newRow("start-up") << "" << 0 << none << "000000000" + rowsOff;
-        QTest::newRow("text, no link") << "" << 0 << "A||" << "000000000" + rowsOff;
-        QTest::newRow("text, not linked") << "" << 0 << "A||N" << "100000000" + rowsOff;
-        QTest::newRow("blanks count as text") << "" << 0 << " | |" << "100000000" + rowsOff;
-        QTest::newRow("one row, fields ready") << "A" << 1 << "B|b|" << "111110010" + rowsOn;
-        QTest::newRow("two rows, first current") << "A,B" << 1 << none << "001110110" + rowsOn;
-        QTest::newRow("two rows, second current") << "A,B" << 2 << none << "001111010" + rowsOn;
-        QTest::newRow("middle of three") << "A,B,C" << 2 << none << "001111110" + rowsOn;
-        QTest::newRow("separator current") << "A,~" << 2 << none << "000111000" + rowsOn;
-        QTest::newRow("separator that is the default") << "A,~*" << 2 << none << "000101000" + rowsOn;
-        QTest::newRow("nineteen hyphens are text") << QString(19, '-') << 1 << none << "001110010" + rowsOn;
-        QTest::newRow("prefix alone is indented") << "--- " << 1 << none << "001110001" + rowsOn;
-        QTest::newRow("three dashes are not") << "---" << 1 << none << "001110010" + rowsOn;
-        QTest::newRow("dashes without blank are not") << "---X" << 1 << none << "001110010" + rowsOn;
-        QTest::newRow("default current") << "D*,B" << 1 << none << "001100110" + rowsOn;
-        QTest::newRow("default elsewhere") << "D*,B" << 2 << none << "001111010" + rowsOn;
+        QTest::newRow("start-up") << Pass{"", 0, none, "000000000" + rowsOff};
+        QTest::newRow("text, no link") << Pass{"", 0, "A||", "000000000" + rowsOff};
+        QTest::newRow("text, not linked") << Pass{"", 0, "A||N", "100000000" + rowsOff};
+        QTest::newRow("blanks count as text") << Pass{"", 0, " | |", "100000000" + rowsOff};
+        QTest::newRow("one row, fields ready") << Pass{"A", 1, "B|b|", "111110010" + rowsOn};
+        QTest::newRow("two rows, first current") << Pass{"A,B", 1, none, "001110110" + rowsOn};
+        QTest::newRow("two rows, second current") << Pass{"A,B", 2, none, "001111010" + rowsOn};
+        QTest::newRow("middle of three") << Pass{"A,B,C", 2, none, "001111110" + rowsOn};
+        QTest::newRow("separator current") << Pass{"A,~", 2, none, "000111000" + rowsOn};
+        QTest::newRow("separator that is the default") << Pass{"A,~*", 2, none, "000101000" + rowsOn};
+        QTest::newRow("nineteen hyphens are text") << Pass{QString(19, '-'), 1, none, "001110010" + rowsOn};
+        QTest::newRow("prefix alone is indented") << Pass{"--- ", 1, none, "001110001" + rowsOn};
+        QTest::newRow("three dashes are not") << Pass{"---", 1, none, "001110010" + rowsOn};
+        QTest::newRow("dashes without blank are not") << Pass{"---X", 1, none, "001110010" + rowsOn};
+        QTest::newRow("default current") << Pass{"D*,B", 1, none, "001100110" + rowsOn};
+        QTest::newRow("default elsewhere") << Pass{"D*,B", 2, none, "001111010" + rowsOn};
     }
     void pass()
     {
-        QFETCH(QString, list);
-        QFETCH(int, current);
-        QFETCH(QString, typed);
-        QFETCH(QString, expected);
+        QFETCH(Pass, row);
+        const auto &[list, current, typed, expected] = row;
         w->listModel()->setItems(rows(list));
         if (current)
             makeCurrent(*w, current);
@@ -117,36 +117,27 @@ private slots:
     // list has the focus), each only while enabled. Lists in the notation of rows().
     void commands_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<bool>("yes"); // the answer to the default-selection question
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<int>("current");
-        QTest::newRow("down on next-to-last") << "A@a,B@b*,C" << 2 << "movdn" << true << "A@a,C,B@b*" << 3;
-        QTest::newRow("Ctrl+Down on first") << "A@a*,B,C@c" << 1 << "Ctrl+Down" << true << "B,A@a*,C@c" << 2;
-        QTest::newRow("Ctrl+Up twice") << "A,B,~" << 3 << "Ctrl+Up Ctrl+Up Ctrl+Up" << true << "~,A,B" << 1;
-        QTest::newRow("odd separator up") << "A,~@x*" << 2 << "movup" << true << "~@x*,A" << 1;
-        QTest::newRow("indent, un-indent") << "F,Home" << 2 << "indent unindent" << true << "F,Home" << 2;
-        QTest::newRow("typed prefix un-indents") << "F,--- " << 2 << "unindent" << true << "F," << 2;
-        QTest::newRow("one level only") << "F,A" << 2 << "indent indent" << true << "F,--- A" << 2;
-        QTest::newRow("separator never indents") << "F,~" << 2 << "indent" << true << "F,~" << 2;
-        QTest::newRow("blank text indents") << "F, " << 2 << "indent" << true << "F,---  " << 2;
-        QTest::newRow("separator made default") << "F,~" << 2 << "selected" << true << "F,~*" << 2;
-        QTest::newRow("default moves on yes") << "F*,~" << 2 << "selected" << true << "F,~*" << 2;
-        QTest::newRow("default stays on no") << "F*,~" << 2 << "selected" << false << "F*,~" << 2;
-        QTest::newRow("remove the only row") << "A*" << 1 << "delete" << true << "" << 0;
-        QTest::newRow("Delete: the next row follows") << "A,B*,C" << 2 << "Del" << true << "A,C" << 2;
-        QTest::newRow("remove the last: the new last") << "A,B,C*" << 3 << "delete" << true << "A,B" << 2;
+        QTest::addColumn<Command>("row"); // yes: the answer to the default-selection question
+        QTest::newRow("down on next-to-last") << Command{"A@a,B@b*,C", 2, "movdn", true, "A@a,C,B@b*", 3};
+        QTest::newRow("Ctrl+Down on first") << Command{"A@a*,B,C@c", 1, "Ctrl+Down", true, "B,A@a*,C@c", 2};
+        QTest::newRow("Ctrl+Up twice") << Command{"A,B,~", 3, "Ctrl+Up Ctrl+Up Ctrl+Up", true, "~,A,B", 1};
+        QTest::newRow("odd separator up") << Command{"A,~@x*", 2, "movup", true, "~@x*,A", 1};
+        QTest::newRow("indent, un-indent") << Command{"F,Home", 2, "indent unindent", true, "F,Home", 2};
+        QTest::newRow("typed prefix un-indents") << Command{"F,--- ", 2, "unindent", true, "F,", 2};
+        QTest::newRow("one level only") << Command{"F,A", 2, "indent indent", true, "F,--- A", 2};
+        QTest::newRow("separator never indents") << Command{"F,~", 2, "indent", true, "F,~", 2};
+        QTest::newRow("blank text indents") << Command{"F, ", 2, "indent", true, "F,---  ", 2};
+        QTest::newRow("separator made default") << Command{"F,~", 2, "selected", true, "F,~*", 2};
+        QTest::newRow("default moves on yes") << Command{"F*,~", 2, "selected", true, "F,~*", 2};
+        QTest::newRow("default stays on no") << Command{"F*,~", 2, "selected", false, "F*,~", 2};
+        QTest::newRow("remove the only row") << Command{"A*", 1, "delete", true, "", 0};
+        QTest::newRow("Delete: the next row follows") << Command{"A,B*,C", 2, "Del", true, "A,C", 2};
+        QTest::newRow("remove the last: the new last") << Command{"A,B,C*", 3, "delete", true, "A,B", 2};
     }
     void commands()
     {
-        QFETCH(QString, before);
-        QFETCH(int, from);
-        QFETCH(QString, keys);
-        QFETCH(bool, yes);
-        QFETCH(QString, after);
-        QFETCH(int, current);
+        QFETCH(Command, row);
+        const auto &[before, from, keys, yes, after, current] = row;
         w->listModel()->setItems(rows(before));
         makeCurrent(*w, from);
         lv()->setFocus();
