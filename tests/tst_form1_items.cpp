@@ -102,7 +102,7 @@ private slots:
         QFETCH(MenuItem, shown);
         QFETCH(QString, before);
         QFETCH(QString, expected);
-        w->listModel()->setItems({item("Other"), shown});
+        w->listModel()->setItems(rows("Other@o") << shown);
         makeCurrent(*w, 2);
         type(before);
         control(*w, "chksel")->setFocus();
@@ -124,7 +124,6 @@ private slots:
         BoxAnswerer answerer(QMessageBox::Yes);
         QTest::mouseClick(control(*w, "cmdup"), Qt::LeftButton);
         QCOMPARE(w->listModel()->at(1), shown);
-        QCOMPARE(texts(*w), QStringList(2, shown.text));
     }
 
     // Only the link field takes dropped text. Elsewhere on the window (the other text

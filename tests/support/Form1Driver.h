@@ -52,33 +52,11 @@ inline bool showWindow(std::unique_ptr<Form1> &window)
     return exposed;
 }
 
-inline MenuItem item(const QString &text, const QString &url = QStringLiteral("u.html"))
-{
-    return {text, url.isEmpty() ? menutext::kNo : menutext::kYes, url, menutext::kNo};
-}
-
-// Fills the list with items "Item 1" .. "Item n".
-inline void fill(Form1 &window, int n)
-{
-    QList<MenuItem> items;
-    for (int i = 1; i <= n; ++i)
-        items << item(QStringLiteral("Item %1").arg(i), QStringLiteral("p%1.html").arg(i));
-    window.listModel()->setItems(items);
-}
-
 // Makes a row current through the list view itself (1-based).
 inline void makeCurrent(Form1 &window, int position)
 {
     control<QTreeView>(window, "lv")->setCurrentIndex(window.listModel()->index(position - 1, 0));
     settle(window);
-}
-
-inline QStringList texts(const Form1 &window)
-{
-    QStringList out;
-    for (const MenuItem &it : window.listModel()->items())
-        out << it.text;
-    return out;
 }
 
 // A list in a compact notation: rows separated by ",", each "text", then "@url" when
@@ -105,6 +83,15 @@ inline QString state(const Form1 &window)
                    + (it.linked == menutext::kYes ? '@' + it.url : it.url.isEmpty() ? QString() : '!' + it.url)
                    + (it.isDefault() ? QStringLiteral("*") : QString());
     return out.join(QLatin1Char(','));
+}
+
+// Fills the list with items "Item 1@p1.html" .. "Item n@pn.html".
+inline void fill(Form1 &window, int n)
+{
+    QStringList list;
+    for (int i = 1; i <= n; ++i)
+        list << QStringLiteral("Item %1@p%1.html").arg(i);
+    window.listModel()->setItems(rows(list.join(QLatin1Char(','))));
 }
 
 // The item fields as "text|link|flags", flags from I (Indented), N (Not linked),
