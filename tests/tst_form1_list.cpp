@@ -95,14 +95,17 @@ private slots:
         settle(*w);
         auto *timer = control<QTimer>(*w, "Timer1");
         MenuItemModel *model = w->listModel();
-        // The item fields, the current row and a reset list are covered by pass().
         const std::pair<const char *, std::function<void()>> inputs[] = {
-            {"chkindent", {}}, {"chksel", {}}, // toggled by name
+            {"item text", [&] { control<QLineEdit>(*w, "itemtexttext")->setText("changed"); }},
+            {"link", [&] { control<QLineEdit>(*w, "linktext")->setText("changed"); }},
+            {"notlinkchk", {}}, {"chkindent", {}}, {"chksel", {}}, // toggled by name
             {"row inserted", [&] { model->appendItem(rows("New@n")[0]); }},
             {"row removed", [&] { model->removeItem(4); }},
             {"row rewritten", [&] { model->setText(1, "--- Item 1"); }},
+            {"current row", [&] { lv()->setCurrentIndex(model->index(0, 0)); }},
             {"mouse press", [&] { QTest::mousePress(lv()->viewport(), Qt::LeftButton, {}, {2, 2}); }},
-            {"undo", [&] { action(*w, "mnuEditUndo")->trigger(); }}};
+            {"undo", [&] { action(*w, "mnuEditUndo")->trigger(); }},
+            {"list reset", [&] { model->clear(); }}};
         QSignalSpy idle(timer, &QTimer::timeout);
         QTest::qWait(100);
         QCOMPARE(idle.count(), 0);
