@@ -164,49 +164,46 @@ private slots:
         QCOMPARE(w->currentProject(), before);
     }
 
-    // The options panel: its enabling rules and validation. Leaving the frame
-    // target greys and empties the frame name.
-    void targetRule()
-    {
-        QCOMPARE(combo("targetcombo")->currentText() + combo("cmbbttnaln")->currentText(), "Same windowMiddle");
-        QString seen = enabled("txtfrm lblfrm");
-        for (int index : {2, 1, 2}) {
-            combo("targetcombo")->setCurrentIndex(index);
-            seen += enabled("txtfrm lblfrm") + lineEdit("txtfrm")->text();
-            lineEdit("txtfrm")->setText(index == 2 ? "main" : "");
-        }
-        QCOMPARE(seen, "00110011");
-    }
-
-    // Enabled states of the graphic fields, the text-button fields and the rest of
-    // the submit-button group after clicking the option buttons in turn.
-    void buttonRules_data()
+    // The options panel: its enabling rules and validation. Enabled states of the frame
+    // name, the graphic fields, the text-button fields and the rest of the submit-button
+    // group after each choice in turn ("target N" picks a link target). Leaving the
+    // frame target empties the frame name.
+    void rules_data()
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("start-up") << QStringList{} << "00000000 111 111111";
-        QTest::newRow("graphic") << QStringList{"buttonpropopt_1"} << "11111111 000 111111";
+        QTest::newRow("start-up") << QStringList{} << "00 00000000 111 111111";
+        QTest::newRow("frame") << QStringList{"target 2"} << "11 00000000 111 111111";
+        QTest::newRow("frame, new window") << QStringList{"target 2", "target 1"} << "00 00000000 111 111111";
+        QTest::newRow("graphic") << QStringList{"buttonpropopt_1"} << "00 11111111 000 111111";
         QTest::newRow("graphic, default") << QStringList{"buttonpropopt_1", "buttonpropopt_0"}
-                                          << "00000000 111 111111";
-        QTest::newRow("item change") << QStringList{"menubehavopt_1"} << "00000000 000 000000";
+                                          << "00 00000000 111 111111";
+        QTest::newRow("item change") << QStringList{"menubehavopt_1"} << "00 00000000 000 000000";
         QTest::newRow("graphic, item change, button click")
-            << QStringList{"buttonpropopt_1", "menubehavopt_1", "menubehavopt_0"} << "11111111 000 111111";
+            << QStringList{"buttonpropopt_1", "menubehavopt_1", "menubehavopt_0"} << "00 11111111 000 111111";
         QTest::newRow("item change, button click") << QStringList{"menubehavopt_1", "menubehavopt_0"}
-                                                   << "00000000 111 111111";
+                                                   << "00 00000000 111 111111";
     }
-    void buttonRules()
+    void rules()
     {
         QFETCH(QStringList, clicks);
         QFETCH(QString, expected);
+        QCOMPARE(combo("targetcombo")->currentText() + combo("cmbbttnaln")->currentText(), "Same windowMiddle");
         lineEdit("buttontxttxt")->setText("Jump");
         for (const QString &name : clicks) {
+            if (name.startsWith("target")) {
+                lineEdit("txtfrm")->setText("main");
+                combo("targetcombo")->setCurrentIndex(name.back().digitValue());
+                continue;
+            }
             auto *radio = control<QRadioButton>(*w, name.toLatin1().constData());
             QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
         }
-        QCOMPARE(enabled("buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh | buttontxttxt "
+        QCOMPARE(enabled("txtfrm lblfrm | buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh | buttontxttxt "
                          "buttontxtlbl cmdBttnAdv | Frame3 Command1 cmbbttnaln lblbttnaln buttonpropopt_0 "
                          "buttonpropopt_1"),
                  expected);
+        QCOMPARE(lineEdit("txtfrm")->text().isEmpty(), !lineEdit("txtfrm")->isEnabled());
         QCOMPARE(lineEdit("buttontxttxt")->text(), QStringLiteral("Jump")); // values survive being disabled
         QVERIFY(control(*w, "cmdAdvMnu")->isEnabled());
     }
