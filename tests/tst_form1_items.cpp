@@ -17,8 +17,6 @@ private:
     std::unique_ptr<Form1> w;
     QLineEdit *text() { return control<QLineEdit>(*w, "itemtexttext"); }
     QLineEdit *link() { return control<QLineEdit>(*w, "linktext"); }
-    QString fields() { return itemFields(*w); }
-    void type(const QString &entry) { typeItem(*w, entry); }
     QLineEdit *lineEdit(const char *name) { return control<QLineEdit>(*w, name); }
     QComboBox *combo(const char *name) { return control<QComboBox>(*w, name); }
     // "1"/"0" per control named in the space-separated list; "|" gives a blank.
@@ -38,7 +36,7 @@ private slots:
     // default-selection transfer, and the fields are cleared after both. Return runs
     // Update after Edit, else Add. Separator adds a row and leaves the fields and the
     // current row alone (on an empty list it becomes current). Lists in the notation
-    // of rows(), fields in that of fields(); yes answers the question if one comes.
+    // of rows(), fields in that of itemFields(); yes answers the question if one comes.
     void write_data()
     {
         QTest::addColumn<Write>("row");
@@ -65,10 +63,10 @@ private slots:
         makeCurrent(*w, 3);
         if (how == "Return edit")
             action(*w, "edit")->trigger();
-        type(typed);
+        typeItem(*w, typed);
         // Not linked greys the link field and its label but keeps the address.
         QCOMPARE(link()->isEnabled() && control(*w, "linklbl")->isEnabled(), !typed.endsWith('N'));
-        QCOMPARE(fields(), typed);
+        QCOMPARE(itemFields(*w), typed);
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
         if (how.startsWith("Return"))
             QTest::keyClick(text(), Qt::Key_Return);
@@ -81,7 +79,7 @@ private slots:
                           && answerer.boxes[0].text.startsWith("You have already designated \"--- B\" as the selected")));
         QCOMPARE(state(*w), after);
         QCOMPARE(w->currentPosition(), current);
-        QCOMPARE(fields(), how == "Addsepcmd" ? typed : QStringLiteral("||"));
+        QCOMPARE(itemFields(*w), how == "Addsepcmd" ? typed : QStringLiteral("||"));
         QVERIFY(link()->isEnabled() && control(*w, "linklbl")->isEnabled());
         QVERIFY(w->focusWidget() == text() || how == "Addsepcmd");
     }
@@ -104,7 +102,7 @@ private slots:
         QFETCH(QString, expected);
         w->listModel()->setItems(rows("Other@o") << shown);
         makeCurrent(*w, 2);
-        type(before);
+        typeItem(*w, before);
         control(*w, "chksel")->setFocus();
         QWidget *vp = control<QTreeView>(*w, "lv")->viewport();
         const QPoint at = control<QTreeView>(*w, "lv")->visualRect(w->listModel()->index(1, 0)).center();
@@ -113,7 +111,7 @@ private slots:
         QApplication::sendEvent(vp, &twice);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
         settle(*w);
-        QCOMPARE(fields(), expected);
+        QCOMPARE(itemFields(*w), expected);
         if (shown.isSeparator())
             return;
         QCOMPARE(link()->isEnabled(), shown.linked == "Yes");
@@ -144,7 +142,7 @@ private slots:
         QFETCH(bool, offersText);
         const bool linkField = target == "linktext";
         fill(*w, 1);
-        type("t|old.html|");
+        typeItem(*w, "t|old.html|");
         text()->setFocus();
         const MenuProject before = w->currentProject();
         QMimeData data;
@@ -159,7 +157,7 @@ private slots:
         QApplication::sendEvent(on, &drop);
         QCOMPARE(drop.isAccepted(), offersText && linkField);
         QCOMPARE(link()->text(), offersText && linkField ? "http://dropped/" : "old.html");
-        QCOMPARE(fields(), link()->text().prepend("t|") + '|');
+        QCOMPARE(itemFields(*w), link()->text().prepend("t|") + '|');
         QCOMPARE(w->focusWidget(), text());
         QCOMPARE(w->currentProject(), before);
     }
