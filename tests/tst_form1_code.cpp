@@ -1,6 +1,7 @@
 // The code commands of the main window and the generated code window: option
 // checks first, the bare fragments shown and copied as they stand, saving,
 // status messages, the browser preview and its pages at closing.
+#include "codegen/OptionsValidation.h"
 #include "codegen/SavedCodePage.h"
 #include "codegen/ui/Form3.h"
 #include "codegen/ui/SaveCodeToFile.h"
@@ -8,16 +9,6 @@
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TempDirOverride.h"
-
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QScreen>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QtTest>
 
 using namespace form1test;
 
@@ -42,8 +33,7 @@ private slots:
         m_tmp = std::make_unique<QTemporaryDir>();
         m_tmpOverride = std::make_unique<TempDirOverride>(m_tmp->path());
         QVERIFY(showWindow(w));
-        w->listModel()->setItems({{"Home", "Yes", "index.html", "Yes"},
-                                  {"--- Caf\u00e9\u00a0Bar", "Yes", "cafe.html", "No"}, MenuItem::separator()});
+        w->listModel()->setItems(rows("Home@index.html*,--- Caf\u00e9\u00a0Bar@cafe.html,~"));
         control<QLineEdit>(*w, "txtmnm")->setText("M");
         settle(*w);
     }
@@ -59,32 +49,24 @@ private slots:
     void checksComeFirst_data()
     {
         QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("emptyName");
-        QTest::addColumn<QString>("message");
-        for (const char *key : {"savecodeclip", "savecodefile", "preview"}) {
-            QTest::addRow("%s no menu name", key)
-                << key << true << "You must specify a name for the menu to be used in the code.";
-            QTest::addRow("%s no graphic url", key)
-                << key << false << "You have chosen to use a graphical submit button style";
-        }
+        QTest::addColumn<bool>("emptyName"); // else no graphic address
+        for (const char *key : {"savecodeclip", "savecodefile", "preview"})
+            for (bool emptyName : {true, false})
+                QTest::addRow("%s, %s", key, emptyName ? "no menu name" : "no graphic url") << key << emptyName;
     }
     void checksComeFirst()
     {
         QFETCH(QString, key);
         QFETCH(bool, emptyName);
-        QFETCH(QString, message);
-        if (emptyName)
-            control<QLineEdit>(*w, "txtmnm")->clear();
-        else
-            control<QRadioButton>(*w, "buttonpropopt_1")->click();
+        emptyName ? control<QLineEdit>(*w, "txtmnm")->clear() : control<QRadioButton>(*w, "buttonpropopt_1")->click();
         settle(*w);
         bool chooserAsked = false;
         SetSaveCodeFileChooser([&](QWidget *) { chooserAsked = true; return QString(); });
         BoxAnswerer answerer(QMessageBox::Ok);
         w->Toolbar1_ButtonClick(key);
         QCOMPARE(answerer.count(), 1); // the check's message, and no code window after it
-        QCOMPARE(answerer.boxes[0].title, QString("Oops!"));
-        QVERIFY2(answerer.boxes[0].text.startsWith(message), qPrintable(answerer.boxes[0].text));
+        QCOMPARE(answerer.boxes[0].title + answerer.boxes[0].text,
+                 "Oops!" + OptionsProblemMessage(emptyName ? OptionsProblem::MenuName : OptionsProblem::GraphicUrl));
         QVERIFY(!chooserAsked && m_opened.isEmpty() && QDir(m_tmp->path()).isEmpty());
     }
 
@@ -137,24 +119,20 @@ private slots:
 
     // The preview opens the frameset page; when the desktop cannot open it, a
     // message names the page. Closing takes the pages and their folder along.
-    void preview_data()
-    {
-        QTest::addColumn<bool>("desktopOpens");
-        QTest::newRow("opened") << true;
-        QTest::newRow("nothing to open it with") << false;
-    }
     void preview()
     {
-        QFETCH(bool, desktopOpens);
-        m_desktopOpens = desktopOpens;
-        BoxAnswerer answerer(QMessageBox::Ok);
-        action(*w, "mnuPrevBr")->trigger();
-        QCOMPARE(m_opened.size(), 1);
-        const QString frameset = m_opened.first().toLocalFile();
-        QVERIFY(frameset.startsWith(m_tmp->path() + "/") && frameset.endsWith("/quillnav_preview_frameset.html"));
-        QCOMPARE(QFileInfo(frameset).dir().entryList(QDir::Files).size(), 3);
-        QCOMPARE(answerer.count(), desktopOpens ? 0 : 1);
-        QVERIFY(desktopOpens || answerer.boxes[0].text.endsWith("\n\n" + frameset));
+        for (bool desktopOpens : {true, false}) {
+            m_desktopOpens = desktopOpens;
+            m_opened.clear();
+            BoxAnswerer answerer(QMessageBox::Ok);
+            action(*w, "mnuPrevBr")->trigger();
+            QCOMPARE(m_opened.size(), 1);
+            const QString frameset = m_opened.first().toLocalFile();
+            QVERIFY(frameset.startsWith(m_tmp->path() + "/") && frameset.endsWith("/quillnav_preview_frameset.html"));
+            QCOMPARE(QFileInfo(frameset).dir().entryList(QDir::Files).size(), 3);
+            QCOMPARE(answerer.count(), desktopOpens ? 0 : 1);
+            QVERIFY(desktopOpens || answerer.boxes[0].text.endsWith("\n\n" + frameset));
+        }
         w->close();
         QVERIFY(QDir(m_tmp->path()).isEmpty());
     }

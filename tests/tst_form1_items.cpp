@@ -2,19 +2,13 @@
 // Return and double-click, drops on the text fields, the default-selection
 // question) and the options panel beside it.
 
+#include "codegen/OptionsValidation.h"
 #include "support/Form1Driver.h"
 
-#include "codegen/OptionsValidation.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QtTest>
-
 using namespace form1test;
+
+struct Write { QString how, before, typed; bool yes; QString after; int current; };
+Q_DECLARE_METATYPE(Write)
 
 class TestForm1Items : public QObject {
     Q_OBJECT
@@ -23,10 +17,6 @@ private:
     std::unique_ptr<Form1> w;
     QLineEdit *text() { return control<QLineEdit>(*w, "itemtexttext"); }
     QLineEdit *link() { return control<QLineEdit>(*w, "linktext"); }
-    QString fields() { return itemFields(*w); }
-    void type(const QString &entry) { typeItem(*w, entry); }
-    QCheckBox *box(const char *name) { return control<QCheckBox>(*w, name); }
-
     QLineEdit *lineEdit(const char *name) { return control<QLineEdit>(*w, name); }
     QComboBox *combo(const char *name) { return control<QComboBox>(*w, name); }
     // "1"/"0" per control named in the space-separated list; "|" gives a blank.
@@ -44,64 +34,54 @@ private slots:
 
     // Add appends a row, Update rewrites row 3 in place: the same encoding, the same
     // default-selection transfer, and the fields are cleared after both. Return runs
-    // Update after Edit, else Add. Lists in the notation of rows(), fields in that of fields().
+    // Update after Edit, else Add. Separator adds a row and leaves the fields and the
+    // current row alone (on an empty list it becomes current). Lists in the notation
+    // of rows(), fields in that of itemFields(); yes answers the question if one comes.
     void write_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("yes"); // the answer to the question, if one comes
-        QTest::addColumn<QString>("after");
-        const QString add = "additemcmd", update = "cmdup", abcd = "A,--- B,C,D";
-        QTest::newRow("add indented, unlinked") << add << abcd << "Sub|x|IN" << true << abcd + ",--- Sub";
-        QTest::newRow("add as typed") << add << abcd << "--- <b>&amp;\" | a?b=\"2\"|" << true
-                                      << abcd + ",--- <b>&amp;\" @ a?b=\"2\"";
-        QTest::newRow("Return adds") << "Return" << abcd << "N|n|S" << true << abcd + ",N@n*";
-        QTest::newRow("add, yes moves") << add << "A,--- B*,C,D" << "N|n|S" << true << abcd + ",N@n*";
-        QTest::newRow("add, no keeps") << add << "A,--- B*,C,D" << "N|n|S" << false << "A,--- B*,C,D,N@n";
-        QTest::newRow("update, unlinked") << update << abcd << "N|n|IN" << true << "A,--- B,--- N,D";
-        QTest::newRow("Return after Edit updates") << "Return edit" << "A,--- B,C*,D" << "N|n|S" << false
-                                                   << "A,--- B,N@n*,D";
-        QTest::newRow("update, default off") << update << "A,--- B,C*,D" << "N|n|" << true << "A,--- B,N@n,D";
-        QTest::newRow("update, yes moves") << update << "A,--- B*,C,D" << "N|n|S" << true << "A,--- B,N@n*,D";
-        QTest::newRow("update, no keeps") << update << "A,--- B*,C,D" << "N|n|S" << false << "A,--- B*,N@n,D";
+        QTest::addColumn<Write>("row");
+        const QString add = "additemcmd", update = "cmdup", sep = "Addsepcmd", abcd = "A,--- B,C,D", bDef = "A,--- B*,C,D";
+        QTest::newRow("add indented, unlinked") << Write{add, abcd, "Sub|x|IN", true, abcd + ",--- Sub", 5};
+        QTest::newRow("add as typed") << Write{add, abcd, "--- <b>&amp;\" | a?b=\"2\"|", true,
+                                               abcd + ",--- <b>&amp;\" @ a?b=\"2\"", 5};
+        QTest::newRow("Return adds") << Write{"Return", abcd, "N|n|S", true, abcd + ",N@n*", 5};
+        QTest::newRow("add, yes moves") << Write{add, bDef, "N|n|S", true, abcd + ",N@n*", 5};
+        QTest::newRow("add, no keeps") << Write{add, bDef, "N|n|S", false, bDef + ",N@n", 5};
+        QTest::newRow("update, unlinked") << Write{update, abcd, "N|n|IN", true, "A,--- B,--- N,D", 3};
+        QTest::newRow("Return after Edit updates") << Write{"Return edit", "A,--- B,C*,D", "N|n|S", false, "A,--- B,N@n*,D", 3};
+        QTest::newRow("update, default off") << Write{update, "A,--- B,C*,D", "N|n|", true, "A,--- B,N@n,D", 3};
+        QTest::newRow("update, yes moves") << Write{update, bDef, "N|n|S", true, "A,--- B,N@n*,D", 3};
+        QTest::newRow("update, no keeps") << Write{update, bDef, "N|n|S", false, "A,--- B*,N@n,D", 3};
+        QTest::newRow("separator") << Write{sep, bDef, "T|t|IS", true, bDef + ",~", 3};
+        QTest::newRow("separator on an empty list") << Write{sep, "", "T|t|IS", true, "~", 1};
     }
     void write()
     {
-        QFETCH(QString, how);
-        QFETCH(QString, before);
-        QFETCH(QString, typed);
-        QFETCH(bool, yes);
-        QFETCH(QString, after);
+        QFETCH(Write, row);
+        const auto &[how, before, typed, yes, after, current] = row;
         w->listModel()->setItems(rows(before));
         makeCurrent(*w, 3);
         if (how == "Return edit")
             action(*w, "edit")->trigger();
-        type(typed);
+        typeItem(*w, typed);
         // Not linked greys the link field and its label but keeps the address.
         QCOMPARE(link()->isEnabled() && control(*w, "linklbl")->isEnabled(), !typed.endsWith('N'));
-        QCOMPARE(fields(), typed);
+        QCOMPARE(itemFields(*w), typed);
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
         if (how.startsWith("Return"))
             QTest::keyClick(text(), Qt::Key_Return);
         else
             QTest::mouseClick(control(*w, how.toLatin1().constData()), Qt::LeftButton);
         settle(*w);
-        const bool asks = typed.endsWith('S') && before.contains("B*");
+        const bool asks = typed.endsWith('S') && before.contains("B*") && how != "Addsepcmd";
         QCOMPARE(answerer.count(), asks ? 1 : 0);
-        if (asks) {
-            const auto &box = answerer.boxes.first();
-            QCOMPARE(box.title, QStringLiteral("Selected Item"));
-            QVERIFY(box.icon == QMessageBox::Question && box.buttons == (QMessageBox::Yes | QMessageBox::No));
-            QCOMPARE(box.text, QStringLiteral("You have already designated \"--- B\" as the selected "
-                                              "item in the menu. Do you wish to change it to this one?"));
-            QCOMPARE(box.defaultButton, QMessageBox::Yes);
-        }
+        QVERIFY(!asks || (answerer.boxes[0].buttons == (QMessageBox::Yes | QMessageBox::No)
+                          && answerer.boxes[0].text.startsWith("You have already designated \"--- B\" as the selected")));
         QCOMPARE(state(*w), after);
-        QCOMPARE(w->currentPosition(), after.count(',') == 4 ? 5 : 3);
-        QCOMPARE(fields(), QStringLiteral("||"));
+        QCOMPARE(w->currentPosition(), current);
+        QCOMPARE(itemFields(*w), how == "Addsepcmd" ? typed : QStringLiteral("||"));
         QVERIFY(link()->isEnabled() && control(*w, "linklbl")->isEnabled());
-        QCOMPARE(w->focusWidget(), text());
+        QVERIFY(w->focusWidget() == text() || how == "Addsepcmd");
     }
 
     void edit_data()
@@ -120,10 +100,10 @@ private slots:
         QFETCH(MenuItem, shown);
         QFETCH(QString, before);
         QFETCH(QString, expected);
-        w->listModel()->setItems({item("Other"), shown});
+        w->listModel()->setItems(rows("Other@o") << shown);
         makeCurrent(*w, 2);
-        type(before);
-        box("chksel")->setFocus();
+        typeItem(*w, before);
+        control(*w, "chksel")->setFocus();
         QWidget *vp = control<QTreeView>(*w, "lv")->viewport();
         const QPoint at = control<QTreeView>(*w, "lv")->visualRect(w->listModel()->index(1, 0)).center();
         QTest::mouseClick(vp, Qt::LeftButton, {}, at);
@@ -131,7 +111,7 @@ private slots:
         QApplication::sendEvent(vp, &twice);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
         settle(*w);
-        QCOMPARE(fields(), expected);
+        QCOMPARE(itemFields(*w), expected);
         if (shown.isSeparator())
             return;
         QCOMPARE(link()->isEnabled(), shown.linked == "Yes");
@@ -142,19 +122,6 @@ private slots:
         BoxAnswerer answerer(QMessageBox::Yes);
         QTest::mouseClick(control(*w, "cmdup"), Qt::LeftButton);
         QCOMPARE(w->listModel()->at(1), shown);
-        QCOMPARE(texts(*w), QStringList(2, shown.text));
-    }
-
-    void separatorLeavesFieldsAndCurrentRow()
-    {
-        type("Typed|t.html|IS");
-        for (int rows = 1; rows <= 2; ++rows) {
-            QTest::mouseClick(control(*w, "Addsepcmd"), Qt::LeftButton); // on an empty list it becomes current
-            settle(*w);
-            QCOMPARE(w->listModel()->items(), QList<MenuItem>(rows, MenuItem::separator()));
-            QCOMPARE(w->currentPosition(), 1);
-            QCOMPARE(fields(), QStringLiteral("Typed|t.html|IS"));
-        }
     }
 
     // Only the link field takes dropped text. Elsewhere on the window (the other text
@@ -175,7 +142,7 @@ private slots:
         QFETCH(bool, offersText);
         const bool linkField = target == "linktext";
         fill(*w, 1);
-        type("t|old.html|");
+        typeItem(*w, "t|old.html|");
         text()->setFocus();
         const MenuProject before = w->currentProject();
         QMimeData data;
@@ -190,67 +157,51 @@ private slots:
         QApplication::sendEvent(on, &drop);
         QCOMPARE(drop.isAccepted(), offersText && linkField);
         QCOMPARE(link()->text(), offersText && linkField ? "http://dropped/" : "old.html");
-        QCOMPARE(fields(), link()->text().prepend("t|") + '|');
+        QCOMPARE(itemFields(*w), link()->text().prepend("t|") + '|');
         QCOMPARE(w->focusWidget(), text());
         QCOMPARE(w->currentProject(), before);
     }
 
-    void addDoesNotScroll()
-    {
-        fill(*w, 500);
-        makeCurrent(*w, 1);
-        type("x|y|");
-        QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
-        QCOMPARE(w->currentPosition(), 501);
-        QCOMPARE(control<QTreeView>(*w, "lv")->verticalScrollBar()->value(), 0);
-    }
-
-    // The options panel: its enabling rules and validation.
-    void targetRule()
-    {
-        QCOMPARE(w->currentProject().options, MenuOptions{});
-        QCOMPARE(combo("targetcombo")->currentText(), QStringLiteral("Same window"));
-        QCOMPARE(combo("cmbbttnaln")->currentText(), QStringLiteral("Middle"));
-        QCOMPARE(enabled("txtfrm lblfrm"), "00");
-        combo("targetcombo")->setCurrentIndex(2);
-        QCOMPARE(enabled("txtfrm lblfrm"), "11");
-        lineEdit("txtfrm")->setText("main");
-        combo("targetcombo")->setCurrentIndex(1);
-        QCOMPARE(enabled("txtfrm lblfrm"), "00");
-        combo("targetcombo")->setCurrentIndex(2);
-        QCOMPARE(lineEdit("txtfrm")->text(), QString());
-        QCOMPARE(enabled("txtfrm lblfrm"), "11");
-    }
-
-    // Enabled states of the graphic fields, the text-button fields and the rest of
-    // the submit-button group after clicking the option buttons in turn.
-    void buttonRules_data()
+    // The options panel: its enabling rules and validation. Enabled states of the frame
+    // name, the graphic fields, the text-button fields and the rest of the submit-button
+    // group after each choice in turn ("target N" picks a link target). Leaving the
+    // frame target empties the frame name.
+    void rules_data()
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("start-up") << QStringList{} << "00000000 111 111111";
-        QTest::newRow("graphic") << QStringList{"buttonpropopt_1"} << "11111111 000 111111";
+        QTest::newRow("start-up") << QStringList{} << "00 00000000 111 111111";
+        QTest::newRow("frame") << QStringList{"target 2"} << "11 00000000 111 111111";
+        QTest::newRow("frame, new window") << QStringList{"target 2", "target 1"} << "00 00000000 111 111111";
+        QTest::newRow("graphic") << QStringList{"buttonpropopt_1"} << "00 11111111 000 111111";
         QTest::newRow("graphic, default") << QStringList{"buttonpropopt_1", "buttonpropopt_0"}
-                                          << "00000000 111 111111";
-        QTest::newRow("item change") << QStringList{"menubehavopt_1"} << "00000000 000 000000";
+                                          << "00 00000000 111 111111";
+        QTest::newRow("item change") << QStringList{"menubehavopt_1"} << "00 00000000 000 000000";
         QTest::newRow("graphic, item change, button click")
-            << QStringList{"buttonpropopt_1", "menubehavopt_1", "menubehavopt_0"} << "11111111 000 111111";
+            << QStringList{"buttonpropopt_1", "menubehavopt_1", "menubehavopt_0"} << "00 11111111 000 111111";
         QTest::newRow("item change, button click") << QStringList{"menubehavopt_1", "menubehavopt_0"}
-                                                   << "00000000 111 111111";
+                                                   << "00 00000000 111 111111";
     }
-    void buttonRules()
+    void rules()
     {
         QFETCH(QStringList, clicks);
         QFETCH(QString, expected);
+        QCOMPARE(combo("targetcombo")->currentText() + combo("cmbbttnaln")->currentText(), "Same windowMiddle");
         lineEdit("buttontxttxt")->setText("Jump");
         for (const QString &name : clicks) {
+            if (name.startsWith("target")) {
+                lineEdit("txtfrm")->setText("main");
+                combo("targetcombo")->setCurrentIndex(name.back().digitValue());
+                continue;
+            }
             auto *radio = control<QRadioButton>(*w, name.toLatin1().constData());
             QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
         }
-        QCOMPARE(enabled("buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh | buttontxttxt "
+        QCOMPARE(enabled("txtfrm lblfrm | buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh | buttontxttxt "
                          "buttontxtlbl cmdBttnAdv | Frame3 Command1 cmbbttnaln lblbttnaln buttonpropopt_0 "
                          "buttonpropopt_1"),
                  expected);
+        QCOMPARE(lineEdit("txtfrm")->text().isEmpty(), !lineEdit("txtfrm")->isEnabled());
         QCOMPARE(lineEdit("buttontxttxt")->text(), QStringLiteral("Jump")); // values survive being disabled
         QVERIFY(control(*w, "cmdAdvMnu")->isEnabled());
     }
@@ -286,10 +237,7 @@ private slots:
         QCOMPARE(answerer.count(), problem ? 1 : 0);
         if (!problem)
             return;
-        const auto &box = answerer.boxes.first();
-        QCOMPARE(box.title, QStringLiteral("Oops!"));
-        QVERIFY(box.icon == QMessageBox::Warning && box.buttons == QMessageBox::Ok);
-        QCOMPARE(box.text, OptionsProblemMessage(OptionsProblem(problem)));
+        QCOMPARE(answerer.boxes[0].title + answerer.boxes[0].text, "Oops!" + OptionsProblemMessage(OptionsProblem(problem)));
         const char *const focus[] = {"", "txtfrm", "buttngrurl", "txtmnm"}; // by OptionsProblem
         QCOMPARE(w->focusWidget(), control(*w, focus[problem]));
     }

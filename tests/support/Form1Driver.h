@@ -2,24 +2,12 @@
 
 // Helpers for tests that drive the main window: finding its controls, letting
 // the availability pass run, filling the list, and answering message boxes.
-
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
 #include "platform/RegistryStore.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeView>
-
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 namespace form1test {
@@ -32,11 +20,7 @@ T *control(const Form1 &window, const char *name)
         qFatal("no control named %s", name);
     return found;
 }
-
-inline QAction *action(const Form1 &window, const char *name)
-{
-    return control<QAction>(window, name);
-}
+inline QAction *action(const Form1 &window, const char *name) { return control<QAction>(window, name); }
 
 // Lets every pending availability pass run.
 inline void settle(Form1 &window)
@@ -47,8 +31,7 @@ inline void settle(Form1 &window)
     QCoreApplication::processEvents();
 }
 
-// Keeps this process's settings (recent files, show-again flags) in a folder
-// of its own, apart from parallel tests and from the user's settings.
+// Keeps this process's settings in a folder of its own.
 inline void privateSettings()
 {
     static QTemporaryDir dir;
@@ -69,35 +52,11 @@ inline bool showWindow(std::unique_ptr<Form1> &window)
     return exposed;
 }
 
-inline MenuItem item(const QString &text, const QString &url = QStringLiteral("u.html"),
-                     const QString &selected = QStringLiteral("No"))
-{
-    return {text, url.isEmpty() ? QStringLiteral("No") : QStringLiteral("Yes"), url, selected};
-}
-
-// Fills the list with items "Item 1" .. "Item n".
-inline void fill(Form1 &window, int n)
-{
-    QList<MenuItem> items;
-    for (int i = 1; i <= n; ++i)
-        items << item(QStringLiteral("Item %1").arg(i), QStringLiteral("p%1.html").arg(i));
-    window.listModel()->setItems(items);
-}
-
 // Makes a row current through the list view itself (1-based).
 inline void makeCurrent(Form1 &window, int position)
 {
-    auto *lv = control<QTreeView>(window, "lv");
-    lv->setCurrentIndex(window.listModel()->index(position - 1, 0));
+    control<QTreeView>(window, "lv")->setCurrentIndex(window.listModel()->index(position - 1, 0));
     settle(window);
-}
-
-inline QStringList texts(const Form1 &window)
-{
-    QStringList out;
-    for (const MenuItem &it : window.listModel()->items())
-        out << it.text;
-    return out;
 }
 
 // A list in a compact notation: rows separated by ",", each "text", then "@url" when
@@ -116,7 +75,6 @@ inline QList<MenuItem> rows(const QString &list)
     }
     return out;
 }
-
 inline QString state(const Form1 &window)
 {
     QStringList out;
@@ -127,24 +85,31 @@ inline QString state(const Form1 &window)
     return out.join(QLatin1Char(','));
 }
 
+// Fills the list with items "Item 1@p1.html" .. "Item n@pn.html".
+inline void fill(Form1 &window, int n)
+{
+    QStringList list;
+    for (int i = 1; i <= n; ++i)
+        list << QStringLiteral("Item %1@p%1.html").arg(i);
+    window.listModel()->setItems(rows(list.join(QLatin1Char(','))));
+}
+
 // The item fields as "text|link|flags", flags from I (Indented), N (Not linked),
 // S (Selected); typeItem fills them from the same notation.
-inline constexpr std::pair<const char *, char> kItemFlags[] = {
-    {"chkindent", 'I'}, {"notlinkchk", 'N'}, {"chksel", 'S'}};
+inline constexpr std::pair<const char *, char> kItemFlags[] = {{"chkindent", 'I'}, {"notlinkchk", 'N'}, {"chksel", 'S'}};
 inline QString itemFields(const Form1 &window)
 {
-    QString out = control<QLineEdit>(window, "itemtexttext")->text() + QLatin1Char('|')
-                  + control<QLineEdit>(window, "linktext")->text() + QLatin1Char('|');
+    QString out = control<QLineEdit>(window, "itemtexttext")->text() + '|' + control<QLineEdit>(window, "linktext")->text() + '|';
     for (auto [name, flag] : kItemFlags)
         out += control<QCheckBox>(window, name)->isChecked() ? QString(QChar(flag)) : QString();
     return out;
 }
 inline void typeItem(Form1 &window, const QString &fields)
 {
-    control<QLineEdit>(window, "itemtexttext")->setText(fields.section(QLatin1Char('|'), 0, 0));
-    control<QLineEdit>(window, "linktext")->setText(fields.section(QLatin1Char('|'), 1, 1));
+    control<QLineEdit>(window, "itemtexttext")->setText(fields.section('|', 0, 0));
+    control<QLineEdit>(window, "linktext")->setText(fields.section('|', 1, 1));
     for (auto [name, flag] : kItemFlags)
-        control<QCheckBox>(window, name)->setChecked(fields.section(QLatin1Char('|'), 2).contains(QChar(flag)));
+        control<QCheckBox>(window, name)->setChecked(fields.section('|', 2).contains(QChar(flag)));
     settle(window);
 }
 
@@ -153,34 +118,21 @@ inline void typeItem(Form1 &window, const QString &fields)
 class BoxAnswerer {
 public:
     struct Box {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        QString title, text;
         QMessageBox::StandardButtons buttons;
     };
-
     explicit BoxAnswerer(QMessageBox::StandardButton answer) : m_timer(std::make_unique<QTimer>())
     {
-        m_timer->setInterval(2);
         QObject::connect(m_timer.get(), &QTimer::timeout, [this, answer] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || box == m_last)
                 return;
+            boxes << Box{box->windowTitle(), box->text(), box->standardButtons()};
             m_last = box;
-            Box seen{box->windowTitle(), box->text(), box->icon(), QMessageBox::NoButton,
-                     box->standardButtons()};
-            if (box->defaultButton())
-                seen.defaultButton = box->standardButton(box->defaultButton());
-            boxes << seen;
-            if (QAbstractButton *button = box->button(answer))
-                button->click();
-            else
-                box->reject();
+            box->button(answer) ? box->button(answer)->click() : box->reject();
         });
-        m_timer->start();
+        m_timer->start(2);
     }
-
     int count() const { return int(boxes.size()); }
     QList<Box> boxes;
 
