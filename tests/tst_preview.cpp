@@ -83,7 +83,6 @@ private slots:
     void refusals_data();
     void refusals();
     void pageWriteFailureStopsInOrder();
-    void shellUrls();
     void writePreviewCommand();
 
 private:
@@ -216,14 +215,6 @@ void TestPreview::pageWriteFailureStopsInOrder()
     QCOMPARE(m_opened.size(), 1); // only the first preview opened anything
     QCOMPARE(readAll(folder.filePath(kPages[2])), QByteArray("old notice"));
     QCOMPARE(readAll(folder.filePath(kPages[0])), menuBefore);
-}
-
-void TestPreview::shellUrls()
-{
-    QCOMPARE(ShellUrlFor("/tmp/a b/p.html"), QUrl::fromLocalFile("/tmp/a b/p.html"));
-    QCOMPARE(ShellUrlFor("https://example.com/f?x=1"), QUrl("https://example.com/f?x=1"));
-    QCOMPARE(ShellUrlFor("mailto:help@example.com"), QUrl("mailto:help@example.com"));
-    QCOMPARE(ShellUrlFor("p.html"), QUrl::fromLocalFile(QDir::current().filePath("p.html")));
 }
 
 void TestPreview::writePreviewCommand()

@@ -234,18 +234,6 @@ private slots:
         QVERIFY2(written || error.contains(u"Could not lock the settings file"_s), qPrintable(error));
     }
 
-    void folderThatCannotBeCreated()
-    {
-        const QString blocker = m_dir->filePath(u"blocker"_s);
-        QVERIFY(writeAll(blocker, "a file, not a folder"));
-        RegistryStore::setFilePath(blocker + u"/sub/user-registry.txt"_s);
-        QString error;
-        QVERIFY(!RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(u"K"_s); }, &error));
-        QVERIFY2(error.contains(u"blocker"_s), qPrintable(error));
-        QVERIFY(!s.SaveSetting(M, u"K"_s, u"v"_s) && !s.DeleteSetting(M, u"K"_s));
-        QCOMPARE(get(u"K"_s), u"<default>"_s);
-    }
-
     void concurrentWritersLoseNothing()
     {
         constexpr int PerWriter = 40;
