@@ -147,6 +147,7 @@ private slots:
         }
         Form2 splash(w.get());
         QCOMPARE(splash.findChild<QLabel *>("Label1")->text(), QStringLiteral("Loading. Please wait..."));
+        splash.show();
         QVERIFY(!splash.findChild<QLabel *>("Picture1")->pixmap().isNull());
     }
 

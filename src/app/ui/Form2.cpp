@@ -27,8 +27,7 @@ Form2::Form2(QWidget *owner)
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(t.rect(210, 180, 3375, 1440));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/splash/quillnav.svg"))
-                           .pixmap(picture->size(), devicePixelRatioF()));
+    m_picture = picture; // drawn when first shown: most starts never show it
 
     auto *label = new QLabel(QStringLiteral("Loading. Please wait..."), this);
     label->setObjectName(QStringLiteral("Label1"));
@@ -43,6 +42,14 @@ Form2::Form2(QWidget *owner)
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    if (m_picture->pixmap().isNull())
+        m_picture->setPixmap(QIcon(QStringLiteral(":/icons/splash/quillnav.svg"))
+                                 .pixmap(m_picture->size(), devicePixelRatioF()));
+    QWidget::showEvent(event);
 }
 
 void Form2::begin(int total)

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+class QLabel;
 class QProgressBar;
 
 // The splash window of the start-up: a picture, "Loading. Please wait..."
@@ -21,9 +22,13 @@ public:
     // Entry `value` (1-based) is being loaded.
     void advance(int value);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void paintNow();
 
+    QLabel *m_picture = nullptr;
     QProgressBar *m_pb = nullptr;
     QElapsedTimer m_loading;
     qint64 m_lastPaint = -1;
