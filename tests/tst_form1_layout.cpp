@@ -4,7 +4,9 @@
 #include "support/Form1Driver.h"
 
 #include "app/StartupSelection.h"
+#include "app/ui/AppStyle.h"
 #include "app/ui/Form2.h"
+#include "app/ui/SvgIcon.h"
 #include "app/ui/StartupFontLists.h"
 #include "styles/FontChoice.h"
 #include "platform/CloseRequest.h"
@@ -149,6 +151,29 @@ private slots:
         QCOMPARE(splash.findChild<QLabel *>("Label1")->text(), QStringLiteral("Loading. Please wait..."));
         splash.show();
         QVERIFY(!splash.findChild<QLabel *>("Picture1")->pixmap().isNull());
+    }
+
+    // Every toolbar picture draws, greyed when its button is off; pictures
+    // keep their shape; the deferred extension arrows still draw.
+    void icons()
+    {
+        AppStyle::install();
+        AppStyle::install();
+        auto *style = qobject_cast<AppStyle *>(QApplication::style());
+        QVERIFY(style && !qobject_cast<AppStyle *>(style->baseStyle())); // wrapped once
+        for (const char *bar : {"Toolbar1", "tb2"})
+            for (QAction *a : control(*w, bar)->actions()) {
+                if (a->isSeparator())
+                    continue;
+                const QImage on = a->icon().pixmap(24).toImage(), off = a->icon().pixmap(24, QIcon::Disabled).toImage();
+                QImage blank(on.size(), on.format());
+                blank.fill(Qt::transparent);
+                QVERIFY2(!on.isNull() && on != blank && on != off, qPrintable(a->objectName()));
+            }
+        QCOMPARE(SvgIcon::make(":/icons/splash/quillnav.svg").actualSize(QSize(450, 450)), QSize(450, 192));
+        QVERIFY(SvgIcon::make(":/icons/none.svg").isNull());
+        for (auto arrow : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
+            QVERIFY(!QApplication::style()->standardIcon(arrow).pixmap(16).isNull());
     }
 
     // The splash shows only when it would stay up a while.

@@ -1,13 +1,14 @@
 #include "app/AppInfo.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
+#include "app/ui/AppStyle.h"
 #include "app/ui/Form1.h"
+#include "app/ui/SvgIcon.h"
 #include "codegen/OptionsValidation.h"
 #include "help/HelpLocation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <QUndoStack>
 
@@ -42,9 +43,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(AppInfo::version());
     QApplication::setOrganizationName(AppInfo::maker());
     QApplication::setDesktopFileName(QStringLiteral("quillnav"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app/quillnav.svg")));
+    QApplication::setWindowIcon(SvgIcon::make(QStringLiteral(":/icons/app/quillnav.svg")));
     // The windows are laid out for this font; dialogs and menus use it too.
     QApplication::setFont(Form1::designFont());
+    AppStyle::install();
     Form1 window;
     window.show();
     if (!commandLine.projectFile.isEmpty()) {

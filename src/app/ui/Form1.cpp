@@ -1,6 +1,7 @@
 #include "app/ui/Form1.h"
 
 #include "app/ui/SaveProjectDialog.h"
+#include "app/ui/SvgIcon.h"
 
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "help/ui/ContextHelp.h"
@@ -47,7 +48,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     buildStyleDialogs();
     Form_Load();
 
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app/quillnav.svg")));
+    setWindowIcon(SvgIcon::make(QStringLiteral(":/icons/app/quillnav.svg")));
     ContextHelp::install();
     ContextHelp::ApplyWhatsThis(this);
     connectOptionEdits();

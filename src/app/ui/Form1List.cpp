@@ -1,5 +1,6 @@
 #include "app/ui/Form1.h"
 
+#include "app/ui/SvgIcon.h"
 #include "menu/MenuItemModel.h"
 
 #include <QAction>
@@ -76,7 +77,7 @@ void Form1::buildListToolbar()
     for (const auto &button : buttons) {
         const QString key = QLatin1String(button[0]);
         QAction *action =
-            m_tb2->addAction(QIcon(QStringLiteral(":/icons/list/%1.svg").arg(key)), QString());
+            m_tb2->addAction(SvgIcon::make(QStringLiteral(":/icons/list/%1.svg").arg(key)), QString());
         action->setObjectName(key);
         action->setToolTip(QLatin1String(button[1]));
         m_tb2Keys.insert(key, action);

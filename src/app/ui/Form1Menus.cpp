@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/ui/FrmAbt.h"
+#include "app/ui/SvgIcon.h"
 #include "help/HelpTopics.h"
 #include "help/ui/ContextHelp.h"
 #include "help/ui/HelpViewer.h"
@@ -147,7 +148,7 @@ void Form1::buildMainToolbar()
         }
         const QString key = QLatin1String(button.key);
         QAction *action = m_toolbar1->addAction(
-            QIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(key)), QString());
+            SvgIcon::make(QStringLiteral(":/icons/toolbar/%1.svg").arg(key)), QString());
         action->setObjectName(key);
         action->setToolTip(QLatin1String(button.tooltip));
         m_toolbar1Keys.insert(key, action);

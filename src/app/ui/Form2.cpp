@@ -1,6 +1,7 @@
 #include "app/ui/Form2.h"
 
 #include "app/StartupSelection.h"
+#include "app/ui/SvgIcon.h"
 #include "platform/Twips.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ Form2::Form2(QWidget *owner)
 void Form2::showEvent(QShowEvent *event)
 {
     if (m_picture->pixmap().isNull())
-        m_picture->setPixmap(QIcon(QStringLiteral(":/icons/splash/quillnav.svg"))
+        m_picture->setPixmap(SvgIcon::make(QStringLiteral(":/icons/splash/quillnav.svg"))
                                  .pixmap(m_picture->size(), devicePixelRatioF()));
     QWidget::showEvent(event);
 }

@@ -1,6 +1,7 @@
 #include "app/ui/FrmAbt.h"
 
 #include "app/AppInfo.h"
+#include "app/ui/SvgIcon.h"
 #include "platform/Twips.h"
 #include "platform/ui/OpenWithShell.h"
 
@@ -42,7 +43,7 @@ FrmAbt::FrmAbt(QWidget *parent) : QDialog(parent)
     auto *picture1 = new QLabel(frame1);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setAlignment(Qt::AlignCenter);
-    picture1->setPixmap(QIcon(QStringLiteral(":/icons/app/quillnav.svg")).pixmap(t.x(1050), t.y(1050)));
+    picture1->setPixmap(SvgIcon::make(QStringLiteral(":/icons/app/quillnav.svg")).pixmap(t.x(1050), t.y(1050)));
     picture1->setGeometry(t.rect(60, 60, 1170, 1170));
 
     m_label2 = new QLabel(this);
