@@ -6,7 +6,6 @@
 // to the bare window.
 #include "TinyFont.h"
 #include "app/StartupSelection.h"
-#include "app/ui/AppStyle.h"
 #include "app/ui/Form1.h"
 #include "app/ui/StartupFontLists.h"
 
@@ -36,9 +35,7 @@ int child(int argc, char *argv[], bool app)
     int families = 0;
     double fontsMs = 0, listsMs = 0;
     if (app) {
-        // As the program prepares the application before its window.
         QApplication::setFont(Form1::designFont());
-        AppStyle::install();
         // The font database is read on first use; measured apart here.
         QElapsedTimer t;
         t.start();

@@ -4,7 +4,6 @@
 #include "support/Form1Driver.h"
 
 #include "app/StartupSelection.h"
-#include "app/ui/AppStyle.h"
 #include "app/ui/Form2.h"
 #include "app/ui/SvgIcon.h"
 #include "app/ui/StartupFontLists.h"
@@ -154,13 +153,9 @@ private slots:
     }
 
     // Every toolbar picture draws, greyed when its button is off; pictures
-    // keep their shape; the deferred extension arrows still draw.
+    // keep their shape.
     void icons()
     {
-        AppStyle::install();
-        AppStyle::install();
-        auto *style = qobject_cast<AppStyle *>(QApplication::style());
-        QVERIFY(style && !qobject_cast<AppStyle *>(style->baseStyle())); // wrapped once
         for (const char *bar : {"Toolbar1", "tb2"})
             for (QAction *a : control(*w, bar)->actions()) {
                 if (a->isSeparator())
@@ -172,8 +167,6 @@ private slots:
             }
         QCOMPARE(SvgIcon::make(":/icons/splash/quillnav.svg").actualSize(QSize(450, 450)), QSize(450, 192));
         QVERIFY(SvgIcon::make(":/icons/none.svg").isNull());
-        for (auto arrow : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
-            QVERIFY(!QApplication::style()->standardIcon(arrow).pixmap(16).isNull());
     }
 
     // The splash shows only when it would stay up a while.

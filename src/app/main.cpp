@@ -1,7 +1,6 @@
 #include "app/AppInfo.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
-#include "app/ui/AppStyle.h"
 #include "app/ui/Form1.h"
 #include "app/ui/SvgIcon.h"
 #include "codegen/OptionsValidation.h"
@@ -46,7 +45,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(SvgIcon::make(QStringLiteral(":/icons/app/quillnav.svg")));
     // The windows are laid out for this font; dialogs and menus use it too.
     QApplication::setFont(Form1::designFont());
-    AppStyle::install();
     Form1 window;
     window.show();
     if (!commandLine.projectFile.isEmpty()) {
