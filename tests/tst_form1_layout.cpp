@@ -11,6 +11,9 @@
 #include "platform/CloseRequest.h"
 #include "platform/MSubclass.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
+
 using namespace form1test;
 
 class TestForm1Layout : public QObject {
@@ -164,6 +167,20 @@ private slots:
                 QImage blank(on.size(), on.format());
                 blank.fill(Qt::transparent);
                 QVERIFY2(!on.isNull() && on != blank && on != off, qPrintable(a->objectName()));
+            }
+        // The build's drawings are the SVG files' own, pixel for pixel.
+        for (const QString dir : {":/icons/toolbar/", ":/icons/list/"})
+            for (const QString &name : QDir(dir).entryList()) {
+                const QList<QSize> sizes = SvgIcon::prerenderedSizes(dir + name);
+                QCOMPARE(sizes.size(), 2);
+                for (const QSize size : sizes) {
+                    QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
+                    fresh.fill(Qt::transparent);
+                    QPainter painter(&fresh);
+                    QSvgRenderer(dir + name).render(&painter);
+                    painter.end();
+                    QVERIFY2(SvgIcon::make(dir + name).pixmap(size).toImage() == fresh, qPrintable(name));
+                }
             }
         QCOMPARE(SvgIcon::make(":/icons/splash/quillnav.svg").actualSize(QSize(450, 450)), QSize(450, 192));
         QVERIFY(SvgIcon::make(":/icons/none.svg").isNull());
