@@ -12,6 +12,9 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core
   clang-14 libclang-rt-14-dev
   chromium nodejs npm
+  ccache
+  libgumbo-dev
+  qt6-webengine-dev libqt6webenginecore6-bin
 )
 
 missing=()
