@@ -104,8 +104,8 @@ private slots:
         makeCurrent(*w, 2);
         typeItem(*w, before);
         control(*w, "chksel")->setFocus();
-        QWidget *vp = control<QTreeView>(*w, "lv")->viewport();
-        const QPoint at = control<QTreeView>(*w, "lv")->visualRect(w->listModel()->index(1, 0)).center();
+        QWidget *vp = control<QTableView>(*w, "lv")->viewport();
+        const QPoint at = control<QTableView>(*w, "lv")->visualRect(w->listModel()->index(1, 0)).center();
         QTest::mouseClick(vp, Qt::LeftButton, {}, at);
         QMouseEvent twice(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(vp, &twice);

@@ -15,7 +15,7 @@ class TestForm1List : public QObject {
 
 private:
     std::unique_ptr<Form1> w;
-    QTreeView *lv() { return control<QTreeView>(*w, "lv"); }
+    QTableView *lv() { return control<QTableView>(*w, "lv"); }
     QMenu *popup() { return control<QMenu>(*w, "mnuListPop"); }
     // "1"/"0" for Add, Update, then each list command (toolbar button and popup entry
     // must agree), then after a blank the main toolbar buttons and menu entries that need a row.
@@ -247,7 +247,7 @@ private slots:
         action(*w, "delete")->trigger();
         settle(*w);
         QVERIFY2(bar->value() >= scrolled - 1, qPrintable(QString::number(bar->value())));
-        QHeaderView *header = lv()->header();
+        QHeaderView *header = lv()->horizontalHeader();
         QCOMPARE(header->length(), lv()->viewport()->width());
         QVERIFY(header->sectionSize(3) >= header->sectionSizeHint(3));
     }

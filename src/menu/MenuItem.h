@@ -30,3 +30,5 @@ struct MenuItem {
 
     friend bool operator==(const MenuItem &, const MenuItem &) = default;
 };
+// Rows move as plain memory when the list opens or closes a gap.
+Q_DECLARE_TYPEINFO(MenuItem, Q_RELOCATABLE_TYPE);

@@ -55,7 +55,7 @@ inline bool showWindow(std::unique_ptr<Form1> &window)
 // Makes a row current through the list view itself (1-based).
 inline void makeCurrent(Form1 &window, int position)
 {
-    control<QTreeView>(window, "lv")->setCurrentIndex(window.listModel()->index(position - 1, 0));
+    control<QTableView>(window, "lv")->setCurrentIndex(window.listModel()->index(position - 1, 0));
     settle(window);
 }
 

@@ -15,7 +15,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QTimer>
-#include <QTreeView>
+#include "app/ui/MenuListView.h"
 #include <QUndoStack>
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
@@ -55,7 +55,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connectKeyboard();
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &Form1::updateTitle);
     connect(m_undoStack, &QUndoStack::indexChanged, this, &Form1::armAvailabilityPass);
-    m_recorded = currentProject();
+    m_recorded = currentSettings();
     updateRecentFiles();
 
     // Any drag over the window's own surface is answered with "copy"; only the

@@ -15,6 +15,7 @@
 class FrmAdvBttnOp;
 struct StartupFontLists;
 class MenuItemModel;
+class MenuListEdit;
 class MenuOptionsPanel;
 class QAction;
 class QCheckBox;
@@ -29,7 +30,7 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class QToolBar;
-class QTreeView;
+class MenuListView;
 class frmAdvMnuOp;
 class QUndoStack;
 
@@ -70,8 +71,9 @@ public:
     // A snapshot of the project: the list, the options from their controls and
     // the two style records.
     MenuProject currentProject() const;
-    // Replaces the project: list, option controls (with their enabling) and records.
-    void applyProject(const MenuProject &project);
+    // Replaces the project: list (unless withItems is false), option controls
+    // (with their enabling) and records.
+    void applyProject(const MenuProject &project, bool withItems = true);
 
     QString ValidateMenuOptions();
 
@@ -98,6 +100,8 @@ public:
     void recordProjectChange(const QString &text, const MenuProject &before);
     // Puts the window back into a recorded state (undo and redo).
     void restoreProjectState(const ProjectState &state, bool withFile);
+    // Makes a row current and scrolls the list to it (undo and redo of list edits).
+    void showCurrentRow(int position);
 
     // Asks whether to save a changed project before it is replaced or the
     // window closes: true to go on (saved or discarded), false to stop.
@@ -217,12 +221,15 @@ private:
 
     // The document.
     ProjectState captureState() const;
+    // Everything of the project but its list.
+    MenuProject currentSettings() const;
     // Records the change since `before` as one undo step, unless nothing
-    // changed; kChanged as merge id skips that comparison for commands that
-    // always change the list (a whole-list comparison on every move).
-    static constexpr int kChanged = -2;
-    void pushChange(const QString &text, const ProjectState &before, int mergeId = -1,
+    // changed. A step whose list did not change keeps no copy of the list.
+    void pushChange(const QString &text, ProjectState before, int mergeId = -1,
                     bool changesFile = false);
+    // Records a change of the list made through `edit` as one undo step that
+    // keeps only the rows it touched; `currentBefore` is the row that was current.
+    void pushListEdit(const QString &text, MenuListEdit &&edit, int currentBefore);
     void optionEdited(const QString &field, bool typing);
     void setProjectFile(const QString &path);
     void updateTitle();
@@ -235,7 +242,7 @@ private:
     // Item entry helpers.
     QString encodedItemText() const;
     void writeLinkColumns(MenuItem *item) const;
-    void transferDefaultSelection(int candidate);
+    void transferDefaultSelection(MenuListEdit &edit, int candidate);
     void clearItemFields();
     bool linktextDragEvent(QEvent *event);
 
@@ -245,7 +252,7 @@ private:
     bool listMouseEvent(QEvent *event);
     void openListPopupAtCurrentRow();
     void itemFieldReturn();
-    void removeRowWithoutScrolling(int position);
+    void removeRowWithoutScrolling(MenuListEdit &edit, int position);
     QAction *toolbarAction(const QString &key) const { return m_toolbar1Keys.value(key); }
     QAction *listToolbarAction(const QString &key) const { return m_tb2Keys.value(key); }
 
@@ -280,7 +287,7 @@ private:
     QPushButton *m_Addsepcmd = nullptr;
     QPushButton *m_cmdup = nullptr;
 
-    QTreeView *m_lv = nullptr;
+    MenuListView *m_lv = nullptr;
     QToolBar *m_tb2 = nullptr;
     QHash<QString, QAction *> m_tb2Keys;
     QMenu *m_mnuListPop = nullptr;
@@ -303,7 +310,7 @@ private:
     QList<QAction *> m_recentfile;
 
     QUndoStack *m_undoStack = nullptr;
-    // The project as the undo history last left it.
+    // The project as the undo history last left it, without its list.
     MenuProject m_recorded;
     QString m_filePath;
     // Set while the item fields hold a row loaded by Edit: Return then updates.

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeView>
+#include "app/ui/MenuListView.h"
 #include <QUndoStack>
 
 // Requests one availability pass. Every input of the pass (item fields, rows,

@@ -3,6 +3,7 @@
 #include "app/ui/Form1.h"
 
 #include "app/RecentFiles.h"
+#include "app/ui/ListEditCommand.h"
 #include "app/ui/ProjectChangeCommand.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "menu/ProjectFile.h"
@@ -58,21 +59,34 @@ ProjectState Form1::captureState() const
     return {currentProject(), currentPosition(), m_filePath};
 }
 
-void Form1::pushChange(const QString &text, const ProjectState &before, int mergeId,
-                       bool changesFile)
+void Form1::pushChange(const QString &text, ProjectState before, int mergeId, bool changesFile)
 {
-    const ProjectState after = captureState();
-    m_recorded = after.project;
-    if (!changesFile && mergeId != kChanged && after.project == before.project)
+    ProjectState after = captureState();
+    m_recorded = currentSettings();
+    // Lists that share their data compare at once; neither state then keeps
+    // the list, so the step costs nothing for the list's length.
+    if (after.project.items == before.project.items) {
+        before.project.items.clear();
+        after.project.items.clear();
+        before.withItems = after.withItems = false;
+    }
+    if (!changesFile && after.project == before.project)
         return;
-    if (mergeId == kChanged)
-        mergeId = -1;
-    m_undoStack->push(new ProjectChangeCommand(this, text, before, after, mergeId, changesFile));
+    m_undoStack->push(new ProjectChangeCommand(this, text, std::move(before), std::move(after),
+                                               mergeId, changesFile));
+}
+
+void Form1::pushListEdit(const QString &text, MenuListEdit &&edit, int currentBefore)
+{
+    if (edit.changesNothing())
+        return;
+    m_undoStack->push(
+        new ListEditCommand(this, text, std::move(edit), currentBefore, currentPosition()));
 }
 
 void Form1::recordProjectChange(const QString &text, const MenuProject &before)
 {
-    if (currentProject() == m_recorded)
+    if (currentSettings() == m_recorded)
         return;
     ProjectState old = captureState();
     old.project = before;
@@ -81,7 +95,7 @@ void Form1::recordProjectChange(const QString &text, const MenuProject &before)
 
 void Form1::restoreProjectState(const ProjectState &state, bool withFile)
 {
-    applyProject(state.project);
+    applyProject(state.project, state.withItems);
     setCurrentRow(state.current);
     if (withFile)
         setProjectFile(state.filePath);
@@ -217,7 +231,7 @@ void Form1::mnuFileNew_Click()
     ResetMenuProject();
     setProjectFile(QString());
     if (before.project == currentProject() && before.filePath.isEmpty()) {
-        m_recorded = before.project;
+        m_recorded = currentSettings();
         return;
     }
     pushChange(QStringLiteral("New Menu Project"), before, -1, true);

@@ -1,6 +1,7 @@
 #include "app/ui/Form1.h"
 
 #include "menu/MenuItemModel.h"
+#include "menu/MenuListEdit.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
@@ -82,29 +83,31 @@ void Form1::clearItemFields()
 
 void Form1::additemcmd_Click()
 {
-    const ProjectState before = captureState();
+    const int currentBefore = currentPosition();
     MenuItem item;
     item.text = encodedItemText();
     writeLinkColumns(&item);
     item.selected = menutext::kNo;
-    m_model->appendItem(item);
+    MenuListEdit edit(m_model);
+    edit.append(item);
     const int position = m_model->count();
     if (m_chksel->isChecked()) {
         m_chksel->setChecked(false);
-        transferDefaultSelection(position);
+        transferDefaultSelection(edit, position);
     }
     setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
-    pushChange(QStringLiteral("Add Item"), before, kChanged);
+    pushListEdit(QStringLiteral("Add Item"), std::move(edit), currentBefore);
 }
 
 void Form1::Addsepcmd_Click()
 {
-    const ProjectState before = captureState();
-    m_model->appendItem(MenuItem::separator());
+    const int currentBefore = currentPosition();
+    MenuListEdit edit(m_model);
+    edit.append(MenuItem::separator());
     m_itemtexttext->setFocus();
-    pushChange(QStringLiteral("Add Separator"), before, kChanged);
+    pushListEdit(QStringLiteral("Add Separator"), std::move(edit), currentBefore);
 }
 
 // Rewrites the current row from the fields, in its place.
@@ -113,21 +116,21 @@ void Form1::cmdup_Click()
     const int position = currentPosition();
     if (position == 0)
         return;
-    const ProjectState before = captureState();
     MenuItem item;
     item.text = encodedItemText();
     writeLinkColumns(&item);
     // The old row's own "Yes" no longer counts once it is rewritten.
     item.selected = menutext::kNo;
-    m_model->setItem(position, item);
+    MenuListEdit edit(m_model);
+    edit.set(position, item);
     if (m_chksel->isChecked()) {
         m_chksel->setChecked(false);
-        transferDefaultSelection(position);
+        transferDefaultSelection(edit, position);
     }
     setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
-    pushChange(QStringLiteral("Update Item"), before);
+    pushListEdit(QStringLiteral("Update Item"), std::move(edit), position);
 }
 
 // Loads the current row into the item fields.
@@ -161,13 +164,13 @@ void Form1::notlinkchk_Click()
 
 // Keeps at most one default selection: the candidate becomes it at once when
 // there is none, otherwise the user decides.
-void Form1::transferDefaultSelection(int candidate)
+void Form1::transferDefaultSelection(MenuListEdit &edit, int candidate)
 {
     const int current = m_model->findDefault();
     if (current == candidate)
         return;
     if (current == 0) {
-        m_model->setSelected(candidate, menutext::kYes);
+        edit.setSelected(candidate, menutext::kYes);
         return;
     }
     const QString text = QStringLiteral("You have already designated \"")
@@ -182,10 +185,10 @@ void Form1::transferDefaultSelection(int candidate)
     if (candidate > m_model->count() || current > m_model->count())
         return;
     if (yes) {
-        m_model->setSelected(current, menutext::kNo);
-        m_model->setSelected(candidate, menutext::kYes);
+        edit.setSelected(current, menutext::kNo);
+        edit.setSelected(candidate, menutext::kYes);
     } else {
-        m_model->setSelected(candidate, menutext::kNo);
+        edit.setSelected(candidate, menutext::kNo);
     }
 }
 

@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
-#include <QTreeView>
+#include "app/ui/MenuListView.h"
 
 void Form1::connectKeyboard()
 {

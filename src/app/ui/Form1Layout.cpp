@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTreeView>
+#include "app/ui/MenuListView.h"
 
 namespace {
 // Design client area of the main window, in twips.

@@ -1,7 +1,9 @@
 #include "app/ui/Form1.h"
 
+#include "app/ui/MenuListView.h"
 #include "app/ui/SvgIcon.h"
 #include "menu/MenuItemModel.h"
+#include "menu/MenuListEdit.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,22 +15,13 @@
 #include <QPointer>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeView>
 
 void Form1::buildList()
 {
-    m_lv = new QTreeView(m_frame2);
+    m_lv = new MenuListView(m_frame2);
     m_lv->setObjectName(QStringLiteral("lv"));
-    m_lv->setRootIsDecorated(false);
-    m_lv->setItemsExpandable(false);
-    m_lv->setUniformRowHeights(true);
-    m_lv->setAllColumnsShowFocus(true);
-    m_lv->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_lv->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_lv->setDragEnabled(false);
     m_lv->setModel(m_model);
-    m_lv->header()->setSectionsMovable(false);
+    m_lv->horizontalHeader()->setSectionsMovable(false);
     // The popup menu is opened by the row-click handling below, never by the
     // platform's context-menu request.
     m_lv->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -46,7 +39,7 @@ void Form1::buildList()
     // The columns fill the list's width; the two flag columns keep the width
     // of their captions (wider than "Yes" and "No"), measured once rather
     // than over every row.
-    QHeaderView *header = m_lv->header();
+    QHeaderView *header = m_lv->horizontalHeader();
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(0);
     for (int column : {MenuItemModel::LinkedColumn, MenuItemModel::SelectedColumn}) {
@@ -129,6 +122,13 @@ void Form1::setCurrentRow(int position)
     m_lv->setAutoScroll(autoScroll);
 }
 
+void Form1::showCurrentRow(int position)
+{
+    setCurrentRow(position);
+    if (position >= 1 && position <= m_model->count())
+        m_lv->scrollTo(m_model->index(position - 1, 0));
+}
+
 void Form1::ensureCurrentRow()
 {
     if (m_model->count() == 0)
@@ -140,34 +140,35 @@ void Form1::ensureCurrentRow()
         setCurrentRow(position);
 }
 
+// Each list command changes only the rows it acts on, through a MenuListEdit
+// that records them for undo: its cost does not grow with the list.
 void Form1::mnuListPopMovUp_Click()
 {
-    const ProjectState before = captureState();
     m_lv->setFocus();
     const int position = currentPosition();
     if (position < 2)
         return;
     // The two rows change places; the moved row keeps all four columns.
-    m_model->swapItems(position - 1, position);
+    MenuListEdit edit(m_model);
+    edit.swap(position - 1, position);
     setCurrentRow(position - 1);
-    pushChange(QStringLiteral("Move Up"), before, kChanged);
+    pushListEdit(QStringLiteral("Move Up"), std::move(edit), position);
 }
 
 void Form1::mnuListPopMovDn_Click()
 {
-    const ProjectState before = captureState();
     m_lv->setFocus();
     const int position = currentPosition();
     if (position < 1 || position >= m_model->count())
         return;
-    m_model->swapItems(position, position + 1);
+    MenuListEdit edit(m_model);
+    edit.swap(position, position + 1);
     setCurrentRow(position + 1);
-    pushChange(QStringLiteral("Move Down"), before, kChanged);
+    pushListEdit(QStringLiteral("Move Down"), std::move(edit), position);
 }
 
 void Form1::mnuListPopInd_Click()
 {
-    const ProjectState before = captureState();
     const int position = currentPosition();
     if (position == 0)
         return;
@@ -175,48 +176,49 @@ void Form1::mnuListPopInd_Click()
     // At most one level, and never on a separator.
     if (row.isSeparator() || row.isIndented())
         return;
-    m_model->setText(position, menutext::kIndentPrefix + row.text);
-    pushChange(QStringLiteral("Indent"), before, kChanged);
+    MenuListEdit edit(m_model);
+    edit.setText(position, menutext::kIndentPrefix + row.text);
+    pushListEdit(QStringLiteral("Indent"), std::move(edit), position);
 }
 
 void Form1::mnuListPopUnind_Click()
 {
-    const ProjectState before = captureState();
     const int position = currentPosition();
     if (position == 0 || !m_model->at(position).isIndented())
         return;
-    m_model->setText(position, m_model->at(position).text.mid(menutext::kIndentPrefix.size()));
-    pushChange(QStringLiteral("Un-indent"), before, kChanged);
+    MenuListEdit edit(m_model);
+    edit.setText(position, m_model->at(position).text.mid(menutext::kIndentPrefix.size()));
+    pushListEdit(QStringLiteral("Un-indent"), std::move(edit), position);
 }
 
 void Form1::mnuListPopDefSel_Click()
 {
-    const ProjectState before = captureState();
     const int position = currentPosition();
     if (position == 0 || m_model->at(position).isDefault())
         return;
-    transferDefaultSelection(position);
-    pushChange(QStringLiteral("Make Default Selection"), before);
+    MenuListEdit edit(m_model);
+    transferDefaultSelection(edit, position);
+    pushListEdit(QStringLiteral("Make Default Selection"), std::move(edit), position);
 }
 
 void Form1::mnuListPopRem_Click()
 {
-    const ProjectState before = captureState();
     m_lv->setFocus();
     const int position = currentPosition();
     if (position == 0)
         return;
-    removeRowWithoutScrolling(position);
-    pushChange(QStringLiteral("Remove Item"), before, kChanged);
+    MenuListEdit edit(m_model);
+    removeRowWithoutScrolling(edit, position);
+    pushListEdit(QStringLiteral("Remove Item"), std::move(edit), position);
 }
 
 // The row that takes the removed one's place becomes current (else the new
 // last row); the list stays where the user scrolled it.
-void Form1::removeRowWithoutScrolling(int position)
+void Form1::removeRowWithoutScrolling(MenuListEdit &edit, int position)
 {
     const bool autoScroll = m_lv->hasAutoScroll();
     m_lv->setAutoScroll(false);
-    m_model->removeItem(position);
+    edit.remove(position);
     setCurrentRow(qMin(position, m_model->count()));
     m_lv->setAutoScroll(autoScroll);
 }

@@ -11,8 +11,14 @@
 
 MenuProject Form1::currentProject() const
 {
-    MenuProject project;
+    MenuProject project = currentSettings();
     project.items = m_model->items();
+    return project;
+}
+
+MenuProject Form1::currentSettings() const
+{
+    MenuProject project;
     project.options = m_options->options();
     project.menuStyle = m_advMenuvals.mnu;
     project.buttonStyle = m_advMenuvals.bttn;
@@ -20,9 +26,10 @@ MenuProject Form1::currentProject() const
     return project;
 }
 
-void Form1::applyProject(const MenuProject &project)
+void Form1::applyProject(const MenuProject &project, bool withItems)
 {
-    m_model->setItems(project.items);
+    if (withItems)
+        m_model->setItems(project.items);
     m_options->setOptions(project.options);
     m_advMenuvals.mnu = project.menuStyle;
     m_advMenuvals.bttn = project.buttonStyle;
@@ -33,7 +40,7 @@ void Form1::applyProject(const MenuProject &project)
         RestoreAdvVals(kind);
         StoreAdvVals(kind);
     }
-    m_recorded = currentProject();
+    m_recorded = currentSettings();
 }
 
 bool Form1::saveProject(const QString &path, QString *error) const

@@ -10,4 +10,7 @@ struct ProjectState {
     MenuProject project;
     int current = 0;
     QString filePath;
+    // False when the step did not change the list: the state holds no copy of
+    // it, and restoring it leaves the list as it is.
+    bool withItems = true;
 };
