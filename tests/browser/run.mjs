@@ -2,12 +2,13 @@
 // 127.0.0.1, picked by mouse and keyboard. Usage: node run.mjs QUILLNAV_BINARY PROJECTS_DIR
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { HtmlValidate } from 'html-validate';
+import { AxePuppeteer } from '@axe-core/puppeteer';
 
 const [binary, projects] = process.argv.slice(2);
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
@@ -20,8 +21,24 @@ for (const name of ['same-window', 'new-window', 'frame'])
 quillnav('--write-preview', out, join(projects, 'frame.qnv')); // the project says html5
 // Two menus with different targets on one page, each with its copy of the head script.
 const part = (name, tag) => readFileSync(join(out, `${name}.html`), 'utf8').split(`<${tag}>`)[1].split(`</${tag}>`)[0];
-writeFileSync(join(out, 'two.html'), readFileSync(join(out, 'new-window.html'), 'utf8').replace('</head>',
-  `<script>${part('same-window', 'script')}</script>\r\n</head>`).replace('</body>', `${part('same-window', 'body')}</body>`));
+const twoMenus = (first, second, name) => writeFileSync(join(out, `${name}.html`), readFileSync(join(out,
+  `${first}.html`), 'utf8').replace('</head>', `<script>${part(second, 'script')}</script>\r\n</head>`)
+  .replace('</body>', `${part(second, 'body')}</body>`));
+twoMenus('new-window', 'same-window', 'two');
+// For the accessibility audit: every link target with every navigation kind, as a saved page, as the
+// preview's pages, and on a page with the next case's menu.
+const axeCases = ['same', 'new', 'frame'].flatMap((target, linkTarget) => Object.entries({
+  text: { navigation: 0, buttonKind: 0 }, graphic: { navigation: 0, buttonKind: 1, graphicUrl: 'go.png' },
+  change: { navigation: 1 } }).map(([kind, o]) => ({ name: `axe/${target}-${kind}`, options: { ...o, linkTarget,
+  frameName: 'content', menuName: `${target} ${kind}` } })));
+for (const { name, options } of axeCases) {
+  mkdirSync(join(out, name), { recursive: true });
+  writeFileSync(join(out, `${name}.qnv`), JSON.stringify({ format: 'quillnav-menu-project', version: 1,
+    dialect: 'html5', options, items: JSON.parse(readFileSync(join(projects, 'frame.qnv'), 'utf8')).items }));
+  quillnav('--generate', join(out, `${name}.qnv`), '--dialect', 'html5', '-o', join(out, `${name}.html`));
+  quillnav('--write-preview', join(out, name), join(out, `${name}.qnv`));
+}
+axeCases.forEach((c, i) => twoMenus(c.name, axeCases[(i + 1) % axeCases.length].name, `${c.name}-two`));
 assert.throws(() => quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'xhtml'), { status: 2 });
 assert.match(quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'classic').toString(), /^<HTML>/);
 
@@ -140,11 +157,26 @@ await check('frame: the named iframe of the preview gets the pages, by mouse and
   assert.equal(path(page), '/quillnav_preview_frameset.html');
 });
 
+for (const { name } of axeCases) {
+  await check(`axe-core finds no WCAG 2.1 A or AA fault: ${name}`, async (page) => {
+    const found = [];
+    for (const file of [name, `${name}-two`, `${name}/quillnav_preview_frameset`]) { // axe enters the frames
+      await page.goto(`${base}${file}.html`);
+      // What axe cannot decide (a label shared by two lists, say) counts as a fault too.
+      const { violations, incomplete } = await new AxePuppeteer(page)
+        .withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']).analyze();
+      found.push(...[...violations, ...incomplete].map((v) => `${file}: ${v.id} (${v.help}) at ${v.nodes
+        .map((n) => n.target.join(' > ')).join(', ')}`));
+    }
+    assert.deepEqual(found, []);
+  });
+}
+
 await check('html-validate finds nothing', async () => {
   const validator = new HtmlValidate({ extends: ['html-validate:recommended'],
     // Styles come from the user's records; a menu navigating on change has no button by design.
     rules: { 'no-inline-style': 'off', 'wcag/h32': 'off' } });
-  for (const name of readdirSync(out)) {
+  for (const name of readdirSync(out, { recursive: true }).filter((n) => n.endsWith('.html'))) {
     const report = await validator.validateFile(join(out, name));
     assert.ok(report.valid, `${name}:\n` + report.results.flatMap((r) => r.messages)
       .map((m) => `  ${m.line}:${m.column} ${m.ruleId} ${m.message}`).join('\n'));

@@ -1,6 +1,7 @@
 #include "styles/ui/FrmAdvBttnOp.h"
 
 #include "styles/mColorSelect.h"
+#include "styles/ui/ContrastLabel.h"
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/KeyCodeFilter.h"
 #include "styles/ui/StyleDialogLayout.h"
@@ -138,6 +139,10 @@ QWidget *FrmAdvBttnOp::buildColours()
     }
     grid->addWidget(m_Check1, 8, 0, 1, 4);
     grid->addWidget(m_Check2, 9, 0, 1, 4);
+    // The button's text on its face.
+    m_contrast = new ContrastLabel(m_rows[0], m_rows[1], [this] { return !m_chksysbttnclr->isChecked(); },
+                                   group);
+    grid->addWidget(m_contrast, 10, 0, 1, 5);
     grid->setColumnStretch(4, 1);
     return group;
 }
