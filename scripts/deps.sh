@@ -35,7 +35,8 @@ done
 install_node_packages() {
   local dir
   dir="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
-  if [ ! -d "$dir/node_modules" ]; then
+  # Again whenever the lock file is newer than what npm last installed.
+  if [ ! -d "$dir/node_modules" ] || [ "$dir/package-lock.json" -nt "$dir/node_modules/.package-lock.json" ]; then
     echo "Installing the browser test's node packages"
     (cd "$dir" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
   fi

@@ -1,5 +1,6 @@
 // Colour texts, colour numbers and system colours. (The key filters are
 // driven through the colour boxes in tst_colorrow.)
+#include "styles/ColorContrast.h"
 #include "styles/mColorSelect.h"
 #include "support/TestFiles.h"
 
@@ -81,6 +82,15 @@ private slots:
         for (const auto &[index, role] : {std::pair{5, QPalette::Base}, {8, QPalette::Text}, {15, QPalette::Button},
                                           {16, QPalette::Dark}, {18, QPalette::ButtonText}, {20, QPalette::Light}})
             QCOMPARE(TranslateSysColor(SysColor(index)), FromQColor(palette.color(role)));
+    }
+
+    void contrastRatio() // black on white both ways, the neighbours of 4.5:1, red, a system colour on its value
+    {
+        QList<double> ratios;
+        for (const auto &[a, b] : {std::pair{0x000000u, 0xFFFFFFu}, {0xFFFFFFu, 0x000000u}, {0x767676u, 0xFFFFFFu}, {0x777777u,
+                 0xFFFFFFu}, {0x0000FFu, 0xFFFFFFu}, {SysColor(5), FromQColor(QGuiApplication::palette().color(QPalette::Base))}})
+            ratios << std::round(ColorContrast::ContrastRatio(a, b) * 100) / 100;
+        QCOMPARE(ratios, QList<double>({21, 21, 4.54, 4.48, 4, 1}));
     }
 };
 

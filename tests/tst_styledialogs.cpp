@@ -253,6 +253,26 @@ private slots:
         QCOMPARE(d->capture(), start);
     }
 
+    // The contrast warning follows the colours typed into the real boxes and the system colours box ("s").
+    void contrastWarning()
+    {
+        for (const bool button : {false, true}) {
+            QString seen; // after each step the ratio shown, "-" for none
+            open(*w, button, [&](QDialog *d) {
+                for (const QString step : {"s", "1FFFFFF", "0777777", "1000", "1000000", "0222222", "s", "s"}) {
+                    if (step == "s"_L1)
+                        click(d, button ? "chksysbttnclr" : "chkmnusysclr");
+                    else // the warning shows the ratio rounded down: 4.48 as 4.4:1
+                        QTest::keyClicks(child(d, qPrintable("txtclr_" + step.left(1))), "\b\b\b\b\b\b" + step.mid(1));
+                    const auto *warning = child<QLabel>(d, "lblcontrast");
+                    seen += (warning->isVisible() ? warning->text().section(u')', 0, 0).mid(14) : u"-"_s) + ' ';
+                }
+                click(d, "Command9");
+            });
+            QCOMPARE(seen, "- - 4.4:1 - - 1.3:1 - 1.3:1 ");
+        }
+    }
+
     // Every style changed and a font that is not installed, with quotes and
     // non-ASCII letters: saved, loaded into another window, the same code; OK
     // in the loaded window keeps the font.

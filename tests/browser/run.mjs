@@ -2,12 +2,13 @@
 // 127.0.0.1, picked by mouse and keyboard. Usage: node run.mjs QUILLNAV_BINARY PROJECTS_DIR
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { HtmlValidate } from 'html-validate';
+import { AxePuppeteer } from '@axe-core/puppeteer';
 
 const [binary, projects] = process.argv.slice(2);
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
@@ -20,8 +21,19 @@ for (const name of ['same-window', 'new-window', 'frame'])
 quillnav('--write-preview', out, join(projects, 'frame.qnv')); // the project says html5
 // Two menus with different targets on one page, each with its copy of the head script.
 const part = (name, tag) => readFileSync(join(out, `${name}.html`), 'utf8').split(`<${tag}>`)[1].split(`</${tag}>`)[0];
-writeFileSync(join(out, 'two.html'), readFileSync(join(out, 'new-window.html'), 'utf8').replace('</head>',
-  `<script>${part('same-window', 'script')}</script>\r\n</head>`).replace('</body>', `${part('same-window', 'body')}</body>`));
+const two = (first, second, name) => writeFileSync(join(out, `${name}.html`), readFileSync(join(out, `${first}.html`),
+  'utf8').replace('</head>', `<script>${part(second, 'script')}</script>\r\n</head>`).replace('</body>', `${part(second, 'body')}</body>`));
+two('new-window', 'same-window', 'two');
+// The accessibility audit: every link target with every navigation kind, saved, previewed, beside the next case.
+const axeCases = ['same', 'new', 'frame'].flatMap((target, linkTarget) => ['text', 'graphic', 'change'].map((kind, k) => ({
+  linkTarget, navigation: k >> 1, buttonKind: k & 1, graphicUrl: 'go.png', frameName: 'content', menuName: `${target}-${kind}` })));
+for (const options of axeCases) {
+  const name = options.menuName, project = join(out, `${name}.qnv`);
+  writeFileSync(project, JSON.stringify({ ...JSON.parse(readFileSync(join(projects, 'frame.qnv'))), options }));
+  quillnav('--generate', project, '--dialect', 'html5', '-o', join(out, `${name}.html`));
+  mkdirSync(join(out, name)), quillnav('--write-preview', join(out, name), project);
+}
+axeCases.forEach(({ menuName }, i) => two(menuName, axeCases[(i + 1) % 9].menuName, `${menuName}-two`));
 assert.throws(() => quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'xhtml'), { status: 2 });
 assert.match(quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'classic').toString(), /^<HTML>/);
 
@@ -140,11 +152,21 @@ await check('frame: the named iframe of the preview gets the pages, by mouse and
   assert.equal(path(page), '/quillnav_preview_frameset.html');
 });
 
+for (const { menuName: name } of axeCases) {
+  await check(`axe-core finds no WCAG 2.1 A or AA fault: ${name}`, async (page) => {
+    for (const file of [name, `${name}-two`, `${name}/quillnav_preview_frameset`]) { // axe enters the frames
+      await page.goto(`${base}${file}.html`); // what axe cannot decide (a shared label, say) fails too
+      const { violations, incomplete } = await new AxePuppeteer(page).withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']).analyze();
+      assert.deepEqual([...violations, ...incomplete].map((v) => `${file}: ${v.id} at ${v.nodes.map((n) => n.target.join(' > '))}`), []);
+    }
+  });
+}
+
 await check('html-validate finds nothing', async () => {
   const validator = new HtmlValidate({ extends: ['html-validate:recommended'],
     // Styles come from the user's records; a menu navigating on change has no button by design.
     rules: { 'no-inline-style': 'off', 'wcag/h32': 'off' } });
-  for (const name of readdirSync(out)) {
+  for (const name of readdirSync(out, { recursive: true }).filter((n) => n.endsWith('.html'))) {
     const report = await validator.validateFile(join(out, name));
     assert.ok(report.valid, `${name}:\n` + report.results.flatMap((r) => r.messages)
       .map((m) => `  ${m.line}:${m.column} ${m.ruleId} ${m.message}`).join('\n'));

@@ -1,6 +1,7 @@
 #include "styles/ui/FrmAdvBttnOp.h"
 
 #include "styles/mColorSelect.h"
+#include "styles/ui/ContrastLabel.h"
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/KeyCodeFilter.h"
 #include "styles/ui/StyleDialogLayout.h"
@@ -134,10 +135,14 @@ QWidget *FrmAdvBttnOp::buildColours()
     grid->addWidget(m_chksysbttnclr, 1, 0, 1, 4);
     for (int i = 0; i < 6; ++i) {
         m_rows[size_t(i)] = new ColorRow(i, QLatin1String(Rows[i].description), SysColor(Rows[i].systemColour), group);
-        styledialog::placeRow(grid, i + 2, m_rows[size_t(i)]);
+        // The border rows below the contrast warning of the text and face rows.
+        styledialog::placeRow(grid, i < 2 ? i + 2 : i + 3, m_rows[size_t(i)]);
     }
-    grid->addWidget(m_Check1, 8, 0, 1, 4);
-    grid->addWidget(m_Check2, 9, 0, 1, 4);
+    m_contrast = new ContrastLabel(m_rows[0], m_rows[1], [this] { return !m_chksysbttnclr->isChecked(); },
+                                   group);
+    grid->addWidget(m_contrast, 4, 0, 1, 5);
+    grid->addWidget(m_Check1, 9, 0, 1, 4);
+    grid->addWidget(m_Check2, 10, 0, 1, 4);
     grid->setColumnStretch(4, 1);
     return group;
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 class ColorRow;
+class ContrastLabel;
 class FontOptionsGroup;
 class QCheckBox;
 class QLabel;
@@ -74,6 +75,7 @@ private:
     QLabel *m_Label22 = nullptr;
     QCheckBox *m_nbchk = nullptr;
     QCheckBox *m_chksysbttnclr = nullptr;
+    ContrastLabel *m_contrast = nullptr;
     QCheckBox *m_Check1 = nullptr;
     QCheckBox *m_Check2 = nullptr;
     QPushButton *m_Command8 = nullptr;

@@ -2,6 +2,7 @@
 #include "styles/ui/FrmAdvBttnOp.h"
 
 #include "styles/ui/ColorRow.h"
+#include "styles/ui/ContrastLabel.h"
 #include "styles/ui/FontOptionsGroup.h"
 
 #include <QCheckBox>
@@ -55,6 +56,7 @@ void FrmAdvBttnOp::chksysbttnclr_Click()
         m_nbchk->setChecked(true);
         m_nbchk->setEnabled(false);
     }
+    m_contrast->refresh();
     nbchk_Click();
 }
 

@@ -1,6 +1,7 @@
 #include "styles/ui/frmAdvMnuOp.h"
 
 #include "styles/mColorSelect.h"
+#include "styles/ui/ContrastLabel.h"
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/KeyCodeFilter.h"
 #include "styles/ui/StyleDialogLayout.h"
@@ -88,6 +89,9 @@ QWidget *frmAdvMnuOp::buildColours()
     grid->addWidget(m_chkmnusysclr, 0, 0, 1, 4);
     for (ColorRow *row : m_rows)
         styledialog::placeRow(grid, row->index() + 1, row);
+    m_contrast = new ContrastLabel(m_rows[0], m_rows[1], [this] { return !m_chkmnusysclr->isChecked(); },
+                                   group);
+    grid->addWidget(m_contrast, 3, 0, 1, 5);
     grid->setColumnStretch(4, 1);
     return group;
 }
@@ -119,6 +123,7 @@ void frmAdvMnuOp::chkmnusysclr_Click()
         row->setRowEnabled(own);
         row->setPainted(own);
     }
+    m_contrast->refresh();
 }
 
 MenuStyleRecord frmAdvMnuOp::capture() const

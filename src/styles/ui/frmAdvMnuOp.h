@@ -8,6 +8,7 @@
 #include <array>
 
 class ColorRow;
+class ContrastLabel;
 class FontOptionsGroup;
 class QCheckBox;
 class QLabel;
@@ -61,6 +62,7 @@ private:
     QLineEdit *m_txtMW = nullptr;
     QLabel *m_Label20 = nullptr;
     QCheckBox *m_chkmnusysclr = nullptr;
+    ContrastLabel *m_contrast = nullptr;
     QPushButton *m_Command8 = nullptr;
     QPushButton *m_Command9 = nullptr;
     QPushButton *m_cmdrestdef = nullptr;
