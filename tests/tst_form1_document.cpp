@@ -121,6 +121,41 @@ private slots:
         QCOMPARE(w->isWindowModified(), !document);
     }
 
+    // A long mixed run of list commands and an option change undoes step by
+    // step through every state it passed, current row included, and redoes back.
+    void longHistoryInOrder()
+    {
+        BoxAnswerer answerer(QMessageBox::Yes);
+        const char *commands[] = {"movdn", "indent", "selected", "delete", "movup", "additemcmd",
+                                  "unindent", "Addsepcmd", "typing"};
+        w->undoStack()->clear();
+        QList<std::pair<QString, int>> states{{state(*w) + "menu.qnv", w->currentPosition()}};
+        for (int i = 0; i < 60; ++i) {
+            const QString command = commands[(i * 7) % std::size(commands)];
+            makeCurrent(*w, 1 + (i * 5) % w->listModel()->count());
+            typeItem(*w, QString("N%1|n%1.html|").arg(i));
+            if (command == "typing")
+                QTest::keyClicks(control(*w, "txtmnm"), "x");
+            else if (QAction *a = w->findChild<QAction *>(command); a && a->isEnabled())
+                a->trigger();
+            else if (auto *b = w->findChild<QAbstractButton *>(command))
+                b->click();
+            settle(*w);
+            if (w->undoStack()->index() == states.size())
+                states.append({state(*w) + w->currentProject().options.menuName, w->currentPosition()});
+        }
+        QCOMPARE(w->undoStack()->count(), states.size() - 1);
+        QVERIFY(states.size() > 40);
+        for (int i = states.size() - 2; i >= 0; --i) {
+            trigger("mnuEditUndo");
+            QCOMPARE(state(*w) + w->currentProject().options.menuName, states.at(i).first);
+        }
+        while (action(*w, "mnuEditRedo")->isEnabled())
+            trigger("mnuEditRedo");
+        QCOMPARE(state(*w) + w->currentProject().options.menuName, states.last().first);
+        QCOMPARE(w->currentPosition(), states.last().second);
+    }
+
     // New, Load, Exit, the close box, a dropped project and a recent file ask
     // about a changed project; Cancel stops, Discard goes on, Save writes first.
     void waysOut_data()
