@@ -3,7 +3,8 @@
 // with 1,000, 2,000 and 4,000 extra font families (tiny generated fonts in a private
 // fontconfig folder). The main window's start-up builds both style dialogs
 // and fills their font lists. Prints the best of several runs and the ratio
-// to the bare window.
+// to the bare window, in wall time and in the processor time of the process
+// (which other work on a busy machine disturbs far less).
 #include "TinyFont.h"
 #include "app/StartupSelection.h"
 #include "app/ui/Form1.h"
@@ -17,9 +18,18 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace {
+
+double processCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
 
 void waitShown(QWidget &window)
 {
@@ -53,14 +63,15 @@ int child(int argc, char *argv[], bool app)
         window.resize(588, 440);
         waitShown(window);
     }
-    std::printf("shown %d %.1f %.1f\n", families, fontsMs, listsMs);
+    std::printf("shown %d %.1f %.1f %.1f\n", families, fontsMs, listsMs, processCpuMs());
     std::fflush(stdout);
     return 0;
 }
 
 struct Result {
     double ms = 1e300;
-    QList<QByteArray> report; // families, font database ms, main window ms
+    QList<QByteArray> report; // families, font database ms, main window ms, processor ms
+    double cpuMs = 1e300;     // the least processor time of the runs
 };
 
 // Best wall time of `runs` starts, in ms, with the child's report of that run.
@@ -79,7 +90,9 @@ Result measure(const QString &mode, const QProcessEnvironment &env, int runs)
         p.waitForFinished();
         const QList<QByteArray> report = p.readAllStandardOutput().trimmed().split(' ').mid(1);
         if (r > 0 && ms < best.ms)
-            best = {ms, report};
+            best = {ms, report, best.cpuMs};
+        if (r > 0)
+            best.cpuMs = std::min(best.cpuMs, report.value(3).toDouble());
     }
     return best;
 }
@@ -129,16 +142,16 @@ int main(int argc, char *argv[])
         {QStringLiteral("+2,000 families"), withFonts(root.path(), "f2000", {half1, half2})},
         {QStringLiteral("+4,000 families"), withFonts(root.path(), "f4000", {half1, half2, more})},
     };
-    std::printf("start to window shown, best of %d runs\n", runs);
+    std::printf("start to window shown, best of %d runs (wall time; processor time of the process)\n", runs);
     QList<double> starts; // Quillnav's time per setup
     for (const auto &[label, env] : setups) {
         const auto bare = measure(QStringLiteral("bare"), env, runs);
         const auto app = measure(QStringLiteral("app"), env, runs);
         std::printf("  %-20s families %5s  Quillnav %6.1f ms (font database %s ms, main window %s ms)"
-                    "  bare QMainWindow %6.1f ms  ratio %.2f\n",
+                    "  bare QMainWindow %6.1f ms  ratio %.2f;  processor %.1f / %.1f ms  ratio %.2f\n",
                     qPrintable(label), app.report.value(0).constData(), app.ms,
                     app.report.value(1).constData(), app.report.value(2).constData(), bare.ms,
-                    app.ms / bare.ms);
+                    app.ms / bare.ms, app.cpuMs, bare.cpuMs, app.cpuMs / bare.cpuMs);
         starts << app.ms;
     }
     // Linear growth adds about the same time for each further 1,000 families.

@@ -28,7 +28,9 @@ bool FamilyLess(const QString &a, const QString &b)
 
 QStringList SortedFamilies(QStringList families)
 {
-    std::sort(families.begin(), families.end(), FamilyLess);
+    // The font database hands them out in this order already.
+    if (!std::is_sorted(families.cbegin(), families.cend(), FamilyLess))
+        std::sort(families.begin(), families.end(), FamilyLess);
     families.erase(std::unique(families.begin(), families.end()), families.end());
     return families;
 }

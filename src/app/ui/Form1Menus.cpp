@@ -59,6 +59,9 @@ void Form1::buildMenuBar()
     connect(m_mnuFileSaveProj, &QAction::triggered, this, &Form1::mnuFileSaveProj_Click);
     m_mnuFileSaveAs = addEntry(file, "mnuFileSaveAs", QStringLiteral("Save Menu Project &As..."));
     m_mnuFileSaveAs->setShortcuts(QKeySequence::SaveAs);
+    // Some desktops (a bare X session, for one) define no Save As key.
+    if (m_mnuFileSaveAs->shortcuts().isEmpty())
+        m_mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(m_mnuFileSaveAs, &QAction::triggered, this, &Form1::mnuFileSaveAs_Click);
     addSeparator(file, "mnuFileSep1");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", QStringLiteral("&Copy Code to Clipboard"));

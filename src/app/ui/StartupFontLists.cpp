@@ -7,6 +7,10 @@
 #include <QComboBox>
 
 namespace {
+// Families go into the lists a block at a time: one insertion per block and
+// list keeps the cost per family small, and the splash's bar still moves.
+constexpr int kBlock = 256;
+
 QStringList entries(const QComboBox *list)
 {
     QStringList out;
@@ -15,10 +19,11 @@ QStringList entries(const QComboBox *list)
     return out;
 }
 
-void selectFont(QComboBox *list)
+// `added` are the entries added to a list that held `before` entries.
+void selectFont(QComboBox *list, int before, const QStringList &added)
 {
     if (list)
-        list->setCurrentIndex(FontChoice::StartupIndex(entries(list)));
+        list->setCurrentIndex(FontChoice::StartupIndex(before == 0 ? added : entries(list)));
 }
 
 void selectSize(QComboBox *list)
@@ -35,19 +40,21 @@ void LoadStartupFontLists(const StartupFontLists &lists, const QStringList &fami
     // inserting each family at its place.
     const QStringList sorted = FontChoice::SortedFamilies(families);
     const int total = int(sorted.size());
+    const int menuBefore = lists.menuFonts ? lists.menuFonts->count() : 0;
+    const int buttonBefore = lists.buttonFonts ? lists.buttonFonts->count() : 0;
     if (splash)
         splash->begin(total);
-    for (int i = 1; i <= total; ++i) {
+    for (int first = 0; first < total; first += kBlock) {
+        const QStringList block = sorted.mid(first, kBlock);
         if (splash)
-            splash->advance(i);
-        const QString &family = sorted.at(i - 1);
+            splash->advance(first + int(block.size()));
         if (lists.buttonFonts)
-            lists.buttonFonts->addItem(family);
+            lists.buttonFonts->addItems(block);
         if (lists.menuFonts)
-            lists.menuFonts->addItem(family);
+            lists.menuFonts->addItems(block);
     }
-    selectFont(lists.menuFonts);
-    selectFont(lists.buttonFonts);
+    selectFont(lists.menuFonts, menuBefore, sorted);
+    selectFont(lists.buttonFonts, buttonBefore, sorted);
     selectSize(lists.menuSizes);
     selectSize(lists.buttonSizes);
 }

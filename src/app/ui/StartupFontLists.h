@@ -18,8 +18,8 @@ struct StartupFontLists {
 };
 
 // Adds every font family, sorted by name, to both font lists (button style
-// list first, then menu style list, one family at a time) while the splash's
-// bar follows (when there is a splash), then selects the first font and size
-// of each list.
+// list first, then menu style list, a block of families at a time) while the
+// splash's bar follows (when there is a splash), then selects the first font
+// and size of each list.
 void LoadStartupFontLists(const StartupFontLists &lists, const QStringList &families,
                           Form2 *splash);
