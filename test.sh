@@ -8,8 +8,13 @@ cd "$(dirname "$0")"
 scripts/deps.sh
 if [ "${1:-}" = "--sanitize" ]; then
   DIR=build/sanitize
+  LAUNCHER=()
+  if command -v ccache >/dev/null 2>&1; then
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
+    LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
   cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=Debug -DQUILLNAV_SANITIZE=ON \
-    -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+    -DCMAKE_CXX_COMPILER=clang++-14 "${LAUNCHER[@]}" >/dev/null
   cmake --build "$DIR" -j "$(nproc)"
   export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
