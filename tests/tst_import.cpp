@@ -154,6 +154,7 @@ private slots:
         QTest::addColumn<QString>("message"); // the error, else the note
         QTest::addColumn<int>("items");
         QTest::newRow("no list") << QByteArray("<p>text</p><select") << "has no drop-down list" << 0;
+        QTest::newRow("empty list") << QByteArray("<select></select>") << "1 of the page \"page.html\" was not imported. It has no entries" << 0;
         QTest::newRow("deep nesting") << QByteArray("<div>").repeated(50000) + "<select><option>a" << "nested more than 512" << 0;
         QTest::newRow("nesting through stray end tags") << "<select></select>" + QByteArray("<div><table></div>").repeated(2000) << "nested more than 512" << 0;
         QTest::newRow("unclosed paragraphs and options") << QByteArray("<p><li><option>").repeated(20000) + "<select><option>a" << "" << 1;

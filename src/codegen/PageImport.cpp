@@ -74,11 +74,14 @@ QString PageImport::listing() const
 {
     QStringList lines;
     const QLocale locale;
-    for (qsizetype i = 0; i < count(); ++i) {
+    constexpr qsizetype kMaxLines = 50;
+    for (qsizetype i = 0; i < count() && i < kMaxLines; ++i) {
         lines << QStringLiteral("%1. %2: %3 (%4 entries)")
                      .arg(i + 1)
                      .arg(nameOf(i), firstOptionsOf(i), locale.toString(select(i).optionCount));
     }
+    if (count() > kMaxLines)
+        lines << QStringLiteral("... and %1 more lists").arg(locale.toString(count() - kMaxLines));
     return lines.join(u'\n');
 }
 

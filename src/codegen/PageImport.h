@@ -25,7 +25,7 @@ public:
     QString nameOf(qsizetype index) const;
     // Its first option texts, joined by commas, "..." when there are more.
     QString firstOptionsOf(qsizetype index, int count = 3) const;
-    // One line per list: "N. name: first options (M entries)".
+    // One line per list: "N. name: first options (M entries)", the first 50.
     QString listing() const;
     // The list named by its number (from 1) or by its name; -1 when none is.
     qsizetype find(const QString &numberOrName) const;

@@ -2,9 +2,12 @@
 
 #include <QByteArrayView>
 #include <QHash>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <gumbo.h>
+
+#include <cctype>
 
 #include <vector>
 
@@ -12,8 +15,10 @@ namespace {
 
 // Raw option texts are kept up to this length; the importer cuts them further.
 constexpr qsizetype kMaxRawText = 262144;
-// How many nodes the search for a list's button visits at most.
+// How many nodes the search for a list's button visits at most, for one list
+// and for all lists of a page together.
 constexpr int kButtonSearchNodes = 4096;
+constexpr int kButtonSearchBudget = 1 << 20;
 
 QString attribute(const GumboElement &element, const char *name)
 {
@@ -93,11 +98,11 @@ void readOptions(const GumboNode *select, PageSelect *out)
 }
 
 // The first submit button below `root`, within a bounded number of nodes.
-PageButton findButton(const GumboNode *root)
+PageButton findButton(const GumboNode *root, int *budget)
 {
     PageButton b;
     std::vector<const GumboNode *> stack{root};
-    for (int visited = 0; !stack.empty() && visited < kButtonSearchNodes; ++visited) {
+    for (int visited = 0; !stack.empty() && visited < kButtonSearchNodes && *budget > 0; ++visited, --*budget) {
         const GumboNode *node = stack.back();
         stack.pop_back();
         if (node->type != GUMBO_NODE_ELEMENT)
@@ -146,7 +151,7 @@ PageButton findButton(const GumboNode *root)
     return b;
 }
 
-PageSelect selectOf(const GumboNode *node)
+PageSelect selectOf(const GumboNode *node, int *budget)
 {
     const GumboElement &e = node->v.element;
     PageSelect s;
@@ -180,7 +185,7 @@ PageSelect selectOf(const GumboNode *node)
     // the row (classic code), in the same row element (HTML5) or elsewhere in
     // a small form.
     if (form)
-        s.button = findButton(parent == form ? form : parent->parent);
+        s.button = findButton(parent == form ? form : parent->parent, budget);
     return s;
 }
 
@@ -238,8 +243,9 @@ QString PageSelects::decode(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
-int PageSelects::estimatedDepth(const QByteArray &s, int stopAt)
+int PageSelects::estimatedDepth(const QByteArray &s, int stopAt, qsizetype *markup)
 {
+    *markup = 0;
     std::vector<QByteArray> stack;
     QHash<QByteArray, std::vector<int>> positions; // name -> places in the stack
     std::vector<int> boundaries;                    // places of scope boundaries
@@ -266,9 +272,15 @@ int PageSelects::estimatedDepth(const QByteArray &s, int stopAt)
         while (i < n && isNameChar(s.at(i)))
             ++i;
         const QByteArray name = s.mid(nameStart, i - nameStart).toLower();
-        // Skip the attributes; a quoted value may hold '>'.
+        ++*markup;
+        // Skip the attributes, counting them; a quoted value may hold '>'.
         bool selfClosing = false;
+        bool afterSpace = false;
         while (i < n && s.at(i) != '>') {
+            const bool space = std::isspace(uchar(s.at(i)));
+            if (!space && afterSpace && s.at(i) != '/' && s.at(i) != '=')
+                ++*markup;
+            afterSpace = space;
             if (s.at(i) == '=') {
                 ++i;
                 while (i < n && (s.at(i) == ' ' || s.at(i) == '\t' || s.at(i) == '\n' || s.at(i) == '\r'))
@@ -332,10 +344,17 @@ bool PageSelects::read(const QByteArray &bytes)
     m_selects.clear();
     m_classicScript.clear();
     const QByteArray utf8 = decode(bytes).toUtf8();
-    if (estimatedDepth(utf8, kMaxDepth) > kMaxDepth) {
+    qsizetype markup = 0;
+    if (estimatedDepth(utf8, kMaxDepth, &markup) > kMaxDepth) {
         m_error = QStringLiteral("Its markup is nested more than %1 levels deep, more than a page "
                                  "that browsers show in full.")
                       .arg(kMaxDepth);
+        return false;
+    }
+    if (markup > kMaxMarkup) {
+        m_error = QStringLiteral("It holds more than %1 elements and attributes, more than is "
+                                 "imported (reading them would take too much memory).")
+                      .arg(QLocale().toString(kMaxMarkup));
         return false;
     }
     GumboOptions options = kGumboDefaultOptions;
@@ -347,6 +366,7 @@ bool PageSelects::read(const QByteArray &bytes)
         ~Destroy() { gumbo_destroy_output(options, output); }
     } destroy{&options, output};
 
+    int budget = kButtonSearchBudget;
     std::vector<const GumboNode *> stack{output->root};
     while (!stack.empty()) {
         const GumboNode *node = stack.back();
@@ -355,7 +375,7 @@ bool PageSelects::read(const QByteArray &bytes)
             continue;
         const GumboElement &e = node->v.element;
         if (e.tag == GUMBO_TAG_SELECT) {
-            m_selects.append(selectOf(node));
+            m_selects.append(selectOf(node, &budget));
             continue;
         }
         if (e.tag == GUMBO_TAG_SCRIPT) {

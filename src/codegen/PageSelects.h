@@ -53,11 +53,14 @@ struct PageSelect {
 
 // Reads the lists of an HTML page with an HTML5 parser. The bytes are decoded
 // by their byte order mark or <meta charset>, else as UTF-8 when they are
-// valid UTF-8, else as Windows-1252. Markup nested deeper than kMaxDepth is
-// refused before it is parsed (the parser's cost grows with the depth).
+// valid UTF-8, else as Windows-1252. Markup nested deeper than kMaxDepth
+// (the parser's cost grows with the depth) and pages with more than
+// kMaxMarkup elements and attributes (the parsed tree takes some hundred
+// bytes for each) are refused before they are parsed.
 class PageSelects {
 public:
     static constexpr int kMaxDepth = 512;
+    static constexpr qsizetype kMaxMarkup = 1500000;
     static constexpr qsizetype kMaxOptions = 100000;
 
     // False when the page is refused; error() then says why (without the file name).
@@ -68,8 +71,10 @@ public:
     // The text of the last script that defines Quillnav's classic gothere(); empty when none.
     const QString &classicScript() const { return m_classicScript; }
 
-    // An estimate of the depth of the page's element tree, made without parsing.
-    static int estimatedDepth(const QByteArray &utf8, int stopAt);
+    // An estimate of the depth of the page's element tree, made without
+    // parsing (it stops early past `stopAt`), and the count of its start tags
+    // and attributes.
+    static int estimatedDepth(const QByteArray &utf8, int stopAt, qsizetype *markup);
     static QString decode(const QByteArray &bytes);
 
 private:

@@ -300,6 +300,10 @@ QString cleanText(const QString &raw, int *indent)
 bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *project,
                QStringList *notes, QString *error)
 {
+    if (s.options.isEmpty()) {
+        *error = QStringLiteral("It has no entries.");
+        return false;
+    }
     const Origin origin = originOf(s);
     MenuProject p;
     p.dialect = origin == Origin::Classic ? CodeDialect::Classic : CodeDialect::Html5;

@@ -44,8 +44,9 @@ QString displayName(const PageSelect &select);
 // after a line break, which is the page's own layout).
 QString cleanText(const QString &raw, int *indent);
 
-// Converts a list. False when the menu could not be held (its code would pass
-// the project's limit); `notes` gets what was cut or left out.
+// Converts a list. False when it has no entries or the menu could not be held
+// (its code would pass the project's limit); `notes` gets what was cut or
+// left out.
 bool toProject(const PageSelect &select, const QString &classicScript, MenuProject *project,
                QStringList *notes, QString *error);
 

@@ -20,10 +20,17 @@ void Form1::mnuFileImport_Click()
                                                             QStringLiteral("Web pages (*.html *.htm);;All files (*)"));
     if (path.isEmpty())
         return;
+    // A large page takes a moment to read and to show; the pointer says so.
+    struct BusyCursor {
+        BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    };
     PageImport page;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = page.load(path);
-    QApplication::restoreOverrideCursor();
+    bool loaded = false;
+    {
+        BusyCursor busy;
+        loaded = page.load(path);
+    }
     if (!loaded) {
         showProblem(page.error());
         return;
@@ -37,13 +44,20 @@ void Form1::mnuFileImport_Click()
     }
     MenuProject project;
     QStringList notes;
-    if (!page.project(index, &project, &notes)) {
+    bool converted = false;
+    {
+        BusyCursor busy;
+        converted = page.project(index, &project, &notes);
+        if (converted) {
+            const ProjectState before = captureState();
+            applyProject(project);
+            pushChange(QStringLiteral("Import Menu"), before);
+        }
+    }
+    if (!converted) {
         showProblem(page.error());
         return;
     }
-    const ProjectState before = captureState();
-    applyProject(project);
-    pushChange(QStringLiteral("Import Menu"), before);
     showStatus(QStringLiteral("Imported %1 items from %2.")
                    .arg(QString::number(project.items.size()), QDir::toNativeSeparators(path)));
     if (!notes.isEmpty()) {
