@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-60}"
 DIR=build/fuzz
 cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLNAV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-cmake --build "$DIR" -j "$(nproc)" --target fuzz_project fuzz_settings fuzz_colours >"$DIR/build.log" 2>&1 \
+cmake --build "$DIR" -j "$(nproc)" --target fuzz_project fuzz_settings fuzz_colours fuzz_import >"$DIR/build.log" 2>&1 \
   || { tail -n 40 "$DIR/build.log"; exit 1; }
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for name in project settings colours; do
+for name in project settings colours import; do
   mkdir -p "$DIR/corpus/$name"
   cp -n fuzz/corpus/"$name"/* "$DIR/corpus/$name"/
   echo "== fuzz_$name for ${SECONDS_EACH} s"

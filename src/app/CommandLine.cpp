@@ -37,8 +37,10 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &help
                              "--generate writes the menu's code without opening a window: the head\n"
                              "part, the body part or (by default) a complete page, to standard\n"
                              "output or to FILE. --write-preview writes the browser preview pages\n"
-                             "into DIR. Exit status: 0 success, 1 unreadable or invalid project,\n"
-                             "2 wrong usage.\n\n")
+                             "into DIR. --import makes a project from a drop-down list of a web\n"
+                             "page; --select picks the list by number or name when there are\n"
+                             "several. Exit status: 0 success, 1 unreadable or invalid project\n"
+                             "or page, 2 wrong usage.\n\n")
             + helpFileNote;
         return result;
     }

@@ -2,6 +2,7 @@
 
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/OptionsValidation.h"
+#include "codegen/PageImport.h"
 #include "codegen/PreviewPages.h"
 #include "codegen/SavedCodePage.h"
 #include "menu/ProjectFile.h"
@@ -120,6 +121,65 @@ int generate(const QStringList &args)
     return Success;
 }
 
+// --import PAGE -o PROJECT [--select N|NAME]
+int importPage(const QStringList &args)
+{
+    QString page;
+    QString output;
+    QString which;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("-o") && i + 1 < args.size()) {
+            output = args.at(++i);
+        } else if (a == QLatin1String("--select") && i + 1 < args.size()) {
+            which = args.at(++i);
+        } else if (a.startsWith(QLatin1Char('-')) || !page.isEmpty()) {
+            printError(QStringLiteral("Unexpected argument \"%1\".\n").arg(a) + usage());
+            return UsageError;
+        } else {
+            page = a;
+        }
+    }
+    if (page.isEmpty() || output.isEmpty()) {
+        printError(QStringLiteral("--import needs a page and -o with the project file to write.\n") + usage());
+        return UsageError;
+    }
+    PageImport import;
+    if (!import.load(page)) {
+        printError(import.error());
+        return Failure;
+    }
+    qsizetype index = 0;
+    const QString name = QDir::toNativeSeparators(page);
+    if (!which.isEmpty()) {
+        index = import.find(which);
+        if (index < 0) {
+            printError(QStringLiteral("The page \"%1\" has no list \"%2\". Its lists:\n%3")
+                           .arg(name, which, import.listing()));
+            return Failure;
+        }
+    } else if (import.count() > 1) {
+        printError(QStringLiteral("The page \"%1\" has %2 lists; choose one with --select N or "
+                                  "--select NAME:\n%3")
+                       .arg(name, QString::number(import.count()), import.listing()));
+        return Failure;
+    }
+    MenuProject project;
+    QStringList notes;
+    QString error;
+    if (!import.project(index, &project, &notes)) {
+        printError(import.error());
+        return Failure;
+    }
+    for (const QString &note : notes)
+        printError(QStringLiteral("%1: %2").arg(name, note));
+    if (!ProjectFile::save(output, project, &error)) {
+        printError(error);
+        return Failure;
+    }
+    return Success;
+}
+
 } // namespace
 
 QString usage()
@@ -128,14 +188,16 @@ QString usage()
         "Usage: quillnav [PROJECT.qnv]\n"
         "       quillnav --generate PROJECT.qnv [--part head|body|page] [--preview-mode]\n"
         "                  [--dialect classic|html5] [-o FILE]\n"
-        "       quillnav --write-preview DIR PROJECT.qnv");
+        "       quillnav --write-preview DIR PROJECT.qnv\n"
+        "       quillnav --import PAGE.html -o PROJECT.qnv [--select N|NAME]");
 }
 
 bool isExportRequest(const QStringList &arguments)
 {
     return !arguments.isEmpty()
            && (arguments.first() == QLatin1String("--generate")
-               || arguments.first() == QLatin1String("--write-preview"));
+               || arguments.first() == QLatin1String("--write-preview")
+               || arguments.first() == QLatin1String("--import"));
 }
 
 int writePreview(const QString &directory, const QString &projectPath, QString *errorText)
@@ -162,6 +224,8 @@ int run(const QStringList &arguments)
     const QStringList rest = arguments.mid(1);
     if (command == QLatin1String("--generate"))
         return generate(rest);
+    if (command == QLatin1String("--import"))
+        return importPage(rest);
     if (command == QLatin1String("--write-preview")) {
         if (rest.size() != 2) {
             printError(QStringLiteral("--write-preview needs a folder and a project file.\n") + usage());

@@ -8,6 +8,9 @@
 //                     [--dialect classic|html5] [-o FILE]
 // Without --dialect the project's own dialect is used (classic when it has none).
 //   quillnav --write-preview DIR PROJECT
+//   quillnav --import PAGE -o PROJECT [--select N|NAME]
+// The import writes the project made from one list of a web page; a page
+// with several lists needs --select (its lists are named in the message).
 namespace HeadlessExport {
 
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };

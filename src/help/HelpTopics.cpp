@@ -59,6 +59,7 @@ constexpr ContextEntry kEntries[] = {
     {"Form1", "newproj", "Clears the list and the options and starts again, without asking.", "commands.html"},
     {"Form1", "mnuFileLoad", "Opens a saved menu project.", "projects.html"},
     {"Form1", "loadproj", "Opens a saved menu project.", "projects.html"},
+    {"Form1", "mnuFileImport", "Makes the menu from a drop-down list of a web page; Undo takes it back.", "import.html"},
     {"Form1", "mnuFileSaveProj", "Saves the menu in a project file.", "projects.html"},
     {"Form1", "saveproj", "Saves the menu in a project file.", "projects.html"},
     {"Form1", "mnuFileCopy", "Shows the menu's code, ready to copy into your page.", "code-window.html"},

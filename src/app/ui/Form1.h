@@ -113,6 +113,8 @@ public:
     // Replace the file dialogs (the load and the save question).
     void setOpenFileChooser(FileChooser chooser) { m_chooseOpenFile = std::move(chooser); }
     void setSaveFileChooser(FileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
+    // Replaces the file dialog of the import (a web page).
+    void setImportFileChooser(FileChooser chooser) { m_chooseImportFile = std::move(chooser); }
 
 signals:
     // The dialect choice changed, by the user or by loading or resetting a project.
@@ -124,6 +126,7 @@ public slots:
     void mnuFileLoad_Click();
     void mnuFileSaveProj_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileImport_Click();
     void openRecentFile(int index);
     void mnuFileCopy_Click();
     void mnuFileCodeFile_Click();
@@ -329,4 +332,5 @@ private:
 
     FileChooser m_chooseOpenFile;
     FileChooser m_chooseSaveFile;
+    FileChooser m_chooseImportFile;
 };

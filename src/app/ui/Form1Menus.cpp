@@ -64,6 +64,10 @@ void Form1::buildMenuBar()
         m_mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(m_mnuFileSaveAs, &QAction::triggered, this, &Form1::mnuFileSaveAs_Click);
     addSeparator(file, "mnuFileSep1");
+    QAction *mnuFileImport = addEntry(file, "mnuFileImport", QStringLiteral("&Import Menu from Web Page..."));
+    mnuFileImport->setIcon(QIcon::fromTheme(QStringLiteral("document-import")));
+    connect(mnuFileImport, &QAction::triggered, this, &Form1::mnuFileImport_Click);
+    addSeparator(file, "mnuFileSepImport");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", QStringLiteral("&Copy Code to Clipboard"));
     connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);
     m_mnuFileCodeFile = addEntry(file, "mnuFileCodeFile", QStringLiteral("Save Code to &File"));

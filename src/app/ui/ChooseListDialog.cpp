@@ -1,0 +1,49 @@
+#include "app/ui/ChooseListDialog.h"
+
+#include "codegen/PageImport.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ChooseListDialog::ChooseListDialog(const PageImport &page, const QString &pageName, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ChooseListDialog"));
+    setWindowTitle(QStringLiteral("Import Menu"));
+    auto *label = new QLabel(QStringLiteral("The page \"%1\" has %2 drop-down lists. Choose the one to "
+                                            "import:")
+                                 .arg(pageName, QString::number(page.count())),
+                             this);
+    label->setWordWrap(true);
+    m_lstSelects = new QListWidget(this);
+    m_lstSelects->setObjectName(QStringLiteral("lstSelects"));
+    label->setBuddy(m_lstSelects);
+    const QLocale locale;
+    for (qsizetype i = 0; i < page.count(); ++i) {
+        auto *row = new QListWidgetItem(
+            QStringLiteral("%1. %2 \u2014 %3").arg(QString::number(i + 1), page.nameOf(i), page.firstOptionsOf(i)),
+            m_lstSelects);
+        row->setToolTip(QStringLiteral("%1 entries").arg(locale.toString(page.select(i).optionCount)));
+    }
+    m_lstSelects->setCurrentRow(0);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Import"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_lstSelects, &QListWidget::itemActivated, this, &QDialog::accept);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_lstSelects);
+    layout->addWidget(buttons);
+    m_lstSelects->setFocus();
+    resize(480, 300);
+}
+
+int ChooseListDialog::chosenIndex() const
+{
+    return std::max(0, m_lstSelects->currentRow());
+}

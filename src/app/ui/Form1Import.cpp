@@ -1,0 +1,69 @@
+// Import of a menu from a web page: the page's chosen list replaces the
+// project as one undoable change; the document keeps its file.
+#include "app/ui/Form1.h"
+
+#include "app/ui/ChooseListDialog.h"
+#include "codegen/PageImport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+void Form1::mnuFileImport_Click()
+{
+    const QString path = m_chooseImportFile
+                             ? m_chooseImportFile(this)
+                             : QFileDialog::getOpenFileName(this, QStringLiteral("Import Menu from Web Page"),
+                                                            QString(),
+                                                            QStringLiteral("Web pages (*.html *.htm);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    // A large page takes a moment to read and to show; the pointer says so.
+    struct BusyCursor {
+        BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    };
+    PageImport page;
+    bool loaded = false;
+    {
+        BusyCursor busy;
+        loaded = page.load(path);
+    }
+    if (!loaded) {
+        showProblem(page.error());
+        return;
+    }
+    qsizetype index = 0;
+    if (page.count() > 1) {
+        ChooseListDialog choose(page, QFileInfo(path).fileName(), this);
+        if (choose.exec() != QDialog::Accepted)
+            return;
+        index = choose.chosenIndex();
+    }
+    MenuProject project;
+    QStringList notes;
+    bool converted = false;
+    {
+        BusyCursor busy;
+        converted = page.project(index, &project, &notes);
+        if (converted) {
+            const ProjectState before = captureState();
+            applyProject(project);
+            pushChange(QStringLiteral("Import Menu"), before);
+        }
+    }
+    if (!converted) {
+        showProblem(page.error());
+        return;
+    }
+    showStatus(QStringLiteral("Imported %1 items from %2.")
+                   .arg(QString::number(project.items.size()), QDir::toNativeSeparators(path)));
+    if (!notes.isEmpty()) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Import Menu"),
+                        QStringLiteral("The menu was imported with these changes:"), QMessageBox::Ok, this);
+        box.setInformativeText(notes.join(u'\n'));
+        box.exec();
+    }
+}

@@ -1,0 +1,72 @@
+#include "codegen/CssDeclarations.h"
+
+namespace {
+
+bool isHex(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// A quoted CSS string starting at `at` (the quote); moves `at` past its end.
+QString readString(const QString &s, qsizetype &at)
+{
+    const QChar quote = s.at(at++);
+    QString out;
+    while (at < s.size() && s.at(at) != quote) {
+        if (s.at(at) != u'\\' || at + 1 >= s.size()) {
+            out += s.at(at++);
+            continue;
+        }
+        ++at;
+        if (!isHex(s.at(at))) {
+            out += s.at(at++);
+            continue;
+        }
+        qsizetype end = at;
+        while (end < s.size() && end - at < 6 && isHex(s.at(end)))
+            ++end;
+        const char32_t code = char32_t(s.mid(at, end - at).toUInt(nullptr, 16));
+        out += code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF)
+                   ? QString::fromUcs4(&code, 1)
+                   : QString(QChar::ReplacementCharacter);
+        at = end;
+        if (at < s.size() && s.at(at) == u' ')
+            ++at;
+    }
+    ++at;
+    return out;
+}
+
+} // namespace
+
+QHash<QString, QString> ParseCssDeclarations(const QString &style)
+{
+    QHash<QString, QString> result;
+    qsizetype at = 0;
+    while (at < style.size()) {
+        const qsizetype colon = style.indexOf(u':', at);
+        const qsizetype semicolon = style.indexOf(u';', at);
+        if (colon < 0)
+            break;
+        if (semicolon >= 0 && semicolon < colon) {
+            at = semicolon + 1;
+            continue;
+        }
+        const QString property = style.mid(at, colon - at).trimmed().toLower();
+        at = colon + 1;
+        QString value;
+        QString text; // the quoted strings, which keep their spaces
+        bool quoted = false;
+        while (at < style.size() && style.at(at) != u';') {
+            if (style.at(at) == u'\'' || style.at(at) == u'"') {
+                text += readString(style, at);
+                quoted = true;
+            } else {
+                value += style.at(at++);
+            }
+        }
+        ++at;
+        result.insert(property, quoted ? text : value.trimmed());
+    }
+    return result;
+}

@@ -1,0 +1,110 @@
+#include "codegen/PageImport.h"
+
+#include "codegen/SelectImport.h"
+#include "platform/RegularFile.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace {
+
+QString fileName(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+bool PageImport::load(const QString &path)
+{
+    m_path = path;
+    const RegularFile file = RegularFile::read(path, kMaxFileBytes);
+    switch (file.status) {
+    case RegularFile::Ok:
+        return parse(file.bytes, path);
+    case RegularFile::Missing:
+        m_error = QStringLiteral("The page \"%1\" does not exist.").arg(fileName(path));
+        break;
+    case RegularFile::NotRegular:
+        m_error = QStringLiteral("\"%1\" is not a regular file (a folder, a device or a pipe), so it "
+                                 "was not read.").arg(fileName(path));
+        break;
+    case RegularFile::TooLarge:
+        m_error = QStringLiteral("The page \"%1\" is larger than %2 MiB, the most that is imported.")
+                      .arg(fileName(path), QString::number(kMaxFileBytes / (1024 * 1024)));
+        break;
+    case RegularFile::Failed:
+        m_error = QStringLiteral("The page \"%1\" could not be read: %2").arg(fileName(path), file.reason);
+        break;
+    }
+    return false;
+}
+
+bool PageImport::parse(const QByteArray &bytes, const QString &path)
+{
+    m_path = path;
+    if (!m_page.read(bytes)) {
+        m_error = QStringLiteral("The page \"%1\" was not imported. %2").arg(fileName(path), m_page.error());
+        return false;
+    }
+    if (count() == 0) {
+        m_error = QStringLiteral("The page \"%1\" has no drop-down list (<select>) to import.")
+                      .arg(fileName(path));
+        return false;
+    }
+    return true;
+}
+
+QString PageImport::nameOf(qsizetype index) const
+{
+    const QString name = SelectImport::displayName(select(index)).simplified();
+    return name.isEmpty() ? QStringLiteral("(no name)") : name.left(60);
+}
+
+QString PageImport::firstOptionsOf(qsizetype index, int count) const
+{
+    const PageSelect &s = select(index);
+    QStringList texts;
+    for (qsizetype i = 0; i < s.options.size() && i < count; ++i)
+        texts << SelectImport::cleanText(s.options.at(i).text, nullptr).left(40);
+    return texts.join(QStringLiteral(", ")) + (s.optionCount > count ? QStringLiteral(", ...") : QString());
+}
+
+QString PageImport::listing() const
+{
+    QStringList lines;
+    const QLocale locale;
+    constexpr qsizetype kMaxLines = 50;
+    for (qsizetype i = 0; i < count() && i < kMaxLines; ++i) {
+        lines << QStringLiteral("%1. %2: %3 (%4 entries)")
+                     .arg(i + 1)
+                     .arg(nameOf(i), firstOptionsOf(i), locale.toString(select(i).optionCount));
+    }
+    if (count() > kMaxLines)
+        lines << QStringLiteral("... and %1 more lists").arg(locale.toString(count() - kMaxLines));
+    return lines.join(u'\n');
+}
+
+qsizetype PageImport::find(const QString &numberOrName) const
+{
+    bool number = false;
+    const qsizetype n = numberOrName.toLongLong(&number);
+    if (number)
+        return n >= 1 && n <= count() ? n - 1 : -1;
+    for (qsizetype i = 0; i < count(); ++i) {
+        const PageSelect &s = select(i);
+        if (numberOrName == SelectImport::displayName(s) || numberOrName == s.name || numberOrName == s.id)
+            return i;
+    }
+    return -1;
+}
+
+bool PageImport::project(qsizetype index, MenuProject *out, QStringList *notes)
+{
+    QString error;
+    if (SelectImport::toProject(select(index), m_page.classicScript(), out, notes, &error))
+        return true;
+    m_error = QStringLiteral("The list %1 of the page \"%2\" was not imported. %3")
+                  .arg(QString::number(index + 1), fileName(m_path), error);
+    return false;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "codegen/PageSelects.h"
+#include "menu/MenuProject.h"
+
+#include <QStringList>
+
+// Imports a menu from a local web page: reads the file (a regular file of at
+// most 64 MiB), finds its lists and turns the chosen one into a project (see
+// SelectImport for the rules). Every message names the file.
+class PageImport {
+public:
+    static constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+
+    // Reads and parses the page; false (with error()) when it cannot be read,
+    // is refused or holds no list.
+    bool load(const QString &path);
+    // The same for page contents in memory; `path` only names them in messages.
+    bool parse(const QByteArray &bytes, const QString &path);
+    QString error() const { return m_error; }
+
+    qsizetype count() const { return m_page.selects().size(); }
+    const PageSelect &select(qsizetype index) const { return m_page.selects().at(index); }
+    // The list's name as the user knows it, or "(no name)".
+    QString nameOf(qsizetype index) const;
+    // Its first option texts, joined by commas, "..." when there are more.
+    QString firstOptionsOf(qsizetype index, int count = 3) const;
+    // One line per list: "N. name: first options (M entries)", the first 50.
+    QString listing() const;
+    // The list named by its number (from 1) or by its name; -1 when none is.
+    qsizetype find(const QString &numberOrName) const;
+
+    // Converts list `index`; false with error() when it cannot be held.
+    bool project(qsizetype index, MenuProject *out, QStringList *notes);
+
+private:
+    QString m_path;
+    PageSelects m_page;
+    QString m_error;
+};

@@ -1,0 +1,391 @@
+#include "codegen/PageSelects.h"
+
+#include <QByteArrayView>
+#include <QHash>
+#include <QLocale>
+#include <QStringDecoder>
+
+#include <gumbo.h>
+
+#include <cctype>
+
+#include <vector>
+
+namespace {
+
+// Raw option texts are kept up to this length; the importer cuts them further.
+constexpr qsizetype kMaxRawText = 262144;
+// How many nodes the search for a list's button visits at most, for one list
+// and for all lists of a page together.
+constexpr int kButtonSearchNodes = 4096;
+constexpr int kButtonSearchBudget = 1 << 20;
+
+QString attribute(const GumboElement &element, const char *name)
+{
+    const GumboAttribute *a = gumbo_get_attribute(&element.attributes, name);
+    return a ? QString::fromUtf8(a->value) : QString();
+}
+
+bool hasAttribute(const GumboElement &element, const char *name)
+{
+    return gumbo_get_attribute(&element.attributes, name) != nullptr;
+}
+
+bool isElement(const GumboNode *node, GumboTag tag)
+{
+    return node && node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == tag;
+}
+
+// The text content of a node, without recursion, up to kMaxRawText characters.
+QString textOf(const GumboNode *root)
+{
+    QString text;
+    std::vector<const GumboNode *> stack{root};
+    while (!stack.empty() && text.size() < kMaxRawText) {
+        const GumboNode *node = stack.back();
+        stack.pop_back();
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE
+            || node->type == GUMBO_NODE_CDATA) {
+            text += QString::fromUtf8(node->v.text.text);
+        } else if (node->type == GUMBO_NODE_ELEMENT) {
+            const GumboVector &children = node->v.element.children;
+            for (unsigned i = children.length; i-- > 0;)
+                stack.push_back(static_cast<const GumboNode *>(children.data[i]));
+        }
+    }
+    return text.left(kMaxRawText);
+}
+
+PageOption optionOf(const GumboNode *node, bool inGroup)
+{
+    const GumboElement &e = node->v.element;
+    PageOption o;
+    o.text = textOf(node);
+    o.hasValue = hasAttribute(e, "value");
+    o.value = attribute(e, "value");
+    o.disabled = hasAttribute(e, "disabled");
+    o.selected = hasAttribute(e, "selected");
+    o.inGroup = inGroup;
+    return o;
+}
+
+void readOptions(const GumboNode *select, PageSelect *out)
+{
+    const auto add = [out](PageOption option) {
+        ++out->optionCount;
+        if (out->options.size() < PageSelects::kMaxOptions)
+            out->options.append(std::move(option));
+    };
+    const GumboVector &children = select->v.element.children;
+    for (unsigned i = 0; i < children.length; ++i) {
+        const auto *child = static_cast<const GumboNode *>(children.data[i]);
+        if (isElement(child, GUMBO_TAG_OPTION)) {
+            add(optionOf(child, false));
+        } else if (isElement(child, GUMBO_TAG_OPTGROUP)) {
+            PageOption label;
+            label.text = attribute(child->v.element, "label");
+            label.group = true;
+            label.disabled = true;
+            add(label);
+            const GumboVector &inner = child->v.element.children;
+            for (unsigned j = 0; j < inner.length; ++j) {
+                const auto *option = static_cast<const GumboNode *>(inner.data[j]);
+                if (isElement(option, GUMBO_TAG_OPTION))
+                    add(optionOf(option, true));
+            }
+        }
+    }
+}
+
+// The first submit button below `root`, within a bounded number of nodes.
+PageButton findButton(const GumboNode *root, int *budget)
+{
+    PageButton b;
+    std::vector<const GumboNode *> stack{root};
+    for (int visited = 0; !stack.empty() && visited < kButtonSearchNodes && *budget > 0; ++visited, --*budget) {
+        const GumboNode *node = stack.back();
+        stack.pop_back();
+        if (node->type != GUMBO_NODE_ELEMENT)
+            continue;
+        const GumboElement &e = node->v.element;
+        if (e.tag == GUMBO_TAG_INPUT) {
+            const QString type = attribute(e, "type").toLower();
+            if (type == QLatin1String("submit")) {
+                b.kind = PageButton::Text;
+                b.text = attribute(e, "value");
+                b.style = attribute(e, "style");
+                return b;
+            }
+            if (type == QLatin1String("image")) {
+                b.kind = PageButton::Image;
+                b.src = attribute(e, "src");
+                b.alt = attribute(e, "alt");
+                b.width = attribute(e, "width");
+                b.height = attribute(e, "height");
+                return b;
+            }
+        } else if (e.tag == GUMBO_TAG_BUTTON) {
+            const QString type = attribute(e, "type").toLower();
+            if (!type.isEmpty() && type != QLatin1String("submit"))
+                continue;
+            for (unsigned i = 0; i < e.children.length; ++i) {
+                const auto *child = static_cast<const GumboNode *>(e.children.data[i]);
+                if (isElement(child, GUMBO_TAG_IMG)) {
+                    const GumboElement &img = child->v.element;
+                    b.kind = PageButton::Image;
+                    b.src = attribute(img, "src");
+                    b.alt = attribute(img, "alt");
+                    b.width = attribute(img, "width");
+                    b.height = attribute(img, "height");
+                    return b;
+                }
+            }
+            b.kind = PageButton::Text;
+            b.text = textOf(node);
+            b.style = attribute(e, "style");
+            return b;
+        }
+        for (unsigned i = e.children.length; i-- > 0;)
+            stack.push_back(static_cast<const GumboNode *>(e.children.data[i]));
+    }
+    return b;
+}
+
+PageSelect selectOf(const GumboNode *node, int *budget)
+{
+    const GumboElement &e = node->v.element;
+    PageSelect s;
+    s.name = attribute(e, "name");
+    s.id = attribute(e, "id");
+    s.hasOnchange = hasAttribute(e, "onchange");
+    s.onchange = attribute(e, "onchange");
+    s.style = attribute(e, "style");
+    readOptions(node, &s);
+
+    const GumboNode *parent = node->parent;
+    if (isElement(parent, GUMBO_TAG_TD))
+        s.valign = attribute(parent->v.element, "valign");
+    else if (parent && parent->type == GUMBO_NODE_ELEMENT)
+        s.boxStyle = attribute(parent->v.element, "style");
+    const GumboNode *form = nullptr;
+    for (const GumboNode *up = parent; up && !form; up = up->parent) {
+        if (isElement(up, GUMBO_TAG_FORM)) {
+            form = up;
+            const GumboElement &f = up->v.element;
+            s.inForm = true;
+            s.formName = attribute(f, "name");
+            s.formAction = attribute(f, "action");
+            s.formTarget = attribute(f, "target");
+            s.hasQuillnav = hasAttribute(f, "data-quillnav");
+            s.quillnav = attribute(f, "data-quillnav");
+            s.quillnavTarget = attribute(f, "data-quillnav-target");
+        }
+    }
+    // The button of the list's form sits beside the list: in the next cell of
+    // the row (classic code), in the same row element (HTML5) or elsewhere in
+    // a small form.
+    if (form)
+        s.button = findButton(parent == form ? form : parent->parent, budget);
+    return s;
+}
+
+// Tag names the depth estimate treats specially.
+bool inList(QByteArrayView name, std::initializer_list<const char *> names)
+{
+    for (const char *n : names) {
+        if (name == QByteArrayView(n))
+            return true;
+    }
+    return false;
+}
+
+bool isVoidOrSelfClosing(QByteArrayView name)
+{
+    return inList(name, {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
+                         "param", "source", "track", "wbr", "keygen", "basefont", "bgsound", "frame",
+                         "html", "head", "body", "option", "optgroup", "li", "p", "dt", "dd", "tr",
+                         "td", "th", "thead", "tbody", "tfoot", "rb", "rt", "rp", "rtc", "colgroup",
+                         "caption"});
+}
+
+bool isScopeBoundary(QByteArrayView name)
+{
+    return inList(name, {"table", "template", "applet", "marquee", "object", "select", "svg", "math"});
+}
+
+bool isRawText(QByteArrayView name)
+{
+    return inList(name, {"script", "style", "textarea", "title", "xmp", "iframe", "noembed",
+                         "noframes", "plaintext"});
+}
+
+bool isNameChar(char c)
+{
+    return c != '>' && c != '/' && c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\f';
+}
+
+} // namespace
+
+QString PageSelects::decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE")
+                     || bytes.startsWith("\xFE\xFF");
+    const bool utf8 = decoder.isValid() && QByteArray(decoder.name()).toUpper() == "UTF-8";
+    // A page that names no encoding (or one not known here) and is not valid
+    // UTF-8 was written by an older tool: Windows-1252.
+    if (!decoder.isValid() || (utf8 && !bom && !QByteArrayView(bytes).isValidUtf8())) {
+        if (QByteArrayView(bytes).isValidUtf8())
+            return QString::fromUtf8(bytes);
+        QStringDecoder windows("windows-1252");
+        return windows.isValid() ? windows.decode(bytes) : QString::fromLatin1(bytes);
+    }
+    return decoder.decode(bytes);
+}
+
+int PageSelects::estimatedDepth(const QByteArray &s, int stopAt, qsizetype *markup)
+{
+    *markup = 0;
+    std::vector<QByteArray> stack;
+    QHash<QByteArray, std::vector<int>> positions; // name -> places in the stack
+    std::vector<int> boundaries;                    // places of scope boundaries
+    int foreign = 0;                                // svg and math elements open
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype lt = s.indexOf('<', i);
+        if (lt < 0 || lt + 1 >= n)
+            break;
+        i = lt + 1;
+        if (s.at(i) == '!' || s.at(i) == '?') {
+            const bool comment = s.mid(i, 3) == "!--";
+            const qsizetype end = comment ? s.indexOf("-->", i + 3) : s.indexOf('>', i);
+            i = end < 0 ? n : end + 1;
+            continue;
+        }
+        const bool closing = s.at(i) == '/';
+        if (closing)
+            ++i;
+        if (i >= n || !std::isalpha(uchar(s.at(i))))
+            continue;
+        const qsizetype nameStart = i;
+        while (i < n && isNameChar(s.at(i)))
+            ++i;
+        const QByteArray name = s.mid(nameStart, i - nameStart).toLower();
+        ++*markup;
+        // Skip the attributes, counting them; a quoted value may hold '>'.
+        bool selfClosing = false;
+        bool afterSpace = false;
+        while (i < n && s.at(i) != '>') {
+            const bool space = std::isspace(uchar(s.at(i)));
+            if (!space && afterSpace && s.at(i) != '/' && s.at(i) != '=')
+                ++*markup;
+            afterSpace = space;
+            if (s.at(i) == '=') {
+                ++i;
+                while (i < n && (s.at(i) == ' ' || s.at(i) == '\t' || s.at(i) == '\n' || s.at(i) == '\r'))
+                    ++i;
+                if (i < n && (s.at(i) == '"' || s.at(i) == '\'')) {
+                    const qsizetype end = s.indexOf(s.at(i), i + 1);
+                    i = end < 0 ? n : end + 1;
+                    continue;
+                }
+            }
+            selfClosing = s.at(i) == '/' && i + 1 < n && s.at(i + 1) == '>';
+            ++i;
+        }
+        ++i;
+        if (closing) {
+            auto found = positions.find(name);
+            if (found == positions.end() || found->empty())
+                continue;
+            const int at = found->back();
+            if (!boundaries.empty() && boundaries.back() > at)
+                continue; // not in scope: the parser ignores it
+            while (int(stack.size()) > at) {
+                const QByteArray top = stack.back();
+                stack.pop_back();
+                positions[top].pop_back();
+                if (!boundaries.empty() && boundaries.back() == int(stack.size()))
+                    boundaries.pop_back();
+                if (top == "svg" || top == "math")
+                    --foreign;
+            }
+            continue;
+        }
+        if (isRawText(name)) {
+            const QByteArray end = "</" + name;
+            qsizetype at = i;
+            for (;;) {
+                at = s.indexOf("</", at);
+                if (at < 0 || s.mid(at, end.size()).toLower() == end)
+                    break;
+                at += 2;
+            }
+            i = at < 0 ? n : at;
+            continue;
+        }
+        if (isVoidOrSelfClosing(name) || (selfClosing && foreign > 0))
+            continue;
+        if (isScopeBoundary(name))
+            boundaries.push_back(int(stack.size()));
+        if (name == "svg" || name == "math")
+            ++foreign;
+        positions[name].push_back(int(stack.size()));
+        stack.push_back(name);
+        if (int(stack.size()) > stopAt)
+            return int(stack.size());
+    }
+    return int(stack.size());
+}
+
+bool PageSelects::read(const QByteArray &bytes)
+{
+    m_selects.clear();
+    m_classicScript.clear();
+    const QByteArray utf8 = decode(bytes).toUtf8();
+    qsizetype markup = 0;
+    if (estimatedDepth(utf8, kMaxDepth, &markup) > kMaxDepth) {
+        m_error = QStringLiteral("Its markup is nested more than %1 levels deep, more than a page "
+                                 "that browsers show in full.")
+                      .arg(kMaxDepth);
+        return false;
+    }
+    if (markup > kMaxMarkup) {
+        m_error = QStringLiteral("It holds more than %1 elements and attributes, more than is "
+                                 "imported (reading them would take too much memory).")
+                      .arg(QLocale().toString(kMaxMarkup));
+        return false;
+    }
+    GumboOptions options = kGumboDefaultOptions;
+    options.max_errors = 0; // the parse errors are not used
+    GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(utf8.size()));
+    struct Destroy {
+        const GumboOptions *options;
+        GumboOutput *output;
+        ~Destroy() { gumbo_destroy_output(options, output); }
+    } destroy{&options, output};
+
+    int budget = kButtonSearchBudget;
+    std::vector<const GumboNode *> stack{output->root};
+    while (!stack.empty()) {
+        const GumboNode *node = stack.back();
+        stack.pop_back();
+        if (node->type != GUMBO_NODE_ELEMENT)
+            continue;
+        const GumboElement &e = node->v.element;
+        if (e.tag == GUMBO_TAG_SELECT) {
+            m_selects.append(selectOf(node, &budget));
+            continue;
+        }
+        if (e.tag == GUMBO_TAG_SCRIPT) {
+            const QString text = textOf(node);
+            if (text.contains(QLatin1String("function gothere(")))
+                m_classicScript = text;
+            continue;
+        }
+        for (unsigned i = e.children.length; i-- > 0;)
+            stack.push_back(static_cast<const GumboNode *>(e.children.data[i]));
+    }
+    return true;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One <option> of a list as the page holds it (an <optgroup> label comes as
+// an entry of its own with `group` set; the options inside it have `inGroup`).
+struct PageOption {
+    QString text;          // the text content, not yet cleaned
+    QString value;         // the value attribute
+    bool hasValue = false; // whether the value attribute is there at all
+    bool disabled = false;
+    bool selected = false;
+    bool group = false;
+    bool inGroup = false;
+};
+
+// The button that submits a list's form, when there is one near the list.
+struct PageButton {
+    enum Kind { None, Text, Image };
+    Kind kind = None;
+    QString text;   // Text: the button's caption (value of an input, content of a button)
+    QString style;  // Text: the style attribute
+    QString src;    // Image: the picture's address
+    QString alt;
+    QString width;
+    QString height;
+};
+
+// A <select> of a page with what surrounds it: its form, the button of the
+// form and the element that aligns the two.
+struct PageSelect {
+    QString name;     // name attribute
+    QString id;       // id attribute
+    QString onchange; // onchange attribute (presence matters too)
+    bool hasOnchange = false;
+    QString style;    // style attribute
+    QList<PageOption> options; // at most PageSelects::kMaxOptions
+    qsizetype optionCount = 0; // every option of the list, also those beyond the limit
+
+    bool inForm = false;
+    QString formName;
+    QString formAction;
+    QString formTarget;
+    QString quillnav;       // the form's data-quillnav attribute
+    bool hasQuillnav = false;
+    QString quillnavTarget; // the form's data-quillnav-target attribute
+    PageButton button;
+    QString valign;         // valign of the table cell that holds the list
+    QString boxStyle;       // style of the element that holds the list (the HTML5 row)
+};
+
+// Reads the lists of an HTML page with an HTML5 parser. The bytes are decoded
+// by their byte order mark or <meta charset>, else as UTF-8 when they are
+// valid UTF-8, else as Windows-1252. Markup nested deeper than kMaxDepth
+// (the parser's cost grows with the depth) and pages with more than
+// kMaxMarkup elements and attributes (the parsed tree takes some hundred
+// bytes for each) are refused before they are parsed.
+class PageSelects {
+public:
+    static constexpr int kMaxDepth = 512;
+    static constexpr qsizetype kMaxMarkup = 1500000;
+    static constexpr qsizetype kMaxOptions = 100000;
+
+    // False when the page is refused; error() then says why (without the file name).
+    bool read(const QByteArray &bytes);
+    QString error() const { return m_error; }
+
+    const QList<PageSelect> &selects() const { return m_selects; }
+    // The text of the last script that defines Quillnav's classic gothere(); empty when none.
+    const QString &classicScript() const { return m_classicScript; }
+
+    // An estimate of the depth of the page's element tree, made without
+    // parsing (it stops early past `stopAt`), and the count of its start tags
+    // and attributes.
+    static int estimatedDepth(const QByteArray &utf8, int stopAt, qsizetype *markup);
+    static QString decode(const QByteArray &bytes);
+
+private:
+    QList<PageSelect> m_selects;
+    QString m_classicScript;
+    QString m_error;
+};

@@ -1,0 +1,377 @@
+#include "codegen/SelectImport.h"
+
+#include "codegen/CssDeclarations.h"
+#include "codegen/MenuCodeGenerator.h"
+#include "menu/ProjectFile.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace SelectImport {
+
+namespace {
+
+constexpr char16_t kNbsp = 0x00A0;
+
+bool isAsciiSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// Embeddings, overrides and isolates, which could make a text show reversed.
+bool isDirectionControl(QChar c)
+{
+    return (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2066' && c <= u'\u2069');
+}
+
+bool isDash(QChar c)
+{
+    return c == u'-' || c == u'_' || c == u'=' || c == u'\u2013' || c == u'\u2014' || c == u'\u2015'
+           || c == u'\u2500' || c == u'\u2501';
+}
+
+bool isDashRun(const QString &text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return isDash(c) || c == u' ';
+    }) && std::any_of(text.begin(), text.end(), isDash);
+}
+
+// Cuts a text to the project's limit without splitting a surrogate pair.
+bool cut(QString *text)
+{
+    if (text->size() <= ProjectFile::kMaxTextLength)
+        return false;
+    qsizetype n = ProjectFile::kMaxTextLength;
+    if (text->at(n - 1).isHighSurrogate())
+        --n;
+    text->truncate(n);
+    return true;
+}
+
+bool isScriptName(const QString &name)
+{
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_$][A-Za-z0-9_$]*$"));
+    return name.size() <= 255 && identifier.match(name).hasMatch();
+}
+
+// The menu name from the list's id "quillnav-<token>" (WebEscape::idToken);
+// false when the id is not one.
+bool nameFromId(const QString &id, QString *name)
+{
+    const QLatin1StringView prefix("quillnav-");
+    if (!id.startsWith(prefix))
+        return false;
+    QString out;
+    for (qsizetype i = prefix.size(); i < id.size(); ++i) {
+        const QChar c = id.at(i);
+        if (c != u'_') {
+            if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'-')
+                return false;
+            out += c;
+            continue;
+        }
+        const qsizetype end = id.indexOf(u'_', i + 1);
+        bool ok = false;
+        const uint code = end > i + 1 && end - i <= 7 ? id.mid(i + 1, end - i - 1).toUInt(&ok, 16) : 0;
+        if (!ok || code > 0x10FFFF)
+            return false;
+        const char32_t c32 = code;
+        out += QString::fromUcs4(&c32, 1);
+        i = end;
+    }
+    *name = out;
+    return true;
+}
+
+// A CSS length "<digits>px" of at most four digits, as the project holds it.
+bool pixels(const QHash<QString, QString> &css, const char *property, QString *out)
+{
+    static const QRegularExpression px(QStringLiteral("^([0-9]{1,4})px$"));
+    const QRegularExpressionMatch m = px.match(css.value(QLatin1String(property)));
+    if (m.hasMatch())
+        *out = m.captured(1);
+    return m.hasMatch();
+}
+
+bool colour(const QHash<QString, QString> &css, const char *property, QString *out)
+{
+    static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    const QString value = css.value(QLatin1String(property));
+    if (hex.match(value).hasMatch())
+        *out = value.toUpper();
+    return hex.match(value).hasMatch();
+}
+
+// Font size, family, weight, slant and underline, shared by the two styles.
+void readFont(const QHash<QString, QString> &css, QString *size, QString *family, QString *weight,
+              int *italic, int *underline)
+{
+    static const QRegularExpression sizePx(QStringLiteral("^([0-9]{1,6})px$"));
+    static const QRegularExpression weightDigits(QStringLiteral("^[1-9][0-9]{2}$"));
+    const QRegularExpressionMatch m = sizePx.match(css.value(QStringLiteral("font-size")));
+    if (m.hasMatch())
+        *size = m.captured(1);
+    const QString f = css.value(QStringLiteral("font-family"));
+    if (!f.trimmed().isEmpty())
+        *family = f.left(ProjectFile::kMaxTextLength);
+    const QString w = css.value(QStringLiteral("font-weight"));
+    if (weightDigits.match(w).hasMatch() && w.toInt() <= 900)
+        *weight = w;
+    *italic = css.value(QStringLiteral("font-style")) == QLatin1String("italic") ? 1 : 0;
+    *underline = css.value(QStringLiteral("text-decoration")) == QLatin1String("underline") ? 1 : 0;
+}
+
+void readListStyle(const QString &style, MenuStyleRecord *s)
+{
+    const QHash<QString, QString> css = ParseCssDeclarations(style);
+    readFont(css, &s->mnuFontSize, &s->mnuFont, &s->mnuFontWeight, &s->mnuItalic, &s->mnuUnderline);
+    pixels(css, "width", &s->mnuWidth);
+    const bool back = colour(css, "background-color", &s->mnuClr[1]);
+    if (colour(css, "color", &s->mnuClr[0]) || back)
+        s->mnuSysClr = 0;
+}
+
+void readButtonStyle(const QString &style, ButtonStyleRecord *s)
+{
+    const QHash<QString, QString> css = ParseCssDeclarations(style);
+    readFont(css, &s->bttnFontSize, &s->bttnFont, &s->bttnFontWeight, &s->bttnItalic,
+             &s->bttnUnderline);
+    pixels(css, "width", &s->bttnWidth);
+    pixels(css, "height", &s->bttnHeight);
+    const bool back = colour(css, "background-color", &s->bttnClr[1]);
+    if (colour(css, "color", &s->bttnClr[0]) || back)
+        s->bttnSysClr = 0;
+    const QString border = css.value(QStringLiteral("border-style"));
+    if (border == QLatin1String("none") || border == QLatin1String("solid"))
+        s->bttnNoBorder = border == QLatin1String("none") ? 1 : 0;
+    static const char *const sides[] = {"border-top-color", "border-left-color",
+                                        "border-right-color", "border-bottom-color"};
+    for (int i = 0; i < 4; ++i)
+        colour(css, sides[i], &s->bttnClr[std::size_t(i) + 2]);
+    pixels(css, "border-width", &s->bttnBorder);
+}
+
+void readClassicTarget(const QString &script, MenuOptions *o)
+{
+    const QLatin1StringView frame("!= \"nolink\") parent.");
+    const qsizetype p = script.indexOf(frame);
+    const qsizetype q = script.lastIndexOf(QLatin1StringView(".location.href=thisform"));
+    if (script.contains(QLatin1StringView("window.open(thisform"))) {
+        o->linkTarget = MenuOptions::NewWindow;
+    } else if (p >= 0 && q >= p + frame.size()) {
+        o->linkTarget = MenuOptions::DifferentFrame;
+        o->frameName = script.mid(p + frame.size(), q - p - frame.size()).left(ProjectFile::kMaxTextLength);
+    }
+}
+
+void readOptions(const PageSelect &s, Origin origin, const QString &classicScript, MenuProject *p)
+{
+    MenuOptions &o = p->options;
+    const PageButton &b = s.button;
+    if (origin == Origin::Classic) {
+        o.menuName = s.formName;
+        o.navigation = s.hasOnchange ? MenuOptions::OnItemChange : MenuOptions::OnButtonClick;
+        readClassicTarget(classicScript, &o);
+        const int align = int(MenuOptions::alignCaptions().indexOf(s.valign));
+        o.buttonAlign = align < 0 ? int(MenuOptions::AlignMiddle) : align;
+    } else if (origin == Origin::Html5) {
+        if (!nameFromId(s.id, &o.menuName))
+            o.menuName.clear();
+        o.navigation = s.quillnav == QLatin1String("change") ? MenuOptions::OnItemChange
+                                                              : MenuOptions::OnButtonClick;
+        if (s.quillnavTarget == QLatin1String("_blank")) {
+            o.linkTarget = MenuOptions::NewWindow;
+        } else if (!s.quillnavTarget.isEmpty()) {
+            o.linkTarget = MenuOptions::DifferentFrame;
+            o.frameName = s.quillnavTarget;
+        }
+        o.buttonAlign = s.boxStyle.contains(QLatin1String("align-items: flex-start")) ? MenuOptions::AlignTop
+                        : s.boxStyle.contains(QLatin1String("align-items: flex-end")) ? MenuOptions::AlignBottom
+                                                                                      : MenuOptions::AlignMiddle;
+        readListStyle(s.style, &p->menuStyle);
+        if (b.kind == PageButton::Text)
+            readButtonStyle(b.style, &p->buttonStyle);
+    } else {
+        for (const QString &name : {s.formName, s.name, s.id}) {
+            if (o.menuName.isEmpty() && isScriptName(name))
+                o.menuName = name;
+        }
+        if (o.menuName.isEmpty())
+            o.menuName = QStringLiteral("importedMenu");
+        o.navigation = s.hasOnchange ? MenuOptions::OnItemChange : MenuOptions::OnButtonClick;
+        const QString target = s.formTarget.trimmed();
+        if (target.compare(QLatin1String("_blank"), Qt::CaseInsensitive) == 0
+            || s.onchange.contains(QLatin1String("window.open"))) {
+            o.linkTarget = MenuOptions::NewWindow;
+        } else if (!target.isEmpty() && !target.startsWith(u'_')) {
+            o.linkTarget = MenuOptions::DifferentFrame;
+            o.frameName = target;
+        }
+    }
+    if (b.kind == PageButton::Text) {
+        o.buttonKind = MenuOptions::DefaultButton;
+        o.buttonText = origin == Origin::Other ? cleanText(b.text, nullptr) : b.text;
+    } else if (b.kind == PageButton::Image) {
+        o.buttonKind = MenuOptions::GraphicButton;
+        o.graphicUrl = b.src;
+        o.altText = b.alt;
+        o.graphicWidth = b.width;
+        o.graphicHeight = b.height;
+    }
+    for (QString *t : {&o.menuName, &o.frameName, &o.buttonText, &o.graphicUrl, &o.altText,
+                       &o.graphicWidth, &o.graphicHeight})
+        cut(t);
+}
+
+// The link of an option, or empty when it has none.
+QString linkOf(const PageOption &option)
+{
+    if (option.disabled || !option.hasValue)
+        return {};
+    QString value = option.value.trimmed();
+    value.remove(u'\t').remove(u'\n').remove(u'\r');
+    if (value == QLatin1String("#") || value.compare(QLatin1String("nolink"), Qt::CaseInsensitive) == 0)
+        return {};
+    return value;
+}
+
+} // namespace
+
+Origin originOf(const PageSelect &s)
+{
+    if (s.inForm && s.hasQuillnav)
+        return Origin::Html5;
+    if (s.inForm && s.name == QLatin1String("selectsite")
+        && s.formAction.startsWith(QLatin1String("javascript:gothere(document.")))
+        return Origin::Classic;
+    return Origin::Other;
+}
+
+QString displayName(const PageSelect &s)
+{
+    QString menuName;
+    if (originOf(s) == Origin::Classic)
+        return s.formName;
+    if (originOf(s) == Origin::Html5 && nameFromId(s.id, &menuName))
+        return menuName;
+    return !s.name.isEmpty() ? s.name : s.id;
+}
+
+QString cleanText(const QString &raw, int *indent)
+{
+    qsizetype start = 0;
+    int spaces = 0;
+    int nbsps = 0;
+    bool lineBreak = false;
+    for (; start < raw.size() && (isAsciiSpace(raw.at(start)) || raw.at(start) == kNbsp); ++start) {
+        const QChar c = raw.at(start);
+        if (c == u'\n' || c == u'\r') {
+            lineBreak = true;
+            spaces = nbsps = 0;
+        }
+        spaces += c == u' ' || c == kNbsp;
+        nbsps += c == kNbsp;
+    }
+    if (indent)
+        *indent = lineBreak ? nbsps : spaces;
+    QString out;
+    out.reserve(raw.size() - start);
+    for (qsizetype i = start; i < raw.size(); ++i) {
+        const QChar c = raw.at(i);
+        if (isAsciiSpace(c)) {
+            qsizetype end = i;
+            bool layout = false;
+            for (; end < raw.size() && isAsciiSpace(raw.at(end)); ++end)
+                layout = layout || raw.at(end) != u' ';
+            out += layout ? QString(u' ') : raw.mid(i, end - i);
+            i = end - 1;
+        } else if (c == kNbsp) {
+            out += u' ';
+        } else if (c.category() != QChar::Other_Control && !isDirectionControl(c)) {
+            out += c;
+        }
+    }
+    while (!out.isEmpty() && out.back() == u' ')
+        out.chop(1);
+    return out;
+}
+
+bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *project,
+               QStringList *notes, QString *error)
+{
+    if (s.options.isEmpty()) {
+        *error = QStringLiteral("It has no entries.");
+        return false;
+    }
+    const Origin origin = originOf(s);
+    MenuProject p;
+    p.dialect = origin == Origin::Classic ? CodeDialect::Classic : CodeDialect::Html5;
+    readOptions(s, origin, classicScript, &p);
+
+    struct Row {
+        QString text;
+        int indent = 0;
+        QString url;
+    };
+    QList<Row> rows;
+    rows.reserve(s.options.size());
+    int base = INT_MAX;
+    qsizetype cutTexts = 0;
+    for (const PageOption &option : s.options) {
+        Row row;
+        row.text = cleanText(option.text, &row.indent);
+        row.url = option.group ? QString() : linkOf(option);
+        cutTexts += int(cut(&row.text)) + int(cut(&row.url));
+        if (!option.group && !option.inGroup && !row.text.startsWith(menutext::kIndentPrefix)
+            && !(row.url.isEmpty() && isDashRun(row.text)))
+            base = std::min(base, row.indent);
+        rows.append(row);
+    }
+    qsizetype defaultAt = -1;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const PageOption &option = s.options.at(i);
+        const Row &row = rows.at(i);
+        MenuItem item;
+        // The classic code writes a separator as "nolink" with as many
+        // hyphens as the longest text: none when no entry has text.
+        if (row.url.isEmpty() && !option.group
+            && (isDashRun(row.text) || (origin == Origin::Classic && row.text.isEmpty()))) {
+            p.items.append(MenuItem::separator());
+            continue;
+        }
+        const bool indented = option.inGroup || row.indent > base;
+        item.text = indented && !row.text.startsWith(menutext::kIndentPrefix)
+                        ? (menutext::kIndentPrefix + row.text).left(ProjectFile::kMaxTextLength)
+                        : row.text;
+        item.linked = row.url.isEmpty() ? menutext::kNo : menutext::kYes;
+        item.url = row.url;
+        item.selected = menutext::kNo;
+        if (option.selected && (origin != Origin::Classic || defaultAt < 0))
+            defaultAt = p.items.size();
+        p.items.append(item);
+    }
+    // A selected first entry without link is the caption of the list.
+    if (defaultAt == 0 && origin != Origin::Classic && p.items.at(0).linked == menutext::kNo)
+        defaultAt = -1;
+    if (defaultAt >= 0)
+        p.items[defaultAt].selected = menutext::kYes;
+
+    const QLocale locale;
+    if (s.optionCount > s.options.size())
+        notes->append(QStringLiteral("The list has %1 options; only the first %2 were imported.")
+                          .arg(locale.toString(s.optionCount), locale.toString(s.options.size())));
+    if (cutTexts > 0)
+        notes->append(QStringLiteral("%1 texts or links longer than %2 characters were cut to that length.")
+                          .arg(locale.toString(cutTexts), locale.toString(ProjectFile::kMaxTextLength)));
+    if (MenuCodeLengthBound(p) > ProjectFile::kMaxCodeLength) {
+        *error = QStringLiteral("The list's texts and links are too long for one menu: its code "
+                                "would pass the limit of %1 MiB.")
+                     .arg(ProjectFile::kMaxCodeLength / (1024 * 1024));
+        return false;
+    }
+    *project = p;
+    return true;
+}
+
+} // namespace SelectImport

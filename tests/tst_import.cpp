@@ -1,0 +1,239 @@
+// Import of a menu from a web page: Quillnav's own code back to its project,
+// pages of other tools, refused and bounded input, the command line and the
+// window's command.
+#include "codegen/MenuCodeGenerator.h"
+#include "codegen/PageImport.h"
+#include "codegen/SavedCodePage.h"
+#include "menu/ProjectFile.h"
+#include "support/Form1Driver.h"
+#include "support/ModalWatch.h"
+#include "support/TestFiles.h"
+
+#include <QRandomGenerator>
+#include <sys/stat.h>
+
+using namespace form1test;
+
+namespace {
+
+QString word(QRandomGenerator &r, const QString &alphabet, int maxLength)
+{
+    QString out(QChar(u'a' + r.bounded(26)));
+    for (int i = r.bounded(maxLength); i > 0; --i) {
+        const QChar c = alphabet.at(r.bounded(int(alphabet.size())));
+        out += c.isSurrogate() ? QStringLiteral("\U0001F600") : QString(c);
+    }
+    return out.trimmed();
+}
+QString colour(QRandomGenerator &r) { return QStringLiteral("#%1").arg(r.bounded(0x1000000), 6, 16, QChar(u'0')).toUpper(); }
+QString digits(QRandomGenerator &r, bool maybeEmpty) { return maybeEmpty && r.bounded(3) == 0 ? QString() : QString::number(1 + r.bounded(999)); }
+
+// A random project holding only what its dialect's code carries back. Both
+// dialects carry the items (texts without leading or trailing blanks, not
+// only dashes; links other than "", "#" and "nolink"), the menu name, the
+// link target with its frame name, the navigation and, with a button, its
+// kind, caption or picture (address, alt text, size) and alignment. The
+// classic code writes texts unescaped, so they hold no markup characters, and
+// carries no styles; the HTML5 code carries the styles' fonts, widths and
+// heights, and colours and border only where it writes them (system colours
+// off, border on). The HTML5 code cannot tell a default selection on a first
+// entry without link from none: such a project has none.
+MenuProject randomProject(QRandomGenerator &r, CodeDialect dialect)
+{
+    const bool html5 = dialect == CodeDialect::Html5;
+    const QString safe = QStringLiteral("abcdefXYZ0189 .-/:?=~()");
+    const QString any = safe + QStringLiteral("<>&\"'\\;\u00e9\u65e5\U0001F600");
+    const QString text = html5 ? any : safe;
+    MenuProject p;
+    p.dialect = dialect;
+    bool wantDefault = r.bounded(2);
+    for (int i = r.bounded(1, 12); i > 0; --i) {
+        if (r.bounded(7) == 0) {
+            p.items << MenuItem::separator();
+            continue;
+        }
+        const bool linked = r.bounded(10) < 7;
+        p.items << MenuItem{(r.bounded(3) ? QString() : menutext::kIndentPrefix) + word(r, text, 12),
+                            linked ? menutext::kYes : menutext::kNo, linked ? word(r, text, 20) : QString(),
+                            menutext::kNo};
+        if (wantDefault && r.bounded(3) == 0 && !(html5 && p.items.size() == 1 && !linked))
+            wantDefault = false, p.items.last().selected = menutext::kYes;
+    }
+    MenuOptions &o = p.options;
+    o.menuName = html5 ? word(r, any, 10) : word(r, QStringLiteral("abcXYZ_09"), 10);
+    o.linkTarget = r.bounded(3);
+    if (o.linkTarget == MenuOptions::DifferentFrame)
+        o.frameName = html5 ? word(r, any, 8) : word(r, QStringLiteral("abcXYZ_09"), 8);
+    o.navigation = r.bounded(2);
+    if (o.navigation == MenuOptions::OnButtonClick) {
+        o.buttonAlign = r.bounded(3);
+        o.buttonKind = r.bounded(2);
+        if (o.buttonKind == MenuOptions::DefaultButton) {
+            o.buttonText = word(r, text, 8);
+        } else {
+            o.graphicUrl = word(r, text, 15), o.altText = word(r, text, 8);
+            o.graphicWidth = digits(r, true), o.graphicHeight = digits(r, true);
+        }
+    }
+    if (!html5)
+        return p;
+    MenuStyleRecord &m = p.menuStyle;
+    m.mnuFont = word(r, any, 12), m.mnuFontSize = digits(r, false), m.mnuWidth = digits(r, true);
+    m.mnuFontWeight = QString::number(100 * r.bounded(1, 10)), m.mnuItalic = r.bounded(2), m.mnuUnderline = r.bounded(2);
+    if ((m.mnuSysClr = r.bounded(2)) == 0)
+        m.mnuClr = {colour(r), colour(r)};
+    if (o.navigation != MenuOptions::OnButtonClick || o.buttonKind != MenuOptions::DefaultButton)
+        return p;
+    ButtonStyleRecord &b = p.buttonStyle;
+    b.bttnFont = word(r, any, 12), b.bttnFontSize = digits(r, false), b.bttnWidth = digits(r, true);
+    b.bttnHeight = digits(r, true), b.bttnFontWeight = QString::number(100 * r.bounded(1, 10));
+    b.bttnItalic = r.bounded(2), b.bttnUnderline = r.bounded(2);
+    if ((b.bttnSysClr = r.bounded(2)) == 0) {
+        b.bttnClr[0] = colour(r), b.bttnClr[1] = colour(r);
+        if ((b.bttnNoBorder = r.bounded(2)) == 0)
+            b.bttnClr = {b.bttnClr[0], b.bttnClr[1], colour(r), colour(r), colour(r), colour(r)}, b.bttnBorder = digits(r, true);
+    }
+    return p;
+}
+
+MenuProject importBytes(const QByteArray &page, QString *error, QStringList *notes = nullptr)
+{
+    PageImport import;
+    MenuProject project;
+    QStringList unused;
+    if (!import.parse(page, QStringLiteral("page.html")) || !import.project(0, &project, notes ? notes : &unused))
+        *error = import.error();
+    return project;
+}
+
+} // namespace
+
+class TestImport : public QObject {
+    Q_OBJECT
+private slots:
+    void ownCodeComesBack_data()
+    {
+        QTest::addColumn<CodeDialect>("dialect");
+        QTest::newRow("classic") << CodeDialect::Classic;
+        QTest::newRow("html5") << CodeDialect::Html5;
+    }
+    void ownCodeComesBack()
+    {
+        QFETCH(CodeDialect, dialect);
+        for (quint32 seed = 1; seed <= 300; ++seed) {
+            QRandomGenerator r(seed);
+            const MenuProject p = randomProject(r, dialect);
+            QString error;
+            const MenuProject back = importBytes(SavedCodePage::bytes(GenerateMenuCode(codegen::kCodeMode, p)), &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QVERIFY2(back == p, qPrintable(QStringLiteral("seed %1\n%2\n%3").arg(seed).arg(
+                QString::fromUtf8(ProjectFile::serialize(p)), QString::fromUtf8(ProjectFile::serialize(back)))));
+        }
+    }
+
+    // [page, list number, menu name, navigation, target, frame, button text, items]
+    void pagesOfOtherTools()
+    {
+        for (const QJsonArray &c : testfiles::tableRows("import/cases.json")) {
+            PageImport import;
+            MenuProject p;
+            QStringList notes;
+            QVERIFY2(import.load(testpaths::dataFile("import/" + c[0].toString())), qPrintable(import.error()));
+            QVERIFY(import.project(c[1].toInt() - 1, &p, &notes));
+            const MenuOptions &o = p.options;
+            QCOMPARE(QVariantList({o.menuName, o.navigation, o.linkTarget, o.frameName, o.buttonText}),
+                     QVariantList({c[2].toString(), c[3].toInt(), c[4].toInt(), c[5].toString(), c[6].toString()}));
+            QCOMPARE(p.items, rows(c[7].toString()));
+            QCOMPARE(notes, QStringList());
+        }
+    }
+
+    void badInputIsRefusedOrBounded_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("message"); // the error, else the note
+        QTest::addColumn<int>("items");
+        QTest::newRow("no list") << QByteArray("<p>text</p><select") << "has no drop-down list" << 0;
+        QTest::newRow("empty list") << QByteArray("<select></select>") << "1 of the page \"page.html\" was not imported. It has no entries" << 0;
+        QTest::newRow("deep nesting") << QByteArray("<div>").repeated(50000) + "<select><option>a" << "nested more than 512" << 0;
+        QTest::newRow("nesting through stray end tags") << "<select></select>" + QByteArray("<div><table></div>").repeated(2000) << "nested more than 512" << 0;
+        QTest::newRow("unclosed paragraphs and options") << QByteArray("<p><li><option>").repeated(20000) + "<select><option>a" << "" << 1;
+        QTest::newRow("too many options") << "<select>" + QByteArray("<option value=x>y").repeated(100005) << "only the first 100,000" << 100000;
+        QTest::newRow("hostile text") << QByteArrayLiteral("<select><option value=a>\x01\xe2\x80\xae\x00") + QByteArray(40000, 'x') << "cut to that length" << 1;
+        QTest::newRow("broken bytes") << QByteArray("<select><option value=\"\xff\">\xc3(</select><select>") << "" << 1;
+    }
+    void badInputIsRefusedOrBounded()
+    {
+        QFETCH(QByteArray, page); QFETCH(QString, message); QFETCH(int, items);
+        QString error;
+        QStringList notes;
+        const MenuProject p = importBytes(page, &error, &notes);
+        QVERIFY2((error + notes.join(' ')).contains(message), qPrintable(error + notes.join(' ')));
+        QCOMPARE(p.items.size(), items);
+        MenuProject reloaded;
+        QVERIFY(ProjectFile::parse(ProjectFile::serialize(p), &reloaded, &error) && reloaded == p);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("several lists") << QStringList{"two-selects.html", "-o", "out.qnv"} << 1 << "2. quicklinks: Documentation, Getting started";
+        QTest::newRow("by name") << QStringList{"two-selects.html", "-o", "out.qnv", "--select", "quicklinks"} << 0 << "";
+        QTest::newRow("by number") << QStringList{"two-selects.html", "--select", "2", "-o", "out.qnv"} << 0 << "";
+        QTest::newRow("no such list") << QStringList{"two-selects.html", "-o", "out.qnv", "--select", "3"} << 1 << "has no list \"3\"";
+        QTest::newRow("no list") << QStringList{"no-select.html", "-o", "out.qnv"} << 1 << "no-select.html\" has no drop-down list";
+        QTest::newRow("missing") << QStringList{"gone.html", "-o", "out.qnv"} << 1 << "gone.html\" does not exist";
+        QTest::newRow("pipe") << QStringList{"fifo.html", "-o", "out.qnv"} << 1 << "is not a regular file";
+        QTest::newRow("no output") << QStringList{"two-selects.html"} << 2 << "needs a page and -o";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, args); QFETCH(int, exitCode); QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(::mkfifo(qPrintable(dir.filePath("fifo.html")), 0600) == 0);
+        for (QString &a : args)
+            a = a == "out.qnv" || a.startsWith("fifo") ? dir.filePath(a) : a.endsWith(".html") ? testpaths::dataFile("import/" + a) : a;
+        const testfiles::Run run = testfiles::runQuillnav(QStringList{"--import"} + args);
+        QVERIFY2(run.exitCode == exitCode && run.err.contains(message), qPrintable(run.err));
+        MenuProject p;
+        QString error;
+        QCOMPARE(ProjectFile::load(dir.filePath("out.qnv"), &p, &error) && p.options.menuName == "quicklinks", exitCode == 0);
+    }
+
+    void windowImportIsOneUndoStep()
+    {
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        QTemporaryDir dir;
+        MenuProject old;
+        old.items = rows("A@a");
+        QString error, page;
+        QVERIFY(ProjectFile::save(dir.filePath("m.qnv"), old, &error) && w->openProject(dir.filePath("m.qnv"), &error));
+        w->setImportFileChooser([&page](QWidget *) { return testpaths::dataFile("import/" + page); });
+        const auto import = [&](const QString &name) { page = name, action(*w, "mnuFileImport")->trigger(), settle(*w); };
+        {
+            modalwatch::MessageBoxCatcher boxes;
+            import("no-select.html");
+            QVERIFY(boxes.count == 1 && boxes.text.contains("has no drop-down list"));
+        }
+        QVERIFY(w->currentProject() == old && !w->isProjectModified());
+        import("jump-menu.html");
+        QCOMPARE(w->currentProject().items.size(), 8);
+        QVERIFY(w->isProjectModified());
+        QCOMPARE(w->undoStack()->undoText(), "Import Menu");
+        QCOMPARE(w->projectFilePath(), dir.filePath("m.qnv"));
+        w->undoStack()->undo();
+        QVERIFY(w->currentProject() == old && !w->isProjectModified());
+        modalwatch::whenModal(w.get(), [](QWidget *modal) {
+            auto *list = modal->findChild<QListWidget *>("lstSelects");
+            return list && (list->setCurrentRow(1), qobject_cast<QDialog *>(modal)->accept(), true);
+        });
+        import("two-selects.html");
+        QCOMPARE(w->currentProject().options.menuName, "quicklinks");
+    }
+};
+
+QTEST_MAIN(TestImport)
+#include "tst_import.moc"
