@@ -27,7 +27,8 @@ MenuProject large(CodeDialect dialect)
     MenuProject p = sample();
     p.dialect = dialect;
     for (int i = 0; i < 3000; ++i)
-        p.items.append({QString(i % 97, 'x') + "\U0001F600 <&\"'>", "Yes", QString("u?%1&b").arg(i), "No"});
+        p.items.append({QString(i % 7, 'x') + QString("\U0001F600").repeated(20) + " <&\"'>", "Yes",
+                        QString("u?%1&b").arg(i), "No"});
     p.items.append({QString(ProjectFile::kMaxTextLength - 2, 'y') + QChar(0xD800) + 'z', "No", "", "No"});
     return p;
 }
