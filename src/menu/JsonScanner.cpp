@@ -1,6 +1,7 @@
 #include "menu/JsonScanner.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,19 +12,16 @@ void JsonScanner::fail(const QString &reason, qsizetype at) const
     throw SyntaxError{at >= 0 ? at : m_pos, reason};
 }
 
-void JsonScanner::skipBlanks()
-{
-    const char *d = m_text.data();
-    const qsizetype n = m_text.size();
-    while (m_pos < n && (d[m_pos] == ' ' || d[m_pos] == '\n' || d[m_pos] == '\r' || d[m_pos] == '\t'))
-        ++m_pos;
-}
-
-char JsonScanner::next()
-{
-    skipBlanks();
-    return m_pos < m_text.size() ? m_text[m_pos] : '\0';
-}
+namespace {
+// Bytes that end a run of plain string contents: the quote, the backslash,
+// control characters and every byte of a multi-byte UTF-8 sequence.
+constexpr auto kStringStops = [] {
+    std::array<bool, 256> stops{};
+    for (int c = 0; c < 256; ++c)
+        stops[c] = c < 0x20 || c == '"' || c == '\\' || c >= 0x80;
+    return stops;
+}();
+} // namespace
 
 void JsonScanner::expect(char c, const char *reason)
 {
@@ -143,6 +141,8 @@ QByteArrayView JsonScanner::scanString(bool *escapes)
     qsizetype i = start;
     *escapes = false;
     for (;;) {
+        while (i < n && !kStringStops[d[i]])
+            ++i;
         if (i >= n)
             fail(QStringLiteral("unterminated string"), start - 1);
         const uchar c = d[i];

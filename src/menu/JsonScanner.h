@@ -50,8 +50,19 @@ public:
 
 private:
     [[noreturn]] void fail(const QString &reason, qsizetype at = -1) const;
-    void skipBlanks();
-    char next(); // the next character after blanks, not consumed; 0 at the end
+    void skipBlanks()
+    {
+        const char *d = m_text.data();
+        const qsizetype n = m_text.size();
+        while (m_pos < n && (d[m_pos] == ' ' || d[m_pos] == '\n' || d[m_pos] == '\r' || d[m_pos] == '\t'))
+            ++m_pos;
+    }
+    // The next character after blanks, not consumed; 0 at the end.
+    char next()
+    {
+        skipBlanks();
+        return m_pos < m_text.size() ? m_text[m_pos] : '\0';
+    }
     void expect(char c, const char *reason);
     void push(); // enters the container at the current character
     bool afterValue(char close, const char *reason);

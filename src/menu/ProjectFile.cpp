@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -318,21 +319,16 @@ struct ItemFields {
     QString *value[4];
 };
 
-QList<MenuItem> readItems(const QByteArray &bytes, const RootMembers &root)
+// The items from a scanner at their list.
+QList<MenuItem> readItems(JsonScanner &scan, qsizetype expectedCount)
 {
-    const qsizetype at = root.offset("items");
-    if (at < 0)
-        refuse(QStringLiteral("items"), QStringLiteral("is missing"));
-    JsonScanner scan(bytes, at);
-    if (scan.peek() != JsonScanner::Array)
-        refuse(QStringLiteral("items"), QStringLiteral("must be a list"));
     // "Yes", "No" and the separator's text are shared, not stored per item.
     static const QList<QString> flags{menutext::kYes, menutext::kNo};
     static const QList<QString> texts{menutext::kSeparatorText};
     static const QList<QString> none;
-    static const char *const names[4] = {"text", "linked", "url", "selected"};
+    static constexpr QByteArrayView names[4] = {"text", "linked", "url", "selected"};
     QList<MenuItem> items;
-    items.reserve(root.itemCount);
+    items.reserve(expectedCount);
     int defaultAt = -1;
     scan.enterArray();
     for (qsizetype i = 0; scan.nextElement(); ++i) {
@@ -361,7 +357,7 @@ QList<MenuItem> readItems(const QByteArray &bytes, const RootMembers &root)
                 fields.state[f] = ItemFields::Text;
             }
         }
-        const auto field = [&](int f) { return path() + QLatin1Char('.') + QLatin1String(names[f]); };
+        const auto field = [&](int f) { return path() + QLatin1Char('.') + QLatin1StringView(names[f]); };
         for (int f = 0; f < 4; ++f) {
             if (fields.state[f] == ItemFields::Missing)
                 refuse(field(f), QStringLiteral("is missing"));
@@ -385,6 +381,17 @@ QList<MenuItem> readItems(const QByteArray &bytes, const RootMembers &root)
         items.append(std::move(item));
     }
     return items;
+}
+
+QList<MenuItem> readItems(const QByteArray &bytes, const RootMembers &root)
+{
+    const qsizetype at = root.offset("items");
+    if (at < 0)
+        refuse(QStringLiteral("items"), QStringLiteral("is missing"));
+    JsonScanner scan(bytes, at);
+    if (scan.peek() != JsonScanner::Array)
+        refuse(QStringLiteral("items"), QStringLiteral("must be a list"));
+    return readItems(scan, root.itemCount);
 }
 
 MenuOptions readOptions(const QByteArray &bytes, const RootMembers &root)
@@ -508,23 +515,44 @@ QByteArray serialize(const MenuProject &p)
 
 bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
 {
-    // First pass: the syntax of the whole file, and where the root's members are.
+    // First pass: the syntax of the whole file, where the root's members are,
+    // and the items on the way. Should an item be refused, the pass starts
+    // again without reading them, so that a syntax error anywhere or a
+    // problem of the header is reported first, as for any other field.
     RootMembers root;
+    std::optional<QList<MenuItem>> items;
     try {
-        JsonScanner scan(bytes);
-        if (scan.peek() != JsonScanner::Object) {
-            scan.skipValue();
-            scan.finish();
-            *error = QStringLiteral("the file must hold one JSON object");
-            return false;
+        for (bool readingItems : {true, false}) {
+            try {
+                root = RootMembers();
+                JsonScanner scan(bytes);
+                if (scan.peek() != JsonScanner::Object) {
+                    scan.skipValue();
+                    scan.finish();
+                    *error = QStringLiteral("the file must hold one JSON object");
+                    return false;
+                }
+                scan.enterObject();
+                QByteArrayView key;
+                while (scan.nextMember(&key)) {
+                    root.at.insert(key.toByteArray(), scan.offset());
+                    if (key != "items") {
+                        scan.skipValue();
+                    } else if (readingItems && scan.peek() == JsonScanner::Array) {
+                        // As many as the file could hold at the shortest line an
+                        // item takes: room reserved but never touched costs no memory.
+                        items = readItems(scan, bytes.size() / 56);
+                    } else {
+                        items.reset(); // the last member of a name counts
+                        scan.skipValue(&root.itemCount);
+                    }
+                }
+                scan.finish();
+                break;
+            } catch (const Refusal &) {
+                items.reset();
+            }
         }
-        scan.enterObject();
-        QByteArrayView key;
-        while (scan.nextMember(&key)) {
-            root.at.insert(key.toByteArray(), scan.offset());
-            scan.skipValue(key == "items" ? &root.itemCount : nullptr);
-        }
-        scan.finish();
     } catch (const JsonScanner::SyntaxError &fault) {
         const auto [line, column] = lineAndColumn(bytes, fault.offset);
         *error = QStringLiteral("JSON syntax error at line %1, column %2: %3")
@@ -538,7 +566,7 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
     try {
         checkHeader(bytes, root);
         MenuProject loaded;
-        loaded.items = readItems(bytes, root);
+        loaded.items = items ? std::move(*items) : readItems(bytes, root);
         loaded.options = readOptions(bytes, root);
         loaded.menuStyle = readMenuStyle(bytes, root);
         loaded.buttonStyle = readButtonStyle(bytes, root);
