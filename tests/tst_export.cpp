@@ -20,6 +20,19 @@ MenuProject sample()
     return p;
 }
 
+// Many chunks of the streamed export: texts longer than a chunk, surrogate
+// pairs at every offset, an unpaired surrogate, markup to escape.
+MenuProject large(CodeDialect dialect)
+{
+    MenuProject p = sample();
+    p.dialect = dialect;
+    for (int i = 0; i < 3000; ++i)
+        p.items.append({QString(i % 7, 'x') + QString("\U0001F600").repeated(20) + " <&\"'>", "Yes",
+                        QString("u?%1&b").arg(i), "No"});
+    p.items.append({QString(ProjectFile::kMaxTextLength - 2, 'y') + QChar(0xD800) + 'z', "No", "", "No"});
+    return p;
+}
+
 } // namespace
 
 using testfiles::Run;
@@ -31,6 +44,8 @@ private slots:
     void initTestCase();
     void generatesExactBytes_data();
     void generatesExactBytes();
+    void streamsLargeMenus_data();
+    void streamsLargeMenus();
     void failures_data();
     void failures();
     void writePreview();
@@ -84,6 +99,32 @@ void TestExport::generatesExactBytes()
     QVERIFY(!out.startsWith("\xEF\xBB\xBF"));
     if (expected.contains("<OPTION")) // UTF-8, nothing lost
         QVERIFY(out.contains("Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC"));
+}
+
+void TestExport::streamsLargeMenus_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QByteArray>("expected");
+    const QString classic = project("large.qnv", large(CodeDialect::Classic));
+    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, large(CodeDialect::Classic));
+    const MenuCode html5 = GenerateMenuCode(codegen::kPreviewMode, large(CodeDialect::Html5));
+    const QString out = m_dir.filePath("large.html");
+    QTest::newRow("classic page") << QStringList{classic, "-o", out} << SavedCodePage::bytes(code);
+    QTest::newRow("HTML5 preview body") << QStringList{classic, "--dialect", "html5", "--part", "body",
+                                                       "--preview-mode"} << html5.body.toUtf8();
+    QTest::newRow("HTML5 page") << QStringList{project("large5.qnv", large(CodeDialect::Html5))}
+                                << SavedCodePage::bytes(GenerateMenuCode(codegen::kCodeMode, large(CodeDialect::Html5)));
+}
+
+void TestExport::streamsLargeMenus()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QByteArray, expected);
+    const Run run = runQuillnav(QStringList{"--generate"} + extra);
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray out = extra.contains("-o") ? testfiles::readAll(extra.last()) : run.out;
+    QCOMPARE(out.size(), expected.size());
+    QVERIFY(out == expected);
 }
 
 void TestExport::failures_data()

@@ -144,6 +144,12 @@ void TestProjectFile::refusals_data()
     QTest::newRow("not an object") << QByteArray("[1,2]") << "the file must hold one JSON object";
     QTest::newRow("syntax error") << QByteArray("{\n  \"format\": \"quillnav-menu-project\",\n  \"version\" 1\n}")
                                   << "JSON syntax error at line 3, column ";
+    const QByteArray valid = testfiles::readAll(kRich);
+    QTest::newRow("bytes after the object") << valid + "x" << "JSON syntax error at line 62, column 1: garbage";
+    QTest::newRow("broken UTF-8") << QByteArray(valid).replace("Home", "Ho\xC0\xAF" "e")
+                                  << "JSON syntax error at line 28, column 56: invalid UTF8";
+    QTest::newRow("deep nesting") << QByteArray(2000, '[') << "JSON syntax error at line 1, column 1025: too deeply";
+    QTest::newRow("comma before a brace") << QByteArray("{\"format\": 1,}") << "JSON syntax error at line 1, column 14";
 }
 
 void TestProjectFile::refusals()
@@ -165,7 +171,8 @@ void TestProjectFile::loadFailuresNameTheFile_data()
     QTest::newRow("invalid") << "invalid" << "is not a valid menu project: options.linkTarget";
     QTest::newRow("FIFO, which must not block") << "fifo" << "it is not a regular file";
     QTest::newRow("folder") << "folder" << "it is not a regular file";
-    QTest::newRow("over 64 MiB") << "large" << "it is larger than 64 MiB";
+    QTest::newRow("over the size limit") << "large"
+                                         << QString("it is larger than %1 MiB").arg(ProjectFile::kMaxFileBytes >> 20);
 }
 
 void TestProjectFile::loadFailuresNameTheFile()

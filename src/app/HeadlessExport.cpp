@@ -5,6 +5,7 @@
 #include "codegen/PageImport.h"
 #include "codegen/PreviewPages.h"
 #include "codegen/SavedCodePage.h"
+#include "codegen/TextBuilder.h"
 #include "menu/ProjectFile.h"
 #include "platform/AtomicFile.h"
 
@@ -14,6 +15,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace HeadlessExport {
 
@@ -42,6 +45,68 @@ int loadChecked(const QString &path, MenuProject *project, bool previewChecks, Q
     }
     if (previewChecks && PreviewLacksGraphicUrl(project->options)) {
         *error = PreviewGraphicUrlMessage();
+        return Failure;
+    }
+    return Success;
+}
+
+// The page around the body: what comes before it and after it. The page
+// builders copy the body unchanged, so a one-character stand-in for it
+// splits the page (the last one: the head may hold any text).
+std::pair<QString, QString> pageAroundBody(const QString &head, CodeDialect dialect)
+{
+    const QChar standIn(0xFFFF);
+    const QString page = SavedCodePage::text(MenuCode{head, QString(standIn), dialect});
+    const qsizetype at = page.lastIndexOf(standIn);
+    return {page.left(at), page.mid(at + 1)};
+}
+
+// Writes one part of the code to a file (atomically) or to standard output.
+// The body is generated and written in chunks, never held whole, so a large
+// menu costs little more memory than the project itself.
+int writeCode(const MenuProject &p, const QString &part, const QString &mode, const QString &output)
+{
+    std::optional<AtomicFileWriter> file;
+    QString error;
+    if (!output.isEmpty()) {
+        file.emplace(output);
+        if (!file->open(&error)) {
+            printError(error);
+            return Failure;
+        }
+    }
+    int outError = 0;
+    TextBuilder b([&](QByteArrayView bytes) {
+        if (file) {
+            file->write(bytes);
+        } else if (outError == 0
+                   && std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
+            outError = errno;
+        }
+    });
+    const QString head = GenerateDialectHead(p);
+    if (part == QLatin1String("head")) {
+        b += head;
+    } else {
+        const auto [before, after] =
+            part == QLatin1String("page") ? pageAroundBody(head, p.dialect) : std::pair<QString, QString>();
+        b += before;
+        AppendMenuBody(b, mode, p);
+        b += after;
+    }
+    b.flush();
+    if (file) {
+        if (!file->commit(&error)) {
+            printError(error);
+            return Failure;
+        }
+        return Success;
+    }
+    if (outError == 0 && std::fflush(stdout) != 0)
+        outError = errno;
+    if (outError != 0) {
+        printError(QStringLiteral("Could not write the code to standard output: %1")
+                       .arg(QString::fromLocal8Bit(std::strerror(outError))));
         return Failure;
     }
     return Success;
@@ -93,32 +158,16 @@ int generate(const QStringList &args)
         printError(error);
         return Failure;
     }
-    if (!dialectWord.isEmpty())
+    if (!dialectWord.isEmpty()) {
         codedialect::fromKey(dialectWord, &p.dialect); // the command line overrides the project
-    const MenuCode code =
-        GenerateMenuCode(previewMode ? codegen::kPreviewMode : codegen::kCodeMode, p);
-    QByteArray bytes;
-    if (part == QLatin1String("head"))
-        bytes = code.head.toUtf8();
-    else if (part == QLatin1String("body"))
-        bytes = code.body.toUtf8();
-    else
-        bytes = SavedCodePage::bytes(code);
-
-    if (output.isEmpty()) {
-        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
-            || std::fflush(stdout) != 0) {
-            printError(QStringLiteral("Could not write the code to standard output: %1")
-                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        // The other dialect's code has its own length: the same limit applies.
+        if (MenuCodeLengthBound(p) > ProjectFile::kMaxCodeLength) {
+            printError(QStringLiteral("Could not generate the code of \"%1\": %2")
+                           .arg(QDir::toNativeSeparators(project), ProjectFile::codeTooLargeProblem()));
             return Failure;
         }
-        return Success;
     }
-    if (!WriteFileAtomically(output, bytes, &error)) {
-        printError(error);
-        return Failure;
-    }
-    return Success;
+    return writeCode(p, part, previewMode ? codegen::kPreviewMode : codegen::kCodeMode, output);
 }
 
 // --import PAGE -o PROJECT [--select N|NAME]

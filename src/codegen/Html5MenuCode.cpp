@@ -1,5 +1,6 @@
 #include "codegen/Html5MenuCode.h"
 
+#include "codegen/TextBuilder.h"
 #include "codegen/WebEscape.h"
 
 #include <QRegularExpression>
@@ -175,12 +176,27 @@ qsizetype charCount(const QString &text)
            });
 }
 
-QString withoutTrailingBlanks(const QString &text)
+QStringView withoutTrailingBlanks(const QString &text)
 {
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
         --end;
-    return text.left(end);
+    return QStringView(text).left(end);
+}
+
+// Appends a text escaped for HTML. Printable ASCII other than & < > " ' is
+// never changed by the escaping, so such a text (most of them) is copied as
+// it is, without building an escaped copy.
+void appendHtml(TextBuilder &b, QStringView text)
+{
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u >= 0x20 && u < 0x7F && u != '&' && u != '<' && u != '>' && u != '"' && u != '\'';
+    });
+    if (plain)
+        b += text;
+    else
+        b += html(text);
 }
 
 // The target attribute of the form and of the fallback links.
@@ -193,7 +209,7 @@ QString targetName(const MenuOptions &o)
     return {};
 }
 
-void appendOptions(QString &b, const QList<MenuItem> &items)
+void appendOptions(TextBuilder &b, const QList<MenuItem> &items)
 {
     qsizetype longest = 0;
     bool anyDefault = false;
@@ -203,6 +219,7 @@ void appendOptions(QString &b, const QList<MenuItem> &items)
             anyDefault = anyDefault || item.selected != menutext::kNo;
         }
     }
+    const QString hyphens(std::max<qsizetype>(longest, 1), QLatin1Char('-'));
     // Without a default selection the list shows its first entry, as the
     // classic code does, even when that entry has no link (never a separator).
     bool selectionWritten = false;
@@ -217,16 +234,23 @@ void appendOptions(QString &b, const QList<MenuItem> &items)
                                   : !linked && !separator;
             selectionWritten = selected || !anyDefault;
         }
-        b += linked ? QStringLiteral("<option value=\"%1\"").arg(html(item.url))
-                    : QStringLiteral("<option disabled");
-        b += selected ? QLatin1StringView(" selected>") : QLatin1StringView(">");
-        b += separator ? QString(std::max<qsizetype>(longest, 1), QLatin1Char('-'))
-                       : html(withoutTrailingBlanks(item.text));
-        b += QLatin1StringView("</option>\r\n");
+        if (linked) {
+            b += QStringView(u"<option value=\"");
+            appendHtml(b, item.url);
+            b += QChar(u'"');
+        } else {
+            b += QStringView(u"<option disabled");
+        }
+        b += selected ? QStringView(u" selected>") : QStringView(u">");
+        if (separator)
+            b += hyphens;
+        else
+            appendHtml(b, withoutTrailingBlanks(item.text));
+        b += QStringView(u"</option>\r\n");
     }
 }
 
-void appendButton(QString &b, const MenuProject &p)
+void appendButton(TextBuilder &b, const MenuProject &p)
 {
     const MenuOptions &o = p.options;
     if (o.buttonKind == MenuOptions::GraphicButton) {
@@ -247,42 +271,39 @@ void appendButton(QString &b, const MenuProject &p)
          + QLatin1Char('>') + html(o.buttonText) + QLatin1StringView("</button>\r\n");
 }
 
-void appendFallback(QString &b, const MenuProject &p)
+void appendFallback(TextBuilder &b, const MenuProject &p)
 {
-    QString links;
-    const QString target = targetName(p.options);
-    for (const MenuItem &item : p.items) {
-        if (item.isSeparator() || item.linked != menutext::kYes)
-            continue;
-        links += QStringLiteral("<li><a href=\"%1\"").arg(html(item.url));
-        if (target == QLatin1String("_blank"))
-            links += QLatin1StringView(" target=\"_blank\" rel=\"noopener\"");
-        else if (!target.isEmpty())
-            links += QStringLiteral(" target=\"%1\"").arg(html(target));
-        // Piece by piece: appending a concatenation copies the whole text each time.
-        links += QLatin1Char('>');
-        links += html(withoutTrailingBlanks(item.text));
-        links += QLatin1StringView("</a></li>\r\n");
-    }
-    if (links.isEmpty())
+    const auto isLink = [](const MenuItem &item) {
+        return !item.isSeparator() && item.linked == menutext::kYes;
+    };
+    if (std::none_of(p.items.begin(), p.items.end(), isLink))
         return;
+    const QString target = targetName(p.options);
+    QString targetAttribute;
+    if (target == QLatin1String("_blank"))
+        targetAttribute = QStringLiteral(" target=\"_blank\" rel=\"noopener\"");
+    else if (!target.isEmpty())
+        targetAttribute = QStringLiteral(" target=\"%1\"").arg(html(target));
     b += QLatin1StringView("<noscript>\r\n<ul>\r\n");
-    b += links;
+    for (const MenuItem &item : p.items) {
+        if (!isLink(item))
+            continue;
+        b += QStringView(u"<li><a href=\"");
+        appendHtml(b, item.url);
+        b += QChar(u'"');
+        b += targetAttribute;
+        b += QChar(u'>');
+        appendHtml(b, withoutTrailingBlanks(item.text));
+        b += QStringView(u"</a></li>\r\n");
+    }
     b += QLatin1StringView("</ul>\r\n</noscript>\r\n");
 }
 
-QString buildBody(const QString &mode, const MenuProject &p)
+void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p)
 {
     const bool preview = mode == codegen::kPreviewMode;
     const MenuOptions &o = p.options;
     const bool onButton = o.navigation == MenuOptions::OnButtonClick;
-    // Sized for the list and the fallback links, so that a large menu is
-    // built without regrowing its buffer.
-    qsizetype expected = 4096;
-    for (const MenuItem &item : p.items)
-        expected += 2 * (item.text.size() + item.url.size()) + 64;
-    QString b;
-    b.reserve(expected);
     if (preview) {
         b += QLatin1StringView(
             "<h1 style=\"margin: 0 0 8px; color: red; font-family: Verdana, sans-serif; "
@@ -321,7 +342,18 @@ QString buildBody(const QString &mode, const MenuProject &p)
     appendFallback(b, p);
     if (preview)
         b += QLatin1StringView("</div>\r\n");
-    return b;
+}
+
+QString buildBody(const QString &mode, const MenuProject &p)
+{
+    // Sized for the list and the fallback links, so that a large menu is
+    // built without regrowing its buffer.
+    qsizetype expected = 4096;
+    for (const MenuItem &item : p.items)
+        expected += 2 * (item.text.size() + item.url.size()) + 64;
+    TextBuilder b(expected);
+    appendBody(b, mode, p);
+    return b.take();
 }
 
 } // namespace
@@ -335,4 +367,9 @@ QString Html5HeadFragment()
 MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project)
 {
     return {Html5HeadFragment(), buildBody(mode, project), CodeDialect::Html5};
+}
+
+void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project)
+{
+    appendBody(out, mode, project);
 }

@@ -17,6 +17,8 @@
 //   chosen.
 // In the mode "preview" the body carries the preview decorations.
 MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project);
+// The body fragment of GenerateHtml5MenuCode appended piece by piece.
+void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project);
 
 // The HTML5 head fragment; it does not depend on the project.
 QString Html5HeadFragment();

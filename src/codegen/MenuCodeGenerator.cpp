@@ -51,11 +51,10 @@ qint64 headLengthBound(const MenuOptions &o)
     return 512 + qint64(o.frameName.size());
 }
 
-// Body: the fixed texts (preview decorations, form, list and button markup)
-// are under 2048 characters; the menu name comes three times, every other
-// field at most once, and each item at most 40 characters of markup plus its
-// link and its text, a separator as many hyphens as the longest item.
-qint64 bodyLengthBound(const MenuProject &p)
+// Body apart from the items: the fixed texts (preview decorations, form,
+// list and button markup) are under 2048 characters; the menu name comes
+// three times, every other field at most once.
+qint64 fixedBodyLengthBound(const MenuProject &p)
 {
     const MenuOptions &o = p.options;
     const MenuStyleRecord &m = p.menuStyle;
@@ -69,9 +68,55 @@ qint64 bodyLengthBound(const MenuProject &p)
         size += c.size();
     for (const QString &c : b.bttnClr)
         size += c.size();
+    return size;
+}
+
+// Body: each item is at most 40 characters of markup plus its link and its
+// text, a separator as many hyphens as the longest item.
+qint64 bodyLengthBound(const MenuProject &p)
+{
+    qint64 size = fixedBodyLengthBound(p);
     const qint64 hyphens = longestItemLength(p.items);
     for (const MenuItem &item : p.items)
         size += 40 + (item.isSeparator() ? hyphens : qint64(item.text.size()) + item.url.size());
+    return size;
+}
+
+// The length of a text escaped for HTML: a character reference for each of
+// & < > " ', one unit for every other unit (a replacement stands for one).
+qint64 escapedLength(QStringView text)
+{
+    qint64 size = text.size();
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': size += 4; break;
+        case '<': case '>': size += 3; break;
+        case '"': size += 5; break;
+        case '\'': size += 4; break;
+        default: break;
+        }
+    }
+    return size;
+}
+
+// HTML5: the fixed fields escaped (at most six characters for one, the menu
+// name's id twice), the frame name on the form; each item is at most 112
+// characters of markup (its option and its fallback link) plus its text and
+// link escaped, both twice, and the frame name on its link, a separator as
+// many hyphens as the longest item.
+qint64 html5LengthBound(const MenuProject &p)
+{
+    constexpr qint64 kScriptAndMarkup = 16384;
+    constexpr qint64 kItemMarkup = 112;
+    const qint64 target = escapedLength(p.options.frameName);
+    qint64 size = 12 * fixedBodyLengthBound(p) + 6 * qint64(p.options.frameName.size())
+                  + Html5HeadFragment().size() + kScriptAndMarkup;
+    const qint64 hyphens = std::max<qint64>(longestItemLength(p.items), 1);
+    for (const MenuItem &item : p.items) {
+        size += kItemMarkup + (item.isSeparator()
+                                   ? hyphens
+                                   : 2 * (escapedLength(item.text) + escapedLength(item.url)) + target);
+    }
     return size;
 }
 
@@ -196,14 +241,13 @@ void appendGraphicButton(TextBuilder &b, const MenuOptions &o)
     b += kCrLf;
 }
 
-QString buildBody(const QString &mode, const MenuProject &p)
+void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p)
 {
     const bool preview = mode == codegen::kPreviewMode;
     const MenuOptions &o = p.options;
     const bool buttonClick = o.navigation == MenuOptions::OnButtonClick;
     const bool itemChange = o.navigation == MenuOptions::OnItemChange;
 
-    TextBuilder b(bodyLengthBound(p));
     if (preview) {
         b += QStringView(u"<center><font color=\"red\" face=\"verdana\" size=5><b>Menu "
                                "Preview</b></font></center><br>\r\n");
@@ -238,6 +282,12 @@ QString buildBody(const QString &mode, const MenuProject &p)
     b += QStringView(u"</form>\r\n");
     if (preview)
         b += QStringView(u"</td></tr></table>\r\n");
+}
+
+QString buildBody(const QString &mode, const MenuProject &p)
+{
+    TextBuilder b(bodyLengthBound(p));
+    appendBody(b, mode, p);
     return b.take();
 }
 
@@ -278,15 +328,8 @@ QString GenerateHeadFragment(const MenuOptions &o)
 
 qint64 MenuCodeLengthBound(const MenuProject &project)
 {
-    if (project.dialect == CodeDialect::Html5) {
-        // Escaping makes a character at most six ("&quot;"), and each text
-        // and address stands twice (the option and the fallback link); the
-        // separators and the styles are no longer than in the classic body.
-        constexpr qint64 kEscapedAndRepeated = 12;
-        constexpr qint64 kScriptAndMarkup = 16384;
-        return kEscapedAndRepeated * bodyLengthBound(project) + Html5HeadFragment().size()
-               + kScriptAndMarkup;
-    }
+    if (project.dialect == CodeDialect::Html5)
+        return html5LengthBound(project);
     return headLengthBound(project.options) + bodyLengthBound(project);
 }
 
@@ -295,4 +338,17 @@ MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
     if (project.dialect == CodeDialect::Html5)
         return GenerateHtml5MenuCode(mode, project);
     return {GenerateHeadFragment(project.options), buildBody(mode, project), CodeDialect::Classic};
+}
+
+void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project)
+{
+    if (project.dialect == CodeDialect::Html5)
+        AppendHtml5MenuBody(out, mode, project);
+    else
+        appendBody(out, mode, project);
+}
+
+QString GenerateDialectHead(const MenuProject &project)
+{
+    return project.dialect == CodeDialect::Html5 ? Html5HeadFragment() : GenerateHeadFragment(project.options);
 }

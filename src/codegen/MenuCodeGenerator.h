@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class TextBuilder;
+
 // The two texts of a menu's code. Every line ends with CR LF.
 struct MenuCode {
     QString head; // script block for the page's head section
@@ -34,3 +36,11 @@ qint64 MenuCodeLengthBound(const MenuProject &project);
 
 // The head fragment alone; it depends only on the link target and the frame name.
 QString GenerateHeadFragment(const MenuOptions &options);
+
+// The head fragment of the project's dialect.
+QString GenerateDialectHead(const MenuProject &project);
+
+// The body fragment of the project's dialect appended piece by piece, the
+// same text as GenerateMenuCode's body: a builder with a drain writes a large
+// menu out as it goes instead of holding it whole.
+void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project);

@@ -4,63 +4,24 @@
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 
+#include "menu/JsonScanner.h"
+#include "menu/JsonWriter.h"
+#include "menu/ProjectFileText.h"
+
 #include <QDir>
+#include <QHash>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ProjectFile {
 
 namespace {
-
-// ---- writing -------------------------------------------------------------
-
-QJsonArray toArray(const auto &texts)
-{
-    QJsonArray a;
-    for (const QString &t : texts)
-        a.append(t);
-    return a;
-}
-
-QJsonObject itemToJson(const MenuItem &item)
-{
-    return {{"text", item.text}, {"linked", item.linked}, {"url", item.url},
-            {"selected", item.selected}};
-}
-
-QJsonObject optionsToJson(const MenuOptions &o)
-{
-    return {{"menuName", o.menuName},       {"linkTarget", o.linkTarget},
-            {"frameName", o.frameName},     {"navigation", o.navigation},
-            {"buttonKind", o.buttonKind},   {"buttonText", o.buttonText},
-            {"graphicUrl", o.graphicUrl},   {"altText", o.altText},
-            {"graphicWidth", o.graphicWidth}, {"graphicHeight", o.graphicHeight},
-            {"buttonAlign", o.buttonAlign}};
-}
-
-QJsonObject menuStyleToJson(const MenuStyleRecord &s)
-{
-    return {{"mnuClr", toArray(s.mnuClr)},     {"mnuSysClr", s.mnuSysClr},
-            {"mnuFont", s.mnuFont},            {"mnuFontSize", s.mnuFontSize},
-            {"mnuFontWeight", s.mnuFontWeight}, {"mnuItalic", s.mnuItalic},
-            {"mnuUnderline", s.mnuUnderline},  {"mnuWidth", s.mnuWidth},
-            {"mnuConstWidth", s.mnuConstWidth}};
-}
-
-QJsonObject buttonStyleToJson(const ButtonStyleRecord &s)
-{
-    return {{"bttnClr", toArray(s.bttnClr)},       {"bttnSyncTL", s.bttnSyncTL},
-            {"bttnSyncRB", s.bttnSyncRB},          {"bttnSysClr", s.bttnSysClr},
-            {"bttnFont", s.bttnFont},              {"bttnFontSize", s.bttnFontSize},
-            {"bttnFontWeight", s.bttnFontWeight},  {"bttnUnderline", s.bttnUnderline},
-            {"bttnItalic", s.bttnItalic},          {"bttnWidth", s.bttnWidth},
-            {"bttnHeight", s.bttnHeight},          {"bttnBorder", s.bttnBorder},
-            {"bttnConstSize", s.bttnConstSize},    {"bttnNoBorder", s.bttnNoBorder}};
-}
 
 // ---- reading ---------------------------------------------------------------
 
@@ -170,56 +131,165 @@ private:
     QString m_path;
 };
 
-QJsonObject objectField(const QJsonObject &root, const QString &key)
+// The root's members, found in a first pass that also checks the whole
+// file's syntax: where each value starts (the last of equal names counts,
+// as in Qt's JSON), and the number of items.
+struct RootMembers {
+    QHash<QByteArray, qsizetype> at;
+    qsizetype itemCount = 0;
+
+    qsizetype offset(const char *key) const { return at.value(QByteArray(key), -1); }
+};
+
+// A small object (options, a style record) as a QJsonObject, so that its
+// fields are read by name; members no field of the project has are skipped.
+QJsonValue toValue(JsonScanner &scan);
+
+QJsonObject toObject(JsonScanner &scan, bool knownOnly)
 {
-    if (!root.contains(key))
-        return {};
-    if (!root.value(key).isObject())
-        refuse(key, QStringLiteral("must be an object"));
-    return root.value(key).toObject();
+    static const QSet<QByteArray> known = [] {
+        QSet<QByteArray> keys;
+        for (const char *key : {"menuName", "linkTarget", "frameName", "navigation", "buttonKind", "buttonText",
+                                "graphicUrl", "altText", "graphicWidth", "graphicHeight", "buttonAlign",
+                                "mnuClr", "mnuSysClr", "mnuFont", "mnuFontSize", "mnuFontWeight", "mnuItalic",
+                                "mnuUnderline", "mnuWidth", "mnuConstWidth", "bttnClr", "bttnSyncTL",
+                                "bttnSyncRB", "bttnSysClr", "bttnFont", "bttnFontSize", "bttnFontWeight",
+                                "bttnUnderline", "bttnItalic", "bttnWidth", "bttnHeight", "bttnBorder",
+                                "bttnConstSize", "bttnNoBorder"})
+            keys.insert(QByteArray(key));
+        return keys;
+    }();
+    QJsonObject object;
+    scan.enterObject();
+    QByteArrayView key;
+    while (scan.nextMember(&key)) {
+        if (knownOnly && !known.contains(key.toByteArray())) {
+            scan.skipValue();
+            continue;
+        }
+        const QString name = QString::fromUtf8(key);
+        object.insert(name, toValue(scan));
+    }
+    return object;
 }
 
-QList<MenuItem> readItems(const QJsonObject &root)
+QJsonValue toValue(JsonScanner &scan)
 {
-    if (!root.contains(QStringLiteral("items")))
-        refuse(QStringLiteral("items"), QStringLiteral("is missing"));
-    if (!root.value(QStringLiteral("items")).isArray())
-        refuse(QStringLiteral("items"), QStringLiteral("must be a list"));
-    const QJsonArray array = root.value(QStringLiteral("items")).toArray();
+    switch (scan.peek()) {
+    case JsonScanner::Object: return toObject(scan, false);
+    case JsonScanner::Array: {
+        QJsonArray array;
+        scan.enterArray();
+        while (scan.nextElement())
+            array.append(toValue(scan));
+        return array;
+    }
+    case JsonScanner::String: return scan.readString();
+    case JsonScanner::Number: return scan.readNumber();
+    case JsonScanner::True:
+    case JsonScanner::False: return scan.readBool();
+    case JsonScanner::Null: scan.skipValue(); return QJsonValue(QJsonValue::Null);
+    }
+    return {};
+}
+
+QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const char *key)
+{
+    const qsizetype at = root.offset(key);
+    if (at < 0)
+        return {};
+    JsonScanner scan(bytes, at);
+    if (scan.peek() != JsonScanner::Object)
+        refuse(QLatin1String(key), QStringLiteral("must be an object"));
+    return toObject(scan, true);
+}
+
+// One item's four columns as read: the state of each field tells what was
+// found under its name.
+struct ItemFields {
+    enum State { Missing, NotText, Text };
+    State state[4] = {Missing, Missing, Missing, Missing};
+    QString *value[4];
+};
+
+// The items from a scanner at their list.
+QList<MenuItem> readItems(JsonScanner &scan, qsizetype expectedCount)
+{
+    // "Yes", "No" and the separator's text are shared, not stored per item.
+    static const QList<QString> flags{menutext::kYes, menutext::kNo};
+    static const QList<QString> texts{menutext::kSeparatorText};
+    static const QList<QString> none;
+    static constexpr QByteArrayView names[4] = {"text", "linked", "url", "selected"};
     QList<MenuItem> items;
-    items.reserve(array.size());
+    items.reserve(expectedCount);
     int defaultAt = -1;
-    for (qsizetype i = 0; i < array.size(); ++i) {
-        const QString path = QStringLiteral("items[%1]").arg(i);
-        if (!array.at(i).isObject())
-            refuse(path, QStringLiteral("must be an object"));
-        const Reader r(array.at(i).toObject(), path);
+    scan.enterArray();
+    for (qsizetype i = 0; scan.nextElement(); ++i) {
+        const auto path = [i] { return QStringLiteral("items[%1]").arg(i); };
+        if (scan.peek() != JsonScanner::Object)
+            refuse(path(), QStringLiteral("must be an object"));
         MenuItem item;
-        r.text(QStringLiteral("text"), &item.text, true);
-        r.text(QStringLiteral("linked"), &item.linked, true);
-        r.text(QStringLiteral("url"), &item.url, true);
-        r.text(QStringLiteral("selected"), &item.selected, true);
-        for (const auto &[key, value] : {std::pair{QStringLiteral("linked"), item.linked},
-                                         std::pair{QStringLiteral("selected"), item.selected}}) {
-            if (value != menutext::kYes && value != menutext::kNo)
-                refuse(r.field(key), QStringLiteral("must be \"Yes\" or \"No\""));
+        ItemFields fields;
+        fields.value[0] = &item.text;
+        fields.value[1] = &item.linked;
+        fields.value[2] = &item.url;
+        fields.value[3] = &item.selected;
+        scan.enterObject();
+        QByteArrayView key;
+        while (scan.nextMember(&key)) {
+            int f = 0;
+            while (f < 4 && key != names[f])
+                ++f;
+            if (f == 4) {
+                scan.skipValue();
+            } else if (scan.peek() != JsonScanner::String) {
+                scan.skipValue();
+                fields.state[f] = ItemFields::NotText;
+            } else {
+                *fields.value[f] = scan.readString(f == 1 || f == 3 ? flags : f == 0 ? texts : none);
+                fields.state[f] = ItemFields::Text;
+            }
+        }
+        const auto field = [&](int f) { return path() + QLatin1Char('.') + QLatin1StringView(names[f]); };
+        for (int f = 0; f < 4; ++f) {
+            if (fields.state[f] == ItemFields::Missing)
+                refuse(field(f), QStringLiteral("is missing"));
+            if (fields.state[f] == ItemFields::NotText)
+                refuse(field(f), QStringLiteral("must be a text"));
+            if (fields.value[f]->size() > kMaxTextLength)
+                refuse(field(f), QStringLiteral("must be at most %1 characters long (the most its field "
+                                                "in the window holds)").arg(kMaxTextLength));
+        }
+        for (int f : {1, 3}) {
+            if (*fields.value[f] != menutext::kYes && *fields.value[f] != menutext::kNo)
+                refuse(field(f), QStringLiteral("must be \"Yes\" or \"No\""));
         }
         if (item.isDefault()) {
             if (defaultAt >= 0)
-                refuse(r.field(QStringLiteral("selected")),
-                       QStringLiteral("only one item can be the default selection (items[%1] "
-                                      "already is)")
-                           .arg(defaultAt));
+                refuse(field(3), QStringLiteral("only one item can be the default selection (items[%1] "
+                                                "already is)")
+                                     .arg(defaultAt));
             defaultAt = int(i);
         }
-        items.append(item);
+        items.append(std::move(item));
     }
     return items;
 }
 
-MenuOptions readOptions(const QJsonObject &root)
+QList<MenuItem> readItems(const QByteArray &bytes, const RootMembers &root)
 {
-    const Reader r(objectField(root, QStringLiteral("options")), QStringLiteral("options"));
+    const qsizetype at = root.offset("items");
+    if (at < 0)
+        refuse(QStringLiteral("items"), QStringLiteral("is missing"));
+    JsonScanner scan(bytes, at);
+    if (scan.peek() != JsonScanner::Array)
+        refuse(QStringLiteral("items"), QStringLiteral("must be a list"));
+    return readItems(scan, root.itemCount);
+}
+
+MenuOptions readOptions(const QByteArray &bytes, const RootMembers &root)
+{
+    const Reader r(objectField(bytes, root, "options"), QStringLiteral("options"));
     MenuOptions o;
     r.text(QStringLiteral("menuName"), &o.menuName);
     r.number(QStringLiteral("linkTarget"), &o.linkTarget, 0, 2);
@@ -235,9 +305,9 @@ MenuOptions readOptions(const QJsonObject &root)
     return o;
 }
 
-MenuStyleRecord readMenuStyle(const QJsonObject &root)
+MenuStyleRecord readMenuStyle(const QByteArray &bytes, const RootMembers &root)
 {
-    const Reader r(objectField(root, QStringLiteral("menuStyle")), QStringLiteral("menuStyle"));
+    const Reader r(objectField(bytes, root, "menuStyle"), QStringLiteral("menuStyle"));
     MenuStyleRecord s;
     r.colours(QStringLiteral("mnuClr"), &s.mnuClr);
     r.flag(QStringLiteral("mnuSysClr"), &s.mnuSysClr);
@@ -251,9 +321,9 @@ MenuStyleRecord readMenuStyle(const QJsonObject &root)
     return s;
 }
 
-ButtonStyleRecord readButtonStyle(const QJsonObject &root)
+ButtonStyleRecord readButtonStyle(const QByteArray &bytes, const RootMembers &root)
 {
-    const Reader r(objectField(root, QStringLiteral("buttonStyle")), QStringLiteral("buttonStyle"));
+    const Reader r(objectField(bytes, root, "buttonStyle"), QStringLiteral("buttonStyle"));
     ButtonStyleRecord s;
     r.colours(QStringLiteral("bttnClr"), &s.bttnClr);
     r.flag(QStringLiteral("bttnSyncTL"), &s.bttnSyncTL);
@@ -272,24 +342,37 @@ ButtonStyleRecord readButtonStyle(const QJsonObject &root)
     return s;
 }
 
+// A root member's value when it is a text, else an empty text.
+QString rootText(const QByteArray &bytes, const RootMembers &root, const char *key)
+{
+    const qsizetype at = root.offset(key);
+    if (at < 0)
+        return {};
+    JsonScanner scan(bytes, at);
+    return scan.peek() == JsonScanner::String ? scan.readString() : QString();
+}
+
 // The kind of code the project generates; a file without it is classic.
-CodeDialect readDialect(const QJsonObject &root)
+CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root)
 {
     CodeDialect dialect = CodeDialect::Classic;
-    if (root.contains(QStringLiteral("dialect"))
-        && !codedialect::fromKey(root.value(QStringLiteral("dialect")).toString(), &dialect))
+    if (root.offset("dialect") >= 0 && !codedialect::fromKey(rootText(bytes, root, "dialect"), &dialect))
         refuse(QStringLiteral("dialect"), QStringLiteral("must be \"classic\" or \"html5\""));
     return dialect;
 }
 
-void checkHeader(const QJsonObject &root)
+void checkHeader(const QByteArray &bytes, const RootMembers &root)
 {
-    if (root.value(QStringLiteral("format")).toString() != kFormat)
+    if (rootText(bytes, root, "format") != kFormat)
         refuse(QStringLiteral("format"),
                QStringLiteral("must be \"%1\" (this is not a Quillnav menu project)").arg(kFormat));
-    const QJsonValue v = root.value(QStringLiteral("version"));
-    const double d = v.toDouble(-1);
-    if (!v.isDouble() || !(d >= 1 && d < 1e15) || d != std::trunc(d))
+    double d = -1;
+    if (const qsizetype at = root.offset("version"); at >= 0) {
+        JsonScanner scan(bytes, at);
+        if (scan.peek() == JsonScanner::Number)
+            d = scan.readNumber();
+    }
+    if (!(d >= 1 && d < 1e15) || d != std::trunc(d))
         refuse(QStringLiteral("version"), QStringLiteral("must be a whole number from 1"));
     if (d > kVersion)
         refuse(QStringLiteral("version"),
@@ -318,54 +401,83 @@ std::pair<int, int> lineAndColumn(const QByteArray &bytes, qsizetype offset)
 
 QByteArray serialize(const MenuProject &p)
 {
-    QJsonArray items;
-    for (const MenuItem &item : p.items)
-        items.append(itemToJson(item));
-    const QJsonObject root{{"format", kFormat},
-                           {"version", kVersion},
-                           {"items", items},
-                           {"options", optionsToJson(p.options)},
-                           {"menuStyle", menuStyleToJson(p.menuStyle)},
-                           {"buttonStyle", buttonStyleToJson(p.buttonStyle)},
-                           {"dialect", codedialect::key(p.dialect)}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    JsonWriter w;
+    writeProjectText(w, p);
+    return w.take();
 }
 
 bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
 {
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        const auto [line, column] = lineAndColumn(bytes, parseError.offset);
+    // First pass: the syntax of the whole file, where the root's members are,
+    // and the items on the way. Should an item be refused, the pass starts
+    // again without reading them, so that a syntax error anywhere or a
+    // problem of the header is reported first, as for any other field.
+    RootMembers root;
+    std::optional<QList<MenuItem>> items;
+    try {
+        for (bool readingItems : {true, false}) {
+            try {
+                root = RootMembers();
+                JsonScanner scan(bytes);
+                if (scan.peek() != JsonScanner::Object) {
+                    scan.skipValue();
+                    scan.finish();
+                    *error = QStringLiteral("the file must hold one JSON object");
+                    return false;
+                }
+                scan.enterObject();
+                QByteArrayView key;
+                while (scan.nextMember(&key)) {
+                    root.at.insert(key.toByteArray(), scan.offset());
+                    if (key != "items") {
+                        scan.skipValue();
+                    } else if (readingItems && scan.peek() == JsonScanner::Array) {
+                        // As many as the file could hold at the shortest line an
+                        // item takes: room reserved but never touched costs no memory.
+                        items = readItems(scan, bytes.size() / 56);
+                    } else {
+                        items.reset(); // the last member of a name counts
+                        scan.skipValue(&root.itemCount);
+                    }
+                }
+                scan.finish();
+                break;
+            } catch (const Refusal &) {
+                items.reset();
+            }
+        }
+    } catch (const JsonScanner::SyntaxError &fault) {
+        const auto [line, column] = lineAndColumn(bytes, fault.offset);
         *error = QStringLiteral("JSON syntax error at line %1, column %2: %3")
                      .arg(line)
                      .arg(column)
-                     .arg(parseError.errorString());
+                     .arg(fault.reason);
         return false;
     }
-    if (!doc.isObject()) {
-        *error = QStringLiteral("the file must hold one JSON object");
-        return false;
-    }
+    // Second pass: the fields, in a fixed order, so that the first problem
+    // reported does not depend on the order of the members in the file.
     try {
-        const QJsonObject root = doc.object();
-        checkHeader(root);
+        checkHeader(bytes, root);
         MenuProject loaded;
-        loaded.items = readItems(root);
-        loaded.options = readOptions(root);
-        loaded.menuStyle = readMenuStyle(root);
-        loaded.buttonStyle = readButtonStyle(root);
-        loaded.dialect = readDialect(root);
+        loaded.items = items ? std::move(*items) : readItems(bytes, root);
+        loaded.options = readOptions(bytes, root);
+        loaded.menuStyle = readMenuStyle(bytes, root);
+        loaded.buttonStyle = readButtonStyle(bytes, root);
+        loaded.dialect = readDialect(bytes, root);
         if (MenuCodeLengthBound(loaded) > kMaxCodeLength)
-            refuse(QStringLiteral("items"),
-                   QStringLiteral("the menu's generated code would pass the limit of %1 MiB")
-                       .arg(kMaxCodeLength / (1024 * 1024)));
-        *project = loaded;
+            refuse(QStringLiteral("items"), codeTooLargeProblem());
+        *project = std::move(loaded);
         return true;
     } catch (const Refusal &refusal) {
         *error = refusal.text;
         return false;
     }
+}
+
+QString codeTooLargeProblem()
+{
+    return QStringLiteral("the menu's generated code would pass the limit of %1 MiB")
+        .arg(kMaxCodeLength / (1024 * 1024));
 }
 
 bool load(const QString &path, MenuProject *project, QString *error)
@@ -398,7 +510,19 @@ bool load(const QString &path, MenuProject *project, QString *error)
 
 bool save(const QString &path, const MenuProject &project, QString *error)
 {
-    return WriteFileAtomically(path, serialize(project), error);
+    AtomicFileWriter file(path);
+    if (!file.open(error))
+        return false;
+    JsonWriter w([&](QByteArrayView bytes) {
+        if (file.written() + bytes.size() > kMaxFileBytes)
+            file.fail(QStringLiteral("the menu project would be larger than %1 MiB, the most a menu "
+                                     "project can hold.")
+                          .arg(kMaxFileBytes / (1024 * 1024)));
+        file.write(bytes);
+    });
+    writeProjectText(w, project);
+    w.flush();
+    return file.commit(error);
 }
 
 } // namespace ProjectFile

@@ -16,21 +16,29 @@ inline const QString kFilter = QStringLiteral("Quillnav menu projects (*.qnv)");
 
 // Limits of what a project may hold, so that everything loaded can be shown
 // and generated at once: a text no longer than the window's line edits take
-// (32767 characters), code of at most 256 MiB, a file of at most 64 MiB.
+// (32767 characters), code of at most 256 MiB, a file of at most 128 MiB
+// (a million items of site-map length take about 100 MiB).
 inline constexpr qsizetype kMaxTextLength = 32767;
 inline constexpr qint64 kMaxCodeLength = 256LL * 1024 * 1024;
-inline constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+inline constexpr qint64 kMaxFileBytes = 128LL * 1024 * 1024;
 
+// The file's text. One pass over the project; each item takes one line.
 QByteArray serialize(const MenuProject &project);
 
-// Parses file contents. On failure returns false and sets error to
-// "<field>: <problem>" (without the file name).
+// Parses file contents without building a JSON document: one pass checks the
+// syntax, a second reads the fields. On failure returns false and sets error
+// to "<field>: <problem>" (without the file name).
 bool parse(const QByteArray &bytes, MenuProject *project, QString *error);
+
+// The problem "<field>: <problem>" names when the code would pass kMaxCodeLength.
+QString codeTooLargeProblem();
 
 // Reads and parses a file (a regular file only); on failure the message
 // names the file too.
 bool load(const QString &path, MenuProject *project, QString *error);
-// Writes atomically; on failure the message names the file and the reason.
+// Writes atomically, streamed to the file; on failure (a project larger than
+// kMaxFileBytes included) the message names the file and the reason, and the
+// old file is untouched.
 bool save(const QString &path, const MenuProject &project, QString *error);
 
 } // namespace ProjectFile

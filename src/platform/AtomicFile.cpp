@@ -39,29 +39,66 @@ int WriteAll(int fd, const char *data, qint64 size)
         data += n;
         size -= n;
     }
-    return ::fsync(fd) == 0 ? 0 : errno;
+    return 0;
 }
 
 } // namespace
 
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText)
+AtomicFileWriter::AtomicFileWriter(const QString &path) : m_path(path), m_file(path) {}
+
+AtomicFileWriter::~AtomicFileWriter()
 {
-    QSaveFile file(path);
-    const auto fail = [&](const QString &reason) {
-        if (errorText)
-            *errorText = CouldNotWrite(path, reason);
-        file.cancelWriting();
-        return false;
-    };
+    if (!m_done)
+        m_file.cancelWriting();
+}
+
+bool AtomicFileWriter::open(QString *errorText)
+{
     // Unbuffered, and written here: Qt's buffered write reports a failed final
     // write neither from write() nor from commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-    if (const int error = WriteAll(file.handle(), bytes.constData(), bytes.size()))
-        return fail(SystemReason(error));
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return true;
+    fail(m_file.errorString());
+    return commit(errorText);
+}
+
+void AtomicFileWriter::write(QByteArrayView bytes)
+{
+    if (!m_failure.isEmpty() || m_done)
+        return;
+    if (const int error = WriteAll(m_file.handle(), bytes.data(), bytes.size()))
+        fail(SystemReason(error));
+    else
+        m_written += bytes.size();
+}
+
+void AtomicFileWriter::fail(const QString &reason)
+{
+    if (m_failure.isEmpty())
+        m_failure = reason;
+}
+
+bool AtomicFileWriter::commit(QString *errorText)
+{
+    if (m_failure.isEmpty() && !m_done && ::fsync(m_file.handle()) != 0)
+        fail(SystemReason(errno));
+    if (m_failure.isEmpty() && !m_done && !m_file.commit())
+        fail(m_file.errorString());
+    if (!m_done && !m_failure.isEmpty())
+        m_file.cancelWriting();
+    m_done = true;
+    if (!m_failure.isEmpty() && errorText)
+        *errorText = CouldNotWrite(m_path, m_failure);
+    return m_failure.isEmpty();
+}
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText)
+{
+    AtomicFileWriter file(path);
+    if (!file.open(errorText))
+        return false;
+    file.write(bytes);
+    return file.commit(errorText);
 }
 
 bool WriteFilesAtomically(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,

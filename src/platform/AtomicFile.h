@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
+#include <QSaveFile>
 #include <QString>
 
 #include <utility>
@@ -11,6 +13,32 @@
 // old file untouched. On failure returns false and sets errorText to a
 // sentence naming the file and the system's reason.
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText);
+
+// The same write in pieces, for a file too large to hold at once: open(),
+// any number of write() calls, then commit(). A failed write is kept and
+// reported by commit(); the file is replaced only by a successful commit(),
+// and a writer destroyed without one leaves the old file untouched.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const QString &path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter &) = delete;
+    AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
+
+    bool open(QString *errorText);
+    void write(QByteArrayView bytes);
+    // Stops the write with a reason of the caller's; commit() then fails with it.
+    void fail(const QString &reason);
+    bool commit(QString *errorText);
+    qint64 written() const { return m_written; }
+
+private:
+    QString m_path;
+    QSaveFile m_file;
+    QString m_failure;
+    qint64 m_written = 0;
+    bool m_done = false;
+};
 
 // Writes several files into one folder as a set: each is first written in a
 // fresh private folder beside them and, only when all of them were written,

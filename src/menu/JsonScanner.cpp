@@ -1,0 +1,351 @@
+#include "menu/JsonScanner.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+void JsonScanner::fail(const QString &reason, qsizetype at) const
+{
+    throw SyntaxError{at >= 0 ? at : m_pos, reason};
+}
+
+namespace {
+// Bytes that end a run of plain string contents: the quote, the backslash,
+// control characters and every byte of a multi-byte UTF-8 sequence.
+constexpr auto kStringStops = [] {
+    std::array<bool, 256> stops{};
+    for (int c = 0; c < 256; ++c)
+        stops[c] = c < 0x20 || c == '"' || c == '\\' || c >= 0x80;
+    return stops;
+}();
+} // namespace
+
+void JsonScanner::expect(char c, const char *reason)
+{
+    if (next() != c)
+        fail(QString::fromLatin1(reason));
+    ++m_pos;
+}
+
+JsonScanner::Kind JsonScanner::peek()
+{
+    switch (next()) {
+    case '{': return Object;
+    case '[': return Array;
+    case '"': return String;
+    case 't': return True;
+    case 'f': return False;
+    case 'n': return Null;
+    case '-': case '0': case '1': case '2': case '3': case '4':
+    case '5': case '6': case '7': case '8': case '9': return Number;
+    case '\0':
+        if (m_pos >= m_text.size())
+            fail(QStringLiteral("unexpected end of the document"));
+        [[fallthrough]];
+    default: fail(QStringLiteral("illegal value"));
+    }
+}
+
+void JsonScanner::push()
+{
+    if (m_first.size() >= size_t(kMaxDepth))
+        fail(QStringLiteral("too deeply nested document"));
+    ++m_pos;
+    m_first.push_back(1);
+}
+
+void JsonScanner::enterObject()
+{
+    if (next() != '{')
+        fail(QStringLiteral("illegal value"));
+    push();
+}
+
+void JsonScanner::enterArray()
+{
+    if (next() != '[')
+        fail(QStringLiteral("illegal value"));
+    push();
+}
+
+// After "{" or "[" or a value inside one: true when another member or element
+// follows (its separator consumed), false at the closing character.
+bool JsonScanner::afterValue(char close, const char *reason)
+{
+    const char c = next();
+    const bool first = m_first.back();
+    m_first.back() = 0;
+    if (c == close) {
+        ++m_pos;
+        m_first.pop_back();
+        return false;
+    }
+    if (first)
+        return true;
+    if (c != ',')
+        fail(QString::fromLatin1(reason));
+    ++m_pos;
+    return true;
+}
+
+bool JsonScanner::nextMember(QByteArrayView *key)
+{
+    if (!afterValue('}', "unterminated object"))
+        return false;
+    if (next() != '"')
+        fail(QStringLiteral("a member's name is missing"));
+    bool escapes = false;
+    const QByteArrayView raw = scanString(&escapes);
+    if (escapes) {
+        m_key = decode(raw).toUtf8();
+        *key = m_key;
+    } else {
+        *key = raw;
+    }
+    expect(':', "missing name separator");
+    return true;
+}
+
+bool JsonScanner::nextElement()
+{
+    return afterValue(']', "unterminated array");
+}
+
+uint JsonScanner::hex4(qsizetype at) const
+{
+    uint value = 0;
+    for (qsizetype i = at; i < at + 4; ++i) {
+        const char c = i < m_text.size() ? m_text[i] : '\0';
+        int digit = -1;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        if (digit < 0)
+            fail(QStringLiteral("invalid escape sequence"), at - 2);
+        value = value * 16 + uint(digit);
+    }
+    return value;
+}
+
+QByteArrayView JsonScanner::scanString(bool *escapes)
+{
+    const auto *d = reinterpret_cast<const uchar *>(m_text.data());
+    const qsizetype n = m_text.size();
+    const qsizetype start = m_pos + 1;
+    qsizetype i = start;
+    *escapes = false;
+    for (;;) {
+        while (i < n && !kStringStops[d[i]])
+            ++i;
+        if (i >= n)
+            fail(QStringLiteral("unterminated string"), start - 1);
+        const uchar c = d[i];
+        if (c == '"')
+            break;
+        if (c < 0x80) {
+            if (c < 0x20)
+                fail(QStringLiteral("control character in a string"), i);
+            if (c == '\\') {
+                *escapes = true;
+                const char e = i + 1 < n ? char(d[i + 1]) : '\0';
+                if (e == 'u') {
+                    hex4(i + 2);
+                    i += 6;
+                } else if (e != '\0' && std::strchr("\"\\/bfnrt", e)) {
+                    i += 2;
+                } else {
+                    fail(QStringLiteral("invalid escape sequence"), i);
+                }
+                continue;
+            }
+            ++i;
+            continue;
+        }
+        // UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+        int length = 0;
+        uchar low = 0x80, high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            fail(QStringLiteral("invalid UTF8 string"), i);
+        }
+        if (i + length > n || d[i + 1] < low || d[i + 1] > high)
+            fail(QStringLiteral("invalid UTF8 string"), i);
+        for (int k = 2; k < length; ++k) {
+            if (d[i + k] < 0x80 || d[i + k] > 0xBF)
+                fail(QStringLiteral("invalid UTF8 string"), i);
+        }
+        i += length;
+    }
+    m_pos = i + 1;
+    return QByteArrayView(m_text.data() + start, i - start);
+}
+
+// Decodes checked string contents.
+QString JsonScanner::decode(QByteArrayView raw) const
+{
+    QString out;
+    out.reserve(raw.size());
+    const qsizetype base = raw.data() - m_text.data();
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] != '\\')
+            continue;
+        out += QString::fromUtf8(raw.sliced(plainFrom, i - plainFrom));
+        const char e = raw[i + 1];
+        switch (e) {
+        case 'b': out += QLatin1Char('\b'); break;
+        case 'f': out += QLatin1Char('\f'); break;
+        case 'n': out += QLatin1Char('\n'); break;
+        case 'r': out += QLatin1Char('\r'); break;
+        case 't': out += QLatin1Char('\t'); break;
+        case 'u': out += QChar(char16_t(hex4(base + i + 2))); i += 4; break;
+        default: out += QLatin1Char(e); break;
+        }
+        ++i;
+        plainFrom = i + 1;
+    }
+    out += QString::fromUtf8(raw.sliced(plainFrom));
+    return out;
+}
+
+QString JsonScanner::readString(const QList<QString> &shared)
+{
+    if (next() != '"')
+        fail(QStringLiteral("illegal value"));
+    bool escapes = false;
+    const QByteArrayView raw = scanString(&escapes);
+    if (escapes)
+        return decode(raw);
+    for (const QString &text : shared) {
+        if (text.size() == raw.size() && QLatin1StringView(raw) == text)
+            return text;
+    }
+    return QString::fromUtf8(raw);
+}
+
+void JsonScanner::scanNumber()
+{
+    const char *d = m_text.data();
+    const qsizetype n = m_text.size();
+    const auto digits = [&](qsizetype i) {
+        while (i < n && d[i] >= '0' && d[i] <= '9')
+            ++i;
+        return i;
+    };
+    qsizetype i = m_pos;
+    if (i < n && d[i] == '-')
+        ++i;
+    if (i < n && d[i] == '0')
+        ++i;
+    else if (i < n && d[i] >= '1' && d[i] <= '9')
+        i = digits(i);
+    else
+        fail(QStringLiteral("illegal number"), i);
+    if (i < n && d[i] == '.') {
+        const qsizetype from = ++i;
+        if ((i = digits(i)) == from)
+            fail(QStringLiteral("illegal number"), i);
+    }
+    if (i < n && (d[i] == 'e' || d[i] == 'E')) {
+        ++i;
+        if (i < n && (d[i] == '+' || d[i] == '-'))
+            ++i;
+        const qsizetype from = i;
+        if ((i = digits(i)) == from)
+            fail(QStringLiteral("illegal number"), i);
+    }
+    m_pos = i;
+}
+
+double JsonScanner::readNumber()
+{
+    next();
+    const qsizetype start = m_pos;
+    scanNumber();
+    const char *first = m_text.data() + start;
+    const char *last = m_text.data() + m_pos;
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large becomes infinite, too small zero.
+        const char *e = std::find_if(first, last, [](char c) { return c == 'e' || c == 'E'; });
+        const bool tiny = e != last && e + 1 != last && e[1] == '-';
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        if (*first == '-')
+            value = -value;
+    }
+    Q_UNUSED(end);
+    return value;
+}
+
+void JsonScanner::scanLiteral(const char *word)
+{
+    const qsizetype length = qsizetype(std::strlen(word));
+    if (m_text.sliced(m_pos).first(std::min(length, m_text.size() - m_pos)) != QByteArrayView(word))
+        fail(QStringLiteral("illegal value"));
+    m_pos += length;
+}
+
+bool JsonScanner::readBool()
+{
+    const Kind kind = peek();
+    if (kind != True && kind != False)
+        fail(QStringLiteral("illegal value"));
+    scanLiteral(kind == True ? "true" : "false");
+    return kind == True;
+}
+
+void JsonScanner::skipValue(qsizetype *elements)
+{
+    switch (peek()) {
+    case Object: {
+        enterObject();
+        QByteArrayView key;
+        while (nextMember(&key))
+            skipValue();
+        break;
+    }
+    case Array: {
+        enterArray();
+        qsizetype count = 0;
+        while (nextElement()) {
+            skipValue();
+            ++count;
+        }
+        if (elements)
+            *elements = count;
+        break;
+    }
+    case String: {
+        bool escapes = false;
+        scanString(&escapes);
+        break;
+    }
+    case Number: scanNumber(); break;
+    case True: scanLiteral("true"); break;
+    case False: scanLiteral("false"); break;
+    case Null: scanLiteral("null"); break;
+    }
+}
+
+void JsonScanner::finish()
+{
+    skipBlanks();
+    if (m_pos != m_text.size())
+        fail(QStringLiteral("garbage at the end of the document"));
+}

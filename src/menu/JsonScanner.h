@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+// Reads JSON text (RFC 8259, UTF-8) value by value, without building a
+// document: the caller walks objects and arrays and reads or skips each
+// value, so a large file costs one pass and no more memory than what the
+// caller keeps. Malformed text throws SyntaxError with the byte offset of the
+// fault; nesting deeper than kMaxDepth is refused.
+class JsonScanner {
+public:
+    enum Kind { Object, Array, String, Number, True, False, Null };
+
+    struct SyntaxError {
+        qsizetype offset;
+        QString reason;
+    };
+
+    static constexpr int kMaxDepth = 1024;
+
+    explicit JsonScanner(QByteArrayView text, qsizetype offset = 0) : m_text(text), m_pos(offset) {}
+
+    // The kind of the next value, which is not consumed.
+    Kind peek();
+    qsizetype offset() const { return m_pos; }
+
+    // Objects: enterObject(), then nextMember() before each member's value
+    // until it returns false (the closing brace consumed). The key is
+    // decoded to UTF-8 and stays valid until the next call.
+    void enterObject();
+    bool nextMember(QByteArrayView *key);
+    // Arrays: enterArray(), then nextElement() before each element.
+    void enterArray();
+    bool nextElement();
+
+    // A string; when it equals one of the shared texts, that text itself
+    // (sharing its data) is returned.
+    QString readString(const QList<QString> &shared = {});
+    double readNumber();
+    bool readBool();
+    // Skips a whole value, checking it; counts the elements when it is an array.
+    void skipValue(qsizetype *elements = nullptr);
+    // Only blanks may follow.
+    void finish();
+
+private:
+    [[noreturn]] void fail(const QString &reason, qsizetype at = -1) const;
+    void skipBlanks()
+    {
+        const char *d = m_text.data();
+        const qsizetype n = m_text.size();
+        while (m_pos < n && (d[m_pos] == ' ' || d[m_pos] == '\n' || d[m_pos] == '\r' || d[m_pos] == '\t'))
+            ++m_pos;
+    }
+    // The next character after blanks, not consumed; 0 at the end.
+    char next()
+    {
+        skipBlanks();
+        return m_pos < m_text.size() ? m_text[m_pos] : '\0';
+    }
+    void expect(char c, const char *reason);
+    void push(); // enters the container at the current character
+    bool afterValue(char close, const char *reason);
+    // Scans a string from its opening quote; returns its raw contents and
+    // whether they hold escapes.
+    QByteArrayView scanString(bool *escapes);
+    QString decode(QByteArrayView raw) const;
+    void decodeUtf8(QByteArrayView raw, QByteArray *out) const;
+    uint hex4(qsizetype at) const;
+    void scanLiteral(const char *word);
+    void scanNumber();
+
+    QByteArrayView m_text;
+    qsizetype m_pos = 0;
+    std::vector<char> m_first; // per open container: no member read yet
+    QByteArray m_key;
+};
