@@ -67,8 +67,13 @@ private slots:
         typeItem(*w, "Second|b.html|");
         control<QPushButton>(*w, "additemcmd")->click();
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("First|Second"), 10000);
+        // A short pane scrolls; the next update keeps the place.
+        pane()->setFloating(true);
+        pane()->resize(300, 120);
+        QTRY_COMPARE_WITH_TIMEOUT(js("window.scrollTo(0, 40); window.scrollY").toInt(), 40, 10000);
         action(*w, "mnuEditUndo")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("First"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(js("window.scrollY").toInt(), 40, 10000);
         w->setDialect(CodeDialect::Html5);
         QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelectorAll('form[data-quillnav] option').length").toInt(), 1, 10000);
     }
