@@ -68,8 +68,8 @@ private slots:
         control<QPushButton>(*w, "additemcmd")->click();
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("First|Second"), 10000);
         // A short pane scrolls; the next update keeps the place.
-        pane()->setFloating(true);
-        pane()->resize(300, 120);
+        w->addDockWidget(Qt::BottomDockWidgetArea, pane());
+        w->resizeDocks({pane()}, {120}, Qt::Vertical);
         QTRY_COMPARE_WITH_TIMEOUT(js("window.scrollTo(0, 40); window.scrollY").toInt(), 40, 10000);
         action(*w, "mnuEditUndo")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("First"), 10000);

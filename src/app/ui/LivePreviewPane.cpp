@@ -124,7 +124,10 @@ LivePreviewPane::LivePreviewPane(Form1 *window)
 LivePreviewPane::~LivePreviewPane()
 {
     m_timer->stop();
-    // Pages go before the profile they use.
+    // Pages go before the profile they use. A view that goes with the focus
+    // would first pass the focus on through its internal window.
+    if (m_view)
+        m_view->clearFocus();
     delete m_view;
     delete m_profile;
 }
