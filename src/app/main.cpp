@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
 #include "app/ui/Form1.h"
+#include "app/ui/LivePreviewEngine.h"
 #include "app/ui/SvgIcon.h"
 #include "codegen/OptionsValidation.h"
 #include "help/HelpLocation.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
         return failed ? HeadlessExport::UsageError : HeadlessExport::Success;
     }
 
+    livepreview::prepareApplication(); // before the application, as Qt WebEngine needs
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::name());
     QApplication::setApplicationVersion(AppInfo::version());

@@ -1,5 +1,6 @@
 #include "app/ui/Form1.h"
 
+#include "app/ui/LivePreviewPane.h"
 #include "app/ui/SaveProjectDialog.h"
 #include "app/ui/SvgIcon.h"
 
@@ -39,6 +40,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_timer1->setInterval(0);
     connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
+    m_livePreview = new LivePreviewPane(this);
     buildMenuBar();
     buildRegions();
     buildMainToolbar();
@@ -57,6 +59,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connect(m_undoStack, &QUndoStack::indexChanged, this, &Form1::armAvailabilityPass);
     m_recorded = currentSettings();
     updateRecentFiles();
+    m_livePreview->restoreFromSettings();
 
     // Any drag over the window's own surface is answered with "copy"; only the
     // link field takes dropped text (a project file may be dropped anywhere).

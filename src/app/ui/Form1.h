@@ -13,6 +13,7 @@
 #include <functional>
 
 class FrmAdvBttnOp;
+class LivePreviewPane;
 struct StartupFontLists;
 class MenuItemModel;
 class MenuListEdit;
@@ -56,6 +57,8 @@ public:
     // The two style dialogs, hidden between uses and kept until the window goes.
     frmAdvMnuOp *menuStyleDialog() const { return m_frmAdvMnuOp; }
     FrmAdvBttnOp *buttonStyleDialog() const { return m_FrmAdvBttnOp; }
+    // The "Live Preview" pane (View menu).
+    LivePreviewPane *livePreviewPane() const { return m_livePreview; }
 
     // Copies a style dialog into its record ("mnu" or "bttn"), or the record
     // back into the dialog; any other kind does nothing.
@@ -268,6 +271,7 @@ private:
     mAdvMenuvals m_advMenuvals;
     frmAdvMnuOp *m_frmAdvMnuOp = nullptr;
     FrmAdvBttnOp *m_FrmAdvBttnOp = nullptr;
+    LivePreviewPane *m_livePreview = nullptr;
 
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/ui/FrmAbt.h"
+#include "app/ui/LivePreviewPane.h"
 #include "app/ui/SvgIcon.h"
 #include "help/HelpTopics.h"
 #include "help/ui/ContextHelp.h"
@@ -88,6 +89,10 @@ void Form1::buildMenuBar()
     }
 
     buildEditMenu();
+
+    QMenu *view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    view->addAction(m_livePreview->toggleViewAction());
 
     QMenu *preview = bar->addMenu(QStringLiteral("&Preview"));
     preview->setObjectName(QStringLiteral("mnuPreview"));

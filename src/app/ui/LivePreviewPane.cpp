@@ -1,0 +1,314 @@
+#include "app/ui/LivePreviewPane.h"
+
+#include "app/AdvisoryFlags.h"
+#include "app/ui/Form1.h"
+#include "app/ui/LivePreviewEngine.h"
+#include "app/ui/LivePreviewPage.h"
+#include "app/ui/PreviewRequestInterceptor.h"
+#include "app/ui/PreviewSchemeHandler.h"
+#include "codegen/MenuCodeGenerator.h"
+#include "codegen/PreviewPages.h"
+#include "platform/CRegSettings.h"
+#include "platform/CloseRequest.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+const QString kSection = QStringLiteral("Live Preview");
+const QString kVisible = QStringLiteral("Visible");
+const QString kArea = QStringLiteral("Area");
+const QString kScriptName = QStringLiteral("quillnav-live-preview");
+// The room the pane takes beside (or below) the window's own controls.
+constexpr int kPaneWidth = 380;
+constexpr int kPaneHeight = 300;
+
+CRegSettings store()
+{
+    CRegSettings settings;
+    settings.setAppName(AdvisoryFlags::AppName);
+    settings.setCompany(AdvisoryFlags::Company);
+    return settings;
+}
+
+const std::pair<Qt::DockWidgetArea, QLatin1StringView> kAreas[] = {
+    {Qt::RightDockWidgetArea, QLatin1StringView("right")},
+    {Qt::LeftDockWidgetArea, QLatin1StringView("left")},
+    {Qt::BottomDockWidgetArea, QLatin1StringView("bottom")},
+    {Qt::TopDockWidgetArea, QLatin1StringView("top")},
+};
+
+// Runs in the page's own isolated world when the page is ready: adds the
+// hidden frame the menu's links into another frame go to, scrolls back to
+// where the previous page was, and says when the page has been drawn.
+QString pageScript(const QString *frameName, QPointF scroll, const QString &drawnMessage)
+{
+    const auto quoted = [](const QString &text) {
+        return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))
+               + QStringLiteral("[0]");
+    };
+    return QStringLiteral(
+               "(function () {\n"
+               "  var frameName = %1;\n"
+               "  if (frameName !== null) {\n"
+               "    var frame = document.createElement(\"iframe\");\n"
+               "    frame.name = frameName;\n"
+               "    frame.hidden = true;\n"
+               "    frame.title = \"Linked pages\";\n"
+               "    (document.body || document.documentElement).appendChild(frame);\n"
+               "  }\n"
+               "  window.scrollTo(%2, %3);\n"
+               "  requestAnimationFrame(function () {\n"
+               "    requestAnimationFrame(function () { console.log(%4); });\n"
+               "  });\n"
+               "})();\n")
+        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"))
+        .arg(scroll.x())
+        .arg(scroll.y())
+        .arg(quoted(drawnMessage));
+}
+
+} // namespace
+
+LivePreviewPane::LivePreviewPane(Form1 *window)
+    : QDockWidget(QStringLiteral("Live Preview"), window), m_window(window)
+{
+    setObjectName(QStringLiteral("dockLivePreview"));
+    setAllowedAreas(Qt::AllDockWidgetAreas);
+    toggleViewAction()->setObjectName(QStringLiteral("mnuViewLivePreview"));
+    toggleViewAction()->setText(QStringLiteral("&Live Preview"));
+    toggleViewAction()->setStatusTip(
+        QStringLiteral("Show the menu as the browser preview shows it, updated as you work"));
+
+    m_body = new QWidget(this);
+    m_layout = new QVBoxLayout(m_body);
+    m_layout->setContentsMargins(2, 2, 2, 2);
+    m_problem = new QLabel(m_body);
+    m_problem->setObjectName(QStringLiteral("lblLivePreviewProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setAlignment(Qt::AlignCenter);
+    m_problem->hide();
+    m_layout->addWidget(m_problem, 1);
+    m_status = new QLabel(QStringLiteral("Pick an entry in the menu to see where it leads."),
+                          m_body);
+    m_status->setObjectName(QStringLiteral("lblLivePreviewStatus"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_layout->addWidget(m_status);
+    setWidget(m_body);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("tmrLivePreview"));
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(kUpdateDelayMs);
+    connect(m_timer, &QTimer::timeout, this, &LivePreviewPane::updateNow);
+
+    // Every change of the project is a step (or a merged step) of the history.
+    connect(window->undoStack(), &QUndoStack::indexChanged, this, &LivePreviewPane::scheduleUpdate);
+    connect(window, &Form1::dialectChanged, this, &LivePreviewPane::scheduleUpdate);
+}
+
+LivePreviewPane::~LivePreviewPane()
+{
+    m_timer->stop();
+    // Pages go before the profile they use. A view that goes with the focus
+    // would first pass the focus on through its internal window.
+    if (m_view)
+        m_view->clearFocus();
+    delete m_view;
+    delete m_profile;
+}
+
+void LivePreviewPane::restoreFromSettings()
+{
+    QString visible, areaText;
+    if (const auto rows = store().GetAllSettings(kSection)) {
+        for (const QStringList &row : *rows) {
+            if (row.value(0).compare(kVisible, Qt::CaseInsensitive) == 0)
+                visible = row.value(1);
+            else if (row.value(0).compare(kArea, Qt::CaseInsensitive) == 0)
+                areaText = row.value(1);
+        }
+    }
+    Qt::DockWidgetArea area = Qt::RightDockWidgetArea;
+    for (const auto &[value, text] : kAreas) {
+        if (areaText == text)
+            area = value;
+    }
+    m_window->addDockWidget(area, this);
+    const bool shown = visible == QLatin1String("yes");
+    setVisible(shown);
+    if (shown)
+        makeRoom(true);
+
+    connect(toggleViewAction(), &QAction::triggered, this, [this](bool on) {
+        saveSetting(kVisible, on ? QStringLiteral("yes") : QStringLiteral("no"));
+        makeRoom(on);
+    });
+    connect(this, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea where) {
+        for (const auto &[value, text] : kAreas) {
+            if (where == value)
+                saveSetting(kArea, text);
+        }
+    });
+}
+
+void LivePreviewPane::scheduleUpdate()
+{
+    m_stale = true;
+    if (m_page && isVisible())
+        m_timer->start();
+}
+
+void LivePreviewPane::updateNow()
+{
+    m_timer->stop();
+    if (!m_page)
+        return;
+    m_stale = false;
+    const MenuProject project = m_window->currentProject();
+    const MenuCode code = GenerateMenuCode(codegen::kPreviewMode, project);
+    const PreviewPages pages = PreviewPages::build(code, project.options);
+    m_handler->setPage(PreviewPages::fileBytes(pages.menuPage, pages.byteOrderMark));
+
+    const bool intoFrame = project.options.linkTarget == MenuOptions::DifferentFrame;
+    m_page->setFrameName(project.options.frameName);
+    QWebEngineScriptCollection &scripts = m_page->scripts();
+    for (const QWebEngineScript &old : scripts.find(kScriptName))
+        scripts.remove(old);
+    QWebEngineScript script;
+    script.setName(kScriptName);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setSourceCode(pageScript(intoFrame ? &project.options.frameName : nullptr,
+                                    m_page->scrollPosition(), m_page->drawnMessage(++m_serial)));
+    scripts.insert(script);
+    m_page->load(livepreview::pageUrl());
+}
+
+void LivePreviewPane::showEvent(QShowEvent *event)
+{
+    QDockWidget::showEvent(event);
+    if (!m_triedEngine)
+        createView();
+    if (m_stale)
+        scheduleUpdate();
+}
+
+void LivePreviewPane::closeEvent(QCloseEvent *event)
+{
+    QDockWidget::closeEvent(event);
+    // The user closed the pane (the program's own closing keeps the setting).
+    if (event->isAccepted() && !CloseRequest::fromProgram()) {
+        saveSetting(kVisible, QStringLiteral("no"));
+        makeRoom(false);
+    }
+}
+
+void LivePreviewPane::createView()
+{
+    m_triedEngine = true;
+    QString problem;
+    if (!livepreview::prepareEngine(&problem)) {
+        showProblem(problem);
+        return;
+    }
+    // A profile of its own, kept in memory only, that reaches nothing but the page.
+    m_profile = new QWebEngineProfile();
+    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    m_profile->setSpellCheckEnabled(false);
+    m_profile->setUrlRequestInterceptor(new PreviewRequestInterceptor(m_profile));
+    m_handler = new PreviewSchemeHandler(m_profile);
+    m_profile->installUrlSchemeHandler(livepreview::kScheme, m_handler);
+    QWebEngineSettings *settings = m_profile->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalStorageEnabled, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+    settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+    settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+
+    m_view = new QWebEngineView(m_body);
+    m_view->setObjectName(QStringLiteral("webLivePreview"));
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_page = new LivePreviewPage(m_profile, m_view);
+    m_view->setPage(m_page);
+    m_layout->insertWidget(0, m_view, 1);
+    if (const QString note = livepreview::sandboxNote(); !note.isEmpty())
+        m_view->setToolTip(note + QStringLiteral(" The preview reaches no network and no files."));
+
+    connect(m_page, &LivePreviewPage::wouldOpen, this, [this](const QString &address,
+                                                              const QString &where) {
+        setStatus(QStringLiteral("Would open %1 %2").arg(address, where));
+    });
+    connect(m_page, &LivePreviewPage::pageSaid, this,
+            [this](const QString &text) { setStatus(QStringLiteral("The page says: %1").arg(text)); });
+    connect(m_page, &LivePreviewPage::drawn, this, [this](int serial) {
+        if (serial == m_serial)
+            emit pageDrawn();
+    });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                if (status == QWebEnginePage::NormalTerminationStatus)
+                    return;
+                m_stale = true;
+                setStatus(QStringLiteral("The preview's page stopped unexpectedly; the next "
+                                         "change shows the menu again."));
+            });
+}
+
+void LivePreviewPane::showProblem(const QString &text)
+{
+    m_problem->setText(text + QStringLiteral(
+                                  "\n\nEverything else works as before; \"Preview Menu in "
+                                  "Browser\" shows the menu in your web browser."));
+    m_problem->show();
+    m_status->hide();
+}
+
+void LivePreviewPane::setStatus(const QString &text)
+{
+    m_status->setText(text);
+}
+
+void LivePreviewPane::saveSetting(const QString &key, const QString &value)
+{
+    store().SaveSetting(kSection, key, value);
+}
+
+// Showing the docked pane widens (or heightens) the window by the pane, and
+// hiding it gives that room back, so the window's own controls keep theirs.
+void LivePreviewPane::makeRoom(bool shown)
+{
+    if (isFloating() || m_window->isMaximized() || m_window->isFullScreen())
+        return;
+    const Qt::DockWidgetArea area = m_window->dockWidgetArea(this);
+    const bool beside = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+    const int sign = shown ? 1 : -1;
+    const QSize room = shown ? QSize(kPaneWidth, kPaneHeight) : size();
+    if (beside) {
+        m_window->resize(m_window->width() + sign * room.width(), m_window->height());
+        if (shown)
+            m_window->resizeDocks({this}, {room.width()}, Qt::Horizontal);
+    } else {
+        m_window->resize(m_window->width(), m_window->height() + sign * room.height());
+        if (shown)
+            m_window->resizeDocks({this}, {room.height()}, Qt::Vertical);
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QPointF>
+
+class Form1;
+class LivePreviewPage;
+class PreviewSchemeHandler;
+class QLabel;
+class QTimer;
+class QVBoxLayout;
+class QWebEngineProfile;
+class QWebEngineView;
+
+// The "Live Preview" pane of the main window: the menu page exactly as the
+// browser preview shows it, in the project's dialect, drawn by Qt WebEngine
+// from memory. It follows every change of the project (every change goes
+// through the window's undo history) and of the dialect, coalesced, and
+// keeps its scroll position. The web view is made when the pane is first
+// shown; a hidden pane does no work. Where Qt WebEngine cannot start the
+// pane says why and the window works on.
+class LivePreviewPane : public QDockWidget {
+    Q_OBJECT
+public:
+    // Time from the last change to the start of the update.
+    static constexpr int kUpdateDelayMs = 40;
+
+    explicit LivePreviewPane(Form1 *window);
+    ~LivePreviewPane() override;
+
+    // Places the pane as the settings store last had it (hidden by default)
+    // and from then on keeps the user's choices there.
+    void restoreFromSettings();
+
+    // The page shown; null until the pane was first shown or when the engine
+    // could not start.
+    LivePreviewPage *page() const { return m_page; }
+
+public slots:
+    // A change to show: the update runs kUpdateDelayMs after the last one.
+    void scheduleUpdate();
+    // Generates the page now and loads it.
+    void updateNow();
+
+signals:
+    // The page of the last update has been drawn.
+    void pageDrawn();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createView();
+    void showProblem(const QString &text);
+    void setStatus(const QString &text);
+    void saveSetting(const QString &key, const QString &value);
+    void makeRoom(bool shown);
+
+    Form1 *m_window;
+    QWidget *m_body = nullptr;
+    QVBoxLayout *m_layout = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_problem = nullptr;
+    QTimer *m_timer = nullptr;
+    QWebEngineProfile *m_profile = nullptr;
+    PreviewSchemeHandler *m_handler = nullptr;
+    QWebEngineView *m_view = nullptr;
+    LivePreviewPage *m_page = nullptr;
+    bool m_triedEngine = false;
+    bool m_stale = true;
+    int m_serial = 0;
+};
