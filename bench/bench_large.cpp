@@ -25,7 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTreeView>
+#include <QAbstractItemView>
 #include <QWindow>
 
 #include <cstdio>
@@ -276,7 +276,7 @@ double measureWindow(const QString &path, int count)
     while (!window.windowHandle() || !window.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
-    auto *lv = window.findChild<QTreeView *>(QStringLiteral("lv"));
+    auto *lv = window.findChild<QAbstractItemView *>(QStringLiteral("lv"));
     PaintSpy spy;
     lv->viewport()->installEventFilter(&spy);
     QElapsedTimer t;

@@ -21,14 +21,15 @@ MenuProject sample()
 }
 
 // Many chunks of the streamed export: texts longer than a chunk, surrogate
-// pairs at every offset, an unpaired surrogate, markup to escape.
+// pairs at every offset, an unpaired surrogate, markup to escape, plain
+// texts of changing length (read into one reused item).
 MenuProject large(CodeDialect dialect)
 {
     MenuProject p = sample();
     p.dialect = dialect;
     for (int i = 0; i < 3000; ++i)
-        p.items.append({QString(i % 7, 'x') + QString("\U0001F600").repeated(20) + " <&\"'>", "Yes",
-                        QString("u?%1&b").arg(i), "No"});
+        p.items.append({QString(i % 7, 'x') + (i % 3 ? QString("\U0001F600").repeated(20) + " <&\"'>" : ""),
+                        "Yes", QString("u?%1&b").arg(i), "No"});
     p.items.append({QString(ProjectFile::kMaxTextLength - 2, 'y') + QChar(0xD800) + 'z', "No", "", "No"});
     return p;
 }

@@ -29,12 +29,13 @@ void printError(const QString &text)
     std::fflush(stderr);
 }
 
-// Loads a project and applies the checks that come before any generation.
-int loadChecked(const QString &path, MenuProject *project, bool previewChecks, QString *error)
+// Loads a project and applies the checks that come before any generation;
+// with `items`, the items stay in the file text (see ProjectFile::load).
+int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks, QString *error)
 {
-    if (!ProjectFile::load(path, project, error))
+    if (!(items ? ProjectFile::load(path, project, items, error) : ProjectFile::load(path, project, error)))
         return Failure;
-    if (project->items.isEmpty()) {
+    if ((items ? items->summary.count : project->items.size()) == 0) {
         *error = QStringLiteral("The menu has no items.");
         return Failure;
     }
@@ -62,9 +63,11 @@ std::pair<QString, QString> pageAroundBody(const QString &head, CodeDialect dial
 }
 
 // Writes one part of the code to a file (atomically) or to standard output.
-// The body is generated and written in chunks, never held whole, so a large
-// menu costs little more memory than the project itself.
-int writeCode(const MenuProject &p, const QString &part, const QString &mode, const QString &output)
+// The body is generated and written in chunks, never held whole, and its
+// items are walked in the project file's text, so a large menu costs little
+// more memory than the file itself.
+int writeCode(const MenuProject &p, const MenuItems &items, const QString &part, const QString &mode,
+              const QString &output)
 {
     std::optional<AtomicFileWriter> file;
     QString error;
@@ -91,7 +94,7 @@ int writeCode(const MenuProject &p, const QString &part, const QString &mode, co
         const auto [before, after] =
             part == QLatin1String("page") ? pageAroundBody(head, p.dialect) : std::pair<QString, QString>();
         b += before;
-        AppendMenuBody(b, mode, p);
+        AppendMenuBody(b, mode, p, items);
         b += after;
     }
     b.flush();
@@ -153,21 +156,22 @@ int generate(const QStringList &args)
     }
 
     MenuProject p;
+    MenuItems items;
     QString error;
-    if (loadChecked(project, &p, false, &error) != Success) {
+    if (loadChecked(project, &p, &items, false, &error) != Success) {
         printError(error);
         return Failure;
     }
     if (!dialectWord.isEmpty()) {
         codedialect::fromKey(dialectWord, &p.dialect); // the command line overrides the project
         // The other dialect's code has its own length: the same limit applies.
-        if (MenuCodeLengthBound(p) > ProjectFile::kMaxCodeLength) {
+        if (MenuCodeLengthBound(p, items.summary) > ProjectFile::kMaxCodeLength) {
             printError(QStringLiteral("Could not generate the code of \"%1\": %2")
                            .arg(QDir::toNativeSeparators(project), ProjectFile::codeTooLargeProblem()));
             return Failure;
         }
     }
-    return writeCode(p, part, previewMode ? codegen::kPreviewMode : codegen::kCodeMode, output);
+    return writeCode(p, items, part, previewMode ? codegen::kPreviewMode : codegen::kCodeMode, output);
 }
 
 // --import PAGE -o PROJECT [--select N|NAME]
@@ -252,7 +256,7 @@ bool isExportRequest(const QStringList &arguments)
 int writePreview(const QString &directory, const QString &projectPath, QString *errorText)
 {
     MenuProject p;
-    if (loadChecked(projectPath, &p, true, errorText) != Success)
+    if (loadChecked(projectPath, &p, nullptr, true, errorText) != Success)
         return Failure;
     if (!QFileInfo(directory).isDir()) {
         *errorText = QStringLiteral("\"%1\" is not a folder.").arg(QDir::toNativeSeparators(directory));

@@ -169,13 +169,6 @@ QString buttonStyle(const ButtonStyleRecord &s)
     return d.attribute();
 }
 
-qsizetype charCount(const QString &text)
-{
-    return text.size() - std::count_if(text.begin(), text.end(), [](QChar c) {
-               return c.isLowSurrogate();
-           });
-}
-
 QStringView withoutTrailingBlanks(const QString &text)
 {
     qsizetype end = text.size();
@@ -209,45 +202,41 @@ QString targetName(const MenuOptions &o)
     return {};
 }
 
-void appendOptions(TextBuilder &b, const QList<MenuItem> &items)
+// Writes one option; `selectionWritten` carries over from item to item.
+void appendOption(TextBuilder &b, const MenuItem &item, const MenuItemSummary &summary, const QString &hyphens,
+                  bool *selectionWritten)
 {
-    qsizetype longest = 0;
-    bool anyDefault = false;
-    for (const MenuItem &item : items) {
-        if (!item.isSeparator()) {
-            longest = std::max(longest, charCount(item.text));
-            anyDefault = anyDefault || item.selected != menutext::kNo;
-        }
+    const bool separator = item.isSeparator();
+    if (!separator && item.linked != menutext::kYes && item.linked != menutext::kNo)
+        return;
+    const bool linked = !separator && item.linked == menutext::kYes;
+    bool selected = false;
+    if (!*selectionWritten) {
+        selected = summary.anyDefault ? !separator && item.selected != menutext::kNo : !linked && !separator;
+        *selectionWritten = selected || !summary.anyDefault;
     }
-    const QString hyphens(std::max<qsizetype>(longest, 1), QLatin1Char('-'));
+    if (linked) {
+        b += QStringView(u"<option value=\"");
+        appendHtml(b, item.url);
+        b += QChar(u'"');
+    } else {
+        b += QStringView(u"<option disabled");
+    }
+    b += selected ? QStringView(u" selected>") : QStringView(u">");
+    if (separator)
+        b += hyphens;
+    else
+        appendHtml(b, withoutTrailingBlanks(item.text));
+    b += QStringView(u"</option>\r\n");
+}
+
+void appendOptions(TextBuilder &b, const MenuItems &items)
+{
+    const QString hyphens(std::max<qsizetype>(items.summary.longest, 1), QLatin1Char('-'));
     // Without a default selection the list shows its first entry, as the
     // classic code does, even when that entry has no link (never a separator).
     bool selectionWritten = false;
-    for (const MenuItem &item : items) {
-        const bool separator = item.isSeparator();
-        if (!separator && item.linked != menutext::kYes && item.linked != menutext::kNo)
-            continue;
-        const bool linked = !separator && item.linked == menutext::kYes;
-        bool selected = false;
-        if (!selectionWritten) {
-            selected = anyDefault ? !separator && item.selected != menutext::kNo
-                                  : !linked && !separator;
-            selectionWritten = selected || !anyDefault;
-        }
-        if (linked) {
-            b += QStringView(u"<option value=\"");
-            appendHtml(b, item.url);
-            b += QChar(u'"');
-        } else {
-            b += QStringView(u"<option disabled");
-        }
-        b += selected ? QStringView(u" selected>") : QStringView(u">");
-        if (separator)
-            b += hyphens;
-        else
-            appendHtml(b, withoutTrailingBlanks(item.text));
-        b += QStringView(u"</option>\r\n");
-    }
+    items.walk([&](const MenuItem &item) { appendOption(b, item, items.summary, hyphens, &selectionWritten); });
 }
 
 void appendButton(TextBuilder &b, const MenuProject &p)
@@ -271,12 +260,9 @@ void appendButton(TextBuilder &b, const MenuProject &p)
          + QLatin1Char('>') + html(o.buttonText) + QLatin1StringView("</button>\r\n");
 }
 
-void appendFallback(TextBuilder &b, const MenuProject &p)
+void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items)
 {
-    const auto isLink = [](const MenuItem &item) {
-        return !item.isSeparator() && item.linked == menutext::kYes;
-    };
-    if (std::none_of(p.items.begin(), p.items.end(), isLink))
+    if (!items.summary.anyLink)
         return;
     const QString target = targetName(p.options);
     QString targetAttribute;
@@ -285,9 +271,9 @@ void appendFallback(TextBuilder &b, const MenuProject &p)
     else if (!target.isEmpty())
         targetAttribute = QStringLiteral(" target=\"%1\"").arg(html(target));
     b += QLatin1StringView("<noscript>\r\n<ul>\r\n");
-    for (const MenuItem &item : p.items) {
-        if (!isLink(item))
-            continue;
+    items.walk([&](const MenuItem &item) {
+        if (item.isSeparator() || item.linked != menutext::kYes)
+            return;
         b += QStringView(u"<li><a href=\"");
         appendHtml(b, item.url);
         b += QChar(u'"');
@@ -295,11 +281,11 @@ void appendFallback(TextBuilder &b, const MenuProject &p)
         b += QChar(u'>');
         appendHtml(b, withoutTrailingBlanks(item.text));
         b += QStringView(u"</a></li>\r\n");
-    }
+    });
     b += QLatin1StringView("</ul>\r\n</noscript>\r\n");
 }
 
-void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p)
+void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const MenuItems &items)
 {
     const bool preview = mode == codegen::kPreviewMode;
     const MenuOptions &o = p.options;
@@ -332,14 +318,14 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p)
     }
     b += QStringLiteral("<select name=\"selectsite\" id=\"%1\" autocomplete=\"off\"").arg(id);
     b += listStyle(p.menuStyle) + QLatin1StringView(">\r\n");
-    appendOptions(b, p.items);
+    appendOptions(b, items);
     b += QLatin1StringView("</select>\r\n");
     if (onButton) {
         appendButton(b, p);
         b += QLatin1StringView("</div>\r\n");
     }
     b += QLatin1StringView("</form>\r\n");
-    appendFallback(b, p);
+    appendFallback(b, p, items);
     if (preview)
         b += QLatin1StringView("</div>\r\n");
 }
@@ -352,7 +338,7 @@ QString buildBody(const QString &mode, const MenuProject &p)
     for (const MenuItem &item : p.items)
         expected += 2 * (item.text.size() + item.url.size()) + 64;
     TextBuilder b(expected);
-    appendBody(b, mode, p);
+    appendBody(b, mode, p, MenuItems::of(p.items));
     return b.take();
 }
 
@@ -369,7 +355,8 @@ MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project)
     return {Html5HeadFragment(), buildBody(mode, project), CodeDialect::Html5};
 }
 
-void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project)
+void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project,
+                         const MenuItems &items)
 {
-    appendBody(out, mode, project);
+    appendBody(out, mode, project, items);
 }

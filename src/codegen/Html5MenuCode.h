@@ -17,8 +17,10 @@
 //   chosen.
 // In the mode "preview" the body carries the preview decorations.
 MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project);
-// The body fragment of GenerateHtml5MenuCode appended piece by piece.
-void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project);
+// The body fragment of GenerateHtml5MenuCode appended piece by piece, the
+// items walked apart (see AppendMenuBody).
+void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project,
+                         const MenuItems &items);
 
 // The HTML5 head fragment; it does not depend on the project.
 QString Html5HeadFragment();

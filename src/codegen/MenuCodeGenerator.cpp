@@ -9,17 +9,6 @@ const QStringView kCrLf(u"\r\n");
 const QStringView kOptionExpr(
     u"thisform.selectsite.options[thisform.selectsite.options.selectedIndex].value");
 
-// Number of characters (code points) in a text.
-qsizetype charCount(const QString &text)
-{
-    qsizetype n = text.size();
-    for (QChar c : text) {
-        if (c.isLowSurrogate())
-            --n;
-    }
-    return n;
-}
-
 // The text without its trailing blanks; leading blanks stay.
 QStringView withoutTrailingBlanks(const QString &text)
 {
@@ -32,17 +21,6 @@ QStringView withoutTrailingBlanks(const QString &text)
 QStringView word(bool on, QStringView onWord, QStringView offWord)
 {
     return on ? onWord : offWord;
-}
-
-qsizetype longestItemLength(const QList<MenuItem> &items)
-{
-    qsizetype longest = 0;
-    for (const MenuItem &item : items) {
-        if (item.isSeparator())
-            continue;
-        longest = std::max(longest, charCount(item.text));
-    }
-    return longest;
 }
 
 // Head: its fixed texts are under 512 characters; the frame name comes once.
@@ -73,30 +51,9 @@ qint64 fixedBodyLengthBound(const MenuProject &p)
 
 // Body: each item is at most 40 characters of markup plus its link and its
 // text, a separator as many hyphens as the longest item.
-qint64 bodyLengthBound(const MenuProject &p)
+qint64 bodyLengthBound(const MenuProject &p, const MenuItemSummary &items)
 {
-    qint64 size = fixedBodyLengthBound(p);
-    const qint64 hyphens = longestItemLength(p.items);
-    for (const MenuItem &item : p.items)
-        size += 40 + (item.isSeparator() ? hyphens : qint64(item.text.size()) + item.url.size());
-    return size;
-}
-
-// The length of a text escaped for HTML: a character reference for each of
-// & < > " ', one unit for every other unit (a replacement stands for one).
-qint64 escapedLength(QStringView text)
-{
-    qint64 size = text.size();
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&': size += 4; break;
-        case '<': case '>': size += 3; break;
-        case '"': size += 5; break;
-        case '\'': size += 4; break;
-        default: break;
-        }
-    }
-    return size;
+    return fixedBodyLengthBound(p) + 40 * items.count + items.separators * items.longest + items.textAndUrlLength;
 }
 
 // HTML5: the fixed fields escaped (at most six characters for one, the menu
@@ -104,20 +61,14 @@ qint64 escapedLength(QStringView text)
 // characters of markup (its option and its fallback link) plus its text and
 // link escaped, both twice, and the frame name on its link, a separator as
 // many hyphens as the longest item.
-qint64 html5LengthBound(const MenuProject &p)
+qint64 html5LengthBound(const MenuProject &p, const MenuItemSummary &items)
 {
     constexpr qint64 kScriptAndMarkup = 16384;
     constexpr qint64 kItemMarkup = 112;
-    const qint64 target = escapedLength(p.options.frameName);
-    qint64 size = 12 * fixedBodyLengthBound(p) + 6 * qint64(p.options.frameName.size())
-                  + Html5HeadFragment().size() + kScriptAndMarkup;
-    const qint64 hyphens = std::max<qint64>(longestItemLength(p.items), 1);
-    for (const MenuItem &item : p.items) {
-        size += kItemMarkup + (item.isSeparator()
-                                   ? hyphens
-                                   : 2 * (escapedLength(item.text) + escapedLength(item.url)) + target);
-    }
-    return size;
+    const qint64 target = MenuItemSummary::escapedLength(p.options.frameName);
+    return 12 * fixedBodyLengthBound(p) + 6 * qint64(p.options.frameName.size()) + Html5HeadFragment().size()
+           + kScriptAndMarkup + kItemMarkup * items.count + items.separators * std::max<qint64>(items.longest, 1)
+           + 2 * items.htmlLength + (items.count - items.separators) * target;
 }
 
 void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange)
@@ -152,30 +103,33 @@ void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange)
     b += kCrLf;
 }
 
-void appendOptions(TextBuilder &b, const QList<MenuItem> &items)
+void appendOption(TextBuilder &b, const MenuItem &item, const QString &hyphens)
 {
-    const QString hyphens(longestItemLength(items), QLatin1Char('-'));
-    for (const MenuItem &item : items) {
-        if (item.isSeparator()) {
-            b += QStringView(u"<OPTION value=\"nolink\">");
-            b += hyphens;
-            b += kCrLf;
-            continue;
-        }
-        const bool notSelected = item.selected == menutext::kNo;
-        if (item.linked == menutext::kNo) {
-            b += notSelected ? QStringView(u"<OPTION value=\"nolink\">")
-                             : QStringView(u"<OPTION value=\"nolink\" SELECTED>");
-        } else if (item.linked == menutext::kYes) {
-            b += QStringView(u"<OPTION value=\"");
-            b += item.url;
-            b += notSelected ? QStringView(u"\">") : QStringView(u"\" SELECTED>");
-        } else {
-            continue; // neither "Yes" nor "No": nothing is written for the item
-        }
-        b += withoutTrailingBlanks(item.text);
+    if (item.isSeparator()) {
+        b += QStringView(u"<OPTION value=\"nolink\">");
+        b += hyphens;
         b += kCrLf;
+        return;
     }
+    const bool notSelected = item.selected == menutext::kNo;
+    if (item.linked == menutext::kNo) {
+        b += notSelected ? QStringView(u"<OPTION value=\"nolink\">")
+                         : QStringView(u"<OPTION value=\"nolink\" SELECTED>");
+    } else if (item.linked == menutext::kYes) {
+        b += QStringView(u"<OPTION value=\"");
+        b += item.url;
+        b += notSelected ? QStringView(u"\">") : QStringView(u"\" SELECTED>");
+    } else {
+        return; // neither "Yes" nor "No": nothing is written for the item
+    }
+    b += withoutTrailingBlanks(item.text);
+    b += kCrLf;
+}
+
+void appendOptions(TextBuilder &b, const MenuItems &items)
+{
+    const QString hyphens(items.summary.longest, QLatin1Char('-'));
+    items.walk([&](const MenuItem &item) { appendOption(b, item, hyphens); });
 }
 
 void appendTextButton(TextBuilder &b, const MenuProject &p)
@@ -241,7 +195,7 @@ void appendGraphicButton(TextBuilder &b, const MenuOptions &o)
     b += kCrLf;
 }
 
-void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p)
+void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const MenuItems &items)
 {
     const bool preview = mode == codegen::kPreviewMode;
     const MenuOptions &o = p.options;
@@ -268,7 +222,7 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p)
         b += QStringView(u"\">\r\n");
     }
     appendListOpening(b, p, itemChange);
-    appendOptions(b, p.items);
+    appendOptions(b, items);
     b += QStringView(u"</select>\r\n");
     if (buttonClick) {
         b += QStringView(u"</td>\r\n");
@@ -286,8 +240,9 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p)
 
 QString buildBody(const QString &mode, const MenuProject &p)
 {
-    TextBuilder b(bodyLengthBound(p));
-    appendBody(b, mode, p);
+    const MenuItems items = MenuItems::of(p.items);
+    TextBuilder b(bodyLengthBound(p, items.summary));
+    appendBody(b, mode, p, items);
     return b.take();
 }
 
@@ -328,9 +283,14 @@ QString GenerateHeadFragment(const MenuOptions &o)
 
 qint64 MenuCodeLengthBound(const MenuProject &project)
 {
+    return MenuCodeLengthBound(project, MenuItemSummary::of(project.items));
+}
+
+qint64 MenuCodeLengthBound(const MenuProject &project, const MenuItemSummary &items)
+{
     if (project.dialect == CodeDialect::Html5)
-        return html5LengthBound(project);
-    return headLengthBound(project.options) + bodyLengthBound(project);
+        return html5LengthBound(project, items);
+    return headLengthBound(project.options) + bodyLengthBound(project, items);
 }
 
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
@@ -342,10 +302,15 @@ MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
 
 void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project)
 {
+    AppendMenuBody(out, mode, project, MenuItems::of(project.items));
+}
+
+void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project, const MenuItems &items)
+{
     if (project.dialect == CodeDialect::Html5)
-        AppendHtml5MenuBody(out, mode, project);
+        AppendHtml5MenuBody(out, mode, project, items);
     else
-        appendBody(out, mode, project);
+        appendBody(out, mode, project, items);
 }
 
 QString GenerateDialectHead(const MenuProject &project)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/MenuItems.h"
 #include "menu/MenuProject.h"
 
 #include <QString>
@@ -33,6 +34,8 @@ MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project);
 // arithmetic, not an estimate: callers use it to refuse a menu whose code
 // would be too large to build.
 qint64 MenuCodeLengthBound(const MenuProject &project);
+// The same for the items summed up apart (the project's own items are not read).
+qint64 MenuCodeLengthBound(const MenuProject &project, const MenuItemSummary &items);
 
 // The head fragment alone; it depends only on the link target and the frame name.
 QString GenerateHeadFragment(const MenuOptions &options);
@@ -44,3 +47,6 @@ QString GenerateDialectHead(const MenuProject &project);
 // same text as GenerateMenuCode's body: a builder with a drain writes a large
 // menu out as it goes instead of holding it whole.
 void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project);
+// The same with the items walked apart (the project's own items are not read),
+// so that they need not be held in memory at once.
+void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project, const MenuItems &items);

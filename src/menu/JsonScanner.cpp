@@ -225,17 +225,49 @@ QString JsonScanner::decode(QByteArrayView raw) const
 
 QString JsonScanner::readString(const QList<QString> &shared)
 {
+    QString text;
+    readString(&text, shared);
+    return text;
+}
+
+void JsonScanner::readString(QString *out, const QList<QString> &shared)
+{
+    bool escapes = false;
+    const QByteArrayView raw = readRawString(&escapes);
+    decodeString(raw, escapes, out, shared);
+}
+
+QByteArrayView JsonScanner::readRawString(bool *escapes)
+{
     if (next() != '"')
         fail(QStringLiteral("illegal value"));
-    bool escapes = false;
-    const QByteArrayView raw = scanString(&escapes);
-    if (escapes)
-        return decode(raw);
-    for (const QString &text : shared) {
-        if (text.size() == raw.size() && QLatin1StringView(raw) == text)
-            return text;
+    return scanString(escapes);
+}
+
+void JsonScanner::decodeString(QByteArrayView raw, bool escapes, QString *out, const QList<QString> &shared)
+{
+    if (escapes) {
+        *out = JsonScanner(raw).decode(raw);
+        return;
     }
-    return QString::fromUtf8(raw);
+    for (const QString &text : shared) {
+        if (text.size() == raw.size() && QLatin1StringView(raw) == text) {
+            *out = text;
+            return;
+        }
+    }
+    if (out->isDetached() && out->capacity() >= raw.size()) {
+        out->resize(raw.size());
+        char16_t *to = reinterpret_cast<char16_t *>(out->data());
+        uchar high = 0;
+        for (const char c : raw) {
+            high |= uchar(c);
+            *to++ = char16_t(uchar(c));
+        }
+        if (high < 0x80) // ASCII: each byte was one unit
+            return;
+    }
+    *out = QString::fromUtf8(raw);
 }
 
 void JsonScanner::scanNumber()

@@ -41,6 +41,13 @@ public:
     // A string; when it equals one of the shared texts, that text itself
     // (sharing its data) is returned.
     QString readString(const QList<QString> &shared = {});
+    // The same into `out`, whose room is reused when it has enough and is
+    // its own (not shared), so that refilling one text allocates nothing.
+    void readString(QString *out, const QList<QString> &shared);
+    // A string's contents as they stand in the text (checked), and whether
+    // they hold escapes; decodeString() decodes them later, as readString().
+    QByteArrayView readRawString(bool *escapes);
+    static void decodeString(QByteArrayView raw, bool escapes, QString *out, const QList<QString> &shared);
     double readNumber();
     bool readBool();
     // Skips a whole value, checking it; counts the elements when it is an array.

@@ -16,8 +16,12 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace ProjectFile {
 
@@ -209,31 +213,54 @@ QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const 
 struct ItemFields {
     enum State { Missing, NotText, Text };
     State state[4] = {Missing, Missing, Missing, Missing};
-    QString *value[4];
 };
 
-// The items from a scanner at their list.
-QList<MenuItem> readItems(JsonScanner &scan, qsizetype expectedCount)
+// "Yes", "No" and the separator's text are shared, not stored per item:
+// the texts each of an item's four fields shares.
+const std::array<QList<QString>, 4> &sharedTexts()
 {
-    // "Yes", "No" and the separator's text are shared, not stored per item.
     static const QList<QString> flags{menutext::kYes, menutext::kNo};
-    static const QList<QString> texts{menutext::kSeparatorText};
-    static const QList<QString> none;
+    static const std::array<QList<QString>, 4> shared{QList<QString>{menutext::kSeparatorText}, flags, {}, flags};
+    return shared;
+}
+
+// An item as read: its four texts and where they stand in the file text.
+struct ReadItem {
+    ReadItem() = default;
+    ReadItem(const ReadItem &) = delete; // `value` points into this item
+
+    MenuItem item;
+    QString *const value[4] = {&item.text, &item.linked, &item.url, &item.selected};
+    QByteArrayView raw[4];
+    bool escapes[4] = {};
+};
+
+// Where an item's texts stand in the (checked) file text, so that a walk
+// decodes them again without scanning the JSON.
+struct ItemSpans {
+    quint32 at[4];
+    quint32 size[4];
+    quint8 escapes = 0; // bit f: text f holds escapes
+};
+
+// Reads the items from a scanner at their list into one item, refilled for
+// each (its texts keep their room when a visit leaves them), checks each,
+// adds it to the summary (when there is one) and hands it to the visit,
+// which may take its texts.
+void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<void(ReadItem &)> &visit)
+{
     static constexpr QByteArrayView names[4] = {"text", "linked", "url", "selected"};
-    QList<MenuItem> items;
-    items.reserve(expectedCount);
     int defaultAt = -1;
+    ReadItem read;
+    MenuItem &item = read.item;
+    QString *const *value = read.value;
+    const auto &shared = sharedTexts();
     scan.enterArray();
     for (qsizetype i = 0; scan.nextElement(); ++i) {
         const auto path = [i] { return QStringLiteral("items[%1]").arg(i); };
         if (scan.peek() != JsonScanner::Object)
             refuse(path(), QStringLiteral("must be an object"));
-        MenuItem item;
         ItemFields fields;
-        fields.value[0] = &item.text;
-        fields.value[1] = &item.linked;
-        fields.value[2] = &item.url;
-        fields.value[3] = &item.selected;
         scan.enterObject();
         QByteArrayView key;
         while (scan.nextMember(&key)) {
@@ -246,7 +273,8 @@ QList<MenuItem> readItems(JsonScanner &scan, qsizetype expectedCount)
                 scan.skipValue();
                 fields.state[f] = ItemFields::NotText;
             } else {
-                *fields.value[f] = scan.readString(f == 1 || f == 3 ? flags : f == 0 ? texts : none);
+                read.raw[f] = scan.readRawString(&read.escapes[f]);
+                JsonScanner::decodeString(read.raw[f], read.escapes[f], value[f], shared[f]);
                 fields.state[f] = ItemFields::Text;
             }
         }
@@ -256,12 +284,12 @@ QList<MenuItem> readItems(JsonScanner &scan, qsizetype expectedCount)
                 refuse(field(f), QStringLiteral("is missing"));
             if (fields.state[f] == ItemFields::NotText)
                 refuse(field(f), QStringLiteral("must be a text"));
-            if (fields.value[f]->size() > kMaxTextLength)
+            if (value[f]->size() > kMaxTextLength)
                 refuse(field(f), QStringLiteral("must be at most %1 characters long (the most its field "
                                                 "in the window holds)").arg(kMaxTextLength));
         }
         for (int f : {1, 3}) {
-            if (*fields.value[f] != menutext::kYes && *fields.value[f] != menutext::kNo)
+            if (*value[f] != menutext::kYes && *value[f] != menutext::kNo)
                 refuse(field(f), QStringLiteral("must be \"Yes\" or \"No\""));
         }
         if (item.isDefault()) {
@@ -271,12 +299,14 @@ QList<MenuItem> readItems(JsonScanner &scan, qsizetype expectedCount)
                                      .arg(defaultAt));
             defaultAt = int(i);
         }
-        items.append(std::move(item));
+        if (summary)
+            summary->add(item);
+        visit(read);
     }
-    return items;
 }
 
-QList<MenuItem> readItems(const QByteArray &bytes, const RootMembers &root)
+// The items' list: a scanner at it.
+JsonScanner itemList(const QByteArray &bytes, const RootMembers &root)
 {
     const qsizetype at = root.offset("items");
     if (at < 0)
@@ -284,7 +314,7 @@ QList<MenuItem> readItems(const QByteArray &bytes, const RootMembers &root)
     JsonScanner scan(bytes, at);
     if (scan.peek() != JsonScanner::Array)
         refuse(QStringLiteral("items"), QStringLiteral("must be a list"));
-    return readItems(scan, root.itemCount);
+    return scan;
 }
 
 MenuOptions readOptions(const QByteArray &bytes, const RootMembers &root)
@@ -406,14 +436,44 @@ QByteArray serialize(const MenuProject &p)
     return w.take();
 }
 
-bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
+namespace {
+
+// Parses the file text; with `walked`, the items are not kept but walked
+// in the text again for each walk of `walked`.
+bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked, QString *error)
 {
     // First pass: the syntax of the whole file, where the root's members are,
     // and the items on the way. Should an item be refused, the pass starts
     // again without reading them, so that a syntax error anywhere or a
     // problem of the header is reported first, as for any other field.
     RootMembers root;
-    std::optional<QList<MenuItem>> items;
+    QList<MenuItem> items;
+    std::vector<ItemSpans> spans; // for `walked`
+    std::optional<MenuItemSummary> summary; // once the items have been read
+    const auto readAll = [&](JsonScanner &scan) {
+        MenuItemSummary read;
+        items.clear();
+        spans.clear();
+        // As many as the file could hold at the shortest line an item
+        // takes: room reserved but never touched costs no memory.
+        if (walked)
+            spans.reserve(size_t(bytes.size() / 56));
+        else
+            items.reserve(bytes.size() / 56);
+        readItems(scan, &read, [&](ReadItem &item) {
+            if (!walked) {
+                items.append(std::move(item.item));
+                return;
+            }
+            ItemSpans &at = spans.emplace_back();
+            for (int f = 0; f < 4; ++f) {
+                at.at[f] = quint32(item.raw[f].data() - bytes.constData());
+                at.size[f] = quint32(item.raw[f].size());
+                at.escapes |= quint8(item.escapes[f] << f);
+            }
+        });
+        summary = read;
+    };
     try {
         for (bool readingItems : {true, false}) {
             try {
@@ -432,18 +492,18 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
                     if (key != "items") {
                         scan.skipValue();
                     } else if (readingItems && scan.peek() == JsonScanner::Array) {
-                        // As many as the file could hold at the shortest line an
-                        // item takes: room reserved but never touched costs no memory.
-                        items = readItems(scan, bytes.size() / 56);
+                        readAll(scan);
                     } else {
-                        items.reset(); // the last member of a name counts
+                        summary.reset(); // the last member of a name counts
+                        items.clear();
                         scan.skipValue(&root.itemCount);
                     }
                 }
                 scan.finish();
                 break;
             } catch (const Refusal &) {
-                items.reset();
+                summary.reset();
+                items.clear();
             }
         }
     } catch (const JsonScanner::SyntaxError &fault) {
@@ -458,15 +518,33 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
     // reported does not depend on the order of the members in the file.
     try {
         checkHeader(bytes, root);
+        if (!summary) {
+            JsonScanner scan = itemList(bytes, root);
+            readAll(scan);
+        }
         MenuProject loaded;
-        loaded.items = items ? std::move(*items) : readItems(bytes, root);
+        loaded.items = std::move(items);
         loaded.options = readOptions(bytes, root);
         loaded.menuStyle = readMenuStyle(bytes, root);
         loaded.buttonStyle = readButtonStyle(bytes, root);
         loaded.dialect = readDialect(bytes, root);
-        if (MenuCodeLengthBound(loaded) > kMaxCodeLength)
+        if (MenuCodeLengthBound(loaded, *summary) > kMaxCodeLength)
             refuse(QStringLiteral("items"), codeTooLargeProblem());
         *project = std::move(loaded);
+        if (walked) {
+            walked->summary = *summary;
+            walked->walk = [bytes, spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
+                               const MenuItems::Visit &visit) {
+                ReadItem read;
+                const auto &shared = sharedTexts();
+                for (const ItemSpans &at : *spans) {
+                    for (int f = 0; f < 4; ++f)
+                        JsonScanner::decodeString(QByteArrayView(bytes.constData() + at.at[f], at.size[f]),
+                                                  (at.escapes >> f) & 1, read.value[f], shared[f]);
+                    visit(read.item);
+                }
+            };
+        }
         return true;
     } catch (const Refusal &refusal) {
         *error = refusal.text;
@@ -474,19 +552,15 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
     }
 }
 
-QString codeTooLargeProblem()
-{
-    return QStringLiteral("the menu's generated code would pass the limit of %1 MiB")
-        .arg(kMaxCodeLength / (1024 * 1024));
-}
-
-bool load(const QString &path, MenuProject *project, QString *error)
+// Reads a project file's text; on failure the message names the file.
+bool readText(const QString &path, QByteArray *bytes, QString *error)
 {
     const QString name = QDir::toNativeSeparators(path);
-    const RegularFile file = RegularFile::read(path, kMaxFileBytes);
+    RegularFile file = RegularFile::read(path, kMaxFileBytes);
     switch (file.status) {
     case RegularFile::Ok:
-        break;
+        *bytes = std::move(file.bytes);
+        return true;
     case RegularFile::NotRegular:
         *error = QStringLiteral("Could not read \"%1\": it is not a regular file.").arg(name);
         return false;
@@ -500,12 +574,48 @@ bool load(const QString &path, MenuProject *project, QString *error)
         *error = QStringLiteral("Could not read \"%1\": %2").arg(name, file.reason);
         return false;
     }
+}
+
+bool loadInto(const QString &path, MenuProject *project, MenuItems *walked, QString *error)
+{
+    QByteArray bytes;
+    if (!readText(path, &bytes, error))
+        return false;
     QString problem;
-    if (!parse(file.bytes, project, &problem)) {
-        *error = QStringLiteral("\"%1\" is not a valid menu project: %2").arg(name, problem);
+    if (!parseInto(bytes, project, walked, &problem)) {
+        *error = QStringLiteral("\"%1\" is not a valid menu project: %2").arg(QDir::toNativeSeparators(path),
+                                                                            problem);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
+{
+    return parseInto(bytes, project, nullptr, error);
+}
+
+bool parse(const QByteArray &bytes, MenuProject *project, MenuItems *items, QString *error)
+{
+    return parseInto(bytes, project, items, error);
+}
+
+bool load(const QString &path, MenuProject *project, QString *error)
+{
+    return loadInto(path, project, nullptr, error);
+}
+
+bool load(const QString &path, MenuProject *project, MenuItems *items, QString *error)
+{
+    return loadInto(path, project, items, error);
+}
+
+QString codeTooLargeProblem()
+{
+    return QStringLiteral("the menu's generated code would pass the limit of %1 MiB")
+        .arg(kMaxCodeLength / (1024 * 1024));
 }
 
 bool save(const QString &path, const MenuProject &project, QString *error)

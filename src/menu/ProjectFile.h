@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/MenuItems.h"
 #include "menu/MenuProject.h"
 
 #include <QByteArray>
@@ -30,12 +31,19 @@ QByteArray serialize(const MenuProject &project);
 // to "<field>: <problem>" (without the file name).
 bool parse(const QByteArray &bytes, MenuProject *project, QString *error);
 
+// Parses like parse(), with the same checks and problems, but keeps no item:
+// `items` walks them in the text (read again at each walk, which holds the
+// text), so that a large project costs little more memory than its file.
+bool parse(const QByteArray &bytes, MenuProject *project, MenuItems *items, QString *error);
+
 // The problem "<field>: <problem>" names when the code would pass kMaxCodeLength.
 QString codeTooLargeProblem();
 
 // Reads and parses a file (a regular file only); on failure the message
 // names the file too.
 bool load(const QString &path, MenuProject *project, QString *error);
+// The same, the items kept in the file text (see the parse() with `items`).
+bool load(const QString &path, MenuProject *project, MenuItems *items, QString *error);
 // Writes atomically, streamed to the file; on failure (a project larger than
 // kMaxFileBytes included) the message names the file and the reason, and the
 // old file is untouched.
