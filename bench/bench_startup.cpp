@@ -8,6 +8,7 @@
 #include "TinyFont.h"
 #include "app/StartupSelection.h"
 #include "app/ui/Form1.h"
+#include "app/ui/LivePreviewEngine.h"
 #include "app/ui/StartupFontLists.h"
 
 #include <QApplication>
@@ -41,6 +42,8 @@ void waitShown(QWidget &window)
 
 int child(int argc, char *argv[], bool app)
 {
+    if (app)
+        livepreview::prepareApplication(); // as main does
     QApplication a(argc, argv);
     int families = 0;
     double fontsMs = 0, listsMs = 0;
