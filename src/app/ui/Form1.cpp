@@ -1,6 +1,7 @@
 #include "app/ui/Form1.h"
 
 #include "app/ui/LivePreviewPane.h"
+#include "app/ui/MenuListView.h"
 #include "app/ui/SaveProjectDialog.h"
 #include "app/ui/SvgIcon.h"
 
@@ -16,7 +17,6 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QTimer>
-#include "app/ui/MenuListView.h"
 #include <QUndoStack>
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)

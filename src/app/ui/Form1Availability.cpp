@@ -1,5 +1,6 @@
 #include "app/ui/Form1.h"
 
+#include "app/ui/MenuListView.h"
 #include "menu/MenuItemModel.h"
 
 #include <QAction>
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include "app/ui/MenuListView.h"
 #include <QUndoStack>
 
 // Requests one availability pass. Every input of the pass (item fields, rows,

@@ -2,6 +2,7 @@
 // double-click to edit, and the list's popup from the keyboard.
 #include "app/ui/Form1.h"
 
+#include "app/ui/MenuListView.h"
 #include "menu/MenuItemModel.h"
 
 #include <QAction>
@@ -9,7 +10,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
-#include "app/ui/MenuListView.h"
 
 void Form1::connectKeyboard()
 {

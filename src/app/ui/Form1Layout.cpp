@@ -1,5 +1,6 @@
 #include "app/ui/Form1.h"
 
+#include "app/ui/MenuListView.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "platform/Twips.h"
 
@@ -8,7 +9,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include "app/ui/MenuListView.h"
 
 namespace {
 // Design client area of the main window, in twips.
