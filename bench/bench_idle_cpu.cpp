@@ -5,6 +5,7 @@
 // one core and the number of passes run. Optional argument: seconds per
 // measurement. BENCH_NO_CARET=1 stops the text cursor's blinking, to tell its
 // repaints apart from the window's own work.
+#include "BenchApp.h"
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
 
@@ -56,10 +57,7 @@ void print(const char *what, const Sample &s)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setFont(Form1::designFont());
+    BenchApp app(argc, argv);
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     if (qEnvironmentVariableIsSet("BENCH_NO_CARET"))
         QApplication::setCursorFlashTime(0);

@@ -14,6 +14,7 @@
 // - the main window opening a project of 10,000 and 100,000 items until its
 //   list has been painted (goal: 100,000 items within 1 s of the read).
 // Pass a smaller item count as the first argument for a quick run.
+#include "BenchApp.h"
 #include "BenchTiming.h"
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
@@ -298,10 +299,7 @@ double measureWindow(const QString &path, int count)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setFont(Form1::designFont());
+    BenchApp app(argc, argv);
     const int large = argc > 1 ? std::max(100, QString::fromLocal8Bit(argv[1]).toInt()) : 1000000;
     const int small = large / 10;
     QTemporaryDir dir(QDir::temp().filePath(QStringLiteral("bench_large-XXXXXX")));

@@ -3,6 +3,7 @@
 // Undo and Redo of the same steps. The goal is a cost per step that does not
 // grow with the list: a ratio of about 1 between the two sizes. Times are the
 // main thread's CPU time, so that a busy machine does not blur the ratio.
+#include "BenchApp.h"
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
 
@@ -92,10 +93,7 @@ std::vector<double> measure(int rows)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setFont(Form1::designFont());
+    BenchApp app(argc, argv);
     std::printf("platform %s, %d steps a command, 100 of Undo and Redo\n",
                 qPrintable(QApplication::platformName()), kSteps);
     measure(1000); // warm-up

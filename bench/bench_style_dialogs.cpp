@@ -2,6 +2,7 @@
 // dialogs and the installed fonts, filling the font lists with many families
 // (start-up), and putting both records into the dialogs and back (loading a
 // project, undo).
+#include "BenchApp.h"
 #include "BenchTiming.h"
 
 #include "app/ui/Form1.h"
@@ -14,10 +15,7 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setFont(Form1::designFont());
+    BenchApp app(argc, argv);
     std::printf("platform %s, %d installed font families\n", qPrintable(QApplication::platformName()),
                 int(QFontDatabase::families().size()));
 
