@@ -2,6 +2,7 @@
 // refusal of anything the program could not hold, with a message naming the
 // field and the problem.
 #include "codegen/MenuCodeGenerator.h"
+#include "codegen/TextBuilder.h"
 #include "menu/ProjectFile.h"
 #include "support/TestFiles.h"
 
@@ -71,6 +72,29 @@ QJsonArray hugeCodeItems()
     return items;
 }
 
+// A project file around the text of its item list.
+QByteArray withItems(const QByteArray &items, const QByteArray &after = {})
+{
+    return R"({"format": "quillnav-menu-project", "version": 1, "options": {"menuName": "M"},)"
+           "\n\"items\": [\n" + items + "\n]" + after + "}\n";
+}
+
+// Enough items, one per line, for a list read in two halves at once; with
+// line ends of CR LF and, where asked, a second default far from the first.
+QByteArray manyItems(int count, int secondDefault = -1)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        const bool selected = i == 5 || i == secondDefault;
+        text += i % 40 == 39 ? QByteArray(R"({"linked": "No", "selected": "No", "text": "--------------------", "url": ""})")
+                             : R"({"linked": "Yes", "selected": ")" + QByteArray(selected ? "Yes" : "No")
+                                   + R"(", "text": "Page \")" + QByteArray::number(i) + R"(\" caf\u00e9", "url": "/p/)"
+                                   + QByteArray::number(i) + ".html\"}";
+        text += i + 1 < count ? ",\r\n" : "";
+    }
+    return text;
+}
+
 } // namespace
 
 class TestProjectFile : public QObject {
@@ -82,6 +106,8 @@ private slots:
     void refusals();
     void loadFailuresNameTheFile_data();
     void loadFailuresNameTheFile();
+    void walkedItemsGiveTheSameCode_data();
+    void walkedItemsGiveTheSameCode();
 };
 
 void TestProjectFile::roundTripKeepsEverything()
@@ -150,6 +176,8 @@ void TestProjectFile::refusals_data()
                                   << "JSON syntax error at line 28, column 56: invalid UTF8";
     QTest::newRow("deep nesting") << QByteArray(2000, '[') << "JSON syntax error at line 1, column 1025: too deeply";
     QTest::newRow("comma before a brace") << QByteArray("{\"format\": 1,}") << "JSON syntax error at line 1, column 14";
+    QTest::newRow("two defaults far apart") << withItems(manyItems(70000, 60000))
+                                            << "items[60000].selected: only one item can be the default selection";
 }
 
 void TestProjectFile::refusals()
@@ -161,6 +189,51 @@ void TestProjectFile::refusals()
     QVERIFY(!ProjectFile::parse(bytes, &p, &error));
     QVERIFY2(error.startsWith(message), qPrintable(error));
     QVERIFY(p == richProject()); // a refused file changes nothing
+    MenuItems items; // the same when the items stay in the text, as the export reads them
+    QString walkedError;
+    QVERIFY(!ProjectFile::parse(bytes, &p, &items, &walkedError));
+    QCOMPARE(walkedError, error);
+}
+
+void TestProjectFile::walkedItemsGiveTheSameCode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("rich project") << testfiles::readAll(kRich);
+    QTest::newRow("every kind of text") << withItems(
+        R"({"linked": "Yes", "selected": "No", "text": "Caf\u00e9 \ud83d\ude00 \"q\" <b> & 'a' \/", "url": "a?b=1&c=\u0000"},)"
+        "{\"text\": \"raw \xC2\x85 \x7F \xF0\x9F\x98\x80 \xC2\xA0  \", \"url\": \"\", \"linked\": \"No\", \"selected\": \"No\"},\n"
+        R"({"linked":"No","selected":"No","text":"\u002d-------------------","url":""},)"
+        R"({"linked": "Yes", "selected": "No", "text": "lone \udc00 and \ud800", "url": "\ud800x"},)"
+        "{ \"linked\" :\t\"Yes\" ,\r\n \"selected\": \"Yes\", \"text\": \"tabbed\", \"url\": \"t\" }");
+    QTest::newRow("an unknown member") << withItems(R"({"linked": "Yes", "selected": "No", "text": "a", "url": "b", "n": [1]})");
+    QTest::newRow("a member twice") << withItems(R"({"linked": "No", "linked": "Yes", "selected": "No", "text": "a", "url": "b"})");
+    QTest::newRow("Yes with an escape") << withItems(R"({"linked": "\u0059es", "selected": "No", "text": "a", "url": "b"})");
+    QTest::newRow("no items") << withItems("");
+    QTest::newRow("large, read in two halves") << withItems(manyItems(70000));
+    QTest::newRow("large, list ends before the middle")
+        << withItems(manyItems(30), ",\n\"later\": [\n" + QByteArray("{},\n").repeated(1500000) + "{}]");
+}
+
+void TestProjectFile::walkedItemsGiveTheSameCode()
+{
+    QFETCH(QByteArray, bytes);
+    MenuProject held;
+    MenuProject walked;
+    MenuItems items;
+    QString error;
+    QVERIFY2(ProjectFile::parse(bytes, &held, &error), qPrintable(error));
+    QVERIFY2(ProjectFile::parse(bytes, &walked, &items, &error), qPrintable(error));
+    QVERIFY(items.summary == MenuItemSummary::of(held.items));
+    for (const CodeDialect dialect : {CodeDialect::Classic, CodeDialect::Html5}) {
+        held.dialect = walked.dialect = dialect;
+        for (const QString &mode : {codegen::kCodeMode, codegen::kPreviewMode}) {
+            QByteArray streamed;
+            TextBuilder b([&](QByteArrayView bytes) { streamed += bytes; }, 64); // pieces cross chunks
+            AppendMenuBody(b, mode, walked, items);
+            b.flush();
+            QVERIFY(streamed == GenerateMenuCode(mode, held).body.toUtf8());
+        }
+    }
 }
 
 void TestProjectFile::loadFailuresNameTheFile_data()

@@ -8,6 +8,7 @@
 #include "codegen/TextBuilder.h"
 #include "menu/ProjectFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/ThreadedSink.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,7 +80,8 @@ int writeCode(const MenuProject &p, const MenuItems &items, const QString &part,
         }
     }
     int outError = 0;
-    TextBuilder b([&](QByteArrayView bytes) {
+    // The code is written on a second thread while the next of it is generated.
+    ThreadedSink sink([&](QByteArrayView bytes) {
         if (file) {
             file->write(bytes);
         } else if (outError == 0
@@ -87,6 +89,7 @@ int writeCode(const MenuProject &p, const MenuItems &items, const QString &part,
             outError = errno;
         }
     });
+    TextBuilder b([&](QByteArrayView bytes) { sink.write(bytes); });
     const QString head = GenerateDialectHead(p);
     if (part == QLatin1String("head")) {
         b += head;
@@ -98,6 +101,7 @@ int writeCode(const MenuProject &p, const MenuItems &items, const QString &part,
         b += after;
     }
     b.flush();
+    sink.finish();
     if (file) {
         if (!file->commit(&error)) {
             printError(error);

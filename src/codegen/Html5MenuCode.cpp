@@ -169,27 +169,24 @@ QString buttonStyle(const ButtonStyleRecord &s)
     return d.attribute();
 }
 
-QStringView withoutTrailingBlanks(const QString &text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return QStringView(text).left(end);
-}
-
 // Appends a text escaped for HTML. Printable ASCII other than & < > " ' is
 // never changed by the escaping, so such a text (most of them) is copied as
 // it is, without building an escaped copy.
-void appendHtml(TextBuilder &b, QStringView text)
+void appendHtml(TextBuilder &b, const ItemText &text)
 {
-    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+    if (text.isUtf8()) {
+        webescape::appendHtmlUtf8(b, text.utf8());
+        return;
+    }
+    const QStringView utf16 = text.utf16();
+    const bool plain = std::all_of(utf16.begin(), utf16.end(), [](QChar c) {
         const char16_t u = c.unicode();
         return u >= 0x20 && u < 0x7F && u != '&' && u != '<' && u != '>' && u != '"' && u != '\'';
     });
     if (plain)
-        b += text;
+        b += utf16;
     else
-        b += html(text);
+        b += html(utf16);
 }
 
 // The target attribute of the form and of the fallback links.
@@ -203,40 +200,39 @@ QString targetName(const MenuOptions &o)
 }
 
 // Writes one option; `selectionWritten` carries over from item to item.
-void appendOption(TextBuilder &b, const MenuItem &item, const MenuItemSummary &summary, const QString &hyphens,
+void appendOption(TextBuilder &b, const ItemRef &item, const MenuItemSummary &summary, const QByteArray &hyphens,
                   bool *selectionWritten)
 {
-    const bool separator = item.isSeparator();
-    if (!separator && item.linked != menutext::kYes && item.linked != menutext::kNo)
+    const bool separator = item.separator;
+    if (!separator && !item.linkedYes && !item.linkedNo)
         return;
-    const bool linked = !separator && item.linked == menutext::kYes;
+    const bool linked = !separator && item.linkedYes;
     bool selected = false;
     if (!*selectionWritten) {
-        selected = summary.anyDefault ? !separator && item.selected != menutext::kNo : !linked && !separator;
+        selected = summary.anyDefault ? !separator && !item.selectedNo : !linked && !separator;
         *selectionWritten = selected || !summary.anyDefault;
     }
     if (linked) {
-        b += QStringView(u"<option value=\"");
+        b += "<option value=\"";
         appendHtml(b, item.url);
-        b += QChar(u'"');
+        b += selected ? QLatin1StringView("\" selected>") : QLatin1StringView("\">");
     } else {
-        b += QStringView(u"<option disabled");
+        b += selected ? QLatin1StringView("<option disabled selected>") : QLatin1StringView("<option disabled>");
     }
-    b += selected ? QStringView(u" selected>") : QStringView(u">");
     if (separator)
-        b += hyphens;
+        b.appendUtf8(hyphens);
     else
-        appendHtml(b, withoutTrailingBlanks(item.text));
-    b += QStringView(u"</option>\r\n");
+        appendHtml(b, item.text.withoutTrailingBlanks());
+    b += "</option>\r\n";
 }
 
 void appendOptions(TextBuilder &b, const MenuItems &items)
 {
-    const QString hyphens(std::max<qsizetype>(items.summary.longest, 1), QLatin1Char('-'));
+    const QByteArray hyphens(std::max<qsizetype>(items.summary.longest, 1), '-');
     // Without a default selection the list shows its first entry, as the
     // classic code does, even when that entry has no link (never a separator).
     bool selectionWritten = false;
-    items.walk([&](const MenuItem &item) { appendOption(b, item, items.summary, hyphens, &selectionWritten); });
+    items.walk([&](const ItemRef &item) { appendOption(b, item, items.summary, hyphens, &selectionWritten); });
 }
 
 void appendButton(TextBuilder &b, const MenuProject &p)
@@ -265,22 +261,22 @@ void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items
     if (!items.summary.anyLink)
         return;
     const QString target = targetName(p.options);
-    QString targetAttribute;
+    // The link's closing quote, its target and the end of its opening tag.
+    QString targetAttribute = QStringLiteral("\">");
     if (target == QLatin1String("_blank"))
-        targetAttribute = QStringLiteral(" target=\"_blank\" rel=\"noopener\"");
+        targetAttribute = QStringLiteral("\" target=\"_blank\" rel=\"noopener\">");
     else if (!target.isEmpty())
-        targetAttribute = QStringLiteral(" target=\"%1\"").arg(html(target));
+        targetAttribute = QStringLiteral("\" target=\"%1\">").arg(html(target));
+    const QByteArray linkEnd = targetAttribute.toUtf8(); // copied for every link
     b += QLatin1StringView("<noscript>\r\n<ul>\r\n");
-    items.walk([&](const MenuItem &item) {
-        if (item.isSeparator() || item.linked != menutext::kYes)
+    items.walk([&](const ItemRef &item) {
+        if (item.separator || !item.linkedYes)
             return;
-        b += QStringView(u"<li><a href=\"");
+        b += "<li><a href=\"";
         appendHtml(b, item.url);
-        b += QChar(u'"');
-        b += targetAttribute;
-        b += QChar(u'>');
-        appendHtml(b, withoutTrailingBlanks(item.text));
-        b += QStringView(u"</a></li>\r\n");
+        b.appendUtf8(linkEnd);
+        appendHtml(b, item.text.withoutTrailingBlanks());
+        b += "</a></li>\r\n";
     });
     b += QLatin1StringView("</ul>\r\n</noscript>\r\n");
 }

@@ -9,15 +9,6 @@ const QStringView kCrLf(u"\r\n");
 const QStringView kOptionExpr(
     u"thisform.selectsite.options[thisform.selectsite.options.selectedIndex].value");
 
-// The text without its trailing blanks; leading blanks stay.
-QStringView withoutTrailingBlanks(const QString &text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return QStringView(text).left(end);
-}
-
 QStringView word(bool on, QStringView onWord, QStringView offWord)
 {
     return on ? onWord : offWord;
@@ -103,33 +94,37 @@ void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange)
     b += kCrLf;
 }
 
-void appendOption(TextBuilder &b, const MenuItem &item, const QString &hyphens)
+void appendOption(TextBuilder &b, const ItemRef &item, const QByteArray &hyphens)
 {
-    if (item.isSeparator()) {
-        b += QStringView(u"<OPTION value=\"nolink\">");
-        b += hyphens;
-        b += kCrLf;
+    if (item.separator) {
+        b += "<OPTION value=\"nolink\">";
+        b.appendUtf8(hyphens);
+        b += "\r\n";
         return;
     }
-    const bool notSelected = item.selected == menutext::kNo;
-    if (item.linked == menutext::kNo) {
-        b += notSelected ? QStringView(u"<OPTION value=\"nolink\">")
-                         : QStringView(u"<OPTION value=\"nolink\" SELECTED>");
-    } else if (item.linked == menutext::kYes) {
-        b += QStringView(u"<OPTION value=\"");
+    if (item.linkedNo) {
+        if (item.selectedNo)
+            b += "<OPTION value=\"nolink\">";
+        else
+            b += "<OPTION value=\"nolink\" SELECTED>";
+    } else if (item.linkedYes) {
+        b += "<OPTION value=\"";
         b += item.url;
-        b += notSelected ? QStringView(u"\">") : QStringView(u"\" SELECTED>");
+        if (item.selectedNo)
+            b += "\">";
+        else
+            b += "\" SELECTED>";
     } else {
         return; // neither "Yes" nor "No": nothing is written for the item
     }
-    b += withoutTrailingBlanks(item.text);
-    b += kCrLf;
+    b += item.text.withoutTrailingBlanks();
+    b += "\r\n";
 }
 
 void appendOptions(TextBuilder &b, const MenuItems &items)
 {
-    const QString hyphens(items.summary.longest, QLatin1Char('-'));
-    items.walk([&](const MenuItem &item) { appendOption(b, item, hyphens); });
+    const QByteArray hyphens(items.summary.longest, '-');
+    items.walk([&](const ItemRef &item) { appendOption(b, item, hyphens); });
 }
 
 void appendTextButton(TextBuilder &b, const MenuProject &p)

@@ -22,4 +22,6 @@ struct MenuItemSummary {
     // The length of a text escaped for HTML: a character reference for each
     // of & < > " ', one unit for every other unit (a replacement stands for one).
     static qint64 escapedLength(QStringView text);
+
+    friend bool operator==(const MenuItemSummary &, const MenuItemSummary &) = default;
 };

@@ -1,8 +1,15 @@
 #include "codegen/WebEscape.h"
 
+#include "codegen/TextBuilder.h"
+
 #include <QList>
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace webescape {
 
@@ -43,6 +50,73 @@ QString html(QStringView text)
         }
     }
     return out;
+}
+
+void appendHtmlUtf8(TextBuilder &out, QByteArrayView text)
+{
+    const auto *s = reinterpret_cast<const uchar *>(text.data());
+    const qsizetype n = text.size();
+    // The bytes that may need a replacement: & < > " ', C0 controls, DEL,
+    // and the lead byte of U+0080 to U+00BF (among them the C1 controls).
+    static constexpr auto kCheck = [] {
+        std::array<bool, 256> check{};
+        for (int c = 0; c < 256; ++c)
+            check[c] = c == '&' || c == '<' || c == '>' || c == '"' || c == '\'' || c < 0x20 || c == 0x7F
+                       || c == 0xC2;
+        return check;
+    }();
+    qsizetype from = 0; // where the bytes copied as they are begin
+    for (qsizetype i = 0; i < n; ++i) {
+#if defined(__SSE2__)
+        // Sixteen at a time: & and ' differ in the lowest bit, < and > in
+        // the next; controls are the bytes at most 0x1F.
+        while (i + 16 <= n) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
+            const __m128i check = _mm_or_si128(
+                _mm_or_si128(_mm_cmpeq_epi8(_mm_max_epu8(c, _mm_set1_epi8(0x1F)), _mm_set1_epi8(0x1F)),
+                             _mm_cmpeq_epi8(c, _mm_set1_epi8('"'))),
+                _mm_or_si128(
+                    _mm_or_si128(_mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(1)), _mm_set1_epi8('\'')),
+                                 _mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(2)), _mm_set1_epi8('>'))),
+                    _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(0x7F)),
+                                 _mm_cmpeq_epi8(c, _mm_set1_epi8(char(0xC2))))));
+            const int mask = _mm_movemask_epi8(check);
+            if (mask != 0) {
+                i += std::countr_zero(unsigned(mask));
+                break;
+            }
+            i += 16;
+        }
+#endif
+        while (i < n && !kCheck[s[i]])
+            ++i;
+        if (i == n)
+            break;
+        const char *replacement = nullptr;
+        qsizetype length = 1;
+        switch (s[i]) {
+        case '&': replacement = "&amp;"; break;
+        case '<': replacement = "&lt;"; break;
+        case '>': replacement = "&gt;"; break;
+        case '"': replacement = "&quot;"; break;
+        case '\'': replacement = "&#39;"; break;
+        default:
+            if (s[i] < 0x80 && isControl(s[i])) { // C0 controls and DEL
+                replacement = "\xEF\xBF\xBD";
+            } else if (s[i] == 0xC2 && i + 1 < n && s[i + 1] < 0xA0) { // C1 controls
+                replacement = "\xEF\xBF\xBD";
+                length = 2;
+            }
+            break;
+        }
+        if (!replacement)
+            continue;
+        out.appendUtf8(text.sliced(from, i - from));
+        out.appendUtf8(replacement);
+        i += length - 1;
+        from = i + 1;
+    }
+    out.appendUtf8(text.sliced(from));
 }
 
 QString cssString(QStringView text)

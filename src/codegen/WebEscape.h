@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+
+class TextBuilder;
 
 // Escaping for the HTML5 code: every user value passes through one of these
 // for the context it lands in.
@@ -11,6 +14,9 @@ namespace webescape {
 // become character references; control characters other than tab, line feed
 // and carriage return, and unpaired surrogates, become U+FFFD.
 QString html(QStringView text);
+// The same for valid UTF-8 (a checked project file's text), appended: the
+// bytes equal the UTF-8 of html() of the decoded text.
+void appendHtmlUtf8(TextBuilder &out, QByteArrayView text);
 
 // A CSS string in single quotes, for use inside a style attribute (escape the
 // result with html() as well): backslash and quote are escaped, control

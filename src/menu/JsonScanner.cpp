@@ -223,6 +223,67 @@ QString JsonScanner::decode(QByteArrayView raw) const
     return out;
 }
 
+bool JsonScanner::decodeStringUtf8(QByteArrayView raw, QByteArray *out)
+{
+    out->resize(raw.size()); // an escape is never shorter than what it stands for
+    char *to = out->data();
+    const auto hex = [&](qsizetype at) {
+        uint value = 0;
+        for (qsizetype k = at; k < at + 4; ++k) {
+            const char c = raw[k];
+            value = value * 16 + uint(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+        }
+        return value;
+    };
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c != '\\') {
+            *to++ = c;
+            continue;
+        }
+        const char e = raw[++i];
+        switch (e) {
+        case 'b': *to++ = '\b'; continue;
+        case 'f': *to++ = '\f'; continue;
+        case 'n': *to++ = '\n'; continue;
+        case 'r': *to++ = '\r'; continue;
+        case 't': *to++ = '\t'; continue;
+        case 'u': break;
+        default: *to++ = e; continue;
+        }
+        uint code = hex(i + 1);
+        i += 4;
+        if (code >= 0xDC00 && code <= 0xDFFF)
+            return false;
+        if (code >= 0xD800 && code <= 0xDBFF) {
+            if (i + 6 >= raw.size() || raw[i + 1] != '\\' || raw[i + 2] != 'u')
+                return false;
+            const uint low = hex(i + 3);
+            if (low < 0xDC00 || low > 0xDFFF)
+                return false;
+            code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+            i += 6;
+        }
+        if (code < 0x80) {
+            *to++ = char(code);
+        } else if (code < 0x800) {
+            *to++ = char(0xC0 | (code >> 6));
+            *to++ = char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            *to++ = char(0xE0 | (code >> 12));
+            *to++ = char(0x80 | ((code >> 6) & 0x3F));
+            *to++ = char(0x80 | (code & 0x3F));
+        } else {
+            *to++ = char(0xF0 | (code >> 18));
+            *to++ = char(0x80 | ((code >> 12) & 0x3F));
+            *to++ = char(0x80 | ((code >> 6) & 0x3F));
+            *to++ = char(0x80 | (code & 0x3F));
+        }
+    }
+    out->truncate(to - out->data());
+    return true;
+}
+
 QString JsonScanner::readString(const QList<QString> &shared)
 {
     QString text;

@@ -48,10 +48,17 @@ public:
     // they hold escapes; decodeString() decodes them later, as readString().
     QByteArrayView readRawString(bool *escapes);
     static void decodeString(QByteArrayView raw, bool escapes, QString *out, const QList<QString> &shared);
+    // Decodes checked contents with escapes to UTF-8 into `out` (its room
+    // reused); false, with `out` undefined, when an escape stands for a lone
+    // surrogate, which UTF-8 cannot hold (decodeString() then).
+    static bool decodeStringUtf8(QByteArrayView raw, QByteArray *out);
     double readNumber();
     bool readBool();
     // Skips a whole value, checking it; counts the elements when it is an array.
     void skipValue(qsizetype *elements = nullptr);
+    // The next value was read (and checked) by other means and ends just
+    // before `end`; the scan goes on from there.
+    void skipTo(qsizetype end) { m_pos = end; }
     // Only blanks may follow.
     void finish();
 

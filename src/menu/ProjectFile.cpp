@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 
+#include "menu/ItemListScan.h"
 #include "menu/JsonScanner.h"
 #include "menu/JsonWriter.h"
 #include "menu/ProjectFileText.h"
@@ -235,14 +236,6 @@ struct ReadItem {
     bool escapes[4] = {};
 };
 
-// Where an item's texts stand in the (checked) file text, so that a walk
-// decodes them again without scanning the JSON.
-struct ItemSpans {
-    quint32 at[4];
-    quint32 size[4];
-    quint8 escapes = 0; // bit f: text f holds escapes
-};
-
 // Reads the items from a scanner at their list into one item, refilled for
 // each (its texts keep their room when a visit leaves them), checks each,
 // adds it to the summary (when there is one) and hands it to the visit,
@@ -460,17 +453,33 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
             spans.reserve(size_t(bytes.size() / 56));
         else
             items.reserve(bytes.size() / 56);
-        readItems(scan, &read, [&](ReadItem &item) {
+        if (walked) { // most files are read by the quick scan; the rest the general way
+            const qsizetype end = scanItemList(bytes, scan.offset(), &read, &spans);
+            if (end >= 0) {
+                scan.skipTo(end);
+                summary = read;
+                return;
+            }
+            read = MenuItemSummary();
+            spans.clear();
+        }
+        readItems(scan, &read, [&](ReadItem &got) {
+            const MenuItem &item = got.item;
             if (!walked) {
-                items.append(std::move(item.item));
+                items.append(std::move(got.item));
                 return;
             }
             ItemSpans &at = spans.emplace_back();
-            for (int f = 0; f < 4; ++f) {
-                at.at[f] = quint32(item.raw[f].data() - bytes.constData());
-                at.size[f] = quint32(item.raw[f].size());
-                at.escapes |= quint8(item.escapes[f] << f);
-            }
+            at.textAt = quint32(got.raw[0].data() - bytes.constData());
+            at.textSize = quint32(got.raw[0].size());
+            at.urlAt = quint32(got.raw[2].data() - bytes.constData());
+            at.urlSize = quint32(got.raw[2].size());
+            at.flags = quint8((got.escapes[0] ? ItemSpans::TextEscapes : 0)
+                              | (got.escapes[2] ? ItemSpans::UrlEscapes : 0)
+                              | (item.isSeparator() ? ItemSpans::Separator : 0)
+                              | (item.linked == menutext::kYes ? ItemSpans::LinkedYes : 0)
+                              | (item.linked == menutext::kNo ? ItemSpans::LinkedNo : 0)
+                              | (item.selected == menutext::kNo ? ItemSpans::SelectedNo : 0));
         });
         summary = read;
     };
@@ -535,13 +544,28 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
             walked->summary = *summary;
             walked->walk = [bytes, spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
                                const MenuItems::Visit &visit) {
-                ReadItem read;
-                const auto &shared = sharedTexts();
+                // Room for the texts with escapes, decoded to UTF-8 unless
+                // they stand for a lone surrogate.
+                QByteArray utf8[2];
+                QString utf16[2];
+                const auto text = [&](quint32 at, quint32 size, bool escapes, int room) {
+                    const QByteArrayView raw(bytes.constData() + at, size);
+                    if (!escapes)
+                        return ItemText::fromUtf8(raw);
+                    if (JsonScanner::decodeStringUtf8(raw, &utf8[room]))
+                        return ItemText::fromUtf8(utf8[room]);
+                    JsonScanner::decodeString(raw, true, &utf16[room], {});
+                    return ItemText(utf16[room]);
+                };
                 for (const ItemSpans &at : *spans) {
-                    for (int f = 0; f < 4; ++f)
-                        JsonScanner::decodeString(QByteArrayView(bytes.constData() + at.at[f], at.size[f]),
-                                                  (at.escapes >> f) & 1, read.value[f], shared[f]);
-                    visit(read.item);
+                    ItemRef item;
+                    item.text = text(at.textAt, at.textSize, at.flags & ItemSpans::TextEscapes, 0);
+                    item.url = text(at.urlAt, at.urlSize, at.flags & ItemSpans::UrlEscapes, 1);
+                    item.separator = at.flags & ItemSpans::Separator;
+                    item.linkedYes = at.flags & ItemSpans::LinkedYes;
+                    item.linkedNo = at.flags & ItemSpans::LinkedNo;
+                    item.selectedNo = at.flags & ItemSpans::SelectedNo;
+                    visit(item);
                 }
             };
         }
