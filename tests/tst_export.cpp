@@ -50,6 +50,8 @@ private slots:
     void failures_data();
     void failures();
     void writePreview();
+    void withoutWindowModule_data();
+    void withoutWindowModule();
 
 private:
     QString project(const QString &name, const MenuProject &p);
@@ -186,6 +188,29 @@ void TestExport::writePreview()
     QCOMPARE(ok.exitCode, 0);
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList({"98127630.html", "quillnav_preview_frame2.html", "quillnav_preview_frameset.html"}));
+}
+
+void TestExport::withoutWindowModule_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("export") << QStringList{"--generate", project("ok.qnv", sample())} << 0 << QString();
+    QVERIFY(QDir().mkpath(m_dir.filePath("alone")));
+    QVERIFY(QFile::copy(testpaths::binary(), m_dir.filePath("alone/quillnav")));
+    const QString module = m_dir.filePath("alone/libquillnav_windows.so");
+    QTest::newRow("window") << QStringList{} << 1 << module + ": cannot open shared object file";
+}
+
+void TestExport::withoutWindowModule()
+{
+    // The export never loads the windows; a window without them names the file.
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const Run run = runQuillnav(args, RLIM_INFINITY, m_dir.filePath("alone/quillnav"));
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(message.isEmpty() ? run.err.isEmpty() : run.err.contains(message), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestExport)

@@ -33,10 +33,13 @@ public:
     qint64 written() const { return m_written; }
 
 private:
+    void startWriteBack();
+
     QString m_path;
     QSaveFile m_file;
     QString m_failure;
     qint64 m_written = 0;
+    qint64 m_flushedUpTo = 0; // where the early write-back has reached
     bool m_done = false;
 };
 

@@ -44,7 +44,8 @@ struct Run {
 
 // Runs this build's quillnav without a display. With a file size limit, the
 // files it writes cannot grow past that many bytes (the write fails: EFBIG).
-inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY)
+inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY,
+                       const QString &program = testpaths::binary())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -57,7 +58,7 @@ inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFI
         if (fileSizeLimit != RLIM_INFINITY)
             setrlimit(RLIMIT_FSIZE, &limit);
     });
-    process.start(testpaths::binary(), args);
+    process.start(program, args);
     if (!process.waitForFinished(30000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The windows live in a module of their own (libquillnav_windows.so, linking
+// Qt Widgets and Qt WebEngine) so that the export and the command line start
+// without loading them. The program loads it only to open its main window.
+namespace WindowModule {
+
+// The module's one entry point: runs the main window, opening projectFile
+// (UTF-8, empty for none), and returns the program's exit code.
+using EntryPoint = int (*)(int *argc, char **argv, const char *projectFile);
+inline constexpr char kEntryPointName[] = "quillnav_windows_main";
+
+// Where the module is looked for, in order: beside the program (a build
+// tree), then in the library folder of an installed tree, relative to the
+// program's folder.
+QStringList candidates(const QString &programFolder);
+
+// Loads the module and runs its entry point. When it cannot be loaded, writes
+// a message naming the file and the loader's reason to stderr and returns
+// HeadlessExport::Failure.
+int run(int *argc, char **argv, const QString &programFolder, const QString &projectFile);
+
+} // namespace WindowModule
