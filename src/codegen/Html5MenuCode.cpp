@@ -215,9 +215,9 @@ void appendOption(TextBuilder &b, const ItemRef &item, const MenuItemSummary &su
     if (linked) {
         b += "<option value=\"";
         appendHtml(b, item.url);
-        b += selected ? QLatin1StringView("\" selected>") : QLatin1StringView("\">");
+        b.appendUtf8(selected ? QByteArrayView("\" selected>") : QByteArrayView("\">"));
     } else {
-        b += selected ? QLatin1StringView("<option disabled selected>") : QLatin1StringView("<option disabled>");
+        b.appendUtf8(selected ? QByteArrayView("<option disabled selected>") : QByteArrayView("<option disabled>"));
     }
     if (separator)
         b.appendUtf8(hyphens);

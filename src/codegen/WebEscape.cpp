@@ -52,42 +52,66 @@ QString html(QStringView text)
     return out;
 }
 
+namespace {
+
+// The bytes that may need a replacement: & < > " ', C0 controls, DEL, and
+// the lead byte of U+0080 to U+00BF (among them the C1 controls).
+constexpr auto kCheck = [] {
+    std::array<bool, 256> check{};
+    for (int c = 0; c < 256; ++c)
+        check[c] = c == '&' || c == '<' || c == '>' || c == '"' || c == '\'' || c < 0x20 || c == 0x7F || c == 0xC2;
+    return check;
+}();
+
+#if defined(__SSE2__)
+// Which of sixteen bytes are in kCheck, as a bit mask: & and ' differ in the
+// lowest bit, < and > in the next; controls are the bytes at most 0x1F.
+int checkMask(__m128i c)
+{
+    const __m128i check = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(_mm_max_epu8(c, _mm_set1_epi8(0x1F)), _mm_set1_epi8(0x1F)),
+                     _mm_cmpeq_epi8(c, _mm_set1_epi8('"'))),
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(1)), _mm_set1_epi8('\'')),
+                                  _mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(2)), _mm_set1_epi8('>'))),
+                     _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(0x7F)),
+                                  _mm_cmpeq_epi8(c, _mm_set1_epi8(char(0xC2))))));
+    return _mm_movemask_epi8(check);
+}
+#endif
+
+// Whether any byte is in kCheck. Reads only within the text: from eight
+// bytes on, in overlapping blocks.
+bool anyToCheck(const uchar *s, qsizetype n)
+{
+#if defined(__SSE2__)
+    const auto load = [](const uchar *at) { return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at)); };
+    if (n >= 16) {
+        for (qsizetype i = 0; i + 16 <= n; i += 16) {
+            if (checkMask(load(s + i)) != 0)
+                return true;
+        }
+        return checkMask(load(s + n - 16)) != 0;
+    }
+    if (n >= 8) {
+        const auto load8 = [](const uchar *at) { return _mm_loadl_epi64(reinterpret_cast<const __m128i *>(at)); };
+        return checkMask(_mm_unpacklo_epi64(load8(s), load8(s + n - 8))) != 0;
+    }
+#endif
+    return std::any_of(s, s + n, [](uchar c) { return kCheck[c]; });
+}
+
+} // namespace
+
 void appendHtmlUtf8(TextBuilder &out, QByteArrayView text)
 {
     const auto *s = reinterpret_cast<const uchar *>(text.data());
     const qsizetype n = text.size();
-    // The bytes that may need a replacement: & < > " ', C0 controls, DEL,
-    // and the lead byte of U+0080 to U+00BF (among them the C1 controls).
-    static constexpr auto kCheck = [] {
-        std::array<bool, 256> check{};
-        for (int c = 0; c < 256; ++c)
-            check[c] = c == '&' || c == '<' || c == '>' || c == '"' || c == '\'' || c < 0x20 || c == 0x7F
-                       || c == 0xC2;
-        return check;
-    }();
+    if (!anyToCheck(s, n)) { // most texts: copied as they are
+        out.appendUtf8(text);
+        return;
+    }
     qsizetype from = 0; // where the bytes copied as they are begin
     for (qsizetype i = 0; i < n; ++i) {
-#if defined(__SSE2__)
-        // Sixteen at a time: & and ' differ in the lowest bit, < and > in
-        // the next; controls are the bytes at most 0x1F.
-        while (i + 16 <= n) {
-            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
-            const __m128i check = _mm_or_si128(
-                _mm_or_si128(_mm_cmpeq_epi8(_mm_max_epu8(c, _mm_set1_epi8(0x1F)), _mm_set1_epi8(0x1F)),
-                             _mm_cmpeq_epi8(c, _mm_set1_epi8('"'))),
-                _mm_or_si128(
-                    _mm_or_si128(_mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(1)), _mm_set1_epi8('\'')),
-                                 _mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(2)), _mm_set1_epi8('>'))),
-                    _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(0x7F)),
-                                 _mm_cmpeq_epi8(c, _mm_set1_epi8(char(0xC2))))));
-            const int mask = _mm_movemask_epi8(check);
-            if (mask != 0) {
-                i += std::countr_zero(unsigned(mask));
-                break;
-            }
-            i += 16;
-        }
-#endif
         while (i < n && !kCheck[s[i]])
             ++i;
         if (i == n)

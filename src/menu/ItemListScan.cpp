@@ -241,14 +241,50 @@ private:
     // "Yes" or "No" written plainly: 1 or 0; -1 for anything else.
     int yesNo(const Scanned &s) const
     {
+        if (s.escapes)
+            return -1;
         const uchar *b = d + s.at;
         if (s.size == 3 && b[0] == 'Y' && b[1] == 'e' && b[2] == 's')
             return 1;
         return s.size == 2 && b[0] == 'N' && b[1] == 'o' ? 0 : -1;
     }
 
+    // Fixed text at i, which moves past it.
+    template <std::size_t N> bool fixed(const char (&text)[N])
+    {
+        if (n - i < qsizetype(N - 1) || std::memcmp(d + i, text, N - 1) != 0)
+            return false;
+        i += N - 1;
+        return true;
+    }
+    // "Yes" or "No" with its closing quote at i: 1 or 0; -1 for anything else.
+    int plainYesNo()
+    {
+        return fixed("Yes\"") ? 1 : fixed("No\"") ? 0 : -1;
+    }
+
+    // An item exactly as the program writes one: the fixed parts compared
+    // whole, the texts scanned.
+    bool writtenItem()
+    {
+        Scanned text;
+        Scanned url;
+        if (!fixed("{\"linked\": \""))
+            return false;
+        const int linked = plainYesNo();
+        if (linked < 0 || !fixed(", \"selected\": \""))
+            return false;
+        const int selected = plainYesNo();
+        return selected >= 0 && fixed(", \"text\": ") && string(&text) && fixed(", \"url\": ") && string(&url)
+               && fixed("}") && add(text, linked, url, selected);
+    }
+
     bool item()
     {
+        const qsizetype start = i;
+        if (writtenItem())
+            return true;
+        i = start; // any other layout: member by member
         if (i >= n || d[i] != '{')
             return false;
         ++i;
@@ -281,13 +317,13 @@ private:
         ++i;
         if (seen != 0xF)
             return false;
-        return add(field[0], field[1], field[2], field[3]);
+        return add(field[0], yesNo(field[1]), field[2], yesNo(field[3]));
     }
 
-    bool add(Scanned &text, const Scanned &linkedText, Scanned &url, const Scanned &selectedText)
+    // Checks an item (`linked` and `selected`: 1, 0 or -1 as yesNo()), then
+    // adds it to the summary and the spans.
+    bool add(Scanned &text, int linked, Scanned &url, int selected)
     {
-        const int linked = yesNo(linkedText);
-        const int selected = yesNo(selectedText);
         if (linked < 0 || selected < 0)
             return false;
         if (text.escapes)
