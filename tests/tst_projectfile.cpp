@@ -224,6 +224,14 @@ void TestProjectFile::walkedItemsGiveTheSameCode()
     QVERIFY2(ProjectFile::parse(bytes, &held, &error), qPrintable(error));
     QVERIFY2(ProjectFile::parse(bytes, &walked, &items, &error), qPrintable(error));
     QVERIFY(items.summary == MenuItemSummary::of(held.items));
+    const QJsonArray expected = QJsonDocument::fromJson(bytes).object().value("items").toArray(); // Qt's reading
+    QCOMPARE(held.items.size(), expected.size());
+    for (qsizetype i = 0; i < held.items.size(); ++i) {
+        const MenuItem &item = held.items.at(i);
+        const QJsonObject o = expected.at(i).toObject();
+        QCOMPARE(QStringList({item.text, item.linked, item.url, item.selected}),
+                 QStringList({o["text"].toString(), o["linked"].toString(), o["url"].toString(), o["selected"].toString()}));
+    }
     for (const CodeDialect dialect : {CodeDialect::Classic, CodeDialect::Html5}) {
         held.dialect = walked.dialect = dialect;
         for (const QString &mode : {codegen::kCodeMode, codegen::kPreviewMode}) {

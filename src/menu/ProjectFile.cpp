@@ -298,6 +298,25 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
     }
 }
 
+// The items of a checked list from where their texts stand in the file.
+QList<MenuItem> itemsAt(const QByteArray &bytes, std::vector<ItemSpans> &spans)
+{
+    QList<MenuItem> items;
+    items.reserve(qsizetype(spans.size()));
+    const auto &shared = sharedTexts();
+    for (const ItemSpans &at : spans) {
+        MenuItem &item = items.emplace_back();
+        JsonScanner::decodeString(QByteArrayView(bytes.constData() + at.textAt, at.textSize),
+                                  at.flags & ItemSpans::TextEscapes, &item.text, shared[0]);
+        JsonScanner::decodeString(QByteArrayView(bytes.constData() + at.urlAt, at.urlSize),
+                                  at.flags & ItemSpans::UrlEscapes, &item.url, shared[2]);
+        item.linked = at.flags & ItemSpans::LinkedYes ? menutext::kYes : menutext::kNo;
+        item.selected = at.flags & ItemSpans::SelectedNo ? menutext::kNo : menutext::kYes;
+    }
+    spans = {};
+    return items;
+}
+
 // The items' list: a scanner at it.
 JsonScanner itemList(const QByteArray &bytes, const RootMembers &root)
 {
@@ -449,19 +468,20 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         spans.clear();
         // As many as the file could hold at the shortest line an item
         // takes: room reserved but never touched costs no memory.
-        if (walked)
-            spans.reserve(size_t(bytes.size() / 56));
-        else
+        spans.reserve(size_t(bytes.size() / 56));
+        // Most files are read by the quick scan; the rest the general way.
+        if (const qsizetype end = scanItemList(bytes, scan.offset(), &read, &spans); end >= 0) {
+            scan.skipTo(end);
+            summary = read;
+            if (!walked)
+                items = itemsAt(bytes, spans);
+            return;
+        }
+        read = MenuItemSummary();
+        spans.clear();
+        if (!walked) {
+            spans.shrink_to_fit();
             items.reserve(bytes.size() / 56);
-        if (walked) { // most files are read by the quick scan; the rest the general way
-            const qsizetype end = scanItemList(bytes, scan.offset(), &read, &spans);
-            if (end >= 0) {
-                scan.skipTo(end);
-                summary = read;
-                return;
-            }
-            read = MenuItemSummary();
-            spans.clear();
         }
         readItems(scan, &read, [&](ReadItem &got) {
             const MenuItem &item = got.item;
