@@ -21,6 +21,15 @@
 
 namespace {
 
+// A theme icon is looked up when its menu first opens: the lookup loads the
+// icon and picture plug-ins, which the start-up need not wait for.
+void setThemeIconWhenShown(QMenu *menu, QAction *action, const QString &name)
+{
+    QObject::connect(
+        menu, &QMenu::aboutToShow, action, [action, name] { action->setIcon(QIcon::fromTheme(name)); },
+        Qt::SingleShotConnection);
+}
+
 QAction *addEntry(QMenu *menu, const char *name, const QString &caption)
 {
     QAction *action = menu->addAction(caption);
@@ -66,7 +75,7 @@ void Form1::buildMenuBar()
     connect(m_mnuFileSaveAs, &QAction::triggered, this, &Form1::mnuFileSaveAs_Click);
     addSeparator(file, "mnuFileSep1");
     QAction *mnuFileImport = addEntry(file, "mnuFileImport", QStringLiteral("&Import Menu from Web Page..."));
-    mnuFileImport->setIcon(QIcon::fromTheme(QStringLiteral("document-import")));
+    setThemeIconWhenShown(file, mnuFileImport, QStringLiteral("document-import"));
     connect(mnuFileImport, &QAction::triggered, this, &Form1::mnuFileImport_Click);
     addSeparator(file, "mnuFileSepImport");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", QStringLiteral("&Copy Code to Clipboard"));
@@ -121,11 +130,11 @@ void Form1::buildEditMenu()
     edit->setObjectName(QStringLiteral("mnuEdit"));
     m_mnuEditUndo = addEntry(edit, "mnuEditUndo", QStringLiteral("&Undo"));
     m_mnuEditUndo->setShortcuts(QKeySequence::Undo);
-    m_mnuEditUndo->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo")));
+    setThemeIconWhenShown(edit, m_mnuEditUndo, QStringLiteral("edit-undo"));
     connect(m_mnuEditUndo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
     m_mnuEditRedo = addEntry(edit, "mnuEditRedo", QStringLiteral("&Redo"));
     m_mnuEditRedo->setShortcuts(QKeySequence::Redo);
-    m_mnuEditRedo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo")));
+    setThemeIconWhenShown(edit, m_mnuEditRedo, QStringLiteral("edit-redo"));
     connect(m_mnuEditRedo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
 }
 
