@@ -6,8 +6,8 @@
 #include <QString>
 
 #include <algorithm>
-#include <bit>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <thread>
 #include <utility>
