@@ -11,6 +11,7 @@
 #include "platform/CRegSettings.h"
 
 #include <QTcpServer>
+#include <QWebEngineView>
 
 using namespace form1test;
 
@@ -140,10 +141,14 @@ private slots:
     void keepsVisibilityInSettings()
     {
         QCOMPARE(storedVisibility(), QString("yes"));
-        std::unique_ptr<Form1> second;
-        QVERIFY(showWindow(second));
+        auto second = std::make_unique<Form1>();
+        second->show();
+        // A window that opens with the pane comes up first; the engine starts once it is painted.
+        QVERIFY(!second->findChild<QWebEngineView *>());
+        QVERIFY(QTest::qWaitForWindowExposed(second.get()));
         auto *secondPane = control<LivePreviewPane>(*second, "dockLivePreview");
         QVERIFY(!secondPane->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(secondPane->page(), 10000);
         action(*second, "mnuViewLivePreview")->trigger();
         QCOMPARE(storedVisibility(), QString("no"));
         std::unique_ptr<Form1> third;

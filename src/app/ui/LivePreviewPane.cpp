@@ -119,6 +119,7 @@ LivePreviewPane::LivePreviewPane(Form1 *window)
     // Every change of the project is a step (or a merged step) of the history.
     connect(window->undoStack(), &QUndoStack::indexChanged, this, &LivePreviewPane::scheduleUpdate);
     connect(window, &Form1::dialectChanged, this, &LivePreviewPane::scheduleUpdate);
+    window->installEventFilter(this); // until its first paint
 }
 
 LivePreviewPane::~LivePreviewPane()
@@ -202,8 +203,33 @@ void LivePreviewPane::updateNow()
 void LivePreviewPane::showEvent(QShowEvent *event)
 {
     QDockWidget::showEvent(event);
+    if (!m_triedEngine && !m_windowPainted && m_window->isVisible()) {
+        m_engineWaits = true; // the window opens with the pane: it comes up first
+        return;
+    }
     if (!m_triedEngine)
         createView();
+    if (m_stale)
+        scheduleUpdate();
+}
+
+bool LivePreviewPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::Paint && !m_windowPainted) {
+        m_windowPainted = true;
+        m_window->removeEventFilter(this);
+        if (m_engineWaits) // once this paint is done
+            QTimer::singleShot(0, this, &LivePreviewPane::startEngine);
+    }
+    return false;
+}
+
+void LivePreviewPane::startEngine()
+{
+    m_engineWaits = false;
+    if (m_triedEngine || !isVisible())
+        return;
+    createView();
     if (m_stale)
         scheduleUpdate();
 }

@@ -17,8 +17,10 @@ class QWebEngineView;
 // from memory. It follows every change of the project (every change goes
 // through the window's undo history) and of the dialect, coalesced, and
 // keeps its scroll position. The web view is made when the pane is first
-// shown; a hidden pane does no work. Where Qt WebEngine cannot start the
-// pane says why and the window works on.
+// shown (a pane shown with the window once the window has been painted:
+// the engine's start takes a while, the longer the more fonts there are);
+// a hidden pane does no work. Where Qt WebEngine cannot start the pane says
+// why and the window works on.
 class LivePreviewPane : public QDockWidget {
     Q_OBJECT
 public:
@@ -49,8 +51,10 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void startEngine();
     void createView();
     void showProblem(const QString &text);
     void setStatus(const QString &text);
@@ -68,6 +72,8 @@ private:
     QWebEngineView *m_view = nullptr;
     LivePreviewPage *m_page = nullptr;
     bool m_triedEngine = false;
+    bool m_windowPainted = false;
+    bool m_engineWaits = false; // for the window's first paint
     bool m_stale = true;
     int m_serial = 0;
 };
