@@ -9,6 +9,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <system_error>
 #include <thread>
 #include <utility>
 #if defined(__SSE2__)
@@ -441,7 +442,12 @@ qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summa
     secondSpans.reserve(spans->capacity() / 2 + 1);
     ListScan secondScan(text, &secondSummary, &secondSpans);
     qsizetype end = -1;
-    std::thread reader([&] { end = secondScan.run(second); });
+    std::thread reader;
+    try {
+        reader = std::thread([&] { end = secondScan.run(second); });
+    } catch (const std::system_error &) {
+        return ListScan(text, summary, spans).run(from); // no thread to be had
+    }
     ListScan firstScan(text, summary, spans);
     const qsizetype met = firstScan.run(from, second);
     reader.join();

@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -78,10 +79,18 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
     if (info.st_size >= kTwoReadersFrom && std::thread::hardware_concurrency() > 1) {
         const qsizetype half = qsizetype(info.st_size / 2);
         bool secondRead = false;
-        std::thread reader([&] { secondRead = readFully(fd, bytes.data() + half, qsizetype(info.st_size) - half, half); });
-        const bool firstRead = readFully(fd, bytes.data(), half, 0);
-        reader.join();
-        used = !firstRead ? 0 : secondRead ? qsizetype(info.st_size) : half;
+        std::thread reader;
+        try {
+            reader = std::thread(
+                [&] { secondRead = readFully(fd, bytes.data() + half, qsizetype(info.st_size) - half, half); });
+        } catch (const std::system_error &) {
+            // No thread to be had: the loop below reads it all.
+        }
+        if (reader.joinable()) {
+            const bool firstRead = readFully(fd, bytes.data(), half, 0);
+            reader.join();
+            used = !firstRead ? 0 : secondRead ? qsizetype(info.st_size) : half;
+        }
     }
     for (;;) {
         if (used == bytes.size()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 
 ThreadedSink::ThreadedSink(Sink sink, qsizetype blockSize, int blocks)
     : m_sink(std::move(sink)), m_blockSize(std::max<qsizetype>(blockSize, 1))
@@ -12,7 +13,11 @@ ThreadedSink::ThreadedSink(Sink sink, qsizetype blockSize, int blocks)
     }
     m_filling = std::move(m_free.back());
     m_free.pop_back();
-    m_thread = std::thread([this] { run(); });
+    try {
+        m_thread = std::thread([this] { run(); });
+    } catch (const std::system_error &) {
+        m_direct = true; // no thread to be had: the bytes go to the sink at once
+    }
 }
 
 ThreadedSink::~ThreadedSink()
@@ -22,6 +27,10 @@ ThreadedSink::~ThreadedSink()
 
 void ThreadedSink::write(QByteArrayView bytes)
 {
+    if (m_direct) {
+        m_sink(bytes);
+        return;
+    }
     while (!bytes.isEmpty()) {
         const qsizetype n = std::min(bytes.size(), m_blockSize - m_filling.size());
         m_filling.append(bytes.first(n));

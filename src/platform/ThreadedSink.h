@@ -11,8 +11,9 @@
 
 // Hands bytes to a sink (a file's write) on a second thread, in blocks, so
 // that producing the next block and writing the last one overlap. The sink
-// sees the bytes in order and is called from that thread only; finish()
-// waits until it has seen them all. A few blocks wait at most: a producer
+// sees the bytes in order and is called from that thread only (from the
+// caller's, at once, where no thread can be had); finish() waits until it
+// has seen them all. A few blocks wait at most: a producer
 // faster than the sink waits too, so the memory held stays bounded.
 class ThreadedSink {
 public:
@@ -39,5 +40,6 @@ private:
     std::vector<QByteArray> m_queue; // blocks to write, oldest first
     QByteArray m_filling;
     bool m_finished = false;
+    bool m_direct = false; // no second thread: written at once
     std::thread m_thread;
 };
