@@ -167,28 +167,9 @@ QByteArrayView JsonScanner::scanString(bool *escapes)
             ++i;
             continue;
         }
-        // UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
-        int length = 0;
-        uchar low = 0x80, high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            low = c == 0xE0 ? 0xA0 : 0x80;
-            high = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
+        const int length = utf8SequenceLength(d, i, n);
+        if (length == 0)
             fail(QStringLiteral("invalid UTF8 string"), i);
-        }
-        if (i + length > n || d[i + 1] < low || d[i + 1] > high)
-            fail(QStringLiteral("invalid UTF8 string"), i);
-        for (int k = 2; k < length; ++k) {
-            if (d[i + k] < 0x80 || d[i + k] > 0xBF)
-                fail(QStringLiteral("invalid UTF8 string"), i);
-        }
         i += length;
     }
     m_pos = i + 1;

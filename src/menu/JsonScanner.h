@@ -54,6 +54,35 @@ public:
     static bool decodeStringUtf8(QByteArrayView raw, QByteArray *out);
     double readNumber();
     bool readBool();
+    // The length of the UTF-8 sequence at text[at] (a byte from 0x80 on) as
+    // a string may hold it: no overlong forms, no surrogates, nothing past
+    // U+10FFFF; 0 when the bytes (of the `size` there are) are not one.
+    static int utf8SequenceLength(const uchar *text, qsizetype at, qsizetype size)
+    {
+        const uchar c = text[at];
+        int length = 0;
+        uchar low = 0x80, high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return 0;
+        }
+        if (at + length > size || text[at + 1] < low || text[at + 1] > high)
+            return 0;
+        for (int k = 2; k < length; ++k) {
+            if (text[at + k] < 0x80 || text[at + k] > 0xBF)
+                return 0;
+        }
+        return length;
+    }
     // Skips a whole value, checking it; counts the elements when it is an array.
     void skipValue(qsizetype *elements = nullptr);
     // The next value was read (and checked) by other means and ends just
