@@ -298,7 +298,8 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
     }
 }
 
-// The items of a checked list from where their texts stand in the file.
+// The items of a checked list from where their texts stand in the file; the
+// spans are let go once read.
 QList<MenuItem> itemsAt(const QByteArray &bytes, std::vector<ItemSpans> &spans)
 {
     QList<MenuItem> items;
