@@ -3,6 +3,8 @@
 
 #include "support/Form1Driver.h"
 
+#include <QStyle>
+
 using namespace form1test;
 
 struct Pass { QString list; int current; QString typed, expected; };
@@ -250,6 +252,14 @@ private slots:
         QHeaderView *header = lv()->horizontalHeader();
         QCOMPARE(header->length(), lv()->viewport()->width());
         QVERIFY(header->sectionSize(3) >= header->sectionSizeHint(3));
+        // The flag columns hold their captions whole, with the header's margins.
+        for (int column : {2, 3}) {
+            const QString caption = lv()->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(header->sectionSize(column)
+                         >= header->fontMetrics().horizontalAdvance(caption)
+                                + 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin),
+                     qPrintable(caption));
+        }
     }
 };
 

@@ -107,7 +107,26 @@ private slots:
         QCOMPARE(QList<int>({StartupIndex(with), StartupIndex(without), StartupIndex({"A"}), StartupIndex({}),
                              RestoreIndex(with), RestoreIndex(without), RestoreIndex({})}), QList<int>({2, 1, 0, -1, 2, 0, -1}));
         w->fillStyleFontLists({"b", "C", "a", "b"});
-        QCOMPARE(w->buttonStyleDialog()->fontOptions()->installedFamilies(), QStringList({"a", "b", "C"}));
+        FontOptionsGroup *options = w->buttonStyleDialog()->fontOptions();
+        QCOMPARE(options->installedFamilies(), QStringList({"a", "b", "C"}));
+        // A family that is not installed gets an entry of its own, in its
+        // place, marked; choosing another family or the defaults drops it.
+        auto *list = options->combofont();
+        options->setFamily(u"Bb"_s);
+        QCOMPARE(list->currentIndex(), 2);
+        QCOMPARE(list->count(), 4);
+        QVERIFY(list->itemData(2, Qt::FontRole).value<QFont>().italic());
+        QVERIFY(!list->itemData(3, Qt::FontRole).isValid());
+        QCOMPARE(options->installedFamilies(), QStringList({"a", "b", "C"}));
+        options->setFamily(u"C"_s);
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->currentText(), u"C"_s);
+        QVERIFY(!list->itemData(2, Qt::FontRole).isValid());
+        options->setFamily(u"0"_s);
+        QCOMPARE(list->currentIndex(), 0);
+        options->restoreDefaults();
+        QCOMPARE(options->installedFamilies(), QStringList({"a", "b", "C"}));
+        QCOMPARE(list->count(), 3);
     }
 
     void leavingTheDialog_data()

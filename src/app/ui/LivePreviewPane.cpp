@@ -93,22 +93,8 @@ LivePreviewPane::LivePreviewPane(Form1 *window)
     toggleViewAction()->setStatusTip(
         QStringLiteral("Show the menu as the browser preview shows it, updated as you work"));
 
-    m_body = new QWidget(this);
-    m_layout = new QVBoxLayout(m_body);
-    m_layout->setContentsMargins(2, 2, 2, 2);
-    m_problem = new QLabel(m_body);
-    m_problem->setObjectName(QStringLiteral("lblLivePreviewProblem"));
-    m_problem->setWordWrap(true);
-    m_problem->setAlignment(Qt::AlignCenter);
-    m_problem->hide();
-    m_layout->addWidget(m_problem, 1);
-    m_status = new QLabel(QStringLiteral("Pick an entry in the menu to see where it leads."),
-                          m_body);
-    m_status->setObjectName(QStringLiteral("lblLivePreviewStatus"));
-    m_status->setWordWrap(true);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_layout->addWidget(m_status);
-    setWidget(m_body);
+    // The pane's contents are made when it first shows: most sessions never
+    // show it, and laying out its wrapped text would cost every start-up.
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("tmrLivePreview"));
@@ -200,8 +186,31 @@ void LivePreviewPane::updateNow()
     m_page->load(livepreview::pageUrl());
 }
 
+void LivePreviewPane::ensureBody()
+{
+    if (m_body)
+        return;
+    m_body = new QWidget(this);
+    m_layout = new QVBoxLayout(m_body);
+    m_layout->setContentsMargins(2, 2, 2, 2);
+    m_problem = new QLabel(m_body);
+    m_problem->setObjectName(QStringLiteral("lblLivePreviewProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setAlignment(Qt::AlignCenter);
+    m_problem->hide();
+    m_layout->addWidget(m_problem, 1);
+    m_status = new QLabel(QStringLiteral("Pick an entry in the menu to see where it leads."),
+                          m_body);
+    m_status->setObjectName(QStringLiteral("lblLivePreviewStatus"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_layout->addWidget(m_status);
+    setWidget(m_body);
+}
+
 void LivePreviewPane::showEvent(QShowEvent *event)
 {
+    ensureBody();
     QDockWidget::showEvent(event);
     if (!m_triedEngine && !m_windowPainted && m_window->isVisible()) {
         m_engineWaits = true; // the window opens with the pane: it comes up first
@@ -247,6 +256,7 @@ void LivePreviewPane::closeEvent(QCloseEvent *event)
 void LivePreviewPane::createView()
 {
     m_triedEngine = true;
+    ensureBody();
     QString problem;
     if (!livepreview::prepareEngine(&problem)) {
         showProblem(problem);
@@ -301,6 +311,7 @@ void LivePreviewPane::createView()
 
 void LivePreviewPane::showProblem(const QString &text)
 {
+    ensureBody();
     m_problem->setText(text + QStringLiteral(
                                   "\n\nEverything else works as before; \"Preview Menu in "
                                   "Browser\" shows the menu in your web browser."));
@@ -310,6 +321,7 @@ void LivePreviewPane::showProblem(const QString &text)
 
 void LivePreviewPane::setStatus(const QString &text)
 {
+    ensureBody();
     m_status->setText(text);
 }
 

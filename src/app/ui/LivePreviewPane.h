@@ -54,6 +54,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ensureBody();
     void startEngine();
     void createView();
     void showProblem(const QString &text);

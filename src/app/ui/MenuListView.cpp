@@ -1,6 +1,36 @@
 #include "app/ui/MenuListView.h"
 
 #include <QHeaderView>
+#include <QStyleOptionHeader>
+
+namespace {
+// Qt sizes a header's sections for their captions in bold, the face of a
+// highlighted section. This list never highlights them, so its captions are
+// measured in the face they are drawn in, and start-up need not load a bold
+// face just for the measuring (each face loaded costs a search through all
+// installed fonts).
+class ListHeader : public QHeaderView {
+public:
+    explicit ListHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent)
+    {
+        setHighlightSections(false);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        if (highlightSections() || !model())
+            return QHeaderView::sectionSizeFromContents(logicalIndex);
+        ensurePolished();
+        QStyleOptionHeader opt;
+        initStyleOption(&opt);
+        opt.section = logicalIndex;
+        opt.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        opt.fontMetrics = fontMetrics();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), this);
+    }
+};
+} // namespace
 
 MenuListView::MenuListView(QWidget *parent) : QTableView(parent)
 {
@@ -18,8 +48,8 @@ MenuListView::MenuListView(QWidget *parent) : QTableView(parent)
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setMinimumSectionSize(0);
     rows->setDefaultSectionSize(fontMetrics().height() + 4);
+    setHorizontalHeader(new ListHeader(this));
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setHighlightSections(false);
 }
 
 QModelIndex MenuListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

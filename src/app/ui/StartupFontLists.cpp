@@ -3,6 +3,7 @@
 #include "app/StartupSelection.h"
 #include "styles/FontChoice.h"
 #include "app/ui/Form2.h"
+#include "styles/ui/FontListModel.h"
 
 #include <QComboBox>
 
@@ -10,6 +11,16 @@ namespace {
 // Families go into the lists a block at a time: one insertion per block and
 // list keeps the cost per family small, and the splash's bar still moves.
 constexpr int kBlock = 256;
+
+void add(QComboBox *list, const QStringList &block)
+{
+    if (!list)
+        return;
+    if (auto *model = qobject_cast<FontListModel *>(list->model()))
+        model->append(block);
+    else
+        list->addItems(block);
+}
 
 QStringList entries(const QComboBox *list)
 {
@@ -48,10 +59,8 @@ void LoadStartupFontLists(const StartupFontLists &lists, const QStringList &fami
         const QStringList block = sorted.mid(first, kBlock);
         if (splash)
             splash->advance(first + int(block.size()));
-        if (lists.buttonFonts)
-            lists.buttonFonts->addItems(block);
-        if (lists.menuFonts)
-            lists.menuFonts->addItems(block);
+        add(lists.buttonFonts, block);
+        add(lists.menuFonts, block);
     }
     selectFont(lists.menuFonts, menuBefore, sorted);
     selectFont(lists.buttonFonts, buttonBefore, sorted);

@@ -7,6 +7,7 @@
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/SvgIcon.h"
 #include "codegen/OptionsValidation.h"
+#include "platform/ui/FontConfigStart.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,6 +19,7 @@ extern "C" __attribute__((visibility("default"))) int quillnav_windows_main(int 
                                                                             const char *projectFile)
 {
     static_assert(std::is_same_v<decltype(&quillnav_windows_main), WindowModule::EntryPoint>);
+    LoadFontConfiguration(); // before Qt's font database starts it the slow way
     livepreview::prepareApplication(); // before the application, as Qt WebEngine needs
     QApplication app(*argc, argv);
     QApplication::setApplicationName(AppInfo::name());

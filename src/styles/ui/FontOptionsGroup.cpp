@@ -1,6 +1,7 @@
 #include "styles/ui/FontOptionsGroup.h"
 
 #include "styles/FontChoice.h"
+#include "styles/ui/FontListModel.h"
 #include "styles/ui/KeyCodeFilter.h"
 
 #include <QCheckBox>
@@ -43,6 +44,7 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
     m_group->setObjectName(QStringLiteral("FrameFont"));
     m_combofont->setObjectName(QStringLiteral("combofont"));
     m_combofont->setEditable(false);
+    m_combofont->setModel(new FontListModel(m_combofont));
     m_combofontsize->setObjectName(QStringLiteral("combofontsize"));
     m_combofontsize->setEditable(true);
     m_combofontsize->setInsertPolicy(QComboBox::NoInsert);
