@@ -13,6 +13,7 @@ class ListHeader : public QHeaderView {
 public:
     explicit ListHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent)
     {
+        setSectionsClickable(true); // as a table's own header
         setHighlightSections(false);
     }
 
