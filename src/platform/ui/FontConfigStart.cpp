@@ -31,5 +31,9 @@ bool LoadFontConfiguration()
     // The current configuration keeps a reference of its own on fontconfig
     // 2.13.1 and later; ours stays too (the configuration lives as long as
     // the program), which is also right for older releases that take none.
-    return FcConfigSetCurrent(config);
+    if (!FcConfigSetCurrent(config)) {
+        FcConfigDestroy(config);
+        return false;
+    }
+    return true;
 }
