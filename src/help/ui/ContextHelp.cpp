@@ -21,9 +21,12 @@ const char kTopicProperty[] = "quillnavHelpTopic";
 
 QString whatsThisHtml(const HelpTopics::ContextEntry &entry)
 {
-    return QStringLiteral("<p>%1</p><p><a href=\"%2\">More in Help</a></p>")
-        .arg(QString::fromUtf8(entry.text).toHtmlEscaped(),
-             HelpTopics::url(QLatin1String(entry.topic)).toString());
+    // Topics are plain page names: every address is the help's prefix and the
+    // name, so the prefix is made once instead of an address per control.
+    static const QString prefix = HelpTopics::url(QString()).toString();
+    return QStringLiteral("<p>%1</p><p><a href=\"%2%3\">More in Help</a></p>")
+        .arg(QString::fromUtf8(entry.text).toHtmlEscaped(), prefix,
+             QString::fromLatin1(entry.topic));
 }
 
 template <typename T>
