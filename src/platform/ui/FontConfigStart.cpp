@@ -19,6 +19,14 @@ bool LoadFontConfiguration()
     FcConfig *config = FcConfigCreate();
     if (!config)
         return false;
+    // Without a file to read there is nothing to spare: fontconfig's own
+    // start-up falls back to its built-in configuration (and says so, once).
+    FcChar8 *file = FcConfigGetFilename(config, nullptr);
+    if (!file) {
+        FcConfigDestroy(config);
+        return false;
+    }
+    FcStrFree(file);
     // The default file (or the one FONTCONFIG_FILE names) with its includes,
     // read as fontconfig's start-up reads it. A missing or broken file, or
     // one without a cache folder, is fontconfig's to mend (with its fallback
