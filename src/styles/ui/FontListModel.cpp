@@ -21,7 +21,9 @@ int FontListModel::rowCount(const QModelIndex &parent) const
 
 QVariant FontListModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    // Asked once or twice per row whenever a dialog looks through its list:
+    // a plain range check, not checkIndex's calls back into the model.
+    if (index.model() != this || index.row() < 0 || index.row() >= m_names.size())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_names.at(index.row());
@@ -30,7 +32,7 @@ QVariant FontListModel::data(const QModelIndex &index, int role) const
 
 bool FontListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (index.model() != this || index.row() < 0 || index.row() >= m_names.size())
         return false;
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         m_names[index.row()] = value.toString();
