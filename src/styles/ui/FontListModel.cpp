@@ -36,14 +36,15 @@ bool FontListModel::setData(const QModelIndex &index, const QVariant &value, int
         return false;
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         m_names[index.row()] = value.toString();
-    } else {
-        if (m_roles.isEmpty())
-            m_roles.resize(m_names.size());
-        if (value.isValid())
-            m_roles[index.row()].insert(role, value);
-        else
-            m_roles[index.row()].remove(role);
+        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole}); // one text for both
+        return true;
     }
+    if (m_roles.isEmpty())
+        m_roles.resize(m_names.size());
+    if (value.isValid())
+        m_roles[index.row()].insert(role, value);
+    else
+        m_roles[index.row()].remove(role);
     emit dataChanged(index, index, {role});
     return true;
 }
