@@ -336,6 +336,14 @@ private slots:
         QCOMPARE(w->projectFilePath(), dir.filePath("m.qnv"));
         w->undoStack()->undo();
         QVERIFY(w->currentProject() == old && !w->isProjectModified());
+        int startRow = -1; // the chooser starts on the list that navigates, the second here
+        modalwatch::whenModal(w.get(), [&startRow](QWidget *modal) {
+            auto *list = modal->findChild<QListWidget *>("lstSelects");
+            return list && (startRow = list->currentRow(), qobject_cast<QDialog *>(modal)->accept(), true);
+        });
+        import("../pages/blog-categories.html");
+        QCOMPARE(startRow, 1);
+        QCOMPARE(w->currentProject().options.menuName, "cat");
         modalwatch::whenModal(w.get(), [](QWidget *modal) {
             auto *list = modal->findChild<QListWidget *>("lstSelects");
             return list && (list->setCurrentRow(1), qobject_cast<QDialog *>(modal)->accept(), true);
