@@ -70,3 +70,26 @@ QHash<QString, QString> ParseCssDeclarations(const QString &style)
     }
     return result;
 }
+
+QHash<QString, QString> ParseClassicStyle(const QString &style)
+{
+    QHash<QString, QString> result;
+    for (const QString &declaration : style.split(u';')) {
+        const qsizetype equals = declaration.indexOf(u'=');
+        if (equals < 0)
+            continue;
+        const QString property = declaration.left(equals).trimmed().toLower();
+        QString value = declaration.mid(equals + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith(u'\'') && value.endsWith(u'\''))
+            value = value.mid(1, value.size() - 2);
+        if (property == QLatin1String("width") || property == QLatin1String("height")
+            || property == QLatin1String("border-width"))
+            value += QLatin1String("px");
+        else if (property != QLatin1String("font-family") && !property.endsWith(QLatin1String("color")))
+            value = value.toLower();
+        result.insert(property, value);
+    }
+    if (result.contains(QStringLiteral("color")) && !result.contains(QStringLiteral("border-style")))
+        result.insert(QStringLiteral("border-style"), QStringLiteral("none"));
+    return result;
+}

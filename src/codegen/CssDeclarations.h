@@ -7,3 +7,9 @@
 // last one of a property winning. Semicolons inside quoted strings and
 // escapes are respected; a quoted value comes back unquoted and unescaped.
 QHash<QString, QString> ParseCssDeclarations(const QString &style);
+
+// The declarations of a style attribute in the form that Quillnav's classic
+// code writes, "name='value'; name=value", read into CSS values (lengths in
+// px, keywords in lower case, "border-style: none" where colours come
+// without a border), so that they read as the same declarations in CSS.
+QHash<QString, QString> ParseClassicStyle(const QString &style);

@@ -85,6 +85,15 @@ QString PageImport::listing() const
     return lines.join(u'\n');
 }
 
+qsizetype PageImport::navigatingList() const
+{
+    for (qsizetype i = 0; i < count(); ++i) {
+        if (SelectImport::navigates(select(i)))
+            return i;
+    }
+    return 0;
+}
+
 qsizetype PageImport::find(const QString &numberOrName) const
 {
     bool number = false;

@@ -27,6 +27,10 @@ public:
     QString firstOptionsOf(qsizetype index, int count = 3) const;
     // One line per list: "N. name: first options (M entries)", the first 50.
     QString listing() const;
+    // The first list that navigates (it has an onchange handler or a button,
+    // or its values are addresses), else the first list; the window's chooser
+    // starts on it.
+    qsizetype navigatingList() const;
     // The list named by its number (from 1) or by its name; -1 when none is.
     qsizetype find(const QString &numberOrName) const;
 

@@ -1,9 +1,10 @@
 #include "codegen/PageSelects.h"
 
+#include "codegen/PageSelectsEncoding.h"
+
 #include <QByteArrayView>
 #include <QHash>
 #include <QLocale>
-#include <QStringDecoder>
 
 #include <gumbo.h>
 
@@ -56,45 +57,157 @@ QString textOf(const GumboNode *root)
     return text.left(kMaxRawText);
 }
 
-PageOption optionOf(const GumboNode *node, bool inGroup)
+bool isAsciiSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// A text with its ASCII white space stripped at both ends and every inner run
+// of it made one space, as an option's text and label are shown.
+QString stripAndCollapse(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    bool space = false;
+    for (const QChar c : text) {
+        if (isAsciiSpace(c)) {
+            space = !out.isEmpty();
+            continue;
+        }
+        if (space)
+            out += u' ';
+        space = false;
+        out += c;
+    }
+    return out;
+}
+
+PageOption optionOf(const GumboNode *node, bool inGroup, bool groupDisabled)
 {
     const GumboElement &e = node->v.element;
     PageOption o;
-    o.text = textOf(node);
+    const QString content = textOf(node);
+    const QString label = attribute(e, "label");
+    o.text = label.isEmpty() ? content : label;
     o.hasValue = hasAttribute(e, "value");
-    o.value = attribute(e, "value");
-    o.disabled = hasAttribute(e, "disabled");
+    o.value = o.hasValue ? attribute(e, "value") : stripAndCollapse(content);
+    o.disabled = groupDisabled || hasAttribute(e, "disabled");
     o.selected = hasAttribute(e, "selected");
     o.inGroup = inGroup;
     return o;
 }
 
-void readOptions(const GumboNode *select, PageSelect *out)
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The <hr> start tags in source[from, to) of markup inside a list, where the
+// parser drops them though browsers show each as a separator. Comments,
+// quoted attribute values and script texts are skipped.
+int hrTagsIn(const QByteArray &source, qsizetype from, qsizetype to)
+{
+    int count = 0;
+    qsizetype i = from;
+    const auto startsWith = [&](qsizetype at, QByteArrayView what) {
+        return at + what.size() <= to && QByteArrayView(source).sliced(at, what.size()).compare(what, Qt::CaseInsensitive) == 0;
+    };
+    while (i < to) {
+        i = source.indexOf('<', i);
+        if (i < 0 || i + 1 >= to)
+            break;
+        if (startsWith(i, "<!--")) {
+            const qsizetype end = source.indexOf("-->", i + 2);
+            i = end < 0 ? to : end + 3;
+            continue;
+        }
+        if (!isLetter(source.at(i + 1))) {
+            if (source.at(i + 1) == '/' || source.at(i + 1) == '!' || source.at(i + 1) == '?') {
+                const qsizetype end = source.indexOf('>', i);
+                i = end < 0 ? to : end + 1;
+            } else {
+                ++i;
+            }
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < to && isLetter(source.at(end)))
+            ++end;
+        const QByteArray name = source.mid(i + 1, end - i - 1).toLower();
+        count += name == "hr" && (end >= to || !std::isalnum(uchar(source.at(end))));
+        i = end;
+        while (i < to && source.at(i) != '>') { // the attributes
+            const char c = source.at(i);
+            if (c == '"' || c == '\'') {
+                const qsizetype close = source.indexOf(c, i + 1);
+                i = close < 0 ? to : close + 1;
+            } else {
+                ++i;
+            }
+        }
+        ++i;
+        if (name == "script" || name == "style") {
+            const qsizetype close = source.indexOf("</" + name, i);
+            i = close < 0 ? to : close;
+        }
+    }
+    return count;
+}
+
+void readOptions(const GumboNode *select, const QByteArray &source, PageSelect *out)
 {
     const auto add = [out](PageOption option) {
         ++out->optionCount;
         if (out->options.size() < PageSelects::kMaxOptions)
             out->options.append(std::move(option));
     };
+    // An <hr> ends the group it stands in; the options after it are outside.
+    bool groupOpen = false;
+    bool groupDisabled = false;
+    qsizetype last = qsizetype(select->v.element.start_pos.offset);
+    const auto separatorsBefore = [&](qsizetype offset) {
+        for (int n = hrTagsIn(source, last, offset); n > 0; --n) {
+            PageOption separator;
+            separator.separator = true;
+            separator.disabled = true;
+            add(separator);
+            groupOpen = groupDisabled = false;
+        }
+        last = offset;
+    };
+    const auto addOption = [&](const GumboNode *option) {
+        separatorsBefore(qsizetype(option->v.element.start_pos.offset));
+        if (!hasAttribute(option->v.element, "hidden"))
+            add(optionOf(option, groupOpen, groupDisabled));
+    };
     const GumboVector &children = select->v.element.children;
     for (unsigned i = 0; i < children.length; ++i) {
         const auto *child = static_cast<const GumboNode *>(children.data[i]);
         if (isElement(child, GUMBO_TAG_OPTION)) {
-            add(optionOf(child, false));
+            groupOpen = groupDisabled = false;
+            addOption(child);
         } else if (isElement(child, GUMBO_TAG_OPTGROUP)) {
-            PageOption label;
-            label.text = attribute(child->v.element, "label");
-            label.group = true;
-            label.disabled = true;
-            add(label);
+            separatorsBefore(qsizetype(child->v.element.start_pos.offset));
+            groupOpen = true;
+            groupDisabled = hasAttribute(child->v.element, "disabled");
+            if (!hasAttribute(child->v.element, "hidden")) {
+                PageOption label;
+                label.text = attribute(child->v.element, "label");
+                label.group = true;
+                label.disabled = true;
+                add(label);
+            }
             const GumboVector &inner = child->v.element.children;
-            for (unsigned j = 0; j < inner.length; ++j) {
+            for (unsigned j = 0; j < inner.length && !hasAttribute(child->v.element, "hidden"); ++j) {
                 const auto *option = static_cast<const GumboNode *>(inner.data[j]);
                 if (isElement(option, GUMBO_TAG_OPTION))
-                    add(optionOf(option, true));
+                    addOption(option);
             }
         }
     }
+    const qsizetype end = qsizetype(select->v.element.end_pos.offset);
+    if (end > last && end <= source.size())
+        separatorsBefore(end);
 }
 
 // The first submit button below `root`, within a bounded number of nodes.
@@ -151,7 +264,7 @@ PageButton findButton(const GumboNode *root, int *budget)
     return b;
 }
 
-PageSelect selectOf(const GumboNode *node, int *budget)
+PageSelect selectOf(const GumboNode *node, const QByteArray &source, int *budget)
 {
     const GumboElement &e = node->v.element;
     PageSelect s;
@@ -160,7 +273,7 @@ PageSelect selectOf(const GumboNode *node, int *budget)
     s.hasOnchange = hasAttribute(e, "onchange");
     s.onchange = attribute(e, "onchange");
     s.style = attribute(e, "style");
-    readOptions(node, &s);
+    readOptions(node, source, &s);
 
     const GumboNode *parent = node->parent;
     if (isElement(parent, GUMBO_TAG_TD))
@@ -225,23 +338,6 @@ bool isNameChar(char c)
 }
 
 } // namespace
-
-QString PageSelects::decode(const QByteArray &bytes)
-{
-    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
-    const bool bom = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE")
-                     || bytes.startsWith("\xFE\xFF");
-    const bool utf8 = decoder.isValid() && QByteArray(decoder.name()).toUpper() == "UTF-8";
-    // A page that names no encoding (or one not known here) and is not valid
-    // UTF-8 was written by an older tool: Windows-1252.
-    if (!decoder.isValid() || (utf8 && !bom && !QByteArrayView(bytes).isValidUtf8())) {
-        if (QByteArrayView(bytes).isValidUtf8())
-            return QString::fromUtf8(bytes);
-        QStringDecoder windows("windows-1252");
-        return windows.isValid() ? windows.decode(bytes) : QString::fromLatin1(bytes);
-    }
-    return decoder.decode(bytes);
-}
 
 int PageSelects::estimatedDepth(const QByteArray &s, int stopAt, qsizetype *markup)
 {
@@ -343,7 +439,11 @@ bool PageSelects::read(const QByteArray &bytes)
 {
     m_selects.clear();
     m_classicScript.clear();
-    const QByteArray utf8 = decode(bytes).toUtf8();
+    QString text;
+    if (!PageSelectsEncoding::decode(bytes, &text, &m_error))
+        return false;
+    const QByteArray utf8 = text.toUtf8();
+    text = QString();
     qsizetype markup = 0;
     if (estimatedDepth(utf8, kMaxDepth, &markup) > kMaxDepth) {
         m_error = QStringLiteral("Its markup is nested more than %1 levels deep, more than a page "
@@ -375,7 +475,7 @@ bool PageSelects::read(const QByteArray &bytes)
             continue;
         const GumboElement &e = node->v.element;
         if (e.tag == GUMBO_TAG_SELECT) {
-            m_selects.append(selectOf(node, &budget));
+            m_selects.append(selectOf(node, utf8, &budget));
             continue;
         }
         if (e.tag == GUMBO_TAG_SCRIPT) {

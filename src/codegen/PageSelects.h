@@ -4,16 +4,19 @@
 #include <QList>
 #include <QString>
 
-// One <option> of a list as the page holds it (an <optgroup> label comes as
-// an entry of its own with `group` set; the options inside it have `inGroup`).
+// One <option> of a list as a browser shows and submits it (an <optgroup>
+// label comes as an entry of its own with `group` set; the options inside it
+// have `inGroup`; an <hr> between the options comes as an entry with
+// `separator` set). Hidden options are left out.
 struct PageOption {
-    QString text;          // the text content, not yet cleaned
-    QString value;         // the value attribute
+    QString text;          // what the list shows: a non-empty label attribute, else the text content; not yet cleaned
+    QString value;         // what the form submits: the value attribute, else the text content stripped and collapsed
     bool hasValue = false; // whether the value attribute is there at all
-    bool disabled = false;
+    bool disabled = false; // the option or its <optgroup> is disabled
     bool selected = false;
     bool group = false;
     bool inGroup = false;
+    bool separator = false;
 };
 
 // The button that submits a list's form, when there is one near the list.
@@ -52,8 +55,7 @@ struct PageSelect {
 };
 
 // Reads the lists of an HTML page with an HTML5 parser. The bytes are decoded
-// by their byte order mark or <meta charset>, else as UTF-8 when they are
-// valid UTF-8, else as Windows-1252. Markup nested deeper than kMaxDepth
+// as a browser decodes them (PageSelectsEncoding). Markup nested deeper than kMaxDepth
 // (the parser's cost grows with the depth) and pages with more than
 // kMaxMarkup elements and attributes (the parsed tree takes some hundred
 // bytes for each) are refused before they are parsed.
@@ -75,7 +77,6 @@ public:
     // parsing (it stops early past `stopAt`), and the count of its start tags
     // and attributes.
     static int estimatedDepth(const QByteArray &utf8, int stopAt, qsizetype *markup);
-    static QString decode(const QByteArray &bytes);
 
 private:
     QList<PageSelect> m_selects;

@@ -12,10 +12,17 @@ namespace SelectImport {
 namespace {
 
 constexpr char16_t kNbsp = 0x00A0;
+constexpr char16_t kIdeographicSpace = 0x3000;
 
 bool isAsciiSpace(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// The spaces that a browser shows at the start of an entry.
+bool isVisibleSpace(QChar c)
+{
+    return c == kNbsp || c == kIdeographicSpace;
 }
 
 // Embeddings, overrides and isolates, which could make a text show reversed.
@@ -122,9 +129,8 @@ void readFont(const QHash<QString, QString> &css, QString *size, QString *family
     *underline = css.value(QStringLiteral("text-decoration")) == QLatin1String("underline") ? 1 : 0;
 }
 
-void readListStyle(const QString &style, MenuStyleRecord *s)
+void readListStyle(const QHash<QString, QString> &css, MenuStyleRecord *s)
 {
-    const QHash<QString, QString> css = ParseCssDeclarations(style);
     readFont(css, &s->mnuFontSize, &s->mnuFont, &s->mnuFontWeight, &s->mnuItalic, &s->mnuUnderline);
     pixels(css, "width", &s->mnuWidth);
     const bool back = colour(css, "background-color", &s->mnuClr[1]);
@@ -132,9 +138,8 @@ void readListStyle(const QString &style, MenuStyleRecord *s)
         s->mnuSysClr = 0;
 }
 
-void readButtonStyle(const QString &style, ButtonStyleRecord *s)
+void readButtonStyle(const QHash<QString, QString> &css, ButtonStyleRecord *s)
 {
-    const QHash<QString, QString> css = ParseCssDeclarations(style);
     readFont(css, &s->bttnFontSize, &s->bttnFont, &s->bttnFontWeight, &s->bttnItalic,
              &s->bttnUnderline);
     pixels(css, "width", &s->bttnWidth);
@@ -175,6 +180,9 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
         readClassicTarget(classicScript, &o);
         const int align = int(MenuOptions::alignCaptions().indexOf(s.valign));
         o.buttonAlign = align < 0 ? int(MenuOptions::AlignMiddle) : align;
+        readListStyle(ParseClassicStyle(s.style), &p->menuStyle);
+        if (b.kind == PageButton::Text)
+            readButtonStyle(ParseClassicStyle(b.style), &p->buttonStyle);
     } else if (origin == Origin::Html5) {
         if (!nameFromId(s.id, &o.menuName))
             o.menuName.clear();
@@ -189,9 +197,9 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
         o.buttonAlign = s.boxStyle.contains(QLatin1String("align-items: flex-start")) ? MenuOptions::AlignTop
                         : s.boxStyle.contains(QLatin1String("align-items: flex-end")) ? MenuOptions::AlignBottom
                                                                                       : MenuOptions::AlignMiddle;
-        readListStyle(s.style, &p->menuStyle);
+        readListStyle(ParseCssDeclarations(s.style), &p->menuStyle);
         if (b.kind == PageButton::Text)
-            readButtonStyle(b.style, &p->buttonStyle);
+            readButtonStyle(ParseCssDeclarations(b.style), &p->buttonStyle);
     } else {
         for (const QString &name : {s.formName, s.name, s.id}) {
             if (o.menuName.isEmpty() && isScriptName(name))
@@ -227,7 +235,7 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
 // The link of an option, or empty when it has none.
 QString linkOf(const PageOption &option)
 {
-    if (option.disabled || !option.hasValue)
+    if (option.disabled)
         return {};
     QString value = option.value.trimmed();
     value.remove(u'\t').remove(u'\n').remove(u'\r');
@@ -248,6 +256,25 @@ Origin originOf(const PageSelect &s)
     return Origin::Other;
 }
 
+bool navigates(const PageSelect &s)
+{
+    if (s.hasOnchange || s.button.kind != PageButton::None || originOf(s) != Origin::Other)
+        return true;
+    static const QRegularExpression address(
+        QStringLiteral("^([a-z][a-z0-9+.-]*:|/|\\.\\.?/|[^\\s]*\\.(s?html?|php|aspx?|jsp)([?#]|$)|[^\\s]*/)"),
+        QRegularExpression::CaseInsensitiveOption);
+    qsizetype linked = 0;
+    qsizetype addresses = 0;
+    for (const PageOption &o : s.options) {
+        const QString link = linkOf(o);
+        if (link.isEmpty() || o.group || o.separator)
+            continue;
+        ++linked;
+        addresses += address.match(link).hasMatch();
+    }
+    return linked > 0 && addresses * 2 > linked;
+}
+
 QString displayName(const PageSelect &s)
 {
     QString menuName;
@@ -260,37 +287,34 @@ QString displayName(const PageSelect &s)
 
 QString cleanText(const QString &raw, int *indent)
 {
+    // What the list shows: ASCII white space stripped at both ends and
+    // collapsed inside; only the spaces a reader sees can indent.
     qsizetype start = 0;
-    int spaces = 0;
-    int nbsps = 0;
-    bool lineBreak = false;
-    for (; start < raw.size() && (isAsciiSpace(raw.at(start)) || raw.at(start) == kNbsp); ++start) {
-        const QChar c = raw.at(start);
-        if (c == u'\n' || c == u'\r') {
-            lineBreak = true;
-            spaces = nbsps = 0;
-        }
-        spaces += c == u' ' || c == kNbsp;
-        nbsps += c == kNbsp;
+    while (start < raw.size() && isAsciiSpace(raw.at(start)))
+        ++start;
+    qsizetype lead = start;
+    int visible = 0;
+    if (lead < raw.size() && isVisibleSpace(raw.at(lead))) {
+        for (; lead < raw.size() && (isVisibleSpace(raw.at(lead)) || isAsciiSpace(raw.at(lead))); ++lead)
+            visible += isVisibleSpace(raw.at(lead));
     }
     if (indent)
-        *indent = lineBreak ? nbsps : spaces;
+        *indent = visible;
     QString out;
-    out.reserve(raw.size() - start);
-    for (qsizetype i = start; i < raw.size(); ++i) {
+    out.reserve(raw.size() - lead);
+    bool space = false;
+    for (qsizetype i = lead; i < raw.size(); ++i) {
         const QChar c = raw.at(i);
         if (isAsciiSpace(c)) {
-            qsizetype end = i;
-            bool layout = false;
-            for (; end < raw.size() && isAsciiSpace(raw.at(end)); ++end)
-                layout = layout || raw.at(end) != u' ';
-            out += layout ? QString(u' ') : raw.mid(i, end - i);
-            i = end - 1;
-        } else if (c == kNbsp) {
-            out += u' ';
-        } else if (c.category() != QChar::Other_Control && !isDirectionControl(c)) {
-            out += c;
+            space = true;
+            continue;
         }
+        if (c.category() == QChar::Other_Control || isDirectionControl(c))
+            continue;
+        if (space && !out.isEmpty())
+            out += u' ';
+        space = false;
+        out += c == kNbsp ? QChar(u' ') : c;
     }
     while (!out.isEmpty() && out.back() == u' ')
         out.chop(1);
@@ -320,23 +344,31 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     qsizetype cutTexts = 0;
     for (const PageOption &option : s.options) {
         Row row;
+        if (option.separator) {
+            rows.append(row);
+            continue;
+        }
         row.text = cleanText(option.text, &row.indent);
         row.url = option.group ? QString() : linkOf(option);
         cutTexts += int(cut(&row.text)) + int(cut(&row.url));
-        if (!option.group && !option.inGroup && !row.text.startsWith(menutext::kIndentPrefix)
-            && !(row.url.isEmpty() && isDashRun(row.text)))
+        if (!option.group && !option.inGroup && !option.separator && !row.text.startsWith(menutext::kIndentPrefix)
+            && !((row.url.isEmpty() || !option.hasValue) && isDashRun(row.text)))
             base = std::min(base, row.indent);
         rows.append(row);
     }
     qsizetype defaultAt = -1;
+    qsizetype selectedCount = 0;
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const PageOption &option = s.options.at(i);
         const Row &row = rows.at(i);
         MenuItem item;
-        // The classic code writes a separator as "nolink" with as many
-        // hyphens as the longest text: none when no entry has text.
-        if (row.url.isEmpty() && !option.group
-            && (isDashRun(row.text) || (origin == Origin::Classic && row.text.isEmpty()))) {
+        // A run of dashes that links nowhere (one without a value would
+        // submit its dashes) is a separator. The classic code writes a
+        // separator as "nolink" with as many hyphens as the longest text:
+        // none when no entry has text.
+        if (option.separator
+            || ((row.url.isEmpty() || !option.hasValue) && !option.group && isDashRun(row.text))
+            || (origin == Origin::Classic && row.url.isEmpty() && row.text.isEmpty())) {
             p.items.append(MenuItem::separator());
             continue;
         }
@@ -347,17 +379,25 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
         item.linked = row.url.isEmpty() ? menutext::kNo : menutext::kYes;
         item.url = row.url;
         item.selected = menutext::kNo;
-        if (option.selected && (origin != Origin::Classic || defaultAt < 0))
+        // Of several selected entries the last one shows, as in a browser.
+        if (option.selected) {
             defaultAt = p.items.size();
+            ++selectedCount;
+        }
         p.items.append(item);
     }
+    const QLocale locale;
+    if (selectedCount > 1)
+        notes->append(QStringLiteral("The list marks %1 entries as selected; the last of them, entry %2 "
+                                     "(\"%3\"), is the default selection, as a browser shows it.")
+                          .arg(locale.toString(selectedCount), locale.toString(defaultAt + 1),
+                               p.items.at(defaultAt).text));
     // A selected first entry without link is the caption of the list.
     if (defaultAt == 0 && origin != Origin::Classic && p.items.at(0).linked == menutext::kNo)
         defaultAt = -1;
     if (defaultAt >= 0)
         p.items[defaultAt].selected = menutext::kYes;
 
-    const QLocale locale;
     if (s.optionCount > s.options.size())
         notes->append(QStringLiteral("The list has %1 options; only the first %2 were imported.")
                           .arg(locale.toString(s.optionCount), locale.toString(s.options.size())));

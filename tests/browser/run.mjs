@@ -5,7 +5,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { basename, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { HtmlValidate } from 'html-validate';
 import { AxePuppeteer } from '@axe-core/puppeteer';
@@ -37,8 +37,17 @@ axeCases.forEach(({ menuName }, i) => two(menuName, axeCases[(i + 1) % 9].menuNa
 assert.throws(() => quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'xhtml'), { status: 2 });
 assert.match(quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'classic').toString(), /^<HTML>/);
 
+// Pages of real sites (tests/data/pages), served without a charset so that the
+// browser sniffs their encoding as the import does.
+const pagesDir = join(projects, '..', 'pages');
 const server = createServer((req, res) => {
-  const file = join(out, decodeURIComponent(new URL(req.url, 'http://x').pathname));
+  const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+  if (name.startsWith('/pages/')) {
+    res.setHeader('Content-Type', 'text/html');
+    res.end(readFileSync(join(pagesDir, basename(name))));
+    return;
+  }
+  const file = join(out, name);
   res.setHeader('Content-Type', 'text/html; charset=utf-8');
   res.end(existsSync(file) ? readFileSync(file) : '<!DOCTYPE html><title>target</title>');
 });
@@ -158,6 +167,53 @@ for (const { menuName: name } of axeCases) {
       await page.goto(`${base}${file}.html`); // what axe cannot decide (a shared label, say) fails too
       const { violations, incomplete } = await new AxePuppeteer(page).withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']).analyze();
       assert.deepEqual([...violations, ...incomplete].map((v) => `${file}: ${v.id} at ${v.nodes.map((n) => n.target.join(' > '))}`), []);
+    }
+  });
+}
+
+// Chromium's view of each page's list (the texts it shows, the values it
+// submits, hidden and disabled entries, the selection) against the project
+// the import makes of it (NAME.qnv): the browser is the truth.
+const indent = '--- ', separatorText = '-'.repeat(20);
+const visibleSpaces = /^[\u00a0\u3000][\u00a0\u3000 ]*/;
+for (const [file, list] of JSON.parse(readFileSync(join(pagesDir, 'pages.json')))) {
+  await check(`Chromium shows ${file} as it is imported`, async (page) => {
+    await page.goto(`${base}pages/${file}`);
+    const project = JSON.parse(readFileSync(join(pagesDir, file.replace(/\.html$/, '.qnv'))));
+    const select = (await page.$$('select'))[list - 1];
+    const entries = await select.evaluate((s) => [...s.querySelectorAll('option, optgroup, hr')].map((e) => ({
+      kind: e.localName, label: e.label, value: e.value, text: e.text, selected: e.selected,
+      hidden: e.hidden || !!e.closest('optgroup[hidden]'), disabled: e.matches(':disabled'),
+      inGroup: e.parentElement.localName === 'optgroup' })));
+    // The names that the browser's accessibility tree gives the options: what it shows.
+    const tree = await page.accessibility.snapshot({ root: select, interestingOnly: false });
+    const shown = [];
+    (function walk(node) { if (node.role === 'option' || node.role === 'menuitem') shown.push(node.name);
+      for (const child of node.children || []) walk(child); })(tree);
+    const options = entries.filter((e) => e.kind === 'option');
+    assert.equal(shown.length, options.length, `options in the accessibility tree: ${JSON.stringify(shown)}`);
+    options.forEach((e, i) => { e.shown = shown[i]; });
+    const visible = entries.filter((e) => !e.hidden);
+    const items = project.items.map((x) => Array.isArray(x) ? { text: x[0], linked: x[1], url: x[2], selected: x[3] } : x);
+    assert.deepEqual(items.length, visible.length, JSON.stringify(visible.map((e) => e.shown ?? e.label ?? e.kind)));
+    visible.forEach((e, i) => {
+      const item = items[i], where = `${file}, entry ${i + 1} (${JSON.stringify(e.shown ?? e.label ?? e.kind)})`;
+      if (e.kind === 'hr') return assert.equal(item.text, separatorText, where);
+      const label = e.kind === 'optgroup' ? e.label : e.shown;
+      const linked = e.kind === 'option' && !e.disabled && !['', '#', 'nolink'].includes(e.value.trim().toLowerCase());
+      if (item.text === separatorText) { // a dash run that links nowhere (a value-less one submits its dashes)
+        assert.ok(!linked || e.value === e.text, where);
+        return assert.match(label, /^[-=_\u2013\u2014\u2500 ]+$/, where);
+      }
+      const indented = e.inGroup || visibleSpaces.test(label);
+      assert.equal(item.text, (indented ? indent : '') + label.replace(visibleSpaces, '').replaceAll('\u00a0', ' ').trimEnd(), where);
+      assert.equal(item.linked, linked ? 'Yes' : 'No', where);
+      if (linked) assert.equal(item.url, e.value, where);
+      if (item.selected === 'Yes') assert.ok(e.selected, `${where}: the browser selects it`);
+    });
+    if (!items.some((x) => x.selected === 'Yes')) { // the browser's choice is the first entry, a caption or hidden
+      const chosen = entries.find((e) => e.selected);
+      assert.ok(!chosen || chosen.hidden || chosen === visible[0], `${file}: the browser selects ${chosen?.shown}`);
     }
   });
 }

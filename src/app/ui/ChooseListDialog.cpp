@@ -29,7 +29,7 @@ ChooseListDialog::ChooseListDialog(const PageImport &page, const QString &pageNa
             m_lstSelects);
         row->setToolTip(QStringLiteral("%1 entries").arg(locale.toString(page.select(i).optionCount)));
     }
-    m_lstSelects->setCurrentRow(0);
+    m_lstSelects->setCurrentRow(int(page.navigatingList()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Import"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

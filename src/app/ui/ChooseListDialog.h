@@ -6,8 +6,8 @@ class PageImport;
 class QListWidget;
 
 // Asks which drop-down list of a page to import: one row per list with its
-// name, its first options and its size. The first list is chosen to begin
-// with; a double click or Enter takes the row.
+// name, its first options and its size, in the page's order. The first list
+// that navigates is chosen to begin with; a double click or Enter takes the row.
 class ChooseListDialog : public QDialog {
     Q_OBJECT
 public:
