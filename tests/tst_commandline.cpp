@@ -88,20 +88,14 @@ void TestCommandLine::splitsQtOptions_data()
                                          << QStringList{} << QStringList{"p.html"} << "";
     QTest::newRow("after --") << QStringList{"-reverse", "--", "-style"} << QStringList{"-reverse"}
                               << QStringList{"-style"} << "";
-    QTest::newRow("gui and widgets")
-        << QStringList{"-platformpluginpath", "/p", "-platformtheme", "gtk3", "-plugin", "evdevtouch",
-                       "-qwindowgeometry", "640x480", "-qwindowicon", "q.png", "-session", "s_k", "-widgetcount",
-                       "-testability", "-qmljsdebugger=port:1", "-qdevel", "-qdebug"}
-        << QStringList{"-platformpluginpath", "/p", "-platformtheme", "gtk3", "-plugin", "evdevtouch",
-                       "-qwindowgeometry", "640x480", "-qwindowicon", "q.png", "-session", "s_k", "-widgetcount",
-                       "-testability", "-qmljsdebugger=port:1", "-qdevel", "-qdebug"}
-        << QStringList{} << "";
-    QTest::newRow("xcb")
-        << QStringList{"-display", ":1", "-name", "q", "-visual", "0x21", "-nograb", "-dograb", "-geometry",
-                       "10x10", "-title", "T", "-icon", "i.png", "menu.qnv"}
-        << QStringList{"-display", ":1", "-name", "q", "-visual", "0x21", "-nograb", "-dograb", "-geometry",
-                       "10x10", "-title", "T", "-icon", "i.png"}
-        << QStringList{"menu.qnv"} << "";
+    // Every option that Qt reads is Qt's; here the arguments are all Qt's.
+    const QStringList gui{"-platformpluginpath", "/p", "-platformtheme", "gtk3", "-plugin", "evdevtouch",
+                          "-qwindowgeometry", "640x480", "-qwindowicon", "q.png", "-session", "s_k",
+                          "-widgetcount", "-testability", "-qmljsdebugger=port:1", "-qdevel", "-qdebug"};
+    QTest::newRow("gui and widgets") << gui << gui << QStringList{} << "";
+    const QStringList xcb{"-display", ":1", "-name", "q", "-visual", "0x21", "-nograb", "-dograb",
+                          "-geometry", "10x10", "-title", "T", "-icon", "i.png"};
+    QTest::newRow("xcb") << xcb + QStringList{"menu.qnv"} << xcb << QStringList{"menu.qnv"} << "";
     QTest::newRow("missing value") << QStringList{"menu.qnv", "-style"} << QStringList{} << QStringList{}
                                    << "Missing value after '-style'.";
     QTest::newRow("switch with a value") << QStringList{"--reverse=1"} << QStringList{} << QStringList{}

@@ -11,13 +11,16 @@
 
 namespace {
 
-constexpr unsigned bit(CommandLine::Mode mode) { return 1u << mode; }
+constexpr unsigned bit(CommandLine::Mode mode)
+{
+    return 1u << mode;
+}
 
 // A mode of the program, chosen by its switch (the window: by none).
 struct ModeRow {
     CommandLine::Mode mode;
-    const char *option;  // the switch that chooses it; nullptr for the window
-    const char *files;   // what it takes besides its options, for the help
+    const char *option; // the switch that chooses it; nullptr for the window
+    const char *files;  // what it takes besides its options, for the help
     qsizetype minFiles;
     qsizetype maxFiles;
     const char *required; // an option it cannot do without, or nullptr
@@ -28,8 +31,8 @@ struct ModeRow {
 };
 
 constexpr ModeRow kModes[] = {
-    {CommandLine::Window, nullptr, "PROJECT.qnv", 0, 1, nullptr, "",
-     "Only one project file can be opened.", "[PROJECT.qnv]", "open this menu project in the editor"},
+    {CommandLine::Window, nullptr, "PROJECT.qnv", 0, 1, nullptr, "", "Only one project file can be opened.",
+     "[PROJECT.qnv]", "open this menu project in the editor"},
     {CommandLine::Generate, "generate", "PROJECT.qnv", 1, 1, nullptr, "--generate needs a project file.",
      nullptr,
      "--generate PROJECT.qnv [--part head|body|page] [--preview-mode]\n"
@@ -37,8 +40,9 @@ constexpr ModeRow kModes[] = {
      "write the menu's code without a window: a complete page, or the part --part names, to standard "
      "output or to FILE"},
     {CommandLine::WritePreview, "write-preview", "DIR PROJECT.qnv", 2, 2, nullptr,
-     "--write-preview needs a folder and a project file.", "--write-preview needs a folder and a project file.",
-     "--write-preview DIR PROJECT.qnv", "write the three browser preview pages into DIR; opens nothing"},
+     "--write-preview needs a folder and a project file.",
+     "--write-preview needs a folder and a project file.", "--write-preview DIR PROJECT.qnv",
+     "write the three browser preview pages into DIR; opens nothing"},
     {CommandLine::Import, "import", "PAGE.html", 1, 1, "output",
      "--import needs a page and -o with the project file to write.", nullptr,
      "--import PAGE.html -o PROJECT.qnv [--select N|NAME]",
@@ -70,7 +74,10 @@ constexpr OptionRow kOptions[] = {
     {"v", "version", nullptr, nullptr, 0, "show the version and exit"},
 };
 
-QString str(const char *s) { return QString::fromUtf8(s); }
+QString str(const char *s)
+{
+    return QString::fromUtf8(s);
+}
 
 const OptionRow *findOption(const QString &name)
 {
@@ -82,16 +89,22 @@ const OptionRow *findOption(const QString &name)
 
 const ModeRow &modeRow(CommandLine::Mode mode)
 {
-    return *std::find_if(std::begin(kModes), std::end(kModes), [mode](const ModeRow &m) { return m.mode == mode; });
+    return *std::find_if(std::begin(kModes), std::end(kModes),
+                         [mode](const ModeRow &m) { return m.mode == mode; });
 }
 
-QString spelled(const QString &name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
+QString spelled(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
 
 // "a, b or c"; "a and b" with the other word.
 QString listed(QStringList words, const QString &lastJoin)
 {
     const QString last = words.takeLast();
-    return words.isEmpty() ? last : words.join(QStringLiteral(", ")) + QLatin1Char(' ') + lastJoin + QLatin1Char(' ') + last;
+    return words.isEmpty()
+               ? last
+               : words.join(QStringLiteral(", ")) + QLatin1Char(' ') + lastJoin + QLatin1Char(' ') + last;
 }
 
 // The modes an option goes with, as "--generate and --import".
@@ -154,12 +167,13 @@ CommandLine parseProgram(const QStringList &arguments)
         if (!option)
             continue; // a mode's switch
         if (option->modes != 0 && !(option->modes & bit(result.mode)))
-            return failed(QStringLiteral("%1 is an option of %2.").arg(spelled(name), modesOf(option->modes)));
+            return failed(
+                QStringLiteral("%1 is an option of %2.").arg(spelled(name), modesOf(option->modes)));
         const QString value = parser.value(name);
         if (option->choices && !str(option->choices).split(QLatin1Char('|')).contains(value)) {
             return failed(QStringLiteral("%1 takes %2, not \"%3\".")
-                              .arg(spelled(name), listed(str(option->choices).split(QLatin1Char('|')),
-                                                         QStringLiteral("or")),
+                              .arg(spelled(name),
+                                   listed(str(option->choices).split(QLatin1Char('|')), QStringLiteral("or")),
                                    value));
         }
         result.options.insert(str(option->longName), value);
@@ -170,8 +184,9 @@ CommandLine parseProgram(const QStringList &arguments)
     if (result.files.size() < mode.minFiles || (mode.required && !result.isSet(str(mode.required))))
         return failed(str(mode.needs));
     if (result.files.size() > mode.maxFiles) {
-        return failed(mode.tooMany ? str(mode.tooMany)
-                                   : QStringLiteral("Unexpected argument \"%1\".").arg(result.files.at(mode.maxFiles)));
+        return failed(
+            mode.tooMany ? str(mode.tooMany)
+                         : QStringLiteral("Unexpected argument \"%1\".").arg(result.files.at(mode.maxFiles)));
     }
     return result;
 }
@@ -223,7 +238,8 @@ QString CommandLine::helpText(const QString &helpFileNote)
 {
     QList<std::pair<QString, QString>> rows;
     for (const ModeRow &m : kModes)
-        rows.append({m.option ? spelled(str(m.option)) + QLatin1Char(' ') + str(m.files) : str(m.files), str(m.help)});
+        rows.append({m.option ? spelled(str(m.option)) + QLatin1Char(' ') + str(m.files) : str(m.files),
+                     str(m.help)});
     for (const OptionRow &o : kOptions) {
         QString names = o.shortName ? spelled(str(o.shortName)) + QStringLiteral(", ") : QString();
         names += spelled(str(o.longName));

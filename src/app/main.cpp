@@ -24,8 +24,9 @@ int main(int argc, char *argv[])
         case CommandLine::Window:
             break; // below, once this application is gone
         case CommandLine::ShowHelp:
-            std::fputs(qPrintable(CommandLine::helpText(HelpLocation::describe(programFolder)) + QLatin1Char('\n')),
-                       stdout);
+            std::fputs(
+                qPrintable(CommandLine::helpText(HelpLocation::describe(programFolder)) + QLatin1Char('\n')),
+                stdout);
             return HeadlessExport::Success;
         case CommandLine::ShowVersion:
             std::fputs(qPrintable(commandLine.text + QLatin1Char('\n')), stdout);
