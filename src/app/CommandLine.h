@@ -1,19 +1,38 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
-// The command line of the editor: an optional project file, --help and
-// --version. The export (--generate, --write-preview) has its own parser in
-// HeadlessExport and runs before this one.
+// The program's command line, read by QCommandLineParser from one table of
+// modes and one of options (CommandLine.cpp):
+//   quillnav [PROJECT.qnv]                       the editor's window
+//   quillnav --generate PROJECT.qnv [--part head|body|page] [--preview-mode]
+//                     [--dialect classic|html5] [-o FILE]
+//   quillnav --write-preview DIR PROJECT.qnv
+//   quillnav --import PAGE -o PROJECT.qnv [--select N|NAME]
+//   quillnav --help | --version
+// Options come in any order, as "--part head", "--part=head" or "-part head";
+// "--" ends the options. Qt's own options are taken out first (QtOptions)
+// and kept for the window.
 struct CommandLine {
-    enum Action { Run, ShowHelp, ShowVersion, Error };
+    enum Mode { Window, Generate, WritePreview, Import, ShowHelp, ShowVersion, Error };
 
-    Action action = Run;
-    QString projectFile; // Run: empty when none was given
-    QString text;        // ShowHelp, ShowVersion, Error: what to print
+    Mode mode = Window;
+    QStringList files;              // the arguments that are not options, in order
+    QMap<QString, QString> options; // by long name; a switch has an empty value
+    QStringList qtOptions;          // Qt's own options, for QApplication
+    QString text;                   // ShowVersion, Error: what to print
 
-    // arguments: without the program name. helpFileNote: a line about the
-    // help file that --help ends with.
-    static CommandLine parse(const QStringList &arguments, const QString &helpFileNote);
+    static CommandLine parse(const QStringList &arguments); // without the program name
+
+    bool isSet(const QString &longName) const { return options.contains(longName); }
+    QString value(const QString &longName, const QString &fallback = {}) const
+    {
+        return options.value(longName, fallback);
+    }
+
+    static QString usage();
+    // helpFileNote: a line about the help file that the help ends with.
+    static QString helpText(const QString &helpFileNote);
 };

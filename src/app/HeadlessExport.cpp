@@ -119,45 +119,13 @@ int writeCode(const MenuProject &p, const MenuItems &items, const QString &part,
     return Success;
 }
 
-int generate(const QStringList &args)
+int generate(const CommandLine &command)
 {
-    QString project;
-    QString part = QStringLiteral("page");
-    QString output;
-    bool previewMode = false;
-    QString dialectWord;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--part") && i + 1 < args.size()) {
-            part = args.at(++i);
-            if (part != QLatin1String("head") && part != QLatin1String("body")
-                && part != QLatin1String("page")) {
-                printError(QStringLiteral("--part takes head, body or page, not \"%1\".").arg(part));
-                return UsageError;
-            }
-        } else if (a == QLatin1String("--dialect") && i + 1 < args.size()) {
-            dialectWord = args.at(++i);
-            CodeDialect unused = CodeDialect::Classic;
-            if (!codedialect::fromKey(dialectWord, &unused)) {
-                printError(QStringLiteral("--dialect takes classic or html5, not \"%1\".")
-                               .arg(dialectWord));
-                return UsageError;
-            }
-        } else if (a == QLatin1String("-o") && i + 1 < args.size()) {
-            output = args.at(++i);
-        } else if (a == QLatin1String("--preview-mode")) {
-            previewMode = true;
-        } else if (a.startsWith(QLatin1Char('-')) || !project.isEmpty()) {
-            printError(QStringLiteral("Unexpected argument \"%1\".\n").arg(a) + usage());
-            return UsageError;
-        } else {
-            project = a;
-        }
-    }
-    if (project.isEmpty()) {
-        printError(QStringLiteral("--generate needs a project file.\n") + usage());
-        return UsageError;
-    }
+    const QString project = command.files.value(0);
+    const QString part = command.value(QStringLiteral("part"), QStringLiteral("page"));
+    const QString output = command.value(QStringLiteral("output"));
+    const bool previewMode = command.isSet(QStringLiteral("preview-mode"));
+    const QString dialectWord = command.value(QStringLiteral("dialect"));
 
     MenuProject p;
     MenuItems items;
@@ -179,28 +147,11 @@ int generate(const QStringList &args)
 }
 
 // --import PAGE -o PROJECT [--select N|NAME]
-int importPage(const QStringList &args)
+int importPage(const CommandLine &command)
 {
-    QString page;
-    QString output;
-    QString which;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("-o") && i + 1 < args.size()) {
-            output = args.at(++i);
-        } else if (a == QLatin1String("--select") && i + 1 < args.size()) {
-            which = args.at(++i);
-        } else if (a.startsWith(QLatin1Char('-')) || !page.isEmpty()) {
-            printError(QStringLiteral("Unexpected argument \"%1\".\n").arg(a) + usage());
-            return UsageError;
-        } else {
-            page = a;
-        }
-    }
-    if (page.isEmpty() || output.isEmpty()) {
-        printError(QStringLiteral("--import needs a page and -o with the project file to write.\n") + usage());
-        return UsageError;
-    }
+    const QString page = command.files.value(0);
+    const QString output = command.value(QStringLiteral("output"));
+    const QString which = command.value(QStringLiteral("select"));
     PageImport import;
     if (!import.load(page)) {
         printError(import.error());
@@ -239,24 +190,6 @@ int importPage(const QStringList &args)
 
 } // namespace
 
-QString usage()
-{
-    return QStringLiteral(
-        "Usage: quillnav [PROJECT.qnv]\n"
-        "       quillnav --generate PROJECT.qnv [--part head|body|page] [--preview-mode]\n"
-        "                  [--dialect classic|html5] [-o FILE]\n"
-        "       quillnav --write-preview DIR PROJECT.qnv\n"
-        "       quillnav --import PAGE.html -o PROJECT.qnv [--select N|NAME]");
-}
-
-bool isExportRequest(const QStringList &arguments)
-{
-    return !arguments.isEmpty()
-           && (arguments.first() == QLatin1String("--generate")
-               || arguments.first() == QLatin1String("--write-preview")
-               || arguments.first() == QLatin1String("--import"));
-}
-
 int writePreview(const QString &directory, const QString &projectPath, QString *errorText)
 {
     MenuProject p;
@@ -273,29 +206,23 @@ int writePreview(const QString &directory, const QString &projectPath, QString *
     return Success;
 }
 
-int run(const QStringList &arguments)
+int run(const CommandLine &command)
 {
-    if (arguments.isEmpty())
-        return UsageError;
-    const QString command = arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--generate"))
-        return generate(rest);
-    if (command == QLatin1String("--import"))
-        return importPage(rest);
-    if (command == QLatin1String("--write-preview")) {
-        if (rest.size() != 2) {
-            printError(QStringLiteral("--write-preview needs a folder and a project file.\n") + usage());
-            return UsageError;
-        }
+    switch (command.mode) {
+    case CommandLine::Generate:
+        return generate(command);
+    case CommandLine::Import:
+        return importPage(command);
+    case CommandLine::WritePreview: {
         QString error;
-        const int code = writePreview(rest.at(0), rest.at(1), &error);
+        const int code = writePreview(command.files.at(0), command.files.at(1), &error);
         if (code != Success)
             printError(error);
         return code;
     }
-    printError(usage());
-    return UsageError;
+    default:
+        return UsageError;
+    }
 }
 
 } // namespace HeadlessExport

@@ -14,24 +14,30 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = CommandLine::parse(arguments);
 
-    // The export runs before any window exists and needs no display.
-    if (HeadlessExport::isExportRequest(arguments)) {
-        QCoreApplication core(argc, argv);
-        return HeadlessExport::run(arguments);
-    }
-
-    CommandLine commandLine;
     QString programFolder;
     {
         QCoreApplication core(argc, argv);
         programFolder = QCoreApplication::applicationDirPath();
-        commandLine = CommandLine::parse(arguments, HelpLocation::describe(programFolder));
+        switch (commandLine.mode) {
+        case CommandLine::Window:
+            break; // below, once this application is gone
+        case CommandLine::ShowHelp:
+            std::fputs(
+                qPrintable(CommandLine::helpText(HelpLocation::describe(programFolder)) + QLatin1Char('\n')),
+                stdout);
+            return HeadlessExport::Success;
+        case CommandLine::ShowVersion:
+            std::fputs(qPrintable(commandLine.text + QLatin1Char('\n')), stdout);
+            return HeadlessExport::Success;
+        case CommandLine::Error:
+            std::fputs(qPrintable(commandLine.text + QLatin1Char('\n')), stderr);
+            return HeadlessExport::UsageError;
+        default: // the modes without a window, which need no display
+            return HeadlessExport::run(commandLine);
+        }
     }
-    if (commandLine.action != CommandLine::Run) {
-        const bool failed = commandLine.action == CommandLine::Error;
-        std::fputs(qPrintable(commandLine.text + QLatin1Char('\n')), failed ? stderr : stdout);
-        return failed ? HeadlessExport::UsageError : HeadlessExport::Success;
-    }
-    return WindowModule::run(&argc, argv, programFolder, commandLine.projectFile);
+    return WindowModule::run(QByteArray(argv[0]), commandLine.qtOptions, programFolder,
+                             commandLine.files.value(0));
 }
