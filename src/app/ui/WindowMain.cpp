@@ -33,9 +33,7 @@ extern "C" __attribute__((visibility("default"))) int quillnav_windows_main(int 
     window.show();
     const QString project = QString::fromUtf8(projectFile ? projectFile : "");
     if (!project.isEmpty()) {
-        QString error;
-        if (!window.openProject(project, &error))
-            QMessageBox::warning(&window, OopsTitle(), error);
+        window.loadDocument(project); // asks when another window has it open
         window.undoStack()->clear(); // the history starts with the file as given
     }
     return app.exec();
