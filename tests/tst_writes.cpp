@@ -333,17 +333,27 @@ void TestWrites::fifoWithoutReaderIsRefusedAtOnce()
     QCOMPARE(nodeOf(dir.filePath("out")).section('/', 0, 0), QString::number(S_IFIFO | 0644, 8));
 }
 
-// -o /dev/stdout writes to standard output, here a pipe, as any Unix tool does.
+// -o /dev/stdout writes to standard output as any Unix tool does: a pipe,
+// and a file that the caller opened for appending, which keeps what it held.
 void TestWrites::standardOutputByName()
 {
     QTemporaryDir dir;
     QString error;
     QVERIFY(ProjectFile::save(dir.filePath("in.qnv"), sample(), &error));
     const testfiles::Run plain = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv")});
-    const testfiles::Run named = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", "/dev/stdout"});
-    QCOMPARE(named.exitCode, 0);
-    QVERIFY(!plain.out.isEmpty());
-    QCOMPARE(named.out, plain.out);
+    for (const char *name : {"/dev/stdout", "/dev/fd/1"}) {
+        const testfiles::Run named = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
+        QCOMPARE(named.exitCode, 0);
+        QVERIFY(!plain.out.isEmpty());
+        QCOMPARE(named.out, plain.out);
+    }
+    const QString log = dir.filePath("all.html");
+    QVERIFY(writeAll(log, "before\n"));
+    QProcess appending;
+    appending.setStandardOutputFile(log, QIODevice::Append);
+    appending.start(testpaths::binary(), {"--generate", dir.filePath("in.qnv"), "-o", "/dev/stdout"});
+    QVERIFY(appending.waitForFinished(30000) && appending.exitCode() == 0);
+    QCOMPARE(readAll(log), "before\n" + plain.out);
 }
 
 void TestWrites::outputThatIsTheInputIsRefused_data()

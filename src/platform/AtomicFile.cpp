@@ -69,6 +69,14 @@ bool AtomicFileWriter::open(QString *errorText)
         fail(target.reason);
         return commit(errorText);
     }
+    if (target.kind == WriteTarget::Descriptor) {
+        // Written through a copy of the descriptor, at its own position and
+        // with its own flags (appending, say), and never replaced.
+        if ((m_stream = ::fcntl(target.descriptor, F_DUPFD_CLOEXEC, 3)) >= 0)
+            return true;
+        fail(SystemReason(errno));
+        return commit(errorText);
+    }
     if (target.kind == WriteTarget::Stream && openStream())
         return true;
     if (!m_failure.isEmpty())

@@ -49,7 +49,7 @@ private:
     QString m_path;
     WriteMode m_mode;
     QSaveFile m_file;
-    int m_stream = -1; // the device or FIFO written through, else -1
+    int m_stream = -1; // the device, FIFO or descriptor written through, else -1
     QString m_failure;
     qint64 m_written = 0;
     qint64 m_flushedUpTo = 0; // where the early write-back has reached

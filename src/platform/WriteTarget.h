@@ -9,7 +9,9 @@ enum class WriteMode {
     Replace,
     // An output named on the command line: a character device or a FIFO
     // (/dev/null, /dev/stdout, a named pipe) is written through, as every
-    // Unix tool does; a regular file is replaced whole.
+    // Unix tool does; a regular file is replaced whole. A name of one of the
+    // program's open descriptors (/dev/stdout, /dev/fd/N) writes to that
+    // descriptor, whatever it is, so `>> FILE` still appends.
     CommandLineOutput,
 };
 
@@ -19,11 +21,13 @@ struct WriteTarget {
     enum Kind {
         Replaceable, // nothing there yet, or a regular file
         Stream,      // a character device or FIFO to be written through
+        Descriptor,  // one of the program's open descriptors, `descriptor`
         Refused,     // anything else; `refusal` says why
     };
 
     Kind kind = Replaceable;
     QString reason; // when refused: "it is a folder, ..." (to follow the file's name)
+    int descriptor = -1;
 
     static WriteTarget inspect(const QString &path, WriteMode mode);
 };
