@@ -156,8 +156,8 @@ private slots:
         for (const bool inPlace : {false, true}) {
             const char *how = inPlace ? "rewritten in place" : "replaced";
             QTest::addRow("%s, overwrite", how) << inPlace << int(QMessageBox::Yes) << "mine2/";
-            QTest::addRow("%s, keep both", how) << inPlace << int(QMessageBox::No) << "their/mine2";
-            QTest::addRow("%s, cancel", how) << inPlace << int(QMessageBox::Cancel) << "their/";
+            QTest::addRow("%s, keep both", how) << inPlace << int(QMessageBox::No) << "wxyz/mine2";
+            QTest::addRow("%s, cancel", how) << inPlace << int(QMessageBox::Cancel) << "wxyz/";
         }
     }
 
@@ -184,12 +184,9 @@ private slots:
             const timespec times[2] = {before.st_atim, before.st_mtim};
             QVERIFY(::futimens(fd, times) == 0 && ::close(fd) == 0);
             struct stat after {};
-            QVERIFY(::stat(name.constData(), &after) == 0);
-            QVERIFY(after.st_mtim.tv_nsec == before.st_mtim.tv_nsec && after.st_size == before.st_size
-                    && after.st_ino == before.st_ino);
-            expected.replace("their", "wxyz");
+            QVERIFY(::stat(name.constData(), &after) == 0 && after.st_mtim.tv_nsec == before.st_mtim.tv_nsec);
         } else {
-            write("menu.qnv", project("their", "C@c"));
+            write("menu.qnv", project("wxyz", "A@a,B@b"));
         }
         QTest::qWait(300); // the watcher's notice: no question while there are unsaved changes
         QCOMPARE(answers.count(), 0);

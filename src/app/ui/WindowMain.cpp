@@ -6,11 +6,9 @@
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/SvgIcon.h"
-#include "codegen/OptionsValidation.h"
 #include "platform/ui/FontConfigStart.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QUndoStack>
 
 #include <type_traits>
