@@ -194,6 +194,11 @@ private slots:
         QCOMPARE(get(u"Show IE Message"_s, u"yes"_s), u"yes"_s);
         QVERIFY(!s.GetAllSettings(M).has_value());
         QCOMPARE(readAll(m_file), content); // reading changes nothing
+        if (content.isNull()) { // a folder is not a damaged file: it stays, and nothing is written
+            QVERIFY(!s.SaveSetting(M, u"Show IE Message"_s, u"no"_s));
+            QVERIFY(QFileInfo(m_file).isDir() && QDir(m_folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size() == 1);
+            return;
+        }
         QVERIFY(s.SaveSetting(M, u"Show IE Message"_s, u"no"_s));
         QCOMPARE(get(u"Show IE Message"_s), u"no"_s);
         QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Ok);

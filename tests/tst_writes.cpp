@@ -1,5 +1,7 @@
-// Writing files: Save Code's page, and every writer when the final
-// write fails (the old file stays whole, the message names it and the reason).
+// Writing files: Save Code's page; every writer when the final write fails
+// (the old file stays whole, the message names it and the reason), when its
+// target is not a regular file (a FIFO, a device, a folder, a socket, or a
+// link to one), and when the command line names the input as the output.
 #include "codegen/PreviewSession.h"
 #include "codegen/SavedCodePage.h"
 #include "codegen/ui/SaveCodeToFile.h"
@@ -13,7 +15,13 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -64,9 +72,63 @@ QString runLimited(const QStringList &args)
 
 using Writer = std::function<QString(const QString &dir, const QString &project)>;
 
+// A writer aimed at one name: true when it reports success; `message` gets
+// what it said otherwise.
+using TargetWriter = std::function<bool(const QString &target, const QString &project, QString *message)>;
+
+// Makes a node of a kind at `path`: false when the system does not allow it here.
+bool makeNode(const QString &kind, const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "fifo")
+        return ::mkfifo(name.constData(), 0644) == 0;
+    if (kind == "device") // a null device of the test's own: writes to it go nowhere
+        return ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    if (kind == "folder")
+        return QDir().mkdir(path);
+    if (kind == "socket") {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (size_t(name.size()) >= sizeof address.sun_path)
+            return false;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        ::close(fd);
+        return bound;
+    }
+    return false;
+}
+
+// What a name holds, without following a link: kind, inode, device number, link text.
+QString nodeOf(const QString &path)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return "missing";
+    return QString("%1/%2/%3/%4").arg(info.st_mode, 0, 8).arg(info.st_ino).arg(info.st_rdev).arg(QFileInfo(path).symLinkTarget());
+}
+
+// Every name in a folder (hidden and special ones too) with what it holds.
+QMap<QString, QString> nodes(const QString &folder)
+{
+    QMap<QString, QString> out;
+    for (const QString &name : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        out[name] = nodeOf(QDir(folder).filePath(name));
+    return out;
+}
+
+bool runs(const QStringList &args, QString *message)
+{
+    const testfiles::Run run = testfiles::runQuillnav(args);
+    *message = run.exitCode == -1 ? QString("did not finish") : run.err;
+    return run.exitCode == 0;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(TargetWriter)
 
 using namespace testfiles;
 
@@ -77,6 +139,12 @@ private slots:
     void saveCodeRoundTripAndCancel();
     void failedFinalWriteKeepsOldFile_data();
     void failedFinalWriteKeepsOldFile();
+    void nonFileTargetStaysAsItWas_data();
+    void nonFileTargetStaysAsItWas();
+    void fifoWithoutReaderIsRefusedAtOnce();
+    void standardOutputByName();
+    void outputThatIsTheInputIsRefused_data();
+    void outputThatIsTheInputIsRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -163,6 +231,177 @@ void TestWrites::failedFinalWriteKeepsOldFile()
     QVERIFY2(error.contains(QDir::toNativeSeparators(dir.path() + '/')) && error.contains("File too large"),
              qPrintable(error));
     QCOMPARE(snapshot(dir.path()), before);
+}
+
+void TestWrites::nonFileTargetStaysAsItWas_data()
+{
+    QTest::addColumn<TargetWriter>("writer");
+    QTest::addColumn<bool>("commandLine"); // devices and FIFOs are written through
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("link");
+    const QList<std::tuple<const char *, TargetWriter, bool, const char *>> writers = {
+        {"project save", [](const QString &target, const QString &, QString *message) {
+             return ProjectFile::save(target, sample(), message);
+         }, false, "p.qnv"},
+        {"save code", [](const QString &target, const QString &, QString *message) {
+             SetSaveCodeFileChooser([target](QWidget *) { return target; });
+             modalwatch::MessageBoxCatcher boxes;
+             const bool saved = SaveCodeToFile(nullptr, sample());
+             *message = boxes.text;
+             return saved;
+         }, false, "code.html"},
+        {"settings store", [](const QString &target, const QString &, QString *message) {
+             RegistryStore::setFilePath(target);
+             const bool written = RegistryStore::modify([](RegistryHive &hive) { return hive.createKey("K"); }, message);
+             RegistryStore::setFilePath({});
+             return written;
+         }, false, "user-registry.txt"},
+        {"generate -o", [](const QString &target, const QString &project, QString *message) {
+             return runs({"--generate", project, "-o", target}, message);
+         }, true, "page.html"},
+        {"import -o", [](const QString &target, const QString &project, QString *message) {
+             const QString page = QFileInfo(project).dir().filePath("page.html");
+             writeAll(page, "<select><option value=a.html>A</option></select>");
+             return runs({"--import", page, "-o", target}, message);
+         }, true, "p.qnv"},
+        {"write-preview", [](const QString &target, const QString &project, QString *message) {
+             return runs({"--write-preview", QFileInfo(target).path(), project}, message);
+         }, false, "98127630.html"},
+    };
+    for (const auto &[writer, write, commandLine, name] : writers) {
+        for (const char *kind : {"fifo", "device", "folder", "socket"}) {
+            for (const bool link : {false, true})
+                QTest::addRow("%s, %s%s", writer, link ? "link to " : "", kind)
+                    << write << commandLine << QString(name) << QString(kind) << link;
+        }
+    }
+}
+
+// The node is never replaced; on the command line a device or a FIFO
+// (with a reader) gets the output, anything else refuses with a message
+// that names the file.
+void TestWrites::nonFileTargetStaysAsItWas()
+{
+    QFETCH(TargetWriter, writer);
+    QFETCH(bool, commandLine);
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, link);
+    QTemporaryDir projects, dir;
+    QString error;
+    const QString project = projects.filePath("in.qnv"), target = dir.filePath(name);
+    QVERIFY(ProjectFile::save(project, sample(), &error));
+    const QString node = link ? dir.filePath("real-" + kind) : target;
+    if (!makeNode(kind, node))
+        QSKIP(qPrintable(QString("cannot make a %1 here: %2").arg(kind, std::strerror(errno))));
+    if (link)
+        QVERIFY(QFile::link(node, target));
+    int reader = -1; // reads the FIFO, so that a write through it finds someone
+    if (kind == "fifo")
+        QVERIFY((reader = ::open(QFile::encodeName(node).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
+    const auto before = nodes(dir.path());
+    QString message;
+    const bool written = writer(target, project, &message);
+    QByteArray received(1 << 16, '\0');
+    const ssize_t got = reader >= 0 ? ::read(reader, received.data(), size_t(received.size())) : 0;
+    if (reader >= 0)
+        ::close(reader);
+    QCOMPARE(nodes(dir.path()), before);
+    const bool throughStream = commandLine && (kind == "fifo" || kind == "device");
+    QVERIFY2(written == throughStream, qPrintable(message));
+    if (throughStream) {
+        QVERIFY(message.isEmpty());
+        if (kind == "fifo")
+            QVERIFY(got > 0 && (received.startsWith("<") || received.startsWith("{")));
+    } else {
+        QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
+    }
+}
+
+// A named pipe that nobody reads: the command gives up at once, with a
+// message, and the pipe stays.
+void TestWrites::fifoWithoutReaderIsRefusedAtOnce()
+{
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(ProjectFile::save(dir.filePath("in.qnv"), sample(), &error));
+    QVERIFY(makeNode("fifo", dir.filePath("out")));
+    const testfiles::Run run = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", dir.filePath("out")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(dir.filePath("out")) && run.err.contains("no program is reading"), qPrintable(run.err));
+    QCOMPARE(nodeOf(dir.filePath("out")).section('/', 0, 0), QString::number(S_IFIFO | 0644, 8));
+}
+
+// -o /dev/stdout writes to standard output as any Unix tool does: a pipe,
+// and a file that the caller opened for appending, which keeps what it held.
+void TestWrites::standardOutputByName()
+{
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(ProjectFile::save(dir.filePath("in.qnv"), sample(), &error));
+    const testfiles::Run plain = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv")});
+    for (const char *name : {"/dev/stdout", "/dev/fd/1"}) {
+        const testfiles::Run named = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
+        QCOMPARE(named.exitCode, 0);
+        QVERIFY(!plain.out.isEmpty());
+        QCOMPARE(named.out, plain.out);
+    }
+    const QString log = dir.filePath("all.html");
+    QVERIFY(writeAll(log, "before\n"));
+    QProcess appending;
+    appending.setStandardOutputFile(log, QIODevice::Append);
+    appending.start(testpaths::binary(), {"--generate", dir.filePath("in.qnv"), "-o", "/dev/stdout"});
+    QVERIFY(appending.waitForFinished(30000) && appending.exitCode() == 0);
+    QCOMPARE(readAll(log), "before\n" + plain.out);
+}
+
+void TestWrites::outputThatIsTheInputIsRefused_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("alias"); // how the output names the input
+    for (const char *command : {"--generate", "--import", "--write-preview"}) {
+        for (const char *alias : {"same name", "other spelling", "hard link", "symbolic link"}) {
+            if (QString(command) != "--write-preview" || QString(alias) != "other spelling")
+                QTest::addRow("%s, %s", command, alias) << QString(command) << QString(alias);
+        }
+    }
+}
+
+// Nothing is written, and the input stays as it was.
+void TestWrites::outputThatIsTheInputIsRefused()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, alias);
+    QTemporaryDir dir;
+    QString error;
+    // For the preview the input is a project under a page's name in the folder.
+    const QString input = dir.filePath(command == "--write-preview" ? "98127630.html"
+                                       : command == "--import"     ? "page.html" : "in.qnv");
+    if (command == "--import")
+        QVERIFY(writeAll(input, "<select><option value=a.html>A</option></select>"));
+    else
+        QVERIFY(ProjectFile::save(input, sample(), &error));
+    QString other = input; // the input under another name
+    if (alias == "other spelling") {
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        other = dir.path() + "/./sub/../" + QFileInfo(input).fileName();
+    } else if (alias == "hard link") {
+        other = dir.filePath("alias");
+        QVERIFY(::link(QFile::encodeName(input).constData(), QFile::encodeName(other).constData()) == 0);
+    } else if (alias == "symbolic link") {
+        QVERIFY(QFile::link(input, other = dir.filePath("alias")));
+    }
+    const QByteArray bytes = readAll(input);
+    const auto before = nodes(dir.path());
+    // The preview reads the other name and writes the page's name.
+    const QStringList args = command == "--write-preview" ? QStringList{command, dir.path(), other}
+                                                          : QStringList{command, input, "-o", other};
+    const testfiles::Run run = testfiles::runQuillnav(args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QDir::toNativeSeparators(input)) && run.err.contains("nothing was written"), qPrintable(run.err));
+    QCOMPARE(readAll(input), bytes);
+    QCOMPARE(nodes(dir.path()), before);
 }
 
 QTEST_MAIN(TestWrites)

@@ -8,6 +8,7 @@
 #include "codegen/TextBuilder.h"
 #include "menu/ProjectFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileIdentity.h"
 #include "platform/ThreadedSink.h"
 
 #include <QDir>
@@ -73,7 +74,7 @@ int writeCode(const MenuProject &p, const MenuItems &items, const QString &part,
     std::optional<AtomicFileWriter> file;
     QString error;
     if (!output.isEmpty()) {
-        file.emplace(output);
+        file.emplace(output, WriteMode::CommandLineOutput);
         if (!file->open(&error)) {
             printError(error);
             return Failure;
@@ -126,6 +127,10 @@ int generate(const CommandLine &command)
     const QString output = command.value(QStringLiteral("output"));
     const bool previewMode = command.isSet(QStringLiteral("preview-mode"));
     const QString dialectWord = command.value(QStringLiteral("dialect"));
+    if (const QString same = OutputIsInputProblem(project, output); !same.isEmpty()) {
+        printError(same);
+        return Failure;
+    }
 
     MenuProject p;
     MenuItems items;
@@ -152,6 +157,10 @@ int importPage(const CommandLine &command)
     const QString page = command.files.value(0);
     const QString output = command.value(QStringLiteral("output"));
     const QString which = command.value(QStringLiteral("select"));
+    if (const QString same = OutputIsInputProblem(page, output); !same.isEmpty()) {
+        printError(same);
+        return Failure;
+    }
     PageImport import;
     if (!import.load(page)) {
         printError(import.error());
@@ -181,7 +190,7 @@ int importPage(const CommandLine &command)
     }
     for (const QString &note : notes)
         printError(QStringLiteral("%1: %2").arg(name, note));
-    if (!ProjectFile::save(output, project, &error)) {
+    if (!ProjectFile::save(output, project, &error, WriteMode::CommandLineOutput)) {
         printError(error);
         return Failure;
     }
@@ -198,6 +207,14 @@ int writePreview(const QString &directory, const QString &projectPath, QString *
     if (!QFileInfo(directory).isDir()) {
         *errorText = QStringLiteral("\"%1\" is not a folder.").arg(QDir::toNativeSeparators(directory));
         return Failure;
+    }
+    for (const QString &name : {PreviewPages::menuPageName(), PreviewPages::framesetPageName(),
+                                PreviewPages::noticePageName()}) {
+        if (const QString same = OutputIsInputProblem(projectPath, QDir(directory).filePath(name));
+            !same.isEmpty()) {
+            *errorText = same;
+            return Failure;
+        }
     }
     const PreviewPages pages =
         PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);

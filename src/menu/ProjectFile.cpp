@@ -663,9 +663,9 @@ QString codeTooLargeProblem()
         .arg(kMaxCodeLength / (1024 * 1024));
 }
 
-bool save(const QString &path, const MenuProject &project, QString *error)
+bool save(const QString &path, const MenuProject &project, QString *error, WriteMode mode)
 {
-    AtomicFileWriter file(path);
+    AtomicFileWriter file(path, mode);
     if (!file.open(error))
         return false;
     JsonWriter w([&](QByteArrayView bytes) {

@@ -2,6 +2,7 @@
 
 #include "codegen/MenuItems.h"
 #include "menu/MenuProject.h"
+#include "platform/WriteTarget.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,7 +47,9 @@ bool load(const QString &path, MenuProject *project, QString *error);
 bool load(const QString &path, MenuProject *project, MenuItems *items, QString *error);
 // Writes atomically, streamed to the file; on failure (a project larger than
 // kMaxFileBytes included) the message names the file and the reason, and the
-// old file is untouched.
-bool save(const QString &path, const MenuProject &project, QString *error);
+// old file is untouched. `mode` says what else may stand at the name (see
+// WriteTarget): a device or FIFO is written through only for the command line.
+bool save(const QString &path, const MenuProject &project, QString *error,
+          WriteMode mode = WriteMode::Replace);
 
 } // namespace ProjectFile

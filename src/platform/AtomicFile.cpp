@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -48,16 +49,38 @@ int WriteAll(int fd, const char *data, qint64 size)
 
 } // namespace
 
-AtomicFileWriter::AtomicFileWriter(const QString &path) : m_path(path), m_file(path) {}
+AtomicFileWriter::AtomicFileWriter(const QString &path, WriteMode mode)
+    : m_path(path), m_mode(mode), m_file(path)
+{
+}
 
 AtomicFileWriter::~AtomicFileWriter()
 {
-    if (!m_done)
+    if (m_stream >= 0)
+        ::close(m_stream);
+    else if (!m_done)
         m_file.cancelWriting();
 }
 
 bool AtomicFileWriter::open(QString *errorText)
 {
+    const WriteTarget target = WriteTarget::inspect(m_path, m_mode);
+    if (target.kind == WriteTarget::Refused) {
+        fail(target.reason);
+        return commit(errorText);
+    }
+    if (target.kind == WriteTarget::Descriptor) {
+        // Written through a copy of the descriptor, at its own position and
+        // with its own flags (appending, say), and never replaced.
+        if ((m_stream = ::fcntl(target.descriptor, F_DUPFD_CLOEXEC, 3)) >= 0)
+            return true;
+        fail(SystemReason(errno));
+        return commit(errorText);
+    }
+    if (target.kind == WriteTarget::Stream && openStream())
+        return true;
+    if (!m_failure.isEmpty())
+        return commit(errorText);
     // Unbuffered, and written here: Qt's buffered write reports a failed final
     // write neither from write() nor from commit().
     if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -66,15 +89,38 @@ bool AtomicFileWriter::open(QString *errorText)
     return commit(errorText);
 }
 
+// Opens a device or FIFO to write into it as it is. Non-blocking, so that a
+// FIFO that no program reads is refused at once instead of waited on; the
+// writes themselves then wait for the reader as usual. False without a
+// failure when the name no longer holds a device or FIFO.
+bool AtomicFileWriter::openStream()
+{
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        fail(errno == ENXIO ? QStringLiteral("no program is reading from it (a named pipe or "
+                                             "a socket), and it was left as it is.")
+                            : SystemReason(errno));
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !(S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))) {
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    m_stream = fd;
+    return true;
+}
+
 void AtomicFileWriter::write(QByteArrayView bytes)
 {
     if (!m_failure.isEmpty() || m_done)
         return;
-    if (const int error = WriteAll(m_file.handle(), bytes.data(), bytes.size()))
+    if (const int error = WriteAll(handle(), bytes.data(), bytes.size()))
         fail(SystemReason(error));
     else {
         m_written += bytes.size();
-        if (m_written - m_flushedUpTo >= kWriteBackStep)
+        if (m_stream < 0 && m_written - m_flushedUpTo >= kWriteBackStep)
             startWriteBack();
     }
 }
@@ -98,21 +144,39 @@ void AtomicFileWriter::fail(const QString &reason)
 
 bool AtomicFileWriter::commit(QString *errorText)
 {
-    if (m_failure.isEmpty() && !m_done && ::fsync(m_file.handle()) != 0)
-        fail(SystemReason(errno));
-    if (m_failure.isEmpty() && !m_done && !m_file.commit())
-        fail(m_file.errorString());
-    if (!m_done && !m_failure.isEmpty())
-        m_file.cancelWriting();
+    if (!m_done && m_stream >= 0) {
+        if (::close(m_stream) != 0 && errno != EINTR)
+            fail(SystemReason(errno));
+        m_stream = -1;
+    } else if (!m_done) {
+        commitFile();
+    }
     m_done = true;
     if (!m_failure.isEmpty() && errorText)
         *errorText = CouldNotWrite(m_path, m_failure);
     return m_failure.isEmpty();
 }
 
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText)
+void AtomicFileWriter::commitFile()
 {
-    AtomicFileWriter file(path);
+    if (m_failure.isEmpty() && ::fsync(m_file.handle()) != 0)
+        fail(SystemReason(errno));
+    // Whatever was put under the name while the file was written is not
+    // replaced either.
+    if (m_failure.isEmpty()) {
+        const WriteTarget target = WriteTarget::inspect(m_path, WriteMode::Replace);
+        if (target.kind == WriteTarget::Refused)
+            fail(target.reason);
+    }
+    if (m_failure.isEmpty() && !m_file.commit())
+        fail(m_file.errorString());
+    if (!m_failure.isEmpty())
+        m_file.cancelWriting();
+}
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText, WriteMode mode)
+{
+    AtomicFileWriter file(path, mode);
     if (!file.open(errorText))
         return false;
     file.write(bytes);
@@ -131,9 +195,13 @@ bool WriteFilesAtomically(const QString &folder, const QList<std::pair<QString, 
         return false;
     }
     for (const auto &[name, bytes] : files) {
-        if (QFileInfo(dir.filePath(name)).isDir()) {
+        // A link is replaced (callers that refuse links check before); any
+        // other node that is not a file is somebody else's.
+        const QString target = dir.filePath(name);
+        const WriteTarget found = WriteTarget::inspect(target, WriteMode::Replace);
+        if (found.kind == WriteTarget::Refused && !QFileInfo(target).isSymLink()) {
             if (errorText)
-                *errorText = CouldNotWrite(dir.filePath(name), QStringLiteral("a folder of that name is in the way."));
+                *errorText = CouldNotWrite(target, found.reason);
             return false;
         }
         if (!WriteFileAtomically(stage.filePath(name), bytes, errorText)) {

@@ -6,21 +6,29 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "platform/WriteTarget.h"
+
 #include <utility>
 
 // Writes a whole file through a temporary file that replaces the target only
 // when everything was written and flushed to disk: a failed write leaves the
 // old file untouched. On failure returns false and sets errorText to a
-// sentence naming the file and the system's reason.
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText);
+// sentence naming the file and the system's reason. A link is written
+// through to its target. What else may stand at the name depends on `mode`
+// (see WriteTarget): anything refused is left as it is, with a message.
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText,
+                         WriteMode mode = WriteMode::Replace);
 
 // The same write in pieces, for a file too large to hold at once: open(),
 // any number of write() calls, then commit(). A failed write is kept and
 // reported by commit(); the file is replaced only by a successful commit(),
 // and a writer destroyed without one leaves the old file untouched.
+// In WriteMode::CommandLineOutput a character device or a FIFO is opened and
+// written as it is (never replaced); a FIFO that nobody reads is refused
+// rather than waited on.
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(const QString &path);
+    explicit AtomicFileWriter(const QString &path, WriteMode mode = WriteMode::Replace);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter &) = delete;
     AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
@@ -34,9 +42,14 @@ public:
 
 private:
     void startWriteBack();
+    bool openStream();
+    int handle() const { return m_stream >= 0 ? m_stream : m_file.handle(); }
+    void commitFile();
 
     QString m_path;
+    WriteMode m_mode;
     QSaveFile m_file;
+    int m_stream = -1; // the device, FIFO or descriptor written through, else -1
     QString m_failure;
     qint64 m_written = 0;
     qint64 m_flushedUpTo = 0; // where the early write-back has reached
@@ -46,6 +59,8 @@ private:
 // Writes several files into one folder as a set: each is first written in a
 // fresh private folder beside them and, only when all of them were written,
 // moved onto its name. A link under a target name is replaced, never
-// followed. On failure nothing of the set has been written.
+// followed; anything else that is not a regular file (a FIFO, a device, a
+// socket, a folder) is refused and left as it is. On failure nothing of the
+// set has been written.
 bool WriteFilesAtomically(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,
                           QString *errorText);

@@ -123,6 +123,13 @@ bool RegistryStore::modify(const std::function<bool(RegistryHive &)> &change, QS
                                               "Quillnav is changing it, or \"%2\" cannot be created.")
                                    .arg(Native(path), Native(lockPath)));
 
+    // A folder, FIFO, device or socket under the settings file's name is not
+    // a damaged file to move aside: it is left alone, and nothing is written.
+    const WriteTarget target = WriteTarget::inspect(path, WriteMode::Replace);
+    if (target.kind == WriteTarget::Refused)
+        return Fail(errorText, QStringLiteral("Could not write the settings file \"%1\": %2")
+                                   .arg(Native(path), target.reason));
+
     Snapshot snapshot = read();
     if (!change(snapshot.hive))
         return Fail(errorText, QString());

@@ -18,6 +18,7 @@ struct StartupFontLists;
 class MenuItemModel;
 class MenuListEdit;
 class MenuOptionsPanel;
+class ProjectFileGuard;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -90,6 +91,11 @@ public:
     bool openProject(const QString &path, QString *error);
     // Writes the project to a file; the document's state is not changed.
     bool saveProject(const QString &path, QString *error) const;
+    // Loads a project file as the user's command does: asks first when the
+    // file is open in another window or copy of Quillnav, and shows a failure.
+    bool loadDocument(const QString &path);
+    // The project file's lock and watcher.
+    ProjectFileGuard *fileGuard();
 
     // The document: its file (empty for a new project) and its undo history,
     // whose clean state is the project as last loaded or saved.
@@ -240,7 +246,11 @@ private:
     void setProjectFile(const QString &path);
     void updateTitle();
     bool saveDocument(bool askForName);
-    bool loadDocument(const QString &path);
+    // The project file on disk: the questions when it was changed by another
+    // program and when another window has it open.
+    void projectFileTouched();
+    bool confirmOverwriteChangedFile(bool *saveElsewhere);
+    bool confirmOpenLockedFile(const QString &path);
     void updateRecentFiles();
     void showStatus(const QString &text);
     bool openDroppedProject(const QDropEvent *event);
@@ -320,6 +330,8 @@ private:
     // The project as the undo history last left it, without its list.
     MenuProject m_recorded;
     QString m_filePath;
+    ProjectFileGuard *m_fileGuard = nullptr;
+    bool m_askingAboutDisk = false;
     // Set while the item fields hold a row loaded by Edit: Return then updates.
     bool m_editingRow = false;
 

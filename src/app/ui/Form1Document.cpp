@@ -2,6 +2,7 @@
 // loading, the question about unsaved changes and the recent files.
 #include "app/ui/Form1.h"
 
+#include "app/ProjectFileGuard.h"
 #include "app/RecentFiles.h"
 #include "app/ui/ListEditCommand.h"
 #include "app/ui/ProjectChangeCommand.h"
@@ -133,6 +134,7 @@ void Form1::optionEdited(const QString &field, bool typing)
 
 void Form1::setProjectFile(const QString &path)
 {
+    fileGuard()->setFile(path);
     m_filePath = path;
     setWindowFilePath(path);
     updateTitle();
@@ -182,6 +184,12 @@ bool Form1::saveDocument(bool askForName)
     if (path.isEmpty())
         return false;
     path = QFileInfo(path).absoluteFilePath();
+    // Changes that another program saved to the file are not overwritten unseen.
+    if (fileGuard()->isFile(path) && fileGuard()->compare() == ProjectFileGuard::DiskChange::Changed) {
+        bool saveElsewhere = false;
+        if (!confirmOverwriteChangedFile(&saveElsewhere))
+            return saveElsewhere && saveDocument(true);
+    }
     QString error;
     captureStyles();
     if (!saveProject(path, &error)) {
@@ -189,6 +197,7 @@ bool Form1::saveDocument(bool askForName)
         return false;
     }
     m_undoStack->setClean();
+    fileGuard()->setFile(path, true);
     setProjectFile(path);
     RecentFiles::Add(path);
     updateRecentFiles();
@@ -203,6 +212,7 @@ bool Form1::openProject(const QString &path, QString *error)
         return false;
     const ProjectState before = captureState();
     applyProject(project);
+    fileGuard()->setFile(path, true);
     setProjectFile(QFileInfo(path).absoluteFilePath());
     pushChange(QStringLiteral("Load Menu Project"), before, -1, true);
     m_undoStack->setClean();
@@ -214,6 +224,8 @@ bool Form1::openProject(const QString &path, QString *error)
 
 bool Form1::loadDocument(const QString &path)
 {
+    if (!confirmOpenLockedFile(path))
+        return false;
     QString error;
     if (!openProject(path, &error)) {
         showProblem(error);

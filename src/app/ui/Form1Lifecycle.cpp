@@ -1,5 +1,6 @@
 #include "app/ui/Form1.h"
 
+#include "app/ProjectFileGuard.h"
 #include "app/StartupSelection.h"
 #include "app/ui/Form2.h"
 #include "app/ui/StartupFontLists.h"
@@ -83,6 +84,7 @@ void Form1::Form_QueryUnload()
             window->close();
     Form_Unload();
     m_previewSession.cleanup();
+    fileGuard()->setFile(QString()); // gives up the project file's lock
 }
 
 void Form1::Form_Unload()

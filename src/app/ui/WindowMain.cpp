@@ -6,11 +6,9 @@
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/SvgIcon.h"
-#include "codegen/OptionsValidation.h"
 #include "platform/ui/FontConfigStart.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QUndoStack>
 
 #include <type_traits>
@@ -33,9 +31,7 @@ extern "C" __attribute__((visibility("default"))) int quillnav_windows_main(int 
     window.show();
     const QString project = QString::fromUtf8(projectFile ? projectFile : "");
     if (!project.isEmpty()) {
-        QString error;
-        if (!window.openProject(project, &error))
-            QMessageBox::warning(&window, OopsTitle(), error);
+        window.loadDocument(project); // asks when another window has it open
         window.undoStack()->clear(); // the history starts with the file as given
     }
     return app.exec();

@@ -1,0 +1,204 @@
+// The project file while a window has it open: the lock that tells a second
+// window, and changes written to the file by another program (reload, and
+// the question before Save overwrites them).
+#include "support/Form1Driver.h"
+
+#include "app/ProjectFileGuard.h"
+#include "menu/ProjectFile.h"
+#include "support/TestFiles.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace form1test;
+
+namespace {
+
+MenuProject project(const QString &menuName, const QString &list)
+{
+    MenuProject p;
+    p.options.menuName = menuName;
+    p.items = rows(list);
+    return p;
+}
+
+// The project as the window holds it: its menu name and its list.
+QString shown(const Form1 &window)
+{
+    return window.currentProject().options.menuName + ':' + state(window);
+}
+
+} // namespace
+
+class TestForm1DiskWatch : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path(const QString &name) { return dir->filePath(name); }
+    void write(const QString &name, const MenuProject &p)
+    {
+        QString error;
+        QVERIFY2(ProjectFile::save(path(name), p, &error), qPrintable(error));
+    }
+    QString onDisk(const QString &name)
+    {
+        MenuProject p;
+        QString error;
+        return ProjectFile::load(path(name), &p, &error) ? p.options.menuName : error;
+    }
+    static void load(Form1 &window, const QString &file)
+    {
+        window.setOpenFileChooser([file](QWidget *) { return file; });
+        window.mnuFileLoad_Click();
+    }
+
+private slots:
+    void init()
+    {
+        privateSettings();
+        dir = std::make_unique<QTemporaryDir>();
+        write("menu.qnv", project("mine", "A@a,B@b"));
+    }
+
+    // A second window is told, may cancel or open anyway; the lock goes with
+    // New, and one left by a program that ended is taken over.
+    void secondWindowIsTold()
+    {
+        Form1 first, second;
+        load(first, path("menu.qnv"));
+        QVERIFY(first.fileGuard()->holdsLock());
+        const QString lockFile = ProjectFileGuard::lockPathFor(path("menu.qnv"));
+        QVERIFY(QFileInfo::exists(lockFile));
+        {
+            BoxAnswerer cancel(QMessageBox::Cancel);
+            load(second, path("menu.qnv"));
+            QCOMPARE(cancel.count(), 1);
+            QVERIFY2(cancel.boxes[0].text.contains("\"menu.qnv\" is already open in another Quillnav window"),
+                     qPrintable(cancel.boxes[0].text));
+            QVERIFY(second.projectFilePath().isEmpty() && second.listModel()->rowCount() == 0);
+        }
+        {
+            BoxAnswerer open(QMessageBox::Open);
+            load(second, path("menu.qnv"));
+            QCOMPARE(open.count(), 1);
+            QCOMPARE(second.projectFilePath(), path("menu.qnv"));
+            QCOMPARE(shown(second), QString("mine:A@a,B@b"));
+            QVERIFY(!second.fileGuard()->holdsLock());
+        }
+        first.mnuFileNew_Click();
+        QVERIFY(!QFileInfo::exists(lockFile));
+
+        // A lock whose process has ended.
+        QProcess ended;
+        ended.start("true");
+        QVERIFY(ended.waitForStarted());
+        const qint64 deadPid = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        {
+            QLockFile mine(lockFile);
+            QVERIFY(mine.tryLock(0));
+            QByteArray contents = testfiles::readAll(lockFile);
+            mine.unlock();
+            contents = QByteArray::number(deadPid) + contents.mid(contents.indexOf('\n'));
+            QVERIFY(testfiles::writeAll(lockFile, contents));
+        }
+        BoxAnswerer none(QMessageBox::Cancel);
+        load(first, path("menu.qnv"));
+        QCOMPARE(none.count(), 0);
+        QVERIFY(first.fileGuard()->holdsLock());
+        // Save As to another name moves the lock; closing gives it up.
+        first.setSaveFileChooser([this](QWidget *) { return path("other.qnv"); });
+        first.mnuFileSaveAs_Click();
+        QVERIFY(!QFileInfo::exists(lockFile));
+        QVERIFY(QFileInfo::exists(ProjectFileGuard::lockPathFor(path("other.qnv"))));
+        first.close();
+        QVERIFY(!QFileInfo::exists(ProjectFileGuard::lockPathFor(path("other.qnv"))));
+    }
+
+    // Without unsaved changes, a file changed by another program is offered
+    // for loading again; "Keep This Version" keeps the window as it is, and
+    // then Save asks before it overwrites.
+    void unchangedWindowOffersReload()
+    {
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        load(*w, path("menu.qnv"));
+        {
+            BoxAnswerer reload(QMessageBox::Yes);
+            write("menu.qnv", project("theirs", "C@c"));
+            QTRY_COMPARE(shown(*w), QString("theirs:C@c"));
+            QCOMPARE(reload.count(), 1);
+            QVERIFY(reload.boxes[0].text.contains("\"menu.qnv\" was changed by another program"));
+            QVERIFY(!w->isProjectModified());
+        }
+        {
+            BoxAnswerer keep(QMessageBox::No);
+            write("menu.qnv", project("again", "D@d"));
+            QTRY_COMPARE(keep.count(), 1);
+            QTest::qWait(300); // nothing more is asked about the same change
+            QCOMPARE(keep.count(), 1);
+            QCOMPARE(shown(*w), QString("theirs:C@c"));
+        }
+        BoxAnswerer overwrite(QMessageBox::Yes);
+        w->mnuFileSaveProj_Click();
+        QCOMPARE(overwrite.count(), 1);
+        QVERIFY(overwrite.boxes[0].text.contains("changed by another program since it was loaded or saved here"));
+        QCOMPARE(onDisk("menu.qnv"), QString("theirs"));
+    }
+
+    void saveAsksBeforeOverwriting_data()
+    {
+        QTest::addColumn<bool>("inPlace"); // rewritten in place, same size and time; else replaced
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("expected"); // the file's menu name afterwards, and the other file's
+        for (const bool inPlace : {false, true}) {
+            const char *how = inPlace ? "rewritten in place" : "replaced";
+            QTest::addRow("%s, overwrite", how) << inPlace << int(QMessageBox::Yes) << "mine2/";
+            QTest::addRow("%s, keep both", how) << inPlace << int(QMessageBox::No) << "wxyz/mine2";
+            QTest::addRow("%s, cancel", how) << inPlace << int(QMessageBox::Cancel) << "wxyz/";
+        }
+    }
+
+    // With unsaved changes the window only notes the change; Save then asks.
+    void saveAsksBeforeOverwriting()
+    {
+        QFETCH(bool, inPlace);
+        QFETCH(int, answer);
+        QFETCH(QString, expected);
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        load(*w, path("menu.qnv"));
+        QTest::keyClicks(control<QLineEdit>(*w, "txtmnm"), "2"); // "mine2", not saved
+        QVERIFY(w->isProjectModified());
+        BoxAnswerer answers{QMessageBox::StandardButton(answer)};
+        if (inPlace) {
+            // The same length and modification time: only the bytes differ.
+            const QByteArray name = QFile::encodeName(path("menu.qnv"));
+            struct stat before {};
+            QVERIFY(::stat(name.constData(), &before) == 0);
+            const QByteArray other = testfiles::readAll(path("menu.qnv")).replace("\"mine\"", "\"wxyz\"");
+            const int fd = ::open(name.constData(), O_WRONLY);
+            QVERIFY(fd >= 0 && ::write(fd, other.constData(), size_t(other.size())) == other.size());
+            const timespec times[2] = {before.st_atim, before.st_mtim};
+            QVERIFY(::futimens(fd, times) == 0 && ::close(fd) == 0);
+            struct stat after {};
+            QVERIFY(::stat(name.constData(), &after) == 0 && after.st_mtim.tv_nsec == before.st_mtim.tv_nsec);
+        } else {
+            write("menu.qnv", project("wxyz", "A@a,B@b"));
+        }
+        QTest::qWait(300); // the watcher's notice: no question while there are unsaved changes
+        QCOMPARE(answers.count(), 0);
+        w->setSaveFileChooser([this](QWidget *) { return path("mine.qnv"); });
+        w->mnuFileSaveProj_Click();
+        QCOMPARE(answers.count(), 1);
+        QCOMPARE(onDisk("menu.qnv") + '/' + (QFileInfo::exists(path("mine.qnv")) ? onDisk("mine.qnv") : QString()),
+                 expected);
+        QCOMPARE(w->isProjectModified(), answer == QMessageBox::Cancel);
+        QCOMPARE(w->projectFilePath(), path(answer == QMessageBox::No ? "mine.qnv" : "menu.qnv"));
+    }
+};
+
+QTEST_MAIN(TestForm1DiskWatch)
+#include "tst_form1_diskwatch.moc"
