@@ -1,5 +1,7 @@
 #include "menu/JsonScanner.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -187,7 +189,7 @@ QString JsonScanner::decode(QByteArrayView raw) const
     for (qsizetype i = 0; i < raw.size(); ++i) {
         if (raw[i] != '\\')
             continue;
-        out += QString::fromUtf8(raw.sliced(plainFrom, i - plainFrom));
+        out += utf8ToString(raw.sliced(plainFrom, i - plainFrom));
         const char e = raw[i + 1];
         switch (e) {
         case 'b': out += QLatin1Char('\b'); break;
@@ -201,7 +203,7 @@ QString JsonScanner::decode(QByteArrayView raw) const
         ++i;
         plainFrom = i + 1;
     }
-    out += QString::fromUtf8(raw.sliced(plainFrom));
+    out += utf8ToString(raw.sliced(plainFrom));
     return out;
 }
 
@@ -266,6 +268,15 @@ bool JsonScanner::decodeStringUtf8(QByteArrayView raw, QByteArray *out)
     return true;
 }
 
+QString JsonScanner::utf8ToString(QByteArrayView utf8)
+{
+    if (!utf8.startsWith(QByteArrayView("\xEF\xBB\xBF")))
+        return QString::fromUtf8(utf8);
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder(utf8);
+}
+
 QString JsonScanner::readString(const QList<QString> &shared)
 {
     QString text;
@@ -310,7 +321,7 @@ void JsonScanner::decodeString(QByteArrayView raw, bool escapes, QString *out, c
         if (high < 0x80) // ASCII: each byte was one unit
             return;
     }
-    *out = QString::fromUtf8(raw);
+    *out = utf8ToString(raw);
 }
 
 void JsonScanner::scanNumber()

@@ -70,6 +70,9 @@ public:
     // reused); false, with `out` undefined, when an escape stands for a lone
     // surrogate, which UTF-8 cannot hold (decodeString() then).
     static bool decodeStringUtf8(QByteArrayView raw, QByteArray *out);
+    // Checked UTF-8 as UTF-16. Unlike QString::fromUtf8(), which drops a
+    // byte order mark at the start, it keeps U+FEFF wherever it stands.
+    static QString utf8ToString(QByteArrayView utf8);
     double readNumber();
     bool readBool();
     // The length of the UTF-8 sequence at text[at] (a byte from 0x80 on) as

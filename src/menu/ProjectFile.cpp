@@ -191,7 +191,7 @@ QJsonObject toObject(JsonScanner &scan, bool knownOnly)
             scan.skipValue();
             continue;
         }
-        const QString name = QString::fromUtf8(key);
+        const QString name = JsonScanner::utf8ToString(key);
         object.insert(name, toValue(scan));
     }
     return object;
