@@ -35,7 +35,7 @@ private slots:
         const QByteArray file = R"({"format": "quillnav-menu-project", "version": 1, "items": [])";
         QCOMPARE(ProjectFile::parse(file + field + "}", &p, &error), dialect >= 0);
         QCOMPARE(int(p.dialect), dialect < 0 ? 1 : dialect);
-        QCOMPARE(error, dialect < 0 ? "dialect: must be \"classic\" or \"html5\"" : "");
+        QCOMPARE(error, dialect < 0 ? "Code (Classic or HTML5) must be \"classic\" or \"html5\"" : "");
         MenuProject back;
         QVERIFY(ProjectFile::parse(ProjectFile::serialize(p), &back, &error) && back == p);
     }

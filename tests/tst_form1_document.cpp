@@ -257,7 +257,7 @@ private slots:
         // mentions null: no message.
         QTest::addColumn<Failure>("row");
         QTest::newRow("load: bad flag") << Failure{"mnuFileLoad", "broken.qnv", R"({"format":"quillnav-menu-project","version":1,
-            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})", "linked"};
+            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})", R"(entry 1 ("A"): Linked must be "Yes" or "No")"};
         QTest::newRow("save: missing folder") << Failure{"mnuFileSaveAs", "missing/menu.qnv", {}, ""};
         QTest::newRow("load cancelled") << Failure{"mnuFileLoad", "", {}, {}};
     }

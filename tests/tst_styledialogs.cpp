@@ -15,6 +15,7 @@
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -160,6 +161,42 @@ private slots:
         QCOMPARE(w->buttonStyleDialog()->capture(), w->advMenuvals().bttn);
         QCOMPARE(code(*w) == codeBefore, !ok);
         QCOMPARE(code(*w).contains(u"width=77"_s), ok); // digits only
+    }
+
+    void okWithoutChangeAddsNoStep_data()
+    {
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<QString>("earlier"); // a visit ended by OK: "r" Restore Defaults, "c" every control changed
+        for (const bool button : {false, true})
+            for (const char *earlier : {"r", "c", "cr", "rc"})
+                QTest::addRow("%s: %s", button ? "button" : "menu", earlier) << button << earlier;
+    }
+
+    // After any confirmed visit, a visit ended by Cancel leaves the dialog
+    // holding its record, and an OK that changes nothing adds no undo step
+    // and leaves the project as it was.
+    void okWithoutChangeAddsNoStep()
+    {
+        QFETCH(bool, button);
+        QFETCH(QString, earlier);
+        AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, false);
+        AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
+        open(*w, button, [&](QDialog *d) {
+            for (const QChar step : earlier)
+                step == 'r' ? click(d, "cmdrestdef") : changeEverything(d);
+            click(d, "Command8");
+        });
+        QUndoStack *steps = w->undoStack();
+        steps->setClean();
+        const int count = steps->count();
+        const MenuProject project = w->currentProject();
+        open(*w, button, [](QDialog *d) { click(d, "Command9"); });
+        QCOMPARE(w->menuStyleDialog()->capture(), w->advMenuvals().mnu);
+        QCOMPARE(w->buttonStyleDialog()->capture(), w->advMenuvals().bttn);
+        open(*w, button, [](QDialog *d) { click(d, "Command8"); });
+        QCOMPARE(steps->count(), count);
+        QVERIFY(steps->isClean());
+        QCOMPARE(w->currentProject(), project);
     }
 
     void buttonStates_data()

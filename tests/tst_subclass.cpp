@@ -8,15 +8,13 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <map>
+#include <memory>
+#include <utility>
+
 namespace {
 const int kMsg = QEvent::User + 7;
 QStringList calls;
-
-// A window whose own handling of kMsg is logged as "prev" and answers false.
-class Target : public QWindow {
-public:
-    bool event(QEvent *e) override { return e->type() == kMsg ? (calls << "prev", false) : QWindow::event(e); }
-};
 
 // Logs its name (or "!" when ActiveMessage is wrong) and answers true; an
 // upper-case name detaches itself while called.
@@ -33,6 +31,21 @@ struct Probe : ISubclass {
     QString name;
     int response;
 };
+
+// A window whose own handling of kMsg is logged as "prev" and answers false;
+// it destroys a handler when given one to destroy.
+class Target : public QWindow {
+public:
+    bool event(QEvent *e) override
+    {
+        if (e->type() != kMsg)
+            return QWindow::event(e);
+        if (doomed)
+            std::exchange(doomed, nullptr)->reset();
+        return calls << "prev", false;
+    }
+    std::unique_ptr<Probe> *doomed = nullptr;
+};
 } // namespace
 
 class TestSubclass : public QObject {
@@ -41,7 +54,8 @@ private slots:
     void init() { calls.clear(); }
 
     // Operations: "+a1" attaches handler a answering MsgResponse 1, "-a"
-    // removes it, "~a" destroys it. Then one event is sent to the window.
+    // removes it, "~a" destroys it, "!a" has the window's own handling of
+    // the event destroy it. Then one event is sent to the window.
     // Handlers answer true, the window's own handling false.
     void dispatch_data()
     {
@@ -60,6 +74,9 @@ private slots:
         QTest::newRow("never attached") << "-a" << "prev";
         QTest::newRow("handler detaching itself: previous once") << "+A0 +b1" << "A prev";
         QTest::newRow("destroyed handler detaches") << "+a0 +b0 ~a" << "b";
+        // A handler freed while the window handles the event first is never called.
+        QTest::newRow("window's own handling destroys the handler") << "+a2 !a" << "prev";
+        QTest::newRow("window's own handling destroys a later handler") << "+a2 +b1 !b" << "prev a";
     }
     void dispatch()
     {
@@ -75,6 +92,8 @@ private slots:
                 MSubclass::AddMessageHandler(probe.get(), &window, kMsg);
             else if (op.at(0) == '-')
                 MSubclass::RemoveMessageHandler(probe.get(), &window, kMsg);
+            else if (op.at(0) == '!')
+                window.doomed = &probe;
             else
                 probe.reset();
         }

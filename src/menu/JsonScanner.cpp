@@ -1,5 +1,7 @@
 #include "menu/JsonScanner.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -7,9 +9,9 @@
 #include <cstring>
 #include <limits>
 
-void JsonScanner::fail(const QString &reason, qsizetype at) const
+void JsonScanner::fail(const QString &reason, qsizetype at, SyntaxError::Fault fault) const
 {
-    throw SyntaxError{at >= 0 ? at : m_pos, reason};
+    throw SyntaxError{at >= 0 ? at : m_pos, reason, fault};
 }
 
 namespace {
@@ -41,6 +43,7 @@ JsonScanner::Kind JsonScanner::peek()
     case 'n': return Null;
     case '-': case '0': case '1': case '2': case '3': case '4':
     case '5': case '6': case '7': case '8': case '9': return Number;
+    case '.': fail(QStringLiteral("illegal number"), m_pos, SyntaxError::MissingDigits);
     case '\0':
         if (m_pos >= m_text.size())
             fail(QStringLiteral("unexpected end of the document"));
@@ -150,7 +153,7 @@ QByteArrayView JsonScanner::scanString(bool *escapes)
             break;
         if (c < 0x80) {
             if (c < 0x20)
-                fail(QStringLiteral("control character in a string"), i);
+                fail(QStringLiteral("control character in a string"), i, SyntaxError::ControlCharacter);
             if (c == '\\') {
                 *escapes = true;
                 const char e = i + 1 < n ? char(d[i + 1]) : '\0';
@@ -160,7 +163,7 @@ QByteArrayView JsonScanner::scanString(bool *escapes)
                 } else if (e != '\0' && std::strchr("\"\\/bfnrt", e)) {
                     i += 2;
                 } else {
-                    fail(QStringLiteral("invalid escape sequence"), i);
+                    fail(QStringLiteral("invalid escape sequence"), i, SyntaxError::UnknownEscape);
                 }
                 continue;
             }
@@ -186,7 +189,7 @@ QString JsonScanner::decode(QByteArrayView raw) const
     for (qsizetype i = 0; i < raw.size(); ++i) {
         if (raw[i] != '\\')
             continue;
-        out += QString::fromUtf8(raw.sliced(plainFrom, i - plainFrom));
+        out += utf8ToString(raw.sliced(plainFrom, i - plainFrom));
         const char e = raw[i + 1];
         switch (e) {
         case 'b': out += QLatin1Char('\b'); break;
@@ -200,7 +203,7 @@ QString JsonScanner::decode(QByteArrayView raw) const
         ++i;
         plainFrom = i + 1;
     }
-    out += QString::fromUtf8(raw.sliced(plainFrom));
+    out += utf8ToString(raw.sliced(plainFrom));
     return out;
 }
 
@@ -265,6 +268,15 @@ bool JsonScanner::decodeStringUtf8(QByteArrayView raw, QByteArray *out)
     return true;
 }
 
+QString JsonScanner::utf8ToString(QByteArrayView utf8)
+{
+    if (!utf8.startsWith(QByteArrayView("\xEF\xBB\xBF")))
+        return QString::fromUtf8(utf8);
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder(utf8);
+}
+
 QString JsonScanner::readString(const QList<QString> &shared)
 {
     QString text;
@@ -309,7 +321,7 @@ void JsonScanner::decodeString(QByteArrayView raw, bool escapes, QString *out, c
         if (high < 0x80) // ASCII: each byte was one unit
             return;
     }
-    *out = QString::fromUtf8(raw);
+    *out = utf8ToString(raw);
 }
 
 void JsonScanner::scanNumber()
@@ -329,11 +341,12 @@ void JsonScanner::scanNumber()
     else if (i < n && d[i] >= '1' && d[i] <= '9')
         i = digits(i);
     else
-        fail(QStringLiteral("illegal number"), i);
+        fail(QStringLiteral("illegal number"), i,
+             i < n && d[i] == '.' ? SyntaxError::MissingDigits : SyntaxError::Malformed);
     if (i < n && d[i] == '.') {
         const qsizetype from = ++i;
         if ((i = digits(i)) == from)
-            fail(QStringLiteral("illegal number"), i);
+            fail(QStringLiteral("illegal number"), i, SyntaxError::MissingDigits);
     }
     if (i < n && (d[i] == 'e' || d[i] == 'E')) {
         ++i;
@@ -343,6 +356,12 @@ void JsonScanner::scanNumber()
         if ((i = digits(i)) == from)
             fail(QStringLiteral("illegal number"), i);
     }
+    // A number no double holds (RFC 8259 lets a reader limit the range):
+    // too large, or not zero but too small for the smallest subnormal.
+    // Qt's reader refuses the same.
+    double value = 0;
+    if (std::from_chars(d + m_pos, d + i, value).ec == std::errc::result_out_of_range)
+        fail(QStringLiteral("number out of range"), m_pos);
     m_pos = i;
 }
 
@@ -354,16 +373,7 @@ double JsonScanner::readNumber()
     const char *first = m_text.data() + start;
     const char *last = m_text.data() + m_pos;
     double value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        // Too large becomes infinite, too small zero.
-        const char *e = std::find_if(first, last, [](char c) { return c == 'e' || c == 'E'; });
-        const bool tiny = e != last && e + 1 != last && e[1] == '-';
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-        if (*first == '-')
-            value = -value;
-    }
-    Q_UNUSED(end);
+    static_cast<void>(std::from_chars(first, last, value)); // in range: scanNumber() checked it
     return value;
 }
 

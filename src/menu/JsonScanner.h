@@ -17,13 +17,31 @@ public:
     enum Kind { Object, Array, String, Number, True, False, Null };
 
     struct SyntaxError {
+        // Faults that other readers let pass, told apart from the rest.
+        enum Fault {
+            Malformed,        // anything else
+            ControlCharacter, // a control character not written as an escape in a string
+            UnknownEscape,    // a backslash followed by a character no escape starts with
+            MissingDigits,    // a number without digits before or after its decimal point
+        };
         qsizetype offset;
         QString reason;
+        Fault fault = Malformed;
     };
 
     static constexpr int kMaxDepth = 1024;
 
-    explicit JsonScanner(QByteArrayView text, qsizetype offset = 0) : m_text(text), m_pos(offset) {}
+    // A whole text (offset 0) may begin with a UTF-8 byte order mark, which
+    // is skipped: RFC 8259 lets a reader ignore it, editors on Windows write
+    // it, and Qt's own reader skips it too.
+    explicit JsonScanner(QByteArrayView text, qsizetype offset = 0)
+        : m_text(text), m_pos(offset == 0 ? byteOrderMarkSize(text) : offset)
+    {
+    }
+    static qsizetype byteOrderMarkSize(QByteArrayView text)
+    {
+        return text.startsWith(QByteArrayView("\xEF\xBB\xBF")) ? 3 : 0;
+    }
 
     // The kind of the next value, which is not consumed.
     Kind peek();
@@ -52,6 +70,9 @@ public:
     // reused); false, with `out` undefined, when an escape stands for a lone
     // surrogate, which UTF-8 cannot hold (decodeString() then).
     static bool decodeStringUtf8(QByteArrayView raw, QByteArray *out);
+    // Checked UTF-8 as UTF-16. Unlike QString::fromUtf8(), which drops a
+    // byte order mark at the start, it keeps U+FEFF wherever it stands.
+    static QString utf8ToString(QByteArrayView utf8);
     double readNumber();
     bool readBool();
     // The length of the UTF-8 sequence at text[at] (a byte from 0x80 on) as
@@ -92,7 +113,8 @@ public:
     void finish();
 
 private:
-    [[noreturn]] void fail(const QString &reason, qsizetype at = -1) const;
+    [[noreturn]] void fail(const QString &reason, qsizetype at = -1,
+                           SyntaxError::Fault fault = SyntaxError::Malformed) const;
     void skipBlanks()
     {
         const char *d = m_text.data();

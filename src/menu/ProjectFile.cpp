@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 
+#include "menu/EntryName.h"
 #include "menu/ItemListScan.h"
 #include "menu/JsonScanner.h"
 #include "menu/JsonWriter.h"
@@ -30,110 +31,128 @@ namespace {
 
 // ---- reading ---------------------------------------------------------------
 
-// Thrown inside the reader; carries "<field>: <problem>".
+// Thrown inside the reader; carries "<field> <problem>", the field named as
+// the window shows it.
 struct Refusal {
     QString text;
 };
 
 [[noreturn]] void refuse(const QString &field, const QString &problem)
 {
-    throw Refusal{field + QStringLiteral(": ") + problem};
+    throw Refusal{field + QLatin1Char(' ') + problem};
 }
 
-// Reads the fields of one JSON object; a missing optional field keeps the
-// value it already has (the start-up value).
+QString tooLongProblem()
+{
+    return QStringLiteral("must be at most %1 characters long (the most its field in the window holds)")
+        .arg(kMaxTextLength);
+}
+
+// "must be 0 (Same window), 1 (New window) or 2 (Different frame)"
+QString choiceProblem(const QStringList &captions)
+{
+    QString problem = QStringLiteral("must be ");
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (i > 0)
+            problem += i + 1 == captions.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
+        problem += QStringLiteral("%1 (%2)").arg(i).arg(captions.at(i));
+    }
+    return problem;
+}
+
+// Reads the fields of one JSON object, the options or a style record; a
+// missing field keeps the value it already has (the start-up value). Each
+// field is named in messages by its place in the window: the group or
+// dialog, then the control's caption.
 class Reader {
 public:
-    Reader(const QJsonObject &object, QString path) : m_o(object), m_path(std::move(path)) {}
+    Reader(const QJsonObject &object, QString group) : m_o(object), m_group(std::move(group)) {}
 
-    QString field(const QString &key) const
+    QString field(const QString &label) const { return m_group + QStringLiteral(": ") + label; }
+
+    void text(const QString &key, const QString &label, QString *out) const
     {
-        return m_path.isEmpty() ? key : m_path + QLatin1Char('.') + key;
-    }
-
-    bool has(const QString &key) const { return m_o.contains(key); }
-
-    void text(const QString &key, QString *out, bool required = false) const
-    {
-        if (!present(key, required))
+        if (!m_o.contains(key))
             return;
         const QJsonValue v = m_o.value(key);
         if (!v.isString())
-            refuse(field(key), QStringLiteral("must be a text"));
+            refuse(field(label), QStringLiteral("must be a text"));
         *out = v.toString();
         if (out->size() > kMaxTextLength)
-            refuse(field(key), QStringLiteral("must be at most %1 characters long (the most its field "
-                                              "in the window holds)").arg(kMaxTextLength));
+            refuse(field(label), tooLongProblem());
     }
 
-    void number(const QString &key, int *out, int low, int high) const
+    // A choice among the captions, stored as its index.
+    void choice(const QString &key, const QString &label, int *out, const QStringList &captions) const
     {
-        if (!present(key, false))
-            return;
-        const QJsonValue v = m_o.value(key);
-        const double d = v.toDouble(-1e300);
-        // Range first: converting a double outside int's range is undefined.
-        if (!v.isDouble() || !(d >= low && d <= high) || d != std::trunc(d))
-            refuse(field(key), QStringLiteral("must be a whole number from %1 to %2")
-                                   .arg(low)
-                                   .arg(high));
-        *out = int(d);
+        number(key, out, int(captions.size()) - 1, field(label), choiceProblem(captions));
     }
 
-    void flag(const QString &key, int *out) const { number(key, out, 0, 1); }
-
-    template <std::size_t N> void colours(const QString &key, std::array<QString, N> *out) const
+    // A check box, stored as 0 or 1.
+    void flag(const QString &key, const QString &label, int *out) const
     {
-        if (!present(key, false))
+        number(key, out, 1, field(label), QStringLiteral("must be 0 (unchecked) or 1 (checked)"));
+    }
+
+    // Colour texts, one for each of the dialog's colour rows.
+    template <std::size_t N>
+    void colours(const QString &key, const std::array<const char *, N> &rows, std::array<QString, N> *out) const
+    {
+        if (!m_o.contains(key))
             return;
         const QJsonValue v = m_o.value(key);
         if (!v.isArray() || v.toArray().size() != qsizetype(N))
-            refuse(field(key), QStringLiteral("must be a list of %1 colours").arg(N));
+            refuse(field(QStringLiteral("the colours")), QStringLiteral("must be a list of %1 colours").arg(N));
         static const QRegularExpression colour(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         const QJsonArray a = v.toArray();
         for (std::size_t i = 0; i < N; ++i) {
-            const QString at = field(key) + QStringLiteral("[%1]").arg(i);
             if (!a.at(qsizetype(i)).isString() || !colour.match(a.at(qsizetype(i)).toString()).hasMatch())
-                refuse(at, QStringLiteral("must be a colour \"#\" followed by six hexadecimal digits"));
+                refuse(field(QLatin1String(rows[i]) + QStringLiteral(" colour")),
+                       QStringLiteral("must be a colour \"#\" followed by six hexadecimal digits"));
             (*out)[i] = a.at(qsizetype(i)).toString();
         }
     }
 
-    void weight(const QString &key, QString *out) const
+    void weight(const QString &key, const QString &label, QString *out) const
     {
         QString t = *out;
-        text(key, &t);
+        text(key, label, &t);
         static const QRegularExpression digits(QStringLiteral("^[1-9][0-9]{2}$"));
         if (!digits.match(t).hasMatch() || t.toInt() > 900)
-            refuse(field(key), QStringLiteral("must be a whole number from 100 to 900"));
+            refuse(field(label), QStringLiteral("must be a whole number from 100 to 900"));
         *out = t;
     }
 
     // A dimension text: at most four characters, digits only when digitsOnly.
-    void dimension(const QString &key, QString *out, bool digitsOnly, int maxLength = 4) const
+    void dimension(const QString &key, const QString &label, QString *out, bool digitsOnly,
+                   int maxLength = 4) const
     {
         QString t = *out;
-        text(key, &t);
+        text(key, label, &t);
         if (maxLength > 0 && t.size() > maxLength)
-            refuse(field(key), QStringLiteral("must be at most %1 characters long").arg(maxLength));
+            refuse(field(label), QStringLiteral("must be at most %1 characters long").arg(maxLength));
         static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
         if (digitsOnly && !digits.match(t).hasMatch())
-            refuse(field(key), QStringLiteral("must contain digits only"));
+            refuse(field(label), QStringLiteral("must contain digits only"));
         *out = t;
     }
 
 private:
-    bool present(const QString &key, bool required) const
+    // A whole number from 0 to high.
+    void number(const QString &key, int *out, int high, const QString &name, const QString &problem) const
     {
-        if (m_o.contains(key))
-            return true;
-        if (required)
-            refuse(field(key), QStringLiteral("is missing"));
-        return false;
+        if (!m_o.contains(key))
+            return;
+        const QJsonValue v = m_o.value(key);
+        const double d = v.toDouble(-1e300);
+        // Range first: converting a double outside int's range is undefined.
+        if (!v.isDouble() || !(d >= 0 && d <= high) || d != std::trunc(d))
+            refuse(name, problem);
+        *out = int(d);
     }
 
     QJsonObject m_o;
-    QString m_path;
+    QString m_group;
 };
 
 // The root's members, found in a first pass that also checks the whole
@@ -172,7 +191,7 @@ QJsonObject toObject(JsonScanner &scan, bool knownOnly)
             scan.skipValue();
             continue;
         }
-        const QString name = QString::fromUtf8(key);
+        const QString name = JsonScanner::utf8ToString(key);
         object.insert(name, toValue(scan));
     }
     return object;
@@ -198,14 +217,14 @@ QJsonValue toValue(JsonScanner &scan)
     return {};
 }
 
-QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const char *key)
+QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const char *key, const QString &name)
 {
     const qsizetype at = root.offset(key);
     if (at < 0)
         return {};
     JsonScanner scan(bytes, at);
     if (scan.peek() != JsonScanner::Object)
-        refuse(QLatin1String(key), QStringLiteral("must be an object"));
+        refuse(name, QStringLiteral("must be a JSON object"));
     return toObject(scan, true);
 }
 
@@ -243,16 +262,18 @@ struct ReadItem {
 void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<void(ReadItem &)> &visit)
 {
     static constexpr QByteArrayView names[4] = {"text", "linked", "url", "selected"};
-    int defaultAt = -1;
+    // The columns as the list's header names them.
+    static const QString captions[4] = {QStringLiteral("Item Text"), QStringLiteral("Linked"),
+                                        QStringLiteral("Link URL"), QStringLiteral("Selected")};
+    qsizetype defaultAt = -1;
     ReadItem read;
     MenuItem &item = read.item;
     QString *const *value = read.value;
     const auto &shared = sharedTexts();
     scan.enterArray();
     for (qsizetype i = 0; scan.nextElement(); ++i) {
-        const auto path = [i] { return QStringLiteral("items[%1]").arg(i); };
         if (scan.peek() != JsonScanner::Object)
-            refuse(path(), QStringLiteral("must be an object"));
+            refuse(entryname::of(i, nullptr), QStringLiteral("must be a JSON object"));
         ItemFields fields;
         scan.enterObject();
         QByteArrayView key;
@@ -271,15 +292,20 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
                 fields.state[f] = ItemFields::Text;
             }
         }
-        const auto field = [&](int f) { return path() + QLatin1Char('.') + QLatin1StringView(names[f]); };
+        // The entry by its number and, once its text is known to be good,
+        // its text; then the column.
+        bool textRead = false;
+        const auto field = [&](int f) {
+            return entryname::of(i, textRead ? value[0] : nullptr) + QStringLiteral(": ") + captions[f];
+        };
         for (int f = 0; f < 4; ++f) {
             if (fields.state[f] == ItemFields::Missing)
                 refuse(field(f), QStringLiteral("is missing"));
             if (fields.state[f] == ItemFields::NotText)
                 refuse(field(f), QStringLiteral("must be a text"));
             if (value[f]->size() > kMaxTextLength)
-                refuse(field(f), QStringLiteral("must be at most %1 characters long (the most its field "
-                                                "in the window holds)").arg(kMaxTextLength));
+                refuse(field(f), tooLongProblem());
+            textRead = true;
         }
         for (int f : {1, 3}) {
             if (*value[f] != menutext::kYes && *value[f] != menutext::kNo)
@@ -287,10 +313,10 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
         }
         if (item.isDefault()) {
             if (defaultAt >= 0)
-                refuse(field(3), QStringLiteral("only one item can be the default selection (items[%1] "
-                                                "already is)")
-                                     .arg(defaultAt));
-            defaultAt = int(i);
+                refuse(field(3), QStringLiteral("cannot be \"Yes\" too: only one entry can be the default "
+                                                "selection, and %1 already is")
+                                     .arg(entryname::of(defaultAt, nullptr)));
+            defaultAt = i;
         }
         if (summary)
             summary->add(item);
@@ -318,70 +344,84 @@ QList<MenuItem> itemsAt(const QByteArray &bytes, std::vector<ItemSpans> &spans)
     return items;
 }
 
+const QString kItemList = QStringLiteral("the menu item list");
+
 // The items' list: a scanner at it.
 JsonScanner itemList(const QByteArray &bytes, const RootMembers &root)
 {
     const qsizetype at = root.offset("items");
     if (at < 0)
-        refuse(QStringLiteral("items"), QStringLiteral("is missing"));
+        refuse(kItemList, QStringLiteral("is missing"));
     JsonScanner scan(bytes, at);
     if (scan.peek() != JsonScanner::Array)
-        refuse(QStringLiteral("items"), QStringLiteral("must be a list"));
+        refuse(kItemList, QStringLiteral("must be a JSON list"));
     return scan;
 }
 
 MenuOptions readOptions(const QByteArray &bytes, const RootMembers &root)
 {
-    const Reader r(objectField(bytes, root, "options"), QStringLiteral("options"));
+    const QJsonObject fields =
+        objectField(bytes, root, "options", QStringLiteral("Menu Options and Submit Button Options"));
+    const Reader menu(fields, QStringLiteral("Menu Options"));
+    const Reader button(fields, QStringLiteral("Submit Button Options"));
     MenuOptions o;
-    r.text(QStringLiteral("menuName"), &o.menuName);
-    r.number(QStringLiteral("linkTarget"), &o.linkTarget, 0, 2);
-    r.text(QStringLiteral("frameName"), &o.frameName);
-    r.number(QStringLiteral("navigation"), &o.navigation, 0, 1);
-    r.number(QStringLiteral("buttonKind"), &o.buttonKind, 0, 1);
-    r.text(QStringLiteral("buttonText"), &o.buttonText);
-    r.text(QStringLiteral("graphicUrl"), &o.graphicUrl);
-    r.text(QStringLiteral("altText"), &o.altText);
-    r.text(QStringLiteral("graphicWidth"), &o.graphicWidth);
-    r.text(QStringLiteral("graphicHeight"), &o.graphicHeight);
-    r.number(QStringLiteral("buttonAlign"), &o.buttonAlign, 0, 2);
+    menu.text(QStringLiteral("menuName"), QStringLiteral("Name of Menu"), &o.menuName);
+    menu.choice(QStringLiteral("linkTarget"), QStringLiteral("Target of Links"), &o.linkTarget,
+                MenuOptions::linkTargetCaptions());
+    menu.text(QStringLiteral("frameName"), QStringLiteral("Frame Name"), &o.frameName);
+    menu.choice(QStringLiteral("navigation"), QStringLiteral("the navigation"), &o.navigation,
+                {QStringLiteral("Navigate on Button Click"), QStringLiteral("Navigate on Item Change")});
+    button.choice(QStringLiteral("buttonKind"), QStringLiteral("the button"), &o.buttonKind,
+                  {QStringLiteral("Default"), QStringLiteral("Graphic")});
+    button.text(QStringLiteral("buttonText"), QStringLiteral("Text"), &o.buttonText);
+    button.text(QStringLiteral("graphicUrl"), QStringLiteral("URL of Button Graphic"), &o.graphicUrl);
+    button.text(QStringLiteral("altText"), QStringLiteral("Alt Text"), &o.altText);
+    button.text(QStringLiteral("graphicWidth"), QStringLiteral("Width"), &o.graphicWidth);
+    button.text(QStringLiteral("graphicHeight"), QStringLiteral("Height"), &o.graphicHeight);
+    menu.choice(QStringLiteral("buttonAlign"), QStringLiteral("Align to Button"), &o.buttonAlign,
+                MenuOptions::alignCaptions());
     return o;
 }
 
 MenuStyleRecord readMenuStyle(const QByteArray &bytes, const RootMembers &root)
 {
-    const Reader r(objectField(bytes, root, "menuStyle"), QStringLiteral("menuStyle"));
+    const QString dialog = QStringLiteral("Advanced Menu Options");
+    const Reader r(objectField(bytes, root, "menuStyle", dialog), dialog);
     MenuStyleRecord s;
-    r.colours(QStringLiteral("mnuClr"), &s.mnuClr);
-    r.flag(QStringLiteral("mnuSysClr"), &s.mnuSysClr);
-    r.text(QStringLiteral("mnuFont"), &s.mnuFont);
-    r.text(QStringLiteral("mnuFontSize"), &s.mnuFontSize);
-    r.weight(QStringLiteral("mnuFontWeight"), &s.mnuFontWeight);
-    r.flag(QStringLiteral("mnuItalic"), &s.mnuItalic);
-    r.flag(QStringLiteral("mnuUnderline"), &s.mnuUnderline);
-    r.dimension(QStringLiteral("mnuWidth"), &s.mnuWidth, false);
-    r.flag(QStringLiteral("mnuConstWidth"), &s.mnuConstWidth);
+    r.colours(QStringLiteral("mnuClr"), std::array{"Text", "Background"}, &s.mnuClr);
+    r.flag(QStringLiteral("mnuSysClr"), QStringLiteral("Use Default System Menu Colors"), &s.mnuSysClr);
+    r.text(QStringLiteral("mnuFont"), QStringLiteral("Font"), &s.mnuFont);
+    r.text(QStringLiteral("mnuFontSize"), QStringLiteral("Font Size"), &s.mnuFontSize);
+    r.weight(QStringLiteral("mnuFontWeight"), QStringLiteral("Font Weight"), &s.mnuFontWeight);
+    r.flag(QStringLiteral("mnuItalic"), QStringLiteral("Italics"), &s.mnuItalic);
+    r.flag(QStringLiteral("mnuUnderline"), QStringLiteral("Underlined"), &s.mnuUnderline);
+    r.dimension(QStringLiteral("mnuWidth"), QStringLiteral("Width"), &s.mnuWidth, false);
+    r.flag(QStringLiteral("mnuConstWidth"), QStringLiteral("Constrain Width Proportionally to Font Size"),
+           &s.mnuConstWidth);
     return s;
 }
 
 ButtonStyleRecord readButtonStyle(const QByteArray &bytes, const RootMembers &root)
 {
-    const Reader r(objectField(bytes, root, "buttonStyle"), QStringLiteral("buttonStyle"));
+    const QString dialog = QStringLiteral("Advanced Button Options");
+    const Reader r(objectField(bytes, root, "buttonStyle", dialog), dialog);
     ButtonStyleRecord s;
-    r.colours(QStringLiteral("bttnClr"), &s.bttnClr);
-    r.flag(QStringLiteral("bttnSyncTL"), &s.bttnSyncTL);
-    r.flag(QStringLiteral("bttnSyncRB"), &s.bttnSyncRB);
-    r.flag(QStringLiteral("bttnSysClr"), &s.bttnSysClr);
-    r.text(QStringLiteral("bttnFont"), &s.bttnFont);
-    r.dimension(QStringLiteral("bttnFontSize"), &s.bttnFontSize, true, 0);
-    r.weight(QStringLiteral("bttnFontWeight"), &s.bttnFontWeight);
-    r.flag(QStringLiteral("bttnUnderline"), &s.bttnUnderline);
-    r.flag(QStringLiteral("bttnItalic"), &s.bttnItalic);
-    r.dimension(QStringLiteral("bttnWidth"), &s.bttnWidth, true);
-    r.dimension(QStringLiteral("bttnHeight"), &s.bttnHeight, true);
-    r.dimension(QStringLiteral("bttnBorder"), &s.bttnBorder, true);
-    r.flag(QStringLiteral("bttnConstSize"), &s.bttnConstSize);
-    r.flag(QStringLiteral("bttnNoBorder"), &s.bttnNoBorder);
+    r.colours(QStringLiteral("bttnClr"),
+              std::array{"Text", "Face", "Top Border", "Left Border", "Right Border", "Bottom Border"}, &s.bttnClr);
+    r.flag(QStringLiteral("bttnSyncTL"), QStringLiteral("Sync Top and Left Border Colors"), &s.bttnSyncTL);
+    r.flag(QStringLiteral("bttnSyncRB"), QStringLiteral("Sync Right and Bottom Border Colors"), &s.bttnSyncRB);
+    r.flag(QStringLiteral("bttnSysClr"), QStringLiteral("Use Default System Button Colors"), &s.bttnSysClr);
+    r.text(QStringLiteral("bttnFont"), QStringLiteral("Font"), &s.bttnFont);
+    r.dimension(QStringLiteral("bttnFontSize"), QStringLiteral("Font Size"), &s.bttnFontSize, true, 0);
+    r.weight(QStringLiteral("bttnFontWeight"), QStringLiteral("Font Weight"), &s.bttnFontWeight);
+    r.flag(QStringLiteral("bttnUnderline"), QStringLiteral("Underlined"), &s.bttnUnderline);
+    r.flag(QStringLiteral("bttnItalic"), QStringLiteral("Italics"), &s.bttnItalic);
+    r.dimension(QStringLiteral("bttnWidth"), QStringLiteral("Button Width"), &s.bttnWidth, true);
+    r.dimension(QStringLiteral("bttnHeight"), QStringLiteral("Button Height"), &s.bttnHeight, true);
+    r.dimension(QStringLiteral("bttnBorder"), QStringLiteral("Border Thickness"), &s.bttnBorder, true);
+    r.flag(QStringLiteral("bttnConstSize"),
+           QStringLiteral("Constrain Button Dimensions Proportionally to Font Size"), &s.bttnConstSize);
+    r.flag(QStringLiteral("bttnNoBorder"), QStringLiteral("No Border"), &s.bttnNoBorder);
     return s;
 }
 
@@ -400,14 +440,14 @@ CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root)
 {
     CodeDialect dialect = CodeDialect::Classic;
     if (root.offset("dialect") >= 0 && !codedialect::fromKey(rootText(bytes, root, "dialect"), &dialect))
-        refuse(QStringLiteral("dialect"), QStringLiteral("must be \"classic\" or \"html5\""));
+        refuse(QStringLiteral("Code (Classic or HTML5)"), QStringLiteral("must be \"classic\" or \"html5\""));
     return dialect;
 }
 
 void checkHeader(const QByteArray &bytes, const RootMembers &root)
 {
     if (rootText(bytes, root, "format") != kFormat)
-        refuse(QStringLiteral("format"),
+        refuse(QStringLiteral("the file's format"),
                QStringLiteral("must be \"%1\" (this is not a Quillnav menu project)").arg(kFormat));
     double d = -1;
     if (const qsizetype at = root.offset("version"); at >= 0) {
@@ -416,9 +456,9 @@ void checkHeader(const QByteArray &bytes, const RootMembers &root)
             d = scan.readNumber();
     }
     if (!(d >= 1 && d < 1e15) || d != std::trunc(d))
-        refuse(QStringLiteral("version"), QStringLiteral("must be a whole number from 1"));
+        refuse(QStringLiteral("the file's version"), QStringLiteral("must be a whole number from 1"));
     if (d > kVersion)
-        refuse(QStringLiteral("version"),
+        refuse(QStringLiteral("the file's version"),
                QStringLiteral("%1 is newer than this program reads (%2); use a newer Quillnav")
                    .arg(qint64(d))
                    .arg(kVersion));
@@ -429,7 +469,7 @@ std::pair<int, int> lineAndColumn(const QByteArray &bytes, qsizetype offset)
 {
     int line = 1;
     int column = 1;
-    for (qsizetype i = 0; i < offset && i < bytes.size(); ++i) {
+    for (qsizetype i = JsonScanner::byteOrderMarkSize(bytes); i < offset && i < bytes.size(); ++i) {
         if (bytes.at(i) == '\n') {
             ++line;
             column = 1;
@@ -453,8 +493,12 @@ namespace {
 
 // Parses the file text; with `walked`, the items are not kept but walked
 // in the text again for each walk of `walked`.
-bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked, QString *error)
+bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked, QString *error,
+               Refused *refused)
 {
+    Refused ignored;
+    Refused &kind = refused ? *refused : ignored;
+    kind = Refused::Content;
     // First pass: the syntax of the whole file, where the root's members are,
     // and the items on the way. Should an item be refused, the pass starts
     // again without reading them, so that a syntax error anywhere or a
@@ -542,6 +586,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
                      .arg(line)
                      .arg(column)
                      .arg(fault.reason);
+        kind = Refused::Syntax;
         return false;
     }
     // Second pass: the fields, in a fixed order, so that the first problem
@@ -559,8 +604,9 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         loaded.buttonStyle = readButtonStyle(bytes, root);
         loaded.dialect = readDialect(bytes, root);
         if (MenuCodeLengthBound(loaded, *summary) > kMaxCodeLength)
-            refuse(QStringLiteral("items"), codeTooLargeProblem());
+            throw Refusal{codeTooLargeProblem()};
         *project = std::move(loaded);
+        kind = Refused::Nothing;
         if (walked) {
             walked->summary = *summary;
             walked->walk = [bytes, spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
@@ -627,7 +673,7 @@ bool loadInto(const QString &path, MenuProject *project, MenuItems *walked, QStr
     if (!readText(path, &bytes, error))
         return false;
     QString problem;
-    if (!parseInto(bytes, project, walked, &problem)) {
+    if (!parseInto(bytes, project, walked, &problem, nullptr)) {
         *error = QStringLiteral("\"%1\" is not a valid menu project: %2").arg(QDir::toNativeSeparators(path),
                                                                             problem);
         return false;
@@ -637,14 +683,14 @@ bool loadInto(const QString &path, MenuProject *project, MenuItems *walked, QStr
 
 } // namespace
 
-bool parse(const QByteArray &bytes, MenuProject *project, QString *error)
+bool parse(const QByteArray &bytes, MenuProject *project, QString *error, Refused *refused)
 {
-    return parseInto(bytes, project, nullptr, error);
+    return parseInto(bytes, project, nullptr, error, refused);
 }
 
-bool parse(const QByteArray &bytes, MenuProject *project, MenuItems *items, QString *error)
+bool parse(const QByteArray &bytes, MenuProject *project, MenuItems *items, QString *error, Refused *refused)
 {
-    return parseInto(bytes, project, items, error);
+    return parseInto(bytes, project, items, error, refused);
 }
 
 bool load(const QString &path, MenuProject *project, QString *error)

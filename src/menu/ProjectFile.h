@@ -27,17 +27,26 @@ inline constexpr qint64 kMaxFileBytes = 128LL * 1024 * 1024;
 // The file's text. One pass over the project; each item takes one line.
 QByteArray serialize(const MenuProject &project);
 
+// What a refused text failed: the JSON syntax (RFC 8259, UTF-8, nesting up
+// to JsonScanner::kMaxDepth), or, well-formed JSON, what a project must hold
+// (its fields, their meaning and limits).
+enum class Refused { Nothing, Syntax, Content };
+
 // Parses file contents without building a JSON document: one pass checks the
 // syntax, a second reads the fields. On failure returns false and sets error
-// to "<field>: <problem>" (without the file name).
-bool parse(const QByteArray &bytes, MenuProject *project, QString *error);
+// to the problem (without the file name), naming the field as the window
+// shows it: "entry 2 ("About us"): Selected must be "Yes" or "No"",
+// "Menu Options: Target of Links must be ...". `refused`, when given, tells
+// what failed.
+bool parse(const QByteArray &bytes, MenuProject *project, QString *error, Refused *refused = nullptr);
 
 // Parses like parse(), with the same checks and problems, but keeps no item:
 // `items` walks them in the text (read again at each walk, which holds the
 // text), so that a large project costs little more memory than its file.
-bool parse(const QByteArray &bytes, MenuProject *project, MenuItems *items, QString *error);
+bool parse(const QByteArray &bytes, MenuProject *project, MenuItems *items, QString *error,
+           Refused *refused = nullptr);
 
-// The problem "<field>: <problem>" names when the code would pass kMaxCodeLength.
+// The problem named when the code would pass kMaxCodeLength.
 QString codeTooLargeProblem();
 
 // Reads and parses a file (a regular file only); on failure the message

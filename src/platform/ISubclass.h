@@ -5,7 +5,9 @@ class QObject;
 
 // A receiver of another window's events, attached through MSubclass for one
 // window and one event type. The attachment does not own the handler; a
-// handler that is destroyed while attached is detached by this destructor.
+// handler that is destroyed while attached is detached by this destructor,
+// and a dispatch under way (the window's own handling running first) does
+// not call it afterwards.
 class ISubclass {
 public:
     // How the window's own handling of the event is combined with the handlers.

@@ -20,10 +20,20 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
+// A dispatch's reference to the handler it is calling, held for the whole
+// call, the window's own handling before it included. The handler's
+// destructor clears it, so that a handler destroyed meanwhile (by the
+// window's own handling, or by a nested event) is never called.
+struct CallReference {
+    ISubclass *handler;
+    bool alive = true;
+};
+
 struct Module {
     QHash<const QObject *, WindowRecord> windows;
     int activeMessage = 0;
     Dispatcher filter;
+    QList<CallReference *> calls; // innermost last
 };
 
 Module &module()
@@ -54,6 +64,20 @@ bool callPrevious(QObject *window, QEvent *event)
 {
     return window->event(event);
 }
+
+// Holds a reference for the time of one handler call.
+class HeldReference {
+public:
+    explicit HeldReference(ISubclass *handler) : m_reference{handler} { module().calls.append(&m_reference); }
+    ~HeldReference() { module().calls.removeOne(&m_reference); }
+    HeldReference(const HeldReference &) = delete;
+    HeldReference &operator=(const HeldReference &) = delete;
+
+    bool alive() const { return m_reference.alive; }
+
+private:
+    CallReference m_reference;
+};
 
 void unsubclass(QObject *window)
 {
@@ -151,13 +175,20 @@ bool SubclassWndProc(QObject *hWnd, QEvent *event)
             }
             continue;
         }
+        const HeldReference reference(handler);
         module().activeMessage = message;
         const int response = handler->MsgResponse();
         if (i == 0 && response == ISubclass::RespBeforePrevious && !previousCalled) {
-            callPrevious(hWnd, event);
+            const bool own = callPrevious(hWnd, event);
             previousCalled = true;
             if (!window)
                 break;
+            if (!reference.alive()) {
+                // The window's own handling destroyed the handler: the
+                // event has been handled, by the window alone.
+                result = own;
+                continue;
+            }
         }
         result = handler->WindowProc(hWnd, message, event);
         if (i == n - 1 && window && response == ISubclass::RespAfterPrevious && !previousCalled) {
@@ -186,6 +217,10 @@ bool isSubclassed(const QObject *hWnd)
 
 void forgetHandler(ISubclass *handler)
 {
+    for (CallReference *call : std::as_const(module().calls)) {
+        if (call->handler == handler)
+            call->alive = false;
+    }
     QList<QPair<QObject *, int>> attachments;
     for (auto w = module().windows.cbegin(); w != module().windows.cend(); ++w)
         for (auto h = w->handlers.cbegin(); h != w->handlers.cend(); ++h)

@@ -207,6 +207,11 @@ void FrmAdvBttnOp::restore(const ButtonStyleRecord &r)
     // The system colours force "No Border", whatever the record says.
     m_nbchk->setChecked(r.bttnNoBorder == 1 || m_chksysbttnclr->isChecked());
     nbchk_Click();
+    // "No Border" empties the thickness box, but a record may hold a
+    // thickness with it (Restore Defaults puts "2" into the disabled box):
+    // the dialog ends holding exactly what the record says, so that an OK
+    // that changes nothing leaves the record as it was.
+    m_txtBT->setText(r.bttnBorder);
 }
 
 void FrmAdvBttnOp::StoreAdvVals()
