@@ -62,7 +62,7 @@ struct PageReadBounds {
         InProcess // the fuzzer, whose inputs are small; no bound
     };
     Isolation isolation = Worker;
-    int seconds = 8;                           // processor time; the clock gets two more
+    int seconds = 8;                           // processor time; the clock gets one more
     qint64 memoryBytes = 1024LL * 1024 * 1024; // beyond what the program holds
     // Called every few tens of milliseconds while the worker reads; false cancels.
     std::function<bool()> keepGoing;
@@ -95,7 +95,7 @@ public:
     static QString decode(const QByteArray &bytes);
 
 private:
-    static PageRecords collect(const QByteArray &utf8, bool inWorker);
+    static PageRecords collect(const QByteArray &utf8, qint64 arenaBytes);
 
     QList<PageSelect> m_selects;
     QString m_classicScript;
