@@ -1,16 +1,25 @@
 // Page import: any bytes are refused with a message or give lists; every list
 // converts into a project that saves and reloads unchanged and generates
-// within the project's limit, or is refused with a message.
+// within the project's limit, or is refused with a message. The page is read
+// in this process (the program reads it in a bounded worker); its records
+// still pass through the worker's wire form, and the same bytes taken as a
+// worker's answer are refused or decoded without fault.
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/PageImport.h"
+#include "codegen/PageSelectsWire.h"
 #include "menu/ProjectFile.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    PageRecords records;
+    PageSelectsWire::decode(bytes, &records);
+    PageSelects::Bounds inProcess;
+    inProcess.isolation = PageSelects::Bounds::InProcess;
     PageImport import;
-    if (!import.parse(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), QStringLiteral("fuzz.html"))) {
+    if (!import.parse(bytes, QStringLiteral("fuzz.html"), inProcess)) {
         if (import.error().isEmpty())
             std::abort();
         return 0;

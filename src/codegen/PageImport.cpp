@@ -15,13 +15,13 @@ QString fileName(const QString &path)
 
 } // namespace
 
-bool PageImport::load(const QString &path)
+bool PageImport::load(const QString &path, const PageSelects::Bounds &bounds)
 {
     m_path = path;
     const RegularFile file = RegularFile::read(path, kMaxFileBytes);
     switch (file.status) {
     case RegularFile::Ok:
-        return parse(file.bytes, path);
+        return parse(file.bytes, path, bounds);
     case RegularFile::Missing:
         m_error = QStringLiteral("The page \"%1\" does not exist.").arg(fileName(path));
         break;
@@ -40,10 +40,10 @@ bool PageImport::load(const QString &path)
     return false;
 }
 
-bool PageImport::parse(const QByteArray &bytes, const QString &path)
+bool PageImport::parse(const QByteArray &bytes, const QString &path, const PageSelects::Bounds &bounds)
 {
     m_path = path;
-    if (!m_page.read(bytes)) {
+    if (!m_page.read(bytes, bounds)) {
         m_error = QStringLiteral("The page \"%1\" was not imported. %2").arg(fileName(path), m_page.error());
         return false;
     }

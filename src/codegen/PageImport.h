@@ -13,11 +13,13 @@ public:
     static constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 
     // Reads and parses the page; false (with error()) when it cannot be read,
-    // is refused or holds no list.
-    bool load(const QString &path);
+    // is refused or holds no list. `bounds` bound the parse (see PageSelects).
+    bool load(const QString &path, const PageSelects::Bounds &bounds = {});
     // The same for page contents in memory; `path` only names them in messages.
-    bool parse(const QByteArray &bytes, const QString &path);
+    bool parse(const QByteArray &bytes, const QString &path, const PageSelects::Bounds &bounds = {});
     QString error() const { return m_error; }
+    // Whether the last load() or parse() was cancelled through the bounds' keepGoing.
+    bool cancelled() const { return m_page.cancelled(); }
 
     qsizetype count() const { return m_page.selects().size(); }
     const PageSelect &select(qsizetype index) const { return m_page.selects().at(index); }

@@ -1,15 +1,15 @@
 #include "codegen/PageSelects.h"
 
 #include "codegen/PageSelectsEncoding.h"
+#include "codegen/PageSelectsWire.h"
+#include "platform/BoundedWorker.h"
 
 #include <QByteArrayView>
-#include <QHash>
-#include <QLocale>
 
 #include <gumbo.h>
 
-#include <cctype>
-
+#include <cstdlib>
+#include <sys/mman.h>
 #include <vector>
 
 namespace {
@@ -302,169 +302,68 @@ PageSelect selectOf(const GumboNode *node, const QByteArray &source, int *budget
     return s;
 }
 
-// Tag names the depth estimate treats specially.
-bool inList(QByteArrayView name, std::initializer_list<const char *> names)
-{
-    for (const char *n : names) {
-        if (name == QByteArrayView(n))
-            return true;
+// Gumbo's memory in the worker: one region reserved at once, with huge pages
+// where the system gives them, handed out in order and never given back
+// (the worker ends instead). In a fresh child every page it touches is a
+// fault, and with 4 KiB pages those faults cost as much as the parse itself;
+// the region's end is the parse's memory bound, exact in every build (also
+// under AddressSanitizer). Gumbo checks no allocation: past the end the
+// worker ends as out of memory.
+class ParseArena {
+public:
+    void reserve(qint64 bytes)
+    {
+        void *p = ::mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        if (p == MAP_FAILED)
+            BoundedWorker::outOfMemory();
+        ::madvise(p, size_t(bytes), MADV_HUGEPAGE); // only advice
+        m_next = static_cast<char *>(p);
+        m_end = m_next + bytes;
     }
-    return false;
-}
+    void *take(size_t size)
+    {
+        size = (size + 15) & ~size_t(15);
+        if (size > size_t(m_end - m_next))
+            BoundedWorker::outOfMemory();
+        void *p = m_next;
+        m_next += size;
+        return p;
+    }
 
-bool isVoidOrSelfClosing(QByteArrayView name)
-{
-    return inList(name, {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
-                         "param", "source", "track", "wbr", "keygen", "basefont", "bgsound", "frame",
-                         "html", "head", "body", "option", "optgroup", "li", "p", "dt", "dd", "tr",
-                         "td", "th", "thead", "tbody", "tfoot", "rb", "rt", "rp", "rtc", "colgroup",
-                         "caption"});
-}
-
-bool isScopeBoundary(QByteArrayView name)
-{
-    return inList(name, {"table", "template", "applet", "marquee", "object", "select", "svg", "math"});
-}
-
-bool isRawText(QByteArrayView name)
-{
-    return inList(name, {"script", "style", "textarea", "title", "xmp", "iframe", "noembed",
-                         "noframes", "plaintext"});
-}
-
-bool isNameChar(char c)
-{
-    return c != '>' && c != '/' && c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\f';
-}
+private:
+    char *m_next = nullptr;
+    char *m_end = nullptr;
+};
 
 } // namespace
 
-int PageSelects::estimatedDepth(const QByteArray &s, int stopAt, qsizetype *markup)
+// The parse and the walk: in the worker process, or here for the fuzzer.
+// In the worker gumbo's memory is one region of `arenaBytes` (see ParseArena),
+// and the tree is never freed: the process ends instead, which is quicker,
+// and freeing is recursive in gumbo.
+PageRecords PageSelects::collect(const QByteArray &utf8, qint64 arenaBytes)
 {
-    *markup = 0;
-    std::vector<QByteArray> stack;
-    QHash<QByteArray, std::vector<int>> positions; // name -> places in the stack
-    std::vector<int> boundaries;                    // places of scope boundaries
-    int foreign = 0;                                // svg and math elements open
-    const qsizetype n = s.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const qsizetype lt = s.indexOf('<', i);
-        if (lt < 0 || lt + 1 >= n)
-            break;
-        i = lt + 1;
-        if (s.at(i) == '!' || s.at(i) == '?') {
-            const bool comment = s.mid(i, 3) == "!--";
-            const qsizetype end = comment ? s.indexOf("-->", i + 3) : s.indexOf('>', i);
-            i = end < 0 ? n : end + 1;
-            continue;
-        }
-        const bool closing = s.at(i) == '/';
-        if (closing)
-            ++i;
-        if (i >= n || !std::isalpha(uchar(s.at(i))))
-            continue;
-        const qsizetype nameStart = i;
-        while (i < n && isNameChar(s.at(i)))
-            ++i;
-        const QByteArray name = s.mid(nameStart, i - nameStart).toLower();
-        ++*markup;
-        // Skip the attributes, counting them; a quoted value may hold '>'.
-        bool selfClosing = false;
-        bool afterSpace = false;
-        while (i < n && s.at(i) != '>') {
-            const bool space = std::isspace(uchar(s.at(i)));
-            if (!space && afterSpace && s.at(i) != '/' && s.at(i) != '=')
-                ++*markup;
-            afterSpace = space;
-            if (s.at(i) == '=') {
-                ++i;
-                while (i < n && (s.at(i) == ' ' || s.at(i) == '\t' || s.at(i) == '\n' || s.at(i) == '\r'))
-                    ++i;
-                if (i < n && (s.at(i) == '"' || s.at(i) == '\'')) {
-                    const qsizetype end = s.indexOf(s.at(i), i + 1);
-                    i = end < 0 ? n : end + 1;
-                    continue;
-                }
-            }
-            selfClosing = s.at(i) == '/' && i + 1 < n && s.at(i + 1) == '>';
-            ++i;
-        }
-        ++i;
-        if (closing) {
-            auto found = positions.find(name);
-            if (found == positions.end() || found->empty())
-                continue;
-            const int at = found->back();
-            if (!boundaries.empty() && boundaries.back() > at)
-                continue; // not in scope: the parser ignores it
-            while (int(stack.size()) > at) {
-                const QByteArray top = stack.back();
-                stack.pop_back();
-                positions[top].pop_back();
-                if (!boundaries.empty() && boundaries.back() == int(stack.size()))
-                    boundaries.pop_back();
-                if (top == "svg" || top == "math")
-                    --foreign;
-            }
-            continue;
-        }
-        if (isRawText(name)) {
-            const QByteArray end = "</" + name;
-            qsizetype at = i;
-            for (;;) {
-                at = s.indexOf("</", at);
-                if (at < 0 || s.mid(at, end.size()).toLower() == end)
-                    break;
-                at += 2;
-            }
-            i = at < 0 ? n : at;
-            continue;
-        }
-        if (isVoidOrSelfClosing(name) || (selfClosing && foreign > 0))
-            continue;
-        if (isScopeBoundary(name))
-            boundaries.push_back(int(stack.size()));
-        if (name == "svg" || name == "math")
-            ++foreign;
-        positions[name].push_back(int(stack.size()));
-        stack.push_back(name);
-        if (int(stack.size()) > stopAt)
-            return int(stack.size());
-    }
-    return int(stack.size());
-}
-
-bool PageSelects::read(const QByteArray &bytes)
-{
-    m_selects.clear();
-    m_classicScript.clear();
-    QString text;
-    if (!PageSelectsEncoding::decode(bytes, &text, &m_error))
-        return false;
-    const QByteArray utf8 = text.toUtf8();
-    text = QString();
-    qsizetype markup = 0;
-    if (estimatedDepth(utf8, kMaxDepth, &markup) > kMaxDepth) {
-        m_error = QStringLiteral("Its markup is nested more than %1 levels deep, more than a page "
-                                 "that browsers show in full.")
-                      .arg(kMaxDepth);
-        return false;
-    }
-    if (markup > kMaxMarkup) {
-        m_error = QStringLiteral("It holds more than %1 elements and attributes, more than is "
-                                 "imported (reading them would take too much memory).")
-                      .arg(QLocale().toString(kMaxMarkup));
-        return false;
-    }
+    PageRecords out;
     GumboOptions options = kGumboDefaultOptions;
-    options.max_errors = 0; // the parse errors are not used
+    options.max_errors = 0; // the parse errors are not used (each copies the open elements)
+    ParseArena arena;
+    const bool inWorker = arenaBytes > 0;
+    if (inWorker) {
+        arena.reserve(arenaBytes);
+        options.userdata = &arena;
+        options.allocator = [](void *arena, size_t size) { return static_cast<ParseArena *>(arena)->take(size); };
+        options.deallocator = [](void *, void *) {};
+    }
     GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(utf8.size()));
     struct Destroy {
         const GumboOptions *options;
         GumboOutput *output;
-        ~Destroy() { gumbo_destroy_output(options, output); }
-    } destroy{&options, output};
+        ~Destroy()
+        {
+            if (output)
+                gumbo_destroy_output(options, output);
+        }
+    } destroy{&options, inWorker ? nullptr : output};
 
     int budget = kButtonSearchBudget;
     std::vector<const GumboNode *> stack{output->root};
@@ -475,17 +374,77 @@ bool PageSelects::read(const QByteArray &bytes)
             continue;
         const GumboElement &e = node->v.element;
         if (e.tag == GUMBO_TAG_SELECT) {
-            m_selects.append(selectOf(node, utf8, &budget));
+            out.selects.append(selectOf(node, utf8, &budget));
             continue;
         }
         if (e.tag == GUMBO_TAG_SCRIPT) {
             const QString text = textOf(node);
             if (text.contains(QLatin1String("function gothere(")))
-                m_classicScript = text;
+                out.classicScript = text;
             continue;
         }
         for (unsigned i = e.children.length; i-- > 0;)
             stack.push_back(static_cast<const GumboNode *>(e.children.data[i]));
     }
+    return out;
+}
+
+bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
+{
+    m_selects.clear();
+    m_classicScript.clear();
+    m_cancelled = false;
+    // Decoding stays in this process: the codecs hold locks a forked child cannot take.
+    QByteArray utf8;
+    {
+        QString text;
+        if (!PageSelectsEncoding::decode(bytes, &text, &m_error))
+            return false;
+        utf8 = text.toUtf8();
+    }
+    QByteArray wire;
+    if (bounds.isolation == Bounds::InProcess) {
+        wire = PageSelectsWire::encode(collect(utf8, 0));
+    } else {
+        BoundedWorker::Limits limits;
+        limits.cpuSeconds = bounds.seconds;
+        limits.wallSeconds = bounds.seconds + 1;
+        limits.memoryBytes = bounds.memoryBytes;
+        const BoundedWorker::Result result = BoundedWorker::run(
+            [&utf8, &bounds](int fd) {
+                // Gumbo gets three quarters of the memory; the records and their wire form the rest.
+                const QByteArray answer = PageSelectsWire::encode(collect(utf8, bounds.memoryBytes / 4 * 3));
+                return BoundedWorker::writeAll(fd, answer.constData(), answer.size()) ? 0 : 1;
+            },
+            limits, bounds.keepGoing);
+        switch (result.outcome) {
+        case BoundedWorker::Finished:
+            wire = result.output;
+            break;
+        case BoundedWorker::TimeLimit:
+            m_error = QStringLiteral("It is too complex to read: reading it takes more than %1 seconds.")
+                          .arg(bounds.seconds);
+            return false;
+        case BoundedWorker::MemoryLimit:
+            m_error = QStringLiteral("It is too complex to read: reading it takes more than %1 MiB of memory.")
+                          .arg(bounds.memoryBytes / (1024 * 1024));
+            return false;
+        case BoundedWorker::Cancelled:
+            m_cancelled = true;
+            m_error = QStringLiteral("Reading it was cancelled.");
+            return false;
+        case BoundedWorker::Crashed:
+        case BoundedWorker::Failed:
+            m_error = QStringLiteral("Its reader failed (%1).").arg(result.reason);
+            return false;
+        }
+    }
+    PageRecords records;
+    if (!PageSelectsWire::decode(wire, &records)) {
+        m_error = QStringLiteral("Its reader failed (its answer was incomplete or damaged).");
+        return false;
+    }
+    m_selects = std::move(records.selects);
+    m_classicScript = std::move(records.classicScript);
     return true;
 }

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // One <option> of a list as a browser shows and submits it (an <optgroup>
 // label comes as an entry of its own with `group` set; the options inside it
 // have `inGroup`; an <hr> between the options comes as an entry with
@@ -54,32 +56,50 @@ struct PageSelect {
     QString boxStyle;       // style of the element that holds the list (the HTML5 row)
 };
 
+struct PageRecords;
+
+// The bounds of reading one page (see PageSelects).
+struct PageReadBounds {
+    enum Isolation {
+        Worker,   // the program: any page, bounded
+        InProcess // the fuzzer, whose inputs are small; no bound
+    };
+    Isolation isolation = Worker;
+    int seconds = 8;                           // processor time; the clock gets one more
+    qint64 memoryBytes = 1024LL * 1024 * 1024; // beyond what the program holds
+    // Called every few tens of milliseconds while the worker reads; false cancels.
+    std::function<bool()> keepGoing;
+};
+
 // Reads the lists of an HTML page with an HTML5 parser. The bytes are decoded
-// as a browser decodes them (PageSelectsEncoding). Markup nested deeper than kMaxDepth
-// (the parser's cost grows with the depth) and pages with more than
-// kMaxMarkup elements and attributes (the parsed tree takes some hundred
-// bytes for each) are refused before they are parsed.
+// as a browser decodes them (PageSelectsEncoding). The parser's cost grows
+// with the depth of unclosed markup (quadratically, whatever its kind) and its
+// tree takes some hundred bytes a node, so the parse and the walk into records
+// run in a worker process bounded in processor time, wall-clock time and
+// memory (BoundedWorker); a page past a bound is refused as too complex to
+// read. The records come back through PageSelectsWire.
 class PageSelects {
 public:
-    static constexpr int kMaxDepth = 512;
-    static constexpr qsizetype kMaxMarkup = 1500000;
     static constexpr qsizetype kMaxOptions = 100000;
 
+    using Bounds = PageReadBounds;
+
     // False when the page is refused; error() then says why (without the file name).
-    bool read(const QByteArray &bytes);
+    bool read(const QByteArray &bytes, const Bounds &bounds = {});
     QString error() const { return m_error; }
+    // Whether the last read() was cancelled through Bounds::keepGoing.
+    bool cancelled() const { return m_cancelled; }
 
     const QList<PageSelect> &selects() const { return m_selects; }
     // The text of the last script that defines Quillnav's classic gothere(); empty when none.
     const QString &classicScript() const { return m_classicScript; }
 
-    // An estimate of the depth of the page's element tree, made without
-    // parsing (it stops early past `stopAt`), and the count of its start tags
-    // and attributes.
-    static int estimatedDepth(const QByteArray &utf8, int stopAt, qsizetype *markup);
 
 private:
+    static PageRecords collect(const QByteArray &utf8, qint64 arenaBytes);
+
     QList<PageSelect> m_selects;
     QString m_classicScript;
     QString m_error;
+    bool m_cancelled = false;
 };

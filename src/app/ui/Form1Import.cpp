@@ -10,6 +10,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
+
+#include <optional>
 
 void Form1::mnuFileImport_Click()
 {
@@ -28,11 +31,30 @@ void Form1::mnuFileImport_Click()
     PageImport page;
     bool loaded = false;
     {
-        BusyCursor busy;
-        loaded = page.load(path);
+        // The page is read by a bounded worker (up to some seconds for a
+        // hostile page); a window-modal dialog with Cancel shows when it takes
+        // long, and Cancel stops the worker. Until it shows, user input waits.
+        std::optional<BusyCursor> busy(std::in_place);
+        QProgressDialog progress(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()),
+                                 QStringLiteral("Cancel"), 0, 0, this);
+        progress.setObjectName(QStringLiteral("progressImport"));
+        progress.setWindowTitle(QStringLiteral("Import Menu"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(400);
+        progress.setValue(0); // starts the dialog's clock
+        PageSelects::Bounds bounds;
+        bounds.keepGoing = [&progress, &busy] {
+            if (progress.isVisible())
+                busy.reset(); // the dialog tells it now, and Cancel wants the usual pointer
+            QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
+                                                                 : QEventLoop::ExcludeUserInputEvents);
+            return !progress.wasCanceled();
+        };
+        loaded = page.load(path, bounds);
     }
     if (!loaded) {
-        showProblem(page.error());
+        if (!page.cancelled())
+            showProblem(page.error());
         return;
     }
     qsizetype index = 0;

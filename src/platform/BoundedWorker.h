@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// Runs a piece of work in a child process bounded in time and memory and
+// hands back the bytes it wrote. Work that no input may be allowed to stretch
+// without end (parsing a hostile page) runs here; past a bound the child is
+// killed and the caller gets the bound that was hit, never a result.
+//
+// The child is made by fork() without exec: it sees the parent's memory as it
+// was (the input need not be copied), starts in well under a millisecond and
+// needs no program to be found (tests and the window module link the core
+// statically). In a multithreaded parent (the window: Qt's and the web
+// engine's threads) the child has only the calling thread, and any lock
+// another thread held at the fork stays held. So the job may use only what no
+// other thread can hold locked: glibc's malloc (made consistent across fork),
+// plain C++ and Qt's containers and strings (plain memory, no locks), the
+// parser, write(2) and _exit(). It must not log, use stdio, Qt's event system,
+// codecs (ICU keeps locked caches) or anything else with a lock.
+//
+// Bounds: a processor-time limit (RLIMIT_CPU, the child is signalled at it and
+// killed a second later, even if the parent is gone), an address-space limit
+// (RLIMIT_AS, set to what the child inherits plus the memory budget; not under
+// AddressSanitizer, which reserves terabytes of address space up front), the
+// child's resident memory watched by the parent (above what the parent held at
+// the fork; this is the memory bound that also holds under AddressSanitizer),
+// a wall-clock limit and a limit on the bytes handed back. The child dies
+// with the parent (PR_SET_PDEATHSIG). The parent drains the pipe while the
+// child runs, so a large answer never blocks either side.
+class BoundedWorker {
+public:
+    struct Limits {
+        int cpuSeconds = 8;
+        int wallSeconds = 10;
+        qint64 memoryBytes = 1024LL * 1024 * 1024;
+        qint64 maxOutputBytes = 256LL * 1024 * 1024;
+    };
+
+    enum Outcome {
+        Finished,    // exit status 0; `output` holds what the job wrote
+        TimeLimit,   // past the processor-time or wall-clock limit
+        MemoryLimit, // past the memory limit or the output limit
+        Cancelled,   // keepGoing answered false
+        Crashed,     // ended by a signal of its own (reason says which)
+        Failed       // could not start, or ended with another exit status (reason says)
+    };
+
+    struct Result {
+        Outcome outcome = Failed;
+        QByteArray output;
+        QString reason;          // for Crashed and Failed, in words
+        double cpuSeconds = 0;   // the child's processor time
+        qint64 peakResident = 0; // the child's peak resident memory in bytes
+    };
+
+    // The exit status with which a job says that memory ran out.
+    static constexpr int kOutOfMemory = 86;
+
+    // Runs in the child: writes its answer to `fd` (with writeAll) and returns
+    // the exit status. A std::bad_alloc thrown by the job is kOutOfMemory.
+    using Job = std::function<int(int fd)>;
+
+    // keepGoing, when given, is called every few tens of milliseconds while
+    // the child runs (a window processes its events there); false kills the child.
+    static Result run(const Job &job, const Limits &limits, const std::function<bool()> &keepGoing = {});
+
+    // For jobs: writes all bytes to fd; false when the pipe fails.
+    static bool writeAll(int fd, const char *data, qint64 size);
+    // For jobs: ends the child at once with kOutOfMemory.
+    [[noreturn]] static void outOfMemory();
+};

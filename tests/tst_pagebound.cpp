@@ -1,0 +1,224 @@
+// The bounded reading of pages: old pages with unclosed markup import, hostile
+// pages are refused as too complex (in the worker, on the command line and in
+// the window, where Cancel stops the reading), and a worker that crashes,
+// ends badly or answers garbage is a failure, never a result.
+#include "codegen/PageImport.h"
+#include "codegen/PageSelectsWire.h"
+#include "menu/ProjectFile.h"
+#include "platform/BoundedWorker.h"
+#include "support/Form1Driver.h"
+#include "support/ModalWatch.h"
+#include "support/TestFiles.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+using namespace form1test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+char *volatile g_block; // keeps the blocks of "memory without end" from being optimised away
+
+const QByteArray kList = "<form><select name=\"go\" onchange=\"location=this.value\">"
+                         "<option value=\"/a.html\">Alpha<option value=\"/b.html\">Beta</select>"
+                         "<input type=submit value=Go></form>";
+
+// A table layout of older tools: every cell opens <font> and <b> and closes neither.
+QByteArray oldTable(int rows)
+{
+    QByteArray page = "<html><body><table width=600>";
+    for (int i = 0; i < rows; ++i)
+        page += "<tr><td><font face=\"Verdana\" size=\"2\"><b>Row " + QByteArray::number(i)
+                + "<td><font size=1><i>note";
+    return page + "<tr><td>" + kList + "</table></body></html>";
+}
+
+PageSelects::Bounds shortBounds()
+{
+    PageSelects::Bounds b;
+    b.seconds = 1;
+    b.memoryBytes = 96LL * 1024 * 1024;
+    return b;
+}
+
+PageRecords everyFieldSet()
+{
+    PageSelect s{u"n"_s, u"i"_s, u"oc"_s, true, u"st"_s, {}, 7, true, u"fn"_s, u"fa"_s,
+                 u"ft"_s, u"q"_s, true, u"qt"_s, {}, u"top"_s, u"bs"_s};
+    s.options = {{u"T\u00e9xt \U0001F600"_s, u"/v"_s, true, true, true, true, true}, {}};
+    s.button = {PageButton::Image, u"bt"_s, u"bst"_s, u"src"_s, u"alt"_s, u"1"_s, u"2"_s};
+    return {{s, PageSelect{}}, u"function gothere(){}"_s};
+}
+
+// The process id of this thread's newest child, or 0.
+pid_t newestChild()
+{
+    const QList<QByteArray> ids = testfiles::readAll(QStringLiteral("/proc/thread-self/children")).split(' ');
+    return ids.size() > 1 ? pid_t(ids.at(ids.size() - 2).toInt()) : 0;
+}
+
+} // namespace
+
+class TestPageBound : public QObject {
+    Q_OBJECT
+private slots:
+    void oldPagesImport_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("old table, unclosed font and b in every cell") << oldTable(3000);
+        QTest::newRow("an empty comment before the markup") << "<!--><p>Jump to: " + kList;
+        QTest::newRow("600 levels, all closed") << QByteArray("<div>").repeated(600) + kList + QByteArray("</div>").repeated(600);
+        QTest::newRow("nested tables, stray end tags") << QByteArray("<div><table></div>").repeated(2000) + kList;
+    }
+    void oldPagesImport()
+    {
+        QFETCH(QByteArray, page);
+        PageImport import;
+        MenuProject p;
+        QStringList notes;
+        QVERIFY2(import.parse(page, u"old.html"_s), qPrintable(import.error()));
+        QVERIFY2(import.project(import.count() - 1, &p, &notes), qPrintable(import.error()));
+        QCOMPARE(p.items, rows("Alpha@/a.html,Beta@/b.html"));
+    }
+
+    // With bounds of one second and 96 MiB, so that the test stays short.
+    void hostilePagesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("unclosed blocks after <!-->") << "<!-->" + QByteArray("<div>").repeated(300000) + kList;
+        QTest::newRow("unclosed formatting after <!-->") << "<!-->" + QByteArray("<b>").repeated(400000) + kList;
+        QByteArray attributes = "<select";
+        for (int i = 0; i < 300000; ++i)
+            attributes += " a" + QByteArray::number(i);
+        QTest::newRow("300,000 attributes") << attributes + ">";
+        QTest::newRow("millions of elements") << QByteArray("<p>").repeated(4000000) + kList;
+    }
+    void hostilePagesAreRefused()
+    {
+        QFETCH(QByteArray, page);
+        PageImport import;
+        QVERIFY(!import.parse(page, u"hostile.html"_s, shortBounds()));
+        QVERIFY2(import.error().startsWith("The page \"hostile.html\" was not imported. It is too complex to read"),
+                 qPrintable(import.error()));
+    }
+
+    void commandLineRefusesHostilePage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(testfiles::writeAll(dir.filePath("h.html"), "<!-->" + QByteArray("<div>").repeated(400000) + kList));
+        const testfiles::Run run = testfiles::runQuillnav({"--import", dir.filePath("h.html"), "-o", dir.filePath("h.qnv")});
+        QVERIFY2(run.exitCode == 1 && run.err.contains("too complex to read"), qPrintable(run.err));
+        QVERIFY(!QFile::exists(dir.filePath("h.qnv")));
+    }
+
+    void workerSignalledFromOutsideIsAFailure()
+    {
+        PageSelects page;
+        PageSelects::Bounds bounds;
+        int ticks = 0;
+        bounds.keepGoing = [&ticks] {
+            const pid_t child = ++ticks == 10 ? newestChild() : 0; // well into the parse
+            if (child > 0)
+                ::kill(child, SIGTERM);
+            return true;
+        };
+        QVERIFY(!page.read("<!-->" + QByteArray("<div>").repeated(300000) + kList, bounds));
+        QVERIFY2(page.error().contains("reader failed (signal 15"), qPrintable(page.error()));
+        QVERIFY(page.selects().isEmpty());
+    }
+
+    void badWorkersAreFailures_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("abort") << 0 << int(BoundedWorker::Crashed);
+        QTest::newRow("half an answer, then a crash") << 1 << int(BoundedWorker::Crashed);
+        QTest::newRow("exit status 3") << 2 << int(BoundedWorker::Failed);
+        QTest::newRow("sleeps past the clock") << 3 << int(BoundedWorker::TimeLimit);
+        QTest::newRow("spins past the processor time") << 4 << int(BoundedWorker::TimeLimit);
+        QTest::newRow("memory without end") << 5 << int(BoundedWorker::MemoryLimit);
+        QTest::newRow("answer past its limit") << 6 << int(BoundedWorker::MemoryLimit);
+        QTest::newRow("cancelled") << 7 << int(BoundedWorker::Cancelled);
+    }
+    void badWorkersAreFailures()
+    {
+        QFETCH(int, kind); QFETCH(int, outcome);
+        BoundedWorker::Limits limits{1, 2, 64LL << 20, 1 << 20};
+        const BoundedWorker::Result r = BoundedWorker::run([kind](int fd) {
+            const QByteArray half = PageSelectsWire::encode(everyFieldSet()).left(40);
+            switch (kind) {
+            case 0: std::abort();
+            case 1: BoundedWorker::writeAll(fd, half.data(), half.size()); ::raise(SIGTERM); break;
+            case 2: return 3;
+            case 3: ::pause(); break;
+            case 4: for (volatile bool spin = true; spin;) {} break;
+            case 5: for (char *block;;) { block = new char[1 << 20]; std::memset(block, 1, 1 << 20); g_block = block; } break;
+            case 6: for (const QByteArray block(1 << 16, 'x');;) BoundedWorker::writeAll(fd, block.data(), block.size()); break;
+            case 7: ::pause(); break;
+            }
+            return 0;
+        }, limits, [kind] { return kind != 7; });
+        QCOMPARE(int(r.outcome), outcome);
+        QVERIFY(r.output.isEmpty());
+    }
+
+    void largeAnswersComeWhole()
+    {
+        const BoundedWorker::Result r = BoundedWorker::run([](int fd) {
+            QByteArray big(48 << 20, '\0');
+            for (qsizetype i = 0; i < big.size(); i += 4096)
+                big[i] = char(i >> 12);
+            return BoundedWorker::writeAll(fd, big.data(), big.size()) ? 0 : 1;
+        }, BoundedWorker::Limits{});
+        QCOMPARE(int(r.outcome), int(BoundedWorker::Finished));
+        QCOMPARE(r.output.size(), 48 << 20);
+        QCOMPARE(r.output.at(4096 * 300), char(300));
+    }
+
+    void wireKeepsEveryFieldAndRefusesDamage()
+    {
+        const QByteArray wire = PageSelectsWire::encode(everyFieldSet());
+        PageRecords back;
+        QVERIFY(PageSelectsWire::decode(wire, &back));
+        QCOMPARE(PageSelectsWire::encode(back), wire);
+        QCOMPARE(back.selects.at(0).options.at(0).text, u"T\u00e9xt \U0001F600"_s);
+        QVERIFY(wire != PageSelectsWire::encode({{PageSelect{}, PageSelect{}}, u"function gothere(){}"_s}));
+        for (qsizetype n = 0; n < wire.size(); ++n)
+            QVERIFY2(!PageSelectsWire::decode(wire.left(n), &back), qPrintable(QString::number(n)));
+        QVERIFY(!PageSelectsWire::decode(wire + '\0', &back));
+        QByteArray notABool = wire;
+        notABool[notABool.indexOf(QByteArrayView("o\0c\0", 4)) + 4] = 2; // hasOnchange
+        QVERIFY(!PageSelectsWire::decode(notABool, &back));
+        QVERIFY(!PageSelectsWire::decode(QByteArray(64, '\xff'), &back));
+    }
+
+    void windowCancelStopsTheReading()
+    {
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        QTemporaryDir dir;
+        QVERIFY(testfiles::writeAll(dir.filePath("slow.html"), "<!-->" + QByteArray("<div>").repeated(300000) + kList));
+        w->setImportFileChooser([&dir](QWidget *) { return dir.filePath("slow.html"); });
+        const MenuProject before = w->currentProject();
+        bool cancelled = false;
+        modalwatch::whenModal(w.get(), [&cancelled](QWidget *modal) {
+            auto *progress = qobject_cast<QProgressDialog *>(modal);
+            if (!progress || progress->objectName() != "progressImport")
+                return false;
+            progress->cancel();
+            return cancelled = true;
+        });
+        modalwatch::MessageBoxCatcher boxes;
+        action(*w, "mnuFileImport")->trigger();
+        settle(*w);
+        QVERIFY(cancelled);
+        QCOMPARE(boxes.count, 0);
+        QVERIFY(w->currentProject() == before && !w->isProjectModified());
+    }
+};
+
+QTEST_MAIN(TestPageBound)
+#include "tst_pagebound.moc"
