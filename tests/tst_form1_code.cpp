@@ -9,6 +9,7 @@
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TempDirOverride.h"
+#include "support/TestFiles.h"
 
 using namespace form1test;
 
@@ -56,15 +57,14 @@ private slots:
     }
     void checksComeFirst()
     {
-        QFETCH(QString, key);
-        QFETCH(bool, emptyName);
+        QFETCH(QString, key); QFETCH(bool, emptyName);
         emptyName ? control<QLineEdit>(*w, "txtmnm")->clear() : control<QRadioButton>(*w, "buttonpropopt_1")->click();
         settle(*w);
         bool chooserAsked = false;
         SetSaveCodeFileChooser([&](QWidget *) { chooserAsked = true; return QString(); });
         BoxAnswerer answerer(QMessageBox::Ok);
         w->Toolbar1_ButtonClick(key);
-        QCOMPARE(answerer.count(), 1); // the check's message, and no code window after it
+        QCOMPARE(answerer.count, 1); // the check's message, and no code window after it
         QCOMPARE(answerer.boxes[0].title + answerer.boxes[0].text,
                  "Oops!" + OptionsProblemMessage(emptyName ? OptionsProblem::MenuName : OptionsProblem::GraphicUrl));
         QVERIFY(!chooserAsked && m_opened.isEmpty() && QDir(m_tmp->path()).isEmpty());
@@ -108,9 +108,7 @@ private slots:
                                     code.body + "<!-- mine -->\r\n",
                                     "The HTML code for the body section is on the clipboard.",
                                     "Saved the menu code to " + saved + "."}));
-        QFile file(saved);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), SavedCodePage::bytes({code.head, code.body + "<!-- mine -->\r\n"}));
+        QCOMPARE(testfiles::readAll(saved), SavedCodePage::bytes({code.head, code.body + "<!-- mine -->\r\n"}));
         QFile::remove(saved);
         action(*w, "mnuFileCodeFile")->trigger();
         QCOMPARE(status(), "Saved the menu code to " + saved + ".");
@@ -130,7 +128,7 @@ private slots:
             const QString frameset = m_opened.first().toLocalFile();
             QVERIFY(frameset.startsWith(m_tmp->path() + "/") && frameset.endsWith("/quillnav_preview_frameset.html"));
             QCOMPARE(QFileInfo(frameset).dir().entryList(QDir::Files).size(), 3);
-            QCOMPARE(answerer.count(), desktopOpens ? 0 : 1);
+            QCOMPARE(answerer.count, desktopOpens ? 0 : 1);
             QVERIFY(desktopOpens || answerer.boxes[0].text.endsWith("\n\n" + frameset));
         }
         w->close();

@@ -4,7 +4,6 @@
 #include "support/Form1Driver.h"
 
 #include "app/ProjectFileGuard.h"
-#include "menu/ProjectFile.h"
 #include "support/TestFiles.h"
 
 #include <fcntl.h>
@@ -37,11 +36,7 @@ class TestForm1DiskWatch : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> dir;
     QString path(const QString &name) { return dir->filePath(name); }
-    void write(const QString &name, const MenuProject &p)
-    {
-        QString error;
-        QVERIFY2(ProjectFile::save(path(name), p, &error), qPrintable(error));
-    }
+    void write(const QString &name, const MenuProject &p) { QVERIFY(testfiles::saveProject(path(name), p)); }
     QString onDisk(const QString &name)
     {
         MenuProject p;
@@ -74,7 +69,7 @@ private slots:
         {
             BoxAnswerer cancel(QMessageBox::Cancel);
             load(second, path("menu.qnv"));
-            QCOMPARE(cancel.count(), 1);
+            QCOMPARE(cancel.count, 1);
             QVERIFY2(cancel.boxes[0].text.contains("\"menu.qnv\" is already open in another Quillnav window"),
                      qPrintable(cancel.boxes[0].text));
             QVERIFY(second.projectFilePath().isEmpty() && second.listModel()->rowCount() == 0);
@@ -82,7 +77,7 @@ private slots:
         {
             BoxAnswerer open(QMessageBox::Open);
             load(second, path("menu.qnv"));
-            QCOMPARE(open.count(), 1);
+            QCOMPARE(open.count, 1);
             QCOMPARE(second.projectFilePath(), path("menu.qnv"));
             QCOMPARE(shown(second), QString("mine:A@a,B@b"));
             QVERIFY(!second.fileGuard()->holdsLock());
@@ -106,7 +101,7 @@ private slots:
         }
         BoxAnswerer none(QMessageBox::Cancel);
         load(first, path("menu.qnv"));
-        QCOMPARE(none.count(), 0);
+        QCOMPARE(none.count, 0);
         QVERIFY(first.fileGuard()->holdsLock());
         // Save As to another name moves the lock; closing gives it up.
         first.setSaveFileChooser([this](QWidget *) { return path("other.qnv"); });
@@ -129,21 +124,21 @@ private slots:
             BoxAnswerer reload(QMessageBox::Yes);
             write("menu.qnv", project("theirs", "C@c"));
             QTRY_COMPARE(shown(*w), QString("theirs:C@c"));
-            QCOMPARE(reload.count(), 1);
+            QCOMPARE(reload.count, 1);
             QVERIFY(reload.boxes[0].text.contains("\"menu.qnv\" was changed by another program"));
             QVERIFY(!w->isProjectModified());
         }
         {
             BoxAnswerer keep(QMessageBox::No);
             write("menu.qnv", project("again", "D@d"));
-            QTRY_COMPARE(keep.count(), 1);
+            QTRY_COMPARE(keep.count, 1);
             QTest::qWait(300); // nothing more is asked about the same change
-            QCOMPARE(keep.count(), 1);
+            QCOMPARE(keep.count, 1);
             QCOMPARE(shown(*w), QString("theirs:C@c"));
         }
         BoxAnswerer overwrite(QMessageBox::Yes);
         w->mnuFileSaveProj_Click();
-        QCOMPARE(overwrite.count(), 1);
+        QCOMPARE(overwrite.count, 1);
         QVERIFY(overwrite.boxes[0].text.contains("changed by another program since it was loaded or saved here"));
         QCOMPARE(onDisk("menu.qnv"), QString("theirs"));
     }
@@ -164,9 +159,7 @@ private slots:
     // With unsaved changes the window only notes the change; Save then asks.
     void saveAsksBeforeOverwriting()
     {
-        QFETCH(bool, inPlace);
-        QFETCH(int, answer);
-        QFETCH(QString, expected);
+        QFETCH(bool, inPlace); QFETCH(int, answer); QFETCH(QString, expected);
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         load(*w, path("menu.qnv"));
@@ -189,10 +182,10 @@ private slots:
             write("menu.qnv", project("wxyz", "A@a,B@b"));
         }
         QTest::qWait(300); // the watcher's notice: no question while there are unsaved changes
-        QCOMPARE(answers.count(), 0);
+        QCOMPARE(answers.count, 0);
         w->setSaveFileChooser([this](QWidget *) { return path("mine.qnv"); });
         w->mnuFileSaveProj_Click();
-        QCOMPARE(answers.count(), 1);
+        QCOMPARE(answers.count, 1);
         QCOMPARE(onDisk("menu.qnv") + '/' + (QFileInfo::exists(path("mine.qnv")) ? onDisk("mine.qnv") : QString()),
                  expected);
         QCOMPARE(w->isProjectModified(), answer == QMessageBox::Cancel);

@@ -4,8 +4,8 @@
 #include "support/Form1Driver.h"
 
 #include "codegen/MenuCodeGenerator.h"
-#include "menu/ProjectFile.h"
 #include "support/ModalWatch.h"
+#include "support/TestFiles.h"
 
 using namespace form1test;
 
@@ -35,8 +35,7 @@ private:
         MenuProject project;
         project.items = rows(list);
         project.options.menuName = name;
-        QString error;
-        QVERIFY2(ProjectFile::save(path(name), project, &error), qPrintable(error));
+        QVERIFY(testfiles::saveProject(path(name), project));
     }
     void trigger(const char *name)
     {
@@ -168,8 +167,7 @@ private slots:
     }
     void waysOut()
     {
-        QFETCH(QString, way);
-        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, way); QFETCH(QMessageBox::StandardButton, answer);
         if (way == "recentfile_0") {
             open("other.qnv");
             open("menu.qnv"); // other.qnv is now the second entry
@@ -187,8 +185,8 @@ private slots:
             QVERIFY(QApplication::sendEvent(w.get(), &enter) && QApplication::sendEvent(w.get(), &drop));
         way == "close box" ? void(w->close()) : way == "drop" ? void() : trigger(way.toLatin1());
         settle(*w);
-        QCOMPARE(answerer.count(), answer == QMessageBox::NoButton ? 0 : 1);
-        QVERIFY(!answerer.count() || (answerer.boxes[0].text.contains("\"menu.qnv\"")
+        QCOMPARE(answerer.count, answer == QMessageBox::NoButton ? 0 : 1);
+        QVERIFY(!answerer.count || (answerer.boxes[0].text.contains("\"menu.qnv\"")
                                       && answerer.boxes[0].buttons == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)));
         const bool goesOn = answer != QMessageBox::Cancel;
         if (way.endsWith("Exit") || way == "close box")
@@ -223,7 +221,7 @@ private slots:
             else // the key, also where the desktop defines none
                 QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
             settle(*w);
-            QVERIFY(answerer.count() == 1 && answerer.boxes[0].text.startsWith("mymenu.qnv already exists"));
+            QVERIFY(answerer.count == 1 && answerer.boxes[0].text.startsWith("mymenu.qnv already exists"));
             QCOMPARE(saved("mymenu.qnv") == old, !replace);
             QCOMPARE(w->projectFilePath(), path(replace ? "mymenu.qnv" : "menu.qnv"));
             QCOMPARE(shown, replace ? 1 : 2);
@@ -266,16 +264,14 @@ private slots:
         QFETCH(Failure, row);
         const auto &[command, file, contents, mentions] = row;
         const QString chosen = file.isEmpty() ? QString() : path(file);
-        QFile written(chosen);
-        QVERIFY(contents.isNull() || (written.open(QIODevice::WriteOnly) && written.write(contents) > 0));
-        written.close();
+        QVERIFY(contents.isNull() || testfiles::writeAll(chosen, contents));
         const MenuProject before = w->currentProject();
         w->setOpenFileChooser([chosen](QWidget *) { return chosen; });
         w->setSaveFileChooser([chosen](QWidget *) { return chosen; });
         BoxAnswerer answerer(QMessageBox::Ok);
         trigger(command.toLatin1());
-        QCOMPARE(answerer.count(), mentions.isNull() ? 0 : 1);
-        QVERIFY(!answerer.count() || (answerer.boxes[0].text.contains(QFileInfo(file).fileName())
+        QCOMPARE(answerer.count, mentions.isNull() ? 0 : 1);
+        QVERIFY(!answerer.count || (answerer.boxes[0].text.contains(QFileInfo(file).fileName())
                                       && answerer.boxes[0].text.contains(mentions)));
         QCOMPARE(w->currentProject(), before);
         QCOMPARE(w->projectFilePath(), path("menu.qnv"));
@@ -305,7 +301,7 @@ private slots:
         QFile::remove(path("d.qnv"));
         BoxAnswerer answerer(QMessageBox::Ok);
         trigger("recentfile_2");
-        QVERIFY(answerer.count() == 1 && answerer.boxes[0].text.contains("d.qnv"));
+        QVERIFY(answerer.count == 1 && answerer.boxes[0].text.contains("d.qnv"));
         trigger("recentfile_1");
         QCOMPARE(w->projectFilePath(), path("e.qnv"));
         QCOMPARE(entries(), "&1 e.qnv &2 f.qnv &3 c.qnv &4 b.qnv");

@@ -4,6 +4,7 @@
 
 #include "codegen/OptionsValidation.h"
 #include "support/Form1Driver.h"
+#include "support/TestFiles.h"
 
 using namespace form1test;
 
@@ -40,20 +41,9 @@ private slots:
     void write_data()
     {
         QTest::addColumn<Write>("row");
-        const QString add = "additemcmd", update = "cmdup", sep = "Addsepcmd", abcd = "A,--- B,C,D", bDef = "A,--- B*,C,D";
-        QTest::newRow("add indented, unlinked") << Write{add, abcd, "Sub|x|IN", true, abcd + ",--- Sub", 5};
-        QTest::newRow("add as typed") << Write{add, abcd, "--- <b>&amp;\" | a?b=\"2\"|", true,
-                                               abcd + ",--- <b>&amp;\" @ a?b=\"2\"", 5};
-        QTest::newRow("Return adds") << Write{"Return", abcd, "N|n|S", true, abcd + ",N@n*", 5};
-        QTest::newRow("add, yes moves") << Write{add, bDef, "N|n|S", true, abcd + ",N@n*", 5};
-        QTest::newRow("add, no keeps") << Write{add, bDef, "N|n|S", false, bDef + ",N@n", 5};
-        QTest::newRow("update, unlinked") << Write{update, abcd, "N|n|IN", true, "A,--- B,--- N,D", 3};
-        QTest::newRow("Return after Edit updates") << Write{"Return edit", "A,--- B,C*,D", "N|n|S", false, "A,--- B,N@n*,D", 3};
-        QTest::newRow("update, default off") << Write{update, "A,--- B,C*,D", "N|n|", true, "A,--- B,N@n,D", 3};
-        QTest::newRow("update, yes moves") << Write{update, bDef, "N|n|S", true, "A,--- B,N@n*,D", 3};
-        QTest::newRow("update, no keeps") << Write{update, bDef, "N|n|S", false, "A,--- B*,N@n,D", 3};
-        QTest::newRow("separator") << Write{sep, bDef, "T|t|IS", true, bDef + ",~", 3};
-        QTest::newRow("separator on an empty list") << Write{sep, "", "T|t|IS", true, "~", 1};
+        for (const QJsonArray &r : testfiles::tableRows("item-writes.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << Write{r[1].toString(), r[2].toString(), r[3].toString(),
+                                                                r[4].toBool(), r[5].toString(), r[6].toInt()};
     }
     void write()
     {
@@ -74,7 +64,7 @@ private slots:
             QTest::mouseClick(control(*w, how.toLatin1().constData()), Qt::LeftButton);
         settle(*w);
         const bool asks = typed.endsWith('S') && before.contains("B*") && how != "Addsepcmd";
-        QCOMPARE(answerer.count(), asks ? 1 : 0);
+        QCOMPARE(answerer.count, asks ? 1 : 0);
         QVERIFY(!asks || (answerer.boxes[0].buttons == (QMessageBox::Yes | QMessageBox::No)
                           && answerer.boxes[0].text.startsWith("You have already designated \"--- B\" as the selected")));
         QCOMPARE(state(*w), after);
@@ -97,9 +87,7 @@ private slots:
     }
     void edit()
     {
-        QFETCH(MenuItem, shown);
-        QFETCH(QString, before);
-        QFETCH(QString, expected);
+        QFETCH(MenuItem, shown); QFETCH(QString, before); QFETCH(QString, expected);
         w->listModel()->setItems(rows("Other@o") << shown);
         makeCurrent(*w, 2);
         typeItem(*w, before);
@@ -138,8 +126,7 @@ private slots:
     }
     void drops()
     {
-        QFETCH(QString, target);
-        QFETCH(bool, offersText);
+        QFETCH(QString, target); QFETCH(bool, offersText);
         const bool linkField = target == "linktext";
         fill(*w, 1);
         typeItem(*w, "t|old.html|");
@@ -170,22 +157,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("start-up") << QStringList{} << "00 00000000 111 111111";
-        QTest::newRow("frame") << QStringList{"target 2"} << "11 00000000 111 111111";
-        QTest::newRow("frame, new window") << QStringList{"target 2", "target 1"} << "00 00000000 111 111111";
-        QTest::newRow("graphic") << QStringList{"buttonpropopt_1"} << "00 11111111 000 111111";
-        QTest::newRow("graphic, default") << QStringList{"buttonpropopt_1", "buttonpropopt_0"}
-                                          << "00 00000000 111 111111";
-        QTest::newRow("item change") << QStringList{"menubehavopt_1"} << "00 00000000 000 000000";
-        QTest::newRow("graphic, item change, button click")
-            << QStringList{"buttonpropopt_1", "menubehavopt_1", "menubehavopt_0"} << "00 11111111 000 111111";
-        QTest::newRow("item change, button click") << QStringList{"menubehavopt_1", "menubehavopt_0"}
-                                                   << "00 00000000 111 111111";
+        for (const QJsonArray &r : testfiles::tableRows("options-rules.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toVariant().toStringList() << r[2].toString();
     }
     void rules()
     {
-        QFETCH(QStringList, clicks);
-        QFETCH(QString, expected);
+        QFETCH(QStringList, clicks); QFETCH(QString, expected);
         QCOMPARE(combo("targetcombo")->currentText() + combo("cmbbttnaln")->currentText(), "Same windowMiddle");
         lineEdit("buttontxttxt")->setText("Jump");
         for (const QString &name : clicks) {
@@ -208,33 +185,25 @@ private slots:
 
     void validation_data()
     {
-        QTest::addColumn<MenuOptions>("options");
-        QTest::addColumn<int>("problem"); // OptionsProblem
-        const auto options = [](QString name, int target, int kind, int nav) {
+        QTest::addColumn<MenuOptions>("options"); // menu name, link target, button kind, navigation
+        QTest::addColumn<int>("problem"); // OptionsProblem: none, frame name, graphic address, menu name
+        for (const QJsonArray &r : testfiles::tableRows("options-validation.json")) {
             MenuOptions o;
-            std::tie(o.menuName, o.linkTarget, o.buttonKind, o.navigation) = std::tie(name, target, kind, nav);
-            return o;
-        };
-        using P = OptionsProblem;
-        QTest::newRow("named") << options("nav", 0, 0, 0) << int(P::None);
-        QTest::newRow("frame without name") << options("nav", 2, 0, 0) << int(P::FrameName);
-        QTest::newRow("frame and menu name missing") << options("", 2, 0, 0) << int(P::FrameName);
-        QTest::newRow("graphic without address") << options("nav", 0, 1, 0) << int(P::GraphicUrl);
-        QTest::newRow("graphic on item change") << options("nav", 0, 1, 1) << int(P::None);
-        QTest::newRow("no menu name") << options("", 0, 0, 0) << int(P::MenuName);
-        QTest::newRow("one blank is a name") << options(" ", 0, 0, 0) << int(P::None);
+            std::tie(o.menuName, o.linkTarget, o.buttonKind, o.navigation) =
+                std::tuple(r[1].toString(), r[2].toInt(), r[3].toInt(), r[4].toInt());
+            QTest::newRow(qPrintable(r[0].toString())) << o << r[5].toInt();
+        }
     }
     void validation()
     {
-        QFETCH(MenuOptions, options);
-        QFETCH(int, problem);
+        QFETCH(MenuOptions, options); QFETCH(int, problem);
         MenuProject project = w->currentProject();
         project.options = options;
         w->applyProject(project);
         lineEdit("itemtexttext")->setFocus();
         BoxAnswerer answerer(QMessageBox::Ok);
         QCOMPARE(w->ValidateMenuOptions(), problem ? QStringLiteral("nope") : QStringLiteral("ok"));
-        QCOMPARE(answerer.count(), problem ? 1 : 0);
+        QCOMPARE(answerer.count, problem ? 1 : 0);
         if (!problem)
             return;
         QCOMPARE(answerer.boxes[0].title + answerer.boxes[0].text, "Oops!" + OptionsProblemMessage(OptionsProblem(problem)));

@@ -2,8 +2,7 @@
 // availability pass that enables them, and the mouse handling of the popup.
 
 #include "support/Form1Driver.h"
-
-#include <QStyle>
+#include "support/TestFiles.h"
 
 using namespace form1test;
 
@@ -54,23 +53,8 @@ private slots:
     void pass_data()
     {
         QTest::addColumn<Pass>("row");
-        const QString none = "||", rowsOn = " 111111111", rowsOff = " 000000000";
-        QTest::newRow("start-up") << Pass{"", 0, none, "000000000" + rowsOff};
-        QTest::newRow("text, no link") << Pass{"", 0, "A||", "000000000" + rowsOff};
-        QTest::newRow("text, not linked") << Pass{"", 0, "A||N", "100000000" + rowsOff};
-        QTest::newRow("blanks count as text") << Pass{"", 0, " | |", "100000000" + rowsOff};
-        QTest::newRow("one row, fields ready") << Pass{"A", 1, "B|b|", "111110010" + rowsOn};
-        QTest::newRow("two rows, first current") << Pass{"A,B", 1, none, "001110110" + rowsOn};
-        QTest::newRow("two rows, second current") << Pass{"A,B", 2, none, "001111010" + rowsOn};
-        QTest::newRow("middle of three") << Pass{"A,B,C", 2, none, "001111110" + rowsOn};
-        QTest::newRow("separator current") << Pass{"A,~", 2, none, "000111000" + rowsOn};
-        QTest::newRow("separator that is the default") << Pass{"A,~*", 2, none, "000101000" + rowsOn};
-        QTest::newRow("nineteen hyphens are text") << Pass{QString(19, '-'), 1, none, "001110010" + rowsOn};
-        QTest::newRow("prefix alone is indented") << Pass{"--- ", 1, none, "001110001" + rowsOn};
-        QTest::newRow("three dashes are not") << Pass{"---", 1, none, "001110010" + rowsOn};
-        QTest::newRow("dashes without blank are not") << Pass{"---X", 1, none, "001110010" + rowsOn};
-        QTest::newRow("default current") << Pass{"D*,B", 1, none, "001100110" + rowsOn};
-        QTest::newRow("default elsewhere") << Pass{"D*,B", 2, none, "001111010" + rowsOn};
+        for (const QJsonArray &r : testfiles::tableRows("list-pass.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << Pass{r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toString()};
     }
     void pass()
     {
@@ -123,21 +107,9 @@ private slots:
     void commands_data()
     {
         QTest::addColumn<Command>("row"); // yes: the answer to the default-selection question
-        QTest::newRow("down on next-to-last") << Command{"A@a,B@b*,C", 2, "movdn", true, "A@a,C,B@b*", 3};
-        QTest::newRow("Ctrl+Down on first") << Command{"A@a*,B,C@c", 1, "Ctrl+Down", true, "B,A@a*,C@c", 2};
-        QTest::newRow("Ctrl+Up twice") << Command{"A,B,~", 3, "Ctrl+Up Ctrl+Up Ctrl+Up", true, "~,A,B", 1};
-        QTest::newRow("odd separator up") << Command{"A,~@x*", 2, "movup", true, "~@x*,A", 1};
-        QTest::newRow("indent, un-indent") << Command{"F,Home", 2, "indent unindent", true, "F,Home", 2};
-        QTest::newRow("typed prefix un-indents") << Command{"F,--- ", 2, "unindent", true, "F,", 2};
-        QTest::newRow("one level only") << Command{"F,A", 2, "indent indent", true, "F,--- A", 2};
-        QTest::newRow("separator never indents") << Command{"F,~", 2, "indent", true, "F,~", 2};
-        QTest::newRow("blank text indents") << Command{"F, ", 2, "indent", true, "F,---  ", 2};
-        QTest::newRow("separator made default") << Command{"F,~", 2, "selected", true, "F,~*", 2};
-        QTest::newRow("default moves on yes") << Command{"F*,~", 2, "selected", true, "F,~*", 2};
-        QTest::newRow("default stays on no") << Command{"F*,~", 2, "selected", false, "F*,~", 2};
-        QTest::newRow("remove the only row") << Command{"A*", 1, "delete", true, "", 0};
-        QTest::newRow("Delete: the next row follows") << Command{"A,B*,C", 2, "Del", true, "A,C", 2};
-        QTest::newRow("remove the last: the new last") << Command{"A,B,C*", 3, "delete", true, "A,B", 2};
+        for (const QJsonArray &r : testfiles::tableRows("list-commands.json"))
+            QTest::newRow(qPrintable(r[0].toString()))
+                << Command{r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toBool(), r[5].toString(), r[6].toInt()};
     }
     void commands()
     {
@@ -155,7 +127,7 @@ private slots:
             settle(*w);
         }
         QCOMPARE(state(*w), after);
-        QCOMPARE(answerer.count(), keys == "selected" && before.contains('*') ? 1 : 0);
+        QCOMPARE(answerer.count, keys == "selected" && before.contains('*') ? 1 : 0);
         QCOMPARE(w->currentPosition(), current);
         QVERIFY(!current || lv()->selectionModel()->isRowSelected(current - 1, {}));
         QVERIFY(!current || w->listModel()->index(current - 1, 0).data(Qt::FontRole).value<QFont>().bold());
@@ -174,7 +146,7 @@ private slots:
             w->tb2_ButtonClick(key);
         settle(*w);
         QCOMPARE(state(*w), "Item 1@p1.html,Item 2@p2.html");
-        QCOMPARE(answerer.count(), 0);
+        QCOMPARE(answerer.count, 0);
     }
 
     // Only a right click on a row, the Menu key or Shift+F10 opens the popup, and only

@@ -5,6 +5,7 @@
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
 #include "platform/RegistryStore.h"
+#include "support/ModalWatch.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -113,32 +114,6 @@ inline void typeItem(Form1 &window, const QString &fields)
     settle(window);
 }
 
-// Answers every message box shown while it lives with the given button and
-// records what each box showed.
-class BoxAnswerer {
-public:
-    struct Box {
-        QString title, text;
-        QMessageBox::StandardButtons buttons;
-    };
-    explicit BoxAnswerer(QMessageBox::StandardButton answer) : m_timer(std::make_unique<QTimer>())
-    {
-        QObject::connect(m_timer.get(), &QTimer::timeout, [this, answer] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box == m_last)
-                return;
-            boxes << Box{box->windowTitle(), box->text(), box->standardButtons()};
-            m_last = box;
-            box->button(answer) ? box->button(answer)->click() : box->reject();
-        });
-        m_timer->start(2);
-    }
-    int count() const { return int(boxes.size()); }
-    QList<Box> boxes;
-
-private:
-    std::unique_ptr<QTimer> m_timer;
-    QPointer<QMessageBox> m_last;
-};
+using BoxAnswerer = modalwatch::MessageBoxCatcher; // answers with a given button
 
 } // namespace form1test

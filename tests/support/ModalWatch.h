@@ -27,12 +27,17 @@ inline QTimer *whenModal(QObject *context, std::function<bool(QWidget *)> action
     return timer;
 }
 
-// Records every message box shown while it lives and answers each with OK.
+// Records every message box shown while it lives and answers each with
+// `answer`; a box without that button is rejected.
 class MessageBoxCatcher : public QObject {
 public:
-    MessageBoxCatcher()
+    struct Box {
+        QString title, text;
+        QMessageBox::StandardButtons buttons;
+    };
+    explicit MessageBoxCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
-        whenModal(this, [this](QWidget *modal) {
+        whenModal(this, [this, answer](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             if (box && box != m_last) {
                 m_last = box;
@@ -40,17 +45,18 @@ public:
                 title = box->windowTitle();
                 text = box->text();
                 icon = box->icon();
-                if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                    ok->click();
+                boxes << Box{title, text, box->standardButtons()};
+                box->button(answer) ? box->button(answer)->click() : box->reject();
             }
             return false;
         });
     }
 
-    int count = 0;
+    int count = 0; // the last box's title, text and icon:
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<Box> boxes;
 
 private:
     QPointer<QMessageBox> m_last;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menu/ProjectFile.h"
 #include "support/TestPaths.h"
 
 #include <QFile>
@@ -22,6 +23,28 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Saves a project; false, with the reason printed, when it cannot.
+inline bool saveProject(const QString &path, const MenuProject &project)
+{
+    QString error;
+    const bool saved = ProjectFile::save(path, project, &error);
+    if (!saved)
+        qWarning("%s", qPrintable(error));
+    return saved;
+}
+
+// A small menu with markup characters and non-ASCII text that a careless
+// writer would escape or mangle, a separator and an unlinked entry.
+inline MenuProject sampleProject()
+{
+    MenuProject p;
+    p.options.menuName = QStringLiteral("nav");
+    p.items = {{"Home", "Yes", "index.html", "Yes"},
+               {"--- \u65e5\u672c\u00a0<Caf\u00e9>", "Yes", "a.html?x=1&y=\"2\"", "No"},
+               MenuItem::separator(), {"Contact", "No", "", "No"}};
+    return p;
 }
 
 // The rows of a table in tests/data: a JSON file holding a list of lists.
