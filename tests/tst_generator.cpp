@@ -3,9 +3,8 @@
 // classic, golden/html5/ HTML5 with one shared head). QN_UPDATE_GOLDEN=1 rewrites
 // the files after a deliberate change (then read the diff before committing it).
 #include "codegen/MenuCodeGenerator.h"
-#include "support/TestPaths.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QtTest>
 #include <functional>
 
@@ -56,172 +55,142 @@ Q_DECLARE_METATYPE(ProjectEdit)
 class TestGenerator : public QObject {
     Q_OBJECT
 private slots:
-    void golden_data();
-    void golden();
-    void separatorRunLength_data();
-    void separatorRunLength();
-    void optionLines_data();
-    void optionLines();
-};
+    void golden_data()
+    {
+        QTest::addColumn<ProjectEdit>("edit");
+        QTest::addColumn<QString>("mode");
 
-void TestGenerator::golden_data()
-{
-    QTest::addColumn<ProjectEdit>("edit");
-    QTest::addColumn<QString>("mode");
-
-    QTest::newRow("worked-example") << ProjectEdit([](MenuProject &) {}) << codegen::kCodeMode;
-    QTest::newRow("worked-example-preview") << ProjectEdit([](MenuProject &) {}) << codegen::kPreviewMode;
-    QTest::newRow("new-window") << ProjectEdit([](MenuProject &p) {
-        p.options.linkTarget = MenuOptions::NewWindow;
-        p.options.buttonAlign = MenuOptions::AlignTop;
-    }) << codegen::kCodeMode;
-    QTest::newRow("frame-target") << ProjectEdit([](MenuProject &p) {
-        p.options.linkTarget = MenuOptions::DifferentFrame;
-        p.options.frameName = "F";
-        p.options.buttonAlign = MenuOptions::AlignBottom;
-    }) << codegen::kCodeMode;
-    QTest::newRow("item-change-graphic-without-url") << ProjectEdit([](MenuProject &p) {
-        p.options.menuName = "nav menu";
-        p.options.navigation = MenuOptions::OnItemChange;
-        p.options.buttonKind = MenuOptions::GraphicButton;
-    }) << codegen::kCodeMode;
-    QTest::newRow("graphic-full") << ProjectEdit([](MenuProject &p) {
-        p.options.buttonKind = MenuOptions::GraphicButton;
-        p.options.graphicUrl = "img/go.gif";
-        p.options.graphicWidth = "40";
-        p.options.graphicHeight = "abc";
-        p.options.altText = "Go there";
-    }) << codegen::kCodeMode;
-    QTest::newRow("graphic-bare") << ProjectEdit([](MenuProject &p) {
-        p.options.buttonKind = MenuOptions::GraphicButton;
-        p.options.graphicUrl = "go.png";
-    }) << codegen::kPreviewMode;
-    QTest::newRow("colours-with-border") << ProjectEdit([](MenuProject &p) {
-        p.menuStyle = {{"#112233", "#ffeedd"}, 0, "DejaVu Sans", "12", "700", 1, 1, "150", 1};
-        p.buttonStyle = {{"#000001", "#000002", "#000003", "#000004", "#000005", "#000006"},
-                         1, 1, 0, "MS Sans Serif", "13", "300", 1, 1, "80", "24", "3", 1, 0};
-    }) << codegen::kCodeMode;
-    QTest::newRow("colours-without-border") << ProjectEdit([](MenuProject &p) {
-        p.buttonStyle.bttnSysClr = 0;
-        p.buttonStyle.bttnNoBorder = 1;
-        p.buttonStyle.bttnBorder = "3";
-    }) << codegen::kCodeMode;
-    QTest::newRow("markup-and-unicode-unescaped") << ProjectEdit([](MenuProject &p) {
-        p.options.menuName = "m\"1";
-        p.options.buttonText = "<Go> & \"run\"";
-        p.items = {linked("Caf\u00e9 \u65e5\u672c \U0001F600  ", "a.html?x=1&y='2'", false),
-                   unlinked("  Two words  ", true), MenuItem::separator()};
-    }) << codegen::kCodeMode;
-    QTest::newRow("flags-other-than-one-or-zero") << ProjectEdit([](MenuProject &p) { // italic etc. only for 1, system colours for all but 0
-        p.menuStyle = {{"#000000", "#FFFFFF"}, 2, "F", "13", "500", 2, -1, "", 1};
-        p.buttonStyle.bttnItalic = 2;
-        p.buttonStyle.bttnSysClr = 0;
-        p.buttonStyle.bttnNoBorder = 2; // anything but 1 means a border
-    }) << codegen::kCodeMode;
-    QTest::newRow("empty-list") << ProjectEdit([](MenuProject &p) {
-        p.items.clear();
-    }) << codegen::kCodeMode;
-    QTest::newRow("values-css-cannot-carry") << ProjectEdit([](MenuProject &p) { // left out of HTML5 styles
-        p.items.prepend(unlinked("Pick\x01 </option>"));
-        p.items[1].selected = "No";
-        p.options.frameName = "x\" onload=\"alert(1)";
-        p.options.linkTarget = MenuOptions::DifferentFrame;
-        p.menuStyle = {{"#12345", "red"}, 0, "A\\'\"\n;}", "1em; color: red", "bold", 0, 0, "50%", 1};
-        p.buttonStyle.bttnSysClr = 0;
-        p.buttonStyle.bttnNoBorder = 0;
-        p.buttonStyle.bttnFont = "";
-    }) << codegen::kCodeMode;
-}
-
-void TestGenerator::golden()
-{
-    QFETCH(ProjectEdit, edit);
-    QFETCH(QString, mode);
-    MenuProject p = workedExample();
-    edit(p);
-    const MenuCode code = GenerateMenuCode(mode, p);
-    const QString name = QTest::currentDataTag();
-    compareGolden(name + ".head.txt", code.head);
-    compareGolden(name + ".body.txt", code.body);
-    p.dialect = CodeDialect::Html5;
-    const MenuCode html5 = GenerateMenuCode(mode, p);
-    QCOMPARE(html5.dialect, CodeDialect::Html5);
-    compareGolden("html5/head.txt", html5.head);
-    compareGolden("html5/" + name + ".body.txt", html5.body);
-}
-
-void TestGenerator::separatorRunLength_data()
-{
-    QTest::addColumn<QList<MenuItem>>("items");
-    QTest::addColumn<int>("hyphens");
-
-    const MenuItem sep = MenuItem::separator();
-    QTest::newRow("separators only") << QList<MenuItem>{sep, sep} << 0;
-    QTest::newRow("indent prefix counts")
-        << QList<MenuItem>{linked("Home", "h"), linked("--- Products", "p"), sep} << 12;
-    QTest::newRow("19 hyphens is an item") << QList<MenuItem>{unlinked(QString(19, '-')), sep} << 19;
-    QTest::newRow("unwritten item still counts")
-        << QList<MenuItem>{MenuItem{"abcdefgh", "Maybe", "", "No"}, sep} << 8;
-}
-
-void TestGenerator::separatorRunLength()
-{
-    QFETCH(QList<MenuItem>, items);
-    QFETCH(int, hyphens);
-    MenuProject p = workedExample();
-    p.items = items;
-    const QString body = GenerateMenuCode(codegen::kCodeMode, p).body;
-    QVERIFY(body.contains("<OPTION value=\"nolink\">" + QString(hyphens, '-') + "\r\n"));
-    QVERIFY(!body.contains("<OPTION value=\"nolink\">" + QString(hyphens + 1, '-') + "\r\n"));
-}
-
-void TestGenerator::optionLines_data()
-{
-    QTest::addColumn<MenuItem>("item");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("html5");
-
-    QTest::newRow("linked") << linked("Home", "index.html") << "<OPTION value=\"index.html\">Home"
-                            << "<option value=\"index.html\">Home";
-    QTest::newRow("linked default") << linked("Home", "i.html", true)
-                                    << "<OPTION value=\"i.html\" SELECTED>Home"
-                                    << "<option value=\"i.html\" selected>Home";
-    QTest::newRow("linked empty url") << linked("Home", "") << "<OPTION value=\"\">Home"
-                                      << "<option value=\"\">Home";
-    QTest::newRow("not linked, shown first") << unlinked("About") << "<OPTION value=\"nolink\">About"
-                                             << "<option disabled selected>About";
-    QTest::newRow("not linked default") << unlinked("About", true)
-                                        << "<OPTION value=\"nolink\" SELECTED>About"
-                                        << "<option disabled selected>About";
-    QTest::newRow("selected other text") << MenuItem{"X", "Yes", "x", "yes"}
-                                         << "<OPTION value=\"x\" SELECTED>X"
-                                         << "<option value=\"x\" selected>X";
-    QTest::newRow("trailing blanks dropped, leading kept")
-        << linked("  Home  ", "h") << "<OPTION value=\"h\">  Home" << "<option value=\"h\">  Home";
-    QTest::newRow("indented keeps prefix") << linked("--- Sub", "s") << "<OPTION value=\"s\">--- Sub"
-                                           << "<option value=\"s\">--- Sub";
-    QTest::newRow("separator never selected")
-        << MenuItem{menutext::kSeparatorText, "Yes", "u", "Yes"} << "<OPTION value=\"nolink\">"
-        << "<option disabled>-";
-    QTest::newRow("neither Yes nor No: not written") << MenuItem{"X", "Maybe", "x", "No"} << ""
-                                                     << "";
-}
-
-void TestGenerator::optionLines()
-{
-    QFETCH(MenuItem, item);
-    QFETCH(QString, line);
-    QFETCH(QString, html5);
-    MenuProject p = workedExample();
-    p.items = {item};
-    for (const QString &expected : {line, html5.isEmpty() ? html5 : html5 + "</option>"}) {
-        const QString body = GenerateMenuCode(codegen::kCodeMode, p).body;
-        const qsizetype start = body.indexOf(">\r\n", body.indexOf("<select", 0, Qt::CaseInsensitive));
-        QCOMPARE(body.mid(start + 3, body.indexOf("</select>") - start - 3),
-                 expected.isEmpty() ? expected : expected + "\r\n");
-        p.dialect = CodeDialect::Html5;
+        QTest::newRow("worked-example") << ProjectEdit([](MenuProject &) {}) << codegen::kCodeMode;
+        QTest::newRow("worked-example-preview") << ProjectEdit([](MenuProject &) {}) << codegen::kPreviewMode;
+        QTest::newRow("new-window") << ProjectEdit([](MenuProject &p) {
+            p.options.linkTarget = MenuOptions::NewWindow;
+            p.options.buttonAlign = MenuOptions::AlignTop;
+        }) << codegen::kCodeMode;
+        QTest::newRow("frame-target") << ProjectEdit([](MenuProject &p) {
+            p.options.linkTarget = MenuOptions::DifferentFrame;
+            p.options.frameName = "F";
+            p.options.buttonAlign = MenuOptions::AlignBottom;
+        }) << codegen::kCodeMode;
+        QTest::newRow("item-change-graphic-without-url") << ProjectEdit([](MenuProject &p) {
+            p.options.menuName = "nav menu";
+            p.options.navigation = MenuOptions::OnItemChange;
+            p.options.buttonKind = MenuOptions::GraphicButton;
+        }) << codegen::kCodeMode;
+        QTest::newRow("graphic-full") << ProjectEdit([](MenuProject &p) {
+            p.options.buttonKind = MenuOptions::GraphicButton;
+            p.options.graphicUrl = "img/go.gif";
+            p.options.graphicWidth = "40";
+            p.options.graphicHeight = "abc";
+            p.options.altText = "Go there";
+        }) << codegen::kCodeMode;
+        QTest::newRow("graphic-bare") << ProjectEdit([](MenuProject &p) {
+            p.options.buttonKind = MenuOptions::GraphicButton;
+            p.options.graphicUrl = "go.png";
+        }) << codegen::kPreviewMode;
+        QTest::newRow("colours-with-border") << ProjectEdit([](MenuProject &p) {
+            p.menuStyle = {{"#112233", "#ffeedd"}, 0, "DejaVu Sans", "12", "700", 1, 1, "150", 1};
+            p.buttonStyle = {{"#000001", "#000002", "#000003", "#000004", "#000005", "#000006"},
+                             1, 1, 0, "MS Sans Serif", "13", "300", 1, 1, "80", "24", "3", 1, 0};
+        }) << codegen::kCodeMode;
+        QTest::newRow("colours-without-border") << ProjectEdit([](MenuProject &p) {
+            p.buttonStyle.bttnSysClr = 0;
+            p.buttonStyle.bttnNoBorder = 1;
+            p.buttonStyle.bttnBorder = "3";
+        }) << codegen::kCodeMode;
+        QTest::newRow("markup-and-unicode-unescaped") << ProjectEdit([](MenuProject &p) {
+            p.options.menuName = "m\"1";
+            p.options.buttonText = "<Go> & \"run\"";
+            p.items = {linked("Caf\u00e9 \u65e5\u672c \U0001F600  ", "a.html?x=1&y='2'", false),
+                       unlinked("  Two words  ", true), MenuItem::separator()};
+        }) << codegen::kCodeMode;
+        QTest::newRow("flags-other-than-one-or-zero") << ProjectEdit([](MenuProject &p) { // italic etc. only for 1, system colours for all but 0
+            p.menuStyle = {{"#000000", "#FFFFFF"}, 2, "F", "13", "500", 2, -1, "", 1};
+            p.buttonStyle.bttnItalic = 2;
+            p.buttonStyle.bttnSysClr = 0;
+            p.buttonStyle.bttnNoBorder = 2; // anything but 1 means a border
+        }) << codegen::kCodeMode;
+        QTest::newRow("empty-list") << ProjectEdit([](MenuProject &p) {
+            p.items.clear();
+        }) << codegen::kCodeMode;
+        QTest::newRow("values-css-cannot-carry") << ProjectEdit([](MenuProject &p) { // left out of HTML5 styles
+            p.items.prepend(unlinked("Pick\x01 </option>"));
+            p.items[1].selected = "No";
+            p.options.frameName = "x\" onload=\"alert(1)";
+            p.options.linkTarget = MenuOptions::DifferentFrame;
+            p.menuStyle = {{"#12345", "red"}, 0, "A\\'\"\n;}", "1em; color: red", "bold", 0, 0, "50%", 1};
+            p.buttonStyle.bttnSysClr = 0;
+            p.buttonStyle.bttnNoBorder = 0;
+            p.buttonStyle.bttnFont = "";
+        }) << codegen::kCodeMode;
     }
-}
+
+    void golden()
+    {
+        QFETCH(ProjectEdit, edit); QFETCH(QString, mode);
+        MenuProject p = workedExample();
+        edit(p);
+        const MenuCode code = GenerateMenuCode(mode, p);
+        const QString name = QTest::currentDataTag();
+        compareGolden(name + ".head.txt", code.head);
+        compareGolden(name + ".body.txt", code.body);
+        p.dialect = CodeDialect::Html5;
+        const MenuCode html5 = GenerateMenuCode(mode, p);
+        QCOMPARE(html5.dialect, CodeDialect::Html5);
+        compareGolden("html5/head.txt", html5.head);
+        compareGolden("html5/" + name + ".body.txt", html5.body);
+    }
+
+    void separatorRunLength_data()
+    {
+        QTest::addColumn<QList<MenuItem>>("items");
+        QTest::addColumn<int>("hyphens");
+
+        const MenuItem sep = MenuItem::separator();
+        QTest::newRow("separators only") << QList<MenuItem>{sep, sep} << 0;
+        QTest::newRow("indent prefix counts")
+            << QList<MenuItem>{linked("Home", "h"), linked("--- Products", "p"), sep} << 12;
+        QTest::newRow("19 hyphens is an item") << QList<MenuItem>{unlinked(QString(19, '-')), sep} << 19;
+        QTest::newRow("unwritten item still counts")
+            << QList<MenuItem>{MenuItem{"abcdefgh", "Maybe", "", "No"}, sep} << 8;
+    }
+
+    void separatorRunLength()
+    {
+        QFETCH(QList<MenuItem>, items); QFETCH(int, hyphens);
+        MenuProject p = workedExample();
+        p.items = items;
+        const QString body = GenerateMenuCode(codegen::kCodeMode, p).body;
+        QVERIFY(body.contains("<OPTION value=\"nolink\">" + QString(hyphens, '-') + "\r\n"));
+        QVERIFY(!body.contains("<OPTION value=\"nolink\">" + QString(hyphens + 1, '-') + "\r\n"));
+    }
+
+    void optionLines_data()
+    {
+        QTest::addColumn<MenuItem>("item");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("html5");
+        for (const QJsonArray &r : testfiles::tableRows("option-lines.json")) {
+            const QJsonArray i = r[1].toArray();
+            QTest::newRow(qPrintable(r[0].toString()))
+                << MenuItem{i[0].toString(), i[1].toString(), i[2].toString(), i[3].toString()} << r[2].toString()
+                << r[3].toString();
+        }
+    }
+
+    void optionLines()
+    {
+        QFETCH(MenuItem, item); QFETCH(QString, line); QFETCH(QString, html5);
+        MenuProject p = workedExample();
+        p.items = {item};
+        for (const QString &expected : {line, html5.isEmpty() ? html5 : html5 + "</option>"}) {
+            const QString body = GenerateMenuCode(codegen::kCodeMode, p).body;
+            const qsizetype start = body.indexOf(">\r\n", body.indexOf("<select", 0, Qt::CaseInsensitive));
+            QCOMPARE(body.mid(start + 3, body.indexOf("</select>") - start - 3),
+                     expected.isEmpty() ? expected : expected + "\r\n");
+            p.dialect = CodeDialect::Html5;
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestGenerator)
 #include "tst_generator.moc"

@@ -4,15 +4,15 @@
 #include "codegen/PreviewPages.h"
 #include "codegen/PreviewSession.h"
 #include "codegen/ui/BrowserPreview.h"
-#include "menu/ProjectFile.h"
 #include "platform/TempFolder.h"
 #include "platform/ui/OpenWithShell.h"
 #include "support/ModalWatch.h"
 #include "support/TempDirOverride.h"
-#include "support/TestPaths.h"
+#include "support/TestFiles.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
+
+using namespace testfiles;
 
 namespace {
 
@@ -37,26 +37,17 @@ MenuProject sample(int linkTarget, bool graphicWithoutUrl = false, bool html5 = 
     return p;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<cannot read " + path.toUtf8() + '>';
-}
-
 void comparePages(const QString &folder, int linkTarget, const QStringList &pages = kPages,
                   bool html5 = false)
 {
     static const char *const names[] = {"same-window", "new-window", "different-frame"};
     const QDir expected(
         testpaths::dataFile(QStringLiteral("preview/") + (html5 ? "html5-" : "") + names[linkTarget]));
-    for (const QString &name : pages)
-        QCOMPARE(readAll(QDir(folder).filePath(name)), readAll(expected.filePath(name)));
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    for (const QString &name : pages) {
+        const QByteArray golden = readAll(expected.filePath(name));
+        QVERIFY2(!golden.isEmpty(), qPrintable(name));
+        QCOMPARE(readAll(QDir(folder).filePath(name)), golden);
+    }
 }
 
 QStringList entries(const QString &folder)
@@ -78,161 +69,153 @@ private slots:
         SetShellOpenHook([this](QWidget *, const QUrl &url) { m_opened << url; });
     }
     void cleanup() { SetShellOpenHook({}); m_tmpOverride.reset(); m_tmp.reset(); }
-    void pagesFolderAndCleanup_data();
-    void pagesFolderAndCleanup();
-    void refusals_data();
-    void refusals();
-    void pageWriteFailureStopsInOrder();
-    void writePreviewCommand();
+    void pagesFolderAndCleanup_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<bool>("html5");
+        for (int t : {MenuOptions::SameWindow, MenuOptions::NewWindow, MenuOptions::DifferentFrame}) {
+            QTest::addRow("target %d", t) << t << false;
+            QTest::addRow("html5 target %d", t) << t << true;
+        }
+    }
+
+    void pagesFolderAndCleanup()
+    {
+        QFETCH(int, target); QFETCH(bool, html5);
+        // Someone else's links under the pages' names in the temporary directory.
+        const QString victim = m_tmp->filePath("victim.txt");
+        QVERIFY(writeAll(victim, "precious"));
+        for (const QString &name : kPages)
+            QVERIFY(QFile::link(victim, m_tmp->filePath(name)));
+        const QStringList planted = entries(m_tmp->path());
+
+        modalwatch::MessageBoxCatcher boxes;
+        PreviewSession session;
+        QVERIFY(RunBrowserPreview(nullptr, sample(target, false, html5), session));
+        QCOMPARE(boxes.count, 0);
+        const QString folder = session.previewFolder();
+        QCOMPARE(entries(folder), kSortedPages);
+        comparePages(folder, target, kPages, html5);
+        QCOMPARE(readAll(session.framesetPath()).startsWith("\xEF\xBB\xBF"), !html5);
+        QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile(QDir(folder).filePath(kPages[1]))}));
+        // A folder of our own in the temporary directory, closed to everyone else.
+        QCOMPARE(GetTempFolder(), QDir(m_tmp->path()).canonicalPath());
+        const QFileInfo info(folder);
+        QVERIFY(info.isDir() && !info.isSymLink());
+        QCOMPARE(info.dir().canonicalPath(), QDir(m_tmp->path()).canonicalPath());
+        QCOMPARE(info.permissions().toInt() & 0x0777, 0x0700);
+
+        // A second preview overwrites the same three pages; no second copy.
+        const int next = (target + 1) % 3;
+        QVERIFY(RunBrowserPreview(nullptr, sample(next, false, html5), session));
+        QCOMPARE(session.previewFolder(), folder);
+        QCOMPARE(entries(m_tmp->path()).size(), planted.size() + 1);
+        QCOMPARE(entries(folder).size(), 3);
+        comparePages(folder, next, kPages, html5);
+        QCOMPARE(m_opened.size(), 2);
+        QCOMPARE(m_opened.at(0), m_opened.at(1));
+        QString other;
+        { // Another run gets a folder of its own. Its destructor cleans up; a
+          // stranger's file keeps the folder, the pages go.
+            PreviewSession otherRun;
+            QVERIFY(RunBrowserPreview(nullptr, sample(0), otherRun));
+            QVERIFY((other = otherRun.previewFolder()) != folder);
+            QVERIFY(writeAll(QDir(other).filePath("extra.txt"), "x"));
+        }
+        QCOMPARE(entries(other), QStringList({"extra.txt"}));
+
+        // Clean-up removes our pages and folder, and nothing of anyone else's.
+        session.cleanup();
+        QVERIFY(!QFileInfo::exists(folder) && session.previewFolder().isEmpty());
+        session.cleanup(); // a second clean-up is harmless
+        QCOMPARE(entries(m_tmp->path()).size(), planted.size() + 1); // theirs, and the other run's
+        QCOMPARE(readAll(victim), QByteArray("precious"));
+        for (const QString &name : kPages)
+            QCOMPARE(QFileInfo(m_tmp->filePath(name)).symLinkTarget(), victim);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"graphic, on click", "graphic, on change", "temp missing",
+                                 "temp is a file"})
+            QTest::newRow(kind) << kind;
+    }
+
+    void refusals()
+    {
+        QFETCH(QString, kind);
+        const bool graphic = kind.startsWith("graphic");
+        MenuProject p = sample(0, graphic);
+        if (kind.endsWith("click"))
+            p.options.navigation = MenuOptions::OnButtonClick;
+        const QString tempPath = graphic ? m_tmp->path() : m_tmp->filePath("temp");
+        if (kind == "temp is a file")
+            QVERIFY(writeAll(tempPath, "a file"));
+        TempDirOverride temp(tempPath);
+        modalwatch::MessageBoxCatcher boxes;
+        PreviewSession session;
+        QVERIFY(!RunBrowserPreview(nullptr, p, session));
+        QCOMPARE(boxes.count, 1);
+        QCOMPARE(boxes.icon, QMessageBox::Warning);
+        QCOMPARE(boxes.title == "Oops!", graphic);
+        QVERIFY2(graphic ? boxes.text == "You have chosen to use a graphic style button for your menu "
+                                         "but have not entered a url for the graphic. You must enter a "
+                                         "url or choose the default style button."
+                         : boxes.text.contains(QDir::toNativeSeparators(tempPath))
+                               && boxes.text.contains("not opened"),
+                 qPrintable(boxes.text));
+        QVERIFY(m_opened.isEmpty() && session.previewFolder().isEmpty());
+        // Nothing landed anywhere, the working directory included.
+        QCOMPARE(entries(m_tmp->path()),
+                 QStringList(graphic || kind == "temp missing" ? 0 : 1, "temp"));
+        QVERIFY(QDir::current().entryList({"quillnav-preview-*"}, QDir::AllEntries).isEmpty());
+        p.options.graphicUrl = "go.gif"; // with an address the same project previews
+        QVERIFY(!graphic || RunBrowserPreview(nullptr, p, session));
+    }
+
+    void pageWriteFailureStopsInOrder()
+    {
+        PreviewSession session;
+        QVERIFY(RunBrowserPreview(nullptr, sample(MenuOptions::SameWindow), session));
+        const QDir folder(session.previewFolder());
+        // The frameset page's name is taken by a folder: the pages are written as a
+        // set, so neither the notice page nor the menu page is touched.
+        QVERIFY(writeAll(folder.filePath(kPages[2]), "old notice"));
+        QVERIFY(QFile::remove(session.framesetPath()) && folder.mkdir(kPages[1]));
+        const QByteArray menuBefore = readAll(folder.filePath(kPages[0]));
+        modalwatch::MessageBoxCatcher boxes;
+        QVERIFY(!RunBrowserPreview(nullptr, sample(MenuOptions::DifferentFrame), session));
+        QCOMPARE(boxes.count, 1);
+        QVERIFY2(boxes.text.contains(QDir::toNativeSeparators(session.framesetPath())),
+                 qPrintable(boxes.text));
+        QCOMPARE(m_opened.size(), 1); // only the first preview opened anything
+        QCOMPARE(readAll(folder.filePath(kPages[2])), QByteArray("old notice"));
+        QCOMPARE(readAll(folder.filePath(kPages[0])), menuBefore);
+    }
+
+    void writePreviewCommand()
+    {
+        const QString out = m_tmp->filePath("out"), project = m_tmp->filePath("menu.qnv");
+        QString error;
+        QVERIFY(QDir().mkdir(out) && saveProject(project, sample(2, false, true)));
+        QCOMPARE(HeadlessExport::writePreview(out, project, &error), 0);
+        comparePages(out, 2, kPages, true); // in the project's dialect
+        QCOMPARE(entries(out), kSortedPages);
+        // Links in the way are not written through.
+        const QString victim = m_tmp->filePath("victim.txt");
+        QVERIFY(writeAll(victim, "precious") && QFile::link(victim, m_tmp->filePath(kPages[2])));
+        QCOMPARE(HeadlessExport::writePreview(m_tmp->path(), project, &error), 1);
+        QVERIFY2(error.contains(QDir::toNativeSeparators(m_tmp->filePath(kPages[2])) + "\": a link"),
+                 qPrintable(error));
+        QCOMPARE(readAll(victim), QByteArray("precious"));
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> m_tmp;
     std::unique_ptr<TempDirOverride> m_tmpOverride;
     QList<QUrl> m_opened; // what would have been opened
 };
-
-void TestPreview::pagesFolderAndCleanup_data()
-{
-    QTest::addColumn<int>("target");
-    QTest::addColumn<bool>("html5");
-    for (int t : {MenuOptions::SameWindow, MenuOptions::NewWindow, MenuOptions::DifferentFrame}) {
-        QTest::addRow("target %d", t) << t << false;
-        QTest::addRow("html5 target %d", t) << t << true;
-    }
-}
-
-void TestPreview::pagesFolderAndCleanup()
-{
-    QFETCH(int, target);
-    QFETCH(bool, html5);
-    // Someone else's links under the pages' names in the temporary directory.
-    const QString victim = m_tmp->filePath("victim.txt");
-    QVERIFY(writeBytes(victim, "precious"));
-    for (const QString &name : kPages)
-        QVERIFY(QFile::link(victim, m_tmp->filePath(name)));
-    const QStringList planted = entries(m_tmp->path());
-
-    modalwatch::MessageBoxCatcher boxes;
-    PreviewSession session;
-    QVERIFY(RunBrowserPreview(nullptr, sample(target, false, html5), session));
-    QCOMPARE(boxes.count, 0);
-    const QString folder = session.previewFolder();
-    QCOMPARE(entries(folder), kSortedPages);
-    comparePages(folder, target, kPages, html5);
-    QCOMPARE(readAll(session.framesetPath()).startsWith("\xEF\xBB\xBF"), !html5);
-    QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile(QDir(folder).filePath(kPages[1]))}));
-    // A folder of our own in the temporary directory, closed to everyone else.
-    QCOMPARE(GetTempFolder(), QDir(m_tmp->path()).canonicalPath());
-    const QFileInfo info(folder);
-    QVERIFY(info.isDir() && !info.isSymLink());
-    QCOMPARE(info.dir().canonicalPath(), QDir(m_tmp->path()).canonicalPath());
-    QCOMPARE(info.permissions().toInt() & 0x0777, 0x0700);
-
-    // A second preview overwrites the same three pages; no second copy.
-    const int next = (target + 1) % 3;
-    QVERIFY(RunBrowserPreview(nullptr, sample(next, false, html5), session));
-    QCOMPARE(session.previewFolder(), folder);
-    QCOMPARE(entries(m_tmp->path()).size(), planted.size() + 1);
-    QCOMPARE(entries(folder).size(), 3);
-    comparePages(folder, next, kPages, html5);
-    QCOMPARE(m_opened.size(), 2);
-    QCOMPARE(m_opened.at(0), m_opened.at(1));
-    QString other;
-    { // Another run gets a folder of its own. Its destructor cleans up; a
-      // stranger's file keeps the folder, the pages go.
-        PreviewSession otherRun;
-        QVERIFY(RunBrowserPreview(nullptr, sample(0), otherRun));
-        QVERIFY((other = otherRun.previewFolder()) != folder);
-        QVERIFY(writeBytes(QDir(other).filePath("extra.txt"), "x"));
-    }
-    QCOMPARE(entries(other), QStringList({"extra.txt"}));
-
-    // Clean-up removes our pages and folder, and nothing of anyone else's.
-    session.cleanup();
-    QVERIFY(!QFileInfo::exists(folder) && session.previewFolder().isEmpty());
-    session.cleanup(); // a second clean-up is harmless
-    QCOMPARE(entries(m_tmp->path()).size(), planted.size() + 1); // theirs, and the other run's
-    QCOMPARE(readAll(victim), QByteArray("precious"));
-    for (const QString &name : kPages)
-        QCOMPARE(QFileInfo(m_tmp->filePath(name)).symLinkTarget(), victim);
-}
-
-void TestPreview::refusals_data()
-{
-    QTest::addColumn<QString>("kind");
-    for (const char *kind : {"graphic, on click", "graphic, on change", "temp missing",
-                             "temp is a file"})
-        QTest::newRow(kind) << kind;
-}
-
-void TestPreview::refusals()
-{
-    QFETCH(QString, kind);
-    const bool graphic = kind.startsWith("graphic");
-    MenuProject p = sample(0, graphic);
-    if (kind.endsWith("click"))
-        p.options.navigation = MenuOptions::OnButtonClick;
-    const QString tempPath = graphic ? m_tmp->path() : m_tmp->filePath("temp");
-    if (kind == "temp is a file")
-        QVERIFY(writeBytes(tempPath, "a file"));
-    TempDirOverride temp(tempPath);
-    modalwatch::MessageBoxCatcher boxes;
-    PreviewSession session;
-    QVERIFY(!RunBrowserPreview(nullptr, p, session));
-    QCOMPARE(boxes.count, 1);
-    QCOMPARE(boxes.icon, QMessageBox::Warning);
-    QCOMPARE(boxes.title == "Oops!", graphic);
-    QVERIFY2(graphic ? boxes.text == "You have chosen to use a graphic style button for your menu "
-                                     "but have not entered a url for the graphic. You must enter a "
-                                     "url or choose the default style button."
-                     : boxes.text.contains(QDir::toNativeSeparators(tempPath))
-                           && boxes.text.contains("not opened"),
-             qPrintable(boxes.text));
-    QVERIFY(m_opened.isEmpty() && session.previewFolder().isEmpty());
-    // Nothing landed anywhere, the working directory included.
-    QCOMPARE(entries(m_tmp->path()),
-             QStringList(graphic || kind == "temp missing" ? 0 : 1, "temp"));
-    QVERIFY(QDir::current().entryList({"quillnav-preview-*"}, QDir::AllEntries).isEmpty());
-    p.options.graphicUrl = "go.gif"; // with an address the same project previews
-    QVERIFY(!graphic || RunBrowserPreview(nullptr, p, session));
-}
-
-void TestPreview::pageWriteFailureStopsInOrder()
-{
-    PreviewSession session;
-    QVERIFY(RunBrowserPreview(nullptr, sample(MenuOptions::SameWindow), session));
-    const QDir folder(session.previewFolder());
-    // The frameset page's name is taken by a folder: the pages are written as a
-    // set, so neither the notice page nor the menu page is touched.
-    QVERIFY(writeBytes(folder.filePath(kPages[2]), "old notice"));
-    QVERIFY(QFile::remove(session.framesetPath()) && folder.mkdir(kPages[1]));
-    const QByteArray menuBefore = readAll(folder.filePath(kPages[0]));
-    modalwatch::MessageBoxCatcher boxes;
-    QVERIFY(!RunBrowserPreview(nullptr, sample(MenuOptions::DifferentFrame), session));
-    QCOMPARE(boxes.count, 1);
-    QVERIFY2(boxes.text.contains(QDir::toNativeSeparators(session.framesetPath())),
-             qPrintable(boxes.text));
-    QCOMPARE(m_opened.size(), 1); // only the first preview opened anything
-    QCOMPARE(readAll(folder.filePath(kPages[2])), QByteArray("old notice"));
-    QCOMPARE(readAll(folder.filePath(kPages[0])), menuBefore);
-}
-
-void TestPreview::writePreviewCommand()
-{
-    const QString out = m_tmp->filePath("out"), project = m_tmp->filePath("menu.qnv");
-    QString error;
-    QVERIFY(QDir().mkdir(out) && ProjectFile::save(project, sample(2, false, true), &error));
-    QCOMPARE(HeadlessExport::writePreview(out, project, &error), 0);
-    comparePages(out, 2, kPages, true); // in the project's dialect
-    QCOMPARE(entries(out), kSortedPages);
-    // Links in the way are not written through.
-    const QString victim = m_tmp->filePath("victim.txt");
-    QVERIFY(writeBytes(victim, "precious") && QFile::link(victim, m_tmp->filePath(kPages[2])));
-    QCOMPARE(HeadlessExport::writePreview(m_tmp->path(), project, &error), 1);
-    QVERIFY2(error.contains(QDir::toNativeSeparators(m_tmp->filePath(kPages[2])) + "\": a link"),
-             qPrintable(error));
-    QCOMPARE(readAll(victim), QByteArray("precious"));
-}
 
 QTEST_MAIN(TestPreview)
 #include "tst_preview.moc"

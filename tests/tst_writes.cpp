@@ -10,8 +10,6 @@
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"
 
-#include <QDirIterator>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -25,16 +23,7 @@
 
 namespace {
 
-// Markup characters and non-ASCII text that a careless writer would escape or mangle.
-MenuProject sample()
-{
-    MenuProject p;
-    p.options.menuName = "nav";
-    p.items = {{"Home", "Yes", "index.html", "Yes"},
-               {"--- \u65e5\u672c\u00a0<Caf\u00e9>", "Yes", "a.html?x=1&y=\"2\"", "No"},
-               MenuItem::separator(), {"Contact", "No", "", "No"}};
-    return p;
-}
+MenuProject sample() { return testfiles::sampleProject(); }
 
 // Every file and folder under a folder, with the files' bytes.
 QMap<QString, QByteArray> snapshot(const QString &folder)
@@ -136,273 +125,248 @@ class TestWrites : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { SetSaveCodeFileChooser({}); }
-    void saveCodeRoundTripAndCancel();
-    void failedFinalWriteKeepsOldFile_data();
-    void failedFinalWriteKeepsOldFile();
-    void nonFileTargetStaysAsItWas_data();
-    void nonFileTargetStaysAsItWas();
-    void fifoWithoutReaderIsRefusedAtOnce();
-    void standardOutputByName();
-    void outputThatIsTheInputIsRefused_data();
-    void outputThatIsTheInputIsRefused();
+    void saveCodeRoundTripAndCancel()
+    {
+        const QString path = m_dir.filePath("code.html");
+        QVERIFY(writeAll(path, QByteArray(100000, 'x'))); // an older, longer file is replaced as a whole
+        modalwatch::MessageBoxCatcher boxes;
+        SetSaveCodeFileChooser([](QWidget *) { return QString(); }); // cancelled: no failure, nothing written
+        QVERIFY(!SaveCodeToFile(nullptr, sample()));
+        QCOMPARE(readAll(path), QByteArray(100000, 'x'));
+        SetSaveCodeFileChooser([path](QWidget *) { return path; });
+        QVERIFY(SaveCodeToFile(nullptr, sample()));
+        QCOMPARE(boxes.count, 0);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"code.html"}));
+        // The fragments are in the file byte for byte, head inside HEAD, body inside BODY, UTF-8.
+        const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
+        const QByteArray bytes = readAll(path), head = code.head.toUtf8(), body = code.body.toUtf8();
+        QCOMPARE(bytes, SavedCodePage::bytes(code));
+        QVERIFY(bytes.indexOf("<HEAD>") < bytes.indexOf(head) && bytes.indexOf(head) + head.size() <= bytes.indexOf("</HEAD>"));
+        QVERIFY(bytes.indexOf("<BODY>") < bytes.indexOf(body) && bytes.indexOf(body) + body.size() <= bytes.indexOf("</BODY>"));
+        QVERIFY(body.contains("\xe6\x97\xa5\xe6\x9c\xac\xc2\xa0<Caf\xc3\xa9>"));
+        QVERIFY(!bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains("Menu Preview"));
+    }
+
+    void failedFinalWriteKeepsOldFile_data()
+    {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<QString>("target"); // a file that held something before
+        QTest::addColumn<QByteArray>("old");
+        const QByteArray old("old");
+        QTest::newRow("project save") << Writer([](const QString &dir, const QString &) {
+            QString error;
+            ProjectFile::save(dir + "/old.qnv", sample(), &error);
+            return error;
+        }) << "old.qnv" << old;
+        QTest::newRow("generate -o") << Writer([](const QString &dir, const QString &project) {
+            return runLimited({"--generate", project, "-o", dir + "/page.html"});
+        }) << "page.html" << old;
+        QTest::newRow("write-preview") << Writer([](const QString &dir, const QString &project) {
+            return runLimited({"--write-preview", dir, project});
+        }) << "quillnav_preview_frame2.html" << old;
+        QTest::newRow("preview pages") << Writer([](const QString &dir, const QString &) {
+            QString error;
+            PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, sample()), sample().options)
+                .writeTo(dir, &error);
+            return error;
+        }) << "98127630.html" << old;
+        QTest::newRow("save code") << Writer([](const QString &dir, const QString &) {
+            SetSaveCodeFileChooser([dir](QWidget *) { return dir + "/code.html"; });
+            modalwatch::MessageBoxCatcher boxes;
+            SaveCodeToFile(nullptr, sample());
+            return boxes.text;
+        }) << "code.html" << old;
+        QTest::newRow("settings store") << Writer([](const QString &dir, const QString &) {
+            RegistryStore::setFilePath(dir + "/user-registry.txt");
+            QString error;
+            RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(QString(300, 'k')); },
+                                  &error);
+            RegistryStore::setFilePath({});
+            return error;
+        }) << "user-registry.txt" << RegistryHive::signature() + "\n[Old]\n";
+    }
+
+    void failedFinalWriteKeepsOldFile()
+    {
+        QFETCH(Writer, writer); QFETCH(QString, target); QFETCH(QByteArray, old);
+        QTemporaryDir projects, dir;
+        QString error;
+        const QString project = projects.filePath("p.qnv");
+        QVERIFY(saveProject(project, sample()) && writeAll(dir.filePath(target), old));
+        const auto before = snapshot(dir.path());
+        {
+            SmallFiles limit;
+            error = writer(dir.path(), project);
+        }
+        // The message names the file and gives the system's reason.
+        QVERIFY2(error.contains(QDir::toNativeSeparators(dir.path() + '/')) && error.contains("File too large"),
+                 qPrintable(error));
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    void nonFileTargetStaysAsItWas_data()
+    {
+        QTest::addColumn<TargetWriter>("writer");
+        QTest::addColumn<bool>("commandLine"); // devices and FIFOs are written through
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("link");
+        const QList<std::tuple<const char *, TargetWriter, bool, const char *>> writers = {
+            {"project save", [](const QString &target, const QString &, QString *message) {
+                 return ProjectFile::save(target, sample(), message);
+             }, false, "p.qnv"},
+            {"save code", [](const QString &target, const QString &, QString *message) {
+                 SetSaveCodeFileChooser([target](QWidget *) { return target; });
+                 modalwatch::MessageBoxCatcher boxes;
+                 const bool saved = SaveCodeToFile(nullptr, sample());
+                 *message = boxes.text;
+                 return saved;
+             }, false, "code.html"},
+            {"settings store", [](const QString &target, const QString &, QString *message) {
+                 RegistryStore::setFilePath(target);
+                 const bool written = RegistryStore::modify([](RegistryHive &hive) { return hive.createKey("K"); }, message);
+                 RegistryStore::setFilePath({});
+                 return written;
+             }, false, "user-registry.txt"},
+            {"generate -o", [](const QString &target, const QString &project, QString *message) {
+                 return runs({"--generate", project, "-o", target}, message);
+             }, true, "page.html"},
+            {"import -o", [](const QString &target, const QString &project, QString *message) {
+                 const QString page = QFileInfo(project).dir().filePath("page.html");
+                 writeAll(page, "<select><option value=a.html>A</option></select>");
+                 return runs({"--import", page, "-o", target}, message);
+             }, true, "p.qnv"},
+            {"write-preview", [](const QString &target, const QString &project, QString *message) {
+                 return runs({"--write-preview", QFileInfo(target).path(), project}, message);
+             }, false, "98127630.html"},
+        };
+        for (const auto &[writer, write, commandLine, name] : writers) {
+            for (const char *kind : {"fifo", "device", "folder", "socket"}) {
+                for (const bool link : {false, true})
+                    QTest::addRow("%s, %s%s", writer, link ? "link to " : "", kind)
+                        << write << commandLine << QString(name) << QString(kind) << link;
+            }
+        }
+    }
+
+    // The node is never replaced; on the command line a device or a FIFO
+    // (with a reader) gets the output, anything else refuses with a message
+    // that names the file.
+    void nonFileTargetStaysAsItWas()
+    {
+        QFETCH(TargetWriter, writer); QFETCH(bool, commandLine); QFETCH(QString, name); QFETCH(QString, kind);
+        QFETCH(bool, link);
+        QTemporaryDir projects, dir;
+        const QString project = projects.filePath("in.qnv"), target = dir.filePath(name);
+        QVERIFY(saveProject(project, sample()));
+        const QString node = link ? dir.filePath("real-" + kind) : target;
+        if (!makeNode(kind, node))
+            QSKIP(qPrintable(QString("cannot make a %1 here: %2").arg(kind, std::strerror(errno))));
+        if (link)
+            QVERIFY(QFile::link(node, target));
+        int reader = -1; // reads the FIFO, so that a write through it finds someone
+        if (kind == "fifo")
+            QVERIFY((reader = ::open(QFile::encodeName(node).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
+        const auto before = nodes(dir.path());
+        QString message;
+        const bool written = writer(target, project, &message);
+        QByteArray received(1 << 16, '\0');
+        const ssize_t got = reader >= 0 ? ::read(reader, received.data(), size_t(received.size())) : 0;
+        if (reader >= 0)
+            ::close(reader);
+        QCOMPARE(nodes(dir.path()), before);
+        const bool throughStream = commandLine && (kind == "fifo" || kind == "device");
+        QVERIFY2(written == throughStream, qPrintable(message));
+        if (throughStream) {
+            QVERIFY(message.isEmpty());
+            if (kind == "fifo")
+                QVERIFY(got > 0 && (received.startsWith("<") || received.startsWith("{")));
+        } else {
+            QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
+        }
+    }
+
+    // A named pipe that nobody reads: the command gives up at once, with a
+    // message, and the pipe stays.
+    void fifoWithoutReaderIsRefusedAtOnce()
+    {
+        QTemporaryDir dir;
+        QVERIFY(saveProject(dir.filePath("in.qnv"), sample()) && makeNode("fifo", dir.filePath("out")));
+        const testfiles::Run run = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", dir.filePath("out")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(dir.filePath("out")) && run.err.contains("no program is reading"), qPrintable(run.err));
+        QCOMPARE(nodeOf(dir.filePath("out")).section('/', 0, 0), QString::number(S_IFIFO | 0644, 8));
+    }
+
+    // -o /dev/stdout writes to standard output as any Unix tool does: a pipe,
+    // and a file that the caller opened for appending, which keeps what it held.
+    void standardOutputByName()
+    {
+        QTemporaryDir dir;
+        QVERIFY(saveProject(dir.filePath("in.qnv"), sample()));
+        const testfiles::Run plain = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv")});
+        for (const char *name : {"/dev/stdout", "/dev/fd/1"}) {
+            const testfiles::Run named = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
+            QCOMPARE(named.exitCode, 0);
+            QVERIFY(!plain.out.isEmpty());
+            QCOMPARE(named.out, plain.out);
+        }
+        const QString log = dir.filePath("all.html");
+        QVERIFY(writeAll(log, "before\n"));
+        QProcess appending;
+        appending.setStandardOutputFile(log, QIODevice::Append);
+        appending.start(testpaths::binary(), {"--generate", dir.filePath("in.qnv"), "-o", "/dev/stdout"});
+        QVERIFY(appending.waitForFinished(30000) && appending.exitCode() == 0);
+        QCOMPARE(readAll(log), "before\n" + plain.out);
+    }
+
+    void outputThatIsTheInputIsRefused_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("alias"); // how the output names the input
+        for (const char *command : {"--generate", "--import", "--write-preview"}) {
+            for (const char *alias : {"same name", "other spelling", "hard link", "symbolic link"}) {
+                if (QString(command) != "--write-preview" || QString(alias) != "other spelling")
+                    QTest::addRow("%s, %s", command, alias) << QString(command) << QString(alias);
+            }
+        }
+    }
+
+    // Nothing is written, and the input stays as it was.
+    void outputThatIsTheInputIsRefused()
+    {
+        QFETCH(QString, command); QFETCH(QString, alias);
+        QTemporaryDir dir;
+        // For the preview the input is a project under a page's name in the folder.
+        const QString input = dir.filePath(command == "--write-preview" ? "98127630.html"
+                                           : command == "--import"     ? "page.html" : "in.qnv");
+        QVERIFY(command == "--import" ? writeAll(input, "<select><option value=a.html>A</option></select>")
+                                      : saveProject(input, sample()));
+        QString other = input; // the input under another name
+        if (alias == "other spelling") {
+            QVERIFY(QDir(dir.path()).mkdir("sub"));
+            other = dir.path() + "/./sub/../" + QFileInfo(input).fileName();
+        } else if (alias == "hard link") {
+            other = dir.filePath("alias");
+            QVERIFY(::link(QFile::encodeName(input).constData(), QFile::encodeName(other).constData()) == 0);
+        } else if (alias == "symbolic link") {
+            QVERIFY(QFile::link(input, other = dir.filePath("alias")));
+        }
+        const QByteArray bytes = readAll(input);
+        const auto before = nodes(dir.path());
+        // The preview reads the other name and writes the page's name.
+        const QStringList args = command == "--write-preview" ? QStringList{command, dir.path(), other}
+                                                              : QStringList{command, input, "-o", other};
+        const testfiles::Run run = testfiles::runQuillnav(args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QDir::toNativeSeparators(input)) && run.err.contains("nothing was written"), qPrintable(run.err));
+        QCOMPARE(readAll(input), bytes);
+        QCOMPARE(nodes(dir.path()), before);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-
-void TestWrites::saveCodeRoundTripAndCancel()
-{
-    const QString path = m_dir.filePath("code.html");
-    QVERIFY(writeAll(path, QByteArray(100000, 'x'))); // an older, longer file is replaced as a whole
-    modalwatch::MessageBoxCatcher boxes;
-    SetSaveCodeFileChooser([](QWidget *) { return QString(); }); // cancelled: no failure, nothing written
-    QVERIFY(!SaveCodeToFile(nullptr, sample()));
-    QCOMPARE(readAll(path), QByteArray(100000, 'x'));
-    SetSaveCodeFileChooser([path](QWidget *) { return path; });
-    QVERIFY(SaveCodeToFile(nullptr, sample()));
-    QCOMPARE(boxes.count, 0);
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"code.html"}));
-    // The fragments are in the file byte for byte, head inside HEAD, body inside BODY, UTF-8.
-    const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
-    const QByteArray bytes = readAll(path), head = code.head.toUtf8(), body = code.body.toUtf8();
-    QCOMPARE(bytes, SavedCodePage::bytes(code));
-    QVERIFY(bytes.indexOf("<HEAD>") < bytes.indexOf(head) && bytes.indexOf(head) + head.size() <= bytes.indexOf("</HEAD>"));
-    QVERIFY(bytes.indexOf("<BODY>") < bytes.indexOf(body) && bytes.indexOf(body) + body.size() <= bytes.indexOf("</BODY>"));
-    QVERIFY(body.contains("\xe6\x97\xa5\xe6\x9c\xac\xc2\xa0<Caf\xc3\xa9>"));
-    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains("Menu Preview"));
-}
-
-void TestWrites::failedFinalWriteKeepsOldFile_data()
-{
-    QTest::addColumn<Writer>("writer");
-    QTest::addColumn<QString>("target"); // a file that held something before
-    QTest::addColumn<QByteArray>("old");
-    const QByteArray old("old");
-    QTest::newRow("project save") << Writer([](const QString &dir, const QString &) {
-        QString error;
-        ProjectFile::save(dir + "/old.qnv", sample(), &error);
-        return error;
-    }) << "old.qnv" << old;
-    QTest::newRow("generate -o") << Writer([](const QString &dir, const QString &project) {
-        return runLimited({"--generate", project, "-o", dir + "/page.html"});
-    }) << "page.html" << old;
-    QTest::newRow("write-preview") << Writer([](const QString &dir, const QString &project) {
-        return runLimited({"--write-preview", dir, project});
-    }) << "quillnav_preview_frame2.html" << old;
-    QTest::newRow("preview pages") << Writer([](const QString &dir, const QString &) {
-        QString error;
-        PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, sample()), sample().options)
-            .writeTo(dir, &error);
-        return error;
-    }) << "98127630.html" << old;
-    QTest::newRow("save code") << Writer([](const QString &dir, const QString &) {
-        SetSaveCodeFileChooser([dir](QWidget *) { return dir + "/code.html"; });
-        modalwatch::MessageBoxCatcher boxes;
-        SaveCodeToFile(nullptr, sample());
-        return boxes.text;
-    }) << "code.html" << old;
-    QTest::newRow("settings store") << Writer([](const QString &dir, const QString &) {
-        RegistryStore::setFilePath(dir + "/user-registry.txt");
-        QString error;
-        RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(QString(300, 'k')); },
-                              &error);
-        RegistryStore::setFilePath({});
-        return error;
-    }) << "user-registry.txt" << RegistryHive::signature() + "\n[Old]\n";
-}
-
-void TestWrites::failedFinalWriteKeepsOldFile()
-{
-    QFETCH(Writer, writer);
-    QFETCH(QString, target);
-    QFETCH(QByteArray, old);
-    QTemporaryDir projects, dir;
-    QString error;
-    const QString project = projects.filePath("p.qnv");
-    QVERIFY(ProjectFile::save(project, sample(), &error));
-    QVERIFY(writeAll(dir.filePath(target), old));
-    const auto before = snapshot(dir.path());
-    {
-        SmallFiles limit;
-        error = writer(dir.path(), project);
-    }
-    // The message names the file and gives the system's reason.
-    QVERIFY2(error.contains(QDir::toNativeSeparators(dir.path() + '/')) && error.contains("File too large"),
-             qPrintable(error));
-    QCOMPARE(snapshot(dir.path()), before);
-}
-
-void TestWrites::nonFileTargetStaysAsItWas_data()
-{
-    QTest::addColumn<TargetWriter>("writer");
-    QTest::addColumn<bool>("commandLine"); // devices and FIFOs are written through
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("link");
-    const QList<std::tuple<const char *, TargetWriter, bool, const char *>> writers = {
-        {"project save", [](const QString &target, const QString &, QString *message) {
-             return ProjectFile::save(target, sample(), message);
-         }, false, "p.qnv"},
-        {"save code", [](const QString &target, const QString &, QString *message) {
-             SetSaveCodeFileChooser([target](QWidget *) { return target; });
-             modalwatch::MessageBoxCatcher boxes;
-             const bool saved = SaveCodeToFile(nullptr, sample());
-             *message = boxes.text;
-             return saved;
-         }, false, "code.html"},
-        {"settings store", [](const QString &target, const QString &, QString *message) {
-             RegistryStore::setFilePath(target);
-             const bool written = RegistryStore::modify([](RegistryHive &hive) { return hive.createKey("K"); }, message);
-             RegistryStore::setFilePath({});
-             return written;
-         }, false, "user-registry.txt"},
-        {"generate -o", [](const QString &target, const QString &project, QString *message) {
-             return runs({"--generate", project, "-o", target}, message);
-         }, true, "page.html"},
-        {"import -o", [](const QString &target, const QString &project, QString *message) {
-             const QString page = QFileInfo(project).dir().filePath("page.html");
-             writeAll(page, "<select><option value=a.html>A</option></select>");
-             return runs({"--import", page, "-o", target}, message);
-         }, true, "p.qnv"},
-        {"write-preview", [](const QString &target, const QString &project, QString *message) {
-             return runs({"--write-preview", QFileInfo(target).path(), project}, message);
-         }, false, "98127630.html"},
-    };
-    for (const auto &[writer, write, commandLine, name] : writers) {
-        for (const char *kind : {"fifo", "device", "folder", "socket"}) {
-            for (const bool link : {false, true})
-                QTest::addRow("%s, %s%s", writer, link ? "link to " : "", kind)
-                    << write << commandLine << QString(name) << QString(kind) << link;
-        }
-    }
-}
-
-// The node is never replaced; on the command line a device or a FIFO
-// (with a reader) gets the output, anything else refuses with a message
-// that names the file.
-void TestWrites::nonFileTargetStaysAsItWas()
-{
-    QFETCH(TargetWriter, writer);
-    QFETCH(bool, commandLine);
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(bool, link);
-    QTemporaryDir projects, dir;
-    QString error;
-    const QString project = projects.filePath("in.qnv"), target = dir.filePath(name);
-    QVERIFY(ProjectFile::save(project, sample(), &error));
-    const QString node = link ? dir.filePath("real-" + kind) : target;
-    if (!makeNode(kind, node))
-        QSKIP(qPrintable(QString("cannot make a %1 here: %2").arg(kind, std::strerror(errno))));
-    if (link)
-        QVERIFY(QFile::link(node, target));
-    int reader = -1; // reads the FIFO, so that a write through it finds someone
-    if (kind == "fifo")
-        QVERIFY((reader = ::open(QFile::encodeName(node).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
-    const auto before = nodes(dir.path());
-    QString message;
-    const bool written = writer(target, project, &message);
-    QByteArray received(1 << 16, '\0');
-    const ssize_t got = reader >= 0 ? ::read(reader, received.data(), size_t(received.size())) : 0;
-    if (reader >= 0)
-        ::close(reader);
-    QCOMPARE(nodes(dir.path()), before);
-    const bool throughStream = commandLine && (kind == "fifo" || kind == "device");
-    QVERIFY2(written == throughStream, qPrintable(message));
-    if (throughStream) {
-        QVERIFY(message.isEmpty());
-        if (kind == "fifo")
-            QVERIFY(got > 0 && (received.startsWith("<") || received.startsWith("{")));
-    } else {
-        QVERIFY2(message.contains(QDir::toNativeSeparators(target)), qPrintable(message));
-    }
-}
-
-// A named pipe that nobody reads: the command gives up at once, with a
-// message, and the pipe stays.
-void TestWrites::fifoWithoutReaderIsRefusedAtOnce()
-{
-    QTemporaryDir dir;
-    QString error;
-    QVERIFY(ProjectFile::save(dir.filePath("in.qnv"), sample(), &error));
-    QVERIFY(makeNode("fifo", dir.filePath("out")));
-    const testfiles::Run run = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", dir.filePath("out")});
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(dir.filePath("out")) && run.err.contains("no program is reading"), qPrintable(run.err));
-    QCOMPARE(nodeOf(dir.filePath("out")).section('/', 0, 0), QString::number(S_IFIFO | 0644, 8));
-}
-
-// -o /dev/stdout writes to standard output as any Unix tool does: a pipe,
-// and a file that the caller opened for appending, which keeps what it held.
-void TestWrites::standardOutputByName()
-{
-    QTemporaryDir dir;
-    QString error;
-    QVERIFY(ProjectFile::save(dir.filePath("in.qnv"), sample(), &error));
-    const testfiles::Run plain = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv")});
-    for (const char *name : {"/dev/stdout", "/dev/fd/1"}) {
-        const testfiles::Run named = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
-        QCOMPARE(named.exitCode, 0);
-        QVERIFY(!plain.out.isEmpty());
-        QCOMPARE(named.out, plain.out);
-    }
-    const QString log = dir.filePath("all.html");
-    QVERIFY(writeAll(log, "before\n"));
-    QProcess appending;
-    appending.setStandardOutputFile(log, QIODevice::Append);
-    appending.start(testpaths::binary(), {"--generate", dir.filePath("in.qnv"), "-o", "/dev/stdout"});
-    QVERIFY(appending.waitForFinished(30000) && appending.exitCode() == 0);
-    QCOMPARE(readAll(log), "before\n" + plain.out);
-}
-
-void TestWrites::outputThatIsTheInputIsRefused_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("alias"); // how the output names the input
-    for (const char *command : {"--generate", "--import", "--write-preview"}) {
-        for (const char *alias : {"same name", "other spelling", "hard link", "symbolic link"}) {
-            if (QString(command) != "--write-preview" || QString(alias) != "other spelling")
-                QTest::addRow("%s, %s", command, alias) << QString(command) << QString(alias);
-        }
-    }
-}
-
-// Nothing is written, and the input stays as it was.
-void TestWrites::outputThatIsTheInputIsRefused()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, alias);
-    QTemporaryDir dir;
-    QString error;
-    // For the preview the input is a project under a page's name in the folder.
-    const QString input = dir.filePath(command == "--write-preview" ? "98127630.html"
-                                       : command == "--import"     ? "page.html" : "in.qnv");
-    if (command == "--import")
-        QVERIFY(writeAll(input, "<select><option value=a.html>A</option></select>"));
-    else
-        QVERIFY(ProjectFile::save(input, sample(), &error));
-    QString other = input; // the input under another name
-    if (alias == "other spelling") {
-        QVERIFY(QDir(dir.path()).mkdir("sub"));
-        other = dir.path() + "/./sub/../" + QFileInfo(input).fileName();
-    } else if (alias == "hard link") {
-        other = dir.filePath("alias");
-        QVERIFY(::link(QFile::encodeName(input).constData(), QFile::encodeName(other).constData()) == 0);
-    } else if (alias == "symbolic link") {
-        QVERIFY(QFile::link(input, other = dir.filePath("alias")));
-    }
-    const QByteArray bytes = readAll(input);
-    const auto before = nodes(dir.path());
-    // The preview reads the other name and writes the page's name.
-    const QStringList args = command == "--write-preview" ? QStringList{command, dir.path(), other}
-                                                          : QStringList{command, input, "-o", other};
-    const testfiles::Run run = testfiles::runQuillnav(args);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(QDir::toNativeSeparators(input)) && run.err.contains("nothing was written"), qPrintable(run.err));
-    QCOMPARE(readAll(input), bytes);
-    QCOMPARE(nodes(dir.path()), before);
-}
 
 QTEST_MAIN(TestWrites)
 #include "tst_writes.moc"
