@@ -8,10 +8,8 @@
 #include "platform/CRegSettings.h"
 #include "platform/RegistryStore.h"
 #include "support/ModalWatch.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -65,12 +63,9 @@ private slots:
 
     void gate()
     {
-        QFETCH(QString, stored);
-        QFETCH(bool, enabled);
-        QFile file(RegistryStore::filePath());
+        QFETCH(QString, stored); QFETCH(bool, enabled);
         if (stored == "<damaged>"_L1)
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a hive") > 0);
-        file.close();
+            QVERIFY(testfiles::writeAll(RegistryStore::filePath(), "not a hive"));
         CRegSettings settings;
         settings.setAppName(AdvisoryFlags::AppName);
         settings.setCompany(AdvisoryFlags::Company);
@@ -98,10 +93,7 @@ private slots:
     // A button stores the advisory's own flag; once silenced it shows no more.
     void answering()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, button);
-        QFETCH(bool, uncheck);
-        QFETCH(QString, stored);
+        QFETCH(QString, name); QFETCH(QString, button); QFETCH(bool, uncheck); QFETCH(QString, stored);
         QFETCH(bool, goAhead);
         QWidget owner;
         QStringList shown; // "<name>:<box checked><owned>"
@@ -123,8 +115,8 @@ private slots:
         QCOMPARE(request(), goAhead);
         QCOMPARE(shown.value(0), name + (name == "iemsgfrm"_L1 ? ":10" : ":11")); // box checked; owned
         const QString key = AllFlags.at(name == "iemsgfrm"_L1 ? 0 : name == "Form4"_L1 ? 1 : 2);
-        QFile file(RegistryStore::filePath()); // only its own flag is written, where later runs read it
-        const QByteArray hive = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        // Only its own flag is written, where later runs read it.
+        const QByteArray hive = testfiles::readAll(RegistryStore::filePath());
         for (const QString &flag : AllFlags)
             QCOMPARE(hive.contains("Messages]\n\"" + flag.toUtf8() + "\"=\"" + stored.toUtf8() + '"'), flag == key);
         const bool silenced = stored == "no"_L1;

@@ -2,6 +2,7 @@
 // box and the "Select" button with the run's custom colours.
 #include "styles/ui/ColorRow.h"
 #include "support/ModalWatch.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -58,33 +59,19 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<quint32>("swatch"); // a blank swatch keeps the last colour
+        QTest::addColumn<quint32>("swatch"); // 1000000: blank, keeping the last colour 3C2B1A unpainted
         QTest::addColumn<QString>("message");
-        const quint32 last = 0x003C2B1Au, blank = 0x1000000; // blank: the last colour, not painted
-        const QString none;
-        QTest::newRow("typing a digit after the hash") << "type" << "1" << "#1" << blank << none;
-        QTest::newRow("typed lower case becomes upper") << "type" << "1a2b3c" << "#1A2B3C" << last << none;
-        QTest::newRow("letters beyond F, hash, minus, space") << "type" << "g1h#- z" << "#1" << blank << none;
-        QTest::newRow("typing stops at seven") << "type" << "fedcba98" << "#FEDCBA" << 0x00BADCFEu << none;
-        QTest::newRow("Ctrl+V is no hex digit") << "type" << "\x16" << "#" << blank << none;
-        QTest::newRow("deleting the hash puts it back") << "backspace" << "" << "#1A2B3C" << last << none;
-        QTest::newRow("non-hex digit restores the last colour") << "insert" << "#12G456" << "#1A2B3C" << last << SelectMessage;
-        QTest::newRow("control character among the digits") << "set" << u"#12\b456"_s << "#1A2B3C" << last << SelectMessage;
-        QTest::newRow("lower case is kept as pasted") << "insert" << "#ff8000" << "#ff8000" << 0x000080FFu << none;
-        QTest::newRow("seven digits get a hash, cut") << "insert" << "1234567" << "#123456" << 0x00563412u << none;
-        QTest::newRow("longer text is cut") << "set" << "#ABCDEF99" << "#ABCDEF" << 0x00EFCDABu << none;
-        QTest::newRow("value that cannot be converted") << "insert" << u"\u00e9123456"_s << "#000000" << 0u << InvalidMessage;
-        for (const char *typed : {"", "ABC", "ABCDE"})
-            QTest::addRow("leaving with #%s", typed) << "leave" << typed << "#000000" << 0u << SelectMessage;
-        QTest::newRow("leaving complete") << "leave" << "ABCDEF" << "#ABCDEF" << 0x00EFCDABu << none;
+        for (const QJsonArray &r : testfiles::tableRows(u"colour-box-edits.json"_s)) {
+            const QString message = r[5].toString();
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString() << r[3].toString()
+                << r[4].toString().toUInt(nullptr, 16)
+                << (message == "select"_L1 ? SelectMessage : message == "invalid"_L1 ? InvalidMessage : QString());
+        }
     }
 
     void editingTheBox()
     {
-        QFETCH(QString, how);
-        QFETCH(QString, input);
-        QFETCH(QString, text);
-        QFETCH(quint32, swatch);
+        QFETCH(QString, how); QFETCH(QString, input); QFETCH(QString, text); QFETCH(quint32, swatch);
         QFETCH(QString, message);
         MessageBoxCatcher catcher;
         if (how == "set"_L1) {
@@ -146,9 +133,7 @@ private slots:
     // a black custom colour is stored as 0 and opens white the next time.
     void selectButton()
     {
-        QFETCH(QColor, chosen);
-        QFETCH(QString, text);
-        QFETCH(quint32, swatch);
+        QFETCH(QColor, chosen); QFETCH(QString, text); QFETCH(quint32, swatch);
         CustomColors().fill(0);
         CustomColors()[1] = 0x00112233;
         QString seen; // owner, starting colour, first two custom colours

@@ -44,8 +44,7 @@ private slots:
 
     void hexToLong()
     {
-        QFETCH(QString, text);
-        QFETCH(std::optional<qint32>, value);
+        QFETCH(QString, text); QFETCH(std::optional<qint32>, value);
         QCOMPARE(HexToLong(text), value);
     }
 
@@ -63,9 +62,7 @@ private slots:
 
     void colorTextToNumber()
     {
-        QFETCH(QString, text);
-        QFETCH(std::optional<quint32>, colour);
-        QFETCH(bool, canonical);
+        QFETCH(QString, text); QFETCH(std::optional<quint32>, colour); QFETCH(bool, canonical);
         QCOMPARE(ColorTextToNumber(text), colour);
         if (canonical) {
             QCOMPARE(ColorToHex(*colour), text);

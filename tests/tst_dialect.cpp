@@ -4,12 +4,7 @@
 #include "platform/ui/OpenWithShell.h"
 #include "support/Form1Driver.h"
 #include "support/TempDirOverride.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QtTest>
+#include "support/TestFiles.h"
 
 using namespace form1test;
 
@@ -27,8 +22,7 @@ private slots:
     }
     void projectField()
     {
-        QFETCH(QByteArray, field);
-        QFETCH(int, dialect);
+        QFETCH(QByteArray, field); QFETCH(int, dialect);
         MenuProject p;
         p.dialect = CodeDialect::Html5; // untouched by a refusal
         QString error;
@@ -56,8 +50,7 @@ private slots:
         QCOMPARE(w->currentProject().dialect, CodeDialect::Html5);
         w->Toolbar1_ButtonClick("preview");
         SetShellOpenHook({});
-        QFile page(opened.value(0).toLocalFile());
-        QVERIFY(page.open(QIODevice::ReadOnly) && page.readAll().startsWith("<!DOCTYPE html>"));
+        QVERIFY(testfiles::readAll(opened.value(0).toLocalFile()).startsWith("<!DOCTYPE html>"));
 
         QString error;
         QVERIFY(w->saveProject(dir.filePath("p.qnv"), &error));

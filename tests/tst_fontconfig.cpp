@@ -2,8 +2,8 @@
 // fonts, folders and rules as fontconfig's own start-up, and leaves anything
 // unusual to fontconfig.
 #include "platform/ui/FontConfigStart.h"
+#include "support/TestFiles.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <fontconfig/fontconfig.h>
 
@@ -85,19 +85,15 @@ private slots:
 
     void loadsWhatFontconfigLoads()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(bool, loaded);
+        QFETCH(QByteArray, file); QFETCH(bool, loaded);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("fonts.conf"));
         if (file == "-") {
             qunsetenv("FONTCONFIG_FILE");
         } else {
-            if (file != "@") {
-                QFile conf(path);
-                QVERIFY(conf.open(QIODevice::WriteOnly));
-                conf.write(file.replace('@', QFile::encodeName(dir.path())));
-            }
+            if (file != "@")
+                QVERIFY(testfiles::writeAll(path, file.replace('@', QFile::encodeName(dir.path()))));
             qputenv("FONTCONFIG_FILE", QFile::encodeName(path));
         }
 

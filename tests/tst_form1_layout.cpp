@@ -11,7 +11,6 @@
 #include "platform/CloseRequest.h"
 #include "platform/MSubclass.h"
 
-#include <QPainter>
 #include <QSvgRenderer>
 
 using namespace form1test;
@@ -51,8 +50,7 @@ private slots:
     }
     void geometry()
     {
-        QFETCH(QString, how);
-        QFETCH(QSize, delta);
+        QFETCH(QString, how); QFETCH(QSize, delta);
         const QSize design = twips(0, 0, 8820, 6255).size(), start = w->size();
         QCOMPARE(QSize(w->MinTrackWidth, w->MinTrackHeight), start);
         if (how == "maximize") {

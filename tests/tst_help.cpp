@@ -16,8 +16,6 @@
 #include "support/TempDirOverride.h"
 
 #include <QHelpContentWidget>
-#include <QtTest>
-#include <QtWidgets>
 
 using namespace form1test;
 

@@ -4,12 +4,6 @@
 #include "platform/RegistryStore.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -104,10 +98,7 @@ private slots:
 
     void readAndWrite()
     {
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, setting);
-        QFETCH(QString, expected);
+        QFETCH(QString, section); QFETCH(QString, key); QFETCH(QString, setting); QFETCH(QString, expected);
         QFETCH(QString, storedAt);
         if (setting.isNull())
             QVERIFY(!QDir(m_folder).exists()); // reading creates nothing
@@ -221,8 +212,7 @@ private slots:
 
     void leftOverLocks()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(int, ageSeconds);
+        QFETCH(QByteArray, content); QFETCH(int, ageSeconds);
         const QString lockPath = m_file + u".lock"_s;
         QVERIFY(QDir().mkpath(m_folder));
         QLockFile held(lockPath);

@@ -12,10 +12,8 @@
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
 #include "support/ModalWatch.h"
+#include "support/TestFiles.h"
 
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QUndoStack>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -143,8 +141,7 @@ private slots:
     // OK: the start-up state) and leaves the code alone; OK keeps the changes.
     void leavingTheDialog()
     {
-        QFETCH(bool, button);
-        QFETCH(QString, how);
+        QFETCH(bool, button); QFETCH(QString, how);
         const bool ok = how == "Command8"_L1, notice = ok != button;
         AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, notice);
         const mAdvMenuvals before = w->advMenuvals();
@@ -177,8 +174,7 @@ private slots:
     // and leaves the project as it was.
     void okWithoutChangeAddsNoStep()
     {
-        QFETCH(bool, button);
-        QFETCH(QString, earlier);
+        QFETCH(bool, button); QFETCH(QString, earlier);
         AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, false);
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
         open(*w, button, [&](QDialog *d) {
@@ -203,21 +199,8 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
-        const char *start = "000000 000000 00 nb10 t0= w0= LB";
-        QTest::newRow("start-up") << "" << start;
-        QTest::newRow("own colours: border rows wait for No Border") << "sys" << "110000 110000 00 nb11 t0= w0= LB";
-        QTest::newRow("a border: synced rows follow, disabled") << "sys nb top" << "111010 111111 11 nb01 t1= w0= LB";
-        QTest::newRow("unsynced left row") << "sys nb s1 top" << "111110 111111 11 nb01 t1= w0= lB";
-        QTest::newRow("No Border disables the unsynced row") << "sys nb s1 nb" << "110000 110000 00 nb11 t0= w0= LB";
-        QTest::newRow("and gives it back") << "sys nb s1 nb nb" << "111110 111111 11 nb01 t1= w0= LB";
-        QTest::newRow("system colours win") << "sys nb s1 s2 t sys" << start;
-        QTest::newRow("digits only") << "sys nb t c w" << "111010 111111 11 nb01 t1=5 w1=80 LB";
-        QTest::newRow("constrain empties width") << "c w c" << start;
-        QTest::newRow("restore defaults") << "sys nb s1 s2 t c w rd" << "000000 000000 00 nb10 t0=2 w0= LB";
-        QTest::newRow("thickness under system colours") << "click" << "000000 000000 00 nb10 t0= w0= LB!";
-        QTest::newRow("thickness with a border") << "sys nb click" << "111010 111111 11 nb01 t1= w0= LB";
-        QTest::newRow("OK refuses an incomplete colour") << "sys inc ok" << "110000 110000 00 nb11 t0= w0= LB!";
-        QTest::newRow("unless its row is not in use") << "inc ok" << "000000 000000 00 nb10 t0= w0= LB hidden";
+        for (const QJsonArray &r : testfiles::tableRows(u"button-states.json"_s))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
     }
 
     // "Use Default System Button Colors" over "No Border" over the sync boxes;
@@ -225,8 +208,7 @@ private slots:
     // border notice ("!", as is any message).
     void buttonStates()
     {
-        QFETCH(QString, steps);
-        QFETCH(QString, state);
+        QFETCH(QString, steps); QFETCH(QString, state);
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
         FrmAdvBttnOp *d = w->buttonStyleDialog();
         d->show();
@@ -263,8 +245,7 @@ private slots:
     // them, changing only the controls, after the warning; Cancel undoes it.
     void restoreDefaults()
     {
-        QFETCH(QString, answer);
-        QFETCH(bool, restored);
+        QFETCH(QString, answer); QFETCH(bool, restored);
         const QPalette saved = QGuiApplication::palette();
         QPalette p = saved; // window text, window, button text, button face, highlight, shadow
         for (const auto &[role, colour] : {std::pair{QPalette::Text, "#FFEE00"}, {QPalette::Base, "#336699"},

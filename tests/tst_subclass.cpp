@@ -2,9 +2,8 @@
 // attachment order and removal, and the errors of attaching.
 
 #include "platform/MSubclass.h"
+#include "support/TestFiles.h"
 
-#include <QPointer>
-#include <QThread>
 #include <QWindow>
 #include <QtTest>
 
@@ -61,27 +60,12 @@ private slots:
     {
         QTest::addColumn<QString>("ops");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no handler: untouched") << "" << "prev";
-        QTest::newRow("consume") << "+a0" << "a";
-        QTest::newRow("after previous") << "+a1" << "a prev";
-        QTest::newRow("before previous") << "+a2" << "prev a";
-        QTest::newRow("two in order, last asks") << "+a0 +b1" << "a b prev";
-        QTest::newRow("two, first asks") << "+a2 +b0" << "prev a b";
-        QTest::newRow("only first/last positions count") << "+a1 +b2" << "a b";
-        QTest::newRow("removing the first keeps the second") << "+a0 +b1 -a" << "b prev";
-        QTest::newRow("removing the last restores") << "+a0 +b0 -b -a" << "prev";
-        QTest::newRow("absent handler: nothing changes") << "+a0 -b" << "a";
-        QTest::newRow("never attached") << "-a" << "prev";
-        QTest::newRow("handler detaching itself: previous once") << "+A0 +b1" << "A prev";
-        QTest::newRow("destroyed handler detaches") << "+a0 +b0 ~a" << "b";
-        // A handler freed while the window handles the event first is never called.
-        QTest::newRow("window's own handling destroys the handler") << "+a2 !a" << "prev";
-        QTest::newRow("window's own handling destroys a later handler") << "+a2 +b1 !b" << "prev a";
+        for (const QJsonArray &r : testfiles::tableRows("subclass-dispatch.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
     }
     void dispatch()
     {
-        QFETCH(QString, ops);
-        QFETCH(QString, expected);
+        QFETCH(QString, ops); QFETCH(QString, expected);
         Target window;
         std::map<QChar, std::unique_ptr<Probe>> probes;
         for (const QString &op : ops.split(' ', Qt::SkipEmptyParts)) {
@@ -117,20 +101,12 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("text");
-        QTest::newRow("attached twice") << "twice" << 13082 << -2147208422
-                                        << "Message already handled by another class";
-        QTest::newRow("null") << "null" << 13083 << -2147208421 << "Invalid window";
-        QTest::newRow("destroyed") << "destroyed" << 13083 << -2147208421 << "Invalid window";
-        QTest::newRow("not a window") << "object" << 13083 << -2147208421 << "Invalid window";
-        QTest::newRow("foreign") << "foreign" << 13084 << -2147208420 << "Can't modify external window";
-        QTest::newRow("other thread") << "thread" << 13081 << -2147208423 << "Can't subclass window";
+        for (const QJsonArray &r : testfiles::tableRows("subclass-errors.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toInt() << r[3].toInt() << r[4].toString();
     }
     void errors()
     {
-        QFETCH(QString, window);
-        QFETCH(int, code);
-        QFETCH(int, number);
-        QFETCH(QString, text);
+        QFETCH(QString, window); QFETCH(int, code); QFETCH(int, number); QFETCH(QString, text);
         Probe probe(QStringLiteral("a"), ISubclass::RespConsume);
         Target own, foreign, moved;
         QObject object;
