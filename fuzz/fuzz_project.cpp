@@ -24,37 +24,6 @@
 
 namespace {
 
-// The document as the scanner reads it, as Qt's values; duplicate names
-// keep their last value, as in Qt.
-QJsonValue scanned(JsonScanner &scan)
-{
-    switch (scan.peek()) {
-    case JsonScanner::Object: {
-        QJsonObject object;
-        scan.enterObject();
-        QByteArrayView key;
-        while (scan.nextMember(&key)) {
-            const QString name = JsonScanner::utf8ToString(key);
-            object.insert(name, scanned(scan));
-        }
-        return object;
-    }
-    case JsonScanner::Array: {
-        QJsonArray array;
-        scan.enterArray();
-        while (scan.nextElement())
-            array.append(scanned(scan));
-        return array;
-    }
-    case JsonScanner::String: return scan.readString();
-    case JsonScanner::Number: return scan.readNumber();
-    case JsonScanner::True:
-    case JsonScanner::False: return scan.readBool();
-    case JsonScanner::Null: scan.skipValue(); return QJsonValue(QJsonValue::Null);
-    }
-    return {};
-}
-
 const QChar kFeff(0xFEFF);
 
 bool same(const QJsonValue &ours, const QJsonValue &qt)
@@ -160,7 +129,7 @@ bool scanAll(const QByteArray &text, QJsonValue *value, JsonScanner::SyntaxError
 {
     try {
         JsonScanner scan(text);
-        *value = scanned(scan);
+        *value = scan.readJsonValue(); // duplicate names keep their last value, as in Qt
         scan.finish();
         return true;
     } catch (const JsonScanner::SyntaxError &error) {

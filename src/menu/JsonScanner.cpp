@@ -1,5 +1,8 @@
 #include "menu/JsonScanner.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -432,4 +435,33 @@ void JsonScanner::finish()
     skipBlanks();
     if (m_pos != m_text.size())
         fail(QStringLiteral("garbage at the end of the document"));
+}
+
+QJsonValue JsonScanner::readJsonValue()
+{
+    switch (peek()) {
+    case Object: {
+        QJsonObject object;
+        enterObject();
+        QByteArrayView key;
+        while (nextMember(&key)) {
+            const QString name = utf8ToString(key);
+            object.insert(name, readJsonValue());
+        }
+        return object;
+    }
+    case Array: {
+        QJsonArray array;
+        enterArray();
+        while (nextElement())
+            array.append(readJsonValue());
+        return array;
+    }
+    case String: return readString();
+    case Number: return readNumber();
+    case True:
+    case False: return readBool();
+    case Null: skipValue(); return QJsonValue(QJsonValue::Null);
+    }
+    return {};
 }

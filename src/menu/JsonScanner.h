@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class QJsonValue;
+
 // Reads JSON text (RFC 8259, UTF-8) value by value, without building a
 // document: the caller walks objects and arrays and reads or skips each
 // value, so a large file costs one pass and no more memory than what the
@@ -75,6 +77,8 @@ public:
     static QString utf8ToString(QByteArrayView utf8);
     double readNumber();
     bool readBool();
+    // The value here, whole, as Qt's JSON values; of duplicate names the last counts, as in Qt.
+    QJsonValue readJsonValue();
     // The length of the UTF-8 sequence at text[at] (a byte from 0x80 on) as
     // a string may hold it: no overlong forms, no surrogates, nothing past
     // U+10FFFF; 0 when the bytes (of the `size` there are) are not one.

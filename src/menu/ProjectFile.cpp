@@ -167,9 +167,7 @@ struct RootMembers {
 
 // A small object (options, a style record) as a QJsonObject, so that its
 // fields are read by name; members no field of the project has are skipped.
-QJsonValue toValue(JsonScanner &scan);
-
-QJsonObject toObject(JsonScanner &scan, bool knownOnly)
+QJsonObject toObject(JsonScanner &scan)
 {
     static const QSet<QByteArray> known = [] {
         QSet<QByteArray> keys;
@@ -187,34 +185,14 @@ QJsonObject toObject(JsonScanner &scan, bool knownOnly)
     scan.enterObject();
     QByteArrayView key;
     while (scan.nextMember(&key)) {
-        if (knownOnly && !known.contains(key.toByteArray())) {
+        if (!known.contains(key.toByteArray())) {
             scan.skipValue();
             continue;
         }
         const QString name = JsonScanner::utf8ToString(key);
-        object.insert(name, toValue(scan));
+        object.insert(name, scan.readJsonValue());
     }
     return object;
-}
-
-QJsonValue toValue(JsonScanner &scan)
-{
-    switch (scan.peek()) {
-    case JsonScanner::Object: return toObject(scan, false);
-    case JsonScanner::Array: {
-        QJsonArray array;
-        scan.enterArray();
-        while (scan.nextElement())
-            array.append(toValue(scan));
-        return array;
-    }
-    case JsonScanner::String: return scan.readString();
-    case JsonScanner::Number: return scan.readNumber();
-    case JsonScanner::True:
-    case JsonScanner::False: return scan.readBool();
-    case JsonScanner::Null: scan.skipValue(); return QJsonValue(QJsonValue::Null);
-    }
-    return {};
 }
 
 QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const char *key, const QString &name)
@@ -225,7 +203,7 @@ QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const 
     JsonScanner scan(bytes, at);
     if (scan.peek() != JsonScanner::Object)
         refuse(name, QStringLiteral("must be a JSON object"));
-    return toObject(scan, true);
+    return toObject(scan);
 }
 
 // One item's four columns as read: the state of each field tells what was
