@@ -5,6 +5,7 @@
 
 #include "app/StartupSelection.h"
 #include "app/ui/Form2.h"
+#include "app/ui/FrmAbt.h"
 #include "app/ui/SvgIcon.h"
 #include "app/ui/StartupFontLists.h"
 #include "styles/FontChoice.h"
@@ -126,6 +127,28 @@ private slots:
                 clipped << QStringLiteral("%1 needs %2 px, has %3").arg(c->objectName()).arg(need.width()).arg(room.width());
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
+    }
+
+    // The About box's links take the palette's link colour: readable on a dark palette.
+    void aboutLinksFollowThePalette()
+    {
+        const QPalette old = QApplication::palette();
+        QPalette dark = old;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+        QApplication::setPalette(dark);
+        FrmAbt about(w.get());
+        const QImage image = about.findChild<QLabel *>("Label6")->grab().toImage();
+        QApplication::setPalette(old);
+        int link = 0, darkBlue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                link += c == dark.color(QPalette::Link);
+                darkBlue += c.blue() > 200 && c.red() < 60 && c.green() < 60;
+            }
+        QVERIFY(link > 0 && darkBlue == 0);
     }
 
     // Both lists take every family, sorted (the selection rule itself is the

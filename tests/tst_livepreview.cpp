@@ -7,6 +7,8 @@
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/LivePreviewPage.h"
 #include "app/ui/LivePreviewPane.h"
+#include "app/ui/LivePreviewRoom.h"
+#include "app/ui/FrmAbt.h"
 #include "menu/ProjectFile.h"
 #include "platform/CRegSettings.h"
 
@@ -42,6 +44,12 @@ private:
         return result->value_or(QStringLiteral("(no answer)"));
     }
     QString options() { return js("Array.from(document.querySelector('select').options, o => o.text).join('|')").toString(); }
+    bool load(const MenuProject &project)
+    {
+        QTemporaryDir dir;
+        QString error;
+        return ProjectFile::save(dir.filePath("m.qnv"), project, &error) && w->openProject(dir.filePath("m.qnv"), &error);
+    }
     static QString storedVisibility()
     {
         CRegSettings store;
@@ -103,9 +111,7 @@ private slots:
         project.options.frameName = "content";
         project.options.navigation = navigation;
         project.dialect = CodeDialect(dialect);
-        QTemporaryDir dir;
-        QString error;
-        QVERIFY(ProjectFile::save(dir.filePath("m.qnv"), project, &error) && w->openProject(dir.filePath("m.qnv"), &error));
+        QVERIFY(load(project));
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("A|B"), 10000);
         js(QString("var s = document.querySelector('select'); s.selectedIndex = 1;"
                    "%1").arg(navigation ? "s.dispatchEvent(new Event('change', {bubbles: true}));"
@@ -113,6 +119,104 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
         QCOMPARE(pane()->page()->url(), livepreview::pageUrl());
         QCOMPARE(options(), QString("A|B"));
+    }
+
+    // The line describes the current pick: entries that go nowhere say so, and
+    // once an undo takes the picked entry out, the line names it no longer.
+    void statusFollowsThePick_data()
+    {
+        QTest::addColumn<int>("dialect");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("added"); // through the window, undone after the pick
+        QTest::addColumn<QString>("expected");
+        const QString notLinked = "\"B\" is not linked: it goes nowhere.";
+        QTest::newRow("classic, not linked") << 0 << "A@a.html,B" << "" << notLinked;
+        QTest::newRow("HTML5, not linked") << 1 << "A@a.html,B" << "" << notLinked;
+        QTest::newRow("separator") << 0 << "A@a.html,~" << "" << "A separator: it goes nowhere.";
+        QTest::newRow("picked, then undone") << 0 << "A@a.html" << "B|b.html|" << "Would open b.html in the same window";
+        QTest::newRow("not linked, then undone") << 1 << "A@a.html" << "B||N" << notLinked;
+    }
+    void statusFollowsThePick()
+    {
+        QFETCH(int, dialect); QFETCH(QString, list); QFETCH(QString, added); QFETCH(QString, expected);
+        MenuProject project;
+        project.items = rows(list);
+        project.dialect = CodeDialect(dialect);
+        QVERIFY(load(project));
+        if (!added.isEmpty()) {
+            typeItem(*w, added);
+            control<QPushButton>(*w, "additemcmd")->click();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelector('select').options.length").toInt(), 2, 10000);
+        js("var s = document.querySelector('select'); s.selectedIndex = 1; s.dispatchEvent(new Event('change', {bubbles: true})); 1");
+        QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
+        if (!added.isEmpty()) {
+            action(*w, "mnuEditUndo")->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Pick an entry in the menu to see where it leads."), 10000);
+        }
+    }
+
+    // An open style dialog shows in the pane before OK; Cancel brings back the record.
+    void styleDialogsShowLive_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("element");
+        QTest::newRow("menu") << "frmAdvMnuOp" << "select";
+        QTest::newRow("button") << "FrmAdvBttnOp" << "[type=submit]";
+    }
+    void styleDialogsShowLive()
+    {
+        QFETCH(QString, dialog); QFETCH(QString, element);
+        const QString style = QString("document.querySelector('%1').getAttribute('style')").arg(element);
+        const QString before = js(style).toString();
+        QVERIFY(before.contains("font-size='") && !before.contains("font-size='16px'"));
+        auto *box = w->findChild<QDialog *>(dialog);
+        box->show();
+        box->findChild<QComboBox *>("combofontsize")->setCurrentText("16");
+        QTRY_VERIFY_WITH_TIMEOUT(js(style).toString().contains("font-size='16px'"), 10000);
+        box->findChild<QPushButton *>("Command9")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(js(style).toString(), before, 10000);
+    }
+
+    // With the pane docked, every control lies inside the window and the
+    // window inside the screen, as the pane first shows, as the window grows
+    // (the pane keeping its share) and at its smallest size; the style
+    // dialogs and the About box fit the screen too. Also run at scale 2.
+    void fitsTheScreen()
+    {
+        const QRect screen = w->screen()->availableGeometry();
+        const auto cut = [&](QWidget *window, bool onScreen) {
+            QStringList out;
+            if (onScreen && !screen.contains(window->frameGeometry()))
+                out << QString("%1 at %2,%3 %4x%5").arg(window->objectName()).arg(window->frameGeometry().x())
+                           .arg(window->frameGeometry().y()).arg(window->frameGeometry().width()).arg(window->frameGeometry().height());
+            for (QWidget *c : window->findChildren<QWidget *>())
+                if (!c->objectName().isEmpty() && !c->objectName().startsWith("qt_") && c->isVisibleTo(window) && !c->isWindow()
+                    && !window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size())))
+                    out << c->objectName();
+            return out.join(", ");
+        };
+        auto *client = control(*w, "Form1Client");
+        QCOMPARE(cut(w.get(), true), QString());
+        QVERIFY(pane()->width() >= LivePreviewRoom::kPaneMinWidth && client->width() >= client->minimumWidth());
+        const int paneWidth = pane()->width(), windowWidth = w->width();
+        w->resize(2 * windowWidth, w->height());
+        QTRY_VERIFY(qAbs(pane()->width() - 2 * paneWidth) <= 2);
+        QCOMPARE(cut(w.get(), false), QString());
+        w->resize(100, 100);
+        QTRY_COMPARE(client->size(), client->minimumSize());
+        QVERIFY(pane()->width() >= LivePreviewRoom::kPaneMinWidth);
+        QCOMPARE(cut(w.get(), true), QString());
+        action(*w, "mnuViewLivePreview")->trigger(); // the room goes back
+        QTRY_COMPARE(w->width(), w->MinTrackWidth);
+        QCOMPARE(cut(w.get(), true), QString());
+        FrmAbt about(w.get());
+        for (QDialog *dialog : {static_cast<QDialog *>(w->menuStyleDialog()), static_cast<QDialog *>(w->buttonStyleDialog()), static_cast<QDialog *>(&about)}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QCOMPARE(cut(dialog, true), QString());
+            dialog->hide();
+        }
     }
 
     void blocksEveryOtherRequest_data()
