@@ -133,22 +133,16 @@ private slots:
     void aboutLinksFollowThePalette()
     {
         const QPalette old = QApplication::palette();
-        QPalette dark = old;
-        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
-        dark.setColor(QPalette::WindowText, Qt::white);
+        QPalette dark(QColor(0x30, 0x30, 0x30));
         dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
         QApplication::setPalette(dark);
-        FrmAbt about(w.get());
-        const QImage image = about.findChild<QLabel *>("Label6")->grab().toImage();
+        const QImage image = FrmAbt(w.get()).findChild<QLabel *>("Label6")->grab().toImage();
         QApplication::setPalette(old);
-        int link = 0, darkBlue = 0;
+        QSet<QRgb> colours;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                link += c == dark.color(QPalette::Link);
-                darkBlue += c.blue() > 200 && c.red() < 60 && c.green() < 60;
-            }
-        QVERIFY(link > 0 && darkBlue == 0);
+            for (int x = 0; x < image.width(); ++x)
+                colours << (image.pixel(x, y) & 0xffffff);
+        QVERIFY(colours.contains(dark.color(QPalette::Link).rgb() & 0xffffff) && !colours.contains(0x0000ff));
     }
 
     // Both lists take every family, sorted (the selection rule itself is the

@@ -9,6 +9,8 @@
 #include "app/ui/LivePreviewPane.h"
 #include "app/ui/LivePreviewRoom.h"
 #include "app/ui/FrmAbt.h"
+#include "styles/ui/FrmAdvBttnOp.h"
+#include "styles/ui/frmAdvMnuOp.h"
 #include "menu/ProjectFile.h"
 #include "platform/CRegSettings.h"
 
@@ -44,9 +46,9 @@ private:
         return result->value_or(QStringLiteral("(no answer)"));
     }
     QString options() { return js("Array.from(document.querySelector('select').options, o => o.text).join('|')").toString(); }
+    QTemporaryDir dir;
     bool load(const MenuProject &project)
     {
-        QTemporaryDir dir;
         QString error;
         return ProjectFile::save(dir.filePath("m.qnv"), project, &error) && w->openProject(dir.filePath("m.qnv"), &error);
     }
@@ -133,8 +135,8 @@ private slots:
         QTest::newRow("classic, not linked") << 0 << "A@a.html,B" << "" << notLinked;
         QTest::newRow("HTML5, not linked") << 1 << "A@a.html,B" << "" << notLinked;
         QTest::newRow("separator") << 0 << "A@a.html,~" << "" << "A separator: it goes nowhere.";
-        QTest::newRow("picked, then undone") << 0 << "A@a.html" << "B|b.html|" << "Would open b.html in the same window";
-        QTest::newRow("not linked, then undone") << 1 << "A@a.html" << "B||N" << notLinked;
+        QTest::newRow("picked, undone") << 0 << "A@a.html" << "B|b.html|" << "Would open b.html in the same window";
+        QTest::newRow("not linked, undone") << 1 << "A@a.html" << "B||N" << notLinked;
     }
     void statusFollowsThePick()
     {
@@ -143,10 +145,8 @@ private slots:
         project.items = rows(list);
         project.dialect = CodeDialect(dialect);
         QVERIFY(load(project));
-        if (!added.isEmpty()) {
-            typeItem(*w, added);
-            control<QPushButton>(*w, "additemcmd")->click();
-        }
+        if (!added.isEmpty())
+            typeItem(*w, added), control<QPushButton>(*w, "additemcmd")->click();
         QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelector('select').options.length").toInt(), 2, 10000);
         js("var s = document.querySelector('select'); s.selectedIndex = 1; s.dispatchEvent(new Event('change', {bubbles: true})); 1");
         QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
@@ -157,50 +157,44 @@ private slots:
     }
 
     // An open style dialog shows in the pane before OK; Cancel brings back the record.
-    void styleDialogsShowLive_data()
-    {
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<QString>("element");
-        QTest::newRow("menu") << "frmAdvMnuOp" << "select";
-        QTest::newRow("button") << "FrmAdvBttnOp" << "[type=submit]";
-    }
     void styleDialogsShowLive()
     {
-        QFETCH(QString, dialog); QFETCH(QString, element);
-        const QString style = QString("document.querySelector('%1').getAttribute('style')").arg(element);
-        const QString before = js(style).toString();
-        QVERIFY(before.contains("font-size='") && !before.contains("font-size='16px'"));
-        auto *box = w->findChild<QDialog *>(dialog);
-        box->show();
-        box->findChild<QComboBox *>("combofontsize")->setCurrentText("16");
-        QTRY_VERIFY_WITH_TIMEOUT(js(style).toString().contains("font-size='16px'"), 10000);
-        box->findChild<QPushButton *>("Command9")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(js(style).toString(), before, 10000);
+        for (const auto &[dialog, element] : {std::pair{"frmAdvMnuOp", "select"}, {"FrmAdvBttnOp", "[type=submit]"}}) {
+            const QString style = QString("document.querySelector('%1').getAttribute('style')").arg(element);
+            const QString before = js(style).toString();
+            QVERIFY(before.contains("font-size='") && !before.contains("font-size='16px'"));
+            auto *box = w->findChild<QDialog *>(dialog);
+            box->show();
+            box->findChild<QComboBox *>("combofontsize")->setCurrentText("16");
+            QTRY_VERIFY_WITH_TIMEOUT(js(style).toString().contains("font-size='16px'"), 10000);
+            box->findChild<QPushButton *>("Command9")->click();
+            QTRY_COMPARE_WITH_TIMEOUT(js(style).toString(), before, 10000);
+        }
     }
 
     // With the pane docked, every control lies inside the window and the
-    // window inside the screen, as the pane first shows, as the window grows
-    // (the pane keeping its share) and at its smallest size; the style
-    // dialogs and the About box fit the screen too. Also run at scale 2.
+    // window inside the screen: as the pane first shows, as the window grows
+    // (the pane keeping its share), at its smallest size and once the pane
+    // goes; the style dialogs and the About box too. Also run at scale 2.
     void fitsTheScreen()
     {
         const QRect screen = w->screen()->availableGeometry();
         const auto cut = [&](QWidget *window, bool onScreen) {
-            QStringList out;
-            if (onScreen && !screen.contains(window->frameGeometry()))
-                out << QString("%1 at %2,%3 %4x%5").arg(window->objectName()).arg(window->frameGeometry().x())
-                           .arg(window->frameGeometry().y()).arg(window->frameGeometry().width()).arg(window->frameGeometry().height());
+            QStringList out(onScreen && !screen.contains(window->frameGeometry()) ? window->objectName() : QString());
             for (QWidget *c : window->findChildren<QWidget *>())
-                if (!c->objectName().isEmpty() && !c->objectName().startsWith("qt_") && c->isVisibleTo(window) && !c->isWindow()
+                if (!c->objectName().startsWith("qt_") && c->isVisibleTo(window) && !c->isWindow()
                     && !window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size())))
                     out << c->objectName();
-            return out.join(", ");
+            return out.join(' ').trimmed();
         };
+        action(*w, "mnuViewLivePreview")->trigger(); // shown again beside the controls
+        w->addDockWidget(Qt::RightDockWidgetArea, pane());
+        action(*w, "mnuViewLivePreview")->trigger();
         auto *client = control(*w, "Form1Client");
         QCOMPARE(cut(w.get(), true), QString());
         QVERIFY(pane()->width() >= LivePreviewRoom::kPaneMinWidth && client->width() >= client->minimumWidth());
-        const int paneWidth = pane()->width(), windowWidth = w->width();
-        w->resize(2 * windowWidth, w->height());
+        const int paneWidth = pane()->width();
+        w->resize(2 * w->width(), w->height());
         QTRY_VERIFY(qAbs(pane()->width() - 2 * paneWidth) <= 2);
         QCOMPARE(cut(w.get(), false), QString());
         w->resize(100, 100);
@@ -211,7 +205,7 @@ private slots:
         QTRY_COMPARE(w->width(), w->MinTrackWidth);
         QCOMPARE(cut(w.get(), true), QString());
         FrmAbt about(w.get());
-        for (QDialog *dialog : {static_cast<QDialog *>(w->menuStyleDialog()), static_cast<QDialog *>(w->buttonStyleDialog()), static_cast<QDialog *>(&about)}) {
+        for (QDialog *dialog : std::initializer_list<QDialog *>{w->menuStyleDialog(), w->buttonStyleDialog(), &about}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             QCOMPARE(cut(dialog, true), QString());

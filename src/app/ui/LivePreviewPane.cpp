@@ -60,6 +60,9 @@ const std::pair<Qt::DockWidgetArea, QLatin1StringView> kAreas[] = {
 QString pageScript(const QString *frameName, QPointF scroll, const QString &drawnMessage,
                    bool classic, const QString &pickPrefix)
 {
+    const auto number = [](qreal value) {
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    };
     const auto quoted = [](const QString &text) {
         return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))
                + QStringLiteral("[0]");
@@ -102,8 +105,8 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
                "  });\n"
                "})();\n")
         // In one pass: a frame name holding "%2" stays as it is.
-        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"), QString::number(scroll.x(), 'g', QLocale::FloatingPointShortest),
-             QString::number(scroll.y(), 'g', QLocale::FloatingPointShortest), quoted(drawnMessage),
+        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"), number(scroll.x()),
+             number(scroll.y()), quoted(drawnMessage),
              classic ? QStringLiteral("true") : QStringLiteral("false"), quoted(pickPrefix));
 }
 
@@ -162,6 +165,7 @@ void LivePreviewPane::restoreFromSettings()
         if (areaText == text)
             area = value;
     }
+    hide(); // never counted as docked and shown before it is
     m_window->addDockWidget(area, this);
     const bool shown = visible == QLatin1String("yes");
     setVisible(shown);

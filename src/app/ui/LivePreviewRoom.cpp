@@ -17,7 +17,7 @@ LivePreviewRoom::LivePreviewRoom(Form1 *window, QDockWidget *pane)
     connect(pane, &QDockWidget::topLevelChanged, this, [this](bool floating) {
         updateLimits();
         if (floating)
-            fitFloating();
+            fitFloating(false);
     });
     connect(pane, &QDockWidget::dockLocationChanged, this, &LivePreviewRoom::updateLimits);
 }
@@ -62,7 +62,7 @@ void LivePreviewRoom::makeRoom(bool shown)
     }
     if (m_pane->isFloating()) {
         if (shown)
-            fitFloating();
+            fitFloating(false);
         return;
     }
     const bool side = beside();
@@ -86,6 +86,7 @@ void LivePreviewRoom::makeRoom(bool shown)
     const int least = along(own) + along(extraMinimum());
     if (least > most) {
         m_pane->setFloating(true); // the screen is too small to have it beside
+        fitFloating(true);
         return;
     }
     const int wanted = (side ? kPaneWidth : kPaneHeight) + separator();
@@ -135,12 +136,14 @@ bool LivePreviewRoom::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-// A floating pane stays on its screen.
-void LivePreviewRoom::fitFloating()
+// A floating pane stays on its screen; one floated for want of room takes the
+// room it asks for, as far as the screen has it.
+void LivePreviewRoom::fitFloating(bool grow)
 {
     const QRect screen = m_pane->screen()->availableGeometry();
     const QSize frame = m_pane->frameGeometry().size() - m_pane->size();
-    const QSize size = m_pane->size().expandedTo(QSize(kPaneWidth, kPaneHeight)).boundedTo(screen.size() - frame);
+    const QSize wanted = grow ? m_pane->size().expandedTo(QSize(kPaneWidth, kPaneHeight)) : m_pane->size();
+    const QSize size = wanted.boundedTo(screen.size() - frame);
     QRect outer(m_pane->frameGeometry().topLeft(), size + frame);
     outer.moveRight(qMin(outer.right(), screen.right()));
     outer.moveBottom(qMin(outer.bottom(), screen.bottom()));

@@ -39,7 +39,7 @@ private:
     int separator() const;
     void updateLimits();
     void keepShare();
-    void fitFloating();
+    void fitFloating(bool grow);
 
     Form1 *m_window;
     QDockWidget *m_pane;

@@ -5,6 +5,8 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 QString LivePreviewStatus::prompt()
 {
     return QStringLiteral("Pick an entry in the menu to see where it leads.");
@@ -24,7 +26,11 @@ std::optional<QString> LivePreviewStatus::pageShown(const MenuProject &project)
         m_where = QStringLiteral("in the same window");
         break;
     }
-    if (!m_pick || m_items.contains(*m_pick))
+    // The same entry: the same text leading to the same place.
+    const auto same = [this](const MenuItem &item) {
+        return item.text == m_pick->text && item.linked == m_pick->linked && item.url == m_pick->url;
+    };
+    if (!m_pick || std::any_of(m_items.cbegin(), m_items.cend(), same))
         return std::nullopt;
     m_pick.reset();
     return prompt();
