@@ -5,7 +5,6 @@
 
 #include "app/StartupSelection.h"
 #include "app/ui/Form2.h"
-#include "app/ui/FrmAbt.h"
 #include "app/ui/SvgIcon.h"
 #include "app/ui/StartupFontLists.h"
 #include "styles/FontChoice.h"
@@ -127,22 +126,6 @@ private slots:
                 clipped << QStringLiteral("%1 needs %2 px, has %3").arg(c->objectName()).arg(need.width()).arg(room.width());
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
-    }
-
-    // The About box's links take the palette's link colour: readable on a dark palette.
-    void aboutLinksFollowThePalette()
-    {
-        const QPalette old = QApplication::palette();
-        QPalette dark(QColor(0x30, 0x30, 0x30));
-        dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
-        QApplication::setPalette(dark);
-        const QImage image = FrmAbt(w.get()).findChild<QLabel *>("Label6")->grab().toImage();
-        QApplication::setPalette(old);
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                colours << (image.pixel(x, y) & 0xffffff);
-        QVERIFY(colours.contains(dark.color(QPalette::Link).rgb() & 0xffffff) && !colours.contains(0x0000ff));
     }
 
     // Both lists take every family, sorted (the selection rule itself is the
