@@ -91,7 +91,7 @@ private slots:
         QTest::addColumn<int>("target");
         QTest::addColumn<int>("navigation");
         QTest::addColumn<QString>("expected");
-        const char *where[] = {"in the same window", "in a new window", "in the frame \"content\""};
+        const char *where[] = {"in the same window", "in a new window", "in the frame \"con%4tent\""};
         for (int dialect : {0, 1})
             for (int target : {0, 1, 2})
                 for (int navigation : {0, 1})
@@ -106,7 +106,7 @@ private slots:
         project.items = rows(QString("A@a.html,B@%1").arg(navigation ? "https://example.com/b?x=1" : "sub/b.html"));
         project.options.menuName = "jump";
         project.options.linkTarget = target;
-        project.options.frameName = "content";
+        project.options.frameName = "con%4tent";
         project.options.navigation = navigation;
         project.dialect = CodeDialect(dialect);
         QVERIFY(load(project));
