@@ -7,6 +7,10 @@
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/LivePreviewPage.h"
 #include "app/ui/LivePreviewPane.h"
+#include "app/ui/LivePreviewRoom.h"
+#include "app/ui/FrmAbt.h"
+#include "styles/ui/FrmAdvBttnOp.h"
+#include "styles/ui/frmAdvMnuOp.h"
 #include "menu/ProjectFile.h"
 #include "platform/CRegSettings.h"
 
@@ -42,6 +46,8 @@ private:
         return result->value_or(QStringLiteral("(no answer)"));
     }
     QString options() { return js("Array.from(document.querySelector('select').options, o => o.text).join('|')").toString(); }
+    QTemporaryDir dir;
+    bool load(const MenuProject &p) { QString e; return ProjectFile::save(dir.filePath("m.qnv"), p, &e) && w->openProject(dir.filePath("m.qnv"), &e); }
     static QString storedVisibility()
     {
         CRegSettings store;
@@ -85,7 +91,7 @@ private slots:
         QTest::addColumn<int>("target");
         QTest::addColumn<int>("navigation");
         QTest::addColumn<QString>("expected");
-        const char *where[] = {"in the same window", "in a new window", "in the frame \"content\""};
+        const char *where[] = {"in the same window", "in a new window", "in the frame \"con%4tent\""};
         for (int dialect : {0, 1})
             for (int target : {0, 1, 2})
                 for (int navigation : {0, 1})
@@ -100,12 +106,10 @@ private slots:
         project.items = rows(QString("A@a.html,B@%1").arg(navigation ? "https://example.com/b?x=1" : "sub/b.html"));
         project.options.menuName = "jump";
         project.options.linkTarget = target;
-        project.options.frameName = "content";
+        project.options.frameName = "con%4tent";
         project.options.navigation = navigation;
         project.dialect = CodeDialect(dialect);
-        QTemporaryDir dir;
-        QString error;
-        QVERIFY(ProjectFile::save(dir.filePath("m.qnv"), project, &error) && w->openProject(dir.filePath("m.qnv"), &error));
+        QVERIFY(load(project));
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("A|B"), 10000);
         js(QString("var s = document.querySelector('select'); s.selectedIndex = 1;"
                    "%1").arg(navigation ? "s.dispatchEvent(new Event('change', {bubbles: true}));"
@@ -113,6 +117,97 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
         QCOMPARE(pane()->page()->url(), livepreview::pageUrl());
         QCOMPARE(options(), QString("A|B"));
+    }
+
+    // The line describes the current pick: entries that go nowhere say so, and
+    // once an undo takes the picked entry out, the line names it no longer.
+    void statusFollowsThePick_data()
+    {
+        QTest::addColumn<int>("dialect");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("added"); // through the window, undone after the pick
+        QTest::addColumn<QString>("expected");
+        const QString notLinked = "\"B\" is not linked: it goes nowhere.";
+        QTest::newRow("classic, not linked") << 0 << "A@a.html,B" << "" << notLinked;
+        QTest::newRow("HTML5, not linked") << 1 << "A@a.html,B" << "" << notLinked;
+        QTest::newRow("separator") << 0 << "A@a.html,~" << "" << "A separator: it goes nowhere.";
+        QTest::newRow("picked, undone") << 0 << "A@a.html" << "B|b.html|" << "Would open b.html in the same window";
+    }
+    void statusFollowsThePick()
+    {
+        QFETCH(int, dialect); QFETCH(QString, list); QFETCH(QString, added); QFETCH(QString, expected);
+        MenuProject project;
+        project.items = rows(list);
+        project.dialect = CodeDialect(dialect);
+        QVERIFY(load(project));
+        if (!added.isEmpty())
+            typeItem(*w, added), control<QPushButton>(*w, "additemcmd")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelector('select').options.length").toInt(), 2, 10000);
+        js("var s = document.querySelector('select'); s.selectedIndex = 1; s.dispatchEvent(new Event('change', {bubbles: true})); 1");
+        QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
+        if (!added.isEmpty()) {
+            action(*w, "mnuEditUndo")->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Pick an entry in the menu to see where it leads."), 10000);
+        }
+    }
+
+    // An open style dialog shows in the pane before OK; Cancel brings back the record.
+    void styleDialogsShowLive()
+    {
+        for (const auto &[dialog, element] : {std::pair{"frmAdvMnuOp", "select"}, {"FrmAdvBttnOp", "[type=submit]"}}) {
+            const QString style = QString("document.querySelector('%1').getAttribute('style')").arg(element);
+            const QString before = js(style).toString();
+            auto *box = w->findChild<QDialog *>(dialog);
+            box->show();
+            box->findChild<QComboBox *>("combofontsize")->setCurrentText("16");
+            QTRY_VERIFY_WITH_TIMEOUT(js(style).toString().contains("font-size='16px'"), 10000);
+            box->findChild<QPushButton *>("Command9")->click();
+            QTRY_COMPARE_WITH_TIMEOUT(js(style).toString(), before, 10000);
+        }
+    }
+
+    // Every control inside its window, every window inside the screen (also at scale 2); the
+    // pane keeps its share of a growing window. The About box's links take the palette's link colour.
+    void fitsTheScreen()
+    {
+        const QRect screen = w->screen()->availableGeometry();
+        const auto cut = [&](QWidget *window, bool onScreen) {
+            QStringList out(onScreen && !screen.contains(window->frameGeometry()) ? window->objectName() : QString());
+            for (QWidget *c : window->findChildren<QWidget *>())
+                if (!c->objectName().startsWith("qt_") && c->isVisibleTo(window) && !c->isWindow()
+                    && !window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size())))
+                    out << c->objectName();
+            return out.join(' ').trimmed();
+        };
+        action(*w, "mnuViewLivePreview")->trigger(); // shown again beside the controls
+        w->addDockWidget(Qt::RightDockWidgetArea, pane());
+        action(*w, "mnuViewLivePreview")->trigger();
+        QCOMPARE(cut(w.get(), true), QString());
+        const int paneWidth = pane()->width();
+        w->resize(2 * w->width(), w->height());
+        QTRY_VERIFY(qAbs(pane()->width() - 2 * paneWidth) <= 2);
+        w->resize(100, 100);
+        QTRY_COMPARE(control(*w, "Form1Client")->size(), control(*w, "Form1Client")->minimumSize());
+        QVERIFY(pane()->width() >= LivePreviewRoom::kPaneMinWidth);
+        QCOMPARE(cut(w.get(), true), QString());
+        action(*w, "mnuViewLivePreview")->trigger(); // the room goes back
+        QTRY_COMPARE(w->width(), w->MinTrackWidth);
+        QCOMPARE(cut(w.get(), true), QString());
+        const QPalette old = QApplication::palette();
+        QPalette dark(QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+        QApplication::setPalette(dark);
+        FrmAbt about(w.get());
+        const QImage link = about.findChild<QLabel *>("Label6")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QApplication::setPalette(old);
+        const QList<QRgb> pixels(reinterpret_cast<const QRgb *>(link.constBits()), reinterpret_cast<const QRgb *>(link.constBits()) + link.sizeInBytes() / 4);
+        QVERIFY(pixels.contains(dark.color(QPalette::Link).rgb()) && !pixels.contains(qRgb(0, 0, 0xff)));
+        for (QDialog *dialog : std::initializer_list<QDialog *>{w->menuStyleDialog(), w->buttonStyleDialog(), &about}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QCOMPARE(cut(dialog, true), QString());
+            dialog->hide();
+        }
     }
 
     void blocksEveryOtherRequest_data()

@@ -72,6 +72,8 @@ void Form1::placeRegions()
 
     // The start-up size; RunStartup makes it the smallest size too.
     resize(t.x(kClientWidth), t.y(kClientHeight) + menuBar()->sizeHint().height());
+    // Beside a docked pane the regions keep their design room.
+    m_client->setMinimumSize(t.x(kClientWidth), t.y(kClientHeight));
     Form_Resize();
 }
 

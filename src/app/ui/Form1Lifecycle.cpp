@@ -3,6 +3,7 @@
 #include "app/ProjectFileGuard.h"
 #include "app/StartupSelection.h"
 #include "app/ui/Form2.h"
+#include "app/ui/LivePreviewPane.h"
 #include "app/ui/StartupFontLists.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "platform/CloseRequest.h"
@@ -53,7 +54,8 @@ void Form1::RunStartup(const StartupFontLists &lists, const QStringList &familie
 bool Form1::WindowProc(QObject *, int, QEvent *)
 {
     // Qt has computed the layout's limits before this; only the minimum changes.
-    setMinimumSize(MinTrackWidth, MinTrackHeight);
+    // A docked live preview pane adds its own smallest size.
+    setMinimumSize(QSize(MinTrackWidth, MinTrackHeight) + m_livePreview->extraMinimum());
     return false;
 }
 

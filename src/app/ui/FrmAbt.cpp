@@ -12,14 +12,15 @@
 
 namespace {
 
-// A label drawn in blue with a hand pointer, reachable with Tab and opened
-// with Enter as well as with a click.
+// A link label in the palette's link colour (readable on light and dark
+// palettes alike) with a hand pointer, reachable with Tab and opened with
+// Enter as well as with a click.
 QLabel *linkLabel(QWidget *parent, const char *name, const QString &text)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::RichText);
-    label->setText(QStringLiteral("<a href=\"#\" style=\"color:#0000FF\">%1</a>").arg(text.toHtmlEscaped()));
+    label->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()));
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     label->setCursor(Qt::PointingHandCursor);
     label->setToolTip(text);

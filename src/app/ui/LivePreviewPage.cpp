@@ -2,6 +2,8 @@
 
 #include "app/ui/LivePreviewEngine.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTimer>
 #include <QUuid>
 
@@ -25,6 +27,11 @@ LivePreviewPage::LivePreviewPage(QWebEngineProfile *profile, LivePreviewPage *op
 QString LivePreviewPage::drawnMessage(int serial) const
 {
     return m_token + QLatin1Char(' ') + QString::number(serial);
+}
+
+QString LivePreviewPage::pickMessagePrefix() const
+{
+    return m_token + QStringLiteral(" pick ");
 }
 
 bool LivePreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type,
@@ -61,8 +68,15 @@ void LivePreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel,
                                                const QString &message, int, const QString &)
 {
     // The token is known to the pane's own script only.
-    if (!m_token.isEmpty() && message.startsWith(m_token + QLatin1Char(' ')))
-        emit drawn(message.mid(m_token.size() + 1).toInt());
+    if (m_token.isEmpty() || !message.startsWith(m_token + QLatin1Char(' ')))
+        return;
+    if (const QString prefix = pickMessagePrefix(); message.startsWith(prefix)) {
+        // [index, text, address or null]
+        const QJsonArray pick = QJsonDocument::fromJson(message.mid(prefix.size()).toUtf8()).array();
+        emit picked(pick.at(0).toInt(-1), pick.at(1).toString(), pick.at(2).toString());
+        return;
+    }
+    emit drawn(message.mid(m_token.size() + 1).toInt());
 }
 
 void LivePreviewPage::javaScriptAlert(const QUrl &, const QString &msg)

@@ -14,8 +14,10 @@ public:
 
     // The name of the frame the menu's links go to when they open in another frame.
     void setFrameName(const QString &name) { m_frameName = name; }
-    // The console text with which the pane's script says that a page is drawn.
+    // The console text with which the pane's script says that a page is drawn,
+    // and the start of the one with which it reports a pick.
     QString drawnMessage(int serial) const;
+    QString pickMessagePrefix() const;
 
 signals:
     // "where" reads "in the same window", "in a new window" or "in the frame "name"".
@@ -23,6 +25,9 @@ signals:
     // The page of the pane's update `serial` has been drawn.
     void drawn(int serial);
     void pageSaid(const QString &text);
+    // The user picked (or sent) the entry shown as option `index` of the menu;
+    // `address` is the page it leads to, empty when it leads nowhere.
+    void picked(int index, const QString &text, const QString &address);
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;

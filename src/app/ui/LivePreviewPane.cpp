@@ -4,6 +4,8 @@
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/LivePreviewPage.h"
+#include "app/ui/LivePreviewRoom.h"
+#include "app/ui/LivePreviewStyles.h"
 #include "app/ui/PreviewRequestInterceptor.h"
 #include "app/ui/PreviewSchemeHandler.h"
 #include "codegen/MenuCodeGenerator.h"
@@ -32,9 +34,6 @@ const QString kSection = QStringLiteral("Live Preview");
 const QString kVisible = QStringLiteral("Visible");
 const QString kArea = QStringLiteral("Area");
 const QString kScriptName = QStringLiteral("quillnav-live-preview");
-// The room the pane takes beside (or below) the window's own controls.
-constexpr int kPaneWidth = 380;
-constexpr int kPaneHeight = 300;
 
 CRegSettings store()
 {
@@ -53,9 +52,17 @@ const std::pair<Qt::DockWidgetArea, QLatin1StringView> kAreas[] = {
 
 // Runs in the page's own isolated world when the page is ready: adds the
 // hidden frame the menu's links into another frame go to, scrolls back to
-// where the previous page was, and says when the page has been drawn.
-QString pageScript(const QString *frameName, QPointF scroll, const QString &drawnMessage)
+// where the previous page was, says when the page has been drawn, and
+// reports every pick of an entry (and every sending of the menu) before the
+// menu's own code sees it, with the address it leads to as the code decides
+// it: classic code skips the value "nolink", HTML5 code disabled entries,
+// entries without address and addresses that run code.
+QString pageScript(const QString *frameName, QPointF scroll, const QString &drawnMessage,
+                   bool classic, const QString &pickPrefix)
 {
+    const auto number = [](qreal value) {
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    };
     const auto quoted = [](const QString &text) {
         return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))
                + QStringLiteral("[0]");
@@ -70,15 +77,37 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
                "    frame.title = \"Linked pages\";\n"
                "    (document.body || document.documentElement).appendChild(frame);\n"
                "  }\n"
+               "  var classic = %5;\n"
+               "  function report(list) {\n"
+               "    var option = list && list.options && list.options[list.selectedIndex];\n"
+               "    if (!option) return;\n"
+               "    var address = null;\n"
+               "    if (classic ? option.value !== \"nolink\" : !option.disabled && option.value) {\n"
+               "      try { address = new URL(option.value, document.baseURI).href; } catch (e) {}\n"
+               "      if (!classic && /^(javascript|vbscript|data):/i.test(address || \"\"))\n"
+               "        address = null;\n"
+               "    }\n"
+               "    console.log(%6 + JSON.stringify([option.index, option.text, address]));\n"
+               "  }\n"
+               "  document.addEventListener(\"change\", function (event) {\n"
+               "    if (event.target.nodeName === \"SELECT\") report(event.target);\n"
+               "  }, true);\n"
+               "  document.addEventListener(\"keydown\", function (event) {\n"
+               "    if (event.key === \"Enter\" && event.target.nodeName === \"SELECT\")\n"
+               "      report(event.target);\n"
+               "  }, true);\n"
+               "  document.addEventListener(\"submit\", function (event) {\n"
+               "    report(event.target.elements && event.target.elements.namedItem(\"selectsite\"));\n"
+               "  }, true);\n"
                "  window.scrollTo(%2, %3);\n"
                "  requestAnimationFrame(function () {\n"
                "    requestAnimationFrame(function () { console.log(%4); });\n"
                "  });\n"
                "})();\n")
-        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"))
-        .arg(scroll.x())
-        .arg(scroll.y())
-        .arg(quoted(drawnMessage));
+        // In one pass: a frame name holding "%2" stays as it is.
+        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"), number(scroll.x()),
+             number(scroll.y()), quoted(drawnMessage),
+             classic ? QStringLiteral("true") : QStringLiteral("false"), quoted(pickPrefix));
 }
 
 } // namespace
@@ -88,6 +117,7 @@ LivePreviewPane::LivePreviewPane(Form1 *window)
 {
     setObjectName(QStringLiteral("dockLivePreview"));
     setAllowedAreas(Qt::AllDockWidgetAreas);
+    m_room = new LivePreviewRoom(window, this);
     toggleViewAction()->setObjectName(QStringLiteral("mnuViewLivePreview"));
     toggleViewAction()->setText(QStringLiteral("&Live Preview"));
     toggleViewAction()->setStatusTip(
@@ -135,6 +165,7 @@ void LivePreviewPane::restoreFromSettings()
         if (areaText == text)
             area = value;
     }
+    hide(); // never counted as docked and shown before it is
     m_window->addDockWidget(area, this);
     const bool shown = visible == QLatin1String("yes");
     setVisible(shown);
@@ -166,7 +197,11 @@ void LivePreviewPane::updateNow()
     if (!m_page)
         return;
     m_stale = false;
-    const MenuProject project = m_window->currentProject();
+    // A style dialog that is open shows its controls before they are confirmed.
+    MenuProject project = m_window->currentProject();
+    livepreview::applyOpenStyleDialogs(*m_window, &project);
+    if (const auto line = m_pickStatus.pageShown(project))
+        setStatus(*line);
     const MenuCode code = GenerateMenuCode(codegen::kPreviewMode, project);
     const PreviewPages pages = PreviewPages::build(code, project.options);
     m_handler->setPage(PreviewPages::fileBytes(pages.menuPage, pages.byteOrderMark));
@@ -181,7 +216,9 @@ void LivePreviewPane::updateNow()
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentReady);
     script.setSourceCode(pageScript(intoFrame ? &project.options.frameName : nullptr,
-                                    m_page->scrollPosition(), m_page->drawnMessage(++m_serial)));
+                                    m_page->scrollPosition(), m_page->drawnMessage(++m_serial),
+                                    project.dialect == CodeDialect::Classic,
+                                    m_page->pickMessagePrefix()));
     scripts.insert(script);
     m_page->load(livepreview::pageUrl());
 }
@@ -199,8 +236,7 @@ void LivePreviewPane::ensureBody()
     m_problem->setAlignment(Qt::AlignCenter);
     m_problem->hide();
     m_layout->addWidget(m_problem, 1);
-    m_status = new QLabel(QStringLiteral("Pick an entry in the menu to see where it leads."),
-                          m_body);
+    m_status = new QLabel(LivePreviewStatus::prompt(), m_body);
     m_status->setObjectName(QStringLiteral("lblLivePreviewStatus"));
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -293,6 +329,11 @@ void LivePreviewPane::createView()
                                                               const QString &where) {
         setStatus(QStringLiteral("Would open %1 %2").arg(address, where));
     });
+    connect(m_page, &LivePreviewPage::picked, this,
+            [this](int index, const QString &text, const QString &address) {
+                setStatus(m_pickStatus.picked(index, text, address));
+            });
+    livepreview::followStyleDialogs(*m_window, this);
     connect(m_page, &LivePreviewPage::pageSaid, this,
             [this](const QString &text) { setStatus(QStringLiteral("The page says: %1").arg(text)); });
     connect(m_page, &LivePreviewPage::drawn, this, [this](int serial) {
@@ -330,23 +371,12 @@ void LivePreviewPane::saveSetting(const QString &key, const QString &value)
     store().SaveSetting(kSection, key, value);
 }
 
-// Showing the docked pane widens (or heightens) the window by the pane, and
-// hiding it gives that room back, so the window's own controls keep theirs.
 void LivePreviewPane::makeRoom(bool shown)
 {
-    if (isFloating() || m_window->isMaximized() || m_window->isFullScreen())
-        return;
-    const Qt::DockWidgetArea area = m_window->dockWidgetArea(this);
-    const bool beside = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
-    const int sign = shown ? 1 : -1;
-    const QSize room = shown ? QSize(kPaneWidth, kPaneHeight) : size();
-    if (beside) {
-        m_window->resize(m_window->width() + sign * room.width(), m_window->height());
-        if (shown)
-            m_window->resizeDocks({this}, {room.width()}, Qt::Horizontal);
-    } else {
-        m_window->resize(m_window->width(), m_window->height() + sign * room.height());
-        if (shown)
-            m_window->resizeDocks({this}, {room.height()}, Qt::Vertical);
-    }
+    m_room->makeRoom(shown);
+}
+
+QSize LivePreviewPane::extraMinimum() const
+{
+    return m_room->extraMinimum();
 }

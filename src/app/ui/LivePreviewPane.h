@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/ui/LivePreviewStatus.h"
+
 #include <QDockWidget>
 #include <QPointF>
 
 class Form1;
 class LivePreviewPage;
+class LivePreviewRoom;
 class PreviewSchemeHandler;
 class QLabel;
 class QTimer;
@@ -37,6 +40,8 @@ public:
     // The page shown; null until the pane was first shown or when the engine
     // could not start.
     LivePreviewPage *page() const { return m_page; }
+    // What the docked pane adds to the window's smallest size.
+    QSize extraMinimum() const;
 
 public slots:
     // A change to show: the update runs kUpdateDelayMs after the last one.
@@ -63,6 +68,7 @@ private:
     void makeRoom(bool shown);
 
     Form1 *m_window;
+    LivePreviewRoom *m_room = nullptr;
     QWidget *m_body = nullptr;
     QVBoxLayout *m_layout = nullptr;
     QLabel *m_status = nullptr;
@@ -77,4 +83,5 @@ private:
     bool m_engineWaits = false; // for the window's first paint
     bool m_stale = true;
     int m_serial = 0;
+    LivePreviewStatus m_pickStatus;
 };

@@ -14,6 +14,7 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStyle>
@@ -38,7 +39,8 @@ HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent) : QMainWindow(p
     splitter->setStretchFactor(1, 3);
     setCentralWidget(splitter);
     buildToolbar();
-    resize(900, 640);
+    // At most 90 % of the screen (a small screen, or a large scale factor).
+    resize(QSize(900, 640).boundedTo(screen()->availableGeometry().size() * 0.9));
 }
 
 bool HelpWindow::setUpEngine(const QString &helpFile)

@@ -1,0 +1,54 @@
+#include "app/ui/LivePreviewStatus.h"
+
+#include "app/ui/LivePreviewEngine.h"
+#include "menu/MenuProject.h"
+
+#include <QUrl>
+
+#include <algorithm>
+
+QString LivePreviewStatus::prompt()
+{
+    return QStringLiteral("Pick an entry in the menu to see where it leads.");
+}
+
+std::optional<QString> LivePreviewStatus::pageShown(const MenuProject &project)
+{
+    m_items = project.items;
+    switch (project.options.linkTarget) {
+    case MenuOptions::NewWindow:
+        m_where = QStringLiteral("in a new window");
+        break;
+    case MenuOptions::DifferentFrame:
+        m_where = QStringLiteral("in the frame \"%1\"").arg(project.options.frameName);
+        break;
+    default:
+        m_where = QStringLiteral("in the same window");
+        break;
+    }
+    // The same entry: the same text leading to the same place.
+    const auto same = [this](const MenuItem &item) {
+        return item.text == m_pick->text && item.linked == m_pick->linked && item.url == m_pick->url;
+    };
+    if (!m_pick || std::any_of(m_items.cbegin(), m_items.cend(), same))
+        return std::nullopt;
+    m_pick.reset();
+    return prompt();
+}
+
+QString LivePreviewStatus::picked(int index, const QString &text, const QString &address)
+{
+    // Options follow the entries one for one; a list whose markup a text
+    // broke may not, and then only the page's text is known.
+    m_pick.reset();
+    if (index >= 0 && index < m_items.size())
+        m_pick = m_items.at(index);
+    if (!address.isEmpty())
+        return QStringLiteral("Would open %1 %2").arg(livepreview::describeAddress(QUrl(address)), m_where);
+    if (m_pick && m_pick->isSeparator())
+        return QStringLiteral("A separator: it goes nowhere.");
+    const QString name = m_pick ? m_pick->text : text;
+    if (!m_pick || m_pick->linked != menutext::kYes)
+        return QStringLiteral("\"%1\" is not linked: it goes nowhere.").arg(name);
+    return QStringLiteral("\"%1\" has no address a browser opens: it goes nowhere.").arg(name);
+}

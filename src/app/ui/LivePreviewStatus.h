@@ -1,0 +1,30 @@
+#pragma once
+
+#include "menu/MenuItem.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+struct MenuProject;
+
+// What the live preview's status line says about the entry last picked in
+// the pane's menu: where it leads, or that it leads nowhere (a separator, an
+// entry without link). Once the entry is no longer in the menu (an undo took
+// it out, or changed it), the line goes back to its first prompt.
+class LivePreviewStatus {
+public:
+    static QString prompt();
+
+    // The pane now shows this project. Returns the line to show instead of the
+    // current one when the entry it describes is gone.
+    std::optional<QString> pageShown(const MenuProject &project);
+    // The entry shown as option `index` (its text as the page shows it) was
+    // picked; `address` is the resolved address it leads to, empty for none.
+    QString picked(int index, const QString &text, const QString &address);
+
+private:
+    QList<MenuItem> m_items;
+    std::optional<MenuItem> m_pick;
+    QString m_where;
+};
