@@ -221,7 +221,7 @@ private slots:
         QTest::addColumn<bool>("nameWarning");
         const QString tag = "Classic code: the \"<\" in this text starts a tag.";
         QTest::newRow("tag in text") << QStringList{"Home <b>", "a.html", "Site Menu", "classic"} << tag << true;
-        QTest::newRow("end tag") << QStringList{"a</select>", "", "_m", "classic"} << tag << true;
+        QTest::newRow("end tag") << QStringList{"a</select>", "b.html", "_m", "classic"} << tag << true;
         QTest::newRow("less-than as text") << QStringList{"a < b", "a.html?b=<c>", "menu_1", "classic"} << "" << false;
         QTest::newRow("quote in link") << QStringList{"Say \"hi\"", "a.html?q=\"x\"", "1menu", "classic"}
                                        << "Classic code: the \" in this link ends it early." << true;
@@ -236,6 +236,7 @@ private slots:
         QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip);
         QCOMPARE(control(*w, "lblmnmwarn")->isVisible(), nameWarning);
         QCOMPARE(control(*w, "lblmnmnote")->isVisible(), !nameWarning);
+        settle(*w);
         QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
         settle(*w);
         const QModelIndex row = w->listModel()->index(w->listModel()->count() - 1, 0);

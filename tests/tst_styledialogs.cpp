@@ -285,6 +285,8 @@ private slots:
         ButtonStyleRecord button;
         button.bttnClr = {"#010203", "#CCBBAA", "#EEEEEE", "#EEEEEE", "#444444", "#444444"};
         button.bttnFont = start.mnuFont;
+        const auto generic = [](const QString &f) { return cssfont::genericFor(f, QFontDatabase::isFixedPitch(f)); };
+        start.mnuFontFallback = button.bttnFontFallback = generic(start.mnuFont), defaults.mnuFontFallback = generic(defaults.mnuFont);
         QCOMPARE(w->advMenuvals().mnu, start);
         QCOMPARE(w->advMenuvals().bttn, button);
         QVERIFY(w->advMenuvals().mnuDefClr == start.mnuClr && w->advMenuvals().bttnDefClr == button.bttnClr);
