@@ -210,6 +210,41 @@ private slots:
         const char *const focus[] = {"", "txtfrm", "buttngrurl", "txtmnm"}; // by OptionsProblem
         QCOMPARE(w->focusWidget(), control(*w, focus[problem]));
     }
+
+    // What classic code cannot carry is only a warning: the tip beside the item
+    // fields, the row's tool tip after Add, the menu name's warning instead of its
+    // note. HTML5 code escapes everything and warns of nothing.
+    void classicWarnings_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // text, link, menu name, dialect
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<bool>("nameWarning");
+        const QString tag = "Classic code: the \"<\" in this text starts a tag.";
+        QTest::newRow("tag in text") << QStringList{"Home <b>", "a.html", "Site Menu", "classic"} << tag << true;
+        QTest::newRow("end tag") << QStringList{"a</select>", "b.html", "_m", "classic"} << tag << true;
+        QTest::newRow("less-than as text") << QStringList{"a < b", "a.html?b=<c>", "menu_1", "classic"} << "" << false;
+        QTest::newRow("quote in link") << QStringList{"Say \"hi\"", "a.html?q=\"x\"", "1menu", "classic"}
+                                       << "Classic code: the \" in this link ends it early." << true;
+        QTest::newRow("html5 needs none") << QStringList{"<b>", "\"x\"", "Site Menu", "html5"} << "" << false;
+    }
+    void classicWarnings()
+    {
+        QFETCH(QStringList, typed); QFETCH(QString, tip); QFETCH(bool, nameWarning);
+        w->setDialect(typed[3] == "html5" ? CodeDialect::Html5 : CodeDialect::Classic);
+        QTest::keyClicks(text(), typed[0]), QTest::keyClicks(link(), typed[1]), QTest::keyClicks(lineEdit("txtmnm"), typed[2]);
+        auto *label = control<QLabel>(*w, "lblclassictip");
+        QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip);
+        QCOMPARE(control(*w, "lblmnmwarn")->isVisible(), nameWarning);
+        QCOMPARE(control(*w, "lblmnmnote")->isVisible(), !nameWarning);
+        settle(*w);
+        QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
+        settle(*w);
+        const QModelIndex row = w->listModel()->index(w->listModel()->count() - 1, 0);
+        QCOMPARE(row.data(Qt::ToolTipRole).toString(), tip);
+        QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip); // now the current row's
+        w->setDialect(CodeDialect::Html5);
+        QVERIFY(!label->isVisible() && !row.data(Qt::ToolTipRole).isValid() && !control(*w, "lblmnmwarn")->isVisible());
+    }
 };
 
 QTEST_MAIN(TestForm1Items)

@@ -109,6 +109,10 @@ private slots:
             p.buttonStyle.bttnSysClr = 0;
             p.buttonStyle.bttnNoBorder = 2; // anything but 1 means a border
         }) << codegen::kCodeMode;
+        QTest::newRow("foundry-and-fallback") << ProjectEdit([](MenuProject &p) { // HTML5: the family alone, then its generic one
+            p.menuStyle.mnuFont = "C059 [urw]", p.menuStyle.mnuFontFallback = "serif";
+            p.buttonStyle.bttnFont = "Mono [x] [PfEd]", p.buttonStyle.bttnFontFallback = "monospace";
+        }) << codegen::kCodeMode;
         QTest::newRow("empty-list") << ProjectEdit([](MenuProject &p) {
             p.items.clear();
         }) << codegen::kCodeMode;

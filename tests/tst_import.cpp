@@ -25,6 +25,8 @@ QString word(QRandomGenerator &r, const QString &alphabet, int maxLength)
     }
     return out.simplified();
 }
+// HTML5 code only: none or a generic family after the font.
+QString fallback(QRandomGenerator &r, bool html5) { return html5 ? QStringList{"", "serif", "sans-serif", "monospace"}[r.bounded(4)] : QString(); }
 QString colour(QRandomGenerator &r) { return QStringLiteral("#%1").arg(r.bounded(0x1000000), 6, 16, QChar(u'0')).toUpper(); }
 QString digits(QRandomGenerator &r, bool maybeEmpty) { return maybeEmpty && r.bounded(3) == 0 ? QString() : QString::number(1 + r.bounded(999)); }
 
@@ -35,7 +37,7 @@ enum Kind { TextButton, GraphicButton, OnChange };
 // blanks, not only dashes; links other than "", "#" and "nolink"), the menu
 // name, the link target with its frame name, the navigation and, with a
 // button, its kind, caption or picture (address, alt text, size) and
-// alignment, and the styles' fonts, widths and heights, and colours and
+// alignment, and the styles' fonts (in HTML5 with their generic families), widths and heights, and colours and
 // border only where the code writes them (system colours off, border on).
 // The classic code writes texts unescaped, so they hold no "<" and its links
 // and style texts no quotes. The HTML5 code cannot tell a default selection
@@ -80,14 +82,14 @@ MenuProject randomProject(QRandomGenerator &r, CodeDialect dialect, Kind kind, i
     }
     const QString fonts = html5 ? any : safe;
     MenuStyleRecord &m = p.menuStyle;
-    m.mnuFont = word(r, fonts, 12), m.mnuFontSize = digits(r, false), m.mnuWidth = digits(r, true);
+    m.mnuFont = word(r, fonts, 12), m.mnuFontFallback = fallback(r, html5), m.mnuFontSize = digits(r, false), m.mnuWidth = digits(r, true);
     m.mnuFontWeight = QString::number(100 * r.bounded(1, 10)), m.mnuItalic = r.bounded(2), m.mnuUnderline = r.bounded(2);
     if ((m.mnuSysClr = r.bounded(2)) == 0)
         m.mnuClr = {colour(r), colour(r)};
     if (o.navigation != MenuOptions::OnButtonClick || o.buttonKind != MenuOptions::DefaultButton)
         return p;
     ButtonStyleRecord &b = p.buttonStyle;
-    b.bttnFont = word(r, fonts, 12), b.bttnFontSize = digits(r, false), b.bttnWidth = digits(r, true);
+    b.bttnFont = word(r, fonts, 12), b.bttnFontFallback = fallback(r, html5), b.bttnFontSize = digits(r, false), b.bttnWidth = digits(r, true);
     b.bttnHeight = digits(r, true), b.bttnFontWeight = QString::number(100 * r.bounded(1, 10));
     b.bttnItalic = r.bounded(2), b.bttnUnderline = r.bounded(2);
     if ((b.bttnSysClr = r.bounded(2)) == 0) {

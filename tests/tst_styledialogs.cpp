@@ -6,6 +6,7 @@
 #include "app/ui/Form1.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "platform/RegistryStore.h"
+#include "styles/CssFontFamily.h"
 #include "styles/FontChoice.h"
 #include "styles/ui/ColorRow.h"
 #include "styles/ui/FontOptionsGroup.h"
@@ -126,6 +127,26 @@ private slots:
         options->restoreDefaults();
         QCOMPARE(options->installedFamilies(), QStringList({"a", "b", "C"}));
         QCOMPARE(list->count(), 3);
+    }
+
+    // HTML5 code's generic family: decided by pitch and name when a font is
+    // chosen, kept with the record while its family stays selected.
+    void fontFallback()
+    {
+        using cssfont::genericFor;
+        QCOMPARE(QStringList({genericFor(u"DejaVu Serif [PfEd]"_s, false), genericFor(u"MS Sans Serif"_s, false),
+                              genericFor(u"C059"_s, false), genericFor(u"Cantarell"_s, false), genericFor(u"Noto Sans"_s, true)}),
+                 QStringList({"serif", "sans-serif", "serif", "sans-serif", "monospace"}));
+        w->fillStyleFontLists({"DejaVu Sans Mono", "DejaVu Serif"});
+        QComboBox *list = w->menuStyleDialog()->fontOptions()->combofont();
+        QStringList kept;
+        for (const int index : {0, 1}) {
+            list->setCurrentIndex(index), w->StoreAdvVals(u"mnu"_s);
+            kept << w->advMenuvals().mnu.mnuFontFallback;
+        }
+        w->advMenuvals().mnu.mnuFontFallback = u"sans-serif"_s; // a record of another computer's choice
+        w->RestoreAdvVals(u"mnu"_s), w->StoreAdvVals(u"mnu"_s);
+        QCOMPARE(kept << w->advMenuvals().mnu.mnuFontFallback, QStringList({"monospace", "serif", "sans-serif"}));
     }
 
     void leavingTheDialog_data()
@@ -264,6 +285,8 @@ private slots:
         ButtonStyleRecord button;
         button.bttnClr = {"#010203", "#CCBBAA", "#EEEEEE", "#EEEEEE", "#444444", "#444444"};
         button.bttnFont = start.mnuFont;
+        const auto generic = [](const QString &f) { return cssfont::genericFor(f, QFontDatabase::isFixedPitch(f)); };
+        start.mnuFontFallback = button.bttnFontFallback = generic(start.mnuFont), defaults.mnuFontFallback = generic(defaults.mnuFont);
         QCOMPARE(w->advMenuvals().mnu, start);
         QCOMPARE(w->advMenuvals().bttn, button);
         QVERIFY(w->advMenuvals().mnuDefClr == start.mnuClr && w->advMenuvals().bttnDefClr == button.bttnClr);

@@ -39,9 +39,14 @@ QString readString(const QString &s, qsizetype &at)
 
 } // namespace
 
-QHash<QString, QString> ParseCssDeclarations(const QString &style)
+namespace {
+
+// Walks the declarations; for each, its property (lower case), its value
+// (quoted strings unquoted) and the value's comma-separated parts (each a
+// quoted string or a trimmed run of text outside quotes).
+template <typename Declaration>
+void walkDeclarations(const QString &style, Declaration declaration)
 {
-    QHash<QString, QString> result;
     qsizetype at = 0;
     while (at < style.size()) {
         const qsizetype colon = style.indexOf(u':', at);
@@ -57,18 +62,54 @@ QHash<QString, QString> ParseCssDeclarations(const QString &style)
         QString value;
         QString text; // the quoted strings, which keep their spaces
         bool quoted = false;
+        QStringList parts;
+        QString part;
+        bool partQuoted = false;
+        auto endPart = [&] {
+            parts << (partQuoted ? part : part.simplified());
+            part.clear();
+            partQuoted = false;
+        };
         while (at < style.size() && style.at(at) != u';') {
-            if (style.at(at) == u'\'' || style.at(at) == u'"') {
-                text += readString(style, at);
-                quoted = true;
+            const QChar c = style.at(at);
+            if (c == u'\'' || c == u'"') {
+                const QString string = readString(style, at);
+                text += string;
+                part = partQuoted ? part + string : string;
+                quoted = partQuoted = true;
             } else {
+                if (c == u',')
+                    endPart();
+                else if (!partQuoted)
+                    part += c;
                 value += style.at(at++);
             }
         }
+        endPart();
         ++at;
-        result.insert(property, quoted ? text : value.trimmed());
+        declaration(property, quoted ? text : value.trimmed(), parts);
     }
+}
+
+} // namespace
+
+QHash<QString, QString> ParseCssDeclarations(const QString &style)
+{
+    QHash<QString, QString> result;
+    walkDeclarations(style, [&](const QString &property, const QString &value, const QStringList &) {
+        result.insert(property, value);
+    });
     return result;
+}
+
+QStringList ParseCssFontFamilies(const QString &style)
+{
+    QStringList families;
+    walkDeclarations(style, [&](const QString &property, const QString &, const QStringList &parts) {
+        if (property == QLatin1String("font-family"))
+            families = parts;
+    });
+    return families;
 }
 
 QHash<QString, QString> ParseClassicStyle(const QString &style)

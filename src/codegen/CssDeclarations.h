@@ -2,11 +2,17 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 // The declarations of a style attribute, property (lower case) -> value, the
 // last one of a property winning. Semicolons inside quoted strings and
 // escapes are respected; a quoted value comes back unquoted and unescaped.
 QHash<QString, QString> ParseCssDeclarations(const QString &style);
+
+// The families of the last "font-family" declaration, in order: a quoted name
+// unquoted, an unquoted one with its blanks made single (generic names such
+// as serif come as written).
+QStringList ParseCssFontFamilies(const QString &style);
 
 // The declarations of a style attribute in the form that Quillnav's classic
 // code writes, "name='value'; name=value", read into CSS values (lengths in

@@ -2,6 +2,7 @@
 
 #include "codegen/TextBuilder.h"
 #include "codegen/WebEscape.h"
+#include "styles/CssFontFamily.h"
 
 #include <QRegularExpression>
 
@@ -103,11 +104,19 @@ public:
     {
         add(property, isColour(value) ? value.toUpper() : QString());
     }
-    void font(const QString &size, const QString &family, const QString &weight)
+    // The family as CSS names it (without Qt's foundry), then its generic fallback.
+    void font(const QString &size, const QString &qtFamily, const QString &fallback,
+              const QString &weight)
     {
         length(QLatin1StringView("font-size"), size);
-        add(QLatin1StringView("font-family"),
-            family.trimmed().isEmpty() ? QString() : webescape::cssString(family));
+        const QString family = cssfont::familyName(qtFamily);
+        QString families;
+        if (!family.trimmed().isEmpty()) {
+            families = webescape::cssString(family);
+            if (cssfont::isGeneric(fallback))
+                families += QLatin1StringView(", ") + fallback;
+        }
+        add(QLatin1StringView("font-family"), families);
         m_weight = isDigits(weight, 4) && weight.toInt() >= 1 && weight.toInt() <= 1000 ? weight
                                                                                       : QString();
     }
@@ -133,7 +142,7 @@ private:
 QString listStyle(const MenuStyleRecord &s)
 {
     Declarations d;
-    d.font(s.mnuFontSize, s.mnuFont, s.mnuFontWeight);
+    d.font(s.mnuFontSize, s.mnuFont, s.mnuFontFallback, s.mnuFontWeight);
     d.weight();
     d.slant(s.mnuItalic, s.mnuUnderline);
     d.length(QLatin1StringView("width"), s.mnuWidth);
@@ -147,7 +156,7 @@ QString listStyle(const MenuStyleRecord &s)
 QString buttonStyle(const ButtonStyleRecord &s)
 {
     Declarations d;
-    d.font(s.bttnFontSize, s.bttnFont, s.bttnFontWeight);
+    d.font(s.bttnFontSize, s.bttnFont, s.bttnFontFallback, s.bttnFontWeight);
     d.slant(s.bttnItalic, s.bttnUnderline);
     d.length(QLatin1StringView("width"), s.bttnWidth);
     d.length(QLatin1StringView("height"), s.bttnHeight);

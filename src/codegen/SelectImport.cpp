@@ -3,6 +3,7 @@
 #include "codegen/CssDeclarations.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "menu/ProjectFile.h"
+#include "styles/CssFontFamily.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -129,6 +130,17 @@ void readFont(const QHash<QString, QString> &css, QString *size, QString *family
     *underline = css.value(QStringLiteral("text-decoration")) == QLatin1String("underline") ? 1 : 0;
 }
 
+// The HTML5 code's font list: the family, then the generic fallback if any.
+void readFamilies(const QString &style, QString *family, QString *fallback)
+{
+    const QStringList families = ParseCssFontFamilies(style);
+    if (families.isEmpty() || families.first().trimmed().isEmpty())
+        return;
+    *family = families.first().left(ProjectFile::kMaxTextLength);
+    if (families.size() > 1 && cssfont::isGeneric(families.at(1)))
+        *fallback = families.at(1);
+}
+
 void readListStyle(const QHash<QString, QString> &css, MenuStyleRecord *s)
 {
     readFont(css, &s->mnuFontSize, &s->mnuFont, &s->mnuFontWeight, &s->mnuItalic, &s->mnuUnderline);
@@ -198,8 +210,11 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
                         : s.boxStyle.contains(QLatin1String("align-items: flex-end")) ? MenuOptions::AlignBottom
                                                                                       : MenuOptions::AlignMiddle;
         readListStyle(ParseCssDeclarations(s.style), &p->menuStyle);
-        if (b.kind == PageButton::Text)
+        readFamilies(s.style, &p->menuStyle.mnuFont, &p->menuStyle.mnuFontFallback);
+        if (b.kind == PageButton::Text) {
             readButtonStyle(ParseCssDeclarations(b.style), &p->buttonStyle);
+            readFamilies(b.style, &p->buttonStyle.bttnFont, &p->buttonStyle.bttnFontFallback);
+        }
     } else {
         for (const QString &name : {s.formName, s.name, s.id}) {
             if (o.menuName.isEmpty() && isScriptName(name))

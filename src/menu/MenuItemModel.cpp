@@ -1,5 +1,7 @@
 #include "menu/MenuItemModel.h"
 
+#include "codegen/ClassicCodeLimits.h"
+
 #include <QFont>
 #include <utility>
 
@@ -91,6 +93,12 @@ QVariant MenuItemModel::data(const QModelIndex &index, int role) const
         case SelectedColumn: return item.selected;
         default: return {};
         }
+    case Qt::ToolTipRole:
+        if (!m_classicWarnings)
+            return {};
+        if (const QStringList problems = classiccode::entryProblems(item); !problems.isEmpty())
+            return problems.join(u'\n');
+        return {};
     case Qt::FontRole: {
         // Every row is shown bold.
         QFont font;
@@ -100,6 +108,15 @@ QVariant MenuItemModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+void MenuItemModel::setClassicWarnings(bool on)
+{
+    if (on == m_classicWarnings)
+        return;
+    m_classicWarnings = on;
+    if (count() > 0)
+        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole});
 }
 
 QVariant MenuItemModel::headerData(int section, Qt::Orientation orientation, int role) const

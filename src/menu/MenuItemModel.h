@@ -37,6 +37,10 @@ public:
     // 1-based position of the first row whose Selected? is exactly "Yes", or 0.
     int findDefault() const;
 
+    // Rows that classic code cannot carry as typed get the reason as their
+    // tool tip while this is on (the project's code is classic).
+    void setClassicWarnings(bool on);
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -46,4 +50,5 @@ public:
 private:
     void rowChanged(int row);
     QList<MenuItem> m_items;
+    bool m_classicWarnings = false;
 };

@@ -9,6 +9,7 @@
 #include "menu/JsonScanner.h"
 #include "menu/JsonWriter.h"
 #include "menu/ProjectFileText.h"
+#include "styles/CssFontFamily.h"
 
 #include <QDir>
 #include <QHash>
@@ -137,6 +138,15 @@ public:
         *out = t;
     }
 
+    // The generic family kept with the font: absent or one of the three.
+    void fallback(const QString &key, QString *out) const
+    {
+        const QString label = QStringLiteral("Font (its generic family)");
+        text(key, label, out);
+        if (!out->isEmpty() && !cssfont::isGeneric(*out))
+            refuse(field(label), QStringLiteral("must be \"serif\", \"sans-serif\" or \"monospace\""));
+    }
+
 private:
     // A whole number from 0 to high.
     void number(const QString &key, int *out, int high, const QString &name, const QString &problem) const
@@ -177,7 +187,7 @@ QJsonObject toObject(JsonScanner &scan)
                                 "mnuUnderline", "mnuWidth", "mnuConstWidth", "bttnClr", "bttnSyncTL",
                                 "bttnSyncRB", "bttnSysClr", "bttnFont", "bttnFontSize", "bttnFontWeight",
                                 "bttnUnderline", "bttnItalic", "bttnWidth", "bttnHeight", "bttnBorder",
-                                "bttnConstSize", "bttnNoBorder"})
+                                "bttnConstSize", "bttnNoBorder", "mnuFontFallback", "bttnFontFallback"})
             keys.insert(QByteArray(key));
         return keys;
     }();
@@ -369,6 +379,7 @@ MenuStyleRecord readMenuStyle(const QByteArray &bytes, const RootMembers &root)
     r.colours(QStringLiteral("mnuClr"), std::array{"Text", "Background"}, &s.mnuClr);
     r.flag(QStringLiteral("mnuSysClr"), QStringLiteral("Use Default System Menu Colors"), &s.mnuSysClr);
     r.text(QStringLiteral("mnuFont"), QStringLiteral("Font"), &s.mnuFont);
+    r.fallback(QStringLiteral("mnuFontFallback"), &s.mnuFontFallback);
     r.text(QStringLiteral("mnuFontSize"), QStringLiteral("Font Size"), &s.mnuFontSize);
     r.weight(QStringLiteral("mnuFontWeight"), QStringLiteral("Font Weight"), &s.mnuFontWeight);
     r.flag(QStringLiteral("mnuItalic"), QStringLiteral("Italics"), &s.mnuItalic);
@@ -390,6 +401,7 @@ ButtonStyleRecord readButtonStyle(const QByteArray &bytes, const RootMembers &ro
     r.flag(QStringLiteral("bttnSyncRB"), QStringLiteral("Sync Right and Bottom Border Colors"), &s.bttnSyncRB);
     r.flag(QStringLiteral("bttnSysClr"), QStringLiteral("Use Default System Button Colors"), &s.bttnSysClr);
     r.text(QStringLiteral("bttnFont"), QStringLiteral("Font"), &s.bttnFont);
+    r.fallback(QStringLiteral("bttnFontFallback"), &s.bttnFontFallback);
     r.dimension(QStringLiteral("bttnFontSize"), QStringLiteral("Font Size"), &s.bttnFontSize, true, 0);
     r.weight(QStringLiteral("bttnFontWeight"), QStringLiteral("Font Weight"), &s.bttnFontWeight);
     r.flag(QStringLiteral("bttnUnderline"), QStringLiteral("Underlined"), &s.bttnUnderline);

@@ -85,24 +85,36 @@ void writeOptions(JsonWriter &w, const MenuOptions &o, int indent)
                     {"buttonAlign", o.buttonAlign}}, indent);
 }
 
+// The fallback is written only when there is one, so that a project without
+// it keeps the bytes it had before the field existed.
+void addFallback(std::vector<Field> *fields, const char *key, const QString &fallback)
+{
+    if (!fallback.isEmpty())
+        fields->push_back({key, fallback});
+}
+
 void writeMenuStyle(JsonWriter &w, const MenuStyleRecord &s, int indent)
 {
-    writeFields(w, {{"mnuClr", toList(s.mnuClr)},     {"mnuSysClr", s.mnuSysClr},
+    std::vector<Field> fields{{"mnuClr", toList(s.mnuClr)},     {"mnuSysClr", s.mnuSysClr},
                     {"mnuFont", s.mnuFont},            {"mnuFontSize", s.mnuFontSize},
                     {"mnuFontWeight", s.mnuFontWeight}, {"mnuItalic", s.mnuItalic},
                     {"mnuUnderline", s.mnuUnderline},  {"mnuWidth", s.mnuWidth},
-                    {"mnuConstWidth", s.mnuConstWidth}}, indent);
+                    {"mnuConstWidth", s.mnuConstWidth}};
+    addFallback(&fields, "mnuFontFallback", s.mnuFontFallback);
+    writeFields(w, std::move(fields), indent);
 }
 
 void writeButtonStyle(JsonWriter &w, const ButtonStyleRecord &s, int indent)
 {
-    writeFields(w, {{"bttnClr", toList(s.bttnClr)},       {"bttnSyncTL", s.bttnSyncTL},
+    std::vector<Field> fields{{"bttnClr", toList(s.bttnClr)},       {"bttnSyncTL", s.bttnSyncTL},
                     {"bttnSyncRB", s.bttnSyncRB},          {"bttnSysClr", s.bttnSysClr},
                     {"bttnFont", s.bttnFont},              {"bttnFontSize", s.bttnFontSize},
                     {"bttnFontWeight", s.bttnFontWeight},  {"bttnUnderline", s.bttnUnderline},
                     {"bttnItalic", s.bttnItalic},          {"bttnWidth", s.bttnWidth},
                     {"bttnHeight", s.bttnHeight},          {"bttnBorder", s.bttnBorder},
-                    {"bttnConstSize", s.bttnConstSize},    {"bttnNoBorder", s.bttnNoBorder}}, indent);
+                    {"bttnConstSize", s.bttnConstSize},    {"bttnNoBorder", s.bttnNoBorder}};
+    addFallback(&fields, "bttnFontFallback", s.bttnFontFallback);
+    writeFields(w, std::move(fields), indent);
 }
 
 } // namespace

@@ -15,6 +15,9 @@ struct MenuStyleRecord {
     int mnuUnderline = 0;
     QString mnuWidth;
     int mnuConstWidth = 1;
+    // The generic family written after the font in HTML5 code: "serif",
+    // "sans-serif", "monospace", or empty for none.
+    QString mnuFontFallback{};
 
     friend bool operator==(const MenuStyleRecord &, const MenuStyleRecord &) = default;
 };
@@ -38,6 +41,7 @@ struct ButtonStyleRecord {
     QString bttnBorder;
     int bttnConstSize = 1;
     int bttnNoBorder = 1;
+    QString bttnFontFallback{}; // as mnuFontFallback
 
     friend bool operator==(const ButtonStyleRecord &, const ButtonStyleRecord &) = default;
 };

@@ -45,6 +45,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     buildRegions();
     buildMainToolbar();
     buildDialectChoice();
+    buildClassicTips();
     placeRegions();
     connectAvailabilityInputs();
     buildStyleDialogs();

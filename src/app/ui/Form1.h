@@ -230,6 +230,9 @@ private:
     void buildEditMenu();
     void connectOptionEdits();
     void connectKeyboard();
+    // Warnings about texts and names that classic code cannot carry.
+    void buildClassicTips();
+    void updateClassicTips();
 
     // The document.
     ProjectState captureState() const;
@@ -303,6 +306,7 @@ private:
     QPushButton *m_additemcmd = nullptr;
     QPushButton *m_Addsepcmd = nullptr;
     QPushButton *m_cmdup = nullptr;
+    QLabel *m_lblclassictip = nullptr;
 
     MenuListView *m_lv = nullptr;
     QToolBar *m_tb2 = nullptr;

@@ -1,5 +1,6 @@
 #include "codegen/ui/MenuOptionsPanel.h"
 
+#include "codegen/ClassicCodeLimits.h"
 #include "platform/Twips.h"
 
 #include <QButtonGroup>
@@ -47,6 +48,11 @@ void MenuOptionsPanel::buildMenuGroup()
     m_txtmnm = makeControl<QLineEdit>(f, "txtmnm");
     m_lblmnmNote = makeControl<QLabel>(f, "lblmnmnote",
                                        QStringLiteral("(Must be unique for each menu on page.)"));
+    m_lblmnmwarn = makeControl<QLabel>(f, "lblmnmwarn", classiccode::menuNameWarning());
+    m_lblmnmwarn->setToolTip(classiccode::menuNameWarningDetail());
+    m_lblmnmwarn->setAccessibleDescription(classiccode::menuNameWarningDetail());
+    m_lblmnmwarn->hide();
+    connect(m_txtmnm, &QLineEdit::textChanged, this, &MenuOptionsPanel::updateNameWarning);
     m_lbltarget = makeControl<QLabel>(f, "lbltarget", QStringLiteral("Target of Links:"));
     m_targetcombo = makeControl<QComboBox>(f, "targetcombo");
     m_targetcombo->addItems(MenuOptions::linkTargetCaptions());
@@ -118,6 +124,7 @@ void MenuOptionsPanel::layoutControls()
     m_lblmnm->setGeometry(t.rect(90, 270, 1230, 255));
     m_txtmnm->setGeometry(t.rect(1350, 225, 3600, 300));
     m_lblmnmNote->setGeometry(t.rect(1350, 540, 3600, 240));
+    m_lblmnmwarn->setGeometry(m_lblmnmNote->geometry());
     m_lbltarget->setGeometry(t.rect(90, 855, 1230, 255));
     m_targetcombo->setGeometry(t.rect(1350, 810, 1650, 315));
     m_lblfrm->setGeometry(t.rect(3120, 855, 1035, 255));
@@ -142,4 +149,18 @@ void MenuOptionsPanel::layoutControls()
     m_lblh->setGeometry(t.rect(3150, 1440, 720, 255));
     m_txth->setGeometry(t.rect(3900, 1395, 1050, 300));
     m_command1->setGeometry(t.rect(1110, 1740, 3840, 330));
+}
+
+void MenuOptionsPanel::setClassicNameWarning(bool classic)
+{
+    m_classicNameWarning = classic;
+    updateNameWarning();
+}
+
+void MenuOptionsPanel::updateNameWarning()
+{
+    const QString name = m_txtmnm->text();
+    const bool warn = m_classicNameWarning && !name.isEmpty() && !classiccode::menuNameWorks(name);
+    m_lblmnmwarn->setVisible(warn);
+    m_lblmnmNote->setVisible(!warn);
 }

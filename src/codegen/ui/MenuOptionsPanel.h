@@ -32,6 +32,10 @@ public:
     // "Oops!" box, moves the focus to its field and answers "nope".
     QString ValidateMenuOptions();
 
+    // In classic code a name that will not work (see classiccode::menuNameWorks)
+    // gets a warning under the name field while it is typed; it never refuses.
+    void setClassicNameWarning(bool classic);
+
     QGroupBox *menuGroup() const { return m_frame4; }
     QGroupBox *buttonGroup() const { return m_frame3; }
 
@@ -54,6 +58,7 @@ private:
     void buildButtonGroup();
     QList<QWidget *> graphicFields() const;
     QList<QWidget *> textButtonFields() const;
+    void updateNameWarning();
 
     QGroupBox *m_frame4 = nullptr;
     QGroupBox *m_frame3 = nullptr;
@@ -61,6 +66,8 @@ private:
     QLabel *m_lblmnm = nullptr;
     QLineEdit *m_txtmnm = nullptr;
     QLabel *m_lblmnmNote = nullptr;
+    QLabel *m_lblmnmwarn = nullptr;
+    bool m_classicNameWarning = false;
     QLabel *m_lbltarget = nullptr;
     QComboBox *m_targetcombo = nullptr;
     QLabel *m_lblfrm = nullptr;

@@ -1,11 +1,13 @@
 #include "styles/ui/FontOptionsGroup.h"
 
+#include "styles/CssFontFamily.h"
 #include "styles/FontChoice.h"
 #include "styles/ui/FontListModel.h"
 #include "styles/ui/KeyCodeFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -105,8 +107,21 @@ QString FontOptionsGroup::family() const
     return m_combofont->currentText();
 }
 
-void FontOptionsGroup::setFamily(const QString &family)
+QString FontOptionsGroup::fallback() const
 {
+    const QString current = family();
+    if (current != m_fallbackFamily) {
+        m_fallbackFamily = current;
+        m_fallback = current.isEmpty() ? QString()
+                                       : cssfont::genericFor(current, QFontDatabase::isFixedPitch(current));
+    }
+    return m_fallback;
+}
+
+void FontOptionsGroup::setFamily(const QString &family, const QString &fallback)
+{
+    m_fallbackFamily = family;
+    m_fallback = fallback;
     dropMissingEntries();
     int index = m_combofont->findText(family, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0 && !family.isEmpty()) {

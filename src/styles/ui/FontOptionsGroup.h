@@ -39,7 +39,12 @@ public:
     QStringList installedFamilies() const;
 
     QString family() const;
-    void setFamily(const QString &family);
+    // Selects a family with the generic fallback kept for it (see fallback()).
+    void setFamily(const QString &family, const QString &fallback = QString());
+    // The generic family of the selected font for HTML5 code: the one given
+    // with setFamily while that family stays selected, else decided from the
+    // font database when a font is chosen (see cssfont::genericFor).
+    QString fallback() const;
     QString sizeText() const;
     void setSizeText(const QString &text);
     QString weightText() const;
@@ -59,4 +64,7 @@ private:
     QCheckBox *m_underline;
     QSlider *m_slider;
     QLabel *m_label16;
+    // The family that m_fallback was decided or given for.
+    mutable QString m_fallbackFamily;
+    mutable QString m_fallback;
 };

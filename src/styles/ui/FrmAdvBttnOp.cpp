@@ -170,6 +170,7 @@ ButtonStyleRecord FrmAdvBttnOp::capture() const
     r.bttnSyncRB = Flag(m_Check2);
     r.bttnSysClr = Flag(m_chksysbttnclr);
     r.bttnFont = m_font->family();
+    r.bttnFontFallback = m_font->fallback();
     r.bttnFontSize = m_font->sizeText();
     r.bttnFontWeight = m_font->weightText();
     r.bttnUnderline = Flag(m_font->underline());
@@ -194,7 +195,7 @@ void FrmAdvBttnOp::restore(const ButtonStyleRecord &r)
     Check2_Click();
     m_chksysbttnclr->setChecked(r.bttnSysClr == 1);
     chksysbttnclr_Click();
-    m_font->setFamily(r.bttnFont);
+    m_font->setFamily(r.bttnFont, r.bttnFontFallback);
     m_font->setSizeText(r.bttnFontSize);
     m_font->setWeightText(r.bttnFontWeight);
     m_font->underline()->setChecked(r.bttnUnderline == 1);

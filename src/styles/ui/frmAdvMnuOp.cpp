@@ -132,6 +132,7 @@ MenuStyleRecord frmAdvMnuOp::capture() const
     r.mnuClr = {m_rows[0]->text(), m_rows[1]->text()};
     r.mnuSysClr = Flag(m_chkmnusysclr);
     r.mnuFont = m_font->family();
+    r.mnuFontFallback = m_font->fallback();
     r.mnuFontSize = m_font->sizeText();
     r.mnuFontWeight = m_font->weightText();
     r.mnuItalic = Flag(m_font->italic());
@@ -147,7 +148,7 @@ void frmAdvMnuOp::restore(const MenuStyleRecord &r)
     m_rows[1]->setText(r.mnuClr[1]);
     m_chkmnusysclr->setChecked(r.mnuSysClr == 1);
     chkmnusysclr_Click();
-    m_font->setFamily(r.mnuFont);
+    m_font->setFamily(r.mnuFont, r.mnuFontFallback);
     m_font->setSizeText(r.mnuFontSize);
     m_font->setWeightText(r.mnuFontWeight);
     m_font->italic()->setChecked(r.mnuItalic == 1);

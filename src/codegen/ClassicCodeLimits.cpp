@@ -1,0 +1,61 @@
+#include "codegen/ClassicCodeLimits.h"
+
+namespace classiccode {
+
+namespace {
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// The tokenizer of the HTML Standard leaves a '<' as text unless a letter,
+// '/', '!' or '?' follows it.
+bool startsMarkup(const QString &text)
+{
+    for (qsizetype at = text.indexOf(u'<'); at >= 0 && at + 1 < text.size(); at = text.indexOf(u'<', at + 1)) {
+        const QChar next = text.at(at + 1);
+        if (isAsciiLetter(next) || next == u'/' || next == u'!' || next == u'?')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QStringList entryProblems(const MenuItem &item)
+{
+    QStringList problems;
+    const bool linkedYes = item.linked == menutext::kYes;
+    if (item.isSeparator() || (!linkedYes && item.linked != menutext::kNo))
+        return problems;
+    if (startsMarkup(item.text))
+        problems << QStringLiteral("Classic code: the \"<\" in this text starts a tag.");
+    if (linkedYes && item.url.contains(u'"'))
+        problems << QStringLiteral("Classic code: the \" in this link ends it early.");
+    return problems;
+}
+
+bool menuNameWorks(const QString &name)
+{
+    if (name.isEmpty() || !isAsciiLetter(name.front()))
+        return false;
+    for (const QChar c : name) {
+        if (!isAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'_')
+            return false;
+    }
+    return true;
+}
+
+QString menuNameWarning()
+{
+    return QStringLiteral("Will not work: use letters, digits and _.");
+}
+
+QString menuNameWarningDetail()
+{
+    return QStringLiteral("The menu will not work with this name in classic code; use letters, digits "
+                          "and _, starting with a letter.");
+}
+
+} // namespace classiccode
