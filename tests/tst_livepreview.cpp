@@ -75,8 +75,21 @@ private slots:
         action(*w, "mnuEditUndo")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("First"), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(js("window.scrollY").toInt(), 40, 10000);
-        w->setDialect(CodeDialect::Html5);
+        // A classic style that browsers ignore: the banner above the page says so; its
+        // "Use HTML5 code" is one undo step.
+        auto *banner = control<QWidget>(*w, "IgnoredStylesBar");
+        const MenuProject before = w->currentProject();
+        MenuProject styled = before;
+        styled.menuStyle.mnuSysClr = 0;
+        w->applyProject(styled, false);
+        QVERIFY(banner->isHidden());
+        w->recordProjectChange("Change Menu Style", before);
+        QVERIFY(banner->isVisible() && banner->geometry().bottom() < control<QWidget>(*w, "webLivePreview")->geometry().top());
+        control<QPushButton>(*w, "cmdUseHtml5")->click();
         QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelectorAll('form[data-quillnav] option').length").toInt(), 1, 10000);
+        QVERIFY(banner->isHidden());
+        action(*w, "mnuEditUndo")->trigger();
+        QVERIFY(w->dialect() == CodeDialect::Classic && banner->isVisible());
     }
 
     void pickingReportsAddressAndTarget_data()

@@ -3,6 +3,8 @@
 #include <QDockWidget>
 #include <QPointF>
 
+#include <functional>
+
 class Form1;
 class LivePreviewPage;
 class PreviewSchemeHandler;
@@ -38,6 +40,9 @@ public:
     // could not start.
     LivePreviewPage *page() const { return m_page; }
 
+    // Makes the banner shown above the page, when the pane's contents are made.
+    void setBannerMaker(std::function<QWidget *(QWidget *parent)> maker) { m_bannerMaker = std::move(maker); }
+
 public slots:
     // A change to show: the update runs kUpdateDelayMs after the last one.
     void scheduleUpdate();
@@ -63,6 +68,7 @@ private:
     void makeRoom(bool shown);
 
     Form1 *m_window;
+    std::function<QWidget *(QWidget *parent)> m_bannerMaker;
     QWidget *m_body = nullptr;
     QVBoxLayout *m_layout = nullptr;
     QLabel *m_status = nullptr;
