@@ -123,7 +123,6 @@ private slots:
         MenuProject styled = before;
         styled.buttonStyle.bttnFontSize = "16";
         w->applyProject(styled, false);
-        w->recordProjectChange("Change Button Style", before);
         QString seen;
         modalwatch::whenModal(this, [&](QWidget *modal) {
             auto *form3 = qobject_cast<Form3 *>(modal);

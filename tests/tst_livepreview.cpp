@@ -78,13 +78,15 @@ private slots:
         // A classic style that browsers ignore: the banner above the page says so; its
         // "Use HTML5 code" is one undo step.
         auto *banner = control<QWidget>(*w, "IgnoredStylesBar");
-        const MenuProject before = w->currentProject();
-        MenuProject styled = before;
-        styled.menuStyle.mnuSysClr = 0;
-        w->applyProject(styled, false);
         QVERIFY(banner->isHidden());
-        w->recordProjectChange("Change Menu Style", before);
-        QVERIFY(banner->isVisible() && banner->geometry().bottom() < control<QWidget>(*w, "webLivePreview")->geometry().top());
+        AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, false);
+        modalwatch::whenModal(w.get(), [](QWidget *modal) {
+            modal->findChild<QCheckBox *>("chkmnusysclr")->click();
+            return modal->findChild<QPushButton *>("Command8")->click(), true;
+        });
+        w->cmdAdvMnu_Click();
+        QVERIFY(banner->isVisible());
+        QTRY_VERIFY(banner->geometry().bottom() < control<QWidget>(*w, "webLivePreview")->geometry().top());
         control<QPushButton>(*w, "cmdUseHtml5")->click();
         QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelectorAll('form[data-quillnav] option').length").toInt(), 1, 10000);
         QVERIFY(banner->isHidden());
