@@ -4,6 +4,7 @@
 #include "app/ui/Advisories.h"
 #include "app/ui/Form4.h"
 #include "app/ui/Form5.h"
+#include "app/ui/IgnoredStylesMessage.h"
 #include "app/ui/iemsgfrm.h"
 #include "platform/CRegSettings.h"
 #include "platform/RegistryStore.h"
@@ -16,7 +17,7 @@
 using namespace Qt::StringLiterals;
 
 static const QStringList AllFlags{AdvisoryFlags::ShowIeMessage, AdvisoryFlags::ShowButtonBorderMessage,
-                                  AdvisoryFlags::ShowRestoreDefaultsMessage};
+                                  AdvisoryFlags::ShowRestoreDefaultsMessage, AdvisoryFlags::ShowIgnoredStylesMessage};
 
 class TestAdvisories : public QObject
 {
@@ -40,11 +41,12 @@ private slots:
     void dialogLayout()
     {
         QCOMPARE(AdvisoryDialog::TwipsToPixels(QSize(3990, 2190), 96), QSize(266, 146));
-        for (AdvisoryDialog *d : std::initializer_list<AdvisoryDialog *>{new iemsgfrm, new Form4, new Form5}) {
+        for (AdvisoryDialog *d : std::initializer_list<AdvisoryDialog *>{new iemsgfrm, new Form4, new Form5,
+                                                                          new IgnoredStylesMessage}) {
             const std::unique_ptr<AdvisoryDialog> owned(d);
             d->show();
             QVERIFY(!d->Image1()->pixmap().isNull() && d->minimumSize() == d->maximumSize());
-            QCOMPARE(d->findChildren<QPushButton *>().size(), d->objectName() == "Form5"_L1 ? 2 : 1);
+            QCOMPARE(d->findChildren<QPushButton *>().size(), QStringList({"Form4", "iemsgfrm"}).contains(d->objectName()) ? 1 : 2);
             QVERIFY(d->width() >= d->designedClientSize().width() && d->height() >= d->designedClientSize().height()
                     && d->Label1()->height() >= d->Label1()->heightForWidth(d->Label1()->width()));
         }

@@ -60,6 +60,19 @@ private slots:
         QVERIFY(w->openProject(dir.filePath("p.qnv"), &error));
         QCOMPARE(combo->currentText(), QString("HTML5"));
         QCOMPARE(changed.size(), 3);
+
+        // Edit > Preferences... gives new menus and the first window their code; files keep theirs.
+        modalwatch::whenModal(w.get(), [](QWidget *modal) {
+            modal->findChild<QComboBox *>("cmbNewMenuCode")->setCurrentIndex(1);
+            return modal->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click(), true;
+        });
+        action(*w, "mnuEditPrefs")->trigger();
+        QCOMPARE(Form1().dialect(), CodeDialect::Html5);
+        QVERIFY(testfiles::writeAll(dir.filePath("old.qnv"), R"({"format": "quillnav-menu-project", "version": 1, "items": []})"));
+        QVERIFY(w->openProject(dir.filePath("old.qnv"), &error));
+        QCOMPARE(combo->currentText(), QString("Classic"));
+        w->mnuFileNew_Click();
+        QCOMPARE(combo->currentText(), QString("HTML5"));
     }
 };
 

@@ -115,6 +115,34 @@ private slots:
         QVERIFY(QFile::exists(saved));
     }
 
+    // A classic style that browsers ignore: a bar above the texts switches
+    // the project to HTML5 code, as one undo step, and shows the new code.
+    void codeWindowNotice()
+    {
+        const MenuProject before = w->currentProject();
+        MenuProject styled = before;
+        styled.buttonStyle.bttnFontSize = "16";
+        w->applyProject(styled, false);
+        QString seen;
+        modalwatch::whenModal(this, [&](QWidget *modal) {
+            auto *form3 = qobject_cast<Form3 *>(modal);
+            QWidget *bar = form3 ? form3->findChild<QWidget *>("IgnoredStylesBar") : nullptr;
+            if (!form3 || !bar)
+                return false;
+            seen = bar->isVisible() ? "bar, " : "hidden bar, ";
+            click(form3, "cmdUseHtml5");
+            seen += form3->bodyText() == GenerateMenuCode(codegen::kCodeMode, w->currentProject()).body
+                    && w->dialect() == CodeDialect::Html5 && bar->isHidden() ? "HTML5" : "unchanged";
+            click(form3, "Command4");
+            return true;
+        });
+        w->Toolbar1_ButtonClick("savecodeclip");
+        QCOMPARE(seen, "bar, HTML5");
+        settle(*w);
+        action(*w, "mnuEditUndo")->trigger();
+        QVERIFY(w->dialect() == CodeDialect::Classic && w->currentProject() == styled);
+    }
+
     // The preview opens the frameset page; when the desktop cannot open it, a
     // message names the page. Closing takes the pages and their folder along.
     void preview()

@@ -81,8 +81,23 @@ private slots:
         action(*w, "mnuEditUndo")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("First"), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(js("window.scrollY").toInt(), 40, 10000);
-        w->setDialect(CodeDialect::Html5);
+        // A classic style that browsers ignore: the banner above the page says so; its
+        // "Use HTML5 code" is one undo step.
+        auto *banner = control<QWidget>(*w, "IgnoredStylesBar");
+        QVERIFY(banner->isHidden());
+        AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, false);
+        modalwatch::whenModal(w.get(), [](QWidget *modal) {
+            modal->findChild<QCheckBox *>("chkmnusysclr")->click();
+            return modal->findChild<QPushButton *>("Command8")->click(), true;
+        });
+        w->cmdAdvMnu_Click();
+        QVERIFY(banner->isVisible());
+        QTRY_VERIFY(banner->geometry().bottom() < control<QWidget>(*w, "webLivePreview")->geometry().top());
+        control<QPushButton>(*w, "cmdUseHtml5")->click();
         QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelectorAll('form[data-quillnav] option').length").toInt(), 1, 10000);
+        QVERIFY(banner->isHidden());
+        action(*w, "mnuEditUndo")->trigger();
+        QVERIFY(w->dialect() == CodeDialect::Classic && banner->isVisible());
     }
 
     void pickingReportsAddressAndTarget_data()

@@ -4,6 +4,7 @@
 #include "app/AdvisoryFlags.h"
 #include "app/ui/AdvisoryDialog.h"
 #include "app/ui/Form1.h"
+#include "app/ui/IgnoredStylesMessage.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "platform/RegistryStore.h"
 #include "styles/CssFontFamily.h"
@@ -311,6 +312,43 @@ private slots:
         QCOMPARE(w->advMenuvals().mnu, start);
         click(d, "Command9");
         QCOMPARE(d->capture(), start);
+    }
+
+    void ignoredStylesNotice_data()
+    {
+        QTest::addColumn<bool>("html5");
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<QString>("steps"); // "s" silenced first; in the dialog "i" italics, "r" Restore Defaults
+        QTest::addColumn<QString>("seen"); // browser notices, then "N" for the notice after OK
+        QTest::newRow("classic, menu italics") << false << false << "i" << "1N";
+        QTest::newRow("classic, button italics") << false << true << "i" << "1N";
+        QTest::newRow("classic, defaults restored") << false << false << "ir" << "1";
+        QTest::newRow("classic, silenced") << false << false << "si" << "1";
+        QTest::newRow("HTML5, menu italics") << true << false << "i" << "0";
+    }
+
+    // After OK, a classic style that browsers ignore is pointed out without
+    // blocking; "Use HTML5 code" is one undo step. The browser notice speaks
+    // of classic code only.
+    void ignoredStylesNotice()
+    {
+        QFETCH(bool, html5); QFETCH(bool, button); QFETCH(QString, steps); QFETCH(QString, seen);
+        AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
+        AdvisoryFlags::Write(AdvisoryFlags::ShowIgnoredStylesMessage, !steps.contains('s'));
+        w->setDialect(html5 ? CodeDialect::Html5 : CodeDialect::Classic);
+        const int notices = open(*w, button, [&](QDialog *d) {
+            for (const QChar step : steps.remove('s'))
+                click(d, step == 'r' ? "cmdrestdef" : button ? "chkbttnfntIT" : "chkmnufntI");
+            click(d, "Command8");
+        });
+        auto *notice = w->findChild<IgnoredStylesMessage *>();
+        QCOMPARE(QString::number(notices) + (notice && notice->isVisible() && !notice->isModal() ? "N" : ""), seen);
+        if (!notice)
+            return;
+        click(notice, "Command2");
+        QCOMPARE(w->dialect(), CodeDialect::Html5);
+        w->undoStack()->undo();
+        QVERIFY(w->dialect() == CodeDialect::Classic && w->currentProject().menuStyle.mnuItalic == int(!button));
     }
 
     // The contrast warning follows the colours typed into the real boxes and the system colours box ("s").

@@ -13,6 +13,8 @@ inline const QString Section = QStringLiteral("Messages");
 inline const QString ShowIeMessage = QStringLiteral("Show IE Message");
 inline const QString ShowButtonBorderMessage = QStringLiteral("Show Button Border Message");
 inline const QString ShowRestoreDefaultsMessage = QStringLiteral("Show Restore Defaults Message");
+// The notice that classic code's styles do not show in today's browsers.
+inline const QString ShowIgnoredStylesMessage = QStringLiteral("Show Ignored Styles Message");
 
 // The stored flag, "yes" when it is missing or cannot be read.
 QString Read(const QString &key);

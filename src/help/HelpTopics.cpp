@@ -69,6 +69,7 @@ constexpr ContextEntry kEntries[] = {
     {"Form1", "mnuFileExit", "Closes Quillnav without asking.", "commands.html"},
     {"Form1", "mnuPrevBr", "Shows the menu working in your browser.", "preview.html"},
     {"Form1", "preview", "Shows the menu working in your browser.", "preview.html"},
+    {"Form1", "mnuEditPrefs", "Chooses the code of new menus, and whether Quillnav says when classic code's styles will not show.", "commands.html"},
     {"Form1", "mnuViewLivePreview", "Shows or hides the pane with the menu as you work.", "live-preview.html"},
     {"Form1", "dockLivePreview", "The menu as the browser preview shows it, updated after every change. Picking an entry shows where it leads.", "live-preview.html"},
     {"Form1", "mnuHlpCont", "Opens the help at its contents.", "commands.html"},

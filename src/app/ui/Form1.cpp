@@ -1,5 +1,7 @@
 #include "app/ui/Form1.h"
 
+#include "app/Preferences.h"
+#include "app/ui/IgnoredStylesNotice.h"
 #include "app/ui/LivePreviewPane.h"
 #include "app/ui/MenuListView.h"
 #include "app/ui/SaveProjectDialog.h"
@@ -58,6 +60,9 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connectKeyboard();
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &Form1::updateTitle);
     connect(m_undoStack, &QUndoStack::indexChanged, this, &Form1::armAvailabilityPass);
+    m_ignoredStyles = new IgnoredStylesNotice(this);
+    // The first window starts a new menu: in the code the user prefers for one.
+    setDialect(Preferences::NewMenuDialect());
     m_recorded = currentSettings();
     updateRecentFiles();
     m_livePreview->restoreFromSettings();
@@ -84,6 +89,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 Form1::~Form1()
 {
     Form_Unload();
+    delete m_ignoredStyles; // it reads the project, which goes with the children
+    m_ignoredStyles = nullptr;
     // Stop reacting to the model while the children are torn down.
     m_model->disconnect(this);
     m_undoStack->disconnect(this);

@@ -13,6 +13,7 @@
 #include <functional>
 
 class FrmAdvBttnOp;
+class IgnoredStylesNotice;
 class LivePreviewPane;
 struct StartupFontLists;
 class MenuItemModel;
@@ -84,6 +85,10 @@ public:
     // The dialect of the generated code (the "Code:" choice at the toolbar's right end).
     CodeDialect dialect() const;
     void setDialect(CodeDialect dialect);
+    // Changes the dialect as the user's choice does: one undoable step.
+    void changeDialect(CodeDialect dialect);
+    // The notice that a classic project's styles will not show in browsers.
+    IgnoredStylesNotice *ignoredStylesNotice() const { return m_ignoredStyles; }
 
     // Loads a project file as the window's document (an undoable step; the
     // file becomes the current file and heads the recent files). On failure
@@ -285,6 +290,7 @@ private:
     frmAdvMnuOp *m_frmAdvMnuOp = nullptr;
     FrmAdvBttnOp *m_FrmAdvBttnOp = nullptr;
     LivePreviewPane *m_livePreview = nullptr;
+    IgnoredStylesNotice *m_ignoredStyles = nullptr;
 
     QWidget *m_client = nullptr;
     QToolBar *m_toolbar1 = nullptr;

@@ -2,6 +2,8 @@
 // code as a page, the browser preview, and the preview's clean-up at closing.
 #include "app/ui/Form1.h"
 
+#include "app/ui/IgnoredStylesNotice.h"
+
 #include "codegen/ui/BrowserPreview.h"
 #include "codegen/ui/Form3.h"
 #include "codegen/ui/SaveCodeToFile.h"
@@ -19,7 +21,9 @@ void Form1::mnuFileCopy_Click()
     if (m_model->count() == 0 || ValidateMenuOptions() != kOk)
         return;
     captureStyles();
-    ShowGeneratedCode(this, currentProject(), [this](const QString &text) { showStatus(text); });
+    ShowGeneratedCode(
+        this, currentProject(), [this](const QString &text) { showStatus(text); },
+        [this](Form3 &window) { m_ignoredStyles->addTo(&window); });
 }
 
 void Form1::mnuFileCodeFile_Click()

@@ -125,6 +125,13 @@ void Form1::connectOptionEdits()
     });
 }
 
+void Form1::changeDialect(CodeDialect dialect)
+{
+    const ProjectState before = captureState();
+    setDialect(dialect);
+    pushChange(QStringLiteral("Change Code"), before);
+}
+
 void Form1::optionEdited(const QString &field, bool typing)
 {
     ProjectState before = captureState();

@@ -2,7 +2,9 @@
 
 #include "app/AppInfo.h"
 #include "app/ui/FrmAbt.h"
+#include "app/ui/IgnoredStylesNotice.h"
 #include "app/ui/LivePreviewPane.h"
+#include "app/ui/PreferencesDialog.h"
 #include "app/ui/SvgIcon.h"
 #include "help/HelpTopics.h"
 #include "help/ui/ContextHelp.h"
@@ -136,6 +138,16 @@ void Form1::buildEditMenu()
     m_mnuEditRedo->setShortcuts(QKeySequence::Redo);
     setThemeIconWhenShown(edit, m_mnuEditRedo, QStringLiteral("edit-redo"));
     connect(m_mnuEditRedo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
+    addSeparator(edit, "mnuEditSepPrefs");
+    QAction *prefs = addEntry(edit, "mnuEditPrefs", QStringLiteral("Pr&eferences..."));
+    prefs->setShortcuts(QKeySequence::Preferences); // none on some desktops
+    prefs->setMenuRole(QAction::PreferencesRole);
+    setThemeIconWhenShown(edit, prefs, QStringLiteral("preferences-system"));
+    connect(prefs, &QAction::triggered, this, [this] {
+        PreferencesDialog dialog(this);
+        if (dialog.exec() == QDialog::Accepted)
+            m_ignoredStyles->refresh();
+    });
 }
 
 void Form1::buildMainToolbar()

@@ -1,5 +1,7 @@
 #include "app/ui/Form1.h"
 
+#include "app/Preferences.h"
+
 #include "codegen/OptionsValidation.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "menu/MenuItemModel.h"
@@ -69,15 +71,15 @@ void Form1::targetcombo_Click()
 }
 
 // Back to a new, empty project: options at their start-up values, no rows.
-// The code dialect goes back to classic. The style records, "Indented" and
-// "Selected" are left as they are.
+// The code dialect becomes the one preferred for new menus. The style
+// records, "Indented" and "Selected" are left as they are.
 void Form1::ResetMenuProject()
 {
     m_itemtexttext->clear();
     m_linktext->clear();
     m_notlinkchk->setChecked(false);
     m_options->setOptions(MenuOptions{});
-    setDialect(CodeDialect::Classic);
+    setDialect(Preferences::NewMenuDialect());
     m_model->clear();
     m_editingRow = false;
     show();

@@ -3,6 +3,7 @@
 #include "app/ui/Form1.h"
 
 #include "app/ui/Advisories.h"
+#include "app/ui/IgnoredStylesNotice.h"
 #include "app/ui/StartupFontLists.h"
 #include "help/ui/ContextHelp.h"
 #include "styles/ui/FontOptionsGroup.h"
@@ -62,21 +63,28 @@ void Form1::captureStyles()
     StoreAdvVals(kButton);
 }
 
-// The browser notice (unless silenced), then the dialog; OK leaves the
-// confirmed style in the record, Cancel leaves the record as it was.
-// A confirmed change of style is one step of the undo history.
+// The browser notice (unless silenced; it speaks of classic code only), then
+// the dialog; OK leaves the confirmed style in the record, Cancel leaves the
+// record as it was. A confirmed change of style is one step of the undo
+// history. After OK, a classic style that browsers ignore is pointed out.
 void Form1::cmdAdvMnu_Click()
 {
     const MenuProject before = currentProject();
-    ShowIeMessage();
-    m_frmAdvMnuOp->exec();
+    if (dialect() == CodeDialect::Classic)
+        ShowIeMessage();
+    const bool confirmed = m_frmAdvMnuOp->exec() == QDialog::Accepted;
     recordProjectChange(QStringLiteral("Change Menu Style"), before);
+    if (confirmed)
+        m_ignoredStyles->styleConfirmed(kMenu);
 }
 
 void Form1::cmdBttnAdv_Click()
 {
     const MenuProject before = currentProject();
-    ShowIeMessage();
-    m_FrmAdvBttnOp->exec();
+    if (dialect() == CodeDialect::Classic)
+        ShowIeMessage();
+    const bool confirmed = m_FrmAdvBttnOp->exec() == QDialog::Accepted;
     recordProjectChange(QStringLiteral("Change Button Style"), before);
+    if (confirmed)
+        m_ignoredStyles->styleConfirmed(kButton);
 }

@@ -230,6 +230,8 @@ void LivePreviewPane::ensureBody()
     m_body = new QWidget(this);
     m_layout = new QVBoxLayout(m_body);
     m_layout->setContentsMargins(2, 2, 2, 2);
+    if (m_bannerMaker)
+        m_layout->addWidget(m_bannerMaker(m_body));
     m_problem = new QLabel(m_body);
     m_problem->setObjectName(QStringLiteral("lblLivePreviewProblem"));
     m_problem->setWordWrap(true);
@@ -321,7 +323,7 @@ void LivePreviewPane::createView()
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_page = new LivePreviewPage(m_profile, m_view);
     m_view->setPage(m_page);
-    m_layout->insertWidget(0, m_view, 1);
+    m_layout->insertWidget(m_layout->indexOf(m_problem), m_view, 1);
     if (const QString note = livepreview::sandboxNote(); !note.isEmpty())
         m_view->setToolTip(note + QStringLiteral(" The preview reaches no network and no files."));
 

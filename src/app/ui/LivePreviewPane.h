@@ -5,6 +5,8 @@
 #include <QDockWidget>
 #include <QPointF>
 
+#include <functional>
+
 class Form1;
 class LivePreviewPage;
 class LivePreviewRoom;
@@ -43,6 +45,9 @@ public:
     // What the docked pane adds to the window's smallest size.
     QSize extraMinimum() const;
 
+    // Makes the banner shown above the page, when the pane's contents are made.
+    void setBannerMaker(std::function<QWidget *(QWidget *parent)> maker) { m_bannerMaker = std::move(maker); }
+
 public slots:
     // A change to show: the update runs kUpdateDelayMs after the last one.
     void scheduleUpdate();
@@ -69,6 +74,7 @@ private:
 
     Form1 *m_window;
     LivePreviewRoom *m_room = nullptr;
+    std::function<QWidget *(QWidget *parent)> m_bannerMaker;
     QWidget *m_body = nullptr;
     QVBoxLayout *m_layout = nullptr;
     QLabel *m_status = nullptr;

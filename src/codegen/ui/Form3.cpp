@@ -136,6 +136,21 @@ QString Form3::bodyText() const
     return boxText(m_text2, m_code.body);
 }
 
+void Form3::addNotice(QWidget *notice)
+{
+    if (auto *box = qobject_cast<QBoxLayout *>(layout()))
+        box->insertWidget(0, notice);
+}
+
+void Form3::showCode(const MenuCode &code)
+{
+    m_code = code;
+    for (auto [box, text] : {std::pair{m_text1, &code.head}, std::pair{m_text2, &code.body}}) {
+        box->setPlainText(*text);
+        box->document()->setModified(false);
+    }
+}
+
 void Form3::Command1_Click()
 {
     QApplication::clipboard()->setText(headText());
@@ -161,10 +176,13 @@ void Form3::Command4_Click()
 }
 
 void ShowGeneratedCode(QWidget *owner, const MenuProject &project,
-                       const std::function<void(const QString &)> &report)
+                       const std::function<void(const QString &)> &report,
+                       const std::function<void(Form3 &)> &prepare)
 {
     Form3 window(GenerateMenuCode(codegen::kCodeMode, project), owner);
     if (report)
         QObject::connect(&window, &Form3::statusMessage, &window, report);
+    if (prepare)
+        prepare(window);
     window.exec();
 }

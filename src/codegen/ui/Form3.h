@@ -22,6 +22,11 @@ public:
     QString headText() const;
     QString bodyText() const;
 
+    // A notice above the code texts; the window takes it.
+    void addNotice(QWidget *notice);
+    // Shows new code in both boxes (the project's code changed meanwhile).
+    void showCode(const MenuCode &code);
+
 signals:
     // What a button did, for the owner's status bar.
     void statusMessage(const QString &text);
@@ -42,6 +47,7 @@ private:
 
 // Generates the bare code of the project and shows it in Form3, modally.
 // The caller runs the option checks first; report receives the window's
-// status messages.
+// status messages; prepare, when given, runs on the window before it shows.
 void ShowGeneratedCode(QWidget *owner, const MenuProject &project,
-                       const std::function<void(const QString &)> &report = {});
+                       const std::function<void(const QString &)> &report = {},
+                       const std::function<void(Form3 &)> &prepare = {});

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class Form1;
+class Form3;
+class IgnoredStylesBar;
+class IgnoredStylesMessage;
+class QWidget;
+
+// The notice that a classic project's styles will not show in today's
+// browsers, wherever the window shows it: a message after OK in a style
+// dialog, a bar above the code window's texts and one above the live
+// preview's page. Each offers "Use HTML5 code", one undoable step. One
+// show-again flag silences them all. Nothing of it blocks.
+class IgnoredStylesNotice : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit IgnoredStylesNotice(Form1 *window);
+
+    // Classic code, a style the code writes differs from the defaults, and
+    // the notice is not silenced.
+    bool applies() const;
+
+    // After OK in the style dialog of `kind` ("mnu" or "bttn"): the message,
+    // when that style is one the code writes and browsers ignore.
+    void styleConfirmed(const QString &kind);
+    // The bar above the code window's texts; after "Use HTML5 code" the
+    // window shows the new code.
+    void addTo(Form3 *codeWindow);
+    // The open message, if any.
+    IgnoredStylesMessage *message() const;
+
+public slots:
+    // Shows or hides the bars (and closes the message) as the project now is.
+    void refresh();
+
+private:
+    IgnoredStylesBar *makeBar(QWidget *parent);
+    void useHtml5();
+    void silence();
+    QStringList defaultFamilies() const;
+    bool appliesToProject() const;
+
+    Form1 *m_window;
+    QList<QPointer<IgnoredStylesBar>> m_bars;
+    QPointer<IgnoredStylesMessage> m_message;
+};

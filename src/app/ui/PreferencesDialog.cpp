@@ -1,0 +1,64 @@
+#include "app/ui/PreferencesDialog.h"
+
+#include "app/AdvisoryFlags.h"
+#include "app/Preferences.h"
+#include "platform/RegistryStore.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+PreferencesDialog::PreferencesDialog(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("PreferencesDialog"));
+    setWindowTitle(QStringLiteral("Preferences"));
+
+    m_newMenuCode = new QComboBox(this);
+    m_newMenuCode->setObjectName(QStringLiteral("cmbNewMenuCode"));
+    m_newMenuCode->addItems(codedialect::captions());
+    m_newMenuCode->setCurrentIndex(int(Preferences::NewMenuDialect()));
+    m_newMenuCode->setToolTip(QStringLiteral(
+        "The code of a new menu project and of the first window. A saved project keeps its own."));
+    auto *label = new QLabel(QStringLiteral("Code for &new menus:"), this);
+    label->setBuddy(m_newMenuCode);
+
+    m_ignoredStyles = new QCheckBox(
+        QStringLiteral("&Say when the styles of classic code will not show in browsers"), this);
+    m_ignoredStyles->setObjectName(QStringLiteral("chkIgnoredStyles"));
+    m_ignoredStyles->setChecked(AdvisoryEnabled(AdvisoryFlags::ShowIgnoredStylesMessage));
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->setObjectName(QStringLiteral("buttonBox"));
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &PreferencesDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &PreferencesDialog::reject);
+
+    auto *form = new QFormLayout;
+    form->addRow(label, m_newMenuCode);
+    form->addRow(m_ignoredStyles);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addWidget(m_buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PreferencesDialog::accept()
+{
+    const bool stored =
+        Preferences::SetNewMenuDialect(CodeDialect(m_newMenuCode->currentIndex()))
+        && AdvisoryFlags::Write(AdvisoryFlags::ShowIgnoredStylesMessage, m_ignoredStyles->isChecked());
+    if (!stored) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Preferences"),
+                        QStringLiteral("The preferences could not be stored in %1.")
+                            .arg(QDir::toNativeSeparators(RegistryStore::filePath())),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    QDialog::accept();
+}
