@@ -58,20 +58,44 @@ private slots:
         QCOMPARE(link()->isEnabled() && control(*w, "linklbl")->isEnabled(), !typed.endsWith('N'));
         QCOMPARE(itemFields(*w), typed);
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
-        if (how.startsWith("Return"))
-            QTest::keyClick(text(), Qt::Key_Return);
-        else
+        if (how.contains("Return")) { // in the item text, or on the control named after "on"
+            QWidget *on = how.contains(" on ") ? control(*w, how.section(' ', 2).toLatin1()) : text();
+            on->setFocus();
+            QTest::keyClick(on, Qt::Key_Return, how.startsWith("Ctrl") ? Qt::ControlModifier : Qt::NoModifier);
+        } else
             QTest::mouseClick(control(*w, how.toLatin1().constData()), Qt::LeftButton);
         settle(*w);
-        const bool asks = typed.endsWith('S') && before.contains("B*") && how != "Addsepcmd";
+        const bool separator = how.endsWith("Addsepcmd");
+        const bool asks = typed.endsWith('S') && before.contains("B*") && !separator;
         QCOMPARE(answerer.count, asks ? 1 : 0);
         QVERIFY(!asks || (answerer.boxes[0].buttons == (QMessageBox::Yes | QMessageBox::No)
                           && answerer.boxes[0].text.startsWith("You have already designated \"--- B\" as the selected")));
         QCOMPARE(state(*w), after);
         QCOMPARE(w->currentPosition(), current);
-        QCOMPARE(itemFields(*w), how == "Addsepcmd" ? typed : QStringLiteral("||"));
+        QCOMPARE(itemFields(*w), separator ? typed : QStringLiteral("||"));
         QVERIFY(link()->isEnabled() && control(*w, "linklbl")->isEnabled());
-        QVERIFY(w->focusWidget() == text() || how == "Addsepcmd");
+        QCOMPARE(w->focusWidget(), text());
+        action(*w, "mnuEditUndo")->trigger(); // one step
+        QCOMPARE(state(*w), before);
+    }
+
+    // Ctrl+Z takes back the typing in a field first, then the last change to the
+    // project, the Add just made included; Ctrl+Shift+Z redoes it.
+    void undoKeys()
+    {
+        fill(*w, 1);
+        text()->setFocus();
+        QTest::keyClicks(text(), "New");
+        link()->setText("n.html");
+        QTest::keyClick(text(), Qt::Key_Return);
+        settle(*w);
+        QTest::keyClicks(text(), "xy");
+        for (auto [key, rows] : {std::pair{"Ctrl+Z", 2}, {"Ctrl+Z", 1}, {"Ctrl+Shift+Z", 2}}) {
+            QTest::keySequence(text(), QKeySequence(key));
+            settle(*w);
+            QCOMPARE(text()->text(), "");
+            QCOMPARE(w->listModel()->count(), rows);
+        }
     }
 
     void edit_data()
