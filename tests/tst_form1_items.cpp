@@ -98,6 +98,39 @@ private slots:
         }
     }
 
+    // Tab walks the window in reading order (the Code choice first, where it stands);
+    // every label's and check box's access key is its own and leads to its field.
+    void focusOrder()
+    {
+        fill(*w, 2);
+        typeItem(*w, "t|l|");
+        QStringList walk;
+        control(*w, "cmbdialect")->setFocus();
+        for (QWidget *at = w->focusWidget(); !walk.contains(at->objectName()); at = w->focusWidget()) {
+            auto *button = qobject_cast<QToolButton *>(at);
+            walk << (button ? button->defaultAction()->objectName() : at->objectName());
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        QCOMPARE(walk.join(' '), "cmbdialect itemtexttext additemcmd linktext Addsepcmd chkindent chksel notlinkchk cmdup "
+                                 "txtmnm targetcombo menubehavopt_0 cmbbttnaln cmdAdvMnu buttonpropopt_0 buttontxttxt "
+                                 "cmdBttnAdv Command1 lv movdn indent selected edit delete");
+        QSet<QChar> keys = {'F', 'E', 'V', 'P', 'H'}; // the menu bar's
+        QSet<QWidget *> reached;
+        QWidget *client = control(*w, "Form1Client");
+        for (QWidget *c : client->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(c);
+            const QString caption = label && label->buddy() ? label->text()
+                                    : c->inherits("QCheckBox") ? static_cast<QAbstractButton *>(c)->text() : "";
+            const QChar key = caption.mid(caption.indexOf('&') + 1).toUpper().append(' ').front();
+            QVERIFY2(caption.isEmpty() || (caption.contains('&') && !keys.contains(key)), qPrintable(caption));
+            keys << key;
+            reached << (label ? label->buddy() : c);
+        }
+        for (QWidget *field : client->findChildren<QWidget *>())
+            QVERIFY2((!field->inherits("QLineEdit") && !field->inherits("QComboBox")) || reached.contains(field),
+                     qPrintable(field->objectName()));
+    }
+
     void edit_data()
     {
         QTest::addColumn<MenuItem>("shown");

@@ -200,6 +200,20 @@ private slots:
         QVERIFY(!control<QTimer>(*w, "Timer1")->isActive());
     }
 
+    // While the list has the focus, its current row carries a focus mark at its whole
+    // width, over the selection's colour.
+    void focusMark()
+    {
+        fill(*w, 3);
+        makeCurrent(*w, 2);
+        for (bool focused : {true, false}) {
+            focused ? lv()->setFocus() : control(*w, "itemtexttext")->setFocus();
+            const QImage image = lv()->viewport()->grab().toImage();
+            const int x = image.width() - 1, y = lv()->visualRect(w->listModel()->index(1, 0)).center().y();
+            QCOMPARE(image.pixel(x, y) != image.pixel(x - 6, y) || image.pixel(x - 1, y) != image.pixel(x - 6, y), focused);
+        }
+    }
+
     // Moving a row through a long list keeps the order and does not scroll; neither
     // do adding and removing a row out of sight. The columns fill the width, the flags in sight.
     void longListKeepsOrderAndScroll()
