@@ -58,20 +58,77 @@ private slots:
         QCOMPARE(link()->isEnabled() && control(*w, "linklbl")->isEnabled(), !typed.endsWith('N'));
         QCOMPARE(itemFields(*w), typed);
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
-        if (how.startsWith("Return"))
-            QTest::keyClick(text(), Qt::Key_Return);
-        else
+        if (how.contains("Return")) { // in the item text, or on the control named after "on"
+            QWidget *on = how.contains(" on ") ? control(*w, how.section(' ', 2).toLatin1()) : text();
+            on->setFocus();
+            QTest::keyClick(on, Qt::Key_Return, how.startsWith("Ctrl") ? Qt::ControlModifier : Qt::NoModifier);
+        } else
             QTest::mouseClick(control(*w, how.toLatin1().constData()), Qt::LeftButton);
         settle(*w);
-        const bool asks = typed.endsWith('S') && before.contains("B*") && how != "Addsepcmd";
+        const bool separator = how.endsWith("Addsepcmd");
+        const bool asks = typed.endsWith('S') && before.contains("B*") && !separator;
         QCOMPARE(answerer.count, asks ? 1 : 0);
         QVERIFY(!asks || (answerer.boxes[0].buttons == (QMessageBox::Yes | QMessageBox::No)
                           && answerer.boxes[0].text.startsWith("You have already designated \"--- B\" as the selected")));
         QCOMPARE(state(*w), after);
         QCOMPARE(w->currentPosition(), current);
-        QCOMPARE(itemFields(*w), how == "Addsepcmd" ? typed : QStringLiteral("||"));
+        QCOMPARE(itemFields(*w), separator ? typed : QStringLiteral("||"));
         QVERIFY(link()->isEnabled() && control(*w, "linklbl")->isEnabled());
-        QVERIFY(w->focusWidget() == text() || how == "Addsepcmd");
+        QCOMPARE(w->focusWidget(), text());
+        action(*w, "mnuEditUndo")->trigger(); // one step
+        QCOMPARE(state(*w), before);
+    }
+
+    // Ctrl+Z takes back the typing in a field first, then the last change to the
+    // project, the Add just made included; Ctrl+Shift+Z redoes it.
+    void undoKeys()
+    {
+        fill(*w, 1);
+        text()->setFocus();
+        QTest::keyClicks(text(), "New");
+        link()->setText("n.html");
+        QTest::keyClick(text(), Qt::Key_Return);
+        settle(*w);
+        QTest::keyClicks(text(), "xy");
+        for (auto [key, rows] : {std::pair{"Ctrl+Z", 2}, {"Ctrl+Z", 1}, {"Ctrl+Shift+Z", 2}}) {
+            QTest::keySequence(text(), QKeySequence(key));
+            settle(*w);
+            QCOMPARE(text()->text(), "");
+            QCOMPARE(w->listModel()->count(), rows);
+        }
+    }
+
+    // Tab walks the window in reading order (the Code choice first, where it stands);
+    // every label's and check box's access key is its own and leads to its field.
+    void focusOrder()
+    {
+        fill(*w, 2);
+        typeItem(*w, "t|l|");
+        QStringList walk;
+        control(*w, "cmbdialect")->setFocus();
+        for (QWidget *at = w->focusWidget(); !walk.contains(at->objectName()); at = w->focusWidget()) {
+            auto *button = qobject_cast<QToolButton *>(at);
+            walk << (button ? button->defaultAction()->objectName() : at->objectName());
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        QCOMPARE(walk.join(' '), "cmbdialect itemtexttext additemcmd linktext Addsepcmd chkindent chksel notlinkchk cmdup "
+                                 "txtmnm targetcombo menubehavopt_0 cmbbttnaln cmdAdvMnu buttonpropopt_0 buttontxttxt "
+                                 "cmdBttnAdv Command1 lv movdn indent selected edit delete");
+        QSet<QChar> keys = {'F', 'E', 'V', 'P', 'H'}; // the menu bar's
+        QSet<QWidget *> reached;
+        QWidget *client = control(*w, "Form1Client");
+        for (QWidget *c : client->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(c);
+            const QString caption = label && label->buddy() ? label->text()
+                                    : c->inherits("QCheckBox") ? static_cast<QAbstractButton *>(c)->text() : "";
+            const QChar key = caption.mid(caption.indexOf('&') + 1).toUpper().append(' ').front();
+            QVERIFY2(caption.isEmpty() || (caption.contains('&') && !keys.contains(key)), qPrintable(caption));
+            keys << key;
+            reached << (label ? label->buddy() : c);
+        }
+        for (QWidget *field : client->findChildren<QWidget *>())
+            QVERIFY2((!field->inherits("QLineEdit") && !field->inherits("QComboBox")) || reached.contains(field),
+                     qPrintable(field->objectName()));
     }
 
     void edit_data()

@@ -117,7 +117,7 @@ private slots:
             const QString text = label ? label->text() : button ? button->text() : box ? box->title() : QString();
             if (text.isEmpty() || !c->isVisibleTo(w.get()))
                 continue;
-            const int advance = c->fontMetrics().horizontalAdvance(text);
+            const int advance = c->fontMetrics().horizontalAdvance(QString(text).replace(QRegularExpression("&(.)"), "\\1"));
             // Check boxes and option buttons need their indicator beside the text.
             const bool plain = !button || qobject_cast<QPushButton *>(button);
             const QSize need = plain ? QSize(advance + (box ? 8 : button ? 6 : 0), 0) : c->sizeHint();

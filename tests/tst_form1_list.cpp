@@ -120,7 +120,11 @@ private slots:
         lv()->setFocus();
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
         for (const QString &key : keys.split(' ')) {
-            if (key.startsWith("Ctrl") || key == "Del")
+            if (key.startsWith("drop>")) { // the model's part of dropping the current row into a gap
+                MenuItemModel *m = w->listModel();
+                std::unique_ptr<QMimeData> dragged(m->mimeData({m->index(w->currentPosition() - 1, 1)}));
+                m->dropMimeData(dragged.get(), Qt::MoveAction, key.mid(5).toInt(), -1, {});
+            } else if (key.startsWith("Ctrl") || key == "Del")
                 QTest::keySequence(lv(), QKeySequence(key));
             else if (QAction *a = action(*w, key.toLatin1().constData()); a->isEnabled())
                 a->trigger();
@@ -133,6 +137,11 @@ private slots:
         QVERIFY(!current || w->listModel()->index(current - 1, 0).data(Qt::FontRole).value<QFont>().bold());
         if (!keys.contains("indent") && keys != "selected")
             QCOMPARE(w->focusWidget(), lv());
+        if (keys.startsWith("drop")) // one step, or none
+            QCOMPARE(w->undoStack()->count(), int(after != before));
+        while (w->undoStack()->canUndo())
+            w->undoStack()->undo();
+        QCOMPARE(state(*w), before);
     }
 
     // Keys are compared exactly, and on an empty list no key does anything.
@@ -189,6 +198,20 @@ private slots:
         QTest::qWait(20);
         QVERIFY(!popup()->isVisible());
         QVERIFY(!control<QTimer>(*w, "Timer1")->isActive());
+    }
+
+    // While the list has the focus, its current row carries a focus mark at its whole
+    // width, over the selection's colour.
+    void focusMark()
+    {
+        fill(*w, 3);
+        makeCurrent(*w, 2);
+        for (bool focused : {true, false}) {
+            focused ? lv()->setFocus() : control(*w, "itemtexttext")->setFocus();
+            const QImage image = lv()->viewport()->grab().toImage();
+            const int x = image.width() - 1, y = lv()->visualRect(w->listModel()->index(1, 0)).center().y();
+            QCOMPARE(image.pixel(x, y) != image.pixel(x - 6, y) || image.pixel(x - 1, y) != image.pixel(x - 6, y), focused);
+        }
     }
 
     // Moving a row through a long list keeps the order and does not scroll; neither

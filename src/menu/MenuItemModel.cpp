@@ -2,7 +2,9 @@
 
 #include "codegen/ClassicCodeLimits.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QMimeData>
 #include <utility>
 
 MenuItemModel::MenuItemModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -50,6 +52,19 @@ void MenuItemModel::swapItems(int positionA, int positionB)
     std::swap(m_items[positionA - 1], m_items[positionB - 1]);
     rowChanged(positionA - 1);
     rowChanged(positionB - 1);
+}
+
+void MenuItemModel::moveItem(int from, int to)
+{
+    Q_ASSERT(from >= 1 && from <= count() && to >= 1 && to <= count());
+    if (from == to)
+        return;
+    const int source = from - 1;
+    const int target = to - 1;
+    // Qt counts the destination before the row is taken out.
+    beginMoveRows(QModelIndex(), source, source, QModelIndex(), target > source ? target + 1 : target);
+    m_items.move(source, target);
+    endMoveRows();
 }
 
 void MenuItemModel::setItems(const QList<MenuItem> &items)
@@ -135,4 +150,67 @@ QVariant MenuItemModel::headerData(int section, Qt::Orientation orientation, int
 void MenuItemModel::rowChanged(int row)
 {
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+namespace {
+// A dragged row names its list (process and model) and its row, so that a row
+// dragged from another window or program is never taken for one of ours.
+const QString kRowFormat = QStringLiteral("application/x-quillnav-list-row");
+
+QByteArray listIdentity(const MenuItemModel *model)
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':'
+           + QByteArray::number(quintptr(model), 16) + ':';
+}
+} // namespace
+
+Qt::ItemFlags MenuItemModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled;
+}
+
+Qt::DropActions MenuItemModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+QStringList MenuItemModel::mimeTypes() const
+{
+    return {kRowFormat};
+}
+
+QMimeData *MenuItemModel::mimeData(const QModelIndexList &indexes) const
+{
+    if (indexes.isEmpty() || !indexes.first().isValid())
+        return nullptr;
+    auto *data = new QMimeData;
+    data->setData(kRowFormat, listIdentity(this) + QByteArray::number(indexes.first().row()));
+    return data;
+}
+
+bool MenuItemModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
+                                 const QModelIndex &parent)
+{
+    if (action != Qt::MoveAction || !data)
+        return false;
+    const QByteArray payload = data->data(kRowFormat);
+    const QByteArray identity = listIdentity(this);
+    if (!payload.startsWith(identity))
+        return false;
+    bool ok = false;
+    const int source = payload.mid(identity.size()).toInt(&ok);
+    if (!ok || source < 0 || source >= count())
+        return false;
+    // The gap the row was dropped into, counted with the row still in place;
+    // a drop onto a row puts it before that row, one past the end appends.
+    int gap = parent.isValid() ? parent.row() : row;
+    if (gap < 0 || gap > count())
+        gap = count();
+    const int target = gap > source ? gap - 1 : gap;
+    if (target == source)
+        return false;
+    emit moveRequested(source + 1, target + 1);
+    return true;
 }

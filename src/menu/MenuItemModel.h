@@ -31,6 +31,9 @@ public:
     void setSelected(int position, const QString &selected);
     // Exchanges two rows in place (constant time, whatever the list's length).
     void swapItems(int positionA, int positionB);
+    // Moves the row at a 1-based position so that it ends at position `to`;
+    // the rows between shift by one.
+    void moveItem(int from, int to);
     // Replaces the whole list at once.
     void setItems(const QList<MenuItem> &items);
     void clear() { setItems({}); }
@@ -46,6 +49,20 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+
+    // Drag and drop inside the list: a row is dragged between two rows (never
+    // onto one). The drop itself changes nothing here: it asks for the move
+    // with moveRequested, which the window makes as one undoable step.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+
+signals:
+    // A row dragged from `from` was dropped so that it ends at `to` (1-based).
+    void moveRequested(int from, int to);
 
 private:
     void rowChanged(int row);

@@ -47,11 +47,18 @@ void MenuListEdit::swap(int positionA, int positionB)
     apply(m_steps.back(), true);
 }
 
+void MenuListEdit::move(int from, int to)
+{
+    m_steps.push_back({Kind::Move, from, to, {}, {}});
+    apply(m_steps.back(), true);
+}
+
 bool MenuListEdit::changesNothing() const
 {
     return std::all_of(m_steps.begin(), m_steps.end(), [](const Step &step) {
         return (step.kind == Kind::Set && step.before == step.after)
-               || (step.kind == Kind::Swap && step.position == step.other);
+               || ((step.kind == Kind::Swap || step.kind == Kind::Move)
+                   && step.position == step.other);
     });
 }
 
@@ -82,6 +89,12 @@ void MenuListEdit::apply(const Step &step, bool forward) const
         break;
     case Kind::Swap:
         m_model->swapItems(step.position, step.other);
+        break;
+    case Kind::Move:
+        if (forward)
+            m_model->moveItem(step.position, step.other);
+        else
+            m_model->moveItem(step.other, step.position);
         break;
     }
 }

@@ -23,6 +23,8 @@ public:
     void setSelected(int position, const QString &selected);
     // Exchanges two rows in place.
     void swap(int positionA, int positionB);
+    // Moves the row at `from` so that it ends at `to`.
+    void move(int from, int to);
 
     // True when the list is as it was before the edit.
     bool changesNothing() const;
@@ -32,11 +34,11 @@ public:
     void redo() const;
 
 private:
-    enum class Kind { Insert, Remove, Set, Swap };
+    enum class Kind { Insert, Remove, Set, Swap, Move };
     struct Step {
         Kind kind;
         int position;
-        int other;       // the second row of a swap
+        int other;       // the second row of a swap, where a move ends
         MenuItem before; // the row before a set or a remove
         MenuItem after;  // the row after a set or an insert
     };

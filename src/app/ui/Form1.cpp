@@ -107,6 +107,8 @@ QFont Form1::designFont()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (keyboardEvent(watched, event))
+        return true;
     if (watched == m_client && event->type() == QEvent::Resize) {
         Form_Resize();
         return false;

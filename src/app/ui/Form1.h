@@ -158,6 +158,8 @@ public slots:
 
     // Item entry.
     void additemcmd_Click();
+    // Edit > Insert Below Current: the typed entry goes below the current row.
+    void mnuInsertBelow_Click();
     void Addsepcmd_Click();
     void cmdup_Click();
     void mnuListPopEdt_Click();
@@ -171,6 +173,8 @@ public slots:
     void mnuListPopDefSel_Click();
     void mnuListPopRem_Click();
     void tb2_ButtonClick(const QString &key);
+    // A row dragged from `from` was dropped to end at `to`: one undoable move.
+    void moveDroppedRow(int from, int to);
     void lv_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint &globalPos);
     void lv_ItemClick(int position);
 
@@ -238,6 +242,8 @@ private:
     // Warnings about texts and names that classic code cannot carry.
     void buildClassicTips();
     void updateClassicTips();
+    // Access keys of the fields and the Tab order of the window.
+    void setFocusOrder();
 
     // The document.
     ProjectState captureState() const;
@@ -268,6 +274,7 @@ private:
     void writeLinkColumns(MenuItem *item) const;
     void transferDefaultSelection(MenuListEdit &edit, int candidate);
     void clearItemFields();
+    void addItemAt(int position, const QString &undoText);
     bool linktextDragEvent(QEvent *event);
 
     // List helpers.
@@ -276,6 +283,7 @@ private:
     bool listMouseEvent(QEvent *event);
     void openListPopupAtCurrentRow();
     void itemFieldReturn();
+    bool keyboardEvent(QObject *watched, QEvent *event);
     void removeRowWithoutScrolling(MenuListEdit &edit, int position);
     QAction *toolbarAction(const QString &key) const { return m_toolbar1Keys.value(key); }
     QAction *listToolbarAction(const QString &key) const { return m_tb2Keys.value(key); }
@@ -333,6 +341,7 @@ private:
     QAction *m_mnuFileSaveAs = nullptr;
     QAction *m_mnuEditUndo = nullptr;
     QAction *m_mnuEditRedo = nullptr;
+    QAction *m_mnuInsertBelow = nullptr;
     QAction *m_mnuFileSep3 = nullptr;
     QList<QAction *> m_recentfile;
 

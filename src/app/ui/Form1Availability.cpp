@@ -31,6 +31,7 @@ void Form1::connectAvailabilityInputs()
     connect(m_model, &QAbstractItemModel::dataChanged, this, &Form1::armAvailabilityPass);
     connect(m_model, &QAbstractItemModel::modelReset, this, &Form1::armAvailabilityPass);
     connect(m_model, &QAbstractItemModel::layoutChanged, this, &Form1::armAvailabilityPass);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, &Form1::armAvailabilityPass);
     connect(m_lv->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Form1::armAvailabilityPass);
 }
@@ -62,6 +63,7 @@ void Form1::Timer1_Timer()
                        && (!m_linktext->text().isEmpty() || m_notlinkchk->isChecked());
     m_additemcmd->setEnabled(ready);
     m_cmdup->setEnabled(ready && n > 0);
+    m_mnuInsertBelow->setEnabled(ready);
 
     const int i = currentPosition();
     const bool haveRow = n >= 1 && i >= 1;

@@ -21,28 +21,31 @@ void Form1::buildItemProperties()
         w->setObjectName(QLatin1String(name));
         w->setGeometry(t.rect(l, top, wd, h));
     };
-    m_itemtextlbl = new QLabel(QStringLiteral("Item Text:"), f);
+    m_itemtextlbl = new QLabel(QStringLiteral("&Item Text:"), f);
     place(m_itemtextlbl, "itemtextlbl", 90, 285, 840, 255);
     m_itemtexttext = new QLineEdit(f);
     place(m_itemtexttext, "itemtexttext", 960, 240, 2790, 300);
     m_additemcmd = new QPushButton(QStringLiteral("Add"), f);
     place(m_additemcmd, "additemcmd", 3870, 210, 1095, 330);
 
-    m_linklbl = new QLabel(QStringLiteral("Link URL:"), f);
+    m_linklbl = new QLabel(QStringLiteral("&Link URL:"), f);
     place(m_linklbl, "linklbl", 90, 645, 840, 255);
     m_linktext = new QLineEdit(f);
     place(m_linktext, "linktext", 960, 600, 2790, 300);
     m_Addsepcmd = new QPushButton(QStringLiteral("Separator"), f);
     place(m_Addsepcmd, "Addsepcmd", 3870, 570, 1095, 330);
 
-    m_chkindent = new QCheckBox(QStringLiteral("Indented"), f);
+    m_chkindent = new QCheckBox(QStringLiteral("In&dented"), f);
     place(m_chkindent, "chkindent", 90, 960, 1080, 270);
-    m_chksel = new QCheckBox(QStringLiteral("Selected"), f);
+    m_chksel = new QCheckBox(QStringLiteral("&Selected"), f);
     place(m_chksel, "chksel", 1215, 960, 1080, 270);
-    m_notlinkchk = new QCheckBox(QStringLiteral("Not linked"), f);
+    m_notlinkchk = new QCheckBox(QStringLiteral("Not lin&ked"), f);
     place(m_notlinkchk, "notlinkchk", 2340, 960, 1410, 270);
     m_cmdup = new QPushButton(QStringLiteral("Update"), f);
     place(m_cmdup, "cmdup", 3870, 930, 1095, 330);
+
+    m_itemtextlbl->setBuddy(m_itemtexttext);
+    m_linklbl->setBuddy(m_linktext);
 
     // The link field takes dropped text as its whole new content.
     m_linktext->installEventFilter(this);
@@ -72,10 +75,12 @@ void Form1::writeLinkColumns(MenuItem *item) const
     }
 }
 
+// The fields are emptied with their typing history, so that Ctrl+Z now
+// takes back the change just made to the list.
 void Form1::clearItemFields()
 {
-    m_itemtexttext->clear();
-    m_linktext->clear();
+    m_itemtexttext->setText(QString());
+    m_linktext->setText(QString());
     m_notlinkchk->setChecked(false);
     m_chkindent->setChecked(false);
     m_editingRow = false;
@@ -83,14 +88,25 @@ void Form1::clearItemFields()
 
 void Form1::additemcmd_Click()
 {
+    addItemAt(m_model->count() + 1, QStringLiteral("Add Item"));
+}
+
+void Form1::mnuInsertBelow_Click()
+{
+    const int current = currentPosition();
+    addItemAt(current == 0 ? m_model->count() + 1 : current + 1, QStringLiteral("Insert Item"));
+}
+
+// Adds the typed entry at a position (1..count + 1) and makes it current.
+void Form1::addItemAt(int position, const QString &undoText)
+{
     const int currentBefore = currentPosition();
     MenuItem item;
     item.text = encodedItemText();
     writeLinkColumns(&item);
     item.selected = menutext::kNo;
     MenuListEdit edit(m_model);
-    edit.append(item);
-    const int position = m_model->count();
+    edit.insert(position, item);
     if (m_chksel->isChecked()) {
         m_chksel->setChecked(false);
         transferDefaultSelection(edit, position);
@@ -98,7 +114,7 @@ void Form1::additemcmd_Click()
     setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
-    pushListEdit(QStringLiteral("Add Item"), std::move(edit), currentBefore);
+    pushListEdit(undoText, std::move(edit), currentBefore);
 }
 
 void Form1::Addsepcmd_Click()

@@ -1,15 +1,19 @@
-// Keyboard access: keys of the list commands, Return in the item fields,
-// double-click to edit, and the list's popup from the keyboard.
+// Keyboard access: keys of the list commands, Return in the item fields and
+// on buttons, Undo and Redo in the text fields, double-click to edit, and the
+// list's popup from the keyboard.
 #include "app/ui/Form1.h"
 
 #include "app/ui/MenuListView.h"
 #include "menu/MenuItemModel.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
+#include <QToolButton>
 
 void Form1::connectKeyboard()
 {
@@ -32,11 +36,31 @@ void Form1::connectKeyboard()
     m_lv->addAction(popupKeys);
     connect(popupKeys, &QAction::triggered, this, &Form1::openListPopupAtCurrentRow);
 
-    // The list toolbar's buttons can be reached with Tab.
+    // The list toolbar's buttons can be reached with Tab; Return presses them
+    // as it presses every push button that has the focus.
     for (QAction *action : m_tb2->actions()) {
-        if (QWidget *button = m_tb2->widgetForAction(action))
+        if (QWidget *button = m_tb2->widgetForAction(action)) {
             button->setFocusPolicy(Qt::TabFocus);
+            button->installEventFilter(this);
+        }
     }
+    for (QPushButton *button : m_client->findChildren<QPushButton *>())
+        button->setAutoDefault(true);
+    // Return on the item check boxes adds (or updates) as in the item fields.
+    for (QCheckBox *box : {m_chkindent, m_chksel, m_notlinkchk})
+        box->installEventFilter(this);
+    // Ctrl+Z goes to the text field while it has typing to take back, else to
+    // the project's history; the same for Redo.
+    for (QLineEdit *edit : m_client->findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
+    // Once Ctrl+Z has gone past a field's typing to the project, Redo follows
+    // the project too: the field forgets the typing it could redo.
+    connect(m_mnuEditUndo, &QAction::triggered, this, [this] {
+        auto *edit = qobject_cast<QLineEdit *>(focusWidget());
+        if (edit && edit->isRedoAvailable())
+            edit->setText(edit->text());
+    });
+    setFocusOrder();
 
     connect(m_itemtexttext, &QLineEdit::returnPressed, this, &Form1::itemFieldReturn);
     connect(m_linktext, &QLineEdit::returnPressed, this, &Form1::itemFieldReturn);
@@ -56,6 +80,46 @@ void Form1::itemFieldReturn()
         cmdup_Click();
     else if (m_additemcmd->isEnabled())
         additemcmd_Click();
+}
+
+namespace {
+bool isReturn(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+           && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+} // namespace
+
+// The window's keys on its fields and buttons; true when the event was used.
+bool Form1::keyboardEvent(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A text field claims Undo and Redo even with nothing to take back;
+        // then the keys go on to the window's Undo and Redo.
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool redoKey = key->matches(QKeySequence::Redo)
+                             || key->keyCombination() == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        if (edit && ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
+                     || (redoKey && !edit->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || !isReturn(static_cast<QKeyEvent *>(event)))
+        return false;
+    if (watched == m_chkindent || watched == m_chksel || watched == m_notlinkchk) {
+        itemFieldReturn();
+        return true;
+    }
+    auto *button = qobject_cast<QToolButton *>(watched);
+    if (button && button->parent() == m_tb2) {
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+    return false;
 }
 
 // The popup opens under the current row, its entries computed for that row.

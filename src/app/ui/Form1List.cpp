@@ -32,6 +32,7 @@ void Form1::buildList()
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &Form1::ensureCurrentRow);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &Form1::ensureCurrentRow);
     connect(m_model, &QAbstractItemModel::modelReset, this, &Form1::ensureCurrentRow);
+    connect(m_model, &MenuItemModel::moveRequested, this, &Form1::moveDroppedRow);
     // A Ctrl+click (or Ctrl+Space) would take the highlight from the current
     // row while the commands still act on it: the highlight comes back.
     connect(m_lv->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -89,17 +90,17 @@ void Form1::buildListPopup()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    m_mnuListPopMovUp = add("mnuListPopMovUp", QStringLiteral("Move Up"),
+    m_mnuListPopMovUp = add("mnuListPopMovUp", QStringLiteral("Move &Up"),
                             &Form1::mnuListPopMovUp_Click);
-    m_mnuListPopMovDn = add("mnuListPopMovDn", QStringLiteral("Move Down"),
+    m_mnuListPopMovDn = add("mnuListPopMovDn", QStringLiteral("Move &Down"),
                             &Form1::mnuListPopMovDn_Click);
-    m_mnuListPopInd = add("mnuListPopInd", QStringLiteral("Indent"), &Form1::mnuListPopInd_Click);
-    m_mnuListPopUnind = add("mnuListPopUnind", QStringLiteral("Un-indent"),
+    m_mnuListPopInd = add("mnuListPopInd", QStringLiteral("&Indent"), &Form1::mnuListPopInd_Click);
+    m_mnuListPopUnind = add("mnuListPopUnind", QStringLiteral("U&n-indent"),
                             &Form1::mnuListPopUnind_Click);
-    m_mnuListPopDefSel = add("mnuListPopDefSel", QStringLiteral("Make Default Selection"),
+    m_mnuListPopDefSel = add("mnuListPopDefSel", QStringLiteral("&Make Default Selection"),
                              &Form1::mnuListPopDefSel_Click);
-    m_mnuListPopEdt = add("mnuListPopEdt", QStringLiteral("Edit"), &Form1::mnuListPopEdt_Click);
-    m_mnuListPopRem = add("mnuListPopRem", QStringLiteral("Remove"),
+    m_mnuListPopEdt = add("mnuListPopEdt", QStringLiteral("&Edit"), &Form1::mnuListPopEdt_Click);
+    m_mnuListPopRem = add("mnuListPopRem", QStringLiteral("&Remove"),
                           &Form1::mnuListPopRem_Click);
 }
 
@@ -152,7 +153,7 @@ void Form1::mnuListPopMovUp_Click()
     MenuListEdit edit(m_model);
     edit.swap(position - 1, position);
     setCurrentRow(position - 1);
-    pushListEdit(QStringLiteral("Move Up"), std::move(edit), position);
+    pushListEdit(QStringLiteral("Move &Up"), std::move(edit), position);
 }
 
 void Form1::mnuListPopMovDn_Click()
@@ -164,7 +165,21 @@ void Form1::mnuListPopMovDn_Click()
     MenuListEdit edit(m_model);
     edit.swap(position, position + 1);
     setCurrentRow(position + 1);
-    pushListEdit(QStringLiteral("Move Down"), std::move(edit), position);
+    pushListEdit(QStringLiteral("Move &Down"), std::move(edit), position);
+}
+
+// A dragged row keeps all four columns, as with Move Up and Move Down, and
+// stays current; the rows it passes keep theirs.
+void Form1::moveDroppedRow(int from, int to)
+{
+    const int count = m_model->count();
+    if (from < 1 || from > count || to < 1 || to > count || from == to)
+        return;
+    m_lv->setFocus();
+    MenuListEdit edit(m_model);
+    edit.move(from, to);
+    setCurrentRow(to);
+    pushListEdit(QStringLiteral("Move Item"), std::move(edit), from);
 }
 
 void Form1::mnuListPopInd_Click()

@@ -125,7 +125,7 @@ void Form1::buildMenuBar()
 }
 
 // Undo and Redo; their texts and enabled states follow the history in the
-// availability pass.
+// availability pass. Insert Below Current is enabled with Add.
 void Form1::buildEditMenu()
 {
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -138,6 +138,15 @@ void Form1::buildEditMenu()
     m_mnuEditRedo->setShortcuts(QKeySequence::Redo);
     setThemeIconWhenShown(edit, m_mnuEditRedo, QStringLiteral("edit-redo"));
     connect(m_mnuEditRedo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
+    // Ctrl+Shift+Z redoes on every desktop, beside the desktop's own key.
+    const QKeySequence redoKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    if (!m_mnuEditRedo->shortcuts().contains(redoKey))
+        m_mnuEditRedo->setShortcuts(m_mnuEditRedo->shortcuts() << redoKey);
+    addSeparator(edit, "mnuEditSep1");
+    m_mnuInsertBelow = addEntry(edit, "mnuInsertBelow", QStringLiteral("&Insert Below Current"));
+    m_mnuInsertBelow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(m_mnuInsertBelow, &QAction::triggered, this, &Form1::mnuInsertBelow_Click);
     addSeparator(edit, "mnuEditSepPrefs");
     QAction *prefs = addEntry(edit, "mnuEditPrefs", QStringLiteral("Pr&eferences..."));
     prefs->setShortcuts(QKeySequence::Preferences); // none on some desktops

@@ -75,8 +75,8 @@ void Form1::targetcombo_Click()
 // records, "Indented" and "Selected" are left as they are.
 void Form1::ResetMenuProject()
 {
-    m_itemtexttext->clear();
-    m_linktext->clear();
+    m_itemtexttext->setText(QString());
+    m_linktext->setText(QString());
     m_notlinkchk->setChecked(false);
     m_options->setOptions(MenuOptions{});
     setDialect(Preferences::NewMenuDialect());

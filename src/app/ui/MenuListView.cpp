@@ -1,7 +1,14 @@
 #include "app/ui/MenuListView.h"
 
+#include <QCursor>
+#include <QDrag>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QMimeData>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 namespace {
 // Qt sizes a header's sections for their captions in bold, the face of a
@@ -31,6 +38,19 @@ protected:
         return style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), this);
     }
 };
+
+// The cells draw no focus frame of their own: the view marks the whole row.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell(option);
+        cell.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, cell, index);
+    }
+};
 } // namespace
 
 MenuListView::MenuListView(QWidget *parent) : QTableView(parent)
@@ -42,7 +62,13 @@ MenuListView::MenuListView(QWidget *parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setDragEnabled(false);
+    setItemDelegate(new RowDelegate(this));
+    // Rows are moved by dragging them between two others.
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setDefaultDropAction(Qt::MoveAction);
+    setDragDropOverwriteMode(false);
+    setDropIndicatorShown(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     QHeaderView *rows = verticalHeader();
     rows->hide();
@@ -72,4 +98,78 @@ QModelIndex MenuListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
         return next.isValid() ? next.siblingAtColumn(0) : next;
     }
     }
+}
+
+QRect MenuListView::focusMarkRect() const
+{
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid())
+        return {};
+    const int top = rowViewportPosition(current.row());
+    return QRect(0, top, viewport()->width(), rowHeight(current.row()));
+}
+
+void MenuListView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    const QRect mark = focusMarkRect();
+    if (mark.isEmpty())
+        return;
+    QPainter painter(viewport());
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = mark;
+    // Some styles draw the frame only after the focus came by a key.
+    option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    const bool selected = selectionModel() && selectionModel()->isRowSelected(currentIndex().row(), {});
+    option.backgroundColor = palette().color(selected ? QPalette::Highlight : QPalette::Base);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void MenuListView::updateRow(const QModelIndex &index)
+{
+    if (index.isValid())
+        viewport()->update(0, rowViewportPosition(index.row()), viewport()->width(),
+                           rowHeight(index.row()));
+}
+
+void MenuListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    updateRow(previous);
+    updateRow(current);
+}
+
+void MenuListView::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    updateRow(currentIndex());
+}
+
+void MenuListView::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    updateRow(currentIndex());
+}
+
+// Drags the current row, with a picture of it. The model's drop makes the
+// move, so nothing is taken out here when the drag ends.
+void MenuListView::startDrag(Qt::DropActions)
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !model())
+        return;
+    QMimeData *data = model()->mimeData({current});
+    if (!data)
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    const QRect row = QRect(0, rowViewportPosition(current.row()), viewport()->width(),
+                            rowHeight(current.row()))
+                          .intersected(viewport()->rect());
+    if (!row.isEmpty()) {
+        drag->setPixmap(viewport()->grab(row));
+        drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()) - row.topLeft());
+    }
+    drag->exec(Qt::MoveAction, Qt::MoveAction);
 }

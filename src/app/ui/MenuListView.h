@@ -6,12 +6,25 @@
 // and no row numbers. A table keeps one height for every row, so adding or
 // removing a row does not lay out the whole list again, whatever its length.
 // The keys move from row to row, as in a list: Home and End go to the first
-// and the last row, Left and Right stay on the row.
+// and the last row, Left and Right stay on the row. While the list has the
+// focus, its current row carries a focus mark across all its columns. A row
+// can be dragged to another place in the list; the model's drop asks for the move.
 class MenuListView : public QTableView {
     Q_OBJECT
 public:
     explicit MenuListView(QWidget *parent = nullptr);
 
+    // Where the focus mark is drawn in the viewport; empty while the list has no focus.
+    QRect focusMarkRect() const;
+
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void paintEvent(QPaintEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+
+private:
+    void updateRow(const QModelIndex &index);
 };

@@ -34,6 +34,14 @@ MenuOptionsPanel::MenuOptionsPanel(QWidget *parent) : QWidget(parent)
     buildButtonGroup();
     layoutControls();
 
+    // Each label's access key leads to its field.
+    for (auto [label, field] : {std::pair<QLabel *, QWidget *>{m_lblmnm, m_txtmnm},
+                                {m_lbltarget, m_targetcombo}, {m_lblfrm, m_txtfrm},
+                                {m_lblbttnaln, m_cmbbttnaln}, {m_buttontxtlbl, m_buttontxttxt},
+                                {m_buttngrurllbl, m_buttngrurl}, {m_lblalt, m_txtalt},
+                                {m_lblw, m_txtw}, {m_lblh, m_txth}})
+        label->setBuddy(field);
+
     // The start-up values, with the enabling they imply.
     setOptions(MenuOptions{});
 }
@@ -44,7 +52,7 @@ void MenuOptionsPanel::buildMenuGroup()
     m_frame4->setObjectName(QStringLiteral("Frame4"));
     QWidget *f = m_frame4;
 
-    m_lblmnm = makeControl<QLabel>(f, "lblmnm", QStringLiteral("Name of Menu:"));
+    m_lblmnm = makeControl<QLabel>(f, "lblmnm", QStringLiteral("&Name of Menu:"));
     m_txtmnm = makeControl<QLineEdit>(f, "txtmnm");
     m_lblmnmNote = makeControl<QLabel>(f, "lblmnmnote",
                                        QStringLiteral("(Must be unique for each menu on page.)"));
@@ -53,19 +61,19 @@ void MenuOptionsPanel::buildMenuGroup()
     m_lblmnmwarn->setAccessibleDescription(classiccode::menuNameWarningDetail());
     m_lblmnmwarn->hide();
     connect(m_txtmnm, &QLineEdit::textChanged, this, &MenuOptionsPanel::updateNameWarning);
-    m_lbltarget = makeControl<QLabel>(f, "lbltarget", QStringLiteral("Target of Links:"));
+    m_lbltarget = makeControl<QLabel>(f, "lbltarget", QStringLiteral("&Target of Links:"));
     m_targetcombo = makeControl<QComboBox>(f, "targetcombo");
     m_targetcombo->addItems(MenuOptions::linkTargetCaptions());
-    m_lblfrm = makeControl<QLabel>(f, "lblfrm", QStringLiteral("Frame Name:"));
+    m_lblfrm = makeControl<QLabel>(f, "lblfrm", QStringLiteral("Fra&me Name:"));
     m_txtfrm = makeControl<QLineEdit>(f, "txtfrm");
     m_menubehavopt[0] =
-        makeControl<QRadioButton>(f, "menubehavopt_0", QStringLiteral("Navigate on Button Click"));
+        makeControl<QRadioButton>(f, "menubehavopt_0", QStringLiteral("Navigate on &Button Click"));
     m_menubehavopt[1] =
         makeControl<QRadioButton>(f, "menubehavopt_1", QStringLiteral("Navigate on Item Change"));
     m_behaviourGroup = new QButtonGroup(this);
     m_behaviourGroup->addButton(m_menubehavopt[0], MenuOptions::OnButtonClick);
     m_behaviourGroup->addButton(m_menubehavopt[1], MenuOptions::OnItemChange);
-    m_lblbttnaln = makeControl<QLabel>(f, "lblbttnaln", QStringLiteral("Align to Button:"));
+    m_lblbttnaln = makeControl<QLabel>(f, "lblbttnaln", QStringLiteral("Align t&o Button:"));
     m_cmbbttnaln = makeControl<QComboBox>(f, "cmbbttnaln");
     m_cmbbttnaln->addItems(MenuOptions::alignCaptions());
     m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", QStringLiteral("Advanced Options"));
@@ -86,21 +94,21 @@ void MenuOptionsPanel::buildButtonGroup()
     QWidget *f = m_frame3;
 
     m_buttonpropopt[0] = makeControl<QRadioButton>(f, "buttonpropopt_0", QStringLiteral("Default"));
-    m_buttonpropopt[1] = makeControl<QRadioButton>(f, "buttonpropopt_1", QStringLiteral("Graphic"));
+    m_buttonpropopt[1] = makeControl<QRadioButton>(f, "buttonpropopt_1", QStringLiteral("G&raphic"));
     m_kindGroup = new QButtonGroup(this);
     m_kindGroup->addButton(m_buttonpropopt[0], MenuOptions::DefaultButton);
     m_kindGroup->addButton(m_buttonpropopt[1], MenuOptions::GraphicButton);
-    m_buttontxtlbl = makeControl<QLabel>(f, "buttontxtlbl", QStringLiteral("Text:"));
+    m_buttontxtlbl = makeControl<QLabel>(f, "buttontxtlbl", QStringLiteral("Te&xt:"));
     m_buttontxttxt = makeControl<QLineEdit>(f, "buttontxttxt");
     m_cmdBttnAdv = makeControl<QPushButton>(f, "cmdBttnAdv", QStringLiteral("Advanced Options"));
     m_buttngrurllbl =
-        makeControl<QLabel>(f, "buttngrurllbl", QStringLiteral("URL of Button Graphic:"));
+        makeControl<QLabel>(f, "buttngrurllbl", QStringLiteral("&URL of Button Graphic:"));
     m_buttngrurl = makeControl<QLineEdit>(f, "buttngrurl");
-    m_lblalt = makeControl<QLabel>(f, "lblalt", QStringLiteral("Alt Text:"));
+    m_lblalt = makeControl<QLabel>(f, "lblalt", QStringLiteral("&Alt Text:"));
     m_txtalt = makeControl<QLineEdit>(f, "txtalt");
-    m_lblw = makeControl<QLabel>(f, "lblw", QStringLiteral("Width:"));
+    m_lblw = makeControl<QLabel>(f, "lblw", QStringLiteral("&Width:"));
     m_txtw = makeControl<QLineEdit>(f, "txtw");
-    m_lblh = makeControl<QLabel>(f, "lblh", QStringLiteral("Height:"));
+    m_lblh = makeControl<QLabel>(f, "lblh", QStringLiteral("Hei&ght:"));
     m_txth = makeControl<QLineEdit>(f, "txth");
     m_command1 = makeControl<QPushButton>(f, "Command1",
                                           QStringLiteral("Free Button Graphics from Brookfen"));
