@@ -7,26 +7,26 @@ namespace {
 const QString Yes = QStringLiteral("yes");
 const QString No = QStringLiteral("no");
 
-CRegSettings MessagesStore()
-{
-    CRegSettings settings;
-    settings.setAppName(AdvisoryFlags::AppName);
-    settings.setCompany(AdvisoryFlags::Company);
-    return settings;
-}
-
 } // namespace
 
 namespace AdvisoryFlags {
 
+CRegSettings ProgramStore()
+{
+    CRegSettings settings;
+    settings.setAppName(AppName);
+    settings.setCompany(Company);
+    return settings;
+}
+
 QString Read(const QString &key)
 {
-    return MessagesStore().GetSetting(Section, key, Yes);
+    return ProgramStore().GetSetting(Section, key, Yes);
 }
 
 bool Write(const QString &key, bool showAgain)
 {
-    return MessagesStore().SaveSetting(Section, key, showAgain ? Yes : No);
+    return ProgramStore().SaveSetting(Section, key, showAgain ? Yes : No);
 }
 
 } // namespace AdvisoryFlags

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class CRegSettings;
+
 // The show-again flags of the advisory messages, kept per user in the
 // settings store under Software\Brookfen\Quillnav 1.2\Messages.
 namespace AdvisoryFlags {
@@ -15,6 +17,10 @@ inline const QString ShowButtonBorderMessage = QStringLiteral("Show Button Borde
 inline const QString ShowRestoreDefaultsMessage = QStringLiteral("Show Restore Defaults Message");
 // The notice that classic code's styles do not show in today's browsers.
 inline const QString ShowIgnoredStylesMessage = QStringLiteral("Show Ignored Styles Message");
+
+// The program's own settings store (Software\Brookfen\Quillnav 1.2), shared by
+// every section: the messages' flags, preferences, recent files, the panes.
+CRegSettings ProgramStore();
 
 // The stored flag, "yes" when it is missing or cannot be read.
 QString Read(const QString &key);

@@ -5,14 +5,6 @@
 
 namespace {
 
-CRegSettings Store()
-{
-    CRegSettings settings;
-    settings.setAppName(AdvisoryFlags::AppName);
-    settings.setCompany(AdvisoryFlags::Company);
-    return settings;
-}
-
 QString KeyOf(int i)
 {
     return QStringLiteral("File%1").arg(i + 1);
@@ -20,7 +12,7 @@ QString KeyOf(int i)
 
 bool Write(const QStringList &paths)
 {
-    CRegSettings store = Store();
+    CRegSettings store = AdvisoryFlags::ProgramStore();
     bool ok = true;
     for (int i = 0; i < RecentFiles::MaxCount; ++i)
         ok = store.SaveSetting(RecentFiles::Section, KeyOf(i), paths.value(i)) && ok;
@@ -33,7 +25,7 @@ namespace RecentFiles {
 
 QStringList Read()
 {
-    const CRegSettings store = Store();
+    const CRegSettings store = AdvisoryFlags::ProgramStore();
     QStringList paths;
     for (int i = 0; i < MaxCount; ++i) {
         const QString path = store.GetSetting(Section, KeyOf(i));

@@ -35,14 +35,6 @@ const QString kVisible = QStringLiteral("Visible");
 const QString kArea = QStringLiteral("Area");
 const QString kScriptName = QStringLiteral("quillnav-live-preview");
 
-CRegSettings store()
-{
-    CRegSettings settings;
-    settings.setAppName(AdvisoryFlags::AppName);
-    settings.setCompany(AdvisoryFlags::Company);
-    return settings;
-}
-
 const std::pair<Qt::DockWidgetArea, QLatin1StringView> kAreas[] = {
     {Qt::RightDockWidgetArea, QLatin1StringView("right")},
     {Qt::LeftDockWidgetArea, QLatin1StringView("left")},
@@ -152,7 +144,7 @@ LivePreviewPane::~LivePreviewPane()
 void LivePreviewPane::restoreFromSettings()
 {
     QString visible, areaText;
-    if (const auto rows = store().GetAllSettings(kSection)) {
+    if (const auto rows = AdvisoryFlags::ProgramStore().GetAllSettings(kSection)) {
         for (const QStringList &row : *rows) {
             if (row.value(0).compare(kVisible, Qt::CaseInsensitive) == 0)
                 visible = row.value(1);
@@ -370,7 +362,7 @@ void LivePreviewPane::setStatus(const QString &text)
 
 void LivePreviewPane::saveSetting(const QString &key, const QString &value)
 {
-    store().SaveSetting(kSection, key, value);
+    AdvisoryFlags::ProgramStore().SaveSetting(kSection, key, value);
 }
 
 void LivePreviewPane::makeRoom(bool shown)
