@@ -9,6 +9,8 @@
 #include "app/ui/LivePreviewPane.h"
 #include "app/ui/LivePreviewRoom.h"
 #include "app/ui/FrmAbt.h"
+#include "app/ui/IgnoredStylesMessage.h"
+#include "app/ui/PreferencesDialog.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
 #include "menu/ProjectFile.h"
@@ -217,7 +219,10 @@ private slots:
         QApplication::setPalette(old);
         const QList<QRgb> pixels(reinterpret_cast<const QRgb *>(link.constBits()), reinterpret_cast<const QRgb *>(link.constBits()) + link.sizeInBytes() / 4);
         QVERIFY(pixels.contains(dark.color(QPalette::Link).rgb()) && !pixels.contains(qRgb(0, 0, 0xff)));
-        for (QDialog *dialog : std::initializer_list<QDialog *>{w->menuStyleDialog(), w->buttonStyleDialog(), &about}) {
+        PreferencesDialog preferences(w.get());
+        IgnoredStylesMessage notice(w.get());
+        for (QDialog *dialog : std::initializer_list<QDialog *>{w->menuStyleDialog(), w->buttonStyleDialog(), &about,
+                                                                &preferences, &notice}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             QCOMPARE(cut(dialog, true), QString());
