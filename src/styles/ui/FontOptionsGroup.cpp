@@ -38,8 +38,8 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
       m_group(new QGroupBox(QStringLiteral("Font Options:"), dialog)),
       m_combofont(new QComboBox(m_group)),
       m_combofontsize(new QComboBox(m_group)),
-      m_italic(new QCheckBox(QStringLiteral("Italics"), m_group)),
-      m_underline(new QCheckBox(QStringLiteral("Underlined"), m_group)),
+      m_italic(new QCheckBox(QStringLiteral("&Italics"), m_group)),
+      m_underline(new QCheckBox(QStringLiteral("&Underlined"), m_group)),
       m_slider(new QSlider(Qt::Horizontal, m_group)),
       m_label16(NamedLabel(QString(), "Label16", m_group))
 {
@@ -69,9 +69,9 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
     m_label16->setMinimumWidth(m_label16->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     connect(m_slider, &QSlider::valueChanged, this, [this] { m_label16->setText(weightText()); });
 
-    QLabel *fontLabel = NamedLabel(QStringLiteral("Font:"), "Label2", m_group);
+    QLabel *fontLabel = NamedLabel(QStringLiteral("&Font:"), "Label2", m_group);
     fontLabel->setBuddy(m_combofont);
-    QLabel *sizeLabel = NamedLabel(QStringLiteral("Font Size:"), "Label1", m_group);
+    QLabel *sizeLabel = NamedLabel(QStringLiteral("Font &Size:"), "Label1", m_group);
     sizeLabel->setBuddy(m_combofontsize);
 
     auto *weight = new QHBoxLayout;
@@ -87,7 +87,9 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
     grid->addWidget(m_combofontsize, 1, 1);
     grid->addWidget(m_italic, 2, 1);
     grid->addWidget(m_underline, 2, 2);
-    grid->addWidget(NamedLabel(QStringLiteral("Font Weight:"), "Label11", m_group), 3, 0);
+    QLabel *weightLabel = NamedLabel(QStringLiteral("Font &Weight:"), "Label11", m_group);
+    weightLabel->setBuddy(m_slider);
+    grid->addWidget(weightLabel, 3, 0);
     grid->addLayout(weight, 3, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 }

@@ -21,8 +21,8 @@ struct RowDesign {
 };
 
 // Button text, button face, highlight for top and left, shadow for right and bottom.
-constexpr RowDesign Rows[6] = {{"Text:", 18},       {"Face:", 15},         {"Top Border:", 20},
-                               {"Left Border:", 20}, {"Right Border:", 16}, {"Bottom Border:", 16}};
+constexpr RowDesign Rows[6] = {{"&Text:", 18},       {"F&ace:", 15},         {"To&p Border:", 20},
+                               {"L&eft Border:", 20}, {"Ri&ght Border:", 16}, {"Botto&m Border:", 16}};
 
 int Flag(const QCheckBox *box)
 {
@@ -84,7 +84,7 @@ QWidget *FrmAdvBttnOp::buildDimensions()
 {
     auto *group = named(new QGroupBox(QStringLiteral("Dimensions:"), this), "FrameDimensions");
     m_chkconstbttnsz = named(
-        new QCheckBox(QStringLiteral("Constrain Button Dimensions Proportionally to Font Size"), group),
+        new QCheckBox(QStringLiteral("&Constrain Button Dimensions Proportionally to Font Size"), group),
         "chkconstbttnsz");
     m_chkconstbttnsz->setChecked(true);
     auto *grid = new QGridLayout(group);
@@ -99,9 +99,9 @@ QWidget *FrmAdvBttnOp::buildDimensions()
         grid->addWidget(boxOut, at, 1);
         grid->addWidget(pixelsOut, at, 2);
     };
-    line(1, "Label17", "Button Width:", m_Label17, m_txtBW, "txtBW", m_Label20, "Label20");
-    line(2, "Label19", "Button Height:", m_Label19, m_txtBH, "txtBH", m_Label21, "Label21");
-    line(3, "Label18", "Border Thickness:", m_Label18, m_txtBT, "txtBT", m_Label22, "Label22");
+    line(1, "Label17", "Button Wi&dth:", m_Label17, m_txtBW, "txtBW", m_Label20, "Label20");
+    line(2, "Label19", "Button &Height:", m_Label19, m_txtBH, "txtBH", m_Label21, "Label21");
+    line(3, "Label18", "Border Thic&kness:", m_Label18, m_txtBT, "txtBT", m_Label22, "Label22");
     grid->setColumnStretch(3, 1);
     m_txtBT->setText(QStringLiteral("2"));
 
@@ -121,12 +121,12 @@ QWidget *FrmAdvBttnOp::buildDimensions()
 QWidget *FrmAdvBttnOp::buildColours()
 {
     auto *group = named(new QGroupBox(QStringLiteral("Color Options:"), this), "FrameColor");
-    m_nbchk = named(new QCheckBox(QStringLiteral("No Border"), group), "nbchk");
-    m_chksysbttnclr = named(new QCheckBox(QStringLiteral("Use Default System Button Colors"), group),
+    m_nbchk = named(new QCheckBox(QStringLiteral("&No Border"), group), "nbchk");
+    m_chksysbttnclr = named(new QCheckBox(QStringLiteral("Use Default System Button C&olors"), group),
                             "chksysbttnclr");
     m_chksysbttnclr->setChecked(true);
-    m_Check1 = named(new QCheckBox(QStringLiteral("Sync Top and Left Border Colors"), group), "Check1");
-    m_Check2 = named(new QCheckBox(QStringLiteral("Sync Right and Bottom Border Colors"), group), "Check2");
+    m_Check1 = named(new QCheckBox(QStringLiteral("Sync Top and &Left Border Colors"), group), "Check1");
+    m_Check2 = named(new QCheckBox(QStringLiteral("Sync Right and &Bottom Border Colors"), group), "Check2");
     m_Check1->setChecked(true);
     m_Check2->setChecked(true);
 

@@ -51,7 +51,7 @@ inline Buttons makeButtons(QDialog *dialog)
 {
     Buttons b{named(new QPushButton(QStringLiteral("OK"), dialog), "Command8"),
               named(new QPushButton(QStringLiteral("Cancel"), dialog), "Command9"),
-              named(new QPushButton(QStringLiteral("Restore Defaults"), dialog), "cmdrestdef"),
+              named(new QPushButton(QStringLiteral("&Restore Defaults"), dialog), "cmdrestdef"),
               new QHBoxLayout};
     b.ok->setDefault(true);
     b.layout->addWidget(b.restore);
