@@ -7,8 +7,8 @@
 // the process is printed beside the wall-clock time, for a shared machine.
 #include "BenchTiming.h"
 #include "codegen/MenuCodeGenerator.h"
-#include "codegen/PageImport.h"
 #include "codegen/SavedCodePage.h"
+#include "site/PageImport.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -10,7 +10,7 @@
 // the pages it shares with the program). Goal: each read within 10 s and
 // 1 GiB, or refused as too complex (exit status 1).
 #include "BenchTiming.h"
-#include "codegen/PageImport.h"
+#include "site/PageImport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

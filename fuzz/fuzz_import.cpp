@@ -5,9 +5,9 @@
 // still pass through the worker's wire form, and the same bytes taken as a
 // worker's answer are refused or decoded without fault.
 #include "codegen/MenuCodeGenerator.h"
-#include "codegen/PageImport.h"
-#include "codegen/PageSelectsWire.h"
 #include "menu/ProjectFile.h"
+#include "site/PageImport.h"
+#include "site/PageSelectsWire.h"
 
 #include <cstdlib>
 

@@ -2,10 +2,10 @@
 // pages of other tools, refused and bounded input, the command line and the
 // window's command.
 #include "codegen/MenuCodeGenerator.h"
-#include "codegen/PageImport.h"
-#include "codegen/PageSelectsEncoding.h"
 #include "codegen/SavedCodePage.h"
 #include "menu/ProjectFile.h"
+#include "site/PageImport.h"
+#include "site/PageSelectsEncoding.h"
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"

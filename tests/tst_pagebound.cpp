@@ -2,10 +2,10 @@
 // pages are refused as too complex (in the worker, on the command line and in
 // the window, where Cancel stops the reading), and a worker that crashes,
 // ends badly or answers garbage is a failure, never a result.
-#include "codegen/PageImport.h"
-#include "codegen/PageSelectsWire.h"
 #include "menu/ProjectFile.h"
 #include "platform/BoundedWorker.h"
+#include "site/PageImport.h"
+#include "site/PageSelectsWire.h"
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"

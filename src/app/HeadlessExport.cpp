@@ -2,7 +2,6 @@
 
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/OptionsValidation.h"
-#include "codegen/PageImport.h"
 #include "codegen/PreviewPages.h"
 #include "codegen/SavedCodePage.h"
 #include "codegen/TextBuilder.h"
@@ -10,6 +9,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileIdentity.h"
 #include "platform/ThreadedSink.h"
+#include "site/PageImport.h"
 
 #include <QDir>
 #include <QFile>

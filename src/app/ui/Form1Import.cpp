@@ -2,8 +2,8 @@
 // project as one undoable change; the document keeps its file.
 #include "app/ui/Form1.h"
 
-#include "app/ui/ChooseListDialog.h"
-#include "codegen/PageImport.h"
+#include "site/PageImport.h"
+#include "site/ui/ChooseListDialog.h"
 
 #include <QApplication>
 #include <QDir>

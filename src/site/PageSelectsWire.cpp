@@ -1,4 +1,4 @@
-#include "codegen/PageSelectsWire.h"
+#include "site/PageSelectsWire.h"
 
 #include <cstring>
 #include <type_traits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codegen/PageSelects.h"
 #include "menu/MenuProject.h"
+#include "site/PageSelects.h"
 
 #include <QStringList>
 

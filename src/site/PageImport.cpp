@@ -1,7 +1,7 @@
-#include "codegen/PageImport.h"
+#include "site/PageImport.h"
 
-#include "codegen/SelectImport.h"
 #include "platform/RegularFile.h"
+#include "site/SelectImport.h"
 
 #include <QDir>
 #include <QLocale>

@@ -1,8 +1,8 @@
-#include "codegen/SelectImport.h"
+#include "site/SelectImport.h"
 
-#include "codegen/CssDeclarations.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "menu/ProjectFile.h"
+#include "site/CssDeclarations.h"
 #include "styles/CssFontFamily.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codegen/PageSelects.h"
+#include "site/PageSelects.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

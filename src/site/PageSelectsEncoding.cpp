@@ -1,4 +1,4 @@
-#include "codegen/PageSelectsEncoding.h"
+#include "site/PageSelectsEncoding.h"
 
 #include <QHash>
 #include <QStringDecoder>

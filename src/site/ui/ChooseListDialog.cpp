@@ -1,6 +1,6 @@
-#include "app/ui/ChooseListDialog.h"
+#include "site/ui/ChooseListDialog.h"
 
-#include "codegen/PageImport.h"
+#include "site/PageImport.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

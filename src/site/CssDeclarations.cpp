@@ -1,4 +1,4 @@
-#include "codegen/CssDeclarations.h"
+#include "site/CssDeclarations.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "codegen/PageSelects.h"
+#include "site/PageSelects.h"
 
-#include "codegen/PageSelectsEncoding.h"
-#include "codegen/PageSelectsWire.h"
 #include "platform/BoundedWorker.h"
+#include "site/PageSelectsEncoding.h"
+#include "site/PageSelectsWire.h"
 
 #include <QByteArrayView>
 
