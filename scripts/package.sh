@@ -10,7 +10,7 @@ if command -v ccache >/dev/null 2>&1; then
   LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr "${LAUNCHER[@]}" >/dev/null
-cmake --build "$DIR" -j "$(nproc)" --target quillnav quillnav_changelog
+cmake --build "$DIR" -j "$(nproc)" --target quillnav quillnav_docs
 rm -f "$DIR"/quillnav_*.deb
 (cd "$DIR" && cpack -G DEB >/dev/null)
 ls "$(pwd)/$DIR"/quillnav_*_*.deb
