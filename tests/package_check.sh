@@ -16,6 +16,5 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6; do
   echo "$depends" | grep -q "$lib" || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
-lintian --no-tag-display-limit "$deb" >"$t/lintian.txt" 2>&1 || true
-cat "$t/lintian.txt"
-! grep -q '^E:' "$t/lintian.txt"
+# lintian fails on errors; its warnings are shown.
+lintian --tag-display-limit 0 "$deb"
