@@ -9,6 +9,7 @@ dpkg-deb -x "$deb" "$t/root"
 [ "$("$t/root/usr/bin/quillnav" --version)" = "Quillnav 1.2" ]
 "$t/root/usr/bin/quillnav" --generate "$2" -o "$t/page.html"
 grep -qi '<select' "$t/page.html"
+"$t/root/usr/bin/quillnav" --help | grep -qxF "Help pages: $t/root/usr/share/quillnav/help/quillnav.qch"
 # It finds its window module in the unpacked tree too.
 (ulimit -c 0; QT_QPA_PLATFORM=none-such "$t/root/usr/bin/quillnav" 2>&1 || true) | grep -qF 'platform plugin "none-such"'
 [ -s "$t/root/usr/share/doc/quillnav/copyright" ] && gzip -t "$t/root/usr/share/doc/quillnav/changelog.gz" "$t/root/usr/share/man/man1/quillnav.1.gz"
