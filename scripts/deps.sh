@@ -15,6 +15,7 @@ PACKAGES=(
   ccache
   libgumbo-dev libfontconfig-dev libicu-dev
   qt6-webengine-dev libqt6webenginecore6-bin
+  dpkg-dev lintian appstream
 )
 
 missing=()

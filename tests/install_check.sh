@@ -12,3 +12,4 @@ xmllint --noout "$p/share/mime/packages/quillnav.xml" "$p"/share/icons/hicolor/s
 update-mime-database "$p/share/mime"
 grep -qx 'application/x-quillnav-project:application-x-quillnav-project' "$p/share/mime/icons"
 grep -q 'application/x-quillnav-project:\*\.qnv' "$p/share/mime/globs2"
+appstreamcli validate --no-net "$p/share/metainfo/example.brookfen.Quillnav.metainfo.xml" >/dev/null
