@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr qsizetype kAnyNumber = std::numeric_limits<int>::max();
+
 constexpr unsigned bit(CommandLine::Mode mode)
 {
     return 1u << mode;
@@ -47,6 +49,25 @@ constexpr ModeRow kModes[] = {
      "--import needs a page and -o with the project file to write.", nullptr,
      "--import PAGE.html -o PROJECT.qnv [--select N|NAME]",
      "make a project from a drop-down list of a web page"},
+    {CommandLine::Publish, "publish", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
+     "--publish needs a project file.", nullptr,
+     "--publish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]",
+     "put the menu into the site's pages, at their placeholder or in place of the menu they hold; "
+     "without PAGE, every page of the site that holds one"},
+    {CommandLine::Unpublish, "unpublish", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
+     "--unpublish needs a project file.", nullptr,
+     "--unpublish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]",
+     "take the menu out of the site's pages again, leaving its placeholder"},
+    {CommandLine::FromSite, "from-site", "DIR", 1, 1, "output",
+     "--from-site needs a site folder and -o with the project file to write.", nullptr,
+     "--from-site DIR -o PROJECT.qnv", "make a project with an entry for every page of a site"},
+    {CommandLine::FromSitemap, "from-sitemap", "SITEMAP.xml", 1, 1, "output",
+     "--from-sitemap needs a sitemap and -o with the project file to write.", nullptr,
+     "--from-sitemap SITEMAP.xml [--site DIR] -o PROJECT.qnv",
+     "make a project with an entry for every address of a sitemap"},
+    {CommandLine::CheckLinks, "check-links", "PROJECT.qnv", 1, 1, nullptr, "--check-links needs a project file.",
+     nullptr, "--check-links PROJECT.qnv [--site DIR]",
+     "check the menu's links against the site's files; exit status 1 when any fails"},
 };
 
 // The options besides the modes' switches.
@@ -66,10 +87,18 @@ constexpr OptionRow kOptions[] = {
      "build the code with the preview's decorations"},
     {nullptr, "dialect", "classic|html5", "classic|html5", bit(CommandLine::Generate),
      "the code's dialect, in place of the project's"},
-    {"o", "output", "FILE", nullptr, bit(CommandLine::Generate) | bit(CommandLine::Import),
-     "the file to write: the code, or the imported project"},
+    {"o", "output", "FILE", nullptr,
+     bit(CommandLine::Generate) | bit(CommandLine::Import) | bit(CommandLine::FromSite)
+         | bit(CommandLine::FromSitemap),
+     "the file to write: the code, or the project made"},
     {nullptr, "select", "N|NAME", nullptr, bit(CommandLine::Import),
      "the page's list to import, by number or name, when it has several"},
+    {nullptr, "site", "DIR", nullptr,
+     bit(CommandLine::Publish) | bit(CommandLine::Unpublish) | bit(CommandLine::FromSitemap)
+         | bit(CommandLine::CheckLinks),
+     "the site's folder, in place of the project's (the project file is not changed)"},
+    {nullptr, "dry-run", nullptr, nullptr, bit(CommandLine::Publish) | bit(CommandLine::Unpublish),
+     "print what would change in each page and write nothing"},
     {"h", "help", nullptr, nullptr, 0, "show this text and exit"},
     {"v", "version", nullptr, nullptr, 0, "show the version and exit"},
 };

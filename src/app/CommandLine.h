@@ -11,12 +11,29 @@
 //                     [--dialect classic|html5] [-o FILE]
 //   quillnav --write-preview DIR PROJECT.qnv
 //   quillnav --import PAGE -o PROJECT.qnv [--select N|NAME]
+//   quillnav --publish|--unpublish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]
+//   quillnav --from-site DIR -o PROJECT.qnv
+//   quillnav --from-sitemap SITEMAP.xml [--site DIR] -o PROJECT.qnv
+//   quillnav --check-links PROJECT.qnv [--site DIR]
 //   quillnav --help | --version
 // Options come in any order, as "--part head", "--part=head" or "-part head";
 // "--" ends the options. Qt's own options are taken out first (QtOptions)
 // and kept for the window.
 struct CommandLine {
-    enum Mode { Window, Generate, WritePreview, Import, ShowHelp, ShowVersion, Error };
+    enum Mode {
+        Window,
+        Generate,
+        WritePreview,
+        Import,
+        Publish,
+        Unpublish,
+        FromSite,
+        FromSitemap,
+        CheckLinks,
+        ShowHelp,
+        ShowVersion,
+        Error
+    };
 
     Mode mode = Window;
     QStringList files;              // the arguments that are not options, in order

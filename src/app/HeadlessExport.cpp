@@ -22,8 +22,6 @@
 
 namespace HeadlessExport {
 
-namespace {
-
 void printError(const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit() + '\n';
@@ -31,8 +29,6 @@ void printError(const QString &text)
     std::fflush(stderr);
 }
 
-// Loads a project and applies the checks that come before any generation;
-// with `items`, the items stay in the file text (see ProjectFile::load).
 int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks, QString *error)
 {
     if (!(items ? ProjectFile::load(path, project, items, error) : ProjectFile::load(path, project, error)))
@@ -52,6 +48,8 @@ int loadChecked(const QString &path, MenuProject *project, MenuItems *items, boo
     }
     return Success;
 }
+
+namespace {
 
 // The page around the body: what comes before it and after it. The page
 // builders copy the body unchanged, so a one-character stand-in for it

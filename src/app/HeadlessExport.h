@@ -4,6 +4,9 @@
 
 #include <QString>
 
+struct MenuItems;
+struct MenuProject;
+
 // The modes of the command line that need no window and no display (read by
 // CommandLine): --generate writes the menu's code (without --dialect in the
 // project's own dialect, classic when it has none); --write-preview the
@@ -12,6 +15,14 @@
 namespace HeadlessExport {
 
 enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+// Writes one message line to standard error.
+void printError(const QString &text);
+
+// Loads a project and applies the checks that come before any generation
+// (an empty menu, the options; with previewChecks, what the preview needs).
+// With `items`, the items stay in the file text (see ProjectFile::load).
+int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks, QString *error);
 
 // Runs a mode without a window; messages go to stderr, generated text to
 // stdout or a file.

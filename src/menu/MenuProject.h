@@ -15,6 +15,14 @@ struct MenuProject {
     MenuStyleRecord menuStyle;
     ButtonStyleRecord buttonStyle;
     CodeDialect dialect = CodeDialect::Classic;
+    // The folder of the site the menu serves, as the project file holds it:
+    // relative to the file's own folder ('/' between names, "../" allowed),
+    // or absolute while the project has no file yet; empty: none (see
+    // SiteFolder).
+    QString site;
+    // Publishing marks, on each page, the entry that links to that page as
+    // the selected one.
+    bool selectCurrentPage = true;
 
     friend bool operator==(const MenuProject &, const MenuProject &) = default;
 };

@@ -434,6 +434,29 @@ CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root)
     return dialect;
 }
 
+// The site folder and whether publishing selects each page's own entry;
+// a file without them has no site and selects.
+void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
+{
+    if (const qsizetype at = root.offset("site"); at >= 0) {
+        JsonScanner scan(bytes, at);
+        if (scan.peek() != JsonScanner::String)
+            refuse(QStringLiteral("Site folder"), QStringLiteral("must be a text"));
+        p->site = scan.readString();
+        if (p->site.size() > kMaxTextLength)
+            refuse(QStringLiteral("Site folder"), tooLongProblem());
+        if (p->site.contains(QChar(0)))
+            refuse(QStringLiteral("Site folder"), QStringLiteral("must not hold a NUL character"));
+    }
+    if (const qsizetype at = root.offset("selectCurrentPage"); at >= 0) {
+        JsonScanner scan(bytes, at);
+        if (scan.peek() != JsonScanner::True && scan.peek() != JsonScanner::False)
+            refuse(QStringLiteral("Select the current page on each page"),
+                   QStringLiteral("must be true or false"));
+        p->selectCurrentPage = scan.readBool();
+    }
+}
+
 void checkHeader(const QByteArray &bytes, const RootMembers &root)
 {
     if (rootText(bytes, root, "format") != kFormat)
@@ -593,6 +616,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         loaded.menuStyle = readMenuStyle(bytes, root);
         loaded.buttonStyle = readButtonStyle(bytes, root);
         loaded.dialect = readDialect(bytes, root);
+        readSite(bytes, root, &loaded);
         if (MenuCodeLengthBound(loaded, *summary) > kMaxCodeLength)
             throw Refusal{codeTooLargeProblem()};
         *project = std::move(loaded);

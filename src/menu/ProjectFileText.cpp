@@ -20,7 +20,7 @@ namespace {
 
 struct Field {
     const char *key;
-    std::variant<QString, int, QStringList, std::function<void(int indent)>> value;
+    std::variant<QString, int, bool, QStringList, std::function<void(int indent)>> value;
 };
 
 QByteArray spaces(int indent)
@@ -42,6 +42,8 @@ void writeFields(JsonWriter &w, std::vector<Field> fields, int indent)
                     w.string(value);
                 } else if constexpr (std::is_same_v<T, int>) {
                     w.number(value);
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    w.raw(value ? "true" : "false");
                 } else if constexpr (std::is_same_v<T, QStringList>) {
                     w.raw("[\n");
                     for (qsizetype k = 0; k < value.size(); ++k)
@@ -121,13 +123,20 @@ void writeButtonStyle(JsonWriter &w, const ButtonStyleRecord &s, int indent)
 
 void writeProjectText(JsonWriter &w, const MenuProject &p)
 {
-    writeFields(w, {{"format", kFormat},
+    std::vector<Field> fields{{"format", kFormat},
                     {"version", kVersion},
                     {"items", [&](int indent) { writeItems(w, p.items, indent); }},
                     {"options", [&](int indent) { writeOptions(w, p.options, indent); }},
                     {"menuStyle", [&](int indent) { writeMenuStyle(w, p.menuStyle, indent); }},
                     {"buttonStyle", [&](int indent) { writeButtonStyle(w, p.buttonStyle, indent); }},
-                    {"dialect", codedialect::key(p.dialect)}}, 0);
+                    {"dialect", codedialect::key(p.dialect)}};
+    // Written only when they differ from a project without them, so that
+    // such a project keeps the bytes it had before the fields existed.
+    if (!p.site.isEmpty())
+        fields.push_back({"site", p.site});
+    if (!p.selectCurrentPage)
+        fields.push_back({"selectCurrentPage", false});
+    writeFields(w, std::move(fields), 0);
     w.raw("\n");
 }
 
