@@ -61,6 +61,7 @@ private slots:
         open("menu.qnv");
         makeCurrent(*w, 2);
         w->setOpenFileChooser([this](QWidget *) { return path("other.qnv"); });
+        w->setSiteFolderChooser([this](QWidget *) { return path("site"); });
     }
     void cleanup() { w.reset(); }
 
@@ -71,7 +72,7 @@ private slots:
         QTest::addColumn<QString>("change");
         for (const char *change : {"additemcmd", "Addsepcmd", "cmdup", "movup", "movdn", "indent",
                                    "unindent", "selected", "delete", "typing", "targetcombo", "cmbdialect",
-                                   "buttonpropopt_1", "style dialog", "mnuFileNew", "mnuFileLoad"})
+                                   "buttonpropopt_1", "cmdSite", "style dialog", "mnuFileNew", "mnuFileLoad"})
             QTest::newRow(change) << change;
     }
     void undoRedo()
@@ -226,6 +227,24 @@ private slots:
             QCOMPARE(w->projectFilePath(), path(replace ? "mymenu.qnv" : "menu.qnv"));
             QCOMPARE(shown, replace ? 1 : 2);
         }
+    }
+
+    // The project file holds the site folder relative to its own folder, so
+    // Save As elsewhere rewrites it; the window and a reload name the same folder.
+    void siteFolderFollowsTheProject()
+    {
+        QVERIFY(QDir(dir->path()).mkpath("sub"));
+        QTest::mouseClick(control(*w, "cmdSite"), Qt::LeftButton, {}, QPoint(8, 8));
+        QCOMPARE(w->siteFolder(), path("site"));
+        QVERIFY(control(*w, "cmdSite")->toolTip().contains(QDir::toNativeSeparators(path("site"))));
+        trigger("mnuFileSaveProj");
+        QCOMPARE(saved("menu.qnv").site, "site");
+        w->setSaveFileChooser([this](QWidget *) { return path("sub/moved.qnv"); });
+        trigger("mnuFileSaveAs");
+        QCOMPARE(saved("sub/moved.qnv").site, "../site");
+        QCOMPARE(w->siteFolder(), path("site"));
+        open("menu.qnv");
+        QCOMPARE(w->siteFolder(), path("site"));
     }
 
     // New keeps the styles and the Indented and Selected boxes and empties the rest.

@@ -294,7 +294,7 @@ void TestProjectFile::refusals_data()
             << (r.size() == 3 ? r[1].toString().toUtf8() : withItems(r[1].toString().toUtf8(), r[2].toString().toUtf8()))
             << r.last().toString();
     const QByteArray valid = testfiles::readAll(kRich);
-    QTest::newRow("bytes after the object") << valid + "x" << "JSON syntax error at line 63, column 1: garbage";
+    QTest::newRow("bytes after the object") << valid + "x" << "JSON syntax error at line 65, column 1: garbage";
     QTest::newRow("broken UTF-8") << QByteArray(valid).replace("Home", "Ho\xC0\xAF" "e")
                                   << "JSON syntax error at line 28, column 56: invalid UTF8";
     QTest::newRow("two defaults far apart")

@@ -82,6 +82,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_chooseSaveFile = [this](QWidget *parent) {
         return ChooseProjectSavePath(parent, m_filePath);
     };
+    m_chooseSiteFolder = [this](QWidget *parent) {
+        QString start = siteFolder();
+        if (start.isEmpty() && !m_filePath.isEmpty())
+            start = QFileInfo(m_filePath).absolutePath();
+        return QFileDialog::getExistingDirectory(parent, tr("Choose Site Folder"), start);
+    };
 
     armAvailabilityPass();
 }

@@ -82,6 +82,12 @@ public:
 
     QString ValidateMenuOptions();
 
+    // The site folder the menu serves, absolute (empty: none). The project
+    // file holds it relative to its own folder.
+    QString siteFolder() const;
+    // Sets the site folder as the user's choice does: one undoable step.
+    void changeSiteFolder(const QString &folder);
+
     // The dialect of the generated code (the "Code:" choice at the toolbar's right end).
     CodeDialect dialect() const;
     void setDialect(CodeDialect dialect);
@@ -129,6 +135,8 @@ public:
     void setSaveFileChooser(FileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
     // Replaces the file dialog of the import (a web page).
     void setImportFileChooser(FileChooser chooser) { m_chooseImportFile = std::move(chooser); }
+    // Replaces the folder dialog of the site folder.
+    void setSiteFolderChooser(FileChooser chooser) { m_chooseSiteFolder = std::move(chooser); }
 
 signals:
     // The dialect choice changed, by the user or by loading or resetting a project.
@@ -367,5 +375,9 @@ private:
 
     FileChooser m_chooseOpenFile;
     FileChooser m_chooseSaveFile;
+    FileChooser m_chooseSiteFolder;
+    // Whether publishing selects each page's own entry (a project setting
+    // without a control in the main window).
+    bool m_selectCurrentPage = true;
     FileChooser m_chooseImportFile;
 };

@@ -8,6 +8,7 @@
 #include "app/ui/ProjectChangeCommand.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "menu/ProjectFile.h"
+#include "site/SiteFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -217,6 +218,7 @@ bool Form1::openProject(const QString &path, QString *error)
     MenuProject project;
     if (!ProjectFile::load(path, &project, error))
         return false;
+    project.site = SiteFolder::absolute(project.site, path);
     const ProjectState before = captureState();
     applyProject(project);
     fileGuard()->setFile(path, true);

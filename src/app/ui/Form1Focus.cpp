@@ -13,7 +13,7 @@ namespace {
 const char *const kReadingOrder[] = {
     "itemtexttext", "additemcmd", "linktext", "Addsepcmd", "chkindent", "chksel", "notlinkchk",
     "cmdup", "txtmnm", "targetcombo", "txtfrm", "menubehavopt_0", "menubehavopt_1", "cmbbttnaln",
-    "cmdAdvMnu", "buttonpropopt_0", "buttontxttxt", "cmdBttnAdv", "buttonpropopt_1", "buttngrurl",
+    "cmdSite", "cmdAdvMnu", "buttonpropopt_0", "buttontxttxt", "cmdBttnAdv", "buttonpropopt_1", "buttngrurl",
     "txtalt", "txtw", "txth", "Command1"};
 } // namespace
 

@@ -38,6 +38,12 @@ void Form1::buildRegions()
     connect(m_options, &MenuOptionsPanel::cmdAdvMnuClicked, this, &Form1::cmdAdvMnu_Click);
     connect(m_options, &MenuOptionsPanel::cmdBttnAdvClicked, this, &Form1::cmdBttnAdv_Click);
     connect(m_options, &MenuOptionsPanel::command1Clicked, this, &Form1::Command1_Click);
+    connect(m_options, &MenuOptionsPanel::chooseSiteFolderRequested, this, [this] {
+        const QString folder = m_chooseSiteFolder ? m_chooseSiteFolder(this) : QString();
+        if (!folder.isEmpty())
+            changeSiteFolder(folder);
+    });
+    connect(m_options, &MenuOptionsPanel::clearSiteFolderRequested, this, [this] { changeSiteFolder(QString()); });
 
     m_frame2 = new QGroupBox(QStringLiteral("List:"), m_client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));

@@ -6,6 +6,9 @@
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "menu/MenuItemModel.h"
 #include "menu/ProjectFile.h"
+#include "site/SiteFolder.h"
+
+#include <QDir>
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -25,7 +28,21 @@ MenuProject Form1::currentSettings() const
     project.menuStyle = m_advMenuvals.mnu;
     project.buttonStyle = m_advMenuvals.bttn;
     project.dialect = dialect();
+    project.site = m_options->siteFolder();
+    project.selectCurrentPage = m_selectCurrentPage;
     return project;
+}
+
+QString Form1::siteFolder() const
+{
+    return m_options->siteFolder();
+}
+
+void Form1::changeSiteFolder(const QString &folder)
+{
+    const ProjectState before = captureState();
+    m_options->setSiteFolder(folder.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
+    pushChange(tr("Change Site Folder"), before);
 }
 
 void Form1::applyProject(const MenuProject &project, bool withItems)
@@ -36,6 +53,10 @@ void Form1::applyProject(const MenuProject &project, bool withItems)
     m_advMenuvals.mnu = project.menuStyle;
     m_advMenuvals.bttn = project.buttonStyle;
     setDialect(project.dialect);
+    // The window holds the site folder absolute; a project from a file holds
+    // it relative to the file (see openProject, saveProject).
+    m_options->setSiteFolder(project.site);
+    m_selectCurrentPage = project.selectCurrentPage;
     // The dialogs show the records, and the records hold what the dialogs
     // can show (a border thickness under "No Border", for one, is dropped).
     for (const QString &kind : {QStringLiteral("mnu"), QStringLiteral("bttn")}) {
@@ -47,7 +68,9 @@ void Form1::applyProject(const MenuProject &project, bool withItems)
 
 bool Form1::saveProject(const QString &path, QString *error) const
 {
-    return ProjectFile::save(path, currentProject(), error);
+    MenuProject project = currentProject();
+    project.site = SiteFolder::fieldFor(project.site, path);
+    return ProjectFile::save(path, project, error);
 }
 
 QString Form1::ValidateMenuOptions()
@@ -79,6 +102,8 @@ void Form1::ResetMenuProject()
     m_linktext->setText(QString());
     m_notlinkchk->setChecked(false);
     m_options->setOptions(MenuOptions{});
+    m_options->setSiteFolder(QString());
+    m_selectCurrentPage = true;
     setDialect(Preferences::NewMenuDialect());
     m_model->clear();
     m_editingRow = false;

@@ -10,6 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QDir>
+#include <QMenu>
+#include <QStyle>
+#include <QToolButton>
 
 #include <type_traits>
 
@@ -44,6 +48,7 @@ MenuOptionsPanel::MenuOptionsPanel(QWidget *parent) : QWidget(parent)
 
     // The start-up values, with the enabling they imply.
     setOptions(MenuOptions{});
+    setSiteFolder(QString());
 }
 
 void MenuOptionsPanel::buildMenuGroup()
@@ -77,6 +82,24 @@ void MenuOptionsPanel::buildMenuGroup()
     m_cmbbttnaln = makeControl<QComboBox>(f, "cmbbttnaln");
     m_cmbbttnaln->addItems(MenuOptions::alignCaptions());
     m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", QStringLiteral("Advanced Options"));
+
+    // The site folder: a button with the folder picture (the row has room for
+    // no caption); its tool tip names the folder, its menu takes it away.
+    m_cmdSite = new QToolButton(f);
+    m_cmdSite->setObjectName(QStringLiteral("cmdSite"));
+    m_cmdSite->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
+    m_cmdSite->setAccessibleName(tr("Site Folder"));
+    m_cmdSite->setPopupMode(QToolButton::MenuButtonPopup);
+    auto *siteMenu = new QMenu(m_cmdSite);
+    QAction *choose = siteMenu->addAction(tr("&Choose Site Folder..."));
+    choose->setObjectName(QStringLiteral("actChooseSite"));
+    QAction *clear = siteMenu->addAction(tr("&No Site Folder"));
+    clear->setObjectName(QStringLiteral("actNoSite"));
+    m_cmdSite->setMenu(siteMenu);
+    connect(m_cmdSite, &QToolButton::clicked, this, &MenuOptionsPanel::chooseSiteFolderRequested);
+    connect(choose, &QAction::triggered, this, &MenuOptionsPanel::chooseSiteFolderRequested);
+    connect(clear, &QAction::triggered, this, &MenuOptionsPanel::clearSiteFolderRequested);
+    connect(siteMenu, &QMenu::aboutToShow, this, [this, clear] { clear->setEnabled(!m_siteFolder.isEmpty()); });
 
     connect(m_targetcombo, &QComboBox::currentIndexChanged, this,
             &MenuOptionsPanel::targetcombo_Click);
@@ -142,6 +165,7 @@ void MenuOptionsPanel::layoutControls()
     m_lblbttnaln->setGeometry(t.rect(90, 1470, 1230, 255));
     m_cmbbttnaln->setGeometry(t.rect(1350, 1425, 1200, 315));
     m_cmdAdvMnu->setGeometry(t.rect(3330, 1410, 1620, 330));
+    m_cmdSite->setGeometry(t.rect(2640, 1410, 600, 330));
 
     m_buttonpropopt[0]->setGeometry(t.rect(90, 270, 990, 270));
     m_buttontxtlbl->setGeometry(t.rect(1110, 285, 420, 255));
@@ -171,4 +195,15 @@ void MenuOptionsPanel::updateNameWarning()
     const bool warn = m_classicNameWarning && !name.isEmpty() && !classiccode::menuNameWorks(name);
     m_lblmnmwarn->setVisible(warn);
     m_lblmnmNote->setVisible(!warn);
+}
+
+void MenuOptionsPanel::setSiteFolder(const QString &folder)
+{
+    m_siteFolder = folder;
+    const QString tip = folder.isEmpty()
+                            ? tr("Site folder: none. Choose the folder of the site this menu serves, "
+                                 "to publish the menu into its pages and check its links.")
+                            : tr("Site folder: %1").arg(QDir::toNativeSeparators(folder));
+    m_cmdSite->setToolTip(tip);
+    m_cmdSite->setAccessibleDescription(tip);
 }

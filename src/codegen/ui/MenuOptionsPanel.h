@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 // The menu options of the main window: the groups "Menu Options:" (Frame4)
 // and "Submit Button Options:" (Frame3), their enabling rules and the checks
@@ -36,6 +37,11 @@ public:
     // gets a warning under the name field while it is typed; it never refuses.
     void setClassicNameWarning(bool classic);
 
+    // The site folder the menu serves (absolute; empty: none), shown by the
+    // folder button beside "Advanced Options".
+    QString siteFolder() const { return m_siteFolder; }
+    void setSiteFolder(const QString &folder);
+
     QGroupBox *menuGroup() const { return m_frame4; }
     QGroupBox *buttonGroup() const { return m_frame3; }
 
@@ -43,6 +49,9 @@ signals:
     void cmdAdvMnuClicked();
     void cmdBttnAdvClicked();
     void command1Clicked();
+    // The folder button's choices: pick a folder, or have none.
+    void chooseSiteFolderRequested();
+    void clearSiteFolderRequested();
 
 public slots:
     // Button kind: graphic fields follow "Graphic", text-button fields "Default".
@@ -77,6 +86,8 @@ private:
     QLabel *m_lblbttnaln = nullptr;
     QComboBox *m_cmbbttnaln = nullptr;
     QPushButton *m_cmdAdvMnu = nullptr;
+    QToolButton *m_cmdSite = nullptr;
+    QString m_siteFolder;
 
     QRadioButton *m_buttonpropopt[2] = {nullptr, nullptr};
     QButtonGroup *m_kindGroup = nullptr;
