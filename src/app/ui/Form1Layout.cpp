@@ -30,7 +30,7 @@ void Form1::buildRegions()
     setCentralWidget(m_client);
     m_client->installEventFilter(this);
 
-    m_frame1 = new QGroupBox(QStringLiteral("Item Properties:"), m_client);
+    m_frame1 = new QGroupBox(tr("Item Properties:"), m_client);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     buildItemProperties();
 
@@ -39,7 +39,7 @@ void Form1::buildRegions()
     connect(m_options, &MenuOptionsPanel::cmdBttnAdvClicked, this, &Form1::cmdBttnAdv_Click);
     connect(m_options, &MenuOptionsPanel::command1Clicked, this, &Form1::Command1_Click);
 
-    m_frame2 = new QGroupBox(QStringLiteral("List:"), m_client);
+    m_frame2 = new QGroupBox(tr("List:"), m_client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     buildList();
     buildListToolbar();
@@ -48,7 +48,7 @@ void Form1::buildRegions()
     m_statusBar1 = new QStatusBar(m_client);
     m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar1->setSizeGripEnabled(false);
-    auto *notice = new QLabel(QStringLiteral("Quillnav 1.2 by Brookfen"), m_statusBar1);
+    auto *notice = new QLabel(tr("Quillnav 1.2 by Brookfen"), m_statusBar1);
     notice->setObjectName(QStringLiteral("StatusBar1Panel"));
     m_statusBar1->addWidget(notice, 1);
 }
