@@ -9,6 +9,45 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no program is reading from it (a named pipe or a socket), and it was left as it is.</source>
+        <translation>kein Programm liest daraus (eine benannte Pipe oder ein Socket); sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>es ist eine benannte Pipe (FIFO), keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a disk or other block device, not a file</source>
+        <translation>es ist ein Datenträger oder anderes Blockgerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>, and it was left as it is.</source>
+        <translation>, und es wurde unverändert gelassen.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserPreview</name>
     <message>
         <source>Preview Menu in Browser</source>
@@ -51,10 +90,36 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
 </context>
 <context>
+    <name>ClassicCode</name>
+    <message>
+        <source>Classic code: the &quot;&lt;&quot; in this text starts a tag.</source>
+        <translation>Klassischer Code: Das „&lt;“ in diesem Text beginnt ein Tag.</translation>
+    </message>
+    <message>
+        <source>Classic code: the &quot; in this link ends it early.</source>
+        <translation>Klassischer Code: Das &quot; in diesem Link beendet ihn vorzeitig.</translation>
+    </message>
+    <message>
+        <source>Will not work: use letters, digits and _.</source>
+        <translation>Funktioniert nicht: Verwenden Sie Buchstaben, Ziffern und _.</translation>
+    </message>
+    <message>
+        <source>The menu will not work with this name in classic code; use letters, digits and _, starting with a letter.</source>
+        <translation>Mit diesem Namen funktioniert das Menü in klassischem Code nicht; verwenden Sie Buchstaben, Ziffern und _, beginnend mit einem Buchstaben.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDialect</name>
     <message>
         <source>Classic</source>
         <translation>Klassisch</translation>
+    </message>
+</context>
+<context>
+    <name>ColorContrast</name>
+    <message>
+        <source>Low contrast (%1:1): the text may be hard to read. At least 4.5:1 is advised.</source>
+        <translation>Geringer Kontrast (%1:1): Der Text ist womöglich schwer zu lesen. Empfohlen wird mindestens 4,5:1.</translation>
     </message>
 </context>
 <context>
@@ -860,6 +925,13 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
     </message>
 </context>
 <context>
+    <name>IgnoredStyles</name>
+    <message>
+        <source>This menu&apos;s styles (fonts, colors, sizes) will not show: classic code writes them in a form that today&apos;s browsers ignore. HTML5 code writes them so that browsers show them.</source>
+        <translation>Die Stile dieses Menüs (Schriften, Farben, Größen) werden nicht angezeigt: Klassischer Code schreibt sie in einer Form, die heutige Browser ignorieren. HTML5-Code schreibt sie so, dass Browser sie anzeigen.</translation>
+    </message>
+</context>
+<context>
     <name>IgnoredStylesBar</name>
     <message>
         <source>Use HTML5 code</source>
@@ -1101,6 +1173,120 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>OptionsValidation</name>
+    <message>
+        <source>You have chosen to use a different frame as the target of your links but you have not specified the name of the frame. You must enter a frame name or choose another target for the links.</source>
+        <translation>Sie haben einen anderen Rahmen als Ziel Ihrer Links gewählt, aber keinen Rahmennamen angegeben. Geben Sie einen Rahmennamen ein oder wählen Sie ein anderes Ziel für die Links.</translation>
+    </message>
+    <message>
+        <source>You have chosen to use a graphical submit button style but have not specified a URL for the graphic. Please specify a URL for the button graphic in the space provided.</source>
+        <translation>Sie haben eine grafische Absenden-Schaltfläche gewählt, aber keine URL für die Grafik angegeben. Bitte geben Sie im vorgesehenen Feld eine URL für die Schaltflächengrafik an.</translation>
+    </message>
+    <message>
+        <source>You must specify a name for the menu to be used in the code. This uniquely identifies this menu in case more than one menu is to be placed on the same page.</source>
+        <translation>Sie müssen einen Namen für das Menü angeben, der im Code verwendet wird. Er kennzeichnet dieses Menü eindeutig, falls mehrere Menüs auf derselben Seite stehen.</translation>
+    </message>
+    <message>
+        <source>You have chosen to use a graphic style button for your menu but have not entered a url for the graphic. You must enter a url or choose the default style button.</source>
+        <translation>Sie haben für Ihr Menü eine grafische Schaltfläche gewählt, aber keine URL für die Grafik eingegeben. Geben Sie eine URL ein oder wählen Sie die Standardschaltfläche.</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <translation>Hoppla!</translation>
+    </message>
+</context>
+<context>
+    <name>PageImport</name>
+    <message>
+        <source>The page &quot;%1&quot; does not exist.</source>
+        <translation>Die Seite „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file (a folder, a device or a pipe), so it was not read.</source>
+        <translation>„%1“ ist keine normale Datei (ein Ordner, ein Gerät oder eine Pipe) und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; is larger than %2 MiB, the most that is imported.</source>
+        <translation>Die Seite „%1“ ist größer als %2 MiB, die Höchstgröße für den Import.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Seite „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; was not imported. %2</source>
+        <translation>Die Seite „%1“ wurde nicht importiert. %2</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; has no drop-down list (&lt;select&gt;) to import.</source>
+        <translation>Die Seite „%1“ enthält keine Auswahlliste (&lt;select&gt;) zum Importieren.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 (%4 entries)</source>
+        <translation>%1. %2: %3 (%4 Einträge)</translation>
+    </message>
+    <message>
+        <source>... and %1 more lists</source>
+        <translation>... und %1 weitere Listen</translation>
+    </message>
+    <message>
+        <source>The list %1 of the page &quot;%2&quot; was not imported. %3</source>
+        <translation>Die Liste %1 der Seite „%2“ wurde nicht importiert. %3</translation>
+    </message>
+    <message>
+        <source>It is too complex to read: reading it takes more than %1 seconds.</source>
+        <translation>Sie ist zu komplex: Das Lesen dauert länger als %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>It is too complex to read: reading it takes more than %1 MiB of memory.</source>
+        <translation>Sie ist zu komplex: Das Lesen braucht mehr als %1 MiB Speicher.</translation>
+    </message>
+    <message>
+        <source>Reading it was cancelled.</source>
+        <translation>Das Lesen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Its reader failed (%1).</source>
+        <translation>Das Lesen ist fehlgeschlagen (%1).</translation>
+    </message>
+    <message>
+        <source>Its reader failed (its answer was incomplete or damaged).</source>
+        <translation>Das Lesen ist fehlgeschlagen (die Antwort war unvollständig oder beschädigt).</translation>
+    </message>
+    <message>
+        <source>It declares a character encoding that browsers never show (ISO-2022-KR, ISO-2022-CN or HZ-GB-2312): they show one replacement character instead of the page.</source>
+        <translation>Sie gibt eine Zeichenkodierung an, die Browser nie anzeigen (ISO-2022-KR, ISO-2022-CN oder HZ-GB-2312): Sie zeigen statt der Seite ein einzelnes Ersatzzeichen.</translation>
+    </message>
+    <message>
+        <source>It is written in the character encoding %1, which cannot be decoded on this system.</source>
+        <translation>Sie ist in der Zeichenkodierung %1 geschrieben, die auf diesem System nicht dekodiert werden kann.</translation>
+    </message>
+    <message>
+        <source>It has no entries.</source>
+        <translation>Sie hat keine Einträge.</translation>
+    </message>
+    <message>
+        <source>The list marks %1 entries as selected; the last of them, entry %2 (&quot;%3&quot;), is the default selection, as a browser shows it.</source>
+        <translation>Die Liste markiert %1 Einträge als ausgewählt; der letzte davon, Eintrag %2 („%3“), ist die Vorauswahl, wie ein Browser sie zeigt.</translation>
+    </message>
+    <message>
+        <source>The list has %1 options; only the first %2 were imported.</source>
+        <translation>Die Liste hat %1 Optionen; nur die ersten %2 wurden importiert.</translation>
+    </message>
+    <message>
+        <source>%1 texts or links longer than %2 characters were cut to that length.</source>
+        <translation>%1 Texte oder Links, die länger als %2 Zeichen waren, wurden auf diese Länge gekürzt.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s texts and links are too long for one menu: its code would pass the limit of %1 MiB.</source>
+        <translation>Die Texte und Links der Liste sind zu lang für ein Menü: Sein Code würde die Grenze von %1 MiB überschreiten.</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -1124,10 +1310,340 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>PreviewSession</name>
+    <message>
+        <source>Could not write &quot;%1&quot;: a link of that name is in the way, and preview pages are never written through links.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: Ein Link dieses Namens steht im Weg, und Vorschauseiten werden nie über Links geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not create a folder for the preview pages: the temporary folder &quot;%1&quot; does not exist or is not a folder.</source>
+        <translation>Für die Vorschauseiten konnte kein Ordner angelegt werden: Der temporäre Ordner „%1“ existiert nicht oder ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Could not create a folder for the preview pages in &quot;%1&quot;: %2</source>
+        <translation>Für die Vorschauseiten konnte in „%1“ kein Ordner angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>ProjectFile</name>
     <message>
         <source>Quillnav menu projects (*.qnv)</source>
         <translation>Quillnav-Menüprojekte (*.qnv)</translation>
+    </message>
+    <message>
+        <source>entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long (the most its field in the window holds)</source>
+        <translation>darf höchstens %1 Zeichen lang sein (mehr fasst sein Feld im Fenster nicht)</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be 0 (unchecked) or 1 (checked)</source>
+        <translation>muss 0 (nicht angekreuzt) oder 1 (angekreuzt) sein</translation>
+    </message>
+    <message>
+        <source>the colours</source>
+        <translation>die Farben</translation>
+    </message>
+    <message>
+        <source>must be a list of %1 colours</source>
+        <translation>muss eine Liste von %1 Farben sein</translation>
+    </message>
+    <message>
+        <source>must be a colour &quot;#&quot; followed by six hexadecimal digits</source>
+        <translation>muss eine Farbe sein: „#“ gefolgt von sechs Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 100 to 900</source>
+        <translation>muss eine ganze Zahl von 100 bis 900 sein</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long</source>
+        <translation>darf höchstens %1 Zeichen lang sein</translation>
+    </message>
+    <message>
+        <source>must contain digits only</source>
+        <translation>darf nur Ziffern enthalten</translation>
+    </message>
+    <message>
+        <source>Font (its generic family)</source>
+        <translation>Schriftart (ihre generische Familie)</translation>
+    </message>
+    <message>
+        <source>must be &quot;serif&quot;, &quot;sans-serif&quot; or &quot;monospace&quot;</source>
+        <translation>muss „serif“, „sans-serif“ oder „monospace“ sein</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>muss ein JSON-Objekt sein</translation>
+    </message>
+    <message>
+        <source>Item Text</source>
+        <translation>Eintragstext</translation>
+    </message>
+    <message>
+        <source>Linked</source>
+        <translation>Verlinkt</translation>
+    </message>
+    <message>
+        <source>Link URL</source>
+        <translation>Link-URL</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählt</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>must be &quot;Yes&quot; or &quot;No&quot;</source>
+        <translation>muss „Yes“ oder „No“ sein</translation>
+    </message>
+    <message>
+        <source>cannot be &quot;Yes&quot; too: only one entry can be the default selection, and %1 already is</source>
+        <translation>kann nicht ebenfalls „Yes“ sein: Nur ein Eintrag kann die Vorauswahl sein, und %1 ist es bereits</translation>
+    </message>
+    <message>
+        <source>the menu item list</source>
+        <translation>die Liste der Menüeinträge</translation>
+    </message>
+    <message>
+        <source>must be a JSON list</source>
+        <translation>muss eine JSON-Liste sein</translation>
+    </message>
+    <message>
+        <source>Menu Options and Submit Button Options</source>
+        <translation>Menüoptionen und Optionen der Absenden-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Menu Options</source>
+        <translation>Menüoptionen</translation>
+    </message>
+    <message>
+        <source>Submit Button Options</source>
+        <translation>Optionen der Absenden-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Name of Menu</source>
+        <translation>Menüname</translation>
+    </message>
+    <message>
+        <source>Target of Links</source>
+        <translation>Ziel der Links</translation>
+    </message>
+    <message>
+        <source>Frame Name</source>
+        <translation>Rahmenname</translation>
+    </message>
+    <message>
+        <source>the navigation</source>
+        <translation>die Navigation</translation>
+    </message>
+    <message>
+        <source>Navigate on Button Click</source>
+        <translation>Navigieren bei Klick auf die Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Navigate on Item Change</source>
+        <translation>Navigieren bei Wechsel des Eintrags</translation>
+    </message>
+    <message>
+        <source>the button</source>
+        <translation>die Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>URL of Button Graphic</source>
+        <translation>URL der Schaltflächengrafik</translation>
+    </message>
+    <message>
+        <source>Alt Text</source>
+        <translation>Alternativtext</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Align to Button</source>
+        <translation>An Schaltfläche ausrichten</translation>
+    </message>
+    <message>
+        <source>Advanced Menu Options</source>
+        <translation>Erweiterte Menüoptionen</translation>
+    </message>
+    <message>
+        <source>Use Default System Menu Colors</source>
+        <translation>Standard-Systemfarben für das Menü verwenden</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Schriftstärke</translation>
+    </message>
+    <message>
+        <source>Italics</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underlined</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Constrain Width Proportionally to Font Size</source>
+        <translation>Breite proportional zur Schriftgröße anpassen</translation>
+    </message>
+    <message>
+        <source>Advanced Button Options</source>
+        <translation>Erweiterte Schaltflächenoptionen</translation>
+    </message>
+    <message>
+        <source>Sync Top and Left Border Colors</source>
+        <translation>Farben des oberen und linken Rahmens angleichen</translation>
+    </message>
+    <message>
+        <source>Sync Right and Bottom Border Colors</source>
+        <translation>Farben des rechten und unteren Rahmens angleichen</translation>
+    </message>
+    <message>
+        <source>Use Default System Button Colors</source>
+        <translation>Standard-Systemfarben für Schaltflächen verwenden</translation>
+    </message>
+    <message>
+        <source>Button Width</source>
+        <translation>Schaltflächenbreite</translation>
+    </message>
+    <message>
+        <source>Button Height</source>
+        <translation>Schaltflächenhöhe</translation>
+    </message>
+    <message>
+        <source>Border Thickness</source>
+        <translation>Rahmenstärke</translation>
+    </message>
+    <message>
+        <source>Constrain Button Dimensions Proportionally to Font Size</source>
+        <translation>Schaltflächengröße proportional zur Schriftgröße anpassen</translation>
+    </message>
+    <message>
+        <source>No Border</source>
+        <translation>Ohne Rahmen</translation>
+    </message>
+    <message>
+        <source>Code (Classic or HTML5)</source>
+        <translation>Code (Klassisch oder HTML5)</translation>
+    </message>
+    <message>
+        <source>must be &quot;classic&quot; or &quot;html5&quot;</source>
+        <translation>muss „classic“ oder „html5“ sein</translation>
+    </message>
+    <message>
+        <source>the file&apos;s format</source>
+        <translation>das Format der Datei</translation>
+    </message>
+    <message>
+        <source>must be &quot;%1&quot; (this is not a Quillnav menu project)</source>
+        <translation>muss „%1“ sein (dies ist kein Quillnav-Menüprojekt)</translation>
+    </message>
+    <message>
+        <source>the file&apos;s version</source>
+        <translation>die Version der Datei</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1</source>
+        <translation>muss eine ganze Zahl ab 1 sein</translation>
+    </message>
+    <message>
+        <source>%1 is newer than this program reads (%2); use a newer Quillnav</source>
+        <translation>%1 ist neuer, als dieses Programm lesen kann (%2); verwenden Sie ein neueres Quillnav</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>JSON syntax error at line %1, column %2: %3</source>
+        <translation>JSON-Syntaxfehler in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: it is not a regular file.</source>
+        <translation>„%1“ konnte nicht gelesen werden: Es ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid menu project: it is larger than %2 MiB, the most a menu project can hold.</source>
+        <translation>„%1“ ist kein gültiges Menüprojekt: Es ist größer als %2 MiB, das Höchstmaß für ein Menüprojekt.</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid menu project: %2</source>
+        <translation>„%1“ ist kein gültiges Menüprojekt: %2</translation>
+    </message>
+    <message>
+        <source>the menu&apos;s generated code would pass the limit of %1 MiB</source>
+        <translation>der erzeugte Code des Menüs würde die Grenze von %1 MiB überschreiten</translation>
+    </message>
+    <message>
+        <source>the menu project would be larger than %1 MiB, the most a menu project can hold.</source>
+        <translation>das Menüprojekt wäre größer als %1 MiB, das Höchstmaß für ein Menüprojekt.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>must be %1</source>
+        <translation>muss einer dieser Werte sein: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryStore</name>
+    <message>
+        <source>Could not move the damaged settings file &quot;%1&quot; aside to &quot;%2&quot;.</source>
+        <translation>Die beschädigte Einstellungsdatei „%1“ konnte nicht nach „%2“ verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;.</source>
+        <translation>Der Einstellungsordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not lock the settings file &quot;%1&quot;: another copy of Quillnav is changing it, or &quot;%2&quot; cannot be created.</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gesperrt werden: Eine andere Instanz von Quillnav ändert sie gerade, oder „%2“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not write the settings file &quot;%1&quot;: %2</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
