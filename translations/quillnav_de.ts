@@ -1071,6 +1071,33 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>MenuItemModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Item Text</source>
+        <translation>Eintragstext</translation>
+    </message>
+    <message>
+        <source>Linked?</source>
+        <translation>Verlinkt?</translation>
+    </message>
+    <message>
+        <source>Link URL</source>
+        <translation>Link-URL</translation>
+    </message>
+    <message>
+        <source>Selected?</source>
+        <translation>Ausgewählt?</translation>
+    </message>
+</context>
+<context>
     <name>MenuOptions</name>
     <message>
         <source>Same window</source>
