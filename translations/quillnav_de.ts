@@ -9,6 +9,19 @@
     </message>
 </context>
 <context>
+    <name>AppInfo</name>
+    <message>
+        <source>Quillnav version 1.2
+Copyright © 2026 Brookfen. All rights reserved.
+
+Quillnav is provided &quot;as is&quot;, without warranty of any kind. The code it generates is yours to use on any page.</source>
+        <translation>Quillnav Version 1.2
+Copyright © 2026 Brookfen. Alle Rechte vorbehalten.
+
+Quillnav wird „wie besehen“ bereitgestellt, ohne jegliche Gewährleistung. Der erzeugte Code gehört Ihnen und darf auf jeder Seite verwendet werden.</translation>
+    </message>
+</context>
+<context>
     <name>AtomicFile</name>
     <message>
         <source>Could not write &quot;%1&quot;: %2</source>
@@ -399,7 +412,7 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>&amp;Item Text:</source>
-        <translation>&amp;Eintragstext:</translation>
+        <translation>&amp;Eintrag:</translation>
     </message>
     <message>
         <source>Add</source>
@@ -415,11 +428,11 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>In&amp;dented</source>
-        <translation>Ein&amp;gerückt</translation>
+        <translation>Ein&amp;zug</translation>
     </message>
     <message>
         <source>&amp;Selected</source>
-        <translation>Ausge&amp;wählt</translation>
+        <translation>&amp;Gewählt</translation>
     </message>
     <message>
         <source>Not lin&amp;ked</source>
@@ -768,7 +781,7 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
     </message>
     <message>
         <source>Find more great software titles from Brookfen at:</source>
-        <translation>Weitere großartige Programme von Brookfen finden Sie unter:</translation>
+        <translation>Weitere großartige Programme von Brookfen unter:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1140,23 +1153,23 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>&amp;Target of Links:</source>
-        <translation>&amp;Ziel der Links:</translation>
+        <translation>Lin&amp;kziel:</translation>
     </message>
     <message>
         <source>Fra&amp;me Name:</source>
-        <translation>&amp;Rahmenname:</translation>
+        <translation>Rah&amp;men:</translation>
     </message>
     <message>
         <source>Navigate on &amp;Button Click</source>
-        <translation>Navigieren bei &amp;Klick auf die Schaltfläche</translation>
+        <translation>Per &amp;Schaltfläche</translation>
     </message>
     <message>
         <source>Navigate on Item Change</source>
-        <translation>Navigieren bei Wechsel des Eintrags</translation>
+        <translation>Bei Eintragswechsel</translation>
     </message>
     <message>
         <source>Align t&amp;o Button:</source>
-        <translation>An Schaltfläche a&amp;usrichten:</translation>
+        <translation>Ausr&amp;ichtung:</translation>
     </message>
     <message>
         <source>Advanced Options</source>
@@ -1168,7 +1181,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Default</source>
-        <translation>Standard</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>G&amp;raphic</source>
@@ -1176,19 +1189,19 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Te&amp;xt:</source>
-        <translation>Te&amp;xt:</translation>
+        <translation>&amp;Text:</translation>
     </message>
     <message>
         <source>&amp;URL of Button Graphic:</source>
-        <translation>URL der &amp;Schaltflächengrafik:</translation>
+        <translation>&amp;URL der Grafik:</translation>
     </message>
     <message>
         <source>&amp;Alt Text:</source>
-        <translation>Alternat&amp;ivtext:</translation>
+        <translation>Alt-Te&amp;xt:</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>Brei&amp;te:</translation>
+        <translation>B&amp;reite:</translation>
     </message>
     <message>
         <source>Hei&amp;ght:</source>
@@ -1475,11 +1488,11 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Navigate on Button Click</source>
-        <translation>Navigieren bei Klick auf die Schaltfläche</translation>
+        <translation>Per Schaltfläche</translation>
     </message>
     <message>
         <source>Navigate on Item Change</source>
-        <translation>Navigieren bei Wechsel des Eintrags</translation>
+        <translation>Bei Eintragswechsel</translation>
     </message>
     <message>
         <source>the button</source>
@@ -1487,7 +1500,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Default</source>
-        <translation>Standard</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Graphic</source>

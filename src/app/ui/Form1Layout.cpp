@@ -112,7 +112,8 @@ void Form1::Form_Resize()
 void Form1::mirrorRegions(bool mirrored)
 {
     QList<QWidget *> containers{m_client, m_frame1, m_frame2, m_options};
-    containers += m_options->findChildren<QGroupBox *>();
+    for (QGroupBox *group : m_options->findChildren<QGroupBox *>())
+        containers << group;
     for (QWidget *container : std::as_const(containers)) {
         const QVariant flippedIn = container->property("mirroredInWidth");
         if (mirrored == flippedIn.isValid() || (mirrored && !isRightToLeft()))
