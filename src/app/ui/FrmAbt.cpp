@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -70,6 +71,10 @@ FrmAbt::FrmAbt(QWidget *parent) : QDialog(parent)
     command3->setDefault(true);
     command3->setGeometry(t.rect(4080, 3810, 1335, 375));
     connect(command3, &QPushButton::clicked, this, &FrmAbt::Command3_Click);
+
+    if (isRightToLeft()) // the design places, mirrored
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            child->setGeometry(QStyle::visualRect(Qt::RightToLeft, rect(), child->geometry()));
 
     Form_Load();
 }
