@@ -1095,7 +1095,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Item Text</source>
-        <translation>Eintragstext</translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Linked?</source>
