@@ -1692,6 +1692,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>HTML pages (*.html)</source>
         <translation>HTML-Seiten (*.html)</translation>
     </message>
+    <message>
+        <source>Save Code to File</source>
+        <translation>Code in Datei speichern</translation>
+    </message>
 </context>
 <context>
     <name>SaveProjectDialog</name>
