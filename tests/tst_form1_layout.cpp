@@ -32,11 +32,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        QGuiApplication::setLayoutDirection(QString(QTest::currentDataTag()).startsWith("right to left") ? Qt::RightToLeft : Qt::LeftToRight);
-        QVERIFY(showWindow(w));
-    }
+    void init() { QGuiApplication::setLayoutDirection(QString(QTest::currentDataTag()).startsWith("right to left") ? Qt::RightToLeft : Qt::LeftToRight); QVERIFY(showWindow(w)); }
     void cleanup() { w.reset(); }
 
     // Fixed regions keep their design place; the list frame and the list grow
@@ -75,6 +71,7 @@ private slots:
             w->showNormal();
         }
         QTRY_COMPARE(client()->size(), design + delta);
+        QCOMPARE(w->isRightToLeft(), QString(QTest::currentDataTag()).startsWith("right to left"));
         const auto in = [&](QWidget *container, QRect place) { return QStyle::visualRect(w->layoutDirection(), container->rect(), place); };
         QCOMPARE(inClient("Toolbar1"), in(client(), twips(30, 0, 8730, 570)));
         QCOMPARE(inClient("Frame1"), in(client(), twips(60, 600, 5055, 1335)));

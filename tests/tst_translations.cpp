@@ -30,12 +30,7 @@ class TestTranslations : public QObject {
         std::unique_ptr<Form1> w;
         showWindow(w);
         Form3 code(MenuCode{}, nullptr);
-        FrmAbt about;
-        PreferencesDialog preferences;
-        Form4 border;
-        Form5 restore;
-        iemsgfrm ie;
-        IgnoredStylesMessage ignored;
+        FrmAbt about; PreferencesDialog preferences; Form4 border; Form5 restore; iemsgfrm ie; IgnoredStylesMessage ignored;
         HelpWindow help(QFileInfo(QN_BINARY).dir().filePath("quillnav.qch"));
         PageImport page;
         page.parse("<select name=a><option>x</select><select><option>y</select>", "page.html");
