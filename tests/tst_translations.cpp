@@ -84,7 +84,7 @@ private slots:
         readWindows(german, germanCut, true);
         if (QTest::currentTestFailed())
             return;
-        const QStringList same = QString::fromUtf8(testfiles::readAll(QN_TEST_DATA_DIR "/same-in-german.txt")).split('\n');
+        const QStringList same = QString::fromUtf8(testfiles::readAll(QN_TEST_DATA_DIR "/same-in-german.txt")).split('\n', Qt::SkipEmptyParts);
         QStringList left;
         for (auto it = english.cbegin(); it != english.cend(); ++it)
             if (german.value(it.key()) == it.value() && it.value().contains(QRegularExpression("[A-Za-z]"))

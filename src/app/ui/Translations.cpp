@@ -15,7 +15,9 @@ void install(const QLocale &locale)
         else
             delete translator;
     };
-    add(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    add(QStringLiteral("qtbase"), qtFolder);
+    add(QStringLiteral("qt_help"), qtFolder); // the help window's search
     add(QStringLiteral("quillnav"), QStringLiteral(":/i18n"));
 }
 
