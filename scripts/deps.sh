@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   qt6-tools-dev qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
+  qt6-l10n-tools qt6-translations-l10n
   desktop-file-utils libxml2-utils shared-mime-info
   libgl-dev
   xvfb xauth fonts-dejavu-core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The program's name, version and the maker's addresses, as the About box,
@@ -14,10 +15,11 @@ inline QString supportAddress() { return QStringLiteral("support@brookfen.exampl
 inline QString freeButtonGraphicsPage() { return QStringLiteral("https://www.brookfen.example/buttons/"); }
 inline QString notice()
 {
-    return QStringLiteral("Quillnav version 1.2\n"
-                          "Copyright \u00A9 2026 Brookfen. All rights reserved.\n\n"
-                          "Quillnav is provided \"as is\", without warranty of any kind. The code "
-                          "it generates is yours to use on any page.");
+    return QCoreApplication::translate("AppInfo",
+                                       "Quillnav version 1.2\n"
+                                       "Copyright © 2026 Brookfen. All rights reserved.\n\n"
+                                       "Quillnav is provided \"as is\", without warranty of any kind. The code "
+                                       "it generates is yours to use on any page.");
 }
 
 } // namespace AppInfo

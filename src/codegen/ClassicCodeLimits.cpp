@@ -1,5 +1,7 @@
 #include "codegen/ClassicCodeLimits.h"
 
+#include <QCoreApplication>
+
 namespace classiccode {
 
 namespace {
@@ -30,9 +32,9 @@ QStringList entryProblems(const MenuItem &item)
     if (item.isSeparator() || (!linkedYes && item.linked != menutext::kNo))
         return problems;
     if (startsMarkup(item.text))
-        problems << QStringLiteral("Classic code: the \"<\" in this text starts a tag.");
+        problems << QCoreApplication::translate("ClassicCode", "Classic code: the \"<\" in this text starts a tag.");
     if (linkedYes && item.url.contains(u'"'))
-        problems << QStringLiteral("Classic code: the \" in this link ends it early.");
+        problems << QCoreApplication::translate("ClassicCode", "Classic code: the \" in this link ends it early.");
     return problems;
 }
 
@@ -49,12 +51,12 @@ bool menuNameWorks(const QString &name)
 
 QString menuNameWarning()
 {
-    return QStringLiteral("Will not work: use letters, digits and _.");
+    return QCoreApplication::translate("ClassicCode", "Will not work: use letters, digits and _.");
 }
 
 QString menuNameWarningDetail()
 {
-    return QStringLiteral("The menu will not work with this name in classic code; use letters, digits "
+    return QCoreApplication::translate("ClassicCode", "The menu will not work with this name in classic code; use letters, digits "
                           "and _, starting with a letter.");
 }
 

@@ -1,5 +1,7 @@
 #include "codegen/IgnoredStyles.h"
 
+#include <QCoreApplication>
+
 #include "styles/FontChoice.h"
 
 namespace {
@@ -68,7 +70,7 @@ bool Apply(const MenuProject &project, const QStringList &defaultFamilies)
 
 QString Message()
 {
-    return QStringLiteral("This menu's styles (fonts, colors, sizes) will not show: classic code "
+    return QCoreApplication::translate("IgnoredStyles", "This menu's styles (fonts, colors, sizes) will not show: classic code "
                           "writes them in a form that today's browsers ignore. HTML5 code writes "
                           "them so that browsers show them.");
 }

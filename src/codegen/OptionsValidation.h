@@ -2,6 +2,7 @@
 
 #include "menu/MenuOptions.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The checks that run before code is generated, in their order. The first that
@@ -17,4 +18,4 @@ bool PreviewLacksGraphicUrl(const MenuOptions &options);
 QString PreviewGraphicUrlMessage();
 
 // Title of every message about bad input.
-inline QString OopsTitle() { return QStringLiteral("Oops!"); }
+inline QString OopsTitle() { return QCoreApplication::translate("OptionsValidation", "Oops!"); }

@@ -1,5 +1,7 @@
 #include "codegen/PreviewPages.h"
 
+#include <QCoreApplication>
+
 #include "codegen/Html5Pages.h"
 #include "platform/AtomicFile.h"
 
@@ -81,7 +83,7 @@ bool PreviewPages::writeTo(const QString &folder, QString *errorText) const
         // replace it. (One planted after this check is replaced, not followed.)
         if (QFileInfo(path).isSymLink()) {
             if (errorText)
-                *errorText = QStringLiteral("Could not write \"%1\": a link of that name is in "
+                *errorText = QCoreApplication::translate("PreviewSession", "Could not write \"%1\": a link of that name is in "
                                             "the way, and preview pages are never written "
                                             "through links.")
                                  .arg(QDir::toNativeSeparators(path));

@@ -1,5 +1,7 @@
 #include "codegen/PreviewSession.h"
 
+#include <QCoreApplication>
+
 #include "platform/TempFolder.h"
 
 #include <QDir>
@@ -35,7 +37,7 @@ bool PreviewSession::ensureFolder(QString *errorText)
     const QFileInfo tempInfo(temp);
     if (temp.isEmpty() || !tempInfo.isAbsolute() || !tempInfo.isDir()) {
         if (errorText)
-            *errorText = QStringLiteral("Could not create a folder for the preview pages: the "
+            *errorText = QCoreApplication::translate("PreviewSession", "Could not create a folder for the preview pages: the "
                                         "temporary folder \"%1\" does not exist or is not a folder.")
                              .arg(QDir::toNativeSeparators(temp));
         return false;
@@ -45,7 +47,7 @@ bool PreviewSession::ensureFolder(QString *errorText)
     QTemporaryDir dir(QDir(temp).filePath(kFolderTemplate));
     if (!dir.isValid()) {
         if (errorText)
-            *errorText = QStringLiteral("Could not create a folder for the preview pages in \"%1\": %2")
+            *errorText = QCoreApplication::translate("PreviewSession", "Could not create a folder for the preview pages in \"%1\": %2")
                              .arg(QDir::toNativeSeparators(temp), dir.errorString());
         return false;
     }

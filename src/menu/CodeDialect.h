@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -24,9 +25,9 @@ inline bool fromKey(const QString &word, CodeDialect *out)
         return false;
     return true;
 }
-// Captions of the choice in the main window, in enum order.
+// Captions of the choice in the main window, in enum order, in the user's language.
 inline QStringList captions()
 {
-    return {QStringLiteral("Classic"), QStringLiteral("HTML5")};
+    return {QCoreApplication::translate("CodeDialect", "Classic"), QStringLiteral("HTML5")};
 }
 } // namespace codedialect

@@ -1,5 +1,7 @@
 #include "menu/EntryName.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Characters written as an escape: controls (C0, DEL, C1), format characters
@@ -68,7 +70,7 @@ QString shown(const QString &text)
 
 QString of(qsizetype index, const QString *text)
 {
-    const QString number = QStringLiteral("entry %1").arg(index + 1);
+    const QString number = QCoreApplication::translate("ProjectFile", "entry %1").arg(index + 1);
     return text ? number + QStringLiteral(" (\"") + shown(*text) + QStringLiteral("\")") : number;
 }
 

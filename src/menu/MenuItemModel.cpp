@@ -93,19 +93,29 @@ int MenuItemModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+namespace {
+// The stored "Yes" and "No" as the list shows them.
+[[maybe_unused]] constexpr const char *kShownValues[] = {QT_TRANSLATE_NOOP("MenuItemModel", "Yes"),
+                                                         QT_TRANSLATE_NOOP("MenuItemModel", "No")};
+} // namespace
+
 QVariant MenuItemModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
     const MenuItem &item = m_items.at(index.row());
+    // The list shows "Yes" and "No" in the user's language; editing sees them as stored.
+    const auto yesNo = [role](const QString &value) {
+        return role == Qt::DisplayRole ? tr(value.toUtf8().constData()) : value;
+    };
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         switch (index.column()) {
         case TextColumn: return item.text;
-        case LinkedColumn: return item.linked;
+        case LinkedColumn: return yesNo(item.linked);
         case UrlColumn: return item.url;
-        case SelectedColumn: return item.selected;
+        case SelectedColumn: return yesNo(item.selected);
         default: return {};
         }
     case Qt::ToolTipRole:
@@ -139,10 +149,10 @@ QVariant MenuItemModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case TextColumn: return QStringLiteral("Item Text");
-    case LinkedColumn: return QStringLiteral("Linked?");
-    case UrlColumn: return QStringLiteral("Link URL");
-    case SelectedColumn: return QStringLiteral("Selected?");
+    case TextColumn: return tr("Item Text");
+    case LinkedColumn: return tr("Linked?");
+    case UrlColumn: return tr("Link URL");
+    case SelectedColumn: return tr("Selected?");
     default: return {};
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -22,15 +23,27 @@ struct MenuOptions {
     QString graphicHeight;
     int buttonAlign = AlignMiddle;
 
-    // Captions of the choice lists, in index order.
+    // Captions of the choice lists, in index order, as project files and the
+    // generated code carry them.
     static QStringList linkTargetCaptions()
     {
-        return {QStringLiteral("Same window"), QStringLiteral("New window"),
-                QStringLiteral("Different frame")};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("MenuOptions", "Same window")),
+                QStringLiteral(QT_TRANSLATE_NOOP("MenuOptions", "New window")),
+                QStringLiteral(QT_TRANSLATE_NOOP("MenuOptions", "Different frame"))};
     }
     static QStringList alignCaptions()
     {
-        return {QStringLiteral("Top"), QStringLiteral("Middle"), QStringLiteral("Bottom")};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("MenuOptions", "Top")),
+                QStringLiteral(QT_TRANSLATE_NOOP("MenuOptions", "Middle")),
+                QStringLiteral(QT_TRANSLATE_NOOP("MenuOptions", "Bottom"))};
+    }
+    // Such captions as the windows show them, in the user's language.
+    static QStringList shownCaptions(const QStringList &captions)
+    {
+        QStringList shown;
+        for (const QString &caption : captions)
+            shown << QCoreApplication::translate("MenuOptions", caption.toUtf8().constData());
+        return shown;
     }
     // The caption of the chosen alignment, which the generated code carries as its value.
     QString alignCaption() const { return alignCaptions().value(buttonAlign); }

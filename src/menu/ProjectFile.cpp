@@ -1,5 +1,7 @@
 #include "menu/ProjectFile.h"
 
+#include <QCoreApplication>
+
 #include "codegen/MenuCodeGenerator.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
@@ -45,19 +47,21 @@ struct Refusal {
 
 QString tooLongProblem()
 {
-    return QStringLiteral("must be at most %1 characters long (the most its field in the window holds)")
+    return QCoreApplication::translate("ProjectFile", "must be at most %1 characters long (the most its field in the window holds)")
         .arg(kMaxTextLength);
 }
 
 // "must be 0 (Same window), 1 (New window) or 2 (Different frame)"
 QString choiceProblem(const QStringList &captions)
 {
-    QString problem = QStringLiteral("must be ");
+    QString choices;
     for (qsizetype i = 0; i < captions.size(); ++i) {
         if (i > 0)
-            problem += i + 1 == captions.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
-        problem += QStringLiteral("%1 (%2)").arg(i).arg(captions.at(i));
+            choices += i + 1 == captions.size() ? QCoreApplication::translate("ProjectFile", " or ")
+                                                : QStringLiteral(", ");
+        choices += QStringLiteral("%1 (%2)").arg(i).arg(captions.at(i));
     }
+    QString problem = QCoreApplication::translate("ProjectFile", "must be %1").arg(choices);
     return problem;
 }
 
@@ -77,7 +81,7 @@ public:
             return;
         const QJsonValue v = m_o.value(key);
         if (!v.isString())
-            refuse(field(label), QStringLiteral("must be a text"));
+            refuse(field(label), QCoreApplication::translate("ProjectFile", "must be a text"));
         *out = v.toString();
         if (out->size() > kMaxTextLength)
             refuse(field(label), tooLongProblem());
@@ -92,7 +96,7 @@ public:
     // A check box, stored as 0 or 1.
     void flag(const QString &key, const QString &label, int *out) const
     {
-        number(key, out, 1, field(label), QStringLiteral("must be 0 (unchecked) or 1 (checked)"));
+        number(key, out, 1, field(label), QCoreApplication::translate("ProjectFile", "must be 0 (unchecked) or 1 (checked)"));
     }
 
     // Colour texts, one for each of the dialog's colour rows.
@@ -103,13 +107,13 @@ public:
             return;
         const QJsonValue v = m_o.value(key);
         if (!v.isArray() || v.toArray().size() != qsizetype(N))
-            refuse(field(QStringLiteral("the colours")), QStringLiteral("must be a list of %1 colours").arg(N));
+            refuse(field(QCoreApplication::translate("ProjectFile", "the colours")), QCoreApplication::translate("ProjectFile", "must be a list of %1 colours").arg(N));
         static const QRegularExpression colour(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         const QJsonArray a = v.toArray();
         for (std::size_t i = 0; i < N; ++i) {
             if (!a.at(qsizetype(i)).isString() || !colour.match(a.at(qsizetype(i)).toString()).hasMatch())
                 refuse(field(QLatin1String(rows[i]) + QStringLiteral(" colour")),
-                       QStringLiteral("must be a colour \"#\" followed by six hexadecimal digits"));
+                       QCoreApplication::translate("ProjectFile", "must be a colour \"#\" followed by six hexadecimal digits"));
             (*out)[i] = a.at(qsizetype(i)).toString();
         }
     }
@@ -120,7 +124,7 @@ public:
         text(key, label, &t);
         static const QRegularExpression digits(QStringLiteral("^[1-9][0-9]{2}$"));
         if (!digits.match(t).hasMatch() || t.toInt() > 900)
-            refuse(field(label), QStringLiteral("must be a whole number from 100 to 900"));
+            refuse(field(label), QCoreApplication::translate("ProjectFile", "must be a whole number from 100 to 900"));
         *out = t;
     }
 
@@ -131,20 +135,20 @@ public:
         QString t = *out;
         text(key, label, &t);
         if (maxLength > 0 && t.size() > maxLength)
-            refuse(field(label), QStringLiteral("must be at most %1 characters long").arg(maxLength));
+            refuse(field(label), QCoreApplication::translate("ProjectFile", "must be at most %1 characters long").arg(maxLength));
         static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
         if (digitsOnly && !digits.match(t).hasMatch())
-            refuse(field(label), QStringLiteral("must contain digits only"));
+            refuse(field(label), QCoreApplication::translate("ProjectFile", "must contain digits only"));
         *out = t;
     }
 
     // The generic family kept with the font: absent or one of the three.
     void fallback(const QString &key, QString *out) const
     {
-        const QString label = QStringLiteral("Font (its generic family)");
+        const QString label = QCoreApplication::translate("ProjectFile", "Font (its generic family)");
         text(key, label, out);
         if (!out->isEmpty() && !cssfont::isGeneric(*out))
-            refuse(field(label), QStringLiteral("must be \"serif\", \"sans-serif\" or \"monospace\""));
+            refuse(field(label), QCoreApplication::translate("ProjectFile", "must be \"serif\", \"sans-serif\" or \"monospace\""));
     }
 
 private:
@@ -212,7 +216,7 @@ QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const 
         return {};
     JsonScanner scan(bytes, at);
     if (scan.peek() != JsonScanner::Object)
-        refuse(name, QStringLiteral("must be a JSON object"));
+        refuse(name, QCoreApplication::translate("ProjectFile", "must be a JSON object"));
     return toObject(scan);
 }
 
@@ -251,8 +255,10 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
 {
     static constexpr QByteArrayView names[4] = {"text", "linked", "url", "selected"};
     // The columns as the list's header names them.
-    static const QString captions[4] = {QStringLiteral("Item Text"), QStringLiteral("Linked"),
-                                        QStringLiteral("Link URL"), QStringLiteral("Selected")};
+    const QString captions[4] = {QCoreApplication::translate("ProjectFile", "Item Text"),
+                                 QCoreApplication::translate("ProjectFile", "Linked"),
+                                 QCoreApplication::translate("ProjectFile", "Link URL"),
+                                 QCoreApplication::translate("ProjectFile", "Selected")};
     qsizetype defaultAt = -1;
     ReadItem read;
     MenuItem &item = read.item;
@@ -261,7 +267,7 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
     scan.enterArray();
     for (qsizetype i = 0; scan.nextElement(); ++i) {
         if (scan.peek() != JsonScanner::Object)
-            refuse(entryname::of(i, nullptr), QStringLiteral("must be a JSON object"));
+            refuse(entryname::of(i, nullptr), QCoreApplication::translate("ProjectFile", "must be a JSON object"));
         ItemFields fields;
         scan.enterObject();
         QByteArrayView key;
@@ -288,20 +294,20 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
         };
         for (int f = 0; f < 4; ++f) {
             if (fields.state[f] == ItemFields::Missing)
-                refuse(field(f), QStringLiteral("is missing"));
+                refuse(field(f), QCoreApplication::translate("ProjectFile", "is missing"));
             if (fields.state[f] == ItemFields::NotText)
-                refuse(field(f), QStringLiteral("must be a text"));
+                refuse(field(f), QCoreApplication::translate("ProjectFile", "must be a text"));
             if (value[f]->size() > kMaxTextLength)
                 refuse(field(f), tooLongProblem());
             textRead = true;
         }
         for (int f : {1, 3}) {
             if (*value[f] != menutext::kYes && *value[f] != menutext::kNo)
-                refuse(field(f), QStringLiteral("must be \"Yes\" or \"No\""));
+                refuse(field(f), QCoreApplication::translate("ProjectFile", "must be \"Yes\" or \"No\""));
         }
         if (item.isDefault()) {
             if (defaultAt >= 0)
-                refuse(field(3), QStringLiteral("cannot be \"Yes\" too: only one entry can be the default "
+                refuse(field(3), QCoreApplication::translate("ProjectFile", "cannot be \"Yes\" too: only one entry can be the default "
                                                 "selection, and %1 already is")
                                      .arg(entryname::of(defaultAt, nullptr)));
             defaultAt = i;
@@ -332,86 +338,89 @@ QList<MenuItem> itemsAt(const QByteArray &bytes, std::vector<ItemSpans> &spans)
     return items;
 }
 
-const QString kItemList = QStringLiteral("the menu item list");
+QString itemListName()
+{
+    return QCoreApplication::translate("ProjectFile", "the menu item list");
+}
 
 // The items' list: a scanner at it.
 JsonScanner itemList(const QByteArray &bytes, const RootMembers &root)
 {
     const qsizetype at = root.offset("items");
     if (at < 0)
-        refuse(kItemList, QStringLiteral("is missing"));
+        refuse(itemListName(), QCoreApplication::translate("ProjectFile", "is missing"));
     JsonScanner scan(bytes, at);
     if (scan.peek() != JsonScanner::Array)
-        refuse(kItemList, QStringLiteral("must be a JSON list"));
+        refuse(itemListName(), QCoreApplication::translate("ProjectFile", "must be a JSON list"));
     return scan;
 }
 
 MenuOptions readOptions(const QByteArray &bytes, const RootMembers &root)
 {
     const QJsonObject fields =
-        objectField(bytes, root, "options", QStringLiteral("Menu Options and Submit Button Options"));
-    const Reader menu(fields, QStringLiteral("Menu Options"));
-    const Reader button(fields, QStringLiteral("Submit Button Options"));
+        objectField(bytes, root, "options", QCoreApplication::translate("ProjectFile", "Menu Options and Submit Button Options"));
+    const Reader menu(fields, QCoreApplication::translate("ProjectFile", "Menu Options"));
+    const Reader button(fields, QCoreApplication::translate("ProjectFile", "Submit Button Options"));
     MenuOptions o;
-    menu.text(QStringLiteral("menuName"), QStringLiteral("Name of Menu"), &o.menuName);
-    menu.choice(QStringLiteral("linkTarget"), QStringLiteral("Target of Links"), &o.linkTarget,
+    menu.text(QStringLiteral("menuName"), QCoreApplication::translate("ProjectFile", "Name of Menu"), &o.menuName);
+    menu.choice(QStringLiteral("linkTarget"), QCoreApplication::translate("ProjectFile", "Target of Links"), &o.linkTarget,
                 MenuOptions::linkTargetCaptions());
-    menu.text(QStringLiteral("frameName"), QStringLiteral("Frame Name"), &o.frameName);
-    menu.choice(QStringLiteral("navigation"), QStringLiteral("the navigation"), &o.navigation,
-                {QStringLiteral("Navigate on Button Click"), QStringLiteral("Navigate on Item Change")});
-    button.choice(QStringLiteral("buttonKind"), QStringLiteral("the button"), &o.buttonKind,
-                  {QStringLiteral("Default"), QStringLiteral("Graphic")});
-    button.text(QStringLiteral("buttonText"), QStringLiteral("Text"), &o.buttonText);
-    button.text(QStringLiteral("graphicUrl"), QStringLiteral("URL of Button Graphic"), &o.graphicUrl);
-    button.text(QStringLiteral("altText"), QStringLiteral("Alt Text"), &o.altText);
-    button.text(QStringLiteral("graphicWidth"), QStringLiteral("Width"), &o.graphicWidth);
-    button.text(QStringLiteral("graphicHeight"), QStringLiteral("Height"), &o.graphicHeight);
-    menu.choice(QStringLiteral("buttonAlign"), QStringLiteral("Align to Button"), &o.buttonAlign,
+    menu.text(QStringLiteral("frameName"), QCoreApplication::translate("ProjectFile", "Frame Name"), &o.frameName);
+    menu.choice(QStringLiteral("navigation"), QCoreApplication::translate("ProjectFile", "the navigation"), &o.navigation,
+                {QCoreApplication::translate("ProjectFile", "Navigate on Button Click"), QCoreApplication::translate("ProjectFile", "Navigate on Item Change")});
+    button.choice(QStringLiteral("buttonKind"), QCoreApplication::translate("ProjectFile", "the button"), &o.buttonKind,
+                  {QCoreApplication::translate("ProjectFile", "Default"), QCoreApplication::translate("ProjectFile", "Graphic")});
+    button.text(QStringLiteral("buttonText"), QCoreApplication::translate("ProjectFile", "Text"), &o.buttonText);
+    button.text(QStringLiteral("graphicUrl"), QCoreApplication::translate("ProjectFile", "URL of Button Graphic"), &o.graphicUrl);
+    button.text(QStringLiteral("altText"), QCoreApplication::translate("ProjectFile", "Alt Text"), &o.altText);
+    button.text(QStringLiteral("graphicWidth"), QCoreApplication::translate("ProjectFile", "Width"), &o.graphicWidth);
+    button.text(QStringLiteral("graphicHeight"), QCoreApplication::translate("ProjectFile", "Height"), &o.graphicHeight);
+    menu.choice(QStringLiteral("buttonAlign"), QCoreApplication::translate("ProjectFile", "Align to Button"), &o.buttonAlign,
                 MenuOptions::alignCaptions());
     return o;
 }
 
 MenuStyleRecord readMenuStyle(const QByteArray &bytes, const RootMembers &root)
 {
-    const QString dialog = QStringLiteral("Advanced Menu Options");
+    const QString dialog = QCoreApplication::translate("ProjectFile", "Advanced Menu Options");
     const Reader r(objectField(bytes, root, "menuStyle", dialog), dialog);
     MenuStyleRecord s;
     r.colours(QStringLiteral("mnuClr"), std::array{"Text", "Background"}, &s.mnuClr);
-    r.flag(QStringLiteral("mnuSysClr"), QStringLiteral("Use Default System Menu Colors"), &s.mnuSysClr);
-    r.text(QStringLiteral("mnuFont"), QStringLiteral("Font"), &s.mnuFont);
+    r.flag(QStringLiteral("mnuSysClr"), QCoreApplication::translate("ProjectFile", "Use Default System Menu Colors"), &s.mnuSysClr);
+    r.text(QStringLiteral("mnuFont"), QCoreApplication::translate("ProjectFile", "Font"), &s.mnuFont);
     r.fallback(QStringLiteral("mnuFontFallback"), &s.mnuFontFallback);
-    r.text(QStringLiteral("mnuFontSize"), QStringLiteral("Font Size"), &s.mnuFontSize);
-    r.weight(QStringLiteral("mnuFontWeight"), QStringLiteral("Font Weight"), &s.mnuFontWeight);
-    r.flag(QStringLiteral("mnuItalic"), QStringLiteral("Italics"), &s.mnuItalic);
-    r.flag(QStringLiteral("mnuUnderline"), QStringLiteral("Underlined"), &s.mnuUnderline);
-    r.dimension(QStringLiteral("mnuWidth"), QStringLiteral("Width"), &s.mnuWidth, false);
-    r.flag(QStringLiteral("mnuConstWidth"), QStringLiteral("Constrain Width Proportionally to Font Size"),
+    r.text(QStringLiteral("mnuFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"), &s.mnuFontSize);
+    r.weight(QStringLiteral("mnuFontWeight"), QCoreApplication::translate("ProjectFile", "Font Weight"), &s.mnuFontWeight);
+    r.flag(QStringLiteral("mnuItalic"), QCoreApplication::translate("ProjectFile", "Italics"), &s.mnuItalic);
+    r.flag(QStringLiteral("mnuUnderline"), QCoreApplication::translate("ProjectFile", "Underlined"), &s.mnuUnderline);
+    r.dimension(QStringLiteral("mnuWidth"), QCoreApplication::translate("ProjectFile", "Width"), &s.mnuWidth, false);
+    r.flag(QStringLiteral("mnuConstWidth"), QCoreApplication::translate("ProjectFile", "Constrain Width Proportionally to Font Size"),
            &s.mnuConstWidth);
     return s;
 }
 
 ButtonStyleRecord readButtonStyle(const QByteArray &bytes, const RootMembers &root)
 {
-    const QString dialog = QStringLiteral("Advanced Button Options");
+    const QString dialog = QCoreApplication::translate("ProjectFile", "Advanced Button Options");
     const Reader r(objectField(bytes, root, "buttonStyle", dialog), dialog);
     ButtonStyleRecord s;
     r.colours(QStringLiteral("bttnClr"),
               std::array{"Text", "Face", "Top Border", "Left Border", "Right Border", "Bottom Border"}, &s.bttnClr);
-    r.flag(QStringLiteral("bttnSyncTL"), QStringLiteral("Sync Top and Left Border Colors"), &s.bttnSyncTL);
-    r.flag(QStringLiteral("bttnSyncRB"), QStringLiteral("Sync Right and Bottom Border Colors"), &s.bttnSyncRB);
-    r.flag(QStringLiteral("bttnSysClr"), QStringLiteral("Use Default System Button Colors"), &s.bttnSysClr);
-    r.text(QStringLiteral("bttnFont"), QStringLiteral("Font"), &s.bttnFont);
+    r.flag(QStringLiteral("bttnSyncTL"), QCoreApplication::translate("ProjectFile", "Sync Top and Left Border Colors"), &s.bttnSyncTL);
+    r.flag(QStringLiteral("bttnSyncRB"), QCoreApplication::translate("ProjectFile", "Sync Right and Bottom Border Colors"), &s.bttnSyncRB);
+    r.flag(QStringLiteral("bttnSysClr"), QCoreApplication::translate("ProjectFile", "Use Default System Button Colors"), &s.bttnSysClr);
+    r.text(QStringLiteral("bttnFont"), QCoreApplication::translate("ProjectFile", "Font"), &s.bttnFont);
     r.fallback(QStringLiteral("bttnFontFallback"), &s.bttnFontFallback);
-    r.dimension(QStringLiteral("bttnFontSize"), QStringLiteral("Font Size"), &s.bttnFontSize, true, 0);
-    r.weight(QStringLiteral("bttnFontWeight"), QStringLiteral("Font Weight"), &s.bttnFontWeight);
-    r.flag(QStringLiteral("bttnUnderline"), QStringLiteral("Underlined"), &s.bttnUnderline);
-    r.flag(QStringLiteral("bttnItalic"), QStringLiteral("Italics"), &s.bttnItalic);
-    r.dimension(QStringLiteral("bttnWidth"), QStringLiteral("Button Width"), &s.bttnWidth, true);
-    r.dimension(QStringLiteral("bttnHeight"), QStringLiteral("Button Height"), &s.bttnHeight, true);
-    r.dimension(QStringLiteral("bttnBorder"), QStringLiteral("Border Thickness"), &s.bttnBorder, true);
+    r.dimension(QStringLiteral("bttnFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"), &s.bttnFontSize, true, 0);
+    r.weight(QStringLiteral("bttnFontWeight"), QCoreApplication::translate("ProjectFile", "Font Weight"), &s.bttnFontWeight);
+    r.flag(QStringLiteral("bttnUnderline"), QCoreApplication::translate("ProjectFile", "Underlined"), &s.bttnUnderline);
+    r.flag(QStringLiteral("bttnItalic"), QCoreApplication::translate("ProjectFile", "Italics"), &s.bttnItalic);
+    r.dimension(QStringLiteral("bttnWidth"), QCoreApplication::translate("ProjectFile", "Button Width"), &s.bttnWidth, true);
+    r.dimension(QStringLiteral("bttnHeight"), QCoreApplication::translate("ProjectFile", "Button Height"), &s.bttnHeight, true);
+    r.dimension(QStringLiteral("bttnBorder"), QCoreApplication::translate("ProjectFile", "Border Thickness"), &s.bttnBorder, true);
     r.flag(QStringLiteral("bttnConstSize"),
-           QStringLiteral("Constrain Button Dimensions Proportionally to Font Size"), &s.bttnConstSize);
-    r.flag(QStringLiteral("bttnNoBorder"), QStringLiteral("No Border"), &s.bttnNoBorder);
+           QCoreApplication::translate("ProjectFile", "Constrain Button Dimensions Proportionally to Font Size"), &s.bttnConstSize);
+    r.flag(QStringLiteral("bttnNoBorder"), QCoreApplication::translate("ProjectFile", "No Border"), &s.bttnNoBorder);
     return s;
 }
 
@@ -430,7 +439,7 @@ CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root)
 {
     CodeDialect dialect = CodeDialect::Classic;
     if (root.offset("dialect") >= 0 && !codedialect::fromKey(rootText(bytes, root, "dialect"), &dialect))
-        refuse(QStringLiteral("Code (Classic or HTML5)"), QStringLiteral("must be \"classic\" or \"html5\""));
+        refuse(QCoreApplication::translate("ProjectFile", "Code (Classic or HTML5)"), QCoreApplication::translate("ProjectFile", "must be \"classic\" or \"html5\""));
     return dialect;
 }
 
@@ -460,8 +469,8 @@ void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
 void checkHeader(const QByteArray &bytes, const RootMembers &root)
 {
     if (rootText(bytes, root, "format") != kFormat)
-        refuse(QStringLiteral("the file's format"),
-               QStringLiteral("must be \"%1\" (this is not a Quillnav menu project)").arg(kFormat));
+        refuse(QCoreApplication::translate("ProjectFile", "the file's format"),
+               QCoreApplication::translate("ProjectFile", "must be \"%1\" (this is not a Quillnav menu project)").arg(kFormat));
     double d = -1;
     if (const qsizetype at = root.offset("version"); at >= 0) {
         JsonScanner scan(bytes, at);
@@ -469,10 +478,10 @@ void checkHeader(const QByteArray &bytes, const RootMembers &root)
             d = scan.readNumber();
     }
     if (!(d >= 1 && d < 1e15) || d != std::trunc(d))
-        refuse(QStringLiteral("the file's version"), QStringLiteral("must be a whole number from 1"));
+        refuse(QCoreApplication::translate("ProjectFile", "the file's version"), QCoreApplication::translate("ProjectFile", "must be a whole number from 1"));
     if (d > kVersion)
-        refuse(QStringLiteral("the file's version"),
-               QStringLiteral("%1 is newer than this program reads (%2); use a newer Quillnav")
+        refuse(QCoreApplication::translate("ProjectFile", "the file's version"),
+               QCoreApplication::translate("ProjectFile", "%1 is newer than this program reads (%2); use a newer Quillnav")
                    .arg(qint64(d))
                    .arg(kVersion));
 }
@@ -569,7 +578,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
                 if (scan.peek() != JsonScanner::Object) {
                     scan.skipValue();
                     scan.finish();
-                    *error = QStringLiteral("the file must hold one JSON object");
+                    *error = QCoreApplication::translate("ProjectFile", "the file must hold one JSON object");
                     return false;
                 }
                 scan.enterObject();
@@ -595,7 +604,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         }
     } catch (const JsonScanner::SyntaxError &fault) {
         const auto [line, column] = lineAndColumn(bytes, fault.offset);
-        *error = QStringLiteral("JSON syntax error at line %1, column %2: %3")
+        *error = QCoreApplication::translate("ProjectFile", "JSON syntax error at line %1, column %2: %3")
                      .arg(line)
                      .arg(column)
                      .arg(fault.reason);
@@ -667,16 +676,16 @@ bool readText(const QString &path, QByteArray *bytes, QString *error)
         *bytes = std::move(file.bytes);
         return true;
     case RegularFile::NotRegular:
-        *error = QStringLiteral("Could not read \"%1\": it is not a regular file.").arg(name);
+        *error = QCoreApplication::translate("ProjectFile", "Could not read \"%1\": it is not a regular file.").arg(name);
         return false;
     case RegularFile::TooLarge:
-        *error = QStringLiteral("\"%1\" is not a valid menu project: it is larger than %2 MiB, the "
+        *error = QCoreApplication::translate("ProjectFile", "\"%1\" is not a valid menu project: it is larger than %2 MiB, the "
                                 "most a menu project can hold.")
                      .arg(name)
                      .arg(kMaxFileBytes / (1024 * 1024));
         return false;
     default:
-        *error = QStringLiteral("Could not read \"%1\": %2").arg(name, file.reason);
+        *error = QCoreApplication::translate("ProjectFile", "Could not read \"%1\": %2").arg(name, file.reason);
         return false;
     }
 }
@@ -688,7 +697,7 @@ bool loadInto(const QString &path, MenuProject *project, MenuItems *walked, QStr
         return false;
     QString problem;
     if (!parseInto(bytes, project, walked, &problem, nullptr)) {
-        *error = QStringLiteral("\"%1\" is not a valid menu project: %2").arg(QDir::toNativeSeparators(path),
+        *error = QCoreApplication::translate("ProjectFile", "\"%1\" is not a valid menu project: %2").arg(QDir::toNativeSeparators(path),
                                                                             problem);
         return false;
     }
@@ -719,7 +728,7 @@ bool load(const QString &path, MenuProject *project, MenuItems *items, QString *
 
 QString codeTooLargeProblem()
 {
-    return QStringLiteral("the menu's generated code would pass the limit of %1 MiB")
+    return QCoreApplication::translate("ProjectFile", "the menu's generated code would pass the limit of %1 MiB")
         .arg(kMaxCodeLength / (1024 * 1024));
 }
 
@@ -730,7 +739,7 @@ bool save(const QString &path, const MenuProject &project, QString *error, Write
         return false;
     JsonWriter w([&](QByteArrayView bytes) {
         if (file.written() + bytes.size() > kMaxFileBytes)
-            file.fail(QStringLiteral("the menu project would be larger than %1 MiB, the most a menu "
+            file.fail(QCoreApplication::translate("ProjectFile", "the menu project would be larger than %1 MiB, the most a menu "
                                      "project can hold.")
                           .arg(kMaxFileBytes / (1024 * 1024)));
         file.write(bytes);

@@ -5,6 +5,7 @@
 #include "platform/WriteTarget.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Saved menu projects (.qnv): JSON, UTF-8. Loading accepts only what the
@@ -14,7 +15,11 @@ namespace ProjectFile {
 
 inline const QString kFormat = QStringLiteral("quillnav-menu-project");
 inline constexpr int kVersion = 1;
-inline const QString kFilter = QStringLiteral("Quillnav menu projects (*.qnv)");
+// The file dialogs' filter, in the windows' language.
+inline QString filter()
+{
+    return QCoreApplication::translate("ProjectFile", "Quillnav menu projects (*.qnv)");
+}
 
 // Limits of what a project may hold, so that everything loaded can be shown
 // and generated at once: a text no longer than the window's line edits take

@@ -1,5 +1,7 @@
 #include "platform/WriteTarget.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -13,16 +15,16 @@ namespace {
 QString Described(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("AtomicFile", "it is a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a named pipe (FIFO), not a file");
+        return QCoreApplication::translate("AtomicFile", "it is a named pipe (FIFO), not a file");
     if (S_ISCHR(mode))
-        return QStringLiteral("it is a device, not a file");
+        return QCoreApplication::translate("AtomicFile", "it is a device, not a file");
     if (S_ISBLK(mode))
-        return QStringLiteral("it is a disk or other block device, not a file");
+        return QCoreApplication::translate("AtomicFile", "it is a disk or other block device, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("AtomicFile", "it is a socket, not a file");
+    return QCoreApplication::translate("AtomicFile", "it is not a regular file");
 }
 
 // The open descriptor that a name such as /dev/stdout or /dev/fd/3 stands
@@ -52,5 +54,5 @@ WriteTarget WriteTarget::inspect(const QString &path, WriteMode mode)
         return {};
     if (mode == WriteMode::CommandLineOutput && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode)))
         return {Stream, {}};
-    return {Refused, Described(info.st_mode) + QStringLiteral(", and it was left as it is.")};
+    return {Refused, Described(info.st_mode) + QCoreApplication::translate("AtomicFile", ", and it was left as it is.")};
 }

@@ -1,5 +1,7 @@
 #include "site/PageImport.h"
 
+#include <QCoreApplication>
+
 #include "platform/RegularFile.h"
 #include "site/SelectImport.h"
 
@@ -23,18 +25,18 @@ bool PageImport::load(const QString &path, const PageSelects::Bounds &bounds)
     case RegularFile::Ok:
         return parse(file.bytes, path, bounds);
     case RegularFile::Missing:
-        m_error = QStringLiteral("The page \"%1\" does not exist.").arg(fileName(path));
+        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" does not exist.").arg(fileName(path));
         break;
     case RegularFile::NotRegular:
-        m_error = QStringLiteral("\"%1\" is not a regular file (a folder, a device or a pipe), so it "
+        m_error = QCoreApplication::translate("PageImport", "\"%1\" is not a regular file (a folder, a device or a pipe), so it "
                                  "was not read.").arg(fileName(path));
         break;
     case RegularFile::TooLarge:
-        m_error = QStringLiteral("The page \"%1\" is larger than %2 MiB, the most that is imported.")
+        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" is larger than %2 MiB, the most that is imported.")
                       .arg(fileName(path), QString::number(kMaxFileBytes / (1024 * 1024)));
         break;
     case RegularFile::Failed:
-        m_error = QStringLiteral("The page \"%1\" could not be read: %2").arg(fileName(path), file.reason);
+        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" could not be read: %2").arg(fileName(path), file.reason);
         break;
     }
     return false;
@@ -44,11 +46,11 @@ bool PageImport::parse(const QByteArray &bytes, const QString &path, const PageS
 {
     m_path = path;
     if (!m_page.read(bytes, bounds)) {
-        m_error = QStringLiteral("The page \"%1\" was not imported. %2").arg(fileName(path), m_page.error());
+        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" was not imported. %2").arg(fileName(path), m_page.error());
         return false;
     }
     if (count() == 0) {
-        m_error = QStringLiteral("The page \"%1\" has no drop-down list (<select>) to import.")
+        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" has no drop-down list (<select>) to import.")
                       .arg(fileName(path));
         return false;
     }
@@ -58,7 +60,7 @@ bool PageImport::parse(const QByteArray &bytes, const QString &path, const PageS
 QString PageImport::nameOf(qsizetype index) const
 {
     const QString name = SelectImport::displayName(select(index)).simplified();
-    return name.isEmpty() ? QStringLiteral("(no name)") : name.left(60);
+    return name.isEmpty() ? QCoreApplication::translate("PageImport", "(no name)") : name.left(60);
 }
 
 QString PageImport::firstOptionsOf(qsizetype index, int count) const
@@ -76,12 +78,12 @@ QString PageImport::listing() const
     const QLocale locale;
     constexpr qsizetype kMaxLines = 50;
     for (qsizetype i = 0; i < count() && i < kMaxLines; ++i) {
-        lines << QStringLiteral("%1. %2: %3 (%4 entries)")
+        lines << QCoreApplication::translate("PageImport", "%1. %2: %3 (%4 entries)")
                      .arg(i + 1)
                      .arg(nameOf(i), firstOptionsOf(i), locale.toString(select(i).optionCount));
     }
     if (count() > kMaxLines)
-        lines << QStringLiteral("... and %1 more lists").arg(locale.toString(count() - kMaxLines));
+        lines << QCoreApplication::translate("PageImport", "... and %1 more lists").arg(locale.toString(count() - kMaxLines));
     return lines.join(u'\n');
 }
 
@@ -113,7 +115,7 @@ bool PageImport::project(qsizetype index, MenuProject *out, QStringList *notes)
     QString error;
     if (SelectImport::toProject(select(index), m_page.classicScript(), out, notes, &error))
         return true;
-    m_error = QStringLiteral("The list %1 of the page \"%2\" was not imported. %3")
+    m_error = QCoreApplication::translate("PageImport", "The list %1 of the page \"%2\" was not imported. %3")
                   .arg(QString::number(index + 1), fileName(m_path), error);
     return false;
 }

@@ -1,5 +1,7 @@
 #include "site/PageSelects.h"
 
+#include <QCoreApplication>
+
 #include "platform/BoundedWorker.h"
 #include "site/PageSelectsEncoding.h"
 #include "site/PageSelectsWire.h"
@@ -422,26 +424,26 @@ bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
             wire = result.output;
             break;
         case BoundedWorker::TimeLimit:
-            m_error = QStringLiteral("It is too complex to read: reading it takes more than %1 seconds.")
+            m_error = QCoreApplication::translate("PageImport", "It is too complex to read: reading it takes more than %1 seconds.")
                           .arg(bounds.seconds);
             return false;
         case BoundedWorker::MemoryLimit:
-            m_error = QStringLiteral("It is too complex to read: reading it takes more than %1 MiB of memory.")
+            m_error = QCoreApplication::translate("PageImport", "It is too complex to read: reading it takes more than %1 MiB of memory.")
                           .arg(bounds.memoryBytes / (1024 * 1024));
             return false;
         case BoundedWorker::Cancelled:
             m_cancelled = true;
-            m_error = QStringLiteral("Reading it was cancelled.");
+            m_error = QCoreApplication::translate("PageImport", "Reading it was cancelled.");
             return false;
         case BoundedWorker::Crashed:
         case BoundedWorker::Failed:
-            m_error = QStringLiteral("Its reader failed (%1).").arg(result.reason);
+            m_error = QCoreApplication::translate("PageImport", "Its reader failed (%1).").arg(result.reason);
             return false;
         }
     }
     PageRecords records;
     if (!PageSelectsWire::decode(wire, &records)) {
-        m_error = QStringLiteral("Its reader failed (its answer was incomplete or damaged).");
+        m_error = QCoreApplication::translate("PageImport", "Its reader failed (its answer was incomplete or damaged).");
         return false;
     }
     m_selects = std::move(records.selects);

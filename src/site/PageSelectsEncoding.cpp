@@ -1,5 +1,7 @@
 #include "site/PageSelectsEncoding.h"
 
+#include <QCoreApplication>
+
 #include <QHash>
 #include <QStringDecoder>
 
@@ -377,7 +379,7 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
         return true;
     }
     if (name == "replacement") {
-        *error = QStringLiteral("It declares a character encoding that browsers never show (ISO-2022-KR, "
+        *error = QCoreApplication::translate("PageImport", "It declares a character encoding that browsers never show (ISO-2022-KR, "
                                 "ISO-2022-CN or HZ-GB-2312): they show one replacement character "
                                 "instead of the page.");
         return false;
@@ -385,7 +387,7 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
     const Encoding *e = find(name);
     if (e && e->decoder && decodeWithIcu(e->decoder, body, text))
         return true;
-    *error = QStringLiteral("It is written in the character encoding %1, which cannot be decoded on "
+    *error = QCoreApplication::translate("PageImport", "It is written in the character encoding %1, which cannot be decoded on "
                             "this system.")
                  .arg(QString::fromLatin1(name));
     return false;

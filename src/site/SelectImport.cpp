@@ -1,5 +1,7 @@
 #include "site/SelectImport.h"
 
+#include <QCoreApplication>
+
 #include "codegen/MenuCodeGenerator.h"
 #include "menu/ProjectFile.h"
 #include "site/CssDeclarations.h"
@@ -340,7 +342,7 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
                QStringList *notes, QString *error)
 {
     if (s.options.isEmpty()) {
-        *error = QStringLiteral("It has no entries.");
+        *error = QCoreApplication::translate("PageImport", "It has no entries.");
         return false;
     }
     const Origin origin = originOf(s);
@@ -403,7 +405,7 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     }
     const QLocale locale;
     if (selectedCount > 1)
-        notes->append(QStringLiteral("The list marks %1 entries as selected; the last of them, entry %2 "
+        notes->append(QCoreApplication::translate("PageImport", "The list marks %1 entries as selected; the last of them, entry %2 "
                                      "(\"%3\"), is the default selection, as a browser shows it.")
                           .arg(locale.toString(selectedCount), locale.toString(defaultAt + 1),
                                p.items.at(defaultAt).text));
@@ -414,13 +416,13 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
         p.items[defaultAt].selected = menutext::kYes;
 
     if (s.optionCount > s.options.size())
-        notes->append(QStringLiteral("The list has %1 options; only the first %2 were imported.")
+        notes->append(QCoreApplication::translate("PageImport", "The list has %1 options; only the first %2 were imported.")
                           .arg(locale.toString(s.optionCount), locale.toString(s.options.size())));
     if (cutTexts > 0)
-        notes->append(QStringLiteral("%1 texts or links longer than %2 characters were cut to that length.")
+        notes->append(QCoreApplication::translate("PageImport", "%1 texts or links longer than %2 characters were cut to that length.")
                           .arg(locale.toString(cutTexts), locale.toString(ProjectFile::kMaxTextLength)));
     if (MenuCodeLengthBound(p) > ProjectFile::kMaxCodeLength) {
-        *error = QStringLiteral("The list's texts and links are too long for one menu: its code "
+        *error = QCoreApplication::translate("PageImport", "The list's texts and links are too long for one menu: its code "
                                 "would pass the limit of %1 MiB.")
                      .arg(ProjectFile::kMaxCodeLength / (1024 * 1024));
         return false;

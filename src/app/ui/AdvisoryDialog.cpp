@@ -80,7 +80,7 @@ void AdvisoryDialog::buildLayout(const Design &design)
     m_label1->setTextFormat(Qt::PlainText);
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_check1 = new QCheckBox(QStringLiteral("Show this message again in the future."), this);
+    m_check1 = new QCheckBox(tr("Show this message again in the future."), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
 
     auto *buttons = new QHBoxLayout;

@@ -76,8 +76,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     }
 
     m_chooseOpenFile = [](QWidget *parent) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Load Saved Menu Project"),
-                                            QString(), ProjectFile::kFilter);
+        return QFileDialog::getOpenFileName(parent, tr("Load Saved Menu Project"),
+                                            QString(), ProjectFile::filter());
     };
     m_chooseSaveFile = [this](QWidget *parent) {
         return ChooseProjectSavePath(parent, m_filePath);

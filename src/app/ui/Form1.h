@@ -242,6 +242,7 @@ private:
     void buildMainToolbar();
     void buildDialectChoice();
     void placeRegions();
+    void mirrorRegions(bool mirrored);
     void connectAvailabilityInputs();
     void buildStyleDialogs();
     void buildEditMenu();

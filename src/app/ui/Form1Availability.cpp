@@ -52,11 +52,11 @@ void Form1::Timer1_Timer()
     m_mnuFileSaveAs->setEnabled(n >= 1);
 
     m_mnuEditUndo->setEnabled(m_undoStack->canUndo());
-    m_mnuEditUndo->setText(m_undoStack->canUndo() ? QStringLiteral("&Undo ") + m_undoStack->undoText()
-                                                  : QStringLiteral("&Undo"));
+    m_mnuEditUndo->setText(m_undoStack->canUndo() ? tr("&Undo %1").arg(m_undoStack->undoText())
+                                                  : tr("&Undo"));
     m_mnuEditRedo->setEnabled(m_undoStack->canRedo());
-    m_mnuEditRedo->setText(m_undoStack->canRedo() ? QStringLiteral("&Redo ") + m_undoStack->redoText()
-                                                  : QStringLiteral("&Redo"));
+    m_mnuEditRedo->setText(m_undoStack->canRedo() ? tr("&Redo %1").arg(m_undoStack->redoText())
+                                                  : tr("&Redo"));
 
     // Blanks count as text: emptiness is an exact comparison.
     const bool ready = !m_itemtexttext->text().isEmpty()

@@ -11,6 +11,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 // Warnings about what classic code cannot carry: the list's tool tips, the
 // tip beside the item fields' title and the menu name's warning. They only
@@ -61,6 +62,7 @@ void Form1::updateClassicTips()
     m_lblclassictip->setText(metrics.elidedText(problems.join(u' '), Qt::ElideRight, qMax(0, right - left)));
     m_lblclassictip->setToolTip(problems.join(u'\n'));
     const int width = qMin(metrics.horizontalAdvance(m_lblclassictip->text()) + t.x(60), right - left);
-    m_lblclassictip->setGeometry(right - width, 0, qMax(0, width), metrics.height());
+    m_lblclassictip->setGeometry(QStyle::visualRect(layoutDirection(), m_frame1->rect(),
+                                                    QRect(right - width, 0, qMax(0, width), metrics.height())));
     m_lblclassictip->setVisible(!problems.isEmpty());
 }

@@ -33,7 +33,7 @@ void Form1::mnuFileCodeFile_Click()
     captureStyles();
     QString path;
     if (SaveCodeToFile(this, currentProject(), &path))
-        showStatus(QStringLiteral("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
+        showStatus(tr("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void Form1::mnuPrevBr_Click()

@@ -41,25 +41,25 @@ void Form1::projectFileTouched()
     if (change == ProjectFileGuard::DiskChange::None)
         return;
     if (change == ProjectFileGuard::DiskChange::Removed) {
-        showStatus(QStringLiteral("The menu project file %1 was removed or renamed by another program; "
+        showStatus(tr("The menu project file %1 was removed or renamed by another program; "
                                   "Save writes it again.")
                        .arg(name));
         return;
     }
     if (isProjectModified()) {
-        showStatus(QStringLiteral("The menu project file %1 was changed by another program; Save will "
+        showStatus(tr("The menu project file %1 was changed by another program; Save will "
                                   "ask before overwriting it.")
                        .arg(name));
         return;
     }
     const QScopedValueRollback asking(m_askingAboutDisk, true);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Quillnav"),
-                    QStringLiteral("The menu project \"%1\" was changed by another program.").arg(name),
+                    tr("The menu project \"%1\" was changed by another program.").arg(name),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("ReloadChangedProjectQuestion"));
-    box.setInformativeText(QStringLiteral("Do you want to load it again?"));
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Load Again"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Keep This Version"));
+    box.setInformativeText(tr("Do you want to load it again?"));
+    box.button(QMessageBox::Yes)->setText(tr("&Load Again"));
+    box.button(QMessageBox::No)->setText(tr("&Keep This Version"));
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() != QMessageBox::Yes)
         return;
@@ -67,7 +67,7 @@ void Form1::projectFileTouched()
     if (!openProject(m_filePath, &error))
         showProblem(error);
     else
-        showStatus(QStringLiteral("Loaded the menu project %1 again.").arg(QDir::toNativeSeparators(m_filePath)));
+        showStatus(tr("Loaded the menu project %1 again.").arg(QDir::toNativeSeparators(m_filePath)));
 }
 
 // Save over a file that another program has changed since it was loaded or
@@ -78,16 +78,16 @@ bool Form1::confirmOverwriteChangedFile(bool *saveElsewhere)
     *saveElsewhere = false;
     const QScopedValueRollback asking(m_askingAboutDisk, true);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
-                    QStringLiteral("The menu project \"%1\" was changed by another program since it was "
+                    tr("The menu project \"%1\" was changed by another program since it was "
                                    "loaded or saved here.")
                         .arg(shownName(m_filePath)),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("OverwriteChangedProjectQuestion"));
-    box.setInformativeText(QStringLiteral("Overwrite it with the project shown here? Choose Save As to "
+    box.setInformativeText(tr("Overwrite it with the project shown here? Choose Save As to "
                                           "keep both, the other version in its file and this one under "
                                           "another name."));
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Overwrite"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Save &As..."));
+    box.button(QMessageBox::Yes)->setText(tr("&Overwrite"));
+    box.button(QMessageBox::No)->setText(tr("Save &As..."));
     box.setDefaultButton(QMessageBox::No);
     const int answer = box.exec();
     *saveElsewhere = answer == QMessageBox::No;
@@ -103,17 +103,17 @@ bool Form1::confirmOpenLockedFile(const QString &path)
     if (fileGuard()->isFile(path) || !ProjectFileGuard::lockedElsewhere(path, &pid))
         return true;
     const QString where = pid == QCoreApplication::applicationPid()
-                              ? QStringLiteral("another Quillnav window")
-                          : pid > 0 ? QStringLiteral("another copy of Quillnav (process %1)").arg(pid)
-                                    : QStringLiteral("another copy of Quillnav");
+                              ? tr("another Quillnav window")
+                          : pid > 0 ? tr("another copy of Quillnav (process %1)").arg(pid)
+                                    : tr("another copy of Quillnav");
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
-                    QStringLiteral("The menu project \"%1\" is already open in %2.")
+                    tr("The menu project \"%1\" is already open in %2.")
                         .arg(shownName(path), where),
                     QMessageBox::Open | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("ProjectOpenElsewhereQuestion"));
-    box.setInformativeText(QStringLiteral("Open it here anyway? Each window warns before it saves over "
+    box.setInformativeText(tr("Open it here anyway? Each window warns before it saves over "
                                           "changes that the other has saved."));
-    box.button(QMessageBox::Open)->setText(QStringLiteral("&Open Anyway"));
+    box.button(QMessageBox::Open)->setText(tr("&Open Anyway"));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Open;
 }

@@ -26,21 +26,21 @@ namespace {
 
 // The option controls as the undo history names them.
 const std::pair<const char *, const char *> kOptionFields[] = {
-    {"txtmnm", "Menu Name"},        {"targetcombo", "Link Target"},
-    {"txtfrm", "Frame Name"},       {"menubehavopt", "Navigation"},
-    {"buttonpropopt", "Button Kind"}, {"buttontxttxt", "Button Text"},
-    {"buttngrurl", "Graphic URL"},  {"txtalt", "Alt Text"},
-    {"txtw", "Graphic Width"},      {"txth", "Graphic Height"},
-    {"cmbbttnaln", "Button Alignment"}};
+    {"txtmnm", QT_TRANSLATE_NOOP("Form1", "Menu Name")},        {"targetcombo", QT_TRANSLATE_NOOP("Form1", "Link Target")},
+    {"txtfrm", QT_TRANSLATE_NOOP("Form1", "Frame Name")},       {"menubehavopt", QT_TRANSLATE_NOOP("Form1", "Navigation")},
+    {"buttonpropopt", QT_TRANSLATE_NOOP("Form1", "Button Kind")}, {"buttontxttxt", QT_TRANSLATE_NOOP("Form1", "Button Text")},
+    {"buttngrurl", QT_TRANSLATE_NOOP("Form1", "Graphic URL")},  {"txtalt", QT_TRANSLATE_NOOP("Form1", "Alt Text")},
+    {"txtw", QT_TRANSLATE_NOOP("Form1", "Graphic Width")},      {"txth", QT_TRANSLATE_NOOP("Form1", "Graphic Height")},
+    {"cmbbttnaln", QT_TRANSLATE_NOOP("Form1", "Button Alignment")}};
 
 QString fieldName(const QObject *control)
 {
     const QString name = control->objectName().section(QLatin1Char('_'), 0, 0);
     for (const auto &[object, caption] : kOptionFields) {
         if (name == QLatin1String(object))
-            return QLatin1String(caption);
+            return Form1::tr(caption);
     }
-    return QStringLiteral("Menu Options");
+    return Form1::tr("Menu Options");
 }
 
 // Typing in one field merges into one step; each field has its own id.
@@ -122,7 +122,7 @@ void Form1::connectOptionEdits()
     connect(m_cmbdialect, &QComboBox::activated, this, [this] {
         ProjectState before = captureState();
         before.project.dialect = m_recorded.dialect;
-        pushChange(QStringLiteral("Change Code"), before);
+        pushChange(tr("Change Code"), before);
     });
 }
 
@@ -130,14 +130,14 @@ void Form1::changeDialect(CodeDialect dialect)
 {
     const ProjectState before = captureState();
     setDialect(dialect);
-    pushChange(QStringLiteral("Change Code"), before);
+    pushChange(tr("Change Code"), before);
 }
 
 void Form1::optionEdited(const QString &field, bool typing)
 {
     ProjectState before = captureState();
     before.project.options = m_recorded.options;
-    pushChange(QStringLiteral("Change %1").arg(field), before, typing ? typingId(field) : -1);
+    pushChange(tr("Change %1").arg(field), before, typing ? typingId(field) : -1);
 }
 
 void Form1::setProjectFile(const QString &path)
@@ -165,14 +165,14 @@ bool Form1::maybeSave()
 {
     if (!isProjectModified())
         return true;
-    const QString name = m_filePath.isEmpty() ? QStringLiteral("Untitled")
+    const QString name = m_filePath.isEmpty() ? tr("Untitled")
                                               : QFileInfo(m_filePath).fileName();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
-                    QStringLiteral("The menu project \"%1\" has changes that were not saved.")
+                    tr("The menu project \"%1\" has changes that were not saved.")
                         .arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("UnsavedChangesQuestion"));
-    box.setInformativeText(QStringLiteral("Do you want to save your changes?"));
+    box.setInformativeText(tr("Do you want to save your changes?"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
@@ -209,7 +209,7 @@ bool Form1::saveDocument(bool askForName)
     setProjectFile(path);
     RecentFiles::Add(path);
     updateRecentFiles();
-    showStatus(QStringLiteral("Saved the menu project to %1.").arg(QDir::toNativeSeparators(path)));
+    showStatus(tr("Saved the menu project to %1.").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -223,7 +223,7 @@ bool Form1::openProject(const QString &path, QString *error)
     applyProject(project);
     fileGuard()->setFile(path, true);
     setProjectFile(QFileInfo(path).absoluteFilePath());
-    pushChange(QStringLiteral("Load Menu Project"), before, -1, true);
+    pushChange(tr("Load Menu Project"), before, -1, true);
     m_undoStack->setClean();
     updateTitle();
     RecentFiles::Add(m_filePath);
@@ -240,7 +240,7 @@ bool Form1::loadDocument(const QString &path)
         showProblem(error);
         return false;
     }
-    showStatus(QStringLiteral("Loaded the menu project %1.").arg(QDir::toNativeSeparators(m_filePath)));
+    showStatus(tr("Loaded the menu project %1.").arg(QDir::toNativeSeparators(m_filePath)));
     return true;
 }
 
@@ -255,7 +255,7 @@ void Form1::mnuFileNew_Click()
         m_recorded = currentSettings();
         return;
     }
-    pushChange(QStringLiteral("New Menu Project"), before, -1, true);
+    pushChange(tr("New Menu Project"), before, -1, true);
     m_undoStack->setClean();
     updateTitle();
 }
@@ -307,7 +307,7 @@ void Form1::openRecentFile(int index)
     if (!QFileInfo(path).isFile()) {
         RecentFiles::Remove(path);
         updateRecentFiles();
-        showProblem(QStringLiteral("The menu project \"%1\" no longer exists. It has been removed "
+        showProblem(tr("The menu project \"%1\" no longer exists. It has been removed "
                                    "from the list of recent files.")
                         .arg(QDir::toNativeSeparators(path)));
         return;

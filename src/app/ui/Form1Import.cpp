@@ -18,9 +18,9 @@ void Form1::mnuFileImport_Click()
 {
     const QString path = m_chooseImportFile
                              ? m_chooseImportFile(this)
-                             : QFileDialog::getOpenFileName(this, QStringLiteral("Import Menu from Web Page"),
+                             : QFileDialog::getOpenFileName(this, tr("Import Menu from Web Page"),
                                                             QString(),
-                                                            QStringLiteral("Web pages (*.html *.htm);;All files (*)"));
+                                                            tr("Web pages (*.html *.htm);;All files (*)"));
     if (path.isEmpty())
         return;
     // A large page takes a moment to read and to show; the pointer says so.
@@ -35,10 +35,10 @@ void Form1::mnuFileImport_Click()
         // hostile page); a window-modal dialog with Cancel shows when it takes
         // long, and Cancel stops the worker. Until it shows, user input waits.
         std::optional<BusyCursor> busy(std::in_place);
-        QProgressDialog progress(QStringLiteral("Reading %1...").arg(QFileInfo(path).fileName()),
-                                 QStringLiteral("Cancel"), 0, 0, this);
+        QProgressDialog progress(tr("Reading %1...").arg(QFileInfo(path).fileName()),
+                                 tr("Cancel"), 0, 0, this);
         progress.setObjectName(QStringLiteral("progressImport"));
-        progress.setWindowTitle(QStringLiteral("Import Menu"));
+        progress.setWindowTitle(tr("Import Menu"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(400);
         progress.setValue(0); // starts the dialog's clock
@@ -73,18 +73,18 @@ void Form1::mnuFileImport_Click()
         if (converted) {
             const ProjectState before = captureState();
             applyProject(project);
-            pushChange(QStringLiteral("Import Menu"), before);
+            pushChange(tr("Import Menu"), before);
         }
     }
     if (!converted) {
         showProblem(page.error());
         return;
     }
-    showStatus(QStringLiteral("Imported %1 items from %2.")
+    showStatus(tr("Imported %1 items from %2.")
                    .arg(QString::number(project.items.size()), QDir::toNativeSeparators(path)));
     if (!notes.isEmpty()) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Import Menu"),
-                        QStringLiteral("The menu was imported with these changes:"), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Information, tr("Import Menu"),
+                        tr("The menu was imported with these changes:"), QMessageBox::Ok, this);
         box.setInformativeText(notes.join(u'\n'));
         box.exec();
     }

@@ -21,27 +21,27 @@ void Form1::buildItemProperties()
         w->setObjectName(QLatin1String(name));
         w->setGeometry(t.rect(l, top, wd, h));
     };
-    m_itemtextlbl = new QLabel(QStringLiteral("&Item Text:"), f);
+    m_itemtextlbl = new QLabel(tr("&Item Text:"), f);
     place(m_itemtextlbl, "itemtextlbl", 90, 285, 840, 255);
     m_itemtexttext = new QLineEdit(f);
     place(m_itemtexttext, "itemtexttext", 960, 240, 2790, 300);
-    m_additemcmd = new QPushButton(QStringLiteral("Add"), f);
+    m_additemcmd = new QPushButton(tr("Add"), f);
     place(m_additemcmd, "additemcmd", 3870, 210, 1095, 330);
 
-    m_linklbl = new QLabel(QStringLiteral("&Link URL:"), f);
+    m_linklbl = new QLabel(tr("&Link URL:"), f);
     place(m_linklbl, "linklbl", 90, 645, 840, 255);
     m_linktext = new QLineEdit(f);
     place(m_linktext, "linktext", 960, 600, 2790, 300);
-    m_Addsepcmd = new QPushButton(QStringLiteral("Separator"), f);
+    m_Addsepcmd = new QPushButton(tr("Separator"), f);
     place(m_Addsepcmd, "Addsepcmd", 3870, 570, 1095, 330);
 
-    m_chkindent = new QCheckBox(QStringLiteral("In&dented"), f);
+    m_chkindent = new QCheckBox(tr("In&dented"), f);
     place(m_chkindent, "chkindent", 90, 960, 1080, 270);
-    m_chksel = new QCheckBox(QStringLiteral("&Selected"), f);
+    m_chksel = new QCheckBox(tr("&Selected"), f);
     place(m_chksel, "chksel", 1215, 960, 1080, 270);
-    m_notlinkchk = new QCheckBox(QStringLiteral("Not lin&ked"), f);
+    m_notlinkchk = new QCheckBox(tr("Not lin&ked"), f);
     place(m_notlinkchk, "notlinkchk", 2340, 960, 1410, 270);
-    m_cmdup = new QPushButton(QStringLiteral("Update"), f);
+    m_cmdup = new QPushButton(tr("Update"), f);
     place(m_cmdup, "cmdup", 3870, 930, 1095, 330);
 
     m_itemtextlbl->setBuddy(m_itemtexttext);
@@ -88,13 +88,13 @@ void Form1::clearItemFields()
 
 void Form1::additemcmd_Click()
 {
-    addItemAt(m_model->count() + 1, QStringLiteral("Add Item"));
+    addItemAt(m_model->count() + 1, tr("Add Item"));
 }
 
 void Form1::mnuInsertBelow_Click()
 {
     const int current = currentPosition();
-    addItemAt(current == 0 ? m_model->count() + 1 : current + 1, QStringLiteral("Insert Item"));
+    addItemAt(current == 0 ? m_model->count() + 1 : current + 1, tr("Insert Item"));
 }
 
 // Adds the typed entry at a position (1..count + 1) and makes it current.
@@ -123,7 +123,7 @@ void Form1::Addsepcmd_Click()
     MenuListEdit edit(m_model);
     edit.append(MenuItem::separator());
     m_itemtexttext->setFocus();
-    pushListEdit(QStringLiteral("Add Separator"), std::move(edit), currentBefore);
+    pushListEdit(tr("Add Separator"), std::move(edit), currentBefore);
 }
 
 // Rewrites the current row from the fields, in its place.
@@ -146,7 +146,7 @@ void Form1::cmdup_Click()
     setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
-    pushListEdit(QStringLiteral("Update Item"), std::move(edit), position);
+    pushListEdit(tr("Update Item"), std::move(edit), position);
 }
 
 // Loads the current row into the item fields.
@@ -189,11 +189,10 @@ void Form1::transferDefaultSelection(MenuListEdit &edit, int candidate)
         edit.setSelected(candidate, menutext::kYes);
         return;
     }
-    const QString text = QStringLiteral("You have already designated \"")
-                         + m_model->at(current).text
-                         + QStringLiteral("\" as the selected item in the menu. Do you wish to "
-                                          "change it to this one?");
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Selected Item"), text,
+    const QString text = tr("You have already designated \"%1\" as the selected item in the menu. "
+                            "Do you wish to change it to this one?")
+                             .arg(m_model->at(current).text);
+    QMessageBox box(QMessageBox::Question, tr("Selected Item"), text,
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("SelectedItemQuestion"));
     box.setDefaultButton(QMessageBox::Yes);

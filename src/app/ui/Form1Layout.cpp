@@ -30,7 +30,7 @@ void Form1::buildRegions()
     setCentralWidget(m_client);
     m_client->installEventFilter(this);
 
-    m_frame1 = new QGroupBox(QStringLiteral("Item Properties:"), m_client);
+    m_frame1 = new QGroupBox(tr("Item Properties:"), m_client);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     buildItemProperties();
 
@@ -45,7 +45,7 @@ void Form1::buildRegions()
     });
     connect(m_options, &MenuOptionsPanel::clearSiteFolderRequested, this, [this] { changeSiteFolder(QString()); });
 
-    m_frame2 = new QGroupBox(QStringLiteral("List:"), m_client);
+    m_frame2 = new QGroupBox(tr("List:"), m_client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     buildList();
     buildListToolbar();
@@ -54,13 +54,14 @@ void Form1::buildRegions()
     m_statusBar1 = new QStatusBar(m_client);
     m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar1->setSizeGripEnabled(false);
-    auto *notice = new QLabel(QStringLiteral("Quillnav 1.2 by Brookfen"), m_statusBar1);
+    auto *notice = new QLabel(tr("Quillnav 1.2 by Brookfen"), m_statusBar1);
     notice->setObjectName(QStringLiteral("StatusBar1Panel"));
     m_statusBar1->addWidget(notice, 1);
 }
 
 void Form1::placeRegions()
 {
+    mirrorRegions(false);
     const Twips t(logicalDpiX(), logicalDpiY());
     m_toolbar1->setGeometry(t.rect(30, 0, 8730, 570));
     m_frame1->setGeometry(t.rect(60, 600, 5055, 1335));
@@ -88,6 +89,7 @@ void Form1::Form_Resize()
 {
     if (isMinimized() || !m_client || !m_lv)
         return;
+    mirrorRegions(false);
     const Twips t(logicalDpiX(), logicalDpiY());
     const int clientWidth = m_client->width();
     const int clientHeight = m_client->height();
@@ -106,4 +108,26 @@ void Form1::Form_Resize()
 
     m_statusBar1->setGeometry(0, clientHeight - m_statusBar1->height(), clientWidth,
                               m_statusBar1->height());
+    mirrorRegions(true);
+}
+
+// Right to left (a right-to-left language, or Qt's -reverse) the hand-placed
+// controls mirror. They are placed left to right as designed and then flipped
+// within their container, which remembers the width it was flipped in, so
+// that flipping back first restores the design places for the next pass.
+void Form1::mirrorRegions(bool mirrored)
+{
+    QList<QWidget *> containers{m_client, m_frame1, m_frame2, m_options};
+    for (QGroupBox *group : m_options->findChildren<QGroupBox *>())
+        containers << group;
+    for (QWidget *container : std::as_const(containers)) {
+        const QVariant flippedIn = container->property("mirroredInWidth");
+        if (mirrored == flippedIn.isValid() || (mirrored && !isRightToLeft()))
+            continue;
+        const int width = mirrored ? container->width() : flippedIn.toInt();
+        for (QWidget *child : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow() && child != m_lblclassictip) // the tip places itself
+                child->move(width - child->x() - child->width(), child->y());
+        container->setProperty("mirroredInWidth", mirrored ? QVariant(width) : QVariant());
+    }
 }

@@ -60,20 +60,20 @@ void Form1::buildListToolbar()
     m_tb2->setIconSize(QSize(16, 16));
     m_tb2->setToolButtonStyle(Qt::ToolButtonIconOnly);
     static const char *const buttons[][2] = {
-        {"movup", "Move selected item up one position."},
-        {"movdn", "Move selected item down one position."},
-        {"indent", "Make selected item indented."},
-        {"unindent", "Make selected item not indented."},
-        {"selected", "Make item default selection in menu."},
-        {"edit", "Edit text and link url of selected item."},
-        {"delete", "Delete selected item."},
+        {"movup", QT_TR_NOOP("Move selected item up one position.")},
+        {"movdn", QT_TR_NOOP("Move selected item down one position.")},
+        {"indent", QT_TR_NOOP("Make selected item indented.")},
+        {"unindent", QT_TR_NOOP("Make selected item not indented.")},
+        {"selected", QT_TR_NOOP("Make item default selection in menu.")},
+        {"edit", QT_TR_NOOP("Edit text and link url of selected item.")},
+        {"delete", QT_TR_NOOP("Delete selected item.")},
     };
     for (const auto &button : buttons) {
         const QString key = QLatin1String(button[0]);
         QAction *action =
             m_tb2->addAction(SvgIcon::make(QStringLiteral(":/icons/list/%1.svg").arg(key)), QString());
         action->setObjectName(key);
-        action->setToolTip(QLatin1String(button[1]));
+        action->setToolTip(tr(button[1]));
         m_tb2Keys.insert(key, action);
         connect(action, &QAction::triggered, this, [this, key] { tb2_ButtonClick(key); });
     }
@@ -90,17 +90,17 @@ void Form1::buildListPopup()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    m_mnuListPopMovUp = add("mnuListPopMovUp", QStringLiteral("Move &Up"),
+    m_mnuListPopMovUp = add("mnuListPopMovUp", tr("Move &Up"),
                             &Form1::mnuListPopMovUp_Click);
-    m_mnuListPopMovDn = add("mnuListPopMovDn", QStringLiteral("Move &Down"),
+    m_mnuListPopMovDn = add("mnuListPopMovDn", tr("Move &Down"),
                             &Form1::mnuListPopMovDn_Click);
-    m_mnuListPopInd = add("mnuListPopInd", QStringLiteral("&Indent"), &Form1::mnuListPopInd_Click);
-    m_mnuListPopUnind = add("mnuListPopUnind", QStringLiteral("U&n-indent"),
+    m_mnuListPopInd = add("mnuListPopInd", tr("&Indent"), &Form1::mnuListPopInd_Click);
+    m_mnuListPopUnind = add("mnuListPopUnind", tr("U&n-indent"),
                             &Form1::mnuListPopUnind_Click);
-    m_mnuListPopDefSel = add("mnuListPopDefSel", QStringLiteral("&Make Default Selection"),
+    m_mnuListPopDefSel = add("mnuListPopDefSel", tr("&Make Default Selection"),
                              &Form1::mnuListPopDefSel_Click);
-    m_mnuListPopEdt = add("mnuListPopEdt", QStringLiteral("&Edit"), &Form1::mnuListPopEdt_Click);
-    m_mnuListPopRem = add("mnuListPopRem", QStringLiteral("&Remove"),
+    m_mnuListPopEdt = add("mnuListPopEdt", tr("&Edit"), &Form1::mnuListPopEdt_Click);
+    m_mnuListPopRem = add("mnuListPopRem", tr("&Remove"),
                           &Form1::mnuListPopRem_Click);
 }
 
@@ -153,7 +153,7 @@ void Form1::mnuListPopMovUp_Click()
     MenuListEdit edit(m_model);
     edit.swap(position - 1, position);
     setCurrentRow(position - 1);
-    pushListEdit(QStringLiteral("Move &Up"), std::move(edit), position);
+    pushListEdit(tr("Move &Up"), std::move(edit), position);
 }
 
 void Form1::mnuListPopMovDn_Click()
@@ -165,7 +165,7 @@ void Form1::mnuListPopMovDn_Click()
     MenuListEdit edit(m_model);
     edit.swap(position, position + 1);
     setCurrentRow(position + 1);
-    pushListEdit(QStringLiteral("Move &Down"), std::move(edit), position);
+    pushListEdit(tr("Move &Down"), std::move(edit), position);
 }
 
 // A dragged row keeps all four columns, as with Move Up and Move Down, and
@@ -179,7 +179,7 @@ void Form1::moveDroppedRow(int from, int to)
     MenuListEdit edit(m_model);
     edit.move(from, to);
     setCurrentRow(to);
-    pushListEdit(QStringLiteral("Move Item"), std::move(edit), from);
+    pushListEdit(tr("Move Item"), std::move(edit), from);
 }
 
 void Form1::mnuListPopInd_Click()
@@ -193,7 +193,7 @@ void Form1::mnuListPopInd_Click()
         return;
     MenuListEdit edit(m_model);
     edit.setText(position, menutext::kIndentPrefix + row.text);
-    pushListEdit(QStringLiteral("Indent"), std::move(edit), position);
+    pushListEdit(tr("Indent"), std::move(edit), position);
 }
 
 void Form1::mnuListPopUnind_Click()
@@ -203,7 +203,7 @@ void Form1::mnuListPopUnind_Click()
         return;
     MenuListEdit edit(m_model);
     edit.setText(position, m_model->at(position).text.mid(menutext::kIndentPrefix.size()));
-    pushListEdit(QStringLiteral("Un-indent"), std::move(edit), position);
+    pushListEdit(tr("Un-indent"), std::move(edit), position);
 }
 
 void Form1::mnuListPopDefSel_Click()
@@ -213,7 +213,7 @@ void Form1::mnuListPopDefSel_Click()
         return;
     MenuListEdit edit(m_model);
     transferDefaultSelection(edit, position);
-    pushListEdit(QStringLiteral("Make Default Selection"), std::move(edit), position);
+    pushListEdit(tr("Make Default Selection"), std::move(edit), position);
 }
 
 void Form1::mnuListPopRem_Click()
@@ -224,7 +224,7 @@ void Form1::mnuListPopRem_Click()
         return;
     MenuListEdit edit(m_model);
     removeRowWithoutScrolling(edit, position);
-    pushListEdit(QStringLiteral("Remove Item"), std::move(edit), position);
+    pushListEdit(tr("Remove Item"), std::move(edit), position);
 }
 
 // The row that takes the removed one's place becomes current (else the new

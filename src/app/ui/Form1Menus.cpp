@@ -58,34 +58,34 @@ void Form1::buildMenuBar()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("Form1MenuBar"));
 
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *mnuFileNew = addEntry(file, "mnuFileNew", QStringLiteral("&New Menu Project"));
+    QAction *mnuFileNew = addEntry(file, "mnuFileNew", tr("&New Menu Project"));
     mnuFileNew->setShortcuts(QKeySequence::New);
     connect(mnuFileNew, &QAction::triggered, this, &Form1::mnuFileNew_Click);
-    QAction *mnuFileLoad = addEntry(file, "mnuFileLoad", QStringLiteral("&Load Saved Menu Project"));
+    QAction *mnuFileLoad = addEntry(file, "mnuFileLoad", tr("&Load Saved Menu Project"));
     mnuFileLoad->setShortcuts(QKeySequence::Open);
     connect(mnuFileLoad, &QAction::triggered, this, &Form1::mnuFileLoad_Click);
-    m_mnuFileSaveProj = addEntry(file, "mnuFileSaveProj", QStringLiteral("&Save Menu Project"));
+    m_mnuFileSaveProj = addEntry(file, "mnuFileSaveProj", tr("&Save Menu Project"));
     m_mnuFileSaveProj->setShortcuts(QKeySequence::Save);
     connect(m_mnuFileSaveProj, &QAction::triggered, this, &Form1::mnuFileSaveProj_Click);
-    m_mnuFileSaveAs = addEntry(file, "mnuFileSaveAs", QStringLiteral("Save Menu Project &As..."));
+    m_mnuFileSaveAs = addEntry(file, "mnuFileSaveAs", tr("Save Menu Project &As..."));
     m_mnuFileSaveAs->setShortcuts(QKeySequence::SaveAs);
     // Some desktops (a bare X session, for one) define no Save As key.
     if (m_mnuFileSaveAs->shortcuts().isEmpty())
         m_mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(m_mnuFileSaveAs, &QAction::triggered, this, &Form1::mnuFileSaveAs_Click);
     addSeparator(file, "mnuFileSep1");
-    QAction *mnuFileImport = addEntry(file, "mnuFileImport", QStringLiteral("&Import Menu from Web Page..."));
+    QAction *mnuFileImport = addEntry(file, "mnuFileImport", tr("&Import Menu from Web Page..."));
     setThemeIconWhenShown(file, mnuFileImport, QStringLiteral("document-import"));
     connect(mnuFileImport, &QAction::triggered, this, &Form1::mnuFileImport_Click);
     addSeparator(file, "mnuFileSepImport");
-    m_mnuFileCopy = addEntry(file, "mnuFileCopy", QStringLiteral("&Copy Code to Clipboard"));
+    m_mnuFileCopy = addEntry(file, "mnuFileCopy", tr("&Copy Code to Clipboard"));
     connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);
-    m_mnuFileCodeFile = addEntry(file, "mnuFileCodeFile", QStringLiteral("Save Code to &File"));
+    m_mnuFileCodeFile = addEntry(file, "mnuFileCodeFile", tr("Save Code to &File"));
     connect(m_mnuFileCodeFile, &QAction::triggered, this, &Form1::mnuFileCodeFile_Click);
     addSeparator(file, "mnuFileSep2");
-    QAction *mnuFileExit = addEntry(file, "mnuFileExit", QStringLiteral("&Exit"));
+    QAction *mnuFileExit = addEntry(file, "mnuFileExit", tr("&Exit"));
     mnuFileExit->setShortcuts(QKeySequence::Quit);
     connect(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
     // The recently used files, shown (with the separator) only when there are any.
@@ -101,26 +101,26 @@ void Form1::buildMenuBar()
 
     buildEditMenu();
 
-    QMenu *view = bar->addMenu(QStringLiteral("&View"));
+    QMenu *view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     view->addAction(m_livePreview->toggleViewAction());
 
-    QMenu *preview = bar->addMenu(QStringLiteral("&Preview"));
+    QMenu *preview = bar->addMenu(tr("&Preview"));
     preview->setObjectName(QStringLiteral("mnuPreview"));
-    m_mnuPrevBr = addEntry(preview, "mnuPrevBr", QStringLiteral("&Preview Menu in Browser"));
+    m_mnuPrevBr = addEntry(preview, "mnuPrevBr", tr("&Preview Menu in Browser"));
     connect(m_mnuPrevBr, &QAction::triggered, this, &Form1::mnuPrevBr_Click);
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addEntry(help, "mnuHlpCont", QStringLiteral("&Help Topics")), &QAction::triggered,
+    connect(addEntry(help, "mnuHlpCont", tr("&Help Topics")), &QAction::triggered,
             this, &Form1::mnuHlpCont_Click);
-    connect(addEntry(help, "mnuHelpTut", QStringLiteral("&Tutorial")), &QAction::triggered, this,
+    connect(addEntry(help, "mnuHelpTut", tr("&Tutorial")), &QAction::triggered, this,
             &Form1::mnuHelpTut_Click);
-    QAction *contextHelp = addEntry(help, "mnuHelpCtx", QStringLiteral("&Context Help"));
+    QAction *contextHelp = addEntry(help, "mnuHelpCtx", tr("&Context Help"));
     contextHelp->setShortcut(QKeySequence::WhatsThis);
     connect(contextHelp, &QAction::triggered, this, &Form1::mnuHelpCtx_Click);
     addSeparator(help, "mnuHlpSep");
-    connect(addEntry(help, "mnuHlpAb", QStringLiteral("&About")), &QAction::triggered, this,
+    connect(addEntry(help, "mnuHlpAb", tr("&About")), &QAction::triggered, this,
             &Form1::mnuHlpAb_Click);
 }
 
@@ -128,13 +128,13 @@ void Form1::buildMenuBar()
 // availability pass. Insert Below Current is enabled with Add.
 void Form1::buildEditMenu()
 {
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    m_mnuEditUndo = addEntry(edit, "mnuEditUndo", QStringLiteral("&Undo"));
+    m_mnuEditUndo = addEntry(edit, "mnuEditUndo", tr("&Undo"));
     m_mnuEditUndo->setShortcuts(QKeySequence::Undo);
     setThemeIconWhenShown(edit, m_mnuEditUndo, QStringLiteral("edit-undo"));
     connect(m_mnuEditUndo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
-    m_mnuEditRedo = addEntry(edit, "mnuEditRedo", QStringLiteral("&Redo"));
+    m_mnuEditRedo = addEntry(edit, "mnuEditRedo", tr("&Redo"));
     m_mnuEditRedo->setShortcuts(QKeySequence::Redo);
     setThemeIconWhenShown(edit, m_mnuEditRedo, QStringLiteral("edit-redo"));
     connect(m_mnuEditRedo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
@@ -143,12 +143,12 @@ void Form1::buildEditMenu()
     if (!m_mnuEditRedo->shortcuts().contains(redoKey))
         m_mnuEditRedo->setShortcuts(m_mnuEditRedo->shortcuts() << redoKey);
     addSeparator(edit, "mnuEditSep1");
-    m_mnuInsertBelow = addEntry(edit, "mnuInsertBelow", QStringLiteral("&Insert Below Current"));
+    m_mnuInsertBelow = addEntry(edit, "mnuInsertBelow", tr("&Insert Below Current"));
     m_mnuInsertBelow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return),
                                     QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     connect(m_mnuInsertBelow, &QAction::triggered, this, &Form1::mnuInsertBelow_Click);
     addSeparator(edit, "mnuEditSepPrefs");
-    QAction *prefs = addEntry(edit, "mnuEditPrefs", QStringLiteral("Pr&eferences..."));
+    QAction *prefs = addEntry(edit, "mnuEditPrefs", tr("Pr&eferences..."));
     prefs->setShortcuts(QKeySequence::Preferences); // none on some desktops
     prefs->setMenuRole(QAction::PreferencesRole);
     setThemeIconWhenShown(edit, prefs, QStringLiteral("preferences-system"));
@@ -170,18 +170,18 @@ void Form1::buildMainToolbar()
 
     // Twelve positions: nine buttons and three separators (empty keys).
     static const ToolbarButton buttons[] = {
-        {"newproj", "Create new menu project"},
-        {"loadproj", "Load saved menu project"},
-        {"saveproj", "Save current menu project"},
+        {"newproj", QT_TR_NOOP("Create new menu project")},
+        {"loadproj", QT_TR_NOOP("Load saved menu project")},
+        {"saveproj", QT_TR_NOOP("Save current menu project")},
         {"", nullptr},
-        {"savecodeclip", "Generate menu code and copy to clipboard"},
-        {"savecodefile", "Generate menu code and save to a file"},
+        {"savecodeclip", QT_TR_NOOP("Generate menu code and copy to clipboard")},
+        {"savecodefile", QT_TR_NOOP("Generate menu code and save to a file")},
         {"", nullptr},
-        {"preview", "Preview menu in browser"},
+        {"preview", QT_TR_NOOP("Preview menu in browser")},
         {"", nullptr},
-        {"help", "Open help file"},
-        {"wthis", "Show context help"},
-        {"about", "About Quillnav"},
+        {"help", QT_TR_NOOP("Open help file")},
+        {"wthis", QT_TR_NOOP("Show context help")},
+        {"about", QT_TR_NOOP("About Quillnav")},
     };
     for (const ToolbarButton &button : buttons) {
         if (!button.tooltip) {
@@ -192,7 +192,7 @@ void Form1::buildMainToolbar()
         QAction *action = m_toolbar1->addAction(
             SvgIcon::make(QStringLiteral(":/icons/toolbar/%1.svg").arg(key)), QString());
         action->setObjectName(key);
-        action->setToolTip(QLatin1String(button.tooltip));
+        action->setToolTip(tr(button.tooltip));
         m_toolbar1Keys.insert(key, action);
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
     }
@@ -204,12 +204,12 @@ void Form1::buildDialectChoice()
 {
     m_dialectBox = new QWidget(m_client);
     m_dialectBox->setObjectName(QStringLiteral("dialectBox"));
-    auto *label = new QLabel(QStringLiteral("&Code:"), m_dialectBox);
+    auto *label = new QLabel(tr("&Code:"), m_dialectBox);
     label->setObjectName(QStringLiteral("lbldialect"));
     m_cmbdialect = new QComboBox(m_dialectBox);
     m_cmbdialect->setObjectName(QStringLiteral("cmbdialect"));
     m_cmbdialect->addItems(codedialect::captions());
-    m_cmbdialect->setToolTip(QStringLiteral(
+    m_cmbdialect->setToolTip(tr(
         "Classic: the menu code as Quillnav has always written it.\n"
         "HTML5: valid, escaped code for today's browsers that also works under a "
         "Content Security Policy."));

@@ -73,7 +73,7 @@ void Form1::cmdAdvMnu_Click()
     if (dialect() == CodeDialect::Classic)
         ShowIeMessage();
     const bool confirmed = m_frmAdvMnuOp->exec() == QDialog::Accepted;
-    recordProjectChange(QStringLiteral("Change Menu Style"), before);
+    recordProjectChange(tr("Change Menu Style"), before);
     if (confirmed)
         m_ignoredStyles->styleConfirmed(kMenu);
 }
@@ -84,7 +84,7 @@ void Form1::cmdBttnAdv_Click()
     if (dialect() == CodeDialect::Classic)
         ShowIeMessage();
     const bool confirmed = m_FrmAdvBttnOp->exec() == QDialog::Accepted;
-    recordProjectChange(QStringLiteral("Change Button Style"), before);
+    recordProjectChange(tr("Change Button Style"), before);
     if (confirmed)
         m_ignoredStyles->styleConfirmed(kButton);
 }

@@ -30,7 +30,7 @@ Form2::Form2(QWidget *owner)
     picture->setAlignment(Qt::AlignCenter);
     m_picture = picture; // drawn when first shown: most starts never show it
 
-    auto *label = new QLabel(QStringLiteral("Loading. Please wait..."), this);
+    auto *label = new QLabel(tr("Loading. Please wait..."), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(t.rect(210, 1740, 3375, 300));

@@ -5,11 +5,11 @@
 Form5::Form5(QWidget *owner)
     : AdvisoryDialog(
           Design{QStringLiteral("Form5"), AdvisoryFlags::ShowRestoreDefaultsMessage,
-                 QStringLiteral("Warning"), QSize(4080, 1980),
-                 QStringLiteral("This will restore all values in this dialog to the program default "
+                 tr("Warning"), QSize(4080, 1980),
+                 tr("This will restore all values in this dialog to the program default "
                                 "settings. All current settings will be lost. Do you wish to continue?"),
                  QStringLiteral(":/icons/advisory/warning.svg"),
-                 {QStringLiteral("Yes"), QStringLiteral("No")}},
+                 {tr("Yes"), tr("No")}},
           owner)
 {
     RestoreCancelled = false;

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -32,7 +33,7 @@ QLabel *linkLabel(QWidget *parent, const char *name, const QString &text)
 FrmAbt::FrmAbt(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAbt"));
-    setWindowTitle(QStringLiteral("About..."));
+    setWindowTitle(tr("About..."));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const Twips t(logicalDpiX(), logicalDpiY());
     setFixedSize(t.x(5535), t.y(4335));
@@ -54,7 +55,7 @@ FrmAbt::FrmAbt(QWidget *parent) : QDialog(parent)
     m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label2->setGeometry(t.rect(1560, 120, 3855, 2160));
 
-    auto *label3 = new QLabel(QStringLiteral("Find more great software titles from Brookfen at:"), this);
+    auto *label3 = new QLabel(tr("Find more great software titles from Brookfen at:"), this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setGeometry(t.rect(120, 2400, 5295, 255));
 
@@ -65,11 +66,15 @@ FrmAbt::FrmAbt(QWidget *parent) : QDialog(parent)
     label5->setGeometry(t.rect(120, 3060, 5295, 285));
     connect(label5, &QLabel::linkActivated, this, &FrmAbt::Label5_Click);
 
-    auto *command3 = new QPushButton(QStringLiteral("OK"), this);
+    auto *command3 = new QPushButton(tr("OK"), this);
     command3->setObjectName(QStringLiteral("Command3"));
     command3->setDefault(true);
     command3->setGeometry(t.rect(4080, 3810, 1335, 375));
     connect(command3, &QPushButton::clicked, this, &FrmAbt::Command3_Click);
+
+    if (isRightToLeft()) // the design places, mirrored
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            child->setGeometry(QStyle::visualRect(Qt::RightToLeft, rect(), child->geometry()));
 
     Form_Load();
 }

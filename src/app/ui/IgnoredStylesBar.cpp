@@ -31,10 +31,10 @@ IgnoredStylesBar::IgnoredStylesBar(QWidget *parent) : QFrame(parent)
     m_text->setWordWrap(true);
     m_text->setForegroundRole(QPalette::ToolTipText);
 
-    m_useHtml5 = new QPushButton(QStringLiteral("Use HTML5 code"), this);
+    m_useHtml5 = new QPushButton(tr("Use HTML5 code"), this);
     m_useHtml5->setObjectName(QStringLiteral("cmdUseHtml5"));
     m_useHtml5->setAutoDefault(false);
-    m_silence = new QPushButton(QStringLiteral("Don't Show Again"), this);
+    m_silence = new QPushButton(tr("Don't Show Again"), this);
     m_silence->setObjectName(QStringLiteral("cmdHideIgnoredStyles"));
     m_silence->setAutoDefault(false);
     connect(m_useHtml5, &QPushButton::clicked, this, &IgnoredStylesBar::useHtml5Requested);

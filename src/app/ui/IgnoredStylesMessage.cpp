@@ -6,9 +6,9 @@
 IgnoredStylesMessage::IgnoredStylesMessage(QWidget *owner)
     : AdvisoryDialog(Design{QStringLiteral("IgnoredStylesMessage"),
                             AdvisoryFlags::ShowIgnoredStylesMessage,
-                            QStringLiteral("Styles That Browsers Ignore"), QSize(4500, 2190),
+                            tr("Styles That Browsers Ignore"), QSize(4500, 2190),
                             IgnoredStyles::Message(), QStringLiteral(":/icons/advisory/info.svg"),
-                            {QStringLiteral("OK"), QStringLiteral("Use HTML5 code")}},
+                            {tr("OK"), tr("Use HTML5 code")}},
                      owner)
 {
     setModal(false);

@@ -39,14 +39,14 @@ void decideSandbox()
     decided = true;
     if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")
         || qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox")) {
-        g_sandboxNote = QStringLiteral("The sandbox was turned off by the environment.");
+        g_sandboxNote = QCoreApplication::translate("LivePreview", "The sandbox was turned off by the environment.");
         return;
     }
     if (::geteuid() == 0)
-        g_sandboxNote = QStringLiteral("Quillnav runs as root, where the browser engine's "
+        g_sandboxNote = QCoreApplication::translate("LivePreview", "Quillnav runs as root, where the browser engine's "
                                        "sandbox refuses to start.");
     else if (!namespacesAvailable())
-        g_sandboxNote = QStringLiteral("This system does not let programs make the user "
+        g_sandboxNote = QCoreApplication::translate("LivePreview", "This system does not let programs make the user "
                                        "namespaces the browser engine's sandbox needs.");
     else
         return;
@@ -107,16 +107,16 @@ bool prepareEngine(QString *problem)
 {
     QString reason;
     if (QWebEngineUrlScheme::schemeByName(kScheme).name().isEmpty()) {
-        reason = QStringLiteral("The live preview was not prepared when Quillnav started, so "
+        reason = QCoreApplication::translate("LivePreview", "The live preview was not prepared when Quillnav started, so "
                                 "it cannot show the menu in this session.");
     } else if (const QString helper = missingHelper(); !helper.isEmpty()) {
-        reason = QStringLiteral("The live preview needs the browser engine's helper program "
+        reason = QCoreApplication::translate("LivePreview", "The live preview needs the browser engine's helper program "
                                 "\"%1\", which is not installed (Debian package "
                                 "libqt6webenginecore6-bin).")
                      .arg(helper);
     } else if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::DataPath)
                                   + QStringLiteral("/resources/qtwebengine_resources.pak"))) {
-        reason = QStringLiteral("The live preview cannot find the browser engine's resources "
+        reason = QCoreApplication::translate("LivePreview", "The live preview cannot find the browser engine's resources "
                                 "(qtwebengine_resources.pak); Qt WebEngine is not fully "
                                 "installed.");
     }

@@ -39,7 +39,7 @@ bool LivePreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType ty
 {
     if (m_opener) {
         emit m_opener->wouldOpen(livepreview::describeAddress(url),
-                                 QStringLiteral("in a new window"));
+                                 tr("in a new window"));
         deleteLater();
         return false;
     }
@@ -52,8 +52,8 @@ bool LivePreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType ty
     if (!isMainFrame && url == QUrl(QStringLiteral("about:blank")))
         return true;
     emit wouldOpen(livepreview::describeAddress(url),
-                   isMainFrame ? QStringLiteral("in the same window")
-                               : QStringLiteral("in the frame \"%1\"").arg(m_frameName));
+                   isMainFrame ? tr("in the same window")
+                               : tr("in the frame \"%1\"").arg(m_frameName));
     return false;
 }
 

@@ -105,15 +105,15 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
 } // namespace
 
 LivePreviewPane::LivePreviewPane(Form1 *window)
-    : QDockWidget(QStringLiteral("Live Preview"), window), m_window(window)
+    : QDockWidget(tr("Live Preview"), window), m_window(window)
 {
     setObjectName(QStringLiteral("dockLivePreview"));
     setAllowedAreas(Qt::AllDockWidgetAreas);
     m_room = new LivePreviewRoom(window, this);
     toggleViewAction()->setObjectName(QStringLiteral("mnuViewLivePreview"));
-    toggleViewAction()->setText(QStringLiteral("&Live Preview"));
+    toggleViewAction()->setText(tr("&Live Preview"));
     toggleViewAction()->setStatusTip(
-        QStringLiteral("Show the menu as the browser preview shows it, updated as you work"));
+        tr("Show the menu as the browser preview shows it, updated as you work"));
 
     // The pane's contents are made when it first shows: most sessions never
     // show it, and laying out its wrapped text would cost every start-up.
@@ -317,11 +317,11 @@ void LivePreviewPane::createView()
     m_view->setPage(m_page);
     m_layout->insertWidget(m_layout->indexOf(m_problem), m_view, 1);
     if (const QString note = livepreview::sandboxNote(); !note.isEmpty())
-        m_view->setToolTip(note + QStringLiteral(" The preview reaches no network and no files."));
+        m_view->setToolTip(note + tr(" The preview reaches no network and no files."));
 
     connect(m_page, &LivePreviewPage::wouldOpen, this, [this](const QString &address,
                                                               const QString &where) {
-        setStatus(QStringLiteral("Would open %1 %2").arg(address, where));
+        setStatus(tr("Would open %1 %2").arg(address, where));
     });
     connect(m_page, &LivePreviewPage::picked, this,
             [this](int index, const QString &text, const QString &address) {
@@ -329,7 +329,7 @@ void LivePreviewPane::createView()
             });
     livepreview::followStyleDialogs(*m_window, this);
     connect(m_page, &LivePreviewPage::pageSaid, this,
-            [this](const QString &text) { setStatus(QStringLiteral("The page says: %1").arg(text)); });
+            [this](const QString &text) { setStatus(tr("The page says: %1").arg(text)); });
     connect(m_page, &LivePreviewPage::drawn, this, [this](int serial) {
         if (serial == m_serial)
             emit pageDrawn();
@@ -339,7 +339,7 @@ void LivePreviewPane::createView()
                 if (status == QWebEnginePage::NormalTerminationStatus)
                     return;
                 m_stale = true;
-                setStatus(QStringLiteral("The preview's page stopped unexpectedly; the next "
+                setStatus(tr("The preview's page stopped unexpectedly; the next "
                                          "change shows the menu again."));
             });
 }
@@ -347,7 +347,7 @@ void LivePreviewPane::createView()
 void LivePreviewPane::showProblem(const QString &text)
 {
     ensureBody();
-    m_problem->setText(text + QStringLiteral(
+    m_problem->setText(text + tr(
                                   "\n\nEverything else works as before; \"Preview Menu in "
                                   "Browser\" shows the menu in your web browser."));
     m_problem->show();

@@ -3,13 +3,14 @@
 #include "app/ui/LivePreviewEngine.h"
 #include "menu/MenuProject.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <algorithm>
 
 QString LivePreviewStatus::prompt()
 {
-    return QStringLiteral("Pick an entry in the menu to see where it leads.");
+    return QCoreApplication::translate("LivePreview", "Pick an entry in the menu to see where it leads.");
 }
 
 std::optional<QString> LivePreviewStatus::pageShown(const MenuProject &project)
@@ -17,13 +18,13 @@ std::optional<QString> LivePreviewStatus::pageShown(const MenuProject &project)
     m_items = project.items;
     switch (project.options.linkTarget) {
     case MenuOptions::NewWindow:
-        m_where = QStringLiteral("in a new window");
+        m_where = QCoreApplication::translate("LivePreview", "in a new window");
         break;
     case MenuOptions::DifferentFrame:
-        m_where = QStringLiteral("in the frame \"%1\"").arg(project.options.frameName);
+        m_where = QCoreApplication::translate("LivePreview", "in the frame \"%1\"").arg(project.options.frameName);
         break;
     default:
-        m_where = QStringLiteral("in the same window");
+        m_where = QCoreApplication::translate("LivePreview", "in the same window");
         break;
     }
     // The same entry: the same text leading to the same place.
@@ -44,11 +45,11 @@ QString LivePreviewStatus::picked(int index, const QString &text, const QString 
     if (index >= 0 && index < m_items.size())
         m_pick = m_items.at(index);
     if (!address.isEmpty())
-        return QStringLiteral("Would open %1 %2").arg(livepreview::describeAddress(QUrl(address)), m_where);
+        return QCoreApplication::translate("LivePreview", "Would open %1 %2").arg(livepreview::describeAddress(QUrl(address)), m_where);
     if (m_pick && m_pick->isSeparator())
-        return QStringLiteral("A separator: it goes nowhere.");
+        return QCoreApplication::translate("LivePreview", "A separator: it goes nowhere.");
     const QString name = m_pick ? m_pick->text : text;
     if (!m_pick || m_pick->linked != menutext::kYes)
-        return QStringLiteral("\"%1\" is not linked: it goes nowhere.").arg(name);
-    return QStringLiteral("\"%1\" has no address a browser opens: it goes nowhere.").arg(name);
+        return QCoreApplication::translate("LivePreview", "\"%1\" is not linked: it goes nowhere.").arg(name);
+    return QCoreApplication::translate("LivePreview", "\"%1\" has no address a browser opens: it goes nowhere.").arg(name);
 }

@@ -16,19 +16,19 @@
 PreferencesDialog::PreferencesDialog(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("PreferencesDialog"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
     m_newMenuCode = new QComboBox(this);
     m_newMenuCode->setObjectName(QStringLiteral("cmbNewMenuCode"));
     m_newMenuCode->addItems(codedialect::captions());
     m_newMenuCode->setCurrentIndex(int(Preferences::NewMenuDialect()));
-    m_newMenuCode->setToolTip(QStringLiteral(
+    m_newMenuCode->setToolTip(tr(
         "The code of a new menu project and of the first window. A saved project keeps its own."));
-    auto *label = new QLabel(QStringLiteral("Code for &new menus:"), this);
+    auto *label = new QLabel(tr("Code for &new menus:"), this);
     label->setBuddy(m_newMenuCode);
 
     m_ignoredStyles = new QCheckBox(
-        QStringLiteral("&Say when the styles of classic code will not show in browsers"), this);
+        tr("&Say when the styles of classic code will not show in browsers"), this);
     m_ignoredStyles->setObjectName(QStringLiteral("chkIgnoredStyles"));
     m_ignoredStyles->setChecked(AdvisoryEnabled(AdvisoryFlags::ShowIgnoredStylesMessage));
 
@@ -53,8 +53,8 @@ void PreferencesDialog::accept()
         Preferences::SetNewMenuDialect(CodeDialect(m_newMenuCode->currentIndex()))
         && AdvisoryFlags::Write(AdvisoryFlags::ShowIgnoredStylesMessage, m_ignoredStyles->isChecked());
     if (!stored) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Preferences"),
-                        QStringLiteral("The preferences could not be stored in %1.")
+        QMessageBox box(QMessageBox::Warning, tr("Preferences"),
+                        tr("The preferences could not be stored in %1.")
                             .arg(QDir::toNativeSeparators(RegistryStore::filePath())),
                         QMessageBox::Ok, this);
         box.exec();

@@ -2,6 +2,7 @@
 
 #include "menu/ProjectFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,11 +10,11 @@
 
 QString ChooseProjectSavePath(QWidget *parent, const QString &suggested)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save Menu Project As"));
+    QFileDialog dialog(parent, QCoreApplication::translate("SaveProjectDialog", "Save Menu Project As"));
     dialog.setObjectName(QStringLiteral("SaveProjectDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(ProjectFile::kFilter);
+    dialog.setNameFilter(ProjectFile::filter());
     // The dialog adds the suffix itself before its own check for an existing file.
     dialog.setDefaultSuffix(QStringLiteral("qnv"));
     if (!suggested.isEmpty())
@@ -31,7 +32,7 @@ QString ChooseProjectSavePath(QWidget *parent, const QString &suggested)
         if (!QFileInfo::exists(path))
             return path;
         QMessageBox box(QMessageBox::Warning, dialog.windowTitle(),
-                        QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                        QCoreApplication::translate("SaveProjectDialog", "%1 already exists.\nDo you want to replace it?")
                             .arg(QDir::toNativeSeparators(path)),
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::No);

@@ -6,6 +6,7 @@
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/SvgIcon.h"
+#include "app/ui/Translations.h"
 #include "platform/ui/FontConfigStart.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ extern "C" __attribute__((visibility("default"))) int quillnav_windows_main(int 
     QApplication::setApplicationVersion(AppInfo::version());
     QApplication::setOrganizationName(AppInfo::maker());
     QApplication::setDesktopFileName(QStringLiteral("quillnav"));
+    Translations::install(); // the windows speak the system's language
     QApplication::setWindowIcon(SvgIcon::make(QStringLiteral(":/icons/app/quillnav.svg")));
     // The windows are laid out for this font; dialogs and menus use it too.
     QApplication::setFont(Form1::designFont());

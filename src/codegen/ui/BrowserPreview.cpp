@@ -6,6 +6,7 @@
 #include "codegen/PreviewSession.h"
 #include "platform/ui/OpenWithShell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
@@ -27,13 +28,13 @@ bool RunBrowserPreview(QWidget *owner, const MenuProject &project, PreviewSessio
     const PreviewPages pages = PreviewPages::build(code, project.options);
     QString error;
     if (!session.write(pages, &error)) {
-        showMessage(owner, QStringLiteral("Preview Menu in Browser"),
-                    error + QStringLiteral("\n\nThe preview was not opened."));
+        showMessage(owner, QCoreApplication::translate("BrowserPreview", "Preview Menu in Browser"),
+                    error + QCoreApplication::translate("BrowserPreview", "\n\nThe preview was not opened."));
         return false;
     }
     if (!OpenWithShell(owner, session.framesetPath())) {
-        showMessage(owner, QStringLiteral("Preview Menu in Browser"),
-                    QStringLiteral("No program was found to show the preview page. Open this "
+        showMessage(owner, QCoreApplication::translate("BrowserPreview", "Preview Menu in Browser"),
+                    QCoreApplication::translate("BrowserPreview", "No program was found to show the preview page. Open this "
                                    "page in your web browser to see the menu:\n\n%1")
                         .arg(QDir::toNativeSeparators(session.framesetPath())));
         return false;

@@ -43,7 +43,7 @@ CodeGroup makeGroup(QWidget *parent, const QString &frameName, const QString &ca
     text->setPlainText(code);
     text->document()->setModified(false);
 
-    auto *copy = new QPushButton(QStringLiteral("Copy to Clipboard"), frame);
+    auto *copy = new QPushButton(Form3::tr("Copy to Clipboard"), frame);
     copy->setObjectName(buttonName);
     copy->setAutoDefault(false);
 
@@ -64,28 +64,28 @@ Form3::Form3(const MenuCode &code, QWidget *parent)
     : QDialog(parent), m_code(code)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Generated Menu Code"));
+    setWindowTitle(tr("Generated Menu Code"));
 
     const CodeGroup head = makeGroup(
-        this, QStringLiteral("Frame1"), QStringLiteral("Javascript Function Code"),
+        this, QStringLiteral("Frame1"), tr("Javascript Function Code"),
         QStringLiteral("Text1"), QStringLiteral("Label1"),
-        QStringLiteral("Copy and paste this code into the head section of your page (anywhere "
+        tr("Copy and paste this code into the head section of your page (anywhere "
                        "between the <HEAD> and </HEAD> tags)."),
         QStringLiteral("Command1"), code.head);
     const CodeGroup body = makeGroup(
-        this, QStringLiteral("Frame2"), QStringLiteral("HTML Code"), QStringLiteral("Text2"),
+        this, QStringLiteral("Frame2"), tr("HTML Code"), QStringLiteral("Text2"),
         QStringLiteral("Label2"),
-        QStringLiteral("Copy and paste this code into the body section of your page (anywhere "
+        tr("Copy and paste this code into the body section of your page (anywhere "
                        "between the <BODY> and </BODY> tags) wherever you want the menu to "
                        "appear."),
         QStringLiteral("Command2"), code.body);
     m_text1 = head.text;
     m_text2 = body.text;
 
-    auto *save = new QPushButton(QStringLiteral("Save to File"), this);
+    auto *save = new QPushButton(tr("Save to File"), this);
     save->setObjectName(QStringLiteral("Command3"));
     save->setAutoDefault(false);
-    auto *done = new QPushButton(QStringLiteral("Done"), this);
+    auto *done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("Command4"));
     done->setAutoDefault(false);
 
@@ -154,20 +154,20 @@ void Form3::showCode(const MenuCode &code)
 void Form3::Command1_Click()
 {
     QApplication::clipboard()->setText(headText());
-    emit statusMessage(QStringLiteral("The script for the head section is on the clipboard."));
+    emit statusMessage(tr("The script for the head section is on the clipboard."));
 }
 
 void Form3::Command2_Click()
 {
     QApplication::clipboard()->setText(bodyText());
-    emit statusMessage(QStringLiteral("The HTML code for the body section is on the clipboard."));
+    emit statusMessage(tr("The HTML code for the body section is on the clipboard."));
 }
 
 void Form3::Command3_Click()
 {
     QString path;
     if (SaveCodeToFile(this, MenuCode{headText(), bodyText(), m_code.dialect}, &path))
-        emit statusMessage(QStringLiteral("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
+        emit statusMessage(tr("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void Form3::Command4_Click()

@@ -53,35 +53,35 @@ MenuOptionsPanel::MenuOptionsPanel(QWidget *parent) : QWidget(parent)
 
 void MenuOptionsPanel::buildMenuGroup()
 {
-    m_frame4 = new QGroupBox(QStringLiteral("Menu Options:"), this);
+    m_frame4 = new QGroupBox(tr("Menu Options:"), this);
     m_frame4->setObjectName(QStringLiteral("Frame4"));
     QWidget *f = m_frame4;
 
-    m_lblmnm = makeControl<QLabel>(f, "lblmnm", QStringLiteral("&Name of Menu:"));
+    m_lblmnm = makeControl<QLabel>(f, "lblmnm", tr("&Name of Menu:"));
     m_txtmnm = makeControl<QLineEdit>(f, "txtmnm");
     m_lblmnmNote = makeControl<QLabel>(f, "lblmnmnote",
-                                       QStringLiteral("(Must be unique for each menu on page.)"));
+                                       tr("(Must be unique for each menu on page.)"));
     m_lblmnmwarn = makeControl<QLabel>(f, "lblmnmwarn", classiccode::menuNameWarning());
     m_lblmnmwarn->setToolTip(classiccode::menuNameWarningDetail());
     m_lblmnmwarn->setAccessibleDescription(classiccode::menuNameWarningDetail());
     m_lblmnmwarn->hide();
     connect(m_txtmnm, &QLineEdit::textChanged, this, &MenuOptionsPanel::updateNameWarning);
-    m_lbltarget = makeControl<QLabel>(f, "lbltarget", QStringLiteral("&Target of Links:"));
+    m_lbltarget = makeControl<QLabel>(f, "lbltarget", tr("&Target of Links:"));
     m_targetcombo = makeControl<QComboBox>(f, "targetcombo");
-    m_targetcombo->addItems(MenuOptions::linkTargetCaptions());
-    m_lblfrm = makeControl<QLabel>(f, "lblfrm", QStringLiteral("Fra&me Name:"));
+    m_targetcombo->addItems(MenuOptions::shownCaptions(MenuOptions::linkTargetCaptions()));
+    m_lblfrm = makeControl<QLabel>(f, "lblfrm", tr("Fra&me Name:"));
     m_txtfrm = makeControl<QLineEdit>(f, "txtfrm");
     m_menubehavopt[0] =
-        makeControl<QRadioButton>(f, "menubehavopt_0", QStringLiteral("Navigate on &Button Click"));
+        makeControl<QRadioButton>(f, "menubehavopt_0", tr("Navigate on &Button Click"));
     m_menubehavopt[1] =
-        makeControl<QRadioButton>(f, "menubehavopt_1", QStringLiteral("Navigate on Item Change"));
+        makeControl<QRadioButton>(f, "menubehavopt_1", tr("Navigate on Item Change"));
     m_behaviourGroup = new QButtonGroup(this);
     m_behaviourGroup->addButton(m_menubehavopt[0], MenuOptions::OnButtonClick);
     m_behaviourGroup->addButton(m_menubehavopt[1], MenuOptions::OnItemChange);
-    m_lblbttnaln = makeControl<QLabel>(f, "lblbttnaln", QStringLiteral("Align t&o Button:"));
+    m_lblbttnaln = makeControl<QLabel>(f, "lblbttnaln", tr("Align t&o Button:"));
     m_cmbbttnaln = makeControl<QComboBox>(f, "cmbbttnaln");
-    m_cmbbttnaln->addItems(MenuOptions::alignCaptions());
-    m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", QStringLiteral("Advanced Options"));
+    m_cmbbttnaln->addItems(MenuOptions::shownCaptions(MenuOptions::alignCaptions()));
+    m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", tr("Advanced Options"));
 
     // The site folder: a button with the folder picture (the row has room for
     // no caption); its tool tip names the folder, its menu takes it away.
@@ -112,29 +112,29 @@ void MenuOptionsPanel::buildMenuGroup()
 
 void MenuOptionsPanel::buildButtonGroup()
 {
-    m_frame3 = new QGroupBox(QStringLiteral("Submit Button Options:"), this);
+    m_frame3 = new QGroupBox(tr("Submit Button Options:"), this);
     m_frame3->setObjectName(QStringLiteral("Frame3"));
     QWidget *f = m_frame3;
 
-    m_buttonpropopt[0] = makeControl<QRadioButton>(f, "buttonpropopt_0", QStringLiteral("Default"));
-    m_buttonpropopt[1] = makeControl<QRadioButton>(f, "buttonpropopt_1", QStringLiteral("G&raphic"));
+    m_buttonpropopt[0] = makeControl<QRadioButton>(f, "buttonpropopt_0", tr("Default"));
+    m_buttonpropopt[1] = makeControl<QRadioButton>(f, "buttonpropopt_1", tr("G&raphic"));
     m_kindGroup = new QButtonGroup(this);
     m_kindGroup->addButton(m_buttonpropopt[0], MenuOptions::DefaultButton);
     m_kindGroup->addButton(m_buttonpropopt[1], MenuOptions::GraphicButton);
-    m_buttontxtlbl = makeControl<QLabel>(f, "buttontxtlbl", QStringLiteral("Te&xt:"));
+    m_buttontxtlbl = makeControl<QLabel>(f, "buttontxtlbl", tr("Te&xt:"));
     m_buttontxttxt = makeControl<QLineEdit>(f, "buttontxttxt");
-    m_cmdBttnAdv = makeControl<QPushButton>(f, "cmdBttnAdv", QStringLiteral("Advanced Options"));
+    m_cmdBttnAdv = makeControl<QPushButton>(f, "cmdBttnAdv", tr("Advanced Options"));
     m_buttngrurllbl =
-        makeControl<QLabel>(f, "buttngrurllbl", QStringLiteral("&URL of Button Graphic:"));
+        makeControl<QLabel>(f, "buttngrurllbl", tr("&URL of Button Graphic:"));
     m_buttngrurl = makeControl<QLineEdit>(f, "buttngrurl");
-    m_lblalt = makeControl<QLabel>(f, "lblalt", QStringLiteral("&Alt Text:"));
+    m_lblalt = makeControl<QLabel>(f, "lblalt", tr("&Alt Text:"));
     m_txtalt = makeControl<QLineEdit>(f, "txtalt");
-    m_lblw = makeControl<QLabel>(f, "lblw", QStringLiteral("&Width:"));
+    m_lblw = makeControl<QLabel>(f, "lblw", tr("&Width:"));
     m_txtw = makeControl<QLineEdit>(f, "txtw");
-    m_lblh = makeControl<QLabel>(f, "lblh", QStringLiteral("Hei&ght:"));
+    m_lblh = makeControl<QLabel>(f, "lblh", tr("Hei&ght:"));
     m_txth = makeControl<QLineEdit>(f, "txth");
     m_command1 = makeControl<QPushButton>(f, "Command1",
-                                          QStringLiteral("Free Button Graphics from Brookfen"));
+                                          tr("Free Button Graphics from Brookfen"));
 
     connect(m_kindGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)

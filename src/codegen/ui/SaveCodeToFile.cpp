@@ -3,6 +3,7 @@
 #include "codegen/SavedCodePage.h"
 #include "platform/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -21,7 +22,7 @@ QString askForFile(QWidget *owner)
     QFileDialog dialog(owner, SaveCodeTitle());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("HTML pages (*.html)"));
+    dialog.setNameFilter(QCoreApplication::translate("SaveCodeToFile", "HTML pages (*.html)"));
     dialog.setDefaultSuffix(QStringLiteral("html"));
     if (dialog.exec() != QDialog::Accepted)
         return {};

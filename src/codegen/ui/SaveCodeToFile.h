@@ -3,6 +3,7 @@
 #include "codegen/MenuCodeGenerator.h"
 #include "menu/MenuProject.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -26,4 +27,4 @@ using SaveCodeFileChooser = std::function<QString(QWidget *owner)>;
 SaveCodeFileChooser SetSaveCodeFileChooser(SaveCodeFileChooser chooser);
 
 // Caption of the save dialog and of its messages.
-inline QString SaveCodeTitle() { return QStringLiteral("Save Code to File"); }
+inline QString SaveCodeTitle() { return QCoreApplication::translate("SaveCodeToFile", "Save Code to File"); }

@@ -4,6 +4,7 @@
 #include "help/ui/HelpViewer.h"
 #include "platform/ui/OpenWithShell.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,7 +25,7 @@ QString whatsThisHtml(const HelpTopics::ContextEntry &entry)
     // Topics are plain page names: every address is the help's prefix and the
     // name, so the prefix is made once instead of an address per control.
     static const QString prefix = HelpTopics::url(QString()).toString();
-    return QStringLiteral("<p>%1</p><p><a href=\"%2%3\">More in Help</a></p>")
+    return QCoreApplication::translate("ContextHelp", "<p>%1</p><p><a href=\"%2%3\">More in Help</a></p>")
         .arg(QString::fromUtf8(entry.text).toHtmlEscaped(), prefix,
              QString::fromLatin1(entry.topic));
 }

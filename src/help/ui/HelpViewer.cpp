@@ -4,6 +4,7 @@
 #include "help/HelpTopics.h"
 #include "help/ui/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -29,7 +30,7 @@ QPointer<HelpWindow> &sharedWindow()
 
 void showProblem(QWidget *from, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav Help"), text, QMessageBox::Ok, from);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("HelpViewer", "Quillnav Help"), text, QMessageBox::Ok, from);
     box.exec();
 }
 
@@ -40,7 +41,7 @@ QString missingHelpMessage(const QStringList &lookedIn)
     QStringList folders;
     for (const QString &folder : lookedIn)
         folders << QStringLiteral("    ") + QDir::toNativeSeparators(folder);
-    return QStringLiteral("The help file %1 was not found. Quillnav looked for it in:\n\n%2\n\n"
+    return QCoreApplication::translate("HelpViewer", "The help file %1 was not found. Quillnav looked for it in:\n\n%2\n\n"
                           "Reinstall Quillnav to get its help back.")
         .arg(QLatin1String(HelpTopics::kHelpFileName), folders.join(QLatin1Char('\n')));
 }
@@ -72,7 +73,7 @@ void showUrl(QWidget *from, const QUrl &url)
         }
         auto *created = new HelpWindow(file);
         if (!created->isUsable()) {
-            showProblem(from, QStringLiteral("The help file %1 could not be opened: %2")
+            showProblem(from, QCoreApplication::translate("HelpViewer", "The help file %1 could not be opened: %2")
                                   .arg(QDir::toNativeSeparators(file), created->problem()));
             delete created;
             return;

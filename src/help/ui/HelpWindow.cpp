@@ -25,7 +25,7 @@
 HelpWindow::HelpWindow(const QString &helpFile, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Quillnav Help"));
+    setWindowTitle(tr("Quillnav Help"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_usable = setUpEngine(helpFile);
     if (!m_usable)
@@ -48,7 +48,7 @@ bool HelpWindow::setUpEngine(const QString &helpFile)
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
     if (!QDir().mkpath(folder)) {
-        m_problem = QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
+        m_problem = tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
         return false;
     }
     m_engine = new QHelpEngine(folder + QStringLiteral("/quillnav.qhc"), this);
@@ -62,7 +62,7 @@ bool HelpWindow::setUpEngine(const QString &helpFile)
     // place (an older build or install) is replaced.
     const QString ns = QHelpEngineCore::namespaceName(helpFile);
     if (ns.isEmpty()) {
-        m_problem = QStringLiteral("%1 is not a readable help file.").arg(QDir::toNativeSeparators(helpFile));
+        m_problem = tr("%1 is not a readable help file.").arg(QDir::toNativeSeparators(helpFile));
         return false;
     }
     const QString registered = m_engine->documentationFileName(ns);
@@ -88,12 +88,12 @@ void HelpWindow::buildTabs()
     QHelpContentWidget *contents = m_engine->contentWidget();
     contents->setObjectName(QStringLiteral("helpContents"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
-    m_tabs->addTab(contents, QStringLiteral("&Contents"));
+    m_tabs->addTab(contents, tr("&Contents"));
 
     auto *indexPage = new QWidget;
     auto *filter = new QLineEdit(indexPage);
     filter->setObjectName(QStringLiteral("helpIndexFilter"));
-    filter->setPlaceholderText(QStringLiteral("Look for"));
+    filter->setPlaceholderText(tr("Look for"));
     filter->setClearButtonEnabled(true);
     QHelpIndexWidget *index = m_engine->indexWidget();
     index->setObjectName(QStringLiteral("helpIndex"));
@@ -112,7 +112,7 @@ void HelpWindow::buildTabs()
                 if (!documents.isEmpty())
                     showPage(documents.first().url);
             });
-    m_tabs->addTab(indexPage, QStringLiteral("&Index"));
+    m_tabs->addTab(indexPage, tr("&Index"));
 
     QHelpSearchEngine *search = m_engine->searchEngine();
     auto *searchPage = new QWidget;
@@ -125,27 +125,27 @@ void HelpWindow::buildTabs()
     connect(query, &QHelpSearchQueryWidget::search, search,
             [search, query] { search->search(query->searchInput()); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::showPage);
-    m_tabs->addTab(searchPage, QStringLiteral("&Search"));
+    m_tabs->addTab(searchPage, tr("&Search"));
 }
 
 void HelpWindow::buildToolbar()
 {
-    QToolBar *bar = addToolBar(QStringLiteral("Navigation"));
+    QToolBar *bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("helpToolbar"));
     bar->setMovable(false);
     QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                   QStringLiteral("Back"), m_browser, &QTextBrowser::backward);
+                                   tr("Back"), m_browser, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                      QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
+                                      tr("Forward"), m_browser, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"), this,
+    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"), this,
                    &HelpWindow::showContents);
-    QAction *close = new QAction(QStringLiteral("Close"), this);
+    QAction *close = new QAction(tr("Close"), this);
     close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);

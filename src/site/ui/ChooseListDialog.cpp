@@ -13,8 +13,8 @@ ChooseListDialog::ChooseListDialog(const PageImport &page, const QString &pageNa
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ChooseListDialog"));
-    setWindowTitle(QStringLiteral("Import Menu"));
-    auto *label = new QLabel(QStringLiteral("The page \"%1\" has %2 drop-down lists. Choose the one to "
+    setWindowTitle(tr("Import Menu"));
+    auto *label = new QLabel(tr("The page \"%1\" has %2 drop-down lists. Choose the one to "
                                             "import:")
                                  .arg(pageName, QString::number(page.count())),
                              this);
@@ -27,11 +27,11 @@ ChooseListDialog::ChooseListDialog(const PageImport &page, const QString &pageNa
         auto *row = new QListWidgetItem(
             QStringLiteral("%1. %2 \u2014 %3").arg(QString::number(i + 1), page.nameOf(i), page.firstOptionsOf(i)),
             m_lstSelects);
-        row->setToolTip(QStringLiteral("%1 entries").arg(locale.toString(page.select(i).optionCount)));
+        row->setToolTip(tr("%1 entries").arg(locale.toString(page.select(i).optionCount)));
     }
     m_lstSelects->setCurrentRow(int(page.navigatingList()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Import"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Import"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_lstSelects, &QListWidget::itemActivated, this, &QDialog::accept);

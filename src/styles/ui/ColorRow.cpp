@@ -17,10 +17,9 @@ using namespace mColorSelect;
 
 namespace {
 
-const QString SelectMessage =
-    QStringLiteral("Please enter a valid color value or click \"Select\" to choose a color.");
-const QString InvalidMessage = QStringLiteral("Please enter a valid color value.");
-const QString OopsCaption = QStringLiteral("Oops!");
+const char SelectMessage[] =
+    QT_TRANSLATE_NOOP("ColorRow", "Please enter a valid color value or click \"Select\" to choose a color.");
+const char InvalidMessage[] = QT_TRANSLATE_NOOP("ColorRow", "Please enter a valid color value.");
 
 constexpr int ColorTextLength = 7;
 
@@ -32,7 +31,7 @@ ColorRow::ColorRow(int index, const QString &description, ColorNumber swatchColo
       m_lbldesc(new QLabel(description, dialog)),
       m_lblclr(new QLabel(dialog)),
       m_txtclr(new QLineEdit(dialog)),
-      m_cmdclr(new QPushButton(QStringLiteral("Select"), dialog)),
+      m_cmdclr(new QPushButton(tr("Select"), dialog)),
       m_colour(swatchColour)
 {
     const QString suffix = QStringLiteral("_%1").arg(index);
@@ -124,14 +123,14 @@ void ColorRow::txtclr_Change()
             const int filtered = HexDigitsOnly(text.at(i).unicode());
             // Backspace passes the key filter but is no digit of a colour.
             if (filtered == 0 || filtered == 8) {
-                showOops(SelectMessage);
+                showOops(tr(SelectMessage));
                 m_txtclr->setText(ColorToHex(TranslateSysColor(m_colour)));
                 selectAfterHash();
                 return;
             }
         }
         if (!ApplyColorText(text)) {
-            showOops(InvalidMessage);
+            showOops(tr(InvalidMessage));
             m_txtclr->setText(QStringLiteral("#000000"));
         }
     }
@@ -159,7 +158,7 @@ void ColorRow::txtclr_LostFocus()
 {
     if (m_txtclr->text().size() == ColorTextLength)
         return;
-    showOops(SelectMessage);
+    showOops(tr(SelectMessage));
     m_txtclr->setText(QStringLiteral("#000000"));
     selectAfterHash();
 }
@@ -191,8 +190,8 @@ void ColorRow::showOops(const QString &message)
 {
     ++m_messageDepth;
     // The message that asks for a colour offers the colours page of the help.
-    const bool offersHelp = message == SelectMessage;
-    QMessageBox box(QMessageBox::Warning, OopsCaption, message,
+    const bool offersHelp = message == tr(SelectMessage);
+    QMessageBox box(QMessageBox::Warning, tr("Oops!"), message,
                     offersHelp ? QMessageBox::Ok | QMessageBox::Help : QMessageBox::Ok,
                     m_txtclr->window());
     box.setDefaultButton(QMessageBox::Ok);

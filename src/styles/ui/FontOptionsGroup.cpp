@@ -35,11 +35,11 @@ QLabel *NamedLabel(const QString &text, const char *name, QWidget *parent)
 
 FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, const char *underlineName)
     : QObject(dialog),
-      m_group(new QGroupBox(QStringLiteral("Font Options:"), dialog)),
+      m_group(new QGroupBox(tr("Font Options:"), dialog)),
       m_combofont(new QComboBox(m_group)),
       m_combofontsize(new QComboBox(m_group)),
-      m_italic(new QCheckBox(QStringLiteral("&Italics"), m_group)),
-      m_underline(new QCheckBox(QStringLiteral("&Underlined"), m_group)),
+      m_italic(new QCheckBox(tr("&Italics"), m_group)),
+      m_underline(new QCheckBox(tr("&Underlined"), m_group)),
       m_slider(new QSlider(Qt::Horizontal, m_group)),
       m_label16(NamedLabel(QString(), "Label16", m_group))
 {
@@ -69,15 +69,15 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
     m_label16->setMinimumWidth(m_label16->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     connect(m_slider, &QSlider::valueChanged, this, [this] { m_label16->setText(weightText()); });
 
-    QLabel *fontLabel = NamedLabel(QStringLiteral("&Font:"), "Label2", m_group);
+    QLabel *fontLabel = NamedLabel(tr("&Font:"), "Label2", m_group);
     fontLabel->setBuddy(m_combofont);
-    QLabel *sizeLabel = NamedLabel(QStringLiteral("Font &Size:"), "Label1", m_group);
+    QLabel *sizeLabel = NamedLabel(tr("Font &Size:"), "Label1", m_group);
     sizeLabel->setBuddy(m_combofontsize);
 
     auto *weight = new QHBoxLayout;
-    weight->addWidget(NamedLabel(QStringLiteral("Lighter"), "Label9", m_group));
+    weight->addWidget(NamedLabel(tr("Lighter"), "Label9", m_group));
     weight->addWidget(m_slider, 1);
-    weight->addWidget(NamedLabel(QStringLiteral("Bolder"), "Label10", m_group));
+    weight->addWidget(NamedLabel(tr("Bolder"), "Label10", m_group));
     weight->addWidget(m_label16);
 
     auto *grid = new QGridLayout(m_group);
@@ -87,7 +87,7 @@ FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, cons
     grid->addWidget(m_combofontsize, 1, 1);
     grid->addWidget(m_italic, 2, 1);
     grid->addWidget(m_underline, 2, 2);
-    QLabel *weightLabel = NamedLabel(QStringLiteral("Font &Weight:"), "Label11", m_group);
+    QLabel *weightLabel = NamedLabel(tr("Font &Weight:"), "Label11", m_group);
     weightLabel->setBuddy(m_slider);
     grid->addWidget(weightLabel, 3, 0);
     grid->addLayout(weight, 3, 1, 1, 2);
@@ -135,7 +135,7 @@ void FontOptionsGroup::setFamily(const QString &family, const QString &fallback)
         QFont shown = m_combofont->font();
         shown.setItalic(true);
         m_combofont->setItemData(index, shown, Qt::FontRole);
-        m_combofont->setItemData(index, QStringLiteral("%1 (not installed on this computer)").arg(family),
+        m_combofont->setItemData(index, tr("%1 (not installed on this computer)").arg(family),
                                  Qt::ToolTipRole);
     }
     m_combofont->setCurrentIndex(index);

@@ -21,8 +21,12 @@ struct RowDesign {
 };
 
 // Button text, button face, highlight for top and left, shadow for right and bottom.
-constexpr RowDesign Rows[6] = {{"&Text:", 18},       {"F&ace:", 15},         {"To&p Border:", 20},
-                               {"L&eft Border:", 20}, {"Ri&ght Border:", 16}, {"Botto&m Border:", 16}};
+constexpr RowDesign Rows[6] = {{QT_TRANSLATE_NOOP("FrmAdvBttnOp", "&Text:"), 18},
+                               {QT_TRANSLATE_NOOP("FrmAdvBttnOp", "F&ace:"), 15},
+                               {QT_TRANSLATE_NOOP("FrmAdvBttnOp", "To&p Border:"), 20},
+                               {QT_TRANSLATE_NOOP("FrmAdvBttnOp", "L&eft Border:"), 20},
+                               {QT_TRANSLATE_NOOP("FrmAdvBttnOp", "Ri&ght Border:"), 16},
+                               {QT_TRANSLATE_NOOP("FrmAdvBttnOp", "Botto&m Border:"), 16}};
 
 int Flag(const QCheckBox *box)
 {
@@ -35,7 +39,7 @@ FrmAdvBttnOp::FrmAdvBttnOp(mAdvMenuvals &vals, StylePrompts prompts, QWidget *ow
     : QDialog(owner, styledialog::dialogFlags()), m_vals(vals), m_prompts(std::move(prompts))
 {
     setObjectName(QStringLiteral("FrmAdvBttnOp"));
-    setWindowTitle(QStringLiteral("Advanced Button Options"));
+    setWindowTitle(tr("Advanced Button Options"));
     setModal(true);
 
     QWidget *dimensions = buildDimensions();
@@ -82,26 +86,26 @@ FrmAdvBttnOp::FrmAdvBttnOp(mAdvMenuvals &vals, StylePrompts prompts, QWidget *ow
 
 QWidget *FrmAdvBttnOp::buildDimensions()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Dimensions:"), this), "FrameDimensions");
+    auto *group = named(new QGroupBox(tr("Dimensions:"), this), "FrameDimensions");
     m_chkconstbttnsz = named(
-        new QCheckBox(QStringLiteral("&Constrain Button Dimensions Proportionally to Font Size"), group),
+        new QCheckBox(tr("&Constrain Button Dimensions Proportionally to Font Size"), group),
         "chkconstbttnsz");
     m_chkconstbttnsz->setChecked(true);
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_chkconstbttnsz, 0, 0, 1, 4);
     const auto line = [&](int at, const char *label, const char *caption, QLabel *&labelOut,
                           QLineEdit *&boxOut, const char *box, QLabel *&pixelsOut, const char *pixels) {
-        labelOut = named(new QLabel(QLatin1String(caption), group), label);
+        labelOut = named(new QLabel(tr(caption), group), label);
         boxOut = styledialog::pixelBox(group, box);
         labelOut->setBuddy(boxOut);
-        pixelsOut = named(new QLabel(QStringLiteral("Pixels"), group), pixels);
+        pixelsOut = named(new QLabel(tr("Pixels"), group), pixels);
         grid->addWidget(labelOut, at, 0);
         grid->addWidget(boxOut, at, 1);
         grid->addWidget(pixelsOut, at, 2);
     };
-    line(1, "Label17", "Button Wi&dth:", m_Label17, m_txtBW, "txtBW", m_Label20, "Label20");
-    line(2, "Label19", "Button &Height:", m_Label19, m_txtBH, "txtBH", m_Label21, "Label21");
-    line(3, "Label18", "Border Thic&kness:", m_Label18, m_txtBT, "txtBT", m_Label22, "Label22");
+    line(1, "Label17", QT_TR_NOOP("Button Wi&dth:"), m_Label17, m_txtBW, "txtBW", m_Label20, "Label20");
+    line(2, "Label19", QT_TR_NOOP("Button &Height:"), m_Label19, m_txtBH, "txtBH", m_Label21, "Label21");
+    line(3, "Label18", QT_TR_NOOP("Border Thic&kness:"), m_Label18, m_txtBT, "txtBT", m_Label22, "Label22");
     grid->setColumnStretch(3, 1);
     m_txtBT->setText(QStringLiteral("2"));
 
@@ -120,13 +124,13 @@ QWidget *FrmAdvBttnOp::buildDimensions()
 
 QWidget *FrmAdvBttnOp::buildColours()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Color Options:"), this), "FrameColor");
-    m_nbchk = named(new QCheckBox(QStringLiteral("&No Border"), group), "nbchk");
-    m_chksysbttnclr = named(new QCheckBox(QStringLiteral("Use Default System Button C&olors"), group),
+    auto *group = named(new QGroupBox(tr("Color Options:"), this), "FrameColor");
+    m_nbchk = named(new QCheckBox(tr("&No Border"), group), "nbchk");
+    m_chksysbttnclr = named(new QCheckBox(tr("Use Default System Button C&olors"), group),
                             "chksysbttnclr");
     m_chksysbttnclr->setChecked(true);
-    m_Check1 = named(new QCheckBox(QStringLiteral("Sync Top and &Left Border Colors"), group), "Check1");
-    m_Check2 = named(new QCheckBox(QStringLiteral("Sync Right and &Bottom Border Colors"), group), "Check2");
+    m_Check1 = named(new QCheckBox(tr("Sync Top and &Left Border Colors"), group), "Check1");
+    m_Check2 = named(new QCheckBox(tr("Sync Right and &Bottom Border Colors"), group), "Check2");
     m_Check1->setChecked(true);
     m_Check2->setChecked(true);
 
@@ -134,7 +138,7 @@ QWidget *FrmAdvBttnOp::buildColours()
     grid->addWidget(m_nbchk, 0, 0, 1, 4);
     grid->addWidget(m_chksysbttnclr, 1, 0, 1, 4);
     for (int i = 0; i < 6; ++i) {
-        m_rows[size_t(i)] = new ColorRow(i, QLatin1String(Rows[i].description), SysColor(Rows[i].systemColour), group);
+        m_rows[size_t(i)] = new ColorRow(i, tr(Rows[i].description), SysColor(Rows[i].systemColour), group);
         // The border rows below the contrast warning of the text and face rows.
         styledialog::placeRow(grid, i < 2 ? i + 2 : i + 3, m_rows[size_t(i)]);
     }

@@ -2,6 +2,7 @@
 
 #include "styles/ui/ColorRow.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QGridLayout>
@@ -49,9 +50,9 @@ struct Buttons {
 
 inline Buttons makeButtons(QDialog *dialog)
 {
-    Buttons b{named(new QPushButton(QStringLiteral("OK"), dialog), "Command8"),
-              named(new QPushButton(QStringLiteral("Cancel"), dialog), "Command9"),
-              named(new QPushButton(QStringLiteral("&Restore Defaults"), dialog), "cmdrestdef"),
+    Buttons b{named(new QPushButton(QCoreApplication::translate("StyleDialog", "OK"), dialog), "Command8"),
+              named(new QPushButton(QCoreApplication::translate("StyleDialog", "Cancel"), dialog), "Command9"),
+              named(new QPushButton(QCoreApplication::translate("StyleDialog", "&Restore Defaults"), dialog), "cmdrestdef"),
               new QHBoxLayout};
     b.ok->setDefault(true);
     b.layout->addWidget(b.restore);

@@ -27,7 +27,7 @@ frmAdvMnuOp::frmAdvMnuOp(mAdvMenuvals &vals, StylePrompts prompts, QWidget *owne
     : QDialog(owner, styledialog::dialogFlags()), m_vals(vals), m_prompts(std::move(prompts))
 {
     setObjectName(QStringLiteral("frmAdvMnuOp"));
-    setWindowTitle(QStringLiteral("Advanced Menu Options"));
+    setWindowTitle(tr("Advanced Menu Options"));
     setModal(true);
 
     QWidget *dimensions = buildDimensions();
@@ -56,14 +56,14 @@ frmAdvMnuOp::frmAdvMnuOp(mAdvMenuvals &vals, StylePrompts prompts, QWidget *owne
 
 QWidget *frmAdvMnuOp::buildDimensions()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Dimensions:"), this), "FrameDimensions");
-    m_chkconstmnuwdth = named(new QCheckBox(QStringLiteral("&Constrain Width Proportionally to Font Size"), group),
+    auto *group = named(new QGroupBox(tr("Dimensions:"), this), "FrameDimensions");
+    m_chkconstmnuwdth = named(new QCheckBox(tr("&Constrain Width Proportionally to Font Size"), group),
                               "chkconstmnuwdth");
     m_chkconstmnuwdth->setChecked(true);
-    m_Label17 = named(new QLabel(QStringLiteral("Wi&dth:"), group), "Label17");
+    m_Label17 = named(new QLabel(tr("Wi&dth:"), group), "Label17");
     m_txtMW = styledialog::pixelBox(group, "txtMW");
     m_Label17->setBuddy(m_txtMW);
-    m_Label20 = named(new QLabel(QStringLiteral("Pixels"), group), "Label20");
+    m_Label20 = named(new QLabel(tr("Pixels"), group), "Label20");
     // Widths are whole pixels: only digits can be typed.
     KeyCodeFilter::DigitsOnlyBox(m_txtMW);
 
@@ -80,11 +80,11 @@ QWidget *frmAdvMnuOp::buildDimensions()
 
 QWidget *frmAdvMnuOp::buildColours()
 {
-    auto *group = named(new QGroupBox(QStringLiteral("Color Options:"), this), "FrameColor");
-    m_chkmnusysclr = named(new QCheckBox(QStringLiteral("Use Default System &Menu Colors"), group), "chkmnusysclr");
+    auto *group = named(new QGroupBox(tr("Color Options:"), this), "FrameColor");
+    m_chkmnusysclr = named(new QCheckBox(tr("Use Default System &Menu Colors"), group), "chkmnusysclr");
     m_chkmnusysclr->setChecked(true);
-    m_rows = {new ColorRow(0, QStringLiteral("&Text:"), SysColor(WindowTextColour), group),
-              new ColorRow(1, QStringLiteral("&Background:"), SysColor(WindowColour), group)};
+    m_rows = {new ColorRow(0, tr("&Text:"), SysColor(WindowTextColour), group),
+              new ColorRow(1, tr("&Background:"), SysColor(WindowColour), group)};
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_chkmnusysclr, 0, 0, 1, 4);
     for (ColorRow *row : m_rows)

@@ -1,0 +1,1782 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AdvisoryDialog</name>
+    <message>
+        <source>Show this message again in the future.</source>
+        <translation>Diese Meldung künftig wieder anzeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>AppInfo</name>
+    <message>
+        <source>Quillnav version 1.2
+Copyright © 2026 Brookfen. All rights reserved.
+
+Quillnav is provided &quot;as is&quot;, without warranty of any kind. The code it generates is yours to use on any page.</source>
+        <translation>Quillnav Version 1.2
+Copyright © 2026 Brookfen. Alle Rechte vorbehalten.
+
+Quillnav wird „wie besehen“ bereitgestellt, ohne jegliche Gewährleistung. Der erzeugte Code gehört Ihnen und darf auf jeder Seite verwendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no program is reading from it (a named pipe or a socket), and it was left as it is.</source>
+        <translation>kein Programm liest daraus (eine benannte Pipe oder ein Socket); sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file</source>
+        <translation>es ist eine benannte Pipe (FIFO), keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a disk or other block device, not a file</source>
+        <translation>es ist ein Datenträger oder anderes Blockgerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>, and it was left as it is.</source>
+        <translation>, und es wurde unverändert gelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPreview</name>
+    <message>
+        <source>Preview Menu in Browser</source>
+        <translation>Menüvorschau im Browser</translation>
+    </message>
+    <message>
+        <source>
+
+The preview was not opened.</source>
+        <translation>
+
+Die Vorschau wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>No program was found to show the preview page. Open this page in your web browser to see the menu:
+
+%1</source>
+        <translation>Es wurde kein Programm gefunden, das die Vorschauseite anzeigt. Öffnen Sie diese Seite in Ihrem Webbrowser, um das Menü zu sehen:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ChooseListDialog</name>
+    <message>
+        <source>Import Menu</source>
+        <translation>Menü importieren</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; has %2 drop-down lists. Choose the one to import:</source>
+        <translation>Die Seite „%1“ enthält %2 Auswahllisten. Wählen Sie die zu importierende aus:</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+</context>
+<context>
+    <name>ClassicCode</name>
+    <message>
+        <source>Classic code: the &quot;&lt;&quot; in this text starts a tag.</source>
+        <translation>Klassischer Code: Das „&lt;“ in diesem Text beginnt ein Tag.</translation>
+    </message>
+    <message>
+        <source>Classic code: the &quot; in this link ends it early.</source>
+        <translation>Klassischer Code: Das &quot; in diesem Link beendet ihn vorzeitig.</translation>
+    </message>
+    <message>
+        <source>Will not work: use letters, digits and _.</source>
+        <translation>Funktioniert nicht: Verwenden Sie Buchstaben, Ziffern und _.</translation>
+    </message>
+    <message>
+        <source>The menu will not work with this name in classic code; use letters, digits and _, starting with a letter.</source>
+        <translation>Mit diesem Namen funktioniert das Menü in klassischem Code nicht; verwenden Sie Buchstaben, Ziffern und _, beginnend mit einem Buchstaben.</translation>
+    </message>
+</context>
+<context>
+    <name>CodeDialect</name>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+</context>
+<context>
+    <name>ColorContrast</name>
+    <message>
+        <source>Low contrast (%1:1): the text may be hard to read. At least 4.5:1 is advised.</source>
+        <translation>Geringer Kontrast (%1:1): Der Text ist womöglich schwer zu lesen. Empfohlen wird mindestens 4,5:1.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorRow</name>
+    <message>
+        <source>Please enter a valid color value or click &quot;Select&quot; to choose a color.</source>
+        <translation>Bitte geben Sie einen gültigen Farbwert ein oder klicken Sie auf „Auswählen“, um eine Farbe zu wählen.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid color value.</source>
+        <translation>Bitte geben Sie einen gültigen Farbwert ein.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <translation>Hoppla!</translation>
+    </message>
+</context>
+<context>
+    <name>ContextHelp</name>
+    <message>
+        <source>&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2%3&quot;&gt;More in Help&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;%1&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2%3&quot;&gt;Mehr in der Hilfe&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FontOptionsGroup</name>
+    <message>
+        <source>Font Options:</source>
+        <translation>Schriftoptionen:</translation>
+    </message>
+    <message>
+        <source>&amp;Italics</source>
+        <translation>Kursi&amp;v</translation>
+    </message>
+    <message>
+        <source>&amp;Underlined</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schriftart:</translation>
+    </message>
+    <message>
+        <source>Font &amp;Size:</source>
+        <translation>Schrift&amp;größe:</translation>
+    </message>
+    <message>
+        <source>Lighter</source>
+        <translation>Dünner</translation>
+    </message>
+    <message>
+        <source>Bolder</source>
+        <translation>Fetter</translation>
+    </message>
+    <message>
+        <source>Font &amp;Weight:</source>
+        <translation>Schriftstär&amp;ke:</translation>
+    </message>
+    <message>
+        <source>%1 (not installed on this computer)</source>
+        <translation>%1 (auf diesem Rechner nicht installiert)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Load Saved Menu Project</source>
+        <translation>Gespeichertes Menüprojekt laden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Saved the menu code to %1.</source>
+        <translation>Der Menücode wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The menu project file %1 was removed or renamed by another program; Save writes it again.</source>
+        <translation>Die Menüprojektdatei %1 wurde von einem anderen Programm gelöscht oder umbenannt; Speichern schreibt sie erneut.</translation>
+    </message>
+    <message>
+        <source>The menu project file %1 was changed by another program; Save will ask before overwriting it.</source>
+        <translation>Die Menüprojektdatei %1 wurde von einem anderen Programm geändert; Speichern fragt nach, bevor es sie überschreibt.</translation>
+    </message>
+    <message>
+        <source>The menu project &quot;%1&quot; was changed by another program.</source>
+        <translation>Das Menüprojekt „%1“ wurde von einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <source>Do you want to load it again?</source>
+        <translation>Möchten Sie es erneut laden?</translation>
+    </message>
+    <message>
+        <source>&amp;Load Again</source>
+        <translation>&amp;Erneut laden</translation>
+    </message>
+    <message>
+        <source>&amp;Keep This Version</source>
+        <translation>Diese Version &amp;behalten</translation>
+    </message>
+    <message>
+        <source>Loaded the menu project %1 again.</source>
+        <translation>Das Menüprojekt %1 wurde erneut geladen.</translation>
+    </message>
+    <message>
+        <source>The menu project &quot;%1&quot; was changed by another program since it was loaded or saved here.</source>
+        <translation>Das Menüprojekt „%1“ wurde von einem anderen Programm geändert, seit es hier geladen oder gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>Overwrite it with the project shown here? Choose Save As to keep both, the other version in its file and this one under another name.</source>
+        <translation>Mit dem hier angezeigten Projekt überschreiben? Wählen Sie „Speichern unter“, um beide zu behalten: die andere Version in ihrer Datei und diese unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>Ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>another Quillnav window</source>
+        <translation>einem anderen Quillnav-Fenster</translation>
+    </message>
+    <message>
+        <source>another copy of Quillnav (process %1)</source>
+        <translation>einer anderen Instanz von Quillnav (Prozess %1)</translation>
+    </message>
+    <message>
+        <source>another copy of Quillnav</source>
+        <translation>einer anderen Instanz von Quillnav</translation>
+    </message>
+    <message>
+        <source>The menu project &quot;%1&quot; is already open in %2.</source>
+        <translation>Das Menüprojekt „%1“ ist bereits in %2 geöffnet.</translation>
+    </message>
+    <message>
+        <source>Open it here anyway? Each window warns before it saves over changes that the other has saved.</source>
+        <translation>Trotzdem hier öffnen? Jedes Fenster warnt, bevor es Änderungen überschreibt, die das andere gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Anyway</source>
+        <translation>&amp;Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Menu Name</source>
+        <translation>Menüname</translation>
+    </message>
+    <message>
+        <source>Link Target</source>
+        <translation>Linkziel</translation>
+    </message>
+    <message>
+        <source>Frame Name</source>
+        <translation>Rahmenname</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Button Kind</source>
+        <translation>Schaltflächenart</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>Schaltflächentext</translation>
+    </message>
+    <message>
+        <source>Graphic URL</source>
+        <translation>Grafik-URL</translation>
+    </message>
+    <message>
+        <source>Alt Text</source>
+        <translation>Alternativtext</translation>
+    </message>
+    <message>
+        <source>Graphic Width</source>
+        <translation>Grafikbreite</translation>
+    </message>
+    <message>
+        <source>Graphic Height</source>
+        <translation>Grafikhöhe</translation>
+    </message>
+    <message>
+        <source>Button Alignment</source>
+        <translation>Schaltflächenausrichtung</translation>
+    </message>
+    <message>
+        <source>Menu Options</source>
+        <translation>Menüoptionen</translation>
+    </message>
+    <message>
+        <source>Change Code</source>
+        <translation>Code ändern</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>The menu project &quot;%1&quot; has changes that were not saved.</source>
+        <translation>Das Menüprojekt „%1“ enthält ungespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Möchten Sie Ihre Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Saved the menu project to %1.</source>
+        <translation>Das Menüprojekt wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Load Menu Project</source>
+        <translation>Menüprojekt laden</translation>
+    </message>
+    <message>
+        <source>Loaded the menu project %1.</source>
+        <translation>Das Menüprojekt %1 wurde geladen.</translation>
+    </message>
+    <message>
+        <source>New Menu Project</source>
+        <translation>Neues Menüprojekt</translation>
+    </message>
+    <message>
+        <source>The menu project &quot;%1&quot; no longer exists. It has been removed from the list of recent files.</source>
+        <translation>Das Menüprojekt „%1“ existiert nicht mehr. Es wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Import Menu from Web Page</source>
+        <translation>Menü aus Webseite importieren</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm);;All files (*)</source>
+        <translation>Webseiten (*.html *.htm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Menü importieren</translation>
+    </message>
+    <message>
+        <source>Imported %1 items from %2.</source>
+        <translation>%1 Einträge aus %2 importiert.</translation>
+    </message>
+    <message>
+        <source>The menu was imported with these changes:</source>
+        <translation>Das Menü wurde mit diesen Änderungen importiert:</translation>
+    </message>
+    <message>
+        <source>&amp;Item Text:</source>
+        <translation>&amp;Eintrag:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Link URL:</source>
+        <translation>&amp;Link-URL:</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>In&amp;dented</source>
+        <translation>Ein&amp;zug</translation>
+    </message>
+    <message>
+        <source>&amp;Selected</source>
+        <translation>&amp;Gewählt</translation>
+    </message>
+    <message>
+        <source>Not lin&amp;ked</source>
+        <translation>&amp;Ohne Link</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Add Item</source>
+        <translation>Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Insert Item</source>
+        <translation>Eintrag einfügen</translation>
+    </message>
+    <message>
+        <source>Add Separator</source>
+        <translation>Trennlinie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Update Item</source>
+        <translation>Eintrag aktualisieren</translation>
+    </message>
+    <message>
+        <source>You have already designated &quot;%1&quot; as the selected item in the menu. Do you wish to change it to this one?</source>
+        <translation>Sie haben bereits „%1“ als ausgewählten Eintrag des Menüs festgelegt. Möchten Sie stattdessen diesen Eintrag festlegen?</translation>
+    </message>
+    <message>
+        <source>Selected Item</source>
+        <translation>Ausgewählter Eintrag</translation>
+    </message>
+    <message>
+        <source>Item Properties:</source>
+        <translation>Eintragseigenschaften:</translation>
+    </message>
+    <message>
+        <source>List:</source>
+        <translation>Liste:</translation>
+    </message>
+    <message>
+        <source>Quillnav 1.2 by Brookfen</source>
+        <translation>Quillnav 1.2 von Brookfen</translation>
+    </message>
+    <message>
+        <source>Move selected item up one position.</source>
+        <translation>Ausgewählten Eintrag um eine Position nach oben verschieben.</translation>
+    </message>
+    <message>
+        <source>Move selected item down one position.</source>
+        <translation>Ausgewählten Eintrag um eine Position nach unten verschieben.</translation>
+    </message>
+    <message>
+        <source>Make selected item indented.</source>
+        <translation>Ausgewählten Eintrag einrücken.</translation>
+    </message>
+    <message>
+        <source>Make selected item not indented.</source>
+        <translation>Einrückung des ausgewählten Eintrags aufheben.</translation>
+    </message>
+    <message>
+        <source>Make item default selection in menu.</source>
+        <translation>Eintrag als Vorauswahl des Menüs festlegen.</translation>
+    </message>
+    <message>
+        <source>Edit text and link url of selected item.</source>
+        <translation>Text und Link-URL des ausgewählten Eintrags bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Delete selected item.</source>
+        <translation>Ausgewählten Eintrag löschen.</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Indent</source>
+        <translation>Ein&amp;rücken</translation>
+    </message>
+    <message>
+        <source>U&amp;n-indent</source>
+        <translation>Einrückung &amp;aufheben</translation>
+    </message>
+    <message>
+        <source>&amp;Make Default Selection</source>
+        <translation>Als &amp;Vorauswahl festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move Item</source>
+        <translation>Eintrag verschieben</translation>
+    </message>
+    <message>
+        <source>Indent</source>
+        <translation>Einrücken</translation>
+    </message>
+    <message>
+        <source>Un-indent</source>
+        <translation>Einrückung aufheben</translation>
+    </message>
+    <message>
+        <source>Make Default Selection</source>
+        <translation>Als Vorauswahl festlegen</translation>
+    </message>
+    <message>
+        <source>Remove Item</source>
+        <translation>Eintrag entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Menu Project</source>
+        <translation>&amp;Neues Menüprojekt</translation>
+    </message>
+    <message>
+        <source>&amp;Load Saved Menu Project</source>
+        <translation>Gespeichertes Menüprojekt &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save Menu Project</source>
+        <translation>Menüprojekt &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Menu Project &amp;As...</source>
+        <translation>Menüprojekt speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Menu from Web Page...</source>
+        <translation>Menü aus Webseite &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Code to Clipboard</source>
+        <translation>Code in die Zwischenablage &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Save Code to &amp;File</source>
+        <translation>Code in &amp;Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Preview Menu in Browser</source>
+        <translation>Menüvorschau im &amp;Browser</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
+        <translation>&amp;Einführung</translation>
+    </message>
+    <message>
+        <source>&amp;Context Help</source>
+        <translation>&amp;Kontexthilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Quillnav</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Below Current</source>
+        <translation>Unter dem aktuellen Eintrag &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Pr&amp;eferences...</source>
+        <translation>Ein&amp;stellungen...</translation>
+    </message>
+    <message>
+        <source>Create new menu project</source>
+        <translation>Neues Menüprojekt anlegen</translation>
+    </message>
+    <message>
+        <source>Load saved menu project</source>
+        <translation>Gespeichertes Menüprojekt laden</translation>
+    </message>
+    <message>
+        <source>Save current menu project</source>
+        <translation>Aktuelles Menüprojekt speichern</translation>
+    </message>
+    <message>
+        <source>Generate menu code and copy to clipboard</source>
+        <translation>Menücode erzeugen und in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Generate menu code and save to a file</source>
+        <translation>Menücode erzeugen und in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Preview menu in browser</source>
+        <translation>Menüvorschau im Browser</translation>
+    </message>
+    <message>
+        <source>Open help file</source>
+        <translation>Hilfe öffnen</translation>
+    </message>
+    <message>
+        <source>Show context help</source>
+        <translation>Kontexthilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>About Quillnav</source>
+        <translation>Über Quillnav</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>Classic: the menu code as Quillnav has always written it.
+HTML5: valid, escaped code for today&apos;s browsers that also works under a Content Security Policy.</source>
+        <translation>Klassisch: der Menücode, wie Quillnav ihn schon immer geschrieben hat.
+HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Content Security Policy funktioniert.</translation>
+    </message>
+    <message>
+        <source>Change Menu Style</source>
+        <translation>Menüstil ändern</translation>
+    </message>
+    <message>
+        <source>Change Button Style</source>
+        <translation>Schaltflächenstil ändern</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Loading. Please wait...</source>
+        <translation>Wird geladen. Bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Generated Menu Code</source>
+        <translation>Erzeugter Menücode</translation>
+    </message>
+    <message>
+        <source>Javascript Function Code</source>
+        <translation>JavaScript-Funktionscode</translation>
+    </message>
+    <message>
+        <source>Copy and paste this code into the head section of your page (anywhere between the &lt;HEAD&gt; and &lt;/HEAD&gt; tags).</source>
+        <translation>Kopieren Sie diesen Code in den Kopfbereich Ihrer Seite (an beliebiger Stelle zwischen den Tags &lt;HEAD&gt; und &lt;/HEAD&gt;).</translation>
+    </message>
+    <message>
+        <source>HTML Code</source>
+        <translation>HTML-Code</translation>
+    </message>
+    <message>
+        <source>Copy and paste this code into the body section of your page (anywhere between the &lt;BODY&gt; and &lt;/BODY&gt; tags) wherever you want the menu to appear.</source>
+        <translation>Kopieren Sie diesen Code in den Inhaltsbereich Ihrer Seite (zwischen den Tags &lt;BODY&gt; und &lt;/BODY&gt;) an die Stelle, an der das Menü erscheinen soll.</translation>
+    </message>
+    <message>
+        <source>Save to File</source>
+        <translation>In Datei speichern</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The script for the head section is on the clipboard.</source>
+        <translation>Das Skript für den Kopfbereich ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The HTML code for the body section is on the clipboard.</source>
+        <translation>Der HTML-Code für den Inhaltsbereich ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Saved the menu code to %1.</source>
+        <translation>Der Menücode wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Important Message</source>
+        <translation>Wichtiger Hinweis</translation>
+    </message>
+    <message>
+        <source>Changing this value has no effect when &quot;Use Default User System Button Colors&quot; is checked. A border is only displayed if you are using non-default colors.</source>
+        <translation>Diese Einstellung wirkt nicht, solange „Standard-Systemfarben für Schaltflächen verwenden“ angekreuzt ist. Ein Rahmen wird nur bei eigenen Farben angezeigt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>This will restore all values in this dialog to the program default settings. All current settings will be lost. Do you wish to continue?</source>
+        <translation>Damit werden alle Werte in diesem Dialog auf die Standardeinstellungen des Programms zurückgesetzt. Alle aktuellen Einstellungen gehen verloren. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAbt</name>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>Find more great software titles from Brookfen at:</source>
+        <translation>Weitere großartige Programme von Brookfen unter:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FrmAdvBttnOp</name>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>F&amp;ace:</source>
+        <translation>Fläch&amp;e:</translation>
+    </message>
+    <message>
+        <source>To&amp;p Border:</source>
+        <translation>R&amp;ahmen oben:</translation>
+    </message>
+    <message>
+        <source>L&amp;eft Border:</source>
+        <translation>Rah&amp;men links:</translation>
+    </message>
+    <message>
+        <source>Ri&amp;ght Border:</source>
+        <translation>Rahmen re&amp;chts:</translation>
+    </message>
+    <message>
+        <source>Botto&amp;m Border:</source>
+        <translation>Rahmen un&amp;ten:</translation>
+    </message>
+    <message>
+        <source>Advanced Button Options</source>
+        <translation>Erweiterte Schaltflächenoptionen</translation>
+    </message>
+    <message>
+        <source>Dimensions:</source>
+        <translation>Abmessungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Constrain Button Dimensions Proportionally to Font Size</source>
+        <translation>Schaltflächengröße &amp;proportional zur Schriftgröße anpassen</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Button Wi&amp;dth:</source>
+        <translation>Schaltflächen&amp;breite:</translation>
+    </message>
+    <message>
+        <source>Button &amp;Height:</source>
+        <translation>Schaltflächen&amp;höhe:</translation>
+    </message>
+    <message>
+        <source>Border Thic&amp;kness:</source>
+        <translation>&amp;Rahmenstärke:</translation>
+    </message>
+    <message>
+        <source>Color Options:</source>
+        <translation>Farboptionen:</translation>
+    </message>
+    <message>
+        <source>&amp;No Border</source>
+        <translation>&amp;Ohne Rahmen</translation>
+    </message>
+    <message>
+        <source>Use Default System Button C&amp;olors</source>
+        <translation>Standard-System&amp;farben für Schaltflächen verwenden</translation>
+    </message>
+    <message>
+        <source>Sync Top and &amp;Left Border Colors</source>
+        <translation>Farben des oberen und &amp;linken Rahmens angleichen</translation>
+    </message>
+    <message>
+        <source>Sync Right and &amp;Bottom Border Colors</source>
+        <translation>Farben des rechten und u&amp;nteren Rahmens angleichen</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Quillnav Help</source>
+        <translation>Quillnav-Hilfe</translation>
+    </message>
+    <message>
+        <source>The help file %1 was not found. Quillnav looked for it in:
+
+%2
+
+Reinstall Quillnav to get its help back.</source>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden. Quillnav hat hier gesucht:
+
+%2
+
+Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>The help file %1 could not be opened: %2</source>
+        <translation>Die Hilfedatei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Quillnav Help</source>
+        <translation>Quillnav-Hilfe</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable help file.</source>
+        <translation>%1 ist keine lesbare Hilfedatei.</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Look for</source>
+        <translation>Suchen nach</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suche</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>IgnoredStyles</name>
+    <message>
+        <source>This menu&apos;s styles (fonts, colors, sizes) will not show: classic code writes them in a form that today&apos;s browsers ignore. HTML5 code writes them so that browsers show them.</source>
+        <translation>Die Stile dieses Menüs (Schriften, Farben, Größen) werden nicht angezeigt: Klassischer Code schreibt sie in einer Form, die heutige Browser ignorieren. HTML5-Code schreibt sie so, dass Browser sie anzeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>IgnoredStylesBar</name>
+    <message>
+        <source>Use HTML5 code</source>
+        <translation>HTML5-Code verwenden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Show Again</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>IgnoredStylesMessage</name>
+    <message>
+        <source>Styles That Browsers Ignore</source>
+        <translation>Stile, die Browser ignorieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Use HTML5 code</source>
+        <translation>HTML5-Code verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>The sandbox was turned off by the environment.</source>
+        <translation>Die Sandbox wurde durch die Umgebung abgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Quillnav runs as root, where the browser engine&apos;s sandbox refuses to start.</source>
+        <translation>Quillnav läuft als root; dort startet die Sandbox der Browser-Engine nicht.</translation>
+    </message>
+    <message>
+        <source>This system does not let programs make the user namespaces the browser engine&apos;s sandbox needs.</source>
+        <translation>Dieses System erlaubt Programmen nicht, die Benutzer-Namensräume anzulegen, die die Sandbox der Browser-Engine braucht.</translation>
+    </message>
+    <message>
+        <source>The live preview was not prepared when Quillnav started, so it cannot show the menu in this session.</source>
+        <translation>Die Live-Vorschau wurde beim Start von Quillnav nicht vorbereitet und kann das Menü in dieser Sitzung nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>The live preview needs the browser engine&apos;s helper program &quot;%1&quot;, which is not installed (Debian package libqt6webenginecore6-bin).</source>
+        <translation>Die Live-Vorschau braucht das Hilfsprogramm „%1“ der Browser-Engine, das nicht installiert ist (Debian-Paket libqt6webenginecore6-bin).</translation>
+    </message>
+    <message>
+        <source>The live preview cannot find the browser engine&apos;s resources (qtwebengine_resources.pak); Qt WebEngine is not fully installed.</source>
+        <translation>Die Live-Vorschau findet die Ressourcen der Browser-Engine nicht (qtwebengine_resources.pak); Qt WebEngine ist nicht vollständig installiert.</translation>
+    </message>
+    <message>
+        <source>Pick an entry in the menu to see where it leads.</source>
+        <translation>Wählen Sie einen Eintrag im Menü, um zu sehen, wohin er führt.</translation>
+    </message>
+    <message>
+        <source>in a new window</source>
+        <translation>in einem neuen Fenster</translation>
+    </message>
+    <message>
+        <source>in the frame &quot;%1&quot;</source>
+        <translation>im Rahmen „%1“</translation>
+    </message>
+    <message>
+        <source>in the same window</source>
+        <translation>im selben Fenster</translation>
+    </message>
+    <message>
+        <source>Would open %1 %2</source>
+        <translation>Würde %1 %2 öffnen</translation>
+    </message>
+    <message>
+        <source>A separator: it goes nowhere.</source>
+        <translation>Eine Trennlinie: Sie führt nirgendwohin.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not linked: it goes nowhere.</source>
+        <translation>„%1“ hat keinen Link: Der Eintrag führt nirgendwohin.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no address a browser opens: it goes nowhere.</source>
+        <translation>„%1“ hat keine Adresse, die ein Browser öffnet: Der Eintrag führt nirgendwohin.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreviewPage</name>
+    <message>
+        <source>in a new window</source>
+        <translation>in einem neuen Fenster</translation>
+    </message>
+    <message>
+        <source>in the same window</source>
+        <translation>im selben Fenster</translation>
+    </message>
+    <message>
+        <source>in the frame &quot;%1&quot;</source>
+        <translation>im Rahmen „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreviewPane</name>
+    <message>
+        <source>Live Preview</source>
+        <translation>Live-Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Live Preview</source>
+        <translation>&amp;Live-Vorschau</translation>
+    </message>
+    <message>
+        <source>Show the menu as the browser preview shows it, updated as you work</source>
+        <translation>Zeigt das Menü wie die Browser-Vorschau, laufend aktualisiert</translation>
+    </message>
+    <message>
+        <source> The preview reaches no network and no files.</source>
+        <translation> Die Vorschau erreicht weder das Netzwerk noch Dateien.</translation>
+    </message>
+    <message>
+        <source>Would open %1 %2</source>
+        <translation>Würde %1 %2 öffnen</translation>
+    </message>
+    <message>
+        <source>The page says: %1</source>
+        <translation>Die Seite meldet: %1</translation>
+    </message>
+    <message>
+        <source>The preview&apos;s page stopped unexpectedly; the next change shows the menu again.</source>
+        <translation>Die Seite der Vorschau wurde unerwartet beendet; die nächste Änderung zeigt das Menü wieder an.</translation>
+    </message>
+    <message>
+        <source>
+
+Everything else works as before; &quot;Preview Menu in Browser&quot; shows the menu in your web browser.</source>
+        <translation>
+
+Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das Menü in Ihrem Webbrowser.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuItemModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Item Text</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Linked?</source>
+        <translation>Verlinkt?</translation>
+    </message>
+    <message>
+        <source>Link URL</source>
+        <translation>Link-URL</translation>
+    </message>
+    <message>
+        <source>Selected?</source>
+        <translation>Ausgewählt?</translation>
+    </message>
+</context>
+<context>
+    <name>MenuOptions</name>
+    <message>
+        <source>Same window</source>
+        <translation>Selbes Fenster</translation>
+    </message>
+    <message>
+        <source>New window</source>
+        <translation>Neues Fenster</translation>
+    </message>
+    <message>
+        <source>Different frame</source>
+        <translation>Anderer Rahmen</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+</context>
+<context>
+    <name>MenuOptionsPanel</name>
+    <message>
+        <source>Menu Options:</source>
+        <translation>Menüoptionen:</translation>
+    </message>
+    <message>
+        <source>&amp;Name of Menu:</source>
+        <translation>Menü&amp;name:</translation>
+    </message>
+    <message>
+        <source>(Must be unique for each menu on page.)</source>
+        <translation>(Muss für jedes Menü der Seite eindeutig sein.)</translation>
+    </message>
+    <message>
+        <source>&amp;Target of Links:</source>
+        <translation>Lin&amp;kziel:</translation>
+    </message>
+    <message>
+        <source>Fra&amp;me Name:</source>
+        <translation>Rah&amp;men:</translation>
+    </message>
+    <message>
+        <source>Navigate on &amp;Button Click</source>
+        <translation>Per &amp;Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Navigate on Item Change</source>
+        <translation>Bei Eintragswechsel</translation>
+    </message>
+    <message>
+        <source>Align t&amp;o Button:</source>
+        <translation>Ausr&amp;ichtung:</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>Erweiterte Optionen</translation>
+    </message>
+    <message>
+        <source>Submit Button Options:</source>
+        <translation>Optionen der Absenden-Schaltfläche:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>G&amp;raphic</source>
+        <translation>Gra&amp;fik</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;URL of Button Graphic:</source>
+        <translation>&amp;URL der Grafik:</translation>
+    </message>
+    <message>
+        <source>&amp;Alt Text:</source>
+        <translation>Alt-Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>B&amp;reite:</translation>
+    </message>
+    <message>
+        <source>Hei&amp;ght:</source>
+        <translation>H&amp;öhe:</translation>
+    </message>
+    <message>
+        <source>Free Button Graphics from Brookfen</source>
+        <translation>Kostenlose Schaltflächengrafiken von Brookfen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsValidation</name>
+    <message>
+        <source>You have chosen to use a different frame as the target of your links but you have not specified the name of the frame. You must enter a frame name or choose another target for the links.</source>
+        <translation>Sie haben einen anderen Rahmen als Ziel Ihrer Links gewählt, aber keinen Rahmennamen angegeben. Geben Sie einen Rahmennamen ein oder wählen Sie ein anderes Ziel für die Links.</translation>
+    </message>
+    <message>
+        <source>You have chosen to use a graphical submit button style but have not specified a URL for the graphic. Please specify a URL for the button graphic in the space provided.</source>
+        <translation>Sie haben eine grafische Absenden-Schaltfläche gewählt, aber keine URL für die Grafik angegeben. Bitte geben Sie im vorgesehenen Feld eine URL für die Schaltflächengrafik an.</translation>
+    </message>
+    <message>
+        <source>You must specify a name for the menu to be used in the code. This uniquely identifies this menu in case more than one menu is to be placed on the same page.</source>
+        <translation>Sie müssen einen Namen für das Menü angeben, der im Code verwendet wird. Er kennzeichnet dieses Menü eindeutig, falls mehrere Menüs auf derselben Seite stehen.</translation>
+    </message>
+    <message>
+        <source>You have chosen to use a graphic style button for your menu but have not entered a url for the graphic. You must enter a url or choose the default style button.</source>
+        <translation>Sie haben für Ihr Menü eine grafische Schaltfläche gewählt, aber keine URL für die Grafik eingegeben. Geben Sie eine URL ein oder wählen Sie die Standardschaltfläche.</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <translation>Hoppla!</translation>
+    </message>
+</context>
+<context>
+    <name>PageImport</name>
+    <message>
+        <source>The page &quot;%1&quot; does not exist.</source>
+        <translation>Die Seite „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file (a folder, a device or a pipe), so it was not read.</source>
+        <translation>„%1“ ist keine normale Datei (ein Ordner, ein Gerät oder eine Pipe) und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; is larger than %2 MiB, the most that is imported.</source>
+        <translation>Die Seite „%1“ ist größer als %2 MiB, die Höchstgröße für den Import.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Seite „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; was not imported. %2</source>
+        <translation>Die Seite „%1“ wurde nicht importiert. %2</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; has no drop-down list (&lt;select&gt;) to import.</source>
+        <translation>Die Seite „%1“ enthält keine Auswahlliste (&lt;select&gt;) zum Importieren.</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3 (%4 entries)</source>
+        <translation>%1. %2: %3 (%4 Einträge)</translation>
+    </message>
+    <message>
+        <source>... and %1 more lists</source>
+        <translation>... und %1 weitere Listen</translation>
+    </message>
+    <message>
+        <source>The list %1 of the page &quot;%2&quot; was not imported. %3</source>
+        <translation>Die Liste %1 der Seite „%2“ wurde nicht importiert. %3</translation>
+    </message>
+    <message>
+        <source>It is too complex to read: reading it takes more than %1 seconds.</source>
+        <translation>Sie ist zu komplex: Das Lesen dauert länger als %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>It is too complex to read: reading it takes more than %1 MiB of memory.</source>
+        <translation>Sie ist zu komplex: Das Lesen braucht mehr als %1 MiB Speicher.</translation>
+    </message>
+    <message>
+        <source>Reading it was cancelled.</source>
+        <translation>Das Lesen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Its reader failed (%1).</source>
+        <translation>Das Lesen ist fehlgeschlagen (%1).</translation>
+    </message>
+    <message>
+        <source>Its reader failed (its answer was incomplete or damaged).</source>
+        <translation>Das Lesen ist fehlgeschlagen (die Antwort war unvollständig oder beschädigt).</translation>
+    </message>
+    <message>
+        <source>It declares a character encoding that browsers never show (ISO-2022-KR, ISO-2022-CN or HZ-GB-2312): they show one replacement character instead of the page.</source>
+        <translation>Sie gibt eine Zeichenkodierung an, die Browser nie anzeigen (ISO-2022-KR, ISO-2022-CN oder HZ-GB-2312): Sie zeigen statt der Seite ein einzelnes Ersatzzeichen.</translation>
+    </message>
+    <message>
+        <source>It is written in the character encoding %1, which cannot be decoded on this system.</source>
+        <translation>Sie ist in der Zeichenkodierung %1 geschrieben, die auf diesem System nicht dekodiert werden kann.</translation>
+    </message>
+    <message>
+        <source>It has no entries.</source>
+        <translation>Sie hat keine Einträge.</translation>
+    </message>
+    <message>
+        <source>The list marks %1 entries as selected; the last of them, entry %2 (&quot;%3&quot;), is the default selection, as a browser shows it.</source>
+        <translation>Die Liste markiert %1 Einträge als ausgewählt; der letzte davon, Eintrag %2 („%3“), ist die Vorauswahl, wie ein Browser sie zeigt.</translation>
+    </message>
+    <message>
+        <source>The list has %1 options; only the first %2 were imported.</source>
+        <translation>Die Liste hat %1 Optionen; nur die ersten %2 wurden importiert.</translation>
+    </message>
+    <message>
+        <source>%1 texts or links longer than %2 characters were cut to that length.</source>
+        <translation>%1 Texte oder Links, die länger als %2 Zeichen waren, wurden auf diese Länge gekürzt.</translation>
+    </message>
+    <message>
+        <source>The list&apos;s texts and links are too long for one menu: its code would pass the limit of %1 MiB.</source>
+        <translation>Die Texte und Links der Liste sind zu lang für ein Menü: Sein Code würde die Grenze von %1 MiB überschreiten.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The code of a new menu project and of the first window. A saved project keeps its own.</source>
+        <translation>Der Code eines neuen Menüprojekts und des ersten Fensters. Ein gespeichertes Projekt behält seinen eigenen.</translation>
+    </message>
+    <message>
+        <source>Code for &amp;new menus:</source>
+        <translation>Code für &amp;neue Menüs:</translation>
+    </message>
+    <message>
+        <source>&amp;Say when the styles of classic code will not show in browsers</source>
+        <translation>&amp;Hinweisen, wenn Browser die Stile des klassischen Codes nicht anzeigen</translation>
+    </message>
+    <message>
+        <source>The preferences could not be stored in %1.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewSession</name>
+    <message>
+        <source>Could not write &quot;%1&quot;: a link of that name is in the way, and preview pages are never written through links.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: Ein Link dieses Namens steht im Weg, und Vorschauseiten werden nie über Links geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not create a folder for the preview pages: the temporary folder &quot;%1&quot; does not exist or is not a folder.</source>
+        <translation>Für die Vorschauseiten konnte kein Ordner angelegt werden: Der temporäre Ordner „%1“ existiert nicht oder ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Could not create a folder for the preview pages in &quot;%1&quot;: %2</source>
+        <translation>Für die Vorschauseiten konnte in „%1“ kein Ordner angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>Quillnav menu projects (*.qnv)</source>
+        <translation>Quillnav-Menüprojekte (*.qnv)</translation>
+    </message>
+    <message>
+        <source>entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long (the most its field in the window holds)</source>
+        <translation>darf höchstens %1 Zeichen lang sein (mehr fasst sein Feld im Fenster nicht)</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be 0 (unchecked) or 1 (checked)</source>
+        <translation>muss 0 (nicht angekreuzt) oder 1 (angekreuzt) sein</translation>
+    </message>
+    <message>
+        <source>the colours</source>
+        <translation>die Farben</translation>
+    </message>
+    <message>
+        <source>must be a list of %1 colours</source>
+        <translation>muss eine Liste von %1 Farben sein</translation>
+    </message>
+    <message>
+        <source>must be a colour &quot;#&quot; followed by six hexadecimal digits</source>
+        <translation>muss eine Farbe sein: „#“ gefolgt von sechs Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 100 to 900</source>
+        <translation>muss eine ganze Zahl von 100 bis 900 sein</translation>
+    </message>
+    <message>
+        <source>must be at most %1 characters long</source>
+        <translation>darf höchstens %1 Zeichen lang sein</translation>
+    </message>
+    <message>
+        <source>must contain digits only</source>
+        <translation>darf nur Ziffern enthalten</translation>
+    </message>
+    <message>
+        <source>Font (its generic family)</source>
+        <translation>Schriftart (ihre generische Familie)</translation>
+    </message>
+    <message>
+        <source>must be &quot;serif&quot;, &quot;sans-serif&quot; or &quot;monospace&quot;</source>
+        <translation>muss „serif“, „sans-serif“ oder „monospace“ sein</translation>
+    </message>
+    <message>
+        <source>must be a JSON object</source>
+        <translation>muss ein JSON-Objekt sein</translation>
+    </message>
+    <message>
+        <source>Item Text</source>
+        <translation>Eintragstext</translation>
+    </message>
+    <message>
+        <source>Linked</source>
+        <translation>Verlinkt</translation>
+    </message>
+    <message>
+        <source>Link URL</source>
+        <translation>Link-URL</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählt</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>must be &quot;Yes&quot; or &quot;No&quot;</source>
+        <translation>muss „Yes“ oder „No“ sein</translation>
+    </message>
+    <message>
+        <source>cannot be &quot;Yes&quot; too: only one entry can be the default selection, and %1 already is</source>
+        <translation>kann nicht ebenfalls „Yes“ sein: Nur ein Eintrag kann die Vorauswahl sein, und %1 ist es bereits</translation>
+    </message>
+    <message>
+        <source>the menu item list</source>
+        <translation>die Liste der Menüeinträge</translation>
+    </message>
+    <message>
+        <source>must be a JSON list</source>
+        <translation>muss eine JSON-Liste sein</translation>
+    </message>
+    <message>
+        <source>Menu Options and Submit Button Options</source>
+        <translation>Menüoptionen und Optionen der Absenden-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Menu Options</source>
+        <translation>Menüoptionen</translation>
+    </message>
+    <message>
+        <source>Submit Button Options</source>
+        <translation>Optionen der Absenden-Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Name of Menu</source>
+        <translation>Menüname</translation>
+    </message>
+    <message>
+        <source>Target of Links</source>
+        <translation>Ziel der Links</translation>
+    </message>
+    <message>
+        <source>Frame Name</source>
+        <translation>Rahmenname</translation>
+    </message>
+    <message>
+        <source>the navigation</source>
+        <translation>die Navigation</translation>
+    </message>
+    <message>
+        <source>Navigate on Button Click</source>
+        <translation>Per Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Navigate on Item Change</source>
+        <translation>Bei Eintragswechsel</translation>
+    </message>
+    <message>
+        <source>the button</source>
+        <translation>die Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Graphic</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>URL of Button Graphic</source>
+        <translation>URL der Schaltflächengrafik</translation>
+    </message>
+    <message>
+        <source>Alt Text</source>
+        <translation>Alternativtext</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Align to Button</source>
+        <translation>An Schaltfläche ausrichten</translation>
+    </message>
+    <message>
+        <source>Advanced Menu Options</source>
+        <translation>Erweiterte Menüoptionen</translation>
+    </message>
+    <message>
+        <source>Use Default System Menu Colors</source>
+        <translation>Standard-Systemfarben für das Menü verwenden</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation>Schriftstärke</translation>
+    </message>
+    <message>
+        <source>Italics</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underlined</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Constrain Width Proportionally to Font Size</source>
+        <translation>Breite proportional zur Schriftgröße anpassen</translation>
+    </message>
+    <message>
+        <source>Advanced Button Options</source>
+        <translation>Erweiterte Schaltflächenoptionen</translation>
+    </message>
+    <message>
+        <source>Sync Top and Left Border Colors</source>
+        <translation>Farben des oberen und linken Rahmens angleichen</translation>
+    </message>
+    <message>
+        <source>Sync Right and Bottom Border Colors</source>
+        <translation>Farben des rechten und unteren Rahmens angleichen</translation>
+    </message>
+    <message>
+        <source>Use Default System Button Colors</source>
+        <translation>Standard-Systemfarben für Schaltflächen verwenden</translation>
+    </message>
+    <message>
+        <source>Button Width</source>
+        <translation>Schaltflächenbreite</translation>
+    </message>
+    <message>
+        <source>Button Height</source>
+        <translation>Schaltflächenhöhe</translation>
+    </message>
+    <message>
+        <source>Border Thickness</source>
+        <translation>Rahmenstärke</translation>
+    </message>
+    <message>
+        <source>Constrain Button Dimensions Proportionally to Font Size</source>
+        <translation>Schaltflächengröße proportional zur Schriftgröße anpassen</translation>
+    </message>
+    <message>
+        <source>No Border</source>
+        <translation>Ohne Rahmen</translation>
+    </message>
+    <message>
+        <source>Code (Classic or HTML5)</source>
+        <translation>Code (Klassisch oder HTML5)</translation>
+    </message>
+    <message>
+        <source>must be &quot;classic&quot; or &quot;html5&quot;</source>
+        <translation>muss „classic“ oder „html5“ sein</translation>
+    </message>
+    <message>
+        <source>the file&apos;s format</source>
+        <translation>das Format der Datei</translation>
+    </message>
+    <message>
+        <source>must be &quot;%1&quot; (this is not a Quillnav menu project)</source>
+        <translation>muss „%1“ sein (dies ist kein Quillnav-Menüprojekt)</translation>
+    </message>
+    <message>
+        <source>the file&apos;s version</source>
+        <translation>die Version der Datei</translation>
+    </message>
+    <message>
+        <source>must be a whole number from 1</source>
+        <translation>muss eine ganze Zahl ab 1 sein</translation>
+    </message>
+    <message>
+        <source>%1 is newer than this program reads (%2); use a newer Quillnav</source>
+        <translation>%1 ist neuer, als dieses Programm lesen kann (%2); verwenden Sie ein neueres Quillnav</translation>
+    </message>
+    <message>
+        <source>the file must hold one JSON object</source>
+        <translation>die Datei muss genau ein JSON-Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>JSON syntax error at line %1, column %2: %3</source>
+        <translation>JSON-Syntaxfehler in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: it is not a regular file.</source>
+        <translation>„%1“ konnte nicht gelesen werden: Es ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid menu project: it is larger than %2 MiB, the most a menu project can hold.</source>
+        <translation>„%1“ ist kein gültiges Menüprojekt: Es ist größer als %2 MiB, das Höchstmaß für ein Menüprojekt.</translation>
+    </message>
+    <message>
+        <source>Could not read &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid menu project: %2</source>
+        <translation>„%1“ ist kein gültiges Menüprojekt: %2</translation>
+    </message>
+    <message>
+        <source>the menu&apos;s generated code would pass the limit of %1 MiB</source>
+        <translation>der erzeugte Code des Menüs würde die Grenze von %1 MiB überschreiten</translation>
+    </message>
+    <message>
+        <source>the menu project would be larger than %1 MiB, the most a menu project can hold.</source>
+        <translation>das Menüprojekt wäre größer als %1 MiB, das Höchstmaß für ein Menüprojekt.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>must be %1</source>
+        <translation>muss einer dieser Werte sein: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryStore</name>
+    <message>
+        <source>Could not move the damaged settings file &quot;%1&quot; aside to &quot;%2&quot;.</source>
+        <translation>Die beschädigte Einstellungsdatei „%1“ konnte nicht nach „%2“ verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Could not create the settings folder &quot;%1&quot;.</source>
+        <translation>Der Einstellungsordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not lock the settings file &quot;%1&quot;: another copy of Quillnav is changing it, or &quot;%2&quot; cannot be created.</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gesperrt werden: Eine andere Instanz von Quillnav ändert sie gerade, oder „%2“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not write the settings file &quot;%1&quot;: %2</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCodeToFile</name>
+    <message>
+        <source>HTML pages (*.html)</source>
+        <translation>HTML-Seiten (*.html)</translation>
+    </message>
+    <message>
+        <source>Save Code to File</source>
+        <translation>Code in Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SaveProjectDialog</name>
+    <message>
+        <source>Save Menu Project As</source>
+        <translation>Menüprojekt speichern unter</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>StyleDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>Standard&amp;werte wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>frmAdvMnuOp</name>
+    <message>
+        <source>Advanced Menu Options</source>
+        <translation>Erweiterte Menüoptionen</translation>
+    </message>
+    <message>
+        <source>Dimensions:</source>
+        <translation>Abmessungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Constrain Width Proportionally to Font Size</source>
+        <translation>Breite &amp;proportional zur Schriftgröße anpassen</translation>
+    </message>
+    <message>
+        <source>Wi&amp;dth:</source>
+        <translation>Brei&amp;te:</translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Color Options:</source>
+        <translation>Farboptionen:</translation>
+    </message>
+    <message>
+        <source>Use Default System &amp;Menu Colors</source>
+        <translation>Standard-System&amp;farben für das Menü verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Hintergrund:</translation>
+    </message>
+</context>
+<context>
+    <name>iemsgfrm</name>
+    <message>
+        <source>Important Message</source>
+        <translation>Wichtiger Hinweis</translation>
+    </message>
+    <message>
+        <source>Advanced properties (colors, font, etc.) for menus and buttons will only show up if the menu is viewed in Microsoft Internet Explorer. Netscape always uses one default font and style for Javascript menu elements.</source>
+        <translation>Erweiterte Eigenschaften (Farben, Schrift usw.) von Menüs und Schaltflächen erscheinen nur, wenn das Menü im Microsoft Internet Explorer angezeigt wird. Netscape verwendet für JavaScript-Menüelemente immer eine Standardschrift und einen Standardstil.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
