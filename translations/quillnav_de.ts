@@ -684,6 +684,14 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <source>Change Button Style</source>
         <translation>Schaltflächenstil ändern</translation>
     </message>
+    <message>
+        <source>Choose Site Folder</source>
+        <translation>Website-Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Change Site Folder</source>
+        <translation>Website-Ordner ändern</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1211,6 +1219,26 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>Free Button Graphics from Brookfen</source>
         <translation>Kostenlose Schaltflächengrafiken von Brookfen</translation>
     </message>
+    <message>
+        <source>Site Folder</source>
+        <translation>Website-Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Site Folder...</source>
+        <translation>Website-Ordner &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;No Site Folder</source>
+        <translation>&amp;Kein Website-Ordner</translation>
+    </message>
+    <message>
+        <source>Site folder: none. Choose the folder of the site this menu serves, to publish the menu into its pages and check its links.</source>
+        <translation>Website-Ordner: keiner. Wählen Sie den Ordner der Website, der dieses Menü dient, um das Menü in ihre Seiten einzufügen und seine Links zu prüfen.</translation>
+    </message>
+    <message>
+        <source>Site folder: %1</source>
+        <translation>Website-Ordner: %1</translation>
+    </message>
 </context>
 <context>
     <name>OptionsValidation</name>
@@ -1665,6 +1693,22 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>must be %1</source>
         <translation>muss einer dieser Werte sein: %1</translation>
+    </message>
+    <message>
+        <source>Site folder</source>
+        <translation>Website-Ordner</translation>
+    </message>
+    <message>
+        <source>must not hold a NUL character</source>
+        <translation>darf kein NUL-Zeichen enthalten</translation>
+    </message>
+    <message>
+        <source>Select the current page on each page</source>
+        <translation>Auf jeder Seite die aktuelle Seite auswählen</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>muss true oder false sein</translation>
     </message>
 </context>
 <context>

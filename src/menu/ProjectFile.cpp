@@ -450,18 +450,18 @@ void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
     if (const qsizetype at = root.offset("site"); at >= 0) {
         JsonScanner scan(bytes, at);
         if (scan.peek() != JsonScanner::String)
-            refuse(QStringLiteral("Site folder"), QStringLiteral("must be a text"));
+            refuse(QCoreApplication::translate("ProjectFile", "Site folder"), QCoreApplication::translate("ProjectFile", "must be a text"));
         p->site = scan.readString();
         if (p->site.size() > kMaxTextLength)
-            refuse(QStringLiteral("Site folder"), tooLongProblem());
+            refuse(QCoreApplication::translate("ProjectFile", "Site folder"), tooLongProblem());
         if (p->site.contains(QChar(0)))
-            refuse(QStringLiteral("Site folder"), QStringLiteral("must not hold a NUL character"));
+            refuse(QCoreApplication::translate("ProjectFile", "Site folder"), QCoreApplication::translate("ProjectFile", "must not hold a NUL character"));
     }
     if (const qsizetype at = root.offset("selectCurrentPage"); at >= 0) {
         JsonScanner scan(bytes, at);
         if (scan.peek() != JsonScanner::True && scan.peek() != JsonScanner::False)
-            refuse(QStringLiteral("Select the current page on each page"),
-                   QStringLiteral("must be true or false"));
+            refuse(QCoreApplication::translate("ProjectFile", "Select the current page on each page"),
+                   QCoreApplication::translate("ProjectFile", "must be true or false"));
         p->selectCurrentPage = scan.readBool();
     }
 }
