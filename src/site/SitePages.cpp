@@ -3,8 +3,12 @@
 #include "platform/FileIdentity.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +40,15 @@ bool contains(const QString &siteFolder, const QString &path, QString *relative)
         return false;
     *relative = QDir(root).relativeFilePath(full);
     return true;
+}
+
+bool isReadOnly(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK) != 0;
 }
 
 QStringList find(const QString &siteFolder, QString *note)

@@ -20,4 +20,9 @@ QStringList find(const QString &siteFolder, QString *note = nullptr);
 // path relative to the folder in `relative`.
 bool contains(const QString &siteFolder, const QString &path, QString *relative);
 
+// Whether a file is read-only: no one may write it by its mode, or the
+// system refuses this user (so a page marked read-only is kept from an
+// administrator too).
+bool isReadOnly(const QString &path);
+
 } // namespace SitePages

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <unistd.h>
 
 namespace {
 
@@ -66,7 +65,7 @@ void readPage(Page &page, const SitePublisher::Options &options)
             && !text.contains(QLatin1StringView("quillnav")))
             return;
         plan.state = PagePlan::Error;
-        plan.reason = QStringLiteral("It cannot be decoded. %1").arg(error);
+        plan.reason = error;
         return;
     }
     page.parse = true;
@@ -101,7 +100,7 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
         plan.state = PagePlan::WillChange;
         plan.newBytes = edit.bytes();
         plan.reason.clear();
-        if (::access(QFile::encodeName(page.absolute).constData(), W_OK) != 0) {
+        if (SitePages::isReadOnly(page.absolute)) {
             plan.state = PagePlan::Error;
             plan.reason = QStringLiteral("It is read-only, so it was not changed.");
         }
@@ -138,7 +137,7 @@ PagePlan scriptPlan(const QString &siteFolder)
                                                                                     : PagePlan::WillChange;
     if (!plan.identity.exists) {
         plan.oldBytes.clear();
-    } else if (plan.state == PagePlan::WillChange && ::access(QFile::encodeName(path).constData(), W_OK) != 0) {
+    } else if (plan.state == PagePlan::WillChange && SitePages::isReadOnly(path)) {
         plan.state = PagePlan::Error;
         plan.reason = QStringLiteral("It is read-only, so it was not changed.");
     }

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <unistd.h>
 
 namespace {
 
@@ -19,7 +18,7 @@ QString changedSinceRead(const QString &path, const PagePlan &plan)
         return QStringLiteral("It was removed or renamed after it was read, so it was not written.");
     if (now != plan.identity)
         return QStringLiteral("It changed on disk after it was read, so it was left as it is.");
-    if (now.exists && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+    if (now.exists && SitePages::isReadOnly(path))
         return QStringLiteral("It is read-only, so it was not changed.");
     return {};
 }
