@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sys/mman.h>
 #include <vector>
 
 namespace {
@@ -29,12 +30,75 @@ template <typename T> void putValue(QByteArray &out, T value)
     put(out, &value, sizeof value);
 }
 
-// The marks of one page, on the wire: a count, then each mark.
-void collect(const QByteArray &utf8, QByteArray &out)
+// The parser's memory in the worker: one region reserved at once (with huge
+// pages where the system gives them) and used again for each page, since a
+// page's tree is dropped once its marks are taken. Its end is the parse's
+// memory bound; past it the worker ends as out of memory.
+class ParseArena {
+public:
+    explicit ParseArena(qint64 bytes)
+    {
+        void *p = ::mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
+                         -1, 0);
+        if (p == MAP_FAILED)
+            BoundedWorker::outOfMemory();
+        ::madvise(p, size_t(bytes), MADV_HUGEPAGE); // only advice
+        m_start = m_next = static_cast<char *>(p);
+        m_end = m_start + bytes;
+    }
+    void *take(size_t size)
+    {
+        size = (size + 15) & ~size_t(15);
+        if (size > size_t(m_end - m_next))
+            BoundedWorker::outOfMemory();
+        void *p = m_next;
+        m_next += size;
+        return p;
+    }
+    void rewind() { m_next = m_start; }
+
+private:
+    char *m_start = nullptr;
+    char *m_next = nullptr;
+    char *m_end = nullptr;
+};
+
+// How much of a page the parser must read to see every mark: up to the end
+// of the last comment that may be one and of the last "</head". A parser
+// reads a page in order, and what it makes of a part never depends on what
+// follows, so the marks in this part are those of the whole page. Most
+// pages hold their menu near the top.
+qsizetype partToParse(const QByteArray &utf8)
+{
+    qsizetype cut = 0;
+    const auto through = [&](qsizetype from, QByteArrayView end) {
+        const qsizetype at = from < 0 ? -1 : utf8.indexOf(end, from);
+        cut = std::max(cut, at < 0 ? (from < 0 ? cut : utf8.size()) : at + end.size());
+    };
+    through(utf8.lastIndexOf("quillnav"), "-->");
+    for (qsizetype at = utf8.size(); (at = utf8.lastIndexOf("</", at - 1)) >= 0;) {
+        if (QByteArrayView(utf8).sliced(at + 2).first(std::min<qsizetype>(4, utf8.size() - at - 2)).compare("head", Qt::CaseInsensitive) == 0) {
+            through(at, ">");
+            break;
+        }
+        if (at == 0)
+            break;
+    }
+    return cut;
+}
+
+// The marks of one page, on the wire: a count, then each mark. With an
+// arena the tree is not freed (the arena is rewound instead).
+void collect(const QByteArray &utf8, QByteArray &out, ParseArena *arena)
 {
     GumboOptions options = kGumboDefaultOptions;
     options.max_errors = 0;
-    GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(utf8.size()));
+    if (arena) {
+        options.userdata = arena;
+        options.allocator = [](void *a, size_t size) { return static_cast<ParseArena *>(a)->take(size); };
+        options.deallocator = [](void *, void *) {};
+    }
+    GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(partToParse(utf8)));
     std::vector<PageMark> marks;
     std::vector<const GumboNode *> stack{output->document};
     while (!stack.empty()) {
@@ -65,7 +129,10 @@ void collect(const QByteArray &utf8, QByteArray &out)
         for (unsigned i = children.length; i-- > 0;)
             stack.push_back(static_cast<const GumboNode *>(children.data[i]));
     }
-    gumbo_destroy_output(&options, output);
+    if (arena)
+        arena->rewind();
+    else
+        gumbo_destroy_output(&options, output);
     putValue<quint32>(out, quint32(marks.size()));
     for (const PageMark &m : marks) {
         putValue<quint8>(out, m.kind);
@@ -141,21 +208,23 @@ bool scanBatch(const QList<QByteArray> &pages, qsizetype from, qsizetype to, con
                QList<PageMarkList> *out, BoundedWorker::Result *failure)
 {
     QByteArray wire;
-    const auto job = [&pages, from, to](QByteArray &answer) {
+    const auto job = [&pages, from, to](QByteArray &answer, ParseArena *arena) {
         for (qsizetype i = from; i < to; ++i)
-            collect(pages.at(i), answer);
+            collect(pages.at(i), answer, arena);
     };
     if (bounds.isolation == PageReadBounds::InProcess) {
-        job(wire);
+        job(wire, nullptr);
     } else {
         BoundedWorker::Limits limits;
         limits.cpuSeconds = bounds.seconds;
         limits.wallSeconds = bounds.seconds + 1;
         limits.memoryBytes = bounds.memoryBytes;
         *failure = BoundedWorker::run(
-            [&job](int fd) {
+            [&job, &bounds](int fd) {
+                // The parser gets three quarters of the memory; the answer the rest.
+                ParseArena arena(bounds.memoryBytes / 4 * 3);
                 QByteArray answer;
-                job(answer);
+                job(answer, &arena);
                 return BoundedWorker::writeAll(fd, answer.constData(), answer.size()) ? 0 : 1;
             },
             limits, bounds.keepGoing);

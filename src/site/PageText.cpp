@@ -8,6 +8,12 @@
 bool PageText::read(const QByteArray &bytes, QString *error)
 {
     m_bytes = bytes;
+    m_encoding = PageSelectsEncoding::sniff(bytes, &m_bom);
+    const QByteArrayView body = QByteArrayView(bytes).sliced(m_bom);
+    if (m_encoding == "UTF-8" && body.isValidUtf8()) { // it reads as itself
+        m_utf8 = m_bom == 0 ? bytes : body.toByteArray();
+        return true;
+    }
     QString text;
     if (!PageSelectsEncoding::decode(bytes, &text, error, &m_encoding))
         return false;
@@ -17,7 +23,6 @@ bool PageText::read(const QByteArray &bytes, QString *error)
                      .arg(QString::fromLatin1(m_encoding));
         return false;
     }
-    PageSelectsEncoding::sniff(bytes, &m_bom);
     m_utf8 = text.toUtf8();
     return true;
 }

@@ -7,6 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 
 namespace {
 
@@ -30,6 +35,31 @@ QString freshBackupFolder(const QString &site, const QDateTime &now)
     for (int n = 2; QFileInfo::exists(site + u'/' + folder); ++n)
         folder = base + u'-' + QString::number(n);
     return folder;
+}
+
+// Keeps a page's earlier text as a new file of the fresh backup folder (it
+// never replaces one). The files are made durable together (syncAll), before
+// the first page is written.
+bool keep(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool syncAll(const QString &folder, QString *error)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::syncfs(fd) == 0;
+    if (!ok)
+        *error = QStringLiteral("The backup folder \"%1\" could not be written to disk: %2")
+                     .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(std::strerror(errno)));
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
 }
 
 } // namespace
@@ -72,10 +102,12 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
             break;
         }
-        if (!WriteFileAtomically(path, page.oldBytes, &error))
+        if (!keep(path, page.oldBytes, &error))
             break;
         report.backupFolder = backup;
     }
+    if (error.isEmpty() && !report.backupFolder.isEmpty())
+        syncAll(plan.siteFolder + u'/' + backup, &error);
     if (!error.isEmpty()) {
         for (const qsizetype i : std::as_const(toWrite)) {
             report.results[i].outcome = PageResult::Failed;
