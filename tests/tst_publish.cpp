@@ -7,9 +7,14 @@
 #include "site/PageMenuCode.h"
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
+#include "site/ui/PublishDialog.h"
 #include "support/TestFiles.h"
 
+#include <QCheckBox>
 #include <QDirIterator>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -186,6 +191,26 @@ private slots:
             QCOMPARE(testfiles::readAll(dir.filePath("good.html")), good);
         if (trouble != "remove")
             QCOMPARE(testfiles::readAll(dir.filePath("p.html")), trouble == "change" ? page + "\n" : page);
+    }
+
+    // The window's dialog: the table, a page's changed lines, the option, the writing.
+    void dialog()
+    {
+        QTemporaryDir dir;
+        copySite(dir.path());
+        PublishDialog dialog(project("nav"), dir.path(), SitePublisher::Publish);
+        auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
+        QCOMPARE(pages->topLevelItemCount(), 4); // three pages and the shared script
+        pages->setCurrentItem(pages->topLevelItem(2));
+        QCOMPARE(pages->currentItem()->text(1), "blog/2026/post.html");
+        dialog.findChild<QPushButton *>("cmdShowChanges")->click();
+        const QString changes = dialog.findChild<QPlainTextEdit *>("txtPageChanges")->toPlainText();
+        QVERIFY2(changes.contains("+    20 |       <option value=\"post.html?from=menu\" selected>"), qPrintable(changes));
+        dialog.findChild<QCheckBox *>("chkSelectCurrentPage")->click();
+        QVERIFY(!dialog.plan().pages.at(2).newBytes.contains("selected>--- A post"));
+        dialog.findChild<QPushButton *>("cmdPublish")->click();
+        QCOMPARE(pages->topLevelItem(2)->text(0), "written");
+        QCOMPARE(testfiles::readAll(dir.filePath("blog/2026/post.html")), dialog.plan().pages.at(2).newBytes);
     }
 
     // The command through the program: its table, its exit status, its messages.
