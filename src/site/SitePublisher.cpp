@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 
 namespace {
@@ -188,9 +189,19 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         }
     }
     QList<QByteArray> texts;
+    QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
     for (Page &page : all) {
         if (!page.absolute.isEmpty())
             readPage(page, options);
+        const FileIdentity &id = page.plan.identity;
+        if (id.exists && seen.contains({id.device, id.inode})) {
+            page.parse = false;
+            page.plan.state = PagePlan::NoPlaceholder;
+            page.plan.path.clear();
+            continue;
+        }
+        if (id.exists)
+            seen.insert({id.device, id.inode});
         if (page.parse)
             texts.append(page.text.utf8());
     }
@@ -200,7 +211,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     for (Page &page : all) {
         if (page.parse)
             plan(page, marks.at(next++), project, action);
-        if (walk && page.plan.state == PagePlan::NoPlaceholder)
+        if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
         holdsMenu = holdsMenu || page.plan.state == PagePlan::WillChange || page.plan.state == PagePlan::UpToDate;
         if (page.plan.state != PagePlan::WillChange)
