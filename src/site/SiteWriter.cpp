@@ -38,8 +38,9 @@ QString freshBackupFolder(const QString &site, const QDateTime &now)
 }
 
 // Keeps a page's earlier text as a new file of the fresh backup folder (it
-// never replaces one). The files are made durable together (syncAll), before
-// the first page is written.
+// never replaces one). The files are made durable together (syncAll) once
+// all are written, before the first page is written: the disk then writes
+// them back in one sweep instead of one file at a time.
 bool keep(const QString &path, const QByteArray &bytes, QString *error)
 {
     QFile file(path);
@@ -50,16 +51,22 @@ bool keep(const QString &path, const QByteArray &bytes, QString *error)
     return true;
 }
 
-bool syncAll(const QString &folder, QString *error)
+// Makes the files (and the folders that name them) durable; false with the reason.
+bool syncAll(const QStringList &paths, QString *error)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::syncfs(fd) == 0;
-    if (!ok)
-        *error = QStringLiteral("The backup folder \"%1\" could not be written to disk: %2")
-                     .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(std::strerror(errno)));
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
+    for (const QString &path : paths) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        const bool ok = fd >= 0 && ::fsync(fd) == 0;
+        const int reason = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (!ok) {
+            *error = QStringLiteral("Could not write \"%1\" to disk: %2")
+                         .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(reason)));
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -92,6 +99,7 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
     // The earlier texts first: without them no page is touched.
     const QString backup = freshBackupFolder(plan.siteFolder, now);
     QString error;
+    QStringList kept; // the backup files and their folders, to be made durable
     for (const qsizetype i : std::as_const(toWrite)) {
         const PagePlan &page = plan.pages.at(i);
         if (!page.identity.exists)
@@ -104,10 +112,14 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         }
         if (!keep(path, page.oldBytes, &error))
             break;
+        kept << path;
+        for (QString folder = QFileInfo(path).absolutePath(); !kept.contains(folder) && folder.size() >= plan.siteFolder.size();
+             folder = QFileInfo(folder).absolutePath())
+            kept << folder;
         report.backupFolder = backup;
     }
-    if (error.isEmpty() && !report.backupFolder.isEmpty())
-        syncAll(plan.siteFolder + u'/' + backup, &error);
+    if (error.isEmpty())
+        syncAll(kept, &error);
     if (!error.isEmpty()) {
         for (const qsizetype i : std::as_const(toWrite)) {
             report.results[i].outcome = PageResult::Failed;
