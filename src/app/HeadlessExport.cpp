@@ -1,5 +1,7 @@
 #include "app/HeadlessExport.h"
 
+#include "app/PublishCommand.h"
+
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/OptionsValidation.h"
 #include "codegen/PreviewPages.h"
@@ -228,6 +230,9 @@ int run(const CommandLine &command)
         return generate(command);
     case CommandLine::Import:
         return importPage(command);
+    case CommandLine::Publish:
+    case CommandLine::Unpublish:
+        return PublishCommand::run(command);
     case CommandLine::WritePreview: {
         QString error;
         const int code = writePreview(command.files.at(0), command.files.at(1), &error);

@@ -358,6 +358,12 @@ QString fromWindows1252(QByteArrayView bytes)
     return out;
 }
 
+const char *converterFor(QByteArrayView name)
+{
+    const Encoding *e = find(name);
+    return e ? e->decoder : nullptr;
+}
+
 bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *encoding)
 {
     qsizetype bom = 0;

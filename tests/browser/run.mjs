@@ -2,7 +2,7 @@
 // 127.0.0.1, picked by mouse and keyboard. Usage: node run.mjs QUILLNAV_BINARY PROJECTS_DIR
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
@@ -37,11 +37,22 @@ axeCases.forEach(({ menuName }, i) => two(menuName, axeCases[(i + 1) % 9].menuNa
 assert.throws(() => quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'xhtml'), { status: 2 });
 assert.match(quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'classic').toString(), /^<HTML>/);
 
+// The sample site with the menu published into its pages, served under /site/.
+const site = mkdtempSync(join(tmpdir(), 'quillnav-site-'));
+cpSync(join(projects, '..', 'site', 'in'), site, { recursive: true });
+quillnav('--publish', join(projects, '..', 'site', 'nav.qnv'), '--site', site);
+
 // Pages of real sites (tests/data/pages), served without a charset so that the
 // browser sniffs their encoding as the import does.
 const pagesDir = join(projects, '..', 'pages');
 const server = createServer((req, res) => {
   const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+  if (name.startsWith('/site/')) {
+    const file = join(site, name.slice(6));
+    res.setHeader('Content-Type', name.endsWith('.js') ? 'text/javascript' : 'text/html; charset=utf-8');
+    if (existsSync(file)) res.end(readFileSync(file)); else { res.statusCode = 404; res.end(); }
+    return;
+  }
   if (name.startsWith('/pages/')) {
     res.setHeader('Content-Type', 'text/html');
     res.end(readFileSync(join(pagesDir, basename(name))));
@@ -229,8 +240,21 @@ await check('html-validate finds nothing', async () => {
   }
 });
 
+await check('published site: a page two folders deep reaches the others through its menu', async (page) => {
+  await page.goto(base + 'site/blog/2026/post.html');
+  assert.equal(await page.$eval('select', (s) => s.options[s.selectedIndex].text), '--- A post \u65e5\u672c');
+  await page.select('select', '../../about.html#team');
+  await Promise.all([page.waitForNavigation(), page.click('button')]);
+  assert.equal(path(page), '/site/about.html');
+  await page.goto(base + 'site/blog/2026/post.html');
+  await page.select('select', '../../index.html');
+  await Promise.all([page.waitForNavigation(), page.click('button')]);
+  assert.equal(path(page), '/site/index.html');
+});
+
 await browser.close();
 server.close();
+rmSync(site, { recursive: true, force: true });
 rmSync(out, { recursive: true, force: true });
 console.log(`${passes} passed, ${failures} failed`);
 process.exit(failures ? 1 : 0);

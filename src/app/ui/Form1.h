@@ -149,6 +149,8 @@ public slots:
     void mnuFileSaveProj_Click();
     void mnuFileSaveAs_Click();
     void mnuFileImport_Click();
+    void mnuFilePublish_Click();
+    void mnuFileUnpublish_Click();
     void openRecentFile(int index);
     void mnuFileCopy_Click();
     void mnuFileCodeFile_Click();
@@ -298,6 +300,8 @@ private:
     QAction *listToolbarAction(const QString &key) const { return m_tb2Keys.value(key); }
 
     void showProblem(const QString &message);
+    // Publishes the menu into the site's pages or takes it out (SitePublisher::Action).
+    void publishToPages(int action);
     // Every command that hands out code or saves the project captures the
     // style dialogs first.
     void captureStyles();

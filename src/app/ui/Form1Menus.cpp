@@ -79,6 +79,11 @@ void Form1::buildMenuBar()
     QAction *mnuFileImport = addEntry(file, "mnuFileImport", tr("&Import Menu from Web Page..."));
     setThemeIconWhenShown(file, mnuFileImport, QStringLiteral("document-import"));
     connect(mnuFileImport, &QAction::triggered, this, &Form1::mnuFileImport_Click);
+    QAction *mnuFilePublish = addEntry(file, "mnuFilePublish", tr("Publish to &Pages..."));
+    setThemeIconWhenShown(file, mnuFilePublish, QStringLiteral("document-send"));
+    connect(mnuFilePublish, &QAction::triggered, this, &Form1::mnuFilePublish_Click);
+    QAction *mnuFileUnpublish = addEntry(file, "mnuFileUnpublish", tr("&Remove from Pages..."));
+    connect(mnuFileUnpublish, &QAction::triggered, this, &Form1::mnuFileUnpublish_Click);
     addSeparator(file, "mnuFileSepImport");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", tr("&Copy Code to Clipboard"));
     connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);

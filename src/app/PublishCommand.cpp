@@ -1,0 +1,105 @@
+#include "app/PublishCommand.h"
+
+#include "app/CommandLine.h"
+#include "app/HeadlessExport.h"
+#include "menu/MenuProject.h"
+#include "site/SiteFolder.h"
+#include "site/SitePublisher.h"
+#include "site/SiteWriter.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+void printLine(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+QString row(const QString &state, const QString &path, const QString &reason = {})
+{
+    return QStringLiteral("%1  %2%3").arg(state, -14).arg(QDir::toNativeSeparators(path),
+                                                          reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+}
+
+QString outcomeText(PageResult::Outcome outcome)
+{
+    switch (outcome) {
+    case PageResult::Written:
+        return QStringLiteral("written");
+    case PageResult::Unchanged:
+        return QStringLiteral("unchanged");
+    case PageResult::Skipped:
+        return QStringLiteral("skipped");
+    case PageResult::Failed:
+        break;
+    }
+    return QStringLiteral("failed");
+}
+
+} // namespace
+
+namespace PublishCommand {
+
+int run(const CommandLine &command)
+{
+    using namespace HeadlessExport;
+    const QString projectPath = command.files.value(0);
+    MenuProject project;
+    QString error;
+    if (loadChecked(projectPath, &project, nullptr, false, &error) != Success) {
+        printError(error);
+        return Failure;
+    }
+    bool missing = false;
+    const QString site = SiteFolder::forCommand(command.value(QStringLiteral("site")), project, projectPath, &error,
+                                                &missing);
+    if (site.isEmpty()) {
+        printError(error);
+        return missing ? UsageError : Failure;
+    }
+    const SitePublisher::Action action =
+        command.mode == CommandLine::Unpublish ? SitePublisher::Unpublish : SitePublisher::Publish;
+    const SitePlan plan = SitePublisher::prepare(project, site, command.files.mid(1), action);
+    if (!plan.error.isEmpty()) {
+        printError(plan.error);
+        return Failure;
+    }
+    const bool dryRun = command.isSet(QStringLiteral("dry-run"));
+    for (const PagePlan &page : plan.pages)
+        printLine(row(PagePlan::stateText(page.state), page.path,
+                      page.state == PagePlan::Error ? page.reason : QString()));
+    if (!plan.note.isEmpty())
+        printLine(plan.note);
+    if (plan.pages.isEmpty())
+        printLine(QStringLiteral("No page of the site holds the menu \"%1\".").arg(project.options.menuName));
+    std::fflush(stdout);
+    for (const PagePlan &page : plan.pages) {
+        if (page.state == PagePlan::Error)
+            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(page.path), page.reason));
+    }
+    if (plan.failed()) {
+        printError(QStringLiteral("No page was written."));
+        return Failure;
+    }
+    if (dryRun)
+        return Success;
+    const SiteWriteReport report = SiteWriter::write(plan);
+    for (const PageResult &result : report.results) {
+        if (result.outcome == PageResult::Unchanged)
+            continue;
+        printLine(row(outcomeText(result.outcome), result.path, result.message));
+        if (result.outcome != PageResult::Written)
+            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.path), result.message));
+    }
+    if (!report.backupFolder.isEmpty())
+        printLine(QStringLiteral("The earlier pages are kept in \"%1\".")
+                      .arg(QDir::toNativeSeparators(QDir(site).filePath(report.backupFolder))));
+    std::fflush(stdout);
+    return report.failed() ? Failure : Success;
+}
+
+} // namespace PublishCommand

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The comments that mark a menu in a page. The user puts the placeholder
+//     <!-- quillnav NAME -->
+// where the menu's form goes; publishing replaces it by the body region
+//     <!-- quillnav begin NAME body --> ... <!-- quillnav end NAME body -->
+// and adds the head region (the script) just before </head>:
+//     <!-- quillnav begin NAME head --> ... <!-- quillnav end NAME head -->
+// Any run of blanks may stand for each blank; the name is compared exactly.
+struct MenuRegionMark {
+    enum Kind { None, Placeholder, Begin, End };
+    enum Part { Body, Head };
+    Kind kind = None;
+    Part part = Body;
+    QString name; // blanks collapsed
+
+    // What a comment's text (between "<!--" and "-->") marks.
+    static MenuRegionMark of(const QString &commentText);
+
+    // The comments, whole ("<!-- ... -->").
+    static QString placeholder(const QString &name);
+    static QString begin(const QString &name, Part part);
+    static QString end(const QString &name, Part part);
+    static QString partWord(Part part);
+
+    // Why a menu name cannot stand in a comment; empty when it can.
+    static QString nameProblem(const QString &name);
+    // A name as the marks compare it.
+    static QString key(const QString &name) { return name.simplified(); }
+};

@@ -1,0 +1,241 @@
+#include "site/PageEdit.h"
+
+#include "site/PageEncoder.h"
+#include "site/PageText.h"
+
+#include <algorithm>
+
+namespace {
+
+QString withoutBlanks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (!c.isSpace())
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+bool PageEdit::fail(const QString &reason)
+{
+    m_reason = reason;
+    return false;
+}
+
+qint64 PageEdit::lineOf(qint64 byteOffset) const
+{
+    const QByteArray &b = m_page->bytes();
+    return QByteArrayView(b).first(byteOffset).count('\n') + 1;
+}
+
+QByteArray PageEdit::indentAt(qint64 byteOffset) const
+{
+    const QByteArray &b = m_page->bytes();
+    qint64 start = byteOffset;
+    while (start > 0 && b.at(start - 1) != '\n' && b.at(start - 1) != '\r')
+        --start;
+    qint64 end = start;
+    while (end < byteOffset && (b.at(end) == ' ' || b.at(end) == '\t'))
+        ++end;
+    return b.mid(start, end - start);
+}
+
+bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const QString &menuName)
+{
+    m_page = &page;
+    m_placeholder = m_body = m_head = Span();
+    m_headEnd = -1;
+    m_otherHeads.clear();
+    m_reason.clear();
+    const QByteArray &utf8 = page.utf8();
+    QList<qint64> starts;
+    QList<qint64> ends;
+    for (const PageMark &m : marks) {
+        starts.append(m.start);
+        if (m.kind == PageMark::Comment)
+            ends.append(m.end > 0 && m.end <= utf8.size() && utf8.at(m.end - 1) == '>' ? m.end - 1 : m.end);
+    }
+    const QList<qint64> byteStarts = page.byteOffsets(starts, '<');
+    const QList<qint64> byteEnds = page.byteOffsets(ends, '>');
+    const QString key = MenuRegionMark::key(menuName);
+    // The regions in the order of the page: a begin waits for its end.
+    Span open[2];
+    QString openOther;
+    Span otherOpen;
+    qsizetype e = 0;
+    for (qsizetype i = 0; i < marks.size(); ++i) {
+        const PageMark &m = marks.at(i);
+        Span s;
+        s.start = byteStarts.at(i);
+        if (m.kind == PageMark::HeadEnd) {
+            if (s.start < 0 || !page.bytes().mid(s.start, 2).startsWith("</"))
+                return fail(QStringLiteral("Its </head> could not be found in its bytes."));
+            m_headEnd = s.start;
+            continue;
+        }
+        const qint64 endByte = byteEnds.at(e);
+        s.end = endByte < 0 ? -1 : (ends.at(e) == m.end ? endByte : endByte + 1);
+        ++e;
+        if (s.start < 0 || s.end < 0 || !page.bytes().mid(s.start, 4).startsWith("<!--"))
+            return fail(QStringLiteral("A comment of Quillnav's could not be found in its bytes."));
+        s.innerStart = m.end;
+        s.innerEnd = m.start;
+        const MenuRegionMark mark = MenuRegionMark::of(QString::fromUtf8(m.text));
+        if (mark.kind == MenuRegionMark::None)
+            continue;
+        if (mark.name != key) {
+            if (mark.part != MenuRegionMark::Head)
+                continue;
+            if (mark.kind == MenuRegionMark::Begin) {
+                openOther = mark.name;
+                otherOpen = s;
+            } else if (mark.kind == MenuRegionMark::End && openOther == mark.name) {
+                otherOpen.innerEnd = s.innerEnd;
+                m_otherHeads.append({openOther, otherOpen});
+                openOther.clear();
+            }
+            continue;
+        }
+        const QString partWord = MenuRegionMark::partWord(mark.part);
+        Span &region = mark.part == MenuRegionMark::Head ? m_head : m_body;
+        Span &pending = open[mark.part];
+        switch (mark.kind) {
+        case MenuRegionMark::Placeholder:
+            if (m_placeholder.start >= 0)
+                return fail(QStringLiteral("It holds the placeholder of the menu \"%1\" twice (lines %2 and %3).")
+                                .arg(key).arg(lineOf(m_placeholder.start)).arg(lineOf(s.start)));
+            m_placeholder = s;
+            break;
+        case MenuRegionMark::Begin:
+            if (pending.start >= 0 || region.start >= 0)
+                return fail(QStringLiteral("The %1 region of the menu \"%2\" begins again on line %3.")
+                                .arg(partWord, key).arg(lineOf(s.start)));
+            pending = s;
+            break;
+        case MenuRegionMark::End:
+            if (pending.start < 0)
+                return fail(QStringLiteral("The %1 region of the menu \"%2\" ends on line %3 but does not begin "
+                                           "before; the page was left as it is.")
+                                .arg(partWord, key).arg(lineOf(s.start)));
+            region = pending;
+            region.end = s.end;
+            region.innerEnd = s.innerEnd;
+            pending = Span();
+            break;
+        case MenuRegionMark::None:
+            break;
+        }
+    }
+    for (const MenuRegionMark::Part part : {MenuRegionMark::Body, MenuRegionMark::Head}) {
+        if (open[part].start >= 0)
+            return fail(QStringLiteral("The %1 region of the menu \"%2\" begins on line %3 but has no end; the "
+                                       "page was left as it is.")
+                            .arg(MenuRegionMark::partWord(part), key).arg(lineOf(open[part].start)));
+    }
+    if (m_placeholder.start >= 0 && m_body.start >= 0)
+        return fail(QStringLiteral("It holds both the placeholder of the menu \"%1\" (line %2) and the menu "
+                                   "itself (line %3).")
+                        .arg(key).arg(lineOf(m_placeholder.start)).arg(lineOf(m_body.start)));
+    return true;
+}
+
+QByteArray PageEdit::region(const QString &name, MenuRegionMark::Part part, const QString &code,
+                            const QByteArray &indent) const
+{
+    const QString eol = QString::fromLatin1(m_page->lineEnd());
+    const QString pad = QString::fromLatin1(indent);
+    QString text = MenuRegionMark::begin(name, part);
+    QStringList lines = code.split(QLatin1StringView("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (const QString &line : std::as_const(lines))
+        text += eol + (line.isEmpty() ? QString() : pad + line);
+    text += eol + pad + MenuRegionMark::end(name, part);
+    return PageEncoder::encode(text, m_page->encoding());
+}
+
+bool PageEdit::checkClassic(const Menu &menu)
+{
+    if (!menu.classic)
+        return true;
+    const QString ours = withoutBlanks(menu.head);
+    for (const auto &[name, span] : std::as_const(m_otherHeads)) {
+        const QString theirs = withoutBlanks(QString::fromUtf8(
+            m_page->utf8().mid(span.innerStart, span.innerEnd - span.innerStart)));
+        if (theirs.contains(QLatin1StringView("functiongothere(")) && theirs != ours)
+            return fail(QStringLiteral("The menus \"%1\" and \"%2\" are both in the classic code with different "
+                                       "link targets: their scripts define the same function, so only one of "
+                                       "them would work on this page. Give them the same link target, or make "
+                                       "one of them HTML5.")
+                            .arg(MenuRegionMark::key(menu.name), name));
+    }
+    return true;
+}
+
+PageEdit::State PageEdit::apply(const Menu &menu)
+{
+    m_bytes.clear();
+    const QByteArray &old = m_page->bytes();
+    bool exact = true;
+    PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding(), &exact);
+    if (!exact) {
+        m_reason = QStringLiteral("The menu name \"%1\" cannot be written in the page's encoding %2.")
+                       .arg(menu.name, QString::fromLatin1(m_page->encoding()));
+        return Failed;
+    }
+    QList<Edit> edits;
+    if (menu.unpublish) {
+        if (m_body.start < 0 && m_head.start < 0) {
+            m_reason = m_placeholder.start >= 0 ? QString() : QStringLiteral("The menu is not in this page.");
+            return m_placeholder.start >= 0 ? UpToDate : NoPlaceholder;
+        }
+        if (m_body.start >= 0)
+            edits.append({m_body.start, m_body.end, PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding())});
+        if (m_head.start >= 0) {
+            // The line end and indent that publishing added after the region go with it.
+            qint64 end = m_head.end;
+            const QByteArray after = m_page->lineEnd() + indentAt(m_head.start);
+            if (old.mid(end, after.size()) == after)
+                end += after.size();
+            edits.append({m_head.start, end, QByteArray()});
+        }
+    } else {
+        if (m_placeholder.start < 0 && m_body.start < 0) {
+            m_reason = QStringLiteral("It holds no placeholder of the menu.");
+            return NoPlaceholder;
+        }
+        if (!checkClassic(menu))
+            return Failed;
+        const Span &body = m_body.start >= 0 ? m_body : m_placeholder;
+        edits.append({body.start, body.end, region(menu.name, MenuRegionMark::Body, menu.body, indentAt(body.start))});
+        if (m_head.start >= 0) {
+            edits.append({m_head.start, m_head.end, region(menu.name, MenuRegionMark::Head, menu.head, indentAt(m_head.start))});
+        } else if (m_headEnd >= 0) {
+            const QByteArray indent = indentAt(m_headEnd);
+            edits.append({m_headEnd, m_headEnd,
+                          region(menu.name, MenuRegionMark::Head, menu.head, indent) + m_page->lineEnd() + indent});
+        } else {
+            m_reason = QStringLiteral("It has no </head> tag, before which the menu's script goes.");
+            return Failed;
+        }
+    }
+    std::sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.start < b.start; });
+    m_bytes.reserve(old.size() + 4096);
+    qint64 at = 0;
+    for (const Edit &edit : std::as_const(edits)) {
+        if (edit.start < at) {
+            m_reason = QStringLiteral("The menu's head region and body region overlap.");
+            m_bytes.clear();
+            return Failed;
+        }
+        m_bytes.append(old.constData() + at, edit.start - at);
+        m_bytes.append(edit.bytes);
+        at = edit.end;
+    }
+    m_bytes.append(old.constData() + at, old.size() - at);
+    return m_bytes == old ? UpToDate : Changes;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include "site/PageSelects.h"
+
+// What publishing needs to know of a page's markup, from the HTML parser's
+// own tree: the comments whose text begins with "quillnav" (a comment inside
+// a script, a textarea or another comment is none) and where the head's
+// explicit end tag </head> starts. Offsets count bytes of the page's UTF-8
+// text.
+struct PageMark {
+    enum Kind : quint8 { Comment, HeadEnd };
+    Kind kind = Comment;
+    qint64 start = 0; // the '<' of "<!--" or of "</head>"
+    qint64 end = 0;   // just after the comment's "-->" (the text's end when unclosed); start for HeadEnd
+    QByteArray text;  // the comment's text between "<!--" and "-->", UTF-8
+};
+
+struct PageMarkList {
+    bool ok = false;
+    QString error; // when not ok: why the page was not read (without its name)
+    QList<PageMark> marks; // in the order of their start
+};
+
+// Parses pages for their marks. The parser's cost grows with hostile markup,
+// so the parse runs in a bounded worker process (BoundedWorker), many pages
+// in one worker; a batch that hits a bound is read again page by page, so
+// only the page that is too complex is refused.
+namespace PageMarkScan {
+
+QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds = {});
+
+// Whether a comment's text begins, after blanks, with "quillnav".
+bool isQuillnavComment(const char *text, qsizetype length);
+
+} // namespace PageMarkScan

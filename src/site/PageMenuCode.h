@@ -1,0 +1,26 @@
+#pragma once
+
+#include "menu/MenuProject.h"
+
+#include <QString>
+
+// The menu's code for one page of its site: the links relative to the
+// site folder rewritten for the page's folder and, when the project asks for
+// it, the entry that leads to the page selected. HTML5 pages link the shared
+// script file in the site folder instead of holding the script.
+namespace PageMenuCode {
+
+// The shared script's file name in the site folder.
+inline const QString kScriptFile = QStringLiteral("quillnav-menus.js");
+
+// The project as it stands on the page at pagePath (relative to the site).
+MenuProject forPage(const MenuProject &project, const QString &pagePath);
+
+// The head region's code and the body region's code (lines end with CR LF).
+QString head(const MenuProject &project, const QString &pagePath);
+QString body(const MenuProject &pageProject);
+
+// The contents of the shared script file (LF line ends).
+QByteArray scriptFile();
+
+} // namespace PageMenuCode

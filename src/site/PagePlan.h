@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/FileIdentity.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// What publishing (or taking out) a menu does to one page of the site, found
+// before anything is written.
+struct PagePlan {
+    enum State { WillChange, UpToDate, NoPlaceholder, Error };
+    QString path;     // relative to the site folder, '/' between names
+    State state = Error;
+    QString reason;   // Error: why; NoPlaceholder: what the page lacks
+    QByteArray oldBytes; // the page as it was read (empty when it did not exist)
+    QByteArray newBytes; // WillChange: what it becomes
+    FileIdentity identity; // the file as it was read
+
+    // "will change", "up to date", "no placeholder" or "error".
+    static QString stateText(State state);
+};
+
+// A whole run's plans; `error` is set when the run cannot start at all (the
+// site folder, the menu name).
+struct SitePlan {
+    QString siteFolder; // absolute
+    QList<PagePlan> pages;
+    QString error;
+    QString note; // a remark on the walk (it stopped early)
+
+    bool failed() const
+    {
+        if (!error.isEmpty())
+            return true;
+        for (const PagePlan &p : pages) {
+            if (p.state == PagePlan::Error)
+                return true;
+        }
+        return false;
+    }
+    qsizetype count(PagePlan::State state) const
+    {
+        qsizetype n = 0;
+        for (const PagePlan &p : pages)
+            n += p.state == state;
+        return n;
+    }
+};

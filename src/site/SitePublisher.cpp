@@ -1,0 +1,226 @@
+#include "site/SitePublisher.h"
+
+#include "platform/RegularFile.h"
+#include "site/MenuRegions.h"
+#include "site/PageEdit.h"
+#include "site/PageEncoder.h"
+#include "site/PageMenuCode.h"
+#include "site/PageSelectsEncoding.h"
+#include "site/PageText.h"
+#include "site/SitePages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+
+namespace {
+
+struct Page {
+    PagePlan plan;
+    QString absolute;
+    PageText text;
+    bool parse = false; // waits for the parser
+};
+
+QString readProblem(const RegularFile &file, qint64 maxBytes)
+{
+    switch (file.status) {
+    case RegularFile::Missing:
+        return QStringLiteral("It does not exist.");
+    case RegularFile::NotRegular:
+        return QStringLiteral("It is not a regular file (a folder, a device or a pipe), so it was not read.");
+    case RegularFile::TooLarge:
+        return QStringLiteral("It is larger than %1 MiB, the most that is read.").arg(maxBytes / (1024 * 1024));
+    case RegularFile::Failed:
+        return QStringLiteral("It could not be read: %1").arg(file.reason);
+    case RegularFile::Ok:
+        break;
+    }
+    return {};
+}
+
+// Reads a page and decides whether the parser must see it.
+void readPage(Page &page, const SitePublisher::Options &options)
+{
+    PagePlan &plan = page.plan;
+    plan.identity = FileIdentity::of(page.absolute);
+    RegularFile file = RegularFile::read(page.absolute, options.maxPageBytes);
+    if (file.status != RegularFile::Ok) {
+        plan.reason = readProblem(file, options.maxPageBytes);
+        return;
+    }
+    plan.oldBytes = std::move(file.bytes);
+    plan.state = PagePlan::NoPlaceholder;
+    plan.reason = QStringLiteral("It holds no placeholder of the menu.");
+    const QByteArray encoding = PageSelectsEncoding::sniff(plan.oldBytes);
+    if (PageEncoder::isAsciiCompatible(encoding) && !plan.oldBytes.contains("quillnav")) {
+        plan.oldBytes.clear();
+        return;
+    }
+    QString error;
+    if (!page.text.read(plan.oldBytes, &error)) {
+        QString text;
+        QString ignored;
+        if (!PageEncoder::isAsciiCompatible(encoding) && PageSelectsEncoding::decode(plan.oldBytes, &text, &ignored)
+            && !text.contains(QLatin1StringView("quillnav")))
+            return;
+        plan.state = PagePlan::Error;
+        plan.reason = error;
+        return;
+    }
+    page.parse = true;
+}
+
+void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action)
+{
+    PagePlan &plan = page.plan;
+    if (!marks.ok) {
+        plan.state = PagePlan::Error;
+        plan.reason = QStringLiteral("It was not read. %1").arg(marks.error);
+        return;
+    }
+    PageEdit edit;
+    if (!edit.locate(page.text, marks.marks, project.options.menuName)) {
+        plan.state = PagePlan::Error;
+        plan.reason = edit.reason();
+        return;
+    }
+    if (!edit.holdsMenu())
+        return;
+    PageEdit::Menu menu;
+    menu.name = project.options.menuName;
+    menu.unpublish = action == SitePublisher::Unpublish;
+    if (!menu.unpublish) {
+        menu.head = PageMenuCode::head(project, plan.path);
+        menu.body = PageMenuCode::body(PageMenuCode::forPage(project, plan.path));
+        menu.classic = project.dialect != CodeDialect::Html5;
+    }
+    switch (edit.apply(menu)) {
+    case PageEdit::Changes:
+        plan.state = PagePlan::WillChange;
+        plan.newBytes = edit.bytes();
+        plan.reason.clear();
+        if (SitePages::isReadOnly(page.absolute)) {
+            plan.state = PagePlan::Error;
+            plan.reason = QStringLiteral("It is read-only, so it was not changed.");
+        }
+        break;
+    case PageEdit::UpToDate:
+        plan.state = PagePlan::UpToDate;
+        plan.reason.clear();
+        break;
+    case PageEdit::NoPlaceholder:
+        plan.reason = edit.reason();
+        break;
+    case PageEdit::Failed:
+        plan.state = PagePlan::Error;
+        plan.reason = edit.reason();
+        break;
+    }
+}
+
+// The shared script of HTML5 menus, as a plan of its own.
+PagePlan scriptPlan(const QString &siteFolder)
+{
+    PagePlan plan;
+    plan.path = PageMenuCode::kScriptFile;
+    const QString path = siteFolder + u'/' + plan.path;
+    plan.identity = FileIdentity::of(path);
+    plan.newBytes = PageMenuCode::scriptFile();
+    const RegularFile file = RegularFile::read(path, 1 << 20);
+    if (file.status != RegularFile::Ok && file.status != RegularFile::Missing) {
+        plan.reason = readProblem(file, 1 << 20);
+        return plan;
+    }
+    plan.oldBytes = file.bytes;
+    plan.state = plan.oldBytes == plan.newBytes && file.status == RegularFile::Ok ? PagePlan::UpToDate
+                                                                                    : PagePlan::WillChange;
+    if (!plan.identity.exists) {
+        plan.oldBytes.clear();
+    } else if (plan.state == PagePlan::WillChange && SitePages::isReadOnly(path)) {
+        plan.state = PagePlan::Error;
+        plan.reason = QStringLiteral("It is read-only, so it was not changed.");
+    }
+    return plan;
+}
+
+} // namespace
+
+namespace SitePublisher {
+
+SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QStringList &pages, Action action,
+                 const Options &options)
+{
+    SitePlan out;
+    const QFileInfo site(siteFolder);
+    out.siteFolder = site.absoluteFilePath();
+    if (!site.exists()) {
+        out.error = QStringLiteral("The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(siteFolder));
+        return out;
+    }
+    if (!site.isDir()) {
+        out.error = QStringLiteral("The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(siteFolder));
+        return out;
+    }
+    out.error = MenuRegionMark::nameProblem(project.options.menuName);
+    if (!out.error.isEmpty())
+        return out;
+    const bool walk = pages.isEmpty();
+    QList<Page> all;
+    if (walk) {
+        for (const QString &relative : SitePages::find(out.siteFolder, &out.note)) {
+            Page page;
+            page.plan.path = relative;
+            page.absolute = out.siteFolder + u'/' + relative;
+            all.append(std::move(page));
+        }
+    } else {
+        for (const QString &given : pages) {
+            Page page;
+            page.absolute = QFileInfo(given).absoluteFilePath();
+            if (!SitePages::contains(out.siteFolder, page.absolute, &page.plan.path)) {
+                page.plan.path = QDir::toNativeSeparators(given);
+                page.plan.reason = QStringLiteral("It is not in the site folder \"%1\".")
+                                       .arg(QDir::toNativeSeparators(out.siteFolder));
+                page.absolute.clear();
+            }
+            all.append(std::move(page));
+        }
+    }
+    QList<QByteArray> texts;
+    QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
+    for (Page &page : all) {
+        if (!page.absolute.isEmpty())
+            readPage(page, options);
+        const FileIdentity &id = page.plan.identity;
+        if (id.exists && seen.contains({id.device, id.inode})) {
+            page.parse = false;
+            page.plan.state = PagePlan::NoPlaceholder;
+            page.plan.path.clear();
+            continue;
+        }
+        if (id.exists)
+            seen.insert({id.device, id.inode});
+        if (page.parse)
+            texts.append(page.text.utf8());
+    }
+    const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds);
+    qsizetype next = 0;
+    bool holdsMenu = false;
+    for (Page &page : all) {
+        if (page.parse)
+            plan(page, marks.at(next++), project, action);
+        if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
+            continue;
+        holdsMenu = holdsMenu || page.plan.state == PagePlan::WillChange || page.plan.state == PagePlan::UpToDate;
+        if (page.plan.state != PagePlan::WillChange)
+            page.plan.oldBytes.clear();
+        out.pages.append(std::move(page.plan));
+    }
+    if (holdsMenu && action == Publish && project.dialect == CodeDialect::Html5)
+        out.pages.append(scriptPlan(out.siteFolder));
+    return out;
+}
+
+} // namespace SitePublisher

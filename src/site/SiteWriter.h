@@ -1,0 +1,38 @@
+#pragma once
+
+#include "site/PagePlan.h"
+
+#include <QDateTime>
+
+// Writes the pages that a publish run's plans change. Nothing is written
+// when any plan failed. Each page is written atomically; before the first,
+// the earlier text of every page that changes is kept under
+// <site>/.quillnav-backup/YYYYMMDD-HHMMSS/ with the page's own relative path.
+// A page that changed on disk since it was read, or vanished, is skipped;
+// a read-only page is refused, never replaced by a rename.
+struct PageResult {
+    enum Outcome { Written, Unchanged, Skipped, Failed };
+    QString path;
+    Outcome outcome = Failed;
+    QString message; // Skipped and Failed: why
+};
+
+struct SiteWriteReport {
+    QList<PageResult> results; // one for each plan, in their order
+    QString backupFolder;      // relative to the site; empty when nothing was kept
+    bool failed() const
+    {
+        for (const PageResult &r : results) {
+            if (r.outcome == PageResult::Skipped || r.outcome == PageResult::Failed)
+                return true;
+        }
+        return false;
+    }
+};
+
+namespace SiteWriter {
+
+// `now` names the backup folder.
+SiteWriteReport write(const SitePlan &plan, const QDateTime &now = QDateTime::currentDateTime());
+
+} // namespace SiteWriter

@@ -1,0 +1,156 @@
+#include "site/ui/PublishDialog.h"
+
+#include "site/LineDiff.h"
+#include "site/PageSelectsEncoding.h"
+#include "site/SiteWriter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString textOf(const QByteArray &bytes)
+{
+    QString text;
+    QString error;
+    return PageSelectsEncoding::decode(bytes, &text, &error) ? text : QString::fromLatin1(bytes);
+}
+
+} // namespace
+
+PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFolder, SitePublisher::Action action,
+                             QWidget *parent)
+    : QDialog(parent), m_project(project), m_siteFolder(siteFolder), m_action(action)
+{
+    const bool publish = action == SitePublisher::Publish;
+    setObjectName(QStringLiteral("PublishDialog"));
+    setWindowTitle(publish ? tr("Publish to Pages") : tr("Remove from Pages"));
+    auto *layout = new QVBoxLayout(this);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("lblPublishSummary"));
+    m_summary->setWordWrap(true);
+    layout->addWidget(m_summary);
+    m_pages = new QTreeWidget(this);
+    m_pages->setObjectName(QStringLiteral("lstPublishPages"));
+    m_pages->setHeaderLabels({tr("State"), tr("Page"), tr("Reason")});
+    m_pages->setRootIsDecorated(false);
+    m_pages->setAllColumnsShowFocus(true);
+    m_pages->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(m_pages, 2);
+    m_showChanges = new QPushButton(tr("Show &Changes"), this);
+    m_showChanges->setObjectName(QStringLiteral("cmdShowChanges"));
+    m_selectCurrent = new QCheckBox(tr("&Select the current page on each page"), this);
+    m_selectCurrent->setObjectName(QStringLiteral("chkSelectCurrentPage"));
+    m_selectCurrent->setChecked(project.selectCurrentPage);
+    m_selectCurrent->setVisible(publish);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_selectCurrent, 1);
+    row->addWidget(m_showChanges);
+    layout->addLayout(row);
+    m_changes = new QPlainTextEdit(this);
+    m_changes->setObjectName(QStringLiteral("txtPageChanges"));
+    m_changes->setReadOnly(true);
+    m_changes->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_changes->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_changes->setVisible(false);
+    layout->addWidget(m_changes, 3);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_go = m_buttons->addButton(publish ? tr("&Publish") : tr("&Remove"), QDialogButtonBox::AcceptRole);
+    m_go->setObjectName(QStringLiteral("cmdPublish"));
+    m_go->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    m_showChanges->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    layout->addWidget(m_buttons);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_go, &QPushButton::clicked, this, &PublishDialog::write);
+    connect(m_showChanges, &QPushButton::clicked, this, &PublishDialog::showChanges);
+    connect(m_pages, &QTreeWidget::itemDoubleClicked, this, &PublishDialog::showChanges);
+    connect(m_pages, &QTreeWidget::currentItemChanged, this, [this] {
+        const int i = m_pages->currentIndex().row();
+        m_showChanges->setEnabled(i >= 0 && i < m_plan.pages.size() && m_plan.pages.at(i).state == PagePlan::WillChange);
+        if (m_changes->isVisible())
+            showChanges();
+    });
+    connect(m_selectCurrent, &QCheckBox::toggled, this, [this](bool on) {
+        m_project.selectCurrentPage = on;
+        prepare();
+    });
+    resize(720, 420);
+    prepare();
+}
+
+void PublishDialog::prepare()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_plan = SitePublisher::prepare(m_project, m_siteFolder, {}, m_action);
+    QApplication::restoreOverrideCursor();
+    m_pages->clear();
+    for (const PagePlan &page : std::as_const(m_plan.pages)) {
+        auto *item = new QTreeWidgetItem(m_pages, {PagePlan::stateText(page.state), QDir::toNativeSeparators(page.path), page.reason});
+        if (page.state == PagePlan::Error)
+            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    }
+    const qsizetype changes = m_plan.count(PagePlan::WillChange);
+    if (!m_plan.error.isEmpty())
+        m_summary->setText(m_plan.error);
+    else if (m_plan.pages.isEmpty())
+        m_summary->setText(tr("No page in \"%1\" holds the placeholder <!-- quillnav %2 --> or the menu.")
+                               .arg(QDir::toNativeSeparators(m_siteFolder), m_project.options.menuName));
+    else if (m_plan.failed())
+        m_summary->setText(tr("Some pages cannot be changed (see their reasons), so no page will be written."));
+    else
+        m_summary->setText(tr("%n page(s) will change in \"%1\".", nullptr, int(changes))
+                               .arg(QDir::toNativeSeparators(m_siteFolder)));
+    m_summary->setTextFormat(Qt::PlainText);
+    m_go->setEnabled(!m_plan.failed() && changes > 0);
+    m_pages->setCurrentItem(m_pages->topLevelItem(0));
+    m_showChanges->setEnabled(changes > 0);
+}
+
+void PublishDialog::showChanges()
+{
+    const int i = m_pages->currentIndex().row();
+    if (i < 0 || i >= m_plan.pages.size())
+        return;
+    const PagePlan &page = m_plan.pages.at(i);
+    m_changes->setVisible(true);
+    m_changes->setPlainText(page.state == PagePlan::WillChange
+                                ? LineDiff::text(LineDiff::changes(textOf(page.oldBytes), textOf(page.newBytes)))
+                                : tr("This page does not change."));
+}
+
+void PublishDialog::write()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SiteWriteReport report = SiteWriter::write(m_plan);
+    QApplication::restoreOverrideCursor();
+    for (qsizetype i = 0; i < report.results.size(); ++i) {
+        const PageResult &r = report.results.at(i);
+        QTreeWidgetItem *item = m_pages->topLevelItem(int(i));
+        const QString outcome = r.outcome == PageResult::Written     ? tr("written")
+                                : r.outcome == PageResult::Unchanged ? tr("unchanged")
+                                : r.outcome == PageResult::Skipped   ? tr("skipped")
+                                                                     : tr("failed");
+        item->setText(0, outcome);
+        item->setText(2, r.message);
+        if (r.outcome == PageResult::Skipped || r.outcome == PageResult::Failed)
+            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    }
+    QString summary = report.failed() ? tr("Some pages were not written (see their reasons).") : tr("The pages were written.");
+    if (!report.backupFolder.isEmpty())
+        summary += u' ' + tr("Their earlier text is kept in \"%1\".")
+                              .arg(QDir::toNativeSeparators(QDir(m_siteFolder).filePath(report.backupFolder)));
+    m_summary->setText(summary);
+    m_go->setEnabled(false);
+    m_selectCurrent->setEnabled(false);
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(tr("Close"));
+}

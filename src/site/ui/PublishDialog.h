@@ -1,0 +1,45 @@
+#pragma once
+
+#include "menu/MenuProject.h"
+#include "site/PagePlan.h"
+#include "site/SitePublisher.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QDialogButtonBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+// Publishes the menu into the pages of its site, or takes it out: a table of
+// the pages with what would happen to each (will change, up to date, no
+// placeholder, error with the reason), the changed lines of the chosen page
+// on demand, then the writing, whose result replaces each page's state.
+// Nothing is written before Publish (or Remove) is clicked.
+class PublishDialog : public QDialog {
+    Q_OBJECT
+public:
+    PublishDialog(const MenuProject &project, const QString &siteFolder, SitePublisher::Action action,
+                  QWidget *parent = nullptr);
+
+    const SitePlan &plan() const { return m_plan; }
+
+private:
+    void prepare();
+    void showChanges();
+    void write();
+
+    MenuProject m_project;
+    QString m_siteFolder;
+    SitePublisher::Action m_action;
+    SitePlan m_plan;
+    QLabel *m_summary = nullptr;
+    QTreeWidget *m_pages = nullptr;
+    QCheckBox *m_selectCurrent = nullptr;
+    QPushButton *m_showChanges = nullptr;
+    QPlainTextEdit *m_changes = nullptr;
+    QDialogButtonBox *m_buttons = nullptr;
+    QPushButton *m_go = nullptr;
+};
