@@ -692,6 +692,38 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <source>Change Site Folder</source>
         <translation>Website-Ordner ändern</translation>
     </message>
+    <message>
+        <source>Publish to &amp;Pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove from Pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish to Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The menu goes into the pages of its site folder, which this project does not name yet. Choose the folder of the site; the folder button beside &quot;Advanced Options&quot; in Menu Options shows and changes it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Site Folder...</source>
+        <translation type="unfinished">Website-Ordner &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>The menu has no items.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Current Page Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1709,6 +1741,96 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>must be true or false</source>
         <translation>muss true oder false sein</translation>
+    </message>
+</context>
+<context>
+    <name>PublishDialog</name>
+    <message>
+        <source>Publish to Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select the current page on each page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished">&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>No page in &quot;%1&quot; holds the placeholder &lt;!-- quillnav %2 --&gt; or the menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some pages cannot be changed (see their reasons), so no page will be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) will change in &quot;%1&quot;.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This page does not change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some pages were not written (see their reasons).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages were written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Their earlier text is kept in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,19 @@
 #include "site/PagePlan.h"
 
+#include <QCoreApplication>
+
+// In the window's language; the command line, which loads no translation, prints English.
 QString PagePlan::stateText(State state)
 {
     switch (state) {
     case WillChange:
-        return QStringLiteral("will change");
+        return QCoreApplication::translate("PagePlan", "will change");
     case UpToDate:
-        return QStringLiteral("up to date");
+        return QCoreApplication::translate("PagePlan", "up to date");
     case NoPlaceholder:
-        return QStringLiteral("no placeholder");
+        return QCoreApplication::translate("PagePlan", "no placeholder");
     case Error:
         break;
     }
-    return QStringLiteral("error");
+    return QCoreApplication::translate("PagePlan", "error");
 }

@@ -3,11 +3,10 @@
 #include "app/ui/Form1.h"
 
 #include "codegen/OptionsValidation.h"
-#include "menu/ProjectFile.h"
-#include "site/SiteFolder.h"
 #include "site/ui/PublishDialog.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 void Form1::mnuFilePublish_Click()
 {
@@ -21,22 +20,25 @@ void Form1::mnuFileUnpublish_Click()
 
 void Form1::publishToPages(int action)
 {
-    MenuProject project = currentProject();
-    QString error;
-    if (project.site.isEmpty() && !m_filePath.isEmpty()) { // the site as the saved file names it
-        MenuProject saved;
-        if (ProjectFile::load(m_filePath, &saved, &error)) {
-            project.site = saved.site;
-            project.selectCurrentPage = saved.selectCurrentPage;
-        }
-    }
     const QString title = action == SitePublisher::Publish ? tr("Publish to Pages") : tr("Remove from Pages");
-    if (m_filePath.isEmpty() || project.site.isEmpty()) {
-        QMessageBox::information(this, title,
-                                 tr("The menu is published into the pages of the project's site folder. Save the "
-                                    "project, then choose its site folder in Menu Options (Site folder)."));
-        return;
+    if (siteFolder().isEmpty()) {
+        QMessageBox box(QMessageBox::Information, title,
+                        tr("The menu goes into the pages of its site folder, which this project does not "
+                           "name yet. Choose the folder of the site; the folder button beside \"Advanced "
+                           "Options\" in Menu Options shows and changes it later."),
+                        QMessageBox::Cancel, this);
+        QPushButton *choose = box.addButton(tr("&Choose Site Folder..."), QMessageBox::AcceptRole);
+        box.setDefaultButton(choose);
+        box.exec();
+        if (box.clickedButton() != choose)
+            return;
+        const QString folder = m_chooseSiteFolder ? m_chooseSiteFolder(this) : QString();
+        if (folder.isEmpty())
+            return;
+        changeSiteFolder(folder);
     }
+    captureStyles();
+    const MenuProject project = currentProject();
     if (const OptionsProblem problem = CheckMenuOptions(project.options); problem != OptionsProblem::None) {
         showProblem(OptionsProblemMessage(problem));
         return;
@@ -45,6 +47,12 @@ void Form1::publishToPages(int action)
         showProblem(tr("The menu has no items."));
         return;
     }
-    PublishDialog dialog(project, SiteFolder::absolute(project.site, m_filePath), SitePublisher::Action(action), this);
+    PublishDialog dialog(project, project.site, SitePublisher::Action(action), this);
     dialog.exec();
+    // The page option is the project's: a change in the dialog is one step.
+    if (dialog.selectCurrentPage() != m_selectCurrentPage) {
+        const ProjectState before = captureState();
+        m_selectCurrentPage = dialog.selectCurrentPage();
+        pushChange(tr("Change Current Page Selection"), before);
+    }
 }

@@ -25,6 +25,8 @@ public:
                   QWidget *parent = nullptr);
 
     const SitePlan &plan() const { return m_plan; }
+    // The state of "Select the current page on each page" when the dialog closed.
+    bool selectCurrentPage() const { return m_project.selectCurrentPage; }
 
 private:
     void prepare();
