@@ -1,5 +1,6 @@
 #include "app/HeadlessExport.h"
 
+#include "app/SiteCommands.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/OptionsValidation.h"
 #include "codegen/PreviewPages.h"
@@ -235,6 +236,12 @@ int run(const CommandLine &command)
             printError(error);
         return code;
     }
+    case CommandLine::FromSite:
+        return SiteCommands::fromSite(command);
+    case CommandLine::FromSitemap:
+        return SiteCommands::fromSitemap(command);
+    case CommandLine::CheckLinks:
+        return SiteCommands::checkLinks(command);
     default:
         return UsageError;
     }

@@ -129,6 +129,11 @@ public:
     void setSaveFileChooser(FileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
     // Replaces the file dialog of the import (a web page).
     void setImportFileChooser(FileChooser chooser) { m_chooseImportFile = std::move(chooser); }
+    // Replace the folder dialog of the site commands and the file dialog of the sitemap.
+    void setSiteFolderChooser(FileChooser chooser) { m_chooseSiteFolder = std::move(chooser); }
+    void setSitemapFileChooser(FileChooser chooser) { m_chooseSitemapFile = std::move(chooser); }
+    // The site folder the menu serves, absolute (empty: none).
+    QString siteFolder() const { return m_site; }
 
 signals:
     // The dialect choice changed, by the user or by loading or resetting a project.
@@ -141,6 +146,9 @@ public slots:
     void mnuFileSaveProj_Click();
     void mnuFileSaveAs_Click();
     void mnuFileImport_Click();
+    void mnuFileFromSite_Click();
+    void mnuFileFromSitemap_Click();
+    void mnuToolsCheckLinks_Click();
     void openRecentFile(int index);
     void mnuFileCopy_Click();
     void mnuFileCodeFile_Click();
@@ -289,6 +297,8 @@ private:
     QAction *listToolbarAction(const QString &key) const { return m_tb2Keys.value(key); }
 
     void showProblem(const QString &message);
+    // Puts a menu made from the site in place of the project (one undo step named undoText).
+    void takeSiteMenu(MenuProject project, const QString &undoText, const QStringList &notes);
     // Every command that hands out code or saves the project captures the
     // style dialogs first.
     void captureStyles();
@@ -368,4 +378,8 @@ private:
     FileChooser m_chooseOpenFile;
     FileChooser m_chooseSaveFile;
     FileChooser m_chooseImportFile;
+    FileChooser m_chooseSiteFolder;
+    FileChooser m_chooseSitemapFile;
+    // The site folder, absolute while in the window.
+    QString m_site;
 };

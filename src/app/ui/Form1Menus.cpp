@@ -79,6 +79,10 @@ void Form1::buildMenuBar()
     QAction *mnuFileImport = addEntry(file, "mnuFileImport", QStringLiteral("&Import Menu from Web Page..."));
     setThemeIconWhenShown(file, mnuFileImport, QStringLiteral("document-import"));
     connect(mnuFileImport, &QAction::triggered, this, &Form1::mnuFileImport_Click);
+    connect(addEntry(file, "mnuFileFromSite", tr("New Menu from Si&te...")), &QAction::triggered, this,
+            &Form1::mnuFileFromSite_Click);
+    connect(addEntry(file, "mnuFileFromSitemap", tr("New Menu from Site&map...")), &QAction::triggered, this,
+            &Form1::mnuFileFromSitemap_Click);
     addSeparator(file, "mnuFileSepImport");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", QStringLiteral("&Copy Code to Clipboard"));
     connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);
@@ -109,6 +113,11 @@ void Form1::buildMenuBar()
     preview->setObjectName(QStringLiteral("mnuPreview"));
     m_mnuPrevBr = addEntry(preview, "mnuPrevBr", QStringLiteral("&Preview Menu in Browser"));
     connect(m_mnuPrevBr, &QAction::triggered, this, &Form1::mnuPrevBr_Click);
+
+    QMenu *tools = bar->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    connect(addEntry(tools, "mnuToolsCheckLinks", tr("Check &Links")), &QAction::triggered, this,
+            &Form1::mnuToolsCheckLinks_Click);
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

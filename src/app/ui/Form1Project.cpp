@@ -25,6 +25,7 @@ MenuProject Form1::currentSettings() const
     project.menuStyle = m_advMenuvals.mnu;
     project.buttonStyle = m_advMenuvals.bttn;
     project.dialect = dialect();
+    project.site = m_site;
     return project;
 }
 
@@ -36,6 +37,7 @@ void Form1::applyProject(const MenuProject &project, bool withItems)
     m_advMenuvals.mnu = project.menuStyle;
     m_advMenuvals.bttn = project.buttonStyle;
     setDialect(project.dialect);
+    m_site = project.site;
     // The dialogs show the records, and the records hold what the dialogs
     // can show (a border thickness under "No Border", for one, is dropped).
     for (const QString &kind : {QStringLiteral("mnu"), QStringLiteral("bttn")}) {
