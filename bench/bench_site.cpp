@@ -2,8 +2,8 @@
 // at most 2 s), beside the raw floor of reading the same files; and a check
 // of 10,000 links into that site, one in ten with a fragment (goal: at most
 // 1 s), beside the floor of finding each file by its name. The processor
-// time of the process is printed beside the wall-clock time (the workers'
-// time is not in it), for a shared machine.
+// time of the process and its workers is printed beside the wall-clock time,
+// for a shared machine.
 #include "BenchTiming.h"
 #include "site/LinkCheck.h"
 #include "site/SiteMenuBuilder.h"
@@ -14,18 +14,23 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <ctime>
+#include <sys/resource.h>
 
 namespace {
 
 constexpr int kPages = 10000;
 constexpr int kFolders = 100;
 
+// Processor time of this process and of its ended workers, in milliseconds.
 double cpuMs()
 {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    double ms = 0;
+    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage u{};
+        getrusage(who, &u);
+        ms += (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+    }
+    return ms;
 }
 
 QString pagePath(int i)
@@ -94,14 +99,17 @@ int main()
             std::fprintf(stderr, "stat found %d\n", found);
     });
     qsizetype failed = 0;
+    double checkCpu = 1e300;
     const double checkMs = bestMs(3, [&] {
+        const double start = cpuMs();
         LinkCheck check(site);
         failed = 0;
         for (const LinkVerdict &v : check.check(items))
             failed += v.status != LinkVerdict::Good;
+        checkCpu = std::min(checkCpu, cpuMs() - start);
     });
-    std::printf("check links: %d links (%d with a fragment): %.0f ms (goal <= 1000 ms); finding each file "
-                "by its name %.0f ms; ratio %.1f; %lld not good\n",
-                kPages, kPages / 10, checkMs, statMs, checkMs / statMs, static_cast<long long>(failed));
+    std::printf("check links: %d links (%d with a fragment): %.0f ms (processor %.0f ms; goal <= 1000 ms); "
+                "finding each file by its name %.0f ms; ratio %.1f; %lld not good\n",
+                kPages, kPages / 10, checkMs, checkCpu, statMs, checkMs / statMs, static_cast<long long>(failed));
     return 0;
 }

@@ -6,11 +6,13 @@
 #include "site/NaturalOrder.h"
 #include "site/SiteMenuBuilder.h"
 #include "site/SitemapImport.h"
+#include "support/Form1Driver.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
 
 using testfiles::runQuillnav;
+using namespace form1test;
 
 namespace {
 
@@ -106,6 +108,8 @@ private slots:
         QCOMPARE(p.items, expected);
         QVERIFY(!map.parse("<urlset>\n<url>\n<loc>a</url></urlset>", "bad.xml"));
         QVERIFY2(map.error().contains("bad.xml\" is not well-formed XML: line 3"), qPrintable(map.error()));
+        QVERIFY(!map.parse("<sitemapindex><sitemap><loc>x</loc></sitemap></sitemapindex>", "i.xml"));
+        QVERIFY(map.error().contains("is a sitemap index"));
     }
 
     void checkLinks_data()
@@ -158,7 +162,36 @@ private slots:
         QCOMPARE(run.out, QByteArray("entry 4 (\"Blog\"): blog/gone.html does not exist\n"));
         QCOMPARE(runQuillnav({"--from-sitemap", qnv, "-o", qnv}).exitCode, 1);
     }
+
+    // The window: the menu is one undo step; the failing entries get a mark
+    // with the reason, which a change of the list takes away.
+    void window()
+    {
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        w->setSiteFolderChooser([this](QWidget *) { return m_site; });
+        {
+            modalwatch::MessageBoxCatcher notes; // the link out of the site
+            action(*w, "mnuFileFromSite")->trigger();
+            settle(*w);
+            QVERIFY(notes.count == 1 && notes.text.contains("notes"));
+        }
+        QCOMPARE(w->currentProject().items.size(), 10);
+        QCOMPARE(w->currentProject().options.menuName, QString("siteMenu"));
+        QCOMPARE(w->undoStack()->undoText(), QString("New Menu from Site"));
+        MenuItemModel *model = w->listModel();
+        model->setItem(2, {"Gone", "Yes", "gone.html#x", "No"});
+        action(*w, "mnuToolsCheckLinks")->trigger();
+        settle(*w);
+        QCOMPARE(model->index(1, 0).data(Qt::ToolTipRole).toString(), QString("gone.html does not exist"));
+        QVERIFY(!model->index(1, 0).data(Qt::DecorationRole).isNull());
+        QVERIFY(model->index(0, 0).data(Qt::DecorationRole).isNull());
+        model->setText(1, "Start");
+        QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull() && !model->hasLinkMarks());
+        w->undoStack()->undo();
+        QVERIFY(w->currentProject().items.isEmpty());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestSite)
+QTEST_MAIN(TestSite)
 #include "tst_site.moc"

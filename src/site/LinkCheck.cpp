@@ -42,8 +42,10 @@ const LinkCheck::Listing &LinkCheck::listing(const QString &relativeFolder)
         const QDir dir(relativeFolder.isEmpty() ? m_site : m_site + u'/' + relativeFolder);
         const QFileInfoList entries =
             dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-        for (const QFileInfo &entry : entries)
+        for (const QFileInfo &entry : entries) {
             l.entries.insert(entry.fileName(), entry.isDir());
+            l.folded.insert(entry.fileName().toCaseFolded(), entry.fileName());
+        }
     }
     return l;
 }
@@ -71,11 +73,9 @@ LinkCheck::Target LinkCheck::resolve(const QStringList &names)
         }
         const QString &name = want.at(i);
         auto found = l.entries.constFind(name);
-        for (auto it = l.entries.cbegin(); found == l.entries.cend() && it != l.entries.cend(); ++it) {
-            if (it.key().compare(name, Qt::CaseInsensitive) == 0) {
-                found = it;
-                caseDiffers = true;
-            }
+        if (found == l.entries.cend()) {
+            found = l.entries.constFind(l.folded.value(name.toCaseFolded()));
+            caseDiffers = caseDiffers || found != l.entries.cend();
         }
         const bool last = i == want.size() - 1;
         if (found == l.entries.cend() || (!last && !found.value()))

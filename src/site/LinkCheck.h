@@ -33,6 +33,7 @@ private:
     struct Listing {
         bool read = false;
         QHash<QString, bool> entries; // name: whether it is a folder
+        QHash<QString, QString> folded; // name in lower case: the name
     };
     struct Target {
         QString path;   // relative to the site folder, '/' between names

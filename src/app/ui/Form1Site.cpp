@@ -71,7 +71,7 @@ void Form1::takeSiteMenu(MenuProject project, const QString &undoText, const QSt
     const ProjectState before = captureState();
     applyProject(project);
     pushChange(undoText, before);
-    showStatus(tr("The new menu has %n entries.", nullptr, int(project.items.size())));
+    showStatus(tr("Entries in the new menu: %1.").arg(project.items.size()));
     if (!notes.isEmpty()) {
         QMessageBox box(QMessageBox::Information, undoText, tr("The menu was made with these notes:"),
                         QMessageBox::Ok, this);
@@ -188,5 +188,5 @@ void Form1::mnuToolsCheckLinks_Click()
         m_model->setLinkMarks(reasons, style()->standardIcon(QStyle::SP_MessageBoxWarning));
     else
         m_model->clearLinkMarks();
-    showStatus(tr("%n link(s) checked: %1 failed, %2 not checked.", nullptr, links).arg(failed).arg(notChecked));
+    showStatus(tr("Links checked: %1; failed: %2; not checked: %3.").arg(links).arg(failed).arg(notChecked));
 }
