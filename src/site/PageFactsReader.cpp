@@ -21,14 +21,18 @@ namespace {
 // that is parsed first for a title.
 struct PageText {
     QByteArray utf8;
-    qsizetype titleCut = 0;
+    bool cutShort = false; // only the text up to the first </title>
 };
+
+// With the pages' titles: read the whole pages (those whose first part held no title).
+constexpr int kWhole = 0x100;
 
 // What the worker sends back for one page.
 struct RawFacts {
     QByteArray title;   // the first <title>'s text
     QByteArray heading; // the first <h1>'s text, when the title has none
     bool hasTitle = false;
+    bool needsWhole = false; // the part held no title
     QList<QByteArray> anchors;
 };
 
@@ -110,17 +114,17 @@ Walk walk(const GumboOutput *output, QList<QByteArray> *anchors)
     return w;
 }
 
-// Parses one page (in the worker). Only the title is wanted: the text up to
-// the first </title> is parsed first, and the whole only when that part
-// holds no complete title.
+// Parses one page (in the worker). A page cut short at its first </title>
+// gives its title when that part holds a complete one; otherwise the whole
+// page is asked for.
 RawFacts parsePage(const PageText &page, int want)
 {
     GumboOptions options = kGumboDefaultOptions;
     options.max_errors = 0;
     RawFacts out;
     const bool anchors = want & PageFactsReader::Anchors;
-    if (!anchors && page.titleCut < page.utf8.size()) {
-        GumboOutput *output = gumbo_parse_with_options(&options, page.utf8.constData(), size_t(page.titleCut));
+    if (page.cutShort) {
+        GumboOutput *output = gumbo_parse_with_options(&options, page.utf8.constData(), size_t(page.utf8.size()));
         const Walk w = walk(output, nullptr);
         const bool complete = w.title && w.title->v.element.original_end_tag.length > 0;
         if (complete) {
@@ -128,8 +132,8 @@ RawFacts parsePage(const PageText &page, int want)
             out.title = textOf(w.title);
         }
         gumbo_destroy_output(&options, output);
-        if (complete && !blank(out.title))
-            return out;
+        out.needsWhole = !complete || blank(out.title);
+        return out;
     }
     GumboOutput *output = gumbo_parse_with_options(&options, page.utf8.constData(), size_t(page.utf8.size()));
     const Walk w = walk(output, anchors ? &out.anchors : nullptr);
@@ -171,7 +175,7 @@ QByteArray encode(const RawFacts &facts)
     QByteArray wire;
     put(&wire, facts.title);
     put(&wire, facts.heading);
-    put(&wire, facts.hasTitle ? QByteArray("1") : QByteArray());
+    put(&wire, QByteArray(facts.hasTitle ? "t" : "") + (facts.needsWhole ? "w" : ""));
     put(&wire, QByteArray::number(facts.anchors.size()));
     for (const QByteArray &anchor : facts.anchors)
         put(&wire, anchor);
@@ -184,7 +188,8 @@ bool decode(QByteArrayView *wire, RawFacts *facts)
     QByteArray count;
     if (!take(wire, &facts->title) || !take(wire, &facts->heading) || !take(wire, &flag) || !take(wire, &count))
         return false;
-    facts->hasTitle = !flag.isEmpty();
+    facts->hasTitle = flag.contains('t');
+    facts->needsWhole = flag.contains('w');
     const qsizetype n = count.toLongLong();
     for (qsizetype i = 0; i < n; ++i) {
         QByteArray anchor;
@@ -278,8 +283,9 @@ bool parseBatch(const QList<const PageText *> &pages, int want, const PageReadBo
     return true;
 }
 
-// Reads and decodes one file; false with the reason.
-bool load(const QString &path, PageText *page, QString *error)
+// Reads and decodes one file, for a title cut short after its first </title>
+// (`cut`); false with the reason.
+bool load(const QString &path, bool cut, PageText *page, QString *error)
 {
     const RegularFile file = RegularFile::read(path, PageImport::kMaxFileBytes);
     switch (file.status) {
@@ -299,11 +305,23 @@ bool load(const QString &path, PageText *page, QString *error)
         *error = QStringLiteral("It could not be read: %1").arg(file.reason);
         return false;
     }
-    QString text;
-    if (!PageSelectsEncoding::decode(file.bytes, &text, error))
-        return false;
-    page->utf8 = text.toUtf8();
-    page->titleCut = titleCut(page->utf8);
+    qsizetype bom = 0;
+    const QByteArray encoding = PageSelectsEncoding::sniff(file.bytes, &bom);
+    const QByteArrayView body = QByteArrayView(file.bytes).sliced(bom);
+    if (encoding == "UTF-8" && body.isValidUtf8()) { // the bytes are the text already
+        page->utf8 = bom == 0 ? file.bytes : body.toByteArray();
+    } else {
+        QString text;
+        if (!PageSelectsEncoding::decode(file.bytes, &text, error))
+            return false;
+        page->utf8 = text.toUtf8();
+    }
+    if (cut) {
+        const qsizetype end = titleCut(page->utf8);
+        page->cutShort = end < page->utf8.size();
+        page->utf8.truncate(end);
+        page->utf8.squeeze();
+    }
     return true;
 }
 
@@ -326,7 +344,8 @@ QList<PageFacts> PageFactsReader::read(const QStringList &paths, int want, const
                 continue;
             }
             PageText text;
-            if (!load(paths.at(next), &text, &facts[next].error))
+            const bool cut = (want & (Anchors | kWhole)) == 0;
+            if (!load(paths.at(next), cut, &text, &facts[next].error))
                 continue;
             bytes += text.utf8.size();
             texts.append(std::move(text));
@@ -351,11 +370,22 @@ QList<PageFacts> PageFactsReader::read(const QStringList &paths, int want, const
             }
         }
         cancelled = cancelled || stopped;
+        QStringList whole;
+        QList<qsizetype> wholeIndexes;
         for (qsizetype i = 0; i < raw.size(); ++i) {
-            if (errors.at(i).isEmpty())
-                facts[indexes.at(i)] = factsOf(raw.at(i));
-            else
+            if (!errors.at(i).isEmpty()) {
                 facts[indexes.at(i)].error = errors.at(i);
+            } else if (raw.at(i).needsWhole) {
+                whole << paths.at(indexes.at(i));
+                wholeIndexes << indexes.at(i);
+            } else {
+                facts[indexes.at(i)] = factsOf(raw.at(i));
+            }
+        }
+        if (!whole.isEmpty()) {
+            const QList<PageFacts> more = read(whole, want | kWhole, bounds);
+            for (qsizetype i = 0; i < more.size(); ++i)
+                facts[wholeIndexes.at(i)] = more.at(i);
         }
         if (progress && !cancelled && !progress(next))
             cancelled = true;
