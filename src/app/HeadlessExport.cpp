@@ -1,6 +1,7 @@
 #include "app/HeadlessExport.h"
 
 #include "app/PublishCommand.h"
+#include "app/SiteCommands.h"
 
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/OptionsValidation.h"
@@ -240,6 +241,12 @@ int run(const CommandLine &command)
             printError(error);
         return code;
     }
+    case CommandLine::FromSite:
+        return SiteCommands::fromSite(command);
+    case CommandLine::FromSitemap:
+        return SiteCommands::fromSitemap(command);
+    case CommandLine::CheckLinks:
+        return SiteCommands::checkLinks(command);
     default:
         return UsageError;
     }

@@ -11,6 +11,7 @@ MenuItemModel::MenuItemModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void MenuItemModel::insertItem(int position, const MenuItem &item)
 {
+    clearLinkMarks();
     Q_ASSERT(position >= 1 && position <= count() + 1);
     const int row = position - 1;
     beginInsertRows(QModelIndex(), row, row);
@@ -20,6 +21,7 @@ void MenuItemModel::insertItem(int position, const MenuItem &item)
 
 void MenuItemModel::removeItem(int position)
 {
+    clearLinkMarks();
     Q_ASSERT(position >= 1 && position <= count());
     const int row = position - 1;
     beginRemoveRows(QModelIndex(), row, row);
@@ -29,18 +31,21 @@ void MenuItemModel::removeItem(int position)
 
 void MenuItemModel::setItem(int position, const MenuItem &item)
 {
+    clearLinkMarks();
     m_items[position - 1] = item;
     rowChanged(position - 1);
 }
 
 void MenuItemModel::setText(int position, const QString &text)
 {
+    clearLinkMarks();
     m_items[position - 1].text = text;
     rowChanged(position - 1);
 }
 
 void MenuItemModel::setSelected(int position, const QString &selected)
 {
+    clearLinkMarks();
     m_items[position - 1].selected = selected;
     rowChanged(position - 1);
 }
@@ -49,6 +54,7 @@ void MenuItemModel::swapItems(int positionA, int positionB)
 {
     if (positionA == positionB)
         return;
+    clearLinkMarks();
     std::swap(m_items[positionA - 1], m_items[positionB - 1]);
     rowChanged(positionA - 1);
     rowChanged(positionB - 1);
@@ -56,6 +62,7 @@ void MenuItemModel::swapItems(int positionA, int positionB)
 
 void MenuItemModel::moveItem(int from, int to)
 {
+    clearLinkMarks();
     Q_ASSERT(from >= 1 && from <= count() && to >= 1 && to <= count());
     if (from == to)
         return;
@@ -69,6 +76,7 @@ void MenuItemModel::moveItem(int from, int to)
 
 void MenuItemModel::setItems(const QList<MenuItem> &items)
 {
+    clearLinkMarks();
     beginResetModel();
     m_items = items;
     endResetModel();
@@ -118,11 +126,17 @@ QVariant MenuItemModel::data(const QModelIndex &index, int role) const
         case SelectedColumn: return yesNo(item.selected);
         default: return {};
         }
-    case Qt::ToolTipRole:
-        if (!m_classicWarnings)
-            return {};
-        if (const QStringList problems = classiccode::entryProblems(item); !problems.isEmpty())
-            return problems.join(u'\n');
+    case Qt::ToolTipRole: {
+        QStringList tips;
+        if (const QString mark = m_linkMarks.value(index.row()); !mark.isEmpty())
+            tips << mark;
+        if (m_classicWarnings)
+            tips << classiccode::entryProblems(item);
+        return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
+    }
+    case Qt::DecorationRole:
+        if (index.column() == TextColumn && !m_linkMarks.value(index.row()).isEmpty())
+            return m_linkMarkIcon;
         return {};
     case Qt::FontRole: {
         // Every row is shown bold.
@@ -133,6 +147,23 @@ QVariant MenuItemModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+void MenuItemModel::setLinkMarks(const QStringList &reasons, const QIcon &icon)
+{
+    m_linkMarks = reasons;
+    m_linkMarkIcon = icon;
+    if (count() > 0)
+        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole, Qt::DecorationRole});
+}
+
+void MenuItemModel::clearLinkMarks()
+{
+    if (m_linkMarks.isEmpty())
+        return;
+    m_linkMarks.clear();
+    if (count() > 0)
+        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole, Qt::DecorationRole});
 }
 
 void MenuItemModel::setClassicWarnings(bool on)

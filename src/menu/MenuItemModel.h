@@ -3,7 +3,9 @@
 #include "menu/MenuItem.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QList>
+#include <QStringList>
 
 // The menu item list. The list view shows this model itself; no other copy of
 // the list exists. Rows are addressed 1-based by the list commands (position 1
@@ -44,6 +46,13 @@ public:
     // tool tip while this is on (the project's code is classic).
     void setClassicWarnings(bool on);
 
+    // Marks the rows whose link failed a check: `icon` before the text and
+    // the reason as the tool tip. `reasons` holds one text per row (empty:
+    // no mark). Any change of the list takes the marks away.
+    void setLinkMarks(const QStringList &reasons, const QIcon &icon);
+    void clearLinkMarks();
+    bool hasLinkMarks() const { return !m_linkMarks.isEmpty(); }
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -68,4 +77,6 @@ private:
     void rowChanged(int row);
     QList<MenuItem> m_items;
     bool m_classicWarnings = false;
+    QStringList m_linkMarks;
+    QIcon m_linkMarkIcon;
 };

@@ -137,6 +137,7 @@ public:
     void setImportFileChooser(FileChooser chooser) { m_chooseImportFile = std::move(chooser); }
     // Replaces the folder dialog of the site folder.
     void setSiteFolderChooser(FileChooser chooser) { m_chooseSiteFolder = std::move(chooser); }
+    void setSitemapFileChooser(FileChooser chooser) { m_chooseSitemapFile = std::move(chooser); }
 
 signals:
     // The dialect choice changed, by the user or by loading or resetting a project.
@@ -151,6 +152,9 @@ public slots:
     void mnuFileImport_Click();
     void mnuFilePublish_Click();
     void mnuFileUnpublish_Click();
+    void mnuFileFromSite_Click();
+    void mnuFileFromSitemap_Click();
+    void mnuToolsCheckLinks_Click();
     void openRecentFile(int index);
     void mnuFileCopy_Click();
     void mnuFileCodeFile_Click();
@@ -302,6 +306,8 @@ private:
     void showProblem(const QString &message);
     // Publishes the menu into the site's pages or takes it out (SitePublisher::Action).
     void publishToPages(int action);
+    // Puts a menu made from the site in place of the project (one undo step named undoText).
+    void takeSiteMenu(MenuProject project, const QString &undoText, const QStringList &notes);
     // Every command that hands out code or saves the project captures the
     // style dialogs first.
     void captureStyles();
@@ -385,4 +391,5 @@ private:
     // without a control in the main window).
     bool m_selectCurrentPage = true;
     FileChooser m_chooseImportFile;
+    FileChooser m_chooseSitemapFile;
 };

@@ -84,6 +84,10 @@ void Form1::buildMenuBar()
     connect(mnuFilePublish, &QAction::triggered, this, &Form1::mnuFilePublish_Click);
     QAction *mnuFileUnpublish = addEntry(file, "mnuFileUnpublish", tr("&Remove from Pages..."));
     connect(mnuFileUnpublish, &QAction::triggered, this, &Form1::mnuFileUnpublish_Click);
+    connect(addEntry(file, "mnuFileFromSite", tr("New Menu from Si&te...")), &QAction::triggered, this,
+            &Form1::mnuFileFromSite_Click);
+    connect(addEntry(file, "mnuFileFromSitemap", tr("New Menu from Site&map...")), &QAction::triggered, this,
+            &Form1::mnuFileFromSitemap_Click);
     addSeparator(file, "mnuFileSepImport");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", tr("&Copy Code to Clipboard"));
     connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);
@@ -114,6 +118,11 @@ void Form1::buildMenuBar()
     preview->setObjectName(QStringLiteral("mnuPreview"));
     m_mnuPrevBr = addEntry(preview, "mnuPrevBr", tr("&Preview Menu in Browser"));
     connect(m_mnuPrevBr, &QAction::triggered, this, &Form1::mnuPrevBr_Click);
+
+    QMenu *tools = bar->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    connect(addEntry(tools, "mnuToolsCheckLinks", tr("Check &Links")), &QAction::triggered, this,
+            &Form1::mnuToolsCheckLinks_Click);
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

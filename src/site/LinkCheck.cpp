@@ -1,0 +1,171 @@
+#include "site/LinkCheck.h"
+
+#include "site/PageFactsReader.h"
+#include "site/SiteLink.h"
+#include "site/SiteWalk.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace {
+
+QString quoted(const QString &text)
+{
+    return u'"' + text + u'"';
+}
+
+QString mailProblem(const SiteLink &link)
+{
+    const QStringList addresses = link.mailAddresses.split(u',', Qt::SkipEmptyParts);
+    if (addresses.isEmpty())
+        return QStringLiteral("the mailto: link names no address");
+    for (const QString &raw : addresses) {
+        const QString address = QString::fromUtf8(QByteArray::fromPercentEncoding(raw.toUtf8())).trimmed();
+        if (!SiteLink::isMailAddress(address))
+            return QStringLiteral("%1 is not a valid e-mail address").arg(quoted(address));
+    }
+    return {};
+}
+
+} // namespace
+
+LinkCheck::LinkCheck(const QString &siteFolder)
+    : m_site(QDir::cleanPath(siteFolder))
+{
+}
+
+const LinkCheck::Listing &LinkCheck::listing(const QString &relativeFolder)
+{
+    Listing &l = m_listings[relativeFolder];
+    if (!l.read) {
+        l.read = true;
+        const QDir dir(relativeFolder.isEmpty() ? m_site : m_site + u'/' + relativeFolder);
+        const QFileInfoList entries =
+            dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+        for (const QFileInfo &entry : entries) {
+            l.entries.insert(entry.fileName(), entry.isDir());
+            l.folded.insert(entry.fileName().toCaseFolded(), entry.fileName());
+        }
+    }
+    return l;
+}
+
+// Finds the file that the names lead to, name by name in the folders'
+// listings, so that a name of another case does not count.
+LinkCheck::Target LinkCheck::resolve(const QStringList &names)
+{
+    QStringList want = names;
+    const auto shown = [&want] {
+        QStringList path = want;
+        if (path.last().isEmpty())
+            path.last() = QStringLiteral("index.html");
+        return path.join(u'/');
+    };
+    QString real; // the path with the names as the folders hold them
+    bool caseDiffers = false;
+    for (qsizetype i = 0; i < want.size(); ++i) {
+        const Listing &l = listing(real);
+        if (want.at(i).isEmpty()) { // a folder's index page
+            if (!l.entries.contains(QStringLiteral("index.html")) && l.entries.contains(QStringLiteral("index.htm")))
+                want[i] = QStringLiteral("index.htm");
+            else
+                want[i] = QStringLiteral("index.html");
+        }
+        const QString &name = want.at(i);
+        auto found = l.entries.constFind(name);
+        if (found == l.entries.cend()) {
+            found = l.entries.constFind(l.folded.value(name.toCaseFolded()));
+            caseDiffers = caseDiffers || found != l.entries.cend();
+        }
+        const bool last = i == want.size() - 1;
+        if (found == l.entries.cend() || (!last && !found.value()))
+            return {shown(), QStringLiteral("%1 does not exist").arg(shown())};
+        real += (real.isEmpty() ? QString() : QStringLiteral("/")) + found.key();
+        if (last && found.value())
+            want.append(QString()); // a folder named without its '/'
+    }
+    if (caseDiffers)
+        return {real, QStringLiteral("%1 does not exist with this case (the file is %2)").arg(want.join(u'/'), real)};
+    return {real, QString()};
+}
+
+QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageReadBounds &bounds,
+                                    const std::function<bool(qsizetype)> &progress)
+{
+    QList<LinkVerdict> verdicts(items.size());
+    // First the files; the pages whose fragments are named are read after, each once.
+    QHash<QString, QList<std::pair<qsizetype, QString>>> fragments; // page: entry, fragment
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const MenuItem &item = items.at(i);
+        LinkVerdict &v = verdicts[i];
+        if (item.isSeparator() || item.linked != menutext::kYes)
+            continue;
+        const SiteLink link = SiteLink::parse(item.url);
+        v.status = LinkVerdict::Good;
+        switch (link.kind) {
+        case SiteLink::Empty:
+            if (item.url.trimmed().isEmpty()) {
+                v = {LinkVerdict::Failed, QStringLiteral("the link is empty")};
+            }
+            break;
+        case SiteLink::Fragment:
+            v = {LinkVerdict::NotChecked, QStringLiteral("a fragment of the page that shows the menu is not checked")};
+            break;
+        case SiteLink::Web:
+            v = {LinkVerdict::NotChecked, QStringLiteral("%1 is not checked (no network access)").arg(item.url.trimmed())};
+            break;
+        case SiteLink::Other:
+            v = {LinkVerdict::NotChecked, QStringLiteral("%1: links are not checked").arg(link.scheme)};
+            break;
+        case SiteLink::Mail:
+            if (const QString problem = mailProblem(link); !problem.isEmpty())
+                v = {LinkVerdict::Failed, problem};
+            break;
+        case SiteLink::Site: {
+            if (link.leavesSite) {
+                v = {LinkVerdict::Failed, QStringLiteral("%1 leads out of the site folder").arg(item.url.trimmed())};
+                break;
+            }
+            const Target target = resolve(link.names);
+            if (!target.failed.isEmpty())
+                v = {LinkVerdict::Failed, target.failed};
+            else if (!link.fragment.isEmpty() && SiteWalk::isPage(target.path))
+                fragments[target.path].append({i, link.fragment});
+            break;
+        }
+        }
+    }
+    QStringList pages = fragments.keys();
+    QStringList paths;
+    for (const QString &page : pages)
+        paths << m_site + u'/' + page;
+    const QList<PageFacts> facts = PageFactsReader::read(paths, PageFactsReader::Anchors, bounds, progress);
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        const PageFacts &page = facts.at(p);
+        for (const auto &[entry, fragment] : fragments.value(pages.at(p))) {
+            const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(fragment.toUtf8()));
+            if (!page.error.isEmpty())
+                verdicts[entry] = {LinkVerdict::Failed,
+                                   QStringLiteral("%1 could not be read: %2").arg(pages.at(p), page.error)};
+            else if (!page.anchors.contains(fragment) && !page.anchors.contains(name)
+                     && name.compare(QLatin1String("top"), Qt::CaseInsensitive) != 0)
+                verdicts[entry] = {LinkVerdict::Failed,
+                                   QStringLiteral("%1 has no element with the id or name %2")
+                                       .arg(pages.at(p), quoted(name))};
+        }
+    }
+    return verdicts;
+}
+
+QString LinkCheck::summary(const QList<LinkVerdict> &verdicts)
+{
+    qsizetype counts[4] = {};
+    for (const LinkVerdict &v : verdicts)
+        ++counts[v.status];
+    const QLocale c = QLocale::c();
+    const qsizetype links = verdicts.size() - counts[LinkVerdict::NoLink];
+    return QStringLiteral("%1 %2: %3 good, %4 failed, %5 not checked")
+        .arg(c.toString(links), links == 1 ? QStringLiteral("link") : QStringLiteral("links"),
+             c.toString(counts[LinkVerdict::Good]), c.toString(counts[LinkVerdict::Failed]),
+             c.toString(counts[LinkVerdict::NotChecked]));
+}

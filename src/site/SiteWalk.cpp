@@ -1,0 +1,133 @@
+#include "site/SiteWalk.h"
+
+#include "site/NaturalOrder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+// Notes about single skipped files beyond this many are summed up in one.
+constexpr int kMaxSkipNotes = 20;
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool isIndex(const QString &name)
+{
+    return name.compare(QLatin1String("index.html"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("index.htm"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+bool SiteWalk::isPage(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".html"), Qt::CaseInsensitive)
+        || fileName.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
+}
+
+bool SiteWalk::run(const QString &folder)
+{
+    m_pages.clear();
+    m_notes.clear();
+    m_error.clear();
+    m_truncated = false;
+    m_skippedNotes = 0;
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        m_error = QStringLiteral("The site folder \"%1\" does not exist.").arg(shown(folder));
+        return false;
+    }
+    if (!info.isDir()) {
+        m_error = QStringLiteral("The site folder \"%1\" is not a folder.").arg(shown(folder));
+        return false;
+    }
+    m_root = info.canonicalFilePath();
+    QSet<QString> visited{m_root};
+    walk(m_root, QString(), 0, &visited);
+    if (m_skippedNotes > kMaxSkipNotes)
+        m_notes << QStringLiteral("%1 more files or folders were skipped.").arg(m_skippedNotes - kMaxSkipNotes);
+    if (m_truncated)
+        m_notes << QStringLiteral("The site has more than %1 pages; only the first %1 were read.")
+                       .arg(kMaxPages);
+    return true;
+}
+
+void SiteWalk::note(const QString &text)
+{
+    if (++m_skippedNotes <= kMaxSkipNotes)
+        m_notes << text;
+}
+
+void SiteWalk::walk(const QString &absolute, const QString &relative, int depth, QSet<QString> *visited)
+{
+    const QDir dir(absolute);
+    if (!dir.isReadable()) {
+        note(QStringLiteral("The folder \"%1\" could not be read.").arg(shown(relative)));
+        return;
+    }
+    QStringList files;
+    QList<std::pair<QString, QString>> folders; // name, canonical path
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        const bool folder = entry.isDir();
+        if (folder && name.startsWith(u'.'))
+            continue;
+        if (!folder && !isPage(name))
+            continue;
+        QString target = absolute + u'/' + name;
+        if (entry.isSymLink()) {
+            target = entry.canonicalFilePath();
+            if (target.isEmpty()) {
+                note(QStringLiteral("The symbolic link \"%1\" leads nowhere and was skipped.")
+                         .arg(shown(relative + name)));
+                continue;
+            }
+            if (target != m_root && !target.startsWith(m_root + u'/')) {
+                note(QStringLiteral("The symbolic link \"%1\" leads out of the site folder and was skipped.")
+                         .arg(shown(relative + name)));
+                continue;
+            }
+        }
+        if (folder)
+            folders.append({name, entry.isSymLink() ? target : entry.canonicalFilePath()});
+        else if (entry.isFile())
+            files << name;
+    }
+    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+        if (isIndex(a) != isIndex(b))
+            return isIndex(a);
+        return NaturalOrder::less(a, b);
+    });
+    for (const QString &name : files) {
+        if (m_pages.size() >= kMaxPages) {
+            m_truncated = true;
+            return;
+        }
+        m_pages << relative + name;
+    }
+    std::sort(folders.begin(), folders.end(),
+              [](const auto &a, const auto &b) { return NaturalOrder::less(a.first, b.first); });
+    for (const auto &[name, canonical] : folders) {
+        if (m_truncated)
+            return;
+        // A folder reached again (through a link) is walked only once.
+        if (canonical.isEmpty() || visited->contains(canonical))
+            continue;
+        if (depth + 1 > kMaxDepth) {
+            note(QStringLiteral("The folder \"%1\" lies deeper than %2 folders and was skipped.")
+                     .arg(shown(relative + name))
+                     .arg(kMaxDepth));
+            continue;
+        }
+        visited->insert(canonical);
+        walk(absolute + u'/' + name, relative + name + u'/', depth + 1, visited);
+    }
+}

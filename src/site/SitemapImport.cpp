@@ -1,0 +1,188 @@
+#include "site/SitemapImport.h"
+
+#include "menu/ProjectFile.h"
+#include "platform/RegularFile.h"
+#include "site/PageFactsReader.h"
+#include "site/SiteLink.h"
+#include "site/SiteMenuBuilder.h"
+#include "site/SiteWalk.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The address's last path name, decoded; its host when it has none.
+QString nameOf(const QString &address)
+{
+    const QUrl url(address);
+    QString path = url.path(QUrl::FullyDecoded);
+    while (path.endsWith(u'/'))
+        path.chop(1);
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
+    if (!name.isEmpty())
+        return name;
+    return url.host().isEmpty() ? address : url.host();
+}
+
+} // namespace
+
+bool SitemapImport::read(const QString &sitemapPath)
+{
+    m_path = sitemapPath;
+    const RegularFile file = RegularFile::read(sitemapPath, kMaxFileBytes);
+    switch (file.status) {
+    case RegularFile::Ok:
+        return parse(file.bytes, sitemapPath);
+    case RegularFile::Missing:
+        m_error = QStringLiteral("The sitemap \"%1\" does not exist.").arg(shown(sitemapPath));
+        break;
+    case RegularFile::NotRegular:
+        m_error = QStringLiteral("\"%1\" is not a regular file, so it was not read as a sitemap.").arg(shown(sitemapPath));
+        break;
+    case RegularFile::TooLarge:
+        m_error = QStringLiteral("The sitemap \"%1\" is larger than %2 MiB, the most that is read.")
+                      .arg(shown(sitemapPath))
+                      .arg(kMaxFileBytes / (1024 * 1024));
+        break;
+    case RegularFile::Failed:
+        m_error = QStringLiteral("The sitemap \"%1\" could not be read: %2").arg(shown(sitemapPath), file.reason);
+        break;
+    }
+    return false;
+}
+
+bool SitemapImport::parse(const QByteArray &bytes, const QString &path)
+{
+    m_path = path;
+    m_addresses.clear();
+    m_notes.clear();
+    m_error.clear();
+    QXmlStreamReader xml(bytes);
+    QStringList open; // the names of the open elements
+    qsizetype over = 0;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            const QString name = xml.name().toString();
+            if (open.isEmpty() && name != QLatin1String("urlset")) {
+                m_error = name == QLatin1String("sitemapindex")
+                              ? QStringLiteral("\"%1\" is a sitemap index; choose one of the sitemaps it names.")
+                                    .arg(shown(path))
+                              : QStringLiteral("\"%1\" is not a sitemap: its root element is <%2>, not <urlset>.")
+                                    .arg(shown(path), name);
+                return false;
+            }
+            if (name == QLatin1String("loc") && open.size() == 2 && open.last() == QLatin1String("url")) {
+                const QString address = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+                if (address.isEmpty())
+                    m_notes << QStringLiteral("Line %1: an empty <loc> was left out.").arg(xml.lineNumber());
+                else if (m_addresses.size() < SiteWalk::kMaxPages)
+                    m_addresses << address;
+                else
+                    ++over;
+                continue; // readElementText() consumed the end tag
+            }
+            open << name;
+        } else if (token == QXmlStreamReader::EndElement) {
+            open.removeLast();
+        }
+    }
+    if (xml.hasError()) {
+        m_error = QStringLiteral("The sitemap \"%1\" is not well-formed XML: line %2, column %3: %4")
+                      .arg(shown(path))
+                      .arg(xml.lineNumber())
+                      .arg(xml.columnNumber())
+                      .arg(xml.errorString());
+        return false;
+    }
+    if (over > 0)
+        m_notes << QStringLiteral("The sitemap has more than %1 addresses; only the first %1 were read.")
+                       .arg(SiteWalk::kMaxPages);
+    if (m_addresses.isEmpty()) {
+        m_error = QStringLiteral("The sitemap \"%1\" holds no address (<loc>).").arg(shown(path));
+        return false;
+    }
+    return true;
+}
+
+QString SitemapImport::fileFor(const QString &address, const QString &siteFolder)
+{
+    const QUrl url(address);
+    if (!url.isValid())
+        return {};
+    QStringList names;
+    const QStringList parts = url.path(QUrl::FullyDecoded).split(u'/');
+    for (const QString &name : parts) {
+        if (name == QLatin1String(".."))
+            return {}; // never out of the site
+        if (!name.isEmpty() && name != QLatin1String("."))
+            names << name;
+    }
+    QString relative = names.join(u'/');
+    const QString root = QDir(siteFolder).absolutePath();
+    const QFileInfo info(relative.isEmpty() ? root : root + u'/' + relative);
+    if (info.isDir()) {
+        for (const char *index : {"index.html", "index.htm"}) {
+            if (QFileInfo(info.filePath() + u'/' + index).isFile())
+                return relative.isEmpty() ? QString::fromLatin1(index) : relative + u'/' + QLatin1String(index);
+        }
+        return {};
+    }
+    return info.isFile() && !relative.isEmpty() ? relative : QString();
+}
+
+bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QStringList *notes, const PageReadBounds &bounds,
+                            const std::function<bool(qsizetype, qsizetype)> &progress)
+{
+    const QString root = QDir(siteFolder).absolutePath();
+    QStringList files;
+    QStringList paths;
+    for (const QString &address : m_addresses) {
+        files << fileFor(address, root);
+        if (!files.last().isEmpty() && SiteWalk::isPage(files.last()))
+            paths << root + u'/' + files.last();
+    }
+    const qsizetype total = paths.size();
+    const QList<PageFacts> facts = PageFactsReader::read(
+        paths, PageFactsReader::Titles, bounds, [&](qsizetype done) { return !progress || progress(done, total); });
+    if (progress && !progress(total, total)) {
+        m_error = QStringLiteral("Reading the pages was cancelled.");
+        return false;
+    }
+    *notes << m_notes;
+    *out = MenuProject();
+    qsizetype next = 0;
+    qsizetype skipped = 0;
+    for (qsizetype i = 0; i < m_addresses.size(); ++i) {
+        const QString &file = files.at(i);
+        QString text;
+        if (file.isEmpty()) {
+            text = nameOf(m_addresses.at(i));
+        } else if (SiteWalk::isPage(file)) {
+            const PageFacts &f = facts.at(next++);
+            if (!f.error.isEmpty())
+                SiteMenuBuilder::addNote(notes, QStringLiteral("%1: %2 Its file name is its text.").arg(file, f.error),
+                                         &skipped);
+            text = SiteMenuBuilder::textFor(file, f);
+        } else {
+            text = file.mid(file.lastIndexOf(u'/') + 1);
+        }
+        QString link = file.isEmpty() ? m_addresses.at(i) : SiteLink::forPath(file);
+        text.truncate(ProjectFile::kMaxTextLength);
+        link.truncate(ProjectFile::kMaxTextLength);
+        out->items.append({text, menutext::kYes, link, menutext::kNo});
+    }
+    if (skipped > 0)
+        notes->append(SiteMenuBuilder::moreNotes(skipped));
+    out->options.menuName = SiteMenuBuilder::kMenuName;
+    out->site = QDir::cleanPath(root);
+    return true;
+}

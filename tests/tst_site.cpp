@@ -1,0 +1,197 @@
+// Menus made from a site's pages and sitemaps, and the check of a menu's
+// links, on a small site made in a temporary folder; the commands through
+// the real executable.
+#include "menu/ProjectFile.h"
+#include "site/LinkCheck.h"
+#include "site/NaturalOrder.h"
+#include "site/SiteMenuBuilder.h"
+#include "site/SitemapImport.h"
+#include "support/Form1Driver.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+
+using testfiles::runQuillnav;
+using namespace form1test;
+
+namespace {
+
+QByteArray page(const QByteArray &head, const QByteArray &body = {})
+{
+    return "<!DOCTYPE html><html><head>" + head + "</head><body>" + body + "</body></html>\n";
+}
+
+} // namespace
+
+class TestSite : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_site;
+
+    void put(const QString &path, const QByteArray &bytes)
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(m_site + '/' + path).absolutePath()));
+        QVERIFY(testfiles::writeAll(m_site + '/' + path, bytes));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_site = m_dir.filePath("site");
+        put("index.html", page("<title>Home</title>"));
+        put("page10.html", page("<title> Ten\n  pages </title>", "<h2 id=sec>S</h2><a name=old></a>"));
+        put("page2.html", page("<!-- <title>no</title> -->", "<h1>Two <b>and</b> more</h1>"));
+        put("About.html", page("<meta charset=windows-1252><title>Caf\xe9</title>"));
+        put("no title.htm", page(""));
+        put("notes.txt", "not a page");
+        put("blog/index.html", page("<title>Blog</title>"));
+        put("blog/2026/post.html", page("<title>Post</title>"));
+        put("blog/a.html", page("<title>A</title>"));
+        put("docs/guide.html", page("<title>Guide</title>"));
+        put(".hidden/x.html", page("<title>X</title>"));
+        put(".quillnav-backup/20260101-000000/index.html", page("<title>Old</title>"));
+        put("../outside/o.html", page("<title>Out</title>"));
+        QVERIFY(QFile::link(m_dir.filePath("outside"), m_site + "/ext"));
+        QVERIFY(QFile::link(m_site + "/blog", m_site + "/blog/2026/loop"));
+    }
+
+    void naturalOrder_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        for (const auto &[a, b] : {std::pair{"page2", "page10"}, {"page", "page1"}, {"a07", "a8"},
+                                   {"Apple", "banana"}, {"x2y", "x2z"}, {"Page", "page"}})
+            QTest::newRow(a) << QString(a) << QString(b);
+    }
+    void naturalOrder()
+    {
+        QFETCH(QString, a); QFETCH(QString, b);
+        QVERIFY(NaturalOrder::compare(a, b) < 0);
+        QVERIFY(NaturalOrder::compare(b, a) > 0);
+    }
+
+    // Titles, headings and the order; hidden folders, the backup folder, a
+    // link out of the site and a link loop skipped.
+    void fromSite()
+    {
+        MenuProject p;
+        QStringList notes;
+        QString error;
+        QVERIFY2(SiteMenuBuilder::build(m_site, &p, &notes, &error), qPrintable(error));
+        const QList<MenuItem> expected = {
+            {"Home", "Yes", "index.html", "No"},          {"Caf\u00e9", "Yes", "About.html", "No"},
+            {"no title.htm", "Yes", "no%20title.htm", "No"}, {"Two and more", "Yes", "page2.html", "No"},
+            {"Ten pages", "Yes", "page10.html", "No"},    {"Blog", "Yes", "blog/index.html", "No"},
+            {"--- A", "Yes", "blog/a.html", "No"},        {"--- Post", "Yes", "blog/2026/post.html", "No"},
+            {"docs", "No", "", "No"},                     {"--- Guide", "Yes", "docs/guide.html", "No"}};
+        QCOMPARE(p.items, expected);
+        QCOMPARE(p.options.menuName, QString("siteMenu"));
+        QCOMPARE(p.site, QDir::cleanPath(m_site));
+        QVERIFY2(notes.join('\n').contains("\"ext\" leads out of the site folder"), qPrintable(notes.join('\n')));
+        QVERIFY(!SiteMenuBuilder::build(m_site + "/index.html", &p, &notes, &error));
+        QVERIFY(error.contains("is not a folder"));
+    }
+
+    void fromSitemap()
+    {
+        SitemapImport map;
+        QVERIFY(map.parse("<?xml version=\"1.0\"?>\n<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+                          "<url><loc> https://example.org/ </loc></url><url><loc>https://example.org/blog/</loc></url>"
+                          "<url><loc>https://example.org/old/my%20page.html</loc></url></urlset>",
+                          "sitemap.xml"));
+        MenuProject p;
+        QStringList notes;
+        QVERIFY(map.project(m_site, &p, &notes));
+        const QList<MenuItem> expected = {{"Home", "Yes", "index.html", "No"},
+                                          {"Blog", "Yes", "blog/index.html", "No"},
+                                          {"my page.html", "Yes", "https://example.org/old/my%20page.html", "No"}};
+        QCOMPARE(p.items, expected);
+        QVERIFY(!map.parse("<urlset>\n<url>\n<loc>a</url></urlset>", "bad.xml"));
+        QVERIFY2(map.error().contains("bad.xml\" is not well-formed XML: line 3"), qPrintable(map.error()));
+        QVERIFY(!map.parse("<sitemapindex><sitemap><loc>x</loc></sitemap></sitemapindex>", "i.xml"));
+        QVERIFY(map.error().contains("is a sitemap index"));
+    }
+
+    void checkLinks_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("reason");
+        const int good = LinkVerdict::Good, failed = LinkVerdict::Failed, skipped = LinkVerdict::NotChecked;
+        QTest::newRow("file") << "page2.html?x=1" << good << "";
+        QTest::newRow("folder") << "/blog/" << good << "";
+        QTest::newRow("folder without slash") << "blog" << good << "";
+        QTest::newRow("escaped") << "no%20title.htm" << good << "";
+        QTest::newRow("id") << "page10.html#sec" << good << "";
+        QTest::newRow("a name") << "/page10.html#old" << good << "";
+        QTest::newRow("case") << "about.html" << failed << "about.html does not exist with this case (the file is About.html)";
+        QTest::newRow("missing") << "blog/2025/" << failed << "blog/2025/index.html does not exist";
+        QTest::newRow("no fragment") << "page10.html#gone" << failed << "page10.html has no element with the id or name \"gone\"";
+        QTest::newRow("outside") << "../outside/o.html" << failed << "../outside/o.html leads out of the site folder";
+        QTest::newRow("mail") << "mailto:a@example.org,b@b.example?subject=x" << good << "";
+        QTest::newRow("bad mail") << "mailto:bob@" << failed << "\"bob@\" is not a valid e-mail address";
+        QTest::newRow("web") << "https://example.org/" << skipped << "https://example.org/ is not checked (no network access)";
+        QTest::newRow("bare fragment") << "#main" << skipped << "a fragment of the page that shows the menu is not checked";
+    }
+    void checkLinks()
+    {
+        QFETCH(QString, link); QFETCH(int, status); QFETCH(QString, reason);
+        LinkCheck check(m_site);
+        const QList<LinkVerdict> v = check.check({{"x", "Yes", link, "No"}, MenuItem::separator()});
+        QCOMPARE(v, (QList<LinkVerdict>{{LinkVerdict::Status(status), reason}, {}}));
+    }
+
+    void commands()
+    {
+        const QString qnv = m_dir.filePath("made.qnv");
+        auto run = runQuillnav({"--from-site", m_site, "-o", qnv});
+        QCOMPARE(run.exitCode, 0);
+        MenuProject p;
+        QString error;
+        QVERIFY(ProjectFile::load(qnv, &p, &error));
+        QCOMPARE(p.site, QString("site"));
+        QCOMPARE(p.dialect, CodeDialect::Html5);
+        QCOMPARE(runQuillnav({"--check-links", qnv}).exitCode, 0);
+        p.items[3] = {"Blog", "Yes", "blog/gone.html", "No"};
+        p.site.clear();
+        QVERIFY(testfiles::saveProject(qnv, p));
+        run = runQuillnav({"--check-links", qnv});
+        QCOMPARE(run.exitCode, 2);
+        run = runQuillnav({"--check-links", qnv, "--site", m_site});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QByteArray("entry 4 (\"Blog\"): blog/gone.html does not exist\n"));
+        QCOMPARE(runQuillnav({"--from-sitemap", qnv, "-o", qnv}).exitCode, 1);
+    }
+
+    // The window: the menu is one undo step; the failing entries get a mark
+    // with the reason, which a change of the list takes away.
+    void window()
+    {
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        w->setSiteFolderChooser([this](QWidget *) { return m_site; });
+        {
+            modalwatch::MessageBoxCatcher notes; // the link out of the site
+            action(*w, "mnuFileFromSite")->trigger();
+            settle(*w);
+            QVERIFY(notes.count == 1 && notes.text.contains("notes"));
+        }
+        QCOMPARE(w->currentProject().items.size(), 10);
+        QCOMPARE(w->currentProject().options.menuName, QString("siteMenu"));
+        QCOMPARE(w->undoStack()->undoText(), QString("New Menu from Site"));
+        MenuItemModel *model = w->listModel();
+        model->setItem(2, {"Gone", "Yes", "gone.html#x", "No"});
+        action(*w, "mnuToolsCheckLinks")->trigger();
+        settle(*w);
+        QCOMPARE(model->index(1, 0).data(Qt::ToolTipRole).toString(), QString("gone.html does not exist"));
+        QVERIFY(!model->index(1, 0).data(Qt::DecorationRole).isNull());
+        QVERIFY(model->index(0, 0).data(Qt::DecorationRole).isNull());
+        model->setText(1, "Start");
+        QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull() && !model->hasLinkMarks());
+        w->undoStack()->undo();
+        QVERIFY(w->currentProject().items.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestSite)
+#include "tst_site.moc"
