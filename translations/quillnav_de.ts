@@ -694,35 +694,95 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
     </message>
     <message>
         <source>Publish to &amp;Pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>In Seiten &amp;veröffentlichen...</translation>
     </message>
     <message>
         <source>&amp;Remove from Pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Seiten &amp;entfernen...</translation>
     </message>
     <message>
         <source>Publish to Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>In Seiten veröffentlichen</translation>
     </message>
     <message>
         <source>Remove from Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Seiten entfernen</translation>
     </message>
     <message>
         <source>The menu goes into the pages of its site folder, which this project does not name yet. Choose the folder of the site; the folder button beside &quot;Advanced Options&quot; in Menu Options shows and changes it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü wird in die Seiten seines Website-Ordners eingefügt, den dieses Projekt noch nicht nennt. Wählen Sie den Ordner der Website; der Ordner-Knopf neben „Erweiterte Optionen“ in den Menüoptionen zeigt und ändert ihn später.</translation>
     </message>
     <message>
         <source>&amp;Choose Site Folder...</source>
-        <translation type="unfinished">Website-Ordner &amp;wählen...</translation>
+        <translation>Website-Ordner &amp;wählen...</translation>
     </message>
     <message>
         <source>The menu has no items.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü hat keine Einträge.</translation>
     </message>
     <message>
         <source>Change Current Page Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl der aktuellen Seite ändern</translation>
+    </message>
+    <message>
+        <source>New Menu from Si&amp;te...</source>
+        <translation>Neues Menü aus &amp;Website...</translation>
+    </message>
+    <message>
+        <source>New Menu from Site&amp;map...</source>
+        <translation>Neues Menü aus Site&amp;map...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Check &amp;Links</source>
+        <translation>&amp;Links prüfen</translation>
+    </message>
+    <message>
+        <source>Entries in the new menu: %1.</source>
+        <translation>Einträge im neuen Menü: %1.</translation>
+    </message>
+    <message>
+        <source>The menu was made with these notes:</source>
+        <translation>Das Menü wurde mit diesen Hinweisen erstellt:</translation>
+    </message>
+    <message>
+        <source>New Menu from Site</source>
+        <translation>Neues Menü aus Website</translation>
+    </message>
+    <message>
+        <source>Choose the Site&apos;s Folder</source>
+        <translation>Ordner der Website wählen</translation>
+    </message>
+    <message>
+        <source>Reading the pages of %1...</source>
+        <translation>Die Seiten von %1 werden gelesen...</translation>
+    </message>
+    <message>
+        <source>New Menu from Sitemap</source>
+        <translation>Neues Menü aus Sitemap</translation>
+    </message>
+    <message>
+        <source>Sitemaps (*.xml);;All files (*)</source>
+        <translation>Sitemaps (*.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Check Links</source>
+        <translation>Links prüfen</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist or is not a folder.</source>
+        <translation>Der Website-Ordner „%1“ existiert nicht oder ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Checking the links...</source>
+        <translation>Die Links werden geprüft...</translation>
+    </message>
+    <message>
+        <source>Links checked: %1; failed: %2; not checked: %3.</source>
+        <translation>Geprüfte Links: %1; fehlerhaft: %2; nicht geprüft: %3.</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1447,25 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>PagePlan</name>
+    <message>
+        <source>will change</source>
+        <translation>wird geändert</translation>
+    </message>
+    <message>
+        <source>up to date</source>
+        <translation>aktuell</translation>
+    </message>
+    <message>
+        <source>no placeholder</source>
+        <translation>kein Platzhalter</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -1747,90 +1826,90 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <name>PublishDialog</name>
     <message>
         <source>Publish to Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>In Seiten veröffentlichen</translation>
     </message>
     <message>
         <source>Remove from Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Seiten entfernen</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Show &amp;Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Select the current page on each page</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf jeder Seite die aktuelle Seite aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Publish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veröffentlichen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">&amp;Entfernen</translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>No page in &quot;%1&quot; holds the placeholder &lt;!-- quillnav %2 --&gt; or the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Seite in „%1“ enthält den Platzhalter &lt;!-- quillnav %2 --&gt; oder das Menü.</translation>
     </message>
     <message>
         <source>Some pages cannot be changed (see their reasons), so no page will be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Seiten können nicht geändert werden (siehe ihre Gründe), daher wird keine Seite geschrieben.</translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) will change in &quot;%1&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite in „%1“ wird geändert.</numerusform>
+            <numerusform>%n Seiten in „%1“ werden geändert.</numerusform>
         </translation>
     </message>
     <message>
         <source>This page does not change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite ändert sich nicht.</translation>
     </message>
     <message>
         <source>written</source>
-        <translation type="unfinished"></translation>
+        <translation>geschrieben</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>unverändert</translation>
     </message>
     <message>
         <source>skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen</translation>
     </message>
     <message>
         <source>Some pages were not written (see their reasons).</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Seiten wurden nicht geschrieben (siehe ihre Gründe).</translation>
     </message>
     <message>
         <source>The pages were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten wurden geschrieben.</translation>
     </message>
     <message>
         <source>Their earlier text is kept in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr vorheriger Text wird in „%1“ aufbewahrt.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
