@@ -11,6 +11,7 @@
 #include "help/ui/HelpWindow.h"
 #include "site/PageImport.h"
 #include "site/ui/ChooseListDialog.h"
+#include "site/ui/PublishDialog.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
 #include "support/AccessKeys.h"
@@ -35,8 +36,14 @@ class TestTranslations : public QObject {
         PageImport page;
         page.parse("<select name=a><option>x</select><select><option>y</select>", "page.html");
         ChooseListDialog choose(page, "page.html");
+        QTemporaryDir site;
+        testfiles::writeAll(site.filePath("index.html"), "<html><head></head><body><!-- quillnav m --></body></html>");
+        MenuProject menu;
+        menu.options.menuName = "m";
+        menu.items = {MenuItem{"Home", "Yes", "index.html", "No"}};
+        PublishDialog publish(menu, site.path(), SitePublisher::Publish);
         for (QWidget *window : std::initializer_list<QWidget *>{w.get(), w->menuStyleDialog(), w->buttonStyleDialog(), &code,
-                                                                &about, &preferences, &border, &restore, &ie, &ignored, &help, &choose}) {
+                                                                &about, &preferences, &border, &restore, &ie, &ignored, &help, &choose, &publish}) {
             window->show();
             cut << clippedCaptions(window);
             QList<QPointer<QObject>> all{window}; // a label's text control may come and go
