@@ -1,22 +1,15 @@
 #include "site/SitePages.h"
 
-#include "platform/FileIdentity.h"
+#include "site/SiteWalk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-bool isPage(const QString &name)
-{
-    return name.endsWith(QLatin1StringView(".html"), Qt::CaseInsensitive)
-        || name.endsWith(QLatin1StringView(".htm"), Qt::CaseInsensitive);
-}
 
 bool inside(const QString &root, const QString &canonical)
 {
@@ -53,43 +46,12 @@ bool isReadOnly(const QString &path)
 
 QStringList find(const QString &siteFolder, QString *note)
 {
-    QStringList pages;
-    const QString root = QFileInfo(siteFolder).canonicalFilePath();
-    if (root.isEmpty())
-        return pages;
-    QSet<std::pair<quint64, quint64>> seen;
-    QStringList folders{QString()};
-    while (!folders.isEmpty()) {
-        const QString relative = folders.takeFirst();
-        const QString path = relative.isEmpty() ? root : root + u'/' + relative;
-        const FileIdentity id = FileIdentity::of(path);
-        if (!id.exists || seen.contains({id.device, id.inode}))
-            continue;
-        seen.insert({id.device, id.inode});
-        const QFileInfoList entries = QDir(path).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot,
-                                                               QDir::Name);
-        QStringList subfolders;
-        for (const QFileInfo &entry : entries) {
-            const QString name = entry.fileName();
-            if (name.startsWith(u'.'))
-                continue;
-            if (entry.isSymLink() && !inside(root, entry.canonicalFilePath()))
-                continue;
-            const QString child = relative.isEmpty() ? name : relative + u'/' + name;
-            if (entry.isDir()) {
-                subfolders << child;
-            } else if (entry.isFile() && isPage(name)) {
-                if (pages.size() >= kMaxPages) {
-                    if (note)
-                        *note = QStringLiteral("Only the first %1 pages were read.").arg(kMaxPages);
-                    return pages;
-                }
-                pages << child;
-            }
-        }
-        folders = subfolders + folders; // depth first, so a folder's pages stay together
-    }
-    return pages;
+    SiteWalk walk;
+    if (!walk.run(siteFolder))
+        return {};
+    if (note && walk.truncated())
+        *note = QStringLiteral("Only the first %1 pages were read.").arg(SiteWalk::kMaxPages);
+    return walk.pages();
 }
 
 } // namespace SitePages

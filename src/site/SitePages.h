@@ -3,17 +3,16 @@
 #include <QString>
 #include <QStringList>
 
-// The pages of a site folder: every .html and .htm file under it, its
-// subfolders too, by their paths relative to it ('/' between names), in
-// order. Hidden folders and files (the backup folder among them) are
-// skipped, and so are links that lead out of the folder; a folder reached
-// twice (a link loop) is read once.
+// The pages of a site folder that publishing works on, and where a page may
+// be written.
 namespace SitePages {
 
 inline const QString kBackupFolder = QStringLiteral(".quillnav-backup");
-constexpr qsizetype kMaxPages = 100000;
 
-// The pages; `note` tells when the walk stopped at kMaxPages.
+// Every page under the site folder as SiteWalk finds it (hidden folders,
+// the backup folder among them, and links leading out skipped; loops
+// walked once), by paths relative to it; `note` tells when the walk
+// stopped at its limit.
 QStringList find(const QString &siteFolder, QString *note = nullptr);
 
 // Whether an absolute path lies in the site folder (links resolved); its
