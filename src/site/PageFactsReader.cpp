@@ -222,21 +222,6 @@ PageFacts factsOf(const RawFacts &raw)
     return facts;
 }
 
-QString boundError(const BoundedWorker::Result &result, const PageReadBounds &bounds)
-{
-    switch (result.outcome) {
-    case BoundedWorker::TimeLimit:
-        return QStringLiteral("It is too complex to read: reading it takes more than %1 seconds.").arg(bounds.seconds);
-    case BoundedWorker::MemoryLimit:
-        return QStringLiteral("It is too complex to read: reading it takes more than %1 MiB of memory.")
-            .arg(bounds.memoryBytes / (1024 * 1024));
-    case BoundedWorker::Cancelled:
-        return QStringLiteral("Reading it was cancelled.");
-    default:
-        return QStringLiteral("Its reader failed (%1).").arg(result.reason);
-    }
-}
-
 // Parses the pages of one batch: true with their facts, false with the
 // reason when the batch ran past a bound or its answer was damaged
 // (`cancelled` set when keepGoing stopped it).
@@ -264,7 +249,7 @@ bool parseBatch(const QList<const PageText *> &pages, int want, const PageReadBo
             },
             limits, bounds.keepGoing);
         if (result.outcome != BoundedWorker::Finished) {
-            *error = boundError(result, bounds);
+            *error = bounds.failureText(result);
             *cancelled = result.outcome == BoundedWorker::Cancelled;
             return false;
         }

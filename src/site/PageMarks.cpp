@@ -188,21 +188,6 @@ bool readPage(WireReader &in, PageMarkList *page)
     return true;
 }
 
-QString boundReason(const BoundedWorker::Result &result, const PageReadBounds &bounds)
-{
-    switch (result.outcome) {
-    case BoundedWorker::TimeLimit:
-        return QStringLiteral("It is too complex to read: reading it takes more than %1 seconds.").arg(bounds.seconds);
-    case BoundedWorker::MemoryLimit:
-        return QStringLiteral("It is too complex to read: reading it takes more than %1 MiB of memory.")
-            .arg(bounds.memoryBytes / (1024 * 1024));
-    case BoundedWorker::Cancelled:
-        return QStringLiteral("Reading it was cancelled.");
-    default:
-        return QStringLiteral("Its reader failed (%1).").arg(result.reason);
-    }
-}
-
 // Reads pages [from, to) in one worker; false when the worker hit a bound.
 bool scanBatch(const QList<QByteArray> &pages, qsizetype from, qsizetype to, const PageReadBounds &bounds,
                QList<PageMarkList> *out, BoundedWorker::Result *failure)
@@ -270,11 +255,11 @@ QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBound
         if (!scanBatch(utf8Pages, from, to, bounds, &out, &failure)) {
             if (failure.outcome == BoundedWorker::Cancelled || to - from == 1) {
                 for (qsizetype i = from; i < to; ++i)
-                    out.append(PageMarkList{false, boundReason(failure, bounds), {}});
+                    out.append(PageMarkList{false, bounds.failureText(failure), {}});
             } else {
                 for (qsizetype i = from; i < to; ++i) { // find the page that was too much
                     if (!scanBatch(utf8Pages, i, i + 1, bounds, &out, &failure))
-                        out.append(PageMarkList{false, boundReason(failure, bounds), {}});
+                        out.append(PageMarkList{false, bounds.failureText(failure), {}});
                 }
             }
         }

@@ -423,21 +423,9 @@ bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
         case BoundedWorker::Finished:
             wire = result.output;
             break;
-        case BoundedWorker::TimeLimit:
-            m_error = QCoreApplication::translate("PageImport", "It is too complex to read: reading it takes more than %1 seconds.")
-                          .arg(bounds.seconds);
-            return false;
-        case BoundedWorker::MemoryLimit:
-            m_error = QCoreApplication::translate("PageImport", "It is too complex to read: reading it takes more than %1 MiB of memory.")
-                          .arg(bounds.memoryBytes / (1024 * 1024));
-            return false;
-        case BoundedWorker::Cancelled:
-            m_cancelled = true;
-            m_error = QCoreApplication::translate("PageImport", "Reading it was cancelled.");
-            return false;
-        case BoundedWorker::Crashed:
-        case BoundedWorker::Failed:
-            m_error = QCoreApplication::translate("PageImport", "Its reader failed (%1).").arg(result.reason);
+        default:
+            m_cancelled = result.outcome == BoundedWorker::Cancelled;
+            m_error = bounds.failureText(result);
             return false;
         }
     }
@@ -449,4 +437,21 @@ bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
     m_selects = std::move(records.selects);
     m_classicScript = std::move(records.classicScript);
     return true;
+}
+
+QString PageReadBounds::failureText(const BoundedWorker::Result &result) const
+{
+    switch (result.outcome) {
+    case BoundedWorker::TimeLimit:
+        return QCoreApplication::translate("PageImport", "It is too complex to read: reading it takes more than %1 seconds.")
+            .arg(seconds);
+    case BoundedWorker::MemoryLimit:
+        return QCoreApplication::translate("PageImport",
+                                           "It is too complex to read: reading it takes more than %1 MiB of memory.")
+            .arg(memoryBytes / (1024 * 1024));
+    case BoundedWorker::Cancelled:
+        return QCoreApplication::translate("PageImport", "Reading it was cancelled.");
+    default:
+        return QCoreApplication::translate("PageImport", "Its reader failed (%1).").arg(result.reason);
+    }
 }

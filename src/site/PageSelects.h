@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/BoundedWorker.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -69,6 +71,10 @@ struct PageReadBounds {
     qint64 memoryBytes = 1024LL * 1024 * 1024; // beyond what the program holds
     // Called every few tens of milliseconds while the worker reads; false cancels.
     std::function<bool()> keepGoing;
+
+    // Why a worker that did not finish read no page, as a sentence
+    // ("It is too complex to read: ...").
+    QString failureText(const BoundedWorker::Result &result) const;
 };
 
 // Reads the lists of an HTML page with an HTML5 parser. The bytes are decoded
