@@ -6,22 +6,29 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
+#include <functional>
+
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
-
+#include <vector>
 
 namespace {
 
-// Why a planned page must not be written now; empty when it may.
-QString changedSinceRead(const QString &path, const PagePlan &plan)
+// Why a planned page must not be written now (its file is no longer the one
+// read, as `read` describes it); empty when it may.
+QString changedSinceRead(const QString &path, const FileIdentity &read)
 {
     const FileIdentity now = FileIdentity::of(path);
-    if (plan.identity.exists && !now.exists)
+    if (read.exists && !now.exists)
         return QStringLiteral("It was removed or renamed after it was read, so it was not written.");
-    if (now != plan.identity)
+    if (now != read)
         return QStringLiteral("It changed on disk after it was read, so it was left as it is.");
     if (now.exists && SitePages::isReadOnly(path))
         return QStringLiteral("It is read-only, so it was not changed.");
@@ -37,12 +44,22 @@ QString freshBackupFolder(const QString &site, const QDateTime &now)
     return folder;
 }
 
-// Keeps a page's earlier text as a new file of the fresh backup folder (it
-// never replaces one). The files are made durable together (syncAll) once
-// all are written, before the first page is written: the disk then writes
-// them back in one sweep instead of one file at a time.
-bool keep(const QString &path, const QByteArray &bytes, QString *error)
+// Keeps a page's earlier text in the fresh backup folder (never replacing a
+// file there). Where it can, the backup is a second name of the page's own
+// file: the page's atomic write puts a new file in its place and leaves
+// this one as it is, so nothing is copied and its text is on disk already;
+// only the folder's entry must be made durable. Elsewhere (another file
+// system) the text is written to a new file, `copied` is set, and the file
+// must be made durable too. The files and folders are made durable together
+// (syncAll) before the first page is written.
+bool keep(const QString &page, const QString &path, const QByteArray &bytes, bool *copied, QString *error)
 {
+    *copied = false;
+    if (::linkat(AT_FDCWD, QFile::encodeName(page).constData(), AT_FDCWD, QFile::encodeName(path).constData(),
+                 AT_SYMLINK_FOLLOW)
+        == 0)
+        return true;
+    *copied = true;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         *error = QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
@@ -51,18 +68,42 @@ bool keep(const QString &path, const QByteArray &bytes, QString *error)
     return true;
 }
 
-// Makes the files (and the folders that name them) durable; false with the reason.
+// Runs work(0) ... work(count - 1) on a few threads. Each file's write
+// waits mostly for the disk, and the disk takes several flushes at once
+// about as fast as one, so some files in flight at a time save most of the
+// waiting.
+void forEachFile(qsizetype count, const std::function<void(qsizetype)> &work)
+{
+    constexpr qsizetype kInFlight = 8;
+    std::atomic<qsizetype> next{0};
+    const auto run = [&] {
+        for (qsizetype i = next++; i < count; i = next++)
+            work(i);
+    };
+    std::vector<std::thread> helpers;
+    for (qsizetype t = 1; t < std::min(kInFlight, count); ++t)
+        helpers.emplace_back(run);
+    run();
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+// Makes the files (and the folders that name them) durable; false with the
+// reason (of the first file in order that failed).
 bool syncAll(const QStringList &paths, QString *error)
 {
-    for (const QString &path : paths) {
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    std::vector<int> reasons(size_t(paths.size()), 0);
+    forEachFile(paths.size(), [&](qsizetype i) {
+        const int fd = ::open(QFile::encodeName(paths.at(i)).constData(), O_RDONLY | O_CLOEXEC);
         const bool ok = fd >= 0 && ::fsync(fd) == 0;
-        const int reason = errno;
+        reasons[size_t(i)] = ok ? 0 : errno;
         if (fd >= 0)
             ::close(fd);
-        if (!ok) {
+    });
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (const int reason = reasons[size_t(i)]; reason != 0) {
             *error = QStringLiteral("Could not write \"%1\" to disk: %2")
-                         .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(reason)));
+                         .arg(QDir::toNativeSeparators(paths.at(i)), QString::fromLocal8Bit(std::strerror(reason)));
             return false;
         }
     }
@@ -86,7 +127,7 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         } else if (page.state == PagePlan::WillChange) {
             result.outcome = PageResult::Skipped;
             result.message = refused ? QStringLiteral("It was not written, because the run failed elsewhere.")
-                                     : changedSinceRead(plan.siteFolder + u'/' + page.path, page);
+                                     : changedSinceRead(plan.siteFolder + u'/' + page.path, page.identity);
             if (result.message.isEmpty()) {
                 result.outcome = PageResult::Written;
                 toWrite.append(report.results.size());
@@ -100,22 +141,38 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
     const QString backup = freshBackupFolder(plan.siteFolder, now);
     QString error;
     QStringList kept; // the backup files and their folders, to be made durable
+    QSet<QString> keptFolders;
+    // What each page's file is expected to be when it is written: as read,
+    // but a backup by a second name changes its change time.
+    std::vector<FileIdentity> expected(size_t(plan.pages.size()));
     for (const qsizetype i : std::as_const(toWrite)) {
         const PagePlan &page = plan.pages.at(i);
+        expected[size_t(i)] = page.identity;
         if (!page.identity.exists)
             continue;
+        const QString pagePath = plan.siteFolder + u'/' + page.path;
         const QString path = plan.siteFolder + u'/' + backup + u'/' + page.path;
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
             error = QStringLiteral("The folder \"%1\" could not be made.")
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
             break;
         }
-        if (!keep(path, page.oldBytes, &error))
+        bool copied = false;
+        if (!keep(pagePath, path, page.oldBytes, &copied, &error))
             break;
-        kept << path;
-        for (QString folder = QFileInfo(path).absolutePath(); !kept.contains(folder) && folder.size() >= plan.siteFolder.size();
-             folder = QFileInfo(folder).absolutePath())
+        if (copied) {
+            kept << path;
+        } else if (FileIdentity linked = FileIdentity::of(pagePath);
+                   linked.sameFileAs(page.identity) && linked.size == page.identity.size
+                   && linked.modifiedNs == page.identity.modifiedNs) {
+            expected[size_t(i)] = linked;
+        }
+        for (QString folder = QFileInfo(path).absolutePath();
+             !keptFolders.contains(folder) && folder.size() >= plan.siteFolder.size();
+             folder = QFileInfo(folder).absolutePath()) {
+            keptFolders.insert(folder);
             kept << folder;
+        }
         report.backupFolder = backup;
     }
     if (error.isEmpty())
@@ -128,17 +185,20 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         }
         return report;
     }
-    for (const qsizetype i : std::as_const(toWrite)) {
+    // Each page on its own: checked again just before, then written atomically.
+    PageResult *results = report.results.data();
+    forEachFile(toWrite.size(), [&](qsizetype n) {
+        const qsizetype i = toWrite.at(n);
         const PagePlan &page = plan.pages.at(i);
         const QString path = plan.siteFolder + u'/' + page.path;
-        PageResult &result = report.results[i];
-        result.message = changedSinceRead(path, page);
+        PageResult &result = results[i];
+        result.message = changedSinceRead(path, expected[size_t(i)]);
         if (!result.message.isEmpty()) {
             result.outcome = PageResult::Skipped;
         } else if (!WriteFileAtomically(path, page.newBytes, &result.message)) {
             result.outcome = PageResult::Failed;
         }
-    }
+    });
     return report;
 }
 
