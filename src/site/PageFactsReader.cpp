@@ -228,33 +228,18 @@ PageFacts factsOf(const RawFacts &raw)
 bool parseBatch(const QList<const PageText *> &pages, int want, const PageReadBounds &bounds,
                 QList<RawFacts> *out, QString *error, bool *cancelled)
 {
-    const auto job = [&pages, want]() {
+    const BoundedWorker::Result result = bounds.run([&pages, want](bool) {
         QByteArray wire;
         for (const PageText *page : pages)
             wire += encode(parsePage(*page, want));
         return wire;
-    };
-    QByteArray wire;
-    if (bounds.isolation == PageReadBounds::InProcess) {
-        wire = job();
-    } else {
-        BoundedWorker::Limits limits;
-        limits.cpuSeconds = bounds.seconds;
-        limits.wallSeconds = bounds.seconds + 1;
-        limits.memoryBytes = bounds.memoryBytes;
-        const BoundedWorker::Result result = BoundedWorker::run(
-            [&job](int fd) {
-                const QByteArray answer = job();
-                return BoundedWorker::writeAll(fd, answer.constData(), answer.size()) ? 0 : 1;
-            },
-            limits, bounds.keepGoing);
-        if (result.outcome != BoundedWorker::Finished) {
-            *error = bounds.failureText(result);
-            *cancelled = result.outcome == BoundedWorker::Cancelled;
-            return false;
-        }
-        wire = result.output;
+    });
+    if (result.outcome != BoundedWorker::Finished) {
+        *error = bounds.failureText(result);
+        *cancelled = result.outcome == BoundedWorker::Cancelled;
+        return false;
     }
+    const QByteArray &wire = result.output;
     QByteArrayView rest(wire);
     out->clear();
     for (qsizetype i = 0; i < pages.size(); ++i) {

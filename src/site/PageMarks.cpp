@@ -1,12 +1,13 @@
 #include "site/PageMarks.h"
 
 #include "platform/BoundedWorker.h"
+#include "site/ParseArena.h"
 
 #include <gumbo.h>
 
 #include <algorithm>
 #include <cstring>
-#include <sys/mman.h>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -29,39 +30,6 @@ template <typename T> void putValue(QByteArray &out, T value)
 {
     put(out, &value, sizeof value);
 }
-
-// The parser's memory in the worker: one region reserved at once (with huge
-// pages where the system gives them) and used again for each page, since a
-// page's tree is dropped once its marks are taken. Its end is the parse's
-// memory bound; past it the worker ends as out of memory.
-class ParseArena {
-public:
-    explicit ParseArena(qint64 bytes)
-    {
-        void *p = ::mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
-                         -1, 0);
-        if (p == MAP_FAILED)
-            BoundedWorker::outOfMemory();
-        ::madvise(p, size_t(bytes), MADV_HUGEPAGE); // only advice
-        m_start = m_next = static_cast<char *>(p);
-        m_end = m_start + bytes;
-    }
-    void *take(size_t size)
-    {
-        size = (size + 15) & ~size_t(15);
-        if (size > size_t(m_end - m_next))
-            BoundedWorker::outOfMemory();
-        void *p = m_next;
-        m_next += size;
-        return p;
-    }
-    void rewind() { m_next = m_start; }
-
-private:
-    char *m_start = nullptr;
-    char *m_next = nullptr;
-    char *m_end = nullptr;
-};
 
 // How much of a page the parser must read to see every mark: up to the end
 // of the last comment that may be one and of the last "</head". A parser
@@ -93,11 +61,8 @@ void collect(const QByteArray &utf8, QByteArray &out, ParseArena *arena)
 {
     GumboOptions options = kGumboDefaultOptions;
     options.max_errors = 0;
-    if (arena) {
-        options.userdata = arena;
-        options.allocator = [](void *a, size_t size) { return static_cast<ParseArena *>(a)->take(size); };
-        options.deallocator = [](void *, void *) {};
-    }
+    if (arena)
+        arena->serve(&options);
     GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(partToParse(utf8)));
     std::vector<PageMark> marks;
     std::vector<const GumboNode *> stack{output->document};
@@ -192,31 +157,19 @@ bool readPage(WireReader &in, PageMarkList *page)
 bool scanBatch(const QList<QByteArray> &pages, qsizetype from, qsizetype to, const PageReadBounds &bounds,
                QList<PageMarkList> *out, BoundedWorker::Result *failure)
 {
-    QByteArray wire;
-    const auto job = [&pages, from, to](QByteArray &answer, ParseArena *arena) {
+    *failure = bounds.run([&pages, from, to, &bounds](bool inWorker) {
+        // In the worker the parser gets three quarters of the memory; the answer the rest.
+        std::optional<ParseArena> arena;
+        if (inWorker)
+            arena.emplace(bounds.memoryBytes / 4 * 3);
+        QByteArray answer;
         for (qsizetype i = from; i < to; ++i)
-            collect(pages.at(i), answer, arena);
-    };
-    if (bounds.isolation == PageReadBounds::InProcess) {
-        job(wire, nullptr);
-    } else {
-        BoundedWorker::Limits limits;
-        limits.cpuSeconds = bounds.seconds;
-        limits.wallSeconds = bounds.seconds + 1;
-        limits.memoryBytes = bounds.memoryBytes;
-        *failure = BoundedWorker::run(
-            [&job, &bounds](int fd) {
-                // The parser gets three quarters of the memory; the answer the rest.
-                ParseArena arena(bounds.memoryBytes / 4 * 3);
-                QByteArray answer;
-                job(answer, &arena);
-                return BoundedWorker::writeAll(fd, answer.constData(), answer.size()) ? 0 : 1;
-            },
-            limits, bounds.keepGoing);
-        if (failure->outcome != BoundedWorker::Finished)
-            return false;
-        wire = failure->output;
-    }
+            collect(pages.at(i), answer, arena ? &*arena : nullptr);
+        return answer;
+    });
+    if (failure->outcome != BoundedWorker::Finished)
+        return false;
+    const QByteArray &wire = failure->output;
     WireReader in(wire);
     for (qsizetype i = from; i < to; ++i) {
         PageMarkList page;

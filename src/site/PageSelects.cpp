@@ -4,6 +4,7 @@
 
 #include "platform/BoundedWorker.h"
 #include "site/PageSelectsEncoding.h"
+#include "site/ParseArena.h"
 #include "site/PageSelectsWire.h"
 
 #include <QByteArrayView>
@@ -11,7 +12,7 @@
 #include <gumbo.h>
 
 #include <cstdlib>
-#include <sys/mman.h>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -304,39 +305,6 @@ PageSelect selectOf(const GumboNode *node, const QByteArray &source, int *budget
     return s;
 }
 
-// Gumbo's memory in the worker: one region reserved at once, with huge pages
-// where the system gives them, handed out in order and never given back
-// (the worker ends instead). In a fresh child every page it touches is a
-// fault, and with 4 KiB pages those faults cost as much as the parse itself;
-// the region's end is the parse's memory bound, exact in every build (also
-// under AddressSanitizer). Gumbo checks no allocation: past the end the
-// worker ends as out of memory.
-class ParseArena {
-public:
-    void reserve(qint64 bytes)
-    {
-        void *p = ::mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-        if (p == MAP_FAILED)
-            BoundedWorker::outOfMemory();
-        ::madvise(p, size_t(bytes), MADV_HUGEPAGE); // only advice
-        m_next = static_cast<char *>(p);
-        m_end = m_next + bytes;
-    }
-    void *take(size_t size)
-    {
-        size = (size + 15) & ~size_t(15);
-        if (size > size_t(m_end - m_next))
-            BoundedWorker::outOfMemory();
-        void *p = m_next;
-        m_next += size;
-        return p;
-    }
-
-private:
-    char *m_next = nullptr;
-    char *m_end = nullptr;
-};
-
 } // namespace
 
 // The parse and the walk: in the worker process, or here for the fuzzer.
@@ -348,13 +316,11 @@ PageRecords PageSelects::collect(const QByteArray &utf8, qint64 arenaBytes)
     PageRecords out;
     GumboOptions options = kGumboDefaultOptions;
     options.max_errors = 0; // the parse errors are not used (each copies the open elements)
-    ParseArena arena;
     const bool inWorker = arenaBytes > 0;
+    std::optional<ParseArena> arena;
     if (inWorker) {
-        arena.reserve(arenaBytes);
-        options.userdata = &arena;
-        options.allocator = [](void *arena, size_t size) { return static_cast<ParseArena *>(arena)->take(size); };
-        options.deallocator = [](void *, void *) {};
+        arena.emplace(arenaBytes);
+        arena->serve(&options);
     }
     GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(utf8.size()));
     struct Destroy {
@@ -404,31 +370,16 @@ bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
             return false;
         utf8 = text.toUtf8();
     }
-    QByteArray wire;
-    if (bounds.isolation == Bounds::InProcess) {
-        wire = PageSelectsWire::encode(collect(utf8, 0));
-    } else {
-        BoundedWorker::Limits limits;
-        limits.cpuSeconds = bounds.seconds;
-        limits.wallSeconds = bounds.seconds + 1;
-        limits.memoryBytes = bounds.memoryBytes;
-        const BoundedWorker::Result result = BoundedWorker::run(
-            [&utf8, &bounds](int fd) {
-                // Gumbo gets three quarters of the memory; the records and their wire form the rest.
-                const QByteArray answer = PageSelectsWire::encode(collect(utf8, bounds.memoryBytes / 4 * 3));
-                return BoundedWorker::writeAll(fd, answer.constData(), answer.size()) ? 0 : 1;
-            },
-            limits, bounds.keepGoing);
-        switch (result.outcome) {
-        case BoundedWorker::Finished:
-            wire = result.output;
-            break;
-        default:
-            m_cancelled = result.outcome == BoundedWorker::Cancelled;
-            m_error = bounds.failureText(result);
-            return false;
-        }
+    const BoundedWorker::Result result = bounds.run([&utf8, &bounds](bool inWorker) {
+        // In the worker gumbo gets three quarters of the memory; the records and their wire the rest.
+        return PageSelectsWire::encode(collect(utf8, inWorker ? bounds.memoryBytes / 4 * 3 : 0));
+    });
+    if (result.outcome != BoundedWorker::Finished) {
+        m_cancelled = result.outcome == BoundedWorker::Cancelled;
+        m_error = bounds.failureText(result);
+        return false;
     }
+    const QByteArray &wire = result.output;
     PageRecords records;
     if (!PageSelectsWire::decode(wire, &records)) {
         m_error = QCoreApplication::translate("PageImport", "Its reader failed (its answer was incomplete or damaged).");
@@ -437,6 +388,26 @@ bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
     m_selects = std::move(records.selects);
     m_classicScript = std::move(records.classicScript);
     return true;
+}
+
+BoundedWorker::Result PageReadBounds::run(const std::function<QByteArray(bool inWorker)> &job) const
+{
+    if (isolation == InProcess) {
+        BoundedWorker::Result result;
+        result.outcome = BoundedWorker::Finished;
+        result.output = job(false);
+        return result;
+    }
+    BoundedWorker::Limits limits;
+    limits.cpuSeconds = seconds;
+    limits.wallSeconds = seconds + 1;
+    limits.memoryBytes = memoryBytes;
+    return BoundedWorker::run(
+        [&job](int fd) {
+            const QByteArray answer = job(true);
+            return BoundedWorker::writeAll(fd, answer.constData(), answer.size()) ? 0 : 1;
+        },
+        limits, keepGoing);
 }
 
 QString PageReadBounds::failureText(const BoundedWorker::Result &result) const

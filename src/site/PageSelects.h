@@ -72,6 +72,12 @@ struct PageReadBounds {
     // Called every few tens of milliseconds while the worker reads; false cancels.
     std::function<bool()> keepGoing;
 
+    // Runs a page reader's job as these bounds say: in a worker bounded in
+    // processor time, clock time and memory, whose answer is the bytes the
+    // job returns, or here (InProcess) with no bound. `inWorker` tells the
+    // job which (in the worker the parser may take an arena; see ParseArena).
+    BoundedWorker::Result run(const std::function<QByteArray(bool inWorker)> &job) const;
+
     // Why a worker that did not finish read no page, as a sentence
     // ("It is too complex to read: ...").
     QString failureText(const BoundedWorker::Result &result) const;
