@@ -171,7 +171,6 @@ private slots:
         QTest::addColumn<QByteArray>("label");
         QTest::addColumn<QString>("message");
         QTest::newRow("replacement") << QByteArray("iso-2022-kr") << "ISO-2022-KR";
-        QTest::newRow("no decoder here") << QByteArray("iso-8859-16") << "ISO-8859-16";
     }
     void unreadableEncodingIsNamed()
     {

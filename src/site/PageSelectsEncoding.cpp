@@ -1,5 +1,7 @@
 #include "site/PageSelectsEncoding.h"
 
+#include "site/SingleByteEncodings.h"
+
 #include <QCoreApplication>
 
 #include <QHash>
@@ -17,7 +19,7 @@ namespace {
 
 struct Encoding {
     const char *name;
-    const char *decoder; // the ICU converter that reads it; null: read here or not at all
+    const char *decoder; // the ICU converter, unless it is single-byte; null: read here or not at all
     const char *labels;  // space-separated
 };
 
@@ -343,25 +345,10 @@ QByteArray sniff(QByteArrayView bytes, qsizetype *bomLength)
     return bytes.isValidUtf8() ? QByteArrayLiteral("UTF-8") : QByteArrayLiteral("windows-1252");
 }
 
-QString fromWindows1252(QByteArrayView bytes)
-{
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar *d = out.data();
-    for (const char c : bytes) {
-        const uchar b = uchar(c);
-        *d++ = b >= 0x80 && b < 0xA0 ? QChar(high[b - 0x80]) : QChar(b);
-    }
-    return out;
-}
-
 const char *converterFor(QByteArrayView name)
 {
     const Encoding *e = find(name);
-    return e ? e->decoder : nullptr;
+    return e && !SingleByteEncodings::contains(name) ? e->decoder : nullptr;
 }
 
 bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *encoding)
@@ -375,8 +362,8 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
         *text = QString::fromUtf8(body);
         return true;
     }
-    if (name == "windows-1252") {
-        *text = fromWindows1252(body);
+    if (SingleByteEncodings::contains(name)) {
+        *text = SingleByteEncodings::decode(name, body);
         return true;
     }
     if (name == "UTF-16LE" || name == "UTF-16BE") {

@@ -32,13 +32,10 @@ QByteArray sniff(QByteArrayView bytes, qsizetype *bomLength = nullptr);
 // a browser.
 bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *encoding = nullptr);
 
-// Decodes windows-1252 as browsers do (0x80 is the euro sign; 0x81, 0x8D,
-// 0x8F, 0x90 and 0x9D stand for the C1 controls of the same number).
-QString fromWindows1252(QByteArrayView bytes);
-
 // The name of the converter that reads and writes an encoding (canonical
-// name) through ICU; null for UTF-8, windows-1252, UTF-16, "replacement" and
-// unknown names, which are handled apart.
+// name) through ICU; null for UTF-8, the single-byte encodings
+// (SingleByteEncodings), UTF-16, "replacement" and unknown names, which are
+// handled apart.
 const char *converterFor(QByteArrayView name);
 
 } // namespace PageSelectsEncoding
