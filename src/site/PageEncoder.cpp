@@ -1,6 +1,6 @@
 #include "site/PageEncoder.h"
 
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
@@ -83,7 +83,7 @@ bool canWrite(QByteArrayView encoding)
 {
     return isAsciiCompatible(encoding)
         && (encoding == "UTF-8" || encoding == "windows-1252" || encoding == "x-user-defined"
-            || PageSelectsEncoding::converterFor(encoding) != nullptr);
+            || PageEncoding::converterFor(encoding) != nullptr);
 }
 
 QByteArray encode(const QString &text, QByteArrayView encoding, bool *exact)
@@ -95,7 +95,7 @@ QByteArray encode(const QString &text, QByteArrayView encoding, bool *exact)
         return text.toUtf8();
     if (encoding == "windows-1252" || encoding == "x-user-defined")
         return toWindows1252(text, &isExact);
-    const char *name = PageSelectsEncoding::converterFor(encoding);
+    const char *name = PageEncoding::converterFor(encoding);
     return name ? throughIcu(name, text, &isExact) : QByteArray();
 }
 

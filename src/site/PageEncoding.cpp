@@ -1,4 +1,4 @@
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +11,7 @@
 #include <memory>
 #include <optional>
 
-namespace PageSelectsEncoding {
+namespace PageEncoding {
 
 namespace {
 
@@ -399,4 +399,4 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
     return false;
 }
 
-} // namespace PageSelectsEncoding
+} // namespace PageEncoding
