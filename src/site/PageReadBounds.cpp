@@ -14,6 +14,7 @@ BoundedWorker::Result PageReadBounds::run(const std::function<QByteArray(bool in
     limits.cpuSeconds = seconds;
     limits.wallSeconds = seconds + 1;
     limits.memoryBytes = memoryBytes;
+    limits.confined = true; // the parser reads hostile pages
     return BoundedWorker::run(
         [&job](int fd) {
             const QByteArray answer = job(true);
