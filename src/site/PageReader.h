@@ -12,6 +12,12 @@
 struct GumboInternalOutput;
 class ParseArena;
 
+// Pages read by one worker at most: by count and by bytes of text.
+struct PageBatch {
+    int pages = 256;
+    qint64 bytes = 16LL << 20;
+};
+
 // The one way the user's pages are read, for the import (PageSelects),
 // publishing (PageMarkScan) and the site reader (PageFactsReader):
 // 1. load and decode, here: the page's bytes become UTF-8 text as a browser
@@ -31,11 +37,7 @@ public:
     // The largest page that is read.
     static constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 
-    // Pages read by one worker at most: by count and by bytes of text.
-    struct Batch {
-        int pages = 256;
-        qint64 bytes = 16LL << 20;
-    };
+    using Batch = PageBatch;
 
     // A page's bytes as UTF-8, as a browser decodes them; bytes that read as
     // valid UTF-8 are kept as they are (without a byte order mark). False,
