@@ -5,7 +5,7 @@
 #include "codegen/SavedCodePage.h"
 #include "menu/ProjectFile.h"
 #include "site/PageImport.h"
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"
@@ -160,7 +160,7 @@ private slots:
         QFETCH(QByteArray, page); QFETCH(QString, encoding); QFETCH(QString, text);
         QString decoded, error;
         QByteArray found;
-        QVERIFY2(PageSelectsEncoding::decode(page, &decoded, &error, &found), qPrintable(error));
+        QVERIFY2(PageEncoding::decode(page, &decoded, &error, &found), qPrintable(error));
         QCOMPARE(QString::fromLatin1(found), encoding);
         QVERIFY2(decoded.endsWith(text), qPrintable(decoded));
     }

@@ -4,6 +4,7 @@
 // ends badly or answers garbage is a failure, never a result.
 #include "menu/ProjectFile.h"
 #include "platform/BoundedWorker.h"
+#include "platform/SyscallFilter.h"
 #include "site/PageImport.h"
 #include "site/PageSelectsWire.h"
 #include "support/Form1Driver.h"
@@ -13,6 +14,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 using namespace form1test;
@@ -163,6 +167,54 @@ private slots:
         }, limits, [kind] { return kind != 7; });
         QCOMPARE(int(r.outcome), outcome);
         QVERIFY(r.output.isEmpty());
+    }
+
+    // The page reader's worker may compute in memory and write its answer,
+    // and nothing else: a call that opens, connects or starts anything ends
+    // it, and the reader gives its usual failure.
+    void workerIsConfined_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QString>("failure");
+        const QString killed = u"Its reader failed (signal 31 (Bad system call))."_s;
+        QTest::newRow("memory: allocate, grow, free") << 0 << QString();
+        QTest::newRow("open a file") << 1 << killed;
+        QTest::newRow("make a socket") << 2 << killed;
+        QTest::newRow("write to standard error") << 3 << killed;
+        QTest::newRow("start a program") << 4 << killed;
+        QTest::newRow("executable memory") << 5 << killed;
+    }
+    void workerIsConfined()
+    {
+        QFETCH(int, call); QFETCH(QString, failure);
+        if (!SyscallFilter::available())
+            QSKIP("the sanitizers' runtime needs more system calls: no filter in this build");
+        PageReadBounds bounds;
+        const BoundedWorker::Result r = bounds.run([call](bool) {
+            switch (call) {
+            case 0: {
+                auto *block = static_cast<char *>(std::malloc(64 << 20));
+                std::memset(block, 1, 64 << 20);
+                block = static_cast<char *>(std::realloc(block, 128 << 20));
+                g_block = block;
+                std::free(block);
+                break;
+            }
+            case 1: ::open("/etc/hostname", O_RDONLY | O_CLOEXEC); break;
+            case 2: ::socket(AF_INET, SOCK_STREAM, 0); break;
+            case 3: ::write(STDERR_FILENO, "x", 1); break;
+            case 4: ::execl("/bin/true", "true", nullptr); break;
+            case 5: ::mmap(nullptr, 4096, PROT_READ | PROT_EXEC, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0); break;
+            }
+            return QByteArray("answer");
+        });
+        if (failure.isEmpty()) {
+            QCOMPARE(int(r.outcome), int(BoundedWorker::Finished));
+            QCOMPARE(r.output, QByteArray("answer"));
+        } else {
+            QCOMPARE(int(r.outcome), int(BoundedWorker::Crashed));
+            QCOMPARE(bounds.failureText(r), failure);
+        }
     }
 
     void largeAnswersComeWhole()

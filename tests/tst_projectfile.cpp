@@ -225,12 +225,12 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "missing" << "Could not read";
+        QTest::newRow("missing") << "missing" << "menu.qnv\" does not exist.";
         QTest::newRow("invalid") << "invalid" << "is not a valid menu project: Menu Options: Target of Links must be";
-        QTest::newRow("FIFO, which must not block") << "fifo" << "it is not a regular file";
-        QTest::newRow("folder") << "folder" << "it is not a regular file";
+        QTest::newRow("FIFO, which must not block") << "fifo" << "menu.qnv\" is not a regular file";
+        QTest::newRow("folder") << "folder" << "menu.qnv\" is not a regular file";
         QTest::newRow("over the size limit") << "large"
-                                             << QString("it is larger than %1 MiB").arg(ProjectFile::kMaxFileBytes >> 20);
+                                             << QString("menu.qnv\" is larger than %1 MiB").arg(ProjectFile::kMaxFileBytes >> 20);
     }
 
     void loadFailuresNameTheFile()

@@ -7,7 +7,7 @@
 #include "menu/MenuProject.h"
 #include "site/PageEncoder.h"
 #include "site/PageImport.h"
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 #include "site/SingleByteIndexes.h"
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
@@ -75,7 +75,7 @@ private slots:
             page += char(b);
         QString text, error;
         QByteArray found;
-        QVERIFY2(PageSelectsEncoding::decode(page, &text, &error, &found), qPrintable(error));
+        QVERIFY2(PageEncoding::decode(page, &text, &error, &found), qPrintable(error));
         QCOMPARE(found, name);
         QCOMPARE(text.right(256).left(128), QString::fromLatin1(ascii));
         const QString high = text.right(128);

@@ -112,6 +112,33 @@ private slots:
         QVERIFY(map.error().contains("is a sitemap index"));
     }
 
+    // An address and its name past a project text's length are cut, and a
+    // character is never cut in half (a lone surrogate in the project).
+    void sitemapCutsWholeCharacters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qsizetype>("kept");
+        const QString emoji = QStringLiteral("\U0001F600").repeated(16400);
+        QTest::newRow("the cut inside a pair") << emoji << ProjectFile::kMaxTextLength - 1;
+        QTest::newRow("the cut between pairs") << "a" + emoji << ProjectFile::kMaxTextLength;
+    }
+    void sitemapCutsWholeCharacters()
+    {
+        QFETCH(QString, name); QFETCH(qsizetype, kept);
+        SitemapImport map;
+        const QString address = "https://example.org/" + name; // 20 characters before the name
+        QVERIFY(map.parse("<urlset><url><loc>" + address.toUtf8() + "</loc></url></urlset>", "long.xml"));
+        MenuProject p;
+        QStringList notes;
+        QVERIFY(map.project(m_site, &p, &notes));
+        QCOMPARE(p.items.size(), 1);
+        const MenuItem &item = p.items.at(0);
+        QCOMPARE(item.text.size(), kept);
+        QCOMPARE(item.url.size(), kept);
+        QVERIFY(item.text.isValidUtf16() && item.url.isValidUtf16());
+        QVERIFY(name.startsWith(item.text) && address.startsWith(item.url));
+    }
+
     void checkLinks_data()
     {
         QTest::addColumn<QString>("link");

@@ -1932,6 +1932,41 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>It does not exist.</source>
+        <translation>Sie existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file (a folder, a device or a pipe), so it was not read.</source>
+        <translation>Sie ist keine normale Datei (ein Ordner, ein Gerät oder eine Pipe) und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB, the most that is read.</source>
+        <translation>Sie ist größer als %1 MiB, die Höchstgröße zum Lesen.</translation>
+    </message>
+    <message>
+        <source>It could not be read: %1</source>
+        <translation>Sie konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist.</source>
+        <translation>„%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file (a folder, a device or a pipe), so it was not read.</source>
+        <translation>„%1“ ist keine normale Datei (ein Ordner, ein Gerät oder eine Pipe) und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MiB, the most that is read.</source>
+        <translation>„%1“ ist größer als %2 MiB, die Höchstgröße zum Lesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>SaveCodeToFile</name>
     <message>
         <source>HTML pages (*.html)</source>

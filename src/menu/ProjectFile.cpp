@@ -669,25 +669,13 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
 // Reads a project file's text; on failure the message names the file.
 bool readText(const QString &path, QByteArray *bytes, QString *error)
 {
-    const QString name = QDir::toNativeSeparators(path);
     RegularFile file = RegularFile::read(path, kMaxFileBytes);
-    switch (file.status) {
-    case RegularFile::Ok:
-        *bytes = std::move(file.bytes);
-        return true;
-    case RegularFile::NotRegular:
-        *error = QCoreApplication::translate("ProjectFile", "Could not read \"%1\": it is not a regular file.").arg(name);
-        return false;
-    case RegularFile::TooLarge:
-        *error = QCoreApplication::translate("ProjectFile", "\"%1\" is not a valid menu project: it is larger than %2 MiB, the "
-                                "most a menu project can hold.")
-                     .arg(name)
-                     .arg(kMaxFileBytes / (1024 * 1024));
-        return false;
-    default:
-        *error = QCoreApplication::translate("ProjectFile", "Could not read \"%1\": %2").arg(name, file.reason);
+    if (file.status != RegularFile::Ok) {
+        *error = file.problem(path);
         return false;
     }
+    *bytes = std::move(file.bytes);
+    return true;
 }
 
 bool loadInto(const QString &path, MenuProject *project, MenuItems *walked, QString *error)

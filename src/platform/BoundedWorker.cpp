@@ -1,5 +1,7 @@
 #include "platform/BoundedWorker.h"
 
+#include "platform/SyscallFilter.h"
+
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -75,6 +77,8 @@ qint64 statmBytes(pid_t pid, int index)
 #else
     (void)inheritedAddressSpace;
 #endif
+    if (limits.confined && SyscallFilter::available() && !SyscallFilter::confine(fd))
+        ::_exit(BoundedWorker::kNotConfined);
     int status = 0;
     try {
         status = job(fd);
@@ -234,6 +238,7 @@ BoundedWorker::Result BoundedWorker::run(const Job &job, const Limits &limits,
     }
     result.output.clear();
     result.outcome = code == kOutOfMemory ? MemoryLimit : Failed;
-    result.reason = QStringLiteral("exit status %1").arg(code);
+    result.reason = code == kNotConfined ? QStringLiteral("its system calls could not be confined")
+                                         : QStringLiteral("exit status %1").arg(code);
     return result;
 }

@@ -27,7 +27,9 @@
 // AddressSanitizer, which reserves terabytes of address space up front), the
 // child's resident memory watched by the parent (above what the parent held at
 // the fork; this is the memory bound that also holds under AddressSanitizer),
-// a wall-clock limit and a limit on the bytes handed back. The child dies
+// a wall-clock limit and a limit on the bytes handed back. A confined job
+// runs under a system call filter (SyscallFilter) set up after these bounds,
+// so that the job itself can open nothing. The child dies
 // with the parent (PR_SET_PDEATHSIG). The parent drains the pipe while the
 // child runs, so a large answer never blocks either side.
 class BoundedWorker {
@@ -37,6 +39,10 @@ public:
         int wallSeconds = 10;
         qint64 memoryBytes = 1024LL * 1024 * 1024;
         qint64 maxOutputBytes = 256LL * 1024 * 1024;
+        // Whether the job may make only the system calls of a computation in
+        // memory and of writing its answer (SyscallFilter); any other call
+        // ends it as Crashed ("signal 31 (Bad system call)").
+        bool confined = false;
     };
 
     enum Outcome {
@@ -58,6 +64,8 @@ public:
 
     // The exit status with which a job says that memory ran out.
     static constexpr int kOutOfMemory = 86;
+    // The exit status of a child whose system calls could not be confined.
+    static constexpr int kNotConfined = 87;
 
     // Runs in the child: writes its answer to `fd` (with writeAll) and returns
     // the exit status. A std::bad_alloc thrown by the job is kOutOfMemory.

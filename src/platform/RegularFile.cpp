@@ -1,5 +1,7 @@
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -43,6 +45,7 @@ bool readFully(int fd, char *to, qsizetype size, qsizetype offset)
 RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
 {
     RegularFile result;
+    result.maxBytes = maxBytes;
     const auto failed = [&](int error) {
         result.status = error == ENOENT ? Missing : Failed;
         result.reason = QString::fromLocal8Bit(std::strerror(error));
@@ -113,4 +116,41 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
     result.bytes = std::move(bytes);
     result.status = Ok;
     return result;
+}
+
+QString RegularFile::problem(const QString &path) const
+{
+    const QString mib = QString::number(maxBytes / (1024 * 1024));
+    if (path.isEmpty()) {
+        switch (status) {
+        case Ok:
+            return {};
+        case Missing:
+            return QCoreApplication::translate("RegularFile", "It does not exist.");
+        case NotRegular:
+            return QCoreApplication::translate("RegularFile", "It is not a regular file (a folder, a device or a pipe), so "
+                                                              "it was not read.");
+        case TooLarge:
+            return QCoreApplication::translate("RegularFile", "It is larger than %1 MiB, the most that is read.").arg(mib);
+        case Failed:
+            return QCoreApplication::translate("RegularFile", "It could not be read: %1").arg(reason);
+        }
+        return {};
+    }
+    const QString name = QDir::toNativeSeparators(path);
+    switch (status) {
+    case Ok:
+        return {};
+    case Missing:
+        return QCoreApplication::translate("RegularFile", "\"%1\" does not exist.").arg(name);
+    case NotRegular:
+        return QCoreApplication::translate("RegularFile", "\"%1\" is not a regular file (a folder, a device or a pipe), "
+                                                          "so it was not read.").arg(name);
+    case TooLarge:
+        return QCoreApplication::translate("RegularFile", "\"%1\" is larger than %2 MiB, the most that is read.")
+            .arg(name, mib);
+    case Failed:
+        return QCoreApplication::translate("RegularFile", "\"%1\" could not be read: %2").arg(name, reason);
+    }
+    return {};
 }

@@ -12,6 +12,13 @@ struct RegularFile {
     Status status = Failed;
     QByteArray bytes;
     QString reason; // the system's reason when status is Failed
+    qint64 maxBytes = 0; // the bound it was read with
 
     static RegularFile read(const QString &path, qint64 maxBytes);
+
+    // Why the file was not read, as the user reads it: one sentence naming
+    // the file by `path`, or beginning with "It" when `path` is empty (for a
+    // list whose rows name their files already). Empty when it was read.
+    // Every reader of the user's files words its refusal here.
+    QString problem(const QString &path = QString()) const;
 };

@@ -2,7 +2,7 @@
 
 #include "menu/MenuItem.h"
 #include "site/LinkVerdict.h"
-#include "site/PageSelects.h"
+#include "site/PageReadBounds.h"
 
 #include <QHash>
 #include <QList>

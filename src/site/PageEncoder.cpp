@@ -1,6 +1,6 @@
 #include "site/PageEncoder.h"
 
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 #include "site/SingleByteEncodings.h"
 
 #include <unicode/ucnv.h>
@@ -49,7 +49,7 @@ bool canWrite(QByteArrayView encoding)
 {
     return isAsciiCompatible(encoding)
         && (encoding == "UTF-8" || encoding == "x-user-defined" || SingleByteEncodings::contains(encoding)
-            || PageSelectsEncoding::converterFor(encoding) != nullptr);
+            || PageEncoding::converterFor(encoding) != nullptr);
 }
 
 QByteArray encode(const QString &text, QByteArrayView encoding, bool *exact)
@@ -63,7 +63,7 @@ QByteArray encode(const QString &text, QByteArrayView encoding, bool *exact)
         encoding = "windows-1252";
     if (SingleByteEncodings::contains(encoding))
         return SingleByteEncodings::encode(encoding, text, &isExact);
-    const char *name = PageSelectsEncoding::converterFor(encoding);
+    const char *name = PageEncoding::converterFor(encoding);
     return name ? throughIcu(name, text, &isExact) : QByteArray();
 }
 

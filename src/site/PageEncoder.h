@@ -5,7 +5,7 @@
 #include <QString>
 
 // Writes text into a page in the page's own encoding (a canonical name of
-// PageSelectsEncoding). A character the encoding cannot hold becomes a
+// PageEncoding). A character the encoding cannot hold becomes a
 // numeric character reference ("&#8364;"), which the page then shows as the
 // character.
 namespace PageEncoder {

@@ -1,40 +1,32 @@
 #include "site/PageFactsReader.h"
 
 #include "menu/ProjectFile.h"
-#include "platform/BoundedWorker.h"
-#include "platform/RegularFile.h"
-#include "site/PageImport.h"
-#include "site/PageSelectsEncoding.h"
+#include "platform/TextTrim.h"
+#include "site/PageReader.h"
 #include "site/SelectImport.h"
-
-#include <QtEndian>
 
 #include <gumbo.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
-
-// A page's text as the worker gets it: UTF-8, and the length of the part
-// that is parsed first for a title.
-struct PageText {
-    QByteArray utf8;
-    bool cutShort = false; // only the text up to the first </title>
-};
-
-// With the pages' titles: read the whole pages (those whose first part held no title).
-constexpr int kWhole = 0x100;
 
 // What the worker sends back for one page.
 struct RawFacts {
     QByteArray title;   // the first <title>'s text
     QByteArray heading; // the first <h1>'s text, when the title has none
-    bool hasTitle = false;
-    bool needsWhole = false; // the part held no title
     QList<QByteArray> anchors;
 };
+
+// RawFacts on the wire (see PageWire).
+template <class V, class T>
+    requires std::is_same_v<std::remove_const_t<T>, RawFacts>
+void wireFields(V &v, T &f)
+{
+    auto &[title, heading, anchors] = f;
+    v(title), v(heading), v(anchors);
+}
 
 bool isAsciiSpace(char c)
 {
@@ -114,98 +106,34 @@ Walk walk(const GumboOutput *output, QList<QByteArray> *anchors)
     return w;
 }
 
-// Parses one page (in the worker). A page cut short at its first </title>
-// gives its title when that part holds a complete one; otherwise the whole
-// page is asked for.
-RawFacts parsePage(const PageText &page, int want)
+// The facts of one page (in the worker). For titles alone, the text up to
+// the first </title> is parsed first; only when that holds no complete
+// title with text is the whole page parsed.
+RawFacts parsePage(const QByteArray &utf8, PageReader::Parser &parser, int want)
 {
-    GumboOptions options = kGumboDefaultOptions;
-    options.max_errors = 0;
     RawFacts out;
     const bool anchors = want & PageFactsReader::Anchors;
-    if (page.cutShort) {
-        GumboOutput *output = gumbo_parse_with_options(&options, page.utf8.constData(), size_t(page.utf8.size()));
-        const Walk w = walk(output, nullptr);
-        const bool complete = w.title && w.title->v.element.original_end_tag.length > 0;
-        if (complete) {
-            out.hasTitle = true;
-            out.title = textOf(w.title);
+    if (!anchors) {
+        const qsizetype cut = titleCut(utf8);
+        if (cut < utf8.size()) {
+            const Walk w = walk(parser.parse(utf8, cut), nullptr);
+            if (w.title && w.title->v.element.original_end_tag.length > 0) {
+                out.title = textOf(w.title);
+                if (!blank(out.title))
+                    return out;
+            }
         }
-        gumbo_destroy_output(&options, output);
-        out.needsWhole = !complete || blank(out.title);
-        return out;
     }
-    GumboOutput *output = gumbo_parse_with_options(&options, page.utf8.constData(), size_t(page.utf8.size()));
-    const Walk w = walk(output, anchors ? &out.anchors : nullptr);
-    if (w.title) {
-        out.hasTitle = true;
-        out.title = textOf(w.title);
-    }
+    const Walk w = walk(parser.parse(utf8), anchors ? &out.anchors : nullptr);
+    out.title = w.title ? textOf(w.title) : QByteArray();
     if ((want & PageFactsReader::Titles) && blank(out.title) && w.heading)
         out.heading = textOf(w.heading);
-    gumbo_destroy_output(&options, output);
     return out;
-}
-
-void put(QByteArray *wire, const QByteArray &bytes)
-{
-    const quint32 size = qToLittleEndian(quint32(bytes.size()));
-    wire->append(reinterpret_cast<const char *>(&size), sizeof size);
-    wire->append(bytes);
-}
-
-bool take(QByteArrayView *wire, QByteArray *bytes)
-{
-    quint32 size = 0;
-    if (wire->size() < qsizetype(sizeof size))
-        return false;
-    std::memcpy(&size, wire->data(), sizeof size);
-    size = qFromLittleEndian(size);
-    *wire = wire->sliced(sizeof size);
-    if (qsizetype(size) > wire->size())
-        return false;
-    *bytes = wire->first(size).toByteArray();
-    *wire = wire->sliced(size);
-    return true;
-}
-
-// The wire form of one page's facts: title, heading, a flag, the anchors.
-QByteArray encode(const RawFacts &facts)
-{
-    QByteArray wire;
-    put(&wire, facts.title);
-    put(&wire, facts.heading);
-    put(&wire, QByteArray(facts.hasTitle ? "t" : "") + (facts.needsWhole ? "w" : ""));
-    put(&wire, QByteArray::number(facts.anchors.size()));
-    for (const QByteArray &anchor : facts.anchors)
-        put(&wire, anchor);
-    return wire;
-}
-
-bool decode(QByteArrayView *wire, RawFacts *facts)
-{
-    QByteArray flag;
-    QByteArray count;
-    if (!take(wire, &facts->title) || !take(wire, &facts->heading) || !take(wire, &flag) || !take(wire, &count))
-        return false;
-    facts->hasTitle = flag.contains('t');
-    facts->needsWhole = flag.contains('w');
-    const qsizetype n = count.toLongLong();
-    for (qsizetype i = 0; i < n; ++i) {
-        QByteArray anchor;
-        if (!take(wire, &anchor))
-            return false;
-        facts->anchors.append(anchor);
-    }
-    return true;
 }
 
 QString cleaned(const QByteArray &raw)
 {
-    QString text = SelectImport::cleanText(QString::fromUtf8(raw), nullptr);
-    if (text.size() > ProjectFile::kMaxTextLength)
-        text.truncate(ProjectFile::kMaxTextLength - int(text.at(ProjectFile::kMaxTextLength - 1).isHighSurrogate()));
-    return text;
+    return CutAtLength(SelectImport::cleanText(QString::fromUtf8(raw), nullptr), ProjectFile::kMaxTextLength);
 }
 
 PageFacts factsOf(const RawFacts &raw)
@@ -222,143 +150,23 @@ PageFacts factsOf(const RawFacts &raw)
     return facts;
 }
 
-// Parses the pages of one batch: true with their facts, false with the
-// reason when the batch ran past a bound or its answer was damaged
-// (`cancelled` set when keepGoing stopped it).
-bool parseBatch(const QList<const PageText *> &pages, int want, const PageReadBounds &bounds,
-                QList<RawFacts> *out, QString *error, bool *cancelled)
-{
-    const BoundedWorker::Result result = bounds.run([&pages, want](bool) {
-        QByteArray wire;
-        for (const PageText *page : pages)
-            wire += encode(parsePage(*page, want));
-        return wire;
-    });
-    if (result.outcome != BoundedWorker::Finished) {
-        *error = bounds.failureText(result);
-        *cancelled = result.outcome == BoundedWorker::Cancelled;
-        return false;
-    }
-    const QByteArray &wire = result.output;
-    QByteArrayView rest(wire);
-    out->clear();
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        RawFacts facts;
-        if (!decode(&rest, &facts)) {
-            *error = QStringLiteral("Its reader failed (its answer was incomplete or damaged).");
-            return false;
-        }
-        out->append(std::move(facts));
-    }
-    return true;
-}
-
-// Reads and decodes one file, for a title cut short after its first </title>
-// (`cut`); false with the reason.
-bool load(const QString &path, bool cut, PageText *page, QString *error)
-{
-    const RegularFile file = RegularFile::read(path, PageImport::kMaxFileBytes);
-    switch (file.status) {
-    case RegularFile::Ok:
-        break;
-    case RegularFile::Missing:
-        *error = QStringLiteral("It does not exist.");
-        return false;
-    case RegularFile::NotRegular:
-        *error = QStringLiteral("It is not a regular file.");
-        return false;
-    case RegularFile::TooLarge:
-        *error = QStringLiteral("It is larger than %1 MiB, the most that is read.")
-                     .arg(PageImport::kMaxFileBytes / (1024 * 1024));
-        return false;
-    case RegularFile::Failed:
-        *error = QStringLiteral("It could not be read: %1").arg(file.reason);
-        return false;
-    }
-    qsizetype bom = 0;
-    const QByteArray encoding = PageSelectsEncoding::sniff(file.bytes, &bom);
-    const QByteArrayView body = QByteArrayView(file.bytes).sliced(bom);
-    if (encoding == "UTF-8" && body.isValidUtf8()) { // the bytes are the text already
-        page->utf8 = bom == 0 ? file.bytes : body.toByteArray();
-    } else {
-        QString text;
-        if (!PageSelectsEncoding::decode(file.bytes, &text, error))
-            return false;
-        page->utf8 = text.toUtf8();
-    }
-    if (cut) {
-        const qsizetype end = titleCut(page->utf8);
-        page->cutShort = end < page->utf8.size();
-        page->utf8.truncate(end);
-        page->utf8.squeeze();
-    }
-    return true;
-}
-
 } // namespace
 
 QList<PageFacts> PageFactsReader::read(const QStringList &paths, int want, const PageReadBounds &bounds,
                                        const std::function<bool(qsizetype)> &progress)
 {
-    QList<PageFacts> facts(paths.size());
-    qsizetype next = 0;
-    bool cancelled = false;
-    while (next < paths.size()) {
-        // One batch: read and decode here (the codecs hold locks a worker cannot take).
-        QList<PageText> texts;
-        QList<qsizetype> indexes;
-        qint64 bytes = 0;
-        for (; next < paths.size() && texts.size() < kBatchPages && bytes < kBatchBytes; ++next) {
-            if (cancelled) {
-                facts[next].error = QStringLiteral("Reading it was cancelled.");
-                continue;
-            }
-            PageText text;
-            const bool cut = (want & (Anchors | kWhole)) == 0;
-            if (!load(paths.at(next), cut, &text, &facts[next].error))
-                continue;
-            bytes += text.utf8.size();
-            texts.append(std::move(text));
-            indexes.append(next);
-        }
-        QList<const PageText *> batch;
-        for (const PageText &text : texts)
-            batch.append(&text);
-        QList<RawFacts> raw;
-        QStringList errors(batch.size());
-        QString error;
-        bool stopped = false;
-        if (!batch.isEmpty() && !parseBatch(batch, want, bounds, &raw, &error, &stopped)) {
-            // Page by page, so that only a page past a bound itself is refused.
-            raw = QList<RawFacts>(batch.size());
-            for (qsizetype i = 0; i < batch.size(); ++i) {
-                QList<RawFacts> one;
-                if (stopped || batch.size() == 1)
-                    errors[i] = error;
-                else if (parseBatch({batch.at(i)}, want, bounds, &one, &errors[i], &stopped))
-                    raw[i] = one.value(0);
-            }
-        }
-        cancelled = cancelled || stopped;
-        QStringList whole;
-        QList<qsizetype> wholeIndexes;
-        for (qsizetype i = 0; i < raw.size(); ++i) {
-            if (!errors.at(i).isEmpty()) {
-                facts[indexes.at(i)].error = errors.at(i);
-            } else if (raw.at(i).needsWhole) {
-                whole << paths.at(indexes.at(i));
-                wholeIndexes << indexes.at(i);
-            } else {
-                facts[indexes.at(i)] = factsOf(raw.at(i));
-            }
-        }
-        if (!whole.isEmpty()) {
-            const QList<PageFacts> more = read(whole, want | kWhole, bounds);
-            for (qsizetype i = 0; i < more.size(); ++i)
-                facts[wholeIndexes.at(i)] = more.at(i);
-        }
-        if (progress && !cancelled && !progress(next))
-            cancelled = true;
+    const QList<PageReader::Page<RawFacts>> pages = PageReader::read<RawFacts>(
+        paths.size(),
+        [&paths](qsizetype index, QByteArray *utf8, QString *error) {
+            return PageReader::load(paths.at(index), PageReader::kMaxFileBytes, utf8, error);
+        },
+        [want](const QByteArray &utf8, PageReader::Parser &parser) { return parsePage(utf8, parser, want); }, bounds,
+        {kBatchPages, kBatchBytes}, progress);
+    QList<PageFacts> facts;
+    facts.reserve(pages.size());
+    for (const PageReader::Page<RawFacts> &page : pages) {
+        facts.append(page.ok ? factsOf(page.record) : PageFacts{});
+        facts.last().error = page.error;
     }
     return facts;
 }

@@ -1,20 +1,18 @@
 #pragma once
 
 #include "site/PageFacts.h"
-#include "site/PageSelects.h"
+#include "site/PageReadBounds.h"
 
 #include <QList>
 #include <QStringList>
 
 #include <functional>
 
-// Reads the facts of many pages (PageFacts). Each file is read whole (at most
-// PageImport::kMaxFileBytes) and decoded as the import decodes it; a title is
-// looked for in the text up to the first </title> before the whole page is
-// parsed. The parses run in bounded workers (BoundedWorker) as the import's
-// do, but many pages share one worker, whose bounds hold for the batch; a
-// batch past a bound is read again page by page, so that only a page that is
-// itself past the bound is refused.
+// Reads the facts of many pages (PageFacts) through PageReader: each file is
+// read whole (at most PageReader::kMaxFileBytes) and decoded as the import
+// decodes it, many pages are parsed in one bounded worker, and a batch past a
+// bound is read again page by page. For titles alone, a title is looked for
+// in the text up to the first </title> before the whole page is parsed.
 class PageFactsReader {
 public:
     enum Want { Titles = 1, Anchors = 2 };

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "platform/RegularFile.h"
+#include "platform/TextTrim.h"
 #include "site/SelectImport.h"
 
 #include <QDir>
@@ -21,24 +22,9 @@ bool PageImport::load(const QString &path, const PageSelects::Bounds &bounds)
 {
     m_path = path;
     const RegularFile file = RegularFile::read(path, kMaxFileBytes);
-    switch (file.status) {
-    case RegularFile::Ok:
+    if (file.status == RegularFile::Ok)
         return parse(file.bytes, path, bounds);
-    case RegularFile::Missing:
-        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" does not exist.").arg(fileName(path));
-        break;
-    case RegularFile::NotRegular:
-        m_error = QCoreApplication::translate("PageImport", "\"%1\" is not a regular file (a folder, a device or a pipe), so it "
-                                 "was not read.").arg(fileName(path));
-        break;
-    case RegularFile::TooLarge:
-        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" is larger than %2 MiB, the most that is imported.")
-                      .arg(fileName(path), QString::number(kMaxFileBytes / (1024 * 1024)));
-        break;
-    case RegularFile::Failed:
-        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" could not be read: %2").arg(fileName(path), file.reason);
-        break;
-    }
+    m_error = file.problem(path);
     return false;
 }
 
@@ -60,7 +46,7 @@ bool PageImport::parse(const QByteArray &bytes, const QString &path, const PageS
 QString PageImport::nameOf(qsizetype index) const
 {
     const QString name = SelectImport::displayName(select(index)).simplified();
-    return name.isEmpty() ? QCoreApplication::translate("PageImport", "(no name)") : name.left(60);
+    return name.isEmpty() ? QCoreApplication::translate("PageImport", "(no name)") : CutAtLength(name, 60);
 }
 
 QString PageImport::firstOptionsOf(qsizetype index, int count) const
@@ -68,7 +54,7 @@ QString PageImport::firstOptionsOf(qsizetype index, int count) const
     const PageSelect &s = select(index);
     QStringList texts;
     for (qsizetype i = 0; i < s.options.size() && i < count; ++i)
-        texts << SelectImport::cleanText(s.options.at(i).text, nullptr).left(40);
+        texts << CutAtLength(SelectImport::cleanText(s.options.at(i).text, nullptr), 40);
     return texts.join(QStringLiteral(", ")) + (s.optionCount > count ? QStringLiteral(", ...") : QString());
 }
 

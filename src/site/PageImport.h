@@ -10,7 +10,7 @@
 // SelectImport for the rules). Every message names the file.
 class PageImport {
 public:
-    static constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+    static constexpr qint64 kMaxFileBytes = PageReader::kMaxFileBytes;
 
     // Reads and parses the page; false (with error()) when it cannot be read,
     // is refused or holds no list. `bounds` bound the parse (see PageSelects).

@@ -1,14 +1,22 @@
 #include "site/PageMarks.h"
 
-#include "platform/BoundedWorker.h"
-#include "site/ParseArena.h"
+#include "site/PageReader.h"
 
 #include <gumbo.h>
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 #include <vector>
+
+// A mark on the wire (see PageWire).
+template <class V, class T>
+    requires std::is_same_v<std::remove_const_t<T>, PageMark>
+static void wireFields(V &v, T &m)
+{
+    auto &[kind, start, end, text] = m;
+    v.choice(kind, PageMark::HeadEnd);
+    v(start), v(end), v(text);
+}
 
 namespace {
 
@@ -19,16 +27,6 @@ constexpr qint64 kBatchBytes = 4LL << 20;
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-void put(QByteArray &out, const void *data, qsizetype size)
-{
-    out.append(static_cast<const char *>(data), size);
-}
-
-template <typename T> void putValue(QByteArray &out, T value)
-{
-    put(out, &value, sizeof value);
 }
 
 // How much of a page the parser must read to see every mark: up to the end
@@ -55,16 +53,11 @@ qsizetype partToParse(const QByteArray &utf8)
     return cut;
 }
 
-// The marks of one page, on the wire: a count, then each mark. With an
-// arena the tree is not freed (the arena is rewound instead).
-void collect(const QByteArray &utf8, QByteArray &out, ParseArena *arena)
+// The marks of one page (in the worker).
+QList<PageMark> collect(const QByteArray &utf8, PageReader::Parser &parser)
 {
-    GumboOptions options = kGumboDefaultOptions;
-    options.max_errors = 0;
-    if (arena)
-        arena->serve(&options);
-    GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(partToParse(utf8)));
-    std::vector<PageMark> marks;
+    const GumboOutput *output = parser.parse(utf8, partToParse(utf8));
+    QList<PageMark> marks;
     std::vector<const GumboNode *> stack{output->document};
     while (!stack.empty()) {
         const GumboNode *node = stack.back();
@@ -76,7 +69,7 @@ void collect(const QByteArray &utf8, QByteArray &out, ParseArena *arena)
                 m.start = qint64(t.start_pos.offset);
                 m.end = m.start + qint64(t.original_text.length);
                 m.text = QByteArray(t.text);
-                marks.push_back(std::move(m));
+                marks.append(std::move(m));
             }
             continue;
         }
@@ -89,97 +82,12 @@ void collect(const QByteArray &utf8, QByteArray &out, ParseArena *arena)
             PageMark m;
             m.kind = PageMark::HeadEnd;
             m.start = m.end = qint64(node->v.element.original_end_tag.data - utf8.constData());
-            marks.push_back(std::move(m));
+            marks.append(std::move(m));
         }
         for (unsigned i = children.length; i-- > 0;)
             stack.push_back(static_cast<const GumboNode *>(children.data[i]));
     }
-    if (arena)
-        arena->rewind();
-    else
-        gumbo_destroy_output(&options, output);
-    putValue<quint32>(out, quint32(marks.size()));
-    for (const PageMark &m : marks) {
-        putValue<quint8>(out, m.kind);
-        putValue<qint64>(out, m.start);
-        putValue<qint64>(out, m.end);
-        putValue<quint32>(out, quint32(m.text.size()));
-        put(out, m.text.constData(), m.text.size());
-    }
-}
-
-class WireReader {
-public:
-    explicit WireReader(const QByteArray &bytes) : m_bytes(bytes) {}
-    template <typename T> bool get(T *value)
-    {
-        if (m_at + qsizetype(sizeof(T)) > m_bytes.size())
-            return false;
-        std::memcpy(value, m_bytes.constData() + m_at, sizeof(T));
-        m_at += sizeof(T);
-        return true;
-    }
-    bool getBytes(quint32 size, QByteArray *out)
-    {
-        if (m_at + qsizetype(size) > m_bytes.size())
-            return false;
-        *out = m_bytes.mid(m_at, size);
-        m_at += size;
-        return true;
-    }
-
-private:
-    const QByteArray &m_bytes;
-    qsizetype m_at = 0;
-};
-
-bool readPage(WireReader &in, PageMarkList *page)
-{
-    quint32 count = 0;
-    if (!in.get(&count))
-        return false;
-    for (quint32 i = 0; i < count; ++i) {
-        PageMark m;
-        quint8 kind = 0;
-        quint32 size = 0;
-        if (!in.get(&kind) || !in.get(&m.start) || !in.get(&m.end) || !in.get(&size) || !in.getBytes(size, &m.text))
-            return false;
-        m.kind = kind == PageMark::HeadEnd ? PageMark::HeadEnd : PageMark::Comment;
-        page->marks.append(std::move(m));
-    }
-    std::sort(page->marks.begin(), page->marks.end(),
-              [](const PageMark &a, const PageMark &b) { return a.start < b.start; });
-    page->ok = true;
-    return true;
-}
-
-// Reads pages [from, to) in one worker; false when the worker hit a bound.
-bool scanBatch(const QList<QByteArray> &pages, qsizetype from, qsizetype to, const PageReadBounds &bounds,
-               QList<PageMarkList> *out, BoundedWorker::Result *failure)
-{
-    *failure = bounds.run([&pages, from, to, &bounds](bool inWorker) {
-        // In the worker the parser gets three quarters of the memory; the answer the rest.
-        std::optional<ParseArena> arena;
-        if (inWorker)
-            arena.emplace(bounds.memoryBytes / 4 * 3);
-        QByteArray answer;
-        for (qsizetype i = from; i < to; ++i)
-            collect(pages.at(i), answer, arena ? &*arena : nullptr);
-        return answer;
-    });
-    if (failure->outcome != BoundedWorker::Finished)
-        return false;
-    const QByteArray &wire = failure->output;
-    WireReader in(wire);
-    for (qsizetype i = from; i < to; ++i) {
-        PageMarkList page;
-        if (!readPage(in, &page)) {
-            page.error = QStringLiteral("Its reader failed (its answer was incomplete or damaged).");
-            page.marks.clear();
-        }
-        out->append(std::move(page));
-    }
-    return true;
+    return marks;
 }
 
 } // namespace
@@ -196,27 +104,20 @@ bool isQuillnavComment(const char *text, qsizetype length)
 
 QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds)
 {
+    const QList<PageReader::Page<QList<PageMark>>> pages = PageReader::read<QList<PageMark>>(
+        utf8Pages.size(),
+        [&utf8Pages](qsizetype index, QByteArray *utf8, QString *) {
+            *utf8 = utf8Pages.at(index);
+            return true;
+        },
+        collect, bounds, {kBatchPages, kBatchBytes});
     QList<PageMarkList> out;
-    out.reserve(utf8Pages.size());
-    qsizetype from = 0;
-    while (from < utf8Pages.size()) {
-        qsizetype to = from;
-        qint64 bytes = 0;
-        while (to < utf8Pages.size() && to - from < kBatchPages && (to == from || bytes + utf8Pages.at(to).size() <= kBatchBytes))
-            bytes += utf8Pages.at(to++).size();
-        BoundedWorker::Result failure;
-        if (!scanBatch(utf8Pages, from, to, bounds, &out, &failure)) {
-            if (failure.outcome == BoundedWorker::Cancelled || to - from == 1) {
-                for (qsizetype i = from; i < to; ++i)
-                    out.append(PageMarkList{false, bounds.failureText(failure), {}});
-            } else {
-                for (qsizetype i = from; i < to; ++i) { // find the page that was too much
-                    if (!scanBatch(utf8Pages, i, i + 1, bounds, &out, &failure))
-                        out.append(PageMarkList{false, bounds.failureText(failure), {}});
-                }
-            }
-        }
-        from = to;
+    out.reserve(pages.size());
+    for (const PageReader::Page<QList<PageMark>> &page : pages) {
+        PageMarkList list{page.ok, page.error, page.record};
+        std::sort(list.marks.begin(), list.marks.end(),
+                  [](const PageMark &a, const PageMark &b) { return a.start < b.start; });
+        out.append(std::move(list));
     }
     return out;
 }

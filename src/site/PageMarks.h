@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "site/PageSelects.h"
+#include "site/PageReadBounds.h"
 
 // What publishing needs to know of a page's markup, from the HTML parser's
 // own tree: the comments whose text begins with "quillnav" (a comment inside

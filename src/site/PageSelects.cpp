@@ -2,9 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "platform/BoundedWorker.h"
-#include "site/PageSelectsEncoding.h"
-#include "site/ParseArena.h"
+#include "platform/TextTrim.h"
 #include "site/PageSelectsWire.h"
 
 #include <QByteArrayView>
@@ -12,7 +10,6 @@
 #include <gumbo.h>
 
 #include <cstdlib>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -57,7 +54,7 @@ QString textOf(const GumboNode *root)
                 stack.push_back(static_cast<const GumboNode *>(children.data[i]));
         }
     }
-    return text.left(kMaxRawText);
+    return CutAtLength(text, kMaxRawText);
 }
 
 bool isAsciiSpace(QChar c)
@@ -307,32 +304,11 @@ PageSelect selectOf(const GumboNode *node, const QByteArray &source, int *budget
 
 } // namespace
 
-// The parse and the walk: in the worker process, or here for the fuzzer.
-// In the worker gumbo's memory is one region of `arenaBytes` (see ParseArena),
-// and the tree is never freed: the process ends instead, which is quicker,
-// and freeing is recursive in gumbo.
-PageRecords PageSelects::collect(const QByteArray &utf8, qint64 arenaBytes)
+// The walk of a parsed page (in the worker, or here for the fuzzer).
+PageRecords PageSelects::collect(const QByteArray &utf8, PageReader::Parser &parser)
 {
     PageRecords out;
-    GumboOptions options = kGumboDefaultOptions;
-    options.max_errors = 0; // the parse errors are not used (each copies the open elements)
-    const bool inWorker = arenaBytes > 0;
-    std::optional<ParseArena> arena;
-    if (inWorker) {
-        arena.emplace(arenaBytes);
-        arena->serve(&options);
-    }
-    GumboOutput *output = gumbo_parse_with_options(&options, utf8.constData(), size_t(utf8.size()));
-    struct Destroy {
-        const GumboOptions *options;
-        GumboOutput *output;
-        ~Destroy()
-        {
-            if (output)
-                gumbo_destroy_output(options, output);
-        }
-    } destroy{&options, inWorker ? nullptr : output};
-
+    const GumboOutput *output = parser.parse(utf8);
     int budget = kButtonSearchBudget;
     std::vector<const GumboNode *> stack{output->root};
     while (!stack.empty()) {
@@ -362,67 +338,23 @@ bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
     m_selects.clear();
     m_classicScript.clear();
     m_cancelled = false;
-    // Decoding stays in this process: the codecs hold locks a forked child cannot take.
     QByteArray utf8;
-    {
-        QString text;
-        if (!PageSelectsEncoding::decode(bytes, &text, &m_error))
-            return false;
-        utf8 = text.toUtf8();
-    }
-    const BoundedWorker::Result result = bounds.run([&utf8, &bounds](bool inWorker) {
-        // In the worker gumbo gets three quarters of the memory; the records and their wire the rest.
-        return PageSelectsWire::encode(collect(utf8, inWorker ? bounds.memoryBytes / 4 * 3 : 0));
-    });
-    if (result.outcome != BoundedWorker::Finished) {
-        m_cancelled = result.outcome == BoundedWorker::Cancelled;
-        m_error = bounds.failureText(result);
+    if (!PageReader::decode(bytes, &utf8, &m_error))
         return false;
-    }
-    const QByteArray &wire = result.output;
-    PageRecords records;
-    if (!PageSelectsWire::decode(wire, &records)) {
-        m_error = QCoreApplication::translate("PageImport", "Its reader failed (its answer was incomplete or damaged).");
-        return false;
-    }
-    m_selects = std::move(records.selects);
-    m_classicScript = std::move(records.classicScript);
-    return true;
-}
-
-BoundedWorker::Result PageReadBounds::run(const std::function<QByteArray(bool inWorker)> &job) const
-{
-    if (isolation == InProcess) {
-        BoundedWorker::Result result;
-        result.outcome = BoundedWorker::Finished;
-        result.output = job(false);
-        return result;
-    }
-    BoundedWorker::Limits limits;
-    limits.cpuSeconds = seconds;
-    limits.wallSeconds = seconds + 1;
-    limits.memoryBytes = memoryBytes;
-    return BoundedWorker::run(
-        [&job](int fd) {
-            const QByteArray answer = job(true);
-            return BoundedWorker::writeAll(fd, answer.constData(), answer.size()) ? 0 : 1;
+    QList<PageReader::Page<PageRecords>> pages = PageReader::read<PageRecords>(
+        1,
+        [&utf8](qsizetype, QByteArray *text, QString *) {
+            *text = utf8;
+            return true;
         },
-        limits, keepGoing);
-}
-
-QString PageReadBounds::failureText(const BoundedWorker::Result &result) const
-{
-    switch (result.outcome) {
-    case BoundedWorker::TimeLimit:
-        return QCoreApplication::translate("PageImport", "It is too complex to read: reading it takes more than %1 seconds.")
-            .arg(seconds);
-    case BoundedWorker::MemoryLimit:
-        return QCoreApplication::translate("PageImport",
-                                           "It is too complex to read: reading it takes more than %1 MiB of memory.")
-            .arg(memoryBytes / (1024 * 1024));
-    case BoundedWorker::Cancelled:
-        return QCoreApplication::translate("PageImport", "Reading it was cancelled.");
-    default:
-        return QCoreApplication::translate("PageImport", "Its reader failed (%1).").arg(result.reason);
+        &PageSelects::collect, bounds);
+    PageReader::Page<PageRecords> &page = pages.first();
+    if (!page.ok) {
+        m_cancelled = page.cancelled;
+        m_error = page.error;
+        return false;
     }
+    m_selects = std::move(page.record.selects);
+    m_classicScript = std::move(page.record.classicScript);
+    return true;
 }

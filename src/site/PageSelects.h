@@ -1,12 +1,11 @@
 #pragma once
 
-#include "platform/BoundedWorker.h"
+#include "site/PageReadBounds.h"
+#include "site/PageReader.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-
-#include <functional>
 
 // One <option> of a list as a browser shows and submits it (an <optgroup>
 // label comes as an entry of its own with `group` set; the options inside it
@@ -60,36 +59,11 @@ struct PageSelect {
 
 struct PageRecords;
 
-// The bounds of reading one page (see PageSelects).
-struct PageReadBounds {
-    enum Isolation {
-        Worker,   // the program: any page, bounded
-        InProcess // the fuzzer, whose inputs are small; no bound
-    };
-    Isolation isolation = Worker;
-    int seconds = 8;                           // processor time; the clock gets one more
-    qint64 memoryBytes = 1024LL * 1024 * 1024; // beyond what the program holds
-    // Called every few tens of milliseconds while the worker reads; false cancels.
-    std::function<bool()> keepGoing;
-
-    // Runs a page reader's job as these bounds say: in a worker bounded in
-    // processor time, clock time and memory, whose answer is the bytes the
-    // job returns, or here (InProcess) with no bound. `inWorker` tells the
-    // job which (in the worker the parser may take an arena; see ParseArena).
-    BoundedWorker::Result run(const std::function<QByteArray(bool inWorker)> &job) const;
-
-    // Why a worker that did not finish read no page, as a sentence
-    // ("It is too complex to read: ...").
-    QString failureText(const BoundedWorker::Result &result) const;
-};
-
-// Reads the lists of an HTML page with an HTML5 parser. The bytes are decoded
-// as a browser decodes them (PageSelectsEncoding). The parser's cost grows
-// with the depth of unclosed markup (quadratically, whatever its kind) and its
-// tree takes some hundred bytes a node, so the parse and the walk into records
-// run in a worker process bounded in processor time, wall-clock time and
-// memory (BoundedWorker); a page past a bound is refused as too complex to
-// read. The records come back through PageSelectsWire.
+// Reads the lists of an HTML page with an HTML5 parser, through PageReader:
+// the bytes are decoded as a browser decodes them, and the parse and the walk
+// into records run in a worker process bounded in processor time, wall-clock
+// time and memory; a page past a bound is refused as too complex to read.
+// The records come back through PageSelectsWire.
 class PageSelects {
 public:
     static constexpr qsizetype kMaxOptions = 100000;
@@ -108,7 +82,7 @@ public:
 
 
 private:
-    static PageRecords collect(const QByteArray &utf8, qint64 arenaBytes);
+    static PageRecords collect(const QByteArray &utf8, PageReader::Parser &parser);
 
     QList<PageSelect> m_selects;
     QString m_classicScript;

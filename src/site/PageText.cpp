@@ -1,21 +1,14 @@
 #include "site/PageText.h"
 
 #include "site/PageEncoder.h"
-#include "site/PageSelectsEncoding.h"
+#include "site/PageReader.h"
 
 #include <QString>
 
 bool PageText::read(const QByteArray &bytes, QString *error)
 {
     m_bytes = bytes;
-    m_encoding = PageSelectsEncoding::sniff(bytes, &m_bom);
-    const QByteArrayView body = QByteArrayView(bytes).sliced(m_bom);
-    if (m_encoding == "UTF-8" && body.isValidUtf8()) { // it reads as itself
-        m_utf8 = m_bom == 0 ? bytes : body.toByteArray();
-        return true;
-    }
-    QString text;
-    if (!PageSelectsEncoding::decode(bytes, &text, error, &m_encoding))
+    if (!PageReader::decode(bytes, &m_utf8, error, &m_encoding, &m_bom))
         return false;
     if (!PageEncoder::canWrite(m_encoding)) {
         *error = QStringLiteral("It is written in the character encoding %1, in which a menu cannot be "
@@ -23,7 +16,6 @@ bool PageText::read(const QByteArray &bytes, QString *error)
                      .arg(QString::fromLatin1(m_encoding));
         return false;
     }
-    m_utf8 = text.toUtf8();
     return true;
 }
 

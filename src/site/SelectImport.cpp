@@ -4,6 +4,7 @@
 
 #include "codegen/MenuCodeGenerator.h"
 #include "menu/ProjectFile.h"
+#include "platform/TextTrim.h"
 #include "site/CssDeclarations.h"
 #include "styles/CssFontFamily.h"
 
@@ -52,10 +53,7 @@ bool cut(QString *text)
 {
     if (text->size() <= ProjectFile::kMaxTextLength)
         return false;
-    qsizetype n = ProjectFile::kMaxTextLength;
-    if (text->at(n - 1).isHighSurrogate())
-        --n;
-    text->truncate(n);
+    *text = CutAtLength(*text, ProjectFile::kMaxTextLength);
     return true;
 }
 
@@ -124,7 +122,7 @@ void readFont(const QHash<QString, QString> &css, QString *size, QString *family
         *size = m.captured(1);
     const QString f = css.value(QStringLiteral("font-family"));
     if (!f.trimmed().isEmpty())
-        *family = f.left(ProjectFile::kMaxTextLength);
+        *family = CutAtLength(f, ProjectFile::kMaxTextLength);
     const QString w = css.value(QStringLiteral("font-weight"));
     if (weightDigits.match(w).hasMatch() && w.toInt() <= 900)
         *weight = w;
@@ -138,7 +136,7 @@ void readFamilies(const QString &style, QString *family, QString *fallback)
     const QStringList families = ParseCssFontFamilies(style);
     if (families.isEmpty() || families.first().trimmed().isEmpty())
         return;
-    *family = families.first().left(ProjectFile::kMaxTextLength);
+    *family = CutAtLength(families.first(), ProjectFile::kMaxTextLength);
     if (families.size() > 1 && cssfont::isGeneric(families.at(1)))
         *fallback = families.at(1);
 }
@@ -180,7 +178,7 @@ void readClassicTarget(const QString &script, MenuOptions *o)
         o->linkTarget = MenuOptions::NewWindow;
     } else if (p >= 0 && q >= p + frame.size()) {
         o->linkTarget = MenuOptions::DifferentFrame;
-        o->frameName = script.mid(p + frame.size(), q - p - frame.size()).left(ProjectFile::kMaxTextLength);
+        o->frameName = CutAtLength(script.mid(p + frame.size(), q - p - frame.size()), ProjectFile::kMaxTextLength);
     }
 }
 
@@ -391,7 +389,7 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
         }
         const bool indented = option.inGroup || row.indent > base;
         item.text = indented && !row.text.startsWith(menutext::kIndentPrefix)
-                        ? (menutext::kIndentPrefix + row.text).left(ProjectFile::kMaxTextLength)
+                        ? CutAtLength(menutext::kIndentPrefix + row.text, ProjectFile::kMaxTextLength)
                         : row.text;
         item.linked = row.url.isEmpty() ? menutext::kNo : menutext::kYes;
         item.url = row.url;

@@ -11,7 +11,7 @@
 // (KOI8-U 0xAE and 0xBE, windows-874 0xDB to 0xDE and 0xFC to 0xFF,
 // windows-1253 0xAA, windows-1255 0xCA), have no ISO-8859-16, and would write
 // a look-alike for a character the encoding lacks. Encodings are named by
-// their canonical names (PageSelectsEncoding).
+// their canonical names (PageEncoding).
 namespace SingleByteEncodings {
 
 // Whether `name` is one of these encodings.

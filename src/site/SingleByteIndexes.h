@@ -10,7 +10,7 @@
 namespace SingleByteIndexes {
 
 struct Index {
-    const char *name; // canonical, as PageSelectsEncoding names encodings
+    const char *name; // canonical, as PageEncoding names encodings
     char16_t characters[128];
 };
 

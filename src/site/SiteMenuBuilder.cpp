@@ -1,6 +1,7 @@
 #include "site/SiteMenuBuilder.h"
 
 #include "menu/ProjectFile.h"
+#include "platform/TextTrim.h"
 #include "site/PageFactsReader.h"
 #include "site/SiteLink.h"
 #include "site/SiteWalk.h"
@@ -19,9 +20,7 @@ bool isIndex(const QString &name)
 
 MenuItem entry(const QString &text, const QString &link, bool indented)
 {
-    QString shown = indented ? (menutext::kIndentPrefix + text).left(ProjectFile::kMaxTextLength) : text;
-    if (shown.size() && shown.back().isHighSurrogate())
-        shown.chop(1);
+    const QString shown = indented ? CutAtLength(menutext::kIndentPrefix + text, ProjectFile::kMaxTextLength) : text;
     return {shown, link.isEmpty() ? menutext::kNo : menutext::kYes, link, menutext::kNo};
 }
 

@@ -2,7 +2,7 @@
 
 #include "menu/MenuProject.h"
 #include "site/PageFacts.h"
-#include "site/PageSelects.h"
+#include "site/PageReadBounds.h"
 
 #include <QStringList>
 

@@ -5,7 +5,7 @@
 #include "site/PageEdit.h"
 #include "site/PageEncoder.h"
 #include "site/PageMenuCode.h"
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 #include "site/PageText.h"
 #include "site/SitePages.h"
 
@@ -23,23 +23,6 @@ struct Page {
     bool parse = false; // waits for the parser
 };
 
-QString readProblem(const RegularFile &file, qint64 maxBytes)
-{
-    switch (file.status) {
-    case RegularFile::Missing:
-        return QStringLiteral("It does not exist.");
-    case RegularFile::NotRegular:
-        return QStringLiteral("It is not a regular file (a folder, a device or a pipe), so it was not read.");
-    case RegularFile::TooLarge:
-        return QStringLiteral("It is larger than %1 MiB, the most that is read.").arg(maxBytes / (1024 * 1024));
-    case RegularFile::Failed:
-        return QStringLiteral("It could not be read: %1").arg(file.reason);
-    case RegularFile::Ok:
-        break;
-    }
-    return {};
-}
-
 // Reads a page and decides whether the parser must see it.
 void readPage(Page &page, const SitePublisher::Options &options)
 {
@@ -47,13 +30,13 @@ void readPage(Page &page, const SitePublisher::Options &options)
     plan.identity = FileIdentity::of(page.absolute);
     RegularFile file = RegularFile::read(page.absolute, options.maxPageBytes);
     if (file.status != RegularFile::Ok) {
-        plan.reason = readProblem(file, options.maxPageBytes);
+        plan.reason = file.problem();
         return;
     }
     plan.oldBytes = std::move(file.bytes);
     plan.state = PagePlan::NoPlaceholder;
     plan.reason = QStringLiteral("It holds no placeholder of the menu.");
-    const QByteArray encoding = PageSelectsEncoding::sniff(plan.oldBytes);
+    const QByteArray encoding = PageEncoding::sniff(plan.oldBytes);
     if (PageEncoder::isAsciiCompatible(encoding) && !plan.oldBytes.contains("quillnav")) {
         plan.oldBytes.clear();
         return;
@@ -62,7 +45,7 @@ void readPage(Page &page, const SitePublisher::Options &options)
     if (!page.text.read(plan.oldBytes, &error)) {
         QString text;
         QString ignored;
-        if (!PageEncoder::isAsciiCompatible(encoding) && PageSelectsEncoding::decode(plan.oldBytes, &text, &ignored)
+        if (!PageEncoder::isAsciiCompatible(encoding) && PageEncoding::decode(plan.oldBytes, &text, &ignored)
             && !text.contains(QLatin1StringView("quillnav")))
             return;
         plan.state = PagePlan::Error;
@@ -130,7 +113,7 @@ PagePlan scriptPlan(const QString &siteFolder)
     plan.newBytes = PageMenuCode::scriptFile();
     const RegularFile file = RegularFile::read(path, 1 << 20);
     if (file.status != RegularFile::Ok && file.status != RegularFile::Missing) {
-        plan.reason = readProblem(file, 1 << 20);
+        plan.reason = file.problem();
         return plan;
     }
     plan.oldBytes = file.bytes;

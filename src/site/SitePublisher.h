@@ -2,7 +2,7 @@
 
 #include "menu/MenuProject.h"
 #include "site/PagePlan.h"
-#include "site/PageSelects.h"
+#include "site/PageReadBounds.h"
 
 #include <QStringList>
 

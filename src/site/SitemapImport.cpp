@@ -2,6 +2,7 @@
 
 #include "menu/ProjectFile.h"
 #include "platform/RegularFile.h"
+#include "platform/TextTrim.h"
 #include "site/PageFactsReader.h"
 #include "site/SiteLink.h"
 #include "site/SiteMenuBuilder.h"
@@ -38,24 +39,9 @@ bool SitemapImport::read(const QString &sitemapPath)
 {
     m_path = sitemapPath;
     const RegularFile file = RegularFile::read(sitemapPath, kMaxFileBytes);
-    switch (file.status) {
-    case RegularFile::Ok:
+    if (file.status == RegularFile::Ok)
         return parse(file.bytes, sitemapPath);
-    case RegularFile::Missing:
-        m_error = QStringLiteral("The sitemap \"%1\" does not exist.").arg(shown(sitemapPath));
-        break;
-    case RegularFile::NotRegular:
-        m_error = QStringLiteral("\"%1\" is not a regular file, so it was not read as a sitemap.").arg(shown(sitemapPath));
-        break;
-    case RegularFile::TooLarge:
-        m_error = QStringLiteral("The sitemap \"%1\" is larger than %2 MiB, the most that is read.")
-                      .arg(shown(sitemapPath))
-                      .arg(kMaxFileBytes / (1024 * 1024));
-        break;
-    case RegularFile::Failed:
-        m_error = QStringLiteral("The sitemap \"%1\" could not be read: %2").arg(shown(sitemapPath), file.reason);
-        break;
-    }
+    m_error = file.problem(sitemapPath);
     return false;
 }
 
@@ -175,10 +161,9 @@ bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QString
         } else {
             text = file.mid(file.lastIndexOf(u'/') + 1);
         }
-        QString link = file.isEmpty() ? m_addresses.at(i) : SiteLink::forPath(file);
-        text.truncate(ProjectFile::kMaxTextLength);
-        link.truncate(ProjectFile::kMaxTextLength);
-        out->items.append({text, menutext::kYes, link, menutext::kNo});
+        const QString link = file.isEmpty() ? m_addresses.at(i) : SiteLink::forPath(file);
+        out->items.append({CutAtLength(text, ProjectFile::kMaxTextLength), menutext::kYes,
+                           CutAtLength(link, ProjectFile::kMaxTextLength), menutext::kNo});
     }
     if (skipped > 0)
         notes->append(SiteMenuBuilder::moreNotes(skipped));

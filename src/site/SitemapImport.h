@@ -1,7 +1,7 @@
 #pragma once
 
 #include "menu/MenuProject.h"
-#include "site/PageSelects.h"
+#include "site/PageReadBounds.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "site/ui/PublishDialog.h"
 
 #include "site/LineDiff.h"
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 #include "site/SiteWriter.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ QString textOf(const QByteArray &bytes)
 {
     QString text;
     QString error;
-    return PageSelectsEncoding::decode(bytes, &text, &error) ? text : QString::fromLatin1(bytes);
+    return PageEncoding::decode(bytes, &text, &error) ? text : QString::fromLatin1(bytes);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "site/PageSelectsEncoding.h"
+#include "site/PageEncoding.h"
 
 #include "site/SingleByteEncodings.h"
 
@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-namespace PageSelectsEncoding {
+namespace PageEncoding {
 
 namespace {
 
@@ -386,4 +386,4 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
     return false;
 }
 
-} // namespace PageSelectsEncoding
+} // namespace PageEncoding

@@ -12,7 +12,7 @@
 // UTF-8, else windows-1252. Encodings are named by the WHATWG names, and
 // labels are matched through the WHATWG label table (so "iso-8859-1",
 // "latin1" and "us-ascii" read as windows-1252).
-namespace PageSelectsEncoding {
+namespace PageEncoding {
 
 // The encoding a label names, by its canonical name; empty when the label is
 // unknown. Surrounding ASCII white space and case do not matter.
@@ -38,4 +38,4 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
 // handled apart.
 const char *converterFor(QByteArrayView name);
 
-} // namespace PageSelectsEncoding
+} // namespace PageEncoding
