@@ -9,6 +9,7 @@
 #include "site/PageText.h"
 #include "site/SitePages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -27,13 +28,15 @@ QString readProblem(const RegularFile &file, qint64 maxBytes)
 {
     switch (file.status) {
     case RegularFile::Missing:
-        return QStringLiteral("It does not exist.");
+        return QCoreApplication::translate("SitePublisher", "It does not exist.");
     case RegularFile::NotRegular:
-        return QStringLiteral("It is not a regular file (a folder, a device or a pipe), so it was not read.");
+        return QCoreApplication::translate("SitePublisher",
+                "It is not a regular file (a folder, a device or a pipe), so it was not read.");
     case RegularFile::TooLarge:
-        return QStringLiteral("It is larger than %1 MiB, the most that is read.").arg(maxBytes / (1024 * 1024));
+        return QCoreApplication::translate("SitePublisher",
+                "It is larger than %1 MiB, the most that is read.").arg(maxBytes / (1024 * 1024));
     case RegularFile::Failed:
-        return QStringLiteral("It could not be read: %1").arg(file.reason);
+        return QCoreApplication::translate("SitePublisher", "It could not be read: %1").arg(file.reason);
     case RegularFile::Ok:
         break;
     }
@@ -52,7 +55,7 @@ void readPage(Page &page, const SitePublisher::Options &options)
     }
     plan.oldBytes = std::move(file.bytes);
     plan.state = PagePlan::NoPlaceholder;
-    plan.reason = QStringLiteral("It holds no placeholder of the menu.");
+    plan.reason = QCoreApplication::translate("SitePublisher", "It holds no placeholder of the menu.");
     const QByteArray encoding = PageSelectsEncoding::sniff(plan.oldBytes);
     if (PageEncoder::isAsciiCompatible(encoding) && !plan.oldBytes.contains("quillnav")) {
         plan.oldBytes.clear();
@@ -77,7 +80,7 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
     PagePlan &plan = page.plan;
     if (!marks.ok) {
         plan.state = PagePlan::Error;
-        plan.reason = QStringLiteral("It was not read. %1").arg(marks.error);
+        plan.reason = QCoreApplication::translate("SitePublisher", "It was not read. %1").arg(marks.error);
         return;
     }
     PageEdit edit;
@@ -103,7 +106,7 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
         plan.reason.clear();
         if (SitePages::isReadOnly(page.absolute)) {
             plan.state = PagePlan::Error;
-            plan.reason = QStringLiteral("It is read-only, so it was not changed.");
+            plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
         }
         break;
     case PageEdit::UpToDate:
@@ -140,7 +143,7 @@ PagePlan scriptPlan(const QString &siteFolder)
         plan.oldBytes.clear();
     } else if (plan.state == PagePlan::WillChange && SitePages::isReadOnly(path)) {
         plan.state = PagePlan::Error;
-        plan.reason = QStringLiteral("It is read-only, so it was not changed.");
+        plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
     }
     return plan;
 }
@@ -156,11 +159,13 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const QFileInfo site(siteFolder);
     out.siteFolder = site.absoluteFilePath();
     if (!site.exists()) {
-        out.error = QStringLiteral("The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(siteFolder));
+        out.error = QCoreApplication::translate("SitePublisher",
+                "The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
     if (!site.isDir()) {
-        out.error = QStringLiteral("The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(siteFolder));
+        out.error = QCoreApplication::translate("SitePublisher",
+                "The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
     out.error = MenuRegionMark::nameProblem(project.options.menuName);
@@ -181,7 +186,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             page.absolute = QFileInfo(given).absoluteFilePath();
             if (!SitePages::contains(out.siteFolder, page.absolute, &page.plan.path)) {
                 page.plan.path = QDir::toNativeSeparators(given);
-                page.plan.reason = QStringLiteral("It is not in the site folder \"%1\".")
+                page.plan.reason = QCoreApplication::translate("SitePublisher", "It is not in the site folder \"%1\".")
                                        .arg(QDir::toNativeSeparators(out.siteFolder));
                 page.absolute.clear();
             }
