@@ -3,6 +3,7 @@
 // the import of the published pages, the pages that are refused, and the
 // command line.
 #include "menu/ProjectFile.h"
+#include "site/LineDiff.h"
 #include "site/PageImport.h"
 #include "site/PageMenuCode.h"
 #include "site/SitePublisher.h"
@@ -14,9 +15,12 @@
 #include <QDirIterator>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <vector>
 
 namespace {
 
@@ -191,6 +195,105 @@ private slots:
             QCOMPARE(testfiles::readAll(dir.filePath("good.html")), good);
         if (trouble != "remove")
             QCOMPARE(testfiles::readAll(dir.filePath("p.html")), trouble == "change" ? page + "\n" : page);
+    }
+
+    // A link as written into a page and whether it selects that page's own
+    // entry: read as a browser reads an href, rebased for the page's folder.
+    void linkOnPage_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("own");
+        QTest::newRow("leading blank, below") << " about.html" << "blog/post.html" << "../about.html" << false;
+        QTest::newRow("leading blank, own") << " about.html" << "about.html" << "about.html" << true;
+        QTest::newRow("backslash, own") << "blog\\post.html" << "blog/post.html" << "post.html" << true;
+        QTest::newRow("backslash, top") << "blog\\post.html" << "index.html" << "blog/post.html" << false;
+        QTest::newRow("tab, line break, ends") << "\tblog/\npost.html#top \r\n" << "blog/2026/x.html" << "../post.html#top" << false;
+        QTest::newRow("backslash in the query stays") << "a.html?p=\\x" << "blog/b.html" << "../a.html?p=\\x" << false;
+        QTest::newRow("escapes stay") << "blog/my%20post.html" << "blog/my post.html" << "my%20post.html" << true;
+        QTest::newRow("dots") << "docs/../blog/./a.html?x" << "blog/a.html" << "a.html?x" << true;
+        QTest::newRow("folder") << "blog/" << "blog/index.html" << "./" << true;
+        QTest::newRow("folder, index.htm") << "blog/" << "blog/index.htm" << "./" << true;
+        QTest::newRow("folder, other page") << "blog/" << "blog/a.html" << "./" << false;
+        QTest::newRow("top folder") << "./" << "blog/index.html" << "../" << false;
+        QTest::newRow("root-relative stays") << "/blog/" << "blog/index.html" << "/blog/" << true;
+        QTest::newRow("root-relative backslash stays") << "\\about.html" << "blog/a.html" << "\\about.html" << false;
+        QTest::newRow("above the site") << "../x.html" << "blog/a.html" << "../../x.html" << false;
+        QTest::newRow("web stays") << " https://example.org/about.html" << "about.html" << " https://example.org/about.html" << false;
+        QTest::newRow("host stays") << "\\\\example.org/a.html" << "blog/a.html" << "\\\\example.org/a.html" << false;
+        QTest::newRow("fragment only") << "#top" << "blog/a.html" << "#top" << false;
+    }
+    void linkOnPage()
+    {
+        QFETCH(QString, link); QFETCH(QString, page); QFETCH(QString, written); QFETCH(bool, own);
+        MenuProject p;
+        p.selectCurrentPage = true;
+        p.items = {{"x", "Yes", link, "No"}, {"y", "Yes", "zzz.html", "Yes"}};
+        const MenuProject onPage = PageMenuCode::forPage(p, page);
+        QCOMPARE(onPage.items.at(0).url, written);
+        QCOMPARE(onPage.items.at(0).selected == "Yes", own);
+        QCOMPARE(p.items.at(0).url, link); // the project's link stays as typed
+    }
+
+    // The changed lines shown before publishing: a shortest edit, taken out
+    // before put in, with two lines of context.
+    void lineDiff_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("same") << "a\nb\n" << "a\r\nb" << "";
+        QTest::newRow("one line") << "a\nb\nc\nd\ne\nf\n" << "a\nb\nc\nD\ne\nf\n"
+                                  << "      2 | b\n      3 | c\n-     4 | d\n+     4 | D\n      5 | e\n      6 | f\n";
+        QTest::newRow("moved line") << "a\nb\nc\nd\n" << "b\nc\nd\na\n"
+                                    << "-     1 | a\n      2 | b\n      3 | c\n      4 | d\n+     4 | a\n";
+        QTest::newRow("from nothing") << "" << "x\ny\n" << "+     1 | x\n+     2 | y\n";
+        QTest::newRow("all new") << "a\nb\n" << "c\nd\n" << "-     1 | a\n-     2 | b\n+     1 | c\n+     2 | d\n";
+        // A long page changed near both ends: the middle is not shown.
+        QStringList page;
+        for (int i = 1; i <= 30000; ++i)
+            page << QString("line %1").arg(i % 7000); // lines repeat, as markup does
+        QStringList edited = page;
+        edited[9] = "changed";
+        edited.insert(29990, "new");
+        QTest::newRow("long page") << page.join('\n') << edited.join('\n')
+                                   << "      8 | line 8\n      9 | line 9\n-    10 | line 10\n+    10 | changed\n"
+                                      "     11 | line 11\n     12 | line 12\n...\n  29989 | line 1989\n"
+                                      "  29990 | line 1990\n+ 29991 | new\n  29991 | line 1991\n  29992 | line 1992\n";
+    }
+    void lineDiff()
+    {
+        QFETCH(QString, before); QFETCH(QString, after); QFETCH(QString, shown);
+        QCOMPARE(LineDiff::text(LineDiff::changes(before, after)), shown);
+    }
+
+    // Against the length of the longest common subsequence on many small texts.
+    void lineDiffIsShortest()
+    {
+        QRandomGenerator random(31);
+        for (int round = 0; round < 400; ++round) {
+            QStringList a, b;
+            for (int i = random.bounded(12); i > 0; --i)
+                a << QString(QChar(u'a' + random.bounded(3)));
+            for (int i = random.bounded(12); i > 0; --i)
+                b << QString(QChar(u'a' + random.bounded(3)));
+            std::vector<std::vector<int>> lcs(a.size() + 1, std::vector<int>(b.size() + 1, 0));
+            for (qsizetype i = a.size() - 1; i >= 0; --i)
+                for (qsizetype j = b.size() - 1; j >= 0; --j)
+                    lcs[i][j] = a[i] == b[j] ? lcs[i + 1][j + 1] + 1 : std::max(lcs[i + 1][j], lcs[i][j + 1]);
+            const QList<LineDiff::Line> lines = LineDiff::changes(a.join('\n'), b.join('\n'), 1000);
+            QStringList rebuilt, kept;
+            for (const LineDiff::Line &line : lines) {
+                if (line.mark != u'-')
+                    rebuilt << line.text;
+                if (line.mark == u' ')
+                    kept << line.text;
+            }
+            if (!lines.isEmpty())
+                QCOMPARE(rebuilt, b);
+            QCOMPARE(lines.isEmpty() ? a.size() : kept.size(), qsizetype(lcs[0][0]));
+        }
     }
 
     // The window's dialog: the table, a page's changed lines, the option, the writing.

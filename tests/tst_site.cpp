@@ -139,6 +139,30 @@ private slots:
         QVERIFY(name.startsWith(item.text) && address.startsWith(item.url));
     }
 
+    // The file of the site folder that a sitemap's address stands for.
+    void sitemapFile_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("top") << "https://example.org" << "index.html";
+        QTest::newRow("folder") << "https://example.org/blog/" << "blog/index.html";
+        QTest::newRow("folder without slash") << "http://example.org/blog" << "blog/index.html";
+        QTest::newRow("dots") << "https://example.org/blog/../page2.html?x#y" << "page2.html";
+        QTest::newRow("above the top") << "https://example.org/../page2.html" << "";
+        QTest::newRow("backslash") << "https:\\\\example.org\\blog\\a.html" << "blog/a.html";
+        QTest::newRow("escaped") << "https://example.org/no%20title.htm" << "no title.htm";
+        QTest::newRow("root-relative") << "/docs/guide.html" << "docs/guide.html";
+        QTest::newRow("no such file") << "https://example.org/gone.html" << "";
+        QTest::newRow("folder without index") << "https://example.org/docs/" << "";
+        QTest::newRow("other scheme") << "ftp://example.org/page2.html" << "page2.html";
+        QTest::newRow("mail") << "mailto:page2.html" << "";
+    }
+    void sitemapFile()
+    {
+        QFETCH(QString, address); QFETCH(QString, file);
+        QCOMPARE(SitemapImport::fileFor(address, m_site), file);
+    }
+
     void checkLinks_data()
     {
         QTest::addColumn<QString>("link");
@@ -159,6 +183,10 @@ private slots:
         QTest::newRow("bad mail") << "mailto:bob@" << failed << "\"bob@\" is not a valid e-mail address";
         QTest::newRow("web") << "https://example.org/" << skipped << "https://example.org/ is not checked (no network access)";
         QTest::newRow("bare fragment") << "#main" << skipped << "a fragment of the page that shows the menu is not checked";
+        QTest::newRow("blanks at the ends") << " page2.html\n" << good << "";
+        QTest::newRow("backslash") << "blog\\a.html" << good << "";
+        QTest::newRow("tab and line break inside") << "blog/\t2026/\npost.html" << good << "";
+        QTest::newRow("backslash, missing") << "blog\\b.html" << failed << "blog/b.html does not exist";
     }
     void checkLinks()
     {

@@ -19,6 +19,8 @@
 #include "support/Form1Driver.h"
 #include "support/TestFiles.h"
 
+#include <QTreeWidget>
+
 using namespace form1test;
 
 class TestTranslations : public QObject {
@@ -99,6 +101,33 @@ private slots:
                 left << it.key() + ": " + it.value();
         QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
         QVERIFY2(germanCut == cut, qPrintable(germanCut.join('\n')));
+    }
+
+    // The reasons that publishing and the link check give come from the core
+    // and are shown in German too: a page's reason in the publish table, a
+    // failed link's tool tip in the list.
+    void reasonsInGerman()
+    {
+        Translations::install(QLocale(QLocale::German, QLocale::Germany));
+        QTemporaryDir site;
+        testfiles::writeAll(site.filePath("index.html"), "<html><body><!-- quillnav m --></body></html>");
+        MenuProject menu;
+        menu.options.menuName = "m";
+        menu.dialect = CodeDialect::Html5;
+        menu.items = {MenuItem{"Home", "Yes", "index.html", "No"}};
+        PublishDialog publish(menu, site.path(), SitePublisher::Publish);
+        const QTreeWidgetItem *page = publish.findChild<QTreeWidget *>("lstPublishPages")->topLevelItem(0);
+        QCOMPARE(page->text(1), "index.html");
+        QCOMPARE(page->text(0), "Fehler");
+        QCOMPARE(page->text(2), "Sie hat kein </head>-Tag, vor das das Skript des Menüs kommt.");
+
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        w->setSiteFolderChooser([&site](QWidget *) { return site.path(); });
+        w->listModel()->setItems({{"Start", "Yes", "index.html", "No"}, {"Weg", "Yes", " gone.html", "No"}});
+        action(*w, "mnuToolsCheckLinks")->trigger();
+        settle(*w);
+        QCOMPARE(w->listModel()->index(1, 0).data(Qt::ToolTipRole).toString(), "gone.html existiert nicht");
     }
 };
 

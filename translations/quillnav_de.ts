@@ -1071,6 +1071,53 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
     </message>
 </context>
 <context>
+    <name>LinkCheck</name>
+    <message>
+        <source>the mailto: link names no address</source>
+        <translation>der mailto:-Link nennt keine Adresse</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid e-mail address</source>
+        <translation>%1 ist keine gültige E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 does not exist with this case (the file is %2)</source>
+        <translation>%1 existiert nicht in dieser Schreibweise (die Datei heißt %2)</translation>
+    </message>
+    <message>
+        <source>the link is empty</source>
+        <translation>der Link ist leer</translation>
+    </message>
+    <message>
+        <source>a fragment of the page that shows the menu is not checked</source>
+        <translation>ein Sprungziel in der Seite, die das Menü zeigt, wird nicht geprüft</translation>
+    </message>
+    <message>
+        <source>%1 is not checked (no network access)</source>
+        <translation>%1 wird nicht geprüft (kein Netzzugriff)</translation>
+    </message>
+    <message>
+        <source>%1: links are not checked</source>
+        <translation>%1:-Links werden nicht geprüft</translation>
+    </message>
+    <message>
+        <source>%1 leads out of the site folder</source>
+        <translation>%1 führt aus dem Website-Ordner hinaus</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no element with the id or name %2</source>
+        <translation>%1 hat kein Element mit der id oder dem name %2</translation>
+    </message>
+</context>
+<context>
     <name>LivePreview</name>
     <message>
         <source>The sandbox was turned off by the environment.</source>
@@ -1333,6 +1380,13 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>MenuRegionMark</name>
+    <message>
+        <source>The menu name &quot;%1&quot; cannot stand in a page&apos;s comment: it holds &quot;--&quot;, &quot;&lt;&quot; or &quot;&gt;&quot;.</source>
+        <translation>Der Menüname „%1“ kann nicht in einem Kommentar der Seite stehen: Er enthält „--“, „&lt;“ oder „&gt;“.</translation>
+    </message>
+</context>
+<context>
     <name>OptionsValidation</name>
     <message>
         <source>You have chosen to use a different frame as the target of your links but you have not specified the name of the frame. You must enter a frame name or choose another target for the links.</source>
@@ -1353,6 +1407,61 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>Oops!</source>
         <translation>Hoppla!</translation>
+    </message>
+</context>
+<context>
+    <name>PageEdit</name>
+    <message>
+        <source>Its &lt;/head&gt; could not be found in its bytes.</source>
+        <translation>Ihr &lt;/head&gt; wurde in ihren Bytes nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>A comment of Quillnav&apos;s could not be found in its bytes.</source>
+        <translation>Ein Kommentar von Quillnav wurde in ihren Bytes nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>It holds the placeholder of the menu &quot;%1&quot; twice (lines %2 and %3).</source>
+        <translation>Sie enthält den Platzhalter des Menüs „%1“ zweimal (Zeilen %2 und %3).</translation>
+    </message>
+    <message>
+        <source>The %1 region of the menu &quot;%2&quot; begins again on line %3.</source>
+        <translation>Der %1-Bereich des Menüs „%2“ beginnt in Zeile %3 erneut.</translation>
+    </message>
+    <message>
+        <source>The %1 region of the menu &quot;%2&quot; ends on line %3 but does not begin before; the page was left as it is.</source>
+        <translation>Der %1-Bereich des Menüs „%2“ endet in Zeile %3, beginnt aber nicht davor; die Seite blieb, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The %1 region of the menu &quot;%2&quot; begins on line %3 but has no end; the page was left as it is.</source>
+        <translation>Der %1-Bereich des Menüs „%2“ beginnt in Zeile %3, hat aber kein Ende; die Seite blieb, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>It holds both the placeholder of the menu &quot;%1&quot; (line %2) and the menu itself (line %3).</source>
+        <translation>Sie enthält sowohl den Platzhalter des Menüs „%1“ (Zeile %2) als auch das Menü selbst (Zeile %3).</translation>
+    </message>
+    <message>
+        <source>The menus &quot;%1&quot; and &quot;%2&quot; are both in the classic code with different link targets: their scripts define the same function, so only one of them would work on this page. Give them the same link target, or make one of them HTML5.</source>
+        <translation>Die Menüs „%1“ und „%2“ sind beide im klassischen Code mit verschiedenen Linkzielen: Ihre Skripte definieren dieselbe Funktion, sodass auf dieser Seite nur eines von ihnen funktionieren würde. Geben Sie ihnen dasselbe Linkziel, oder machen Sie eines von ihnen zu HTML5.</translation>
+    </message>
+    <message>
+        <source>The menu name &quot;%1&quot; cannot be written in the page&apos;s encoding %2.</source>
+        <translation>Der Menüname „%1“ kann in der Kodierung %2 der Seite nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The menu is not in this page.</source>
+        <translation>Das Menü ist nicht in dieser Seite.</translation>
+    </message>
+    <message>
+        <source>It holds no placeholder of the menu.</source>
+        <translation>Sie enthält keinen Platzhalter des Menüs.</translation>
+    </message>
+    <message>
+        <source>It has no &lt;/head&gt; tag, before which the menu&apos;s script goes.</source>
+        <translation>Sie hat kein &lt;/head&gt;-Tag, vor das das Skript des Menüs kommt.</translation>
+    </message>
+    <message>
+        <source>The menu&apos;s head region and body region overlap.</source>
+        <translation>Der head-Bereich und der body-Bereich des Menüs überschneiden sich.</translation>
     </message>
 </context>
 <context>
@@ -1988,6 +2097,84 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
 Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>SitePublisher</name>
+    <message>
+        <source>It does not exist.</source>
+        <translation>Sie existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file (a folder, a device or a pipe), so it was not read.</source>
+        <translation>Sie ist keine reguläre Datei (ein Ordner, ein Gerät oder eine Pipe) und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB, the most that is read.</source>
+        <translation>Sie ist größer als %1 MiB, das Höchste, was gelesen wird.</translation>
+    </message>
+    <message>
+        <source>It could not be read: %1</source>
+        <translation>Sie konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>It holds no placeholder of the menu.</source>
+        <translation>Sie enthält keinen Platzhalter des Menüs.</translation>
+    </message>
+    <message>
+        <source>It was not read. %1</source>
+        <translation>Sie wurde nicht gelesen. %1</translation>
+    </message>
+    <message>
+        <source>It is read-only, so it was not changed.</source>
+        <translation>Sie ist schreibgeschützt und wurde daher nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Website-Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; is not a folder.</source>
+        <translation>Der Website-Ordner „%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is not in the site folder &quot;%1&quot;.</source>
+        <translation>Sie liegt nicht im Website-Ordner „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteWriter</name>
+    <message>
+        <source>It was removed or renamed after it was read, so it was not written.</source>
+        <translation>Sie wurde nach dem Lesen entfernt oder umbenannt und daher nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>It changed on disk after it was read, so it was left as it is.</source>
+        <translation>Sie wurde nach dem Lesen auf der Festplatte geändert und blieb daher, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>It is read-only, so it was not changed.</source>
+        <translation>Sie ist schreibgeschützt und wurde daher nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write &quot;%1&quot; to disk: %2</source>
+        <translation>„%1“ konnte nicht auf die Festplatte geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>It was not written, because the run failed elsewhere.</source>
+        <translation>Sie wurde nicht geschrieben, weil der Lauf an anderer Stelle fehlschlug.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>It was not written, because its earlier text could not be kept. %1</source>
+        <translation>Sie wurde nicht geschrieben, weil ihr früherer Text nicht aufbewahrt werden konnte. %1</translation>
     </message>
 </context>
 <context>

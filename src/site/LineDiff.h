@@ -7,6 +7,10 @@
 // The changed lines between two texts, for a reader: the lines taken out
 // ("-") and put in ("+") with a few unchanged lines around them (" "), each
 // with its line number in the old or the new text; "..." between parts.
+// The changes are a shortest edit (the fewest lines taken out and put in),
+// found by Myers' O(ND) method in memory linear in the number of lines, so a
+// long page with a few changes shows just those. No library was taken:
+// Debian's dtl gives up on large differences and marks everything changed.
 namespace LineDiff {
 
 struct Line {

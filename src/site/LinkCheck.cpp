@@ -4,6 +4,7 @@
 #include "site/SiteLink.h"
 #include "site/SiteWalk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -18,11 +19,11 @@ QString mailProblem(const SiteLink &link)
 {
     const QStringList addresses = link.mailAddresses.split(u',', Qt::SkipEmptyParts);
     if (addresses.isEmpty())
-        return QStringLiteral("the mailto: link names no address");
+        return QCoreApplication::translate("LinkCheck", "the mailto: link names no address");
     for (const QString &raw : addresses) {
         const QString address = QString::fromUtf8(QByteArray::fromPercentEncoding(raw.toUtf8())).trimmed();
         if (!SiteLink::isMailAddress(address))
-            return QStringLiteral("%1 is not a valid e-mail address").arg(quoted(address));
+            return QCoreApplication::translate("LinkCheck", "%1 is not a valid e-mail address").arg(quoted(address));
     }
     return {};
 }
@@ -66,10 +67,7 @@ LinkCheck::Target LinkCheck::resolve(const QStringList &names)
     for (qsizetype i = 0; i < want.size(); ++i) {
         const Listing &l = listing(real);
         if (want.at(i).isEmpty()) { // a folder's index page
-            if (!l.entries.contains(QStringLiteral("index.html")) && l.entries.contains(QStringLiteral("index.htm")))
-                want[i] = QStringLiteral("index.htm");
-            else
-                want[i] = QStringLiteral("index.html");
+            want[i] = SiteLink::folderPage([&l](const QString &name) { return l.entries.contains(name); });
         }
         const QString &name = want.at(i);
         auto found = l.entries.constFind(name);
@@ -79,13 +77,14 @@ LinkCheck::Target LinkCheck::resolve(const QStringList &names)
         }
         const bool last = i == want.size() - 1;
         if (found == l.entries.cend() || (!last && !found.value()))
-            return {shown(), QStringLiteral("%1 does not exist").arg(shown())};
+            return {shown(), QCoreApplication::translate("LinkCheck", "%1 does not exist").arg(shown())};
         real += (real.isEmpty() ? QString() : QStringLiteral("/")) + found.key();
         if (last && found.value())
             want.append(QString()); // a folder named without its '/'
     }
     if (caseDiffers)
-        return {real, QStringLiteral("%1 does not exist with this case (the file is %2)").arg(want.join(u'/'), real)};
+        return {real, QCoreApplication::translate("LinkCheck",
+                "%1 does not exist with this case (the file is %2)").arg(want.join(u'/'), real)};
     return {real, QString()};
 }
 
@@ -105,17 +104,20 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
         switch (link.kind) {
         case SiteLink::Empty:
             if (item.url.trimmed().isEmpty()) {
-                v = {LinkVerdict::Failed, QStringLiteral("the link is empty")};
+                v = {LinkVerdict::Failed, QCoreApplication::translate("LinkCheck", "the link is empty")};
             }
             break;
         case SiteLink::Fragment:
-            v = {LinkVerdict::NotChecked, QStringLiteral("a fragment of the page that shows the menu is not checked")};
+            v = {LinkVerdict::NotChecked, QCoreApplication::translate("LinkCheck",
+                    "a fragment of the page that shows the menu is not checked")};
             break;
         case SiteLink::Web:
-            v = {LinkVerdict::NotChecked, QStringLiteral("%1 is not checked (no network access)").arg(item.url.trimmed())};
+            v = {LinkVerdict::NotChecked, QCoreApplication::translate("LinkCheck",
+                    "%1 is not checked (no network access)").arg(item.url.trimmed())};
             break;
         case SiteLink::Other:
-            v = {LinkVerdict::NotChecked, QStringLiteral("%1: links are not checked").arg(link.scheme)};
+            v = {LinkVerdict::NotChecked, QCoreApplication::translate("LinkCheck",
+                    "%1: links are not checked").arg(link.scheme)};
             break;
         case SiteLink::Mail:
             if (const QString problem = mailProblem(link); !problem.isEmpty())
@@ -123,7 +125,8 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
             break;
         case SiteLink::Site: {
             if (link.leavesSite) {
-                v = {LinkVerdict::Failed, QStringLiteral("%1 leads out of the site folder").arg(item.url.trimmed())};
+                v = {LinkVerdict::Failed, QCoreApplication::translate("LinkCheck",
+                        "%1 leads out of the site folder").arg(item.url.trimmed())};
                 break;
             }
             const Target target = resolve(link.names);
@@ -146,11 +149,12 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
             const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(fragment.toUtf8()));
             if (!page.error.isEmpty())
                 verdicts[entry] = {LinkVerdict::Failed,
-                                   QStringLiteral("%1 could not be read: %2").arg(pages.at(p), page.error)};
+                                   QCoreApplication::translate("LinkCheck",
+                                           "%1 could not be read: %2").arg(pages.at(p), page.error)};
             else if (!page.anchors.contains(fragment) && !page.anchors.contains(name)
                      && name.compare(QLatin1String("top"), Qt::CaseInsensitive) != 0)
                 verdicts[entry] = {LinkVerdict::Failed,
-                                   QStringLiteral("%1 has no element with the id or name %2")
+                                   QCoreApplication::translate("LinkCheck", "%1 has no element with the id or name %2")
                                        .arg(pages.at(p), quoted(name))};
         }
     }

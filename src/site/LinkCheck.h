@@ -10,11 +10,12 @@
 #include <functional>
 
 // Checks a menu's links against the files of its site folder, without any
-// network access. A relative or root-relative link must name a file that
-// exists with exactly the link's case (each name is looked up in its
-// folder's listing); its query is ignored and its %-escapes decoded; a
-// folder stands for its index.html (or index.htm). A fragment must name an
-// id or an <a name> of that page ("top" always may), read as the import
+// network access; links are read by SiteLink. A relative or root-relative
+// link must name a file that exists with exactly the link's case (each name
+// is looked up in its folder's listing); its query is ignored and its
+// %-escapes decoded; a folder stands for its index page
+// (SiteLink::folderPage). A fragment must name an id or an <a name> of
+// that page ("top" always may), read as the import
 // reads pages (PageFactsReader, each page once). A bare fragment is not
 // checked: the menu sits on many pages. mailto: links must hold valid
 // addresses; http(s) and other addresses are not checked.

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// The outcome of checking one entry's link (LinkCheck).
+// The outcome of checking one entry's link (LinkCheck). The reason is in the
+// window's language (QCoreApplication::translate); the command line loads no
+// translation and prints English.
 struct LinkVerdict {
     enum Status {
         NoLink,     // a separator or an entry without link: nothing to check

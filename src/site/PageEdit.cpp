@@ -3,6 +3,8 @@
 #include "site/PageEncoder.h"
 #include "site/PageText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -73,7 +75,7 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
         s.start = byteStarts.at(i);
         if (m.kind == PageMark::HeadEnd) {
             if (s.start < 0 || !page.bytes().mid(s.start, 2).startsWith("</"))
-                return fail(QStringLiteral("Its </head> could not be found in its bytes."));
+                return fail(QCoreApplication::translate("PageEdit", "Its </head> could not be found in its bytes."));
             m_headEnd = s.start;
             continue;
         }
@@ -81,7 +83,8 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
         s.end = endByte < 0 ? -1 : (ends.at(e) == m.end ? endByte : endByte + 1);
         ++e;
         if (s.start < 0 || s.end < 0 || !page.bytes().mid(s.start, 4).startsWith("<!--"))
-            return fail(QStringLiteral("A comment of Quillnav's could not be found in its bytes."));
+            return fail(QCoreApplication::translate("PageEdit",
+                    "A comment of Quillnav's could not be found in its bytes."));
         s.innerStart = m.end;
         s.innerEnd = m.start;
         const MenuRegionMark mark = MenuRegionMark::of(QString::fromUtf8(m.text));
@@ -106,19 +109,22 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
         switch (mark.kind) {
         case MenuRegionMark::Placeholder:
             if (m_placeholder.start >= 0)
-                return fail(QStringLiteral("It holds the placeholder of the menu \"%1\" twice (lines %2 and %3).")
+                return fail(QCoreApplication::translate("PageEdit",
+                        "It holds the placeholder of the menu \"%1\" twice (lines %2 and %3).")
                                 .arg(key).arg(lineOf(m_placeholder.start)).arg(lineOf(s.start)));
             m_placeholder = s;
             break;
         case MenuRegionMark::Begin:
             if (pending.start >= 0 || region.start >= 0)
-                return fail(QStringLiteral("The %1 region of the menu \"%2\" begins again on line %3.")
+                return fail(QCoreApplication::translate("PageEdit",
+                        "The %1 region of the menu \"%2\" begins again on line %3.")
                                 .arg(partWord, key).arg(lineOf(s.start)));
             pending = s;
             break;
         case MenuRegionMark::End:
             if (pending.start < 0)
-                return fail(QStringLiteral("The %1 region of the menu \"%2\" ends on line %3 but does not begin "
+                return fail(QCoreApplication::translate("PageEdit",
+                        "The %1 region of the menu \"%2\" ends on line %3 but does not begin "
                                            "before; the page was left as it is.")
                                 .arg(partWord, key).arg(lineOf(s.start)));
             region = pending;
@@ -132,12 +138,14 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
     }
     for (const MenuRegionMark::Part part : {MenuRegionMark::Body, MenuRegionMark::Head}) {
         if (open[part].start >= 0)
-            return fail(QStringLiteral("The %1 region of the menu \"%2\" begins on line %3 but has no end; the "
+            return fail(QCoreApplication::translate("PageEdit",
+                    "The %1 region of the menu \"%2\" begins on line %3 but has no end; the "
                                        "page was left as it is.")
                             .arg(MenuRegionMark::partWord(part), key).arg(lineOf(open[part].start)));
     }
     if (m_placeholder.start >= 0 && m_body.start >= 0)
-        return fail(QStringLiteral("It holds both the placeholder of the menu \"%1\" (line %2) and the menu "
+        return fail(QCoreApplication::translate("PageEdit",
+                "It holds both the placeholder of the menu \"%1\" (line %2) and the menu "
                                    "itself (line %3).")
                         .arg(key).arg(lineOf(m_placeholder.start)).arg(lineOf(m_body.start)));
     return true;
@@ -167,7 +175,8 @@ bool PageEdit::checkClassic(const Menu &menu)
         const QString theirs = withoutBlanks(QString::fromUtf8(
             m_page->utf8().mid(span.innerStart, span.innerEnd - span.innerStart)));
         if (theirs.contains(QLatin1StringView("functiongothere(")) && theirs != ours)
-            return fail(QStringLiteral("The menus \"%1\" and \"%2\" are both in the classic code with different "
+            return fail(QCoreApplication::translate("PageEdit",
+                    "The menus \"%1\" and \"%2\" are both in the classic code with different "
                                        "link targets: their scripts define the same function, so only one of "
                                        "them would work on this page. Give them the same link target, or make "
                                        "one of them HTML5.")
@@ -183,14 +192,16 @@ PageEdit::State PageEdit::apply(const Menu &menu)
     bool exact = true;
     PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding(), &exact);
     if (!exact) {
-        m_reason = QStringLiteral("The menu name \"%1\" cannot be written in the page's encoding %2.")
+        m_reason = QCoreApplication::translate("PageEdit",
+                "The menu name \"%1\" cannot be written in the page's encoding %2.")
                        .arg(menu.name, QString::fromLatin1(m_page->encoding()));
         return Failed;
     }
     QList<Edit> edits;
     if (menu.unpublish) {
         if (m_body.start < 0 && m_head.start < 0) {
-            m_reason = m_placeholder.start >= 0 ? QString() : QStringLiteral("The menu is not in this page.");
+            m_reason = m_placeholder.start >= 0 ? QString() : QCoreApplication::translate("PageEdit",
+                    "The menu is not in this page.");
             return m_placeholder.start >= 0 ? UpToDate : NoPlaceholder;
         }
         if (m_body.start >= 0)
@@ -205,7 +216,7 @@ PageEdit::State PageEdit::apply(const Menu &menu)
         }
     } else {
         if (m_placeholder.start < 0 && m_body.start < 0) {
-            m_reason = QStringLiteral("It holds no placeholder of the menu.");
+            m_reason = QCoreApplication::translate("PageEdit", "It holds no placeholder of the menu.");
             return NoPlaceholder;
         }
         if (!checkClassic(menu))
@@ -219,7 +230,8 @@ PageEdit::State PageEdit::apply(const Menu &menu)
             edits.append({m_headEnd, m_headEnd,
                           region(menu.name, MenuRegionMark::Head, menu.head, indent) + m_page->lineEnd() + indent});
         } else {
-            m_reason = QStringLiteral("It has no </head> tag, before which the menu's script goes.");
+            m_reason = QCoreApplication::translate("PageEdit",
+                    "It has no </head> tag, before which the menu's script goes.");
             return Failed;
         }
     }
@@ -228,7 +240,7 @@ PageEdit::State PageEdit::apply(const Menu &menu)
     qint64 at = 0;
     for (const Edit &edit : std::as_const(edits)) {
         if (edit.start < at) {
-            m_reason = QStringLiteral("The menu's head region and body region overlap.");
+            m_reason = QCoreApplication::translate("PageEdit", "The menu's head region and body region overlap.");
             m_bytes.clear();
             return Failed;
         }

@@ -2,7 +2,7 @@
 
 #include "codegen/Html5MenuCode.h"
 #include "codegen/MenuCodeGenerator.h"
-#include "site/SiteLinks.h"
+#include "site/SiteLink.h"
 
 namespace PageMenuCode {
 
@@ -14,9 +14,9 @@ MenuProject forPage(const MenuProject &project, const QString &pagePath)
         MenuItem &item = p.items[i];
         if (item.isSeparator() || item.linked != menutext::kYes)
             continue;
-        if (own < 0 && project.selectCurrentPage && SiteLinks::leadsTo(item.url, pagePath))
+        if (own < 0 && project.selectCurrentPage && SiteLink::leadsTo(item.url, pagePath))
             own = i;
-        item.url = SiteLinks::forPage(item.url, pagePath);
+        item.url = SiteLink::forPage(item.url, pagePath);
     }
     if (own >= 0) {
         for (qsizetype i = 0; i < p.items.size(); ++i)
@@ -29,7 +29,7 @@ QString head(const MenuProject &project, const QString &pagePath)
 {
     if (project.dialect != CodeDialect::Html5)
         return GenerateDialectHead(project);
-    return QStringLiteral("<script src=\"%1%2\"></script>\r\n").arg(SiteLinks::upToSite(pagePath), kScriptFile);
+    return QStringLiteral("<script src=\"%1%2\"></script>\r\n").arg(SiteLink::upToSite(pagePath), kScriptFile);
 }
 
 QString body(const MenuProject &pageProject)

@@ -5,9 +5,10 @@
 #include <QString>
 
 // The menu's code for one page of its site: the links relative to the
-// site folder rewritten for the page's folder and, when the project asks for
-// it, the entry that leads to the page selected. HTML5 pages link the shared
-// script file in the site folder instead of holding the script.
+// site folder rewritten for the page's folder (SiteLink::forPage) and, when
+// the project asks for it, the entry that leads to the page selected
+// (SiteLink::leadsTo). HTML5 pages link the shared script file in the site
+// folder instead of holding the script.
 namespace PageMenuCode {
 
 // The shared script's file name in the site folder.

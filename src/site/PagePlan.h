@@ -12,7 +12,7 @@ struct PagePlan {
     enum State { WillChange, UpToDate, NoPlaceholder, Error };
     QString path;     // relative to the site folder, '/' between names
     State state = Error;
-    QString reason;   // Error: why; NoPlaceholder: what the page lacks
+    QString reason;   // Error: why; NoPlaceholder: what the page lacks (translated, as stateText)
     QByteArray oldBytes; // the page as it was read (empty when it did not exist)
     QByteArray newBytes; // WillChange: what it becomes
     FileIdentity identity; // the file as it was read

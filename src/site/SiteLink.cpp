@@ -10,20 +10,6 @@ bool isUrlSpace(QChar c)
     return c.unicode() <= 0x20;
 }
 
-// Strips C0 controls and spaces at the ends and removes tabs and line breaks, as the URL parser does.
-QString cleanedLink(const QString &link)
-{
-    qsizetype from = 0;
-    qsizetype to = link.size();
-    while (from < to && isUrlSpace(link.at(from)))
-        ++from;
-    while (to > from && isUrlSpace(link.at(to - 1)))
-        --to;
-    QString out = link.mid(from, to - from);
-    out.remove(u'\t').remove(u'\n').remove(u'\r');
-    return out;
-}
-
 QString schemeOf(const QString &link)
 {
     static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):"));
@@ -36,12 +22,85 @@ QString decoded(const QString &text)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toUtf8()));
 }
 
+// Where a link's path ends: at its query or fragment.
+qsizetype pathEnd(const QString &text)
+{
+    const qsizetype hash = text.indexOf(u'#');
+    const qsizetype query = text.left(hash < 0 ? text.size() : hash).indexOf(u'?');
+    return query >= 0 ? query : hash >= 0 ? hash : text.size();
+}
+
+// Reads a path ('/' between names) into the link's names, "." and ".."
+// applied; a last empty name stands for a folder.
+void readPath(const QString &path, SiteLink *link)
+{
+    const QStringList parts = path.split(u'/');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString name = decoded(parts.at(i));
+        const bool last = i == parts.size() - 1;
+        if (name == QLatin1String("..")) {
+            if (link->names.isEmpty()) {
+                link->leavesSite = true;
+            } else {
+                link->names.removeLast();
+                link->written.removeLast();
+            }
+            if (last) {
+                link->names.append(QString());
+                link->written.append(QString());
+            }
+        } else if (name == QLatin1String(".") || name.isEmpty()) {
+            if (last) {
+                link->names.append(QString());
+                link->written.append(QString());
+            }
+        } else {
+            link->names.append(name);
+            link->written.append(parts.at(i));
+        }
+    }
+}
+
+// An http(s) or "//host" address: its host and its path's names.
+void readWebAddress(const QString &afterScheme, SiteLink *link)
+{
+    const qsizetype end = pathEnd(afterScheme);
+    QString address = afterScheme.left(end);
+    address.replace(u'\\', u'/');
+    qsizetype from = 0;
+    while (from < address.size() && address.at(from) == u'/')
+        ++from;
+    qsizetype slash = address.indexOf(u'/', from);
+    if (slash < 0)
+        slash = address.size();
+    QString authority = address.mid(from, slash - from);
+    authority = authority.mid(authority.lastIndexOf(u'@') + 1);
+    if (!authority.startsWith(u'[') && authority.contains(u':'))
+        authority.truncate(authority.indexOf(u':'));
+    link->host = authority.toLower();
+    if (slash < address.size())
+        readPath(address.mid(slash + 1), link);
+}
+
 } // namespace
+
+QString SiteLink::cleaned(const QString &link)
+{
+    qsizetype from = 0;
+    qsizetype to = link.size();
+    while (from < to && isUrlSpace(link.at(from)))
+        ++from;
+    while (to > from && isUrlSpace(link.at(to - 1)))
+        --to;
+    QString out = link.mid(from, to - from);
+    out.remove(u'\t').remove(u'\n').remove(u'\r');
+    return out;
+}
 
 SiteLink SiteLink::parse(const QString &raw)
 {
     SiteLink link;
-    QString text = cleanedLink(raw);
+    const QString text = cleaned(raw);
     link.scheme = schemeOf(text);
     if (link.scheme == QLatin1String("mailto")) {
         link.kind = Mail;
@@ -49,47 +108,90 @@ SiteLink SiteLink::parse(const QString &raw)
         link.mailAddresses = rest.left(rest.indexOf(u'?'));
         return link;
     }
-    if (!link.scheme.isEmpty()) {
-        link.kind = link.scheme == QLatin1String("http") || link.scheme == QLatin1String("https") ? Web : Other;
-        return link;
-    }
-    text.replace(u'\\', u'/');
-    if (text.startsWith(QLatin1String("//"))) {
+    if (link.scheme == QLatin1String("http") || link.scheme == QLatin1String("https")) {
         link.kind = Web;
+        readWebAddress(text.mid(link.scheme.size() + 1), &link);
         return link;
     }
-    const qsizetype hash = text.indexOf(u'#');
-    if (hash >= 0) {
-        link.fragment = text.mid(hash + 1);
-        text.truncate(hash);
+    if (!link.scheme.isEmpty()) {
+        link.kind = Other;
+        if (text.mid(link.scheme.size() + 1).startsWith(QLatin1String("//")))
+            readWebAddress(text.mid(link.scheme.size() + 1), &link); // ftp://host/path and the like
+        return link;
     }
-    const qsizetype query = text.indexOf(u'?');
-    if (query >= 0)
-        text.truncate(query);
-    if (text.isEmpty()) {
+    const qsizetype end = pathEnd(text);
+    QString path = text.left(end);
+    path.replace(u'\\', u'/');
+    if (path.startsWith(QLatin1String("//"))) {
+        link.kind = Web;
+        readWebAddress(text, &link);
+        return link;
+    }
+    link.rest = text.mid(end);
+    const qsizetype hash = link.rest.indexOf(u'#');
+    if (hash >= 0)
+        link.fragment = link.rest.mid(hash + 1);
+    if (path.isEmpty()) {
         link.kind = hash >= 0 ? Fragment : Empty;
         return link;
     }
     link.kind = Site;
-    const QStringList parts = text.split(u'/');
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString name = decoded(parts.at(i));
-        const bool last = i == parts.size() - 1;
-        if (name == QLatin1String("..")) {
-            if (link.names.isEmpty())
-                link.leavesSite = true;
-            else
-                link.names.removeLast();
-            if (last)
-                link.names.append(QString());
-        } else if (name == QLatin1String(".") || name.isEmpty()) {
-            if (last)
-                link.names.append(QString());
-        } else {
-            link.names.append(name);
-        }
-    }
+    link.path = path;
+    link.rootRelative = path.startsWith(u'/');
+    readPath(link.rootRelative ? path.mid(1) : path, &link);
     return link;
+}
+
+QString SiteLink::upToSite(const QString &pagePath)
+{
+    return QStringLiteral("../").repeated(pagePath.count(u'/'));
+}
+
+QString SiteLink::forPage(const QString &typed, const QString &pagePath)
+{
+    const SiteLink link = parse(typed);
+    if (link.kind != Site || link.rootRelative)
+        return typed;
+    if (link.leavesSite)
+        return upToSite(pagePath) + link.path + link.rest;
+    const QStringList folders = pagePath.split(u'/').mid(0, pagePath.count(u'/'));
+    qsizetype common = 0;
+    while (common < folders.size() && common + 1 < link.names.size() && link.names.at(common) == folders.at(common))
+        ++common;
+    QString out = QStringLiteral("../").repeated(folders.size() - common) + link.written.mid(common).join(u'/');
+    if (out.isEmpty())
+        out = QStringLiteral("./");
+    return out + link.rest;
+}
+
+bool SiteLink::leadsTo(const QString &typed, const QString &pagePath)
+{
+    const SiteLink link = parse(typed);
+    if (link.kind != Site || link.leavesSite)
+        return false;
+    const QString target = link.names.join(u'/');
+    if (target == pagePath)
+        return true;
+    if (!link.names.isEmpty() && !link.names.last().isEmpty())
+        return false;
+    // A folder: the page must be one of its index pages.
+    const qsizetype slash = pagePath.lastIndexOf(u'/');
+    const QString name = pagePath.mid(slash + 1);
+    return pagePath.left(slash + 1) == target
+        && (name == QLatin1String("index.html") || name == QLatin1String("index.htm"));
+}
+
+QString SiteLink::folderPage(const std::function<bool(const QString &)> &holds)
+{
+    const QString html = QStringLiteral("index.html");
+    const QString htm = QStringLiteral("index.htm");
+    return !holds(html) && holds(htm) ? htm : html;
+}
+
+bool SiteLink::isIndexName(const QString &fileName)
+{
+    return fileName.compare(QLatin1String("index.html"), Qt::CaseInsensitive) == 0
+        || fileName.compare(QLatin1String("index.htm"), Qt::CaseInsensitive) == 0;
 }
 
 QString SiteLink::forPath(const QString &relativePath)

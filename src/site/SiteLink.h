@@ -3,10 +3,21 @@
 #include <QString>
 #include <QStringList>
 
-// What a menu's link is, as the site commands read it: an address on the
-// web, a mail address, a file of the site, or a fragment of the page that
-// shows the menu. Links are read as a browser reads an href (white space
-// at the ends and tabs and line breaks inside ignored, '\' as '/').
+#include <functional>
+
+// What a menu's link is, as Quillnav reads it against the site: an address
+// on the web, a mail address, a file of the site, or a fragment of the page
+// that shows the menu. The one reader of links for the link check,
+// publishing, the sitemap reader and building from the site.
+//
+// A link is first cleaned as a browser cleans an href: C0 controls and
+// spaces at the ends are dropped, tabs and line breaks inside removed, and in
+// the path of a relative or http(s) link '\' is read as '/'. The clean-up
+// applies only where a link is resolved; the stored link, and the code
+// generated from it, stay as typed.
+//
+// A folder stands for its index page: its index.html, or its index.htm when
+// it has no index.html (folderPage).
 struct SiteLink {
     enum Kind {
         Empty,    // nothing, or only a query: the page that shows the menu
@@ -17,15 +28,26 @@ struct SiteLink {
         Other     // another scheme (javascript:, tel:, ftp: ...)
     };
     Kind kind = Empty;
-    // Site: the path's names, %-escapes decoded, "." and ".." applied; a
-    // last empty name stands for a folder's index page.
+    // Site, Web, and Other with "//host": the path's names, %-escapes
+    // decoded, "." and ".." applied; a last empty name stands for a folder's
+    // index page.
     QStringList names;
-    bool leavesSite = false; // Site: ".." led above the site folder
-    QString fragment;        // after '#', as written (Site, Fragment)
-    QString scheme;          // Web, Other: lower case
-    QString mailAddresses;   // Mail: the text before '?', as written
+    // The same names as written (%-escapes kept).
+    QStringList written;
+    bool rootRelative = false; // Site: the path begins with '/'
+    bool leavesSite = false;   // ".." led above the top folder
+    QString path;              // Site: the cleaned path as written
+    QString rest;              // Site: the query and fragment as written ("?a=1#x")
+    QString fragment;          // after '#', as written (Site, Fragment)
+    QString scheme;            // Web, Other: lower case
+    QString host;              // Web, Other with "//host": in lower case
+    QString mailAddresses;     // Mail: the text before '?', as written
 
     static SiteLink parse(const QString &link);
+
+    // The link without what a browser drops from an href before reading it:
+    // C0 controls and spaces at the ends, tabs and line breaks inside.
+    static QString cleaned(const QString &link);
 
     // The link to a site file from its path relative to the site folder ('/'
     // between names): what a link may not hold as it is (white space,
@@ -36,4 +58,29 @@ struct SiteLink {
     // Whether a text is a valid e-mail address as HTML defines one (an
     // internationalised domain is taken in its ASCII form).
     static bool isMailAddress(const QString &address);
+
+    // A site's pages are named by their path relative to the site folder,
+    // with '/'. A relative link is relative to the site folder; a
+    // root-relative one ("/about.html") is taken from the site folder too.
+
+    // The link as written into the page at pagePath: a relative link, cleaned,
+    // relative to the page's folder ("about.html" from "blog/2026/x.html" is
+    // "../../about.html"). Other links stay as typed.
+    static QString forPage(const QString &link, const QString &pagePath);
+
+    // Whether a link leads to the page at pagePath, its fragment and query
+    // aside; a link to a folder leads to either of its index pages.
+    static bool leadsTo(const QString &link, const QString &pagePath);
+
+    // The way from a page's folder up to the site folder: "" at the top, else
+    // "../" for each folder.
+    static QString upToSite(const QString &pagePath);
+
+    // The file name of a folder's index page: the first of index.html and
+    // index.htm that `holds` says the folder holds, else index.html.
+    static QString folderPage(const std::function<bool(const QString &fileName)> &holds);
+
+    // Whether a file name is one of the index pages' names, in any case (a
+    // folder's index page comes first among its pages).
+    static bool isIndexName(const QString &fileName);
 };

@@ -12,12 +12,6 @@ namespace SiteMenuBuilder {
 
 namespace {
 
-bool isIndex(const QString &name)
-{
-    return name.compare(QLatin1String("index.html"), Qt::CaseInsensitive) == 0
-        || name.compare(QLatin1String("index.htm"), Qt::CaseInsensitive) == 0;
-}
-
 MenuItem entry(const QString &text, const QString &link, bool indented)
 {
     const QString shown = indented ? CutAtLength(menutext::kIndentPrefix + text, ProjectFile::kMaxTextLength) : text;
@@ -69,7 +63,7 @@ QList<MenuItem> items(const QStringList &pages, const QList<PageFacts> &facts, Q
         if (folder != heading) {
             heading = folder;
             // The walk puts a folder's index page first among its pages.
-            if (isIndex(page.mid(slash + 1))) {
+            if (SiteLink::isIndexName(page.mid(slash + 1))) {
                 out.append(entry(text, link, false));
                 continue;
             }

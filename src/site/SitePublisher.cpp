@@ -9,6 +9,7 @@
 #include "site/PageText.h"
 #include "site/SitePages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -35,7 +36,7 @@ void readPage(Page &page, const SitePublisher::Options &options)
     }
     plan.oldBytes = std::move(file.bytes);
     plan.state = PagePlan::NoPlaceholder;
-    plan.reason = QStringLiteral("It holds no placeholder of the menu.");
+    plan.reason = QCoreApplication::translate("SitePublisher", "It holds no placeholder of the menu.");
     const QByteArray encoding = PageEncoding::sniff(plan.oldBytes);
     if (PageEncoder::isAsciiCompatible(encoding) && !plan.oldBytes.contains("quillnav")) {
         plan.oldBytes.clear();
@@ -60,7 +61,7 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
     PagePlan &plan = page.plan;
     if (!marks.ok) {
         plan.state = PagePlan::Error;
-        plan.reason = QStringLiteral("It was not read. %1").arg(marks.error);
+        plan.reason = QCoreApplication::translate("SitePublisher", "It was not read. %1").arg(marks.error);
         return;
     }
     PageEdit edit;
@@ -86,7 +87,7 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
         plan.reason.clear();
         if (SitePages::isReadOnly(page.absolute)) {
             plan.state = PagePlan::Error;
-            plan.reason = QStringLiteral("It is read-only, so it was not changed.");
+            plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
         }
         break;
     case PageEdit::UpToDate:
@@ -123,7 +124,7 @@ PagePlan scriptPlan(const QString &siteFolder)
         plan.oldBytes.clear();
     } else if (plan.state == PagePlan::WillChange && SitePages::isReadOnly(path)) {
         plan.state = PagePlan::Error;
-        plan.reason = QStringLiteral("It is read-only, so it was not changed.");
+        plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
     }
     return plan;
 }
@@ -139,11 +140,13 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const QFileInfo site(siteFolder);
     out.siteFolder = site.absoluteFilePath();
     if (!site.exists()) {
-        out.error = QStringLiteral("The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(siteFolder));
+        out.error = QCoreApplication::translate("SitePublisher",
+                "The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
     if (!site.isDir()) {
-        out.error = QStringLiteral("The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(siteFolder));
+        out.error = QCoreApplication::translate("SitePublisher",
+                "The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
     out.error = MenuRegionMark::nameProblem(project.options.menuName);
@@ -164,7 +167,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             page.absolute = QFileInfo(given).absoluteFilePath();
             if (!SitePages::contains(out.siteFolder, page.absolute, &page.plan.path)) {
                 page.plan.path = QDir::toNativeSeparators(given);
-                page.plan.reason = QStringLiteral("It is not in the site folder \"%1\".")
+                page.plan.reason = QCoreApplication::translate("SitePublisher", "It is not in the site folder \"%1\".")
                                        .arg(QDir::toNativeSeparators(out.siteFolder));
                 page.absolute.clear();
             }

@@ -1,6 +1,7 @@
 #include "site/SiteWalk.h"
 
 #include "site/NaturalOrder.h"
+#include "site/SiteLink.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,12 +16,6 @@ constexpr int kMaxSkipNotes = 20;
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-bool isIndex(const QString &name)
-{
-    return name.compare(QLatin1String("index.html"), Qt::CaseInsensitive) == 0
-        || name.compare(QLatin1String("index.htm"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -102,8 +97,8 @@ void SiteWalk::walk(const QString &absolute, const QString &relative, int depth,
             files << name;
     }
     std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
-        if (isIndex(a) != isIndex(b))
-            return isIndex(a);
+        if (SiteLink::isIndexName(a) != SiteLink::isIndexName(b))
+            return SiteLink::isIndexName(a);
         return NaturalOrder::less(a, b);
     });
     for (const QString &name : files) {

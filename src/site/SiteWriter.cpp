@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "site/SitePages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,11 +28,13 @@ QString changedSinceRead(const QString &path, const FileIdentity &read)
 {
     const FileIdentity now = FileIdentity::of(path);
     if (read.exists && !now.exists)
-        return QStringLiteral("It was removed or renamed after it was read, so it was not written.");
+        return QCoreApplication::translate("SiteWriter",
+                "It was removed or renamed after it was read, so it was not written.");
     if (now != read)
-        return QStringLiteral("It changed on disk after it was read, so it was left as it is.");
+        return QCoreApplication::translate("SiteWriter",
+                "It changed on disk after it was read, so it was left as it is.");
     if (now.exists && SitePages::isReadOnly(path))
-        return QStringLiteral("It is read-only, so it was not changed.");
+        return QCoreApplication::translate("SiteWriter", "It is read-only, so it was not changed.");
     return {};
 }
 
@@ -62,7 +65,8 @@ bool keep(const QString &page, const QString &path, const QByteArray &bytes, boo
     *copied = true;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QStringLiteral("Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = QCoreApplication::translate("SiteWriter",
+                "Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     return true;
@@ -102,7 +106,7 @@ bool syncAll(const QStringList &paths, QString *error)
     });
     for (qsizetype i = 0; i < paths.size(); ++i) {
         if (const int reason = reasons[size_t(i)]; reason != 0) {
-            *error = QStringLiteral("Could not write \"%1\" to disk: %2")
+            *error = QCoreApplication::translate("SiteWriter", "Could not write \"%1\" to disk: %2")
                          .arg(QDir::toNativeSeparators(paths.at(i)), QString::fromLocal8Bit(std::strerror(reason)));
             return false;
         }
@@ -126,7 +130,8 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
             result.message = page.reason;
         } else if (page.state == PagePlan::WillChange) {
             result.outcome = PageResult::Skipped;
-            result.message = refused ? QStringLiteral("It was not written, because the run failed elsewhere.")
+            result.message = refused ? QCoreApplication::translate("SiteWriter",
+                    "It was not written, because the run failed elsewhere.")
                                      : changedSinceRead(plan.siteFolder + u'/' + page.path, page.identity);
             if (result.message.isEmpty()) {
                 result.outcome = PageResult::Written;
@@ -153,7 +158,7 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         const QString pagePath = plan.siteFolder + u'/' + page.path;
         const QString path = plan.siteFolder + u'/' + backup + u'/' + page.path;
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-            error = QStringLiteral("The folder \"%1\" could not be made.")
+            error = QCoreApplication::translate("SiteWriter", "The folder \"%1\" could not be made.")
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
             break;
         }
@@ -181,7 +186,8 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         for (const qsizetype i : std::as_const(toWrite)) {
             report.results[i].outcome = PageResult::Failed;
             report.results[i].message =
-                QStringLiteral("It was not written, because its earlier text could not be kept. %1").arg(error);
+                QCoreApplication::translate("SiteWriter",
+                        "It was not written, because its earlier text could not be kept. %1").arg(error);
         }
         return report;
     }

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 #include <QXmlStreamReader>
 
 namespace {
@@ -23,14 +22,12 @@ QString shown(const QString &path)
 // The address's last path name, decoded; its host when it has none.
 QString nameOf(const QString &address)
 {
-    const QUrl url(address);
-    QString path = url.path(QUrl::FullyDecoded);
-    while (path.endsWith(u'/'))
-        path.chop(1);
-    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
-    if (!name.isEmpty())
-        return name;
-    return url.host().isEmpty() ? address : url.host();
+    const SiteLink link = SiteLink::parse(address);
+    for (qsizetype i = link.names.size() - 1; i >= 0; --i) {
+        if (!link.names.at(i).isEmpty())
+            return link.names.at(i);
+    }
+    return link.host.isEmpty() ? address : link.host;
 }
 
 } // namespace
@@ -101,26 +98,22 @@ bool SitemapImport::parse(const QByteArray &bytes, const QString &path)
 
 QString SitemapImport::fileFor(const QString &address, const QString &siteFolder)
 {
-    const QUrl url(address);
-    if (!url.isValid())
-        return {};
-    QStringList names;
-    const QStringList parts = url.path(QUrl::FullyDecoded).split(u'/');
-    for (const QString &name : parts) {
-        if (name == QLatin1String(".."))
-            return {}; // never out of the site
-        if (!name.isEmpty() && name != QLatin1String("."))
-            names << name;
-    }
-    QString relative = names.join(u'/');
+    const SiteLink link = SiteLink::parse(address);
+    const bool hasPath = link.kind == SiteLink::Web || link.kind == SiteLink::Site
+        || (link.kind == SiteLink::Other && (!link.host.isEmpty() || !link.names.isEmpty()));
+    if (!hasPath || link.leavesSite)
+        return {}; // never out of the site
+    QStringList names = link.names;
+    names.removeAll(QString());
+    const QString relative = names.join(u'/');
     const QString root = QDir(siteFolder).absolutePath();
     const QFileInfo info(relative.isEmpty() ? root : root + u'/' + relative);
     if (info.isDir()) {
-        for (const char *index : {"index.html", "index.htm"}) {
-            if (QFileInfo(info.filePath() + u'/' + index).isFile())
-                return relative.isEmpty() ? QString::fromLatin1(index) : relative + u'/' + QLatin1String(index);
-        }
-        return {};
+        const QString index = SiteLink::folderPage(
+            [&info](const QString &name) { return QFileInfo(info.filePath() + u'/' + name).isFile(); });
+        if (!QFileInfo(info.filePath() + u'/' + index).isFile())
+            return {};
+        return relative.isEmpty() ? index : relative + u'/' + index;
     }
     return info.isFile() && !relative.isEmpty() ? relative : QString();
 }

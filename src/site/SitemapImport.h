@@ -10,8 +10,10 @@
 // Makes a menu of a sitemap in the sitemaps.org format (read with
 // QXmlStreamReader): each <url>'s <loc> becomes an entry, in the sitemap's
 // order, at most SiteWalk::kMaxPages. An address maps to a file of the site
-// folder by its path (its host aside): "/blog/" is blog/index.html, and a
-// path that names a folder is its index.html (or index.htm). When that file
+// folder by its path (its host aside), read by SiteLink: "/blog/" is
+// blog/index.html, a path that names a folder is its index page
+// (SiteLink::folderPage), and a path that climbs above the top names no
+// file. When that file
 // exists the entry has its text (PageFacts, as a site's menu) and links to
 // it relative to the site folder; otherwise the text is the address's last
 // path name (decoded; its host when it has none) and the link the address.
