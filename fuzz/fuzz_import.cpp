@@ -4,7 +4,7 @@
 // in this process (the program reads it in a bounded worker); its records
 // still pass through the worker's wire form, and the same bytes taken as a
 // worker's answer are refused or decoded without fault.
-#include "codegen/MenuCodeGenerator.h"
+#include "codegen/CodeLimit.h"
 #include "menu/ProjectFile.h"
 #include "site/PageImport.h"
 #include "site/PageSelectsWire.h"
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         MenuProject reloaded;
         QString error;
         if (!ProjectFile::parse(ProjectFile::serialize(project), &reloaded, &error) || !(reloaded == project)
-            || MenuCodeLengthBound(project) > ProjectFile::kMaxCodeLength)
+            || !codelimit::fits(project))
             std::abort();
     }
     return 0;

@@ -8,6 +8,7 @@
 // value as Qt does, and a loaded project holds the texts Qt reads. What the
 // project reader refuses later (fields, meaning, limits) is outside the
 // comparison.
+#include "codegen/CodeLimit.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/TextBuilder.h"
 #include "menu/JsonScanner.h"
@@ -234,6 +235,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     if (!(items.summary == MenuItemSummary::of(project.items)))
         std::abort();
+    if (!codelimit::fits(project, items.summary)) // every caller refuses it before generating
+        return 0;
     QByteArray streamed;
     TextBuilder b([&](QByteArrayView chunk) { streamed += chunk; }, 64);
     AppendMenuBody(b, codegen::kCodeMode, walked, items);

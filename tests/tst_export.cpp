@@ -129,6 +129,15 @@ private slots:
             << QStringList{"--write-preview", m_dir.path(), project("nographic.qnv", noGraphic)} << 1
             << "You have chosen to use a graphic style button";
         QTest::newRow("preview into a file") << QStringList{"--write-preview", ok, ok} << 1 << "is not a folder";
+        // Separators as long as the longest text: the file is small, its code is not.
+        MenuProject hugeCode = sample();
+        hugeCode.items = {{QString(ProjectFile::kMaxTextLength, 'x'), "No", "", "No"}};
+        hugeCode.items.append(QList<MenuItem>(ProjectFile::kMaxCodeLength / ProjectFile::kMaxTextLength + 1,
+                                              {menutext::kSeparatorText, "No", "", "No"}));
+        const QString huge = project("huge.qnv", hugeCode);
+        QTest::newRow("code over 256 MiB") << QStringList{"--generate", huge} << 1
+                                           << "\"" + huge + "\" is not a valid menu project: the menu's generated "
+                                                            "code would pass the limit of 256 MiB";
     }
 
     void failures()

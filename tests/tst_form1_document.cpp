@@ -275,6 +275,12 @@ private slots:
         QTest::addColumn<Failure>("row");
         QTest::newRow("load: bad flag") << Failure{"mnuFileLoad", "broken.qnv", R"({"format":"quillnav-menu-project","version":1,
             "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})", R"(entry 1 ("A"): Linked must be "Yes" or "No")"};
+        MenuProject hugeCode; // separators as long as the longest text: the file is small, its code is not
+        hugeCode.items = {{QString(ProjectFile::kMaxTextLength, 'x'), "No", "", "No"}};
+        hugeCode.items.append(QList<MenuItem>(ProjectFile::kMaxCodeLength / ProjectFile::kMaxTextLength + 1,
+                                              {menutext::kSeparatorText, "No", "", "No"}));
+        QTest::newRow("load: code over 256 MiB") << Failure{"mnuFileLoad", "huge.qnv", ProjectFile::serialize(hugeCode),
+                                                            "the menu's generated code would pass the limit of 256 MiB"};
         QTest::newRow("save: missing folder") << Failure{"mnuFileSaveAs", "missing/menu.qnv", {}, ""};
         QTest::newRow("load cancelled") << Failure{"mnuFileLoad", "", {}, {}};
     }

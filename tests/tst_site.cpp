@@ -1,6 +1,7 @@
 // Menus made from a site's pages and sitemaps, and the check of a menu's
 // links, on a small site made in a temporary folder; the commands through
 // the real executable.
+#include "app/ui/ItemListDecorations.h"
 #include "menu/ProjectFile.h"
 #include "site/LinkCheck.h"
 #include "site/NaturalOrder.h"
@@ -242,7 +243,7 @@ private slots:
         QVERIFY(!model->index(1, 0).data(Qt::DecorationRole).isNull());
         QVERIFY(model->index(0, 0).data(Qt::DecorationRole).isNull());
         model->setText(1, "Start");
-        QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull() && !model->hasLinkMarks());
+        QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull() && !ItemListDecorations::of(model)->hasLinkMarks());
         w->undoStack()->undo();
         QVERIFY(w->currentProject().items.isEmpty());
     }

@@ -1,5 +1,14 @@
 #pragma once
 
+// Weighed and kept: QCommandLineParser on its own, and a parser written
+// from scratch, were weighed. On its own QCommandLineParser knows no modes
+// (an option of one mode would pass in another), and its process() prints
+// its own help and leaves the program on --help or a fault with exit codes
+// of its own. A parser of our own would repeat its handling of "--part=head",
+// "-part head" and "--". So QCommandLineParser splits the arguments, and one
+// table of modes and options here checks what belongs together, words the
+// faults and the usage, and gives exit code 2 for a usage error.
+
 #include <QMap>
 #include <QString>
 #include <QStringList>

@@ -3,6 +3,7 @@
 #include "app/PublishCommand.h"
 #include "app/SiteCommands.h"
 
+#include "codegen/CodeLimit.h"
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/OptionsValidation.h"
 #include "codegen/PreviewPages.h"
@@ -34,7 +35,7 @@ void printError(const QString &text)
 
 int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks, QString *error)
 {
-    if (!(items ? ProjectFile::load(path, project, items, error) : ProjectFile::load(path, project, error)))
+    if (!(items ? codelimit::load(path, project, items, error) : codelimit::load(path, project, error)))
         return Failure;
     if ((items ? items->summary.count : project->items.size()) == 0) {
         *error = QStringLiteral("The menu has no items.");
@@ -143,9 +144,9 @@ int generate(const CommandLine &command)
     if (!dialectWord.isEmpty()) {
         codedialect::fromKey(dialectWord, &p.dialect); // the command line overrides the project
         // The other dialect's code has its own length: the same limit applies.
-        if (MenuCodeLengthBound(p, items.summary) > ProjectFile::kMaxCodeLength) {
+        if (!codelimit::fits(p, items.summary)) {
             printError(QStringLiteral("Could not generate the code of \"%1\": %2")
-                           .arg(QDir::toNativeSeparators(project), ProjectFile::codeTooLargeProblem()));
+                           .arg(QDir::toNativeSeparators(project), codelimit::problem()));
             return Failure;
         }
     }

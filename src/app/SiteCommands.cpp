@@ -1,6 +1,7 @@
 #include "app/SiteCommands.h"
 
 #include "app/HeadlessExport.h"
+#include "codegen/CodeLimit.h"
 #include "menu/EntryName.h"
 #include "menu/ProjectFile.h"
 #include "platform/FileIdentity.h"
@@ -94,7 +95,7 @@ int checkLinks(const CommandLine &command)
     const QString path = command.files.value(0);
     MenuProject project;
     QString error;
-    if (!ProjectFile::load(path, &project, &error)) {
+    if (!codelimit::load(path, &project, &error)) {
         printError(error);
         return HeadlessExport::Failure;
     }

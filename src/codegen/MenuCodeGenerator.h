@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codegen/MenuItems.h"
+#include "menu/MenuItems.h"
 #include "menu/MenuProject.h"
 
 #include <QString>

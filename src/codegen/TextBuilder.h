@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codegen/ItemText.h"
+#include "menu/ItemText.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

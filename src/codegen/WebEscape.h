@@ -1,5 +1,12 @@
 #pragma once
 
+// Weighed and kept: QString::toHtmlEscaped() was weighed. It leaves the
+// apostrophe, control characters and unpaired surrogates as they are, and
+// has no form that appends valid UTF-8 straight from a project file's text
+// (the export's streamed path); CSS strings and id tokens it does not cover
+// at all. One set of escapes here serves every context the HTML5 code
+// writes a user's text into.
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>

@@ -326,9 +326,7 @@ private:
         at.textSize = quint32(text.size);
         at.urlAt = quint32(url.at);
         at.urlSize = quint32(url.size);
-        at.flags = quint8((text.escapes ? ItemSpans::TextEscapes : 0) | (url.escapes ? ItemSpans::UrlEscapes : 0)
-                          | (separator ? ItemSpans::Separator : 0) | (linked == 1 ? ItemSpans::LinkedYes : 0)
-                          | (linked == 0 ? ItemSpans::LinkedNo : 0) | (selected == 0 ? ItemSpans::SelectedNo : 0));
+        at.flags = ItemSpans::pack(text.escapes, url.escapes, separator, linked == 1, selected == 1);
         // As MenuItemSummary::add does for the decoded item.
         MenuItemSummary &s = *m_summary;
         ++s.count;

@@ -1,29 +1,11 @@
 #pragma once
 
-#include "codegen/MenuItemSummary.h"
+#include "menu/ItemSpans.h"
+#include "menu/MenuItemSummary.h"
 
 #include <QByteArrayView>
 
 #include <vector>
-
-// Where an item's texts stand in a checked project file's text, and what its
-// columns say, so that a walk over the items reads them again without
-// scanning the JSON.
-struct ItemSpans {
-    enum Flag : quint8 {
-        TextEscapes = 1, // the text holds escapes (decode it)
-        UrlEscapes = 2,
-        Separator = 4,
-        LinkedYes = 8,
-        LinkedNo = 16,
-        SelectedNo = 32,
-    };
-    quint32 textAt = 0;
-    quint32 textSize = 0;
-    quint32 urlAt = 0;
-    quint32 urlSize = 0;
-    quint8 flags = 0;
-};
 
 // Reads the list of items that starts at `at` (its opening bracket) in the
 // shape a project file normally has: every item an object of exactly the

@@ -1,5 +1,16 @@
 #pragma once
 
+// Weighed and kept: Qt's QJsonDocument, and the JSON libraries Debian
+// carries, were weighed against this reader. A document holds every value
+// at once: a project of a million items would take several times its file
+// in memory, where this reader leaves the items in the file text as spans.
+// The program writes a text holding a lone surrogate as a "\udXXX" escape,
+// which some libraries refuse or replace; this reader gives it back unit for
+// unit, as Qt does. And Qt lets pass what RFC 8259 refuses (a control
+// character in a string, an unknown escape, a number without digits around
+// its point); this reader refuses it, so a file it accepts is JSON that any
+// other reader takes.
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>

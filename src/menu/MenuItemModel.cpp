@@ -1,7 +1,5 @@
 #include "menu/MenuItemModel.h"
 
-#include "codegen/ClassicCodeLimits.h"
-
 #include <QCoreApplication>
 #include <QFont>
 #include <QMimeData>
@@ -9,9 +7,29 @@
 
 MenuItemModel::MenuItemModel(QObject *parent) : QAbstractTableModel(parent) {}
 
+MenuItemModel::~MenuItemModel() = default;
+
+void MenuItemModel::setExtraRoles(std::unique_ptr<MenuItemRoles> roles)
+{
+    m_roles = std::move(roles);
+    extraRolesChanged({Qt::ToolTipRole, Qt::DecorationRole});
+}
+
+void MenuItemModel::extraRolesChanged(const QList<int> &roles)
+{
+    if (count() > 0)
+        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), roles);
+}
+
+void MenuItemModel::listChanging()
+{
+    if (m_roles)
+        m_roles->listChanging();
+}
+
 void MenuItemModel::insertItem(int position, const MenuItem &item)
 {
-    clearLinkMarks();
+    listChanging();
     Q_ASSERT(position >= 1 && position <= count() + 1);
     const int row = position - 1;
     beginInsertRows(QModelIndex(), row, row);
@@ -21,7 +39,7 @@ void MenuItemModel::insertItem(int position, const MenuItem &item)
 
 void MenuItemModel::removeItem(int position)
 {
-    clearLinkMarks();
+    listChanging();
     Q_ASSERT(position >= 1 && position <= count());
     const int row = position - 1;
     beginRemoveRows(QModelIndex(), row, row);
@@ -31,21 +49,21 @@ void MenuItemModel::removeItem(int position)
 
 void MenuItemModel::setItem(int position, const MenuItem &item)
 {
-    clearLinkMarks();
+    listChanging();
     m_items[position - 1] = item;
     rowChanged(position - 1);
 }
 
 void MenuItemModel::setText(int position, const QString &text)
 {
-    clearLinkMarks();
+    listChanging();
     m_items[position - 1].text = text;
     rowChanged(position - 1);
 }
 
 void MenuItemModel::setSelected(int position, const QString &selected)
 {
-    clearLinkMarks();
+    listChanging();
     m_items[position - 1].selected = selected;
     rowChanged(position - 1);
 }
@@ -54,7 +72,7 @@ void MenuItemModel::swapItems(int positionA, int positionB)
 {
     if (positionA == positionB)
         return;
-    clearLinkMarks();
+    listChanging();
     std::swap(m_items[positionA - 1], m_items[positionB - 1]);
     rowChanged(positionA - 1);
     rowChanged(positionB - 1);
@@ -62,7 +80,7 @@ void MenuItemModel::swapItems(int positionA, int positionB)
 
 void MenuItemModel::moveItem(int from, int to)
 {
-    clearLinkMarks();
+    listChanging();
     Q_ASSERT(from >= 1 && from <= count() && to >= 1 && to <= count());
     if (from == to)
         return;
@@ -76,7 +94,7 @@ void MenuItemModel::moveItem(int from, int to)
 
 void MenuItemModel::setItems(const QList<MenuItem> &items)
 {
-    clearLinkMarks();
+    listChanging();
     beginResetModel();
     m_items = items;
     endResetModel();
@@ -126,18 +144,6 @@ QVariant MenuItemModel::data(const QModelIndex &index, int role) const
         case SelectedColumn: return yesNo(item.selected);
         default: return {};
         }
-    case Qt::ToolTipRole: {
-        QStringList tips;
-        if (const QString mark = m_linkMarks.value(index.row()); !mark.isEmpty())
-            tips << mark;
-        if (m_classicWarnings)
-            tips << classiccode::entryProblems(item);
-        return tips.isEmpty() ? QVariant() : QVariant(tips.join(u'\n'));
-    }
-    case Qt::DecorationRole:
-        if (index.column() == TextColumn && !m_linkMarks.value(index.row()).isEmpty())
-            return m_linkMarkIcon;
-        return {};
     case Qt::FontRole: {
         // Every row is shown bold.
         QFont font;
@@ -145,34 +151,8 @@ QVariant MenuItemModel::data(const QModelIndex &index, int role) const
         return font;
     }
     default:
-        return {};
+        return m_roles ? m_roles->data(item, index.row(), index.column(), role) : QVariant();
     }
-}
-
-void MenuItemModel::setLinkMarks(const QStringList &reasons, const QIcon &icon)
-{
-    m_linkMarks = reasons;
-    m_linkMarkIcon = icon;
-    if (count() > 0)
-        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole, Qt::DecorationRole});
-}
-
-void MenuItemModel::clearLinkMarks()
-{
-    if (m_linkMarks.isEmpty())
-        return;
-    m_linkMarks.clear();
-    if (count() > 0)
-        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole, Qt::DecorationRole});
-}
-
-void MenuItemModel::setClassicWarnings(bool on)
-{
-    if (on == m_classicWarnings)
-        return;
-    m_classicWarnings = on;
-    if (count() > 0)
-        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole});
 }
 
 QVariant MenuItemModel::headerData(int section, Qt::Orientation orientation, int role) const

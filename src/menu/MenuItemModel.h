@@ -1,21 +1,26 @@
 #pragma once
 
 #include "menu/MenuItem.h"
+#include "menu/MenuItemRoles.h"
 
 #include <QAbstractTableModel>
-#include <QIcon>
 #include <QList>
 #include <QStringList>
+
+#include <memory>
 
 // The menu item list. The list view shows this model itself; no other copy of
 // the list exists. Rows are addressed 1-based by the list commands (position 1
 // is the first OPTION of the generated menu); the Qt interface is 0-based.
+// Every row is shown bold. What a view adds to the rows (tool tips, icons)
+// comes from the roles it hands the model (MenuItemRoles).
 class MenuItemModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { TextColumn = 0, LinkedColumn, UrlColumn, SelectedColumn, ColumnCount };
 
     explicit MenuItemModel(QObject *parent = nullptr);
+    ~MenuItemModel() override;
 
     int count() const { return int(m_items.size()); }
     // The item at a 1-based position; position must be in 1..count().
@@ -42,16 +47,12 @@ public:
     // 1-based position of the first row whose Selected? is exactly "Yes", or 0.
     int findDefault() const;
 
-    // Rows that classic code cannot carry as typed get the reason as their
-    // tool tip while this is on (the project's code is classic).
-    void setClassicWarnings(bool on);
-
-    // Marks the rows whose link failed a check: `icon` before the text and
-    // the reason as the tool tip. `reasons` holds one text per row (empty:
-    // no mark). Any change of the list takes the marks away.
-    void setLinkMarks(const QStringList &reasons, const QIcon &icon);
-    void clearLinkMarks();
-    bool hasLinkMarks() const { return !m_linkMarks.isEmpty(); }
+    // The roles a view adds to the rows, owned by the model from now on
+    // (null: none); told before every change of the list.
+    void setExtraRoles(std::unique_ptr<MenuItemRoles> roles);
+    MenuItemRoles *extraRoles() const { return m_roles.get(); }
+    // The added roles changed for every row: tells the views.
+    void extraRolesChanged(const QList<int> &roles);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -75,8 +76,7 @@ signals:
 
 private:
     void rowChanged(int row);
+    void listChanging();
     QList<MenuItem> m_items;
-    bool m_classicWarnings = false;
-    QStringList m_linkMarks;
-    QIcon m_linkMarkIcon;
+    std::unique_ptr<MenuItemRoles> m_roles;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codegen/MenuItems.h"
+#include "menu/MenuItems.h"
 #include "menu/MenuProject.h"
 #include "platform/WriteTarget.h"
 
@@ -24,7 +24,10 @@ inline QString filter()
 // Limits of what a project may hold, so that everything loaded can be shown
 // and generated at once: a text no longer than the window's line edits take
 // (32767 characters), code of at most 256 MiB, a file of at most 128 MiB
-// (a million items of site-map length take about 100 MiB).
+// (a million items of site-map length take about 100 MiB). The file's
+// reader checks the texts and the file; the code's length is the code
+// generator's to check (codelimit), by every caller that loads a project
+// to show or generate it.
 inline constexpr qsizetype kMaxTextLength = 32767;
 inline constexpr qint64 kMaxCodeLength = 256LL * 1024 * 1024;
 inline constexpr qint64 kMaxFileBytes = 128LL * 1024 * 1024;
@@ -51,12 +54,15 @@ bool parse(const QByteArray &bytes, MenuProject *project, QString *error, Refuse
 bool parse(const QByteArray &bytes, MenuProject *project, MenuItems *items, QString *error,
            Refused *refused = nullptr);
 
-// The problem named when the code would pass kMaxCodeLength.
-QString codeTooLargeProblem();
+// The message of a file refused for `problem`, naming the file: every
+// refusal of a project file's contents, here or by a caller's own check (the
+// code's length, see codelimit), reads the same.
+QString refusalMessage(const QString &path, const QString &problem);
 
 // Reads and parses a file (a regular file only); on failure the message
-// names the file too.
-bool load(const QString &path, MenuProject *project, QString *error);
+// names the file too. `summary`, when given, gets the items' summary as the
+// reader gathered it.
+bool load(const QString &path, MenuProject *project, QString *error, MenuItemSummary *summary = nullptr);
 // The same, the items kept in the file text (see the parse() with `items`).
 bool load(const QString &path, MenuProject *project, MenuItems *items, QString *error);
 // Writes atomically, streamed to the file; on failure (a project larger than

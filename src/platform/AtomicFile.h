@@ -1,5 +1,16 @@
 #pragma once
 
+// Weighed and kept: QSaveFile alone was weighed. Its commit() ignores a
+// failed fsync ("sync to disk if possible"), and its buffered write reports
+// a failed final write neither from write() nor from commit(). So this
+// writer still uses QSaveFile for the temporary file beside the target and
+// the rename, but opens it unbuffered, writes it itself (short writes
+// retried), calls fsync itself and fails on its error before QSaveFile
+// renames; a device or FIFO named on the command line is written through
+// as it is, where QSaveFile would try to put a file in its place. The
+// folder is not flushed after the rename: after a power failure the name
+// may still hold the old file, whole, never part of the new one.
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>

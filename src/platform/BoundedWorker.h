@@ -1,5 +1,13 @@
 #pragma once
 
+// Weighed and kept: a thread and a helper program started by QProcess were
+// weighed. A thread cannot be stopped in the middle of a parse nor held to
+// a memory bound, so a hostile page would take the program with it. A
+// helper program must be found on disk (tests and the window module link
+// the core statically), be handed every page through a pipe and start
+// afresh for each batch. A forked child shares the input as it stands, is
+// bounded by the kernel and dies alone.
+
 #include <QByteArray>
 #include <QString>
 

@@ -1,5 +1,13 @@
 #pragma once
 
+// Weighed and kept: QSettings (INI format) was weighed for this store. It
+// writes its file through QSaveFile, whose commit ignores a failed fsync,
+// waits on another writer's lock file without a bound, and tells of a
+// failure only as a status, without the file or the cause. This store
+// writes through AtomicFileWriter (a failed fsync fails the change), waits
+// at most two seconds for the lock (clearing one left empty by a writer that
+// died), and names the file and the cause of every failure.
+
 #include "platform/RegistryHive.h"
 
 #include <QString>

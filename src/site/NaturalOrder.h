@@ -1,5 +1,11 @@
 #pragma once
 
+// Weighed and kept: QCollator with numeric mode was weighed. In the C locale
+// it ignores numeric mode and sorts "page10" before "page2", and in other
+// locales its order follows the locale's rules, so one site's pages would
+// come in different orders on different machines and in tests. These few
+// lines give the one order everywhere.
+
 #include <QString>
 
 // The order in which people sort names: runs of digits compare by their

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "codegen/MenuCodeGenerator.h"
+#include "codegen/CodeLimit.h"
 #include "menu/ProjectFile.h"
 #include "platform/TextTrim.h"
 #include "site/CssDeclarations.h"
@@ -419,7 +419,7 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     if (cutTexts > 0)
         notes->append(QCoreApplication::translate("PageImport", "%1 texts or links longer than %2 characters were cut to that length.")
                           .arg(locale.toString(cutTexts), locale.toString(ProjectFile::kMaxTextLength)));
-    if (MenuCodeLengthBound(p) > ProjectFile::kMaxCodeLength) {
+    if (!codelimit::fits(p)) {
         *error = QCoreApplication::translate("PageImport", "The list's texts and links are too long for one menu: its code "
                                 "would pass the limit of %1 MiB.")
                      .arg(ProjectFile::kMaxCodeLength / (1024 * 1024));

@@ -1,5 +1,6 @@
 #include "app/ui/Form1.h"
 
+#include "app/ui/ItemListDecorations.h"
 #include "app/ui/MenuListView.h"
 #include "codegen/ClassicCodeLimits.h"
 #include "codegen/ui/MenuOptionsPanel.h"
@@ -41,7 +42,7 @@ void Form1::buildClassicTips()
 void Form1::updateClassicTips()
 {
     const bool classic = dialect() == CodeDialect::Classic;
-    m_model->setClassicWarnings(classic);
+    ItemListDecorations::of(m_model)->setClassicWarnings(classic);
     m_options->setClassicNameWarning(classic);
     QStringList problems;
     if (classic) {

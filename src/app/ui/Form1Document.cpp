@@ -6,6 +6,7 @@
 #include "app/RecentFiles.h"
 #include "app/ui/ListEditCommand.h"
 #include "app/ui/ProjectChangeCommand.h"
+#include "codegen/CodeLimit.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "menu/ProjectFile.h"
 #include "site/SiteFolder.h"
@@ -216,7 +217,7 @@ bool Form1::saveDocument(bool askForName)
 bool Form1::openProject(const QString &path, QString *error)
 {
     MenuProject project;
-    if (!ProjectFile::load(path, &project, error))
+    if (!codelimit::load(path, &project, error))
         return false;
     project.site = SiteFolder::absolute(project.site, path);
     const ProjectState before = captureState();

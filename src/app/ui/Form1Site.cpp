@@ -4,6 +4,7 @@
 #include "app/ui/Form1.h"
 
 #include "app/Preferences.h"
+#include "app/ui/ItemListDecorations.h"
 #include "menu/MenuItemModel.h"
 #include "site/LinkCheck.h"
 #include "site/SiteFolder.h"
@@ -187,8 +188,8 @@ void Form1::mnuToolsCheckLinks_Click()
         links += v.status != LinkVerdict::NoLink;
     }
     if (failed > 0)
-        m_model->setLinkMarks(reasons, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        ItemListDecorations::of(m_model)->setLinkMarks(reasons, style()->standardIcon(QStyle::SP_MessageBoxWarning));
     else
-        m_model->clearLinkMarks();
+        ItemListDecorations::of(m_model)->clearLinkMarks();
     showStatus(tr("Links checked: %1; failed: %2; not checked: %3.").arg(links).arg(failed).arg(notChecked));
 }

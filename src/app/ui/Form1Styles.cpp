@@ -5,7 +5,9 @@
 #include "app/ui/Advisories.h"
 #include "app/ui/IgnoredStylesNotice.h"
 #include "app/ui/StartupFontLists.h"
+#include "help/HelpTopics.h"
 #include "help/ui/ContextHelp.h"
+#include "help/ui/HelpViewer.h"
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
@@ -19,7 +21,9 @@ const QString kButton = QStringLiteral("bttn");
 
 void Form1::buildStyleDialogs()
 {
-    const StylePrompts prompts{ConfirmRestoreDefaults, ShowButtonBorderMessage};
+    const StylePrompts prompts{ConfirmRestoreDefaults, ShowButtonBorderMessage, [](QWidget *owner) {
+                                   HelpViewer::showTopic(owner, QLatin1String(HelpTopics::kColours));
+                               }};
     m_FrmAdvBttnOp = new FrmAdvBttnOp(m_advMenuvals, prompts, this);
     m_frmAdvMnuOp = new frmAdvMnuOp(m_advMenuvals, prompts, this);
     ContextHelp::ApplyWhatsThis(m_FrmAdvBttnOp);

@@ -1,7 +1,5 @@
 #include "styles/ui/ColorRow.h"
 
-#include "help/HelpTopics.h"
-#include "help/ui/HelpViewer.h"
 #include "styles/ui/ShowColorDialog.h"
 #include "styles/ui/TypedKeyCode.h"
 
@@ -25,14 +23,16 @@ constexpr int ColorTextLength = 7;
 
 } // namespace
 
-ColorRow::ColorRow(int index, const QString &description, ColorNumber swatchColour, QWidget *dialog)
+ColorRow::ColorRow(int index, const QString &description, ColorNumber swatchColour, QWidget *dialog,
+                   const StylePrompts &prompts)
     : QObject(dialog),
       m_index(index),
       m_lbldesc(new QLabel(description, dialog)),
       m_lblclr(new QLabel(dialog)),
       m_txtclr(new QLineEdit(dialog)),
       m_cmdclr(new QPushButton(tr("Select"), dialog)),
-      m_colour(swatchColour)
+      m_colour(swatchColour),
+      m_colourHelp(prompts.colourHelp)
 {
     const QString suffix = QStringLiteral("_%1").arg(index);
     setObjectName(QStringLiteral("colorrow") + suffix);
@@ -189,8 +189,8 @@ void ColorRow::cmdclr_Click()
 void ColorRow::showOops(const QString &message)
 {
     ++m_messageDepth;
-    // The message that asks for a colour offers the colours page of the help.
-    const bool offersHelp = message == tr(SelectMessage);
+    // The message that asks for a colour offers the help on colours.
+    const bool offersHelp = m_colourHelp && message == tr(SelectMessage);
     QMessageBox box(QMessageBox::Warning, tr("Oops!"), message,
                     offersHelp ? QMessageBox::Ok | QMessageBox::Help : QMessageBox::Ok,
                     m_txtclr->window());
@@ -201,7 +201,7 @@ void ColorRow::showOops(const QString &message)
     box.exec();
     --m_messageDepth;
     if (offersHelp && box.clickedButton() == box.button(QMessageBox::Help))
-        HelpViewer::showTopic(m_txtclr->window(), QLatin1String(HelpTopics::kColours));
+        m_colourHelp(m_txtclr->window());
 }
 
 void ColorRow::selectAfterHash()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "styles/mColorSelect.h"
+#include "styles/ui/StylePrompts.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +21,8 @@ class QWidget;
 // incomplete one blanks it, a bad one is refused with an "Oops!" message, and
 // a missing "#" is put back. When a run of the change handling completes,
 // textChangedByHandler(index) is emitted so that a dialog can copy the text
-// to another row (border sync).
+// to another row (border sync). The message that asks for a colour offers
+// the help on colours when the dialog's prompts supply it.
 class ColorRow : public QObject
 {
     Q_OBJECT
@@ -29,7 +31,7 @@ public:
     // swatchColour may be a system colour reference; nothing is painted and
     // the box stays empty until the dialog sets a text.
     ColorRow(int index, const QString &description, mColorSelect::ColorNumber swatchColour,
-             QWidget *dialog);
+             QWidget *dialog, const StylePrompts &prompts = {});
 
     int index() const { return m_index; }
     QLabel *lbldesc() const { return m_lbldesc; }
@@ -90,4 +92,5 @@ private:
     mColorSelect::ColorNumber m_colour;
     bool m_painted = false;
     int m_messageDepth = 0;
+    std::function<void(QWidget *owner)> m_colourHelp;
 };

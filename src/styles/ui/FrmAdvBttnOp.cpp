@@ -138,7 +138,7 @@ QWidget *FrmAdvBttnOp::buildColours()
     grid->addWidget(m_nbchk, 0, 0, 1, 4);
     grid->addWidget(m_chksysbttnclr, 1, 0, 1, 4);
     for (int i = 0; i < 6; ++i) {
-        m_rows[size_t(i)] = new ColorRow(i, tr(Rows[i].description), SysColor(Rows[i].systemColour), group);
+        m_rows[size_t(i)] = new ColorRow(i, tr(Rows[i].description), SysColor(Rows[i].systemColour), group, m_prompts);
         // The border rows below the contrast warning of the text and face rows.
         styledialog::placeRow(grid, i < 2 ? i + 2 : i + 3, m_rows[size_t(i)]);
     }

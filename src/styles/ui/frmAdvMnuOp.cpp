@@ -83,8 +83,8 @@ QWidget *frmAdvMnuOp::buildColours()
     auto *group = named(new QGroupBox(tr("Color Options:"), this), "FrameColor");
     m_chkmnusysclr = named(new QCheckBox(tr("Use Default System &Menu Colors"), group), "chkmnusysclr");
     m_chkmnusysclr->setChecked(true);
-    m_rows = {new ColorRow(0, tr("&Text:"), SysColor(WindowTextColour), group),
-              new ColorRow(1, tr("&Background:"), SysColor(WindowColour), group)};
+    m_rows = {new ColorRow(0, tr("&Text:"), SysColor(WindowTextColour), group, m_prompts),
+              new ColorRow(1, tr("&Background:"), SysColor(WindowColour), group, m_prompts)};
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_chkmnusysclr, 0, 0, 1, 4);
     for (ColorRow *row : m_rows)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codegen/ItemText.h"
-#include "codegen/MenuItemSummary.h"
+#include "menu/ItemText.h"
+#include "menu/MenuItemSummary.h"
 
 #include <functional>
 

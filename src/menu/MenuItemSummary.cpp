@@ -1,4 +1,4 @@
-#include "codegen/MenuItemSummary.h"
+#include "menu/MenuItemSummary.h"
 
 #include <algorithm>
 
