@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+struct FileChoosers;
+class MenuDocument;
+class QWidget;
+
+// The check of the menu's links against the site folder: the failures are
+// marked in the list, with their reasons as tool tips, and counted in the
+// status line. A project without a site folder asks for one first, which
+// becomes the project's (one undoable step).
+class LinkCheckActions : public QObject {
+    Q_OBJECT
+public:
+    LinkCheckActions(MenuDocument *document, const FileChoosers *choosers, QWidget *parent);
+
+    void checkLinks();
+
+signals:
+    void statusMessage(const QString &text);
+
+private:
+    MenuDocument *m_document;
+    const FileChoosers *m_choosers;
+    QWidget *m_parent;
+};
