@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 
 #include <QApplication>

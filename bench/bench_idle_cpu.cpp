@@ -6,6 +6,7 @@
 // measurement. BENCH_NO_CARET=1 stops the text cursor's blinking, to tell its
 // repaints apart from the window's own work.
 #include "BenchApp.h"
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
 
@@ -65,7 +66,7 @@ int main(int argc, char *argv[])
     Form1 window;
     window.show();
     for (int i = 1; i <= 20; ++i)
-        window.listModel()->appendItem({QStringLiteral("Item %1").arg(i), "Yes", "p.html", "No"});
+        window.document()->model()->appendItem({QStringLiteral("Item %1").arg(i), "Yes", "p.html", "No"});
     auto *timer1 = window.findChild<QTimer *>(QStringLiteral("Timer1"));
     // Let start-up painting and the first passes finish.
     idleFor(timer1, 500);

@@ -16,6 +16,7 @@
 // Pass a smaller item count as the first argument for a quick run.
 #include "BenchApp.h"
 #include "BenchTiming.h"
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "codegen/CodeLimit.h"
 #include "menu/MenuItemModel.h"
@@ -284,13 +285,13 @@ double measureWindow(const QString &path, int count)
     QElapsedTimer t;
     t.start();
     QString error;
-    const bool ok = window.openProject(path, &error);
+    const bool ok = window.document()->load(path, &error);
     const double openMs = t.nsecsElapsed() / 1e6;
     spy.painted = false;
     while (!spy.painted)
         QCoreApplication::processEvents();
     const double ms = t.nsecsElapsed() / 1e6;
-    const bool right = ok && window.listModel()->count() == count && window.currentPosition() >= 1;
+    const bool right = ok && window.document()->model()->count() == count && window.currentPosition() >= 1;
     std::printf("%8d items: open %8.1f ms, list painted at %8.1f ms%s\n", count, openMs, ms,
                 right ? "" : "  FAILED");
     return ms;

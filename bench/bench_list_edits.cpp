@@ -4,6 +4,7 @@
 // grow with the list: a ratio of about 1 between the two sizes. Times are the
 // main thread's CPU time, so that a busy machine does not blur the ratio.
 #include "BenchApp.h"
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
 
@@ -48,13 +49,13 @@ std::vector<double> measure(int rows)
     for (int i = 1; i <= rows; ++i)
         items.append({QStringLiteral("Item %1").arg(i), QStringLiteral("Yes"),
                       QStringLiteral("https://example.org/%1.html").arg(i), QStringLiteral("No")});
-    window.listModel()->setItems(items);
+    window.document()->model()->setItems(items);
     auto *lv = window.findChild<QTableView *>(QStringLiteral("lv"));
     auto *text = window.findChild<QLineEdit *>(QStringLiteral("itemtexttext"));
     auto *link = window.findChild<QLineEdit *>(QStringLiteral("linktext"));
     auto action = [&](const char *name) { return window.findChild<QAction *>(QLatin1String(name)); };
     auto trigger = [&](const char *name) { return [&, name] { action(name)->trigger(); }; };
-    auto middle = [&] { lv->setCurrentIndex(window.listModel()->index(rows / 2, 0)); };
+    auto middle = [&] { lv->setCurrentIndex(window.document()->model()->index(rows / 2, 0)); };
     auto add = [&] {
         text->setText(QStringLiteral("New"));
         link->setText(QStringLiteral("new.html"));

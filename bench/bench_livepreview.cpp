@@ -3,6 +3,7 @@
 // projects of 50 and 500 items, in both dialects. Prints the median and the
 // worst of the rounds and the 500/50 ratio. Runs offscreen with software
 // rendering (QT_QPA_PLATFORM=offscreen is set unless a platform is given).
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/LivePreviewPane.h"
@@ -84,7 +85,7 @@ int main(int argc, char *argv[])
             const QString path = settings.filePath(QStringLiteral("menu.qnv"));
             QString error;
             if (!ProjectFile::save(path, project(count, dialect), &error)
-                || !window.openProject(path, &error) || !waitForDrawn(pane)) {
+                || !window.document()->load(path, &error) || !waitForDrawn(pane)) {
                 std::printf("Could not show the %d-item project: %s\n", count, qPrintable(error));
                 return 1;
             }

@@ -10,6 +10,7 @@
 #include "BenchApp.h"
 #include "TinyFont.h"
 #include "app/StartupSelection.h"
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/StartupFontLists.h"

@@ -5,6 +5,7 @@
 #include "BenchApp.h"
 #include "BenchTiming.h"
 
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/frmAdvMnuOp.h"
@@ -32,11 +33,11 @@ int main(int argc, char *argv[])
         std::printf("font lists of %5d families:         %8.2f ms%s\n", n, ms, ok ? "" : "  WRONG RESULT");
     }
 
-    MenuProject project = w.currentProject();
+    MenuProject project = w.document()->project();
     project.menuStyle.mnuSysClr = project.buttonStyle.bttnSysClr = project.buttonStyle.bttnNoBorder = 0;
     project.menuStyle.mnuFont = QStringLiteral("A Font Not Installed");
-    const double apply = bestMs(20, [&] { w.applyProject(project); });
-    const bool ok = w.currentProject() == project;
+    const double apply = bestMs(20, [&] { w.document()->applyProject(project); });
+    const bool ok = w.document()->project() == project;
     std::printf("records into both dialogs and back:  %8.3f ms%s\n", apply, ok ? "" : "  WRONG RESULT");
     return 0;
 }

@@ -45,19 +45,19 @@ private slots:
         fill(*w, 2);
         control<QLineEdit>(*w, "txtmnm")->setText("M");
         auto *combo = control<QComboBox>(*w, "cmbdialect");
-        QSignalSpy changed(w.get(), &Form1::dialectChanged);
+        QSignalSpy changed(w->document(), &MenuDocument::dialectChanged);
         QTest::keyClick(combo, Qt::Key_Down); // "Classic" comes first
-        QCOMPARE(w->currentProject().dialect, CodeDialect::Html5);
+        QCOMPARE(w->document()->project().dialect, CodeDialect::Html5);
         w->Toolbar1_ButtonClick("preview");
         SetShellOpenHook({});
         QVERIFY(testfiles::readAll(opened.value(0).toLocalFile()).startsWith("<!DOCTYPE html>"));
 
         QString error;
-        QVERIFY(w->saveProject(dir.filePath("p.qnv"), &error));
+        QVERIFY(w->document()->writeTo(dir.filePath("p.qnv"), &error));
         BoxAnswerer discard(QMessageBox::Discard); // the unsaved-changes question
         w->mnuFileNew_Click(); // a new project is classic again; loading restores the choice
         QCOMPARE(combo->currentText(), QString("Classic"));
-        QVERIFY(w->openProject(dir.filePath("p.qnv"), &error));
+        QVERIFY(w->document()->load(dir.filePath("p.qnv"), &error));
         QCOMPARE(combo->currentText(), QString("HTML5"));
         QCOMPARE(changed.size(), 3);
 
@@ -67,9 +67,9 @@ private slots:
             return modal->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click(), true;
         });
         action(*w, "mnuEditPrefs")->trigger();
-        QCOMPARE(Form1().dialect(), CodeDialect::Html5);
+        QCOMPARE(Form1().document()->dialect(), CodeDialect::Html5);
         QVERIFY(testfiles::writeAll(dir.filePath("old.qnv"), R"({"format": "quillnav-menu-project", "version": 1, "items": []})"));
-        QVERIFY(w->openProject(dir.filePath("old.qnv"), &error));
+        QVERIFY(w->document()->load(dir.filePath("old.qnv"), &error));
         QCOMPARE(combo->currentText(), QString("Classic"));
         w->mnuFileNew_Click();
         QCOMPARE(combo->currentText(), QString("HTML5"));

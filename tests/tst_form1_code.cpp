@@ -34,7 +34,7 @@ private slots:
         m_tmp = std::make_unique<QTemporaryDir>();
         m_tmpOverride = std::make_unique<TempDirOverride>(m_tmp->path());
         QVERIFY(showWindow(w));
-        w->listModel()->setItems(rows("Home@index.html*,--- Caf\u00e9\u00a0Bar@cafe.html,~"));
+        w->document()->model()->setItems(rows("Home@index.html*,--- Caf\u00e9\u00a0Bar@cafe.html,~"));
         control<QLineEdit>(*w, "txtmnm")->setText("M");
         settle(*w);
     }
@@ -75,7 +75,7 @@ private slots:
     // CR LF line ends) and says so in the main window's status bar.
     void codeWindow()
     {
-        const MenuCode code = GenerateMenuCode(codegen::kCodeMode, w->currentProject());
+        const MenuCode code = GenerateMenuCode(codegen::kCodeMode, w->document()->project());
         QVERIFY(!code.body.contains("Menu Preview") && code.body.contains("Caf\u00e9\u00a0Bar"));
         const QString saved = m_tmp->filePath("menu.html");
         SetSaveCodeFileChooser([&](QWidget *) { return saved; });
@@ -119,10 +119,10 @@ private slots:
     // the project to HTML5 code, as one undo step, and shows the new code.
     void codeWindowNotice()
     {
-        const MenuProject before = w->currentProject();
+        const MenuProject before = w->document()->project();
         MenuProject styled = before;
         styled.buttonStyle.bttnFontSize = "16";
-        w->applyProject(styled, false);
+        w->document()->applyProject(styled, false);
         QString seen;
         modalwatch::whenModal(this, [&](QWidget *modal) {
             auto *form3 = qobject_cast<Form3 *>(modal);
@@ -131,8 +131,8 @@ private slots:
                 return false;
             seen = bar->isVisible() ? "bar, " : "hidden bar, ";
             click(form3, "cmdUseHtml5");
-            seen += form3->bodyText() == GenerateMenuCode(codegen::kCodeMode, w->currentProject()).body
-                    && w->dialect() == CodeDialect::Html5 && bar->isHidden() ? "HTML5" : "unchanged";
+            seen += form3->bodyText() == GenerateMenuCode(codegen::kCodeMode, w->document()->project()).body
+                    && w->document()->dialect() == CodeDialect::Html5 && bar->isHidden() ? "HTML5" : "unchanged";
             click(form3, "Command4");
             return true;
         });
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(seen, "bar, HTML5");
         settle(*w);
         action(*w, "mnuEditUndo")->trigger();
-        QVERIFY(w->dialect() == CodeDialect::Classic && w->currentProject() == styled);
+        QVERIFY(w->document()->dialect() == CodeDialect::Classic && w->document()->project() == styled);
     }
 
     // The preview opens the frameset page; when the desktop cannot open it, a

@@ -6,10 +6,6 @@
 #include "app/ProjectFileGuard.h"
 #include "support/TestFiles.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 using namespace form1test;
 
 namespace {
@@ -25,7 +21,7 @@ MenuProject project(const QString &menuName, const QString &list)
 // The project as the window holds it: its menu name and its list.
 QString shown(const Form1 &window)
 {
-    return window.currentProject().options.menuName + ':' + state(window);
+    return window.document()->project().options.menuName + ':' + state(window);
 }
 
 } // namespace
@@ -45,7 +41,7 @@ private:
     }
     static void load(Form1 &window, const QString &file)
     {
-        window.setOpenFileChooser([file](QWidget *) { return file; });
+        window.choosers().openProject = [file](QWidget *) { return file; };
         window.mnuFileLoad_Click();
     }
 
@@ -63,7 +59,7 @@ private slots:
     {
         Form1 first, second;
         load(first, path("menu.qnv"));
-        QVERIFY(first.fileGuard()->holdsLock());
+        QVERIFY(first.document()->fileGuard()->holdsLock());
         const QString lockFile = ProjectFileGuard::lockPathFor(path("menu.qnv"));
         QVERIFY(QFileInfo::exists(lockFile));
         {
@@ -72,15 +68,15 @@ private slots:
             QCOMPARE(cancel.count, 1);
             QVERIFY2(cancel.boxes[0].text.contains("\"menu.qnv\" is already open in another Quillnav window"),
                      qPrintable(cancel.boxes[0].text));
-            QVERIFY(second.projectFilePath().isEmpty() && second.listModel()->rowCount() == 0);
+            QVERIFY(second.document()->filePath().isEmpty() && second.document()->model()->rowCount() == 0);
         }
         {
             BoxAnswerer open(QMessageBox::Open);
             load(second, path("menu.qnv"));
             QCOMPARE(open.count, 1);
-            QCOMPARE(second.projectFilePath(), path("menu.qnv"));
+            QCOMPARE(second.document()->filePath(), path("menu.qnv"));
             QCOMPARE(shown(second), QString("mine:A@a,B@b"));
-            QVERIFY(!second.fileGuard()->holdsLock());
+            QVERIFY(!second.document()->fileGuard()->holdsLock());
         }
         first.mnuFileNew_Click();
         QVERIFY(!QFileInfo::exists(lockFile));
@@ -102,9 +98,9 @@ private slots:
         BoxAnswerer none(QMessageBox::Cancel);
         load(first, path("menu.qnv"));
         QCOMPARE(none.count, 0);
-        QVERIFY(first.fileGuard()->holdsLock());
+        QVERIFY(first.document()->fileGuard()->holdsLock());
         // Save As to another name moves the lock; closing gives it up.
-        first.setSaveFileChooser([this](QWidget *) { return path("other.qnv"); });
+        first.choosers().saveProject = [this](QWidget *) { return path("other.qnv"); };
         first.mnuFileSaveAs_Click();
         QVERIFY(!QFileInfo::exists(lockFile));
         QVERIFY(QFileInfo::exists(ProjectFileGuard::lockPathFor(path("other.qnv"))));
@@ -126,7 +122,7 @@ private slots:
             QTRY_COMPARE(shown(*w), QString("theirs:C@c"));
             QCOMPARE(reload.count, 1);
             QVERIFY(reload.boxes[0].text.contains("\"menu.qnv\" was changed by another program"));
-            QVERIFY(!w->isProjectModified());
+            QVERIFY(!w->document()->isModified());
         }
         {
             BoxAnswerer keep(QMessageBox::No);
@@ -145,51 +141,34 @@ private slots:
 
     void saveAsksBeforeOverwriting_data()
     {
-        QTest::addColumn<bool>("inPlace"); // rewritten in place, same size and time; else replaced
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("expected"); // the file's menu name afterwards, and the other file's
-        for (const bool inPlace : {false, true}) {
-            const char *how = inPlace ? "rewritten in place" : "replaced";
-            QTest::addRow("%s, overwrite", how) << inPlace << int(QMessageBox::Yes) << "mine2/";
-            QTest::addRow("%s, keep both", how) << inPlace << int(QMessageBox::No) << "wxyz/mine2";
-            QTest::addRow("%s, cancel", how) << inPlace << int(QMessageBox::Cancel) << "wxyz/";
-        }
+        QTest::newRow("overwrite") << int(QMessageBox::Yes) << "mine2/";
+        QTest::newRow("keep both") << int(QMessageBox::No) << "wxyz/mine2";
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << "wxyz/";
     }
 
-    // With unsaved changes the window only notes the change; Save then asks.
+    // With unsaved changes the window only notes a change on disk; Save then
+    // asks (the document's verdict on the file is tested in tst_document).
     void saveAsksBeforeOverwriting()
     {
-        QFETCH(bool, inPlace); QFETCH(int, answer); QFETCH(QString, expected);
+        QFETCH(int, answer); QFETCH(QString, expected);
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         load(*w, path("menu.qnv"));
         QTest::keyClicks(control<QLineEdit>(*w, "txtmnm"), "2"); // "mine2", not saved
-        QVERIFY(w->isProjectModified());
+        QVERIFY(w->document()->isModified());
         BoxAnswerer answers{QMessageBox::StandardButton(answer)};
-        if (inPlace) {
-            // The same length and modification time: only the bytes differ.
-            const QByteArray name = QFile::encodeName(path("menu.qnv"));
-            struct stat before {};
-            QVERIFY(::stat(name.constData(), &before) == 0);
-            const QByteArray other = testfiles::readAll(path("menu.qnv")).replace("\"mine\"", "\"wxyz\"");
-            const int fd = ::open(name.constData(), O_WRONLY);
-            QVERIFY(fd >= 0 && ::write(fd, other.constData(), size_t(other.size())) == other.size());
-            const timespec times[2] = {before.st_atim, before.st_mtim};
-            QVERIFY(::futimens(fd, times) == 0 && ::close(fd) == 0);
-            struct stat after {};
-            QVERIFY(::stat(name.constData(), &after) == 0 && after.st_mtim.tv_nsec == before.st_mtim.tv_nsec);
-        } else {
-            write("menu.qnv", project("wxyz", "A@a,B@b"));
-        }
+        write("menu.qnv", project("wxyz", "A@a,B@b"));
         QTest::qWait(300); // the watcher's notice: no question while there are unsaved changes
         QCOMPARE(answers.count, 0);
-        w->setSaveFileChooser([this](QWidget *) { return path("mine.qnv"); });
+        w->choosers().saveProject = [this](QWidget *) { return path("mine.qnv"); };
         w->mnuFileSaveProj_Click();
         QCOMPARE(answers.count, 1);
         QCOMPARE(onDisk("menu.qnv") + '/' + (QFileInfo::exists(path("mine.qnv")) ? onDisk("mine.qnv") : QString()),
                  expected);
-        QCOMPARE(w->isProjectModified(), answer == QMessageBox::Cancel);
-        QCOMPARE(w->projectFilePath(), path(answer == QMessageBox::No ? "mine.qnv" : "menu.qnv"));
+        QCOMPARE(w->document()->isModified(), answer == QMessageBox::Cancel);
+        QCOMPARE(w->document()->filePath(), path(answer == QMessageBox::No ? "mine.qnv" : "menu.qnv"));
     }
 };
 

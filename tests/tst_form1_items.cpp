@@ -50,7 +50,7 @@ private slots:
     {
         QFETCH(Write, row);
         const auto &[how, before, typed, yes, after, current] = row;
-        w->listModel()->setItems(rows(before));
+        w->document()->model()->setItems(rows(before));
         makeCurrent(*w, 3);
         if (how == "Return edit")
             action(*w, "edit")->trigger();
@@ -95,7 +95,7 @@ private slots:
             QTest::keySequence(text(), QKeySequence(key));
             settle(*w);
             QCOMPARE(text()->text(), "");
-            QCOMPARE(w->listModel()->count(), rows);
+            QCOMPARE(w->document()->model()->count(), rows);
         }
     }
 
@@ -133,12 +133,12 @@ private slots:
     void edit()
     {
         QFETCH(MenuItem, shown); QFETCH(QString, before); QFETCH(QString, expected);
-        w->listModel()->setItems(rows("Other@o") << shown);
+        w->document()->model()->setItems(rows("Other@o") << shown);
         makeCurrent(*w, 2);
         typeItem(*w, before);
         control(*w, "chksel")->setFocus();
         QWidget *vp = control<QTableView>(*w, "lv")->viewport();
-        const QPoint at = control<QTableView>(*w, "lv")->visualRect(w->listModel()->index(1, 0)).center();
+        const QPoint at = control<QTableView>(*w, "lv")->visualRect(w->document()->model()->index(1, 0)).center();
         QTest::mouseClick(vp, Qt::LeftButton, {}, at);
         QMouseEvent twice(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(vp, &twice);
@@ -149,12 +149,12 @@ private slots:
             return;
         QCOMPARE(link()->isEnabled(), shown.linked == "Yes");
         QCOMPARE(w->focusWidget(), text());
-        QCOMPARE(w->listModel()->at(2), shown);
+        QCOMPARE(w->document()->model()->at(2), shown);
         // Update writes into the current row, not into the row that Edit loaded.
         makeCurrent(*w, 1);
         BoxAnswerer answerer(QMessageBox::Yes);
         QTest::mouseClick(control(*w, "cmdup"), Qt::LeftButton);
-        QCOMPARE(w->listModel()->at(1), shown);
+        QCOMPARE(w->document()->model()->at(1), shown);
     }
 
     // Only the link field takes dropped text. Elsewhere on the window (the other text
@@ -176,7 +176,7 @@ private slots:
         fill(*w, 1);
         typeItem(*w, "t|old.html|");
         text()->setFocus();
-        const MenuProject before = w->currentProject();
+        const MenuProject before = w->document()->project();
         QMimeData data;
         offersText ? data.setText("http://dropped/") : data.setUrls({QUrl::fromLocalFile("/tmp/a.gif")});
         QWidget *on = control(*w, target.toLatin1().constData());
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(link()->text(), offersText && linkField ? "http://dropped/" : "old.html");
         QCOMPARE(itemFields(*w), link()->text().prepend("t|") + '|');
         QCOMPARE(w->focusWidget(), text());
-        QCOMPARE(w->currentProject(), before);
+        QCOMPARE(w->document()->project(), before);
     }
 
     // The options panel: its enabling rules and validation. Enabled states of the frame
@@ -242,9 +242,9 @@ private slots:
     void validation()
     {
         QFETCH(MenuOptions, options); QFETCH(int, problem);
-        MenuProject project = w->currentProject();
+        MenuProject project = w->document()->project();
         project.options = options;
-        w->applyProject(project);
+        w->document()->applyProject(project);
         lineEdit("itemtexttext")->setFocus();
         BoxAnswerer answerer(QMessageBox::Ok);
         QCOMPARE(w->ValidateMenuOptions(), problem ? QStringLiteral("nope") : QStringLiteral("ok"));
@@ -275,7 +275,7 @@ private slots:
     void classicWarnings()
     {
         QFETCH(QStringList, typed); QFETCH(QString, tip); QFETCH(bool, nameWarning);
-        w->setDialect(typed[3] == "html5" ? CodeDialect::Html5 : CodeDialect::Classic);
+        w->document()->setDialect(typed[3] == "html5" ? CodeDialect::Html5 : CodeDialect::Classic);
         QTest::keyClicks(text(), typed[0]), QTest::keyClicks(link(), typed[1]), QTest::keyClicks(lineEdit("txtmnm"), typed[2]);
         auto *label = control<QLabel>(*w, "lblclassictip");
         QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip);
@@ -284,10 +284,10 @@ private slots:
         settle(*w);
         QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
         settle(*w);
-        const QModelIndex row = w->listModel()->index(w->listModel()->count() - 1, 0);
+        const QModelIndex row = w->document()->model()->index(w->document()->model()->count() - 1, 0);
         QCOMPARE(row.data(Qt::ToolTipRole).toString(), tip);
         QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip); // now the current row's
-        w->setDialect(CodeDialect::Html5);
+        w->document()->setDialect(CodeDialect::Html5);
         QVERIFY(!label->isVisible() && !row.data(Qt::ToolTipRole).isValid() && !control(*w, "lblmnmwarn")->isVisible());
     }
 };

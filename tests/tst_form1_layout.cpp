@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(inClient("StatusBar1"), QRect(0, client()->height() - py(255), client()->width(), py(255)));
         QStringList captions;
         for (int i = 0; i < 4; ++i)
-            captions << w->listModel()->headerData(i, Qt::Horizontal).toString();
+            captions << w->document()->model()->headerData(i, Qt::Horizontal).toString();
         QCOMPARE(captions.join('|'), QStringLiteral("Item Text|Linked?|Link URL|Selected?"));
     }
 

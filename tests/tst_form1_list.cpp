@@ -60,7 +60,7 @@ private slots:
     {
         QFETCH(Pass, row);
         const auto &[list, current, typed, expected] = row;
-        w->listModel()->setItems(rows(list));
+        w->document()->model()->setItems(rows(list));
         if (current)
             makeCurrent(*w, current);
         typeItem(*w, typed);
@@ -80,7 +80,7 @@ private slots:
         action(*w, "movdn")->trigger();
         settle(*w);
         auto *timer = control<QTimer>(*w, "Timer1");
-        MenuItemModel *model = w->listModel();
+        MenuItemModel *model = w->document()->model();
         const std::pair<const char *, std::function<void()>> inputs[] = {
             {"item text", [&] { control<QLineEdit>(*w, "itemtexttext")->setText("changed"); }},
             {"link", [&] { control<QLineEdit>(*w, "linktext")->setText("changed"); }},
@@ -115,13 +115,13 @@ private slots:
     {
         QFETCH(Command, row);
         const auto &[before, from, keys, yes, after, current] = row;
-        w->listModel()->setItems(rows(before));
+        w->document()->model()->setItems(rows(before));
         makeCurrent(*w, from);
         lv()->setFocus();
         BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
         for (const QString &key : keys.split(' ')) {
             if (key.startsWith("drop>")) { // the model's part of dropping the current row into a gap
-                MenuItemModel *m = w->listModel();
+                MenuItemModel *m = w->document()->model();
                 std::unique_ptr<QMimeData> dragged(m->mimeData({m->index(w->currentPosition() - 1, 1)}));
                 m->dropMimeData(dragged.get(), Qt::MoveAction, key.mid(5).toInt(), -1, {});
             } else if (key.startsWith("Ctrl") || key == "Del")
@@ -134,13 +134,13 @@ private slots:
         QCOMPARE(answerer.count, keys == "selected" && before.contains('*') ? 1 : 0);
         QCOMPARE(w->currentPosition(), current);
         QVERIFY(!current || lv()->selectionModel()->isRowSelected(current - 1, {}));
-        QVERIFY(!current || w->listModel()->index(current - 1, 0).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!current || w->document()->model()->index(current - 1, 0).data(Qt::FontRole).value<QFont>().bold());
         if (!keys.contains("indent") && keys != "selected")
             QCOMPARE(w->focusWidget(), lv());
         if (keys.startsWith("drop")) // one step, or none
-            QCOMPARE(w->undoStack()->count(), int(after != before));
-        while (w->undoStack()->canUndo())
-            w->undoStack()->undo();
+            QCOMPARE(w->document()->undoStack()->count(), int(after != before));
+        while (w->document()->undoStack()->canUndo())
+            w->document()->undoStack()->undo();
         QCOMPARE(state(*w), before);
     }
 
@@ -174,7 +174,7 @@ private slots:
         fill(*w, 2);
         makeCurrent(*w, how == "ctrl" ? 2 : 1);
         QCOMPARE(action(*w, "mnuListPopMovUp")->isEnabled(), how == "ctrl");
-        const QPoint at = how != "space" ? lv()->visualRect(w->listModel()->index(1, 0)).center()
+        const QPoint at = how != "space" ? lv()->visualRect(w->document()->model()->index(1, 0)).center()
                                          : QPoint(5, lv()->viewport()->height() - 3);
         lv()->setFocus();
         if (how == "Menu" || how == "Shift+F10") {
@@ -209,7 +209,7 @@ private slots:
         for (bool focused : {true, false}) {
             focused ? lv()->setFocus() : control(*w, "itemtexttext")->setFocus();
             const QImage image = lv()->viewport()->grab().toImage();
-            const int x = image.width() - 1, y = lv()->visualRect(w->listModel()->index(1, 0)).center().y();
+            const int x = image.width() - 1, y = lv()->visualRect(w->document()->model()->index(1, 0)).center().y();
             QCOMPARE(image.pixel(x, y) != image.pixel(x - 6, y) || image.pixel(x - 1, y) != image.pixel(x - 6, y), focused);
         }
     }

@@ -37,7 +37,7 @@ class TestHelp : public QObject {
         command();
         if (QWhatsThis::inWhatsThisMode())
             m_effects << "whatsthis", QWhatsThis::leaveWhatsThisMode();
-        if (const int n = m_window->listModel()->count(); n != 2)
+        if (const int n = m_window->document()->model()->count(); n != 2)
             m_effects << QString("items:%1").arg(n), fill(*m_window, 2);
         return m_effects;
     }
@@ -50,8 +50,8 @@ private slots:
         SetSaveCodeFileChooser([record](QWidget *) { return record("code-chooser"); });
         HelpViewer::setOpenHook([this](QWidget *, const QUrl &url) { m_effects << "help:" + url.fileName(); });
         QVERIFY(showWindow(m_window));
-        m_window->setOpenFileChooser([record](QWidget *) { return record("open-chooser"); });
-        m_window->setSaveFileChooser([record](QWidget *) { return record("save-chooser"); });
+        m_window->choosers().openProject = [record](QWidget *) { return record("open-chooser"); };
+        m_window->choosers().saveProject = [record](QWidget *) { return record("save-chooser"); };
         fill(*m_window, 2);
         control<QLineEdit>(*m_window, "txtmnm")->setText("M");
         settle(*m_window);

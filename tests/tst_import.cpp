@@ -285,22 +285,22 @@ private slots:
         MenuProject old;
         old.items = rows("A@a");
         QString error, page;
-        QVERIFY(ProjectFile::save(dir.filePath("m.qnv"), old, &error) && w->openProject(dir.filePath("m.qnv"), &error));
-        w->setImportFileChooser([&page](QWidget *) { return testpaths::dataFile("import/" + page); });
+        QVERIFY(ProjectFile::save(dir.filePath("m.qnv"), old, &error) && w->document()->load(dir.filePath("m.qnv"), &error));
+        w->choosers().importPage = [&page](QWidget *) { return testpaths::dataFile("import/" + page); };
         const auto import = [&](const QString &name) { page = name, action(*w, "mnuFileImport")->trigger(), settle(*w); };
         {
             modalwatch::MessageBoxCatcher boxes;
             import("no-select.html");
             QVERIFY(boxes.count == 1 && boxes.text.contains("has no drop-down list"));
         }
-        QVERIFY(w->currentProject() == old && !w->isProjectModified());
+        QVERIFY(w->document()->project() == old && !w->document()->isModified());
         import("jump-menu.html");
-        QCOMPARE(w->currentProject().items.size(), 8);
-        QVERIFY(w->isProjectModified());
-        QCOMPARE(w->undoStack()->undoText(), "Import Menu");
-        QCOMPARE(w->projectFilePath(), dir.filePath("m.qnv"));
-        w->undoStack()->undo();
-        QVERIFY(w->currentProject() == old && !w->isProjectModified());
+        QCOMPARE(w->document()->project().items.size(), 8);
+        QVERIFY(w->document()->isModified());
+        QCOMPARE(w->document()->undoStack()->undoText(), "Import Menu");
+        QCOMPARE(w->document()->filePath(), dir.filePath("m.qnv"));
+        w->document()->undoStack()->undo();
+        QVERIFY(w->document()->project() == old && !w->document()->isModified());
         int startRow = -1; // the chooser starts on the list that navigates, the second here
         modalwatch::whenModal(w.get(), [&startRow](QWidget *modal) {
             auto *list = modal->findChild<QListWidget *>("lstSelects");
@@ -308,13 +308,13 @@ private slots:
         });
         import("../pages/blog-categories.html");
         QCOMPARE(startRow, 1);
-        QCOMPARE(w->currentProject().options.menuName, "cat");
+        QCOMPARE(w->document()->project().options.menuName, "cat");
         modalwatch::whenModal(w.get(), [](QWidget *modal) {
             auto *list = modal->findChild<QListWidget *>("lstSelects");
             return list && (list->setCurrentRow(1), qobject_cast<QDialog *>(modal)->accept(), true);
         });
         import("two-selects.html");
-        QCOMPARE(w->currentProject().options.menuName, "quicklinks");
+        QCOMPARE(w->document()->project().options.menuName, "quicklinks");
     }
 };
 

@@ -49,7 +49,7 @@ private:
     }
     QString options() { return js("Array.from(document.querySelector('select').options, o => o.text).join('|')").toString(); }
     QTemporaryDir dir;
-    bool load(const MenuProject &p) { QString e; return ProjectFile::save(dir.filePath("m.qnv"), p, &e) && w->openProject(dir.filePath("m.qnv"), &e); }
+    bool load(const MenuProject &p) { QString e; return ProjectFile::save(dir.filePath("m.qnv"), p, &e) && w->document()->load(dir.filePath("m.qnv"), &e); }
     static QString storedVisibility()
     {
         CRegSettings store;
@@ -99,7 +99,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelectorAll('form[data-quillnav] option').length").toInt(), 1, 10000);
         QVERIFY(banner->isHidden());
         action(*w, "mnuEditUndo")->trigger();
-        QVERIFY(w->dialect() == CodeDialect::Classic && banner->isVisible());
+        QVERIFY(w->document()->dialect() == CodeDialect::Classic && banner->isVisible());
     }
 
     void pickingReportsAddressAndTarget_data()

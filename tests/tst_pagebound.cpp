@@ -253,8 +253,8 @@ private slots:
         QVERIFY(showWindow(w));
         QTemporaryDir dir;
         QVERIFY(testfiles::writeAll(dir.filePath("slow.html"), "<!-->" + QByteArray("<div>").repeated(300000) + kList));
-        w->setImportFileChooser([&dir](QWidget *) { return dir.filePath("slow.html"); });
-        const MenuProject before = w->currentProject();
+        w->choosers().importPage = [&dir](QWidget *) { return dir.filePath("slow.html"); };
+        const MenuProject before = w->document()->project();
         bool cancelled = false;
         modalwatch::whenModal(w.get(), [&cancelled](QWidget *modal) {
             auto *progress = qobject_cast<QProgressDialog *>(modal);
@@ -268,7 +268,7 @@ private slots:
         settle(*w);
         QVERIFY(cancelled);
         QCOMPARE(boxes.count, 0);
-        QVERIFY(w->currentProject() == before && !w->isProjectModified());
+        QVERIFY(w->document()->project() == before && !w->document()->isModified());
     }
 };
 

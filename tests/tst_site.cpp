@@ -225,17 +225,17 @@ private slots:
     {
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
-        w->setSiteFolderChooser([this](QWidget *) { return m_site; });
+        w->choosers().siteFolder = [this](QWidget *) { return m_site; };
         {
             modalwatch::MessageBoxCatcher notes; // the link out of the site
             action(*w, "mnuFileFromSite")->trigger();
             settle(*w);
             QVERIFY(notes.count == 1 && notes.text.contains("notes"));
         }
-        QCOMPARE(w->currentProject().items.size(), 10);
-        QCOMPARE(w->currentProject().options.menuName, QString("siteMenu"));
-        QCOMPARE(w->undoStack()->undoText(), QString("New Menu from Site"));
-        MenuItemModel *model = w->listModel();
+        QCOMPARE(w->document()->project().items.size(), 10);
+        QCOMPARE(w->document()->project().options.menuName, QString("siteMenu"));
+        QCOMPARE(w->document()->undoStack()->undoText(), QString("New Menu from Site"));
+        MenuItemModel *model = w->document()->model();
         model->setItem(2, {"Gone", "Yes", "gone.html#x", "No"});
         action(*w, "mnuToolsCheckLinks")->trigger();
         settle(*w);
@@ -244,8 +244,8 @@ private slots:
         QVERIFY(model->index(0, 0).data(Qt::DecorationRole).isNull());
         model->setText(1, "Start");
         QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull() && !ItemListDecorations::of(model)->hasLinkMarks());
-        w->undoStack()->undo();
-        QVERIFY(w->currentProject().items.isEmpty());
+        w->document()->undoStack()->undo();
+        QVERIFY(w->document()->project().items.isEmpty());
     }
 };
 

@@ -3,6 +3,7 @@
 // styles carried through a project file.
 #include "app/AdvisoryFlags.h"
 #include "app/ui/AdvisoryDialog.h"
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "app/ui/IgnoredStylesMessage.h"
 #include "codegen/MenuCodeGenerator.h"
@@ -31,7 +32,7 @@ T *child(const QObject *parent, const char *name)
     return found ? found : (qFatal("no child named %s", name), nullptr);
 }
 void click(const QObject *parent, const char *name) { child<QAbstractButton>(parent, name)->click(); }
-QString code(const Form1 &w) { return GenerateMenuCode(codegen::kCodeMode, w.currentProject()).body; }
+QString code(const Form1 &w) { return GenerateMenuCode(codegen::kCodeMode, w.document()->project()).body; }
 
 // Changes every control that either dialog has.
 void changeEverything(QDialog *d)
@@ -144,11 +145,11 @@ private slots:
         QStringList kept;
         for (const int index : {0, 1}) {
             list->setCurrentIndex(index), w->StoreAdvVals(u"mnu"_s);
-            kept << w->advMenuvals().mnu.mnuFontFallback;
+            kept << w->document()->styles().mnu.mnuFontFallback;
         }
-        w->advMenuvals().mnu.mnuFontFallback = u"sans-serif"_s; // a record of another computer's choice
+        w->document()->styles().mnu.mnuFontFallback = u"sans-serif"_s; // a record of another computer's choice
         w->RestoreAdvVals(u"mnu"_s), w->StoreAdvVals(u"mnu"_s);
-        QCOMPARE(kept << w->advMenuvals().mnu.mnuFontFallback, QStringList({"monospace", "serif", "sans-serif"}));
+        QCOMPARE(kept << w->document()->styles().mnu.mnuFontFallback, QStringList({"monospace", "serif", "sans-serif"}));
     }
 
     void leavingTheDialog_data()
@@ -167,7 +168,7 @@ private slots:
         QFETCH(bool, button); QFETCH(QString, how);
         const bool ok = how == "Command8"_L1, notice = ok != button;
         AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, notice);
-        const mAdvMenuvals before = w->advMenuvals();
+        const mAdvMenuvals before = w->document()->styles();
         const QString codeBefore = code(*w);
         QCOMPARE(open(*w, button, [&](QDialog *d) {
                      changeEverything(d);
@@ -175,10 +176,10 @@ private slots:
                      : how == "Escape"_L1 ? QTest::keyClick(d, Qt::Key_Escape) : click(d, how.toLatin1());
                  }), notice ? 1 : 0);
         QVERIFY(w->menuStyleDialog()->isHidden() && w->buttonStyleDialog()->isHidden());
-        QCOMPARE(w->advMenuvals().mnu == before.mnu, !ok || button);
-        QCOMPARE(w->advMenuvals().bttn == before.bttn, !ok || !button);
-        QCOMPARE(w->menuStyleDialog()->capture(), w->advMenuvals().mnu);
-        QCOMPARE(w->buttonStyleDialog()->capture(), w->advMenuvals().bttn);
+        QCOMPARE(w->document()->styles().mnu == before.mnu, !ok || button);
+        QCOMPARE(w->document()->styles().bttn == before.bttn, !ok || !button);
+        QCOMPARE(w->menuStyleDialog()->capture(), w->document()->styles().mnu);
+        QCOMPARE(w->buttonStyleDialog()->capture(), w->document()->styles().bttn);
         QCOMPARE(code(*w) == codeBefore, !ok);
         QCOMPARE(code(*w).contains(u"width=77"_s), ok); // digits only
     }
@@ -205,17 +206,17 @@ private slots:
                 step == 'r' ? click(d, "cmdrestdef") : changeEverything(d);
             click(d, "Command8");
         });
-        QUndoStack *steps = w->undoStack();
+        QUndoStack *steps = w->document()->undoStack();
         steps->setClean();
         const int count = steps->count();
-        const MenuProject project = w->currentProject();
+        const MenuProject project = w->document()->project();
         open(*w, button, [](QDialog *d) { click(d, "Command9"); });
-        QCOMPARE(w->menuStyleDialog()->capture(), w->advMenuvals().mnu);
-        QCOMPARE(w->buttonStyleDialog()->capture(), w->advMenuvals().bttn);
+        QCOMPARE(w->menuStyleDialog()->capture(), w->document()->styles().mnu);
+        QCOMPARE(w->buttonStyleDialog()->capture(), w->document()->styles().bttn);
         open(*w, button, [](QDialog *d) { click(d, "Command8"); });
         QCOMPARE(steps->count(), count);
         QVERIFY(steps->isClean());
-        QCOMPARE(w->currentProject(), project);
+        QCOMPARE(w->document()->project(), project);
     }
 
     void buttonStates_data()
@@ -289,9 +290,9 @@ private slots:
         button.bttnFont = start.mnuFont;
         const auto generic = [](const QString &f) { return cssfont::genericFor(f, QFontDatabase::isFixedPitch(f)); };
         start.mnuFontFallback = button.bttnFontFallback = generic(start.mnuFont), defaults.mnuFontFallback = generic(defaults.mnuFont);
-        QCOMPARE(w->advMenuvals().mnu, start);
-        QCOMPARE(w->advMenuvals().bttn, button);
-        QVERIFY(w->advMenuvals().mnuDefClr == start.mnuClr && w->advMenuvals().bttnDefClr == button.bttnClr);
+        QCOMPARE(w->document()->styles().mnu, start);
+        QCOMPARE(w->document()->styles().bttn, button);
+        QVERIFY(w->document()->styles().mnuDefClr == start.mnuClr && w->document()->styles().bttnDefClr == button.bttnClr);
 
         const bool silenced = answer == "silenced"_L1;
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, !silenced);
@@ -310,7 +311,7 @@ private slots:
         QCOMPARE(warnings, silenced ? 0 : 1);
         QCOMPARE(d->capture(), restored ? defaults : changed);
         QCOMPARE(d->colorRow(1)->isPainted(), !restored); // back to the system colours: blank swatches
-        QCOMPARE(w->advMenuvals().mnu, start);
+        QCOMPARE(w->document()->styles().mnu, start);
         click(d, "Command9");
         QCOMPARE(d->capture(), start);
     }
@@ -336,7 +337,7 @@ private slots:
         QFETCH(bool, html5); QFETCH(bool, button); QFETCH(QString, steps); QFETCH(QString, seen);
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
         AdvisoryFlags::Write(AdvisoryFlags::ShowIgnoredStylesMessage, !steps.contains('s'));
-        w->setDialect(html5 ? CodeDialect::Html5 : CodeDialect::Classic);
+        w->document()->setDialect(html5 ? CodeDialect::Html5 : CodeDialect::Classic);
         const int notices = open(*w, button, [&](QDialog *d) {
             for (const QChar step : steps.remove('s'))
                 click(d, step == 'r' ? "cmdrestdef" : button ? "chkbttnfntIT" : "chkmnufntI");
@@ -347,9 +348,9 @@ private slots:
         if (!notice)
             return;
         click(notice, "Command2");
-        QCOMPARE(w->dialect(), CodeDialect::Html5);
-        w->undoStack()->undo();
-        QVERIFY(w->dialect() == CodeDialect::Classic && w->currentProject().menuStyle.mnuItalic == int(!button));
+        QCOMPARE(w->document()->dialect(), CodeDialect::Html5);
+        w->document()->undoStack()->undo();
+        QVERIFY(w->document()->dialect() == CodeDialect::Classic && w->document()->project().menuStyle.mnuItalic == int(!button));
     }
 
     // The contrast warning follows the colours typed into the real boxes and the system colours box ("s").
@@ -386,21 +387,21 @@ private slots:
         AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, false);
         for (const bool button : {false, true})
             open(*w, button, [](QDialog *d) { changeEverything(d), click(d, "Command8"); });
-        MenuProject p = w->currentProject();
+        MenuProject p = w->document()->project();
         p.menuStyle.mnuFont = u"Zapf \"Ch\u00e4ncery\" 'Pro'"_s;
-        w->applyProject(p);
+        w->document()->applyProject(p);
         auto *fonts = child<QComboBox>(w->menuStyleDialog(), "combofont");
         QVERIFY(fonts->currentText() == p.menuStyle.mnuFont && fonts->currentData(Qt::FontRole).value<QFont>().italic());
         const QString path = m_dir->filePath(u"styles.qnv"_s);
-        w->setSaveFileChooser([&](QWidget *) { return path; });
+        w->choosers().saveProject = [&](QWidget *) { return path; };
         w->mnuFileSaveProj_Click();
         Form1 loaded;
         QString error;
-        QVERIFY(loaded.openProject(path, &error));
-        QCOMPARE(loaded.currentProject(), p);
+        QVERIFY(loaded.document()->load(path, &error));
+        QCOMPARE(loaded.document()->project(), p);
         QCOMPARE(code(loaded), code(*w));
         open(loaded, false, [](QDialog *d) { click(d, "Command8"); });
-        QCOMPARE(loaded.advMenuvals().mnu, p.menuStyle);
+        QCOMPARE(loaded.document()->styles().mnu, p.menuStyle);
     }
 };
 

@@ -1,5 +1,7 @@
 // The windows in German: no text left as in English (but the few written the same
 // in both, tests/data/same-in-german.txt), access keys unique, no caption cut.
+#include "app/FileChoosers.h"
+#include "app/MenuDocument.h"
 #include "app/ui/Form4.h"
 #include "app/ui/Form5.h"
 #include "app/ui/FrmAbt.h"
@@ -123,11 +125,11 @@ private slots:
 
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
-        w->setSiteFolderChooser([&site](QWidget *) { return site.path(); });
-        w->listModel()->setItems({{"Start", "Yes", "index.html", "No"}, {"Weg", "Yes", " gone.html", "No"}});
+        w->choosers().siteFolder = [&site](QWidget *) { return site.path(); };
+        w->document()->model()->setItems({{"Start", "Yes", "index.html", "No"}, {"Weg", "Yes", " gone.html", "No"}});
         action(*w, "mnuToolsCheckLinks")->trigger();
         settle(*w);
-        QCOMPARE(w->listModel()->index(1, 0).data(Qt::ToolTipRole).toString(), "gone.html existiert nicht");
+        QCOMPARE(w->document()->model()->index(1, 0).data(Qt::ToolTipRole).toString(), "gone.html existiert nicht");
     }
 };
 

@@ -122,6 +122,13 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
 </context>
 <context>
+    <name>CodeActions</name>
+    <message>
+        <source>Saved the menu code to %1.</source>
+        <translation>Der Menücode wurde in %1 gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>CodeDialect</name>
     <message>
         <source>Classic</source>
@@ -221,10 +228,6 @@ Die Vorschau wurde nicht geöffnet.</translation>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Saved the menu code to %1.</source>
-        <translation>Der Menücode wurde in %1 gespeichert.</translation>
     </message>
     <message>
         <source>The menu project file %1 was removed or renamed by another program; Save writes it again.</source>
@@ -343,10 +346,6 @@ Die Vorschau wurde nicht geöffnet.</translation>
         <translation>Menüoptionen</translation>
     </message>
     <message>
-        <source>Change Code</source>
-        <translation>Code ändern</translation>
-    </message>
-    <message>
         <source>Change %1</source>
         <translation>%1 ändern</translation>
     </message>
@@ -367,48 +366,12 @@ Die Vorschau wurde nicht geöffnet.</translation>
         <translation>Das Menüprojekt wurde in %1 gespeichert.</translation>
     </message>
     <message>
-        <source>Load Menu Project</source>
-        <translation>Menüprojekt laden</translation>
-    </message>
-    <message>
         <source>Loaded the menu project %1.</source>
         <translation>Das Menüprojekt %1 wurde geladen.</translation>
     </message>
     <message>
-        <source>New Menu Project</source>
-        <translation>Neues Menüprojekt</translation>
-    </message>
-    <message>
         <source>The menu project &quot;%1&quot; no longer exists. It has been removed from the list of recent files.</source>
         <translation>Das Menüprojekt „%1“ existiert nicht mehr. Es wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
-    </message>
-    <message>
-        <source>Import Menu from Web Page</source>
-        <translation>Menü aus Webseite importieren</translation>
-    </message>
-    <message>
-        <source>Web pages (*.html *.htm);;All files (*)</source>
-        <translation>Webseiten (*.html *.htm);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Reading %1...</source>
-        <translation>%1 wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Import Menu</source>
-        <translation>Menü importieren</translation>
-    </message>
-    <message>
-        <source>Imported %1 items from %2.</source>
-        <translation>%1 Einträge aus %2 importiert.</translation>
-    </message>
-    <message>
-        <source>The menu was imported with these changes:</source>
-        <translation>Das Menü wurde mit diesen Änderungen importiert:</translation>
     </message>
     <message>
         <source>&amp;Item Text:</source>
@@ -689,40 +652,12 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <translation>Website-Ordner wählen</translation>
     </message>
     <message>
-        <source>Change Site Folder</source>
-        <translation>Website-Ordner ändern</translation>
-    </message>
-    <message>
         <source>Publish to &amp;Pages...</source>
         <translation>In Seiten &amp;veröffentlichen...</translation>
     </message>
     <message>
         <source>&amp;Remove from Pages...</source>
         <translation>Aus Seiten &amp;entfernen...</translation>
-    </message>
-    <message>
-        <source>Publish to Pages</source>
-        <translation>In Seiten veröffentlichen</translation>
-    </message>
-    <message>
-        <source>Remove from Pages</source>
-        <translation>Aus Seiten entfernen</translation>
-    </message>
-    <message>
-        <source>The menu goes into the pages of its site folder, which this project does not name yet. Choose the folder of the site; the folder button beside &quot;Advanced Options&quot; in Menu Options shows and changes it later.</source>
-        <translation>Das Menü wird in die Seiten seines Website-Ordners eingefügt, den dieses Projekt noch nicht nennt. Wählen Sie den Ordner der Website; der Ordner-Knopf neben „Erweiterte Optionen“ in den Menüoptionen zeigt und ändert ihn später.</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Site Folder...</source>
-        <translation>Website-Ordner &amp;wählen...</translation>
-    </message>
-    <message>
-        <source>The menu has no items.</source>
-        <translation>Das Menü hat keine Einträge.</translation>
-    </message>
-    <message>
-        <source>Change Current Page Selection</source>
-        <translation>Auswahl der aktuellen Seite ändern</translation>
     </message>
     <message>
         <source>New Menu from Si&amp;te...</source>
@@ -739,50 +674,6 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
     <message>
         <source>Check &amp;Links</source>
         <translation>&amp;Links prüfen</translation>
-    </message>
-    <message>
-        <source>Entries in the new menu: %1.</source>
-        <translation>Einträge im neuen Menü: %1.</translation>
-    </message>
-    <message>
-        <source>The menu was made with these notes:</source>
-        <translation>Das Menü wurde mit diesen Hinweisen erstellt:</translation>
-    </message>
-    <message>
-        <source>New Menu from Site</source>
-        <translation>Neues Menü aus Website</translation>
-    </message>
-    <message>
-        <source>Choose the Site&apos;s Folder</source>
-        <translation>Ordner der Website wählen</translation>
-    </message>
-    <message>
-        <source>Reading the pages of %1...</source>
-        <translation>Die Seiten von %1 werden gelesen...</translation>
-    </message>
-    <message>
-        <source>New Menu from Sitemap</source>
-        <translation>Neues Menü aus Sitemap</translation>
-    </message>
-    <message>
-        <source>Sitemaps (*.xml);;All files (*)</source>
-        <translation>Sitemaps (*.xml);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Check Links</source>
-        <translation>Links prüfen</translation>
-    </message>
-    <message>
-        <source>The site folder &quot;%1&quot; does not exist or is not a folder.</source>
-        <translation>Der Website-Ordner „%1“ existiert nicht oder ist kein Ordner.</translation>
-    </message>
-    <message>
-        <source>Checking the links...</source>
-        <translation>Die Links werden geprüft...</translation>
-    </message>
-    <message>
-        <source>Links checked: %1; failed: %2; not checked: %3.</source>
-        <translation>Geprüfte Links: %1; fehlerhaft: %2; nicht geprüft: %3.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1009,60 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
     </message>
 </context>
 <context>
+    <name>ImportActions</name>
+    <message>
+        <source>Import Menu from Web Page</source>
+        <translation>Menü aus Webseite importieren</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm);;All files (*)</source>
+        <translation>Webseiten (*.html *.htm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation>Menü importieren</translation>
+    </message>
+    <message>
+        <source>Imported %1 items from %2.</source>
+        <translation>%1 Einträge aus %2 importiert.</translation>
+    </message>
+    <message>
+        <source>The menu was imported with these changes:</source>
+        <translation>Das Menü wurde mit diesen Änderungen importiert:</translation>
+    </message>
+</context>
+<context>
+    <name>LinkCheckActions</name>
+    <message>
+        <source>Check Links</source>
+        <translation>Links prüfen</translation>
+    </message>
+    <message>
+        <source>Choose the Site&apos;s Folder</source>
+        <translation>Ordner der Website wählen</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist or is not a folder.</source>
+        <translation>Der Website-Ordner „%1“ existiert nicht oder ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Checking the links...</source>
+        <translation>Die Links werden geprüft...</translation>
+    </message>
+    <message>
+        <source>Links checked: %1; failed: %2; not checked: %3.</source>
+        <translation>Geprüfte Links: %1; fehlerhaft: %2; nicht geprüft: %3.</translation>
+    </message>
+</context>
+<context>
     <name>LivePreview</name>
     <message>
         <source>The sandbox was turned off by the environment.</source>
@@ -1228,6 +1173,29 @@ Everything else works as before; &quot;Preview Menu in Browser&quot; shows the m
         <translation>
 
 Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das Menü in Ihrem Webbrowser.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuDocument</name>
+    <message>
+        <source>Change Code</source>
+        <translation>Code ändern</translation>
+    </message>
+    <message>
+        <source>Change Site Folder</source>
+        <translation>Website-Ordner ändern</translation>
+    </message>
+    <message>
+        <source>Change Current Page Selection</source>
+        <translation>Auswahl der aktuellen Seite ändern</translation>
+    </message>
+    <message>
+        <source>New Menu Project</source>
+        <translation>Neues Menüprojekt</translation>
+    </message>
+    <message>
+        <source>Load Menu Project</source>
+        <translation>Menüprojekt laden</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1540,13 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>PageProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1932,6 +1907,29 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>PublishActions</name>
+    <message>
+        <source>Publish to Pages</source>
+        <translation>In Seiten veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Remove from Pages</source>
+        <translation>Aus Seiten entfernen</translation>
+    </message>
+    <message>
+        <source>The menu goes into the pages of its site folder, which this project does not name yet. Choose the folder of the site; the folder button beside &quot;Advanced Options&quot; in Menu Options shows and changes it later.</source>
+        <translation>Das Menü wird in die Seiten seines Website-Ordners eingefügt, den dieses Projekt noch nicht nennt. Wählen Sie den Ordner der Website; der Ordner-Knopf neben „Erweiterte Optionen“ in den Menüoptionen zeigt und ändert ihn später.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Site Folder...</source>
+        <translation>Website-Ordner &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>The menu has no items.</source>
+        <translation>Das Menü hat keine Einträge.</translation>
+    </message>
+</context>
+<context>
     <name>PublishDialog</name>
     <message>
         <source>Publish to Pages</source>
@@ -2175,6 +2173,37 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>It was not written, because its earlier text could not be kept. %1</source>
         <translation>Sie wurde nicht geschrieben, weil ihr früherer Text nicht aufbewahrt werden konnte. %1</translation>
+    </message>
+</context>
+<context>
+    <name>SiteMenuActions</name>
+    <message>
+        <source>Choose the Site&apos;s Folder</source>
+        <translation>Ordner der Website wählen</translation>
+    </message>
+    <message>
+        <source>Entries in the new menu: %1.</source>
+        <translation>Einträge im neuen Menü: %1.</translation>
+    </message>
+    <message>
+        <source>The menu was made with these notes:</source>
+        <translation>Das Menü wurde mit diesen Hinweisen erstellt:</translation>
+    </message>
+    <message>
+        <source>New Menu from Site</source>
+        <translation>Neues Menü aus Website</translation>
+    </message>
+    <message>
+        <source>Reading the pages of %1...</source>
+        <translation>Die Seiten von %1 werden gelesen...</translation>
+    </message>
+    <message>
+        <source>New Menu from Sitemap</source>
+        <translation>Neues Menü aus Sitemap</translation>
+    </message>
+    <message>
+        <source>Sitemaps (*.xml);;All files (*)</source>
+        <translation>Sitemaps (*.xml);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 // Helpers for tests that drive the main window: finding its controls, letting
 // the availability pass run, filling the list, and answering message boxes.
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "menu/MenuItemModel.h"
 #include "platform/RegistryStore.h"
@@ -56,7 +57,7 @@ inline bool showWindow(std::unique_ptr<Form1> &window)
 // Makes a row current through the list view itself (1-based).
 inline void makeCurrent(Form1 &window, int position)
 {
-    control<QTableView>(window, "lv")->setCurrentIndex(window.listModel()->index(position - 1, 0));
+    control<QTableView>(window, "lv")->setCurrentIndex(window.document()->model()->index(position - 1, 0));
     settle(window);
 }
 
@@ -79,7 +80,7 @@ inline QList<MenuItem> rows(const QString &list)
 inline QString state(const Form1 &window)
 {
     QStringList out;
-    for (const MenuItem &it : window.listModel()->items())
+    for (const MenuItem &it : window.document()->model()->items())
         out << (it.isSeparator() ? QStringLiteral("~") : it.text)
                    + (it.linked == menutext::kYes ? '@' + it.url : it.url.isEmpty() ? QString() : '!' + it.url)
                    + (it.isDefault() ? QStringLiteral("*") : QString());
@@ -92,7 +93,7 @@ inline void fill(Form1 &window, int n)
     QStringList list;
     for (int i = 1; i <= n; ++i)
         list << QStringLiteral("Item %1@p%1.html").arg(i);
-    window.listModel()->setItems(rows(list.join(QLatin1Char(','))));
+    window.document()->model()->setItems(rows(list.join(QLatin1Char(','))));
 }
 
 // The item fields as "text|link|flags", flags from I (Indented), N (Not linked),

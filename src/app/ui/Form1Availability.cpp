@@ -1,5 +1,7 @@
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
+#include "app/MenuDocument.h"
 #include "app/ui/MenuListView.h"
 #include "menu/MenuItemModel.h"
 
@@ -14,26 +16,25 @@
 // Requests one availability pass. Every input of the pass (item fields, rows,
 // current row, a press on the list) calls this when it changes, so a pass
 // follows every change before the user can act on a stale state.
-void Form1::armAvailabilityPass()
+void Form1Private::armAvailabilityPass()
 {
     m_timer1->start();
 }
 
-void Form1::connectAvailabilityInputs()
+void Form1Private::connectAvailabilityInputs()
 {
-    connect(m_itemtexttext, &QLineEdit::textChanged, this, &Form1::armAvailabilityPass);
-    connect(m_linktext, &QLineEdit::textChanged, this, &Form1::armAvailabilityPass);
+    QObject::connect(m_itemtexttext, &QLineEdit::textChanged, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_linktext, &QLineEdit::textChanged, q, [this] { armAvailabilityPass(); });
     for (QCheckBox *box : {m_notlinkchk, m_chkindent, m_chksel})
-        connect(box, &QCheckBox::toggled, this, &Form1::armAvailabilityPass);
+        QObject::connect(box, &QCheckBox::toggled, q, [this] { armAvailabilityPass(); });
 
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &Form1::armAvailabilityPass);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &Form1::armAvailabilityPass);
-    connect(m_model, &QAbstractItemModel::dataChanged, this, &Form1::armAvailabilityPass);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &Form1::armAvailabilityPass);
-    connect(m_model, &QAbstractItemModel::layoutChanged, this, &Form1::armAvailabilityPass);
-    connect(m_model, &QAbstractItemModel::rowsMoved, this, &Form1::armAvailabilityPass);
-    connect(m_lv->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &Form1::armAvailabilityPass);
+    QObject::connect(m_model, &QAbstractItemModel::rowsInserted, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_model, &QAbstractItemModel::rowsRemoved, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_model, &QAbstractItemModel::dataChanged, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_model, &QAbstractItemModel::modelReset, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_model, &QAbstractItemModel::layoutChanged, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_model, &QAbstractItemModel::rowsMoved, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_lv->selectionModel(), &QItemSelectionModel::currentChanged, q, [this] { armAvailabilityPass(); });
 }
 
 // The availability pass: every enabled state that depends on the item fields
@@ -41,48 +42,47 @@ void Form1::connectAvailabilityInputs()
 // current row and the fields, so its cost does not grow with the list.
 void Form1::Timer1_Timer()
 {
-    const int n = m_model->count();
+    const int n = d->m_model->count();
 
     for (const char *key : {"saveproj", "savecodeclip", "savecodefile", "preview"})
-        toolbarAction(QLatin1String(key))->setEnabled(n > 0);
-    m_mnuFileSaveProj->setEnabled(n >= 1);
-    m_mnuFileCodeFile->setEnabled(n >= 1);
-    m_mnuFileCopy->setEnabled(n >= 1);
-    m_mnuPrevBr->setEnabled(n >= 1);
-    m_mnuFileSaveAs->setEnabled(n >= 1);
+        d->toolbarAction(QLatin1String(key))->setEnabled(n > 0);
+    d->m_mnuFileSaveProj->setEnabled(n >= 1);
+    d->m_mnuFileCodeFile->setEnabled(n >= 1);
+    d->m_mnuFileCopy->setEnabled(n >= 1);
+    d->m_mnuPrevBr->setEnabled(n >= 1);
+    d->m_mnuFileSaveAs->setEnabled(n >= 1);
 
-    m_mnuEditUndo->setEnabled(m_undoStack->canUndo());
-    m_mnuEditUndo->setText(m_undoStack->canUndo() ? tr("&Undo %1").arg(m_undoStack->undoText())
-                                                  : tr("&Undo"));
-    m_mnuEditRedo->setEnabled(m_undoStack->canRedo());
-    m_mnuEditRedo->setText(m_undoStack->canRedo() ? tr("&Redo %1").arg(m_undoStack->redoText())
-                                                  : tr("&Redo"));
+    const QUndoStack *history = d->m_document->undoStack();
+    d->m_mnuEditUndo->setEnabled(history->canUndo());
+    d->m_mnuEditUndo->setText(history->canUndo() ? tr("&Undo %1").arg(history->undoText()) : tr("&Undo"));
+    d->m_mnuEditRedo->setEnabled(history->canRedo());
+    d->m_mnuEditRedo->setText(history->canRedo() ? tr("&Redo %1").arg(history->redoText()) : tr("&Redo"));
 
     // Blanks count as text: emptiness is an exact comparison.
-    const bool ready = !m_itemtexttext->text().isEmpty()
-                       && (!m_linktext->text().isEmpty() || m_notlinkchk->isChecked());
-    m_additemcmd->setEnabled(ready);
-    m_cmdup->setEnabled(ready && n > 0);
-    m_mnuInsertBelow->setEnabled(ready);
+    const bool ready = !d->m_itemtexttext->text().isEmpty()
+                       && (!d->m_linktext->text().isEmpty() || d->m_notlinkchk->isChecked());
+    d->m_additemcmd->setEnabled(ready);
+    d->m_cmdup->setEnabled(ready && n > 0);
+    d->m_mnuInsertBelow->setEnabled(ready);
 
     const int i = currentPosition();
     const bool haveRow = n >= 1 && i >= 1;
-    const MenuItem *r = haveRow ? &m_model->at(i) : nullptr;
+    const MenuItem *r = haveRow ? &d->m_model->at(i) : nullptr;
     const bool sep = r && r->isSeparator();
     const bool ind = r && r->isIndented();
     const bool def = r && r->isDefault();
 
     auto set = [this](const char *key, QAction *popupEntry, bool enabled) {
-        listToolbarAction(QLatin1String(key))->setEnabled(enabled);
+        d->listToolbarAction(QLatin1String(key))->setEnabled(enabled);
         popupEntry->setEnabled(enabled);
     };
-    set("edit", m_mnuListPopEdt, haveRow && !sep);
-    set("delete", m_mnuListPopRem, haveRow);
-    set("selected", m_mnuListPopDefSel, haveRow && !def);
-    set("movup", m_mnuListPopMovUp, haveRow && n > 1 && i != 1);
-    set("movdn", m_mnuListPopMovDn, haveRow && n > 1 && i != n);
-    set("indent", m_mnuListPopInd, haveRow && !ind && !sep);
-    set("unindent", m_mnuListPopUnind, haveRow && ind);
+    set("edit", d->m_mnuListPopEdt, haveRow && !sep);
+    set("delete", d->m_mnuListPopRem, haveRow);
+    set("selected", d->m_mnuListPopDefSel, haveRow && !def);
+    set("movup", d->m_mnuListPopMovUp, haveRow && n > 1 && i != 1);
+    set("movdn", d->m_mnuListPopMovDn, haveRow && n > 1 && i != n);
+    set("indent", d->m_mnuListPopInd, haveRow && !ind && !sep);
+    set("unindent", d->m_mnuListPopUnind, haveRow && ind);
 
-    m_listClickBusy = false;
+    d->m_listClickBusy = false;
 }

@@ -1,15 +1,12 @@
 // The project as a document: its file and title, the undo history, saving,
 // loading, the question about unsaved changes and the recent files.
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
-#include "app/ProjectFileGuard.h"
+#include "app/MenuDocument.h"
 #include "app/RecentFiles.h"
-#include "app/ui/ListEditCommand.h"
-#include "app/ui/ProjectChangeCommand.h"
-#include "codegen/CodeLimit.h"
 #include "codegen/ui/MenuOptionsPanel.h"
-#include "menu/ProjectFile.h"
-#include "site/SiteFolder.h"
+#include "codegen/ui/ProblemBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,7 +18,6 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QUndoStack>
 
 namespace {
 
@@ -52,122 +48,42 @@ int typingId(const QString &field)
 
 } // namespace
 
-bool Form1::isProjectModified() const
-{
-    return !m_undoStack->isClean();
-}
-
-ProjectState Form1::captureState() const
-{
-    return {currentProject(), currentPosition(), m_filePath};
-}
-
-void Form1::pushChange(const QString &text, ProjectState before, int mergeId, bool changesFile)
-{
-    ProjectState after = captureState();
-    m_recorded = currentSettings();
-    // Lists that share their data compare at once; neither state then keeps
-    // the list, so the step costs nothing for the list's length.
-    if (after.project.items == before.project.items) {
-        before.project.items.clear();
-        after.project.items.clear();
-        before.withItems = after.withItems = false;
-    }
-    if (!changesFile && after.project == before.project)
-        return;
-    m_undoStack->push(new ProjectChangeCommand(this, text, std::move(before), std::move(after),
-                                               mergeId, changesFile));
-}
-
-void Form1::pushListEdit(const QString &text, MenuListEdit &&edit, int currentBefore)
-{
-    if (edit.changesNothing())
-        return;
-    m_undoStack->push(
-        new ListEditCommand(this, text, std::move(edit), currentBefore, currentPosition()));
-}
-
-void Form1::recordProjectChange(const QString &text, const MenuProject &before)
-{
-    if (currentSettings() == m_recorded)
-        return;
-    ProjectState old = captureState();
-    old.project = before;
-    pushChange(text, old);
-}
-
-void Form1::restoreProjectState(const ProjectState &state, bool withFile)
-{
-    applyProject(state.project, state.withItems);
-    setCurrentRow(state.current);
-    if (withFile)
-        setProjectFile(state.filePath);
-}
-
 // Edits of the option controls by the user become undo steps; changes made by
 // the program (a reset, a load, an undo) do not come through these signals.
-void Form1::connectOptionEdits()
+void Form1Private::connectOptionEdits()
 {
-    for (QLineEdit *edit : m_options->findChildren<QLineEdit *>()) {
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, edit] { optionEdited(fieldName(edit), true); });
-    }
-    for (QComboBox *combo : m_options->findChildren<QComboBox *>()) {
-        connect(combo, &QComboBox::activated, this,
-                [this, combo] { optionEdited(fieldName(combo), false); });
-    }
-    for (QRadioButton *radio : m_options->findChildren<QRadioButton *>()) {
-        connect(radio, &QRadioButton::clicked, this,
-                [this, radio] { optionEdited(fieldName(radio), false); });
-    }
-    connect(m_cmbdialect, &QComboBox::activated, this, [this] {
-        ProjectState before = captureState();
-        before.project.dialect = m_recorded.dialect;
-        pushChange(tr("Change Code"), before);
-    });
+    const auto edited = [this](const QObject *control, bool typing) {
+        const QString field = fieldName(control);
+        m_document->recordChange(Form1::tr("Change %1").arg(field), typing ? typingId(field) : -1);
+    };
+    for (QLineEdit *edit : m_options->findChildren<QLineEdit *>())
+        QObject::connect(edit, &QLineEdit::textEdited, q, [edited, edit] { edited(edit, true); });
+    for (QComboBox *combo : m_options->findChildren<QComboBox *>())
+        QObject::connect(combo, &QComboBox::activated, q, [edited, combo] { edited(combo, false); });
+    for (QRadioButton *radio : m_options->findChildren<QRadioButton *>())
+        QObject::connect(radio, &QRadioButton::clicked, q, [edited, radio] { edited(radio, false); });
 }
 
-void Form1::changeDialect(CodeDialect dialect)
+void Form1Private::updateTitle()
 {
-    const ProjectState before = captureState();
-    setDialect(dialect);
-    pushChange(tr("Change Code"), before);
-}
-
-void Form1::optionEdited(const QString &field, bool typing)
-{
-    ProjectState before = captureState();
-    before.project.options = m_recorded.options;
-    pushChange(tr("Change %1").arg(field), before, typing ? typingId(field) : -1);
-}
-
-void Form1::setProjectFile(const QString &path)
-{
-    fileGuard()->setFile(path);
-    m_filePath = path;
-    setWindowFilePath(path);
-    updateTitle();
-}
-
-void Form1::updateTitle()
-{
-    const bool modified = isProjectModified();
-    if (m_filePath.isEmpty()) {
-        setWindowTitle(modified ? QStringLiteral("Quillnav[*]") : QStringLiteral("Quillnav"));
+    const bool modified = m_document->isModified();
+    const QString filePath = m_document->filePath();
+    if (filePath.isEmpty()) {
+        q->setWindowTitle(modified ? QStringLiteral("Quillnav[*]") : QStringLiteral("Quillnav"));
     } else {
-        QString name = QFileInfo(m_filePath).fileName();
+        QString name = QFileInfo(filePath).fileName();
         name.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-        setWindowTitle(name + QStringLiteral("[*] \u2014 Quillnav"));
+        q->setWindowTitle(name + QStringLiteral("[*] \u2014 Quillnav"));
     }
-    setWindowModified(modified);
+    q->setWindowModified(modified);
 }
 
 bool Form1::maybeSave()
 {
-    if (!isProjectModified())
+    if (!d->m_document->isModified())
         return true;
-    const QString name = m_filePath.isEmpty() ? tr("Untitled")
-                                              : QFileInfo(m_filePath).fileName();
+    const QString name = d->m_document->filePath().isEmpty() ? tr("Untitled")
+                                                          : QFileInfo(d->m_document->filePath()).fileName();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
                     tr("The menu project \"%1\" has changes that were not saved.")
                         .arg(name),
@@ -177,7 +93,7 @@ bool Form1::maybeSave()
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return saveDocument(false);
+        return d->saveDocument(false);
     case QMessageBox::Discard:
         return true;
     default:
@@ -185,63 +101,43 @@ bool Form1::maybeSave()
     }
 }
 
-bool Form1::saveDocument(bool askForName)
+bool Form1Private::saveDocument(bool askForName)
 {
-    QString path = m_filePath;
+    QString path = m_document->filePath();
     if (askForName || path.isEmpty())
-        path = m_chooseSaveFile ? m_chooseSaveFile(this) : QString();
+        path = m_choosers.saveProject ? m_choosers.saveProject(q) : QString();
     if (path.isEmpty())
         return false;
-    path = QFileInfo(path).absoluteFilePath();
-    // Changes that another program saved to the file are not overwritten unseen.
-    if (fileGuard()->isFile(path) && fileGuard()->compare() == ProjectFileGuard::DiskChange::Changed) {
+    QString error;
+    MenuDocument::SaveOutcome outcome = m_document->save(path, &error);
+    if (outcome == MenuDocument::SaveOutcome::ChangedOnDisk) {
         bool saveElsewhere = false;
         if (!confirmOverwriteChangedFile(&saveElsewhere))
             return saveElsewhere && saveDocument(true);
+        outcome = m_document->save(path, &error, true);
     }
-    QString error;
-    captureStyles();
-    if (!saveProject(path, &error)) {
-        showProblem(error);
+    if (outcome != MenuDocument::SaveOutcome::Saved) {
+        ShowProblem(q, error);
         return false;
     }
-    m_undoStack->setClean();
-    fileGuard()->setFile(path, true);
-    setProjectFile(path);
-    RecentFiles::Add(path);
+    RecentFiles::Add(m_document->filePath());
     updateRecentFiles();
-    showStatus(tr("Saved the menu project to %1.").arg(QDir::toNativeSeparators(path)));
-    return true;
-}
-
-bool Form1::openProject(const QString &path, QString *error)
-{
-    MenuProject project;
-    if (!codelimit::load(path, &project, error))
-        return false;
-    project.site = SiteFolder::absolute(project.site, path);
-    const ProjectState before = captureState();
-    applyProject(project);
-    fileGuard()->setFile(path, true);
-    setProjectFile(QFileInfo(path).absoluteFilePath());
-    pushChange(tr("Load Menu Project"), before, -1, true);
-    m_undoStack->setClean();
-    updateTitle();
-    RecentFiles::Add(m_filePath);
-    updateRecentFiles();
+    showStatus(Form1::tr("Saved the menu project to %1.").arg(QDir::toNativeSeparators(m_document->filePath())));
     return true;
 }
 
 bool Form1::loadDocument(const QString &path)
 {
-    if (!confirmOpenLockedFile(path))
+    if (!d->confirmOpenLockedFile(path))
         return false;
     QString error;
-    if (!openProject(path, &error)) {
-        showProblem(error);
+    if (!d->m_document->load(path, &error)) {
+        ShowProblem(this, error);
         return false;
     }
-    showStatus(tr("Loaded the menu project %1.").arg(QDir::toNativeSeparators(m_filePath)));
+    RecentFiles::Add(d->m_document->filePath());
+    d->updateRecentFiles();
+    d->showStatus(tr("Loaded the menu project %1.").arg(QDir::toNativeSeparators(d->m_document->filePath())));
     return true;
 }
 
@@ -249,38 +145,29 @@ void Form1::mnuFileNew_Click()
 {
     if (!maybeSave())
         return;
-    const ProjectState before = captureState();
-    ResetMenuProject();
-    setProjectFile(QString());
-    if (before.project == currentProject() && before.filePath.isEmpty()) {
-        m_recorded = currentSettings();
-        return;
-    }
-    pushChange(tr("New Menu Project"), before, -1, true);
-    m_undoStack->setClean();
-    updateTitle();
+    d->m_document->newProject([this] { ResetMenuProject(); });
 }
 
 void Form1::mnuFileLoad_Click()
 {
     if (!maybeSave())
         return;
-    const QString path = m_chooseOpenFile ? m_chooseOpenFile(this) : QString();
+    const QString path = d->m_choosers.openProject ? d->m_choosers.openProject(this) : QString();
     if (!path.isEmpty())
         loadDocument(path);
 }
 
 void Form1::mnuFileSaveProj_Click()
 {
-    saveDocument(false);
+    d->saveDocument(false);
 }
 
 void Form1::mnuFileSaveAs_Click()
 {
-    saveDocument(true);
+    d->saveDocument(true);
 }
 
-void Form1::updateRecentFiles()
+void Form1Private::updateRecentFiles()
 {
     const QStringList paths = RecentFiles::Read();
     for (int i = 0; i < m_recentfile.size(); ++i) {
@@ -299,7 +186,7 @@ void Form1::updateRecentFiles()
     m_mnuFileSep3->setVisible(!paths.isEmpty());
 }
 
-void Form1::openRecentFile(int index)
+void Form1Private::openRecentFile(int index)
 {
     const QString path = m_recentfile.value(index) ? m_recentfile.at(index)->data().toString()
                                                    : QString();
@@ -308,17 +195,17 @@ void Form1::openRecentFile(int index)
     if (!QFileInfo(path).isFile()) {
         RecentFiles::Remove(path);
         updateRecentFiles();
-        showProblem(tr("The menu project \"%1\" no longer exists. It has been removed "
+        ShowProblem(q, Form1::tr("The menu project \"%1\" no longer exists. It has been removed "
                                    "from the list of recent files.")
                         .arg(QDir::toNativeSeparators(path)));
         return;
     }
-    if (maybeSave())
-        loadDocument(path);
+    if (q->maybeSave())
+        q->loadDocument(path);
 }
 
 // A project file dropped on the window is opened once the drop is over.
-bool Form1::openDroppedProject(const QDropEvent *event)
+bool Form1Private::openDroppedProject(const QDropEvent *event)
 {
     const QList<QUrl> urls = event->mimeData() ? event->mimeData()->urls() : QList<QUrl>();
     if (urls.size() != 1 || !urls.first().isLocalFile())
@@ -327,11 +214,11 @@ bool Form1::openDroppedProject(const QDropEvent *event)
     if (QFileInfo(path).suffix().compare(QLatin1String("qnv"), Qt::CaseInsensitive) != 0)
         return false;
     QMetaObject::invokeMethod(
-        this, [this, path] { if (maybeSave()) loadDocument(path); }, Qt::QueuedConnection);
+        q, [this, path] { if (q->maybeSave()) q->loadDocument(path); }, Qt::QueuedConnection);
     return true;
 }
 
-void Form1::showStatus(const QString &text)
+void Form1Private::showStatus(const QString &text)
 {
     m_statusBar1->showMessage(text, 10000);
 }

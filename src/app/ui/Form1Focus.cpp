@@ -3,6 +3,7 @@
 // then the list and the buttons under it. (The access keys live with the
 // captions: each field's label has its buddy, each check box its own key.)
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
 #include "app/ui/MenuListView.h"
 
@@ -17,7 +18,7 @@ const char *const kReadingOrder[] = {
     "txtalt", "txtw", "txth", "Command1"};
 } // namespace
 
-void Form1::setFocusOrder()
+void Form1Private::setFocusOrder()
 {
     QList<QWidget *> chain{m_cmbdialect};
     for (const char *name : kReadingOrder) {
@@ -30,5 +31,5 @@ void Form1::setFocusOrder()
             chain << button;
     }
     for (qsizetype i = 1; i < chain.size(); ++i)
-        setTabOrder(chain.at(i - 1), chain.at(i));
+        q->setTabOrder(chain.at(i - 1), chain.at(i));
 }

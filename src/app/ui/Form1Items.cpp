@@ -1,5 +1,9 @@
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
+#include "app/MenuDocument.h"
+
+#include "app/ui/MenuListView.h"
 #include "menu/MenuItemModel.h"
 #include "menu/MenuListEdit.h"
 #include "platform/Twips.h"
@@ -13,50 +17,50 @@
 #include <QMimeData>
 #include <QPushButton>
 
-void Form1::buildItemProperties()
+void Form1Private::buildItemProperties()
 {
     QWidget *f = m_frame1;
-    const Twips t(logicalDpiX(), logicalDpiY());
+    const Twips t(q->logicalDpiX(), q->logicalDpiY());
     auto place = [&](QWidget *w, const char *name, int l, int top, int wd, int h) {
         w->setObjectName(QLatin1String(name));
         w->setGeometry(t.rect(l, top, wd, h));
     };
-    m_itemtextlbl = new QLabel(tr("&Item Text:"), f);
+    m_itemtextlbl = new QLabel(Form1::tr("&Item Text:"), f);
     place(m_itemtextlbl, "itemtextlbl", 90, 285, 840, 255);
     m_itemtexttext = new QLineEdit(f);
     place(m_itemtexttext, "itemtexttext", 960, 240, 2790, 300);
-    m_additemcmd = new QPushButton(tr("Add"), f);
+    m_additemcmd = new QPushButton(Form1::tr("Add"), f);
     place(m_additemcmd, "additemcmd", 3870, 210, 1095, 330);
 
-    m_linklbl = new QLabel(tr("&Link URL:"), f);
+    m_linklbl = new QLabel(Form1::tr("&Link URL:"), f);
     place(m_linklbl, "linklbl", 90, 645, 840, 255);
     m_linktext = new QLineEdit(f);
     place(m_linktext, "linktext", 960, 600, 2790, 300);
-    m_Addsepcmd = new QPushButton(tr("Separator"), f);
+    m_Addsepcmd = new QPushButton(Form1::tr("Separator"), f);
     place(m_Addsepcmd, "Addsepcmd", 3870, 570, 1095, 330);
 
-    m_chkindent = new QCheckBox(tr("In&dented"), f);
+    m_chkindent = new QCheckBox(Form1::tr("In&dented"), f);
     place(m_chkindent, "chkindent", 90, 960, 1080, 270);
-    m_chksel = new QCheckBox(tr("&Selected"), f);
+    m_chksel = new QCheckBox(Form1::tr("&Selected"), f);
     place(m_chksel, "chksel", 1215, 960, 1080, 270);
-    m_notlinkchk = new QCheckBox(tr("Not lin&ked"), f);
+    m_notlinkchk = new QCheckBox(Form1::tr("Not lin&ked"), f);
     place(m_notlinkchk, "notlinkchk", 2340, 960, 1410, 270);
-    m_cmdup = new QPushButton(tr("Update"), f);
+    m_cmdup = new QPushButton(Form1::tr("Update"), f);
     place(m_cmdup, "cmdup", 3870, 930, 1095, 330);
 
     m_itemtextlbl->setBuddy(m_itemtexttext);
     m_linklbl->setBuddy(m_linktext);
 
     // The link field takes dropped text as its whole new content.
-    m_linktext->installEventFilter(this);
+    m_linktext->installEventFilter(q);
 
-    connect(m_additemcmd, &QPushButton::clicked, this, &Form1::additemcmd_Click);
-    connect(m_Addsepcmd, &QPushButton::clicked, this, &Form1::Addsepcmd_Click);
-    connect(m_cmdup, &QPushButton::clicked, this, &Form1::cmdup_Click);
-    connect(m_notlinkchk, &QCheckBox::toggled, this, &Form1::notlinkchk_Click);
+    QObject::connect(m_additemcmd, &QPushButton::clicked, q, &Form1::additemcmd_Click);
+    QObject::connect(m_Addsepcmd, &QPushButton::clicked, q, &Form1::Addsepcmd_Click);
+    QObject::connect(m_cmdup, &QPushButton::clicked, q, &Form1::cmdup_Click);
+    QObject::connect(m_notlinkchk, &QCheckBox::toggled, q, &Form1::notlinkchk_Click);
 }
 
-QString Form1::encodedItemText() const
+QString Form1Private::encodedItemText() const
 {
     QString text = m_itemtexttext->text();
     if (m_chkindent->isChecked())
@@ -64,7 +68,7 @@ QString Form1::encodedItemText() const
     return text;
 }
 
-void Form1::writeLinkColumns(MenuItem *item) const
+void Form1Private::writeLinkColumns(MenuItem *item) const
 {
     if (m_notlinkchk->isChecked()) {
         item->linked = menutext::kNo;
@@ -77,7 +81,7 @@ void Form1::writeLinkColumns(MenuItem *item) const
 
 // The fields are emptied with their typing history, so that Ctrl+Z now
 // takes back the change just made to the list.
-void Form1::clearItemFields()
+void Form1Private::clearItemFields()
 {
     m_itemtexttext->setText(QString());
     m_linktext->setText(QString());
@@ -88,19 +92,13 @@ void Form1::clearItemFields()
 
 void Form1::additemcmd_Click()
 {
-    addItemAt(m_model->count() + 1, tr("Add Item"));
-}
-
-void Form1::mnuInsertBelow_Click()
-{
-    const int current = currentPosition();
-    addItemAt(current == 0 ? m_model->count() + 1 : current + 1, tr("Insert Item"));
+    d->addItemAt(d->m_model->count() + 1, tr("Add Item"));
 }
 
 // Adds the typed entry at a position (1..count + 1) and makes it current.
-void Form1::addItemAt(int position, const QString &undoText)
+void Form1Private::addItemAt(int position, const QString &undoText)
 {
-    const int currentBefore = currentPosition();
+    const int currentBefore = q->currentPosition();
     MenuItem item;
     item.text = encodedItemText();
     writeLinkColumns(&item);
@@ -111,19 +109,19 @@ void Form1::addItemAt(int position, const QString &undoText)
         m_chksel->setChecked(false);
         transferDefaultSelection(edit, position);
     }
-    setCurrentRow(position);
+    m_lv->setCurrentRow(position);
     clearItemFields();
     m_itemtexttext->setFocus();
-    pushListEdit(undoText, std::move(edit), currentBefore);
+    m_document->applyListEdit(undoText, std::move(edit), currentBefore);
 }
 
 void Form1::Addsepcmd_Click()
 {
     const int currentBefore = currentPosition();
-    MenuListEdit edit(m_model);
+    MenuListEdit edit(d->m_model);
     edit.append(MenuItem::separator());
-    m_itemtexttext->setFocus();
-    pushListEdit(tr("Add Separator"), std::move(edit), currentBefore);
+    d->m_itemtexttext->setFocus();
+    d->m_document->applyListEdit(tr("Add Separator"), std::move(edit), currentBefore);
 }
 
 // Rewrites the current row from the fields, in its place.
@@ -133,20 +131,20 @@ void Form1::cmdup_Click()
     if (position == 0)
         return;
     MenuItem item;
-    item.text = encodedItemText();
-    writeLinkColumns(&item);
+    item.text = d->encodedItemText();
+    d->writeLinkColumns(&item);
     // The old row's own "Yes" no longer counts once it is rewritten.
     item.selected = menutext::kNo;
-    MenuListEdit edit(m_model);
+    MenuListEdit edit(d->m_model);
     edit.set(position, item);
-    if (m_chksel->isChecked()) {
-        m_chksel->setChecked(false);
-        transferDefaultSelection(edit, position);
+    if (d->m_chksel->isChecked()) {
+        d->m_chksel->setChecked(false);
+        d->transferDefaultSelection(edit, position);
     }
-    setCurrentRow(position);
-    clearItemFields();
-    m_itemtexttext->setFocus();
-    pushListEdit(tr("Update Item"), std::move(edit), position);
+    d->m_lv->setCurrentRow(position);
+    d->clearItemFields();
+    d->m_itemtexttext->setFocus();
+    d->m_document->applyListEdit(tr("Update Item"), std::move(edit), position);
 }
 
 // Loads the current row into the item fields.
@@ -155,32 +153,32 @@ void Form1::mnuListPopEdt_Click()
     const int position = currentPosition();
     if (position == 0)
         return;
-    m_itemtexttext->setFocus();
-    const MenuItem row = m_model->at(position);
+    d->m_itemtexttext->setFocus();
+    const MenuItem row = d->m_model->at(position);
     if (row.isIndented()) {
-        m_itemtexttext->setText(row.text.mid(menutext::kIndentPrefix.size()));
-        m_chkindent->setChecked(true);
+        d->m_itemtexttext->setText(row.text.mid(menutext::kIndentPrefix.size()));
+        d->m_chkindent->setChecked(true);
     } else {
-        m_itemtexttext->setText(row.text);
-        m_chkindent->setChecked(false);
+        d->m_itemtexttext->setText(row.text);
+        d->m_chkindent->setChecked(false);
     }
-    m_linktext->setText(row.url);
-    m_notlinkchk->setChecked(row.linked != menutext::kYes);
-    m_chksel->setChecked(row.selected == menutext::kYes);
-    m_itemtexttext->setFocus();
-    m_editingRow = true;
+    d->m_linktext->setText(row.url);
+    d->m_notlinkchk->setChecked(row.linked != menutext::kYes);
+    d->m_chksel->setChecked(row.selected == menutext::kYes);
+    d->m_itemtexttext->setFocus();
+    d->m_editingRow = true;
 }
 
 void Form1::notlinkchk_Click()
 {
-    const bool linked = !m_notlinkchk->isChecked();
-    m_linktext->setEnabled(linked);
-    m_linklbl->setEnabled(linked);
+    const bool linked = !d->m_notlinkchk->isChecked();
+    d->m_linktext->setEnabled(linked);
+    d->m_linklbl->setEnabled(linked);
 }
 
 // Keeps at most one default selection: the candidate becomes it at once when
 // there is none, otherwise the user decides.
-void Form1::transferDefaultSelection(MenuListEdit &edit, int candidate)
+void Form1Private::transferDefaultSelection(MenuListEdit &edit, int candidate)
 {
     const int current = m_model->findDefault();
     if (current == candidate)
@@ -189,11 +187,11 @@ void Form1::transferDefaultSelection(MenuListEdit &edit, int candidate)
         edit.setSelected(candidate, menutext::kYes);
         return;
     }
-    const QString text = tr("You have already designated \"%1\" as the selected item in the menu. "
+    const QString text = Form1::tr("You have already designated \"%1\" as the selected item in the menu. "
                             "Do you wish to change it to this one?")
                              .arg(m_model->at(current).text);
-    QMessageBox box(QMessageBox::Question, tr("Selected Item"), text,
-                    QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(QMessageBox::Question, Form1::tr("Selected Item"), text,
+                    QMessageBox::Yes | QMessageBox::No, q);
     box.setObjectName(QStringLiteral("SelectedItemQuestion"));
     box.setDefaultButton(QMessageBox::Yes);
     const bool yes = box.exec() == QMessageBox::Yes;
@@ -225,7 +223,7 @@ bool offersPlainText(const QMimeData *data)
 
 // Drops on the link field: plain text replaces the whole field, anything else
 // is refused. The focus stays where it is.
-bool Form1::linktextDragEvent(QEvent *event)
+bool Form1Private::linktextDragEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::DragEnter:

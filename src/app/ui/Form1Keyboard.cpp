@@ -2,6 +2,7 @@
 // on buttons, Undo and Redo in the text fields, double-click to edit, and the
 // list's popup from the keyboard.
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
 #include "app/ui/MenuListView.h"
 #include "menu/MenuItemModel.h"
@@ -15,7 +16,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-void Form1::connectKeyboard()
+void Form1Private::connectKeyboard()
 {
     // Keys of the list commands, active while the list has the focus. The
     // commands' enabled states (from the availability pass) apply to the keys.
@@ -34,52 +35,52 @@ void Form1::connectKeyboard()
     popupKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     popupKeys->setShortcutContext(Qt::WidgetShortcut);
     m_lv->addAction(popupKeys);
-    connect(popupKeys, &QAction::triggered, this, &Form1::openListPopupAtCurrentRow);
+    QObject::connect(popupKeys, &QAction::triggered, q, [this] { openListPopupAtCurrentRow(); });
 
     // The list toolbar's buttons can be reached with Tab; Return presses them
     // as it presses every push button that has the focus.
     for (QAction *action : m_tb2->actions()) {
         if (QWidget *button = m_tb2->widgetForAction(action)) {
             button->setFocusPolicy(Qt::TabFocus);
-            button->installEventFilter(this);
+            button->installEventFilter(q);
         }
     }
     for (QPushButton *button : m_client->findChildren<QPushButton *>())
         button->setAutoDefault(true);
     // Return on the item check boxes adds (or updates) as in the item fields.
     for (QCheckBox *box : {m_chkindent, m_chksel, m_notlinkchk})
-        box->installEventFilter(this);
+        box->installEventFilter(q);
     // Ctrl+Z goes to the text field while it has typing to take back, else to
     // the project's history; the same for Redo.
     for (QLineEdit *edit : m_client->findChildren<QLineEdit *>())
-        edit->installEventFilter(this);
+        edit->installEventFilter(q);
     // Once Ctrl+Z has gone past a field's typing to the project, Redo follows
     // the project too: the field forgets the typing it could redo.
-    connect(m_mnuEditUndo, &QAction::triggered, this, [this] {
-        auto *edit = qobject_cast<QLineEdit *>(focusWidget());
+    QObject::connect(m_mnuEditUndo, &QAction::triggered, q, [this] {
+        auto *edit = qobject_cast<QLineEdit *>(q->focusWidget());
         if (edit && edit->isRedoAvailable())
             edit->setText(edit->text());
     });
     setFocusOrder();
 
-    connect(m_itemtexttext, &QLineEdit::returnPressed, this, &Form1::itemFieldReturn);
-    connect(m_linktext, &QLineEdit::returnPressed, this, &Form1::itemFieldReturn);
-    connect(m_lv, &QAbstractItemView::doubleClicked, this, [this] {
-        Timer1_Timer();
+    QObject::connect(m_itemtexttext, &QLineEdit::returnPressed, q, [this] { itemFieldReturn(); });
+    QObject::connect(m_linktext, &QLineEdit::returnPressed, q, [this] { itemFieldReturn(); });
+    QObject::connect(m_lv, &QAbstractItemView::doubleClicked, q, [this] {
+        q->Timer1_Timer();
         if (m_mnuListPopEdt->isEnabled())
-            mnuListPopEdt_Click();
+            q->mnuListPopEdt_Click();
     });
 }
 
 // Return runs Update while the fields hold a row loaded by Edit, else Add;
 // each only when the availability pass allows it.
-void Form1::itemFieldReturn()
+void Form1Private::itemFieldReturn()
 {
-    Timer1_Timer();
+    q->Timer1_Timer();
     if (m_editingRow && m_cmdup->isEnabled())
-        cmdup_Click();
+        q->cmdup_Click();
     else if (m_additemcmd->isEnabled())
-        additemcmd_Click();
+        q->additemcmd_Click();
 }
 
 namespace {
@@ -91,7 +92,7 @@ bool isReturn(const QKeyEvent *key)
 } // namespace
 
 // The window's keys on its fields and buttons; true when the event was used.
-bool Form1::keyboardEvent(QObject *watched, QEvent *event)
+bool Form1Private::keyboardEvent(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
         // A text field claims Undo and Redo even with nothing to take back;
@@ -123,12 +124,12 @@ bool Form1::keyboardEvent(QObject *watched, QEvent *event)
 }
 
 // The popup opens under the current row, its entries computed for that row.
-void Form1::openListPopupAtCurrentRow()
+void Form1Private::openListPopupAtCurrentRow()
 {
-    const int position = currentPosition();
+    const int position = q->currentPosition();
     if (position == 0)
         return;
-    Timer1_Timer();
+    q->Timer1_Timer();
     const QRect row = m_lv->visualRect(m_model->index(position - 1, 0));
     const QPoint at = m_lv->viewport()->rect().intersects(row) ? row.bottomLeft() : QPoint(0, 0);
     m_mnuListPop->popup(m_lv->viewport()->mapToGlobal(at));

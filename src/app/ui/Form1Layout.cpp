@@ -1,5 +1,7 @@
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
+#include "app/MenuDocument.h"
 #include "app/ui/MenuListView.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "platform/Twips.h"
@@ -21,31 +23,32 @@ constexpr int kListRightMargin = 180;
 constexpr int kListBottomMargin = 105;
 } // namespace
 
-void Form1::buildRegions()
+void Form1Private::buildRegions()
 {
     // The client area below the menu bar. Its regions are placed by hand: they
     // follow the design geometry, and Form_Resize lets the list grow.
-    m_client = new QWidget(this);
+    m_client = new QWidget(q);
     m_client->setObjectName(QStringLiteral("Form1Client"));
-    setCentralWidget(m_client);
-    m_client->installEventFilter(this);
+    q->setCentralWidget(m_client);
+    m_client->installEventFilter(q);
 
-    m_frame1 = new QGroupBox(tr("Item Properties:"), m_client);
+    m_frame1 = new QGroupBox(Form1::tr("Item Properties:"), m_client);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     buildItemProperties();
 
     m_options = new MenuOptionsPanel(m_client);
-    connect(m_options, &MenuOptionsPanel::cmdAdvMnuClicked, this, &Form1::cmdAdvMnu_Click);
-    connect(m_options, &MenuOptionsPanel::cmdBttnAdvClicked, this, &Form1::cmdBttnAdv_Click);
-    connect(m_options, &MenuOptionsPanel::command1Clicked, this, &Form1::Command1_Click);
-    connect(m_options, &MenuOptionsPanel::chooseSiteFolderRequested, this, [this] {
-        const QString folder = m_chooseSiteFolder ? m_chooseSiteFolder(this) : QString();
+    QObject::connect(m_options, &MenuOptionsPanel::cmdAdvMnuClicked, q, &Form1::cmdAdvMnu_Click);
+    QObject::connect(m_options, &MenuOptionsPanel::cmdBttnAdvClicked, q, &Form1::cmdBttnAdv_Click);
+    QObject::connect(m_options, &MenuOptionsPanel::command1Clicked, q, &Form1::Command1_Click);
+    QObject::connect(m_options, &MenuOptionsPanel::chooseSiteFolderRequested, q, [this] {
+        const QString folder = m_choosers.siteFolder ? m_choosers.siteFolder(q) : QString();
         if (!folder.isEmpty())
-            changeSiteFolder(folder);
+            m_document->changeSiteFolder(folder);
     });
-    connect(m_options, &MenuOptionsPanel::clearSiteFolderRequested, this, [this] { changeSiteFolder(QString()); });
+    QObject::connect(m_options, &MenuOptionsPanel::clearSiteFolderRequested, q,
+            [this] { m_document->changeSiteFolder(QString()); });
 
-    m_frame2 = new QGroupBox(tr("List:"), m_client);
+    m_frame2 = new QGroupBox(Form1::tr("List:"), m_client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     buildList();
     buildListToolbar();
@@ -54,15 +57,15 @@ void Form1::buildRegions()
     m_statusBar1 = new QStatusBar(m_client);
     m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar1->setSizeGripEnabled(false);
-    auto *notice = new QLabel(tr("Quillnav 1.2 by Brookfen"), m_statusBar1);
+    auto *notice = new QLabel(Form1::tr("Quillnav 1.2 by Brookfen"), m_statusBar1);
     notice->setObjectName(QStringLiteral("StatusBar1Panel"));
     m_statusBar1->addWidget(notice, 1);
 }
 
-void Form1::placeRegions()
+void Form1Private::placeRegions()
 {
     mirrorRegions(false);
-    const Twips t(logicalDpiX(), logicalDpiY());
+    const Twips t(q->logicalDpiX(), q->logicalDpiY());
     m_toolbar1->setGeometry(t.rect(30, 0, 8730, 570));
     m_frame1->setGeometry(t.rect(60, 600, 5055, 1335));
     m_options->move(t.x(60), t.y(1980));
@@ -78,51 +81,51 @@ void Form1::placeRegions()
     m_dialectBox->raise();
 
     // The start-up size; RunStartup makes it the smallest size too.
-    resize(t.x(kClientWidth), t.y(kClientHeight) + menuBar()->sizeHint().height());
+    q->resize(t.x(kClientWidth), t.y(kClientHeight) + q->menuBar()->sizeHint().height());
     // Beside a docked pane the regions keep their design room.
     m_client->setMinimumSize(t.x(kClientWidth), t.y(kClientHeight));
-    Form_Resize();
+    q->Form_Resize();
 }
 
 // The list grows with the window; everything else keeps its design place.
 void Form1::Form_Resize()
 {
-    if (isMinimized() || !m_client || !m_lv)
+    if (isMinimized() || !d->m_client || !d->m_lv)
         return;
-    mirrorRegions(false);
+    d->mirrorRegions(false);
     const Twips t(logicalDpiX(), logicalDpiY());
-    const int clientWidth = m_client->width();
-    const int clientHeight = m_client->height();
+    const int clientWidth = d->m_client->width();
+    const int clientHeight = d->m_client->height();
 
-    const int frameWidth = clientWidth - m_frame1->width() - t.x(kListRightMargin);
+    const int frameWidth = clientWidth - d->m_frame1->width() - t.x(kListRightMargin);
     const int frameHeight = clientHeight
-                            - (m_toolbar1->height() + m_statusBar1->height()
+                            - (d->m_toolbar1->height() + d->m_statusBar1->height()
                                + t.y(kListBottomMargin));
-    m_frame2->resize(qMax(0, frameWidth), qMax(0, frameHeight));
+    d->m_frame2->resize(qMax(0, frameWidth), qMax(0, frameHeight));
 
-    const int listWidth = m_frame2->width() - t.x(200);
-    const int listHeight = m_frame2->height() - (m_tb2->height() + t.y(400));
-    m_lv->resize(qMax(0, listWidth), qMax(0, listHeight));
+    const int listWidth = d->m_frame2->width() - t.x(200);
+    const int listHeight = d->m_frame2->height() - (d->m_tb2->height() + t.y(400));
+    d->m_lv->resize(qMax(0, listWidth), qMax(0, listHeight));
 
-    m_tb2->move(m_tb2->x(), m_lv->y() + m_lv->height() + t.y(100));
+    d->m_tb2->move(d->m_tb2->x(), d->m_lv->y() + d->m_lv->height() + t.y(100));
 
-    m_statusBar1->setGeometry(0, clientHeight - m_statusBar1->height(), clientWidth,
-                              m_statusBar1->height());
-    mirrorRegions(true);
+    d->m_statusBar1->setGeometry(0, clientHeight - d->m_statusBar1->height(), clientWidth,
+                              d->m_statusBar1->height());
+    d->mirrorRegions(true);
 }
 
 // Right to left (a right-to-left language, or Qt's -reverse) the hand-placed
 // controls mirror. They are placed left to right as designed and then flipped
 // within their container, which remembers the width it was flipped in, so
 // that flipping back first restores the design places for the next pass.
-void Form1::mirrorRegions(bool mirrored)
+void Form1Private::mirrorRegions(bool mirrored)
 {
     QList<QWidget *> containers{m_client, m_frame1, m_frame2, m_options};
     for (QGroupBox *group : m_options->findChildren<QGroupBox *>())
         containers << group;
     for (QWidget *container : std::as_const(containers)) {
         const QVariant flippedIn = container->property("mirroredInWidth");
-        if (mirrored == flippedIn.isValid() || (mirrored && !isRightToLeft()))
+        if (mirrored == flippedIn.isValid() || (mirrored && !q->isRightToLeft()))
             continue;
         const int width = mirrored ? container->width() : flippedIn.toInt();
         for (QWidget *child : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))

@@ -1,10 +1,13 @@
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
+#include "app/MenuDocument.h"
 #include "app/ProjectFileGuard.h"
 #include "app/StartupSelection.h"
 #include "app/ui/Form2.h"
 #include "app/ui/LivePreviewPane.h"
 #include "app/ui/StartupFontLists.h"
+#include "codegen/ui/CodeActions.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "platform/CloseRequest.h"
 #include "platform/MSubclass.h"
@@ -42,10 +45,10 @@ void Form1::RunStartup(const StartupFontLists &lists, const QStringList &familie
     QCoreApplication::sendEvent(this, &askLimits);
 
     LoadStartupFontLists(lists, families, &splash);
-    if (auto *alignment = m_options->findChild<QComboBox *>(QStringLiteral("cmbbttnaln")))
+    if (auto *alignment = d->m_options->findChild<QComboBox *>(QStringLiteral("cmbbttnaln")))
         alignment->setCurrentIndex(1);
     splash.close();
-    if (auto *target = m_options->findChild<QComboBox *>(QStringLiteral("targetcombo")))
+    if (auto *target = d->m_options->findChild<QComboBox *>(QStringLiteral("targetcombo")))
         target->setCurrentIndex(0);
     if (lists.captureStyles)
         lists.captureStyles();
@@ -55,7 +58,7 @@ bool Form1::WindowProc(QObject *, int, QEvent *)
 {
     // Qt has computed the layout's limits before this; only the minimum changes.
     // A docked live preview pane adds its own smallest size.
-    setMinimumSize(QSize(MinTrackWidth, MinTrackHeight) + m_livePreview->extraMinimum());
+    setMinimumSize(QSize(MinTrackWidth, MinTrackHeight) + d->m_livePreview->extraMinimum());
     return false;
 }
 
@@ -85,8 +88,8 @@ void Form1::Form_QueryUnload()
         if (window)
             window->close();
     Form_Unload();
-    m_previewSession.cleanup();
-    fileGuard()->setFile(QString()); // gives up the project file's lock
+    d->m_code->cleanup();
+    d->m_document->fileGuard()->setFile(QString()); // gives up the project file's lock
 }
 
 void Form1::Form_Unload()

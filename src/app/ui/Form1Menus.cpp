@@ -1,6 +1,8 @@
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
 #include "app/AppInfo.h"
+#include "app/MenuDocument.h"
 #include "app/ui/FrmAbt.h"
 #include "app/ui/IgnoredStylesNotice.h"
 #include "app/ui/LivePreviewPane.h"
@@ -8,8 +10,14 @@
 #include "app/ui/SvgIcon.h"
 #include "help/HelpTopics.h"
 #include "help/ui/ContextHelp.h"
+#include "codegen/ui/CodeActions.h"
 #include "help/ui/HelpViewer.h"
+#include "menu/MenuItemModel.h"
 #include "platform/ui/OpenWithShell.h"
+#include "site/ui/ImportActions.h"
+#include "site/ui/LinkCheckActions.h"
+#include "site/ui/PublishActions.h"
+#include "site/ui/SiteMenuActions.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -53,50 +61,50 @@ struct ToolbarButton {
 
 } // namespace
 
-void Form1::buildMenuBar()
+void Form1Private::buildMenuBar()
 {
-    QMenuBar *bar = menuBar();
+    QMenuBar *bar = q->menuBar();
     bar->setObjectName(QStringLiteral("Form1MenuBar"));
 
-    QMenu *file = bar->addMenu(tr("&File"));
+    QMenu *file = bar->addMenu(Form1::tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *mnuFileNew = addEntry(file, "mnuFileNew", tr("&New Menu Project"));
+    QAction *mnuFileNew = addEntry(file, "mnuFileNew", Form1::tr("&New Menu Project"));
     mnuFileNew->setShortcuts(QKeySequence::New);
-    connect(mnuFileNew, &QAction::triggered, this, &Form1::mnuFileNew_Click);
-    QAction *mnuFileLoad = addEntry(file, "mnuFileLoad", tr("&Load Saved Menu Project"));
+    QObject::connect(mnuFileNew, &QAction::triggered, q, &Form1::mnuFileNew_Click);
+    QAction *mnuFileLoad = addEntry(file, "mnuFileLoad", Form1::tr("&Load Saved Menu Project"));
     mnuFileLoad->setShortcuts(QKeySequence::Open);
-    connect(mnuFileLoad, &QAction::triggered, this, &Form1::mnuFileLoad_Click);
-    m_mnuFileSaveProj = addEntry(file, "mnuFileSaveProj", tr("&Save Menu Project"));
+    QObject::connect(mnuFileLoad, &QAction::triggered, q, &Form1::mnuFileLoad_Click);
+    m_mnuFileSaveProj = addEntry(file, "mnuFileSaveProj", Form1::tr("&Save Menu Project"));
     m_mnuFileSaveProj->setShortcuts(QKeySequence::Save);
-    connect(m_mnuFileSaveProj, &QAction::triggered, this, &Form1::mnuFileSaveProj_Click);
-    m_mnuFileSaveAs = addEntry(file, "mnuFileSaveAs", tr("Save Menu Project &As..."));
+    QObject::connect(m_mnuFileSaveProj, &QAction::triggered, q, &Form1::mnuFileSaveProj_Click);
+    m_mnuFileSaveAs = addEntry(file, "mnuFileSaveAs", Form1::tr("Save Menu Project &As..."));
     m_mnuFileSaveAs->setShortcuts(QKeySequence::SaveAs);
     // Some desktops (a bare X session, for one) define no Save As key.
     if (m_mnuFileSaveAs->shortcuts().isEmpty())
         m_mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(m_mnuFileSaveAs, &QAction::triggered, this, &Form1::mnuFileSaveAs_Click);
+    QObject::connect(m_mnuFileSaveAs, &QAction::triggered, q, &Form1::mnuFileSaveAs_Click);
     addSeparator(file, "mnuFileSep1");
-    QAction *mnuFileImport = addEntry(file, "mnuFileImport", tr("&Import Menu from Web Page..."));
+    QAction *mnuFileImport = addEntry(file, "mnuFileImport", Form1::tr("&Import Menu from Web Page..."));
     setThemeIconWhenShown(file, mnuFileImport, QStringLiteral("document-import"));
-    connect(mnuFileImport, &QAction::triggered, this, &Form1::mnuFileImport_Click);
-    QAction *mnuFilePublish = addEntry(file, "mnuFilePublish", tr("Publish to &Pages..."));
+    QObject::connect(mnuFileImport, &QAction::triggered, q, [this] { m_import->importPage(); });
+    QAction *mnuFilePublish = addEntry(file, "mnuFilePublish", Form1::tr("Publish to &Pages..."));
     setThemeIconWhenShown(file, mnuFilePublish, QStringLiteral("document-send"));
-    connect(mnuFilePublish, &QAction::triggered, this, &Form1::mnuFilePublish_Click);
-    QAction *mnuFileUnpublish = addEntry(file, "mnuFileUnpublish", tr("&Remove from Pages..."));
-    connect(mnuFileUnpublish, &QAction::triggered, this, &Form1::mnuFileUnpublish_Click);
-    connect(addEntry(file, "mnuFileFromSite", tr("New Menu from Si&te...")), &QAction::triggered, this,
-            &Form1::mnuFileFromSite_Click);
-    connect(addEntry(file, "mnuFileFromSitemap", tr("New Menu from Site&map...")), &QAction::triggered, this,
-            &Form1::mnuFileFromSitemap_Click);
+    QObject::connect(mnuFilePublish, &QAction::triggered, q, [this] { m_publish->publish(); });
+    QAction *mnuFileUnpublish = addEntry(file, "mnuFileUnpublish", Form1::tr("&Remove from Pages..."));
+    QObject::connect(mnuFileUnpublish, &QAction::triggered, q, [this] { m_publish->unpublish(); });
+    QObject::connect(addEntry(file, "mnuFileFromSite", Form1::tr("New Menu from Si&te...")), &QAction::triggered, q,
+            [this] { m_siteMenu->fromSite(); });
+    QObject::connect(addEntry(file, "mnuFileFromSitemap", Form1::tr("New Menu from Site&map...")), &QAction::triggered, q,
+            [this] { m_siteMenu->fromSitemap(); });
     addSeparator(file, "mnuFileSepImport");
-    m_mnuFileCopy = addEntry(file, "mnuFileCopy", tr("&Copy Code to Clipboard"));
-    connect(m_mnuFileCopy, &QAction::triggered, this, &Form1::mnuFileCopy_Click);
-    m_mnuFileCodeFile = addEntry(file, "mnuFileCodeFile", tr("Save Code to &File"));
-    connect(m_mnuFileCodeFile, &QAction::triggered, this, &Form1::mnuFileCodeFile_Click);
+    m_mnuFileCopy = addEntry(file, "mnuFileCopy", Form1::tr("&Copy Code to Clipboard"));
+    QObject::connect(m_mnuFileCopy, &QAction::triggered, q, &Form1::mnuFileCopy_Click);
+    m_mnuFileCodeFile = addEntry(file, "mnuFileCodeFile", Form1::tr("Save Code to &File"));
+    QObject::connect(m_mnuFileCodeFile, &QAction::triggered, q, [this] { m_code->saveToFile(); });
     addSeparator(file, "mnuFileSep2");
-    QAction *mnuFileExit = addEntry(file, "mnuFileExit", tr("&Exit"));
+    QAction *mnuFileExit = addEntry(file, "mnuFileExit", Form1::tr("&Exit"));
     mnuFileExit->setShortcuts(QKeySequence::Quit);
-    connect(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+    QObject::connect(mnuFileExit, &QAction::triggered, q, &QWidget::close);
     // The recently used files, shown (with the separator) only when there are any.
     m_mnuFileSep3 = addSeparator(file, "mnuFileSep3");
     m_mnuFileSep3->setVisible(false);
@@ -104,76 +112,79 @@ void Form1::buildMenuBar()
         QAction *recent = file->addAction(QStringLiteral("recentfile"));
         recent->setObjectName(QStringLiteral("recentfile_%1").arg(i));
         recent->setVisible(false);
-        connect(recent, &QAction::triggered, this, [this, i] { openRecentFile(i); });
+        QObject::connect(recent, &QAction::triggered, q, [this, i] { openRecentFile(i); });
         m_recentfile << recent;
     }
 
     buildEditMenu();
 
-    QMenu *view = bar->addMenu(tr("&View"));
+    QMenu *view = bar->addMenu(Form1::tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     view->addAction(m_livePreview->toggleViewAction());
 
-    QMenu *preview = bar->addMenu(tr("&Preview"));
+    QMenu *preview = bar->addMenu(Form1::tr("&Preview"));
     preview->setObjectName(QStringLiteral("mnuPreview"));
-    m_mnuPrevBr = addEntry(preview, "mnuPrevBr", tr("&Preview Menu in Browser"));
-    connect(m_mnuPrevBr, &QAction::triggered, this, &Form1::mnuPrevBr_Click);
+    m_mnuPrevBr = addEntry(preview, "mnuPrevBr", Form1::tr("&Preview Menu in Browser"));
+    QObject::connect(m_mnuPrevBr, &QAction::triggered, q, &Form1::mnuPrevBr_Click);
 
-    QMenu *tools = bar->addMenu(tr("&Tools"));
+    QMenu *tools = bar->addMenu(Form1::tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    connect(addEntry(tools, "mnuToolsCheckLinks", tr("Check &Links")), &QAction::triggered, this,
-            &Form1::mnuToolsCheckLinks_Click);
+    QObject::connect(addEntry(tools, "mnuToolsCheckLinks", Form1::tr("Check &Links")), &QAction::triggered, q,
+            [this] { m_linkCheck->checkLinks(); });
 
-    QMenu *help = bar->addMenu(tr("&Help"));
+    QMenu *help = bar->addMenu(Form1::tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addEntry(help, "mnuHlpCont", tr("&Help Topics")), &QAction::triggered,
-            this, &Form1::mnuHlpCont_Click);
-    connect(addEntry(help, "mnuHelpTut", tr("&Tutorial")), &QAction::triggered, this,
+    QObject::connect(addEntry(help, "mnuHlpCont", Form1::tr("&Help Topics")), &QAction::triggered,
+            q, &Form1::mnuHlpCont_Click);
+    QObject::connect(addEntry(help, "mnuHelpTut", Form1::tr("&Tutorial")), &QAction::triggered, q,
             &Form1::mnuHelpTut_Click);
-    QAction *contextHelp = addEntry(help, "mnuHelpCtx", tr("&Context Help"));
+    QAction *contextHelp = addEntry(help, "mnuHelpCtx", Form1::tr("&Context Help"));
     contextHelp->setShortcut(QKeySequence::WhatsThis);
-    connect(contextHelp, &QAction::triggered, this, &Form1::mnuHelpCtx_Click);
+    QObject::connect(contextHelp, &QAction::triggered, q, &Form1::mnuHelpCtx_Click);
     addSeparator(help, "mnuHlpSep");
-    connect(addEntry(help, "mnuHlpAb", tr("&About")), &QAction::triggered, this,
+    QObject::connect(addEntry(help, "mnuHlpAb", Form1::tr("&About")), &QAction::triggered, q,
             &Form1::mnuHlpAb_Click);
 }
 
 // Undo and Redo; their texts and enabled states follow the history in the
 // availability pass. Insert Below Current is enabled with Add.
-void Form1::buildEditMenu()
+void Form1Private::buildEditMenu()
 {
-    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QMenu *edit = q->menuBar()->addMenu(Form1::tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    m_mnuEditUndo = addEntry(edit, "mnuEditUndo", tr("&Undo"));
+    m_mnuEditUndo = addEntry(edit, "mnuEditUndo", Form1::tr("&Undo"));
     m_mnuEditUndo->setShortcuts(QKeySequence::Undo);
     setThemeIconWhenShown(edit, m_mnuEditUndo, QStringLiteral("edit-undo"));
-    connect(m_mnuEditUndo, &QAction::triggered, m_undoStack, &QUndoStack::undo);
-    m_mnuEditRedo = addEntry(edit, "mnuEditRedo", tr("&Redo"));
+    QObject::connect(m_mnuEditUndo, &QAction::triggered, m_document->undoStack(), &QUndoStack::undo);
+    m_mnuEditRedo = addEntry(edit, "mnuEditRedo", Form1::tr("&Redo"));
     m_mnuEditRedo->setShortcuts(QKeySequence::Redo);
     setThemeIconWhenShown(edit, m_mnuEditRedo, QStringLiteral("edit-redo"));
-    connect(m_mnuEditRedo, &QAction::triggered, m_undoStack, &QUndoStack::redo);
+    QObject::connect(m_mnuEditRedo, &QAction::triggered, m_document->undoStack(), &QUndoStack::redo);
     // Ctrl+Shift+Z redoes on every desktop, beside the desktop's own key.
     const QKeySequence redoKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     if (!m_mnuEditRedo->shortcuts().contains(redoKey))
         m_mnuEditRedo->setShortcuts(m_mnuEditRedo->shortcuts() << redoKey);
     addSeparator(edit, "mnuEditSep1");
-    m_mnuInsertBelow = addEntry(edit, "mnuInsertBelow", tr("&Insert Below Current"));
+    m_mnuInsertBelow = addEntry(edit, "mnuInsertBelow", Form1::tr("&Insert Below Current"));
     m_mnuInsertBelow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return),
                                     QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    connect(m_mnuInsertBelow, &QAction::triggered, this, &Form1::mnuInsertBelow_Click);
+    QObject::connect(m_mnuInsertBelow, &QAction::triggered, q, [this] {
+        const int current = q->currentPosition();
+        addItemAt(current == 0 ? m_model->count() + 1 : current + 1, Form1::tr("Insert Item"));
+    });
     addSeparator(edit, "mnuEditSepPrefs");
-    QAction *prefs = addEntry(edit, "mnuEditPrefs", tr("Pr&eferences..."));
+    QAction *prefs = addEntry(edit, "mnuEditPrefs", Form1::tr("Pr&eferences..."));
     prefs->setShortcuts(QKeySequence::Preferences); // none on some desktops
     prefs->setMenuRole(QAction::PreferencesRole);
     setThemeIconWhenShown(edit, prefs, QStringLiteral("preferences-system"));
-    connect(prefs, &QAction::triggered, this, [this] {
-        PreferencesDialog dialog(this);
+    QObject::connect(prefs, &QAction::triggered, q, [this] {
+        PreferencesDialog dialog(q);
         if (dialog.exec() == QDialog::Accepted)
             m_ignoredStyles->refresh();
     });
 }
 
-void Form1::buildMainToolbar()
+void Form1Private::buildMainToolbar()
 {
     m_toolbar1 = new QToolBar(m_client);
     m_toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -184,18 +195,18 @@ void Form1::buildMainToolbar()
 
     // Twelve positions: nine buttons and three separators (empty keys).
     static const ToolbarButton buttons[] = {
-        {"newproj", QT_TR_NOOP("Create new menu project")},
-        {"loadproj", QT_TR_NOOP("Load saved menu project")},
-        {"saveproj", QT_TR_NOOP("Save current menu project")},
+        {"newproj", QT_TRANSLATE_NOOP("Form1", "Create new menu project")},
+        {"loadproj", QT_TRANSLATE_NOOP("Form1", "Load saved menu project")},
+        {"saveproj", QT_TRANSLATE_NOOP("Form1", "Save current menu project")},
         {"", nullptr},
-        {"savecodeclip", QT_TR_NOOP("Generate menu code and copy to clipboard")},
-        {"savecodefile", QT_TR_NOOP("Generate menu code and save to a file")},
+        {"savecodeclip", QT_TRANSLATE_NOOP("Form1", "Generate menu code and copy to clipboard")},
+        {"savecodefile", QT_TRANSLATE_NOOP("Form1", "Generate menu code and save to a file")},
         {"", nullptr},
-        {"preview", QT_TR_NOOP("Preview menu in browser")},
+        {"preview", QT_TRANSLATE_NOOP("Form1", "Preview menu in browser")},
         {"", nullptr},
-        {"help", QT_TR_NOOP("Open help file")},
-        {"wthis", QT_TR_NOOP("Show context help")},
-        {"about", QT_TR_NOOP("About Quillnav")},
+        {"help", QT_TRANSLATE_NOOP("Form1", "Open help file")},
+        {"wthis", QT_TRANSLATE_NOOP("Form1", "Show context help")},
+        {"about", QT_TRANSLATE_NOOP("Form1", "About Quillnav")},
     };
     for (const ToolbarButton &button : buttons) {
         if (!button.tooltip) {
@@ -206,24 +217,24 @@ void Form1::buildMainToolbar()
         QAction *action = m_toolbar1->addAction(
             SvgIcon::make(QStringLiteral(":/icons/toolbar/%1.svg").arg(key)), QString());
         action->setObjectName(key);
-        action->setToolTip(tr(button.tooltip));
+        action->setToolTip(Form1::tr(button.tooltip));
         m_toolbar1Keys.insert(key, action);
-        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        QObject::connect(action, &QAction::triggered, q, [this, key] { q->Toolbar1_ButtonClick(key); });
     }
 }
 
 // The kind of code every generation path writes. It sits over the free right
 // end of the main toolbar; placeRegions puts it there.
-void Form1::buildDialectChoice()
+void Form1Private::buildDialectChoice()
 {
     m_dialectBox = new QWidget(m_client);
     m_dialectBox->setObjectName(QStringLiteral("dialectBox"));
-    auto *label = new QLabel(tr("&Code:"), m_dialectBox);
+    auto *label = new QLabel(Form1::tr("&Code:"), m_dialectBox);
     label->setObjectName(QStringLiteral("lbldialect"));
     m_cmbdialect = new QComboBox(m_dialectBox);
     m_cmbdialect->setObjectName(QStringLiteral("cmbdialect"));
     m_cmbdialect->addItems(codedialect::captions());
-    m_cmbdialect->setToolTip(tr(
+    m_cmbdialect->setToolTip(Form1::tr(
         "Classic: the menu code as Quillnav has always written it.\n"
         "HTML5: valid, escaped code for today's browsers that also works under a "
         "Content Security Policy."));
@@ -234,18 +245,12 @@ void Form1::buildDialectChoice()
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label);
     row->addWidget(m_cmbdialect);
-    connect(m_cmbdialect, &QComboBox::currentIndexChanged, this,
-            [this](int index) { emit dialectChanged(CodeDialect(index)); });
-}
-
-CodeDialect Form1::dialect() const
-{
-    return CodeDialect(qMax(0, m_cmbdialect->currentIndex()));
-}
-
-void Form1::setDialect(CodeDialect dialect)
-{
-    m_cmbdialect->setCurrentIndex(int(dialect));
+    // The choice shows the document's dialect; choosing is one undoable step.
+    m_cmbdialect->setCurrentIndex(int(m_document->dialect()));
+    QObject::connect(m_document, &MenuDocument::dialectChanged, m_cmbdialect,
+            [this](CodeDialect dialect) { m_cmbdialect->setCurrentIndex(int(dialect)); });
+    QObject::connect(m_cmbdialect, &QComboBox::activated, q,
+            [this](int index) { m_document->changeDialect(CodeDialect(index)); });
 }
 
 // Runs the menu command of a toolbar key (compared exactly); other keys do nothing.
@@ -260,7 +265,7 @@ void Form1::Toolbar1_ButtonClick(const QString &key)
     else if (key == QLatin1String("savecodeclip"))
         mnuFileCopy_Click();
     else if (key == QLatin1String("savecodefile"))
-        mnuFileCodeFile_Click();
+        d->m_code->saveToFile();
     else if (key == QLatin1String("preview"))
         mnuPrevBr_Click();
     else if (key == QLatin1String("help"))
@@ -269,11 +274,6 @@ void Form1::Toolbar1_ButtonClick(const QString &key)
         mnuHelpCtx_Click();
     else if (key == QLatin1String("about"))
         mnuHlpAb_Click();
-}
-
-void Form1::mnuFileExit_Click()
-{
-    close();
 }
 
 void Form1::mnuHlpCont_Click()
@@ -301,4 +301,14 @@ void Form1::mnuHlpAb_Click()
 void Form1::Command1_Click()
 {
     OpenWithShell(this, AppInfo::freeButtonGraphicsPage());
+}
+
+void Form1::mnuFileCopy_Click()
+{
+    d->m_code->showCode();
+}
+
+void Form1::mnuPrevBr_Click()
+{
+    d->m_code->previewInBrowser();
 }

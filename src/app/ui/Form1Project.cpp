@@ -1,96 +1,30 @@
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
-#include "app/Preferences.h"
-
-#include "codegen/OptionsValidation.h"
+#include "app/MenuDocument.h"
 #include "codegen/ui/MenuOptionsPanel.h"
-#include "menu/MenuItemModel.h"
-#include "menu/ProjectFile.h"
-#include "site/SiteFolder.h"
-
-#include <QDir>
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMessageBox>
-
-MenuProject Form1::currentProject() const
-{
-    MenuProject project = currentSettings();
-    project.items = m_model->items();
-    return project;
-}
-
-MenuProject Form1::currentSettings() const
-{
-    MenuProject project;
-    project.options = m_options->options();
-    project.menuStyle = m_advMenuvals.mnu;
-    project.buttonStyle = m_advMenuvals.bttn;
-    project.dialect = dialect();
-    project.site = m_options->siteFolder();
-    project.selectCurrentPage = m_selectCurrentPage;
-    return project;
-}
-
-QString Form1::siteFolder() const
-{
-    return m_options->siteFolder();
-}
-
-void Form1::changeSiteFolder(const QString &folder)
-{
-    const ProjectState before = captureState();
-    m_options->setSiteFolder(folder.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
-    pushChange(tr("Change Site Folder"), before);
-}
-
-void Form1::applyProject(const MenuProject &project, bool withItems)
-{
-    if (withItems)
-        m_model->setItems(project.items);
-    m_options->setOptions(project.options);
-    m_advMenuvals.mnu = project.menuStyle;
-    m_advMenuvals.bttn = project.buttonStyle;
-    setDialect(project.dialect);
-    // The window holds the site folder absolute; a project from a file holds
-    // it relative to the file (see openProject, saveProject).
-    m_options->setSiteFolder(project.site);
-    m_selectCurrentPage = project.selectCurrentPage;
-    // The dialogs show the records, and the records hold what the dialogs
-    // can show (a border thickness under "No Border", for one, is dropped).
-    for (const QString &kind : {QStringLiteral("mnu"), QStringLiteral("bttn")}) {
-        RestoreAdvVals(kind);
-        StoreAdvVals(kind);
-    }
-    m_recorded = currentSettings();
-}
-
-bool Form1::saveProject(const QString &path, QString *error) const
-{
-    MenuProject project = currentProject();
-    project.site = SiteFolder::fieldFor(project.site, path);
-    return ProjectFile::save(path, project, error);
-}
 
 QString Form1::ValidateMenuOptions()
 {
-    return m_options->ValidateMenuOptions();
+    return d->m_options->ValidateMenuOptions();
 }
 
 void Form1::buttonpropopt_Click()
 {
-    m_options->buttonpropopt_Click();
+    d->m_options->buttonpropopt_Click();
 }
 
 void Form1::menubehavopt_Click(int index)
 {
-    m_options->menubehavopt_Click(index);
+    d->m_options->menubehavopt_Click(index);
 }
 
 void Form1::targetcombo_Click()
 {
-    m_options->targetcombo_Click();
+    d->m_options->targetcombo_Click();
 }
 
 // Back to a new, empty project: options at their start-up values, no rows.
@@ -98,21 +32,11 @@ void Form1::targetcombo_Click()
 // records, "Indented" and "Selected" are left as they are.
 void Form1::ResetMenuProject()
 {
-    m_itemtexttext->setText(QString());
-    m_linktext->setText(QString());
-    m_notlinkchk->setChecked(false);
-    m_options->setOptions(MenuOptions{});
-    m_options->setSiteFolder(QString());
-    m_selectCurrentPage = true;
-    setDialect(Preferences::NewMenuDialect());
-    m_model->clear();
-    m_editingRow = false;
+    d->m_itemtexttext->setText(QString());
+    d->m_linktext->setText(QString());
+    d->m_notlinkchk->setChecked(false);
+    d->m_document->resetProject();
+    d->m_editingRow = false;
     show();
-    m_itemtexttext->setFocus();
-}
-
-void Form1::showProblem(const QString &message)
-{
-    QMessageBox box(QMessageBox::Warning, OopsTitle(), message, QMessageBox::Ok, this);
-    box.exec();
+    d->m_itemtexttext->setFocus();
 }

@@ -1,9 +1,12 @@
 // The two style dialogs: creating them with the window, opening them from
 // the "Advanced Options" buttons, and copying between them and the records.
 #include "app/ui/Form1.h"
+#include "app/ui/Form1Private.h"
 
+#include "app/MenuDocument.h"
 #include "app/ui/Advisories.h"
 #include "app/ui/IgnoredStylesNotice.h"
+#include "app/ui/LivePreviewPane.h"
 #include "app/ui/StartupFontLists.h"
 #include "help/HelpTopics.h"
 #include "help/ui/ContextHelp.h"
@@ -19,22 +22,26 @@ const QString kMenu = QStringLiteral("mnu");
 const QString kButton = QStringLiteral("bttn");
 } // namespace
 
-void Form1::buildStyleDialogs()
+void Form1Private::buildStyleDialogs()
 {
     const StylePrompts prompts{ConfirmRestoreDefaults, ShowButtonBorderMessage, [](QWidget *owner) {
                                    HelpViewer::showTopic(owner, QLatin1String(HelpTopics::kColours));
                                }};
-    m_FrmAdvBttnOp = new FrmAdvBttnOp(m_advMenuvals, prompts, this);
-    m_frmAdvMnuOp = new frmAdvMnuOp(m_advMenuvals, prompts, this);
+    m_FrmAdvBttnOp = new FrmAdvBttnOp(m_document->styles(), prompts, q);
+    m_frmAdvMnuOp = new frmAdvMnuOp(m_document->styles(), prompts, q);
+    m_livePreview->followStyleDialogs(m_frmAdvMnuOp, m_FrmAdvBttnOp);
     ContextHelp::ApplyWhatsThis(m_FrmAdvBttnOp);
     ContextHelp::ApplyWhatsThis(m_frmAdvMnuOp);
 }
 
 StartupFontLists Form1::styleFontLists()
 {
-    return {m_frmAdvMnuOp->fontOptions()->combofont(), m_FrmAdvBttnOp->fontOptions()->combofont(),
-            m_frmAdvMnuOp->fontOptions()->combofontsize(), m_FrmAdvBttnOp->fontOptions()->combofontsize(),
-            [this] { captureStyles(); }};
+    return {d->m_frmAdvMnuOp->fontOptions()->combofont(), d->m_FrmAdvBttnOp->fontOptions()->combofont(),
+            d->m_frmAdvMnuOp->fontOptions()->combofontsize(), d->m_FrmAdvBttnOp->fontOptions()->combofontsize(),
+            [this] {
+                StoreAdvVals(kMenu);
+                StoreAdvVals(kButton);
+            }};
 }
 
 void Form1::fillStyleFontLists(const QStringList &families)
@@ -48,23 +55,17 @@ void Form1::fillStyleFontLists(const QStringList &families)
 void Form1::StoreAdvVals(const QString &kind)
 {
     if (kind == kMenu)
-        m_frmAdvMnuOp->StoreAdvVals();
+        d->m_frmAdvMnuOp->StoreAdvVals();
     else if (kind == kButton)
-        m_FrmAdvBttnOp->StoreAdvVals();
+        d->m_FrmAdvBttnOp->StoreAdvVals();
 }
 
 void Form1::RestoreAdvVals(const QString &kind)
 {
     if (kind == kMenu)
-        m_frmAdvMnuOp->RestoreAdvVals();
+        d->m_frmAdvMnuOp->RestoreAdvVals();
     else if (kind == kButton)
-        m_FrmAdvBttnOp->RestoreAdvVals();
-}
-
-void Form1::captureStyles()
-{
-    StoreAdvVals(kMenu);
-    StoreAdvVals(kButton);
+        d->m_FrmAdvBttnOp->RestoreAdvVals();
 }
 
 // The browser notice (unless silenced; it speaks of classic code only), then
@@ -73,22 +74,20 @@ void Form1::captureStyles()
 // history. After OK, a classic style that browsers ignore is pointed out.
 void Form1::cmdAdvMnu_Click()
 {
-    const MenuProject before = currentProject();
-    if (dialect() == CodeDialect::Classic)
+    if (d->m_document->dialect() == CodeDialect::Classic)
         ShowIeMessage();
-    const bool confirmed = m_frmAdvMnuOp->exec() == QDialog::Accepted;
-    recordProjectChange(tr("Change Menu Style"), before);
+    const bool confirmed = d->m_frmAdvMnuOp->exec() == QDialog::Accepted;
+    d->m_document->recordChange(tr("Change Menu Style"));
     if (confirmed)
-        m_ignoredStyles->styleConfirmed(kMenu);
+        d->m_ignoredStyles->styleConfirmed(kMenu);
 }
 
 void Form1::cmdBttnAdv_Click()
 {
-    const MenuProject before = currentProject();
-    if (dialect() == CodeDialect::Classic)
+    if (d->m_document->dialect() == CodeDialect::Classic)
         ShowIeMessage();
-    const bool confirmed = m_FrmAdvBttnOp->exec() == QDialog::Accepted;
-    recordProjectChange(tr("Change Button Style"), before);
+    const bool confirmed = d->m_FrmAdvBttnOp->exec() == QDialog::Accepted;
+    d->m_document->recordChange(tr("Change Button Style"));
     if (confirmed)
-        m_ignoredStyles->styleConfirmed(kButton);
+        d->m_ignoredStyles->styleConfirmed(kButton);
 }

@@ -1,7 +1,7 @@
 #include "app/ui/IgnoredStylesNotice.h"
 
 #include "app/AdvisoryFlags.h"
-#include "app/ui/Form1.h"
+#include "app/MenuDocument.h"
 #include "app/ui/IgnoredStylesBar.h"
 #include "app/ui/IgnoredStylesMessage.h"
 #include "app/ui/LivePreviewPane.h"
@@ -10,14 +10,15 @@
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/frmAdvMnuOp.h"
 
-#include <QUndoStack>
 
-IgnoredStylesNotice::IgnoredStylesNotice(Form1 *window) : QObject(window), m_window(window)
+IgnoredStylesNotice::IgnoredStylesNotice(MenuDocument *document, QWidget *window,
+                                         const frmAdvMnuOp *menuDialog, LivePreviewPane *livePreview)
+    : QObject(window), m_document(document), m_window(window), m_menuDialog(menuDialog)
 {
     setObjectName(QStringLiteral("ignoredStylesNotice"));
-    connect(window->undoStack(), &QUndoStack::indexChanged, this, &IgnoredStylesNotice::refresh);
-    connect(window, &Form1::dialectChanged, this, &IgnoredStylesNotice::refresh);
-    window->livePreviewPane()->setBannerMaker([this](QWidget *parent) { return makeBar(parent); });
+    connect(document, &MenuDocument::changed, this, &IgnoredStylesNotice::refresh);
+    connect(document, &MenuDocument::dialectChanged, this, &IgnoredStylesNotice::refresh);
+    livePreview->setBannerMaker([this](QWidget *parent) { return makeBar(parent); });
 }
 
 IgnoredStylesMessage *IgnoredStylesNotice::message() const
@@ -29,12 +30,12 @@ QStringList IgnoredStylesNotice::defaultFamilies() const
 {
     // Both style dialogs list the same installed families.
     return IgnoredStyles::DefaultFamilies(
-        m_window->menuStyleDialog()->fontOptions()->installedFamilies());
+        m_menuDialog->fontOptions()->installedFamilies());
 }
 
 bool IgnoredStylesNotice::appliesToProject() const
 {
-    const MenuProject project = m_window->currentProject();
+    const MenuProject project = m_document->project();
     return project.dialect == CodeDialect::Classic && IgnoredStyles::Apply(project, defaultFamilies());
 }
 
@@ -46,7 +47,7 @@ bool IgnoredStylesNotice::applies() const
 
 void IgnoredStylesNotice::styleConfirmed(const QString &kind)
 {
-    const MenuProject project = m_window->currentProject();
+    const MenuProject project = m_document->project();
     if (project.dialect != CodeDialect::Classic)
         return;
     const QStringList families = defaultFamilies();
@@ -76,7 +77,7 @@ void IgnoredStylesNotice::addTo(Form3 *codeWindow)
     IgnoredStylesBar *bar = makeBar(codeWindow);
     codeWindow->addNotice(bar);
     connect(bar, &IgnoredStylesBar::useHtml5Requested, codeWindow, [this, codeWindow] {
-        codeWindow->showCode(GenerateMenuCode(codegen::kCodeMode, m_window->currentProject()));
+        codeWindow->showCode(GenerateMenuCode(codegen::kCodeMode, m_document->project()));
     });
 }
 
@@ -107,7 +108,7 @@ void IgnoredStylesNotice::refresh()
 // classic code back.
 void IgnoredStylesNotice::useHtml5()
 {
-    m_window->changeDialect(CodeDialect::Html5);
+    m_document->changeDialect(CodeDialect::Html5);
     refresh();
 }
 

@@ -5,11 +5,13 @@
 #include <QPointer>
 #include <QStringList>
 
-class Form1;
 class Form3;
 class IgnoredStylesBar;
 class IgnoredStylesMessage;
+class LivePreviewPane;
+class MenuDocument;
 class QWidget;
+class frmAdvMnuOp;
 
 // The notice that a classic project's styles will not show in today's
 // browsers, wherever the window shows it: a message after OK in a style
@@ -21,7 +23,10 @@ class IgnoredStylesNotice : public QObject
     Q_OBJECT
 
 public:
-    explicit IgnoredStylesNotice(Form1 *window);
+    // `window` owns the notice and its message; the menu style dialog lists
+    // the installed fonts; the live preview shows the bar above its page.
+    IgnoredStylesNotice(MenuDocument *document, QWidget *window, const frmAdvMnuOp *menuDialog,
+                        LivePreviewPane *livePreview);
 
     // Classic code, a style the code writes differs from the defaults, and
     // the notice is not silenced.
@@ -47,7 +52,9 @@ private:
     QStringList defaultFamilies() const;
     bool appliesToProject() const;
 
-    Form1 *m_window;
+    MenuDocument *m_document;
+    QWidget *m_window;
+    const frmAdvMnuOp *m_menuDialog;
     QList<QPointer<IgnoredStylesBar>> m_bars;
     QPointer<IgnoredStylesMessage> m_message;
 };

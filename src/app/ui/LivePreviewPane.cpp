@@ -1,7 +1,7 @@
 #include "app/ui/LivePreviewPane.h"
 
 #include "app/AdvisoryFlags.h"
-#include "app/ui/Form1.h"
+#include "app/MenuDocument.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/LivePreviewPage.h"
 #include "app/ui/LivePreviewRoom.h"
@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
-#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -104,12 +103,13 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
 
 } // namespace
 
-LivePreviewPane::LivePreviewPane(Form1 *window)
-    : QDockWidget(tr("Live Preview"), window), m_window(window)
+LivePreviewPane::LivePreviewPane(QMainWindow *window, MenuDocument *document,
+                                 std::function<QSize()> ownMinimum)
+    : QDockWidget(tr("Live Preview"), window), m_window(window), m_document(document)
 {
     setObjectName(QStringLiteral("dockLivePreview"));
     setAllowedAreas(Qt::AllDockWidgetAreas);
-    m_room = new LivePreviewRoom(window, this);
+    m_room = new LivePreviewRoom(window, this, std::move(ownMinimum));
     toggleViewAction()->setObjectName(QStringLiteral("mnuViewLivePreview"));
     toggleViewAction()->setText(tr("&Live Preview"));
     toggleViewAction()->setStatusTip(
@@ -125,8 +125,8 @@ LivePreviewPane::LivePreviewPane(Form1 *window)
     connect(m_timer, &QTimer::timeout, this, &LivePreviewPane::updateNow);
 
     // Every change of the project is a step (or a merged step) of the history.
-    connect(window->undoStack(), &QUndoStack::indexChanged, this, &LivePreviewPane::scheduleUpdate);
-    connect(window, &Form1::dialectChanged, this, &LivePreviewPane::scheduleUpdate);
+    connect(document, &MenuDocument::changed, this, &LivePreviewPane::scheduleUpdate);
+    connect(document, &MenuDocument::dialectChanged, this, &LivePreviewPane::scheduleUpdate);
     window->installEventFilter(this); // until its first paint
 }
 
@@ -176,6 +176,14 @@ void LivePreviewPane::restoreFromSettings()
     });
 }
 
+void LivePreviewPane::followStyleDialogs(frmAdvMnuOp *menu, FrmAdvBttnOp *button)
+{
+    m_menuDialog = menu;
+    m_buttonDialog = button;
+    if (m_view) // the view follows them from when it is made
+        livepreview::followStyleDialogs(menu, button, this);
+}
+
 void LivePreviewPane::scheduleUpdate()
 {
     m_stale = true;
@@ -190,8 +198,8 @@ void LivePreviewPane::updateNow()
         return;
     m_stale = false;
     // A style dialog that is open shows its controls before they are confirmed.
-    MenuProject project = m_window->currentProject();
-    livepreview::applyOpenStyleDialogs(*m_window, &project);
+    MenuProject project = m_document->project();
+    livepreview::applyOpenStyleDialogs(m_menuDialog, m_buttonDialog, &project);
     if (const auto line = m_pickStatus.pageShown(project))
         setStatus(*line);
     const MenuCode code = GenerateMenuCode(codegen::kPreviewMode, project);
@@ -327,7 +335,8 @@ void LivePreviewPane::createView()
             [this](int index, const QString &text, const QString &address) {
                 setStatus(m_pickStatus.picked(index, text, address));
             });
-    livepreview::followStyleDialogs(*m_window, this);
+    if (m_menuDialog && m_buttonDialog)
+        livepreview::followStyleDialogs(m_menuDialog, m_buttonDialog, this);
     connect(m_page, &LivePreviewPage::pageSaid, this,
             [this](const QString &text) { setStatus(tr("The page says: %1").arg(text)); });
     connect(m_page, &LivePreviewPage::drawn, this, [this](int serial) {

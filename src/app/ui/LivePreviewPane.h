@@ -7,20 +7,23 @@
 
 #include <functional>
 
-class Form1;
+class FrmAdvBttnOp;
 class LivePreviewPage;
 class LivePreviewRoom;
 class PreviewSchemeHandler;
+class MenuDocument;
 class QLabel;
+class QMainWindow;
 class QTimer;
 class QVBoxLayout;
 class QWebEngineProfile;
 class QWebEngineView;
+class frmAdvMnuOp;
 
 // The "Live Preview" pane of the main window: the menu page exactly as the
 // browser preview shows it, in the project's dialect, drawn by Qt WebEngine
-// from memory. It follows every change of the project (every change goes
-// through the window's undo history) and of the dialect, coalesced, and
+// from memory. It follows every change of the document (every change goes
+// through its undo history) and of the dialect, coalesced, and
 // keeps its scroll position. The web view is made when the pane is first
 // shown (a pane shown with the window once the window has been painted:
 // the engine's start takes a while, the longer the more fonts there are);
@@ -32,7 +35,8 @@ public:
     // Time from the last change to the start of the update.
     static constexpr int kUpdateDelayMs = 40;
 
-    explicit LivePreviewPane(Form1 *window);
+    // `ownMinimum` is the window's smallest size without the pane.
+    LivePreviewPane(QMainWindow *window, MenuDocument *document, std::function<QSize()> ownMinimum);
     ~LivePreviewPane() override;
 
     // Places the pane as the settings store last had it (hidden by default)
@@ -44,6 +48,9 @@ public:
     LivePreviewPage *page() const { return m_page; }
     // What the docked pane adds to the window's smallest size.
     QSize extraMinimum() const;
+
+    // The style dialogs: while one is open the page shows its controls.
+    void followStyleDialogs(frmAdvMnuOp *menu, FrmAdvBttnOp *button);
 
     // Makes the banner shown above the page, when the pane's contents are made.
     void setBannerMaker(std::function<QWidget *(QWidget *parent)> maker) { m_bannerMaker = std::move(maker); }
@@ -72,7 +79,10 @@ private:
     void saveSetting(const QString &key, const QString &value);
     void makeRoom(bool shown);
 
-    Form1 *m_window;
+    QMainWindow *m_window;
+    MenuDocument *m_document;
+    frmAdvMnuOp *m_menuDialog = nullptr;
+    FrmAdvBttnOp *m_buttonDialog = nullptr;
     LivePreviewRoom *m_room = nullptr;
     std::function<QWidget *(QWidget *parent)> m_bannerMaker;
     QWidget *m_body = nullptr;

@@ -1,15 +1,14 @@
 #include "app/ui/LivePreviewRoom.h"
 
-#include "app/ui/Form1.h"
-
 #include <QCoreApplication>
 #include <QDockWidget>
+#include <QMainWindow>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStyle>
 
-LivePreviewRoom::LivePreviewRoom(Form1 *window, QDockWidget *pane)
-    : QObject(pane), m_window(window), m_pane(pane)
+LivePreviewRoom::LivePreviewRoom(QMainWindow *window, QDockWidget *pane, std::function<QSize()> ownMinimum)
+    : QObject(pane), m_window(window), m_ownMinimum(std::move(ownMinimum)), m_pane(pane)
 {
     pane->setMinimumSize(kPaneMinWidth, kPaneMinHeight);
     window->installEventFilter(this);
@@ -71,7 +70,7 @@ void LivePreviewRoom::makeRoom(bool shown)
         (side ? size.rwidth() : size.rheight()) = length;
         return size;
     };
-    const QSize own(m_window->MinTrackWidth, m_window->MinTrackHeight);
+    const QSize own = m_ownMinimum();
     const int length = along(m_window->size());
     if (!shown) {
         updateLimits();
@@ -115,7 +114,7 @@ void LivePreviewRoom::keepShare()
         return;
     const int width = m_window->width();
     const int least = extraMinimum().width() - separator();
-    const int most = width - m_window->MinTrackWidth - separator();
+    const int most = width - m_ownMinimum().width() - separator();
     m_window->resizeDocks({m_pane}, {qMax(least, qMin(most, qRound(m_share * width)))},
                           Qt::Horizontal);
 }

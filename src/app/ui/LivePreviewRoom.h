@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QSize>
 
-class Form1;
+#include <functional>
+
 class QDockWidget;
+class QMainWindow;
 
 // The room the live preview pane takes in the main window. The window's own
 // smallest size is that without the pane; a docked pane adds its own smallest
@@ -23,7 +25,8 @@ public:
     static constexpr int kPaneMinWidth = 200;
     static constexpr int kPaneMinHeight = 120;
 
-    LivePreviewRoom(Form1 *window, QDockWidget *pane);
+    // `ownMinimum` is the window's smallest size without the pane.
+    LivePreviewRoom(QMainWindow *window, QDockWidget *pane, std::function<QSize()> ownMinimum);
 
     // What the docked and shown pane adds to the window's smallest size.
     QSize extraMinimum() const;
@@ -41,7 +44,8 @@ private:
     void keepShare();
     void fitFloating(bool grow);
 
-    Form1 *m_window;
+    QMainWindow *m_window;
+    std::function<QSize()> m_ownMinimum;
     QDockWidget *m_pane;
     double m_share = 0; // of the window's width, beside the controls
     int m_widthAtPaneResize = 0;

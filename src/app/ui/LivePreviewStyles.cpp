@@ -1,7 +1,7 @@
 #include "app/ui/LivePreviewStyles.h"
 
-#include "app/ui/Form1.h"
 #include "app/ui/LivePreviewPane.h"
+#include "menu/MenuProject.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
 
@@ -31,18 +31,18 @@ void watchControls(QDialog *dialog, LivePreviewPane *pane)
 
 } // namespace
 
-void followStyleDialogs(const Form1 &window, LivePreviewPane *pane)
+void followStyleDialogs(frmAdvMnuOp *menu, FrmAdvBttnOp *button, LivePreviewPane *pane)
 {
-    watchControls(window.menuStyleDialog(), pane);
-    watchControls(window.buttonStyleDialog(), pane);
+    watchControls(menu, pane);
+    watchControls(button, pane);
 }
 
-void applyOpenStyleDialogs(const Form1 &window, MenuProject *project)
+void applyOpenStyleDialogs(const frmAdvMnuOp *menu, const FrmAdvBttnOp *button, MenuProject *project)
 {
-    if (window.menuStyleDialog()->isVisible())
-        project->menuStyle = window.menuStyleDialog()->capture();
-    if (window.buttonStyleDialog()->isVisible())
-        project->buttonStyle = window.buttonStyleDialog()->capture();
+    if (menu && menu->isVisible())
+        project->menuStyle = menu->capture();
+    if (button && button->isVisible())
+        project->buttonStyle = button->capture();
 }
 
 } // namespace livepreview

@@ -1,7 +1,8 @@
 #pragma once
 
-class Form1;
+class FrmAdvBttnOp;
 class LivePreviewPane;
+class frmAdvMnuOp;
 struct MenuProject;
 
 // The live preview and the two style dialogs: while a dialog is open the
@@ -10,8 +11,8 @@ struct MenuProject;
 namespace livepreview {
 
 // Every change of a style dialog's controls, and its closing, updates the pane.
-void followStyleDialogs(const Form1 &window, LivePreviewPane *pane);
+void followStyleDialogs(frmAdvMnuOp *menu, FrmAdvBttnOp *button, LivePreviewPane *pane);
 // Puts the controls of an open style dialog into the project in place of its record.
-void applyOpenStyleDialogs(const Form1 &window, MenuProject *project);
+void applyOpenStyleDialogs(const frmAdvMnuOp *menu, const FrmAdvBttnOp *button, MenuProject *project);
 
 } // namespace livepreview

@@ -173,3 +173,45 @@ void MenuListView::startDrag(Qt::DropActions)
     }
     drag->exec(Qt::MoveAction, Qt::MoveAction);
 }
+
+int MenuListView::currentPosition() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void MenuListView::setCurrentRow(int position)
+{
+    if (!model() || position < 1 || position > model()->rowCount())
+        return;
+    withoutScrolling([this, position] {
+        selectionModel()->setCurrentIndex(model()->index(position - 1, 0),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    });
+}
+
+void MenuListView::showRow(int position)
+{
+    setCurrentRow(position);
+    if (model() && position >= 1 && position <= model()->rowCount())
+        scrollTo(model()->index(position - 1, 0));
+}
+
+void MenuListView::keepCurrentRow()
+{
+    if (!model() || model()->rowCount() == 0)
+        return;
+    const int position = currentPosition();
+    if (position == 0)
+        setCurrentRow(1);
+    else if (!selectionModel()->isRowSelected(position - 1, QModelIndex()))
+        setCurrentRow(position);
+}
+
+void MenuListView::withoutScrolling(const std::function<void()> &change)
+{
+    const bool autoScroll = hasAutoScroll();
+    setAutoScroll(false);
+    change();
+    setAutoScroll(autoScroll);
+}

@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include <functional>
+
 // The menu item list's view: rows of four columns, one row selected, no grid
 // and no row numbers. A table keeps one height for every row, so adding or
 // removing a row does not lay out the whole list again, whatever its length.
@@ -13,6 +15,18 @@ class MenuListView : public QTableView {
     Q_OBJECT
 public:
     explicit MenuListView(QWidget *parent = nullptr);
+
+    // 1-based position of the current row, 0 when there is none.
+    int currentPosition() const;
+    // Makes a row current (and highlighted) without scrolling the list to it;
+    // a position outside the list does nothing.
+    void setCurrentRow(int position);
+    // The same, and scrolls the list to it.
+    void showRow(int position);
+    // Whenever the list holds rows, one of them is current and highlighted.
+    void keepCurrentRow();
+    // Runs `change` without letting the list scroll on its own.
+    void withoutScrolling(const std::function<void()> &change);
 
     // Where the focus mark is drawn in the viewport; empty while the list has no focus.
     QRect focusMarkRect() const;

@@ -3,6 +3,7 @@
 // needs Qt Widgets or Qt WebEngine starts here.
 #include "app/AppInfo.h"
 #include "app/WindowModule.h"
+#include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/SvgIcon.h"
@@ -34,7 +35,7 @@ extern "C" __attribute__((visibility("default"))) int quillnav_windows_main(int 
     const QString project = QString::fromUtf8(projectFile ? projectFile : "");
     if (!project.isEmpty()) {
         window.loadDocument(project); // asks when another window has it open
-        window.undoStack()->clear(); // the history starts with the file as given
+        window.document()->undoStack()->clear(); // the history starts with the file as given
     }
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menu/MenuOptions.h"
+#include "menu/MenuOptionsSource.h"
 
 #include <QWidget>
 
@@ -17,7 +18,7 @@ class QToolButton;
 // and "Submit Button Options:" (Frame3), their enabling rules and the checks
 // that run before code is generated. The controls hold the options; there is
 // no other copy.
-class MenuOptionsPanel : public QWidget {
+class MenuOptionsPanel : public QWidget, public MenuOptionsSource {
     Q_OBJECT
 public:
     explicit MenuOptionsPanel(QWidget *parent = nullptr);
@@ -25,9 +26,9 @@ public:
     // Places the two groups; geometry is given in twips at the panel's resolution.
     void layoutControls();
 
-    MenuOptions options() const;
+    MenuOptions options() const override;
     // Sets every option control and applies the enabling rules to the new values.
-    void setOptions(const MenuOptions &options);
+    void setOptions(const MenuOptions &options) override;
 
     // "ok" when code may be generated; otherwise shows the first problem in an
     // "Oops!" box, moves the focus to its field and answers "nope".
@@ -39,8 +40,8 @@ public:
 
     // The site folder the menu serves (absolute; empty: none), shown by the
     // folder button beside "Advanced Options".
-    QString siteFolder() const { return m_siteFolder; }
-    void setSiteFolder(const QString &folder);
+    QString siteFolder() const override { return m_siteFolder; }
+    void setSiteFolder(const QString &folder) override;
 
     QGroupBox *menuGroup() const { return m_frame4; }
     QGroupBox *buttonGroup() const { return m_frame3; }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/ui/ProjectState.h"
+#include "app/ProjectState.h"
 
 #include <QUndoCommand>
 
-class Form1;
+class MenuDocument;
 
 // One undoable change of the project, kept as the whole project before and
 // after it. The change has already been made when the command is pushed, so
@@ -12,7 +12,7 @@ class Form1;
 // option field) merge into one step; a step that ends where it began goes.
 class ProjectChangeCommand : public QUndoCommand {
 public:
-    ProjectChangeCommand(Form1 *window, const QString &text, ProjectState before,
+    ProjectChangeCommand(MenuDocument *document, const QString &text, ProjectState before,
                          ProjectState after, int mergeId = -1, bool changesFile = false);
 
     void undo() override;
@@ -21,7 +21,7 @@ public:
     bool mergeWith(const QUndoCommand *other) override;
 
 private:
-    Form1 *m_window;
+    MenuDocument *m_document;
     ProjectState m_before;
     ProjectState m_after;
     int m_mergeId;

@@ -1,27 +1,27 @@
-#include "app/ui/ProjectChangeCommand.h"
+#include "app/ProjectChangeCommand.h"
 
-#include "app/ui/Form1.h"
+#include "app/MenuDocument.h"
 
 #include <utility>
 
-ProjectChangeCommand::ProjectChangeCommand(Form1 *window, const QString &text,
+ProjectChangeCommand::ProjectChangeCommand(MenuDocument *document, const QString &text,
                                            ProjectState before, ProjectState after, int mergeId,
                                            bool changesFile)
-    : QUndoCommand(text), m_window(window), m_before(std::move(before)),
+    : QUndoCommand(text), m_document(document), m_before(std::move(before)),
       m_after(std::move(after)), m_mergeId(mergeId), m_changesFile(changesFile)
 {
 }
 
 void ProjectChangeCommand::undo()
 {
-    m_window->restoreProjectState(m_before, m_changesFile);
+    m_document->restoreState(m_before, m_changesFile);
     m_done = false;
 }
 
 void ProjectChangeCommand::redo()
 {
     if (!m_done)
-        m_window->restoreProjectState(m_after, m_changesFile);
+        m_document->restoreState(m_after, m_changesFile);
     m_done = true;
 }
 

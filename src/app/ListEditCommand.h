@@ -4,7 +4,7 @@
 
 #include <QUndoCommand>
 
-class Form1;
+class MenuDocument;
 
 // One undoable change of the item list: the rows it touched and the row that
 // was current before and after it, nothing of the rest of the project. The
@@ -12,14 +12,14 @@ class Form1;
 // does nothing.
 class ListEditCommand : public QUndoCommand {
 public:
-    ListEditCommand(Form1 *window, const QString &text, MenuListEdit edit, int currentBefore,
-                    int currentAfter);
+    ListEditCommand(MenuDocument *document, const QString &text, MenuListEdit edit,
+                    int currentBefore, int currentAfter);
 
     void undo() override;
     void redo() override;
 
 private:
-    Form1 *m_window;
+    MenuDocument *m_document;
     MenuListEdit m_edit;
     int m_currentBefore;
     int m_currentAfter;

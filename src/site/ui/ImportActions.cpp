@@ -1,7 +1,8 @@
-// Import of a menu from a web page: the page's chosen list replaces the
-// project as one undoable change; the document keeps its file.
-#include "app/ui/Form1.h"
+#include "site/ui/ImportActions.h"
 
+#include "app/FileChoosers.h"
+#include "app/MenuDocument.h"
+#include "codegen/ui/ProblemBox.h"
 #include "site/PageImport.h"
 #include "site/ui/ChooseListDialog.h"
 
@@ -14,11 +15,17 @@
 
 #include <optional>
 
-void Form1::mnuFileImport_Click()
+ImportActions::ImportActions(MenuDocument *document, const FileChoosers *choosers, QWidget *parent)
+    : QObject(parent), m_document(document), m_choosers(choosers), m_parent(parent)
 {
-    const QString path = m_chooseImportFile
-                             ? m_chooseImportFile(this)
-                             : QFileDialog::getOpenFileName(this, tr("Import Menu from Web Page"),
+    setObjectName(QStringLiteral("importActions"));
+}
+
+void ImportActions::importPage()
+{
+    const QString path = m_choosers->importPage
+                             ? m_choosers->importPage(m_parent)
+                             : QFileDialog::getOpenFileName(m_parent, tr("Import Menu from Web Page"),
                                                             QString(),
                                                             tr("Web pages (*.html *.htm);;All files (*)"));
     if (path.isEmpty())
@@ -36,7 +43,7 @@ void Form1::mnuFileImport_Click()
         // long, and Cancel stops the worker. Until it shows, user input waits.
         std::optional<BusyCursor> busy(std::in_place);
         QProgressDialog progress(tr("Reading %1...").arg(QFileInfo(path).fileName()),
-                                 tr("Cancel"), 0, 0, this);
+                                 tr("Cancel"), 0, 0, m_parent);
         progress.setObjectName(QStringLiteral("progressImport"));
         progress.setWindowTitle(tr("Import Menu"));
         progress.setWindowModality(Qt::WindowModal);
@@ -54,12 +61,12 @@ void Form1::mnuFileImport_Click()
     }
     if (!loaded) {
         if (!page.cancelled())
-            showProblem(page.error());
+            ShowProblem(m_parent, page.error());
         return;
     }
     qsizetype index = 0;
     if (page.count() > 1) {
-        ChooseListDialog choose(page, QFileInfo(path).fileName(), this);
+        ChooseListDialog choose(page, QFileInfo(path).fileName(), m_parent);
         if (choose.exec() != QDialog::Accepted)
             return;
         index = choose.chosenIndex();
@@ -70,21 +77,18 @@ void Form1::mnuFileImport_Click()
     {
         BusyCursor busy;
         converted = page.project(index, &project, &notes);
-        if (converted) {
-            const ProjectState before = captureState();
-            applyProject(project);
-            pushChange(tr("Import Menu"), before);
-        }
+        if (converted)
+            m_document->replaceProject(project, tr("Import Menu"));
     }
     if (!converted) {
-        showProblem(page.error());
+        ShowProblem(m_parent, page.error());
         return;
     }
-    showStatus(tr("Imported %1 items from %2.")
-                   .arg(QString::number(project.items.size()), QDir::toNativeSeparators(path)));
+    emit statusMessage(tr("Imported %1 items from %2.")
+                           .arg(QString::number(project.items.size()), QDir::toNativeSeparators(path)));
     if (!notes.isEmpty()) {
         QMessageBox box(QMessageBox::Information, tr("Import Menu"),
-                        tr("The menu was imported with these changes:"), QMessageBox::Ok, this);
+                        tr("The menu was imported with these changes:"), QMessageBox::Ok, m_parent);
         box.setInformativeText(notes.join(u'\n'));
         box.exec();
     }
