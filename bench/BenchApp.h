@@ -23,10 +23,7 @@ inline void freshSettings()
 // given, with the font the windows are laid out for and settings of its own.
 class BenchApp : public QApplication {
 public:
-    BenchApp(int &argc, char **argv) : QApplication(prepare(argc), argv)
-    {
-        setFont(Form1::designFont());
-    }
+    BenchApp(int &argc, char **argv) : QApplication(prepare(argc), argv) { setFont(Form1::designFont()); }
 
 private:
     static int &prepare(int &argc)

@@ -50,8 +50,8 @@ Sample idleFor(QTimer *ticking, int ms)
 
 void print(const char *what, const Sample &s)
 {
-    std::printf("%-44s wall %6.2f s  cpu %7.4f s  = %6.3f %% of a core  passes %d\n", what,
-                s.wallS, s.cpuS, 100.0 * s.cpuS / s.wallS, s.passes);
+    std::printf("%-44s wall %6.2f s  cpu %7.4f s  = %6.3f %% of a core  passes %d\n", what, s.wallS, s.cpuS,
+                100.0 * s.cpuS / s.wallS, s.passes);
 }
 
 } // namespace

@@ -82,7 +82,8 @@ Cost importCost(const QByteArray &page, qsizetype expectedItems)
 
 int main()
 {
-    for (const auto &[name, make] : {std::pair{"other tool's page", &otherPage}, std::pair{"Quillnav HTML5 code", &ownPage}}) {
+    for (const auto &[name, make] :
+         {std::pair{"other tool's page", &otherPage}, std::pair{"Quillnav HTML5 code", &ownPage}}) {
         const QByteArray small = make(50000);
         const QByteArray large = make(100000);
         const Cost smallCost = importCost(small, 50000);

@@ -22,13 +22,13 @@
 #include "menu/MenuItemModel.h"
 #include "menu/ProjectFile.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QAbstractItemView>
 #include <QWindow>
 
 #include <cstdio>
@@ -56,10 +56,11 @@ MenuProject bigProject(int count)
         else if (i % 7 == 0)
             p.items.append({QString("--- Section %1 & more").arg(i), "No", "", "No"});
         else if (i % 13 == 0)
-            p.items.append({QString("Caf\u00e9 \"%1\" <b>").arg(i), "Yes", QString("/c?a=%1&b=2").arg(i), "No"});
+            p.items.append(
+                {QString("Caf\u00e9 \"%1\" <b>").arg(i), "Yes", QString("/c?a=%1&b=2").arg(i), "No"});
         else
-            p.items.append({QString("Page %1").arg(i), "Yes", QString("/pages/%1.html").arg(i),
-                            i == 3 ? "Yes" : "No"});
+            p.items.append(
+                {QString("Page %1").arg(i), "Yes", QString("/pages/%1.html").arg(i), i == 3 ? "Yes" : "No"});
     }
     return p;
 }
@@ -154,8 +155,8 @@ void measureExport(const QString &project, const QTemporaryDir &dir)
         best.ms = 1e300;
         long peak = 0;
         for (int r = 0; r < 3; ++r) {
-            const ChildRun run = runChild({QStringLiteral(QN_BINARY), "--generate", project, "--dialect",
-                                           dialect, "-o", out});
+            const ChildRun run =
+                runChild({QStringLiteral(QN_BINARY), "--generate", project, "--dialect", dialect, "-o", out});
             if (run.status != 0) {
                 std::printf("  %s: the export failed (status %d)\n", dialect, run.status);
                 return;
@@ -180,7 +181,8 @@ void measureExport(const QString &project, const QTemporaryDir &dir)
         std::printf("          time / floor %.2f (goal: within 3; %.2f against the floor without fsync; "
                     "processor time / floor %.2f)\n",
                     best.ms / floorMs, best.ms / (readMs + writeMs), best.cpuMs / floorMs);
-        std::printf("          memory / (file + output) %.2f (goal: within 4)\n", peakMiB / (fileMiB + outMiB));
+        std::printf("          memory / (file + output) %.2f (goal: within 4)\n",
+                    peakMiB / (fileMiB + outMiB));
         QFile::remove(out);
     }
 }
@@ -219,7 +221,8 @@ void measureLimits(const QTemporaryDir &dir)
         const QString path = dir.filePath(name);
         QFile f(path);
         f.open(QIODevice::WriteOnly);
-        f.write(R"({"format": "quillnav-menu-project", "version": 1, "items": [)" "\n");
+        f.write(R"({"format": "quillnav-menu-project", "version": 1, "items": [)"
+                "\n");
         const qint64 room = bytes - f.size() - last.size() - 8;
         for (qint64 n = 0; n + item.size() + 2 <= room; n += item.size() + 2)
             f.write(item + ",\n");
@@ -229,10 +232,12 @@ void measureLimits(const QTemporaryDir &dir)
     };
     const QByteArray tiny = R"({"linked": "No", "selected": "No", "text": "", "url": ""})";
     const QByteArray longText = "\"" + QByteArray(ProjectFile::kMaxTextLength, 'x') + "\"";
-    const QByteArray longItem = R"({"linked": "Yes", "selected": "No", "text": )" + longText + R"(, "url": )"
-                                + longText + "}";
-    const QByteArray separator = R"({"linked": "No", "selected": "No", "text": "--------------------", "url": ""})";
-    const QByteArray longUnlinked = R"({"linked": "No", "selected": "No", "text": )" + longText + R"(, "url": ""})";
+    const QByteArray longItem =
+        R"({"linked": "Yes", "selected": "No", "text": )" + longText + R"(, "url": )" + longText + "}";
+    const QByteArray separator =
+        R"({"linked": "No", "selected": "No", "text": "--------------------", "url": ""})";
+    const QByteArray longUnlinked =
+        R"({"linked": "No", "selected": "No", "text": )" + longText + R"(, "url": ""})";
     const qint64 limit = ProjectFile::kMaxFileBytes;
     const struct {
         const char *what;

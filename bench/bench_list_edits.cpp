@@ -12,8 +12,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <cstdio>
 #include <ctime>
@@ -62,10 +62,23 @@ std::vector<double> measure(int rows)
         window.findChild<QPushButton *>(QStringLiteral("additemcmd"))->click();
     };
     const std::pair<const char *, std::function<void()>> commands[] = {
-        {"Move Down", trigger("movdn")},  {"Move Up", trigger("movup")},
-        {"Indent", [&] { middle(); action("indent")->trigger(); }},
-        {"Un-indent", [&] { middle(); action("unindent")->trigger(); }},
-        {"Remove", [&] { middle(); action("delete")->trigger(); }},
+        {"Move Down", trigger("movdn")},
+        {"Move Up", trigger("movup")},
+        {"Indent",
+         [&] {
+             middle();
+             action("indent")->trigger();
+         }},
+        {"Un-indent",
+         [&] {
+             middle();
+             action("unindent")->trigger();
+         }},
+        {"Remove",
+         [&] {
+             middle();
+             action("delete")->trigger();
+         }},
         {"Add", add},
     };
     std::vector<double> perStep;
@@ -100,8 +113,7 @@ int main(int argc, char *argv[])
     measure(1000); // warm-up
     const auto small = measure(10000);
     const auto large = measure(100000);
-    const char *names[] = {"Move Down", "Move Up", "Indent", "Un-indent", "Remove", "Add",
-                           "Undo", "Redo"};
+    const char *names[] = {"Move Down", "Move Up", "Indent", "Un-indent", "Remove", "Add", "Undo", "Redo"};
     std::printf("%-10s %14s %14s %8s\n", "step", "10,000 rows", "100,000 rows", "ratio");
     double worst = 0;
     for (size_t i = 0; i < small.size(); ++i) {

@@ -32,7 +32,10 @@ bool waitForDrawn(LivePreviewPane *pane)
 {
     QEventLoop loop;
     bool drawn = false;
-    QObject::connect(pane, &LivePreviewPane::pageDrawn, &loop, [&] { drawn = true; loop.quit(); });
+    QObject::connect(pane, &LivePreviewPane::pageDrawn, &loop, [&] {
+        drawn = true;
+        loop.quit();
+    });
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     loop.exec();
     return drawn;
@@ -109,8 +112,8 @@ int main(int argc, char *argv[])
             }
             std::sort(ms.begin(), ms.end());
             const double median = ms[ms.size() / 2];
-            std::printf("%8s %8d %14.1f %14.1f\n", dialect == CodeDialect::Html5 ? "HTML5" : "Classic",
-                        count, median, ms.back());
+            std::printf("%8s %8d %14.1f %14.1f\n", dialect == CodeDialect::Html5 ? "HTML5" : "Classic", count,
+                        median, ms.back());
             if (count == 50)
                 median50 = median;
             else

@@ -3,12 +3,11 @@
 // and through the bounded worker, best of five each (goal: at most 10 % more),
 // once as the first import of a fresh process (the command line) and once
 // repeated in one process, whose memory is then already in place (the worker's
-// fresh child has to fault in every page it touches). Then the worst pages that can be made up to the import's 64 MiB
-// limit, each imported by the real program (`quillnav --import`): its exit
-// status, wall-clock and processor time (the program and its worker) and the
-// peak resident memory of the program and of its worker (the worker's counts
-// the pages it shares with the program). Goal: each read within 10 s and
-// 1 GiB, or refused as too complex (exit status 1).
+// fresh child has to fault in every page it touches). Then the worst pages that can be made up to the
+// import's 64 MiB limit, each imported by the real program (`quillnav --import`): its exit status, wall-clock
+// and processor time (the program and its worker) and the peak resident memory of the program and of its
+// worker (the worker's counts the pages it shares with the program). Goal: each read within 10 s and 1 GiB,
+// or refused as too complex (exit status 1).
 #include "BenchTiming.h"
 #include "site/PageImport.h"
 
@@ -56,7 +55,8 @@ QByteArray attributesPage()
 QByteArray oldTablePage()
 {
     QByteArray page = "<html><body><table width=600>";
-    const QByteArray row = "<tr><td><font face=\"Verdana\" size=\"2\"><b>A row of the table<td><font size=1><i>note\n";
+    const QByteArray row =
+        "<tr><td><font face=\"Verdana\" size=\"2\"><b>A row of the table<td><font size=1><i>note\n";
     page += row.repeated((kLimit - 200) / row.size());
     return page + "<tr><td><select name=go><option value=/a>A<option value=/b>B</select></table>";
 }
@@ -139,13 +139,15 @@ void importByProgram(const char *name, const QByteArray &page, const QTemporaryD
         }
         ::usleep(2000);
     }
-    const double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    const double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+                       + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     QFile message(QString::fromLocal8Bit(err));
     message.open(QIODevice::ReadOnly);
     const QByteArray said = message.readAll().split('\n').value(0).split('.').mid(1, 2).join('.').trimmed();
-    std::printf("  %-44s %5.1f MB  exit %d  %6.2f s (processor %6.2f s)  peak: program %5ld MiB, worker %5ld MiB  %s\n",
-                name, page.size() / 1e6, WIFEXITED(status) ? WEXITSTATUS(status) : -1, clock.nsecsElapsed() / 1e9,
-                cpu, programKiB / 1024, workerKiB / 1024, said.left(90).constData());
+    std::printf(
+        "  %-44s %5.1f MB  exit %d  %6.2f s (processor %6.2f s)  peak: program %5ld MiB, worker %5ld MiB  %s\n",
+        name, page.size() / 1e6, WIFEXITED(status) ? WEXITSTATUS(status) : -1, clock.nsecsElapsed() / 1e9,
+        cpu, programKiB / 1024, workerKiB / 1024, said.left(90).constData());
     std::fflush(stdout);
 }
 
@@ -184,14 +186,16 @@ int main(int argc, char *argv[])
     const QByteArray page = optionPage(100000);
     if (argc == 3 && QByteArray(argv[1]) == "--one") {
         PageSelects::Bounds bounds;
-        bounds.isolation = QByteArray(argv[2]) == "worker" ? PageSelects::Bounds::Worker : PageSelects::Bounds::InProcess;
+        bounds.isolation =
+            QByteArray(argv[2]) == "worker" ? PageSelects::Bounds::Worker : PageSelects::Bounds::InProcess;
         const double cpu = processCpuMs();
         QElapsedTimer clock;
         clock.start();
         PageImport import;
         MenuProject project;
         QStringList notes;
-        const bool ok = import.parse(page, QStringLiteral("bench.html"), bounds) && import.project(0, &project, &notes);
+        const bool ok =
+            import.parse(page, QStringLiteral("bench.html"), bounds) && import.project(0, &project, &notes);
         std::printf("%f %f\n", clock.nsecsElapsed() / 1e6, processCpuMs() - cpu);
         return ok ? 0 : 1;
     }
@@ -199,10 +203,12 @@ int main(int argc, char *argv[])
               freshImportCost(argv[0], "worker"));
     importCost(page, PageSelects::Bounds::Worker); // warm-up
     const Cost plain = importCost(page, PageSelects::Bounds::InProcess);
-    printCost("imports again and again in one process", page, plain, importCost(page, PageSelects::Bounds::Worker));
+    printCost("imports again and again in one process", page, plain,
+              importCost(page, PageSelects::Bounds::Worker));
 
     QTemporaryDir dir;
-    std::printf("Pages up to 64 MiB imported by the program (goal: within 10 s and 1 GiB, or exit 1 as too complex):\n");
+    std::printf(
+        "Pages up to 64 MiB imported by the program (goal: within 10 s and 1 GiB, or exit 1 as too complex):\n");
     const struct {
         const char *name;
         QByteArray page;
@@ -213,8 +219,10 @@ int main(int argc, char *argv[])
         {"<p> after <p> (22 million elements)", filled({}, "<p>")},
         {"one element, millions of attributes", attributesPage()},
         {"one comment", filled("<!--", "comment ", "--><select><option>a</select>")},
-        {"one classic script", filled("<script>function gothere(){}\n", "var a = 1;\n", "</script><select><option>a</select>")},
-        {"options in lists of 100,000", filled({}, "<select>" + QByteArray("<option>x").repeated(100000) + "</select>")},
+        {"one classic script",
+         filled("<script>function gothere(){}\n", "var a = 1;\n", "</script><select><option>a</select>")},
+        {"options in lists of 100,000",
+         filled({}, "<select>" + QByteArray("<option>x").repeated(100000) + "</select>")},
         {"old table layout, unclosed font and b", oldTablePage()},
     };
     for (const auto &p : pages)

@@ -47,8 +47,7 @@ int main(int argc, char *argv[])
                 PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);
             ok = ok && !pages.menuPage.isEmpty();
         });
-        const PreviewPages pages =
-            PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);
+        const PreviewPages pages = PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);
         const double writeMs = bestMs(5, [&] { ok = ok && session.write(pages, &error); });
         const double totalMs = bestMs(5, [&] {
             const PreviewPages fresh =

@@ -25,8 +25,10 @@ constexpr int kPageBytes = 20 * 1024;
 
 QByteArray page(int n)
 {
-    QByteArray text = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n  <title>Page "
-                      + QByteArray::number(n) + "</title>\n</head>\n<body>\n  <nav>\n    <!-- quillnav site -->\n  </nav>\n";
+    QByteArray text =
+        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n  <meta charset=\"utf-8\">\n  <title>Page "
+        + QByteArray::number(n)
+        + "</title>\n</head>\n<body>\n  <nav>\n    <!-- quillnav site -->\n  </nav>\n";
     while (text.size() < kPageBytes - 40)
         text += "  <p>Some text of the page, <a href=\"other.html\">a link</a> and more words.</p>\n";
     return text + "</body>\n</html>\n";
@@ -83,7 +85,8 @@ int main(int argc, char **argv)
         rawMs = std::min(rawMs, floorMs(paths));
         QElapsedTimer t;
         t.start();
-        const SitePlan plan = SitePublisher::prepare(project(++round), dir.path(), {}, SitePublisher::Publish);
+        const SitePlan plan =
+            SitePublisher::prepare(project(++round), dir.path(), {}, SitePublisher::Publish);
         const double prepared = t.nsecsElapsed() / 1e6;
         const SiteWriteReport report = SiteWriter::write(plan);
         const double total = t.nsecsElapsed() / 1e6;

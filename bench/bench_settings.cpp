@@ -14,8 +14,7 @@
 
 namespace {
 
-template <typename F>
-double MicrosecondsPerCall(int calls, F &&call)
+template <typename F> double MicrosecondsPerCall(int calls, F &&call)
 {
     QElapsedTimer timer;
     timer.start();
@@ -44,18 +43,23 @@ int main(int argc, char *argv[])
     const double save = MicrosecondsPerCall(300, [&](int i) {
         settings.SaveSetting(section, keys.at(i % 3), i % 2 ? QStringLiteral("yes") : QStringLiteral("no"));
     });
-    const double get = MicrosecondsPerCall(3000, [&](int i) { settings.GetSetting(section, keys.at(i % 3), "yes"); });
+    const double get =
+        MicrosecondsPerCall(3000, [&](int i) { settings.GetSetting(section, keys.at(i % 3), "yes"); });
 
     for (int i = 0; i < 200; ++i)
-        settings.SaveSetting(QStringLiteral("Bulk"), QStringLiteral("Value %1").arg(i), QString(40, QLatin1Char('x')));
-    const double saveLarge = MicrosecondsPerCall(100, [&](int i) {
-        settings.SaveSetting(section, keys.at(i % 3), QStringLiteral("yes"));
-    });
-    const double getAll = MicrosecondsPerCall(300, [&](int) { settings.GetAllSettings(QStringLiteral("Bulk")); });
+        settings.SaveSetting(QStringLiteral("Bulk"), QStringLiteral("Value %1").arg(i),
+                             QString(40, QLatin1Char('x')));
+    const double saveLarge = MicrosecondsPerCall(
+        100, [&](int i) { settings.SaveSetting(section, keys.at(i % 3), QStringLiteral("yes")); });
+    const double getAll =
+        MicrosecondsPerCall(300, [&](int) { settings.GetAllSettings(QStringLiteral("Bulk")); });
 
     volatile quint32 sink = 0;
     const double convert = MicrosecondsPerCall(200000, [&](int i) {
-        sink = sink + mColorSelect::ColorTextToNumber(mColorSelect::ColorToHex(quint32(i) * 2654435761u & 0xFFFFFF)).value_or(0);
+        sink =
+            sink
+            + mColorSelect::ColorTextToNumber(mColorSelect::ColorToHex(quint32(i) * 2654435761u & 0xFFFFFF))
+                  .value_or(0);
     });
 
     // Parsing hand-made or hostile files: many keys, many values in one key,
@@ -70,7 +74,8 @@ int main(int argc, char *argv[])
     const double parseValues = bestMs(5, [&] { RegistryHive::parse(manyValues); });
     const double parseDeep = bestMs(5, [&] { RegistryHive::parse(deep); });
 
-    std::printf("parse 20,000 keys (%lld KiB):           %8.1f ms\n", qint64(manyKeys.size() / 1024), parseKeys);
+    std::printf("parse 20,000 keys (%lld KiB):           %8.1f ms\n", qint64(manyKeys.size() / 1024),
+                parseKeys);
     std::printf("parse 20,000 values in one key:          %8.1f ms\n", parseValues);
     std::printf("parse an 8 KB line of nested keys:       %8.1f ms\n", parseDeep);
     std::printf("SaveSetting, 3 flags in the file:        %8.1f us/call\n", save);

@@ -41,8 +41,10 @@ QString pagePath(int i)
 QByteArray pageText(int i)
 {
     QByteArray page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Page "
-                      + QByteArray::number(i) + " &amp; friends</title>\n<link rel=\"stylesheet\" href=\"../site.css\">\n"
-                      "</head>\n<body>\n<h1 id=\"top\">Page " + QByteArray::number(i) + "</h1>\n";
+                      + QByteArray::number(i)
+                      + " &amp; friends</title>\n<link rel=\"stylesheet\" href=\"../site.css\">\n"
+                        "</head>\n<body>\n<h1 id=\"top\">Page "
+                      + QByteArray::number(i) + "</h1>\n";
     for (int p = 0; page.size() < 8000; ++p)
         page += "<p id=\"p" + QByteArray::number(p) + "\">Some text of the page, with <a href=\"page"
                 + QByteArray::number(p) + ".html\">a link</a> and <em>emphasis</em> in it.</p>\n";
@@ -110,6 +112,7 @@ int main()
     });
     std::printf("check links: %d links (%d with a fragment): %.0f ms (processor %.0f ms; goal <= 1000 ms); "
                 "finding each file by its name %.0f ms; ratio %.1f; %lld not good\n",
-                kPages, kPages / 10, checkMs, checkCpu, statMs, checkMs / statMs, static_cast<long long>(failed));
+                kPages, kPages / 10, checkMs, checkCpu, statMs, checkMs / statMs,
+                static_cast<long long>(failed));
     return 0;
 }

@@ -9,8 +9,8 @@
 // (which other work on a busy machine disturbs far less).
 #include "BenchApp.h"
 #include "TinyFont.h"
-#include "app/StartupSelection.h"
 #include "app/MenuDocument.h"
+#include "app/StartupSelection.h"
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/StartupFontLists.h"
@@ -139,7 +139,8 @@ QString makeFonts(const QString &root, const QString &name, int first, int count
     QDir().mkpath(dir);
     for (int i = first; i < first + count; ++i) {
         QFile f(QStringLiteral("%1/qnbench%2.ttf").arg(dir).arg(i));
-        if (!f.open(QIODevice::WriteOnly) || f.write(tinyfont::make(QStringLiteral("Qn Bench %1").arg(i, 4, 10, QLatin1Char('0')))) < 0)
+        if (!f.open(QIODevice::WriteOnly)
+            || f.write(tinyfont::make(QStringLiteral("Qn Bench %1").arg(i, 4, 10, QLatin1Char('0')))) < 0)
             qFatal("cannot write %s", qPrintable(f.fileName()));
     }
     return dir;
@@ -187,8 +188,8 @@ int main(int argc, char *argv[])
                     " alone %.1f ms)  bare QMainWindow %6.1f ms  ratio %.2f;  processor %.1f / %.1f ms"
                     "  ratio %.2f\n",
                     qPrintable(label), app.report.value(0).constData(), app.ms,
-                    app.report.value(1).constData(), bare.fontsMs, bare.ms, app.ms / bare.ms,
-                    app.cpuMs, bare.cpuMs, app.cpuMs / bare.cpuMs);
+                    app.report.value(1).constData(), bare.fontsMs, bare.ms, app.ms / bare.ms, app.cpuMs,
+                    bare.cpuMs, app.cpuMs / bare.cpuMs);
         starts << app.ms;
     }
     // Linear growth adds about the same time for each further 1,000 families.

@@ -61,7 +61,7 @@ int main()
                     " (ratio %.2f)\n",
                     sizes[i] >> 20, atomic[i], plain[i], atomic[i] / plain[i]);
     }
-    std::printf("100 MiB / 50 MiB: AtomicFileWriter %.2f, plain %.2f (linear: about 2)\n", atomic[1] / atomic[0],
-                plain[1] / plain[0]);
+    std::printf("100 MiB / 50 MiB: AtomicFileWriter %.2f, plain %.2f (linear: about 2)\n",
+                atomic[1] / atomic[0], plain[1] / plain[0]);
     return 0;
 }

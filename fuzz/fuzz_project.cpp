@@ -14,9 +14,9 @@
 #include "menu/JsonScanner.h"
 #include "menu/ProjectFile.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QHash>
 #include <QJsonObject>
 #include <QSet>
 
@@ -91,7 +91,8 @@ bool sameTexts(const MenuProject &p, const QJsonObject &root)
     for (qsizetype i = 0; i < items.size(); ++i) {
         const QJsonObject o = items.at(i).toObject();
         const MenuItem &item = p.items.at(i);
-        if (!sameText(item.text, o.value(QLatin1String("text"))) || !sameText(item.linked, o.value(QLatin1String("linked")))
+        if (!sameText(item.text, o.value(QLatin1String("text")))
+            || !sameText(item.linked, o.value(QLatin1String("linked")))
             || !sameText(item.url, o.value(QLatin1String("url")))
             || !sameText(item.selected, o.value(QLatin1String("selected"))))
             return false;
@@ -108,7 +109,8 @@ bool sameTexts(const MenuProject &p, const QJsonObject &root)
            && text("options", "altText", o.altText) && text("options", "graphicWidth", o.graphicWidth)
            && text("options", "graphicHeight", o.graphicHeight) && text("menuStyle", "mnuFont", m.mnuFont)
            && text("menuStyle", "mnuFontSize", m.mnuFontSize) && text("menuStyle", "mnuWidth", m.mnuWidth)
-           && text("buttonStyle", "bttnFont", b.bttnFont) && text("buttonStyle", "bttnFontSize", b.bttnFontSize)
+           && text("buttonStyle", "bttnFont", b.bttnFont)
+           && text("buttonStyle", "bttnFontSize", b.bttnFontSize)
            && text("buttonStyle", "bttnWidth", b.bttnWidth) && text("buttonStyle", "bttnHeight", b.bttnHeight)
            && text("buttonStyle", "bttnBorder", b.bttnBorder);
 }
@@ -152,9 +154,12 @@ QByteArray writtenAsQtReadIt(const QByteArray &text, const JsonScanner::SyntaxEr
 {
     using Fault = JsonScanner::SyntaxError;
     const qsizetype at = fault.offset;
-    const auto escape = [](uchar c) { return QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0'); };
+    const auto escape = [](uchar c) {
+        return QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0');
+    };
     switch (fault.fault) {
-    case Fault::ControlCharacter: return text.left(at) + escape(uchar(text.at(at))) + text.mid(at + 1);
+    case Fault::ControlCharacter:
+        return text.left(at) + escape(uchar(text.at(at))) + text.mid(at + 1);
     case Fault::UnknownEscape: {
         if (at + 1 >= text.size())
             return {};
@@ -164,8 +169,10 @@ QByteArray writtenAsQtReadIt(const QByteArray &text, const JsonScanner::SyntaxEr
                                               : QString(QChar(char16_t(c))).toUtf8();
         return text.left(at) + written + text.mid(at + 2);
     }
-    case Fault::MissingDigits: return text.left(at) + '0' + text.mid(at);
-    case Fault::Malformed: return {};
+    case Fault::MissingDigits:
+        return text.left(at) + '0' + text.mid(at);
+    case Fault::Malformed:
+        return {};
     }
     return {};
 }
@@ -227,8 +234,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ProjectFile::Refused refused = ProjectFile::Refused::Nothing;
     ProjectFile::Refused walkedRefused = ProjectFile::Refused::Nothing;
     const bool loaded = ProjectFile::parse(bytes, &project, &error, &refused);
-    if (ProjectFile::parse(bytes, &walked, &items, &walkedError, &walkedRefused) != loaded || walkedError != error
-        || walkedRefused != refused || loaded != (refused == ProjectFile::Refused::Nothing))
+    if (ProjectFile::parse(bytes, &walked, &items, &walkedError, &walkedRefused) != loaded
+        || walkedError != error || walkedRefused != refused
+        || loaded != (refused == ProjectFile::Refused::Nothing))
         std::abort();
     compareWithQt(bytes, refused, loaded ? &project : nullptr);
     if (!loaded)

@@ -17,10 +17,10 @@
 using namespace Qt::StringLiterals;
 
 static const QStringList AllFlags{AdvisoryFlags::ShowIeMessage, AdvisoryFlags::ShowButtonBorderMessage,
-                                  AdvisoryFlags::ShowRestoreDefaultsMessage, AdvisoryFlags::ShowIgnoredStylesMessage};
+                                  AdvisoryFlags::ShowRestoreDefaultsMessage,
+                                  AdvisoryFlags::ShowIgnoredStylesMessage};
 
-class TestAdvisories : public QObject
-{
+class TestAdvisories : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -42,12 +42,14 @@ private slots:
     {
         QCOMPARE(AdvisoryDialog::TwipsToPixels(QSize(3990, 2190), 96), QSize(266, 146));
         for (AdvisoryDialog *d : std::initializer_list<AdvisoryDialog *>{new iemsgfrm, new Form4, new Form5,
-                                                                          new IgnoredStylesMessage}) {
+                                                                         new IgnoredStylesMessage}) {
             const std::unique_ptr<AdvisoryDialog> owned(d);
             d->show();
             QVERIFY(!d->Image1()->pixmap().isNull() && d->minimumSize() == d->maximumSize());
-            QCOMPARE(d->findChildren<QPushButton *>().size(), QStringList({"Form4", "iemsgfrm"}).contains(d->objectName()) ? 1 : 2);
-            QVERIFY(d->width() >= d->designedClientSize().width() && d->height() >= d->designedClientSize().height()
+            QCOMPARE(d->findChildren<QPushButton *>().size(),
+                     QStringList({"Form4", "iemsgfrm"}).contains(d->objectName()) ? 1 : 2);
+            QVERIFY(d->width() >= d->designedClientSize().width()
+                    && d->height() >= d->designedClientSize().height()
                     && d->Label1()->height() >= d->Label1()->heightForWidth(d->Label1()->width()));
         }
     }
@@ -65,7 +67,8 @@ private slots:
 
     void gate()
     {
-        QFETCH(QString, stored); QFETCH(bool, enabled);
+        QFETCH(QString, stored);
+        QFETCH(bool, enabled);
         if (stored == "<damaged>"_L1)
             QVERIFY(testfiles::writeAll(RegistryStore::filePath(), "not a hive"));
         CRegSettings settings;
@@ -87,15 +90,20 @@ private slots:
         QTest::addColumn<bool>("goAhead"); // the warning's answer
         for (const char *name : {"iemsgfrm", "Form4", "Form5"}) {
             QTest::addRow("%s: first button", name) << name << "Command1" << false << "yes" << true;
-            QTest::addRow("%s: first button, box unchecked", name) << name << "Command1" << true << "no" << true;
+            QTest::addRow("%s: first button, box unchecked", name)
+                << name << "Command1" << true << "no" << true;
         }
-        QTest::newRow("Form5: No, box unchecked") << "Form5" << "Command2" << true << "no" << false;
+        QTest::newRow("Form5: No, box unchecked") << "Form5"
+                                                  << "Command2" << true << "no" << false;
     }
 
     // A button stores the advisory's own flag; once silenced it shows no more.
     void answering()
     {
-        QFETCH(QString, name); QFETCH(QString, button); QFETCH(bool, uncheck); QFETCH(QString, stored);
+        QFETCH(QString, name);
+        QFETCH(QString, button);
+        QFETCH(bool, uncheck);
+        QFETCH(QString, stored);
         QFETCH(bool, goAhead);
         QWidget owner;
         QStringList shown; // "<name>:<box checked><owned>"
@@ -103,7 +111,8 @@ private slots:
         modalwatch::whenModal(&watch, [&](QWidget *modal) {
             auto *d = qobject_cast<AdvisoryDialog *>(modal);
             if (d && d->isVisible()) {
-                shown << d->objectName() + ':' + (d->Check1()->isChecked() ? '1' : '0') + (d->parentWidget() ? '1' : '0');
+                shown << d->objectName() + ':' + (d->Check1()->isChecked() ? '1' : '0')
+                             + (d->parentWidget() ? '1' : '0');
                 if (uncheck)
                     d->Check1()->click();
                 d->findChild<QPushButton *>(button)->click();
@@ -112,7 +121,8 @@ private slots:
         });
         const auto request = [&] {
             return name == "Form5"_L1   ? ConfirmRestoreDefaults(&owner)
-                   : name == "Form4"_L1 ? (ShowButtonBorderMessage(&owner), true) : (ShowIeMessage(), true);
+                   : name == "Form4"_L1 ? (ShowButtonBorderMessage(&owner), true)
+                                        : (ShowIeMessage(), true);
         };
         QCOMPARE(request(), goAhead);
         QCOMPARE(shown.value(0), name + (name == "iemsgfrm"_L1 ? ":10" : ":11")); // box checked; owned
@@ -120,7 +130,8 @@ private slots:
         // Only its own flag is written, where later runs read it.
         const QByteArray hive = testfiles::readAll(RegistryStore::filePath());
         for (const QString &flag : AllFlags)
-            QCOMPARE(hive.contains("Messages]\n\"" + flag.toUtf8() + "\"=\"" + stored.toUtf8() + '"'), flag == key);
+            QCOMPARE(hive.contains("Messages]\n\"" + flag.toUtf8() + "\"=\"" + stored.toUtf8() + '"'),
+                     flag == key);
         const bool silenced = stored == "no"_L1;
         QCOMPARE(request(), silenced || goAhead);
         QCOMPARE(shown.size(), silenced ? 1 : 2);

@@ -11,11 +11,11 @@ using namespace mColorSelect;
 using namespace Qt::StringLiterals;
 using modalwatch::MessageBoxCatcher;
 
-static const QString SelectMessage = u"Please enter a valid color value or click \"Select\" to choose a color."_s;
+static const QString SelectMessage =
+    u"Please enter a valid color value or click \"Select\" to choose a color."_s;
 static const QString InvalidMessage = u"Please enter a valid color value."_s;
 
-class TestColorRow : public QObject
-{
+class TestColorRow : public QObject {
     Q_OBJECT
 
     QDialog *m_dialog = nullptr;
@@ -63,15 +63,21 @@ private slots:
         QTest::addColumn<QString>("message");
         for (const QJsonArray &r : testfiles::tableRows(u"colour-box-edits.json"_s)) {
             const QString message = r[5].toString();
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString() << r[3].toString()
+            QTest::newRow(qPrintable(r[0].toString()))
+                << r[1].toString() << r[2].toString() << r[3].toString()
                 << r[4].toString().toUInt(nullptr, 16)
-                << (message == "select"_L1 ? SelectMessage : message == "invalid"_L1 ? InvalidMessage : QString());
+                << (message == "select"_L1    ? SelectMessage
+                    : message == "invalid"_L1 ? InvalidMessage
+                                              : QString());
         }
     }
 
     void editingTheBox()
     {
-        QFETCH(QString, how); QFETCH(QString, input); QFETCH(QString, text); QFETCH(quint32, swatch);
+        QFETCH(QString, how);
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        QFETCH(quint32, swatch);
         QFETCH(QString, message);
         MessageBoxCatcher catcher;
         if (how == "set"_L1) {
@@ -84,7 +90,8 @@ private slots:
             QTest::keyClick(m_box, Qt::Key_Backspace);
         } else {
             clearBox();
-            input == "\x16"_L1 ? QTest::keyClick(m_box, Qt::Key_V, Qt::ControlModifier) : QTest::keyClicks(m_box, input);
+            input == "\x16"_L1 ? QTest::keyClick(m_box, Qt::Key_V, Qt::ControlModifier)
+                               : QTest::keyClicks(m_box, input);
             QCOMPARE(m_box->cursorPosition(), m_box->text().size());
             if (how == "leave"_L1)
                 m_other->setFocus(Qt::TabFocusReason);
@@ -133,7 +140,9 @@ private slots:
     // a black custom colour is stored as 0 and opens white the next time.
     void selectButton()
     {
-        QFETCH(QColor, chosen); QFETCH(QString, text); QFETCH(quint32, swatch);
+        QFETCH(QColor, chosen);
+        QFETCH(QString, text);
+        QFETCH(quint32, swatch);
         CustomColors().fill(0);
         CustomColors()[1] = 0x00112233;
         QString seen; // owner, starting colour, first two custom colours
@@ -152,7 +161,8 @@ private slots:
         });
         QTest::mouseClick(m_row->cmdclr(), Qt::LeftButton);
         QCOMPARE(seen, u"1 #1a2b3c #ffffff #332211"_s);
-        QCOMPARE(m_row->text() + ' ' + QString::number(m_row->swatchColor(), 16), text + ' ' + QString::number(swatch, 16));
+        QCOMPARE(m_row->text() + ' ' + QString::number(m_row->swatchColor(), 16),
+                 text + ' ' + QString::number(swatch, 16));
         QCOMPARE(CustomColors()[3], chosen.isValid() ? 0u : 0x00FFFFFFu);
     }
 };

@@ -13,8 +13,7 @@ using namespace mColorSelect;
 Q_DECLARE_METATYPE(std::optional<qint32>)
 Q_DECLARE_METATYPE(std::optional<quint32>)
 
-class TestColorValues : public QObject
-{
+class TestColorValues : public QObject {
     Q_OBJECT
 
 private slots:
@@ -26,7 +25,8 @@ private slots:
             if (role == QPalette::NoRole)
                 continue;
             for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                palette.setColor(group, QPalette::ColorRole(role), QColor(shade, 255 - shade, shade * 3 % 256));
+                palette.setColor(group, QPalette::ColorRole(role),
+                                 QColor(shade, 255 - shade, shade * 3 % 256));
         }
         QGuiApplication::setPalette(palette);
         QCOMPARE(CustomColors(), CustomColorTable{}); // the custom colours start empty
@@ -44,7 +44,8 @@ private slots:
 
     void hexToLong()
     {
-        QFETCH(QString, text); QFETCH(std::optional<qint32>, value);
+        QFETCH(QString, text);
+        QFETCH(std::optional<qint32>, value);
         QCOMPARE(HexToLong(text), value);
     }
 
@@ -62,7 +63,9 @@ private slots:
 
     void colorTextToNumber()
     {
-        QFETCH(QString, text); QFETCH(std::optional<quint32>, colour); QFETCH(bool, canonical);
+        QFETCH(QString, text);
+        QFETCH(std::optional<quint32>, colour);
+        QFETCH(bool, canonical);
         QCOMPARE(ColorTextToNumber(text), colour);
         if (canonical) {
             QCOMPARE(ColorToHex(*colour), text);
@@ -76,16 +79,26 @@ private slots:
         QCOMPARE(TranslateSysColor(0x8000001Fu), 0u);          // an unknown system index
         QCOMPARE(TranslateSysColor(0x80000105u), 0u);          // high index bits
         const QPalette palette = QGuiApplication::palette();
-        for (const auto &[index, role] : {std::pair{5, QPalette::Base}, {8, QPalette::Text}, {15, QPalette::Button},
-                                          {16, QPalette::Dark}, {18, QPalette::ButtonText}, {20, QPalette::Light}})
+        for (const auto &[index, role] : {std::pair{5, QPalette::Base},
+                                          {8, QPalette::Text},
+                                          {15, QPalette::Button},
+                                          {16, QPalette::Dark},
+                                          {18, QPalette::ButtonText},
+                                          {20, QPalette::Light}})
             QCOMPARE(TranslateSysColor(SysColor(index)), FromQColor(palette.color(role)));
     }
 
-    void contrastRatio() // black on white both ways, the neighbours of 4.5:1, red, a system colour on its value
+    void
+    contrastRatio() // black on white both ways, the neighbours of 4.5:1, red, a system colour on its value
     {
         QList<double> ratios;
-        for (const auto &[a, b] : {std::pair{0x000000u, 0xFFFFFFu}, {0xFFFFFFu, 0x000000u}, {0x767676u, 0xFFFFFFu}, {0x777777u,
-                 0xFFFFFFu}, {0x0000FFu, 0xFFFFFFu}, {SysColor(5), FromQColor(QGuiApplication::palette().color(QPalette::Base))}})
+        for (const auto &[a, b] :
+             {std::pair{0x000000u, 0xFFFFFFu},
+              {0xFFFFFFu, 0x000000u},
+              {0x767676u, 0xFFFFFFu},
+              {0x777777u, 0xFFFFFFu},
+              {0x0000FFu, 0xFFFFFFu},
+              {SysColor(5), FromQColor(QGuiApplication::palette().color(QPalette::Base))}})
             ratios << std::round(ColorContrast::ContrastRatio(a, b) * 100) / 100;
         QCOMPARE(ratios, QList<double>({21, 21, 4.54, 4.48, 4, 1}));
     }

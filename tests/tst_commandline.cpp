@@ -13,7 +13,10 @@
 
 namespace {
 
-MenuProject sample() { return testfiles::sampleProject(); }
+MenuProject sample()
+{
+    return testfiles::sampleProject();
+}
 
 // Starts the program in folder, without a display unless env names a platform,
 // and without core files (a window that cannot start ends in abort()).
@@ -53,12 +56,16 @@ private slots:
         QTest::addColumn<QString>("error");
         const auto list = [](const QJsonValue &v) { return v.toVariant().toStringList(); };
         for (const QJsonArray &r : testfiles::tableRows("qt-options.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << list(r[1]) << list(r[2]) << list(r[3]) << r[4].toString();
+            QTest::newRow(qPrintable(r[0].toString()))
+                << list(r[1]) << list(r[2]) << list(r[3]) << r[4].toString();
     }
 
     void splitsQtOptions()
     {
-        QFETCH(QStringList, args); QFETCH(QStringList, qt); QFETCH(QStringList, files); QFETCH(QString, error);
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, qt);
+        QFETCH(QStringList, files);
+        QFETCH(QString, error);
         const CommandLine c = CommandLine::parse(args);
         QCOMPARE(c.mode == CommandLine::Error, !error.isEmpty());
         QVERIFY2(error.isEmpty() || c.text.startsWith(error), qPrintable(c.text));
@@ -70,20 +77,24 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message"); // on stderr
-        QTest::addColumn<QString>("output");  // the file written, or "" for standard output
+        QTest::addColumn<QString>("message");     // on stderr
+        QTest::addColumn<QString>("output");      // the file written, or "" for standard output
         QTest::addColumn<QByteArray>("expected"); // in the table: the part of the code, or the bytes
         const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
         const QHash<QString, QByteArray> parts{
             {"head", code.head.toUtf8()}, {"body", code.body.toUtf8()}, {"page", SavedCodePage::bytes(code)}};
         for (const QJsonArray &r : testfiles::tableRows("command-lines.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toVariant().toStringList() << r[2].toInt() << r[3].toString()
-                << r[4].toString() << parts.value(r[5].toString(), r[5].toString().toUtf8());
+            QTest::newRow(qPrintable(r[0].toString()))
+                << r[1].toVariant().toStringList() << r[2].toInt() << r[3].toString() << r[4].toString()
+                << parts.value(r[5].toString(), r[5].toString().toUtf8());
     }
 
     void realProgram()
     {
-        QFETCH(QStringList, args); QFETCH(int, exitCode); QFETCH(QString, message); QFETCH(QString, output);
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QFETCH(QString, output);
         QFETCH(QByteArray, expected);
         QProcess process;
         start(process, m_dir.path(), args);
@@ -93,7 +104,8 @@ private slots:
         QVERIFY2(message.isEmpty() ? err.isEmpty() : err.contains(message), qPrintable(err));
         if (exitCode == 2)
             QVERIFY2(err.contains("Usage: quillnav"), qPrintable(err));
-        QCOMPARE(output.isEmpty() ? process.readAllStandardOutput() : testfiles::readAll(m_dir.filePath(output)),
+        QCOMPARE(output.isEmpty() ? process.readAllStandardOutput()
+                                  : testfiles::readAll(m_dir.filePath(output)),
                  expected);
     }
 
@@ -104,7 +116,8 @@ private slots:
         QTest::addColumn<QString>("message"); // Qt's own, from QApplication
 
         // Qt stops a program whose platform it cannot load: the option got through.
-        QTest::newRow("-platform") << QStringList{"-style", "Fusion", "-platform", "none-such", "-reverse", "menu.qnv"}
+        QTest::newRow("-platform") << QStringList{"-style",    "Fusion",   "-platform",
+                                                  "none-such", "-reverse", "menu.qnv"}
                                    << QStringList{} << "platform plugin \"none-such\"";
         QTest::newRow("-style") << QStringList{"-reverse", "-style", "none-such", "--", "-menu.qnv"}
                                 << QStringList{"QT_QPA_PLATFORM=offscreen"}
@@ -113,7 +126,9 @@ private slots:
 
     void windowGetsQtOptions()
     {
-        QFETCH(QStringList, args); QFETCH(QStringList, env); QFETCH(QString, message);
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, env);
+        QFETCH(QString, message);
         QProcess process;
         start(process, m_dir.path(), args, env);
         QString err;

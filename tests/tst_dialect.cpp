@@ -15,14 +15,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<int>("dialect"); // -1: refused
-        for (const auto &[field, dialect] : {std::pair{"", 0}, {", \"dialect\": \"classic\"", 0},
+        for (const auto &[field, dialect] : {std::pair{"", 0},
+                                             {", \"dialect\": \"classic\"", 0},
                                              {", \"dialect\": \"html5\"", 1},
-                                             {", \"dialect\": \"HTML5\"", -1}, {", \"dialect\": 1", -1}})
+                                             {", \"dialect\": \"HTML5\"", -1},
+                                             {", \"dialect\": 1", -1}})
             QTest::newRow(field) << QByteArray(field) << dialect;
     }
     void projectField()
     {
-        QFETCH(QByteArray, field); QFETCH(int, dialect);
+        QFETCH(QByteArray, field);
+        QFETCH(int, dialect);
         MenuProject p;
         p.dialect = CodeDialect::Html5; // untouched by a refusal
         QString error;
@@ -64,11 +67,13 @@ private slots:
         // Edit > Preferences... gives new menus and the first window their code; files keep theirs.
         modalwatch::whenModal(w.get(), [](QWidget *modal) {
             modal->findChild<QComboBox *>("cmbNewMenuCode")->setCurrentIndex(1);
-            return modal->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click(), true;
+            return modal->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click(),
+                   true;
         });
         action(*w, "mnuEditPrefs")->trigger();
         QCOMPARE(Form1().document()->dialect(), CodeDialect::Html5);
-        QVERIFY(testfiles::writeAll(dir.filePath("old.qnv"), R"({"format": "quillnav-menu-project", "version": 1, "items": []})"));
+        QVERIFY(testfiles::writeAll(dir.filePath("old.qnv"),
+                                    R"({"format": "quillnav-menu-project", "version": 1, "items": []})"));
         QVERIFY(w->document()->load(dir.filePath("old.qnv"), &error));
         QCOMPARE(combo->currentText(), QString("Classic"));
         w->mnuFileNew_Click();

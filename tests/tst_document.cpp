@@ -116,7 +116,9 @@ private slots:
         const int steps = doc->undoStack()->count();
         MenuListEdit edit(model.get());
         if (change == "insert" || change == "remove" || change == "swap") {
-            change == "insert" ? edit.insert(3, rows("N").first()) : change == "remove" ? edit.remove(2) : edit.swap(2, 3);
+            change == "insert"   ? edit.insert(3, rows("N").first())
+            : change == "remove" ? edit.remove(2)
+                                 : edit.swap(2, 3);
             current = 3;
             doc->applyListEdit(change, std::move(edit), 2);
         } else if (change == "option") {
@@ -184,9 +186,15 @@ private slots:
             const int n = model->count();
             MenuListEdit edit(model.get());
             switch (i % 4) {
-            case 0: edit.insert(1 + i % (n + 1), rows(QString("N%1").arg(i)).first()); break;
-            case 1: edit.swap(1, n); break;
-            case 2: edit.remove(1 + i % n); break;
+            case 0:
+                edit.insert(1 + i % (n + 1), rows(QString("N%1").arg(i)).first());
+                break;
+            case 1:
+                edit.swap(1, n);
+                break;
+            case 2:
+                edit.remove(1 + i % n);
+                break;
             default:
                 options.m_options.menuName += 'x';
                 doc->recordChange("typing", i); // a key of its own: no merge
@@ -214,7 +222,8 @@ private slots:
         const MenuProject before = doc->project();
         QString error;
         QVERIFY(!doc->load(path("broken.qnv"), &error));
-        QVERIFY2(error.contains("broken.qnv") && error.contains(R"(Linked must be "Yes" or "No")"), qPrintable(error));
+        QVERIFY2(error.contains("broken.qnv") && error.contains(R"(Linked must be "Yes" or "No")"),
+                 qPrintable(error));
         QCOMPARE(doc->project(), before);
         QCOMPARE(doc->filePath(), path("menu.qnv"));
     }
@@ -250,7 +259,8 @@ private slots:
     // word written, until it is told to overwrite; the watcher says so.
     void changedOnDisk()
     {
-        QFETCH(QString, how); QFETCH(bool, refused);
+        QFETCH(QString, how);
+        QFETCH(bool, refused);
         QSignalSpy touched(doc.get(), &MenuDocument::fileTouched);
         options.m_options.menuName = "mine2";
         doc->recordChange("typing");
@@ -272,7 +282,8 @@ private slots:
             QTRY_VERIFY(touched.count() > 0);
         QString error;
         const auto outcome = doc->save(path("menu.qnv"), &error);
-        QCOMPARE(outcome, refused ? MenuDocument::SaveOutcome::ChangedOnDisk : MenuDocument::SaveOutcome::Saved);
+        QCOMPARE(outcome,
+                 refused ? MenuDocument::SaveOutcome::ChangedOnDisk : MenuDocument::SaveOutcome::Saved);
         QCOMPARE(onDisk("menu.qnv"), refused ? "wxyz" : "mine2");
         QCOMPARE(doc->isModified(), refused);
         if (refused) {

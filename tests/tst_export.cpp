@@ -9,7 +9,10 @@
 
 namespace {
 
-MenuProject sample() { return testfiles::sampleProject(); }
+MenuProject sample()
+{
+    return testfiles::sampleProject();
+}
 
 // Many chunks of the streamed export: texts longer than a chunk, surrogate
 // pairs at every offset, an unpaired surrogate, markup to escape, plain
@@ -49,15 +52,17 @@ private slots:
         QTest::newRow("page by default") << QStringList{} << SavedCodePage::bytes(bare);
         QTest::newRow("head") << QStringList{"--part", "head"} << bare.head.toUtf8();
         QTest::newRow("body") << QStringList{"--part", "body"} << bare.body.toUtf8();
-        QTest::newRow("preview body") << QStringList{"--part", "body", "--preview-mode"}
-                                      << preview.body.toUtf8();
+        QTest::newRow("preview body")
+            << QStringList{"--part", "body", "--preview-mode"} << preview.body.toUtf8();
         QTest::newRow("preview page") << QStringList{"--preview-mode"} << SavedCodePage::bytes(preview);
-        QTest::newRow("to a file") << QStringList{"-o", m_dir.filePath("menu.html")} << SavedCodePage::bytes(bare);
+        QTest::newRow("to a file") << QStringList{"-o", m_dir.filePath("menu.html")}
+                                   << SavedCodePage::bytes(bare);
     }
 
     void generatesExactBytes()
     {
-        QFETCH(QStringList, extra); QFETCH(QByteArray, expected);
+        QFETCH(QStringList, extra);
+        QFETCH(QByteArray, expected);
         const Run run = runQuillnav(QStringList{"--generate", project("ok.qnv", sample())} + extra);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QString());
@@ -77,15 +82,18 @@ private slots:
         const MenuCode html5 = GenerateMenuCode(codegen::kPreviewMode, large(CodeDialect::Html5));
         const QString out = m_dir.filePath("large.html");
         QTest::newRow("classic page") << QStringList{classic, "-o", out} << SavedCodePage::bytes(code);
-        QTest::newRow("HTML5 preview body") << QStringList{classic, "--dialect", "html5", "--part", "body",
-                                                           "--preview-mode"} << html5.body.toUtf8();
+        QTest::newRow("HTML5 preview body")
+            << QStringList{classic, "--dialect", "html5", "--part", "body", "--preview-mode"}
+            << html5.body.toUtf8();
         QTest::newRow("HTML5 page") << QStringList{project("large5.qnv", large(CodeDialect::Html5))}
-                                    << SavedCodePage::bytes(GenerateMenuCode(codegen::kCodeMode, large(CodeDialect::Html5)));
+                                    << SavedCodePage::bytes(
+                                           GenerateMenuCode(codegen::kCodeMode, large(CodeDialect::Html5)));
     }
 
     void streamsLargeMenus()
     {
-        QFETCH(QStringList, extra); QFETCH(QByteArray, expected);
+        QFETCH(QStringList, extra);
+        QFETCH(QByteArray, expected);
         const Run run = runQuillnav(QStringList{"--generate"} + extra);
         QCOMPARE(run.exitCode, 0);
         const QByteArray out = extra.contains("-o") ? testfiles::readAll(extra.last()) : run.out;
@@ -106,17 +114,18 @@ private slots:
         noFrame.options.menuName.clear(); // the frame check comes first
         const QString ok = project("ok.qnv", sample());
         const QString bad = m_dir.filePath("bad.qnv");
-        QVERIFY(testfiles::writeAll(bad, "{ \"format\": \"quillnav-menu-project\", \"version\": 1, \"items\": [ }"));
+        QVERIFY(testfiles::writeAll(
+            bad, "{ \"format\": \"quillnav-menu-project\", \"version\": 1, \"items\": [ }"));
 
-        QTest::newRow("missing file") << QStringList{"--generate", m_dir.filePath("none.qnv")} << 1
-                                      << m_dir.filePath("none.qnv");
+        QTest::newRow("missing file")
+            << QStringList{"--generate", m_dir.filePath("none.qnv")} << 1 << m_dir.filePath("none.qnv");
         QTest::newRow("invalid file") << QStringList{"--generate", bad} << 1 << "JSON syntax error at line 1";
         QTest::newRow("empty list") << QStringList{"--generate", project("empty.qnv", empty)} << 1
                                     << "The menu has no items.";
         QTest::newRow("no frame name") << QStringList{"--generate", project("noframe.qnv", noFrame)} << 1
                                        << "You have chosen to use a different frame";
-        QTest::newRow("unwritable output") << QStringList{"--generate", ok, "-o", ok + "/x.html"} << 1
-                                           << "Could not write";
+        QTest::newRow("unwritable output")
+            << QStringList{"--generate", ok, "-o", ok + "/x.html"} << 1 << "Could not write";
         QTest::newRow("bad part") << QStringList{"--generate", ok, "--part", "all"} << 2
                                   << "--part takes head, body or page";
         QTest::newRow("preview one arg") << QStringList{"--write-preview", ok} << 2 << "needs a folder";
@@ -128,7 +137,8 @@ private slots:
         QTest::newRow("preview of a graphic without address")
             << QStringList{"--write-preview", m_dir.path(), project("nographic.qnv", noGraphic)} << 1
             << "You have chosen to use a graphic style button";
-        QTest::newRow("preview into a file") << QStringList{"--write-preview", ok, ok} << 1 << "is not a folder";
+        QTest::newRow("preview into a file")
+            << QStringList{"--write-preview", ok, ok} << 1 << "is not a folder";
         // Separators as long as the longest text: the file is small, its code is not.
         MenuProject hugeCode = sample();
         hugeCode.items = {{QString(ProjectFile::kMaxTextLength, 'x'), "No", "", "No"}};
@@ -136,13 +146,16 @@ private slots:
                                               {menutext::kSeparatorText, "No", "", "No"}));
         const QString huge = project("huge.qnv", hugeCode);
         QTest::newRow("code over 256 MiB") << QStringList{"--generate", huge} << 1
-                                           << "\"" + huge + "\" is not a valid menu project: the menu's generated "
-                                                            "code would pass the limit of 256 MiB";
+                                           << "\"" + huge
+                                                  + "\" is not a valid menu project: the menu's generated "
+                                                    "code would pass the limit of 256 MiB";
     }
 
     void failures()
     {
-        QFETCH(QStringList, args); QFETCH(int, exitCode); QFETCH(QString, message);
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
         const Run run = runQuillnav(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -155,8 +168,9 @@ private slots:
         QTemporaryDir out;
         const Run ok = runQuillnav({"--write-preview", out.path(), project("ok.qnv", sample())});
         QCOMPARE(ok.exitCode, 0);
-        QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({"98127630.html", "quillnav_preview_frame2.html", "quillnav_preview_frameset.html"}));
+        QCOMPARE(
+            QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({"98127630.html", "quillnav_preview_frame2.html", "quillnav_preview_frameset.html"}));
     }
 
     void withoutWindowModule_data()
@@ -174,7 +188,9 @@ private slots:
     void withoutWindowModule()
     {
         // The export never loads the windows; a window without them names the file.
-        QFETCH(QStringList, args); QFETCH(int, exitCode); QFETCH(QString, message);
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
         const Run run = runQuillnav(args, RLIM_INFINITY, m_dir.filePath("alone/quillnav"));
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(message.isEmpty() ? run.err.isEmpty() : run.err.contains(message), qPrintable(run.err));

@@ -32,7 +32,9 @@ QStringList fonts(FcConfig *config)
         FcPatternGetString(set->fonts[i], FC_FILE, 0, &file);
         FcPatternGetString(set->fonts[i], FC_STYLE, 0, &style);
         FcPatternGetInteger(set->fonts[i], FC_INDEX, 0, &index);
-        out << QStringLiteral("%1 %2 %3").arg(reinterpret_cast<const char *>(file)).arg(index)
+        out << QStringLiteral("%1 %2 %3")
+                   .arg(reinterpret_cast<const char *>(file))
+                   .arg(index)
                    .arg(reinterpret_cast<const char *>(style));
     }
     if (set)
@@ -85,7 +87,8 @@ private slots:
 
     void loadsWhatFontconfigLoads()
     {
-        QFETCH(QByteArray, file); QFETCH(bool, loaded);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, loaded);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("fonts.conf"));

@@ -30,7 +30,10 @@ private slots:
     {
         m_opened.clear();
         privateSettings(); // before the temporary folder changes
-        SetShellOpenCheckedHook([this](QWidget *, const QUrl &url) { m_opened << url; return m_desktopOpens; });
+        SetShellOpenCheckedHook([this](QWidget *, const QUrl &url) {
+            m_opened << url;
+            return m_desktopOpens;
+        });
         m_tmp = std::make_unique<QTemporaryDir>();
         m_tmpOverride = std::make_unique<TempDirOverride>(m_tmp->path());
         QVERIFY(showWindow(w));
@@ -53,20 +56,28 @@ private slots:
         QTest::addColumn<bool>("emptyName"); // else no graphic address
         for (const char *key : {"savecodeclip", "savecodefile", "preview"})
             for (bool emptyName : {true, false})
-                QTest::addRow("%s, %s", key, emptyName ? "no menu name" : "no graphic url") << key << emptyName;
+                QTest::addRow("%s, %s", key, emptyName ? "no menu name" : "no graphic url")
+                    << key << emptyName;
     }
     void checksComeFirst()
     {
-        QFETCH(QString, key); QFETCH(bool, emptyName);
-        emptyName ? control<QLineEdit>(*w, "txtmnm")->clear() : control<QRadioButton>(*w, "buttonpropopt_1")->click();
+        QFETCH(QString, key);
+        QFETCH(bool, emptyName);
+        emptyName ? control<QLineEdit>(*w, "txtmnm")->clear()
+                  : control<QRadioButton>(*w, "buttonpropopt_1")->click();
         settle(*w);
         bool chooserAsked = false;
-        SetSaveCodeFileChooser([&](QWidget *) { chooserAsked = true; return QString(); });
+        SetSaveCodeFileChooser([&](QWidget *) {
+            chooserAsked = true;
+            return QString();
+        });
         BoxAnswerer answerer(QMessageBox::Ok);
         w->Toolbar1_ButtonClick(key);
         QCOMPARE(answerer.count, 1); // the check's message, and no code window after it
-        QCOMPARE(answerer.boxes[0].title + answerer.boxes[0].text,
-                 "Oops!" + OptionsProblemMessage(emptyName ? OptionsProblem::MenuName : OptionsProblem::GraphicUrl));
+        QCOMPARE(
+            answerer.boxes[0].title + answerer.boxes[0].text,
+            "Oops!"
+                + OptionsProblemMessage(emptyName ? OptionsProblem::MenuName : OptionsProblem::GraphicUrl));
         QVERIFY(!chooserAsked && m_opened.isEmpty() && QDir(m_tmp->path()).isEmpty());
     }
 
@@ -104,11 +115,13 @@ private slots:
             return true;
         });
         w->Toolbar1_ButtonClick("savecodeclip");
-        QCOMPARE(seen, QStringList({"1", code.head + code.body, code.head, "The script for the head section is on the clipboard.",
+        QCOMPARE(seen, QStringList({"1", code.head + code.body, code.head,
+                                    "The script for the head section is on the clipboard.",
                                     code.body + "<!-- mine -->\r\n",
                                     "The HTML code for the body section is on the clipboard.",
                                     "Saved the menu code to " + saved + "."}));
-        QCOMPARE(testfiles::readAll(saved), SavedCodePage::bytes({code.head, code.body + "<!-- mine -->\r\n"}));
+        QCOMPARE(testfiles::readAll(saved),
+                 SavedCodePage::bytes({code.head, code.body + "<!-- mine -->\r\n"}));
         QFile::remove(saved);
         action(*w, "mnuFileCodeFile")->trigger();
         QCOMPARE(status(), "Saved the menu code to " + saved + ".");
@@ -132,7 +145,9 @@ private slots:
             seen = bar->isVisible() ? "bar, " : "hidden bar, ";
             click(form3, "cmdUseHtml5");
             seen += form3->bodyText() == GenerateMenuCode(codegen::kCodeMode, w->document()->project()).body
-                    && w->document()->dialect() == CodeDialect::Html5 && bar->isHidden() ? "HTML5" : "unchanged";
+                            && w->document()->dialect() == CodeDialect::Html5 && bar->isHidden()
+                        ? "HTML5"
+                        : "unchanged";
             click(form3, "Command4");
             return true;
         });
@@ -154,7 +169,8 @@ private slots:
             action(*w, "mnuPrevBr")->trigger();
             QCOMPARE(m_opened.size(), 1);
             const QString frameset = m_opened.first().toLocalFile();
-            QVERIFY(frameset.startsWith(m_tmp->path() + "/") && frameset.endsWith("/quillnav_preview_frameset.html"));
+            QVERIFY(frameset.startsWith(m_tmp->path() + "/")
+                    && frameset.endsWith("/quillnav_preview_frameset.html"));
             QCOMPARE(QFileInfo(frameset).dir().entryList(QDir::Files).size(), 3);
             QCOMPARE(answerer.count, desktopOpens ? 0 : 1);
             QVERIFY(desktopOpens || answerer.boxes[0].text.endsWith("\n\n" + frameset));

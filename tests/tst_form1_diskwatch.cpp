@@ -135,7 +135,8 @@ private slots:
         BoxAnswerer overwrite(QMessageBox::Yes);
         w->mnuFileSaveProj_Click();
         QCOMPARE(overwrite.count, 1);
-        QVERIFY(overwrite.boxes[0].text.contains("changed by another program since it was loaded or saved here"));
+        QVERIFY(
+            overwrite.boxes[0].text.contains("changed by another program since it was loaded or saved here"));
         QCOMPARE(onDisk("menu.qnv"), QString("theirs"));
     }
 
@@ -152,7 +153,8 @@ private slots:
     // asks (the document's verdict on the file is tested in tst_document).
     void saveAsksBeforeOverwriting()
     {
-        QFETCH(int, answer); QFETCH(QString, expected);
+        QFETCH(int, answer);
+        QFETCH(QString, expected);
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         load(*w, path("menu.qnv"));
@@ -165,7 +167,8 @@ private slots:
         w->choosers().saveProject = [this](QWidget *) { return path("mine.qnv"); };
         w->mnuFileSaveProj_Click();
         QCOMPARE(answers.count, 1);
-        QCOMPARE(onDisk("menu.qnv") + '/' + (QFileInfo::exists(path("mine.qnv")) ? onDisk("mine.qnv") : QString()),
+        QCOMPARE(onDisk("menu.qnv") + '/'
+                     + (QFileInfo::exists(path("mine.qnv")) ? onDisk("mine.qnv") : QString()),
                  expected);
         QCOMPARE(w->document()->isModified(), answer == QMessageBox::Cancel);
         QCOMPARE(w->document()->filePath(), path(answer == QMessageBox::No ? "mine.qnv" : "menu.qnv"));

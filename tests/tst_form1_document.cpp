@@ -9,7 +9,11 @@
 
 using namespace form1test;
 
-struct Failure { QString command, file; QByteArray contents; QString mentions; };
+struct Failure {
+    QString command, file;
+    QByteArray contents;
+    QString mentions;
+};
 Q_DECLARE_METATYPE(Failure)
 
 class TestForm1Document : public QObject {
@@ -70,8 +74,8 @@ private slots:
     void undoRedo_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char *change : {"additemcmd", "Addsepcmd", "cmdup", "movup", "movdn", "indent",
-                                   "unindent", "selected", "delete", "typing", "targetcombo", "cmbdialect",
+        for (const char *change : {"additemcmd", "Addsepcmd", "cmdup", "movup", "movdn", "indent", "unindent",
+                                   "selected", "delete", "typing", "targetcombo", "cmbdialect",
                                    "buttonpropopt_1", "cmdSite", "style dialog", "mnuFileNew", "mnuFileLoad"})
             QTest::newRow(change) << change;
     }
@@ -127,13 +131,16 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: nothing changed
-        for (const char *way : {"mnuFileNew", "mnuFileLoad", "mnuFileExit", "close box", "drop", "recentfile_0"})
-            for (auto answer : {QMessageBox::NoButton, QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Save})
+        for (const char *way :
+             {"mnuFileNew", "mnuFileLoad", "mnuFileExit", "close box", "drop", "recentfile_0"})
+            for (auto answer :
+                 {QMessageBox::NoButton, QMessageBox::Cancel, QMessageBox::Discard, QMessageBox::Save})
                 QTest::addRow("%s, %d", way, int(answer)) << way << answer;
     }
     void waysOut()
     {
-        QFETCH(QString, way); QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, way);
+        QFETCH(QMessageBox::StandardButton, answer);
         if (way == "recentfile_0") {
             open("other.qnv");
             open("menu.qnv"); // other.qnv is now the second entry
@@ -152,8 +159,10 @@ private slots:
         way == "close box" ? void(w->close()) : way == "drop" ? void() : trigger(way.toLatin1());
         settle(*w);
         QCOMPARE(answerer.count, answer == QMessageBox::NoButton ? 0 : 1);
-        QVERIFY(!answerer.count || (answerer.boxes[0].text.contains("\"menu.qnv\"")
-                                      && answerer.boxes[0].buttons == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)));
+        QVERIFY(!answerer.count
+                || (answerer.boxes[0].text.contains("\"menu.qnv\"")
+                    && answerer.boxes[0].buttons
+                           == (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)));
         const bool goesOn = answer != QMessageBox::Cancel;
         if (way.endsWith("Exit") || way == "close box")
             QCOMPARE(w->isVisible(), !goesOn);
@@ -208,8 +217,17 @@ private slots:
     void newProject()
     {
         MenuProject changed = w->document()->project();
-        changed.options = {"m", MenuOptions::DifferentFrame, "f", MenuOptions::OnItemChange,
-                           MenuOptions::GraphicButton, "Jump", "g.gif", "alt", "10", "20", MenuOptions::AlignBottom};
+        changed.options = {"m",
+                           MenuOptions::DifferentFrame,
+                           "f",
+                           MenuOptions::OnItemChange,
+                           MenuOptions::GraphicButton,
+                           "Jump",
+                           "g.gif",
+                           "alt",
+                           "10",
+                           "20",
+                           MenuOptions::AlignBottom};
         changed.menuStyle.mnuFont = "Changed";
         w->document()->applyProject(changed);
         typeItem(*w, "t|l|NIS");
@@ -230,14 +248,17 @@ private slots:
         // file empty: the dialog is cancelled; contents written there first unless null;
         // mentions null: no message.
         QTest::addColumn<Failure>("row");
-        QTest::newRow("load: bad flag") << Failure{"mnuFileLoad", "broken.qnv", R"({"format":"quillnav-menu-project","version":1,
-            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})", R"(entry 1 ("A"): Linked must be "Yes" or "No")"};
+        QTest::newRow("load: bad flag")
+            << Failure{"mnuFileLoad", "broken.qnv", R"({"format":"quillnav-menu-project","version":1,
+            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})",
+                       R"(entry 1 ("A"): Linked must be "Yes" or "No")"};
         MenuProject hugeCode; // separators as long as the longest text: the file is small, its code is not
         hugeCode.items = {{QString(ProjectFile::kMaxTextLength, 'x'), "No", "", "No"}};
         hugeCode.items.append(QList<MenuItem>(ProjectFile::kMaxCodeLength / ProjectFile::kMaxTextLength + 1,
                                               {menutext::kSeparatorText, "No", "", "No"}));
-        QTest::newRow("load: code over 256 MiB") << Failure{"mnuFileLoad", "huge.qnv", ProjectFile::serialize(hugeCode),
-                                                            "the menu's generated code would pass the limit of 256 MiB"};
+        QTest::newRow("load: code over 256 MiB")
+            << Failure{"mnuFileLoad", "huge.qnv", ProjectFile::serialize(hugeCode),
+                       "the menu's generated code would pass the limit of 256 MiB"};
         QTest::newRow("save: missing folder") << Failure{"mnuFileSaveAs", "missing/menu.qnv", {}, ""};
         QTest::newRow("load cancelled") << Failure{"mnuFileLoad", "", {}, {}};
     }
@@ -253,8 +274,9 @@ private slots:
         BoxAnswerer answerer(QMessageBox::Ok);
         trigger(command.toLatin1());
         QCOMPARE(answerer.count, mentions.isNull() ? 0 : 1);
-        QVERIFY(!answerer.count || (answerer.boxes[0].text.contains(QFileInfo(file).fileName())
-                                      && answerer.boxes[0].text.contains(mentions)));
+        QVERIFY(!answerer.count
+                || (answerer.boxes[0].text.contains(QFileInfo(file).fileName())
+                    && answerer.boxes[0].text.contains(mentions)));
         QCOMPARE(w->document()->project(), before);
         QCOMPARE(w->document()->filePath(), path("menu.qnv"));
         QCOMPARE(QFile::exists(chosen), !contents.isNull());
@@ -274,7 +296,8 @@ private slots:
         const auto entries = [this] {
             QStringList out;
             for (int i = 0; i < 5; ++i)
-                if (QAction *entry = action(*w, qPrintable(QString("recentfile_%1").arg(i))); entry->isVisible())
+                if (QAction *entry = action(*w, qPrintable(QString("recentfile_%1").arg(i)));
+                    entry->isVisible())
                     out << entry->text();
             return out.join(' ');
         };

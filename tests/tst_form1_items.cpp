@@ -9,7 +9,12 @@
 
 using namespace form1test;
 
-struct Write { QString how, before, typed; bool yes; QString after; int current; };
+struct Write {
+    QString how, before, typed;
+    bool yes;
+    QString after;
+    int current;
+};
 Q_DECLARE_METATYPE(Write)
 
 class TestForm1Items : public QObject {
@@ -43,8 +48,9 @@ private slots:
     {
         QTest::addColumn<Write>("row");
         for (const QJsonArray &r : testfiles::tableRows("item-writes.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << Write{r[1].toString(), r[2].toString(), r[3].toString(),
-                                                                r[4].toBool(), r[5].toString(), r[6].toInt()};
+            QTest::newRow(qPrintable(r[0].toString()))
+                << Write{r[1].toString(), r[2].toString(), r[3].toString(),
+                         r[4].toBool(),   r[5].toString(), r[6].toInt()};
     }
     void write()
     {
@@ -62,15 +68,18 @@ private slots:
         if (how.contains("Return")) { // in the item text, or on the control named after "on"
             QWidget *on = how.contains(" on ") ? control(*w, how.section(' ', 2).toLatin1()) : text();
             on->setFocus();
-            QTest::keyClick(on, Qt::Key_Return, how.startsWith("Ctrl") ? Qt::ControlModifier : Qt::NoModifier);
+            QTest::keyClick(on, Qt::Key_Return,
+                            how.startsWith("Ctrl") ? Qt::ControlModifier : Qt::NoModifier);
         } else
             QTest::mouseClick(control(*w, how.toLatin1().constData()), Qt::LeftButton);
         settle(*w);
         const bool separator = how.endsWith("Addsepcmd");
         const bool asks = typed.endsWith('S') && before.contains("B*") && !separator;
         QCOMPARE(answerer.count, asks ? 1 : 0);
-        QVERIFY(!asks || (answerer.boxes[0].buttons == (QMessageBox::Yes | QMessageBox::No)
-                          && answerer.boxes[0].text.startsWith("You have already designated \"--- B\" as the selected")));
+        QVERIFY(!asks
+                || (answerer.boxes[0].buttons == (QMessageBox::Yes | QMessageBox::No)
+                    && answerer.boxes[0].text.startsWith(
+                        "You have already designated \"--- B\" as the selected")));
         QCOMPARE(state(*w), after);
         QCOMPARE(w->currentPosition(), current);
         QCOMPARE(itemFields(*w), separator ? typed : QStringLiteral("||"));
@@ -109,12 +118,15 @@ private slots:
         control(*w, "cmbdialect")->setFocus();
         for (QWidget *at = w->focusWidget(); !walk.contains(at->objectName()); at = w->focusWidget()) {
             auto *button = qobject_cast<QToolButton *>(at);
-            walk << (button && button->defaultAction() ? button->defaultAction()->objectName() : at->objectName());
+            walk << (button && button->defaultAction() ? button->defaultAction()->objectName()
+                                                       : at->objectName());
             QTest::keyClick(at, Qt::Key_Tab);
         }
-        QCOMPARE(walk.join(' '), "cmbdialect itemtexttext additemcmd linktext Addsepcmd chkindent chksel notlinkchk cmdup "
-                                 "txtmnm targetcombo menubehavopt_0 cmbbttnaln cmdSite cmdAdvMnu buttonpropopt_0 buttontxttxt "
-                                 "cmdBttnAdv Command1 lv movdn indent selected edit delete");
+        QCOMPARE(
+            walk.join(' '),
+            "cmbdialect itemtexttext additemcmd linktext Addsepcmd chkindent chksel notlinkchk cmdup "
+            "txtmnm targetcombo menubehavopt_0 cmbbttnaln cmdSite cmdAdvMnu buttonpropopt_0 buttontxttxt "
+            "cmdBttnAdv Command1 lv movdn indent selected edit delete");
         // The menu bar's keys are taken.
         QCOMPARE(accessKeyProblem(control(*w, "Form1Client"), {'F', 'E', 'V', 'P', 'H'}), QString());
     }
@@ -124,23 +136,32 @@ private slots:
         QTest::addColumn<MenuItem>("shown");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("indented") << MenuItem{"--- Sub", "Yes", "s.html", "No"} << "x|y|" << "Sub|s.html|I";
-        QTest::newRow("plain clears Indented") << MenuItem{"Top", "Yes", "t", "No"} << "x|y|IS" << "Top|t|";
-        QTest::newRow("unlinked default") << MenuItem{"Label", "No", "", "Yes"} << "x|y|" << "Label||NS";
-        QTest::newRow("short dashes, no prefix") << MenuItem{"---", "Yes", "d", "No"} << "x|y|I" << "---|d|";
-        QTest::newRow("separator: no edit") << MenuItem::separator() << "x|y|I" << "x|y|I";
+        QTest::newRow("indented") << MenuItem{"--- Sub", "Yes", "s.html", "No"} << "x|y|"
+                                  << "Sub|s.html|I";
+        QTest::newRow("plain clears Indented") << MenuItem{"Top", "Yes", "t", "No"} << "x|y|IS"
+                                               << "Top|t|";
+        QTest::newRow("unlinked default") << MenuItem{"Label", "No", "", "Yes"} << "x|y|"
+                                          << "Label||NS";
+        QTest::newRow("short dashes, no prefix") << MenuItem{"---", "Yes", "d", "No"} << "x|y|I"
+                                                 << "---|d|";
+        QTest::newRow("separator: no edit") << MenuItem::separator() << "x|y|I"
+                                            << "x|y|I";
     }
     void edit()
     {
-        QFETCH(MenuItem, shown); QFETCH(QString, before); QFETCH(QString, expected);
+        QFETCH(MenuItem, shown);
+        QFETCH(QString, before);
+        QFETCH(QString, expected);
         w->document()->model()->setItems(rows("Other@o") << shown);
         makeCurrent(*w, 2);
         typeItem(*w, before);
         control(*w, "chksel")->setFocus();
         QWidget *vp = control<QTableView>(*w, "lv")->viewport();
-        const QPoint at = control<QTableView>(*w, "lv")->visualRect(w->document()->model()->index(1, 0)).center();
+        const QPoint at =
+            control<QTableView>(*w, "lv")->visualRect(w->document()->model()->index(1, 0)).center();
         QTest::mouseClick(vp, Qt::LeftButton, {}, at);
-        QMouseEvent twice(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent twice(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, {});
         QApplication::sendEvent(vp, &twice);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
         settle(*w);
@@ -171,7 +192,8 @@ private slots:
     }
     void drops()
     {
-        QFETCH(QString, target); QFETCH(bool, offersText);
+        QFETCH(QString, target);
+        QFETCH(bool, offersText);
         const bool linkField = target == "linktext";
         fill(*w, 1);
         typeItem(*w, "t|old.html|");
@@ -207,8 +229,10 @@ private slots:
     }
     void rules()
     {
-        QFETCH(QStringList, clicks); QFETCH(QString, expected);
-        QCOMPARE(combo("targetcombo")->currentText() + combo("cmbbttnaln")->currentText(), "Same windowMiddle");
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, expected);
+        QCOMPARE(combo("targetcombo")->currentText() + combo("cmbbttnaln")->currentText(),
+                 "Same windowMiddle");
         lineEdit("buttontxttxt")->setText("Jump");
         for (const QString &name : clicks) {
             if (name.startsWith("target")) {
@@ -219,10 +243,12 @@ private slots:
             auto *radio = control<QRadioButton>(*w, name.toLatin1().constData());
             QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
         }
-        QCOMPARE(enabled("txtfrm lblfrm | buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh | buttontxttxt "
-                         "buttontxtlbl cmdBttnAdv | Frame3 Command1 cmbbttnaln lblbttnaln buttonpropopt_0 "
-                         "buttonpropopt_1"),
-                 expected);
+        QCOMPARE(
+            enabled(
+                "txtfrm lblfrm | buttngrurl buttngrurllbl txtalt lblalt txtw lblw txth lblh | buttontxttxt "
+                "buttontxtlbl cmdBttnAdv | Frame3 Command1 cmbbttnaln lblbttnaln buttonpropopt_0 "
+                "buttonpropopt_1"),
+            expected);
         QCOMPARE(lineEdit("txtfrm")->text().isEmpty(), !lineEdit("txtfrm")->isEnabled());
         QCOMPARE(lineEdit("buttontxttxt")->text(), QStringLiteral("Jump")); // values survive being disabled
         QVERIFY(control(*w, "cmdAdvMnu")->isEnabled());
@@ -241,7 +267,8 @@ private slots:
     }
     void validation()
     {
-        QFETCH(MenuOptions, options); QFETCH(int, problem);
+        QFETCH(MenuOptions, options);
+        QFETCH(int, problem);
         MenuProject project = w->document()->project();
         project.options = options;
         w->document()->applyProject(project);
@@ -251,7 +278,8 @@ private slots:
         QCOMPARE(answerer.count, problem ? 1 : 0);
         if (!problem)
             return;
-        QCOMPARE(answerer.boxes[0].title + answerer.boxes[0].text, "Oops!" + OptionsProblemMessage(OptionsProblem(problem)));
+        QCOMPARE(answerer.boxes[0].title + answerer.boxes[0].text,
+                 "Oops!" + OptionsProblemMessage(OptionsProblem(problem)));
         const char *const focus[] = {"", "txtfrm", "buttngrurl", "txtmnm"}; // by OptionsProblem
         QCOMPARE(w->focusWidget(), control(*w, focus[problem]));
     }
@@ -265,18 +293,23 @@ private slots:
         QTest::addColumn<QString>("tip");
         QTest::addColumn<bool>("nameWarning");
         const QString tag = "Classic code: the \"<\" in this text starts a tag.";
-        QTest::newRow("tag in text") << QStringList{"Home <b>", "a.html", "Site Menu", "classic"} << tag << true;
+        QTest::newRow("tag in text") << QStringList{"Home <b>", "a.html", "Site Menu", "classic"} << tag
+                                     << true;
         QTest::newRow("end tag") << QStringList{"a</select>", "b.html", "_m", "classic"} << tag << true;
-        QTest::newRow("less-than as text") << QStringList{"a < b", "a.html?b=<c>", "menu_1", "classic"} << "" << false;
+        QTest::newRow("less-than as text")
+            << QStringList{"a < b", "a.html?b=<c>", "menu_1", "classic"} << "" << false;
         QTest::newRow("quote in link") << QStringList{"Say \"hi\"", "a.html?q=\"x\"", "1menu", "classic"}
                                        << "Classic code: the \" in this link ends it early." << true;
         QTest::newRow("html5 needs none") << QStringList{"<b>", "\"x\"", "Site Menu", "html5"} << "" << false;
     }
     void classicWarnings()
     {
-        QFETCH(QStringList, typed); QFETCH(QString, tip); QFETCH(bool, nameWarning);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, tip);
+        QFETCH(bool, nameWarning);
         w->document()->setDialect(typed[3] == "html5" ? CodeDialect::Html5 : CodeDialect::Classic);
-        QTest::keyClicks(text(), typed[0]), QTest::keyClicks(link(), typed[1]), QTest::keyClicks(lineEdit("txtmnm"), typed[2]);
+        QTest::keyClicks(text(), typed[0]), QTest::keyClicks(link(), typed[1]),
+            QTest::keyClicks(lineEdit("txtmnm"), typed[2]);
         auto *label = control<QLabel>(*w, "lblclassictip");
         QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip);
         QCOMPARE(control(*w, "lblmnmwarn")->isVisible(), nameWarning);
@@ -288,7 +321,8 @@ private slots:
         QCOMPARE(row.data(Qt::ToolTipRole).toString(), tip);
         QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip); // now the current row's
         w->document()->setDialect(CodeDialect::Html5);
-        QVERIFY(!label->isVisible() && !row.data(Qt::ToolTipRole).isValid() && !control(*w, "lblmnmwarn")->isVisible());
+        QVERIFY(!label->isVisible() && !row.data(Qt::ToolTipRole).isValid()
+                && !control(*w, "lblmnmwarn")->isVisible());
     }
 };
 

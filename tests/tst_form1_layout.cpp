@@ -6,11 +6,11 @@
 
 #include "app/StartupSelection.h"
 #include "app/ui/Form2.h"
-#include "app/ui/SvgIcon.h"
 #include "app/ui/StartupFontLists.h"
-#include "styles/FontChoice.h"
+#include "app/ui/SvgIcon.h"
 #include "platform/CloseRequest.h"
 #include "platform/MSubclass.h"
+#include "styles/FontChoice.h"
 
 #include <QSvgRenderer>
 
@@ -32,7 +32,12 @@ private:
     }
 
 private slots:
-    void init() { QGuiApplication::setLayoutDirection(QString(QTest::currentDataTag()).startsWith("right to left") ? Qt::RightToLeft : Qt::LeftToRight); QVERIFY(showWindow(w)); }
+    void init()
+    {
+        QGuiApplication::setLayoutDirection(
+            QString(QTest::currentDataTag()).startsWith("right to left") ? Qt::RightToLeft : Qt::LeftToRight);
+        QVERIFY(showWindow(w));
+    }
     void cleanup() { w.reset(); }
 
     // Fixed regions keep their design place; the list frame and the list grow
@@ -54,7 +59,8 @@ private slots:
     }
     void geometry()
     {
-        QFETCH(QString, how); QFETCH(QSize, delta);
+        QFETCH(QString, how);
+        QFETCH(QSize, delta);
         const QSize design = twips(0, 0, 8820, 6255).size(), start = w->size();
         QCOMPARE(QSize(w->MinTrackWidth, w->MinTrackHeight), start);
         if (how == "maximize") {
@@ -72,15 +78,20 @@ private slots:
         }
         QTRY_COMPARE(client()->size(), design + delta);
         QCOMPARE(w->isRightToLeft(), QString(QTest::currentDataTag()).startsWith("right to left"));
-        const auto in = [&](QWidget *container, QRect place) { return QStyle::visualRect(w->layoutDirection(), container->rect(), place); };
+        const auto in = [&](QWidget *container, QRect place) {
+            return QStyle::visualRect(w->layoutDirection(), container->rect(), place);
+        };
         QCOMPARE(inClient("Toolbar1"), in(client(), twips(30, 0, 8730, 570)));
         QCOMPARE(inClient("Frame1"), in(client(), twips(60, 600, 5055, 1335)));
         QCOMPARE(inClient("Frame4"), in(client(), twips(60, 1980, 5055, 1785)));
         QCOMPARE(inClient("Frame3"), in(client(), twips(60, 3810, 5055, 2115)));
-        QCOMPARE(inClient("Frame2"), in(client(), twips(5160, 600, 3585, 5325).adjusted(0, 0, delta.width(), delta.height())));
+        QCOMPARE(inClient("Frame2"),
+                 in(client(), twips(5160, 600, 3585, 5325).adjusted(0, 0, delta.width(), delta.height())));
         QWidget *frame2 = control(*w, "Frame2"), *lv = control(*w, "lv"), *tb2 = control(*w, "tb2");
-        QCOMPARE(lv->geometry(), in(frame2, QRect(QPoint(px(90), py(180)), frame2->size() - QSize(px(200), tb2->height() + py(400)))));
-        QCOMPARE(tb2->geometry(), in(frame2, QRect(px(120), lv->geometry().bottom() + 1 + py(100), px(3405), py(450))));
+        QCOMPARE(lv->geometry(), in(frame2, QRect(QPoint(px(90), py(180)),
+                                                  frame2->size() - QSize(px(200), tb2->height() + py(400)))));
+        QCOMPARE(tb2->geometry(),
+                 in(frame2, QRect(px(120), lv->geometry().bottom() + 1 + py(100), px(3405), py(450))));
         QCOMPARE(control(*w, "itemtextlbl")->geometry(), in(control(*w, "Frame1"), twips(90, 285, 840, 255)));
         QCOMPARE(control(*w, "lblmnm")->geometry(), in(control(*w, "Frame4"), twips(90, 270, 1230, 255)));
         QCOMPARE(inClient("StatusBar1"), QRect(0, client()->height() - py(255), client()->width(), py(255)));
@@ -106,7 +117,8 @@ private slots:
         dialog->show();
         dialog->close(); // from outside: refused
         QVERIFY(dialog->isVisible() && MSubclass::isSubclassed(w.get()));
-        QVERIFY_THROWS_EXCEPTION(SubclassError, MSubclass::AddMessageHandler(w.get(), w.get(), Form1::kSizeLimitsMessage));
+        QVERIFY_THROWS_EXCEPTION(SubclassError,
+                                 MSubclass::AddMessageHandler(w.get(), w.get(), Form1::kSizeLimitsMessage));
         const QPointer<QWidget> otherAlive(other);
         QVERIFY(w->close());
         QTRY_VERIFY(!otherAlive);
@@ -121,8 +133,10 @@ private slots:
     // style dialogs' test); size lists select the sixth entry, else the last.
     void fontLists()
     {
-        for (const auto &[fonts, sizes, font, size] : {std::tuple{"Tahoma|MS Sans Serif|Arial", 12, "MS Sans Serif", "6"},
-                                                       {"Tahoma|Arial|Courier", 4, "Courier", "4"}, {"", 0, "", ""}}) {
+        for (const auto &[fonts, sizes, font, size] :
+             {std::tuple{"Tahoma|MS Sans Serif|Arial", 12, "MS Sans Serif", "6"},
+              {"Tahoma|Arial|Courier", 4, "Courier", "4"},
+              {"", 0, "", ""}}) {
             const QStringList families = QString(fonts).split('|', Qt::SkipEmptyParts);
             QComboBox menuFonts, buttonFonts, menuSizes, buttonSizes;
             for (int i = 1; i <= sizes; ++i)
@@ -131,8 +145,10 @@ private slots:
             Form2 splash(&owner);
             LoadStartupFontLists({&menuFonts, &buttonFonts, &menuSizes, &buttonSizes, {}}, families, &splash);
             for (QComboBox *list : {&menuFonts, &buttonFonts, &menuSizes, &buttonSizes})
-                QCOMPARE(list->currentText(), QString(list == &menuFonts || list == &buttonFonts ? font : size));
-            QCOMPARE(menuFonts.itemText(0), families.isEmpty() ? QString() : FontChoice::SortedFamilies(families).first());
+                QCOMPARE(list->currentText(),
+                         QString(list == &menuFonts || list == &buttonFonts ? font : size));
+            QCOMPARE(menuFonts.itemText(0),
+                     families.isEmpty() ? QString() : FontChoice::SortedFamilies(families).first());
             QVERIFY(splash.pb()->maximum() == families.size() && splash.pb()->value() == families.size());
             QVERIFY(!splash.isVisible()); // a few fonts load too fast for a splash
         }
@@ -150,7 +166,8 @@ private slots:
             for (QAction *a : control(*w, bar)->actions()) {
                 if (a->isSeparator())
                     continue;
-                const QImage on = a->icon().pixmap(24).toImage(), off = a->icon().pixmap(24, QIcon::Disabled).toImage();
+                const QImage on = a->icon().pixmap(24).toImage(),
+                             off = a->icon().pixmap(24, QIcon::Disabled).toImage();
                 QImage blank(on.size(), on.format());
                 blank.fill(Qt::transparent);
                 QVERIFY2(!on.isNull() && on != blank && on != off, qPrintable(a->objectName()));
@@ -176,12 +193,15 @@ private slots:
     // The splash shows only when it would stay up a while.
     void splashRule()
     {
-        const struct { int elapsed, done, total; bool show; } rows[] = {
-            {500, 0, 2000, false},  // nothing loaded yet
-            {99, 10, 2000, false},  // too early to tell
-            {100, 10, 2000, true},  // slow, much left
-            {100, 90, 100, false},  // slow, almost done
-            {400, 100, 200, true},  // just worth it
+        const struct {
+            int elapsed, done, total;
+            bool show;
+        } rows[] = {
+            {500, 0, 2000, false}, // nothing loaded yet
+            {99, 10, 2000, false}, // too early to tell
+            {100, 10, 2000, true}, // slow, much left
+            {100, 90, 100, false}, // slow, almost done
+            {400, 100, 200, true}, // just worth it
         };
         for (const auto &r : rows)
             QCOMPARE(StartupSelection::splashWanted(r.elapsed, r.done, r.total), r.show);

@@ -6,8 +6,19 @@
 
 using namespace form1test;
 
-struct Pass { QString list; int current; QString typed, expected; };
-struct Command { QString before; int from; QString keys; bool yes; QString after; int current; };
+struct Pass {
+    QString list;
+    int current;
+    QString typed, expected;
+};
+struct Command {
+    QString before;
+    int from;
+    QString keys;
+    bool yes;
+    QString after;
+    int current;
+};
 Q_DECLARE_METATYPE(Pass)
 Q_DECLARE_METATYPE(Command)
 
@@ -22,10 +33,10 @@ private:
     // must agree), then after a blank the main toolbar buttons and menu entries that need a row.
     QString states()
     {
-        static const char *const pairs[][2] = {
-            {"edit", "mnuListPopEdt"}, {"delete", "mnuListPopRem"}, {"selected", "mnuListPopDefSel"},
-            {"movup", "mnuListPopMovUp"}, {"movdn", "mnuListPopMovDn"}, {"indent", "mnuListPopInd"},
-            {"unindent", "mnuListPopUnind"}};
+        static const char *const pairs[][2] = {{"edit", "mnuListPopEdt"},        {"delete", "mnuListPopRem"},
+                                               {"selected", "mnuListPopDefSel"}, {"movup", "mnuListPopMovUp"},
+                                               {"movdn", "mnuListPopMovDn"},     {"indent", "mnuListPopInd"},
+                                               {"unindent", "mnuListPopUnind"}};
         QString out;
         for (const char *button : {"additemcmd", "cmdup"})
             out += control(*w, button)->isEnabled() ? '1' : '0';
@@ -54,7 +65,8 @@ private slots:
     {
         QTest::addColumn<Pass>("row");
         for (const QJsonArray &r : testfiles::tableRows("list-pass.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << Pass{r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toString()};
+            QTest::newRow(qPrintable(r[0].toString()))
+                << Pass{r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toString()};
     }
     void pass()
     {
@@ -84,12 +96,17 @@ private slots:
         const std::pair<const char *, std::function<void()>> inputs[] = {
             {"item text", [&] { control<QLineEdit>(*w, "itemtexttext")->setText("changed"); }},
             {"link", [&] { control<QLineEdit>(*w, "linktext")->setText("changed"); }},
-            {"notlinkchk", {}}, {"chkindent", {}}, {"chksel", {}}, // toggled by name
+            {"notlinkchk", {}},
+            {"chkindent", {}},
+            {"chksel", {}}, // toggled by name
             {"row inserted", [&] { model->appendItem(rows("New@n")[0]); }},
             {"row removed", [&] { model->removeItem(4); }},
             {"row rewritten", [&] { model->setText(1, "--- Item 1"); }},
             {"current row", [&] { lv()->setCurrentIndex(model->index(0, 0)); }},
-            {"mouse press", [&] { QTest::mousePress(lv()->viewport(), Qt::LeftButton, {}, {2, 2}); }},
+            {"mouse press",
+             [&] {
+                 QTest::mousePress(lv()->viewport(), Qt::LeftButton, {}, {2, 2});
+             }},
             {"undo", [&] { action(*w, "mnuEditUndo")->trigger(); }},
             {"list reset", [&] { model->clear(); }}};
         QSignalSpy idle(timer, &QTimer::timeout);
@@ -108,8 +125,8 @@ private slots:
     {
         QTest::addColumn<Command>("row"); // yes: the answer to the default-selection question
         for (const QJsonArray &r : testfiles::tableRows("list-commands.json"))
-            QTest::newRow(qPrintable(r[0].toString()))
-                << Command{r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toBool(), r[5].toString(), r[6].toInt()};
+            QTest::newRow(qPrintable(r[0].toString())) << Command{
+                r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toBool(), r[5].toString(), r[6].toInt()};
     }
     void commands()
     {
@@ -134,7 +151,8 @@ private slots:
         QCOMPARE(answerer.count, keys == "selected" && before.contains('*') ? 1 : 0);
         QCOMPARE(w->currentPosition(), current);
         QVERIFY(!current || lv()->selectionModel()->isRowSelected(current - 1, {}));
-        QVERIFY(!current || w->document()->model()->index(current - 1, 0).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!current
+                || w->document()->model()->index(current - 1, 0).data(Qt::FontRole).value<QFont>().bold());
         if (!keys.contains("indent") && keys != "selected")
             QCOMPARE(w->focusWidget(), lv());
         if (keys.startsWith("drop")) // one step, or none
@@ -164,7 +182,8 @@ private slots:
     void clicks_data()
     {
         QTest::addColumn<QString>("how");
-        for (const char *how : {"right", "Menu", "Shift+F10", "left", "ctrl", "space"}) // ctrl: on the current row
+        for (const char *how :
+             {"right", "Menu", "Shift+F10", "left", "ctrl", "space"}) // ctrl: on the current row
             QTest::newRow(how) << how;
     }
     void clicks()
@@ -181,7 +200,8 @@ private slots:
             makeCurrent(*w, 2);
             QTest::keySequence(lv(), QKeySequence(how));
         } else {
-            QTest::mouseClick(lv()->viewport(), how == "right" || how == "space" ? Qt::RightButton : Qt::LeftButton,
+            QTest::mouseClick(lv()->viewport(),
+                              how == "right" || how == "space" ? Qt::RightButton : Qt::LeftButton,
                               how == "ctrl" ? Qt::ControlModifier : Qt::KeyboardModifiers(), at);
         }
         settle(*w);
@@ -189,7 +209,8 @@ private slots:
         QVERIFY(lv()->selectionModel()->isRowSelected(w->currentPosition() - 1, {}));
         if (opens) {
             QTRY_VERIFY(popup()->isVisible());
-            QVERIFY(action(*w, "mnuListPopMovUp")->isEnabled() && !action(*w, "mnuListPopMovDn")->isEnabled());
+            QVERIFY(action(*w, "mnuListPopMovUp")->isEnabled()
+                    && !action(*w, "mnuListPopMovDn")->isEnabled());
             action(*w, "mnuListPopMovUp")->trigger();
             settle(*w);
             QCOMPARE(state(*w), "Item 2@p2.html,Item 1@p1.html");
@@ -209,8 +230,11 @@ private slots:
         for (bool focused : {true, false}) {
             focused ? lv()->setFocus() : control(*w, "itemtexttext")->setFocus();
             const QImage image = lv()->viewport()->grab().toImage();
-            const int x = image.width() - 1, y = lv()->visualRect(w->document()->model()->index(1, 0)).center().y();
-            QCOMPARE(image.pixel(x, y) != image.pixel(x - 6, y) || image.pixel(x - 1, y) != image.pixel(x - 6, y), focused);
+            const int x = image.width() - 1,
+                      y = lv()->visualRect(w->document()->model()->index(1, 0)).center().y();
+            QCOMPARE(image.pixel(x, y) != image.pixel(x - 6, y)
+                         || image.pixel(x - 1, y) != image.pixel(x - 6, y),
+                     focused);
         }
     }
 

@@ -90,7 +90,19 @@ private slots:
         QTest::newRow("colours-with-border") << ProjectEdit([](MenuProject &p) {
             p.menuStyle = {{"#112233", "#ffeedd"}, 0, "DejaVu Sans", "12", "700", 1, 1, "150", 1};
             p.buttonStyle = {{"#000001", "#000002", "#000003", "#000004", "#000005", "#000006"},
-                             1, 1, 0, "MS Sans Serif", "13", "300", 1, 1, "80", "24", "3", 1, 0};
+                             1,
+                             1,
+                             0,
+                             "MS Sans Serif",
+                             "13",
+                             "300",
+                             1,
+                             1,
+                             "80",
+                             "24",
+                             "3",
+                             1,
+                             0};
         }) << codegen::kCodeMode;
         QTest::newRow("colours-without-border") << ProjectEdit([](MenuProject &p) {
             p.buttonStyle.bttnSysClr = 0;
@@ -103,34 +115,39 @@ private slots:
             p.items = {linked("Caf\u00e9 \u65e5\u672c \U0001F600  ", "a.html?x=1&y='2'", false),
                        unlinked("  Two words  ", true), MenuItem::separator()};
         }) << codegen::kCodeMode;
-        QTest::newRow("flags-other-than-one-or-zero") << ProjectEdit([](MenuProject &p) { // italic etc. only for 1, system colours for all but 0
-            p.menuStyle = {{"#000000", "#FFFFFF"}, 2, "F", "13", "500", 2, -1, "", 1};
-            p.buttonStyle.bttnItalic = 2;
-            p.buttonStyle.bttnSysClr = 0;
-            p.buttonStyle.bttnNoBorder = 2; // anything but 1 means a border
-        }) << codegen::kCodeMode;
-        QTest::newRow("foundry-and-fallback") << ProjectEdit([](MenuProject &p) { // HTML5: the family alone, then its generic one
-            p.menuStyle.mnuFont = "C059 [urw]", p.menuStyle.mnuFontFallback = "serif";
-            p.buttonStyle.bttnFont = "Mono [x] [PfEd]", p.buttonStyle.bttnFontFallback = "monospace";
-        }) << codegen::kCodeMode;
-        QTest::newRow("empty-list") << ProjectEdit([](MenuProject &p) {
-            p.items.clear();
-        }) << codegen::kCodeMode;
-        QTest::newRow("values-css-cannot-carry") << ProjectEdit([](MenuProject &p) { // left out of HTML5 styles
-            p.items.prepend(unlinked("Pick\x01 </option>"));
-            p.items[1].selected = "No";
-            p.options.frameName = "x\" onload=\"alert(1)";
-            p.options.linkTarget = MenuOptions::DifferentFrame;
-            p.menuStyle = {{"#12345", "red"}, 0, "A\\'\"\n;}", "1em; color: red", "bold", 0, 0, "50%", 1};
-            p.buttonStyle.bttnSysClr = 0;
-            p.buttonStyle.bttnNoBorder = 0;
-            p.buttonStyle.bttnFont = "";
-        }) << codegen::kCodeMode;
+        QTest::newRow("flags-other-than-one-or-zero")
+            << ProjectEdit([](MenuProject &p) { // italic etc. only for 1, system colours for all but 0
+                   p.menuStyle = {{"#000000", "#FFFFFF"}, 2, "F", "13", "500", 2, -1, "", 1};
+                   p.buttonStyle.bttnItalic = 2;
+                   p.buttonStyle.bttnSysClr = 0;
+                   p.buttonStyle.bttnNoBorder = 2; // anything but 1 means a border
+               })
+            << codegen::kCodeMode;
+        QTest::newRow("foundry-and-fallback")
+            << ProjectEdit([](MenuProject &p) { // HTML5: the family alone, then its generic one
+                   p.menuStyle.mnuFont = "C059 [urw]", p.menuStyle.mnuFontFallback = "serif";
+                   p.buttonStyle.bttnFont = "Mono [x] [PfEd]", p.buttonStyle.bttnFontFallback = "monospace";
+               })
+            << codegen::kCodeMode;
+        QTest::newRow("empty-list") << ProjectEdit([](MenuProject &p) { p.items.clear(); })
+                                    << codegen::kCodeMode;
+        QTest::newRow("values-css-cannot-carry") << ProjectEdit(
+            [](MenuProject &p) { // left out of HTML5 styles
+                p.items.prepend(unlinked("Pick\x01 </option>"));
+                p.items[1].selected = "No";
+                p.options.frameName = "x\" onload=\"alert(1)";
+                p.options.linkTarget = MenuOptions::DifferentFrame;
+                p.menuStyle = {{"#12345", "red"}, 0, "A\\'\"\n;}", "1em; color: red", "bold", 0, 0, "50%", 1};
+                p.buttonStyle.bttnSysClr = 0;
+                p.buttonStyle.bttnNoBorder = 0;
+                p.buttonStyle.bttnFont = "";
+            }) << codegen::kCodeMode;
     }
 
     void golden()
     {
-        QFETCH(ProjectEdit, edit); QFETCH(QString, mode);
+        QFETCH(ProjectEdit, edit);
+        QFETCH(QString, mode);
         MenuProject p = workedExample();
         edit(p);
         const MenuCode code = GenerateMenuCode(mode, p);
@@ -160,7 +177,8 @@ private slots:
 
     void separatorRunLength()
     {
-        QFETCH(QList<MenuItem>, items); QFETCH(int, hyphens);
+        QFETCH(QList<MenuItem>, items);
+        QFETCH(int, hyphens);
         MenuProject p = workedExample();
         p.items = items;
         const QString body = GenerateMenuCode(codegen::kCodeMode, p).body;
@@ -176,14 +194,16 @@ private slots:
         for (const QJsonArray &r : testfiles::tableRows("option-lines.json")) {
             const QJsonArray i = r[1].toArray();
             QTest::newRow(qPrintable(r[0].toString()))
-                << MenuItem{i[0].toString(), i[1].toString(), i[2].toString(), i[3].toString()} << r[2].toString()
-                << r[3].toString();
+                << MenuItem{i[0].toString(), i[1].toString(), i[2].toString(), i[3].toString()}
+                << r[2].toString() << r[3].toString();
         }
     }
 
     void optionLines()
     {
-        QFETCH(MenuItem, item); QFETCH(QString, line); QFETCH(QString, html5);
+        QFETCH(MenuItem, item);
+        QFETCH(QString, line);
+        QFETCH(QString, html5);
         MenuProject p = workedExample();
         p.items = {item};
         for (const QString &expected : {line, html5.isEmpty() ? html5 : html5 + "</option>"}) {

@@ -45,10 +45,14 @@ class TestHelp : public QObject {
 private slots:
     void init()
     {
-        auto record = [this](const QString &what) { m_effects << what; return QString(); };
+        auto record = [this](const QString &what) {
+            m_effects << what;
+            return QString();
+        };
         SetShellOpenHook([this](QWidget *, const QUrl &url) { m_effects << "shell:" + url.toString(); });
         SetSaveCodeFileChooser([record](QWidget *) { return record("code-chooser"); });
-        HelpViewer::setOpenHook([this](QWidget *, const QUrl &url) { m_effects << "help:" + url.fileName(); });
+        HelpViewer::setOpenHook(
+            [this](QWidget *, const QUrl &url) { m_effects << "help:" + url.fileName(); });
         QVERIFY(showWindow(m_window));
         m_window->choosers().openProject = [record](QWidget *) { return record("open-chooser"); };
         m_window->choosers().saveProject = [record](QWidget *) { return record("save-chooser"); };
@@ -56,35 +60,53 @@ private slots:
         control<QLineEdit>(*m_window, "txtmnm")->setText("M");
         settle(*m_window);
     }
-    void cleanup() { m_window.reset(), m_effects.clear(), SetShellOpenHook({}), SetSaveCodeFileChooser({}), HelpViewer::setOpenHook({}); }
+    void cleanup()
+    {
+        m_window.reset(), m_effects.clear(), SetShellOpenHook({}), SetSaveCodeFileChooser({}),
+            HelpViewer::setOpenHook({});
+    }
 
     void toolbarKeysRunTheirMenuCommands_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("menuEntry");
-        const char *rows[][2] = {
-            {"newproj", "mnuFileNew"}, {"loadproj", "mnuFileLoad"}, {"saveproj", "mnuFileSaveProj"},
-            {"savecodeclip", "mnuFileCopy"}, {"savecodefile", "mnuFileCodeFile"}, {"preview", "mnuPrevBr"},
-            {"help", "mnuHlpCont"}, {"wthis", "mnuHelpCtx"}, {"about", "mnuHlpAb"}, {"", ""},
-            {"Help", ""}, {"NEWPROJ", ""}, {"about ", ""}, {"mnuFileNew", ""}};
+        const char *rows[][2] = {{"newproj", "mnuFileNew"},
+                                 {"loadproj", "mnuFileLoad"},
+                                 {"saveproj", "mnuFileSaveProj"},
+                                 {"savecodeclip", "mnuFileCopy"},
+                                 {"savecodefile", "mnuFileCodeFile"},
+                                 {"preview", "mnuPrevBr"},
+                                 {"help", "mnuHlpCont"},
+                                 {"wthis", "mnuHelpCtx"},
+                                 {"about", "mnuHlpAb"},
+                                 {"", ""},
+                                 {"Help", ""},
+                                 {"NEWPROJ", ""},
+                                 {"about ", ""},
+                                 {"mnuFileNew", ""}};
         for (const auto &row : rows)
             QTest::newRow(*row[0] ? row[0] : "separators") << row[0] << row[1];
     }
     void toolbarKeysRunTheirMenuCommands()
     {
-        QFETCH(QString, key); QFETCH(QString, menuEntry);
-        QTemporaryDir tmp;  // for the preview's pages
+        QFETCH(QString, key);
+        QFETCH(QString, menuEntry);
+        QTemporaryDir tmp; // for the preview's pages
         TempDirOverride tmpOverride(tmp.path());
         const QStringList byToolbar = effectsOf([&] {
             m_window->Toolbar1_ButtonClick(key);
-            for (QAction *a : control<QToolBar>(*m_window, "Toolbar1")->actions()) // the button itself; "" also triggers the separators
+            for (QAction *a : control<QToolBar>(*m_window, "Toolbar1")
+                                  ->actions()) // the button itself; "" also triggers the separators
                 if (a->objectName() == key)
                     a->trigger();
         });
         if (menuEntry.isEmpty())
             QCOMPARE(byToolbar, QStringList());
         else // the key's direct dispatch and its button: twice the menu entry's effect
-            QCOMPARE(byToolbar, effectsOf([&] { for (int i = 0; i < 2; ++i) action(*m_window, qPrintable(menuEntry))->trigger(); }));
+            QCOMPARE(byToolbar, effectsOf([&] {
+                         for (int i = 0; i < 2; ++i)
+                             action(*m_window, qPrintable(menuEntry))->trigger();
+                     }));
     }
 
     void everyTableControlCarriesItsTopic()
@@ -92,14 +114,17 @@ private slots:
         Form3 code(MenuCode{}, nullptr);
         for (const auto &entry : HelpTopics::contextEntries()) {
             const QString window = entry.window, prefix = QString(entry.control).remove('*');
-            const QHash<QString, QObject *> roots{{"Form1", m_window.get()}, {"Form3", &code},
-                {"frmAdvMnuOp", m_window->menuStyleDialog()}, {"FrmAdvBttnOp", m_window->buttonStyleDialog()}};
+            const QHash<QString, QObject *> roots{{"Form1", m_window.get()},
+                                                  {"Form3", &code},
+                                                  {"frmAdvMnuOp", m_window->menuStyleDialog()},
+                                                  {"FrmAdvBttnOp", m_window->buttonStyleDialog()}};
             QObject *root = roots.value(window);
             QVERIFY2(root, qPrintable(window));
             bool found = false;
             for (QObject *o : root->findChildren<QObject *>())
-                found |= o->objectName().startsWith(prefix)
-                         && o->property("whatsThis").toString().contains(HelpTopics::url(entry.topic).toString());
+                found |=
+                    o->objectName().startsWith(prefix)
+                    && o->property("whatsThis").toString().contains(HelpTopics::url(entry.topic).toString());
             QVERIFY2(found, entry.control);
         }
     }
@@ -116,9 +141,11 @@ private slots:
     }
     void f1AndWhatsThisLinksOpenTopics()
     {
-        QFETCH(QString, control); QFETCH(bool, viaLink);
+        QFETCH(QString, control);
+        QFETCH(bool, viaLink);
         auto *widget = m_window->findChild<QWidget *>(control);
-        QWhatsThisClickedEvent click(QRegularExpression("href=\"([^\"]+)\"").match(widget->whatsThis()).captured(1));
+        QWhatsThisClickedEvent click(
+            QRegularExpression("href=\"([^\"]+)\"").match(widget->whatsThis()).captured(1));
         viaLink ? void(QApplication::sendEvent(widget, &click)) : QTest::keyClick(widget, Qt::Key_F1);
         QCOMPARE(m_effects.join(""), "help:" + QString(QTest::currentDataTag()).section('|', 0, 0));
     }
@@ -131,20 +158,25 @@ private slots:
             QVERIFY(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath(placedIn + "/."));
             QVERIFY(placedIn.isEmpty() || QFile(file).open(QIODevice::WriteOnly));
             QStringList lookedIn;
-            QCOMPARE(HelpLocation::find(prefix.filePath("bin"), &lookedIn), placedIn.isEmpty() ? QString() : file);
+            QCOMPARE(HelpLocation::find(prefix.filePath("bin"), &lookedIn),
+                     placedIn.isEmpty() ? QString() : file);
             const QString message = HelpViewer::missingHelpMessage(lookedIn);
-            QVERIFY(message.contains(prefix.filePath("bin")) && message.contains(prefix.filePath("share/quillnav/help")));
+            QVERIFY(message.contains(prefix.filePath("bin"))
+                    && message.contains(prefix.filePath("share/quillnav/help")));
         }
     }
 
     void aboutBoxLinksAndColourMessageHelp()
     {
-        FrmAbt about; about.show();
-        QCOMPARE(about.findChild<QLabel *>("Label3")->text(), "Find more great software titles from Brookfen at:");
+        FrmAbt about;
+        about.show();
+        QCOMPARE(about.findChild<QLabel *>("Label3")->text(),
+                 "Find more great software titles from Brookfen at:");
         QCOMPARE(about.findChild<QLabel *>("Label2")->text(), AppInfo::notice());
         for (auto *label : {about.findChild<QLabel *>("Label6"), about.findChild<QLabel *>("Label5")})
             QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, label->height() / 2));
-        QCOMPARE(m_effects, (QStringList{"shell:" + AppInfo::webSite(), "shell:mailto:" + AppInfo::supportAddress()}));
+        QCOMPARE(m_effects,
+                 (QStringList{"shell:" + AppInfo::webSite(), "shell:mailto:" + AppInfo::supportAddress()}));
         QTest::mouseClick(about.findChild<QPushButton *>("Command3"), Qt::LeftButton);
         QVERIFY(!about.isVisible());
 
@@ -153,14 +185,17 @@ private slots:
         // offers none.
         QDialog dialog;
         ColorRow bare(0, "Text:", 0, &dialog);
-        for (ColorRow *row : {m_window->findChild<frmAdvMnuOp *>()->findChild<ColorRow *>("colorrow_1"),
-                              m_window->findChild<FrmAdvBttnOp *>()->findChild<ColorRow *>("colorrow_1"), &bare}) {
+        for (ColorRow *row :
+             {m_window->findChild<frmAdvMnuOp *>()->findChild<ColorRow *>("colorrow_1"),
+              m_window->findChild<FrmAdvBttnOp *>()->findChild<ColorRow *>("colorrow_1"), &bare}) {
             m_effects.clear();
             row->setText("#123456");
             QObject context;
             modalwatch::whenModal(&context, [](QWidget *modal) {
                 auto *box = qobject_cast<QMessageBox *>(modal);
-                QAbstractButton *button = box ? box->button(box->button(QMessageBox::Help) ? QMessageBox::Help : QMessageBox::Ok) : nullptr;
+                QAbstractButton *button =
+                    box ? box->button(box->button(QMessageBox::Help) ? QMessageBox::Help : QMessageBox::Ok)
+                        : nullptr;
                 return button && (button->click(), true);
             });
             row->setText("#12G456");
@@ -180,7 +215,10 @@ private slots:
         auto *browser = window->findChild<HelpBrowser *>();
         QVERIFY(browser->toPlainText().contains("Tutorial: your first menu"));
         for (const QString &topic : HelpTopics::referencedTopics())
-            QVERIFY2(!browser->loadResource(QTextDocument::HtmlResource, HelpTopics::url(topic)).toByteArray().isEmpty(), qPrintable(topic));
+            QVERIFY2(!browser->loadResource(QTextDocument::HtmlResource, HelpTopics::url(topic))
+                          .toByteArray()
+                          .isEmpty(),
+                     qPrintable(topic));
         QTRY_VERIFY(window->findChild<QHelpContentWidget *>()->model()->rowCount() > 0);
         delete window;
     }

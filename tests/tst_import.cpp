@@ -4,8 +4,8 @@
 #include "codegen/MenuCodeGenerator.h"
 #include "codegen/SavedCodePage.h"
 #include "menu/ProjectFile.h"
-#include "site/PageImport.h"
 #include "site/PageEncoding.h"
+#include "site/PageImport.h"
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"
@@ -26,9 +26,18 @@ QString word(QRandomGenerator &r, const QString &alphabet, int maxLength)
     return out.simplified();
 }
 // HTML5 code only: none or a generic family after the font.
-QString fallback(QRandomGenerator &r, bool html5) { return html5 ? QStringList{"", "serif", "sans-serif", "monospace"}[r.bounded(4)] : QString(); }
-QString colour(QRandomGenerator &r) { return QStringLiteral("#%1").arg(r.bounded(0x1000000), 6, 16, QChar(u'0')).toUpper(); }
-QString digits(QRandomGenerator &r, bool maybeEmpty) { return maybeEmpty && r.bounded(3) == 0 ? QString() : QString::number(1 + r.bounded(999)); }
+QString fallback(QRandomGenerator &r, bool html5)
+{
+    return html5 ? QStringList{"", "serif", "sans-serif", "monospace"}[r.bounded(4)] : QString();
+}
+QString colour(QRandomGenerator &r)
+{
+    return QStringLiteral("#%1").arg(r.bounded(0x1000000), 6, 16, QChar(u'0')).toUpper();
+}
+QString digits(QRandomGenerator &r, bool maybeEmpty)
+{
+    return maybeEmpty && r.bounded(3) == 0 ? QString() : QString::number(1 + r.bounded(999));
+}
 
 enum Kind { TextButton, GraphicButton, OnChange };
 
@@ -37,11 +46,10 @@ enum Kind { TextButton, GraphicButton, OnChange };
 // blanks, not only dashes; links other than "", "#" and "nolink"), the menu
 // name, the link target with its frame name, the navigation and, with a
 // button, its kind, caption or picture (address, alt text, size) and
-// alignment, and the styles' fonts (in HTML5 with their generic families), widths and heights, and colours and
-// border only where the code writes them (system colours off, border on).
-// The classic code writes texts unescaped, so they hold no "<" and its links
-// and style texts no quotes. The HTML5 code cannot tell a default selection
-// on a first entry without link from none: such a project has none.
+// alignment, and the styles' fonts (in HTML5 with their generic families), widths and heights, and colours
+// and border only where the code writes them (system colours off, border on). The classic code writes texts
+// unescaped, so they hold no "<" and its links and style texts no quotes. The HTML5 code cannot tell a
+// default selection on a first entry without link from none: such a project has none.
 MenuProject randomProject(QRandomGenerator &r, CodeDialect dialect, Kind kind, int target)
 {
     const bool html5 = dialect == CodeDialect::Html5;
@@ -82,20 +90,24 @@ MenuProject randomProject(QRandomGenerator &r, CodeDialect dialect, Kind kind, i
     }
     const QString fonts = html5 ? any : safe;
     MenuStyleRecord &m = p.menuStyle;
-    m.mnuFont = word(r, fonts, 12), m.mnuFontFallback = fallback(r, html5), m.mnuFontSize = digits(r, false), m.mnuWidth = digits(r, true);
-    m.mnuFontWeight = QString::number(100 * r.bounded(1, 10)), m.mnuItalic = r.bounded(2), m.mnuUnderline = r.bounded(2);
+    m.mnuFont = word(r, fonts, 12), m.mnuFontFallback = fallback(r, html5), m.mnuFontSize = digits(r, false),
+    m.mnuWidth = digits(r, true);
+    m.mnuFontWeight = QString::number(100 * r.bounded(1, 10)), m.mnuItalic = r.bounded(2),
+    m.mnuUnderline = r.bounded(2);
     if ((m.mnuSysClr = r.bounded(2)) == 0)
         m.mnuClr = {colour(r), colour(r)};
     if (o.navigation != MenuOptions::OnButtonClick || o.buttonKind != MenuOptions::DefaultButton)
         return p;
     ButtonStyleRecord &b = p.buttonStyle;
-    b.bttnFont = word(r, fonts, 12), b.bttnFontFallback = fallback(r, html5), b.bttnFontSize = digits(r, false), b.bttnWidth = digits(r, true);
+    b.bttnFont = word(r, fonts, 12), b.bttnFontFallback = fallback(r, html5),
+    b.bttnFontSize = digits(r, false), b.bttnWidth = digits(r, true);
     b.bttnHeight = digits(r, true), b.bttnFontWeight = QString::number(100 * r.bounded(1, 10));
     b.bttnItalic = r.bounded(2), b.bttnUnderline = r.bounded(2);
     if ((b.bttnSysClr = r.bounded(2)) == 0) {
         b.bttnClr[0] = colour(r), b.bttnClr[1] = colour(r);
         if ((b.bttnNoBorder = r.bounded(2)) == 0)
-            b.bttnClr = {b.bttnClr[0], b.bttnClr[1], colour(r), colour(r), colour(r), colour(r)}, b.bttnBorder = digits(r, true);
+            b.bttnClr = {b.bttnClr[0], b.bttnClr[1], colour(r), colour(r), colour(r), colour(r)},
+            b.bttnBorder = digits(r, true);
     }
     return p;
 }
@@ -105,7 +117,8 @@ MenuProject importBytes(const QByteArray &page, QString *error, QStringList *not
     PageImport import;
     MenuProject project;
     QStringList unused;
-    if (!import.parse(page, QStringLiteral("page.html")) || !import.project(0, &project, notes ? notes : &unused))
+    if (!import.parse(page, QStringLiteral("page.html"))
+        || !import.project(0, &project, notes ? notes : &unused))
         *error = import.error();
     return project;
 }
@@ -125,8 +138,12 @@ private slots:
             for (const int kind : {TextButton, GraphicButton, OnChange}) {
                 for (const int target : {0, 1, 2}) {
                     QTest::addRow("%s, %s, %s", dialect == CodeDialect::Classic ? "classic" : "html5",
-                                  kind == TextButton ? "text button" : kind == GraphicButton ? "graphic" : "on change",
-                                  target == 0 ? "same window" : target == 1 ? "new window" : "frame")
+                                  kind == TextButton      ? "text button"
+                                  : kind == GraphicButton ? "graphic"
+                                                          : "on change",
+                                  target == 0   ? "same window"
+                                  : target == 1 ? "new window"
+                                                : "frame")
                         << dialect << kind << target;
                 }
             }
@@ -134,7 +151,9 @@ private slots:
     }
     void ownCodeComesBack()
     {
-        QFETCH(CodeDialect, dialect); QFETCH(int, kind); QFETCH(int, target);
+        QFETCH(CodeDialect, dialect);
+        QFETCH(int, kind);
+        QFETCH(int, target);
         for (quint32 seed = 1; seed <= 40; ++seed) {
             QRandomGenerator r(seed);
             const MenuProject p = randomProject(r, dialect, Kind(kind), target);
@@ -142,8 +161,10 @@ private slots:
             const MenuCode code = GenerateMenuCode(codegen::kCodeMode, p);
             const MenuProject back = importBytes(SavedCodePage::bytes(code), &error);
             QVERIFY2(error.isEmpty(), qPrintable(error));
-            QVERIFY2(back == p, qPrintable(QStringLiteral("seed %1\n%2\n%3").arg(seed).arg(
-                QString::fromUtf8(ProjectFile::serialize(p)), QString::fromUtf8(ProjectFile::serialize(back)))));
+            QVERIFY2(back == p, qPrintable(QStringLiteral("seed %1\n%2\n%3")
+                                               .arg(seed)
+                                               .arg(QString::fromUtf8(ProjectFile::serialize(p)),
+                                                    QString::fromUtf8(ProjectFile::serialize(back)))));
         }
     }
 
@@ -153,11 +174,14 @@ private slots:
         QTest::addColumn<QString>("encoding");
         QTest::addColumn<QString>("text"); // the decoded page ends with it
         for (const QJsonArray &r : testfiles::tableRows("import/encodings.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString().toLatin1() << r[2].toString() << r[3].toString();
+            QTest::newRow(qPrintable(r[0].toString()))
+                << r[1].toString().toLatin1() << r[2].toString() << r[3].toString();
     }
     void encodingAsBrowsersSniffIt()
     {
-        QFETCH(QByteArray, page); QFETCH(QString, encoding); QFETCH(QString, text);
+        QFETCH(QByteArray, page);
+        QFETCH(QString, encoding);
+        QFETCH(QString, text);
         QString decoded, error;
         QByteArray found;
         QVERIFY2(PageEncoding::decode(page, &decoded, &error, &found), qPrintable(error));
@@ -174,11 +198,16 @@ private slots:
     }
     void unreadableEncodingIsNamed()
     {
-        QFETCH(QByteArray, label); QFETCH(QString, message);
+        QFETCH(QByteArray, label);
+        QFETCH(QString, message);
         QTemporaryDir dir;
-        QVERIFY(testfiles::writeAll(dir.filePath("p.html"), "<meta charset=" + label + "><select><option>a</select>"));
-        const testfiles::Run run = testfiles::runQuillnav({"--import", dir.filePath("p.html"), "-o", dir.filePath("o.qnv")});
-        QVERIFY2(run.exitCode == 1 && run.err.contains(message) && run.err.contains("p.html") && !run.err.contains(u'\ufffd'), qPrintable(run.err));
+        QVERIFY(testfiles::writeAll(dir.filePath("p.html"),
+                                    "<meta charset=" + label + "><select><option>a</select>"));
+        const testfiles::Run run =
+            testfiles::runQuillnav({"--import", dir.filePath("p.html"), "-o", dir.filePath("o.qnv")});
+        QVERIFY2(run.exitCode == 1 && run.err.contains(message) && run.err.contains("p.html")
+                     && !run.err.contains(u'\ufffd'),
+                 qPrintable(run.err));
         QVERIFY(!QFile::exists(dir.filePath("o.qnv")));
     }
 
@@ -191,12 +220,16 @@ private slots:
         QTest::addColumn<int>("list");
         QTest::addColumn<QString>("note");
         for (const QJsonArray &row : testfiles::tableRows("pages/pages.json"))
-            QTest::newRow(qPrintable(row[0].toString())) << row[0].toString() << row[1].toInt() << row[2].toString();
-        QCOMPARE(QDir(testpaths::dataFile("pages")).entryList({"*.html"}).size(), testfiles::tableRows("pages/pages.json").size());
+            QTest::newRow(qPrintable(row[0].toString()))
+                << row[0].toString() << row[1].toInt() << row[2].toString();
+        QCOMPARE(QDir(testpaths::dataFile("pages")).entryList({"*.html"}).size(),
+                 testfiles::tableRows("pages/pages.json").size());
     }
     void pagesAsBrowsersShowThem()
     {
-        QFETCH(QString, page); QFETCH(int, list); QFETCH(QString, note);
+        QFETCH(QString, page);
+        QFETCH(int, list);
+        QFETCH(QString, note);
         PageImport import;
         QVERIFY2(import.load(testpaths::dataFile("pages/" + page)), qPrintable(import.error()));
         QCOMPARE(import.navigatingList() + 1, list);
@@ -221,11 +254,13 @@ private slots:
             PageImport import;
             MenuProject p;
             QStringList notes;
-            QVERIFY2(import.load(testpaths::dataFile("import/" + c[0].toString())), qPrintable(import.error()));
+            QVERIFY2(import.load(testpaths::dataFile("import/" + c[0].toString())),
+                     qPrintable(import.error()));
             QVERIFY(import.project(c[1].toInt() - 1, &p, &notes));
             const MenuOptions &o = p.options;
             QCOMPARE(QVariantList({o.menuName, o.navigation, o.linkTarget, o.frameName, o.buttonText}),
-                     QVariantList({c[2].toString(), c[3].toInt(), c[4].toInt(), c[5].toString(), c[6].toString()}));
+                     QVariantList(
+                         {c[2].toString(), c[3].toInt(), c[4].toInt(), c[5].toString(), c[6].toString()}));
             QCOMPARE(p.items, rows(c[7].toString()));
             QCOMPARE(notes, QStringList());
         }
@@ -237,15 +272,24 @@ private slots:
         QTest::addColumn<QString>("message"); // the error, else the note
         QTest::addColumn<int>("items");
         QTest::newRow("no list") << QByteArray("<p>text</p><select") << "has no drop-down list" << 0;
-        QTest::newRow("empty list") << QByteArray("<select></select>") << "1 of the page \"page.html\" was not imported. It has no entries" << 0;
-        QTest::newRow("unclosed paragraphs and options") << QByteArray("<p><li><option>").repeated(20000) + "<select><option>a" << "" << 1;
-        QTest::newRow("too many options") << "<select>" + QByteArray("<option value=x>y").repeated(100005) << "only the first 100,000" << 100000;
-        QTest::newRow("hostile text") << QByteArrayLiteral("<select><option value=a>\x01\xe2\x80\xae\x00") + QByteArray(40000, 'x') << "cut to that length" << 1;
-        QTest::newRow("broken bytes") << QByteArray("<select><option value=\"\xff\">\xc3(</select><select>") << "" << 1;
+        QTest::newRow("empty list") << QByteArray("<select></select>")
+                                    << "1 of the page \"page.html\" was not imported. It has no entries" << 0;
+        QTest::newRow("unclosed paragraphs and options")
+            << QByteArray("<p><li><option>").repeated(20000) + "<select><option>a"
+            << "" << 1;
+        QTest::newRow("too many options") << "<select>" + QByteArray("<option value=x>y").repeated(100005)
+                                          << "only the first 100,000" << 100000;
+        QTest::newRow("hostile text")
+            << QByteArrayLiteral("<select><option value=a>\x01\xe2\x80\xae\x00") + QByteArray(40000, 'x')
+            << "cut to that length" << 1;
+        QTest::newRow("broken bytes")
+            << QByteArray("<select><option value=\"\xff\">\xc3(</select><select>") << "" << 1;
     }
     void badInputIsRefusedOrBounded()
     {
-        QFETCH(QByteArray, page); QFETCH(QString, message); QFETCH(int, items);
+        QFETCH(QByteArray, page);
+        QFETCH(QString, message);
+        QFETCH(int, items);
         QString error;
         QStringList notes;
         const MenuProject p = importBytes(page, &error, &notes);
@@ -261,20 +305,26 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         for (const QJsonArray &r : testfiles::tableRows("import-command-lines.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toVariant().toStringList() << r[2].toInt() << r[3].toString();
+            QTest::newRow(qPrintable(r[0].toString()))
+                << r[1].toVariant().toStringList() << r[2].toInt() << r[3].toString();
     }
     void commandLine()
     {
-        QFETCH(QStringList, args); QFETCH(int, exitCode); QFETCH(QString, message);
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
         QTemporaryDir dir;
         QVERIFY(::mkfifo(qPrintable(dir.filePath("fifo.html")), 0600) == 0);
         for (QString &a : args)
-            a = a == "out.qnv" || a.startsWith("fifo") ? dir.filePath(a) : a.endsWith(".html") ? testpaths::dataFile("import/" + a) : a;
+            a = a == "out.qnv" || a.startsWith("fifo") ? dir.filePath(a)
+                : a.endsWith(".html")                  ? testpaths::dataFile("import/" + a)
+                                                       : a;
         const testfiles::Run run = testfiles::runQuillnav(QStringList{"--import"} + args);
         QVERIFY2(run.exitCode == exitCode && run.err.contains(message), qPrintable(run.err));
         MenuProject p;
         QString error;
-        QCOMPARE(ProjectFile::load(dir.filePath("out.qnv"), &p, &error) && p.options.menuName == "quicklinks", exitCode == 0);
+        QCOMPARE(ProjectFile::load(dir.filePath("out.qnv"), &p, &error) && p.options.menuName == "quicklinks",
+                 exitCode == 0);
     }
 
     void windowImportIsOneUndoStep()
@@ -285,9 +335,12 @@ private slots:
         MenuProject old;
         old.items = rows("A@a");
         QString error, page;
-        QVERIFY(ProjectFile::save(dir.filePath("m.qnv"), old, &error) && w->document()->load(dir.filePath("m.qnv"), &error));
+        QVERIFY(ProjectFile::save(dir.filePath("m.qnv"), old, &error)
+                && w->document()->load(dir.filePath("m.qnv"), &error));
         w->choosers().importPage = [&page](QWidget *) { return testpaths::dataFile("import/" + page); };
-        const auto import = [&](const QString &name) { page = name, action(*w, "mnuFileImport")->trigger(), settle(*w); };
+        const auto import = [&](const QString &name) {
+            page = name, action(*w, "mnuFileImport")->trigger(), settle(*w);
+        };
         {
             modalwatch::MessageBoxCatcher boxes;
             import("no-select.html");

@@ -4,17 +4,17 @@
 #include "support/Form1Driver.h"
 
 #include "app/AdvisoryFlags.h"
+#include "app/ui/FrmAbt.h"
+#include "app/ui/IgnoredStylesMessage.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/LivePreviewPage.h"
 #include "app/ui/LivePreviewPane.h"
 #include "app/ui/LivePreviewRoom.h"
-#include "app/ui/FrmAbt.h"
-#include "app/ui/IgnoredStylesMessage.h"
 #include "app/ui/PreferencesDialog.h"
-#include "styles/ui/FrmAdvBttnOp.h"
-#include "styles/ui/frmAdvMnuOp.h"
 #include "menu/ProjectFile.h"
 #include "platform/CRegSettings.h"
+#include "styles/ui/FrmAdvBttnOp.h"
+#include "styles/ui/frmAdvMnuOp.h"
 
 #include <QTcpServer>
 #include <QWebEngineView>
@@ -29,7 +29,10 @@ using namespace form1test;
 #if defined(__SANITIZE_ADDRESS__) || defined(QN_ADDRESS_SANITIZER)
 // Qt WebEngine's own library frees objects through a base class of another
 // size, which AddressSanitizer stops at; every other check stays on.
-extern "C" const char *__asan_default_options() { return "new_delete_type_mismatch=0"; }
+extern "C" const char *__asan_default_options()
+{
+    return "new_delete_type_mismatch=0";
+}
 #endif
 
 class TestLivePreview : public QObject {
@@ -47,9 +50,17 @@ private:
         (void)QTest::qWaitFor([&] { return result->has_value(); }, 10000);
         return result->value_or(QStringLiteral("(no answer)"));
     }
-    QString options() { return js("Array.from(document.querySelector('select').options, o => o.text).join('|')").toString(); }
+    QString options()
+    {
+        return js("Array.from(document.querySelector('select').options, o => o.text).join('|')").toString();
+    }
     QTemporaryDir dir;
-    bool load(const MenuProject &p) { QString e; return ProjectFile::save(dir.filePath("m.qnv"), p, &e) && w->document()->load(dir.filePath("m.qnv"), &e); }
+    bool load(const MenuProject &p)
+    {
+        QString e;
+        return ProjectFile::save(dir.filePath("m.qnv"), p, &e)
+               && w->document()->load(dir.filePath("m.qnv"), &e);
+    }
     static QString storedVisibility()
     {
         CRegSettings store;
@@ -64,7 +75,8 @@ private slots:
         QVERIFY(showWindow(w));
         if (pane()->isHidden())
             action(*w, "mnuViewLivePreview")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(pane()->page() && js("document.querySelector('select') !== null").toBool(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(pane()->page() && js("document.querySelector('select') !== null").toBool(),
+                                 20000);
     }
     void cleanup() { w.reset(); }
 
@@ -96,7 +108,8 @@ private slots:
         QVERIFY(banner->isVisible());
         QTRY_VERIFY(banner->geometry().bottom() < control<QWidget>(*w, "webLivePreview")->geometry().top());
         control<QPushButton>(*w, "cmdUseHtml5")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelectorAll('form[data-quillnav] option').length").toInt(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            js("document.querySelectorAll('form[data-quillnav] option').length").toInt(), 1, 10000);
         QVERIFY(banner->isHidden());
         action(*w, "mnuEditUndo")->trigger();
         QVERIFY(w->document()->dialect() == CodeDialect::Classic && banner->isVisible());
@@ -112,15 +125,21 @@ private slots:
         for (int dialect : {0, 1})
             for (int target : {0, 1, 2})
                 for (int navigation : {0, 1})
-                    QTest::addRow("%s, %s, %s", dialect ? "HTML5" : "Classic", where[target], navigation ? "on change" : "button")
+                    QTest::addRow("%s, %s, %s", dialect ? "HTML5" : "Classic", where[target],
+                                  navigation ? "on change" : "button")
                         << dialect << target << navigation
-                        << QString("Would open %1 %2").arg(navigation ? "https://example.com/b?x=1" : "sub/b.html", where[target]);
+                        << QString("Would open %1 %2")
+                               .arg(navigation ? "https://example.com/b?x=1" : "sub/b.html", where[target]);
     }
     void pickingReportsAddressAndTarget()
     {
-        QFETCH(int, dialect); QFETCH(int, target); QFETCH(int, navigation); QFETCH(QString, expected);
+        QFETCH(int, dialect);
+        QFETCH(int, target);
+        QFETCH(int, navigation);
+        QFETCH(QString, expected);
         MenuProject project;
-        project.items = rows(QString("A@a.html,B@%1").arg(navigation ? "https://example.com/b?x=1" : "sub/b.html"));
+        project.items =
+            rows(QString("A@a.html,B@%1").arg(navigation ? "https://example.com/b?x=1" : "sub/b.html"));
         project.options.menuName = "jump";
         project.options.linkTarget = target;
         project.options.frameName = "con%4tent";
@@ -129,8 +148,9 @@ private slots:
         QVERIFY(load(project));
         QTRY_COMPARE_WITH_TIMEOUT(options(), QString("A|B"), 10000);
         js(QString("var s = document.querySelector('select'); s.selectedIndex = 1;"
-                   "%1").arg(navigation ? "s.dispatchEvent(new Event('change', {bubbles: true}));"
-                                        : "s.form.querySelector('[type=submit]').click();"));
+                   "%1")
+               .arg(navigation ? "s.dispatchEvent(new Event('change', {bubbles: true}));"
+                               : "s.form.querySelector('[type=submit]').click();"));
         QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
         QCOMPARE(pane()->page()->url(), livepreview::pageUrl());
         QCOMPARE(options(), QString("A|B"));
@@ -145,14 +165,23 @@ private slots:
         QTest::addColumn<QString>("added"); // through the window, undone after the pick
         QTest::addColumn<QString>("expected");
         const QString notLinked = "\"B\" is not linked: it goes nowhere.";
-        QTest::newRow("classic, not linked") << 0 << "A@a.html,B" << "" << notLinked;
-        QTest::newRow("HTML5, not linked") << 1 << "A@a.html,B" << "" << notLinked;
-        QTest::newRow("separator") << 0 << "A@a.html,~" << "" << "A separator: it goes nowhere.";
-        QTest::newRow("picked, undone") << 0 << "A@a.html" << "B|b.html|" << "Would open b.html in the same window";
+        QTest::newRow("classic, not linked") << 0 << "A@a.html,B"
+                                             << "" << notLinked;
+        QTest::newRow("HTML5, not linked") << 1 << "A@a.html,B"
+                                           << "" << notLinked;
+        QTest::newRow("separator") << 0 << "A@a.html,~"
+                                   << ""
+                                   << "A separator: it goes nowhere.";
+        QTest::newRow("picked, undone") << 0 << "A@a.html"
+                                        << "B|b.html|"
+                                        << "Would open b.html in the same window";
     }
     void statusFollowsThePick()
     {
-        QFETCH(int, dialect); QFETCH(QString, list); QFETCH(QString, added); QFETCH(QString, expected);
+        QFETCH(int, dialect);
+        QFETCH(QString, list);
+        QFETCH(QString, added);
+        QFETCH(QString, expected);
         MenuProject project;
         project.items = rows(list);
         project.dialect = CodeDialect(dialect);
@@ -164,14 +193,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
         if (!added.isEmpty()) {
             action(*w, "mnuEditUndo")->trigger();
-            QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Pick an entry in the menu to see where it leads."), 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Pick an entry in the menu to see where it leads."),
+                                      10000);
         }
     }
 
     // An open style dialog shows in the pane before OK; Cancel brings back the record.
     void styleDialogsShowLive()
     {
-        for (const auto &[dialog, element] : {std::pair{"frmAdvMnuOp", "select"}, {"FrmAdvBttnOp", "[type=submit]"}}) {
+        for (const auto &[dialog, element] :
+             {std::pair{"frmAdvMnuOp", "select"}, {"FrmAdvBttnOp", "[type=submit]"}}) {
             const QString style = QString("document.querySelector('%1').getAttribute('style')").arg(element);
             const QString before = js(style).toString();
             auto *box = w->findChild<QDialog *>(dialog);
@@ -189,7 +220,8 @@ private slots:
     {
         const QRect screen = w->screen()->availableGeometry();
         const auto cut = [&](QWidget *window, bool onScreen) {
-            QStringList out(onScreen && !screen.contains(window->frameGeometry()) ? window->objectName() : QString());
+            QStringList out(onScreen && !screen.contains(window->frameGeometry()) ? window->objectName()
+                                                                                  : QString());
             for (QWidget *c : window->findChildren<QWidget *>())
                 if (!c->objectName().startsWith("qt_") && c->isVisibleTo(window) && !c->isWindow()
                     && !window->rect().contains(QRect(c->mapTo(window, QPoint(0, 0)), c->size())))
@@ -215,14 +247,16 @@ private slots:
         dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
         QApplication::setPalette(dark);
         FrmAbt about(w.get());
-        const QImage link = about.findChild<QLabel *>("Label6")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage link =
+            about.findChild<QLabel *>("Label6")->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QApplication::setPalette(old);
-        const QList<QRgb> pixels(reinterpret_cast<const QRgb *>(link.constBits()), reinterpret_cast<const QRgb *>(link.constBits()) + link.sizeInBytes() / 4);
+        const QList<QRgb> pixels(reinterpret_cast<const QRgb *>(link.constBits()),
+                                 reinterpret_cast<const QRgb *>(link.constBits()) + link.sizeInBytes() / 4);
         QVERIFY(pixels.contains(dark.color(QPalette::Link).rgb()) && !pixels.contains(qRgb(0, 0, 0xff)));
         PreferencesDialog preferences(w.get());
         IgnoredStylesMessage notice(w.get());
-        for (QDialog *dialog : std::initializer_list<QDialog *>{w->menuStyleDialog(), w->buttonStyleDialog(), &about,
-                                                                &preferences, &notice}) {
+        for (QDialog *dialog : std::initializer_list<QDialog *>{w->menuStyleDialog(), w->buttonStyleDialog(),
+                                                                &about, &preferences, &notice}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             QCOMPARE(cut(dialog, true), QString());
@@ -247,8 +281,10 @@ private slots:
         const QString url = kind == "network" ? QString("http://127.0.0.1:%1/x.png").arg(server.serverPort())
                             : kind == "file"  ? QUrl::fromLocalFile(dir.filePath("x.png")).toString()
                                               : livepreview::pageUrl().resolved(QUrl("x.png")).toString();
-        js(QString("window.qnResult = 'waiting'; var i = new Image(); i.onload = () => window.qnResult = 'loaded';"
-                   "i.onerror = () => window.qnResult = 'blocked'; i.src = '%1'; 1").arg(url));
+        js(QString(
+               "window.qnResult = 'waiting'; var i = new Image(); i.onload = () => window.qnResult = 'loaded';"
+               "i.onerror = () => window.qnResult = 'blocked'; i.src = '%1'; 1")
+               .arg(url));
         QTRY_COMPARE_WITH_TIMEOUT(js("window.qnResult").toString(), QString("blocked"), 10000);
         QVERIFY(!server.hasPendingConnections());
     }

@@ -50,8 +50,8 @@ PageSelects::Bounds shortBounds()
 
 PageRecords everyFieldSet()
 {
-    PageSelect s{u"n"_s, u"i"_s, u"oc"_s, true, u"st"_s, {}, 7, true, u"fn"_s, u"fa"_s,
-                 u"ft"_s, u"q"_s, true, u"qt"_s, {}, u"top"_s, u"bs"_s};
+    PageSelect s{u"n"_s,  u"i"_s,  u"oc"_s, true, u"st"_s, {}, 7,        true,   u"fn"_s,
+                 u"fa"_s, u"ft"_s, u"q"_s,  true, u"qt"_s, {}, u"top"_s, u"bs"_s};
     s.options = {{u"T\u00e9xt \U0001F600"_s, u"/v"_s, true, true, true, true, true}, {}};
     s.button = {PageButton::Image, u"bt"_s, u"bst"_s, u"src"_s, u"alt"_s, u"1"_s, u"2"_s};
     return {{s, PageSelect{}}, u"function gothere(){}"_s};
@@ -74,8 +74,10 @@ private slots:
         QTest::addColumn<QByteArray>("page");
         QTest::newRow("old table, unclosed font and b in every cell") << oldTable(3000);
         QTest::newRow("an empty comment before the markup") << "<!--><p>Jump to: " + kList;
-        QTest::newRow("600 levels, all closed") << QByteArray("<div>").repeated(600) + kList + QByteArray("</div>").repeated(600);
-        QTest::newRow("nested tables, stray end tags") << QByteArray("<div><table></div>").repeated(2000) + kList;
+        QTest::newRow("600 levels, all closed")
+            << QByteArray("<div>").repeated(600) + kList + QByteArray("</div>").repeated(600);
+        QTest::newRow("nested tables, stray end tags")
+            << QByteArray("<div><table></div>").repeated(2000) + kList;
     }
     void oldPagesImport()
     {
@@ -92,8 +94,10 @@ private slots:
     void hostilePagesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("page");
-        QTest::newRow("unclosed blocks after <!-->") << "<!-->" + QByteArray("<div>").repeated(300000) + kList;
-        QTest::newRow("unclosed formatting after <!-->") << "<!-->" + QByteArray("<b>").repeated(400000) + kList;
+        QTest::newRow("unclosed blocks after <!-->")
+            << "<!-->" + QByteArray("<div>").repeated(300000) + kList;
+        QTest::newRow("unclosed formatting after <!-->")
+            << "<!-->" + QByteArray("<b>").repeated(400000) + kList;
         QByteArray attributes = "<select";
         for (int i = 0; i < 300000; ++i)
             attributes += " a" + QByteArray::number(i);
@@ -105,15 +109,18 @@ private slots:
         QFETCH(QByteArray, page);
         PageImport import;
         QVERIFY(!import.parse(page, u"hostile.html"_s, shortBounds()));
-        QVERIFY2(import.error().startsWith("The page \"hostile.html\" was not imported. It is too complex to read"),
+        QVERIFY2(import.error().startsWith(
+                     "The page \"hostile.html\" was not imported. It is too complex to read"),
                  qPrintable(import.error()));
     }
 
     void commandLineRefusesHostilePage()
     {
         QTemporaryDir dir;
-        QVERIFY(testfiles::writeAll(dir.filePath("h.html"), "<!-->" + QByteArray("<div>").repeated(400000) + kList));
-        const testfiles::Run run = testfiles::runQuillnav({"--import", dir.filePath("h.html"), "-o", dir.filePath("h.qnv")});
+        QVERIFY(testfiles::writeAll(dir.filePath("h.html"),
+                                    "<!-->" + QByteArray("<div>").repeated(400000) + kList));
+        const testfiles::Run run =
+            testfiles::runQuillnav({"--import", dir.filePath("h.html"), "-o", dir.filePath("h.qnv")});
         QVERIFY2(run.exitCode == 1 && run.err.contains("too complex to read"), qPrintable(run.err));
         QVERIFY(!QFile::exists(dir.filePath("h.qnv")));
     }
@@ -149,22 +156,46 @@ private slots:
     }
     void badWorkersAreFailures()
     {
-        QFETCH(int, kind); QFETCH(int, outcome);
+        QFETCH(int, kind);
+        QFETCH(int, outcome);
         BoundedWorker::Limits limits{1, 2, 64LL << 20, 1 << 20};
-        const BoundedWorker::Result r = BoundedWorker::run([kind](int fd) {
-            const QByteArray half = PageSelectsWire::encode(everyFieldSet()).left(40);
-            switch (kind) {
-            case 0: std::abort();
-            case 1: BoundedWorker::writeAll(fd, half.data(), half.size()); ::raise(SIGTERM); break;
-            case 2: return 3;
-            case 3: ::pause(); break;
-            case 4: for (volatile bool spin = true; spin;) {} break;
-            case 5: for (char *block;;) { block = new char[1 << 20]; std::memset(block, 1, 1 << 20); g_block = block; } break;
-            case 6: for (const QByteArray block(1 << 16, 'x');;) BoundedWorker::writeAll(fd, block.data(), block.size()); break;
-            case 7: ::pause(); break;
-            }
-            return 0;
-        }, limits, [kind] { return kind != 7; });
+        const BoundedWorker::Result r = BoundedWorker::run(
+            [kind](int fd) {
+                const QByteArray half = PageSelectsWire::encode(everyFieldSet()).left(40);
+                switch (kind) {
+                case 0:
+                    std::abort();
+                case 1:
+                    BoundedWorker::writeAll(fd, half.data(), half.size());
+                    ::raise(SIGTERM);
+                    break;
+                case 2:
+                    return 3;
+                case 3:
+                    ::pause();
+                    break;
+                case 4:
+                    for (volatile bool spin = true; spin;) {
+                    }
+                    break;
+                case 5:
+                    for (char *block;;) {
+                        block = new char[1 << 20];
+                        std::memset(block, 1, 1 << 20);
+                        g_block = block;
+                    }
+                    break;
+                case 6:
+                    for (const QByteArray block(1 << 16, 'x');;)
+                        BoundedWorker::writeAll(fd, block.data(), block.size());
+                    break;
+                case 7:
+                    ::pause();
+                    break;
+                }
+                return 0;
+            },
+            limits, [kind] { return kind != 7; });
         QCOMPARE(int(r.outcome), outcome);
         QVERIFY(r.output.isEmpty());
     }
@@ -186,7 +217,8 @@ private slots:
     }
     void workerIsConfined()
     {
-        QFETCH(int, call); QFETCH(QString, failure);
+        QFETCH(int, call);
+        QFETCH(QString, failure);
         if (!SyscallFilter::available())
             QSKIP("the sanitizers' runtime needs more system calls: no filter in this build");
         PageReadBounds bounds;
@@ -200,11 +232,21 @@ private slots:
                 std::free(block);
                 break;
             }
-            case 1: ::open("/etc/hostname", O_RDONLY | O_CLOEXEC); break;
-            case 2: ::socket(AF_INET, SOCK_STREAM, 0); break;
-            case 3: ::write(STDERR_FILENO, "x", 1); break;
-            case 4: ::execl("/bin/true", "true", nullptr); break;
-            case 5: ::mmap(nullptr, 4096, PROT_READ | PROT_EXEC, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0); break;
+            case 1:
+                ::open("/etc/hostname", O_RDONLY | O_CLOEXEC);
+                break;
+            case 2:
+                ::socket(AF_INET, SOCK_STREAM, 0);
+                break;
+            case 3:
+                ::write(STDERR_FILENO, "x", 1);
+                break;
+            case 4:
+                ::execl("/bin/true", "true", nullptr);
+                break;
+            case 5:
+                ::mmap(nullptr, 4096, PROT_READ | PROT_EXEC, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+                break;
             }
             return QByteArray("answer");
         });
@@ -219,12 +261,14 @@ private slots:
 
     void largeAnswersComeWhole()
     {
-        const BoundedWorker::Result r = BoundedWorker::run([](int fd) {
-            QByteArray big(48 << 20, '\0');
-            for (qsizetype i = 0; i < big.size(); i += 4096)
-                big[i] = char(i >> 12);
-            return BoundedWorker::writeAll(fd, big.data(), big.size()) ? 0 : 1;
-        }, BoundedWorker::Limits{});
+        const BoundedWorker::Result r = BoundedWorker::run(
+            [](int fd) {
+                QByteArray big(48 << 20, '\0');
+                for (qsizetype i = 0; i < big.size(); i += 4096)
+                    big[i] = char(i >> 12);
+                return BoundedWorker::writeAll(fd, big.data(), big.size()) ? 0 : 1;
+            },
+            BoundedWorker::Limits{});
         QCOMPARE(int(r.outcome), int(BoundedWorker::Finished));
         QCOMPARE(r.output.size(), 48 << 20);
         QCOMPARE(r.output.at(4096 * 300), char(300));
@@ -252,7 +296,8 @@ private slots:
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         QTemporaryDir dir;
-        QVERIFY(testfiles::writeAll(dir.filePath("slow.html"), "<!-->" + QByteArray("<div>").repeated(300000) + kList));
+        QVERIFY(testfiles::writeAll(dir.filePath("slow.html"),
+                                    "<!-->" + QByteArray("<div>").repeated(300000) + kList));
         w->choosers().importPage = [&dir](QWidget *) { return dir.filePath("slow.html"); };
         const MenuProject before = w->document()->project();
         bool cancelled = false;

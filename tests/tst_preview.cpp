@@ -31,8 +31,10 @@ MenuProject sample(int linkTarget, bool graphicWithoutUrl = false, bool html5 = 
         p.options.buttonKind = MenuOptions::GraphicButton;
         p.options.navigation = MenuOptions::OnItemChange;
     }
-    p.items = {{"Home", "Yes", "index.html", "Yes"}, {"--- Products", "Yes", "products.html", "No"},
-               MenuItem::separator(), {"Caf\u00e9", "Yes", "cafe.html", "No"},
+    p.items = {{"Home", "Yes", "index.html", "Yes"},
+               {"--- Products", "Yes", "products.html", "No"},
+               MenuItem::separator(),
+               {"Caf\u00e9", "Yes", "cafe.html", "No"},
                {"About  ", "No", "", "No"}};
     return p;
 }
@@ -52,8 +54,8 @@ void comparePages(const QString &folder, int linkTarget, const QStringList &page
 
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System
-                                  | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden,
+                                  QDir::Name);
 }
 
 } // namespace
@@ -68,7 +70,12 @@ private slots:
         m_opened.clear();
         SetShellOpenHook([this](QWidget *, const QUrl &url) { m_opened << url; });
     }
-    void cleanup() { SetShellOpenHook({}); m_tmpOverride.reset(); m_tmp.reset(); }
+    void cleanup()
+    {
+        SetShellOpenHook({});
+        m_tmpOverride.reset();
+        m_tmp.reset();
+    }
     void pagesFolderAndCleanup_data()
     {
         QTest::addColumn<int>("target");
@@ -81,7 +88,8 @@ private slots:
 
     void pagesFolderAndCleanup()
     {
-        QFETCH(int, target); QFETCH(bool, html5);
+        QFETCH(int, target);
+        QFETCH(bool, html5);
         // Someone else's links under the pages' names in the temporary directory.
         const QString victim = m_tmp->filePath("victim.txt");
         QVERIFY(writeAll(victim, "precious"));
@@ -127,7 +135,7 @@ private slots:
         // Clean-up removes our pages and folder, and nothing of anyone else's.
         session.cleanup();
         QVERIFY(!QFileInfo::exists(folder) && session.previewFolder().isEmpty());
-        session.cleanup(); // a second clean-up is harmless
+        session.cleanup();                                           // a second clean-up is harmless
         QCOMPARE(entries(m_tmp->path()).size(), planted.size() + 1); // theirs, and the other run's
         QCOMPARE(readAll(victim), QByteArray("precious"));
         for (const QString &name : kPages)
@@ -137,8 +145,7 @@ private slots:
     void refusals_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"graphic, on click", "graphic, on change", "temp missing",
-                                 "temp is a file"})
+        for (const char *kind : {"graphic, on click", "graphic, on change", "temp missing", "temp is a file"})
             QTest::newRow(kind) << kind;
     }
 
@@ -159,16 +166,16 @@ private slots:
         QCOMPARE(boxes.count, 1);
         QCOMPARE(boxes.icon, QMessageBox::Warning);
         QCOMPARE(boxes.title == "Oops!", graphic);
-        QVERIFY2(graphic ? boxes.text == "You have chosen to use a graphic style button for your menu "
-                                         "but have not entered a url for the graphic. You must enter a "
-                                         "url or choose the default style button."
+        QVERIFY2(graphic ? boxes.text
+                               == "You have chosen to use a graphic style button for your menu "
+                                  "but have not entered a url for the graphic. You must enter a "
+                                  "url or choose the default style button."
                          : boxes.text.contains(QDir::toNativeSeparators(tempPath))
                                && boxes.text.contains("not opened"),
                  qPrintable(boxes.text));
         QVERIFY(m_opened.isEmpty() && session.previewFolder().isEmpty());
         // Nothing landed anywhere, the working directory included.
-        QCOMPARE(entries(m_tmp->path()),
-                 QStringList(graphic || kind == "temp missing" ? 0 : 1, "temp"));
+        QCOMPARE(entries(m_tmp->path()), QStringList(graphic || kind == "temp missing" ? 0 : 1, "temp"));
         QVERIFY(QDir::current().entryList({"quillnav-preview-*"}, QDir::AllEntries).isEmpty());
         p.options.graphicUrl = "go.gif"; // with an address the same project previews
         QVERIFY(!graphic || RunBrowserPreview(nullptr, p, session));

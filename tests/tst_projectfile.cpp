@@ -32,8 +32,7 @@ QJsonObject validJson()
     return QJsonDocument::fromJson(testfiles::readAll(kRich)).object();
 }
 
-QJsonValue setPath(QJsonValue node, const QStringList &path, int depth, const QJsonValue &value,
-                   bool remove)
+QJsonValue setPath(QJsonValue node, const QStringList &path, int depth, const QJsonValue &value, bool remove)
 {
     const QString key = path.at(depth);
     bool isIndex = false;
@@ -62,9 +61,12 @@ QByteArray withField(const QString &dottedPath, const QJsonValue &value, bool re
 // that item, to pass the limit of the generated code.
 QJsonArray hugeCodeItems()
 {
-    QJsonArray items{QJsonObject{{"text", QString(ProjectFile::kMaxTextLength, 'x')}, {"linked", "No"},
-                                 {"url", ""}, {"selected", "No"}}};
-    const QJsonObject separator{{"text", menutext::kSeparatorText}, {"linked", "No"}, {"url", ""}, {"selected", "No"}};
+    QJsonArray items{QJsonObject{{"text", QString(ProjectFile::kMaxTextLength, 'x')},
+                                 {"linked", "No"},
+                                 {"url", ""},
+                                 {"selected", "No"}}};
+    const QJsonObject separator{
+        {"text", menutext::kSeparatorText}, {"linked", "No"}, {"url", ""}, {"selected", "No"}};
     for (qint64 n = 0; n * ProjectFile::kMaxTextLength <= ProjectFile::kMaxCodeLength; ++n)
         items.append(separator);
     return items;
@@ -74,7 +76,8 @@ QJsonArray hugeCodeItems()
 QByteArray withItems(const QByteArray &items, const QByteArray &after = {})
 {
     return R"({"format": "quillnav-menu-project", "version": 1, "options": {"menuName": "M"},)"
-           "\n\"items\": [\n" + items + "\n]" + after + "}\n";
+           "\n\"items\": [\n"
+           + items + "\n]" + after + "}\n";
 }
 
 // Enough items, one per line, for a list read in two halves at once; with
@@ -84,10 +87,11 @@ QByteArray manyItems(int count, int secondDefault = -1)
     QByteArray text;
     for (int i = 0; i < count; ++i) {
         const bool selected = i == 5 || i == secondDefault;
-        text += i % 40 == 39 ? QByteArray(R"({"linked": "No", "selected": "No", "text": "--------------------", "url": ""})")
+        text += i % 40 == 39 ? QByteArray(
+                    R"({"linked": "No", "selected": "No", "text": "--------------------", "url": ""})")
                              : R"({"linked": "Yes", "selected": ")" + QByteArray(selected ? "Yes" : "No")
-                                   + R"(", "text": "Page \")" + QByteArray::number(i) + R"(\" caf\u00e9", "url": "/p/)"
-                                   + QByteArray::number(i) + ".html\"}";
+                                   + R"(", "text": "Page \")" + QByteArray::number(i)
+                                   + R"(\" caf\u00e9", "url": "/p/)" + QByteArray::number(i) + ".html\"}";
         text += i + 1 < count ? ",\r\n" : "";
     }
     return text;
@@ -140,7 +144,9 @@ private slots:
         MenuProject p;
         QString error;
         QVERIFY2(ProjectFile::parse(R"({"format":"quillnav-menu-project","version":1,"items":[],
-            "options":{"menuName":"M"}})", &p, &error), qPrintable(error));
+            "options":{"menuName":"M"}})",
+                                    &p, &error),
+                 qPrintable(error));
         MenuProject expected;
         expected.options.menuName = "M";
         QVERIFY(p == expected);
@@ -160,7 +166,8 @@ private slots:
 
     void refusals()
     {
-        QFETCH(QByteArray, bytes); QFETCH(QString, message);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
         MenuProject p = richProject();
         QString error;
         ProjectFile::Refused refused = ProjectFile::Refused::Nothing;
@@ -169,7 +176,7 @@ private slots:
         QCOMPARE(refused, message.startsWith("JSON syntax error") ? ProjectFile::Refused::Syntax
                                                                   : ProjectFile::Refused::Content);
         QVERIFY(p == richProject()); // a refused file changes nothing
-        MenuItems items; // the same when the items stay in the text, as the export reads them
+        MenuItems items;             // the same when the items stay in the text, as the export reads them
         QString walkedError;
         QVERIFY(!ProjectFile::parse(bytes, &p, &items, &walkedError));
         QCOMPARE(walkedError, error);
@@ -180,13 +187,15 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("rich project") << testfiles::readAll(kRich);
         for (const QJsonArray &r : testfiles::tableRows("project-walks.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << withItems(r[1].toString().toUtf8(), r[2].toString().toUtf8());
+            QTest::newRow(qPrintable(r[0].toString()))
+                << withItems(r[1].toString().toUtf8(), r[2].toString().toUtf8());
         const QByteArray feff = "\xEF\xBB\xBF"; // U+FEFF in UTF-8, which QString::fromUtf8 drops at the start
-        QTest::newRow("texts starting with U+FEFF")
-            << withItems(R"({"linked": "Yes", "selected": "No", "text": ")" + feff + R"(a\n)" + feff + R"(", "url": ")" + feff
-                         + R"(\/"}, {")" + feff + R"(n": 1, "linked": "No", "selected": "No", "text": ")" + feff
-                         + R"(\u00e9", "url": ""})");
-        QTest::newRow("a byte order mark") << "\xEF\xBB\xBF" + withItems(R"({"linked": "No", "selected": "No", "text": "a", "url": ""})");
+        QTest::newRow("texts starting with U+FEFF") << withItems(
+            R"({"linked": "Yes", "selected": "No", "text": ")" + feff + R"(a\n)" + feff + R"(", "url": ")"
+            + feff + R"(\/"}, {")" + feff + R"(n": 1, "linked": "No", "selected": "No", "text": ")" + feff
+            + R"(\u00e9", "url": ""})");
+        QTest::newRow("a byte order mark")
+            << "\xEF\xBB\xBF" + withItems(R"({"linked": "No", "selected": "No", "text": "a", "url": ""})");
         QTest::newRow("large, read in two halves") << withItems(manyItems(70000));
         QTest::newRow("large, list ends before the middle")
             << withItems(manyItems(30), ",\n\"later\": [\n" + QByteArray("{},\n").repeated(1500000) + "{}]");
@@ -202,13 +211,15 @@ private slots:
         QVERIFY2(ProjectFile::parse(bytes, &held, &error), qPrintable(error));
         QVERIFY2(ProjectFile::parse(bytes, &walked, &items, &error), qPrintable(error));
         QVERIFY(items.summary == MenuItemSummary::of(held.items));
-        const QJsonArray expected = QJsonDocument::fromJson(bytes).object().value("items").toArray(); // Qt's reading
+        const QJsonArray expected =
+            QJsonDocument::fromJson(bytes).object().value("items").toArray(); // Qt's reading
         QCOMPARE(held.items.size(), expected.size());
         for (qsizetype i = 0; i < held.items.size(); ++i) {
             const MenuItem &item = held.items.at(i);
             const QJsonObject o = expected.at(i).toObject();
             QCOMPARE(QStringList({item.text, item.linked, item.url, item.selected}),
-                     QStringList({o["text"].toString(), o["linked"].toString(), o["url"].toString(), o["selected"].toString()}));
+                     QStringList({o["text"].toString(), o["linked"].toString(), o["url"].toString(),
+                                  o["selected"].toString()}));
         }
         for (const CodeDialect dialect : {CodeDialect::Classic, CodeDialect::Html5}) {
             held.dialect = walked.dialect = dialect;
@@ -226,21 +237,27 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "missing" << "menu.qnv\" does not exist.";
-        QTest::newRow("invalid") << "invalid" << "is not a valid menu project: Menu Options: Target of Links must be";
-        QTest::newRow("FIFO, which must not block") << "fifo" << "menu.qnv\" is not a regular file";
-        QTest::newRow("folder") << "folder" << "menu.qnv\" is not a regular file";
-        QTest::newRow("over the size limit") << "large"
-                                             << QString("menu.qnv\" is larger than %1 MiB").arg(ProjectFile::kMaxFileBytes >> 20);
+        QTest::newRow("missing") << "missing"
+                                 << "menu.qnv\" does not exist.";
+        QTest::newRow("invalid") << "invalid"
+                                 << "is not a valid menu project: Menu Options: Target of Links must be";
+        QTest::newRow("FIFO, which must not block") << "fifo"
+                                                    << "menu.qnv\" is not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "menu.qnv\" is not a regular file";
+        QTest::newRow("over the size limit")
+            << "large" << QString("menu.qnv\" is larger than %1 MiB").arg(ProjectFile::kMaxFileBytes >> 20);
         // A file the reader takes, refused by the code's own limit.
-        QTest::newRow("code over 256 MiB") << "code"
-                                           << "is not a valid menu project: the menu's generated code would pass "
-                                              "the limit of 256 MiB";
+        QTest::newRow("code over 256 MiB")
+            << "code"
+            << "is not a valid menu project: the menu's generated code would pass "
+               "the limit of 256 MiB";
     }
 
     void loadFailuresNameTheFile()
     {
-        QFETCH(QString, kind); QFETCH(QString, message);
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath("menu.qnv");
         QFile file(path);
@@ -259,7 +276,8 @@ private slots:
             MenuProject p = richProject();
             MenuItems items;
             QString error;
-            QVERIFY(!(walked ? codelimit::load(path, &p, &items, &error) : codelimit::load(path, &p, &error)));
+            QVERIFY(
+                !(walked ? codelimit::load(path, &p, &items, &error) : codelimit::load(path, &p, &error)));
             QVERIFY2(error.contains("\"" + path + "\"") && error.contains(message), qPrintable(error));
             QVERIFY(p == richProject() && !items.walk);
         }
@@ -278,33 +296,38 @@ void TestProjectFile::refusals_data()
         QJsonValue value = r[2];
         if (const QString t = value.toString(); t.startsWith('@'))
             value = QString(t.mid(1).toInt(), 'u');
-        QTest::newRow(qPrintable(r[0].toString())) << withField(r[1].toString(), value, remove)
-                                                   << r[remove ? 2 : 3].toString();
+        QTest::newRow(qPrintable(r[0].toString()))
+            << withField(r[1].toString(), value, remove) << r[remove ? 2 : 3].toString();
     }
     // An entry's text as the message shows it: cut short, controls, format
     // characters and lone surrogates escaped, so that it cannot garble a
     // terminal or the window.
     const auto entry = [](const QString &text) {
-        return withField("items.0", QJsonObject{{"text", text}, {"linked", "Maybe"}, {"url", ""}, {"selected", "No"}});
+        return withField("items.0",
+                         QJsonObject{{"text", text}, {"linked", "Maybe"}, {"url", ""}, {"selected", "No"}});
     };
     QTest::newRow("entry text with controls")
         << entry(QString("a\x1b[2Jb\r\nc\td\x7f") + QChar(0x85) + QChar(0x202E) + "e" + QChar(0xD800) + "\\")
         << R"(entry 1 ("a\u001b[2Jb\r\nc\td\u007f\u0085\u202ee\ud800\\"): Linked must be "Yes" or "No")";
     QTest::newRow("long entry text cut")
         << entry(QString(39, 'x') + QString::fromUtf8("\U0001F600\U0001F600"))
-        << QString::fromUtf8("entry 1 (\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\U0001F600...\"): Linked must be");
-    QTest::newRow("entry text of forty characters") << entry(QString(40, 'x'))
-                                                    << "entry 1 (\"" + QString(40, 'x') + "\"): Linked";
+        << QString::fromUtf8(
+               "entry 1 (\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\U0001F600...\"): Linked must be");
+    QTest::newRow("entry text of forty characters")
+        << entry(QString(40, 'x')) << "entry 1 (\"" + QString(40, 'x') + "\"): Linked";
     // Whole texts (three columns), or item lists and what follows them (four):
     // what Qt's own JSON reader lets pass but RFC 8259 refuses stays refused;
     // numbers no double holds are refused, as Qt refuses them.
     for (const QJsonArray &r : testfiles::tableRows("project-syntax.json"))
         QTest::newRow(qPrintable(r[0].toString()))
-            << (r.size() == 3 ? r[1].toString().toUtf8() : withItems(r[1].toString().toUtf8(), r[2].toString().toUtf8()))
+            << (r.size() == 3 ? r[1].toString().toUtf8()
+                              : withItems(r[1].toString().toUtf8(), r[2].toString().toUtf8()))
             << r.last().toString();
     const QByteArray valid = testfiles::readAll(kRich);
-    QTest::newRow("bytes after the object") << valid + "x" << "JSON syntax error at line 65, column 1: garbage";
-    QTest::newRow("broken UTF-8") << QByteArray(valid).replace("Home", "Ho\xC0\xAF" "e")
+    QTest::newRow("bytes after the object") << valid + "x"
+                                            << "JSON syntax error at line 65, column 1: garbage";
+    QTest::newRow("broken UTF-8") << QByteArray(valid).replace("Home", "Ho\xC0\xAF"
+                                                                       "e")
                                   << "JSON syntax error at line 28, column 56: invalid UTF8";
     QTest::newRow("two defaults far apart")
         << withItems(manyItems(70000, 60000))

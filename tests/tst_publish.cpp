@@ -16,15 +16,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <vector>
 
 namespace {
 
-QString siteData(const QString &name) { return testpaths::dataFile("site/" + name); }
+QString siteData(const QString &name)
+{
+    return testpaths::dataFile("site/" + name);
+}
 
 MenuProject project(const QString &name)
 {
@@ -57,11 +60,13 @@ void copySite(const QString &to)
     }
 }
 
-SiteWriteReport publish(const QString &menu, const QString &site, SitePublisher::Action action = SitePublisher::Publish)
+SiteWriteReport publish(const QString &menu, const QString &site,
+                        SitePublisher::Action action = SitePublisher::Publish)
 {
     const SitePlan plan = SitePublisher::prepare(project(menu), site, {}, action);
     if (plan.failed())
-        qWarning("%s", qPrintable(plan.error + (plan.pages.isEmpty() ? QString() : plan.pages.first().reason)));
+        qWarning("%s",
+                 qPrintable(plan.error + (plan.pages.isEmpty() ? QString() : plan.pages.first().reason)));
     return SiteWriter::write(plan);
 }
 
@@ -69,7 +74,10 @@ QStringList outcomes(const SiteWriteReport &report)
 {
     QStringList out;
     for (const PageResult &r : report.results)
-        out << r.path + (r.outcome == PageResult::Written ? " written" : r.outcome == PageResult::Unchanged ? " unchanged" : " " + r.message);
+        out << r.path
+                   + (r.outcome == PageResult::Written     ? " written"
+                      : r.outcome == PageResult::Unchanged ? " unchanged"
+                                                           : " " + r.message);
     return out;
 }
 
@@ -136,7 +144,8 @@ private slots:
         QVERIFY(restored.remove(PageMenuCode::kScriptFile));
         QCOMPARE(restored, original);
         // The backups hold every earlier text.
-        const QStringList backups = QDir(site + "/.quillnav-backup").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList backups =
+            QDir(site + "/.quillnav-backup").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QCOMPARE(backups.size(), 4);
         QCOMPARE(testfiles::readAll(site + "/.quillnav-backup/" + backups.first() + "/blog/index.html"),
                  original.value("blog/index.html"));
@@ -150,17 +159,43 @@ private slots:
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<QString>("reason");
         const QByteArray ok = "<html><head></head><body><!-- quillnav siteNav --></body></html>";
-        QTest::newRow("begin without end") << "nav" << QByteArray("<html><head></head><body><!-- quillnav begin siteNav body --><p>x</p></body></html>") << "" << "has no end";
-        QTest::newRow("end without begin") << "nav" << QByteArray("<head></head><!-- quillnav end siteNav body -->") << "" << "does not begin";
-        QTest::newRow("placeholder twice") << "nav" << QByteArray("<head></head><!-- quillnav siteNav --><!--quillnav siteNav-->") << "" << "twice";
-        QTest::newRow("undecodable") << "nav" << QByteArray("<meta charset=\"iso-2022-kr\"></head><!-- quillnav siteNav -->") << "" << "browsers never show";
-        QTest::newRow("UTF-16") << "nav" << QByteArray("\xff\xfe<\0!\0-\0-\0 \0q\0u\0i\0l\0l\0n\0a\0v\0 \0x\0 \0-\0-\0>\0", 40) << "" << "in which a menu cannot be written";
-        QTest::newRow("no </head>") << "nav" << QByteArray("<p><!-- quillnav siteNav -->") << "" << "no </head>";
-        QTest::newRow("read-only") << "nav" << ok << "read-only" << "read-only";
-        QTest::newRow("too large") << "nav" << ok << "small limit" << "larger than";
-        QTest::newRow("classic targets") << "popup" << QByteArray("<head><!-- quillnav begin side head --><script>function gothere(m){}</script><!-- quillnav end side head --></head><!-- quillnav popup -->") << "" << "both in the classic code";
-        QTest::newRow("vanishes") << "nav" << ok << "remove" << "removed or renamed";
-        QTest::newRow("changes") << "nav" << ok << "change" << "changed on disk";
+        QTest::newRow("begin without end")
+            << "nav"
+            << QByteArray(
+                   "<html><head></head><body><!-- quillnav begin siteNav body --><p>x</p></body></html>")
+            << ""
+            << "has no end";
+        QTest::newRow("end without begin")
+            << "nav" << QByteArray("<head></head><!-- quillnav end siteNav body -->") << ""
+            << "does not begin";
+        QTest::newRow("placeholder twice")
+            << "nav" << QByteArray("<head></head><!-- quillnav siteNav --><!--quillnav siteNav-->") << ""
+            << "twice";
+        QTest::newRow("undecodable") << "nav"
+                                     << QByteArray(
+                                            "<meta charset=\"iso-2022-kr\"></head><!-- quillnav siteNav -->")
+                                     << ""
+                                     << "browsers never show";
+        QTest::newRow("UTF-16")
+            << "nav" << QByteArray("\xff\xfe<\0!\0-\0-\0 \0q\0u\0i\0l\0l\0n\0a\0v\0 \0x\0 \0-\0-\0>\0", 40)
+            << ""
+            << "in which a menu cannot be written";
+        QTest::newRow("no </head>") << "nav" << QByteArray("<p><!-- quillnav siteNav -->") << ""
+                                    << "no </head>";
+        QTest::newRow("read-only") << "nav" << ok << "read-only"
+                                   << "read-only";
+        QTest::newRow("too large") << "nav" << ok << "small limit"
+                                   << "larger than";
+        QTest::newRow("classic targets")
+            << "popup"
+            << QByteArray(
+                   "<head><!-- quillnav begin side head --><script>function gothere(m){}</script><!-- quillnav end side head --></head><!-- quillnav popup -->")
+            << ""
+            << "both in the classic code";
+        QTest::newRow("vanishes") << "nav" << ok << "remove"
+                                  << "removed or renamed";
+        QTest::newRow("changes") << "nav" << ok << "change"
+                                 << "changed on disk";
     }
     void refusedPages()
     {
@@ -169,7 +204,8 @@ private slots:
         QFETCH(QString, trouble);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QByteArray good = "<html><head></head><body><!-- quillnav siteNav --><!-- quillnav popup --></body></html>";
+        const QByteArray good =
+            "<html><head></head><body><!-- quillnav siteNav --><!-- quillnav popup --></body></html>";
         QVERIFY(testfiles::writeAll(dir.filePath("good.html"), good));
         QVERIFY(testfiles::writeAll(dir.filePath("p.html"), page));
         if (trouble == "read-only")
@@ -189,8 +225,10 @@ private slots:
             QVERIFY(testfiles::writeAll(dir.filePath("p.html"), page + "\n"));
         const SiteWriteReport report = SiteWriter::write(plan);
         const QStringList results = outcomes(report);
-        QVERIFY2(results.filter(QRegularExpression("^p\\.html .*" + QRegularExpression::escape(reason))).size() == 1,
-                 qPrintable(results.join('\n')));
+        QVERIFY2(
+            results.filter(QRegularExpression("^p\\.html .*" + QRegularExpression::escape(reason))).size()
+                == 1,
+            qPrintable(results.join('\n')));
         if (trouble != "remove" && trouble != "change") // the fault of one page writes none
             QCOMPARE(testfiles::readAll(dir.filePath("good.html")), good);
         if (trouble != "remove")
@@ -205,28 +243,67 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("written");
         QTest::addColumn<bool>("own");
-        QTest::newRow("leading blank, below") << " about.html" << "blog/post.html" << "../about.html" << false;
-        QTest::newRow("leading blank, own") << " about.html" << "about.html" << "about.html" << true;
-        QTest::newRow("backslash, own") << "blog\\post.html" << "blog/post.html" << "post.html" << true;
-        QTest::newRow("backslash, top") << "blog\\post.html" << "index.html" << "blog/post.html" << false;
-        QTest::newRow("tab, line break, ends") << "\tblog/\npost.html#top \r\n" << "blog/2026/x.html" << "../post.html#top" << false;
-        QTest::newRow("backslash in the query stays") << "a.html?p=\\x" << "blog/b.html" << "../a.html?p=\\x" << false;
-        QTest::newRow("escapes stay") << "blog/my%20post.html" << "blog/my post.html" << "my%20post.html" << true;
-        QTest::newRow("dots") << "docs/../blog/./a.html?x" << "blog/a.html" << "a.html?x" << true;
-        QTest::newRow("folder") << "blog/" << "blog/index.html" << "./" << true;
-        QTest::newRow("folder, index.htm") << "blog/" << "blog/index.htm" << "./" << true;
-        QTest::newRow("folder, other page") << "blog/" << "blog/a.html" << "./" << false;
-        QTest::newRow("top folder") << "./" << "blog/index.html" << "../" << false;
-        QTest::newRow("root-relative stays") << "/blog/" << "blog/index.html" << "/blog/" << true;
-        QTest::newRow("root-relative backslash stays") << "\\about.html" << "blog/a.html" << "\\about.html" << false;
-        QTest::newRow("above the site") << "../x.html" << "blog/a.html" << "../../x.html" << false;
-        QTest::newRow("web stays") << " https://example.org/about.html" << "about.html" << " https://example.org/about.html" << false;
-        QTest::newRow("host stays") << "\\\\example.org/a.html" << "blog/a.html" << "\\\\example.org/a.html" << false;
-        QTest::newRow("fragment only") << "#top" << "blog/a.html" << "#top" << false;
+        QTest::newRow("leading blank, below") << " about.html"
+                                              << "blog/post.html"
+                                              << "../about.html" << false;
+        QTest::newRow("leading blank, own") << " about.html"
+                                            << "about.html"
+                                            << "about.html" << true;
+        QTest::newRow("backslash, own") << "blog\\post.html"
+                                        << "blog/post.html"
+                                        << "post.html" << true;
+        QTest::newRow("backslash, top") << "blog\\post.html"
+                                        << "index.html"
+                                        << "blog/post.html" << false;
+        QTest::newRow("tab, line break, ends") << "\tblog/\npost.html#top \r\n"
+                                               << "blog/2026/x.html"
+                                               << "../post.html#top" << false;
+        QTest::newRow("backslash in the query stays") << "a.html?p=\\x"
+                                                      << "blog/b.html"
+                                                      << "../a.html?p=\\x" << false;
+        QTest::newRow("escapes stay") << "blog/my%20post.html"
+                                      << "blog/my post.html"
+                                      << "my%20post.html" << true;
+        QTest::newRow("dots") << "docs/../blog/./a.html?x"
+                              << "blog/a.html"
+                              << "a.html?x" << true;
+        QTest::newRow("folder") << "blog/"
+                                << "blog/index.html"
+                                << "./" << true;
+        QTest::newRow("folder, index.htm") << "blog/"
+                                           << "blog/index.htm"
+                                           << "./" << true;
+        QTest::newRow("folder, other page") << "blog/"
+                                            << "blog/a.html"
+                                            << "./" << false;
+        QTest::newRow("top folder") << "./"
+                                    << "blog/index.html"
+                                    << "../" << false;
+        QTest::newRow("root-relative stays") << "/blog/"
+                                             << "blog/index.html"
+                                             << "/blog/" << true;
+        QTest::newRow("root-relative backslash stays") << "\\about.html"
+                                                       << "blog/a.html"
+                                                       << "\\about.html" << false;
+        QTest::newRow("above the site") << "../x.html"
+                                        << "blog/a.html"
+                                        << "../../x.html" << false;
+        QTest::newRow("web stays") << " https://example.org/about.html"
+                                   << "about.html"
+                                   << " https://example.org/about.html" << false;
+        QTest::newRow("host stays") << "\\\\example.org/a.html"
+                                    << "blog/a.html"
+                                    << "\\\\example.org/a.html" << false;
+        QTest::newRow("fragment only") << "#top"
+                                       << "blog/a.html"
+                                       << "#top" << false;
     }
     void linkOnPage()
     {
-        QFETCH(QString, link); QFETCH(QString, page); QFETCH(QString, written); QFETCH(bool, own);
+        QFETCH(QString, link);
+        QFETCH(QString, page);
+        QFETCH(QString, written);
+        QFETCH(bool, own);
         MenuProject p;
         p.selectCurrentPage = true;
         p.items = {{"x", "Yes", link, "No"}, {"y", "Yes", "zzz.html", "Yes"}};
@@ -243,13 +320,22 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("same") << "a\nb\n" << "a\r\nb" << "";
-        QTest::newRow("one line") << "a\nb\nc\nd\ne\nf\n" << "a\nb\nc\nD\ne\nf\n"
-                                  << "      2 | b\n      3 | c\n-     4 | d\n+     4 | D\n      5 | e\n      6 | f\n";
-        QTest::newRow("moved line") << "a\nb\nc\nd\n" << "b\nc\nd\na\n"
+        QTest::newRow("same") << "a\nb\n"
+                              << "a\r\nb"
+                              << "";
+        QTest::newRow("one line")
+            << "a\nb\nc\nd\ne\nf\n"
+            << "a\nb\nc\nD\ne\nf\n"
+            << "      2 | b\n      3 | c\n-     4 | d\n+     4 | D\n      5 | e\n      6 | f\n";
+        QTest::newRow("moved line") << "a\nb\nc\nd\n"
+                                    << "b\nc\nd\na\n"
                                     << "-     1 | a\n      2 | b\n      3 | c\n      4 | d\n+     4 | a\n";
-        QTest::newRow("from nothing") << "" << "x\ny\n" << "+     1 | x\n+     2 | y\n";
-        QTest::newRow("all new") << "a\nb\n" << "c\nd\n" << "-     1 | a\n-     2 | b\n+     1 | c\n+     2 | d\n";
+        QTest::newRow("from nothing") << ""
+                                      << "x\ny\n"
+                                      << "+     1 | x\n+     2 | y\n";
+        QTest::newRow("all new") << "a\nb\n"
+                                 << "c\nd\n"
+                                 << "-     1 | a\n-     2 | b\n+     1 | c\n+     2 | d\n";
         // A long page changed near both ends: the middle is not shown.
         QStringList page;
         for (int i = 1; i <= 30000; ++i)
@@ -257,14 +343,17 @@ private slots:
         QStringList edited = page;
         edited[9] = "changed";
         edited.insert(29990, "new");
-        QTest::newRow("long page") << page.join('\n') << edited.join('\n')
-                                   << "      8 | line 8\n      9 | line 9\n-    10 | line 10\n+    10 | changed\n"
-                                      "     11 | line 11\n     12 | line 12\n...\n  29989 | line 1989\n"
-                                      "  29990 | line 1990\n+ 29991 | new\n  29991 | line 1991\n  29992 | line 1992\n";
+        QTest::newRow("long page")
+            << page.join('\n') << edited.join('\n')
+            << "      8 | line 8\n      9 | line 9\n-    10 | line 10\n+    10 | changed\n"
+               "     11 | line 11\n     12 | line 12\n...\n  29989 | line 1989\n"
+               "  29990 | line 1990\n+ 29991 | new\n  29991 | line 1991\n  29992 | line 1992\n";
     }
     void lineDiff()
     {
-        QFETCH(QString, before); QFETCH(QString, after); QFETCH(QString, shown);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, shown);
         QCOMPARE(LineDiff::text(LineDiff::changes(before, after)), shown);
     }
 
@@ -308,7 +397,8 @@ private slots:
         QCOMPARE(pages->currentItem()->text(1), "blog/2026/post.html");
         dialog.findChild<QPushButton *>("cmdShowChanges")->click();
         const QString changes = dialog.findChild<QPlainTextEdit *>("txtPageChanges")->toPlainText();
-        QVERIFY2(changes.contains("+    20 |       <option value=\"post.html?from=menu\" selected>"), qPrintable(changes));
+        QVERIFY2(changes.contains("+    20 |       <option value=\"post.html?from=menu\" selected>"),
+                 qPrintable(changes));
         dialog.findChild<QCheckBox *>("chkSelectCurrentPage")->click();
         QVERIFY(!dialog.plan().pages.at(2).newBytes.contains("selected>--- A post"));
         dialog.findChild<QPushButton *>("cmdPublish")->click();
@@ -324,15 +414,24 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::addColumn<bool>("written");
         QTest::addColumn<QString>("message");
-        QTest::newRow("dry run") << QStringList{"--publish", "P", "--dry-run"} << 0 << "will change     index.html" << false << "";
-        QTest::newRow("publish") << QStringList{"--publish", "P"} << 0 << "written         blog/index.html" << true << "";
-        QTest::newRow("one page") << QStringList{"--publish", "P", "S/blog/index.html"} << 0 << "written         blog/index.html" << true << "";
-        QTest::newRow("page outside") << QStringList{"--publish", "P", "P"} << 1 << "error" << false << "is not in the site folder";
-        QTest::newRow("no placeholder") << QStringList{"--publish", "P", "S/about.html"} << 0 << "no placeholder  about.html" << false << "";
-        QTest::newRow("unpublish, not there") << QStringList{"--unpublish", "P"} << 0 << "up to date      index.html" << false << "";
-        QTest::newRow("site is a file") << QStringList{"--publish", "P", "--site", "P"} << 1 << "" << false << "is not a folder";
-        QTest::newRow("site missing") << QStringList{"--publish", "P", "--site", "S/nothing"} << 1 << "" << false << "does not exist";
-        QTest::newRow("no site folder") << QStringList{"--publish", "N"} << 2 << "" << false << "names no site folder";
+        QTest::newRow("dry run") << QStringList{"--publish", "P", "--dry-run"} << 0
+                                 << "will change     index.html" << false << "";
+        QTest::newRow("publish") << QStringList{"--publish", "P"} << 0 << "written         blog/index.html"
+                                 << true << "";
+        QTest::newRow("one page") << QStringList{"--publish", "P", "S/blog/index.html"} << 0
+                                  << "written         blog/index.html" << true << "";
+        QTest::newRow("page outside")
+            << QStringList{"--publish", "P", "P"} << 1 << "error" << false << "is not in the site folder";
+        QTest::newRow("no placeholder") << QStringList{"--publish", "P", "S/about.html"} << 0
+                                        << "no placeholder  about.html" << false << "";
+        QTest::newRow("unpublish, not there")
+            << QStringList{"--unpublish", "P"} << 0 << "up to date      index.html" << false << "";
+        QTest::newRow("site is a file")
+            << QStringList{"--publish", "P", "--site", "P"} << 1 << "" << false << "is not a folder";
+        QTest::newRow("site missing")
+            << QStringList{"--publish", "P", "--site", "S/nothing"} << 1 << "" << false << "does not exist";
+        QTest::newRow("no site folder")
+            << QStringList{"--publish", "N"} << 2 << "" << false << "names no site folder";
     }
     void commandLine()
     {
@@ -349,12 +448,15 @@ private slots:
         p.site.clear();
         QVERIFY(testfiles::saveProject(dir.filePath("nosite.qnv"), p));
         for (QString &arg : args)
-            arg.replace(QRegularExpression("^P$"), dir.filePath("nav.qnv")).replace(QRegularExpression("^N$"), dir.filePath("nosite.qnv")).replace(QRegularExpression("^S/"), site + '/');
+            arg.replace(QRegularExpression("^P$"), dir.filePath("nav.qnv"))
+                .replace(QRegularExpression("^N$"), dir.filePath("nosite.qnv"))
+                .replace(QRegularExpression("^S/"), site + '/');
         const testfiles::Run run = testfiles::runQuillnav(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(QString::fromUtf8(run.out).contains(output), run.out.constData());
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        const bool changed = testfiles::readAll(site + "/blog/index.html") != testfiles::readAll(siteData("in/blog/index.html"));
+        const bool changed = testfiles::readAll(site + "/blog/index.html")
+                             != testfiles::readAll(siteData("in/blog/index.html"));
         QCOMPARE(changed, written);
     }
 };

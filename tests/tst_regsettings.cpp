@@ -49,8 +49,7 @@ bool SetValue(const QString &section, const RegValue &value)
 
 } // namespace
 
-class TestRegSettings : public QObject
-{
+class TestRegSettings : public QObject {
     Q_OBJECT
 
 private:
@@ -65,7 +64,10 @@ private:
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // keeps the user's own file out of reach
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+    } // keeps the user's own file out of reach
 
     void init()
     {
@@ -92,20 +94,25 @@ private slots:
         QTest::addColumn<QString>("storedAt"); // the key that must hold the value
         for (const QJsonArray &r : testfiles::tableRows(u"settings-values.json"_s))
             QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString()
-                                                       << (r[3].isNull() ? QString() : r[3].toString().isNull() ? u""_s : r[3].toString())
+                                                       << (r[3].isNull()              ? QString()
+                                                           : r[3].toString().isNull() ? u""_s
+                                                                                      : r[3].toString())
                                                        << r[4].toString() << r[5].toString();
     }
 
     void readAndWrite()
     {
-        QFETCH(QString, section); QFETCH(QString, key); QFETCH(QString, setting); QFETCH(QString, expected);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, setting);
+        QFETCH(QString, expected);
         QFETCH(QString, storedAt);
         if (setting.isNull())
             QVERIFY(!QDir(m_folder).exists()); // reading creates nothing
         else
             QVERIFY(s.SaveSetting(section, key, setting));
-        QCOMPARE(RegistryStore::read().state, setting.isNull() ? RegistryStore::FileState::Missing
-                                                               : RegistryStore::FileState::Ok);
+        QCOMPARE(RegistryStore::read().state,
+                 setting.isNull() ? RegistryStore::FileState::Missing : RegistryStore::FileState::Ok);
         QCOMPARE(Messages().GetSetting(section, key, u"<default>"_s), expected);
         const RegistryHive hive = RegistryStore::read().hive;
         if (!storedAt.isEmpty())
@@ -113,7 +120,8 @@ private slots:
         for (QString path = storedAt; !path.isEmpty(); path = path.section(u'\\', 0, -2))
             QVERIFY2(hive.keyExists(path), qPrintable(path));
         // No temporary or lock files are left behind.
-        QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList(!setting.isNull(), u"user-registry.txt"_s));
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files),
+                 QStringList(!setting.isNull(), u"user-registry.txt"_s));
     }
 
     void oddValues()
@@ -135,7 +143,8 @@ private slots:
         QVERIFY(s.SaveSetting(M, u"*"_s, u"one"_s)); // replaced where it stands
         QCOMPARE(s.GetAllSettings(M),
                  (QList<QStringList>{{u""_s, u"one"_s}, {u"*"_s, u"star"_s}, {u"NoBytes"_s, u""_s}}));
-        // They survive the rewrite of a hand-edited file: byte order mark, Windows line ends, blanks after "]".
+        // They survive the rewrite of a hand-edited file: byte order mark, Windows line ends, blanks after
+        // "]".
         QByteArray text = readAll(m_file);
         QVERIFY(writeAll(m_file, "\xEF\xBB\xBF" + text.replace("]\n", "] \t\n").replace("\n", "\r\n")));
         QCOMPARE(RegistryStore::read().state, RegistryStore::FileState::Ok);
@@ -156,8 +165,8 @@ private slots:
         QVERIFY(s.SaveSetting(u"Parent\\Child"_s, u"C"_s, u"c"_s));
         const QByteArray before = readAll(m_file);
         // Missing value, value of a missing section, missing section, section with subkeys, nothing.
-        for (const auto &[section, key] : {std::pair{"Messages", "Nope"}, {"Missing", "A"}, {"Missing", ""},
-                                           {"Parent", ""}, {"", ""}})
+        for (const auto &[section, key] :
+             {std::pair{"Messages", "Nope"}, {"Missing", "A"}, {"Missing", ""}, {"Parent", ""}, {"", ""}})
             QVERIFY2(!s.DeleteSetting(QString::fromLatin1(section), QString::fromLatin1(key)), section);
         QCOMPARE(readAll(m_file), before); // failures change nothing
         QVERIFY(s.DeleteSetting(M, u"A"_s) && s.DeleteSetting(M, u"B"_s));
@@ -179,7 +188,8 @@ private slots:
     void damagedFileReadsEmptyAndIsMovedAside()
     {
         QFETCH(QByteArray, content);
-        QVERIFY(content.isNull() ? QDir().mkpath(m_file) : QDir().mkpath(m_folder) && writeAll(m_file, content));
+        QVERIFY(content.isNull() ? QDir().mkpath(m_file)
+                                 : QDir().mkpath(m_folder) && writeAll(m_file, content));
         QCOMPARE(RegistryStore::read().state,
                  content.isNull() ? RegistryStore::FileState::Unreadable : RegistryStore::FileState::Corrupt);
         QCOMPARE(get(u"Show IE Message"_s, u"yes"_s), u"yes"_s);
@@ -187,7 +197,8 @@ private slots:
         QCOMPARE(readAll(m_file), content); // reading changes nothing
         if (content.isNull()) { // a folder is not a damaged file: it stays, and nothing is written
             QVERIFY(!s.SaveSetting(M, u"Show IE Message"_s, u"no"_s));
-            QVERIFY(QFileInfo(m_file).isDir() && QDir(m_folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size() == 1);
+            QVERIFY(QFileInfo(m_file).isDir()
+                    && QDir(m_folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size() == 1);
             return;
         }
         QVERIFY(s.SaveSetting(M, u"Show IE Message"_s, u"no"_s));
@@ -212,18 +223,21 @@ private slots:
 
     void leftOverLocks()
     {
-        QFETCH(QByteArray, content); QFETCH(int, ageSeconds);
+        QFETCH(QByteArray, content);
+        QFETCH(int, ageSeconds);
         const QString lockPath = m_file + u".lock"_s;
         QVERIFY(QDir().mkpath(m_folder));
         QLockFile held(lockPath);
         QFile lock(lockPath);
         QVERIFY(content.isNull() ? held.tryLock(0) : writeAll(lockPath, content));
         QVERIFY(lock.open(QIODevice::ReadWrite));
-        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                 QFileDevice::FileModificationTime));
         QElapsedTimer timer;
         timer.start();
         QString error;
-        const bool written = RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(u"K"_s); }, &error);
+        const bool written =
+            RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(u"K"_s); }, &error);
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(written, !content.isNull());
         QVERIFY2(written || error.contains(u"Could not lock the settings file"_s), qPrintable(error));
@@ -232,7 +246,8 @@ private slots:
     void concurrentWritersLoseNothing()
     {
         constexpr int PerWriter = 40;
-        for (const pid_t pid : {StartWriter(m_file, u"A"_s, PerWriter), StartWriter(m_file, u"B"_s, PerWriter)}) {
+        for (const pid_t pid :
+             {StartWriter(m_file, u"A"_s, PerWriter), StartWriter(m_file, u"B"_s, PerWriter)}) {
             int status = -1;
             QCOMPARE(waitpid(pid, &status, 0), pid);
             QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);

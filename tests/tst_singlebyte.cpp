@@ -6,8 +6,8 @@
 // import, and a menu published into a KOI8-U page.
 #include "menu/MenuProject.h"
 #include "site/PageEncoder.h"
-#include "site/PageImport.h"
 #include "site/PageEncoding.h"
+#include "site/PageImport.h"
 #include "site/SingleByteIndexes.h"
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
@@ -23,7 +23,8 @@ namespace {
 QMap<QString, QList<int>> standardIndexes()
 {
     QMap<QString, QList<int>> indexes;
-    const QList<QByteArray> lines = testfiles::readAll(testpaths::dataFile("encodings/single-byte.tsv")).split('\n');
+    const QList<QByteArray> lines =
+        testfiles::readAll(testpaths::dataFile("encodings/single-byte.tsv")).split('\n');
     for (const QByteArray &line : lines) {
         const QList<QByteArray> cells = line.split('\t');
         if (line.startsWith('#') || cells.size() != 3)
@@ -82,8 +83,11 @@ private slots:
         QCOMPARE(high.size(), 128);
         for (int i = 0; i < 128; ++i) {
             const char16_t expected = index[i] ? char16_t(index[i]) : char16_t(QChar::ReplacementCharacter);
-            QVERIFY2(high[i].unicode() == expected, qPrintable(QStringLiteral("byte %1 reads as U+%2, not U+%3")
-                .arg(0x80 + i, 0, 16).arg(high[i].unicode(), 4, 16, QChar(u'0')).arg(expected, 4, 16, QChar(u'0'))));
+            QVERIFY2(high[i].unicode() == expected,
+                     qPrintable(QStringLiteral("byte %1 reads as U+%2, not U+%3")
+                                    .arg(0x80 + i, 0, 16)
+                                    .arg(high[i].unicode(), 4, 16, QChar(u'0'))
+                                    .arg(expected, 4, 16, QChar(u'0'))));
         }
 
         // Written back: ASCII as itself, every character of the index as its byte.
@@ -93,13 +97,15 @@ private slots:
             if (!index[i])
                 continue;
             bool exact = false;
-            QCOMPARE(PageEncoder::encode(QString(QChar(index[i])), name, &exact), QByteArray(1, char(0x80 + i)));
+            QCOMPARE(PageEncoder::encode(QString(QChar(index[i])), name, &exact),
+                     QByteArray(1, char(0x80 + i)));
             QVERIFY(exact);
         }
 
         // A character the encoding lacks is a reference, not a similar one:
         // no index holds them all, several have look-alikes in a best fit.
-        for (const char32_t c : {U'\u0101', U'\u0416', U'\u05D0', U'\u20AC', U'\u2260', U'\u4E00', U'\U0001F600'}) {
+        for (const char32_t c :
+             {U'\u0101', U'\u0416', U'\u05D0', U'\u20AC', U'\u2260', U'\u4E00', U'\U0001F600'}) {
             const QString in = QStringLiteral("a") + QString::fromUcs4(&c, 1);
             bool exact = true;
             const QByteArray out = PageEncoder::encode(in, name, &exact);
@@ -137,8 +143,8 @@ private slots:
         QFETCH(QByteArray, label);
         QFETCH(int, byte);
         QFETCH(QString, text);
-        const QByteArray page = "<meta charset=" + label + "><select><option value=a.html>x" + char(byte)
-                              + "y</option></select>";
+        const QByteArray page =
+            "<meta charset=" + label + "><select><option value=a.html>x" + char(byte) + "y</option></select>";
         PageImport import;
         MenuProject project;
         QStringList notes;
@@ -168,7 +174,8 @@ private slots:
         PageImport import;
         MenuProject back;
         QStringList notes;
-        QVERIFY2(import.load(path) && import.project(import.find("nav"), &back, &notes), qPrintable(import.error()));
+        QVERIFY2(import.load(path) && import.project(import.find("nav"), &back, &notes),
+                 qPrintable(import.error()));
         QCOMPARE(back.items, p.items);
     }
 };

@@ -60,13 +60,18 @@ private slots:
     {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
-        for (const auto &[a, b] : {std::pair{"page2", "page10"}, {"page", "page1"}, {"a07", "a8"},
-                                   {"Apple", "banana"}, {"x2y", "x2z"}, {"Page", "page"}})
+        for (const auto &[a, b] : {std::pair{"page2", "page10"},
+                                   {"page", "page1"},
+                                   {"a07", "a8"},
+                                   {"Apple", "banana"},
+                                   {"x2y", "x2z"},
+                                   {"Page", "page"}})
             QTest::newRow(a) << QString(a) << QString(b);
     }
     void naturalOrder()
     {
-        QFETCH(QString, a); QFETCH(QString, b);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
         QVERIFY(NaturalOrder::compare(a, b) < 0);
         QVERIFY(NaturalOrder::compare(b, a) > 0);
     }
@@ -79,16 +84,21 @@ private slots:
         QStringList notes;
         QString error;
         QVERIFY2(SiteMenuBuilder::build(m_site, &p, &notes, &error), qPrintable(error));
-        const QList<MenuItem> expected = {
-            {"Home", "Yes", "index.html", "No"},          {"Caf\u00e9", "Yes", "About.html", "No"},
-            {"no title.htm", "Yes", "no%20title.htm", "No"}, {"Two and more", "Yes", "page2.html", "No"},
-            {"Ten pages", "Yes", "page10.html", "No"},    {"Blog", "Yes", "blog/index.html", "No"},
-            {"--- A", "Yes", "blog/a.html", "No"},        {"--- Post", "Yes", "blog/2026/post.html", "No"},
-            {"docs", "No", "", "No"},                     {"--- Guide", "Yes", "docs/guide.html", "No"}};
+        const QList<MenuItem> expected = {{"Home", "Yes", "index.html", "No"},
+                                          {"Caf\u00e9", "Yes", "About.html", "No"},
+                                          {"no title.htm", "Yes", "no%20title.htm", "No"},
+                                          {"Two and more", "Yes", "page2.html", "No"},
+                                          {"Ten pages", "Yes", "page10.html", "No"},
+                                          {"Blog", "Yes", "blog/index.html", "No"},
+                                          {"--- A", "Yes", "blog/a.html", "No"},
+                                          {"--- Post", "Yes", "blog/2026/post.html", "No"},
+                                          {"docs", "No", "", "No"},
+                                          {"--- Guide", "Yes", "docs/guide.html", "No"}};
         QCOMPARE(p.items, expected);
         QCOMPARE(p.options.menuName, QString("siteMenu"));
         QCOMPARE(p.site, QDir::cleanPath(m_site));
-        QVERIFY2(notes.join('\n').contains("\"ext\" leads out of the site folder"), qPrintable(notes.join('\n')));
+        QVERIFY2(notes.join('\n').contains("\"ext\" leads out of the site folder"),
+                 qPrintable(notes.join('\n')));
         QVERIFY(!SiteMenuBuilder::build(m_site + "/index.html", &p, &notes, &error));
         QVERIFY(error.contains("is not a folder"));
     }
@@ -96,16 +106,18 @@ private slots:
     void fromSitemap()
     {
         SitemapImport map;
-        QVERIFY(map.parse("<?xml version=\"1.0\"?>\n<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
-                          "<url><loc> https://example.org/ </loc></url><url><loc>https://example.org/blog/</loc></url>"
-                          "<url><loc>https://example.org/old/my%20page.html</loc></url></urlset>",
-                          "sitemap.xml"));
+        QVERIFY(map.parse(
+            "<?xml version=\"1.0\"?>\n<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+            "<url><loc> https://example.org/ </loc></url><url><loc>https://example.org/blog/</loc></url>"
+            "<url><loc>https://example.org/old/my%20page.html</loc></url></urlset>",
+            "sitemap.xml"));
         MenuProject p;
         QStringList notes;
         QVERIFY(map.project(m_site, &p, &notes));
-        const QList<MenuItem> expected = {{"Home", "Yes", "index.html", "No"},
-                                          {"Blog", "Yes", "blog/index.html", "No"},
-                                          {"my page.html", "Yes", "https://example.org/old/my%20page.html", "No"}};
+        const QList<MenuItem> expected = {
+            {"Home", "Yes", "index.html", "No"},
+            {"Blog", "Yes", "blog/index.html", "No"},
+            {"my page.html", "Yes", "https://example.org/old/my%20page.html", "No"}};
         QCOMPARE(p.items, expected);
         QVERIFY(!map.parse("<urlset>\n<url>\n<loc>a</url></urlset>", "bad.xml"));
         QVERIFY2(map.error().contains("bad.xml\" is not well-formed XML: line 3"), qPrintable(map.error()));
@@ -125,7 +137,8 @@ private slots:
     }
     void sitemapCutsWholeCharacters()
     {
-        QFETCH(QString, name); QFETCH(qsizetype, kept);
+        QFETCH(QString, name);
+        QFETCH(qsizetype, kept);
         SitemapImport map;
         const QString address = "https://example.org/" + name; // 20 characters before the name
         QVERIFY(map.parse("<urlset><url><loc>" + address.toUtf8() + "</loc></url></urlset>", "long.xml"));
@@ -145,22 +158,35 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("file");
-        QTest::newRow("top") << "https://example.org" << "index.html";
-        QTest::newRow("folder") << "https://example.org/blog/" << "blog/index.html";
-        QTest::newRow("folder without slash") << "http://example.org/blog" << "blog/index.html";
-        QTest::newRow("dots") << "https://example.org/blog/../page2.html?x#y" << "page2.html";
-        QTest::newRow("above the top") << "https://example.org/../page2.html" << "";
-        QTest::newRow("backslash") << "https:\\\\example.org\\blog\\a.html" << "blog/a.html";
-        QTest::newRow("escaped") << "https://example.org/no%20title.htm" << "no title.htm";
-        QTest::newRow("root-relative") << "/docs/guide.html" << "docs/guide.html";
-        QTest::newRow("no such file") << "https://example.org/gone.html" << "";
-        QTest::newRow("folder without index") << "https://example.org/docs/" << "";
-        QTest::newRow("other scheme") << "ftp://example.org/page2.html" << "page2.html";
-        QTest::newRow("mail") << "mailto:page2.html" << "";
+        QTest::newRow("top") << "https://example.org"
+                             << "index.html";
+        QTest::newRow("folder") << "https://example.org/blog/"
+                                << "blog/index.html";
+        QTest::newRow("folder without slash") << "http://example.org/blog"
+                                              << "blog/index.html";
+        QTest::newRow("dots") << "https://example.org/blog/../page2.html?x#y"
+                              << "page2.html";
+        QTest::newRow("above the top") << "https://example.org/../page2.html"
+                                       << "";
+        QTest::newRow("backslash") << "https:\\\\example.org\\blog\\a.html"
+                                   << "blog/a.html";
+        QTest::newRow("escaped") << "https://example.org/no%20title.htm"
+                                 << "no title.htm";
+        QTest::newRow("root-relative") << "/docs/guide.html"
+                                       << "docs/guide.html";
+        QTest::newRow("no such file") << "https://example.org/gone.html"
+                                      << "";
+        QTest::newRow("folder without index") << "https://example.org/docs/"
+                                              << "";
+        QTest::newRow("other scheme") << "ftp://example.org/page2.html"
+                                      << "page2.html";
+        QTest::newRow("mail") << "mailto:page2.html"
+                              << "";
     }
     void sitemapFile()
     {
-        QFETCH(QString, address); QFETCH(QString, file);
+        QFETCH(QString, address);
+        QFETCH(QString, file);
         QCOMPARE(SitemapImport::fileFor(address, m_site), file);
     }
 
@@ -176,14 +202,19 @@ private slots:
         QTest::newRow("escaped") << "no%20title.htm" << good << "";
         QTest::newRow("id") << "page10.html#sec" << good << "";
         QTest::newRow("a name") << "/page10.html#old" << good << "";
-        QTest::newRow("case") << "about.html" << failed << "about.html does not exist with this case (the file is About.html)";
+        QTest::newRow("case") << "about.html" << failed
+                              << "about.html does not exist with this case (the file is About.html)";
         QTest::newRow("missing") << "blog/2025/" << failed << "blog/2025/index.html does not exist";
-        QTest::newRow("no fragment") << "page10.html#gone" << failed << "page10.html has no element with the id or name \"gone\"";
-        QTest::newRow("outside") << "../outside/o.html" << failed << "../outside/o.html leads out of the site folder";
+        QTest::newRow("no fragment") << "page10.html#gone" << failed
+                                     << "page10.html has no element with the id or name \"gone\"";
+        QTest::newRow("outside") << "../outside/o.html" << failed
+                                 << "../outside/o.html leads out of the site folder";
         QTest::newRow("mail") << "mailto:a@example.org,b@b.example?subject=x" << good << "";
         QTest::newRow("bad mail") << "mailto:bob@" << failed << "\"bob@\" is not a valid e-mail address";
-        QTest::newRow("web") << "https://example.org/" << skipped << "https://example.org/ is not checked (no network access)";
-        QTest::newRow("bare fragment") << "#main" << skipped << "a fragment of the page that shows the menu is not checked";
+        QTest::newRow("web") << "https://example.org/" << skipped
+                             << "https://example.org/ is not checked (no network access)";
+        QTest::newRow("bare fragment")
+            << "#main" << skipped << "a fragment of the page that shows the menu is not checked";
         QTest::newRow("blanks at the ends") << " page2.html\n" << good << "";
         QTest::newRow("backslash") << "blog\\a.html" << good << "";
         QTest::newRow("tab and line break inside") << "blog/\t2026/\npost.html" << good << "";
@@ -191,7 +222,9 @@ private slots:
     }
     void checkLinks()
     {
-        QFETCH(QString, link); QFETCH(int, status); QFETCH(QString, reason);
+        QFETCH(QString, link);
+        QFETCH(int, status);
+        QFETCH(QString, reason);
         LinkCheck check(m_site);
         const QList<LinkVerdict> v = check.check({{"x", "Yes", link, "No"}, MenuItem::separator()});
         QCOMPARE(v, (QList<LinkVerdict>{{LinkVerdict::Status(status), reason}, {}}));
@@ -243,7 +276,8 @@ private slots:
         QVERIFY(!model->index(1, 0).data(Qt::DecorationRole).isNull());
         QVERIFY(model->index(0, 0).data(Qt::DecorationRole).isNull());
         model->setText(1, "Start");
-        QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull() && !ItemListDecorations::of(model)->hasLinkMarks());
+        QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull()
+                && !ItemListDecorations::of(model)->hasLinkMarks());
         w->document()->undoStack()->undo();
         QVERIFY(w->document()->project().items.isEmpty());
     }

@@ -2,8 +2,8 @@
 // Restore Defaults, dependent states, start-up values from the palette, and
 // styles carried through a project file.
 #include "app/AdvisoryFlags.h"
-#include "app/ui/AdvisoryDialog.h"
 #include "app/MenuDocument.h"
+#include "app/ui/AdvisoryDialog.h"
 #include "app/ui/Form1.h"
 #include "app/ui/IgnoredStylesMessage.h"
 #include "codegen/MenuCodeGenerator.h"
@@ -25,14 +25,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T = QWidget>
-T *child(const QObject *parent, const char *name)
+template <typename T = QWidget> T *child(const QObject *parent, const char *name)
 {
     T *found = parent->findChild<T *>(QLatin1String(name));
     return found ? found : (qFatal("no child named %s", name), nullptr);
 }
-void click(const QObject *parent, const char *name) { child<QAbstractButton>(parent, name)->click(); }
-QString code(const Form1 &w) { return GenerateMenuCode(codegen::kCodeMode, w.document()->project()).body; }
+void click(const QObject *parent, const char *name)
+{
+    child<QAbstractButton>(parent, name)->click();
+}
+QString code(const Form1 &w)
+{
+    return GenerateMenuCode(codegen::kCodeMode, w.document()->project()).body;
+}
 
 // Changes every control that either dialog has.
 void changeEverything(QDialog *d)
@@ -66,8 +71,9 @@ int open(Form1 &w, bool button, const std::function<void(QDialog *)> &inside)
     return notices;
 }
 
-// Button dialog: rows enabled, swatches painted, sync boxes enabled, "No Border" checked and enabled, thickness
-// and width (enabled, text), left / bottom rows showing the top / right colour, messages, closed, incomplete.
+// Button dialog: rows enabled, swatches painted, sync boxes enabled, "No Border" checked and enabled,
+// thickness and width (enabled, text), left / bottom rows showing the top / right colour, messages, closed,
+// incomplete.
 QString buttonState(FrmAdvBttnOp *d, int notices)
 {
     QString s;
@@ -76,7 +82,8 @@ QString buttonState(FrmAdvBttnOp *d, int notices)
     const auto on = [d](const char *name) { return child(d, name)->isEnabled() ? '1' : '0'; };
     return s.insert(6, ' ') + ' ' + on("Check1") + on("Check2") + " nb"
            + (child<QCheckBox>(d, "nbchk")->isChecked() ? '1' : '0') + on("nbchk") + " t" + on("txtBT") + '='
-           + child<QLineEdit>(d, "txtBT")->text() + " w" + on("txtBW") + '=' + child<QLineEdit>(d, "txtBW")->text()
+           + child<QLineEdit>(d, "txtBT")->text() + " w" + on("txtBW") + '='
+           + child<QLineEdit>(d, "txtBW")->text()
            + (d->colorRow(3)->text() == d->colorRow(2)->text() ? " L" : " l")
            + (d->colorRow(5)->text() == d->colorRow(4)->text() ? 'B' : 'b') + QString(notices, '!')
            + (d->isVisible() ? "" : " hidden") + (d->colorRow(0)->text().size() == 7 ? "" : " incomplete");
@@ -84,8 +91,7 @@ QString buttonState(FrmAdvBttnOp *d, int notices)
 
 } // namespace
 
-class TestStyleDialogs : public QObject
-{
+class TestStyleDialogs : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -108,7 +114,8 @@ private slots:
         using namespace FontChoice;
         const QStringList with{"A", "B", "MS Sans Serif"}, without{"A", "B", "ms sans serif"};
         QCOMPARE(QList<int>({StartupIndex(with), StartupIndex(without), StartupIndex({"A"}), StartupIndex({}),
-                             RestoreIndex(with), RestoreIndex(without), RestoreIndex({})}), QList<int>({2, 1, 0, -1, 2, 0, -1}));
+                             RestoreIndex(with), RestoreIndex(without), RestoreIndex({})}),
+                 QList<int>({2, 1, 0, -1, 2, 0, -1}));
         w->fillStyleFontLists({"b", "C", "a", "b"});
         FontOptionsGroup *options = w->buttonStyleDialog()->fontOptions();
         QCOMPARE(options->installedFamilies(), QStringList({"a", "b", "C"}));
@@ -137,8 +144,9 @@ private slots:
     void fontFallback()
     {
         using cssfont::genericFor;
-        QCOMPARE(QStringList({genericFor(u"DejaVu Serif [PfEd]"_s, false), genericFor(u"MS Sans Serif"_s, false),
-                              genericFor(u"C059"_s, false), genericFor(u"Cantarell"_s, false), genericFor(u"Noto Sans"_s, true)}),
+        QCOMPARE(QStringList({genericFor(u"DejaVu Serif [PfEd]"_s, false),
+                              genericFor(u"MS Sans Serif"_s, false), genericFor(u"C059"_s, false),
+                              genericFor(u"Cantarell"_s, false), genericFor(u"Noto Sans"_s, true)}),
                  QStringList({"serif", "sans-serif", "serif", "sans-serif", "monospace"}));
         w->fillStyleFontLists({"DejaVu Sans Mono", "DejaVu Serif"});
         QComboBox *list = w->menuStyleDialog()->fontOptions()->combofont();
@@ -147,9 +155,11 @@ private slots:
             list->setCurrentIndex(index), w->StoreAdvVals(u"mnu"_s);
             kept << w->document()->styles().mnu.mnuFontFallback;
         }
-        w->document()->styles().mnu.mnuFontFallback = u"sans-serif"_s; // a record of another computer's choice
+        w->document()->styles().mnu.mnuFontFallback =
+            u"sans-serif"_s; // a record of another computer's choice
         w->RestoreAdvVals(u"mnu"_s), w->StoreAdvVals(u"mnu"_s);
-        QCOMPARE(kept << w->document()->styles().mnu.mnuFontFallback, QStringList({"monospace", "serif", "sans-serif"}));
+        QCOMPARE(kept << w->document()->styles().mnu.mnuFontFallback,
+                 QStringList({"monospace", "serif", "sans-serif"}));
     }
 
     void leavingTheDialog_data()
@@ -165,16 +175,20 @@ private slots:
     // OK: the start-up state) and leaves the code alone; OK keeps the changes.
     void leavingTheDialog()
     {
-        QFETCH(bool, button); QFETCH(QString, how);
+        QFETCH(bool, button);
+        QFETCH(QString, how);
         const bool ok = how == "Command8"_L1, notice = ok != button;
         AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, notice);
         const mAdvMenuvals before = w->document()->styles();
         const QString codeBefore = code(*w);
-        QCOMPARE(open(*w, button, [&](QDialog *d) {
-                     changeEverything(d);
-                     how == "close"_L1    ? void(d->close())
-                     : how == "Escape"_L1 ? QTest::keyClick(d, Qt::Key_Escape) : click(d, how.toLatin1());
-                 }), notice ? 1 : 0);
+        QCOMPARE(open(*w, button,
+                      [&](QDialog *d) {
+                          changeEverything(d);
+                          how == "close"_L1    ? void(d->close())
+                          : how == "Escape"_L1 ? QTest::keyClick(d, Qt::Key_Escape)
+                                               : click(d, how.toLatin1());
+                      }),
+                 notice ? 1 : 0);
         QVERIFY(w->menuStyleDialog()->isHidden() && w->buttonStyleDialog()->isHidden());
         QCOMPARE(w->document()->styles().mnu == before.mnu, !ok || button);
         QCOMPARE(w->document()->styles().bttn == before.bttn, !ok || !button);
@@ -187,7 +201,8 @@ private slots:
     void okWithoutChangeAddsNoStep_data()
     {
         QTest::addColumn<bool>("button");
-        QTest::addColumn<QString>("earlier"); // a visit ended by OK: "r" Restore Defaults, "c" every control changed
+        QTest::addColumn<QString>(
+            "earlier"); // a visit ended by OK: "r" Restore Defaults, "c" every control changed
         for (const bool button : {false, true})
             for (const char *earlier : {"r", "c", "cr", "rc"})
                 QTest::addRow("%s: %s", button ? "button" : "menu", earlier) << button << earlier;
@@ -198,7 +213,8 @@ private slots:
     // and leaves the project as it was.
     void okWithoutChangeAddsNoStep()
     {
-        QFETCH(bool, button); QFETCH(QString, earlier);
+        QFETCH(bool, button);
+        QFETCH(QString, earlier);
         AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, false);
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
         open(*w, button, [&](QDialog *d) {
@@ -232,21 +248,26 @@ private slots:
     // border notice ("!", as is any message).
     void buttonStates()
     {
-        QFETCH(QString, steps); QFETCH(QString, state);
+        QFETCH(QString, steps);
+        QFETCH(QString, state);
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
         FrmAdvBttnOp *d = w->buttonStyleDialog();
         d->show();
         int notices = 0;
         QObject watch;
         modalwatch::whenModal(&watch, [&](QWidget *modal) { return ++notices, modal->close(), false; });
-        const std::map<QString, const char *> names{{"sys", "chksysbttnclr"}, {"nb", "nbchk"}, {"s1", "Check1"},
-            {"s2", "Check2"}, {"c", "chkconstbttnsz"}, {"rd", "cmdrestdef"}, {"t", "txtBT"}, {"w", "txtBW"}, {"click", "txtBT"}, {"ok", "Command8"}};
+        const std::map<QString, const char *> names{
+            {"sys", "chksysbttnclr"}, {"nb", "nbchk"},      {"s1", "Check1"}, {"s2", "Check2"},
+            {"c", "chkconstbttnsz"},  {"rd", "cmdrestdef"}, {"t", "txtBT"},   {"w", "txtBW"},
+            {"click", "txtBT"},       {"ok", "Command8"}};
         for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
             if (step == "inc"_L1 && (d->colorRow(0)->setText(u"#1"_s), true))
                 continue;
             QWidget *target = step == "top"_L1 ? d->colorRow(2)->txtclr() : child(d, names.at(step));
-            const QString typed = step == "top"_L1 ? u"\b\b\b\b\b\bff0000"_s : step == "t"_L1 ? u"x5-"_s
-                                  : step == "w"_L1 ? u"8a-0"_s : QString();
+            const QString typed = step == "top"_L1 ? u"\b\b\b\b\b\bff0000"_s
+                                  : step == "t"_L1 ? u"x5-"_s
+                                  : step == "w"_L1 ? u"8a-0"_s
+                                                   : QString();
             if (typed.isEmpty())
                 QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
             else
@@ -269,12 +290,16 @@ private slots:
     // them, changing only the controls, after the warning; Cancel undoes it.
     void restoreDefaults()
     {
-        QFETCH(QString, answer); QFETCH(bool, restored);
+        QFETCH(QString, answer);
+        QFETCH(bool, restored);
         const QPalette saved = QGuiApplication::palette();
         QPalette p = saved; // window text, window, button text, button face, highlight, shadow
-        for (const auto &[role, colour] : {std::pair{QPalette::Text, "#FFEE00"}, {QPalette::Base, "#336699"},
-                                           {QPalette::ButtonText, "#010203"}, {QPalette::Button, "#CCBBAA"},
-                                           {QPalette::Light, "#EEEEEE"}, {QPalette::Dark, "#444444"}})
+        for (const auto &[role, colour] : {std::pair{QPalette::Text, "#FFEE00"},
+                                           {QPalette::Base, "#336699"},
+                                           {QPalette::ButtonText, "#010203"},
+                                           {QPalette::Button, "#CCBBAA"},
+                                           {QPalette::Light, "#EEEEEE"},
+                                           {QPalette::Dark, "#444444"}})
             p.setColor(QPalette::Active, role, QColor(QLatin1String(colour)));
         QApplication::setPalette(p);
         w = std::make_unique<Form1>();
@@ -288,11 +313,15 @@ private slots:
         ButtonStyleRecord button;
         button.bttnClr = {"#010203", "#CCBBAA", "#EEEEEE", "#EEEEEE", "#444444", "#444444"};
         button.bttnFont = start.mnuFont;
-        const auto generic = [](const QString &f) { return cssfont::genericFor(f, QFontDatabase::isFixedPitch(f)); };
-        start.mnuFontFallback = button.bttnFontFallback = generic(start.mnuFont), defaults.mnuFontFallback = generic(defaults.mnuFont);
+        const auto generic = [](const QString &f) {
+            return cssfont::genericFor(f, QFontDatabase::isFixedPitch(f));
+        };
+        start.mnuFontFallback = button.bttnFontFallback = generic(start.mnuFont),
+        defaults.mnuFontFallback = generic(defaults.mnuFont);
         QCOMPARE(w->document()->styles().mnu, start);
         QCOMPARE(w->document()->styles().bttn, button);
-        QVERIFY(w->document()->styles().mnuDefClr == start.mnuClr && w->document()->styles().bttnDefClr == button.bttnClr);
+        QVERIFY(w->document()->styles().mnuDefClr == start.mnuClr
+                && w->document()->styles().bttnDefClr == button.bttnClr);
 
         const bool silenced = answer == "silenced"_L1;
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, !silenced);
@@ -320,13 +349,19 @@ private slots:
     {
         QTest::addColumn<bool>("html5");
         QTest::addColumn<bool>("button");
-        QTest::addColumn<QString>("steps"); // "s" silenced first; in the dialog "i" italics, "r" Restore Defaults
+        QTest::addColumn<QString>(
+            "steps"); // "s" silenced first; in the dialog "i" italics, "r" Restore Defaults
         QTest::addColumn<QString>("seen"); // browser notices, then "N" for the notice after OK
-        QTest::newRow("classic, menu italics") << false << false << "i" << "1N";
-        QTest::newRow("classic, button italics") << false << true << "i" << "1N";
-        QTest::newRow("classic, defaults restored") << false << false << "ir" << "1";
-        QTest::newRow("classic, silenced") << false << false << "si" << "1";
-        QTest::newRow("HTML5, menu italics") << true << false << "i" << "0";
+        QTest::newRow("classic, menu italics") << false << false << "i"
+                                               << "1N";
+        QTest::newRow("classic, button italics") << false << true << "i"
+                                                 << "1N";
+        QTest::newRow("classic, defaults restored") << false << false << "ir"
+                                                    << "1";
+        QTest::newRow("classic, silenced") << false << false << "si"
+                                           << "1";
+        QTest::newRow("HTML5, menu italics") << true << false << "i"
+                                             << "0";
     }
 
     // After OK, a classic style that browsers ignore is pointed out without
@@ -334,7 +369,10 @@ private slots:
     // of classic code only.
     void ignoredStylesNotice()
     {
-        QFETCH(bool, html5); QFETCH(bool, button); QFETCH(QString, steps); QFETCH(QString, seen);
+        QFETCH(bool, html5);
+        QFETCH(bool, button);
+        QFETCH(QString, steps);
+        QFETCH(QString, seen);
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
         AdvisoryFlags::Write(AdvisoryFlags::ShowIgnoredStylesMessage, !steps.contains('s'));
         w->document()->setDialect(html5 ? CodeDialect::Html5 : CodeDialect::Classic);
@@ -344,13 +382,15 @@ private slots:
             click(d, "Command8");
         });
         auto *notice = w->findChild<IgnoredStylesMessage *>();
-        QCOMPARE(QString::number(notices) + (notice && notice->isVisible() && !notice->isModal() ? "N" : ""), seen);
+        QCOMPARE(QString::number(notices) + (notice && notice->isVisible() && !notice->isModal() ? "N" : ""),
+                 seen);
         if (!notice)
             return;
         click(notice, "Command2");
         QCOMPARE(w->document()->dialect(), CodeDialect::Html5);
         w->document()->undoStack()->undo();
-        QVERIFY(w->document()->dialect() == CodeDialect::Classic && w->document()->project().menuStyle.mnuItalic == int(!button));
+        QVERIFY(w->document()->dialect() == CodeDialect::Classic
+                && w->document()->project().menuStyle.mnuItalic == int(!button));
     }
 
     // The contrast warning follows the colours typed into the real boxes and the system colours box ("s").
@@ -365,13 +405,16 @@ private slots:
         for (const bool button : {false, true}) {
             QString seen; // after each step the ratio shown, "-" for none
             open(*w, button, [&](QDialog *d) {
-                for (const QString step : {"s", "1FFFFFF", "0777777", "1000", "1000000", "0222222", "s", "s"}) {
+                for (const QString step :
+                     {"s", "1FFFFFF", "0777777", "1000", "1000000", "0222222", "s", "s"}) {
                     if (step == "s"_L1)
                         click(d, button ? "chksysbttnclr" : "chkmnusysclr");
                     else // the warning shows the ratio rounded down: 4.48 as 4.4:1
-                        QTest::keyClicks(child(d, qPrintable("txtclr_" + step.left(1))), "\b\b\b\b\b\b" + step.mid(1));
+                        QTest::keyClicks(child(d, qPrintable("txtclr_" + step.left(1))),
+                                         "\b\b\b\b\b\b" + step.mid(1));
                     const auto *warning = child<QLabel>(d, "lblcontrast");
-                    seen += (warning->isVisible() ? warning->text().section(u')', 0, 0).mid(14) : u"-"_s) + ' ';
+                    seen +=
+                        (warning->isVisible() ? warning->text().section(u')', 0, 0).mid(14) : u"-"_s) + ' ';
                 }
                 click(d, "Command9");
             });
@@ -391,7 +434,8 @@ private slots:
         p.menuStyle.mnuFont = u"Zapf \"Ch\u00e4ncery\" 'Pro'"_s;
         w->document()->applyProject(p);
         auto *fonts = child<QComboBox>(w->menuStyleDialog(), "combofont");
-        QVERIFY(fonts->currentText() == p.menuStyle.mnuFont && fonts->currentData(Qt::FontRole).value<QFont>().italic());
+        QVERIFY(fonts->currentText() == p.menuStyle.mnuFont
+                && fonts->currentData(Qt::FontRole).value<QFont>().italic());
         const QString path = m_dir->filePath(u"styles.qnv"_s);
         w->choosers().saveProject = [&](QWidget *) { return path; };
         w->mnuFileSaveProj_Click();

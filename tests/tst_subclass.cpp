@@ -65,7 +65,8 @@ private slots:
     }
     void dispatch()
     {
-        QFETCH(QString, ops); QFETCH(QString, expected);
+        QFETCH(QString, ops);
+        QFETCH(QString, expected);
         Target window;
         std::map<QChar, std::unique_ptr<Probe>> probes;
         for (const QString &op : ops.split(' ', Qt::SkipEmptyParts)) {
@@ -102,11 +103,15 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("text");
         for (const QJsonArray &r : testfiles::tableRows("subclass-errors.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toInt() << r[3].toInt() << r[4].toString();
+            QTest::newRow(qPrintable(r[0].toString()))
+                << r[1].toString() << r[2].toInt() << r[3].toInt() << r[4].toString();
     }
     void errors()
     {
-        QFETCH(QString, window); QFETCH(int, code); QFETCH(int, number); QFETCH(QString, text);
+        QFETCH(QString, window);
+        QFETCH(int, code);
+        QFETCH(int, number);
+        QFETCH(QString, text);
         Probe probe(QStringLiteral("a"), ISubclass::RespConsume);
         Target own, foreign, moved;
         QObject object;
@@ -115,9 +120,12 @@ private slots:
         delete destroyed;
         foreign.setFlag(Qt::ForeignWindow);
         moved.moveToThread(&thread);
-        QObject *target = window == "null" ? nullptr : window == "destroyed" ? destroyed.data()
-                        : window == "object" ? &object : window == "foreign" ? &foreign
-                        : window == "thread" ? &moved : &own;
+        QObject *target = window == "null"        ? nullptr
+                          : window == "destroyed" ? destroyed.data()
+                          : window == "object"    ? &object
+                          : window == "foreign"   ? &foreign
+                          : window == "thread"    ? &moved
+                                                  : &own;
         MSubclass::AddMessageHandler(&probe, &own, kMsg);
         try {
             MSubclass::AddMessageHandler(&probe, target, kMsg);

@@ -35,19 +35,26 @@ class TestTranslations : public QObject {
         std::unique_ptr<Form1> w;
         showWindow(w);
         Form3 code(MenuCode{}, nullptr);
-        FrmAbt about; PreferencesDialog preferences; Form4 border; Form5 restore; iemsgfrm ie; IgnoredStylesMessage ignored;
+        FrmAbt about;
+        PreferencesDialog preferences;
+        Form4 border;
+        Form5 restore;
+        iemsgfrm ie;
+        IgnoredStylesMessage ignored;
         HelpWindow help(QFileInfo(QN_BINARY).dir().filePath("quillnav.qch"));
         PageImport page;
         page.parse("<select name=a><option>x</select><select><option>y</select>", "page.html");
         ChooseListDialog choose(page, "page.html");
         QTemporaryDir site;
-        testfiles::writeAll(site.filePath("index.html"), "<html><head></head><body><!-- quillnav m --></body></html>");
+        testfiles::writeAll(site.filePath("index.html"),
+                            "<html><head></head><body><!-- quillnav m --></body></html>");
         MenuProject menu;
         menu.options.menuName = "m";
         menu.items = {MenuItem{"Home", "Yes", "index.html", "No"}};
         PublishDialog publish(menu, site.path(), SitePublisher::Publish);
-        for (QWidget *window : std::initializer_list<QWidget *>{w.get(), w->menuStyleDialog(), w->buttonStyleDialog(), &code,
-                                                                &about, &preferences, &border, &restore, &ie, &ignored, &help, &choose, &publish}) {
+        for (QWidget *window : std::initializer_list<QWidget *>{
+                 w.get(), w->menuStyleDialog(), w->buttonStyleDialog(), &code, &about, &preferences, &border,
+                 &restore, &ie, &ignored, &help, &choose, &publish}) {
             window->show();
             cut << clippedCaptions(window);
             QList<QPointer<QObject>> all{window}; // a label's text control may come and go
@@ -56,14 +63,17 @@ class TestTranslations : public QObject {
             for (QObject *o : std::as_const(all)) {
                 QStringList shown; // a line edit's text is the user's
                 for (const char *property : {"text", "title", "toolTip", "windowTitle", "placeholderText"})
-                    if (o && (qstrcmp(property, "text") || !o->inherits("QLineEdit")) && !(o->inherits("QAction") && !static_cast<QAction *>(o)->isVisible()))
+                    if (o && (qstrcmp(property, "text") || !o->inherits("QLineEdit"))
+                        && !(o->inherits("QAction") && !static_cast<QAction *>(o)->isVisible()))
                         shown << o->property(property).toString();
                 for (int i = 0; qobject_cast<QComboBox *>(o) && i < static_cast<QComboBox *>(o)->count(); ++i)
                     shown << static_cast<QComboBox *>(o)->itemText(i);
-                for (int i = 0; qobject_cast<QTabWidget *>(o) && i < static_cast<QTabWidget *>(o)->count(); ++i)
+                for (int i = 0; qobject_cast<QTabWidget *>(o) && i < static_cast<QTabWidget *>(o)->count();
+                     ++i)
                     shown << static_cast<QTabWidget *>(o)->tabText(i);
                 for (const QString &text : std::as_const(shown)) {
-                    QString key = window->objectName() + '/' + o->objectName() + '/' + o->metaObject()->className();
+                    QString key =
+                        window->objectName() + '/' + o->objectName() + '/' + o->metaObject()->className();
                     while (texts.contains(key))
                         key += '+';
                     texts.insert(key, text);
@@ -73,14 +83,17 @@ class TestTranslations : public QObject {
         if (!german)
             return;
         QCOMPARE(accessKeyProblem(control(*w, "Form1Client"), {'D', 'B', 'A', 'V', 'H'}), QString());
-        for (QWidget *dialog : std::initializer_list<QWidget *>{w->menuStyleDialog(), w->buttonStyleDialog(), &preferences})
+        for (QWidget *dialog :
+             std::initializer_list<QWidget *>{w->menuStyleDialog(), w->buttonStyleDialog(), &preferences})
             QCOMPARE(accessKeyProblem(dialog), QString());
         QStringList twice; // entries of a menu (or the menu bar) sharing an access key
         for (QWidget *menu : w->findChildren<QWidget *>()) {
             QSet<QChar> keys;
-            for (QAction *a : menu->inherits("QMenu") || menu->inherits("QMenuBar") ? menu->actions() : QList<QAction *>())
+            for (QAction *a :
+                 menu->inherits("QMenu") || menu->inherits("QMenuBar") ? menu->actions() : QList<QAction *>())
                 if (const qsizetype at = a->text().indexOf('&'); at >= 0 && a->isVisible())
-                    (keys.contains(a->text()[at + 1].toUpper()) ? twice << a->text() : twice), keys << a->text()[at + 1].toUpper();
+                    (keys.contains(a->text()[at + 1].toUpper()) ? twice << a->text() : twice),
+                        keys << a->text()[at + 1].toUpper();
         }
         QCOMPARE(twice, QStringList());
     }
@@ -95,7 +108,8 @@ private slots:
         readWindows(german, germanCut, true);
         if (QTest::currentTestFailed())
             return;
-        const QStringList same = QString::fromUtf8(testfiles::readAll(QN_TEST_DATA_DIR "/same-in-german.txt")).split('\n', Qt::SkipEmptyParts);
+        const QStringList same = QString::fromUtf8(testfiles::readAll(QN_TEST_DATA_DIR "/same-in-german.txt"))
+                                     .split('\n', Qt::SkipEmptyParts);
         QStringList left;
         for (auto it = english.cbegin(); it != english.cend(); ++it)
             if (german.value(it.key()) == it.value() && it.value().contains(QRegularExpression("[A-Za-z]"))
@@ -126,10 +140,12 @@ private slots:
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         w->choosers().siteFolder = [&site](QWidget *) { return site.path(); };
-        w->document()->model()->setItems({{"Start", "Yes", "index.html", "No"}, {"Weg", "Yes", " gone.html", "No"}});
+        w->document()->model()->setItems(
+            {{"Start", "Yes", "index.html", "No"}, {"Weg", "Yes", " gone.html", "No"}});
         action(*w, "mnuToolsCheckLinks")->trigger();
         settle(*w);
-        QCOMPARE(w->document()->model()->index(1, 0).data(Qt::ToolTipRole).toString(), "gone.html existiert nicht");
+        QCOMPARE(w->document()->model()->index(1, 0).data(Qt::ToolTipRole).toString(),
+                 "gone.html existiert nicht");
     }
 };
 

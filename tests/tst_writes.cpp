@@ -23,13 +23,17 @@
 
 namespace {
 
-MenuProject sample() { return testfiles::sampleProject(); }
+MenuProject sample()
+{
+    return testfiles::sampleProject();
+}
 
 // Every file and folder under a folder, with the files' bytes.
 QMap<QString, QByteArray> snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext())
         files[it.next()] = testfiles::readAll(it.filePath());
     return files;
@@ -95,14 +99,19 @@ QString nodeOf(const QString &path)
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return "missing";
-    return QString("%1/%2/%3/%4").arg(info.st_mode, 0, 8).arg(info.st_ino).arg(info.st_rdev).arg(QFileInfo(path).symLinkTarget());
+    return QString("%1/%2/%3/%4")
+        .arg(info.st_mode, 0, 8)
+        .arg(info.st_ino)
+        .arg(info.st_rdev)
+        .arg(QFileInfo(path).symLinkTarget());
 }
 
 // Every name in a folder (hidden and special ones too) with what it holds.
 QMap<QString, QString> nodes(const QString &folder)
 {
     QMap<QString, QString> out;
-    for (const QString &name : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+    for (const QString &name :
+         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
         out[name] = nodeOf(QDir(folder).filePath(name));
     return out;
 }
@@ -141,8 +150,10 @@ private slots:
         const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
         const QByteArray bytes = readAll(path), head = code.head.toUtf8(), body = code.body.toUtf8();
         QCOMPARE(bytes, SavedCodePage::bytes(code));
-        QVERIFY(bytes.indexOf("<HEAD>") < bytes.indexOf(head) && bytes.indexOf(head) + head.size() <= bytes.indexOf("</HEAD>"));
-        QVERIFY(bytes.indexOf("<BODY>") < bytes.indexOf(body) && bytes.indexOf(body) + body.size() <= bytes.indexOf("</BODY>"));
+        QVERIFY(bytes.indexOf("<HEAD>") < bytes.indexOf(head)
+                && bytes.indexOf(head) + head.size() <= bytes.indexOf("</HEAD>"));
+        QVERIFY(bytes.indexOf("<BODY>") < bytes.indexOf(body)
+                && bytes.indexOf(body) + body.size() <= bytes.indexOf("</BODY>"));
         QVERIFY(body.contains("\xe6\x97\xa5\xe6\x9c\xac\xc2\xa0<Caf\xc3\xa9>"));
         QVERIFY(!bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains("Menu Preview"));
     }
@@ -163,7 +174,8 @@ private slots:
         }) << "page.html" << old;
         QTest::newRow("write-preview") << Writer([](const QString &dir, const QString &project) {
             return runLimited({"--write-preview", dir, project});
-        }) << "quillnav_preview_frame2.html" << old;
+        }) << "quillnav_preview_frame2.html"
+                                       << old;
         QTest::newRow("preview pages") << Writer([](const QString &dir, const QString &) {
             QString error;
             PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, sample()), sample().options)
@@ -188,7 +200,9 @@ private slots:
 
     void failedFinalWriteKeepsOldFile()
     {
-        QFETCH(Writer, writer); QFETCH(QString, target); QFETCH(QByteArray, old);
+        QFETCH(Writer, writer);
+        QFETCH(QString, target);
+        QFETCH(QByteArray, old);
         QTemporaryDir projects, dir;
         QString error;
         const QString project = projects.filePath("p.qnv");
@@ -199,7 +213,8 @@ private slots:
             error = writer(dir.path(), project);
         }
         // The message names the file and gives the system's reason.
-        QVERIFY2(error.contains(QDir::toNativeSeparators(dir.path() + '/')) && error.contains("File too large"),
+        QVERIFY2(error.contains(QDir::toNativeSeparators(dir.path() + '/'))
+                     && error.contains("File too large"),
                  qPrintable(error));
         QCOMPARE(snapshot(dir.path()), before);
     }
@@ -212,33 +227,46 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("link");
         const QList<std::tuple<const char *, TargetWriter, bool, const char *>> writers = {
-            {"project save", [](const QString &target, const QString &, QString *message) {
+            {"project save",
+             [](const QString &target, const QString &, QString *message) {
                  return ProjectFile::save(target, sample(), message);
-             }, false, "p.qnv"},
-            {"save code", [](const QString &target, const QString &, QString *message) {
+             },
+             false, "p.qnv"},
+            {"save code",
+             [](const QString &target, const QString &, QString *message) {
                  SetSaveCodeFileChooser([target](QWidget *) { return target; });
                  modalwatch::MessageBoxCatcher boxes;
                  const bool saved = SaveCodeToFile(nullptr, sample());
                  *message = boxes.text;
                  return saved;
-             }, false, "code.html"},
-            {"settings store", [](const QString &target, const QString &, QString *message) {
+             },
+             false, "code.html"},
+            {"settings store",
+             [](const QString &target, const QString &, QString *message) {
                  RegistryStore::setFilePath(target);
-                 const bool written = RegistryStore::modify([](RegistryHive &hive) { return hive.createKey("K"); }, message);
+                 const bool written =
+                     RegistryStore::modify([](RegistryHive &hive) { return hive.createKey("K"); }, message);
                  RegistryStore::setFilePath({});
                  return written;
-             }, false, "user-registry.txt"},
-            {"generate -o", [](const QString &target, const QString &project, QString *message) {
+             },
+             false, "user-registry.txt"},
+            {"generate -o",
+             [](const QString &target, const QString &project, QString *message) {
                  return runs({"--generate", project, "-o", target}, message);
-             }, true, "page.html"},
-            {"import -o", [](const QString &target, const QString &project, QString *message) {
+             },
+             true, "page.html"},
+            {"import -o",
+             [](const QString &target, const QString &project, QString *message) {
                  const QString page = QFileInfo(project).dir().filePath("page.html");
                  writeAll(page, "<select><option value=a.html>A</option></select>");
                  return runs({"--import", page, "-o", target}, message);
-             }, true, "p.qnv"},
-            {"write-preview", [](const QString &target, const QString &project, QString *message) {
+             },
+             true, "p.qnv"},
+            {"write-preview",
+             [](const QString &target, const QString &project, QString *message) {
                  return runs({"--write-preview", QFileInfo(target).path(), project}, message);
-             }, false, "98127630.html"},
+             },
+             false, "98127630.html"},
         };
         for (const auto &[writer, write, commandLine, name] : writers) {
             for (const char *kind : {"fifo", "device", "folder", "socket"}) {
@@ -254,7 +282,10 @@ private slots:
     // that names the file.
     void nonFileTargetStaysAsItWas()
     {
-        QFETCH(TargetWriter, writer); QFETCH(bool, commandLine); QFETCH(QString, name); QFETCH(QString, kind);
+        QFETCH(TargetWriter, writer);
+        QFETCH(bool, commandLine);
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
         QFETCH(bool, link);
         QTemporaryDir projects, dir;
         const QString project = projects.filePath("in.qnv"), target = dir.filePath(name);
@@ -292,9 +323,11 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(saveProject(dir.filePath("in.qnv"), sample()) && makeNode("fifo", dir.filePath("out")));
-        const testfiles::Run run = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", dir.filePath("out")});
+        const testfiles::Run run =
+            testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", dir.filePath("out")});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(dir.filePath("out")) && run.err.contains("no program is reading"), qPrintable(run.err));
+        QVERIFY2(run.err.contains(dir.filePath("out")) && run.err.contains("no program is reading"),
+                 qPrintable(run.err));
         QCOMPARE(nodeOf(dir.filePath("out")).section('/', 0, 0), QString::number(S_IFIFO | 0644, 8));
     }
 
@@ -306,7 +339,8 @@ private slots:
         QVERIFY(saveProject(dir.filePath("in.qnv"), sample()));
         const testfiles::Run plain = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv")});
         for (const char *name : {"/dev/stdout", "/dev/fd/1"}) {
-            const testfiles::Run named = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
+            const testfiles::Run named =
+                testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
             QCOMPARE(named.exitCode, 0);
             QVERIFY(!plain.out.isEmpty());
             QCOMPARE(named.out, plain.out);
@@ -335,11 +369,13 @@ private slots:
     // Nothing is written, and the input stays as it was.
     void outputThatIsTheInputIsRefused()
     {
-        QFETCH(QString, command); QFETCH(QString, alias);
+        QFETCH(QString, command);
+        QFETCH(QString, alias);
         QTemporaryDir dir;
         // For the preview the input is a project under a page's name in the folder.
         const QString input = dir.filePath(command == "--write-preview" ? "98127630.html"
-                                           : command == "--import"     ? "page.html" : "in.qnv");
+                                           : command == "--import"      ? "page.html"
+                                                                        : "in.qnv");
         QVERIFY(command == "--import" ? writeAll(input, "<select><option value=a.html>A</option></select>")
                                       : saveProject(input, sample()));
         QString other = input; // the input under another name
@@ -359,7 +395,8 @@ private slots:
                                                               : QStringList{command, input, "-o", other};
         const testfiles::Run run = testfiles::runQuillnav(args);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(QDir::toNativeSeparators(input)) && run.err.contains("nothing was written"), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QDir::toNativeSeparators(input)) && run.err.contains("nothing was written"),
+                 qPrintable(run.err));
         QCOMPARE(readAll(input), bytes);
         QCOMPARE(nodes(dir.path()), before);
     }

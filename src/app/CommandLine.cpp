@@ -50,8 +50,7 @@ constexpr ModeRow kModes[] = {
      "--import PAGE.html -o PROJECT.qnv [--select N|NAME]",
      "make a project from a drop-down list of a web page"},
     {CommandLine::Publish, "publish", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
-     "--publish needs a project file.", nullptr,
-     "--publish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]",
+     "--publish needs a project file.", nullptr, "--publish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]",
      "put the menu into the site's pages, at their placeholder or in place of the menu they hold; "
      "without PAGE, every page of the site that holds one"},
     {CommandLine::Unpublish, "unpublish", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
@@ -65,8 +64,8 @@ constexpr ModeRow kModes[] = {
      "--from-sitemap needs a sitemap and -o with the project file to write.", nullptr,
      "--from-sitemap SITEMAP.xml [--site DIR] -o PROJECT.qnv",
      "make a project with an entry for every address of a sitemap"},
-    {CommandLine::CheckLinks, "check-links", "PROJECT.qnv", 1, 1, nullptr, "--check-links needs a project file.",
-     nullptr, "--check-links PROJECT.qnv [--site DIR]",
+    {CommandLine::CheckLinks, "check-links", "PROJECT.qnv", 1, 1, nullptr,
+     "--check-links needs a project file.", nullptr, "--check-links PROJECT.qnv [--site DIR]",
      "check the menu's links against the site's files; exit status 1 when any fails"},
 };
 

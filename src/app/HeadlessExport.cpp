@@ -33,7 +33,8 @@ void printError(const QString &text)
     std::fflush(stderr);
 }
 
-int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks, QString *error)
+int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks,
+                QString *error)
 {
     if (!(items ? codelimit::load(path, project, items, error) : codelimit::load(path, project, error)))
         return Failure;
@@ -210,16 +211,15 @@ int writePreview(const QString &directory, const QString &projectPath, QString *
         *errorText = QStringLiteral("\"%1\" is not a folder.").arg(QDir::toNativeSeparators(directory));
         return Failure;
     }
-    for (const QString &name : {PreviewPages::menuPageName(), PreviewPages::framesetPageName(),
-                                PreviewPages::noticePageName()}) {
+    for (const QString &name :
+         {PreviewPages::menuPageName(), PreviewPages::framesetPageName(), PreviewPages::noticePageName()}) {
         if (const QString same = OutputIsInputProblem(projectPath, QDir(directory).filePath(name));
             !same.isEmpty()) {
             *errorText = same;
             return Failure;
         }
     }
-    const PreviewPages pages =
-        PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);
+    const PreviewPages pages = PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options);
     if (!pages.writeTo(directory, errorText))
         return Failure;
     return Success;

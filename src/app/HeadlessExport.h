@@ -22,7 +22,8 @@ void printError(const QString &text);
 // Loads a project and applies the checks that come before any generation
 // (an empty menu, the options; with previewChecks, what the preview needs).
 // With `items`, the items stay in the file text (see ProjectFile::load).
-int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks, QString *error);
+int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks,
+                QString *error);
 
 // Runs a mode without a window; messages go to stderr, generated text to
 // stdout or a file.

@@ -6,8 +6,8 @@
 
 ListEditCommand::ListEditCommand(MenuDocument *document, const QString &text, MenuListEdit edit,
                                  int currentBefore, int currentAfter)
-    : QUndoCommand(text), m_document(document), m_edit(std::move(edit)),
-      m_currentBefore(currentBefore), m_currentAfter(currentAfter)
+    : QUndoCommand(text), m_document(document), m_edit(std::move(edit)), m_currentBefore(currentBefore),
+      m_currentAfter(currentAfter)
 {
 }
 

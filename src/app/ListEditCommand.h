@@ -12,8 +12,8 @@ class MenuDocument;
 // does nothing.
 class ListEditCommand : public QUndoCommand {
 public:
-    ListEditCommand(MenuDocument *document, const QString &text, MenuListEdit edit,
-                    int currentBefore, int currentAfter);
+    ListEditCommand(MenuDocument *document, const QString &text, MenuListEdit edit, int currentBefore,
+                    int currentAfter);
 
     void undo() override;
     void redo() override;

@@ -120,8 +120,8 @@ void MenuDocument::pushChange(const QString &text, ProjectState before, int merg
     }
     if (!changesFile && after.project == before.project)
         return;
-    m_undoStack->push(new ProjectChangeCommand(this, text, std::move(before), std::move(after),
-                                               mergeId, changesFile));
+    m_undoStack->push(
+        new ProjectChangeCommand(this, text, std::move(before), std::move(after), mergeId, changesFile));
 }
 
 void MenuDocument::recordChange(const QString &text, int mergeKey)
@@ -146,8 +146,8 @@ void MenuDocument::changeSiteFolder(const QString &folder)
 {
     const ProjectState before = captureState();
     if (m_options)
-        m_options->setSiteFolder(folder.isEmpty() ? QString()
-                                                  : QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
+        m_options->setSiteFolder(
+            folder.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(folder)));
     pushChange(tr("Change Site Folder"), before);
 }
 
@@ -164,8 +164,8 @@ void MenuDocument::applyListEdit(const QString &text, MenuListEdit &&edit, int c
 {
     if (edit.changesNothing())
         return;
-    m_undoStack->push(new ListEditCommand(this, text, std::move(edit), currentBefore,
-                                          m_currentRow ? m_currentRow() : 0));
+    m_undoStack->push(
+        new ListEditCommand(this, text, std::move(edit), currentBefore, m_currentRow ? m_currentRow() : 0));
 }
 
 void MenuDocument::replaceProject(const MenuProject &project, const QString &text)
@@ -225,8 +225,7 @@ bool MenuDocument::load(const QString &path, QString *error)
     return true;
 }
 
-MenuDocument::SaveOutcome MenuDocument::save(const QString &chosen, QString *error,
-                                             bool overwriteChangedFile)
+MenuDocument::SaveOutcome MenuDocument::save(const QString &chosen, QString *error, bool overwriteChangedFile)
 {
     const QString path = QFileInfo(chosen).absoluteFilePath();
     // Changes that another program saved to the file are not overwritten unseen.

@@ -132,8 +132,7 @@ private:
     MenuProject currentSettings() const;
     // Records the change since `before` as one step, unless nothing changed.
     // A step whose list did not change keeps no copy of the list.
-    void pushChange(const QString &text, ProjectState before, int mergeId = -1,
-                    bool changesFile = false);
+    void pushChange(const QString &text, ProjectState before, int mergeId = -1, bool changesFile = false);
     void setFilePath(const QString &path);
 
     MenuItemModel *m_model;

@@ -4,11 +4,10 @@
 
 #include <utility>
 
-ProjectChangeCommand::ProjectChangeCommand(MenuDocument *document, const QString &text,
-                                           ProjectState before, ProjectState after, int mergeId,
-                                           bool changesFile)
-    : QUndoCommand(text), m_document(document), m_before(std::move(before)),
-      m_after(std::move(after)), m_mergeId(mergeId), m_changesFile(changesFile)
+ProjectChangeCommand::ProjectChangeCommand(MenuDocument *document, const QString &text, ProjectState before,
+                                           ProjectState after, int mergeId, bool changesFile)
+    : QUndoCommand(text), m_document(document), m_before(std::move(before)), m_after(std::move(after)),
+      m_mergeId(mergeId), m_changesFile(changesFile)
 {
 }
 

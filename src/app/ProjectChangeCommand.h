@@ -12,8 +12,8 @@ class MenuDocument;
 // option field) merge into one step; a step that ends where it began goes.
 class ProjectChangeCommand : public QUndoCommand {
 public:
-    ProjectChangeCommand(MenuDocument *document, const QString &text, ProjectState before,
-                         ProjectState after, int mergeId = -1, bool changesFile = false);
+    ProjectChangeCommand(MenuDocument *document, const QString &text, ProjectState before, ProjectState after,
+                         int mergeId = -1, bool changesFile = false);
 
     void undo() override;
     void redo() override;

@@ -21,8 +21,9 @@ void printLine(const QString &text)
 
 QString row(const QString &state, const QString &path, const QString &reason = {})
 {
-    return QStringLiteral("%1  %2%3").arg(state, -14).arg(QDir::toNativeSeparators(path),
-                                                          reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    return QStringLiteral("%1  %2%3")
+        .arg(state, -14)
+        .arg(QDir::toNativeSeparators(path), reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
 }
 
 QString outcomeText(PageResult::Outcome outcome)
@@ -55,8 +56,8 @@ int run(const CommandLine &command)
         return Failure;
     }
     bool missing = false;
-    const QString site = SiteFolder::forCommand(command.value(QStringLiteral("site")), project, projectPath, &error,
-                                                &missing);
+    const QString site =
+        SiteFolder::forCommand(command.value(QStringLiteral("site")), project, projectPath, &error, &missing);
     if (site.isEmpty()) {
         printError(error);
         return missing ? UsageError : Failure;

@@ -100,7 +100,8 @@ int checkLinks(const CommandLine &command)
         return HeadlessExport::Failure;
     }
     bool missing = false;
-    const QString site = SiteFolder::forCommand(command.value(QStringLiteral("site")), project, path, &error, &missing);
+    const QString site =
+        SiteFolder::forCommand(command.value(QStringLiteral("site")), project, path, &error, &missing);
     if (site.isEmpty()) {
         printError(error);
         return missing ? HeadlessExport::UsageError : HeadlessExport::Failure;

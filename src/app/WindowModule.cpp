@@ -23,9 +23,9 @@ namespace WindowModule {
 QStringList candidates(const QString &programFolder)
 {
     const QString name = QStringLiteral(QUILLNAV_WINDOWS_MODULE);
-    QStringList files{QDir::cleanPath(programFolder + QLatin1Char('/') + name),
-                      QDir::cleanPath(programFolder + QStringLiteral("/" QUILLNAV_WINDOWS_MODULE_DIR "/")
-                                      + name)};
+    QStringList files{
+        QDir::cleanPath(programFolder + QLatin1Char('/') + name),
+        QDir::cleanPath(programFolder + QStringLiteral("/" QUILLNAV_WINDOWS_MODULE_DIR "/") + name)};
     files.removeDuplicates();
     return files;
 }

@@ -15,7 +15,8 @@ bool isAsciiLetter(QChar c)
 // '/', '!' or '?' follows it.
 bool startsMarkup(const QString &text)
 {
-    for (qsizetype at = text.indexOf(u'<'); at >= 0 && at + 1 < text.size(); at = text.indexOf(u'<', at + 1)) {
+    for (qsizetype at = text.indexOf(u'<'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(u'<', at + 1)) {
         const QChar next = text.at(at + 1);
         if (isAsciiLetter(next) || next == u'/' || next == u'!' || next == u'?')
             return true;
@@ -32,9 +33,11 @@ QStringList entryProblems(const MenuItem &item)
     if (item.isSeparator() || (!linkedYes && item.linked != menutext::kNo))
         return problems;
     if (startsMarkup(item.text))
-        problems << QCoreApplication::translate("ClassicCode", "Classic code: the \"<\" in this text starts a tag.");
+        problems << QCoreApplication::translate("ClassicCode",
+                                                "Classic code: the \"<\" in this text starts a tag.");
     if (linkedYes && item.url.contains(u'"'))
-        problems << QCoreApplication::translate("ClassicCode", "Classic code: the \" in this link ends it early.");
+        problems << QCoreApplication::translate("ClassicCode",
+                                                "Classic code: the \" in this link ends it early.");
     return problems;
 }
 
@@ -56,8 +59,9 @@ QString menuNameWarning()
 
 QString menuNameWarningDetail()
 {
-    return QCoreApplication::translate("ClassicCode", "The menu will not work with this name in classic code; use letters, digits "
-                          "and _, starting with a letter.");
+    return QCoreApplication::translate(
+        "ClassicCode", "The menu will not work with this name in classic code; use letters, digits "
+                       "and _, starting with a letter.");
 }
 
 } // namespace classiccode

@@ -21,7 +21,8 @@ bool fits(const MenuProject &project, const MenuItemSummary &items)
 
 QString problem()
 {
-    return QCoreApplication::translate("ProjectFile", "the menu's generated code would pass the limit of %1 MiB")
+    return QCoreApplication::translate("ProjectFile",
+                                       "the menu's generated code would pass the limit of %1 MiB")
         .arg(ProjectFile::kMaxCodeLength / (1024 * 1024));
 }
 
@@ -32,7 +33,8 @@ bool loadInto(const QString &path, MenuProject *project, MenuItems *items, QStri
     MenuProject loaded;
     MenuItems walked;
     MenuItemSummary &summary = walked.summary; // as the reader gathered it
-    if (!(items ? ProjectFile::load(path, &loaded, &walked, error) : ProjectFile::load(path, &loaded, error, &summary)))
+    if (!(items ? ProjectFile::load(path, &loaded, &walked, error)
+                : ProjectFile::load(path, &loaded, error, &summary)))
         return false;
     if (!fits(loaded, summary)) {
         *error = ProjectFile::refusalMessage(path, problem());

@@ -69,9 +69,9 @@ const char kScript[] = R"(<script>
 </script>
 )";
 
-const QLatin1StringView kHiddenLabel(
-    "position: absolute; width: 1px; height: 1px; margin: -1px; padding: 0; border: 0; "
-    "overflow: hidden; clip: rect(0, 0, 0, 0); white-space: nowrap");
+const QLatin1StringView
+    kHiddenLabel("position: absolute; width: 1px; height: 1px; margin: -1px; padding: 0; border: 0; "
+                 "overflow: hidden; clip: rect(0, 0, 0, 0); white-space: nowrap");
 
 bool isDigits(const QString &text, int maxLength = 6)
 {
@@ -105,8 +105,7 @@ public:
         add(property, isColour(value) ? value.toUpper() : QString());
     }
     // The family as CSS names it (without Qt's foundry), then its generic fallback.
-    void font(const QString &size, const QString &qtFamily, const QString &fallback,
-              const QString &weight)
+    void font(const QString &size, const QString &qtFamily, const QString &fallback, const QString &weight)
     {
         length(QLatin1StringView("font-size"), size);
         const QString family = cssfont::familyName(qtFamily);
@@ -117,16 +116,15 @@ public:
                 families += QLatin1StringView(", ") + fallback;
         }
         add(QLatin1StringView("font-family"), families);
-        m_weight = isDigits(weight, 4) && weight.toInt() >= 1 && weight.toInt() <= 1000 ? weight
-                                                                                      : QString();
+        m_weight = isDigits(weight, 4) && weight.toInt() >= 1 && weight.toInt() <= 1000 ? weight : QString();
     }
     void weight() { add(QLatin1StringView("font-weight"), m_weight); }
     void slant(int italic, int underline)
     {
-        add(QLatin1StringView("font-style"), italic == 1 ? QStringLiteral("italic")
-                                                         : QStringLiteral("normal"));
-        add(QLatin1StringView("text-decoration"), underline == 1 ? QStringLiteral("underline")
-                                                                 : QStringLiteral("none"));
+        add(QLatin1StringView("font-style"),
+            italic == 1 ? QStringLiteral("italic") : QStringLiteral("normal"));
+        add(QLatin1StringView("text-decoration"),
+            underline == 1 ? QStringLiteral("underline") : QStringLiteral("none"));
     }
     // The attribute, or nothing when there is no declaration.
     QString attribute() const
@@ -209,8 +207,8 @@ QString targetName(const MenuOptions &o)
 }
 
 // Writes one option; `selectionWritten` carries over from item to item.
-void appendOption(TextBuilder &b, const ItemRef &item, const MenuItemSummary &summary, const QByteArray &hyphens,
-                  bool *selectionWritten)
+void appendOption(TextBuilder &b, const ItemRef &item, const MenuItemSummary &summary,
+                  const QByteArray &hyphens, bool *selectionWritten)
 {
     const bool separator = item.separator;
     if (!separator && !item.linkedYes && !item.linkedNo)
@@ -226,7 +224,8 @@ void appendOption(TextBuilder &b, const ItemRef &item, const MenuItemSummary &su
         appendHtml(b, item.url);
         b.appendUtf8(selected ? QByteArrayView("\" selected>") : QByteArrayView("\">"));
     } else {
-        b.appendUtf8(selected ? QByteArrayView("<option disabled selected>") : QByteArrayView("<option disabled>"));
+        b.appendUtf8(selected ? QByteArrayView("<option disabled selected>")
+                              : QByteArrayView("<option disabled>"));
     }
     if (separator)
         b.appendUtf8(hyphens);
@@ -241,7 +240,8 @@ void appendOptions(TextBuilder &b, const MenuItems &items)
     // Without a default selection the list shows its first entry, as the
     // classic code does, even when that entry has no link (never a separator).
     bool selectionWritten = false;
-    items.walk([&](const ItemRef &item) { appendOption(b, item, items.summary, hyphens, &selectionWritten); });
+    items.walk(
+        [&](const ItemRef &item) { appendOption(b, item, items.summary, hyphens, &selectionWritten); });
 }
 
 void appendButton(TextBuilder &b, const MenuProject &p)
@@ -261,8 +261,8 @@ void appendButton(TextBuilder &b, const MenuProject &p)
         b += QLatin1StringView("></button>\r\n");
         return;
     }
-    b += QLatin1StringView("<button type=\"submit\"") + buttonStyle(p.buttonStyle)
-         + QLatin1Char('>') + html(o.buttonText) + QLatin1StringView("</button>\r\n");
+    b += QLatin1StringView("<button type=\"submit\"") + buttonStyle(p.buttonStyle) + QLatin1Char('>')
+         + html(o.buttonText) + QLatin1StringView("</button>\r\n");
 }
 
 void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items)
@@ -314,8 +314,7 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const
 
     const QString id = QStringLiteral("quillnav-") + webescape::idToken(o.menuName);
     const QString caption = o.menuName.trimmed().isEmpty() ? QStringLiteral("Menu") : o.menuName;
-    b += QStringLiteral("<label for=\"%1\" style=\"%2\">%3</label>\r\n")
-             .arg(id, kHiddenLabel, html(caption));
+    b += QStringLiteral("<label for=\"%1\" style=\"%2\">%3</label>\r\n").arg(id, kHiddenLabel, html(caption));
     if (onButton) {
         static const char *const align[] = {"flex-start", "center", "flex-end"};
         b += QStringLiteral("<div style=\"display: inline-flex; align-items: %1; gap: 4px\">\r\n")

@@ -9,9 +9,8 @@ QString page(QLatin1StringView title, const QString &head, const QString &body)
 {
     return QLatin1StringView("<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n"
                              "<meta charset=\"utf-8\">\r\n<title>")
-           + title + QLatin1StringView("</title>\r\n") + head
-           + QLatin1StringView("</head>\r\n<body>\r\n") + body
-           + QLatin1StringView("</body>\r\n</html>\r\n");
+           + title + QLatin1StringView("</title>\r\n") + head + QLatin1StringView("</head>\r\n<body>\r\n")
+           + body + QLatin1StringView("</body>\r\n</html>\r\n");
 }
 
 QString frame(const QString &source, const QString &name, QLatin1StringView title, int height)
@@ -28,8 +27,7 @@ QString menuPage(const MenuCode &code)
     return page(QLatin1StringView("Quillnav - Menu"), code.head, code.body);
 }
 
-QString framesetPage(const MenuOptions &o, const QString &menuPageName,
-                     const QString &noticePageName)
+QString framesetPage(const MenuOptions &o, const QString &menuPageName, const QString &noticePageName)
 {
     const QString head = QStringLiteral("<style>body { margin: 0; }</style>\r\n");
     if (o.linkTarget != MenuOptions::DifferentFrame)

@@ -10,8 +10,7 @@
 // links into a frame a second iframe carries the user's frame name.
 namespace html5pages {
 QString menuPage(const MenuCode &previewCode);
-QString framesetPage(const MenuOptions &options, const QString &menuPageName,
-                     const QString &noticePageName);
+QString framesetPage(const MenuOptions &options, const QString &menuPageName, const QString &noticePageName);
 QString noticePage();
 // The page "Save Code to File" writes.
 QString savedPage(const MenuCode &code);

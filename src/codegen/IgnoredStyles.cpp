@@ -17,11 +17,11 @@ bool On(int flag)
     return flag == 1;
 }
 
-bool FontChanged(const QString &family, const QString &size, const QString &weight, int italic,
-                 int underline, const QStringList &defaultFamilies)
+bool FontChanged(const QString &family, const QString &size, const QString &weight, int italic, int underline,
+                 const QStringList &defaultFamilies)
 {
-    return !defaultFamilies.contains(family) || size != kDefaultSize || weight != kDefaultWeight
-           || On(italic) || On(underline);
+    return !defaultFamilies.contains(family) || size != kDefaultSize || weight != kDefaultWeight || On(italic)
+           || On(underline);
 }
 
 } // namespace
@@ -31,8 +31,8 @@ namespace IgnoredStyles {
 QStringList DefaultFamilies(const QStringList &installedFamilies)
 {
     QStringList out{FontChoice::PreferredFamily};
-    for (const int index : {FontChoice::RestoreIndex(installedFamilies),
-                            FontChoice::StartupIndex(installedFamilies)}) {
+    for (const int index :
+         {FontChoice::RestoreIndex(installedFamilies), FontChoice::StartupIndex(installedFamilies)}) {
         if (index >= 0 && !out.contains(installedFamilies.at(index)))
             out << installedFamilies.at(index);
     }
@@ -64,15 +64,15 @@ bool Apply(const MenuProject &project, const QStringList &defaultFamilies)
     if (project.dialect != CodeDialect::Classic)
         return false;
     return MenuStyleChanged(project.menuStyle, defaultFamilies)
-           || (WritesTextButton(project.options)
-               && ButtonStyleChanged(project.buttonStyle, defaultFamilies));
+           || (WritesTextButton(project.options) && ButtonStyleChanged(project.buttonStyle, defaultFamilies));
 }
 
 QString Message()
 {
-    return QCoreApplication::translate("IgnoredStyles", "This menu's styles (fonts, colors, sizes) will not show: classic code "
-                          "writes them in a form that today's browsers ignore. HTML5 code writes "
-                          "them so that browsers show them.");
+    return QCoreApplication::translate(
+        "IgnoredStyles", "This menu's styles (fonts, colors, sizes) will not show: classic code "
+                         "writes them in a form that today's browsers ignore. HTML5 code writes "
+                         "them so that browsers show them.");
 }
 
 } // namespace IgnoredStyles

@@ -6,8 +6,8 @@
 namespace {
 
 const QStringView kCrLf(u"\r\n");
-const QStringView kOptionExpr(
-    u"thisform.selectsite.options[thisform.selectsite.options.selectedIndex].value");
+const QStringView
+    kOptionExpr(u"thisform.selectsite.options[thisform.selectsite.options.selectedIndex].value");
 
 QStringView word(bool on, QStringView onWord, QStringView offWord)
 {
@@ -44,7 +44,8 @@ qint64 fixedBodyLengthBound(const MenuProject &p)
 // text, a separator as many hyphens as the longest item.
 qint64 bodyLengthBound(const MenuProject &p, const MenuItemSummary &items)
 {
-    return fixedBodyLengthBound(p) + 40 * items.count + items.separators * items.longest + items.textAndUrlLength;
+    return fixedBodyLengthBound(p) + 40 * items.count + items.separators * items.longest
+           + items.textAndUrlLength;
 }
 
 // HTML5: the fixed fields escaped (at most six characters for one, the menu
@@ -58,8 +59,9 @@ qint64 html5LengthBound(const MenuProject &p, const MenuItemSummary &items)
     constexpr qint64 kItemMarkup = 112;
     const qint64 target = MenuItemSummary::escapedLength(p.options.frameName);
     return 12 * fixedBodyLengthBound(p) + 6 * qint64(p.options.frameName.size()) + Html5HeadFragment().size()
-           + kScriptAndMarkup + kItemMarkup * items.count + items.separators * std::max<qint64>(items.longest, 1)
-           + 2 * items.htmlLength + (items.count - items.separators) * target;
+           + kScriptAndMarkup + kItemMarkup * items.count
+           + items.separators * std::max<qint64>(items.longest, 1) + 2 * items.htmlLength
+           + (items.count - items.separators) * target;
 }
 
 void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange)
@@ -199,12 +201,12 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const
 
     if (preview) {
         b += QStringView(u"<center><font color=\"red\" face=\"verdana\" size=5><b>Menu "
-                               "Preview</b></font></center><br>\r\n");
+                         "Preview</b></font></center><br>\r\n");
         b += QStringView(u"<table align=\"center\" border=4 cellpadding=10 width=450><tr><td "
-                               "align=\"center\" valign=\"middle\">\r\n");
+                         "align=\"center\" valign=\"middle\">\r\n");
         b += QStringView(u"<font face = \"verdana\" color=\"blue\" size=2>Below is what the "
-                               "menu will look like on your page. The menu is fully "
-                               "functional.</font><br><br>\r\n");
+                         "menu will look like on your page. The menu is fully "
+                         "functional.</font><br><br>\r\n");
     }
     b += QStringView(u"<FORM name=\"");
     b += o.menuName;
@@ -247,11 +249,11 @@ QString GenerateHeadFragment(const MenuOptions &o)
 {
     TextBuilder h(headLengthBound(o));
     h += QStringView(u"<script language=\"JavaScript\">\r\n"
-                           "function gothere(mname)\r\n"
-                           "{\r\n"
-                           "var thisform = mname\r\n");
+                     "function gothere(mname)\r\n"
+                     "{\r\n"
+                     "var thisform = mname\r\n");
     h += QStringView(u" if (thisform.selectsite.options[thisform.selectsite.options."
-                           "selectedIndex].value != \"nolink\") ");
+                     "selectedIndex].value != \"nolink\") ");
     switch (o.linkTarget) {
     case MenuOptions::SameWindow:
         h += QStringView(u"location.href=");
@@ -310,5 +312,6 @@ void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &pr
 
 QString GenerateDialectHead(const MenuProject &project)
 {
-    return project.dialect == CodeDialect::Html5 ? Html5HeadFragment() : GenerateHeadFragment(project.options);
+    return project.dialect == CodeDialect::Html5 ? Html5HeadFragment()
+                                                 : GenerateHeadFragment(project.options);
 }

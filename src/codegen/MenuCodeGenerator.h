@@ -9,8 +9,8 @@ class TextBuilder;
 
 // The two texts of a menu's code. Every line ends with CR LF.
 struct MenuCode {
-    QString head; // script block for the page's head section
-    QString body; // the form with the list (and button) for the page's body
+    QString head;                               // script block for the page's head section
+    QString body;                               // the form with the list (and button) for the page's body
     CodeDialect dialect = CodeDialect::Classic; // what the texts are written in
 };
 
@@ -49,4 +49,5 @@ QString GenerateDialectHead(const MenuProject &project);
 void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project);
 // The same with the items walked apart (the project's own items are not read),
 // so that they need not be held in memory at once.
-void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project, const MenuItems &items);
+void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project,
+                    const MenuItems &items);

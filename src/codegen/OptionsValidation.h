@@ -18,4 +18,7 @@ bool PreviewLacksGraphicUrl(const MenuOptions &options);
 QString PreviewGraphicUrlMessage();
 
 // Title of every message about bad input.
-inline QString OopsTitle() { return QCoreApplication::translate("OptionsValidation", "Oops!"); }
+inline QString OopsTitle()
+{
+    return QCoreApplication::translate("OptionsValidation", "Oops!");
+}

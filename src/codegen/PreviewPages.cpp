@@ -83,9 +83,10 @@ bool PreviewPages::writeTo(const QString &folder, QString *errorText) const
         // replace it. (One planted after this check is replaced, not followed.)
         if (QFileInfo(path).isSymLink()) {
             if (errorText)
-                *errorText = QCoreApplication::translate("PreviewSession", "Could not write \"%1\": a link of that name is in "
-                                            "the way, and preview pages are never written "
-                                            "through links.")
+                *errorText = QCoreApplication::translate("PreviewSession",
+                                                         "Could not write \"%1\": a link of that name is in "
+                                                         "the way, and preview pages are never written "
+                                                         "through links.")
                                  .arg(QDir::toNativeSeparators(path));
             return false;
         }

@@ -37,8 +37,9 @@ bool PreviewSession::ensureFolder(QString *errorText)
     const QFileInfo tempInfo(temp);
     if (temp.isEmpty() || !tempInfo.isAbsolute() || !tempInfo.isDir()) {
         if (errorText)
-            *errorText = QCoreApplication::translate("PreviewSession", "Could not create a folder for the preview pages: the "
-                                        "temporary folder \"%1\" does not exist or is not a folder.")
+            *errorText = QCoreApplication::translate(
+                             "PreviewSession", "Could not create a folder for the preview pages: the "
+                                               "temporary folder \"%1\" does not exist or is not a folder.")
                              .arg(QDir::toNativeSeparators(temp));
         return false;
     }
@@ -47,8 +48,10 @@ bool PreviewSession::ensureFolder(QString *errorText)
     QTemporaryDir dir(QDir(temp).filePath(kFolderTemplate));
     if (!dir.isValid()) {
         if (errorText)
-            *errorText = QCoreApplication::translate("PreviewSession", "Could not create a folder for the preview pages in \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(temp), dir.errorString());
+            *errorText =
+                QCoreApplication::translate("PreviewSession",
+                                            "Could not create a folder for the preview pages in \"%1\": %2")
+                    .arg(QDir::toNativeSeparators(temp), dir.errorString());
         return false;
     }
     dir.setAutoRemove(false);
@@ -68,8 +71,8 @@ void PreviewSession::cleanup()
     if (m_folder.isEmpty())
         return;
     const QDir dir(m_folder);
-    for (const QString &name : {PreviewPages::menuPageName(), PreviewPages::framesetPageName(),
-                                PreviewPages::noticePageName()})
+    for (const QString &name :
+         {PreviewPages::menuPageName(), PreviewPages::framesetPageName(), PreviewPages::noticePageName()})
         QFile::remove(dir.filePath(name));
     // Only an empty folder goes; anything else left in it stays.
     QDir().rmdir(m_folder);

@@ -25,8 +25,7 @@ public:
     using Drain = std::function<void(QByteArrayView utf8)>;
 
     explicit TextBuilder(qsizetype expectedSize) { grow(std::max<qsizetype>(expectedSize, 64)); }
-    explicit TextBuilder(Drain drain, qsizetype chunkSize = 65536)
-        : m_drain(std::move(drain))
+    explicit TextBuilder(Drain drain, qsizetype chunkSize = 65536) : m_drain(std::move(drain))
     {
         m_bytes.resize(std::max<qsizetype>(chunkSize, 64));
     }

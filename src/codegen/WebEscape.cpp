@@ -33,12 +33,23 @@ QString html(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         switch (c.unicode()) {
-        case '&': out += QLatin1StringView("&amp;"); continue;
-        case '<': out += QLatin1StringView("&lt;"); continue;
-        case '>': out += QLatin1StringView("&gt;"); continue;
-        case '"': out += QLatin1StringView("&quot;"); continue;
-        case '\'': out += QLatin1StringView("&#39;"); continue;
-        default: break;
+        case '&':
+            out += QLatin1StringView("&amp;");
+            continue;
+        case '<':
+            out += QLatin1StringView("&lt;");
+            continue;
+        case '>':
+            out += QLatin1StringView("&gt;");
+            continue;
+        case '"':
+            out += QLatin1StringView("&quot;");
+            continue;
+        case '\'':
+            out += QLatin1StringView("&#39;");
+            continue;
+        default:
+            break;
         }
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             out += c;
@@ -59,7 +70,8 @@ namespace {
 constexpr auto kCheck = [] {
     std::array<bool, 256> check{};
     for (int c = 0; c < 256; ++c)
-        check[c] = c == '&' || c == '<' || c == '>' || c == '"' || c == '\'' || c < 0x20 || c == 0x7F || c == 0xC2;
+        check[c] =
+            c == '&' || c == '<' || c == '>' || c == '"' || c == '\'' || c < 0x20 || c == 0x7F || c == 0xC2;
     return check;
 }();
 
@@ -93,7 +105,9 @@ bool anyToCheck(const uchar *s, qsizetype n)
         return checkMask(load(s + n - 16)) != 0;
     }
     if (n >= 8) {
-        const auto load8 = [](const uchar *at) { return _mm_loadl_epi64(reinterpret_cast<const __m128i *>(at)); };
+        const auto load8 = [](const uchar *at) {
+            return _mm_loadl_epi64(reinterpret_cast<const __m128i *>(at));
+        };
         return checkMask(_mm_unpacklo_epi64(load8(s), load8(s + n - 8))) != 0;
     }
 #endif
@@ -119,11 +133,21 @@ void appendHtmlUtf8(TextBuilder &out, QByteArrayView text)
         const char *replacement = nullptr;
         qsizetype length = 1;
         switch (s[i]) {
-        case '&': replacement = "&amp;"; break;
-        case '<': replacement = "&lt;"; break;
-        case '>': replacement = "&gt;"; break;
-        case '"': replacement = "&quot;"; break;
-        case '\'': replacement = "&#39;"; break;
+        case '&':
+            replacement = "&amp;";
+            break;
+        case '<':
+            replacement = "&lt;";
+            break;
+        case '>':
+            replacement = "&gt;";
+            break;
+        case '"':
+            replacement = "&quot;";
+            break;
+        case '\'':
+            replacement = "&#39;";
+            break;
         default:
             if (s[i] < 0x80 && isControl(s[i])) { // C0 controls and DEL
                 replacement = "\xEF\xBF\xBD";

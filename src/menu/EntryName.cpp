@@ -28,10 +28,17 @@ bool needsEscape(char32_t c)
 void appendEscape(QString &out, char32_t c)
 {
     switch (c) {
-    case '\n': out += QLatin1String("\\n"); return;
-    case '\r': out += QLatin1String("\\r"); return;
-    case '\t': out += QLatin1String("\\t"); return;
-    default: break;
+    case '\n':
+        out += QLatin1String("\\n");
+        return;
+    case '\r':
+        out += QLatin1String("\\r");
+        return;
+    case '\t':
+        out += QLatin1String("\\t");
+        return;
+    default:
+        break;
     }
     if (c > 0xFFFF)
         out += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));

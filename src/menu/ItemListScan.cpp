@@ -23,8 +23,8 @@ namespace {
 constexpr auto kStops = [] {
     std::array<bool, 256> stops{};
     for (int c = 0; c < 256; ++c)
-        stops[c] = c < 0x20 || c == '"' || c == '\\' || c >= 0x80 || c == '&' || c == '\'' || c == '<'
-                   || c == '>';
+        stops[c] =
+            c < 0x20 || c == '"' || c == '\\' || c >= 0x80 || c == '&' || c == '\'' || c == '<' || c == '>';
     return stops;
 }();
 
@@ -35,13 +35,13 @@ bool isHexDigit(uchar c)
 
 // One string value as scanned (every member set by the scan).
 struct Scanned {
-    qsizetype at;      // first byte of the contents
-    qsizetype size;    // bytes of the contents
-    qint64 units;      // UTF-16 units, when without escapes
-    qint64 chars;      // code points, when without escapes
-    qint64 htmlExtra;  // what HTML escaping adds, when without escapes
+    qsizetype at;     // first byte of the contents
+    qsizetype size;   // bytes of the contents
+    qint64 units;     // UTF-16 units, when without escapes
+    qint64 chars;     // code points, when without escapes
+    qint64 htmlExtra; // what HTML escaping adds, when without escapes
     bool escapes;
-    bool separator;    // decoded, when with escapes: the separator's text
+    bool separator; // decoded, when with escapes: the separator's text
 };
 
 class ListScan {
@@ -99,11 +99,16 @@ private:
         if (i + 1 >= n)
             return -1;
         switch (d[i + 1]) {
-        case 't': return is("\"text\"", 0);
-        case 'l': return is("\"linked\"", 1);
-        case 'u': return is("\"url\"", 2);
-        case 's': return is("\"selected\"", 3);
-        default: return -1;
+        case 't':
+            return is("\"text\"", 0);
+        case 'l':
+            return is("\"linked\"", 1);
+        case 'u':
+            return is("\"url\"", 2);
+        case 's':
+            return is("\"selected\"", 3);
+        default:
+            return -1;
         }
     }
 
@@ -118,11 +123,11 @@ private:
             const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(d + i));
             // Signed: bytes from 0x80 are below 0x20 too. & and ' differ in
             // their lowest bit, < and > in the next.
-            const __m128i stops = _mm_or_si128(
-                _mm_or_si128(_mm_cmplt_epi8(c, space), _mm_cmpeq_epi8(c, quote)),
-                _mm_or_si128(_mm_cmpeq_epi8(c, backslash),
-                             _mm_or_si128(_mm_cmpeq_epi8(_mm_or_si128(c, one), apostrophe),
-                                          _mm_cmpeq_epi8(_mm_or_si128(c, two), greater))));
+            const __m128i stops =
+                _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(c, space), _mm_cmpeq_epi8(c, quote)),
+                             _mm_or_si128(_mm_cmpeq_epi8(c, backslash),
+                                          _mm_or_si128(_mm_cmpeq_epi8(_mm_or_si128(c, one), apostrophe),
+                                                       _mm_cmpeq_epi8(_mm_or_si128(c, two), greater))));
             const int mask = _mm_movemask_epi8(stops);
             if (mask != 0) {
                 i += std::countr_zero(unsigned(mask));
@@ -402,7 +407,8 @@ qsizetype firstItem(const uchar *d, qsizetype n, qsizetype at)
 
 } // namespace
 
-qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summary, std::vector<ItemSpans> *spans)
+qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summary,
+                       std::vector<ItemSpans> *spans)
 {
     const auto *d = reinterpret_cast<const uchar *>(text.data());
     const qsizetype from = firstItem(d, text.size(), at);
@@ -431,7 +437,7 @@ qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summa
     reader.join();
     if (met != second) {
         if (met != ListScan::kPassed)
-            return met; // a fault, or the list ended before: read whole by the first reader
+            return met;               // a fault, or the list ended before: read whole by the first reader
         *summary = MenuItemSummary(); // not an item's start after all: read it all at once
         spans->clear();
         return ListScan(text, summary, spans).run(from);

@@ -15,4 +15,5 @@
 // list. Returns -1 as soon as the list holds anything else, well-formed or
 // not (an unknown member, a fault): the caller then reads the list the
 // general way, which accepts or reports it. Never accepts what that refuses.
-qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summary, std::vector<ItemSpans> *spans);
+qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summary,
+                       std::vector<ItemSpans> *spans);

@@ -32,8 +32,9 @@ struct ItemSpans {
     // is a separator, and its "Linked?" and "Selected?" ("Yes": true).
     static quint8 pack(bool textEscapes, bool urlEscapes, bool separator, bool linked, bool selected)
     {
-        return quint8((textEscapes ? TextEscapes : 0) | (urlEscapes ? UrlEscapes : 0) | (separator ? Separator : 0)
-                      | (linked ? LinkedYes : LinkedNo) | (selected ? 0 : SelectedNo));
+        return quint8((textEscapes ? TextEscapes : 0) | (urlEscapes ? UrlEscapes : 0)
+                      | (separator ? Separator : 0) | (linked ? LinkedYes : LinkedNo)
+                      | (selected ? 0 : SelectedNo));
     }
 };
 

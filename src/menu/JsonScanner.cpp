@@ -38,20 +38,38 @@ void JsonScanner::expect(char c, const char *reason)
 JsonScanner::Kind JsonScanner::peek()
 {
     switch (next()) {
-    case '{': return Object;
-    case '[': return Array;
-    case '"': return String;
-    case 't': return True;
-    case 'f': return False;
-    case 'n': return Null;
-    case '-': case '0': case '1': case '2': case '3': case '4':
-    case '5': case '6': case '7': case '8': case '9': return Number;
-    case '.': fail(QStringLiteral("illegal number"), m_pos, SyntaxError::MissingDigits);
+    case '{':
+        return Object;
+    case '[':
+        return Array;
+    case '"':
+        return String;
+    case 't':
+        return True;
+    case 'f':
+        return False;
+    case 'n':
+        return Null;
+    case '-':
+    case '0':
+    case '1':
+    case '2':
+    case '3':
+    case '4':
+    case '5':
+    case '6':
+    case '7':
+    case '8':
+    case '9':
+        return Number;
+    case '.':
+        fail(QStringLiteral("illegal number"), m_pos, SyntaxError::MissingDigits);
     case '\0':
         if (m_pos >= m_text.size())
             fail(QStringLiteral("unexpected end of the document"));
         [[fallthrough]];
-    default: fail(QStringLiteral("illegal value"));
+    default:
+        fail(QStringLiteral("illegal value"));
     }
 }
 
@@ -195,13 +213,28 @@ QString JsonScanner::decode(QByteArrayView raw) const
         out += utf8ToString(raw.sliced(plainFrom, i - plainFrom));
         const char e = raw[i + 1];
         switch (e) {
-        case 'b': out += QLatin1Char('\b'); break;
-        case 'f': out += QLatin1Char('\f'); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        case 'u': out += QChar(char16_t(hex4(base + i + 2))); i += 4; break;
-        default: out += QLatin1Char(e); break;
+        case 'b':
+            out += QLatin1Char('\b');
+            break;
+        case 'f':
+            out += QLatin1Char('\f');
+            break;
+        case 'n':
+            out += QLatin1Char('\n');
+            break;
+        case 'r':
+            out += QLatin1Char('\r');
+            break;
+        case 't':
+            out += QLatin1Char('\t');
+            break;
+        case 'u':
+            out += QChar(char16_t(hex4(base + i + 2)));
+            i += 4;
+            break;
+        default:
+            out += QLatin1Char(e);
+            break;
         }
         ++i;
         plainFrom = i + 1;
@@ -230,13 +263,26 @@ bool JsonScanner::decodeStringUtf8(QByteArrayView raw, QByteArray *out)
         }
         const char e = raw[++i];
         switch (e) {
-        case 'b': *to++ = '\b'; continue;
-        case 'f': *to++ = '\f'; continue;
-        case 'n': *to++ = '\n'; continue;
-        case 'r': *to++ = '\r'; continue;
-        case 't': *to++ = '\t'; continue;
-        case 'u': break;
-        default: *to++ = e; continue;
+        case 'b':
+            *to++ = '\b';
+            continue;
+        case 'f':
+            *to++ = '\f';
+            continue;
+        case 'n':
+            *to++ = '\n';
+            continue;
+        case 'r':
+            *to++ = '\r';
+            continue;
+        case 't':
+            *to++ = '\t';
+            continue;
+        case 'u':
+            break;
+        default:
+            *to++ = e;
+            continue;
         }
         uint code = hex(i + 1);
         i += 4;
@@ -423,10 +469,18 @@ void JsonScanner::skipValue(qsizetype *elements)
         scanString(&escapes);
         break;
     }
-    case Number: scanNumber(); break;
-    case True: scanLiteral("true"); break;
-    case False: scanLiteral("false"); break;
-    case Null: scanLiteral("null"); break;
+    case Number:
+        scanNumber();
+        break;
+    case True:
+        scanLiteral("true");
+        break;
+    case False:
+        scanLiteral("false");
+        break;
+    case Null:
+        scanLiteral("null");
+        break;
     }
 }
 
@@ -457,11 +511,16 @@ QJsonValue JsonScanner::readJsonValue()
             array.append(readJsonValue());
         return array;
     }
-    case String: return readString();
-    case Number: return readNumber();
+    case String:
+        return readString();
+    case Number:
+        return readNumber();
     case True:
-    case False: return readBool();
-    case Null: skipValue(); return QJsonValue(QJsonValue::Null);
+    case False:
+        return readBool();
+    case Null:
+        skipValue();
+        return QJsonValue(QJsonValue::Null);
     }
     return {};
 }

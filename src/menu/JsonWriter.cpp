@@ -25,8 +25,8 @@ JsonWriter &JsonWriter::string(QStringView text)
     } else {
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t u = text[i].unicode();
-            const bool pair = QChar::isHighSurrogate(u) && i + 1 < text.size()
-                              && text[i + 1].isLowSurrogate();
+            const bool pair =
+                QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
             if (u == '"' || u == '\\') {
                 m_bytes.append('\\').append(char(u));
             } else if (u >= 0x20 && u < 0x80) {
@@ -36,8 +36,12 @@ JsonWriter &JsonWriter::string(QStringView text)
                 m_bytes.append('\\').append(letters[u - '\b']);
             } else if (u < 0x20 || (QChar::isSurrogate(u) && !pair)) {
                 // Control characters and unpaired surrogates as \u escapes.
-                const char escape[] = {'\\', 'u', hexDigit(u >> 12), hexDigit((u >> 8) & 0xF),
-                                       hexDigit((u >> 4) & 0xF), hexDigit(u & 0xF)};
+                const char escape[] = {'\\',
+                                       'u',
+                                       hexDigit(u >> 12),
+                                       hexDigit((u >> 8) & 0xF),
+                                       hexDigit((u >> 4) & 0xF),
+                                       hexDigit(u & 0xF)};
                 m_bytes.append(escape, 6);
             } else if (pair) {
                 const char32_t c = QChar::surrogateToUcs4(u, text[++i].unicode());

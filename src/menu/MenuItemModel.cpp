@@ -5,7 +5,9 @@
 #include <QMimeData>
 #include <utility>
 
-MenuItemModel::MenuItemModel(QObject *parent) : QAbstractTableModel(parent) {}
+MenuItemModel::MenuItemModel(QObject *parent) : QAbstractTableModel(parent)
+{
+}
 
 MenuItemModel::~MenuItemModel() = default;
 
@@ -138,11 +140,16 @@ QVariant MenuItemModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         switch (index.column()) {
-        case TextColumn: return item.text;
-        case LinkedColumn: return yesNo(item.linked);
-        case UrlColumn: return item.url;
-        case SelectedColumn: return yesNo(item.selected);
-        default: return {};
+        case TextColumn:
+            return item.text;
+        case LinkedColumn:
+            return yesNo(item.linked);
+        case UrlColumn:
+            return item.url;
+        case SelectedColumn:
+            return yesNo(item.selected);
+        default:
+            return {};
         }
     case Qt::FontRole: {
         // Every row is shown bold.
@@ -160,11 +167,16 @@ QVariant MenuItemModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case TextColumn: return tr("Item Text");
-    case LinkedColumn: return tr("Linked?");
-    case UrlColumn: return tr("Link URL");
-    case SelectedColumn: return tr("Selected?");
-    default: return {};
+    case TextColumn:
+        return tr("Item Text");
+    case LinkedColumn:
+        return tr("Linked?");
+    case UrlColumn:
+        return tr("Link URL");
+    case SelectedColumn:
+        return tr("Selected?");
+    default:
+        return {};
     }
 }
 

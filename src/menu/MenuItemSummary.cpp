@@ -18,10 +18,19 @@ qint64 MenuItemSummary::escapedLength(QStringView text)
         if (c.unicode() > '>')
             continue;
         switch (c.unicode()) {
-        case '&': case '\'': size += 4; break;
-        case '<': case '>': size += 3; break;
-        case '"': size += 5; break;
-        default: break;
+        case '&':
+        case '\'':
+            size += 4;
+            break;
+        case '<':
+        case '>':
+            size += 3;
+            break;
+        case '"':
+            size += 5;
+            break;
+        default:
+            break;
         }
     }
     return size;

@@ -17,8 +17,8 @@ struct ItemRef {
 
     static ItemRef of(const MenuItem &item)
     {
-        return {ItemText(item.text), ItemText(item.url), item.isSeparator(), item.linked == menutext::kYes,
-                item.linked == menutext::kNo, item.selected == menutext::kNo};
+        return {ItemText(item.text),           ItemText(item.url),           item.isSeparator(),
+                item.linked == menutext::kYes, item.linked == menutext::kNo, item.selected == menutext::kNo};
     }
 };
 

@@ -57,8 +57,7 @@ bool MenuListEdit::changesNothing() const
 {
     return std::all_of(m_steps.begin(), m_steps.end(), [](const Step &step) {
         return (step.kind == Kind::Set && step.before == step.after)
-               || ((step.kind == Kind::Swap || step.kind == Kind::Move)
-                   && step.position == step.other);
+               || ((step.kind == Kind::Swap || step.kind == Kind::Move) && step.position == step.other);
     });
 }
 

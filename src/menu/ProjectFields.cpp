@@ -22,7 +22,8 @@ void refuse(const QString &field, const QString &problem)
 
 QString tooLongProblem()
 {
-    return QCoreApplication::translate("ProjectFile", "must be at most %1 characters long (the most its field in the window holds)")
+    return QCoreApplication::translate(
+               "ProjectFile", "must be at most %1 characters long (the most its field in the window holds)")
         .arg(kMaxTextLength);
 }
 
@@ -73,24 +74,28 @@ public:
     // A check box, stored as 0 or 1.
     void flag(const QString &key, const QString &label, int *out) const
     {
-        number(key, out, 1, field(label), QCoreApplication::translate("ProjectFile", "must be 0 (unchecked) or 1 (checked)"));
+        number(key, out, 1, field(label),
+               QCoreApplication::translate("ProjectFile", "must be 0 (unchecked) or 1 (checked)"));
     }
 
     // Colour texts, one for each of the dialog's colour rows.
     template <std::size_t N>
-    void colours(const QString &key, const std::array<const char *, N> &rows, std::array<QString, N> *out) const
+    void colours(const QString &key, const std::array<const char *, N> &rows,
+                 std::array<QString, N> *out) const
     {
         if (!m_o.contains(key))
             return;
         const QJsonValue v = m_o.value(key);
         if (!v.isArray() || v.toArray().size() != qsizetype(N))
-            refuse(field(QCoreApplication::translate("ProjectFile", "the colours")), QCoreApplication::translate("ProjectFile", "must be a list of %1 colours").arg(N));
+            refuse(field(QCoreApplication::translate("ProjectFile", "the colours")),
+                   QCoreApplication::translate("ProjectFile", "must be a list of %1 colours").arg(N));
         static const QRegularExpression colour(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         const QJsonArray a = v.toArray();
         for (std::size_t i = 0; i < N; ++i) {
             if (!a.at(qsizetype(i)).isString() || !colour.match(a.at(qsizetype(i)).toString()).hasMatch())
                 refuse(field(QLatin1String(rows[i]) + QStringLiteral(" colour")),
-                       QCoreApplication::translate("ProjectFile", "must be a colour \"#\" followed by six hexadecimal digits"));
+                       QCoreApplication::translate(
+                           "ProjectFile", "must be a colour \"#\" followed by six hexadecimal digits"));
             (*out)[i] = a.at(qsizetype(i)).toString();
         }
     }
@@ -101,7 +106,8 @@ public:
         text(key, label, &t);
         static const QRegularExpression digits(QStringLiteral("^[1-9][0-9]{2}$"));
         if (!digits.match(t).hasMatch() || t.toInt() > 900)
-            refuse(field(label), QCoreApplication::translate("ProjectFile", "must be a whole number from 100 to 900"));
+            refuse(field(label),
+                   QCoreApplication::translate("ProjectFile", "must be a whole number from 100 to 900"));
         *out = t;
     }
 
@@ -112,7 +118,9 @@ public:
         QString t = *out;
         text(key, label, &t);
         if (maxLength > 0 && t.size() > maxLength)
-            refuse(field(label), QCoreApplication::translate("ProjectFile", "must be at most %1 characters long").arg(maxLength));
+            refuse(field(label),
+                   QCoreApplication::translate("ProjectFile", "must be at most %1 characters long")
+                       .arg(maxLength));
         static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
         if (digitsOnly && !digits.match(t).hasMatch())
             refuse(field(label), QCoreApplication::translate("ProjectFile", "must contain digits only"));
@@ -125,7 +133,8 @@ public:
         const QString label = QCoreApplication::translate("ProjectFile", "Font (its generic family)");
         text(key, label, out);
         if (!out->isEmpty() && !cssfont::isGeneric(*out))
-            refuse(field(label), QCoreApplication::translate("ProjectFile", "must be \"serif\", \"sans-serif\" or \"monospace\""));
+            refuse(field(label), QCoreApplication::translate(
+                                     "ProjectFile", "must be \"serif\", \"sans-serif\" or \"monospace\""));
     }
 
 private:
@@ -152,13 +161,15 @@ QJsonObject toObject(JsonScanner &scan)
 {
     static const QSet<QByteArray> known = [] {
         QSet<QByteArray> keys;
-        for (const char *key : {"menuName", "linkTarget", "frameName", "navigation", "buttonKind", "buttonText",
-                                "graphicUrl", "altText", "graphicWidth", "graphicHeight", "buttonAlign",
-                                "mnuClr", "mnuSysClr", "mnuFont", "mnuFontSize", "mnuFontWeight", "mnuItalic",
-                                "mnuUnderline", "mnuWidth", "mnuConstWidth", "bttnClr", "bttnSyncTL",
-                                "bttnSyncRB", "bttnSysClr", "bttnFont", "bttnFontSize", "bttnFontWeight",
-                                "bttnUnderline", "bttnItalic", "bttnWidth", "bttnHeight", "bttnBorder",
-                                "bttnConstSize", "bttnNoBorder", "mnuFontFallback", "bttnFontFallback"})
+        for (const char *key :
+             {"menuName",        "linkTarget",     "frameName",     "navigation",   "buttonKind",
+              "buttonText",      "graphicUrl",     "altText",       "graphicWidth", "graphicHeight",
+              "buttonAlign",     "mnuClr",         "mnuSysClr",     "mnuFont",      "mnuFontSize",
+              "mnuFontWeight",   "mnuItalic",      "mnuUnderline",  "mnuWidth",     "mnuConstWidth",
+              "bttnClr",         "bttnSyncTL",     "bttnSyncRB",    "bttnSysClr",   "bttnFont",
+              "bttnFontSize",    "bttnFontWeight", "bttnUnderline", "bttnItalic",   "bttnWidth",
+              "bttnHeight",      "bttnBorder",     "bttnConstSize", "bttnNoBorder", "mnuFontFallback",
+              "bttnFontFallback"})
             keys.insert(QByteArray(key));
         return keys;
     }();
@@ -176,7 +187,8 @@ QJsonObject toObject(JsonScanner &scan)
     return object;
 }
 
-QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const char *key, const QString &name)
+QJsonObject objectField(const QByteArray &bytes, const RootMembers &root, const char *key,
+                        const QString &name)
 {
     const qsizetype at = root.offset(key);
     if (at < 0)
@@ -202,25 +214,37 @@ QString rootText(const QByteArray &bytes, const RootMembers &root, const char *k
 MenuOptions readOptions(const QByteArray &bytes, const RootMembers &root)
 {
     const QJsonObject fields =
-        objectField(bytes, root, "options", QCoreApplication::translate("ProjectFile", "Menu Options and Submit Button Options"));
+        objectField(bytes, root, "options",
+                    QCoreApplication::translate("ProjectFile", "Menu Options and Submit Button Options"));
     const Reader menu(fields, QCoreApplication::translate("ProjectFile", "Menu Options"));
     const Reader button(fields, QCoreApplication::translate("ProjectFile", "Submit Button Options"));
     MenuOptions o;
-    menu.text(QStringLiteral("menuName"), QCoreApplication::translate("ProjectFile", "Name of Menu"), &o.menuName);
-    menu.choice(QStringLiteral("linkTarget"), QCoreApplication::translate("ProjectFile", "Target of Links"), &o.linkTarget,
-                MenuOptions::linkTargetCaptions());
-    menu.text(QStringLiteral("frameName"), QCoreApplication::translate("ProjectFile", "Frame Name"), &o.frameName);
-    menu.choice(QStringLiteral("navigation"), QCoreApplication::translate("ProjectFile", "the navigation"), &o.navigation,
-                {QCoreApplication::translate("ProjectFile", "Navigate on Button Click"), QCoreApplication::translate("ProjectFile", "Navigate on Item Change")});
-    button.choice(QStringLiteral("buttonKind"), QCoreApplication::translate("ProjectFile", "the button"), &o.buttonKind,
-                  {QCoreApplication::translate("ProjectFile", "Default"), QCoreApplication::translate("ProjectFile", "Graphic")});
-    button.text(QStringLiteral("buttonText"), QCoreApplication::translate("ProjectFile", "Text"), &o.buttonText);
-    button.text(QStringLiteral("graphicUrl"), QCoreApplication::translate("ProjectFile", "URL of Button Graphic"), &o.graphicUrl);
-    button.text(QStringLiteral("altText"), QCoreApplication::translate("ProjectFile", "Alt Text"), &o.altText);
-    button.text(QStringLiteral("graphicWidth"), QCoreApplication::translate("ProjectFile", "Width"), &o.graphicWidth);
-    button.text(QStringLiteral("graphicHeight"), QCoreApplication::translate("ProjectFile", "Height"), &o.graphicHeight);
-    menu.choice(QStringLiteral("buttonAlign"), QCoreApplication::translate("ProjectFile", "Align to Button"), &o.buttonAlign,
-                MenuOptions::alignCaptions());
+    menu.text(QStringLiteral("menuName"), QCoreApplication::translate("ProjectFile", "Name of Menu"),
+              &o.menuName);
+    menu.choice(QStringLiteral("linkTarget"), QCoreApplication::translate("ProjectFile", "Target of Links"),
+                &o.linkTarget, MenuOptions::linkTargetCaptions());
+    menu.text(QStringLiteral("frameName"), QCoreApplication::translate("ProjectFile", "Frame Name"),
+              &o.frameName);
+    menu.choice(QStringLiteral("navigation"), QCoreApplication::translate("ProjectFile", "the navigation"),
+                &o.navigation,
+                {QCoreApplication::translate("ProjectFile", "Navigate on Button Click"),
+                 QCoreApplication::translate("ProjectFile", "Navigate on Item Change")});
+    button.choice(QStringLiteral("buttonKind"), QCoreApplication::translate("ProjectFile", "the button"),
+                  &o.buttonKind,
+                  {QCoreApplication::translate("ProjectFile", "Default"),
+                   QCoreApplication::translate("ProjectFile", "Graphic")});
+    button.text(QStringLiteral("buttonText"), QCoreApplication::translate("ProjectFile", "Text"),
+                &o.buttonText);
+    button.text(QStringLiteral("graphicUrl"),
+                QCoreApplication::translate("ProjectFile", "URL of Button Graphic"), &o.graphicUrl);
+    button.text(QStringLiteral("altText"), QCoreApplication::translate("ProjectFile", "Alt Text"),
+                &o.altText);
+    button.text(QStringLiteral("graphicWidth"), QCoreApplication::translate("ProjectFile", "Width"),
+                &o.graphicWidth);
+    button.text(QStringLiteral("graphicHeight"), QCoreApplication::translate("ProjectFile", "Height"),
+                &o.graphicHeight);
+    menu.choice(QStringLiteral("buttonAlign"), QCoreApplication::translate("ProjectFile", "Align to Button"),
+                &o.buttonAlign, MenuOptions::alignCaptions());
     return o;
 }
 
@@ -230,15 +254,21 @@ MenuStyleRecord readMenuStyle(const QByteArray &bytes, const RootMembers &root)
     const Reader r(objectField(bytes, root, "menuStyle", dialog), dialog);
     MenuStyleRecord s;
     r.colours(QStringLiteral("mnuClr"), std::array{"Text", "Background"}, &s.mnuClr);
-    r.flag(QStringLiteral("mnuSysClr"), QCoreApplication::translate("ProjectFile", "Use Default System Menu Colors"), &s.mnuSysClr);
+    r.flag(QStringLiteral("mnuSysClr"),
+           QCoreApplication::translate("ProjectFile", "Use Default System Menu Colors"), &s.mnuSysClr);
     r.text(QStringLiteral("mnuFont"), QCoreApplication::translate("ProjectFile", "Font"), &s.mnuFont);
     r.fallback(QStringLiteral("mnuFontFallback"), &s.mnuFontFallback);
-    r.text(QStringLiteral("mnuFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"), &s.mnuFontSize);
-    r.weight(QStringLiteral("mnuFontWeight"), QCoreApplication::translate("ProjectFile", "Font Weight"), &s.mnuFontWeight);
+    r.text(QStringLiteral("mnuFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"),
+           &s.mnuFontSize);
+    r.weight(QStringLiteral("mnuFontWeight"), QCoreApplication::translate("ProjectFile", "Font Weight"),
+             &s.mnuFontWeight);
     r.flag(QStringLiteral("mnuItalic"), QCoreApplication::translate("ProjectFile", "Italics"), &s.mnuItalic);
-    r.flag(QStringLiteral("mnuUnderline"), QCoreApplication::translate("ProjectFile", "Underlined"), &s.mnuUnderline);
-    r.dimension(QStringLiteral("mnuWidth"), QCoreApplication::translate("ProjectFile", "Width"), &s.mnuWidth, false);
-    r.flag(QStringLiteral("mnuConstWidth"), QCoreApplication::translate("ProjectFile", "Constrain Width Proportionally to Font Size"),
+    r.flag(QStringLiteral("mnuUnderline"), QCoreApplication::translate("ProjectFile", "Underlined"),
+           &s.mnuUnderline);
+    r.dimension(QStringLiteral("mnuWidth"), QCoreApplication::translate("ProjectFile", "Width"), &s.mnuWidth,
+                false);
+    r.flag(QStringLiteral("mnuConstWidth"),
+           QCoreApplication::translate("ProjectFile", "Constrain Width Proportionally to Font Size"),
            &s.mnuConstWidth);
     return s;
 }
@@ -249,22 +279,36 @@ ButtonStyleRecord readButtonStyle(const QByteArray &bytes, const RootMembers &ro
     const Reader r(objectField(bytes, root, "buttonStyle", dialog), dialog);
     ButtonStyleRecord s;
     r.colours(QStringLiteral("bttnClr"),
-              std::array{"Text", "Face", "Top Border", "Left Border", "Right Border", "Bottom Border"}, &s.bttnClr);
-    r.flag(QStringLiteral("bttnSyncTL"), QCoreApplication::translate("ProjectFile", "Sync Top and Left Border Colors"), &s.bttnSyncTL);
-    r.flag(QStringLiteral("bttnSyncRB"), QCoreApplication::translate("ProjectFile", "Sync Right and Bottom Border Colors"), &s.bttnSyncRB);
-    r.flag(QStringLiteral("bttnSysClr"), QCoreApplication::translate("ProjectFile", "Use Default System Button Colors"), &s.bttnSysClr);
+              std::array{"Text", "Face", "Top Border", "Left Border", "Right Border", "Bottom Border"},
+              &s.bttnClr);
+    r.flag(QStringLiteral("bttnSyncTL"),
+           QCoreApplication::translate("ProjectFile", "Sync Top and Left Border Colors"), &s.bttnSyncTL);
+    r.flag(QStringLiteral("bttnSyncRB"),
+           QCoreApplication::translate("ProjectFile", "Sync Right and Bottom Border Colors"), &s.bttnSyncRB);
+    r.flag(QStringLiteral("bttnSysClr"),
+           QCoreApplication::translate("ProjectFile", "Use Default System Button Colors"), &s.bttnSysClr);
     r.text(QStringLiteral("bttnFont"), QCoreApplication::translate("ProjectFile", "Font"), &s.bttnFont);
     r.fallback(QStringLiteral("bttnFontFallback"), &s.bttnFontFallback);
-    r.dimension(QStringLiteral("bttnFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"), &s.bttnFontSize, true, 0);
-    r.weight(QStringLiteral("bttnFontWeight"), QCoreApplication::translate("ProjectFile", "Font Weight"), &s.bttnFontWeight);
-    r.flag(QStringLiteral("bttnUnderline"), QCoreApplication::translate("ProjectFile", "Underlined"), &s.bttnUnderline);
-    r.flag(QStringLiteral("bttnItalic"), QCoreApplication::translate("ProjectFile", "Italics"), &s.bttnItalic);
-    r.dimension(QStringLiteral("bttnWidth"), QCoreApplication::translate("ProjectFile", "Button Width"), &s.bttnWidth, true);
-    r.dimension(QStringLiteral("bttnHeight"), QCoreApplication::translate("ProjectFile", "Button Height"), &s.bttnHeight, true);
-    r.dimension(QStringLiteral("bttnBorder"), QCoreApplication::translate("ProjectFile", "Border Thickness"), &s.bttnBorder, true);
-    r.flag(QStringLiteral("bttnConstSize"),
-           QCoreApplication::translate("ProjectFile", "Constrain Button Dimensions Proportionally to Font Size"), &s.bttnConstSize);
-    r.flag(QStringLiteral("bttnNoBorder"), QCoreApplication::translate("ProjectFile", "No Border"), &s.bttnNoBorder);
+    r.dimension(QStringLiteral("bttnFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"),
+                &s.bttnFontSize, true, 0);
+    r.weight(QStringLiteral("bttnFontWeight"), QCoreApplication::translate("ProjectFile", "Font Weight"),
+             &s.bttnFontWeight);
+    r.flag(QStringLiteral("bttnUnderline"), QCoreApplication::translate("ProjectFile", "Underlined"),
+           &s.bttnUnderline);
+    r.flag(QStringLiteral("bttnItalic"), QCoreApplication::translate("ProjectFile", "Italics"),
+           &s.bttnItalic);
+    r.dimension(QStringLiteral("bttnWidth"), QCoreApplication::translate("ProjectFile", "Button Width"),
+                &s.bttnWidth, true);
+    r.dimension(QStringLiteral("bttnHeight"), QCoreApplication::translate("ProjectFile", "Button Height"),
+                &s.bttnHeight, true);
+    r.dimension(QStringLiteral("bttnBorder"), QCoreApplication::translate("ProjectFile", "Border Thickness"),
+                &s.bttnBorder, true);
+    r.flag(
+        QStringLiteral("bttnConstSize"),
+        QCoreApplication::translate("ProjectFile", "Constrain Button Dimensions Proportionally to Font Size"),
+        &s.bttnConstSize);
+    r.flag(QStringLiteral("bttnNoBorder"), QCoreApplication::translate("ProjectFile", "No Border"),
+           &s.bttnNoBorder);
     return s;
 }
 
@@ -272,7 +316,8 @@ CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root)
 {
     CodeDialect dialect = CodeDialect::Classic;
     if (root.offset("dialect") >= 0 && !codedialect::fromKey(rootText(bytes, root, "dialect"), &dialect))
-        refuse(QCoreApplication::translate("ProjectFile", "Code (Classic or HTML5)"), QCoreApplication::translate("ProjectFile", "must be \"classic\" or \"html5\""));
+        refuse(QCoreApplication::translate("ProjectFile", "Code (Classic or HTML5)"),
+               QCoreApplication::translate("ProjectFile", "must be \"classic\" or \"html5\""));
     return dialect;
 }
 
@@ -281,12 +326,14 @@ void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
     if (const qsizetype at = root.offset("site"); at >= 0) {
         JsonScanner scan(bytes, at);
         if (scan.peek() != JsonScanner::String)
-            refuse(QCoreApplication::translate("ProjectFile", "Site folder"), QCoreApplication::translate("ProjectFile", "must be a text"));
+            refuse(QCoreApplication::translate("ProjectFile", "Site folder"),
+                   QCoreApplication::translate("ProjectFile", "must be a text"));
         p->site = scan.readString();
         if (p->site.size() > kMaxTextLength)
             refuse(QCoreApplication::translate("ProjectFile", "Site folder"), tooLongProblem());
         if (p->site.contains(QChar(0)))
-            refuse(QCoreApplication::translate("ProjectFile", "Site folder"), QCoreApplication::translate("ProjectFile", "must not hold a NUL character"));
+            refuse(QCoreApplication::translate("ProjectFile", "Site folder"),
+                   QCoreApplication::translate("ProjectFile", "must not hold a NUL character"));
     }
     if (const qsizetype at = root.offset("selectCurrentPage"); at >= 0) {
         JsonScanner scan(bytes, at);
@@ -300,8 +347,10 @@ void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
 void checkHeader(const QByteArray &bytes, const RootMembers &root)
 {
     if (rootText(bytes, root, "format") != kFormat)
-        refuse(QCoreApplication::translate("ProjectFile", "the file's format"),
-               QCoreApplication::translate("ProjectFile", "must be \"%1\" (this is not a Quillnav menu project)").arg(kFormat));
+        refuse(
+            QCoreApplication::translate("ProjectFile", "the file's format"),
+            QCoreApplication::translate("ProjectFile", "must be \"%1\" (this is not a Quillnav menu project)")
+                .arg(kFormat));
     double d = -1;
     if (const qsizetype at = root.offset("version"); at >= 0) {
         JsonScanner scan(bytes, at);
@@ -309,10 +358,12 @@ void checkHeader(const QByteArray &bytes, const RootMembers &root)
             d = scan.readNumber();
     }
     if (!(d >= 1 && d < 1e15) || d != std::trunc(d))
-        refuse(QCoreApplication::translate("ProjectFile", "the file's version"), QCoreApplication::translate("ProjectFile", "must be a whole number from 1"));
+        refuse(QCoreApplication::translate("ProjectFile", "the file's version"),
+               QCoreApplication::translate("ProjectFile", "must be a whole number from 1"));
     if (d > kVersion)
         refuse(QCoreApplication::translate("ProjectFile", "the file's version"),
-               QCoreApplication::translate("ProjectFile", "%1 is newer than this program reads (%2); use a newer Quillnav")
+               QCoreApplication::translate("ProjectFile",
+                                           "%1 is newer than this program reads (%2); use a newer Quillnav")
                    .arg(qint64(d))
                    .arg(kVersion));
 }

@@ -54,7 +54,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
     // problem of the header is reported first, as for any other field.
     RootMembers root;
     QList<MenuItem> items;
-    std::vector<ItemSpans> spans; // for `walked`
+    std::vector<ItemSpans> spans;           // for `walked`
     std::optional<MenuItemSummary> summary; // once the items have been read
     const auto readAll = [&](JsonScanner &scan) {
         MenuItemSummary read;
@@ -230,8 +230,9 @@ bool save(const QString &path, const MenuProject &project, QString *error, Write
         return false;
     JsonWriter w([&](QByteArrayView bytes) {
         if (file.written() + bytes.size() > kMaxFileBytes)
-            file.fail(QCoreApplication::translate("ProjectFile", "the menu project would be larger than %1 MiB, the most a menu "
-                                     "project can hold.")
+            file.fail(QCoreApplication::translate(
+                          "ProjectFile", "the menu project would be larger than %1 MiB, the most a menu "
+                                         "project can hold.")
                           .arg(kMaxFileBytes / (1024 * 1024)));
         file.write(bytes);
     });
@@ -241,4 +242,3 @@ bool save(const QString &path, const MenuProject &project, QString *error, Write
 }
 
 } // namespace ProjectFile
-

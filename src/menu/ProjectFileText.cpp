@@ -70,7 +70,11 @@ void writeItems(JsonWriter &w, const QList<MenuItem> &items, int indent)
     const QByteArray itemIndent = spaces(indent + 1);
     for (qsizetype i = 0; i < items.size(); ++i) {
         const MenuItem &item = items[i];
-        w.raw(itemIndent).raw("{\"linked\": ").string(item.linked).raw(", \"selected\": ").string(item.selected);
+        w.raw(itemIndent)
+            .raw("{\"linked\": ")
+            .string(item.linked)
+            .raw(", \"selected\": ")
+            .string(item.selected);
         w.raw(", \"text\": ").string(item.text).raw(", \"url\": ").string(item.url);
         w.raw(i + 1 < items.size() ? "},\n" : "}\n");
     }
@@ -79,12 +83,19 @@ void writeItems(JsonWriter &w, const QList<MenuItem> &items, int indent)
 
 void writeOptions(JsonWriter &w, const MenuOptions &o, int indent)
 {
-    writeFields(w, {{"menuName", o.menuName},       {"linkTarget", o.linkTarget},
-                    {"frameName", o.frameName},     {"navigation", o.navigation},
-                    {"buttonKind", o.buttonKind},   {"buttonText", o.buttonText},
-                    {"graphicUrl", o.graphicUrl},   {"altText", o.altText},
-                    {"graphicWidth", o.graphicWidth}, {"graphicHeight", o.graphicHeight},
-                    {"buttonAlign", o.buttonAlign}}, indent);
+    writeFields(w,
+                {{"menuName", o.menuName},
+                 {"linkTarget", o.linkTarget},
+                 {"frameName", o.frameName},
+                 {"navigation", o.navigation},
+                 {"buttonKind", o.buttonKind},
+                 {"buttonText", o.buttonText},
+                 {"graphicUrl", o.graphicUrl},
+                 {"altText", o.altText},
+                 {"graphicWidth", o.graphicWidth},
+                 {"graphicHeight", o.graphicHeight},
+                 {"buttonAlign", o.buttonAlign}},
+                indent);
 }
 
 // The fallback is written only when there is one, so that a project without
@@ -97,24 +108,35 @@ void addFallback(std::vector<Field> *fields, const char *key, const QString &fal
 
 void writeMenuStyle(JsonWriter &w, const MenuStyleRecord &s, int indent)
 {
-    std::vector<Field> fields{{"mnuClr", toList(s.mnuClr)},     {"mnuSysClr", s.mnuSysClr},
-                    {"mnuFont", s.mnuFont},            {"mnuFontSize", s.mnuFontSize},
-                    {"mnuFontWeight", s.mnuFontWeight}, {"mnuItalic", s.mnuItalic},
-                    {"mnuUnderline", s.mnuUnderline},  {"mnuWidth", s.mnuWidth},
-                    {"mnuConstWidth", s.mnuConstWidth}};
+    std::vector<Field> fields{{"mnuClr", toList(s.mnuClr)},
+                              {"mnuSysClr", s.mnuSysClr},
+                              {"mnuFont", s.mnuFont},
+                              {"mnuFontSize", s.mnuFontSize},
+                              {"mnuFontWeight", s.mnuFontWeight},
+                              {"mnuItalic", s.mnuItalic},
+                              {"mnuUnderline", s.mnuUnderline},
+                              {"mnuWidth", s.mnuWidth},
+                              {"mnuConstWidth", s.mnuConstWidth}};
     addFallback(&fields, "mnuFontFallback", s.mnuFontFallback);
     writeFields(w, std::move(fields), indent);
 }
 
 void writeButtonStyle(JsonWriter &w, const ButtonStyleRecord &s, int indent)
 {
-    std::vector<Field> fields{{"bttnClr", toList(s.bttnClr)},       {"bttnSyncTL", s.bttnSyncTL},
-                    {"bttnSyncRB", s.bttnSyncRB},          {"bttnSysClr", s.bttnSysClr},
-                    {"bttnFont", s.bttnFont},              {"bttnFontSize", s.bttnFontSize},
-                    {"bttnFontWeight", s.bttnFontWeight},  {"bttnUnderline", s.bttnUnderline},
-                    {"bttnItalic", s.bttnItalic},          {"bttnWidth", s.bttnWidth},
-                    {"bttnHeight", s.bttnHeight},          {"bttnBorder", s.bttnBorder},
-                    {"bttnConstSize", s.bttnConstSize},    {"bttnNoBorder", s.bttnNoBorder}};
+    std::vector<Field> fields{{"bttnClr", toList(s.bttnClr)},
+                              {"bttnSyncTL", s.bttnSyncTL},
+                              {"bttnSyncRB", s.bttnSyncRB},
+                              {"bttnSysClr", s.bttnSysClr},
+                              {"bttnFont", s.bttnFont},
+                              {"bttnFontSize", s.bttnFontSize},
+                              {"bttnFontWeight", s.bttnFontWeight},
+                              {"bttnUnderline", s.bttnUnderline},
+                              {"bttnItalic", s.bttnItalic},
+                              {"bttnWidth", s.bttnWidth},
+                              {"bttnHeight", s.bttnHeight},
+                              {"bttnBorder", s.bttnBorder},
+                              {"bttnConstSize", s.bttnConstSize},
+                              {"bttnNoBorder", s.bttnNoBorder}};
     addFallback(&fields, "bttnFontFallback", s.bttnFontFallback);
     writeFields(w, std::move(fields), indent);
 }
@@ -123,13 +145,14 @@ void writeButtonStyle(JsonWriter &w, const ButtonStyleRecord &s, int indent)
 
 void writeProjectText(JsonWriter &w, const MenuProject &p)
 {
-    std::vector<Field> fields{{"format", kFormat},
-                    {"version", kVersion},
-                    {"items", [&](int indent) { writeItems(w, p.items, indent); }},
-                    {"options", [&](int indent) { writeOptions(w, p.options, indent); }},
-                    {"menuStyle", [&](int indent) { writeMenuStyle(w, p.menuStyle, indent); }},
-                    {"buttonStyle", [&](int indent) { writeButtonStyle(w, p.buttonStyle, indent); }},
-                    {"dialect", codedialect::key(p.dialect)}};
+    std::vector<Field> fields{
+        {"format", kFormat},
+        {"version", kVersion},
+        {"items", [&](int indent) { writeItems(w, p.items, indent); }},
+        {"options", [&](int indent) { writeOptions(w, p.options, indent); }},
+        {"menuStyle", [&](int indent) { writeMenuStyle(w, p.menuStyle, indent); }},
+        {"buttonStyle", [&](int indent) { writeButtonStyle(w, p.buttonStyle, indent); }},
+        {"dialect", codedialect::key(p.dialect)}};
     // Written only when they differ from a project without them, so that
     // such a project keeps the bytes it had before the fields existed.
     if (!p.site.isEmpty())

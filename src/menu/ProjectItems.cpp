@@ -27,7 +27,8 @@ QString itemListName()
 const std::array<QList<QString>, 4> &sharedTexts()
 {
     static const QList<QString> flags{menutext::kYes, menutext::kNo};
-    static const std::array<QList<QString>, 4> shared{QList<QString>{menutext::kSeparatorText}, flags, {}, flags};
+    static const std::array<QList<QString>, 4> shared{
+        QList<QString>{menutext::kSeparatorText}, flags, {}, flags};
     return shared;
 }
 
@@ -47,7 +48,8 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
     scan.enterArray();
     for (qsizetype i = 0; scan.nextElement(); ++i) {
         if (scan.peek() != JsonScanner::Object)
-            refuse(entryname::of(i, nullptr), QCoreApplication::translate("ProjectFile", "must be a JSON object"));
+            refuse(entryname::of(i, nullptr),
+                   QCoreApplication::translate("ProjectFile", "must be a JSON object"));
         ItemFields fields;
         scan.enterObject();
         QByteArrayView key;
@@ -87,9 +89,11 @@ void readItems(JsonScanner &scan, MenuItemSummary *summary, const std::function<
         }
         if (item.isDefault()) {
             if (defaultAt >= 0)
-                refuse(field(3), QCoreApplication::translate("ProjectFile", "cannot be \"Yes\" too: only one entry can be the default "
-                                                "selection, and %1 already is")
-                                     .arg(entryname::of(defaultAt, nullptr)));
+                refuse(field(3),
+                       QCoreApplication::translate("ProjectFile",
+                                                   "cannot be \"Yes\" too: only one entry can be the default "
+                                                   "selection, and %1 already is")
+                           .arg(entryname::of(defaultAt, nullptr)));
             defaultAt = i;
         }
         if (summary)

@@ -27,7 +27,8 @@ QString SystemReason(int error)
 
 QString CouldNotWrite(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("AtomicFile", "Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("AtomicFile", "Could not write \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 // Writes every byte to the descriptor; returns 0 or the errno of the failure.
@@ -97,11 +98,13 @@ bool AtomicFileWriter::open(QString *errorText)
 // failure when the name no longer holds a device or FIFO.
 bool AtomicFileWriter::openStream()
 {
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd =
+        ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        fail(errno == ENXIO ? QCoreApplication::translate("AtomicFile", "no program is reading from it (a named pipe or "
-                                             "a socket), and it was left as it is.")
-                            : SystemReason(errno));
+        fail(errno == ENXIO
+                 ? QCoreApplication::translate("AtomicFile", "no program is reading from it (a named pipe or "
+                                                             "a socket), and it was left as it is.")
+                 : SystemReason(errno));
         return false;
     }
     struct stat info {};

@@ -60,8 +60,8 @@ qint64 statmBytes(pid_t pid, int index)
     // A fault or the processor-time limit ends the child as a signal the
     // parent sees, never in a handler the program installed for itself (a
     // crash reporter would run in the child).
-    for (int signal : {SIGXCPU, SIGPIPE, SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTERM, SIGINT,
-                       SIGHUP, SIGQUIT})
+    for (int signal :
+         {SIGXCPU, SIGPIPE, SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTERM, SIGINT, SIGHUP, SIGQUIT})
         std::signal(signal, SIG_DFL);
     sigset_t none;
     sigemptyset(&none);

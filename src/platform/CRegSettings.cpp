@@ -22,7 +22,9 @@ QString TextOf(const RegValue &value)
 
 } // namespace
 
-CRegSettings::CRegSettings() : m_company(DefaultCompany()), m_appName(DefaultAppName()) {}
+CRegSettings::CRegSettings() : m_company(DefaultCompany()), m_appName(DefaultAppName())
+{
+}
 
 QString CRegSettings::DefaultCompany()
 {
@@ -73,9 +75,8 @@ bool CRegSettings::SaveSetting(QString Section, QString Key, QString Setting)
     if (!RegistryHive::isValidPath(path))
         return false;
     const RegValue value{ValueName(Key), RegSz, RegValue::textData(Setting)};
-    return RegistryStore::modify([&](RegistryHive &hive) {
-        return hive.createKey(path) && hive.setValue(path, value);
-    });
+    return RegistryStore::modify(
+        [&](RegistryHive &hive) { return hive.createKey(path) && hive.setValue(path, value); });
 }
 
 bool CRegSettings::DeleteSetting(QString Section, QString Key)

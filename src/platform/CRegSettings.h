@@ -13,8 +13,7 @@
 //
 // The key "*" stands for the section's unnamed value. A stored empty text
 // reads back as an empty string, a missing value as the default.
-class CRegSettings
-{
+class CRegSettings {
 public:
     CRegSettings();
 

@@ -126,9 +126,8 @@ void AddMessageHandler(ISubclass *handler, QObject *hWnd, int iMsg)
             RaiseSubclassError(SubclassError::CantSubclass);
         hWnd->installEventFilter(&m.filter);
         WindowRecord record;
-        record.destroyedConnection = QObject::connect(hWnd, &QObject::destroyed, [hWnd] {
-            module().windows.remove(hWnd);
-        });
+        record.destroyedConnection =
+            QObject::connect(hWnd, &QObject::destroyed, [hWnd] { module().windows.remove(hWnd); });
         m.windows.insert(hWnd, record);
     }
     WindowRecord &record = m.windows[hWnd];

@@ -129,8 +129,8 @@ QByteArray SerializeData(const RegValue &value)
         return Quote(*text);
     if (value.type == RegDword && value.data.size() == 4) {
         const auto *b = reinterpret_cast<const uchar *>(value.data.constData());
-        const quint32 number = quint32(b[0]) | (quint32(b[1]) << 8) | (quint32(b[2]) << 16)
-                               | (quint32(b[3]) << 24);
+        const quint32 number =
+            quint32(b[0]) | (quint32(b[1]) << 8) | (quint32(b[2]) << 16) | (quint32(b[3]) << 24);
         return "dword:" + QByteArray::number(number, 16).rightJustified(8, '0');
     }
     QByteArray out = "hex(" + QByteArray::number(value.type) + "):";

@@ -44,8 +44,7 @@ struct RegValue {
 //   @="the unnamed value"
 //   "Count"=dword:0000002a
 //   "Blob"=hex(3):01,02,ff
-class RegistryHive
-{
+class RegistryHive {
 public:
     static bool isValidPath(const QString &path);
 
@@ -85,7 +84,10 @@ private:
         // Case-folded name -> position in values; built once a key holds
         // kIndexedValues values (fewer are searched one by one).
         QHash<QString, qsizetype> valueIndex;
-        friend bool operator==(const Key &a, const Key &b) { return a.path == b.path && a.values == b.values; }
+        friend bool operator==(const Key &a, const Key &b)
+        {
+            return a.path == b.path && a.values == b.values;
+        }
     };
 
     static constexpr qsizetype kIndexedValues = 16;
@@ -95,6 +97,6 @@ private:
     void reindexKeys();
     static void reindexValues(Key &key);
 
-    QList<Key> m_keys; // parents always come before their children
+    QList<Key> m_keys;                    // parents always come before their children
     QHash<QString, qsizetype> m_keyIndex; // case-folded path -> position in m_keys
 };

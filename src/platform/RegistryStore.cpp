@@ -49,8 +49,10 @@ bool MoveAside(const QString &path, QString *errorText)
     for (int n = 2; QFileInfo::exists(backup); ++n)
         backup = path + QStringLiteral(".corrupt-%1-%2").arg(stamp).arg(n);
     if (!QFile::rename(path, backup))
-        return Fail(errorText, QCoreApplication::translate("RegistryStore", "Could not move the damaged settings file \"%1\" aside to \"%2\".")
-                                   .arg(Native(path), Native(backup)));
+        return Fail(errorText,
+                    QCoreApplication::translate(
+                        "RegistryStore", "Could not move the damaged settings file \"%1\" aside to \"%2\".")
+                        .arg(Native(path), Native(backup)));
     return true;
 }
 
@@ -116,20 +118,25 @@ bool RegistryStore::modify(const std::function<bool(RegistryHive &)> &change, QS
     const QString path = filePath();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return Fail(errorText, QCoreApplication::translate("RegistryStore", "Could not create the settings folder \"%1\".").arg(Native(folder)));
+        return Fail(errorText, QCoreApplication::translate("RegistryStore",
+                                                           "Could not create the settings folder \"%1\".")
+                                   .arg(Native(folder)));
 
     const QString lockPath = path + QStringLiteral(".lock");
     QLockFile lock(lockPath);
     if (!TakeLock(lock, lockPath))
-        return Fail(errorText, QCoreApplication::translate("RegistryStore", "Could not lock the settings file \"%1\": another copy of "
-                                              "Quillnav is changing it, or \"%2\" cannot be created.")
-                                   .arg(Native(path), Native(lockPath)));
+        return Fail(errorText,
+                    QCoreApplication::translate("RegistryStore",
+                                                "Could not lock the settings file \"%1\": another copy of "
+                                                "Quillnav is changing it, or \"%2\" cannot be created.")
+                        .arg(Native(path), Native(lockPath)));
 
     // A folder, FIFO, device or socket under the settings file's name is not
     // a damaged file to move aside: it is left alone, and nothing is written.
     const WriteTarget target = WriteTarget::inspect(path, WriteMode::Replace);
     if (target.kind == WriteTarget::Refused)
-        return Fail(errorText, QCoreApplication::translate("RegistryStore", "Could not write the settings file \"%1\": %2")
+        return Fail(errorText, QCoreApplication::translate("RegistryStore",
+                                                           "Could not write the settings file \"%1\": %2")
                                    .arg(Native(path), target.reason));
 
     Snapshot snapshot = read();

@@ -22,8 +22,7 @@
 // write at once lose neither's value) and replaces the file atomically. A
 // corrupt or unreadable file is moved aside as "<file>.corrupt-<time>" before
 // the first change replaces it.
-class RegistryStore
-{
+class RegistryStore {
 public:
     enum class FileState { Missing, Ok, Corrupt, Unreadable };
 
@@ -44,6 +43,5 @@ public:
     // change returns false to abandon (nothing is written). Returns true when
     // the change succeeded and the file was written; when something fails,
     // errorText (if given) names the file and the cause.
-    static bool modify(const std::function<bool(RegistryHive &)> &change,
-                       QString *errorText = nullptr);
+    static bool modify(const std::function<bool(RegistryHive &)> &change, QString *errorText = nullptr);
 };

@@ -84,8 +84,9 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
         bool secondRead = false;
         std::thread reader;
         try {
-            reader = std::thread(
-                [&] { secondRead = readFully(fd, bytes.data() + half, qsizetype(info.st_size) - half, half); });
+            reader = std::thread([&] {
+                secondRead = readFully(fd, bytes.data() + half, qsizetype(info.st_size) - half, half);
+            });
         } catch (const std::system_error &) {
             // No thread to be had: the loop below reads it all.
         }
@@ -128,10 +129,13 @@ QString RegularFile::problem(const QString &path) const
         case Missing:
             return QCoreApplication::translate("RegularFile", "It does not exist.");
         case NotRegular:
-            return QCoreApplication::translate("RegularFile", "It is not a regular file (a folder, a device or a pipe), so "
-                                                              "it was not read.");
+            return QCoreApplication::translate("RegularFile",
+                                               "It is not a regular file (a folder, a device or a pipe), so "
+                                               "it was not read.");
         case TooLarge:
-            return QCoreApplication::translate("RegularFile", "It is larger than %1 MiB, the most that is read.").arg(mib);
+            return QCoreApplication::translate("RegularFile",
+                                               "It is larger than %1 MiB, the most that is read.")
+                .arg(mib);
         case Failed:
             return QCoreApplication::translate("RegularFile", "It could not be read: %1").arg(reason);
         }
@@ -144,10 +148,13 @@ QString RegularFile::problem(const QString &path) const
     case Missing:
         return QCoreApplication::translate("RegularFile", "\"%1\" does not exist.").arg(name);
     case NotRegular:
-        return QCoreApplication::translate("RegularFile", "\"%1\" is not a regular file (a folder, a device or a pipe), "
-                                                          "so it was not read.").arg(name);
+        return QCoreApplication::translate("RegularFile",
+                                           "\"%1\" is not a regular file (a folder, a device or a pipe), "
+                                           "so it was not read.")
+            .arg(name);
     case TooLarge:
-        return QCoreApplication::translate("RegularFile", "\"%1\" is larger than %2 MiB, the most that is read.")
+        return QCoreApplication::translate("RegularFile",
+                                           "\"%1\" is larger than %2 MiB, the most that is read.")
             .arg(name, mib);
     case Failed:
         return QCoreApplication::translate("RegularFile", "\"%1\" could not be read: %2").arg(name, reason);

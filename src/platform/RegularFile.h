@@ -11,7 +11,7 @@ struct RegularFile {
 
     Status status = Failed;
     QByteArray bytes;
-    QString reason; // the system's reason when status is Failed
+    QString reason;      // the system's reason when status is Failed
     qint64 maxBytes = 0; // the bound it was read with
 
     static RegularFile read(const QString &path, qint64 maxBytes);

@@ -9,8 +9,7 @@ constexpr int kFirstObjectCode = 1001;
 
 QString programName()
 {
-    const QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
-                                                      : QString();
+    const QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     const QString name = QFileInfo(path).completeBaseName();
     return name.isEmpty() ? QStringLiteral("quillnav") : name;
 }

@@ -28,7 +28,8 @@ bool SyscallFilter::confine(int answerFd)
     bool ok = true;
     const auto allow = [&](int call, std::initializer_list<scmp_arg_cmp> conditions = {}) {
         ok = ok
-             && seccomp_rule_add_array(filter, SCMP_ACT_ALLOW, call, unsigned(conditions.size()), conditions.begin())
+             && seccomp_rule_add_array(filter, SCMP_ACT_ALLOW, call, unsigned(conditions.size()),
+                                       conditions.begin())
                     == 0;
     };
     for (int call : {SCMP_SYS(brk), SCMP_SYS(munmap), SCMP_SYS(mremap), SCMP_SYS(madvise), SCMP_SYS(futex),

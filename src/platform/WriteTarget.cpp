@@ -54,5 +54,6 @@ WriteTarget WriteTarget::inspect(const QString &path, WriteMode mode)
         return {};
     if (mode == WriteMode::CommandLineOutput && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode)))
         return {Stream, {}};
-    return {Refused, Described(info.st_mode) + QCoreApplication::translate("AtomicFile", ", and it was left as it is.")};
+    return {Refused, Described(info.st_mode)
+                         + QCoreApplication::translate("AtomicFile", ", and it was left as it is.")};
 }

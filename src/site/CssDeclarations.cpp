@@ -44,8 +44,7 @@ namespace {
 // Walks the declarations; for each, its property (lower case), its value
 // (quoted strings unquoted) and the value's comma-separated parts (each a
 // quoted string or a trimmed run of text outside quotes).
-template <typename Declaration>
-void walkDeclarations(const QString &style, Declaration declaration)
+template <typename Declaration> void walkDeclarations(const QString &style, Declaration declaration)
 {
     qsizetype at = 0;
     while (at < style.size()) {

@@ -30,9 +30,10 @@ struct Step {
 // are made once, at the size of the whole.
 class Bisection {
 public:
-    Bisection(const std::vector<int> &a, const std::vector<int> &b, std::vector<bool> *outA, std::vector<bool> *outB)
-        : m_a(a), m_b(b), m_outA(*outA), m_outB(*outB),
-          m_forward(a.size() + b.size() + 4), m_backward(a.size() + b.size() + 4)
+    Bisection(const std::vector<int> &a, const std::vector<int> &b, std::vector<bool> *outA,
+              std::vector<bool> *outB)
+        : m_a(a), m_b(b), m_outA(*outA), m_outB(*outB), m_forward(a.size() + b.size() + 4),
+          m_backward(a.size() + b.size() + 4)
     {
     }
 
@@ -75,8 +76,9 @@ private:
         for (int d = 0; d < maxD; ++d) {
             for (int k1 = -d + k1start; k1 <= d - k1end; k1 += 2) {
                 const int at = offset + k1;
-                int x1 = k1 == -d || (k1 != d && m_forward[at - 1] < m_forward[at + 1]) ? m_forward[at + 1]
-                                                                                          : m_forward[at - 1] + 1;
+                int x1 = k1 == -d || (k1 != d && m_forward[at - 1] < m_forward[at + 1])
+                             ? m_forward[at + 1]
+                             : m_forward[at - 1] + 1;
                 int y1 = x1 - k1;
                 while (x1 < n && y1 < m && m_a[aLo + x1] == m_b[bLo + y1])
                     ++x1, ++y1;
@@ -93,8 +95,9 @@ private:
             }
             for (int k2 = -d + k2start; k2 <= d - k2end; k2 += 2) {
                 const int at = offset + k2;
-                int x2 = k2 == -d || (k2 != d && m_backward[at - 1] < m_backward[at + 1]) ? m_backward[at + 1]
-                                                                                            : m_backward[at - 1] + 1;
+                int x2 = k2 == -d || (k2 != d && m_backward[at - 1] < m_backward[at + 1])
+                             ? m_backward[at + 1]
+                             : m_backward[at - 1] + 1;
                 int y2 = x2 - k2;
                 while (x2 < n && y2 < m && m_a[aHi - 1 - x2] == m_b[bHi - 1 - y2])
                     ++x2, ++y2;
@@ -162,7 +165,8 @@ std::vector<Step> script(const QStringList &a, const QStringList &b)
     std::vector<bool> changedA(a.size(), true), changedB(b.size(), true);
     {
         std::vector<bool> keptChangedA(keptA.size(), false), keptChangedB(keptB.size(), false);
-        Bisection(keptA, keptB, &keptChangedA, &keptChangedB).compare(0, int(keptA.size()), 0, int(keptB.size()));
+        Bisection(keptA, keptB, &keptChangedA, &keptChangedB)
+            .compare(0, int(keptA.size()), 0, int(keptB.size()));
         for (size_t k = 0; k < keptA.size(); ++k)
             changedA[whereA[k]] = keptChangedA[k];
         for (size_t k = 0; k < keptB.size(); ++k)

@@ -23,15 +23,15 @@ QString mailProblem(const SiteLink &link)
     for (const QString &raw : addresses) {
         const QString address = QString::fromUtf8(QByteArray::fromPercentEncoding(raw.toUtf8())).trimmed();
         if (!SiteLink::isMailAddress(address))
-            return QCoreApplication::translate("LinkCheck", "%1 is not a valid e-mail address").arg(quoted(address));
+            return QCoreApplication::translate("LinkCheck", "%1 is not a valid e-mail address")
+                .arg(quoted(address));
     }
     return {};
 }
 
 } // namespace
 
-LinkCheck::LinkCheck(const QString &siteFolder)
-    : m_site(QDir::cleanPath(siteFolder))
+LinkCheck::LinkCheck(const QString &siteFolder) : m_site(QDir::cleanPath(siteFolder))
 {
 }
 
@@ -41,8 +41,8 @@ const LinkCheck::Listing &LinkCheck::listing(const QString &relativeFolder)
     if (!l.read) {
         l.read = true;
         const QDir dir(relativeFolder.isEmpty() ? m_site : m_site + u'/' + relativeFolder);
-        const QFileInfoList entries =
-            dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+        const QFileInfoList entries = dir.entryInfoList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
         for (const QFileInfo &entry : entries) {
             l.entries.insert(entry.fileName(), entry.isDir());
             l.folded.insert(entry.fileName().toCaseFolded(), entry.fileName());
@@ -83,8 +83,9 @@ LinkCheck::Target LinkCheck::resolve(const QStringList &names)
             want.append(QString()); // a folder named without its '/'
     }
     if (caseDiffers)
-        return {real, QCoreApplication::translate("LinkCheck",
-                "%1 does not exist with this case (the file is %2)").arg(want.join(u'/'), real)};
+        return {real,
+                QCoreApplication::translate("LinkCheck", "%1 does not exist with this case (the file is %2)")
+                    .arg(want.join(u'/'), real)};
     return {real, QString()};
 }
 
@@ -108,16 +109,18 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
             }
             break;
         case SiteLink::Fragment:
-            v = {LinkVerdict::NotChecked, QCoreApplication::translate("LinkCheck",
-                    "a fragment of the page that shows the menu is not checked")};
+            v = {LinkVerdict::NotChecked,
+                 QCoreApplication::translate("LinkCheck",
+                                             "a fragment of the page that shows the menu is not checked")};
             break;
         case SiteLink::Web:
-            v = {LinkVerdict::NotChecked, QCoreApplication::translate("LinkCheck",
-                    "%1 is not checked (no network access)").arg(item.url.trimmed())};
+            v = {LinkVerdict::NotChecked,
+                 QCoreApplication::translate("LinkCheck", "%1 is not checked (no network access)")
+                     .arg(item.url.trimmed())};
             break;
         case SiteLink::Other:
-            v = {LinkVerdict::NotChecked, QCoreApplication::translate("LinkCheck",
-                    "%1: links are not checked").arg(link.scheme)};
+            v = {LinkVerdict::NotChecked,
+                 QCoreApplication::translate("LinkCheck", "%1: links are not checked").arg(link.scheme)};
             break;
         case SiteLink::Mail:
             if (const QString problem = mailProblem(link); !problem.isEmpty())
@@ -125,8 +128,9 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
             break;
         case SiteLink::Site: {
             if (link.leavesSite) {
-                v = {LinkVerdict::Failed, QCoreApplication::translate("LinkCheck",
-                        "%1 leads out of the site folder").arg(item.url.trimmed())};
+                v = {LinkVerdict::Failed,
+                     QCoreApplication::translate("LinkCheck", "%1 leads out of the site folder")
+                         .arg(item.url.trimmed())};
                 break;
             }
             const Target target = resolve(link.names);
@@ -149,13 +153,14 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
             const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(fragment.toUtf8()));
             if (!page.error.isEmpty())
                 verdicts[entry] = {LinkVerdict::Failed,
-                                   QCoreApplication::translate("LinkCheck",
-                                           "%1 could not be read: %2").arg(pages.at(p), page.error)};
+                                   QCoreApplication::translate("LinkCheck", "%1 could not be read: %2")
+                                       .arg(pages.at(p), page.error)};
             else if (!page.anchors.contains(fragment) && !page.anchors.contains(name)
                      && name.compare(QLatin1String("top"), Qt::CaseInsensitive) != 0)
-                verdicts[entry] = {LinkVerdict::Failed,
-                                   QCoreApplication::translate("LinkCheck", "%1 has no element with the id or name %2")
-                                       .arg(pages.at(p), quoted(name))};
+                verdicts[entry] = {
+                    LinkVerdict::Failed,
+                    QCoreApplication::translate("LinkCheck", "%1 has no element with the id or name %2")
+                        .arg(pages.at(p), quoted(name))};
         }
     }
     return verdicts;

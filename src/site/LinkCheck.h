@@ -33,7 +33,7 @@ public:
 private:
     struct Listing {
         bool read = false;
-        QHash<QString, bool> entries; // name: whether it is a folder
+        QHash<QString, bool> entries;   // name: whether it is a folder
         QHash<QString, QString> folded; // name in lower case: the name
     };
     struct Target {

@@ -7,10 +7,10 @@
 // translation and prints English.
 struct LinkVerdict {
     enum Status {
-        NoLink,     // a separator or an entry without link: nothing to check
+        NoLink, // a separator or an entry without link: nothing to check
         Good,
-        Failed,     // `reason` says why
-        NotChecked  // an address on the web or of another kind; `reason` says which
+        Failed,    // `reason` says why
+        NotChecked // an address on the web or of another kind; `reason` says which
     };
     Status status = NoLink;
     QString reason;

@@ -55,8 +55,9 @@ QString MenuRegionMark::end(const QString &name, Part part)
 QString MenuRegionMark::nameProblem(const QString &name)
 {
     if (name.contains(QLatin1StringView("--")) || name.contains(u'<') || name.contains(u'>'))
-        return QCoreApplication::translate("MenuRegionMark",
-                "The menu name \"%1\" cannot stand in a page's comment: it holds \"--\", \"<\" or \">\".")
+        return QCoreApplication::translate(
+                   "MenuRegionMark",
+                   "The menu name \"%1\" cannot stand in a page's comment: it holds \"--\", \"<\" or \">\".")
             .arg(name);
     return {};
 }

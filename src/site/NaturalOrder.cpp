@@ -40,7 +40,8 @@ int compare(const QString &a, const QString &b)
         if (isDigit(a.at(i)) && isDigit(b.at(j))) {
             const qsizetype ie = digitsEnd(a, i);
             const qsizetype je = digitsEnd(b, j);
-            if (const int c = compareNumbers(QStringView(a).sliced(i, ie - i), QStringView(b).sliced(j, je - j)))
+            if (const int c =
+                    compareNumbers(QStringView(a).sliced(i, ie - i), QStringView(b).sliced(j, je - j)))
                 return c;
             i = ie;
             j = je;

@@ -75,7 +75,8 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
         s.start = byteStarts.at(i);
         if (m.kind == PageMark::HeadEnd) {
             if (s.start < 0 || !page.bytes().mid(s.start, 2).startsWith("</"))
-                return fail(QCoreApplication::translate("PageEdit", "Its </head> could not be found in its bytes."));
+                return fail(
+                    QCoreApplication::translate("PageEdit", "Its </head> could not be found in its bytes."));
             m_headEnd = s.start;
             continue;
         }
@@ -83,8 +84,8 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
         s.end = endByte < 0 ? -1 : (ends.at(e) == m.end ? endByte : endByte + 1);
         ++e;
         if (s.start < 0 || s.end < 0 || !page.bytes().mid(s.start, 4).startsWith("<!--"))
-            return fail(QCoreApplication::translate("PageEdit",
-                    "A comment of Quillnav's could not be found in its bytes."));
+            return fail(QCoreApplication::translate(
+                "PageEdit", "A comment of Quillnav's could not be found in its bytes."));
         s.innerStart = m.end;
         s.innerEnd = m.start;
         const MenuRegionMark mark = MenuRegionMark::of(QString::fromUtf8(m.text));
@@ -109,24 +110,30 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
         switch (mark.kind) {
         case MenuRegionMark::Placeholder:
             if (m_placeholder.start >= 0)
-                return fail(QCoreApplication::translate("PageEdit",
-                        "It holds the placeholder of the menu \"%1\" twice (lines %2 and %3).")
-                                .arg(key).arg(lineOf(m_placeholder.start)).arg(lineOf(s.start)));
+                return fail(
+                    QCoreApplication::translate(
+                        "PageEdit", "It holds the placeholder of the menu \"%1\" twice (lines %2 and %3).")
+                        .arg(key)
+                        .arg(lineOf(m_placeholder.start))
+                        .arg(lineOf(s.start)));
             m_placeholder = s;
             break;
         case MenuRegionMark::Begin:
             if (pending.start >= 0 || region.start >= 0)
-                return fail(QCoreApplication::translate("PageEdit",
-                        "The %1 region of the menu \"%2\" begins again on line %3.")
-                                .arg(partWord, key).arg(lineOf(s.start)));
+                return fail(QCoreApplication::translate(
+                                "PageEdit", "The %1 region of the menu \"%2\" begins again on line %3.")
+                                .arg(partWord, key)
+                                .arg(lineOf(s.start)));
             pending = s;
             break;
         case MenuRegionMark::End:
             if (pending.start < 0)
-                return fail(QCoreApplication::translate("PageEdit",
-                        "The %1 region of the menu \"%2\" ends on line %3 but does not begin "
-                                           "before; the page was left as it is.")
-                                .arg(partWord, key).arg(lineOf(s.start)));
+                return fail(QCoreApplication::translate(
+                                "PageEdit",
+                                "The %1 region of the menu \"%2\" ends on line %3 but does not begin "
+                                "before; the page was left as it is.")
+                                .arg(partWord, key)
+                                .arg(lineOf(s.start)));
             region = pending;
             region.end = s.end;
             region.innerEnd = s.innerEnd;
@@ -138,16 +145,20 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
     }
     for (const MenuRegionMark::Part part : {MenuRegionMark::Body, MenuRegionMark::Head}) {
         if (open[part].start >= 0)
-            return fail(QCoreApplication::translate("PageEdit",
-                    "The %1 region of the menu \"%2\" begins on line %3 but has no end; the "
-                                       "page was left as it is.")
-                            .arg(MenuRegionMark::partWord(part), key).arg(lineOf(open[part].start)));
+            return fail(QCoreApplication::translate(
+                            "PageEdit",
+                            "The %1 region of the menu \"%2\" begins on line %3 but has no end; the "
+                            "page was left as it is.")
+                            .arg(MenuRegionMark::partWord(part), key)
+                            .arg(lineOf(open[part].start)));
     }
     if (m_placeholder.start >= 0 && m_body.start >= 0)
-        return fail(QCoreApplication::translate("PageEdit",
-                "It holds both the placeholder of the menu \"%1\" (line %2) and the menu "
-                                   "itself (line %3).")
-                        .arg(key).arg(lineOf(m_placeholder.start)).arg(lineOf(m_body.start)));
+        return fail(QCoreApplication::translate(
+                        "PageEdit", "It holds both the placeholder of the menu \"%1\" (line %2) and the menu "
+                                    "itself (line %3).")
+                        .arg(key)
+                        .arg(lineOf(m_placeholder.start))
+                        .arg(lineOf(m_body.start)));
     return true;
 }
 
@@ -172,14 +183,15 @@ bool PageEdit::checkClassic(const Menu &menu)
         return true;
     const QString ours = withoutBlanks(menu.head);
     for (const auto &[name, span] : std::as_const(m_otherHeads)) {
-        const QString theirs = withoutBlanks(QString::fromUtf8(
-            m_page->utf8().mid(span.innerStart, span.innerEnd - span.innerStart)));
+        const QString theirs = withoutBlanks(
+            QString::fromUtf8(m_page->utf8().mid(span.innerStart, span.innerEnd - span.innerStart)));
         if (theirs.contains(QLatin1StringView("functiongothere(")) && theirs != ours)
-            return fail(QCoreApplication::translate("PageEdit",
-                    "The menus \"%1\" and \"%2\" are both in the classic code with different "
-                                       "link targets: their scripts define the same function, so only one of "
-                                       "them would work on this page. Give them the same link target, or make "
-                                       "one of them HTML5.")
+            return fail(QCoreApplication::translate(
+                            "PageEdit",
+                            "The menus \"%1\" and \"%2\" are both in the classic code with different "
+                            "link targets: their scripts define the same function, so only one of "
+                            "them would work on this page. Give them the same link target, or make "
+                            "one of them HTML5.")
                             .arg(MenuRegionMark::key(menu.name), name));
     }
     return true;
@@ -192,20 +204,22 @@ PageEdit::State PageEdit::apply(const Menu &menu)
     bool exact = true;
     PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding(), &exact);
     if (!exact) {
-        m_reason = QCoreApplication::translate("PageEdit",
-                "The menu name \"%1\" cannot be written in the page's encoding %2.")
+        m_reason = QCoreApplication::translate(
+                       "PageEdit", "The menu name \"%1\" cannot be written in the page's encoding %2.")
                        .arg(menu.name, QString::fromLatin1(m_page->encoding()));
         return Failed;
     }
     QList<Edit> edits;
     if (menu.unpublish) {
         if (m_body.start < 0 && m_head.start < 0) {
-            m_reason = m_placeholder.start >= 0 ? QString() : QCoreApplication::translate("PageEdit",
-                    "The menu is not in this page.");
+            m_reason = m_placeholder.start >= 0
+                           ? QString()
+                           : QCoreApplication::translate("PageEdit", "The menu is not in this page.");
             return m_placeholder.start >= 0 ? UpToDate : NoPlaceholder;
         }
         if (m_body.start >= 0)
-            edits.append({m_body.start, m_body.end, PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding())});
+            edits.append({m_body.start, m_body.end,
+                          PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding())});
         if (m_head.start >= 0) {
             // The line end and indent that publishing added after the region go with it.
             qint64 end = m_head.end;
@@ -222,16 +236,19 @@ PageEdit::State PageEdit::apply(const Menu &menu)
         if (!checkClassic(menu))
             return Failed;
         const Span &body = m_body.start >= 0 ? m_body : m_placeholder;
-        edits.append({body.start, body.end, region(menu.name, MenuRegionMark::Body, menu.body, indentAt(body.start))});
+        edits.append(
+            {body.start, body.end, region(menu.name, MenuRegionMark::Body, menu.body, indentAt(body.start))});
         if (m_head.start >= 0) {
-            edits.append({m_head.start, m_head.end, region(menu.name, MenuRegionMark::Head, menu.head, indentAt(m_head.start))});
+            edits.append({m_head.start, m_head.end,
+                          region(menu.name, MenuRegionMark::Head, menu.head, indentAt(m_head.start))});
         } else if (m_headEnd >= 0) {
             const QByteArray indent = indentAt(m_headEnd);
-            edits.append({m_headEnd, m_headEnd,
-                          region(menu.name, MenuRegionMark::Head, menu.head, indent) + m_page->lineEnd() + indent});
+            edits.append(
+                {m_headEnd, m_headEnd,
+                 region(menu.name, MenuRegionMark::Head, menu.head, indent) + m_page->lineEnd() + indent});
         } else {
-            m_reason = QCoreApplication::translate("PageEdit",
-                    "It has no </head> tag, before which the menu's script goes.");
+            m_reason = QCoreApplication::translate(
+                "PageEdit", "It has no </head> tag, before which the menu's script goes.");
             return Failed;
         }
     }
@@ -240,7 +257,8 @@ PageEdit::State PageEdit::apply(const Menu &menu)
     qint64 at = 0;
     for (const Edit &edit : std::as_const(edits)) {
         if (edit.start < at) {
-            m_reason = QCoreApplication::translate("PageEdit", "The menu's head region and body region overlap.");
+            m_reason =
+                QCoreApplication::translate("PageEdit", "The menu's head region and body region overlap.");
             m_bytes.clear();
             return Failed;
         }

@@ -51,7 +51,8 @@ private:
     bool fail(const QString &reason);
     qint64 lineOf(qint64 byteOffset) const;
     QByteArray indentAt(qint64 byteOffset) const;
-    QByteArray region(const QString &name, MenuRegionMark::Part part, const QString &code, const QByteArray &indent) const;
+    QByteArray region(const QString &name, MenuRegionMark::Part part, const QString &code,
+                      const QByteArray &indent) const;
     bool checkClassic(const Menu &menu);
 
     const PageText *m_page = nullptr;

@@ -16,7 +16,8 @@ QByteArray throughIcu(const char *name, const QString &text, bool *exact)
     std::unique_ptr<UConverter, decltype(&ucnv_close)> cnv(ucnv_open(name, &status), &ucnv_close);
     if (U_FAILURE(status) || !cnv)
         return {};
-    ucnv_setFromUCallBack(cnv.get(), UCNV_FROM_U_CALLBACK_ESCAPE, UCNV_ESCAPE_XML_DEC, nullptr, nullptr, &status);
+    ucnv_setFromUCallBack(cnv.get(), UCNV_FROM_U_CALLBACK_ESCAPE, UCNV_ESCAPE_XML_DEC, nullptr, nullptr,
+                          &status);
     QByteArray out(text.size() * 4 + 16, Qt::Uninitialized);
     status = U_ZERO_ERROR;
     int32_t n = ucnv_fromUChars(cnv.get(), out.data(), int32_t(out.size()),
@@ -42,14 +43,14 @@ namespace PageEncoder {
 bool isAsciiCompatible(QByteArrayView encoding)
 {
     return encoding != "UTF-16LE" && encoding != "UTF-16BE" && encoding != "ISO-2022-JP"
-        && encoding != "replacement";
+           && encoding != "replacement";
 }
 
 bool canWrite(QByteArrayView encoding)
 {
     return isAsciiCompatible(encoding)
-        && (encoding == "UTF-8" || encoding == "x-user-defined" || SingleByteEncodings::contains(encoding)
-            || PageEncoding::converterFor(encoding) != nullptr);
+           && (encoding == "UTF-8" || encoding == "x-user-defined" || SingleByteEncodings::contains(encoding)
+               || PageEncoding::converterFor(encoding) != nullptr);
 }
 
 QByteArray encode(const QString &text, QByteArrayView encoding, bool *exact)

@@ -27,16 +27,23 @@ struct Encoding {
 const Encoding kEncodings[] = {
     {"UTF-8", nullptr, "unicode-1-1-utf-8 unicode11utf8 unicode20utf8 utf-8 utf8 x-unicode20utf8"},
     {"IBM866", "IBM866", "866 cp866 csibm866 ibm866"},
-    {"ISO-8859-2", "ISO-8859-2", "csisolatin2 iso-8859-2 iso-ir-101 iso8859-2 iso88592 iso_8859-2 iso_8859-2:1987 l2 latin2"},
-    {"ISO-8859-3", "ISO-8859-3", "csisolatin3 iso-8859-3 iso-ir-109 iso8859-3 iso88593 iso_8859-3 iso_8859-3:1988 l3 latin3"},
-    {"ISO-8859-4", "ISO-8859-4", "csisolatin4 iso-8859-4 iso-ir-110 iso8859-4 iso88594 iso_8859-4 iso_8859-4:1988 l4 latin4"},
-    {"ISO-8859-5", "ISO-8859-5", "csisolatincyrillic cyrillic iso-8859-5 iso-ir-144 iso8859-5 iso88595 iso_8859-5 iso_8859-5:1988"},
-    {"ISO-8859-6", "ISO-8859-6", "arabic asmo-708 csiso88596e csiso88596i csisolatinarabic ecma-114 iso-8859-6 iso-8859-6-e "
-                                 "iso-8859-6-i iso-ir-127 iso8859-6 iso88596 iso_8859-6 iso_8859-6:1987"},
-    {"ISO-8859-7", "ISO-8859-7", "csisolatingreek ecma-118 elot_928 greek greek8 iso-8859-7 iso-ir-126 iso8859-7 iso88597 "
-                                 "iso_8859-7 iso_8859-7:1987 sun_eu_greek"},
-    {"ISO-8859-8", "ISO-8859-8", "csiso88598e csisolatinhebrew hebrew iso-8859-8 iso-8859-8-e iso-ir-138 iso8859-8 iso88598 "
-                                 "iso_8859-8 iso_8859-8:1988 visual"},
+    {"ISO-8859-2", "ISO-8859-2",
+     "csisolatin2 iso-8859-2 iso-ir-101 iso8859-2 iso88592 iso_8859-2 iso_8859-2:1987 l2 latin2"},
+    {"ISO-8859-3", "ISO-8859-3",
+     "csisolatin3 iso-8859-3 iso-ir-109 iso8859-3 iso88593 iso_8859-3 iso_8859-3:1988 l3 latin3"},
+    {"ISO-8859-4", "ISO-8859-4",
+     "csisolatin4 iso-8859-4 iso-ir-110 iso8859-4 iso88594 iso_8859-4 iso_8859-4:1988 l4 latin4"},
+    {"ISO-8859-5", "ISO-8859-5",
+     "csisolatincyrillic cyrillic iso-8859-5 iso-ir-144 iso8859-5 iso88595 iso_8859-5 iso_8859-5:1988"},
+    {"ISO-8859-6", "ISO-8859-6",
+     "arabic asmo-708 csiso88596e csiso88596i csisolatinarabic ecma-114 iso-8859-6 iso-8859-6-e "
+     "iso-8859-6-i iso-ir-127 iso8859-6 iso88596 iso_8859-6 iso_8859-6:1987"},
+    {"ISO-8859-7", "ISO-8859-7",
+     "csisolatingreek ecma-118 elot_928 greek greek8 iso-8859-7 iso-ir-126 iso8859-7 iso88597 "
+     "iso_8859-7 iso_8859-7:1987 sun_eu_greek"},
+    {"ISO-8859-8", "ISO-8859-8",
+     "csiso88598e csisolatinhebrew hebrew iso-8859-8 iso-8859-8-e iso-ir-138 iso8859-8 iso88598 "
+     "iso_8859-8 iso_8859-8:1988 visual"},
     {"ISO-8859-8-I", "ISO-8859-8", "csiso88598i iso-8859-8-i logical"},
     {"ISO-8859-10", "ISO-8859-10", "csisolatin6 iso-8859-10 iso-ir-157 iso8859-10 iso885910 l6 latin6"},
     {"ISO-8859-13", "ISO-8859-13", "iso-8859-13 iso8859-13 iso885913"},
@@ -49,11 +56,13 @@ const Encoding kEncodings[] = {
     {"windows-874", "windows-874", "dos-874 iso-8859-11 iso8859-11 iso885911 tis-620 windows-874"},
     {"windows-1250", "windows-1250", "cp1250 windows-1250 x-cp1250"},
     {"windows-1251", "windows-1251", "cp1251 windows-1251 x-cp1251"},
-    {"windows-1252", nullptr, "ansi_x3.4-1968 ascii cp1252 cp819 csisolatin1 ibm819 iso-8859-1 iso-ir-100 iso8859-1 "
-                              "iso88591 iso_8859-1 iso_8859-1:1987 l1 latin1 us-ascii windows-1252 x-cp1252"},
+    {"windows-1252", nullptr,
+     "ansi_x3.4-1968 ascii cp1252 cp819 csisolatin1 ibm819 iso-8859-1 iso-ir-100 iso8859-1 "
+     "iso88591 iso_8859-1 iso_8859-1:1987 l1 latin1 us-ascii windows-1252 x-cp1252"},
     {"windows-1253", "windows-1253", "cp1253 windows-1253 x-cp1253"},
-    {"windows-1254", "windows-1254", "cp1254 csisolatin5 iso-8859-9 iso-ir-148 iso8859-9 iso88599 iso_8859-9 "
-                                     "iso_8859-9:1989 l5 latin5 windows-1254 x-cp1254"},
+    {"windows-1254", "windows-1254",
+     "cp1254 csisolatin5 iso-8859-9 iso-ir-148 iso8859-9 iso88599 iso_8859-9 "
+     "iso_8859-9:1989 l5 latin5 windows-1254 x-cp1254"},
     {"windows-1255", "windows-1255", "cp1255 windows-1255 x-cp1255"},
     {"windows-1256", "windows-1256", "cp1256 windows-1256 x-cp1256"},
     {"windows-1257", "windows-1257", "cp1257 windows-1257 x-cp1257"},
@@ -65,8 +74,9 @@ const Encoding kEncodings[] = {
     {"EUC-JP", "EUC-JP", "cseucpkdfmtjapanese euc-jp x-euc-jp"},
     {"ISO-2022-JP", "ISO-2022-JP", "csiso2022jp iso-2022-jp"},
     {"Shift_JIS", "windows-31j", "csshiftjis ms932 ms_kanji shift-jis shift_jis sjis windows-31j x-sjis"},
-    {"EUC-KR", "windows-949", "cseuckr csksc56011987 euc-kr iso-ir-149 korean ks_c_5601-1987 ks_c_5601-1989 ksc5601 "
-                              "ksc_5601 windows-949"},
+    {"EUC-KR", "windows-949",
+     "cseuckr csksc56011987 euc-kr iso-ir-149 korean ks_c_5601-1987 ks_c_5601-1989 ksc5601 "
+     "ksc_5601 windows-949"},
     {"replacement", nullptr, "csiso2022kr hz-gb-2312 iso-2022-cn iso-2022-cn-ext iso-2022-kr replacement"},
     {"UTF-16BE", nullptr, "unicodefffe utf-16be"},
     {"UTF-16LE", nullptr, "csunicode iso-10646-ucs-2 ucs-2 unicode unicodefeff utf-16 utf-16le"},
@@ -305,7 +315,8 @@ QByteArray prescan(QByteArrayView bytes)
                 return {};
         } else if (in.pos + 1 < in.s.size()
                    && (std::isalpha(uchar(in.s[in.pos + 1]))
-                       || (in.s[in.pos + 1] == '/' && in.pos + 2 < in.s.size() && std::isalpha(uchar(in.s[in.pos + 2]))))) {
+                       || (in.s[in.pos + 1] == '/' && in.pos + 2 < in.s.size()
+                           && std::isalpha(uchar(in.s[in.pos + 2]))))) {
             // Another tag: its attributes are read, so a '>' or "<meta" inside
             // a quoted value is no markup.
             while (!in.atEnd() && !isSpace(in.at()) && in.at() != '>')
@@ -372,16 +383,18 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
         return true;
     }
     if (name == "replacement") {
-        *error = QCoreApplication::translate("PageImport", "It declares a character encoding that browsers never show (ISO-2022-KR, "
-                                "ISO-2022-CN or HZ-GB-2312): they show one replacement character "
-                                "instead of the page.");
+        *error = QCoreApplication::translate(
+            "PageImport", "It declares a character encoding that browsers never show (ISO-2022-KR, "
+                          "ISO-2022-CN or HZ-GB-2312): they show one replacement character "
+                          "instead of the page.");
         return false;
     }
     const Encoding *e = find(name);
     if (e && e->decoder && decodeWithIcu(e->decoder, body, text))
         return true;
-    *error = QCoreApplication::translate("PageImport", "It is written in the character encoding %1, which cannot be decoded on "
-                            "this system.")
+    *error = QCoreApplication::translate(
+                 "PageImport", "It is written in the character encoding %1, which cannot be decoded on "
+                               "this system.")
                  .arg(QString::fromLatin1(name));
     return false;
 }

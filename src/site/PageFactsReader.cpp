@@ -21,7 +21,7 @@ struct RawFacts {
 
 // RawFacts on the wire (see PageWire).
 template <class V, class T>
-    requires std::is_same_v<std::remove_const_t<T>, RawFacts>
+requires std::is_same_v<std::remove_const_t<T>, RawFacts>
 void wireFields(V &v, T &f)
 {
     auto &[title, heading, anchors] = f;
@@ -43,7 +43,8 @@ bool blank(const QByteArray &text)
 qsizetype titleCut(const QByteArray &utf8)
 {
     for (qsizetype at = utf8.indexOf("</"); at >= 0; at = utf8.indexOf("</", at + 2)) {
-        if (utf8.size() - at >= 7 && QByteArrayView(utf8).sliced(at + 2, 5).compare("title", Qt::CaseInsensitive) == 0) {
+        if (utf8.size() - at >= 7
+            && QByteArrayView(utf8).sliced(at + 2, 5).compare("title", Qt::CaseInsensitive) == 0) {
             const qsizetype close = utf8.indexOf('>', at);
             return close < 0 ? utf8.size() : close + 1;
         }
@@ -59,7 +60,8 @@ QByteArray textOf(const GumboNode *root)
     while (!stack.empty() && text.size() < ProjectFile::kMaxTextLength * 4) {
         const GumboNode *node = stack.back();
         stack.pop_back();
-        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE || node->type == GUMBO_NODE_CDATA) {
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE
+            || node->type == GUMBO_NODE_CDATA) {
             text += node->v.text.text;
         } else if (node->type == GUMBO_NODE_ELEMENT) {
             const GumboVector &children = node->v.element.children;
@@ -160,8 +162,8 @@ QList<PageFacts> PageFactsReader::read(const QStringList &paths, int want, const
         [&paths](qsizetype index, QByteArray *utf8, QString *error) {
             return PageReader::load(paths.at(index), PageReader::kMaxFileBytes, utf8, error);
         },
-        [want](const QByteArray &utf8, PageReader::Parser &parser) { return parsePage(utf8, parser, want); }, bounds,
-        {kBatchPages, kBatchBytes}, progress);
+        [want](const QByteArray &utf8, PageReader::Parser &parser) { return parsePage(utf8, parser, want); },
+        bounds, {kBatchPages, kBatchBytes}, progress);
     QList<PageFacts> facts;
     facts.reserve(pages.size());
     for (const PageReader::Page<RawFacts> &page : pages) {

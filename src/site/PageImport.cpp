@@ -32,11 +32,13 @@ bool PageImport::parse(const QByteArray &bytes, const QString &path, const PageS
 {
     m_path = path;
     if (!m_page.read(bytes, bounds)) {
-        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" was not imported. %2").arg(fileName(path), m_page.error());
+        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" was not imported. %2")
+                      .arg(fileName(path), m_page.error());
         return false;
     }
     if (count() == 0) {
-        m_error = QCoreApplication::translate("PageImport", "The page \"%1\" has no drop-down list (<select>) to import.")
+        m_error = QCoreApplication::translate("PageImport",
+                                              "The page \"%1\" has no drop-down list (<select>) to import.")
                       .arg(fileName(path));
         return false;
     }
@@ -69,7 +71,8 @@ QString PageImport::listing() const
                      .arg(nameOf(i), firstOptionsOf(i), locale.toString(select(i).optionCount));
     }
     if (count() > kMaxLines)
-        lines << QCoreApplication::translate("PageImport", "... and %1 more lists").arg(locale.toString(count() - kMaxLines));
+        lines << QCoreApplication::translate("PageImport", "... and %1 more lists")
+                     .arg(locale.toString(count() - kMaxLines));
     return lines.join(u'\n');
 }
 

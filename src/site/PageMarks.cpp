@@ -10,7 +10,7 @@
 
 // A mark on the wire (see PageWire).
 template <class V, class T>
-    requires std::is_same_v<std::remove_const_t<T>, PageMark>
+requires std::is_same_v<std::remove_const_t<T>, PageMark>
 static void wireFields(V &v, T &m)
 {
     auto &[kind, start, end, text] = m;
@@ -43,7 +43,11 @@ qsizetype partToParse(const QByteArray &utf8)
     };
     through(utf8.lastIndexOf("quillnav"), "-->");
     for (qsizetype at = utf8.size(); (at = utf8.lastIndexOf("</", at - 1)) >= 0;) {
-        if (QByteArrayView(utf8).sliced(at + 2).first(std::min<qsizetype>(4, utf8.size() - at - 2)).compare("head", Qt::CaseInsensitive) == 0) {
+        if (QByteArrayView(utf8)
+                .sliced(at + 2)
+                .first(std::min<qsizetype>(4, utf8.size() - at - 2))
+                .compare("head", Qt::CaseInsensitive)
+            == 0) {
             through(at, ">");
             break;
         }
@@ -104,13 +108,13 @@ bool isQuillnavComment(const char *text, qsizetype length)
 
 QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds)
 {
-    const QList<PageReader::Page<QList<PageMark>>> pages = PageReader::read<QList<PageMark>>(
-        utf8Pages.size(),
-        [&utf8Pages](qsizetype index, QByteArray *utf8, QString *) {
-            *utf8 = utf8Pages.at(index);
-            return true;
-        },
-        collect, bounds, {kBatchPages, kBatchBytes});
+    const QList<PageReader::Page<QList<PageMark>>> pages =
+        PageReader::read<QList<PageMark>>(utf8Pages.size(),
+                                          [&utf8Pages](qsizetype index, QByteArray *utf8, QString *) {
+                                              *utf8 = utf8Pages.at(index);
+                                              return true;
+                                          },
+                                          collect, bounds, {kBatchPages, kBatchBytes});
     QList<PageMarkList> out;
     out.reserve(pages.size());
     for (const PageReader::Page<QList<PageMark>> &page : pages) {

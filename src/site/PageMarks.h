@@ -21,7 +21,7 @@ struct PageMark {
 
 struct PageMarkList {
     bool ok = false;
-    QString error; // when not ok: why the page was not read (without its name)
+    QString error;         // when not ok: why the page was not read (without its name)
     QList<PageMark> marks; // in the order of their start
 };
 

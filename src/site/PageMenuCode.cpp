@@ -29,7 +29,8 @@ QString head(const MenuProject &project, const QString &pagePath)
 {
     if (project.dialect != CodeDialect::Html5)
         return GenerateDialectHead(project);
-    return QStringLiteral("<script src=\"%1%2\"></script>\r\n").arg(SiteLink::upToSite(pagePath), kScriptFile);
+    return QStringLiteral("<script src=\"%1%2\"></script>\r\n")
+        .arg(SiteLink::upToSite(pagePath), kScriptFile);
 }
 
 QString body(const MenuProject &pageProject)

@@ -10,11 +10,11 @@
 // before anything is written.
 struct PagePlan {
     enum State { WillChange, UpToDate, NoPlaceholder, Error };
-    QString path;     // relative to the site folder, '/' between names
+    QString path; // relative to the site folder, '/' between names
     State state = Error;
-    QString reason;   // Error: why; NoPlaceholder: what the page lacks (translated, as stateText)
-    QByteArray oldBytes; // the page as it was read (empty when it did not exist)
-    QByteArray newBytes; // WillChange: what it becomes
+    QString reason;        // Error: why; NoPlaceholder: what the page lacks (translated, as stateText)
+    QByteArray oldBytes;   // the page as it was read (empty when it did not exist)
+    QByteArray newBytes;   // WillChange: what it becomes
     FileIdentity identity; // the file as it was read
 
     // "will change", "up to date", "no placeholder" or "error".

@@ -27,11 +27,12 @@ QString PageReadBounds::failureText(const BoundedWorker::Result &result) const
 {
     switch (result.outcome) {
     case BoundedWorker::TimeLimit:
-        return QCoreApplication::translate("PageImport", "It is too complex to read: reading it takes more than %1 seconds.")
+        return QCoreApplication::translate(
+                   "PageImport", "It is too complex to read: reading it takes more than %1 seconds.")
             .arg(seconds);
     case BoundedWorker::MemoryLimit:
-        return QCoreApplication::translate("PageImport",
-                                           "It is too complex to read: reading it takes more than %1 MiB of memory.")
+        return QCoreApplication::translate(
+                   "PageImport", "It is too complex to read: reading it takes more than %1 MiB of memory.")
             .arg(memoryBytes / (1024 * 1024));
     case BoundedWorker::Cancelled:
         return QCoreApplication::translate("PageImport", "Reading it was cancelled.");

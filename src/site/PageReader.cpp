@@ -71,7 +71,8 @@ const GumboInternalOutput *PageReader::Parser::parse(const QByteArray &utf8, qsi
 
 QString PageReader::damagedText()
 {
-    return QCoreApplication::translate("PageImport", "Its reader failed (its answer was incomplete or damaged).");
+    return QCoreApplication::translate("PageImport",
+                                       "Its reader failed (its answer was incomplete or damaged).");
 }
 
 void PageReader::run(qsizetype count, const Load &load, const Append &append, const PageReadBounds &bounds,
@@ -84,9 +85,11 @@ void PageReader::run(qsizetype count, const Load &load, const Append &append, co
     };
     // Parses texts [from, to) in one worker and delivers their answers; false
     // (with the worker's result) when the worker did not finish.
-    const auto parse = [&](const QList<Text> &texts, qsizetype from, qsizetype to, BoundedWorker::Result *result) {
+    const auto parse = [&](const QList<Text> &texts, qsizetype from, qsizetype to,
+                           BoundedWorker::Result *result) {
         *result = bounds.run([&](bool inWorker) {
-            // In the worker the parser gets three quarters of the memory; the records and their wire the rest.
+            // In the worker the parser gets three quarters of the memory; the records and their wire the
+            // rest.
             std::optional<ParseArena> arena;
             if (inWorker)
                 arena.emplace(bounds.memoryBytes / 4 * 3);

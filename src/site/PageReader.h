@@ -43,8 +43,8 @@ public:
     // valid UTF-8 are kept as they are (without a byte order mark). False,
     // with the reason as a sentence, when the encoding cannot be read here.
     // `encoding` and `bom` get the encoding's name and the mark's length.
-    static bool decode(const QByteArray &bytes, QByteArray *utf8, QString *error, QByteArray *encoding = nullptr,
-                       qsizetype *bom = nullptr);
+    static bool decode(const QByteArray &bytes, QByteArray *utf8, QString *error,
+                       QByteArray *encoding = nullptr, qsizetype *bom = nullptr);
     // A file (at most maxBytes) read and decoded; false with the reason, a
     // sentence beginning with "It" (RegularFile::problem).
     static bool load(const QString &path, qint64 maxBytes, QByteArray *utf8, QString *error);
@@ -69,8 +69,7 @@ public:
     };
 
     // What one page gave: its record, or why it gave none.
-    template <class Record>
-    struct Page {
+    template <class Record> struct Page {
         bool ok = false;
         Record record{};
         QString error;          // when not ok: why, as a sentence ("It is too complex to read: ...")
@@ -81,8 +80,7 @@ public:
     using Load = std::function<bool(qsizetype index, QByteArray *utf8, QString *error)>;
     // Called after each batch with the count of pages done; false cancels.
     using Progress = std::function<bool(qsizetype done)>;
-    template <class Record>
-    using Extract = std::function<Record(const QByteArray &utf8, Parser &parser)>;
+    template <class Record> using Extract = std::function<Record(const QByteArray &utf8, Parser &parser)>;
 
     // Reads `count` pages, in order: each is loaded by `load`, parsed in a
     // worker as `bounds` say and its record made by `extract` (in the
@@ -110,9 +108,9 @@ private:
 };
 
 template <class Record>
-QList<PageReader::Page<Record>> PageReader::read(qsizetype count, const Load &load, const Extract<Record> &extract,
-                                                 const PageReadBounds &bounds, const Batch &batch,
-                                                 const Progress &progress)
+QList<PageReader::Page<Record>> PageReader::read(qsizetype count, const Load &load,
+                                                 const Extract<Record> &extract, const PageReadBounds &bounds,
+                                                 const Batch &batch, const Progress &progress)
 {
     QList<Page<Record>> pages(count);
     run(

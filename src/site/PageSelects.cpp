@@ -110,7 +110,8 @@ int hrTagsIn(const QByteArray &source, qsizetype from, qsizetype to)
     int count = 0;
     qsizetype i = from;
     const auto startsWith = [&](qsizetype at, QByteArrayView what) {
-        return at + what.size() <= to && QByteArrayView(source).sliced(at, what.size()).compare(what, Qt::CaseInsensitive) == 0;
+        return at + what.size() <= to
+               && QByteArrayView(source).sliced(at, what.size()).compare(what, Qt::CaseInsensitive) == 0;
     };
     while (i < to) {
         i = source.indexOf('<', i);
@@ -215,7 +216,7 @@ PageButton findButton(const GumboNode *root, int *budget)
 {
     PageButton b;
     std::vector<const GumboNode *> stack{root};
-    for (int visited = 0; !stack.empty() && visited < kButtonSearchNodes && *budget > 0; ++visited, --*budget) {
+    for (int visited = 0; !stack.empty() && visited<kButtonSearchNodes && * budget> 0; ++visited, --*budget) {
         const GumboNode *node = stack.back();
         stack.pop_back();
         if (node->type != GUMBO_NODE_ELEMENT)

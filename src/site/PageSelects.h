@@ -12,8 +12,8 @@
 // have `inGroup`; an <hr> between the options comes as an entry with
 // `separator` set). Hidden options are left out.
 struct PageOption {
-    QString text;          // what the list shows: a non-empty label attribute, else the text content; not yet cleaned
-    QString value;         // what the form submits: the value attribute, else the text content stripped and collapsed
+    QString text;  // what the list shows: a non-empty label attribute, else the text content; not yet cleaned
+    QString value; // what the form submits: the value attribute, else the text content stripped and collapsed
     bool hasValue = false; // whether the value attribute is there at all
     bool disabled = false; // the option or its <optgroup> is disabled
     bool selected = false;
@@ -26,9 +26,9 @@ struct PageOption {
 struct PageButton {
     enum Kind { None, Text, Image };
     Kind kind = None;
-    QString text;   // Text: the button's caption (value of an input, content of a button)
-    QString style;  // Text: the style attribute
-    QString src;    // Image: the picture's address
+    QString text;  // Text: the button's caption (value of an input, content of a button)
+    QString style; // Text: the style attribute
+    QString src;   // Image: the picture's address
     QString alt;
     QString width;
     QString height;
@@ -41,7 +41,7 @@ struct PageSelect {
     QString id;       // id attribute
     QString onchange; // onchange attribute (presence matters too)
     bool hasOnchange = false;
-    QString style;    // style attribute
+    QString style;             // style attribute
     QList<PageOption> options; // at most PageSelects::kMaxOptions
     qsizetype optionCount = 0; // every option of the list, also those beyond the limit
 
@@ -49,12 +49,12 @@ struct PageSelect {
     QString formName;
     QString formAction;
     QString formTarget;
-    QString quillnav;       // the form's data-quillnav attribute
+    QString quillnav; // the form's data-quillnav attribute
     bool hasQuillnav = false;
     QString quillnavTarget; // the form's data-quillnav-target attribute
     PageButton button;
-    QString valign;         // valign of the table cell that holds the list
-    QString boxStyle;       // style of the element that holds the list (the HTML5 row)
+    QString valign;   // valign of the table cell that holds the list
+    QString boxStyle; // style of the element that holds the list (the HTML5 row)
 };
 
 struct PageRecords;
@@ -79,7 +79,6 @@ public:
     const QList<PageSelect> &selects() const { return m_selects; }
     // The text of the last script that defines Quillnav's classic gothere(); empty when none.
     const QString &classicScript() const { return m_classicScript; }
-
 
 private:
     static PageRecords collect(const QByteArray &utf8, PageReader::Parser &parser);

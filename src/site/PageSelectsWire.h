@@ -18,7 +18,7 @@ struct PageRecords {
 // for both directions; a field added to one of those structures stops the
 // build here until it is listed.
 template <class V, class T>
-    requires std::is_same_v<std::remove_const_t<T>, PageOption>
+requires std::is_same_v<std::remove_const_t<T>, PageOption>
 void wireFields(V &v, T &o)
 {
     auto &[text, value, hasValue, disabled, selected, group, inGroup, separator] = o;
@@ -26,7 +26,7 @@ void wireFields(V &v, T &o)
 }
 
 template <class V, class T>
-    requires std::is_same_v<std::remove_const_t<T>, PageButton>
+requires std::is_same_v<std::remove_const_t<T>, PageButton>
 void wireFields(V &v, T &b)
 {
     auto &[kind, text, style, src, alt, width, height] = b;
@@ -35,7 +35,7 @@ void wireFields(V &v, T &b)
 }
 
 template <class V, class T>
-    requires std::is_same_v<std::remove_const_t<T>, PageSelect>
+requires std::is_same_v<std::remove_const_t<T>, PageSelect>
 void wireFields(V &v, T &s)
 {
     auto &[name, id, onchange, hasOnchange, style, options, optionCount, inForm, formName, formAction,
@@ -47,7 +47,7 @@ void wireFields(V &v, T &s)
 }
 
 template <class V, class T>
-    requires std::is_same_v<std::remove_const_t<T>, PageRecords>
+requires std::is_same_v<std::remove_const_t<T>, PageRecords>
 void wireFields(V &v, T &r)
 {
     auto &[selects, classicScript] = r;

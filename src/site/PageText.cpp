@@ -32,7 +32,7 @@ QList<qint64> PageText::byteOffsets(const QList<qint64> &utf8Offsets, char marke
 {
     QList<qint64> out;
     out.reserve(utf8Offsets.size());
-    qint64 inText = 0;  // where the count in the text has reached
+    qint64 inText = 0;          // where the count in the text has reached
     qint64 inBytes = m_bom - 1; // the byte of the last marker counted
     for (const qint64 offset : utf8Offsets) {
         if (offset >= m_utf8.size()) {

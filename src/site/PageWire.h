@@ -54,37 +54,22 @@ public:
     }
     void operator()(bool b) { m_bytes->append(char(b ? 1 : 0)); }
     template <class I>
-        requires std::integral<I>
-    void operator()(const I &i)
-    {
-        raw(qint64(i));
-    }
-    template <class T>
-    void operator()(const QList<T> &list)
+    requires std::integral<I>
+    void operator()(const I &i) { raw(qint64(i)); }
+    template <class T> void operator()(const QList<T> &list)
     {
         count(list.size());
         for (const T &item : list)
             (*this)(item);
     }
     template <class T>
-        requires std::is_class_v<T>
-    void operator()(const T &record)
-    {
-        wireFields(*this, record);
-    }
-    template <class E>
-    void choice(E e, E)
-    {
-        m_bytes->append(char(e));
-    }
+    requires std::is_class_v<T>
+    void operator()(const T &record) { wireFields(*this, record); }
+    template <class E> void choice(E e, E) { m_bytes->append(char(e)); }
 
 private:
     void count(qsizetype n) { raw(quint32(n)); }
-    template <class I>
-    void raw(I i)
-    {
-        m_bytes->append(reinterpret_cast<const char *>(&i), sizeof i);
-    }
+    template <class I> void raw(I i) { m_bytes->append(reinterpret_cast<const char *>(&i), sizeof i); }
 
     QByteArray *m_bytes;
 };
@@ -119,16 +104,16 @@ public:
         b = byte == 1;
     }
     template <class I>
-        requires std::integral<I>
+    requires std::integral<I>
     void operator()(I &n)
     {
         qint64 i = 0;
         raw(&i);
-        ok = ok && i >= 0 && std::make_unsigned_t<qint64>(i) <= std::make_unsigned_t<I>(std::numeric_limits<I>::max());
+        ok = ok && i >= 0
+             && std::make_unsigned_t<qint64>(i) <= std::make_unsigned_t<I>(std::numeric_limits<I>::max());
         n = ok ? I(i) : I{};
     }
-    template <class T>
-    void operator()(QList<T> &list)
+    template <class T> void operator()(QList<T> &list)
     {
         // Every item takes at least one byte, so a count past the bytes left is damage.
         const quint32 n = count(1);
@@ -137,13 +122,9 @@ public:
             (*this)(list.emplace_back());
     }
     template <class T>
-        requires std::is_class_v<T>
-    void operator()(T &record)
-    {
-        wireFields(*this, record);
-    }
-    template <class E>
-    void choice(E &e, E max)
+    requires std::is_class_v<T>
+    void operator()(T &record) { wireFields(*this, record); }
+    template <class E> void choice(E &e, E max)
     {
         quint8 byte = 0;
         raw(&byte);
@@ -152,8 +133,7 @@ public:
     }
 
 private:
-    template <class I>
-    void raw(I *i)
+    template <class I> void raw(I *i)
     {
         ok = ok && m_end - m_at >= qsizetype(sizeof *i);
         if (!ok)
@@ -175,8 +155,7 @@ private:
 };
 
 // Appends one record as a frame.
-template <class T>
-void append(QByteArray *wire, const T &record)
+template <class T> void append(QByteArray *wire, const T &record)
 {
     const qsizetype start = wire->size();
     wire->append(kMagic, sizeof kMagic);
@@ -187,8 +166,7 @@ void append(QByteArray *wire, const T &record)
     std::memcpy(wire->data() + start + sizeof kMagic, &length, sizeof length);
 }
 
-template <class T>
-QByteArray encode(const T &record)
+template <class T> QByteArray encode(const T &record)
 {
     QByteArray wire;
     append(&wire, record);
@@ -200,8 +178,7 @@ bool takeFrame(QByteArrayView *wire, QByteArrayView *frame);
 
 // Reads one frame, all of it: false for anything encode() did not make
 // whole (a short, long or damaged frame is never taken for a record).
-template <class T>
-bool decode(QByteArrayView frame, T *record)
+template <class T> bool decode(QByteArrayView frame, T *record)
 {
     QByteArrayView whole = frame;
     QByteArrayView one;

@@ -8,7 +8,8 @@
 
 ParseArena::ParseArena(qint64 bytes)
 {
-    void *p = ::mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    void *p = ::mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (p == MAP_FAILED)
         BoundedWorker::outOfMemory();
     ::madvise(p, size_t(bytes), MADV_HUGEPAGE); // only advice
@@ -29,6 +30,8 @@ void *ParseArena::take(size_t size)
 void ParseArena::serve(GumboInternalOptions *options)
 {
     options->userdata = this;
-    options->allocator = [](void *arena, size_t size) { return static_cast<ParseArena *>(arena)->take(size); };
+    options->allocator = [](void *arena, size_t size) {
+        return static_cast<ParseArena *>(arena)->take(size);
+    };
     options->deallocator = [](void *, void *) {};
 }

@@ -43,9 +43,9 @@ bool isDash(QChar c)
 
 bool isDashRun(const QString &text)
 {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return isDash(c) || c == u' ';
-    }) && std::any_of(text.begin(), text.end(), isDash);
+    return !text.isEmpty()
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return isDash(c) || c == u' '; })
+           && std::any_of(text.begin(), text.end(), isDash);
 }
 
 // Cuts a text to the project's limit without splitting a surrogate pair.
@@ -152,8 +152,7 @@ void readListStyle(const QHash<QString, QString> &css, MenuStyleRecord *s)
 
 void readButtonStyle(const QHash<QString, QString> &css, ButtonStyleRecord *s)
 {
-    readFont(css, &s->bttnFontSize, &s->bttnFont, &s->bttnFontWeight, &s->bttnItalic,
-             &s->bttnUnderline);
+    readFont(css, &s->bttnFontSize, &s->bttnFont, &s->bttnFontWeight, &s->bttnItalic, &s->bttnUnderline);
     pixels(css, "width", &s->bttnWidth);
     pixels(css, "height", &s->bttnHeight);
     const bool back = colour(css, "background-color", &s->bttnClr[1]);
@@ -162,8 +161,8 @@ void readButtonStyle(const QHash<QString, QString> &css, ButtonStyleRecord *s)
     const QString border = css.value(QStringLiteral("border-style"));
     if (border == QLatin1String("none") || border == QLatin1String("solid"))
         s->bttnNoBorder = border == QLatin1String("none") ? 1 : 0;
-    static const char *const sides[] = {"border-top-color", "border-left-color",
-                                        "border-right-color", "border-bottom-color"};
+    static const char *const sides[] = {"border-top-color", "border-left-color", "border-right-color",
+                                        "border-bottom-color"};
     for (int i = 0; i < 4; ++i)
         colour(css, sides[i], &s->bttnClr[std::size_t(i) + 2]);
     pixels(css, "border-width", &s->bttnBorder);
@@ -178,7 +177,8 @@ void readClassicTarget(const QString &script, MenuOptions *o)
         o->linkTarget = MenuOptions::NewWindow;
     } else if (p >= 0 && q >= p + frame.size()) {
         o->linkTarget = MenuOptions::DifferentFrame;
-        o->frameName = CutAtLength(script.mid(p + frame.size(), q - p - frame.size()), ProjectFile::kMaxTextLength);
+        o->frameName =
+            CutAtLength(script.mid(p + frame.size(), q - p - frame.size()), ProjectFile::kMaxTextLength);
     }
 }
 
@@ -198,8 +198,8 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
     } else if (origin == Origin::Html5) {
         if (!nameFromId(s.id, &o.menuName))
             o.menuName.clear();
-        o.navigation = s.quillnav == QLatin1String("change") ? MenuOptions::OnItemChange
-                                                              : MenuOptions::OnButtonClick;
+        o.navigation =
+            s.quillnav == QLatin1String("change") ? MenuOptions::OnItemChange : MenuOptions::OnButtonClick;
         if (s.quillnavTarget == QLatin1String("_blank")) {
             o.linkTarget = MenuOptions::NewWindow;
         } else if (!s.quillnavTarget.isEmpty()) {
@@ -207,8 +207,9 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
             o.frameName = s.quillnavTarget;
         }
         o.buttonAlign = s.boxStyle.contains(QLatin1String("align-items: flex-start")) ? MenuOptions::AlignTop
-                        : s.boxStyle.contains(QLatin1String("align-items: flex-end")) ? MenuOptions::AlignBottom
-                                                                                      : MenuOptions::AlignMiddle;
+                        : s.boxStyle.contains(QLatin1String("align-items: flex-end"))
+                            ? MenuOptions::AlignBottom
+                            : MenuOptions::AlignMiddle;
         readListStyle(ParseCssDeclarations(s.style), &p->menuStyle);
         readFamilies(s.style, &p->menuStyle.mnuFont, &p->menuStyle.mnuFontFallback);
         if (b.kind == PageButton::Text) {
@@ -242,8 +243,8 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
         o.graphicWidth = b.width;
         o.graphicHeight = b.height;
     }
-    for (QString *t : {&o.menuName, &o.frameName, &o.buttonText, &o.graphicUrl, &o.altText,
-                       &o.graphicWidth, &o.graphicHeight})
+    for (QString *t : {&o.menuName, &o.frameName, &o.buttonText, &o.graphicUrl, &o.altText, &o.graphicWidth,
+                       &o.graphicHeight})
         cut(t);
 }
 
@@ -336,8 +337,8 @@ QString cleanText(const QString &raw, int *indent)
     return out;
 }
 
-bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *project,
-               QStringList *notes, QString *error)
+bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *project, QStringList *notes,
+               QString *error)
 {
     if (s.options.isEmpty()) {
         *error = QCoreApplication::translate("PageImport", "It has no entries.");
@@ -366,7 +367,8 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
         row.text = cleanText(option.text, &row.indent);
         row.url = option.group ? QString() : linkOf(option);
         cutTexts += int(cut(&row.text)) + int(cut(&row.url));
-        if (!option.group && !option.inGroup && !option.separator && !row.text.startsWith(menutext::kIndentPrefix)
+        if (!option.group && !option.inGroup && !option.separator
+            && !row.text.startsWith(menutext::kIndentPrefix)
             && !((row.url.isEmpty() || !option.hasValue) && isDashRun(row.text)))
             base = std::min(base, row.indent);
         rows.append(row);
@@ -403,8 +405,9 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     }
     const QLocale locale;
     if (selectedCount > 1)
-        notes->append(QCoreApplication::translate("PageImport", "The list marks %1 entries as selected; the last of them, entry %2 "
-                                     "(\"%3\"), is the default selection, as a browser shows it.")
+        notes->append(QCoreApplication::translate(
+                          "PageImport", "The list marks %1 entries as selected; the last of them, entry %2 "
+                                        "(\"%3\"), is the default selection, as a browser shows it.")
                           .arg(locale.toString(selectedCount), locale.toString(defaultAt + 1),
                                p.items.at(defaultAt).text));
     // A selected first entry without link is the caption of the list.
@@ -414,14 +417,18 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
         p.items[defaultAt].selected = menutext::kYes;
 
     if (s.optionCount > s.options.size())
-        notes->append(QCoreApplication::translate("PageImport", "The list has %1 options; only the first %2 were imported.")
+        notes->append(QCoreApplication::translate("PageImport",
+                                                  "The list has %1 options; only the first %2 were imported.")
                           .arg(locale.toString(s.optionCount), locale.toString(s.options.size())));
     if (cutTexts > 0)
-        notes->append(QCoreApplication::translate("PageImport", "%1 texts or links longer than %2 characters were cut to that length.")
-                          .arg(locale.toString(cutTexts), locale.toString(ProjectFile::kMaxTextLength)));
+        notes->append(
+            QCoreApplication::translate(
+                "PageImport", "%1 texts or links longer than %2 characters were cut to that length.")
+                .arg(locale.toString(cutTexts), locale.toString(ProjectFile::kMaxTextLength)));
     if (!codelimit::fits(p)) {
-        *error = QCoreApplication::translate("PageImport", "The list's texts and links are too long for one menu: its code "
-                                "would pass the limit of %1 MiB.")
+        *error = QCoreApplication::translate("PageImport",
+                                             "The list's texts and links are too long for one menu: its code "
+                                             "would pass the limit of %1 MiB.")
                      .arg(ProjectFile::kMaxCodeLength / (1024 * 1024));
         return false;
     }

@@ -54,11 +54,13 @@ QString forCommand(const QString &given, const MenuProject &project, const QStri
     }
     const QFileInfo info(folder);
     if (!info.exists()) {
-        *error = QStringLiteral("The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(folder));
+        *error =
+            QStringLiteral("The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(folder));
         return {};
     }
     if (!info.isDir()) {
-        *error = QStringLiteral("The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(folder));
+        *error =
+            QStringLiteral("The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(folder));
         return {};
     }
     return folder;

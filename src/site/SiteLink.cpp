@@ -156,9 +156,11 @@ QString SiteLink::forPage(const QString &typed, const QString &pagePath)
         return upToSite(pagePath) + link.path + link.rest;
     const QStringList folders = pagePath.split(u'/').mid(0, pagePath.count(u'/'));
     qsizetype common = 0;
-    while (common < folders.size() && common + 1 < link.names.size() && link.names.at(common) == folders.at(common))
+    while (common < folders.size() && common + 1 < link.names.size()
+           && link.names.at(common) == folders.at(common))
         ++common;
-    QString out = QStringLiteral("../").repeated(folders.size() - common) + link.written.mid(common).join(u'/');
+    QString out =
+        QStringLiteral("../").repeated(folders.size() - common) + link.written.mid(common).join(u'/');
     if (out.isEmpty())
         out = QStringLiteral("./");
     return out + link.rest;
@@ -178,7 +180,7 @@ bool SiteLink::leadsTo(const QString &typed, const QString &pagePath)
     const qsizetype slash = pagePath.lastIndexOf(u'/');
     const QString name = pagePath.mid(slash + 1);
     return pagePath.left(slash + 1) == target
-        && (name == QLatin1String("index.html") || name == QLatin1String("index.htm"));
+           && (name == QLatin1String("index.html") || name == QLatin1String("index.htm"));
 }
 
 QString SiteLink::folderPage(const std::function<bool(const QString &)> &holds)
@@ -191,7 +193,7 @@ QString SiteLink::folderPage(const std::function<bool(const QString &)> &holds)
 bool SiteLink::isIndexName(const QString &fileName)
 {
     return fileName.compare(QLatin1String("index.html"), Qt::CaseInsensitive) == 0
-        || fileName.compare(QLatin1String("index.htm"), Qt::CaseInsensitive) == 0;
+           || fileName.compare(QLatin1String("index.htm"), Qt::CaseInsensitive) == 0;
 }
 
 QString SiteLink::forPath(const QString &relativePath)
@@ -211,9 +213,9 @@ QString SiteLink::forPath(const QString &relativePath)
 
 bool SiteLink::isMailAddress(const QString &address)
 {
-    static const QRegularExpression valid(QStringLiteral(
-        "^[a-zA-Z0-9.!#$%&'*+/=?^_`{|}~-]+@[a-zA-Z0-9](?:[a-zA-Z0-9-]{0,61}[a-zA-Z0-9])?"
-        "(?:\\.[a-zA-Z0-9](?:[a-zA-Z0-9-]{0,61}[a-zA-Z0-9])?)*$"));
+    static const QRegularExpression valid(
+        QStringLiteral("^[a-zA-Z0-9.!#$%&'*+/=?^_`{|}~-]+@[a-zA-Z0-9](?:[a-zA-Z0-9-]{0,61}[a-zA-Z0-9])?"
+                       "(?:\\.[a-zA-Z0-9](?:[a-zA-Z0-9-]{0,61}[a-zA-Z0-9])?)*$"));
     const qsizetype at = address.lastIndexOf(u'@');
     if (at < 0)
         return false;

@@ -14,7 +14,8 @@ namespace {
 
 MenuItem entry(const QString &text, const QString &link, bool indented)
 {
-    const QString shown = indented ? CutAtLength(menutext::kIndentPrefix + text, ProjectFile::kMaxTextLength) : text;
+    const QString shown =
+        indented ? CutAtLength(menutext::kIndentPrefix + text, ProjectFile::kMaxTextLength) : text;
     return {shown, link.isEmpty() ? menutext::kNo : menutext::kYes, link, menutext::kNo};
 }
 
@@ -96,9 +97,9 @@ bool build(const QString &folder, MenuProject *project, QStringList *notes, QStr
     for (const QString &page : walk.pages())
         paths << root + u'/' + page;
     const qsizetype total = paths.size();
-    const QList<PageFacts> facts = PageFactsReader::read(
-        paths, PageFactsReader::Titles, bounds,
-        [&](qsizetype done) { return !progress || progress(done, total); });
+    const QList<PageFacts> facts =
+        PageFactsReader::read(paths, PageFactsReader::Titles, bounds,
+                              [&](qsizetype done) { return !progress || progress(done, total); });
     if (progress && !progress(total, total)) {
         *error = QStringLiteral("Reading the pages was cancelled.");
         return false;

@@ -35,8 +35,7 @@ QList<MenuItem> items(const QStringList &pages, const QList<PageFacts> &facts, Q
 // False with `error` when the folder cannot be walked or holds no page.
 // `progress` gets the count of pages read and their total; false cancels.
 bool build(const QString &folder, MenuProject *project, QStringList *notes, QString *error,
-           const PageReadBounds &bounds = {},
-           const std::function<bool(qsizetype, qsizetype)> &progress = {});
+           const PageReadBounds &bounds = {}, const std::function<bool(qsizetype, qsizetype)> &progress = {});
 
 // Adds a note, or counts it when there are kMaxNotes already; `more` then
 // gives the line that sums them up.

@@ -4,8 +4,8 @@
 #include "site/MenuRegions.h"
 #include "site/PageEdit.h"
 #include "site/PageEncoder.h"
-#include "site/PageMenuCode.h"
 #include "site/PageEncoding.h"
+#include "site/PageMenuCode.h"
 #include "site/PageText.h"
 #include "site/SitePages.h"
 
@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-
 
 namespace {
 
@@ -87,7 +86,8 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
         plan.reason.clear();
         if (SitePages::isReadOnly(page.absolute)) {
             plan.state = PagePlan::Error;
-            plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
+            plan.reason =
+                QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
         }
         break;
     case PageEdit::UpToDate:
@@ -119,7 +119,7 @@ PagePlan scriptPlan(const QString &siteFolder)
     }
     plan.oldBytes = file.bytes;
     plan.state = plan.oldBytes == plan.newBytes && file.status == RegularFile::Ok ? PagePlan::UpToDate
-                                                                                    : PagePlan::WillChange;
+                                                                                  : PagePlan::WillChange;
     if (!plan.identity.exists) {
         plan.oldBytes.clear();
     } else if (plan.state == PagePlan::WillChange && SitePages::isReadOnly(path)) {
@@ -133,20 +133,20 @@ PagePlan scriptPlan(const QString &siteFolder)
 
 namespace SitePublisher {
 
-SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QStringList &pages, Action action,
-                 const Options &options)
+SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QStringList &pages,
+                 Action action, const Options &options)
 {
     SitePlan out;
     const QFileInfo site(siteFolder);
     out.siteFolder = site.absoluteFilePath();
     if (!site.exists()) {
-        out.error = QCoreApplication::translate("SitePublisher",
-                "The site folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(siteFolder));
+        out.error = QCoreApplication::translate("SitePublisher", "The site folder \"%1\" does not exist.")
+                        .arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
     if (!site.isDir()) {
-        out.error = QCoreApplication::translate("SitePublisher",
-                "The site folder \"%1\" is not a folder.").arg(QDir::toNativeSeparators(siteFolder));
+        out.error = QCoreApplication::translate("SitePublisher", "The site folder \"%1\" is not a folder.")
+                        .arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
     out.error = MenuRegionMark::nameProblem(project.options.menuName);
@@ -167,8 +167,9 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             page.absolute = QFileInfo(given).absoluteFilePath();
             if (!SitePages::contains(out.siteFolder, page.absolute, &page.plan.path)) {
                 page.plan.path = QDir::toNativeSeparators(given);
-                page.plan.reason = QCoreApplication::translate("SitePublisher", "It is not in the site folder \"%1\".")
-                                       .arg(QDir::toNativeSeparators(out.siteFolder));
+                page.plan.reason =
+                    QCoreApplication::translate("SitePublisher", "It is not in the site folder \"%1\".")
+                        .arg(QDir::toNativeSeparators(out.siteFolder));
                 page.absolute.clear();
             }
             all.append(std::move(page));
@@ -199,7 +200,8 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             plan(page, marks.at(next++), project, action);
         if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
-        holdsMenu = holdsMenu || page.plan.state == PagePlan::WillChange || page.plan.state == PagePlan::UpToDate;
+        holdsMenu =
+            holdsMenu || page.plan.state == PagePlan::WillChange || page.plan.state == PagePlan::UpToDate;
         if (page.plan.state != PagePlan::WillChange)
             page.plan.oldBytes.clear();
         out.pages.append(std::move(page.plan));

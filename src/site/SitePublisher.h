@@ -23,7 +23,7 @@ struct Options {
 // site folder); empty, every page of the site (SitePages) that holds the
 // menu's placeholder or a region of it. The project's options must have
 // been checked (CheckMenuOptions).
-SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QStringList &pages, Action action,
-                 const Options &options = {});
+SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QStringList &pages,
+                 Action action, const Options &options = {});
 
 } // namespace SitePublisher

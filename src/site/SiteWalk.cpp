@@ -23,7 +23,7 @@ QString shown(const QString &path)
 bool SiteWalk::isPage(const QString &fileName)
 {
     return fileName.endsWith(QLatin1String(".html"), Qt::CaseInsensitive)
-        || fileName.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
+           || fileName.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
 }
 
 bool SiteWalk::run(const QString &folder)
@@ -46,10 +46,11 @@ bool SiteWalk::run(const QString &folder)
     QSet<QString> visited{m_root};
     walk(m_root, QString(), 0, &visited);
     if (m_skippedNotes > kMaxSkipNotes)
-        m_notes << QStringLiteral("%1 more files or folders were skipped.").arg(m_skippedNotes - kMaxSkipNotes);
+        m_notes
+            << QStringLiteral("%1 more files or folders were skipped.").arg(m_skippedNotes - kMaxSkipNotes);
     if (m_truncated)
-        m_notes << QStringLiteral("The site has more than %1 pages; only the first %1 were read.")
-                       .arg(kMaxPages);
+        m_notes
+            << QStringLiteral("The site has more than %1 pages; only the first %1 were read.").arg(kMaxPages);
     return true;
 }
 
@@ -68,8 +69,8 @@ void SiteWalk::walk(const QString &absolute, const QString &relative, int depth,
     }
     QStringList files;
     QList<std::pair<QString, QString>> folders; // name, canonical path
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
         const bool folder = entry.isDir();

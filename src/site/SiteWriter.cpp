@@ -28,11 +28,11 @@ QString changedSinceRead(const QString &path, const FileIdentity &read)
 {
     const FileIdentity now = FileIdentity::of(path);
     if (read.exists && !now.exists)
-        return QCoreApplication::translate("SiteWriter",
-                "It was removed or renamed after it was read, so it was not written.");
+        return QCoreApplication::translate(
+            "SiteWriter", "It was removed or renamed after it was read, so it was not written.");
     if (now != read)
         return QCoreApplication::translate("SiteWriter",
-                "It changed on disk after it was read, so it was left as it is.");
+                                           "It changed on disk after it was read, so it was left as it is.");
     if (now.exists && SitePages::isReadOnly(path))
         return QCoreApplication::translate("SiteWriter", "It is read-only, so it was not changed.");
     return {};
@@ -64,9 +64,10 @@ bool keep(const QString &page, const QString &path, const QByteArray &bytes, boo
         return true;
     *copied = true;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QCoreApplication::translate("SiteWriter",
-                "Could not write \"%1\": %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
+        *error = QCoreApplication::translate("SiteWriter", "Could not write \"%1\": %2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     return true;
@@ -107,7 +108,8 @@ bool syncAll(const QStringList &paths, QString *error)
     for (qsizetype i = 0; i < paths.size(); ++i) {
         if (const int reason = reasons[size_t(i)]; reason != 0) {
             *error = QCoreApplication::translate("SiteWriter", "Could not write \"%1\" to disk: %2")
-                         .arg(QDir::toNativeSeparators(paths.at(i)), QString::fromLocal8Bit(std::strerror(reason)));
+                         .arg(QDir::toNativeSeparators(paths.at(i)),
+                              QString::fromLocal8Bit(std::strerror(reason)));
             return false;
         }
     }
@@ -130,8 +132,8 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
             result.message = page.reason;
         } else if (page.state == PagePlan::WillChange) {
             result.outcome = PageResult::Skipped;
-            result.message = refused ? QCoreApplication::translate("SiteWriter",
-                    "It was not written, because the run failed elsewhere.")
+            result.message = refused ? QCoreApplication::translate(
+                                 "SiteWriter", "It was not written, because the run failed elsewhere.")
                                      : changedSinceRead(plan.siteFolder + u'/' + page.path, page.identity);
             if (result.message.isEmpty()) {
                 result.outcome = PageResult::Written;
@@ -186,8 +188,9 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         for (const qsizetype i : std::as_const(toWrite)) {
             report.results[i].outcome = PageResult::Failed;
             report.results[i].message =
-                QCoreApplication::translate("SiteWriter",
-                        "It was not written, because its earlier text could not be kept. %1").arg(error);
+                QCoreApplication::translate(
+                    "SiteWriter", "It was not written, because its earlier text could not be kept. %1")
+                    .arg(error);
         }
         return report;
     }

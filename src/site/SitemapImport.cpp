@@ -56,11 +56,12 @@ bool SitemapImport::parse(const QByteArray &bytes, const QString &path)
         if (token == QXmlStreamReader::StartElement) {
             const QString name = xml.name().toString();
             if (open.isEmpty() && name != QLatin1String("urlset")) {
-                m_error = name == QLatin1String("sitemapindex")
-                              ? QStringLiteral("\"%1\" is a sitemap index; choose one of the sitemaps it names.")
-                                    .arg(shown(path))
-                              : QStringLiteral("\"%1\" is not a sitemap: its root element is <%2>, not <urlset>.")
-                                    .arg(shown(path), name);
+                m_error =
+                    name == QLatin1String("sitemapindex")
+                        ? QStringLiteral("\"%1\" is a sitemap index; choose one of the sitemaps it names.")
+                              .arg(shown(path))
+                        : QStringLiteral("\"%1\" is not a sitemap: its root element is <%2>, not <urlset>.")
+                              .arg(shown(path), name);
                 return false;
             }
             if (name == QLatin1String("loc") && open.size() == 2 && open.last() == QLatin1String("url")) {
@@ -100,7 +101,7 @@ QString SitemapImport::fileFor(const QString &address, const QString &siteFolder
 {
     const SiteLink link = SiteLink::parse(address);
     const bool hasPath = link.kind == SiteLink::Web || link.kind == SiteLink::Site
-        || (link.kind == SiteLink::Other && (!link.host.isEmpty() || !link.names.isEmpty()));
+                         || (link.kind == SiteLink::Other && (!link.host.isEmpty() || !link.names.isEmpty()));
     if (!hasPath || link.leavesSite)
         return {}; // never out of the site
     QStringList names = link.names;
@@ -118,7 +119,8 @@ QString SitemapImport::fileFor(const QString &address, const QString &siteFolder
     return info.isFile() && !relative.isEmpty() ? relative : QString();
 }
 
-bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QStringList *notes, const PageReadBounds &bounds,
+bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QStringList *notes,
+                            const PageReadBounds &bounds,
                             const std::function<bool(qsizetype, qsizetype)> &progress)
 {
     const QString root = QDir(siteFolder).absolutePath();
@@ -130,8 +132,9 @@ bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QString
             paths << root + u'/' + files.last();
     }
     const qsizetype total = paths.size();
-    const QList<PageFacts> facts = PageFactsReader::read(
-        paths, PageFactsReader::Titles, bounds, [&](qsizetype done) { return !progress || progress(done, total); });
+    const QList<PageFacts> facts =
+        PageFactsReader::read(paths, PageFactsReader::Titles, bounds,
+                              [&](qsizetype done) { return !progress || progress(done, total); });
     if (progress && !progress(total, total)) {
         m_error = QStringLiteral("Reading the pages was cancelled.");
         return false;
@@ -148,8 +151,8 @@ bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QString
         } else if (SiteWalk::isPage(file)) {
             const PageFacts &f = facts.at(next++);
             if (!f.error.isEmpty())
-                SiteMenuBuilder::addNote(notes, QStringLiteral("%1: %2 Its file name is its text.").arg(file, f.error),
-                                         &skipped);
+                SiteMenuBuilder::addNote(
+                    notes, QStringLiteral("%1: %2 Its file name is its text.").arg(file, f.error), &skipped);
             text = SiteMenuBuilder::textFor(file, f);
         } else {
             text = file.mid(file.lastIndexOf(u'/') + 1);

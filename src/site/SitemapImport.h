@@ -39,7 +39,8 @@ public:
 
     // Makes the project: the entries, menu name "siteMenu", the site field the
     // absolute site folder. `progress` as in SiteMenuBuilder::build.
-    bool project(const QString &siteFolder, MenuProject *out, QStringList *notes, const PageReadBounds &bounds = {},
+    bool project(const QString &siteFolder, MenuProject *out, QStringList *notes,
+                 const PageReadBounds &bounds = {},
                  const std::function<bool(qsizetype, qsizetype)> &progress = {});
 
 private:

@@ -35,7 +35,7 @@ QString LowContrastWarning(double ratio)
     if (ratio >= MinimumTextContrast)
         return {};
     return QCoreApplication::translate("ColorContrast", "Low contrast (%1:1): the text may be hard to read. "
-                          "At least 4.5:1 is advised.")
+                                                        "At least 4.5:1 is advised.")
         .arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
 }
 

@@ -19,9 +19,8 @@ bool isGeneric(const QString &word)
 
 QString genericFor(const QString &qtFamily, bool fixedPitch)
 {
-    static const QRegularExpression mono(
-        QStringLiteral("mono|courier|consol|typewriter|\\bcode\\b|fixed"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression mono(QStringLiteral("mono|courier|consol|typewriter|\\bcode\\b|fixed"),
+                                         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression sans(QStringLiteral("sans|grotesk|gothic|\\bhei\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
     // Words of serif faces: the generic word itself, the classic book and

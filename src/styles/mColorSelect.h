@@ -20,7 +20,10 @@ using ColorNumber = quint32;
 
 // Marks a system colour reference; the low byte is the system colour index.
 inline constexpr ColorNumber SysColorFlag = 0x80000000u;
-inline constexpr ColorNumber SysColor(int index) { return SysColorFlag | ColorNumber(index & 0xFF); }
+inline constexpr ColorNumber SysColor(int index)
+{
+    return SysColorFlag | ColorNumber(index & 0xFF);
+}
 
 // "#RRGGBB" with upper-case digits; only bits 0-23 of the colour are used.
 // Example: 0x00C08040 gives "#4080C0".

@@ -20,7 +20,7 @@ inline QString accessKeyProblem(QWidget *root, QSet<QChar> taken = {})
     QSet<QWidget *> reached;
     for (QWidget *c : root->findChildren<QWidget *>()) {
         auto *label = qobject_cast<QLabel *>(c);
-        const QString caption = label && label->buddy() ? label->text()
+        const QString caption = label && label->buddy()    ? label->text()
                                 : c->inherits("QCheckBox") ? static_cast<QAbstractButton *>(c)->text()
                                                            : QString();
         if (caption.isEmpty())
@@ -31,7 +31,8 @@ inline QString accessKeyProblem(QWidget *root, QSet<QChar> taken = {})
         reached << (label ? label->buddy() : c);
     }
     for (QWidget *field : root->findChildren<QWidget *>())
-        if ((field->inherits("QLineEdit") || field->inherits("QComboBox") || field->inherits("QAbstractSlider"))
+        if ((field->inherits("QLineEdit") || field->inherits("QComboBox")
+             || field->inherits("QAbstractSlider"))
             && !qobject_cast<QComboBox *>(field->parentWidget()) && !reached.contains(field))
             return field->objectName();
     return {};

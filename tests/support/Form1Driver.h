@@ -14,15 +14,17 @@
 
 namespace form1test {
 
-template <typename T = QWidget>
-T *control(const Form1 &window, const char *name)
+template <typename T = QWidget> T *control(const Form1 &window, const char *name)
 {
     T *found = window.findChild<T *>(QLatin1String(name));
     if (!found)
         qFatal("no control named %s", name);
     return found;
 }
-inline QAction *action(const Form1 &window, const char *name) { return control<QAction>(window, name); }
+inline QAction *action(const Form1 &window, const char *name)
+{
+    return control<QAction>(window, name);
+}
 
 // Lets every pending availability pass run.
 inline void settle(Form1 &window)
@@ -82,7 +84,9 @@ inline QString state(const Form1 &window)
     QStringList out;
     for (const MenuItem &it : window.document()->model()->items())
         out << (it.isSeparator() ? QStringLiteral("~") : it.text)
-                   + (it.linked == menutext::kYes ? '@' + it.url : it.url.isEmpty() ? QString() : '!' + it.url)
+                   + (it.linked == menutext::kYes ? '@' + it.url
+                      : it.url.isEmpty()          ? QString()
+                                                  : '!' + it.url)
                    + (it.isDefault() ? QStringLiteral("*") : QString());
     return out.join(QLatin1Char(','));
 }
@@ -98,10 +102,12 @@ inline void fill(Form1 &window, int n)
 
 // The item fields as "text|link|flags", flags from I (Indented), N (Not linked),
 // S (Selected); typeItem fills them from the same notation.
-inline constexpr std::pair<const char *, char> kItemFlags[] = {{"chkindent", 'I'}, {"notlinkchk", 'N'}, {"chksel", 'S'}};
+inline constexpr std::pair<const char *, char> kItemFlags[] = {
+    {"chkindent", 'I'}, {"notlinkchk", 'N'}, {"chksel", 'S'}};
 inline QString itemFields(const Form1 &window)
 {
-    QString out = control<QLineEdit>(window, "itemtexttext")->text() + '|' + control<QLineEdit>(window, "linktext")->text() + '|';
+    QString out = control<QLineEdit>(window, "itemtexttext")->text() + '|'
+                  + control<QLineEdit>(window, "linktext")->text() + '|';
     for (auto [name, flag] : kItemFlags)
         out += control<QCheckBox>(window, name)->isChecked() ? QString(QChar(flag)) : QString();
     return out;

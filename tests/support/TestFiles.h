@@ -43,7 +43,8 @@ inline MenuProject sampleProject()
     p.options.menuName = QStringLiteral("nav");
     p.items = {{"Home", "Yes", "index.html", "Yes"},
                {"--- \u65e5\u672c\u00a0<Caf\u00e9>", "Yes", "a.html?x=1&y=\"2\"", "No"},
-               MenuItem::separator(), {"Contact", "No", "", "No"}};
+               MenuItem::separator(),
+               {"Contact", "No", "", "No"}};
     return p;
 }
 

@@ -14,8 +14,7 @@ class QPushButton;
 // and one or two buttons (Command1, Command2). Loading reads the advisory's
 // show-again flag into the check box; pressing a button stores the check box
 // as the flag and closes the dialog. Closing it any other way stores nothing.
-class AdvisoryDialog : public QDialog
-{
+class AdvisoryDialog : public QDialog {
     Q_OBJECT
 
 public:

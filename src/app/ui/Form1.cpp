@@ -49,8 +49,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), d(std::make_unique<Form1Pri
     d->m_timer1->setInterval(0);
     connect(d->m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    d->m_livePreview = new LivePreviewPane(this, d->m_document,
-                                        [this] { return QSize(MinTrackWidth, MinTrackHeight); });
+    d->m_livePreview =
+        new LivePreviewPane(this, d->m_document, [this] { return QSize(MinTrackWidth, MinTrackHeight); });
     d->buildMenuBar();
     d->buildRegions();
     d->buildMainToolbar();
@@ -125,8 +125,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), d(std::make_unique<Form1Pri
     }
 
     d->m_choosers.openProject = [](QWidget *parent) {
-        return QFileDialog::getOpenFileName(parent, tr("Load Saved Menu Project"),
-                                            QString(), ProjectFile::filter());
+        return QFileDialog::getOpenFileName(parent, tr("Load Saved Menu Project"), QString(),
+                                            ProjectFile::filter());
     };
     d->m_choosers.saveProject = [this](QWidget *parent) {
         return ChooseProjectSavePath(parent, d->m_document->filePath());

@@ -111,7 +111,6 @@ public slots:
 
     void Form_Resize();
 
-
 public:
     // Start-up: everything between building the window and showing it; the
     // style dialogs' lists come in `lists`, the fonts from the font database

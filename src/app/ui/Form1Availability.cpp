@@ -34,7 +34,8 @@ void Form1Private::connectAvailabilityInputs()
     QObject::connect(m_model, &QAbstractItemModel::modelReset, q, [this] { armAvailabilityPass(); });
     QObject::connect(m_model, &QAbstractItemModel::layoutChanged, q, [this] { armAvailabilityPass(); });
     QObject::connect(m_model, &QAbstractItemModel::rowsMoved, q, [this] { armAvailabilityPass(); });
-    QObject::connect(m_lv->selectionModel(), &QItemSelectionModel::currentChanged, q, [this] { armAvailabilityPass(); });
+    QObject::connect(m_lv->selectionModel(), &QItemSelectionModel::currentChanged, q,
+                     [this] { armAvailabilityPass(); });
 }
 
 // The availability pass: every enabled state that depends on the item fields

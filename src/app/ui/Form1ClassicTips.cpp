@@ -1,8 +1,8 @@
 #include "app/ui/Form1.h"
 #include "app/ui/Form1Private.h"
 
-#include "app/ui/ItemListDecorations.h"
 #include "app/MenuDocument.h"
+#include "app/ui/ItemListDecorations.h"
 #include "app/ui/MenuListView.h"
 #include "codegen/ClassicCodeLimits.h"
 #include "codegen/ui/MenuOptionsPanel.h"
@@ -65,7 +65,7 @@ void Form1Private::updateClassicTips()
     m_lblclassictip->setText(metrics.elidedText(problems.join(u' '), Qt::ElideRight, qMax(0, right - left)));
     m_lblclassictip->setToolTip(problems.join(u'\n'));
     const int width = qMin(metrics.horizontalAdvance(m_lblclassictip->text()) + t.x(60), right - left);
-    m_lblclassictip->setGeometry(QStyle::visualRect(q->layoutDirection(), m_frame1->rect(),
-                                                    QRect(right - width, 0, qMax(0, width), metrics.height())));
+    m_lblclassictip->setGeometry(QStyle::visualRect(
+        q->layoutDirection(), m_frame1->rect(), QRect(right - width, 0, qMax(0, width), metrics.height())));
     m_lblclassictip->setVisible(!problems.isEmpty());
 }

@@ -38,13 +38,13 @@ void Form1Private::projectFileTouched()
         return;
     if (change == ProjectFileGuard::DiskChange::Removed) {
         showStatus(Form1::tr("The menu project file %1 was removed or renamed by another program; "
-                                  "Save writes it again.")
+                             "Save writes it again.")
                        .arg(name));
         return;
     }
     if (m_document->isModified()) {
         showStatus(Form1::tr("The menu project file %1 was changed by another program; Save will "
-                                  "ask before overwriting it.")
+                             "ask before overwriting it.")
                        .arg(name));
         return;
     }
@@ -66,7 +66,8 @@ void Form1Private::projectFileTouched()
     }
     RecentFiles::Add(m_document->filePath());
     updateRecentFiles();
-    showStatus(Form1::tr("Loaded the menu project %1 again.").arg(QDir::toNativeSeparators(m_document->filePath())));
+    showStatus(
+        Form1::tr("Loaded the menu project %1 again.").arg(QDir::toNativeSeparators(m_document->filePath())));
 }
 
 // Save over a file that another program has changed since it was loaded or
@@ -78,13 +79,13 @@ bool Form1Private::confirmOverwriteChangedFile(bool *saveElsewhere)
     const QScopedValueRollback asking(m_askingAboutDisk, true);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
                     Form1::tr("The menu project \"%1\" was changed by another program since it was "
-                                   "loaded or saved here.")
+                              "loaded or saved here.")
                         .arg(shownName(m_document->filePath())),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, q);
     box.setObjectName(QStringLiteral("OverwriteChangedProjectQuestion"));
     box.setInformativeText(Form1::tr("Overwrite it with the project shown here? Choose Save As to "
-                                          "keep both, the other version in its file and this one under "
-                                          "another name."));
+                                     "keep both, the other version in its file and this one under "
+                                     "another name."));
     box.button(QMessageBox::Yes)->setText(Form1::tr("&Overwrite"));
     box.button(QMessageBox::No)->setText(Form1::tr("Save &As..."));
     box.setDefaultButton(QMessageBox::No);
@@ -101,17 +102,15 @@ bool Form1Private::confirmOpenLockedFile(const QString &path)
     qint64 pid = 0;
     if (m_document->fileGuard()->isFile(path) || !ProjectFileGuard::lockedElsewhere(path, &pid))
         return true;
-    const QString where = pid == QCoreApplication::applicationPid()
-                              ? Form1::tr("another Quillnav window")
+    const QString where = pid == QCoreApplication::applicationPid() ? Form1::tr("another Quillnav window")
                           : pid > 0 ? Form1::tr("another copy of Quillnav (process %1)").arg(pid)
                                     : Form1::tr("another copy of Quillnav");
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
-                    Form1::tr("The menu project \"%1\" is already open in %2.")
-                        .arg(shownName(path), where),
+                    Form1::tr("The menu project \"%1\" is already open in %2.").arg(shownName(path), where),
                     QMessageBox::Open | QMessageBox::Cancel, q);
     box.setObjectName(QStringLiteral("ProjectOpenElsewhereQuestion"));
     box.setInformativeText(Form1::tr("Open it here anyway? Each window warns before it saves over "
-                                          "changes that the other has saved."));
+                                     "changes that the other has saved."));
     box.button(QMessageBox::Open)->setText(Form1::tr("&Open Anyway"));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Open;

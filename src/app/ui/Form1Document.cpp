@@ -23,11 +23,16 @@ namespace {
 
 // The option controls as the undo history names them.
 const std::pair<const char *, const char *> kOptionFields[] = {
-    {"txtmnm", QT_TRANSLATE_NOOP("Form1", "Menu Name")},        {"targetcombo", QT_TRANSLATE_NOOP("Form1", "Link Target")},
-    {"txtfrm", QT_TRANSLATE_NOOP("Form1", "Frame Name")},       {"menubehavopt", QT_TRANSLATE_NOOP("Form1", "Navigation")},
-    {"buttonpropopt", QT_TRANSLATE_NOOP("Form1", "Button Kind")}, {"buttontxttxt", QT_TRANSLATE_NOOP("Form1", "Button Text")},
-    {"buttngrurl", QT_TRANSLATE_NOOP("Form1", "Graphic URL")},  {"txtalt", QT_TRANSLATE_NOOP("Form1", "Alt Text")},
-    {"txtw", QT_TRANSLATE_NOOP("Form1", "Graphic Width")},      {"txth", QT_TRANSLATE_NOOP("Form1", "Graphic Height")},
+    {"txtmnm", QT_TRANSLATE_NOOP("Form1", "Menu Name")},
+    {"targetcombo", QT_TRANSLATE_NOOP("Form1", "Link Target")},
+    {"txtfrm", QT_TRANSLATE_NOOP("Form1", "Frame Name")},
+    {"menubehavopt", QT_TRANSLATE_NOOP("Form1", "Navigation")},
+    {"buttonpropopt", QT_TRANSLATE_NOOP("Form1", "Button Kind")},
+    {"buttontxttxt", QT_TRANSLATE_NOOP("Form1", "Button Text")},
+    {"buttngrurl", QT_TRANSLATE_NOOP("Form1", "Graphic URL")},
+    {"txtalt", QT_TRANSLATE_NOOP("Form1", "Alt Text")},
+    {"txtw", QT_TRANSLATE_NOOP("Form1", "Graphic Width")},
+    {"txth", QT_TRANSLATE_NOOP("Form1", "Graphic Height")},
     {"cmbbttnaln", QT_TRANSLATE_NOOP("Form1", "Button Alignment")}};
 
 QString fieldName(const QObject *control)
@@ -82,11 +87,11 @@ bool Form1::maybeSave()
 {
     if (!d->m_document->isModified())
         return true;
-    const QString name = d->m_document->filePath().isEmpty() ? tr("Untitled")
-                                                          : QFileInfo(d->m_document->filePath()).fileName();
+    const QString name = d->m_document->filePath().isEmpty()
+                             ? tr("Untitled")
+                             : QFileInfo(d->m_document->filePath()).fileName();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quillnav"),
-                    tr("The menu project \"%1\" has changes that were not saved.")
-                        .arg(name),
+                    tr("The menu project \"%1\" has changes that were not saved.").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("UnsavedChangesQuestion"));
     box.setInformativeText(tr("Do you want to save your changes?"));
@@ -122,7 +127,8 @@ bool Form1Private::saveDocument(bool askForName)
     }
     RecentFiles::Add(m_document->filePath());
     updateRecentFiles();
-    showStatus(Form1::tr("Saved the menu project to %1.").arg(QDir::toNativeSeparators(m_document->filePath())));
+    showStatus(
+        Form1::tr("Saved the menu project to %1.").arg(QDir::toNativeSeparators(m_document->filePath())));
     return true;
 }
 
@@ -188,16 +194,15 @@ void Form1Private::updateRecentFiles()
 
 void Form1Private::openRecentFile(int index)
 {
-    const QString path = m_recentfile.value(index) ? m_recentfile.at(index)->data().toString()
-                                                   : QString();
+    const QString path = m_recentfile.value(index) ? m_recentfile.at(index)->data().toString() : QString();
     if (path.isEmpty())
         return;
     if (!QFileInfo(path).isFile()) {
         RecentFiles::Remove(path);
         updateRecentFiles();
         ShowProblem(q, Form1::tr("The menu project \"%1\" no longer exists. It has been removed "
-                                   "from the list of recent files.")
-                        .arg(QDir::toNativeSeparators(path)));
+                                 "from the list of recent files.")
+                           .arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (q->maybeSave())
@@ -214,7 +219,12 @@ bool Form1Private::openDroppedProject(const QDropEvent *event)
     if (QFileInfo(path).suffix().compare(QLatin1String("qnv"), Qt::CaseInsensitive) != 0)
         return false;
     QMetaObject::invokeMethod(
-        q, [this, path] { if (q->maybeSave()) q->loadDocument(path); }, Qt::QueuedConnection);
+        q,
+        [this, path] {
+            if (q->maybeSave())
+                q->loadDocument(path);
+        },
+        Qt::QueuedConnection);
     return true;
 }
 

@@ -12,10 +12,11 @@
 
 namespace {
 const char *const kReadingOrder[] = {
-    "itemtexttext", "additemcmd", "linktext", "Addsepcmd", "chkindent", "chksel", "notlinkchk",
-    "cmdup", "txtmnm", "targetcombo", "txtfrm", "menubehavopt_0", "menubehavopt_1", "cmbbttnaln",
-    "cmdSite", "cmdAdvMnu", "buttonpropopt_0", "buttontxttxt", "cmdBttnAdv", "buttonpropopt_1", "buttngrurl",
-    "txtalt", "txtw", "txth", "Command1"};
+    "itemtexttext", "additemcmd",      "linktext",       "Addsepcmd",  "chkindent",
+    "chksel",       "notlinkchk",      "cmdup",          "txtmnm",     "targetcombo",
+    "txtfrm",       "menubehavopt_0",  "menubehavopt_1", "cmbbttnaln", "cmdSite",
+    "cmdAdvMnu",    "buttonpropopt_0", "buttontxttxt",   "cmdBttnAdv", "buttonpropopt_1",
+    "buttngrurl",   "txtalt",          "txtw",           "txth",       "Command1"};
 } // namespace
 
 void Form1Private::setFocusOrder()

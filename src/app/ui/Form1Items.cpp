@@ -188,7 +188,7 @@ void Form1Private::transferDefaultSelection(MenuListEdit &edit, int candidate)
         return;
     }
     const QString text = Form1::tr("You have already designated \"%1\" as the selected item in the menu. "
-                            "Do you wish to change it to this one?")
+                                   "Do you wish to change it to this one?")
                              .arg(m_model->at(current).text);
     QMessageBox box(QMessageBox::Question, Form1::tr("Selected Item"), text,
                     QMessageBox::Yes | QMessageBox::No, q);

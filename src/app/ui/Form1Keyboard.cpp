@@ -20,10 +20,9 @@ void Form1Private::connectKeyboard()
 {
     // Keys of the list commands, active while the list has the focus. The
     // commands' enabled states (from the availability pass) apply to the keys.
-    const std::pair<const char *, QKeySequence> keys[] = {
-        {"delete", QKeySequence(QKeySequence::Delete)},
-        {"movup", QKeySequence(Qt::CTRL | Qt::Key_Up)},
-        {"movdn", QKeySequence(Qt::CTRL | Qt::Key_Down)}};
+    const std::pair<const char *, QKeySequence> keys[] = {{"delete", QKeySequence(QKeySequence::Delete)},
+                                                          {"movup", QKeySequence(Qt::CTRL | Qt::Key_Up)},
+                                                          {"movdn", QKeySequence(Qt::CTRL | Qt::Key_Down)}};
     for (const auto &[key, sequence] : keys) {
         QAction *action = listToolbarAction(QLatin1String(key));
         action->setShortcut(sequence);
@@ -99,10 +98,11 @@ bool Form1Private::keyboardEvent(QObject *watched, QEvent *event)
         // then the keys go on to the window's Undo and Redo.
         auto *edit = qobject_cast<QLineEdit *>(watched);
         auto *key = static_cast<QKeyEvent *>(event);
-        const bool redoKey = key->matches(QKeySequence::Redo)
-                             || key->keyCombination() == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        if (edit && ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
-                     || (redoKey && !edit->isRedoAvailable()))) {
+        const bool redoKey =
+            key->matches(QKeySequence::Redo) || key->keyCombination() == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        if (edit
+            && ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
+                || (redoKey && !edit->isRedoAvailable()))) {
             event->ignore();
             return true;
         }

@@ -46,7 +46,7 @@ void Form1Private::buildRegions()
             m_document->changeSiteFolder(folder);
     });
     QObject::connect(m_options, &MenuOptionsPanel::clearSiteFolderRequested, q,
-            [this] { m_document->changeSiteFolder(QString()); });
+                     [this] { m_document->changeSiteFolder(QString()); });
 
     m_frame2 = new QGroupBox(Form1::tr("List:"), m_client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
@@ -98,9 +98,8 @@ void Form1::Form_Resize()
     const int clientHeight = d->m_client->height();
 
     const int frameWidth = clientWidth - d->m_frame1->width() - t.x(kListRightMargin);
-    const int frameHeight = clientHeight
-                            - (d->m_toolbar1->height() + d->m_statusBar1->height()
-                               + t.y(kListBottomMargin));
+    const int frameHeight =
+        clientHeight - (d->m_toolbar1->height() + d->m_statusBar1->height() + t.y(kListBottomMargin));
     d->m_frame2->resize(qMax(0, frameWidth), qMax(0, frameHeight));
 
     const int listWidth = d->m_frame2->width() - t.x(200);
@@ -110,7 +109,7 @@ void Form1::Form_Resize()
     d->m_tb2->move(d->m_tb2->x(), d->m_lv->y() + d->m_lv->height() + t.y(100));
 
     d->m_statusBar1->setGeometry(0, clientHeight - d->m_statusBar1->height(), clientWidth,
-                              d->m_statusBar1->height());
+                                 d->m_statusBar1->height());
     d->mirrorRegions(true);
 }
 

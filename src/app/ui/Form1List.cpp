@@ -34,11 +34,12 @@ void Form1Private::buildList()
     QObject::connect(m_model, &QAbstractItemModel::rowsInserted, m_lv, &MenuListView::keepCurrentRow);
     QObject::connect(m_model, &QAbstractItemModel::rowsRemoved, m_lv, &MenuListView::keepCurrentRow);
     QObject::connect(m_model, &QAbstractItemModel::modelReset, m_lv, &MenuListView::keepCurrentRow);
-    QObject::connect(m_model, &MenuItemModel::moveRequested, q, [this](int from, int to) { moveDroppedRow(from, to); });
+    QObject::connect(m_model, &MenuItemModel::moveRequested, q,
+                     [this](int from, int to) { moveDroppedRow(from, to); });
     // A Ctrl+click (or Ctrl+Space) would take the highlight from the current
     // row while the commands still act on it: the highlight comes back.
     QObject::connect(m_lv->selectionModel(), &QItemSelectionModel::selectionChanged, m_lv,
-            &MenuListView::keepCurrentRow, Qt::QueuedConnection);
+                     &MenuListView::keepCurrentRow, Qt::QueuedConnection);
     // The columns fill the list's width; the two flag columns keep the width
     // of their captions (wider than "Yes" and "No"), measured once rather
     // than over every row.
@@ -92,18 +93,14 @@ void Form1Private::buildListPopup()
         QObject::connect(action, &QAction::triggered, q, slot);
         return action;
     };
-    m_mnuListPopMovUp = add("mnuListPopMovUp", Form1::tr("Move &Up"),
-                            &Form1::mnuListPopMovUp_Click);
-    m_mnuListPopMovDn = add("mnuListPopMovDn", Form1::tr("Move &Down"),
-                            &Form1::mnuListPopMovDn_Click);
+    m_mnuListPopMovUp = add("mnuListPopMovUp", Form1::tr("Move &Up"), &Form1::mnuListPopMovUp_Click);
+    m_mnuListPopMovDn = add("mnuListPopMovDn", Form1::tr("Move &Down"), &Form1::mnuListPopMovDn_Click);
     m_mnuListPopInd = add("mnuListPopInd", Form1::tr("&Indent"), &Form1::mnuListPopInd_Click);
-    m_mnuListPopUnind = add("mnuListPopUnind", Form1::tr("U&n-indent"),
-                            &Form1::mnuListPopUnind_Click);
-    m_mnuListPopDefSel = add("mnuListPopDefSel", Form1::tr("&Make Default Selection"),
-                             &Form1::mnuListPopDefSel_Click);
+    m_mnuListPopUnind = add("mnuListPopUnind", Form1::tr("U&n-indent"), &Form1::mnuListPopUnind_Click);
+    m_mnuListPopDefSel =
+        add("mnuListPopDefSel", Form1::tr("&Make Default Selection"), &Form1::mnuListPopDefSel_Click);
     m_mnuListPopEdt = add("mnuListPopEdt", Form1::tr("&Edit"), &Form1::mnuListPopEdt_Click);
-    m_mnuListPopRem = add("mnuListPopRem", Form1::tr("&Remove"),
-                          &Form1::mnuListPopRem_Click);
+    m_mnuListPopRem = add("mnuListPopRem", Form1::tr("&Remove"), &Form1::mnuListPopRem_Click);
 }
 
 int Form1::currentPosition() const
@@ -264,8 +261,8 @@ bool Form1Private::listMouseEvent(QEvent *event)
     if (index.isValid()) {
         // The row click is handled once the view has made the row current.
         const int position = index.row() + 1;
-        QMetaObject::invokeMethod(q, [this, position] { q->lv_ItemClick(position); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            q, [this, position] { q->lv_ItemClick(position); }, Qt::QueuedConnection);
     }
     return false;
 }

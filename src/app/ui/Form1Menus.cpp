@@ -8,9 +8,9 @@
 #include "app/ui/LivePreviewPane.h"
 #include "app/ui/PreferencesDialog.h"
 #include "app/ui/SvgIcon.h"
+#include "codegen/ui/CodeActions.h"
 #include "help/HelpTopics.h"
 #include "help/ui/ContextHelp.h"
-#include "codegen/ui/CodeActions.h"
 #include "help/ui/HelpViewer.h"
 #include "menu/MenuItemModel.h"
 #include "platform/ui/OpenWithShell.h"
@@ -22,8 +22,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QIcon>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -92,10 +92,10 @@ void Form1Private::buildMenuBar()
     QObject::connect(mnuFilePublish, &QAction::triggered, q, [this] { m_publish->publish(); });
     QAction *mnuFileUnpublish = addEntry(file, "mnuFileUnpublish", Form1::tr("&Remove from Pages..."));
     QObject::connect(mnuFileUnpublish, &QAction::triggered, q, [this] { m_publish->unpublish(); });
-    QObject::connect(addEntry(file, "mnuFileFromSite", Form1::tr("New Menu from Si&te...")), &QAction::triggered, q,
-            [this] { m_siteMenu->fromSite(); });
-    QObject::connect(addEntry(file, "mnuFileFromSitemap", Form1::tr("New Menu from Site&map...")), &QAction::triggered, q,
-            [this] { m_siteMenu->fromSitemap(); });
+    QObject::connect(addEntry(file, "mnuFileFromSite", Form1::tr("New Menu from Si&te...")),
+                     &QAction::triggered, q, [this] { m_siteMenu->fromSite(); });
+    QObject::connect(addEntry(file, "mnuFileFromSitemap", Form1::tr("New Menu from Site&map...")),
+                     &QAction::triggered, q, [this] { m_siteMenu->fromSitemap(); });
     addSeparator(file, "mnuFileSepImport");
     m_mnuFileCopy = addEntry(file, "mnuFileCopy", Form1::tr("&Copy Code to Clipboard"));
     QObject::connect(m_mnuFileCopy, &QAction::triggered, q, &Form1::mnuFileCopy_Click);
@@ -130,20 +130,20 @@ void Form1Private::buildMenuBar()
     QMenu *tools = bar->addMenu(Form1::tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
     QObject::connect(addEntry(tools, "mnuToolsCheckLinks", Form1::tr("Check &Links")), &QAction::triggered, q,
-            [this] { m_linkCheck->checkLinks(); });
+                     [this] { m_linkCheck->checkLinks(); });
 
     QMenu *help = bar->addMenu(Form1::tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(addEntry(help, "mnuHlpCont", Form1::tr("&Help Topics")), &QAction::triggered,
-            q, &Form1::mnuHlpCont_Click);
+    QObject::connect(addEntry(help, "mnuHlpCont", Form1::tr("&Help Topics")), &QAction::triggered, q,
+                     &Form1::mnuHlpCont_Click);
     QObject::connect(addEntry(help, "mnuHelpTut", Form1::tr("&Tutorial")), &QAction::triggered, q,
-            &Form1::mnuHelpTut_Click);
+                     &Form1::mnuHelpTut_Click);
     QAction *contextHelp = addEntry(help, "mnuHelpCtx", Form1::tr("&Context Help"));
     contextHelp->setShortcut(QKeySequence::WhatsThis);
     QObject::connect(contextHelp, &QAction::triggered, q, &Form1::mnuHelpCtx_Click);
     addSeparator(help, "mnuHlpSep");
     QObject::connect(addEntry(help, "mnuHlpAb", Form1::tr("&About")), &QAction::triggered, q,
-            &Form1::mnuHlpAb_Click);
+                     &Form1::mnuHlpAb_Click);
 }
 
 // Undo and Redo; their texts and enabled states follow the history in the
@@ -166,8 +166,8 @@ void Form1Private::buildEditMenu()
         m_mnuEditRedo->setShortcuts(m_mnuEditRedo->shortcuts() << redoKey);
     addSeparator(edit, "mnuEditSep1");
     m_mnuInsertBelow = addEntry(edit, "mnuInsertBelow", Form1::tr("&Insert Below Current"));
-    m_mnuInsertBelow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return),
-                                    QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_mnuInsertBelow->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     QObject::connect(m_mnuInsertBelow, &QAction::triggered, q, [this] {
         const int current = q->currentPosition();
         addItemAt(current == 0 ? m_model->count() + 1 : current + 1, Form1::tr("Insert Item"));
@@ -234,10 +234,10 @@ void Form1Private::buildDialectChoice()
     m_cmbdialect = new QComboBox(m_dialectBox);
     m_cmbdialect->setObjectName(QStringLiteral("cmbdialect"));
     m_cmbdialect->addItems(codedialect::captions());
-    m_cmbdialect->setToolTip(Form1::tr(
-        "Classic: the menu code as Quillnav has always written it.\n"
-        "HTML5: valid, escaped code for today's browsers that also works under a "
-        "Content Security Policy."));
+    m_cmbdialect->setToolTip(
+        Form1::tr("Classic: the menu code as Quillnav has always written it.\n"
+                  "HTML5: valid, escaped code for today's browsers that also works under a "
+                  "Content Security Policy."));
     label->setBuddy(m_cmbdialect);
     // Room for the caption as written, so that no style can clip it.
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()));
@@ -248,9 +248,9 @@ void Form1Private::buildDialectChoice()
     // The choice shows the document's dialect; choosing is one undoable step.
     m_cmbdialect->setCurrentIndex(int(m_document->dialect()));
     QObject::connect(m_document, &MenuDocument::dialectChanged, m_cmbdialect,
-            [this](CodeDialect dialect) { m_cmbdialect->setCurrentIndex(int(dialect)); });
+                     [this](CodeDialect dialect) { m_cmbdialect->setCurrentIndex(int(dialect)); });
     QObject::connect(m_cmbdialect, &QComboBox::activated, q,
-            [this](int index) { m_document->changeDialect(CodeDialect(index)); });
+                     [this](int index) { m_document->changeDialect(CodeDialect(index)); });
 }
 
 // Runs the menu command of a toolbar key (compared exactly); other keys do nothing.

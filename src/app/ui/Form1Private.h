@@ -172,6 +172,5 @@ public:
     bool m_waitingForPass = false;
     QPoint m_pressGlobalPos;
 
-
     Form1 *q;
 };

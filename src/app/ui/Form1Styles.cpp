@@ -37,8 +37,8 @@ void Form1Private::buildStyleDialogs()
 StartupFontLists Form1::styleFontLists()
 {
     return {d->m_frmAdvMnuOp->fontOptions()->combofont(), d->m_FrmAdvBttnOp->fontOptions()->combofont(),
-            d->m_frmAdvMnuOp->fontOptions()->combofontsize(), d->m_FrmAdvBttnOp->fontOptions()->combofontsize(),
-            [this] {
+            d->m_frmAdvMnuOp->fontOptions()->combofontsize(),
+            d->m_FrmAdvBttnOp->fontOptions()->combofontsize(), [this] {
                 StoreAdvVals(kMenu);
                 StoreAdvVals(kButton);
             }};

@@ -5,8 +5,7 @@
 // "Warning" before a style dialog is reset to its defaults. After the dialog
 // has closed, RestoreCancelled is false only when the user answered "Yes":
 // "No", Escape and the close box all keep the current settings.
-class Form5 : public AdvisoryDialog
-{
+class Form5 : public AdvisoryDialog {
     Q_OBJECT
 
 public:

@@ -45,7 +45,8 @@ FrmAbt::FrmAbt(QWidget *parent) : QDialog(parent)
     auto *picture1 = new QLabel(frame1);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setAlignment(Qt::AlignCenter);
-    picture1->setPixmap(SvgIcon::make(QStringLiteral(":/icons/app/quillnav.svg")).pixmap(t.x(1050), t.y(1050)));
+    picture1->setPixmap(
+        SvgIcon::make(QStringLiteral(":/icons/app/quillnav.svg")).pixmap(t.x(1050), t.y(1050)));
     picture1->setGeometry(t.rect(60, 60, 1170, 1170));
 
     m_label2 = new QLabel(this);

@@ -8,8 +8,7 @@ class QPushButton;
 // A line above the code (code window) or the page (live preview) saying that
 // classic code's styles will not show, with "Use HTML5 code" and
 // "Don't Show Again". It only reports the clicks; its owner acts on them.
-class IgnoredStylesBar : public QFrame
-{
+class IgnoredStylesBar : public QFrame {
     Q_OBJECT
 
 public:

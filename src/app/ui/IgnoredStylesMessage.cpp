@@ -6,8 +6,10 @@
 IgnoredStylesMessage::IgnoredStylesMessage(QWidget *owner)
     : AdvisoryDialog(Design{QStringLiteral("IgnoredStylesMessage"),
                             AdvisoryFlags::ShowIgnoredStylesMessage,
-                            tr("Styles That Browsers Ignore"), QSize(4500, 2190),
-                            IgnoredStyles::Message(), QStringLiteral(":/icons/advisory/info.svg"),
+                            tr("Styles That Browsers Ignore"),
+                            QSize(4500, 2190),
+                            IgnoredStyles::Message(),
+                            QStringLiteral(":/icons/advisory/info.svg"),
                             {tr("OK"), tr("Use HTML5 code")}},
                      owner)
 {

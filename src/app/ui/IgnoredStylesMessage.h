@@ -6,8 +6,7 @@
 // project whose style will not show. It does not block: the window stays
 // usable while it is open, and it goes when closed. "Use HTML5 code"
 // (Command2) asks for HTML5 code; either button stores the show-again flag.
-class IgnoredStylesMessage : public AdvisoryDialog
-{
+class IgnoredStylesMessage : public AdvisoryDialog {
     Q_OBJECT
 
 public:

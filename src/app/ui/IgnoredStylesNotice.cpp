@@ -10,7 +10,6 @@
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/frmAdvMnuOp.h"
 
-
 IgnoredStylesNotice::IgnoredStylesNotice(MenuDocument *document, QWidget *window,
                                          const frmAdvMnuOp *menuDialog, LivePreviewPane *livePreview)
     : QObject(window), m_document(document), m_window(window), m_menuDialog(menuDialog)
@@ -29,8 +28,7 @@ IgnoredStylesMessage *IgnoredStylesNotice::message() const
 QStringList IgnoredStylesNotice::defaultFamilies() const
 {
     // Both style dialogs list the same installed families.
-    return IgnoredStyles::DefaultFamilies(
-        m_menuDialog->fontOptions()->installedFamilies());
+    return IgnoredStyles::DefaultFamilies(m_menuDialog->fontOptions()->installedFamilies());
 }
 
 bool IgnoredStylesNotice::appliesToProject() const
@@ -60,11 +58,9 @@ void IgnoredStylesNotice::styleConfirmed(const QString &kind)
         return;
     if (!m_message) {
         m_message = new IgnoredStylesMessage(m_window);
-        connect(m_message, &IgnoredStylesMessage::useHtml5Requested, this,
-                &IgnoredStylesNotice::useHtml5);
+        connect(m_message, &IgnoredStylesMessage::useHtml5Requested, this, &IgnoredStylesNotice::useHtml5);
         // Its check box may have silenced the notice.
-        connect(m_message, &QDialog::finished, this, &IgnoredStylesNotice::refresh,
-                Qt::QueuedConnection);
+        connect(m_message, &QDialog::finished, this, &IgnoredStylesNotice::refresh, Qt::QueuedConnection);
     }
     m_message->show();
     m_message->raise();

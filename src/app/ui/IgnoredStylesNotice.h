@@ -18,8 +18,7 @@ class frmAdvMnuOp;
 // dialog, a bar above the code window's texts and one above the live
 // preview's page. Each offers "Use HTML5 code", one undoable step. One
 // show-again flag silences them all. Nothing of it blocks.
-class IgnoredStylesNotice : public QObject
-{
+class IgnoredStylesNotice : public QObject {
     Q_OBJECT
 
 public:

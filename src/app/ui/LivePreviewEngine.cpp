@@ -23,8 +23,7 @@ bool namespacesAvailable()
     if (child < 0)
         return false;
     if (child == 0)
-        ::_exit(::unshare(CLONE_NEWUSER) == 0 && ::unshare(CLONE_NEWPID | CLONE_NEWNET) == 0 ? 0
-                                                                                            : 1);
+        ::_exit(::unshare(CLONE_NEWUSER) == 0 && ::unshare(CLONE_NEWPID | CLONE_NEWNET) == 0 ? 0 : 1);
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
@@ -39,15 +38,18 @@ void decideSandbox()
     decided = true;
     if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")
         || qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox")) {
-        g_sandboxNote = QCoreApplication::translate("LivePreview", "The sandbox was turned off by the environment.");
+        g_sandboxNote =
+            QCoreApplication::translate("LivePreview", "The sandbox was turned off by the environment.");
         return;
     }
     if (::geteuid() == 0)
-        g_sandboxNote = QCoreApplication::translate("LivePreview", "Quillnav runs as root, where the browser engine's "
-                                       "sandbox refuses to start.");
+        g_sandboxNote =
+            QCoreApplication::translate("LivePreview", "Quillnav runs as root, where the browser engine's "
+                                                       "sandbox refuses to start.");
     else if (!namespacesAvailable())
-        g_sandboxNote = QCoreApplication::translate("LivePreview", "This system does not let programs make the user "
-                                       "namespaces the browser engine's sandbox needs.");
+        g_sandboxNote =
+            QCoreApplication::translate("LivePreview", "This system does not let programs make the user "
+                                                       "namespaces the browser engine's sandbox needs.");
     else
         return;
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -76,8 +78,7 @@ namespace livepreview {
 
 QUrl pageUrl()
 {
-    return QUrl(QLatin1String(kScheme) + QLatin1Char(':') + kPageFolder
-                + QStringLiteral("98127630.html"));
+    return QUrl(QLatin1String(kScheme) + QLatin1Char(':') + kPageFolder + QStringLiteral("98127630.html"));
 }
 
 QString describeAddress(const QUrl &url)
@@ -107,18 +108,21 @@ bool prepareEngine(QString *problem)
 {
     QString reason;
     if (QWebEngineUrlScheme::schemeByName(kScheme).name().isEmpty()) {
-        reason = QCoreApplication::translate("LivePreview", "The live preview was not prepared when Quillnav started, so "
-                                "it cannot show the menu in this session.");
+        reason = QCoreApplication::translate("LivePreview",
+                                             "The live preview was not prepared when Quillnav started, so "
+                                             "it cannot show the menu in this session.");
     } else if (const QString helper = missingHelper(); !helper.isEmpty()) {
-        reason = QCoreApplication::translate("LivePreview", "The live preview needs the browser engine's helper program "
-                                "\"%1\", which is not installed (Debian package "
-                                "libqt6webenginecore6-bin).")
+        reason = QCoreApplication::translate("LivePreview",
+                                             "The live preview needs the browser engine's helper program "
+                                             "\"%1\", which is not installed (Debian package "
+                                             "libqt6webenginecore6-bin).")
                      .arg(helper);
     } else if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::DataPath)
                                   + QStringLiteral("/resources/qtwebengine_resources.pak"))) {
-        reason = QCoreApplication::translate("LivePreview", "The live preview cannot find the browser engine's resources "
-                                "(qtwebengine_resources.pak); Qt WebEngine is not fully "
-                                "installed.");
+        reason = QCoreApplication::translate("LivePreview",
+                                             "The live preview cannot find the browser engine's resources "
+                                             "(qtwebengine_resources.pak); Qt WebEngine is not fully "
+                                             "installed.");
     }
     if (!reason.isEmpty()) {
         if (problem)

@@ -13,8 +13,7 @@ constexpr int kNewWindowWaitMs = 10000;
 } // namespace
 
 LivePreviewPage::LivePreviewPage(QWebEngineProfile *profile, QObject *parent)
-    : QWebEnginePage(profile, parent),
-      m_token(QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : QWebEnginePage(profile, parent), m_token(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
 }
 
@@ -34,12 +33,10 @@ QString LivePreviewPage::pickMessagePrefix() const
     return m_token + QStringLiteral(" pick ");
 }
 
-bool LivePreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type,
-                                              bool isMainFrame)
+bool LivePreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
     if (m_opener) {
-        emit m_opener->wouldOpen(livepreview::describeAddress(url),
-                                 tr("in a new window"));
+        emit m_opener->wouldOpen(livepreview::describeAddress(url), tr("in a new window"));
         deleteLater();
         return false;
     }
@@ -52,8 +49,7 @@ bool LivePreviewPage::acceptNavigationRequest(const QUrl &url, NavigationType ty
     if (!isMainFrame && url == QUrl(QStringLiteral("about:blank")))
         return true;
     emit wouldOpen(livepreview::describeAddress(url),
-                   isMainFrame ? tr("in the same window")
-                               : tr("in the frame \"%1\"").arg(m_frameName));
+                   isMainFrame ? tr("in the same window") : tr("in the frame \"%1\"").arg(m_frameName));
     return false;
 }
 
@@ -64,8 +60,8 @@ QWebEnginePage *LivePreviewPage::createWindow(WebWindowType)
     return new LivePreviewPage(profile(), this);
 }
 
-void LivePreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel,
-                                               const QString &message, int, const QString &)
+void LivePreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int,
+                                               const QString &)
 {
     // The token is known to the pane's own script only.
     if (m_token.isEmpty() || !message.startsWith(m_token + QLatin1Char(' ')))
@@ -90,8 +86,7 @@ bool LivePreviewPage::javaScriptConfirm(const QUrl &, const QString &msg)
     return false;
 }
 
-bool LivePreviewPage::javaScriptPrompt(const QUrl &, const QString &msg, const QString &,
-                                       QString *)
+bool LivePreviewPage::javaScriptPrompt(const QUrl &, const QString &msg, const QString &, QString *)
 {
     emit pageSaid(msg);
     return false;

@@ -32,12 +32,12 @@ signals:
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
     QWebEnginePage *createWindow(WebWindowType type) override;
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
-                                  int lineNumber, const QString &sourceID) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,
+                                  const QString &sourceID) override;
     void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
     bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
-    bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg,
-                          const QString &defaultValue, QString *result) override;
+    bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue,
+                          QString *result) override;
 
 private:
     // A page standing in for a window the menu opens: it reports the window's

@@ -48,8 +48,8 @@ const std::pair<Qt::DockWidgetArea, QLatin1StringView> kAreas[] = {
 // menu's own code sees it, with the address it leads to as the code decides
 // it: classic code skips the value "nolink", HTML5 code disabled entries,
 // entries without address and addresses that run code.
-QString pageScript(const QString *frameName, QPointF scroll, const QString &drawnMessage,
-                   bool classic, const QString &pickPrefix)
+QString pageScript(const QString *frameName, QPointF scroll, const QString &drawnMessage, bool classic,
+                   const QString &pickPrefix)
 {
     const auto number = [](qreal value) {
         return QString::number(value, 'g', QLocale::FloatingPointShortest);
@@ -96,9 +96,9 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
                "  });\n"
                "})();\n")
         // In one pass: a frame name holding "%2" stays as it is.
-        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"), number(scroll.x()),
-             number(scroll.y()), quoted(drawnMessage),
-             classic ? QStringLiteral("true") : QStringLiteral("false"), quoted(pickPrefix));
+        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"), number(scroll.x()), number(scroll.y()),
+             quoted(drawnMessage), classic ? QStringLiteral("true") : QStringLiteral("false"),
+             quoted(pickPrefix));
 }
 
 } // namespace
@@ -217,8 +217,7 @@ void LivePreviewPane::updateNow()
     script.setInjectionPoint(QWebEngineScript::DocumentReady);
     script.setSourceCode(pageScript(intoFrame ? &project.options.frameName : nullptr,
                                     m_page->scrollPosition(), m_page->drawnMessage(++m_serial),
-                                    project.dialect == CodeDialect::Classic,
-                                    m_page->pickMessagePrefix()));
+                                    project.dialect == CodeDialect::Classic, m_page->pickMessagePrefix()));
     scripts.insert(script);
     m_page->load(livepreview::pageUrl());
 }
@@ -327,8 +326,7 @@ void LivePreviewPane::createView()
     if (const QString note = livepreview::sandboxNote(); !note.isEmpty())
         m_view->setToolTip(note + tr(" The preview reaches no network and no files."));
 
-    connect(m_page, &LivePreviewPage::wouldOpen, this, [this](const QString &address,
-                                                              const QString &where) {
+    connect(m_page, &LivePreviewPage::wouldOpen, this, [this](const QString &address, const QString &where) {
         setStatus(tr("Would open %1 %2").arg(address, where));
     });
     connect(m_page, &LivePreviewPage::picked, this,
@@ -349,16 +347,16 @@ void LivePreviewPane::createView()
                     return;
                 m_stale = true;
                 setStatus(tr("The preview's page stopped unexpectedly; the next "
-                                         "change shows the menu again."));
+                             "change shows the menu again."));
             });
 }
 
 void LivePreviewPane::showProblem(const QString &text)
 {
     ensureBody();
-    m_problem->setText(text + tr(
-                                  "\n\nEverything else works as before; \"Preview Menu in "
-                                  "Browser\" shows the menu in your web browser."));
+    m_problem->setText(text
+                       + tr("\n\nEverything else works as before; \"Preview Menu in "
+                            "Browser\" shows the menu in your web browser."));
     m_problem->show();
     m_status->hide();
 }

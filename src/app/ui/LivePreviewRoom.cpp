@@ -115,8 +115,7 @@ void LivePreviewRoom::keepShare()
     const int width = m_window->width();
     const int least = extraMinimum().width() - separator();
     const int most = width - m_ownMinimum().width() - separator();
-    m_window->resizeDocks({m_pane}, {qMax(least, qMin(most, qRound(m_share * width)))},
-                          Qt::Horizontal);
+    m_window->resizeDocks({m_pane}, {qMax(least, qMin(most, qRound(m_share * width)))}, Qt::Horizontal);
 }
 
 bool LivePreviewRoom::eventFilter(QObject *watched, QEvent *event)

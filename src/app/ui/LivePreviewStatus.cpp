@@ -21,7 +21,8 @@ std::optional<QString> LivePreviewStatus::pageShown(const MenuProject &project)
         m_where = QCoreApplication::translate("LivePreview", "in a new window");
         break;
     case MenuOptions::DifferentFrame:
-        m_where = QCoreApplication::translate("LivePreview", "in the frame \"%1\"").arg(project.options.frameName);
+        m_where =
+            QCoreApplication::translate("LivePreview", "in the frame \"%1\"").arg(project.options.frameName);
         break;
     default:
         m_where = QCoreApplication::translate("LivePreview", "in the same window");
@@ -45,11 +46,14 @@ QString LivePreviewStatus::picked(int index, const QString &text, const QString 
     if (index >= 0 && index < m_items.size())
         m_pick = m_items.at(index);
     if (!address.isEmpty())
-        return QCoreApplication::translate("LivePreview", "Would open %1 %2").arg(livepreview::describeAddress(QUrl(address)), m_where);
+        return QCoreApplication::translate("LivePreview", "Would open %1 %2")
+            .arg(livepreview::describeAddress(QUrl(address)), m_where);
     if (m_pick && m_pick->isSeparator())
         return QCoreApplication::translate("LivePreview", "A separator: it goes nowhere.");
     const QString name = m_pick ? m_pick->text : text;
     if (!m_pick || m_pick->linked != menutext::kYes)
         return QCoreApplication::translate("LivePreview", "\"%1\" is not linked: it goes nowhere.").arg(name);
-    return QCoreApplication::translate("LivePreview", "\"%1\" has no address a browser opens: it goes nowhere.").arg(name);
+    return QCoreApplication::translate("LivePreview",
+                                       "\"%1\" has no address a browser opens: it goes nowhere.")
+        .arg(name);
 }

@@ -43,8 +43,7 @@ protected:
 class RowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyleOptionViewItem cell(option);
         cell.state &= ~QStyle::State_HasFocus;
@@ -129,8 +128,7 @@ void MenuListView::paintEvent(QPaintEvent *event)
 void MenuListView::updateRow(const QModelIndex &index)
 {
     if (index.isValid())
-        viewport()->update(0, rowViewportPosition(index.row()), viewport()->width(),
-                           rowHeight(index.row()));
+        viewport()->update(0, rowViewportPosition(index.row()), viewport()->width(), rowHeight(index.row()));
 }
 
 void MenuListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
@@ -164,9 +162,9 @@ void MenuListView::startDrag(Qt::DropActions)
         return;
     auto *drag = new QDrag(this);
     drag->setMimeData(data);
-    const QRect row = QRect(0, rowViewportPosition(current.row()), viewport()->width(),
-                            rowHeight(current.row()))
-                          .intersected(viewport()->rect());
+    const QRect row =
+        QRect(0, rowViewportPosition(current.row()), viewport()->width(), rowHeight(current.row()))
+            .intersected(viewport()->rect());
     if (!row.isEmpty()) {
         drag->setPixmap(viewport()->grab(row));
         drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()) - row.topLeft());

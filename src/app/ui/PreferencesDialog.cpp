@@ -22,13 +22,13 @@ PreferencesDialog::PreferencesDialog(QWidget *owner) : QDialog(owner)
     m_newMenuCode->setObjectName(QStringLiteral("cmbNewMenuCode"));
     m_newMenuCode->addItems(codedialect::captions());
     m_newMenuCode->setCurrentIndex(int(Preferences::NewMenuDialect()));
-    m_newMenuCode->setToolTip(tr(
-        "The code of a new menu project and of the first window. A saved project keeps its own."));
+    m_newMenuCode->setToolTip(
+        tr("The code of a new menu project and of the first window. A saved project keeps its own."));
     auto *label = new QLabel(tr("Code for &new menus:"), this);
     label->setBuddy(m_newMenuCode);
 
-    m_ignoredStyles = new QCheckBox(
-        tr("&Say when the styles of classic code will not show in browsers"), this);
+    m_ignoredStyles =
+        new QCheckBox(tr("&Say when the styles of classic code will not show in browsers"), this);
     m_ignoredStyles->setObjectName(QStringLiteral("chkIgnoredStyles"));
     m_ignoredStyles->setChecked(AdvisoryEnabled(AdvisoryFlags::ShowIgnoredStylesMessage));
 

@@ -10,8 +10,7 @@ class QDialogButtonBox;
 // (File > New and the first window of a run; a loaded file keeps its own)
 // and whether the notice about styles that browsers ignore is shown. OK
 // stores both in the settings store; Cancel changes nothing.
-class PreferencesDialog : public QDialog
-{
+class PreferencesDialog : public QDialog {
     Q_OBJECT
 
 public:

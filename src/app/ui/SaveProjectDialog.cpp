@@ -31,10 +31,11 @@ QString ChooseProjectSavePath(QWidget *parent, const QString &suggested)
         path += QStringLiteral(".qnv");
         if (!QFileInfo::exists(path))
             return path;
-        QMessageBox box(QMessageBox::Warning, dialog.windowTitle(),
-                        QCoreApplication::translate("SaveProjectDialog", "%1 already exists.\nDo you want to replace it?")
-                            .arg(QDir::toNativeSeparators(path)),
-                        QMessageBox::Yes | QMessageBox::No, parent);
+        QMessageBox box(
+            QMessageBox::Warning, dialog.windowTitle(),
+            QCoreApplication::translate("SaveProjectDialog", "%1 already exists.\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::No);
         if (box.exec() == QMessageBox::Yes)
             return path;

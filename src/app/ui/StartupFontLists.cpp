@@ -1,8 +1,8 @@
 #include "app/ui/StartupFontLists.h"
 
 #include "app/StartupSelection.h"
-#include "styles/FontChoice.h"
 #include "app/ui/Form2.h"
+#include "styles/FontChoice.h"
 #include "styles/ui/FontListModel.h"
 
 #include <QComboBox>
@@ -44,8 +44,7 @@ void selectSize(QComboBox *list)
 }
 } // namespace
 
-void LoadStartupFontLists(const StartupFontLists &lists, const QStringList &families,
-                          Form2 *splash)
+void LoadStartupFontLists(const StartupFontLists &lists, const QStringList &families, Form2 *splash)
 {
     // The lists are kept sorted by name; sorting once is cheaper than
     // inserting each family at its place.

@@ -21,5 +21,4 @@ struct StartupFontLists {
 // list first, then menu style list, a block of families at a time) while the
 // splash's bar follows (when there is a splash), then selects the first font
 // and size of each list.
-void LoadStartupFontLists(const StartupFontLists &lists, const QStringList &families,
-                          Form2 *splash);
+void LoadStartupFontLists(const StartupFontLists &lists, const QStringList &families, Form2 *splash);

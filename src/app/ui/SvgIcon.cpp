@@ -63,8 +63,7 @@ QList<QSize> SvgIcon::prerenderedSizes(const QString &path)
     return sizes;
 }
 
-SvgIcon::SvgIcon(const QString &path)
-    : m_path(path)
+SvgIcon::SvgIcon(const QString &path) : m_path(path)
 {
 }
 

@@ -2,8 +2,8 @@
 // loads only when it opens a window (see app/WindowModule.h). Everything that
 // needs Qt Widgets or Qt WebEngine starts here.
 #include "app/AppInfo.h"
-#include "app/WindowModule.h"
 #include "app/MenuDocument.h"
+#include "app/WindowModule.h"
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/SvgIcon.h"
@@ -19,7 +19,7 @@ extern "C" __attribute__((visibility("default"))) int quillnav_windows_main(int 
                                                                             const char *projectFile)
 {
     static_assert(std::is_same_v<decltype(&quillnav_windows_main), WindowModule::EntryPoint>);
-    LoadFontConfiguration(); // before Qt's font database starts it the slow way
+    LoadFontConfiguration();           // before Qt's font database starts it the slow way
     livepreview::prepareApplication(); // before the application, as Qt WebEngine needs
     QApplication app(*argc, argv);
     QApplication::setApplicationName(AppInfo::name());
@@ -34,7 +34,7 @@ extern "C" __attribute__((visibility("default"))) int quillnav_windows_main(int 
     window.show();
     const QString project = QString::fromUtf8(projectFile ? projectFile : "");
     if (!project.isEmpty()) {
-        window.loadDocument(project); // asks when another window has it open
+        window.loadDocument(project);            // asks when another window has it open
         window.document()->undoStack()->clear(); // the history starts with the file as given
     }
     return app.exec();

@@ -4,8 +4,7 @@
 
 // "Important Message": the advanced styles show only in some browsers.
 // Shown before a style dialog opens, with no owner.
-class iemsgfrm : public AdvisoryDialog
-{
+class iemsgfrm : public AdvisoryDialog {
     Q_OBJECT
 
 public:

@@ -34,8 +34,9 @@ bool RunBrowserPreview(QWidget *owner, const MenuProject &project, PreviewSessio
     }
     if (!OpenWithShell(owner, session.framesetPath())) {
         showMessage(owner, QCoreApplication::translate("BrowserPreview", "Preview Menu in Browser"),
-                    QCoreApplication::translate("BrowserPreview", "No program was found to show the preview page. Open this "
-                                   "page in your web browser to see the menu:\n\n%1")
+                    QCoreApplication::translate("BrowserPreview",
+                                                "No program was found to show the preview page. Open this "
+                                                "page in your web browser to see the menu:\n\n%1")
                         .arg(QDir::toNativeSeparators(session.framesetPath())));
         return false;
     }

@@ -6,13 +6,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QScreen>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -60,24 +60,22 @@ CodeGroup makeGroup(QWidget *parent, const QString &frameName, const QString &ca
 
 } // namespace
 
-Form3::Form3(const MenuCode &code, QWidget *parent)
-    : QDialog(parent), m_code(code)
+Form3::Form3(const MenuCode &code, QWidget *parent) : QDialog(parent), m_code(code)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Generated Menu Code"));
 
-    const CodeGroup head = makeGroup(
-        this, QStringLiteral("Frame1"), tr("Javascript Function Code"),
-        QStringLiteral("Text1"), QStringLiteral("Label1"),
-        tr("Copy and paste this code into the head section of your page (anywhere "
-                       "between the <HEAD> and </HEAD> tags)."),
-        QStringLiteral("Command1"), code.head);
+    const CodeGroup head =
+        makeGroup(this, QStringLiteral("Frame1"), tr("Javascript Function Code"), QStringLiteral("Text1"),
+                  QStringLiteral("Label1"),
+                  tr("Copy and paste this code into the head section of your page (anywhere "
+                     "between the <HEAD> and </HEAD> tags)."),
+                  QStringLiteral("Command1"), code.head);
     const CodeGroup body = makeGroup(
-        this, QStringLiteral("Frame2"), tr("HTML Code"), QStringLiteral("Text2"),
-        QStringLiteral("Label2"),
+        this, QStringLiteral("Frame2"), tr("HTML Code"), QStringLiteral("Text2"), QStringLiteral("Label2"),
         tr("Copy and paste this code into the body section of your page (anywhere "
-                       "between the <BODY> and </BODY> tags) wherever you want the menu to "
-                       "appear."),
+           "between the <BODY> and </BODY> tags) wherever you want the menu to "
+           "appear."),
         QStringLiteral("Command2"), code.body);
     m_text1 = head.text;
     m_text2 = body.text;

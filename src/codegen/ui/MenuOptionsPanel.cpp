@@ -5,13 +5,13 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QDir>
-#include <QMenu>
 #include <QStyle>
 #include <QToolButton>
 
@@ -19,8 +19,7 @@
 
 namespace {
 
-template <typename T>
-T *makeControl(QWidget *parent, const char *name, const QString &caption = QString())
+template <typename T> T *makeControl(QWidget *parent, const char *name, const QString &caption = QString())
 {
     auto *control = new T(parent);
     control->setObjectName(QLatin1String(name));
@@ -40,10 +39,14 @@ MenuOptionsPanel::MenuOptionsPanel(QWidget *parent) : QWidget(parent)
 
     // Each label's access key leads to its field.
     for (auto [label, field] : {std::pair<QLabel *, QWidget *>{m_lblmnm, m_txtmnm},
-                                {m_lbltarget, m_targetcombo}, {m_lblfrm, m_txtfrm},
-                                {m_lblbttnaln, m_cmbbttnaln}, {m_buttontxtlbl, m_buttontxttxt},
-                                {m_buttngrurllbl, m_buttngrurl}, {m_lblalt, m_txtalt},
-                                {m_lblw, m_txtw}, {m_lblh, m_txth}})
+                                {m_lbltarget, m_targetcombo},
+                                {m_lblfrm, m_txtfrm},
+                                {m_lblbttnaln, m_cmbbttnaln},
+                                {m_buttontxtlbl, m_buttontxttxt},
+                                {m_buttngrurllbl, m_buttngrurl},
+                                {m_lblalt, m_txtalt},
+                                {m_lblw, m_txtw},
+                                {m_lblh, m_txth}})
         label->setBuddy(field);
 
     // The start-up values, with the enabling they imply.
@@ -59,8 +62,7 @@ void MenuOptionsPanel::buildMenuGroup()
 
     m_lblmnm = makeControl<QLabel>(f, "lblmnm", tr("&Name of Menu:"));
     m_txtmnm = makeControl<QLineEdit>(f, "txtmnm");
-    m_lblmnmNote = makeControl<QLabel>(f, "lblmnmnote",
-                                       tr("(Must be unique for each menu on page.)"));
+    m_lblmnmNote = makeControl<QLabel>(f, "lblmnmnote", tr("(Must be unique for each menu on page.)"));
     m_lblmnmwarn = makeControl<QLabel>(f, "lblmnmwarn", classiccode::menuNameWarning());
     m_lblmnmwarn->setToolTip(classiccode::menuNameWarningDetail());
     m_lblmnmwarn->setAccessibleDescription(classiccode::menuNameWarningDetail());
@@ -71,10 +73,8 @@ void MenuOptionsPanel::buildMenuGroup()
     m_targetcombo->addItems(MenuOptions::shownCaptions(MenuOptions::linkTargetCaptions()));
     m_lblfrm = makeControl<QLabel>(f, "lblfrm", tr("Fra&me Name:"));
     m_txtfrm = makeControl<QLineEdit>(f, "txtfrm");
-    m_menubehavopt[0] =
-        makeControl<QRadioButton>(f, "menubehavopt_0", tr("Navigate on &Button Click"));
-    m_menubehavopt[1] =
-        makeControl<QRadioButton>(f, "menubehavopt_1", tr("Navigate on Item Change"));
+    m_menubehavopt[0] = makeControl<QRadioButton>(f, "menubehavopt_0", tr("Navigate on &Button Click"));
+    m_menubehavopt[1] = makeControl<QRadioButton>(f, "menubehavopt_1", tr("Navigate on Item Change"));
     m_behaviourGroup = new QButtonGroup(this);
     m_behaviourGroup->addButton(m_menubehavopt[0], MenuOptions::OnButtonClick);
     m_behaviourGroup->addButton(m_menubehavopt[1], MenuOptions::OnItemChange);
@@ -99,10 +99,10 @@ void MenuOptionsPanel::buildMenuGroup()
     connect(m_cmdSite, &QToolButton::clicked, this, &MenuOptionsPanel::chooseSiteFolderRequested);
     connect(choose, &QAction::triggered, this, &MenuOptionsPanel::chooseSiteFolderRequested);
     connect(clear, &QAction::triggered, this, &MenuOptionsPanel::clearSiteFolderRequested);
-    connect(siteMenu, &QMenu::aboutToShow, this, [this, clear] { clear->setEnabled(!m_siteFolder.isEmpty()); });
+    connect(siteMenu, &QMenu::aboutToShow, this,
+            [this, clear] { clear->setEnabled(!m_siteFolder.isEmpty()); });
 
-    connect(m_targetcombo, &QComboBox::currentIndexChanged, this,
-            &MenuOptionsPanel::targetcombo_Click);
+    connect(m_targetcombo, &QComboBox::currentIndexChanged, this, &MenuOptionsPanel::targetcombo_Click);
     connect(m_behaviourGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             menubehavopt_Click(id);
@@ -124,8 +124,7 @@ void MenuOptionsPanel::buildButtonGroup()
     m_buttontxtlbl = makeControl<QLabel>(f, "buttontxtlbl", tr("Te&xt:"));
     m_buttontxttxt = makeControl<QLineEdit>(f, "buttontxttxt");
     m_cmdBttnAdv = makeControl<QPushButton>(f, "cmdBttnAdv", tr("Advanced Options"));
-    m_buttngrurllbl =
-        makeControl<QLabel>(f, "buttngrurllbl", tr("&URL of Button Graphic:"));
+    m_buttngrurllbl = makeControl<QLabel>(f, "buttngrurllbl", tr("&URL of Button Graphic:"));
     m_buttngrurl = makeControl<QLineEdit>(f, "buttngrurl");
     m_lblalt = makeControl<QLabel>(f, "lblalt", tr("&Alt Text:"));
     m_txtalt = makeControl<QLineEdit>(f, "txtalt");
@@ -133,8 +132,7 @@ void MenuOptionsPanel::buildButtonGroup()
     m_txtw = makeControl<QLineEdit>(f, "txtw");
     m_lblh = makeControl<QLabel>(f, "lblh", tr("Hei&ght:"));
     m_txth = makeControl<QLineEdit>(f, "txth");
-    m_command1 = makeControl<QPushButton>(f, "Command1",
-                                          tr("Free Button Graphics from Brookfen"));
+    m_command1 = makeControl<QPushButton>(f, "Command1", tr("Free Button Graphics from Brookfen"));
 
     connect(m_kindGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)

@@ -63,12 +63,10 @@ MenuOptions MenuOptionsPanel::options() const
     o.menuName = m_txtmnm->text();
     o.linkTarget = qMax(0, m_targetcombo->currentIndex());
     o.frameName = m_txtfrm->text();
-    o.navigation = m_menubehavopt[MenuOptions::OnItemChange]->isChecked()
-                       ? MenuOptions::OnItemChange
-                       : MenuOptions::OnButtonClick;
-    o.buttonKind = m_buttonpropopt[MenuOptions::GraphicButton]->isChecked()
-                       ? MenuOptions::GraphicButton
-                       : MenuOptions::DefaultButton;
+    o.navigation = m_menubehavopt[MenuOptions::OnItemChange]->isChecked() ? MenuOptions::OnItemChange
+                                                                          : MenuOptions::OnButtonClick;
+    o.buttonKind = m_buttonpropopt[MenuOptions::GraphicButton]->isChecked() ? MenuOptions::GraphicButton
+                                                                            : MenuOptions::DefaultButton;
     o.buttonText = m_buttontxttxt->text();
     o.graphicUrl = m_buttngrurl->text();
     o.altText = m_txtalt->text();
@@ -83,8 +81,7 @@ void MenuOptionsPanel::setOptions(const MenuOptions &o)
     // The frame name first: the target rule below empties it unless the
     // target is "Different frame".
     m_txtfrm->setText(o.frameName);
-    m_targetcombo->setCurrentIndex(
-        qBound(0, o.linkTarget, int(MenuOptions::DifferentFrame)));
+    m_targetcombo->setCurrentIndex(qBound(0, o.linkTarget, int(MenuOptions::DifferentFrame)));
     targetcombo_Click();
 
     m_buttonpropopt[o.buttonKind == MenuOptions::GraphicButton ? 1 : 0]->setChecked(true);
@@ -109,8 +106,8 @@ QString MenuOptionsPanel::ValidateMenuOptions()
     if (problem == OptionsProblem::None)
         return QStringLiteral("ok");
 
-    QMessageBox box(QMessageBox::Warning, OopsTitle(), OptionsProblemMessage(problem),
-                    QMessageBox::Ok, window());
+    QMessageBox box(QMessageBox::Warning, OopsTitle(), OptionsProblemMessage(problem), QMessageBox::Ok,
+                    window());
     box.exec();
 
     QWidget *field = m_txtmnm;

@@ -27,4 +27,7 @@ using SaveCodeFileChooser = std::function<QString(QWidget *owner)>;
 SaveCodeFileChooser SetSaveCodeFileChooser(SaveCodeFileChooser chooser);
 
 // Caption of the save dialog and of its messages.
-inline QString SaveCodeTitle() { return QCoreApplication::translate("SaveCodeToFile", "Save Code to File"); }
+inline QString SaveCodeTitle()
+{
+    return QCoreApplication::translate("SaveCodeToFile", "Save Code to File");
+}

@@ -4,9 +4,9 @@
 #include "help/ui/HelpViewer.h"
 #include "platform/ui/OpenWithShell.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
@@ -26,12 +26,10 @@ QString whatsThisHtml(const HelpTopics::ContextEntry &entry)
     // name, so the prefix is made once instead of an address per control.
     static const QString prefix = HelpTopics::url(QString()).toString();
     return QCoreApplication::translate("ContextHelp", "<p>%1</p><p><a href=\"%2%3\">More in Help</a></p>")
-        .arg(QString::fromUtf8(entry.text).toHtmlEscaped(), prefix,
-             QString::fromLatin1(entry.topic));
+        .arg(QString::fromUtf8(entry.text).toHtmlEscaped(), prefix, QString::fromLatin1(entry.topic));
 }
 
-template <typename T>
-void applyTo(const QString &window, T *object)
+template <typename T> void applyTo(const QString &window, T *object)
 {
     if (const auto *entry = HelpTopics::findContextEntry(window, object->objectName())) {
         object->setWhatsThis(whatsThisHtml(*entry));
@@ -64,8 +62,8 @@ protected:
                     return false;
                 // In an open menu the highlighted entry is the control.
                 const auto *menu = qobject_cast<QMenu *>(widget);
-                const QString topic = menu && menu->activeAction() ? topicFor(menu->activeAction())
-                                                                   : topicFor(widget);
+                const QString topic =
+                    menu && menu->activeAction() ? topicFor(menu->activeAction()) : topicFor(widget);
                 if (topic.isEmpty())
                     HelpViewer::showContents(widget);
                 else

@@ -4,8 +4,8 @@
 #include "help/HelpTopics.h"
 #include "help/ui/HelpWindow.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPointer>
@@ -30,7 +30,8 @@ QPointer<HelpWindow> &sharedWindow()
 
 void showProblem(QWidget *from, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("HelpViewer", "Quillnav Help"), text, QMessageBox::Ok, from);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("HelpViewer", "Quillnav Help"), text,
+                    QMessageBox::Ok, from);
     box.exec();
 }
 
@@ -41,8 +42,9 @@ QString missingHelpMessage(const QStringList &lookedIn)
     QStringList folders;
     for (const QString &folder : lookedIn)
         folders << QStringLiteral("    ") + QDir::toNativeSeparators(folder);
-    return QCoreApplication::translate("HelpViewer", "The help file %1 was not found. Quillnav looked for it in:\n\n%2\n\n"
-                          "Reinstall Quillnav to get its help back.")
+    return QCoreApplication::translate("HelpViewer",
+                                       "The help file %1 was not found. Quillnav looked for it in:\n\n%2\n\n"
+                                       "Reinstall Quillnav to get its help back.")
         .arg(QLatin1String(HelpTopics::kHelpFileName), folders.join(QLatin1Char('\n')));
 }
 
@@ -73,16 +75,17 @@ void showUrl(QWidget *from, const QUrl &url)
         }
         auto *created = new HelpWindow(file);
         if (!created->isUsable()) {
-            showProblem(from, QCoreApplication::translate("HelpViewer", "The help file %1 could not be opened: %2")
-                                  .arg(QDir::toNativeSeparators(file), created->problem()));
+            showProblem(from,
+                        QCoreApplication::translate("HelpViewer", "The help file %1 could not be opened: %2")
+                            .arg(QDir::toNativeSeparators(file), created->problem()));
             delete created;
             return;
         }
         window = created;
         // The help never keeps the program running, and goes with it.
         window->setAttribute(Qt::WA_QuitOnClose, false);
-        static const bool deletedAtQuit = QObject::connect(
-            qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete sharedWindow().data(); });
+        static const bool deletedAtQuit = QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp,
+                                                           [] { delete sharedWindow().data(); });
         Q_UNUSED(deletedAtQuit);
     }
     // A window without owner would be blocked by an open modal dialog: while

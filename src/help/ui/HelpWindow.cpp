@@ -101,17 +101,15 @@ void HelpWindow::buildTabs()
     indexLayout->setContentsMargins(0, 0, 0, 0);
     indexLayout->addWidget(filter);
     indexLayout->addWidget(index);
-    connect(filter, &QLineEdit::textChanged, index, [index](const QString &text) {
-        index->filterIndices(text);
-    });
+    connect(filter, &QLineEdit::textChanged, index,
+            [index](const QString &text) { index->filterIndices(text); });
     connect(filter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink &document) { showPage(document.url); });
-    connect(index, &QHelpIndexWidget::documentsActivated, this,
-            [this](const QList<QHelpLink> &documents) {
-                if (!documents.isEmpty())
-                    showPage(documents.first().url);
-            });
+    connect(index, &QHelpIndexWidget::documentsActivated, this, [this](const QList<QHelpLink> &documents) {
+        if (!documents.isEmpty())
+            showPage(documents.first().url);
+    });
     m_tabs->addTab(indexPage, tr("&Index"));
 
     QHelpSearchEngine *search = m_engine->searchEngine();
@@ -133,13 +131,13 @@ void HelpWindow::buildToolbar()
     QToolBar *bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("helpToolbar"));
     bar->setMovable(false);
-    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                   tr("Back"), m_browser, &QTextBrowser::backward);
+    QAction *back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), m_browser,
+                                   &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-    QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                      tr("Forward"), m_browser, &QTextBrowser::forward);
+    QAction *forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"),
+                                      m_browser, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);

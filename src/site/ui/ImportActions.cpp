@@ -23,11 +23,11 @@ ImportActions::ImportActions(MenuDocument *document, const FileChoosers *chooser
 
 void ImportActions::importPage()
 {
-    const QString path = m_choosers->importPage
-                             ? m_choosers->importPage(m_parent)
-                             : QFileDialog::getOpenFileName(m_parent, tr("Import Menu from Web Page"),
-                                                            QString(),
-                                                            tr("Web pages (*.html *.htm);;All files (*)"));
+    const QString path =
+        m_choosers->importPage
+            ? m_choosers->importPage(m_parent)
+            : QFileDialog::getOpenFileName(m_parent, tr("Import Menu from Web Page"), QString(),
+                                           tr("Web pages (*.html *.htm);;All files (*)"));
     if (path.isEmpty())
         return;
     // A large page takes a moment to read and to show; the pointer says so.
@@ -42,8 +42,8 @@ void ImportActions::importPage()
         // hostile page); a window-modal dialog with Cancel shows when it takes
         // long, and Cancel stops the worker. Until it shows, user input waits.
         std::optional<BusyCursor> busy(std::in_place);
-        QProgressDialog progress(tr("Reading %1...").arg(QFileInfo(path).fileName()),
-                                 tr("Cancel"), 0, 0, m_parent);
+        QProgressDialog progress(tr("Reading %1...").arg(QFileInfo(path).fileName()), tr("Cancel"), 0, 0,
+                                 m_parent);
         progress.setObjectName(QStringLiteral("progressImport"));
         progress.setWindowTitle(tr("Import Menu"));
         progress.setWindowModality(Qt::WindowModal);

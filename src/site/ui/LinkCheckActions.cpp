@@ -24,8 +24,9 @@ void LinkCheckActions::checkLinks()
     const QString title = tr("Check Links");
     QString folder = SiteFolder::absolute(m_document->siteFolder(), m_document->filePath());
     if (folder.isEmpty()) {
-        folder = m_choosers->siteFolder ? m_choosers->siteFolder(m_parent)
-                                        : QFileDialog::getExistingDirectory(m_parent, tr("Choose the Site's Folder"));
+        folder = m_choosers->siteFolder
+                     ? m_choosers->siteFolder(m_parent)
+                     : QFileDialog::getExistingDirectory(m_parent, tr("Choose the Site's Folder"));
         if (folder.isEmpty())
             return;
         m_document->changeSiteFolder(folder); // the project's from now on (one undoable step)
@@ -58,5 +59,6 @@ void LinkCheckActions::checkLinks()
         links += v.status != LinkVerdict::NoLink;
     }
     emit linksChecked(failed > 0 ? reasons : QStringList());
-    emit statusMessage(tr("Links checked: %1; failed: %2; not checked: %3.").arg(links).arg(failed).arg(notChecked));
+    emit statusMessage(
+        tr("Links checked: %1; failed: %2; not checked: %3.").arg(links).arg(failed).arg(notChecked));
 }

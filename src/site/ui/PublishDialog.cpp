@@ -28,8 +28,8 @@ QString textOf(const QByteArray &bytes)
 
 } // namespace
 
-PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFolder, SitePublisher::Action action,
-                             QWidget *parent)
+PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFolder,
+                             SitePublisher::Action action, QWidget *parent)
     : QDialog(parent), m_project(project), m_siteFolder(siteFolder), m_action(action)
 {
     const bool publish = action == SitePublisher::Publish;
@@ -76,7 +76,8 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
     connect(m_pages, &QTreeWidget::itemDoubleClicked, this, &PublishDialog::showChanges);
     connect(m_pages, &QTreeWidget::currentItemChanged, this, [this] {
         const int i = m_pages->currentIndex().row();
-        m_showChanges->setEnabled(i >= 0 && i < m_plan.pages.size() && m_plan.pages.at(i).state == PagePlan::WillChange);
+        m_showChanges->setEnabled(i >= 0 && i < m_plan.pages.size()
+                                  && m_plan.pages.at(i).state == PagePlan::WillChange);
         if (m_changes->isVisible())
             showChanges();
     });
@@ -95,7 +96,8 @@ void PublishDialog::prepare()
     QApplication::restoreOverrideCursor();
     m_pages->clear();
     for (const PagePlan &page : std::as_const(m_plan.pages)) {
-        auto *item = new QTreeWidgetItem(m_pages, {PagePlan::stateText(page.state), QDir::toNativeSeparators(page.path), page.reason});
+        auto *item = new QTreeWidgetItem(
+            m_pages, {PagePlan::stateText(page.state), QDir::toNativeSeparators(page.path), page.reason});
         if (page.state == PagePlan::Error)
             item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
@@ -106,7 +108,8 @@ void PublishDialog::prepare()
         m_summary->setText(tr("No page in \"%1\" holds the placeholder <!-- quillnav %2 --> or the menu.")
                                .arg(QDir::toNativeSeparators(m_siteFolder), m_project.options.menuName));
     else if (m_plan.failed())
-        m_summary->setText(tr("Some pages cannot be changed (see their reasons), so no page will be written."));
+        m_summary->setText(
+            tr("Some pages cannot be changed (see their reasons), so no page will be written."));
     else
         m_summary->setText(tr("%n page(s) will change in \"%1\".", nullptr, int(changes))
                                .arg(QDir::toNativeSeparators(m_siteFolder)));
@@ -123,9 +126,9 @@ void PublishDialog::showChanges()
         return;
     const PagePlan &page = m_plan.pages.at(i);
     m_changes->setVisible(true);
-    m_changes->setPlainText(page.state == PagePlan::WillChange
-                                ? LineDiff::text(LineDiff::changes(textOf(page.oldBytes), textOf(page.newBytes)))
-                                : tr("This page does not change."));
+    m_changes->setPlainText(page.state == PagePlan::WillChange ? LineDiff::text(
+                                LineDiff::changes(textOf(page.oldBytes), textOf(page.newBytes)))
+                                                               : tr("This page does not change."));
 }
 
 void PublishDialog::write()
@@ -145,10 +148,12 @@ void PublishDialog::write()
         if (r.outcome == PageResult::Skipped || r.outcome == PageResult::Failed)
             item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
-    QString summary = report.failed() ? tr("Some pages were not written (see their reasons).") : tr("The pages were written.");
+    QString summary = report.failed() ? tr("Some pages were not written (see their reasons).")
+                                      : tr("The pages were written.");
     if (!report.backupFolder.isEmpty())
-        summary += u' ' + tr("Their earlier text is kept in \"%1\".")
-                              .arg(QDir::toNativeSeparators(QDir(m_siteFolder).filePath(report.backupFolder)));
+        summary += u' '
+                   + tr("Their earlier text is kept in \"%1\".")
+                         .arg(QDir::toNativeSeparators(QDir(m_siteFolder).filePath(report.backupFolder)));
     m_summary->setText(summary);
     m_go->setEnabled(false);
     m_selectCurrent->setEnabled(false);

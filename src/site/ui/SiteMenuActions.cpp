@@ -51,11 +51,13 @@ void SiteMenuActions::fromSite()
     QString error;
     bool made = false;
     {
-        PageProgress progress(title, tr("Reading the pages of %1...").arg(QDir::toNativeSeparators(folder)), m_parent);
+        PageProgress progress(title, tr("Reading the pages of %1...").arg(QDir::toNativeSeparators(folder)),
+                              m_parent);
         PageReadBounds bounds;
         bounds.keepGoing = [&progress] { return progress.keepGoing(); };
-        made = SiteMenuBuilder::build(folder, &project, &notes, &error, bounds,
-                                      [&progress](qsizetype done, qsizetype total) { return progress.pages(done, total); });
+        made = SiteMenuBuilder::build(
+            folder, &project, &notes, &error, bounds,
+            [&progress](qsizetype done, qsizetype total) { return progress.pages(done, total); });
         if (!made && progress.cancelled())
             return;
     }
@@ -69,10 +71,10 @@ void SiteMenuActions::fromSite()
 void SiteMenuActions::fromSitemap()
 {
     const QString title = tr("New Menu from Sitemap");
-    const QString sitemap =
-        m_choosers->sitemap ? m_choosers->sitemap(m_parent)
-                            : QFileDialog::getOpenFileName(m_parent, title, m_document->siteFolder(),
-                                                           tr("Sitemaps (*.xml);;All files (*)"));
+    const QString sitemap = m_choosers->sitemap
+                                ? m_choosers->sitemap(m_parent)
+                                : QFileDialog::getOpenFileName(m_parent, title, m_document->siteFolder(),
+                                                               tr("Sitemaps (*.xml);;All files (*)"));
     if (sitemap.isEmpty())
         return;
     SitemapImport import;
@@ -88,11 +90,13 @@ void SiteMenuActions::fromSitemap()
     QStringList notes;
     bool made = false;
     {
-        PageProgress progress(title, tr("Reading the pages of %1...").arg(QDir::toNativeSeparators(folder)), m_parent);
+        PageProgress progress(title, tr("Reading the pages of %1...").arg(QDir::toNativeSeparators(folder)),
+                              m_parent);
         PageReadBounds bounds;
         bounds.keepGoing = [&progress] { return progress.keepGoing(); };
-        made = import.project(folder, &project, &notes, bounds,
-                              [&progress](qsizetype done, qsizetype total) { return progress.pages(done, total); });
+        made = import.project(folder, &project, &notes, bounds, [&progress](qsizetype done, qsizetype total) {
+            return progress.pages(done, total);
+        });
         if (!made && progress.cancelled())
             return;
     }

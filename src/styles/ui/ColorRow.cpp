@@ -25,13 +25,9 @@ constexpr int ColorTextLength = 7;
 
 ColorRow::ColorRow(int index, const QString &description, ColorNumber swatchColour, QWidget *dialog,
                    const StylePrompts &prompts)
-    : QObject(dialog),
-      m_index(index),
-      m_lbldesc(new QLabel(description, dialog)),
-      m_lblclr(new QLabel(dialog)),
-      m_txtclr(new QLineEdit(dialog)),
-      m_cmdclr(new QPushButton(tr("Select"), dialog)),
-      m_colour(swatchColour),
+    : QObject(dialog), m_index(index), m_lbldesc(new QLabel(description, dialog)),
+      m_lblclr(new QLabel(dialog)), m_txtclr(new QLineEdit(dialog)),
+      m_cmdclr(new QPushButton(tr("Select"), dialog)), m_colour(swatchColour),
       m_colourHelp(prompts.colourHelp)
 {
     const QString suffix = QStringLiteral("_%1").arg(index);
@@ -192,8 +188,7 @@ void ColorRow::showOops(const QString &message)
     // The message that asks for a colour offers the help on colours.
     const bool offersHelp = m_colourHelp && message == tr(SelectMessage);
     QMessageBox box(QMessageBox::Warning, tr("Oops!"), message,
-                    offersHelp ? QMessageBox::Ok | QMessageBox::Help : QMessageBox::Ok,
-                    m_txtclr->window());
+                    offersHelp ? QMessageBox::Ok | QMessageBox::Help : QMessageBox::Ok, m_txtclr->window());
     box.setDefaultButton(QMessageBox::Ok);
     // Escape and the close box answer OK (with Help beside it Qt finds no
     // escape button of its own and would keep the message open).

@@ -23,15 +23,14 @@ class QWidget;
 // textChangedByHandler(index) is emitted so that a dialog can copy the text
 // to another row (border sync). The message that asks for a colour offers
 // the help on colours when the dialog's prompts supply it.
-class ColorRow : public QObject
-{
+class ColorRow : public QObject {
     Q_OBJECT
 
 public:
     // swatchColour may be a system colour reference; nothing is painted and
     // the box stays empty until the dialog sets a text.
-    ColorRow(int index, const QString &description, mColorSelect::ColorNumber swatchColour,
-             QWidget *dialog, const StylePrompts &prompts = {});
+    ColorRow(int index, const QString &description, mColorSelect::ColorNumber swatchColour, QWidget *dialog,
+             const StylePrompts &prompts = {});
 
     int index() const { return m_index; }
     QLabel *lbldesc() const { return m_lbldesc; }

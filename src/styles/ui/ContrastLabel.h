@@ -12,13 +12,11 @@ class ColorRow;
 // a colour text is incomplete or the dialog's own colours are not in use. It
 // warns only; every colour can still be kept. It follows each change of the
 // two rows; the dialog calls refresh() when its colours come into or out of use.
-class ContrastLabel : public QLabel
-{
+class ContrastLabel : public QLabel {
     Q_OBJECT
 
 public:
-    ContrastLabel(ColorRow *text, ColorRow *background, std::function<bool()> inUse,
-                  QWidget *parent);
+    ContrastLabel(ColorRow *text, ColorRow *background, std::function<bool()> inUse, QWidget *parent);
 
     void refresh();
 

@@ -1,6 +1,8 @@
 #include "styles/ui/FontListModel.h"
 
-FontListModel::FontListModel(QObject *parent) : QAbstractListModel(parent) {}
+FontListModel::FontListModel(QObject *parent) : QAbstractListModel(parent)
+{
+}
 
 void FontListModel::append(const QStringList &names)
 {

@@ -34,13 +34,10 @@ QLabel *NamedLabel(const QString &text, const char *name, QWidget *parent)
 } // namespace
 
 FontOptionsGroup::FontOptionsGroup(QWidget *dialog, const char *italicName, const char *underlineName)
-    : QObject(dialog),
-      m_group(new QGroupBox(tr("Font Options:"), dialog)),
-      m_combofont(new QComboBox(m_group)),
-      m_combofontsize(new QComboBox(m_group)),
+    : QObject(dialog), m_group(new QGroupBox(tr("Font Options:"), dialog)),
+      m_combofont(new QComboBox(m_group)), m_combofontsize(new QComboBox(m_group)),
       m_italic(new QCheckBox(tr("&Italics"), m_group)),
-      m_underline(new QCheckBox(tr("&Underlined"), m_group)),
-      m_slider(new QSlider(Qt::Horizontal, m_group)),
+      m_underline(new QCheckBox(tr("&Underlined"), m_group)), m_slider(new QSlider(Qt::Horizontal, m_group)),
       m_label16(NamedLabel(QString(), "Label16", m_group))
 {
     m_group->setObjectName(QStringLiteral("FrameFont"));

@@ -20,8 +20,7 @@ class QWidget;
 // A family that is not installed here (from a project made elsewhere) is
 // shown as an extra entry in italics, marked "not installed" in its tooltip,
 // so that confirming the dialog keeps it.
-class FontOptionsGroup : public QObject
-{
+class FontOptionsGroup : public QObject {
     Q_OBJECT
 
 public:

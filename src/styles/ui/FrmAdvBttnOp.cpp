@@ -87,9 +87,9 @@ FrmAdvBttnOp::FrmAdvBttnOp(mAdvMenuvals &vals, StylePrompts prompts, QWidget *ow
 QWidget *FrmAdvBttnOp::buildDimensions()
 {
     auto *group = named(new QGroupBox(tr("Dimensions:"), this), "FrameDimensions");
-    m_chkconstbttnsz = named(
-        new QCheckBox(tr("&Constrain Button Dimensions Proportionally to Font Size"), group),
-        "chkconstbttnsz");
+    m_chkconstbttnsz =
+        named(new QCheckBox(tr("&Constrain Button Dimensions Proportionally to Font Size"), group),
+              "chkconstbttnsz");
     m_chkconstbttnsz->setChecked(true);
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_chkconstbttnsz, 0, 0, 1, 4);
@@ -126,8 +126,7 @@ QWidget *FrmAdvBttnOp::buildColours()
 {
     auto *group = named(new QGroupBox(tr("Color Options:"), this), "FrameColor");
     m_nbchk = named(new QCheckBox(tr("&No Border"), group), "nbchk");
-    m_chksysbttnclr = named(new QCheckBox(tr("Use Default System Button C&olors"), group),
-                            "chksysbttnclr");
+    m_chksysbttnclr = named(new QCheckBox(tr("Use Default System Button C&olors"), group), "chksysbttnclr");
     m_chksysbttnclr->setChecked(true);
     m_Check1 = named(new QCheckBox(tr("Sync Top and &Left Border Colors"), group), "Check1");
     m_Check2 = named(new QCheckBox(tr("Sync Right and &Bottom Border Colors"), group), "Check2");
@@ -138,12 +137,13 @@ QWidget *FrmAdvBttnOp::buildColours()
     grid->addWidget(m_nbchk, 0, 0, 1, 4);
     grid->addWidget(m_chksysbttnclr, 1, 0, 1, 4);
     for (int i = 0; i < 6; ++i) {
-        m_rows[size_t(i)] = new ColorRow(i, tr(Rows[i].description), SysColor(Rows[i].systemColour), group, m_prompts);
+        m_rows[size_t(i)] =
+            new ColorRow(i, tr(Rows[i].description), SysColor(Rows[i].systemColour), group, m_prompts);
         // The border rows below the contrast warning of the text and face rows.
         styledialog::placeRow(grid, i < 2 ? i + 2 : i + 3, m_rows[size_t(i)]);
     }
-    m_contrast = new ContrastLabel(m_rows[0], m_rows[1], [this] { return !m_chksysbttnclr->isChecked(); },
-                                   group);
+    m_contrast = new ContrastLabel(
+        m_rows[0], m_rows[1], [this] { return !m_chksysbttnclr->isChecked(); }, group);
     grid->addWidget(m_contrast, 4, 0, 1, 5);
     grid->addWidget(m_Check1, 9, 0, 1, 4);
     grid->addWidget(m_Check2, 10, 0, 1, 4);

@@ -19,8 +19,7 @@ class QPushButton;
 // border), border sync, "No Border", thickness and dimensions. The dependent
 // states form a precedence: the system colours over "No Border" over the two
 // sync boxes; a higher box that disables rows is never undone by a lower one.
-class FrmAdvBttnOp : public QDialog
-{
+class FrmAdvBttnOp : public QDialog {
     Q_OBJECT
 
 public:

@@ -17,8 +17,7 @@ bool AllDigits(const QString &text)
 // Refuses a change that would put anything but digits into a box that holds
 // only digits. A box that was given other text (a project from elsewhere)
 // can still be edited back into shape.
-class DigitsValidator : public QValidator
-{
+class DigitsValidator : public QValidator {
 public:
     explicit DigitsValidator(QLineEdit *box) : QValidator(box), m_current(box->text())
     {
@@ -37,8 +36,7 @@ private:
 } // namespace
 #include <QWidget>
 
-KeyCodeFilter::KeyCodeFilter(QWidget *target, Filter filter)
-    : QObject(target), m_filter(std::move(filter))
+KeyCodeFilter::KeyCodeFilter(QWidget *target, Filter filter) : QObject(target), m_filter(std::move(filter))
 {
     target->installEventFilter(this);
 }

@@ -10,8 +10,7 @@ class QWidget;
 // Runs every key typed into a widget through a key filter: the typed
 // character code in, the code to use out, 0 to discard the key. Keys that
 // type nothing (arrows, Delete, Tab, ...) are left alone.
-class KeyCodeFilter : public QObject
-{
+class KeyCodeFilter : public QObject {
     Q_OBJECT
 
 public:

@@ -2,8 +2,8 @@
 
 #include "styles/ui/ColorRow.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,8 +14,7 @@
 // Small pieces shared by the layouts of the two style dialogs.
 namespace styledialog {
 
-template <typename T>
-T *named(T *widget, const char *name)
+template <typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -37,7 +36,8 @@ inline void placeRow(QGridLayout *grid, int line, ColorRow *row)
     grid->addWidget(row->lblclr(), line, 1);
     grid->addWidget(row->txtclr(), line, 2);
     grid->addWidget(row->cmdclr(), line, 3);
-    row->txtclr()->setFixedWidth(row->txtclr()->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
+    row->txtclr()->setFixedWidth(row->txtclr()->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD"))
+                                 + 12);
 }
 
 // "Restore Defaults" on the left, "OK" (default) and "Cancel" on the right.
@@ -50,10 +50,12 @@ struct Buttons {
 
 inline Buttons makeButtons(QDialog *dialog)
 {
-    Buttons b{named(new QPushButton(QCoreApplication::translate("StyleDialog", "OK"), dialog), "Command8"),
-              named(new QPushButton(QCoreApplication::translate("StyleDialog", "Cancel"), dialog), "Command9"),
-              named(new QPushButton(QCoreApplication::translate("StyleDialog", "&Restore Defaults"), dialog), "cmdrestdef"),
-              new QHBoxLayout};
+    Buttons b{
+        named(new QPushButton(QCoreApplication::translate("StyleDialog", "OK"), dialog), "Command8"),
+        named(new QPushButton(QCoreApplication::translate("StyleDialog", "Cancel"), dialog), "Command9"),
+        named(new QPushButton(QCoreApplication::translate("StyleDialog", "&Restore Defaults"), dialog),
+              "cmdrestdef"),
+        new QHBoxLayout};
     b.ok->setDefault(true);
     b.layout->addWidget(b.restore);
     b.layout->addStretch(1);

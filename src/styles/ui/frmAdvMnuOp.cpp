@@ -57,8 +57,8 @@ frmAdvMnuOp::frmAdvMnuOp(mAdvMenuvals &vals, StylePrompts prompts, QWidget *owne
 QWidget *frmAdvMnuOp::buildDimensions()
 {
     auto *group = named(new QGroupBox(tr("Dimensions:"), this), "FrameDimensions");
-    m_chkconstmnuwdth = named(new QCheckBox(tr("&Constrain Width Proportionally to Font Size"), group),
-                              "chkconstmnuwdth");
+    m_chkconstmnuwdth =
+        named(new QCheckBox(tr("&Constrain Width Proportionally to Font Size"), group), "chkconstmnuwdth");
     m_chkconstmnuwdth->setChecked(true);
     m_Label17 = named(new QLabel(tr("Wi&dth:"), group), "Label17");
     m_txtMW = styledialog::pixelBox(group, "txtMW");
@@ -89,8 +89,8 @@ QWidget *frmAdvMnuOp::buildColours()
     grid->addWidget(m_chkmnusysclr, 0, 0, 1, 4);
     for (ColorRow *row : m_rows)
         styledialog::placeRow(grid, row->index() + 1, row);
-    m_contrast = new ContrastLabel(m_rows[0], m_rows[1], [this] { return !m_chkmnusysclr->isChecked(); },
-                                   group);
+    m_contrast = new ContrastLabel(
+        m_rows[0], m_rows[1], [this] { return !m_chkmnusysclr->isChecked(); }, group);
     grid->addWidget(m_contrast, 3, 0, 1, 5);
     grid->setColumnStretch(4, 1);
     return group;

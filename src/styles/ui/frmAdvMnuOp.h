@@ -20,8 +20,7 @@ class QPushButton;
 // live menu style, vals.mnu the last confirmed copy of them. OK stores the
 // controls into the record, Cancel, Escape and the close box restore them
 // from it.
-class frmAdvMnuOp : public QDialog
-{
+class frmAdvMnuOp : public QDialog {
     Q_OBJECT
 
 public:
