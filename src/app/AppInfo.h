@@ -7,30 +7,16 @@
 // the command line and the desktop files show them.
 namespace AppInfo {
 
-inline QString name()
-{
-    return QStringLiteral("Quillnav");
-}
-inline QString version()
-{
-    return QStringLiteral("1.2");
-}
-inline QString maker()
-{
-    return QStringLiteral("Brookfen");
-}
-inline QString webSite()
-{
-    return QStringLiteral("https://www.brookfen.example/");
-}
-inline QString supportAddress()
-{
-    return QStringLiteral("support@brookfen.example");
-}
-inline QString freeButtonGraphicsPage()
-{
-    return QStringLiteral("https://www.brookfen.example/buttons/");
-}
+// The build reads webSite() and supportAddress() from these lines (the
+// package's maintainer and home page): keep each on one line.
+// clang-format off
+inline QString name() { return QStringLiteral("Quillnav"); }
+inline QString version() { return QStringLiteral("1.2"); }
+inline QString maker() { return QStringLiteral("Brookfen"); }
+inline QString webSite() { return QStringLiteral("https://www.brookfen.example/"); }
+inline QString supportAddress() { return QStringLiteral("support@brookfen.example"); }
+inline QString freeButtonGraphicsPage() { return QStringLiteral("https://www.brookfen.example/buttons/"); }
+// clang-format on
 inline QString notice()
 {
     return QCoreApplication::translate(
