@@ -12,7 +12,7 @@ PACKAGES=(
   libgl-dev
   xvfb xauth fonts-dejavu-core
   clang-14 libclang-rt-14-dev
-  chromium nodejs npm
+  chromium firefox-esr nodejs npm
   ccache
   libgumbo-dev libfontconfig-dev libicu-dev libseccomp-dev
   qt6-webengine-dev libqt6webenginecore6-bin
@@ -33,7 +33,7 @@ for p in "${PACKAGES[@]}"; do
 done
 
 # The browser test's node packages (puppeteer-core drives the system's
-# Chromium; no browser is ever downloaded).
+# Chromium and Firefox ESR; no browser is ever downloaded).
 install_node_packages() {
   local dir
   dir="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
