@@ -112,9 +112,10 @@ struct StyleReading {
 // A width, height or border thickness: a CSS length in px from the HTML5
 // code; from the classic code the box's text as written, which the box
 // holds up to 4 characters of: any text for the list's width ("120",
-// "10em", "50%"), digits for the button's. Another is named in a note.
+// "10em", "50%"), digits for the button's. Another is named in a note,
+// `leftOut` (translated in "PageImport", with the value and the limit).
 void length(const QHash<QString, QString> &css, const char *property, const StyleReading &reading,
-            const char *field, QString *out, bool digitsOnly = true)
+            const char *leftOut, QString *out, bool digitsOnly = true)
 {
     if (!reading.classic) {
         pixels(css, property, out);
@@ -128,13 +129,7 @@ void length(const QHash<QString, QString> &css, const char *property, const Styl
         return;
     }
     reading.notes->append(
-        (digitsOnly
-             ? QCoreApplication::translate("PageImport", "The %1 \"%2\" was left out: its box holds a "
-                                                         "number of pixels of at most %3 digits.")
-             : QCoreApplication::translate("PageImport", "The %1 \"%2\" was left out: its box holds at "
-                                                         "most %3 characters."))
-            .arg(QCoreApplication::translate("PageImport", field), CutAtLength(value, 40))
-            .arg(kBoxLength));
+        QCoreApplication::translate("PageImport", leftOut).arg(CutAtLength(value, 40)).arg(kBoxLength));
 }
 
 // A colour "#RRGGBB": from the classic code as written, from the HTML5 code in upper case as it writes them.
@@ -181,7 +176,10 @@ void readFamilies(const QString &style, QString *family, QString *fallback)
 void readListStyle(const QHash<QString, QString> &css, const StyleReading &reading, MenuStyleRecord *s)
 {
     readFont(css, &s->mnuFontSize, &s->mnuFont, &s->mnuFontWeight, &s->mnuItalic, &s->mnuUnderline);
-    length(css, "width", reading, QT_TRANSLATE_NOOP("PageImport", "list's width"), &s->mnuWidth, false);
+    length(css, "width", reading,
+           QT_TRANSLATE_NOOP("PageImport",
+                             "The list's width \"%1\" was left out: its box holds at most %2 characters."),
+           &s->mnuWidth, false);
     const bool back = colour(css, "background-color", reading, &s->mnuClr[1]);
     if (colour(css, "color", reading, &s->mnuClr[0]) || back)
         s->mnuSysClr = 0;
@@ -190,8 +188,14 @@ void readListStyle(const QHash<QString, QString> &css, const StyleReading &readi
 void readButtonStyle(const QHash<QString, QString> &css, const StyleReading &reading, ButtonStyleRecord *s)
 {
     readFont(css, &s->bttnFontSize, &s->bttnFont, &s->bttnFontWeight, &s->bttnItalic, &s->bttnUnderline);
-    length(css, "width", reading, QT_TRANSLATE_NOOP("PageImport", "button's width"), &s->bttnWidth);
-    length(css, "height", reading, QT_TRANSLATE_NOOP("PageImport", "button's height"), &s->bttnHeight);
+    length(css, "width", reading,
+           QT_TRANSLATE_NOOP("PageImport",
+                             "The button's width \"%1\" was left out: its box holds at most %2 digits."),
+           &s->bttnWidth);
+    length(css, "height", reading,
+           QT_TRANSLATE_NOOP("PageImport",
+                             "The button's height \"%1\" was left out: its box holds at most %2 digits."),
+           &s->bttnHeight);
     const bool back = colour(css, "background-color", reading, &s->bttnClr[1]);
     if (colour(css, "color", reading, &s->bttnClr[0]) || back)
         s->bttnSysClr = 0;
@@ -202,7 +206,10 @@ void readButtonStyle(const QHash<QString, QString> &css, const StyleReading &rea
                                         "border-bottom-color"};
     for (int i = 0; i < 4; ++i)
         colour(css, sides[i], reading, &s->bttnClr[std::size_t(i) + 2]);
-    length(css, "border-width", reading, QT_TRANSLATE_NOOP("PageImport", "button's border thickness"),
+    length(css, "border-width", reading,
+           QT_TRANSLATE_NOOP(
+               "PageImport",
+               "The button's border thickness \"%1\" was left out: its box holds at most %2 digits."),
            &s->bttnBorder);
 }
 
