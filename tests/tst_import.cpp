@@ -6,6 +6,7 @@
 #include "menu/ProjectFile.h"
 #include "site/PageEncoding.h"
 #include "site/PageImport.h"
+#include "support/DeclaredPages.h"
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"
@@ -30,13 +31,22 @@ QString fallback(QRandomGenerator &r, bool html5)
 {
     return html5 ? QStringList{"", "serif", "sans-serif", "monospace"}[r.bounded(4)] : QString();
 }
-QString colour(QRandomGenerator &r)
-{
-    return QStringLiteral("#%1").arg(r.bounded(0x1000000), 6, 16, QChar(u'0')).toUpper();
-}
 QString digits(QRandomGenerator &r, bool maybeEmpty)
 {
     return maybeEmpty && r.bounded(3) == 0 ? QString() : QString::number(1 + r.bounded(999));
+}
+// The HTML5 code writes colours in upper case; the classic code as they were typed.
+QString colour(QRandomGenerator &r, bool html5)
+{
+    QString c = QStringLiteral("#%1").arg(r.bounded(0x1000000), 6, 16, QChar(u'0'));
+    for (QChar &digit : c)
+        digit = html5 || r.bounded(2) ? digit.toUpper() : digit;
+    return c;
+}
+// The list's width box takes any text of up to four characters, which the classic code writes as it is.
+QString listWidth(QRandomGenerator &r, bool html5)
+{
+    return html5 || r.bounded(2) ? digits(r, true) : QStringList{"10em", "50%", "9pt", "2in"}[r.bounded(4)];
 }
 
 enum Kind { TextButton, GraphicButton, OnChange };
@@ -91,11 +101,11 @@ MenuProject randomProject(QRandomGenerator &r, CodeDialect dialect, Kind kind, i
     const QString fonts = html5 ? any : safe;
     MenuStyleRecord &m = p.menuStyle;
     m.mnuFont = word(r, fonts, 12), m.mnuFontFallback = fallback(r, html5), m.mnuFontSize = digits(r, false),
-    m.mnuWidth = digits(r, true);
+    m.mnuWidth = listWidth(r, html5);
     m.mnuFontWeight = QString::number(100 * r.bounded(1, 10)), m.mnuItalic = r.bounded(2),
     m.mnuUnderline = r.bounded(2);
     if ((m.mnuSysClr = r.bounded(2)) == 0)
-        m.mnuClr = {colour(r), colour(r)};
+        m.mnuClr = {colour(r, html5), colour(r, html5)};
     if (o.navigation != MenuOptions::OnButtonClick || o.buttonKind != MenuOptions::DefaultButton)
         return p;
     ButtonStyleRecord &b = p.buttonStyle;
@@ -104,9 +114,10 @@ MenuProject randomProject(QRandomGenerator &r, CodeDialect dialect, Kind kind, i
     b.bttnHeight = digits(r, true), b.bttnFontWeight = QString::number(100 * r.bounded(1, 10));
     b.bttnItalic = r.bounded(2), b.bttnUnderline = r.bounded(2);
     if ((b.bttnSysClr = r.bounded(2)) == 0) {
-        b.bttnClr[0] = colour(r), b.bttnClr[1] = colour(r);
+        b.bttnClr[0] = colour(r, html5), b.bttnClr[1] = colour(r, html5);
         if ((b.bttnNoBorder = r.bounded(2)) == 0)
-            b.bttnClr = {b.bttnClr[0], b.bttnClr[1], colour(r), colour(r), colour(r), colour(r)},
+            b.bttnClr = {b.bttnClr[0],     b.bttnClr[1],     colour(r, html5),
+                         colour(r, html5), colour(r, html5), colour(r, html5)},
             b.bttnBorder = digits(r, true);
     }
     return p;
@@ -168,6 +179,49 @@ private slots:
         }
     }
 
+    // The classic code's style texts come back as written; what the dialogs' boxes cannot hold is named.
+    void classicStylesAsWritten_data()
+    {
+        QTest::addColumn<QString>("listWidth");
+        QTest::addColumn<QString>("buttonWidth");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("fits") << "5em"
+                              << "120"
+                              << "";
+        QTest::newRow("list width too long") << "100em"
+                                             << ""
+                                             << "The list's width \"100em\" was left out";
+        QTest::newRow("button width not digits") << ""
+                                                 << "8em"
+                                                 << "The button's width \"8em\" was left out";
+    }
+    void classicStylesAsWritten()
+    {
+        QFETCH(QString, listWidth);
+        QFETCH(QString, buttonWidth);
+        QFETCH(QString, note);
+        MenuProject p;
+        p.dialect = CodeDialect::Classic;
+        p.options.menuName = "m";
+        p.options.buttonKind = MenuOptions::DefaultButton;
+        p.options.buttonText = "Go";
+        p.items = {{"Home", "Yes", "index.html", "No"}};
+        p.menuStyle.mnuWidth = listWidth, p.buttonStyle.bttnWidth = buttonWidth;
+        p.menuStyle.mnuSysClr = p.buttonStyle.bttnSysClr = 0;
+        p.menuStyle.mnuClr = {"#a0b1c2", "#FfEeDd"};
+        QString error;
+        QStringList notes;
+        const MenuProject back =
+            importBytes(SavedCodePage::bytes(GenerateMenuCode(codegen::kCodeMode, p)), &error, &notes);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(back.menuStyle.mnuClr, p.menuStyle.mnuClr);
+        QCOMPARE(back.menuStyle.mnuWidth, note.contains("list") ? QString() : listWidth);
+        QCOMPARE(back.buttonStyle.bttnWidth, note.contains("button") ? QString() : buttonWidth);
+        QCOMPARE(notes.filter(QStringLiteral("was left out")).size(), note.isEmpty() ? 0 : 1);
+        if (!note.isEmpty())
+            QVERIFY2(notes.join('\n').contains(note), qPrintable(notes.join('\n')));
+    }
+
     void encodingAsBrowsersSniffIt_data()
     {
         QTest::addColumn<QByteArray>("page"); // bytes, written as Latin-1 in the table
@@ -187,6 +241,25 @@ private slots:
         QVERIFY2(PageEncoding::decode(page, &decoded, &error, &found), qPrintable(error));
         QCOMPARE(QString::fromLatin1(found), encoding);
         QVERIFY2(decoded.endsWith(text), qPrintable(decoded));
+    }
+
+    // An encoding declared past the prescan (the parser's first <meta>) or by
+    // an XML declaration, and UTF-16 opening with "<?x", as Chromium reads them.
+    void declaredEncodingIsRead_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("text");
+        for (const declaredpages::Row &row : declaredpages::rows())
+            QTest::newRow(qPrintable(row.name)) << row.page << row.text;
+    }
+    void declaredEncodingIsRead()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, text);
+        QString error;
+        const MenuProject p = importBytes(page, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(p.items.value(0).text, text);
     }
 
     // Encodings a browser knows but that are not read: a message naming them, exit status 1.

@@ -9,6 +9,7 @@
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
 #include "site/ui/PublishDialog.h"
+#include "support/DeclaredPages.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
@@ -149,6 +150,54 @@ private slots:
         QCOMPARE(backups.size(), 4);
         QCOMPARE(testfiles::readAll(site + "/.quillnav-backup/" + backups.first() + "/blog/index.html"),
                  original.value("blog/index.html"));
+    }
+
+    // A page's encoding declared past the prescan or by an XML declaration:
+    // the menu is written in it (a character it cannot hold as a numeric
+    // reference), so the page shows the menu's texts and its own; taking the
+    // menu out gives the page back. UTF-16 pages are refused.
+    void declaredEncodingIsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("reference");
+        QTest::addColumn<bool>("utf16");
+        for (const declaredpages::Row &row : declaredpages::rows())
+            QTest::newRow(qPrintable(row.name)) << row.page << row.text << row.reference << row.utf16;
+    }
+    void declaredEncodingIsWritten()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, reference);
+        QFETCH(bool, utf16);
+        QTemporaryDir dir;
+        QVERIFY(testfiles::writeAll(dir.filePath("p.html"), page));
+        const QStringList results = outcomes(publish("nav", dir.path()));
+        if (utf16) {
+            QCOMPARE(results.size(), 1);
+            QVERIFY2(results.first().contains("in which a menu cannot be written"),
+                     qPrintable(results.first()));
+            return;
+        }
+        QVERIFY2(results.contains("p.html written"), qPrintable(results.join('\n')));
+        const QByteArray published = testfiles::readAll(dir.filePath("p.html"));
+        QVERIFY2(reference.isEmpty() ? !published.contains("&#26085;") : published.contains(reference),
+                 published.constData());
+        PageImport import;
+        QVERIFY2(import.parse(published, "p.html"), qPrintable(import.error()));
+        MenuProject back;
+        QStringList notes;
+        QVERIFY(import.project(0, &back, &notes));
+        QCOMPARE(back.items.value(0).text, text);
+        QVERIFY(import.project(import.find("siteNav"), &back, &notes));
+        const QList<MenuItem> items = PageMenuCode::forPage(project("nav"), "p.html").items;
+        QCOMPARE(back.items.size(), items.size());
+        for (qsizetype i = 0; i < items.size(); ++i)
+            QCOMPARE(back.items.at(i).text + ' ' + back.items.at(i).url,
+                     items.at(i).text + ' ' + items.at(i).url);
+        QVERIFY(!publish("nav", dir.path(), SitePublisher::Unpublish).failed());
+        QCOMPARE(testfiles::readAll(dir.filePath("p.html")), page);
     }
 
     // Pages that are refused, before or while writing; nothing else is written then.
@@ -392,13 +441,18 @@ private slots:
         copySite(dir.path());
         PublishDialog dialog(project("nav"), dir.path(), SitePublisher::Publish);
         auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
-        QCOMPARE(pages->topLevelItemCount(), 4); // three pages and the shared script
+        QCOMPARE(pages->topLevelItemCount(), 6); // five pages and the shared script
         pages->setCurrentItem(pages->topLevelItem(2));
         QCOMPARE(pages->currentItem()->text(1), "blog/2026/post.html");
         dialog.findChild<QPushButton *>("cmdShowChanges")->click();
         const QString changes = dialog.findChild<QPlainTextEdit *>("txtPageChanges")->toPlainText();
         QVERIFY2(changes.contains("+    20 |       <option value=\"post.html?from=menu\" selected>"),
                  qPrintable(changes));
+        // A page that declares windows-1251 late shows its changes in windows-1251.
+        pages->setCurrentItem(pages->findItems("ru/late.html", Qt::MatchExactly, 1).value(0));
+        dialog.findChild<QPushButton *>("cmdShowChanges")->click();
+        const QString late = dialog.findChild<QPlainTextEdit *>("txtPageChanges")->toPlainText();
+        QVERIFY2(late.contains("Blog \u20ac") && late.contains("A post &#26085;&#26412;"), qPrintable(late));
         dialog.findChild<QCheckBox *>("chkSelectCurrentPage")->click();
         QVERIFY(!dialog.plan().pages.at(2).newBytes.contains("selected>--- A post"));
         dialog.findChild<QPushButton *>("cmdPublish")->click();

@@ -7,6 +7,7 @@
 #include "site/NaturalOrder.h"
 #include "site/SiteMenuBuilder.h"
 #include "site/SitemapImport.h"
+#include "support/DeclaredPages.h"
 #include "support/Form1Driver.h"
 #include "support/TestFiles.h"
 
@@ -228,6 +229,32 @@ private slots:
         LinkCheck check(m_site);
         const QList<LinkVerdict> v = check.check({{"x", "Yes", link, "No"}, MenuItem::separator()});
         QCOMPARE(v, (QList<LinkVerdict>{{LinkVerdict::Status(status), reason}, {}}));
+    }
+
+    // A page's encoding declared past the prescan or by an XML declaration,
+    // or UTF-16 opening with "<?x": its title makes the entry, its ids are
+    // what the link check finds, as Chromium reads them.
+    void declaredEncodingIsRead_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("text");
+        for (const declaredpages::Row &row : declaredpages::rows())
+            QTest::newRow(qPrintable(row.name)) << row.page << row.text;
+    }
+    void declaredEncodingIsRead()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        QVERIFY(testfiles::writeAll(dir.filePath("p.html"), page));
+        MenuProject p;
+        QStringList notes;
+        QString error;
+        QVERIFY2(SiteMenuBuilder::build(dir.path(), &p, &notes, &error), qPrintable(error));
+        QCOMPARE(p.items, (QList<MenuItem>{{text, "Yes", "p.html", "No"}}));
+        LinkCheck check(dir.path());
+        const QList<LinkVerdict> good = {{LinkVerdict::Good, {}}};
+        QCOMPARE(check.check({{"x", "Yes", "p.html#" + text, "No"}}), good);
     }
 
     void commands()

@@ -1451,6 +1451,22 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>Die Seite „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
+        <source>The list's width &quot;%1&quot; was left out: its box holds at most %2 characters.</source>
+        <translation>Die Breite der Liste „%1“ wurde weggelassen: ihr Feld fasst höchstens %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The button's width &quot;%1&quot; was left out: its box holds at most %2 digits.</source>
+        <translation>Die Breite der Schaltfläche „%1“ wurde weggelassen: ihr Feld fasst höchstens %2 Ziffern.</translation>
+    </message>
+    <message>
+        <source>The button's height &quot;%1&quot; was left out: its box holds at most %2 digits.</source>
+        <translation>Die Höhe der Schaltfläche „%1“ wurde weggelassen: ihr Feld fasst höchstens %2 Ziffern.</translation>
+    </message>
+    <message>
+        <source>The button's border thickness &quot;%1&quot; was left out: its box holds at most %2 digits.</source>
+        <translation>Die Rahmenstärke der Schaltfläche „%1“ wurde weggelassen: ihr Feld fasst höchstens %2 Ziffern.</translation>
+    </message>
+    <message>
         <source>The page &quot;%1&quot; was not imported. %2</source>
         <translation>Die Seite „%1“ wurde nicht importiert. %2</translation>
     </message>

@@ -122,10 +122,9 @@ QHash<QString, QString> ParseClassicStyle(const QString &style)
         QString value = declaration.mid(equals + 1).trimmed();
         if (value.size() >= 2 && value.startsWith(u'\'') && value.endsWith(u'\''))
             value = value.mid(1, value.size() - 2);
-        if (property == QLatin1String("width") || property == QLatin1String("height")
-            || property == QLatin1String("border-width"))
-            value += QLatin1String("px");
-        else if (property != QLatin1String("font-family") && !property.endsWith(QLatin1String("color")))
+        if (property != QLatin1String("width") && property != QLatin1String("height")
+            && property != QLatin1String("border-width") && property != QLatin1String("font-family")
+            && !property.endsWith(QLatin1String("color")))
             value = value.toLower();
         result.insert(property, value);
     }

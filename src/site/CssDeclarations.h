@@ -22,7 +22,8 @@ QHash<QString, QString> ParseCssDeclarations(const QString &style);
 QStringList ParseCssFontFamilies(const QString &style);
 
 // The declarations of a style attribute in the form that Quillnav's classic
-// code writes, "name='value'; name=value", read into CSS values (lengths in
-// px, keywords in lower case, "border-style: none" where colours come
-// without a border), so that they read as the same declarations in CSS.
+// code writes, "name='value'; name=value", read into CSS values (keywords in
+// lower case, "border-style: none" where colours come without a border), so
+// that they read as the same declarations in CSS; the lengths (width, height,
+// border-width) and colours stay as written, the text of their boxes.
 QHash<QString, QString> ParseClassicStyle(const QString &style);

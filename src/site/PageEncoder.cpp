@@ -36,6 +36,26 @@ QByteArray throughIcu(const char *name, const QString &text, bool *exact)
     return out;
 }
 
+// x-user-defined: ASCII as it is, the bytes 0x80 to 0xFF as U+F780 to U+F7FF.
+QByteArray userDefined(const QString &text, bool *exact)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80 || (c >= 0xF780 && c <= 0xF7FF)) {
+            out += char(c < 0x80 ? c : c - 0xF780 + 0x80);
+            continue;
+        }
+        char32_t codePoint = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            codePoint = QChar::surrogateToUcs4(c, text.at(++i).unicode());
+        out += "&#" + QByteArray::number(quint32(codePoint)) + ';';
+        *exact = false;
+    }
+    return out;
+}
+
 } // namespace
 
 namespace PageEncoder {
@@ -60,8 +80,8 @@ QByteArray encode(const QString &text, QByteArrayView encoding, bool *exact)
     isExact = true;
     if (encoding == "UTF-8")
         return text.toUtf8();
-    if (encoding == "x-user-defined") // read as windows-1252
-        encoding = "windows-1252";
+    if (encoding == "x-user-defined")
+        return userDefined(text, &isExact);
     if (SingleByteEncodings::contains(encoding))
         return SingleByteEncodings::encode(encoding, text, &isExact);
     const char *name = PageEncoding::converterFor(encoding);

@@ -9,6 +9,7 @@
 
 #include <unicode/ucnv.h>
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <optional>
@@ -211,15 +212,18 @@ std::optional<QByteArray> charsetFromContent(const QByteArray &content)
     }
 }
 
-// The encoding a <meta> element declares, its attributes read from `in`;
-// empty when it declares none that is known.
-QByteArray metaEncoding(Scanner &in)
+// The encoding a <meta> element declares, its attributes (names in lower
+// case) given one by one by `next` until it gives none; empty when it
+// declares none that is known.
+template <class Next> QByteArray metaEncoding(const Next &next)
 {
     QList<QByteArray> seen;
     bool gotPragma = false;
     std::optional<bool> needPragma;
     std::optional<QByteArray> charset; // empty: a label that names no encoding
-    while (const std::optional<Attribute> a = getAttribute(in)) {
+    while (std::optional<Attribute> a = next()) {
+        for (char &c : a->value)
+            c = lower(c);
         if (seen.contains(a->name))
             continue;
         seen.append(a->name);
@@ -270,30 +274,8 @@ bool decodeWithIcu(const char *converter, QByteArrayView bytes, QString *out)
     return true;
 }
 
-} // namespace
-
-QByteArray encodingForLabel(QByteArrayView label)
-{
-    static const QHash<QByteArray, QByteArray> table = [] {
-        QHash<QByteArray, QByteArray> t;
-        for (const Encoding &e : kEncodings) {
-            for (const QByteArray &l : QByteArray(e.labels).split(' '))
-                t.insert(l, e.name);
-        }
-        return t;
-    }();
-    qsizetype from = 0, to = label.size();
-    while (from < to && isSpace(label[from]))
-        ++from;
-    while (to > from && isSpace(label[to - 1]))
-        --to;
-    QByteArray key = label.sliced(from, to - from).toByteArray();
-    for (char &c : key)
-        c = lower(c);
-    return table.value(key);
-}
-
-QByteArray prescan(QByteArrayView bytes)
+// The <meta> part of the prescan, in the first 1,024 bytes.
+QByteArray prescanMeta(QByteArrayView bytes)
 {
     Scanner in{bytes.first(std::min<qsizetype>(bytes.size(), 1024))};
     for (; !in.atEnd(); ++in.pos) {
@@ -308,7 +290,7 @@ QByteArray prescan(QByteArrayView bytes)
         } else if (startsWithNoCase(in.s, in.pos, "<meta") && in.pos + 5 < in.s.size()
                    && (isSpace(in.s[in.pos + 5]) || in.s[in.pos + 5] == '/')) {
             in.pos += 6;
-            const QByteArray found = metaEncoding(in);
+            const QByteArray found = metaEncoding([&in] { return getAttribute(in); });
             if (!found.isEmpty())
                 return found;
             if (in.atEnd())
@@ -334,6 +316,101 @@ QByteArray prescan(QByteArrayView bytes)
         }
     }
     return {};
+}
+
+} // namespace
+
+QByteArray encodingForLabel(QByteArrayView label)
+{
+    static const QHash<QByteArray, QByteArray> table = [] {
+        QHash<QByteArray, QByteArray> t;
+        for (const Encoding &e : kEncodings) {
+            for (const QByteArray &l : QByteArray(e.labels).split(' '))
+                t.insert(l, e.name);
+        }
+        return t;
+    }();
+    qsizetype from = 0, to = label.size();
+    while (from < to && isSpace(label[from]))
+        ++from;
+    while (to > from && isSpace(label[to - 1]))
+        --to;
+    QByteArray key = label.sliced(from, to - from).toByteArray();
+    for (char &c : key)
+        c = lower(c);
+    return table.value(key);
+}
+
+QByteArray xmlEncoding(QByteArrayView bytes)
+{
+    if (!bytes.startsWith("<?xml"))
+        return {};
+    const qsizetype end = bytes.indexOf('>');
+    if (end < 0)
+        return {};
+    const QByteArrayView declaration = bytes.first(end);
+    qsizetype at = declaration.indexOf("encoding");
+    if (at < 0)
+        return {};
+    at += 8;
+    const auto skipBlanks = [&] { // every byte up to 0x20, as the standard says
+        while (at < declaration.size() && uchar(declaration[at]) <= 0x20)
+            ++at;
+    };
+    skipBlanks();
+    if (at >= declaration.size() || declaration[at] != '=')
+        return {};
+    ++at;
+    skipBlanks();
+    if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\''))
+        return {};
+    const qsizetype close = declaration.indexOf(declaration[at], at + 1);
+    if (close < 0)
+        return {};
+    const QByteArrayView label = declaration.sliced(at + 1, close - at - 1);
+    if (std::any_of(label.begin(), label.end(), [](char c) { return uchar(c) <= 0x20; }))
+        return {};
+    const QByteArray name = encodingForLabel(label);
+    return name == "UTF-16BE" || name == "UTF-16LE" ? QByteArrayLiteral("UTF-8") : name;
+}
+
+QByteArray declaredByMeta(const QList<std::pair<QByteArray, QByteArray>> &attributes)
+{
+    qsizetype i = 0;
+    return metaEncoding([&]() -> std::optional<Attribute> {
+        if (i == attributes.size())
+            return std::nullopt;
+        const auto &[name, value] = attributes.at(i++);
+        return Attribute{name, value};
+    });
+}
+
+bool isCertain(QByteArrayView encoding, qsizetype bomLength)
+{
+    return bomLength > 0 || encoding == "UTF-16LE" || encoding == "UTF-16BE";
+}
+
+QByteArray changedEncoding(QByteArrayView current, qsizetype bomLength, QByteArrayView declared)
+{
+    if (isCertain(current, bomLength) || declared.isEmpty())
+        return {};
+    QByteArray next = declared.toByteArray();
+    if (next == "UTF-16BE" || next == "UTF-16LE")
+        next = "UTF-8";
+    else if (next == "x-user-defined")
+        next = "windows-1252";
+    return next == current ? QByteArray() : next;
+}
+
+QByteArray prescan(QByteArrayView bytes)
+{
+    // A page in UTF-16 without a byte order mark that opens with "<?x".
+    if (bytes.startsWith(QByteArrayView("<\0?\0x\0", 6)))
+        return QByteArrayLiteral("UTF-16LE");
+    if (bytes.startsWith(QByteArrayView("\0<\0?\0x", 6)))
+        return QByteArrayLiteral("UTF-16BE");
+    const QByteArray meta = prescanMeta(bytes);
+    return meta.isEmpty() ? xmlEncoding(bytes) : meta;
 }
 
 QByteArray sniff(QByteArrayView bytes, qsizetype *bomLength)
@@ -368,7 +445,11 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
     const QByteArray name = sniff(bytes, &bom);
     if (encoding)
         *encoding = name;
-    const QByteArrayView body = QByteArrayView(bytes).sliced(bom);
+    return decodeAs(QByteArrayView(bytes).sliced(bom), name, text, error);
+}
+
+bool decodeAs(QByteArrayView body, QByteArrayView name, QString *text, QString *error)
+{
     if (name == "UTF-8") {
         *text = QString::fromUtf8(body);
         return true;
@@ -380,6 +461,14 @@ bool decode(const QByteArray &bytes, QString *text, QString *error, QByteArray *
     if (name == "UTF-16LE" || name == "UTF-16BE") {
         QStringDecoder decoder(name == "UTF-16LE" ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         *text = decoder.decode(body);
+        return true;
+    }
+    if (name == "x-user-defined") { // only an XML declaration names it: bytes past ASCII go to U+F780...
+        text->resize(body.size());
+        for (qsizetype i = 0; i < body.size(); ++i) {
+            const uchar b = uchar(body[i]);
+            (*text)[i] = QChar(b < 0x80 ? char16_t(b) : char16_t(0xF780 + b - 0x80));
+        }
         return true;
     }
     if (name == "replacement") {

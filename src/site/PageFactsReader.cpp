@@ -159,8 +159,8 @@ QList<PageFacts> PageFactsReader::read(const QStringList &paths, int want, const
 {
     const QList<PageReader::Page<RawFacts>> pages = PageReader::read<RawFacts>(
         paths.size(),
-        [&paths](qsizetype index, QByteArray *utf8, QString *error) {
-            return PageReader::load(paths.at(index), PageReader::kMaxFileBytes, utf8, error);
+        [&paths](qsizetype index, PageReader::Source *source, QString *error) {
+            return PageReader::load(paths.at(index), PageReader::kMaxFileBytes, source, error);
         },
         [want](const QByteArray &utf8, PageReader::Parser &parser) { return parsePage(utf8, parser, want); },
         bounds, {kBatchPages, kBatchBytes}, progress);

@@ -106,19 +106,19 @@ bool isQuillnavComment(const char *text, qsizetype length)
     return length - i >= 8 && std::memcmp(text + i, "quillnav", 8) == 0;
 }
 
-QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds)
+QList<PageMarkList> scan(const QList<PageReader::Source> &sources, const PageReadBounds &bounds)
 {
     const QList<PageReader::Page<QList<PageMark>>> pages =
-        PageReader::read<QList<PageMark>>(utf8Pages.size(),
-                                          [&utf8Pages](qsizetype index, QByteArray *utf8, QString *) {
-                                              *utf8 = utf8Pages.at(index);
+        PageReader::read<QList<PageMark>>(sources.size(),
+                                          [&sources](qsizetype index, PageReader::Source *source, QString *) {
+                                              *source = sources.at(index);
                                               return true;
                                           },
                                           collect, bounds, {kBatchPages, kBatchBytes});
     QList<PageMarkList> out;
     out.reserve(pages.size());
     for (const PageReader::Page<QList<PageMark>> &page : pages) {
-        PageMarkList list{page.ok, page.error, page.record};
+        PageMarkList list{page.ok, page.error, page.record, page.encoding};
         std::sort(list.marks.begin(), list.marks.end(),
                   [](const PageMark &a, const PageMark &b) { return a.start < b.start; });
         out.append(std::move(list));

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "site/PageReadBounds.h"
+#include "site/PageReader.h"
 
 // What publishing needs to know of a page's markup, from the HTML parser's
 // own tree: the comments whose text begins with "quillnav" (a comment inside
@@ -23,6 +24,7 @@ struct PageMarkList {
     bool ok = false;
     QString error;         // when not ok: why the page was not read (without its name)
     QList<PageMark> marks; // in the order of their start
+    QByteArray encoding;   // the one the page was read in (a <meta> may have changed its source's)
 };
 
 // Parses pages for their marks. The parser's cost grows with hostile markup,
@@ -31,7 +33,7 @@ struct PageMarkList {
 // only the page that is too complex is refused.
 namespace PageMarkScan {
 
-QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds = {});
+QList<PageMarkList> scan(const QList<PageReader::Source> &pages, const PageReadBounds &bounds = {});
 
 // Whether a comment's text begins, after blanks, with "quillnav".
 bool isQuillnavComment(const char *text, qsizetype length);

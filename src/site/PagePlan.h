@@ -16,6 +16,7 @@ struct PagePlan {
     QByteArray oldBytes;   // the page as it was read (empty when it did not exist)
     QByteArray newBytes;   // WillChange: what it becomes
     FileIdentity identity; // the file as it was read
+    QByteArray encoding;   // the one the page was read in and is written in (empty when not read)
 
     // "will change", "up to date", "no placeholder" or "error".
     static QString stateText(State state);

@@ -9,12 +9,16 @@
 #include <gumbo.h>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 bool PageReader::decode(const QByteArray &bytes, QByteArray *utf8, QString *error, QByteArray *encoding,
-                        qsizetype *bom)
+                        qsizetype *bom, QByteArrayView as)
 {
     qsizetype mark = 0;
-    const QByteArray name = PageEncoding::sniff(bytes, &mark);
+    QByteArray name = PageEncoding::sniff(bytes, &mark);
+    if (!as.isEmpty())
+        name = as.toByteArray();
     if (encoding)
         *encoding = name;
     if (bom)
@@ -25,20 +29,26 @@ bool PageReader::decode(const QByteArray &bytes, QByteArray *utf8, QString *erro
         return true;
     }
     QString text;
-    if (!PageEncoding::decode(bytes, &text, error, encoding))
+    if (!PageEncoding::decodeAs(body, name, &text, error))
         return false;
     *utf8 = text.toUtf8();
     return true;
 }
 
-bool PageReader::load(const QString &path, qint64 maxBytes, QByteArray *utf8, QString *error)
+bool PageReader::decode(const QByteArray &bytes, Source *source, QString *error)
+{
+    source->bytes = bytes;
+    return decode(bytes, &source->utf8, error, &source->encoding, &source->bom);
+}
+
+bool PageReader::load(const QString &path, qint64 maxBytes, Source *source, QString *error)
 {
     const RegularFile file = RegularFile::read(path, maxBytes);
     if (file.status != RegularFile::Ok) {
         *error = file.problem();
         return false;
     }
-    return decode(file.bytes, utf8, error);
+    return decode(file.bytes, source, error);
 }
 
 PageReader::Parser::~Parser()
@@ -66,7 +76,64 @@ const GumboInternalOutput *PageReader::Parser::parse(const QByteArray &utf8, qsi
         m_arena->serve(&options);
     const qsizetype size = length < 0 ? utf8.size() : std::min(length, utf8.size());
     m_output = gumbo_parse_with_options(&options, utf8.constData(), size_t(size));
+    m_parsed = size;
     return m_output;
+}
+
+QByteArray PageReader::Parser::declaredEncoding(const QByteArray &utf8)
+{
+    const auto first = [this] {
+        QByteArray found;
+        qsizetype at = -1;
+        std::vector<const GumboNode *> stack{m_output->document};
+        while (!stack.empty()) {
+            const GumboNode *node = stack.back();
+            stack.pop_back();
+            if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_TEMPLATE
+                && node->type != GUMBO_NODE_DOCUMENT)
+                continue;
+            const GumboVector &children =
+                node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
+            const GumboElement &e = node->v.element;
+            if (node->type != GUMBO_NODE_DOCUMENT && e.tag == GUMBO_TAG_META
+                && e.tag_namespace == GUMBO_NAMESPACE_HTML && e.original_tag.length > 0
+                && (at < 0 || qsizetype(e.start_pos.offset) < at)) {
+                QList<std::pair<QByteArray, QByteArray>> attributes;
+                for (unsigned i = 0; i < e.attributes.length; ++i) {
+                    const auto *a = static_cast<const GumboAttribute *>(e.attributes.data[i]);
+                    attributes.append({QByteArray(a->name), QByteArray(a->value)});
+                }
+                const QByteArray declared = PageEncoding::declaredByMeta(attributes);
+                if (!declared.isEmpty())
+                    found = declared, at = qsizetype(e.start_pos.offset);
+            }
+            if (node->type == GUMBO_NODE_TEMPLATE)
+                continue; // its contents are inert: a <meta> there declares nothing
+            for (unsigned i = children.length; i-- > 0;)
+                stack.push_back(static_cast<const GumboNode *>(children.data[i]));
+        }
+        return found;
+    };
+    QByteArray found = m_output ? first() : QByteArray();
+    if (!found.isEmpty() || m_parsed >= utf8.size())
+        return found;
+    // The parse stopped short of the text's end: what follows (from the tag it may have cut) may
+    // hold the first <meta>.
+    qsizetype last = -1;
+    for (qsizetype at = m_parsed > 0 ? std::max<qsizetype>(0, utf8.lastIndexOf('<', m_parsed - 1)) : 0;
+         (at = utf8.indexOf('<', at)) >= 0; ++at) {
+        if (QByteArrayView(utf8)
+                .sliced(at + 1)
+                .first(std::min<qsizetype>(4, utf8.size() - at - 1))
+                .compare("meta", Qt::CaseInsensitive)
+            == 0)
+            last = at;
+    }
+    const qsizetype close = last < 0 ? -1 : utf8.indexOf('>', last);
+    if (last < 0 || (close >= 0 && close < m_parsed))
+        return found;
+    parse(utf8, close < 0 ? -1 : close + 1);
+    return first();
 }
 
 QString PageReader::damagedText()
@@ -81,8 +148,10 @@ void PageReader::run(qsizetype count, const Load &load, const Append &append, co
 {
     struct Text {
         qsizetype index;
-        QByteArray utf8;
+        Source source;
+        bool tentative; // a <meta> may change its encoding
     };
+    QList<Text> rereads; // pages whose <meta> changed their encoding, to read again
     // Parses texts [from, to) in one worker and delivers their answers; false
     // (with the worker's result) when the worker did not finish.
     const auto parse = [&](const QList<Text> &texts, qsizetype from, qsizetype to,
@@ -96,7 +165,10 @@ void PageReader::run(qsizetype count, const Load &load, const Append &append, co
             Parser parser(arena ? &*arena : nullptr);
             QByteArray wire;
             for (qsizetype i = from; i < to; ++i) {
-                append(texts.at(i).utf8, parser, &wire);
+                const Text &text = texts.at(i);
+                append(text.source.utf8, parser, &wire);
+                PageWire::append(&wire,
+                                 text.tentative ? parser.declaredEncoding(text.source.utf8) : QByteArray());
                 parser.release();
             }
             return wire;
@@ -106,12 +178,29 @@ void PageReader::run(qsizetype count, const Load &load, const Append &append, co
         QByteArrayView rest(result->output);
         bool whole = true;
         for (qsizetype i = from; i < to; ++i) {
+            const Text &text = texts.at(i);
             Answer answer;
-            whole = whole && PageWire::takeFrame(&rest, &answer.frame);
+            answer.encoding = text.source.encoding;
+            QByteArrayView metaFrame;
+            QByteArray declared;
+            whole = whole && PageWire::takeFrame(&rest, &answer.frame)
+                    && PageWire::takeFrame(&rest, &metaFrame) && PageWire::decode(metaFrame, &declared);
             answer.ok = whole;
             if (!whole)
                 answer.error = damagedText();
-            deliver(texts.at(i).index, answer);
+            const QByteArray changed =
+                whole ? PageEncoding::changedEncoding(text.source.encoding, text.source.bom, declared)
+                      : QByteArray();
+            if (!changed.isEmpty()) { // read once more in the encoding the page declares
+                Text again{text.index, {{}, {}, changed, 0}, false};
+                if (PageReader::decode(text.source.bytes, &again.source.utf8, &answer.error, nullptr, nullptr,
+                                       changed)) {
+                    rereads.append(std::move(again));
+                    continue;
+                }
+                answer.ok = false;
+            }
+            deliver(text.index, answer);
         }
         return true;
     };
@@ -124,6 +213,27 @@ void PageReader::run(qsizetype count, const Load &load, const Append &append, co
     BoundedWorker::Result cancel;
     cancel.outcome = BoundedWorker::Cancelled;
     bool cancelled = false;
+    // Reads a batch; a batch past a bound is read again page by page, so that only a page past a
+    // bound itself is refused.
+    const auto readBatch = [&](const QList<Text> &texts) {
+        BoundedWorker::Result result;
+        if (texts.isEmpty() || parse(texts, 0, texts.size(), &result))
+            return;
+        cancelled = result.outcome == BoundedWorker::Cancelled;
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            if (cancelled || texts.size() == 1) {
+                fail(texts.at(i).index, result);
+                continue;
+            }
+            BoundedWorker::Result one;
+            if (!parse(texts, i, i + 1, &one)) {
+                fail(texts.at(i).index, one);
+                cancelled = one.outcome == BoundedWorker::Cancelled;
+                if (cancelled)
+                    result = one;
+            }
+        }
+    };
     qsizetype next = 0;
     while (next < count) {
         QList<Text> texts;
@@ -133,30 +243,25 @@ void PageReader::run(qsizetype count, const Load &load, const Append &append, co
                 fail(next, cancel);
                 continue;
             }
-            Text text{next, {}};
+            Text text{next, {}, false};
             Answer refused;
-            if (!load(next, &text.utf8, &refused.error)) {
+            if (!load(next, &text.source, &refused.error)) {
                 deliver(next, refused);
                 continue;
             }
-            bytes += text.utf8.size();
+            text.tentative = !text.source.bytes.isEmpty()
+                             && !PageEncoding::isCertain(text.source.encoding, text.source.bom);
+            bytes += text.source.utf8.size() + (text.tentative ? text.source.bytes.size() : 0);
             texts.append(std::move(text));
         }
-        BoundedWorker::Result result;
-        if (!texts.isEmpty() && !parse(texts, 0, texts.size(), &result)) {
-            cancelled = result.outcome == BoundedWorker::Cancelled;
-            for (qsizetype i = 0; i < texts.size(); ++i) {
-                if (cancelled || texts.size() == 1) {
-                    fail(texts.at(i).index, result);
-                    continue;
-                }
-                BoundedWorker::Result one; // page by page, so that only a page past a bound itself is refused
-                if (!parse(texts, i, i + 1, &one)) {
-                    fail(texts.at(i).index, one);
-                    cancelled = one.outcome == BoundedWorker::Cancelled;
-                    if (cancelled)
-                        result = one;
-                }
+        readBatch(texts);
+        while (!rereads.isEmpty()) {
+            const QList<Text> again = std::exchange(rereads, {});
+            if (cancelled) {
+                for (const Text &text : again)
+                    fail(text.index, cancel);
+            } else {
+                readBatch(again);
             }
         }
         if (progress && !cancelled && !progress(next))

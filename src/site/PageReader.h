@@ -22,7 +22,10 @@ struct PageBatch {
 // publishing (PageMarkScan) and the site reader (PageFactsReader):
 // 1. load and decode, here: the page's bytes become UTF-8 text as a browser
 //    decodes them (PageEncoding); the codecs hold locks a forked worker
-//    cannot take;
+//    cannot take; when the parser then meets a <meta> that declares another
+//    encoding than the one the page was tentatively read in, the page is
+//    decoded again in that one and parsed once more, as a browser changes
+//    the encoding (PageEncoding::changedEncoding);
 // 2. batch: many pages go to one worker, up to a count and a size;
 // 3. parse in the worker (PageReadBounds, BoundedWorker), where the HTML
 //    parser takes its memory from an arena (ParseArena); what a reader wants
@@ -43,11 +46,22 @@ public:
     // valid UTF-8 are kept as they are (without a byte order mark). False,
     // with the reason as a sentence, when the encoding cannot be read here.
     // `encoding` and `bom` get the encoding's name and the mark's length.
+    // With `as`, the bytes are decoded in that encoding instead.
     static bool decode(const QByteArray &bytes, QByteArray *utf8, QString *error,
-                       QByteArray *encoding = nullptr, qsizetype *bom = nullptr);
+                       QByteArray *encoding = nullptr, qsizetype *bom = nullptr, QByteArrayView as = {});
+
+    // A page as the parser gets it: its text, and what reads it again when
+    // the parser meets a <meta> that changes its encoding.
+    struct Source {
+        QByteArray utf8;
+        QByteArray bytes;    // the page's bytes; empty: the text is never read again
+        QByteArray encoding; // the one the text was decoded from
+        qsizetype bom = 0;
+    };
+    static bool decode(const QByteArray &bytes, Source *source, QString *error);
     // A file (at most maxBytes) read and decoded; false with the reason, a
     // sentence beginning with "It" (RegularFile::problem).
-    static bool load(const QString &path, qint64 maxBytes, QByteArray *utf8, QString *error);
+    static bool load(const QString &path, qint64 maxBytes, Source *source, QString *error);
 
     // The HTML parser as an extractor gets it. A parse's tree lives until the
     // next parse, or until the extractor has returned.
@@ -63,21 +77,27 @@ public:
         friend class PageReader;
         explicit Parser(ParseArena *arena) : m_arena(arena) {}
         void release();
+        // The encoding that the first <meta> of the text declares (read
+        // from the last parse, or from one up to its last "<meta" when that
+        // parse stopped short); empty when none declares a known one.
+        QByteArray declaredEncoding(const QByteArray &utf8);
 
         ParseArena *m_arena;
         GumboInternalOutput *m_output = nullptr;
+        qsizetype m_parsed = 0; // the bytes of text the last parse read
     };
 
     // What one page gave: its record, or why it gave none.
     template <class Record> struct Page {
         bool ok = false;
         Record record{};
+        QByteArray encoding;    // the one its text was read in (its source's, unless a <meta> changed it)
         QString error;          // when not ok: why, as a sentence ("It is too complex to read: ...")
         bool cancelled = false; // not ok because the reading was cancelled
     };
 
     // Loads page `index` here; false with the reason leaves it out.
-    using Load = std::function<bool(qsizetype index, QByteArray *utf8, QString *error)>;
+    using Load = std::function<bool(qsizetype index, Source *source, QString *error)>;
     // Called after each batch with the count of pages done; false cancels.
     using Progress = std::function<bool(qsizetype done)>;
     template <class Record> using Extract = std::function<Record(const QByteArray &utf8, Parser &parser)>;
@@ -95,6 +115,7 @@ private:
     struct Answer {
         bool ok = false;
         QByteArrayView frame; // ok: the page's record on the wire
+        QByteArray encoding;
         QString error;
         bool cancelled = false;
     };
@@ -121,6 +142,7 @@ QList<PageReader::Page<Record>> PageReader::read(qsizetype count, const Load &lo
         bounds, batch, progress,
         [&pages](qsizetype index, const Answer &answer) {
             Page<Record> &page = pages[index];
+            page.encoding = answer.encoding;
             page.error = answer.error;
             page.cancelled = answer.cancelled;
             if (!answer.ok)

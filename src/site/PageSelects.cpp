@@ -339,13 +339,13 @@ bool PageSelects::read(const QByteArray &bytes, const Bounds &bounds)
     m_selects.clear();
     m_classicScript.clear();
     m_cancelled = false;
-    QByteArray utf8;
-    if (!PageReader::decode(bytes, &utf8, &m_error))
+    PageReader::Source source;
+    if (!PageReader::decode(bytes, &source, &m_error))
         return false;
     QList<PageReader::Page<PageRecords>> pages = PageReader::read<PageRecords>(
         1,
-        [&utf8](qsizetype, QByteArray *text, QString *) {
-            *text = utf8;
+        [&source](qsizetype, PageReader::Source *text, QString *) {
+            *text = std::move(source);
             return true;
         },
         &PageSelects::collect, bounds);

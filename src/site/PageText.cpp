@@ -5,10 +5,10 @@
 
 #include <QString>
 
-bool PageText::read(const QByteArray &bytes, QString *error)
+bool PageText::read(const QByteArray &bytes, QString *error, QByteArrayView as)
 {
     m_bytes = bytes;
-    if (!PageReader::decode(bytes, &m_utf8, error, &m_encoding, &m_bom))
+    if (!PageReader::decode(bytes, &m_utf8, error, &m_encoding, &m_bom, as))
         return false;
     if (!PageEncoder::canWrite(m_encoding)) {
         *error = QStringLiteral("It is written in the character encoding %1, in which a menu cannot be "

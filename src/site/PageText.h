@@ -1,5 +1,7 @@
 #pragma once
 
+#include "site/PageReader.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -10,13 +12,16 @@
 // of the text is the n-th "<" byte of the page.
 class PageText {
 public:
-    // Decodes the page; false, with the reason, when it cannot be decoded or
-    // its encoding cannot be written.
-    bool read(const QByteArray &bytes, QString *error);
+    // Decodes the page (in `as` when given, as the parser found it
+    // declared); false, with the reason, when it cannot be decoded or its
+    // encoding cannot be written.
+    bool read(const QByteArray &bytes, QString *error, QByteArrayView as = {});
 
     const QByteArray &bytes() const { return m_bytes; }
     const QByteArray &utf8() const { return m_utf8; }
     const QByteArray &encoding() const { return m_encoding; }
+    // The page as the parser reads it (PageReader).
+    PageReader::Source source() const { return {m_utf8, m_bytes, m_encoding, m_bom}; }
     // The page's line end: that of its first line, else LF.
     QByteArray lineEnd() const;
 

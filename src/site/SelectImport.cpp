@@ -102,12 +102,44 @@ bool pixels(const QHash<QString, QString> &css, const char *property, QString *o
     return m.hasMatch();
 }
 
-bool colour(const QHash<QString, QString> &css, const char *property, QString *out)
+// How a style is read: the HTML5 code's CSS, or the classic code's texts,
+// which come back as the user typed them into the style dialogs.
+struct StyleReading {
+    bool classic = false;
+    QStringList *notes = nullptr; // classic: what was left out
+};
+
+// A width, height or border thickness: a CSS length in px from the HTML5
+// code; from the classic code the box's text as written, which the box
+// holds up to 4 characters of: any text for the list's width ("120",
+// "10em", "50%"), digits for the button's. Another is named in a note,
+// `leftOut` (translated in "PageImport", with the value and the limit).
+void length(const QHash<QString, QString> &css, const char *property, const StyleReading &reading,
+            const char *leftOut, QString *out, bool digitsOnly = true)
+{
+    if (!reading.classic) {
+        pixels(css, property, out);
+        return;
+    }
+    static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
+    const QString value = css.value(QLatin1String(property));
+    constexpr qsizetype kBoxLength = 4;
+    if (value.size() <= kBoxLength && (!digitsOnly || digits.match(value).hasMatch())) {
+        *out = value;
+        return;
+    }
+    reading.notes->append(
+        QCoreApplication::translate("PageImport", leftOut).arg(CutAtLength(value, 40)).arg(kBoxLength));
+}
+
+// A colour "#RRGGBB": from the classic code as written, from the HTML5 code in upper case as it writes them.
+bool colour(const QHash<QString, QString> &css, const char *property, const StyleReading &reading,
+            QString *out)
 {
     static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
     const QString value = css.value(QLatin1String(property));
     if (hex.match(value).hasMatch())
-        *out = value.toUpper();
+        *out = reading.classic ? value : value.toUpper();
     return hex.match(value).hasMatch();
 }
 
@@ -141,22 +173,31 @@ void readFamilies(const QString &style, QString *family, QString *fallback)
         *fallback = families.at(1);
 }
 
-void readListStyle(const QHash<QString, QString> &css, MenuStyleRecord *s)
+void readListStyle(const QHash<QString, QString> &css, const StyleReading &reading, MenuStyleRecord *s)
 {
     readFont(css, &s->mnuFontSize, &s->mnuFont, &s->mnuFontWeight, &s->mnuItalic, &s->mnuUnderline);
-    pixels(css, "width", &s->mnuWidth);
-    const bool back = colour(css, "background-color", &s->mnuClr[1]);
-    if (colour(css, "color", &s->mnuClr[0]) || back)
+    length(css, "width", reading,
+           QT_TRANSLATE_NOOP("PageImport",
+                             "The list's width \"%1\" was left out: its box holds at most %2 characters."),
+           &s->mnuWidth, false);
+    const bool back = colour(css, "background-color", reading, &s->mnuClr[1]);
+    if (colour(css, "color", reading, &s->mnuClr[0]) || back)
         s->mnuSysClr = 0;
 }
 
-void readButtonStyle(const QHash<QString, QString> &css, ButtonStyleRecord *s)
+void readButtonStyle(const QHash<QString, QString> &css, const StyleReading &reading, ButtonStyleRecord *s)
 {
     readFont(css, &s->bttnFontSize, &s->bttnFont, &s->bttnFontWeight, &s->bttnItalic, &s->bttnUnderline);
-    pixels(css, "width", &s->bttnWidth);
-    pixels(css, "height", &s->bttnHeight);
-    const bool back = colour(css, "background-color", &s->bttnClr[1]);
-    if (colour(css, "color", &s->bttnClr[0]) || back)
+    length(css, "width", reading,
+           QT_TRANSLATE_NOOP("PageImport",
+                             "The button's width \"%1\" was left out: its box holds at most %2 digits."),
+           &s->bttnWidth);
+    length(css, "height", reading,
+           QT_TRANSLATE_NOOP("PageImport",
+                             "The button's height \"%1\" was left out: its box holds at most %2 digits."),
+           &s->bttnHeight);
+    const bool back = colour(css, "background-color", reading, &s->bttnClr[1]);
+    if (colour(css, "color", reading, &s->bttnClr[0]) || back)
         s->bttnSysClr = 0;
     const QString border = css.value(QStringLiteral("border-style"));
     if (border == QLatin1String("none") || border == QLatin1String("solid"))
@@ -164,8 +205,12 @@ void readButtonStyle(const QHash<QString, QString> &css, ButtonStyleRecord *s)
     static const char *const sides[] = {"border-top-color", "border-left-color", "border-right-color",
                                         "border-bottom-color"};
     for (int i = 0; i < 4; ++i)
-        colour(css, sides[i], &s->bttnClr[std::size_t(i) + 2]);
-    pixels(css, "border-width", &s->bttnBorder);
+        colour(css, sides[i], reading, &s->bttnClr[std::size_t(i) + 2]);
+    length(css, "border-width", reading,
+           QT_TRANSLATE_NOOP(
+               "PageImport",
+               "The button's border thickness \"%1\" was left out: its box holds at most %2 digits."),
+           &s->bttnBorder);
 }
 
 void readClassicTarget(const QString &script, MenuOptions *o)
@@ -182,7 +227,8 @@ void readClassicTarget(const QString &script, MenuOptions *o)
     }
 }
 
-void readOptions(const PageSelect &s, Origin origin, const QString &classicScript, MenuProject *p)
+void readOptions(const PageSelect &s, Origin origin, const QString &classicScript, MenuProject *p,
+                 QStringList *notes)
 {
     MenuOptions &o = p->options;
     const PageButton &b = s.button;
@@ -192,9 +238,10 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
         readClassicTarget(classicScript, &o);
         const int align = int(MenuOptions::alignCaptions().indexOf(s.valign));
         o.buttonAlign = align < 0 ? int(MenuOptions::AlignMiddle) : align;
-        readListStyle(ParseClassicStyle(s.style), &p->menuStyle);
+        const StyleReading classic{true, notes};
+        readListStyle(ParseClassicStyle(s.style), classic, &p->menuStyle);
         if (b.kind == PageButton::Text)
-            readButtonStyle(ParseClassicStyle(b.style), &p->buttonStyle);
+            readButtonStyle(ParseClassicStyle(b.style), classic, &p->buttonStyle);
     } else if (origin == Origin::Html5) {
         if (!nameFromId(s.id, &o.menuName))
             o.menuName.clear();
@@ -210,10 +257,10 @@ void readOptions(const PageSelect &s, Origin origin, const QString &classicScrip
                         : s.boxStyle.contains(QLatin1String("align-items: flex-end"))
                             ? MenuOptions::AlignBottom
                             : MenuOptions::AlignMiddle;
-        readListStyle(ParseCssDeclarations(s.style), &p->menuStyle);
+        readListStyle(ParseCssDeclarations(s.style), {}, &p->menuStyle);
         readFamilies(s.style, &p->menuStyle.mnuFont, &p->menuStyle.mnuFontFallback);
         if (b.kind == PageButton::Text) {
-            readButtonStyle(ParseCssDeclarations(b.style), &p->buttonStyle);
+            readButtonStyle(ParseCssDeclarations(b.style), {}, &p->buttonStyle);
             readFamilies(b.style, &p->buttonStyle.bttnFont, &p->buttonStyle.bttnFontFallback);
         }
     } else {
@@ -347,7 +394,7 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     const Origin origin = originOf(s);
     MenuProject p;
     p.dialect = origin == Origin::Classic ? CodeDialect::Classic : CodeDialect::Html5;
-    readOptions(s, origin, classicScript, &p);
+    readOptions(s, origin, classicScript, &p, notes);
 
     struct Row {
         QString text;

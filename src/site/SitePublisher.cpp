@@ -63,6 +63,13 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
         plan.reason = QCoreApplication::translate("SitePublisher", "It was not read. %1").arg(marks.error);
         return;
     }
+    QString error;
+    if (marks.encoding != page.text.encoding() && !page.text.read(plan.oldBytes, &error, marks.encoding)) {
+        plan.state = PagePlan::Error; // a <meta> past the prescan declares an encoding that cannot be written
+        plan.reason = error;
+        return;
+    }
+    plan.encoding = page.text.encoding();
     PageEdit edit;
     if (!edit.locate(page.text, marks.marks, project.options.menuName)) {
         plan.state = PagePlan::Error;
@@ -175,7 +182,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             all.append(std::move(page));
         }
     }
-    QList<QByteArray> texts;
+    QList<PageReader::Source> texts;
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
     for (Page &page : all) {
         if (!page.absolute.isEmpty())
@@ -190,7 +197,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         if (id.exists)
             seen.insert({id.device, id.inode});
         if (page.parse)
-            texts.append(page.text.utf8());
+            texts.append(page.text.source());
     }
     const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds);
     qsizetype next = 0;

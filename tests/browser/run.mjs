@@ -306,6 +306,45 @@ await check('published site: a page two folders deep reaches the others through 
   assert.equal(path(page), '/site/index.html');
 });
 
+// Pages that declare windows-1251 past the first 1,024 bytes or in an XML declaration, published
+// and served without a charset, as a plain web server does: Chromium reads them in windows-1251,
+// shows the menu's texts, and every entry of the menu leads to a page that exists.
+await check('published site: a late-declared windows-1251 page shows its menu, and every entry leads to a page', async (page) => {
+  const plain = createServer((req, res) => {
+    const file = join(site, decodeURIComponent(new URL(req.url, 'http://x').pathname));
+    const served = file.endsWith('/') ? join(file, 'index.html') : file;
+    if (!existsSync(served)) { res.statusCode = 404; res.end(); return; }
+    res.setHeader('Content-Type', served.endsWith('.js') ? 'text/javascript' : 'text/html');
+    res.end(readFileSync(served));
+  });
+  await new Promise((ready) => plain.listen(0, '127.0.0.1', ready));
+  const root = `http://127.0.0.1:${plain.address().port}`;
+  try {
+    await page.setRequestInterception(true); // addresses on the web answer here
+    page.on('request', (r) => r.url().startsWith(root) ? r.continue()
+      : r.respond({ status: 200, contentType: 'text/html', body: '<!DOCTYPE html><title>web</title>' }));
+    for (const [file, title] of [['ru/xml.html', '\u041a\u043e\u043d\u0442\u0430\u043a\u0442\u044b'], ['ru/late.html', '\u041e \u043d\u0430\u0441']]) {
+      await page.goto(`${root}/${file}`);
+      assert.deepEqual([await page.evaluate(() => document.characterSet), await page.title()], ['windows-1251', title], file);
+    }
+    const project = JSON.parse(readFileSync(join(projects, '..', 'site', 'nav.qnv')));
+    const shown = await page.$$eval('select option', (options) => options.map((o) => [o.text, o.getAttribute('value')]));
+    assert.deepEqual(shown.map(([text]) => text), project.items.map((item) => item.text));
+    const links = shown.map(([, value]) => value).filter((value) => value && value !== 'nolink');
+    assert.equal(links.length, project.items.filter((item) => item.linked === 'Yes').length);
+    for (const value of links) {
+      await page.goto(`${root}/ru/late.html`);
+      const expected = new URL(value, `${root}/ru/late.html`);
+      await page.select('select', value);
+      const [response] = await Promise.all([page.waitForNavigation(), page.click('button')]);
+      assert.equal(response.status(), 200, value);
+      assert.equal(new URL(page.url()).origin + new URL(page.url()).pathname, expected.origin + expected.pathname, value);
+    }
+  } finally {
+    plain.close();
+  }
+});
+
 await browser.close();
 server.close();
 if (!workArg) rmSync(work, { recursive: true, force: true });

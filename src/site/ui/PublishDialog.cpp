@@ -19,11 +19,17 @@
 
 namespace {
 
-QString textOf(const QByteArray &bytes)
+// The page's text, in the encoding it was read in when known.
+QString textOf(const QByteArray &bytes, const QByteArray &encoding)
 {
     QString text;
     QString error;
-    return PageEncoding::decode(bytes, &text, &error) ? text : QString::fromLatin1(bytes);
+    qsizetype bom = 0;
+    PageEncoding::sniff(bytes, &bom);
+    const bool read = encoding.isEmpty() ? PageEncoding::decode(bytes, &text, &error)
+                                         : PageEncoding::decodeAs(QByteArrayView(bytes).sliced(bom), encoding,
+                                                                  &text, &error);
+    return read ? text : QString::fromLatin1(bytes);
 }
 
 } // namespace
@@ -126,8 +132,8 @@ void PublishDialog::showChanges()
         return;
     const PagePlan &page = m_plan.pages.at(i);
     m_changes->setVisible(true);
-    m_changes->setPlainText(page.state == PagePlan::WillChange ? LineDiff::text(
-                                LineDiff::changes(textOf(page.oldBytes), textOf(page.newBytes)))
+    m_changes->setPlainText(page.state == PagePlan::WillChange ? LineDiff::text(LineDiff::changes(
+                                textOf(page.oldBytes, page.encoding), textOf(page.newBytes, page.encoding)))
                                                                : tr("This page does not change."));
 }
 
