@@ -75,8 +75,10 @@ void SiteWalk::noteAliases(const QSet<QString> &visited)
         const QString path = folder ? target.chopped(1) : target;
         if (folder ? visited.contains(path) : pages.contains(path))
             continue;
-        note(QStringLiteral("The symbolic link \"%1\" leads to \"%2\", which is not walked, and was skipped.")
-                 .arg(shown(alias), shown(path.mid(m_root.size() + 1))));
+        note(
+            QStringLiteral(
+                "The symbolic link \"%1\" leads to \"%2\", which is not among the site's pages, and was skipped.")
+                .arg(shown(alias), shown(path.mid(m_root.size() + 1))));
     }
 }
 
