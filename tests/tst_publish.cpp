@@ -6,6 +6,7 @@
 #include "site/LineDiff.h"
 #include "site/PageImport.h"
 #include "site/PageMenuCode.h"
+#include "site/SiteLink.h"
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
 #include "site/ui/PublishDialog.h"
@@ -21,6 +22,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -52,13 +55,38 @@ QMap<QString, QByteArray> filesUnder(const QString &folder)
     return files;
 }
 
+// Copies the sample site; a symbolic link is copied as the same relative link.
 void copySite(const QString &to)
 {
     const auto files = filesUnder(siteData("in"));
     for (auto it = files.begin(); it != files.end(); ++it) {
+        const QFileInfo from(siteData("in/" + it.key()));
         QDir().mkpath(QFileInfo(to + '/' + it.key()).absolutePath());
-        testfiles::writeAll(to + '/' + it.key(), it.value());
+        if (from.isSymLink())
+            QFile::link(from.dir().relativeFilePath(from.symLinkTarget()), to + '/' + it.key());
+        else
+            testfiles::writeAll(to + '/' + it.key(), it.value());
     }
+}
+
+// A page whose name is not UTF-8 ("r\xe9sum\xe9.htm" in Latin-1), made with
+// the system's own call: Qt's file classes cannot name it.
+const QByteArray kLatin1Name = "r\xe9sum\xe9.htm";
+bool putLatin1Page(const QString &folder, const QByteArray &bytes)
+{
+    const QByteArray path = QFile::encodeName(folder) + '/' + kLatin1Name;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const bool ok = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    return ::close(fd) == 0 && ok;
+}
+QByteArray readLatin1Page(const QString &folder)
+{
+    QFile file;
+    const int fd = ::open((QFile::encodeName(folder) + '/' + kLatin1Name).constData(), O_RDONLY);
+    const QByteArray bytes = fd >= 0 && file.open(fd, QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (fd >= 0)
+        ::close(fd);
+    return bytes;
 }
 
 SiteWriteReport publish(const QString &menu, const QString &site,
@@ -124,6 +152,10 @@ private slots:
         }
         for (const QString &path : published.keys())
             QCOMPARE(QFileInfo(site + '/' + path).lastModified(), times[path]);
+
+        // The alias is still a link, to the page published for its own folder.
+        QVERIFY(QFileInfo(site + "/latest.html").isSymLink());
+        QCOMPARE(published.value("latest.html"), published.value("blog/2026/post.html"));
 
         // Importing each page gives the menu back with the page's own links and selection.
         for (const QString page : {"index.html", "blog/index.html", "blog/2026/post.html"}) {
@@ -241,6 +273,13 @@ private slots:
                    "<head><!-- quillnav begin side head --><script>function gothere(m){}</script><!-- quillnav end side head --></head><!-- quillnav popup -->")
             << ""
             << "both in the classic code";
+        QTest::newRow("base elsewhere")
+            << "nav"
+            << QByteArray("<head><base href=\" https://example.org/\"></head><!-- quillnav siteNav -->") << ""
+            << "Its <base href=\" https://example.org/\"> names an address outside the site folder";
+        QTest::newRow("base above the site")
+            << "nav" << QByteArray("<head><base href=../></head><!-- quillnav siteNav -->") << ""
+            << "Its <base href=\"../\"> leads above the site folder";
         QTest::newRow("vanishes") << "nav" << ok << "remove"
                                   << "removed or renamed";
         QTest::newRow("changes") << "nav" << ok << "change"
@@ -362,6 +401,77 @@ private slots:
         QCOMPARE(p.items.at(0).url, link); // the project's link stays as typed
     }
 
+    // A link written into a page with a <base href> (or none: "-"), so that it
+    // reaches its file from the base, the script's src beside it, and
+    // whether it selects the page's entry; "tags/x" is a folder.
+    void linkFromBase_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("own");
+        const auto row = [](const char *name, const char *link, const char *page, const char *base,
+                            const char *written, const char *script, bool own) {
+            QTest::newRow(name) << QString(link) << QString(page) << QString(base) << QString(written)
+                                << QString(script) << own;
+        };
+        row("root base, deep page", "about.html#team", "blog/2026/x.html", "/", "about.html#team",
+            "quillnav-menus.js", false);
+        row("root base, own entry", "blog/2026/x.html", "blog/2026/x.html", "/", "blog/2026/x.html",
+            "quillnav-menus.js", true);
+        row("up base", "blog/2026/post.html?from=menu", "blog/2026/x.html", "../", "2026/post.html?from=menu",
+            "../quillnav-menus.js", false);
+        row("up base, a folder", "blog/", "blog/2026/x.html", "..\\", "./", "../quillnav-menus.js", false);
+        row("up base, above it", "../x.html", "blog/2026/x.html", "../", "../../x.html",
+            "../quillnav-menus.js", false);
+        row("folder base, a page below", "blog/a.html", "docs/a.html", "/blog/", "a.html",
+            "../quillnav-menus.js", false);
+        row("base naming a file", "blog/a.html", "docs/a.html", "/blog/2026/post.html", "../a.html",
+            "../../quillnav-menus.js", false);
+        row("base leading above the root", "about.html", "blog/a.html", "/../", "about.html",
+            "quillnav-menus.js", false);
+        row("fragment from another base", "#top", "blog/a.html", "./", "a.html#top", "../quillnav-menus.js",
+            false);
+        row("fragment, base naming the page", "#top", "blog/a.html", "a.html", "#top", "../quillnav-menus.js",
+            false);
+        row("fragment, base only a fragment", "#top", "blog/a.html", "#x", "#top", "../quillnav-menus.js",
+            false);
+        row("query alone from another base", "?q=1", "blog/a.html", "/", "blog/a.html?q=1",
+            "quillnav-menus.js", false);
+        row("root-relative stays", "/about.html", "blog/a.html", "/", "/about.html", "quillnav-menus.js",
+            false);
+        row("folder without slash, own", "tags/x", "tags/x/index.html", "-", "../x",
+            "../../quillnav-menus.js", true);
+        row("folder without slash, index.htm", "tags/x", "tags/x/index.htm", "-", "../x",
+            "../../quillnav-menus.js", true);
+        row("folder without slash, other page", "tags/x", "tags/x/a.html", "-", "../x",
+            "../../quillnav-menus.js", false);
+        row("not a folder", "tags/y", "tags/y/index.html", "-", "../y", "../../quillnav-menus.js", false);
+        row("folder without slash, root base", "tags/x", "tags/x/index.html", "/", "tags/x",
+            "quillnav-menus.js", true);
+    }
+    void linkFromBase()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, page);
+        QFETCH(QString, base);
+        QFETCH(QString, written);
+        QFETCH(QString, script);
+        QFETCH(bool, own);
+        MenuProject p;
+        p.dialect = CodeDialect::Html5;
+        p.items = {{"x", "Yes", link, "No"}, {"y", "Yes", "zzz.html", "Yes"}};
+        const SiteLink::Base from = base == "-" ? SiteLink::base(page) : SiteLink::base(page, base);
+        QCOMPARE(from.problem, SiteLink::Base::None);
+        const MenuProject onPage =
+            PageMenuCode::forPage(p, from, [](const QString &path) { return path == "tags/x"; });
+        QCOMPARE(onPage.items.at(0).url, written);
+        QCOMPARE(onPage.items.at(0).selected == "Yes", own);
+        QCOMPARE(PageMenuCode::head(p, from), "<script src=\"" + script + "\"></script>\r\n");
+    }
+
     // The changed lines shown before publishing: a shortest edit, taken out
     // before put in, with two lines of context.
     void lineDiff_data()
@@ -441,7 +551,7 @@ private slots:
         copySite(dir.path());
         PublishDialog dialog(project("nav"), dir.path(), SitePublisher::Publish);
         auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
-        QCOMPARE(pages->topLevelItemCount(), 6); // five pages and the shared script
+        QCOMPARE(pages->topLevelItemCount(), 9); // eight pages and the shared script
         pages->setCurrentItem(pages->topLevelItem(2));
         QCOMPARE(pages->currentItem()->text(1), "blog/2026/post.html");
         dialog.findChild<QPushButton *>("cmdShowChanges")->click();
@@ -474,6 +584,13 @@ private slots:
                                  << true << "";
         QTest::newRow("one page") << QStringList{"--publish", "P", "S/blog/index.html"} << 0
                                   << "written         blog/index.html" << true << "";
+        QTest::newRow("alias") << QStringList{"--publish", "P", "S/latest.html"} << 0
+                               << "written         blog/2026/post.html" << false << "";
+        QTest::newRow("name not in UTF-8") << QStringList{"--publish", "P", "S/NAME"} << 0
+                                           << "written         r\\xE9sum\\xE9.htm" << false << "";
+        QTest::newRow("whole site, a name not in UTF-8")
+            << QStringList{"--publish", "P", "--dry-run"} << 0 << "will change     r\\xE9sum\\xE9.htm"
+            << false << "";
         QTest::newRow("page outside")
             << QStringList{"--publish", "P", "P"} << 1 << "error" << false << "is not in the site folder";
         QTest::newRow("no placeholder") << QStringList{"--publish", "P", "S/about.html"} << 0
@@ -505,13 +622,29 @@ private slots:
             arg.replace(QRegularExpression("^P$"), dir.filePath("nav.qnv"))
                 .replace(QRegularExpression("^N$"), dir.filePath("nosite.qnv"))
                 .replace(QRegularExpression("^S/"), site + '/');
-        const testfiles::Run run = testfiles::runQuillnav(args);
+        const QByteArray page = testfiles::readAll(siteData("in/tags/x/index.html"));
+        if (QString(QTest::currentDataTag()).contains("UTF-8"))
+            QVERIFY(putLatin1Page(site, page));
+        testfiles::Run run;
+        if (args.last().endsWith("/NAME")) { // the name's bytes, through the shell
+            args.last().chop(4);
+            run = testfiles::runQuillnav(QStringList{"-c", "name=$(printf \"$0\"); exec \"$@\" \"$name\"",
+                                                     args.takeLast() + "r\\351sum\\351.htm",
+                                                     testpaths::binary()}
+                                             + args,
+                                         RLIM_INFINITY, "/bin/sh");
+            QVERIFY2(readLatin1Page(site) != page, qPrintable(run.err));
+            QVERIFY(readLatin1Page(site).contains("<option value=\"tags/x\">"));
+        } else {
+            run = testfiles::runQuillnav(args);
+        }
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(QString::fromUtf8(run.out).contains(output), run.out.constData());
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         const bool changed = testfiles::readAll(site + "/blog/index.html")
                              != testfiles::readAll(siteData("in/blog/index.html"));
         QCOMPARE(changed, written);
+        QProcess::execute("rm", {"-rf", dir.path()}); // Qt cannot name the Latin-1 page to remove it
     }
 };
 

@@ -13,6 +13,9 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using testfiles::runQuillnav;
 using namespace form1test;
 
@@ -55,6 +58,21 @@ private slots:
         put("../outside/o.html", page("<title>Out</title>"));
         QVERIFY(QFile::link(m_dir.filePath("outside"), m_site + "/ext"));
         QVERIFY(QFile::link(m_site + "/blog", m_site + "/blog/2026/loop"));
+        // Aliases: a page listed once, under its own path; one into a hidden folder.
+        QVERIFY(QFile::link("blog/a.html", m_site + "/latest.html"));
+        QVERIFY(QFile::link(".hidden/x.html", m_site + "/draft.html"));
+        // A name that is not UTF-8 (Latin-1), made with the system's own call.
+        const QByteArray latin1 = QFile::encodeName(m_site) + "/r\xe9sum\xe9.htm";
+        const QByteArray bytes = page("");
+        const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
+        ::close(fd);
+    }
+
+    void cleanupTestCase()
+    {
+        // Qt cannot name the Latin-1 page to remove it with the folder.
+        ::unlink((QFile::encodeName(m_site) + "/r\xe9sum\xe9.htm").constData());
     }
 
     void naturalOrder_data()
@@ -90,6 +108,7 @@ private slots:
                                           {"no title.htm", "Yes", "no%20title.htm", "No"},
                                           {"Two and more", "Yes", "page2.html", "No"},
                                           {"Ten pages", "Yes", "page10.html", "No"},
+                                          {"r\\xE9sum\\xE9.htm", "Yes", "r%E9sum%E9.htm", "No"},
                                           {"Blog", "Yes", "blog/index.html", "No"},
                                           {"--- A", "Yes", "blog/a.html", "No"},
                                           {"--- Post", "Yes", "blog/2026/post.html", "No"},
@@ -100,6 +119,9 @@ private slots:
         QCOMPARE(p.site, QDir::cleanPath(m_site));
         QVERIFY2(notes.join('\n').contains("\"ext\" leads out of the site folder"),
                  qPrintable(notes.join('\n')));
+        QVERIFY2(notes.join('\n').contains("\"draft.html\" leads to \".hidden/x.html\""),
+                 qPrintable(notes.join('\n')));
+        QCOMPARE(notes.size(), 2);
         QVERIFY(!SiteMenuBuilder::build(m_site + "/index.html", &p, &notes, &error));
         QVERIFY(error.contains("is not a folder"));
     }
@@ -220,6 +242,13 @@ private slots:
         QTest::newRow("backslash") << "blog\\a.html" << good << "";
         QTest::newRow("tab and line break inside") << "blog/\t2026/\npost.html" << good << "";
         QTest::newRow("backslash, missing") << "blog\\b.html" << failed << "blog/b.html does not exist";
+        QTest::newRow("alias") << "latest.html" << good << "";
+        QTest::newRow("folder without slash, case") << "Blog" << failed
+                                                    << "Blog/index.html does not exist with this case "
+                                                       "(the file is blog/index.html)";
+        QTest::newRow("name not in UTF-8") << "r%E9sum%E9.htm" << good << "";
+        QTest::newRow("name not in UTF-8, missing")
+            << "r%E9sum%E8.htm" << failed << "r\\xE9sum\\xE8.htm does not exist";
     }
     void checkLinks()
     {
@@ -292,7 +321,7 @@ private slots:
             settle(*w);
             QVERIFY(notes.count == 1 && notes.text.contains("notes"));
         }
-        QCOMPARE(w->document()->project().items.size(), 10);
+        QCOMPARE(w->document()->project().items.size(), 11);
         QCOMPARE(w->document()->project().options.menuName, QString("siteMenu"));
         QCOMPARE(w->document()->undoStack()->undoText(), QString("New Menu from Site"));
         MenuItemModel *model = w->document()->model();

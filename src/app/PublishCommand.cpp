@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessExport.h"
 #include "menu/MenuProject.h"
+#include "platform/FileName.h"
 #include "site/SiteFolder.h"
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
@@ -23,7 +24,8 @@ QString row(const QString &state, const QString &path, const QString &reason = {
 {
     return QStringLiteral("%1  %2%3")
         .arg(state, -14)
-        .arg(QDir::toNativeSeparators(path), reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+        .arg(QDir::toNativeSeparators(FileName::shown(path)),
+             reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
 }
 
 QString outcomeText(PageResult::Outcome outcome)
@@ -80,7 +82,8 @@ int run(const CommandLine &command)
     std::fflush(stdout);
     for (const PagePlan &page : plan.pages) {
         if (page.state == PagePlan::Error)
-            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(page.path), page.reason));
+            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(FileName::shown(page.path)),
+                                                    page.reason));
     }
     if (plan.failed()) {
         printError(QStringLiteral("No page was written."));
@@ -94,7 +97,8 @@ int run(const CommandLine &command)
             continue;
         printLine(row(outcomeText(result.outcome), result.path, result.message));
         if (result.outcome != PageResult::Written)
-            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.path), result.message));
+            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(FileName::shown(result.path)),
+                                                    result.message));
     }
     if (!report.backupFolder.isEmpty())
         printLine(QStringLiteral("The earlier pages are kept in \"%1\".")

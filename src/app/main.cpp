@@ -2,6 +2,7 @@
 #include "app/HeadlessExport.h"
 #include "app/WindowModule.h"
 #include "help/HelpLocation.h"
+#include "platform/FileName.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileName::decode(QByteArray(argv[i]));
     const CommandLine commandLine = CommandLine::parse(arguments);
 
     QString programFolder;

@@ -1,10 +1,12 @@
 #include "platform/AtomicFile.h"
+#include "platform/FileName.h"
 
 #include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -28,7 +30,7 @@ QString SystemReason(int error)
 QString CouldNotWrite(const QString &path, const QString &reason)
 {
     return QCoreApplication::translate("AtomicFile", "Could not write \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(QDir::toNativeSeparators(FileName::shown(path)), reason);
 }
 
 // Writes every byte to the descriptor; returns 0 or the errno of the failure.
@@ -53,7 +55,12 @@ int WriteAll(int fd, const char *data, qint64 size)
 } // namespace
 
 AtomicFileWriter::AtomicFileWriter(const QString &path, WriteMode mode)
-    : m_path(path), m_mode(mode), m_file(path)
+    : m_path(path), m_mode(mode),
+      m_standIn(FileName::isPlain(path)
+                    ? QString()
+                    : QFileInfo(path).absolutePath() + QStringLiteral("/.quillnav-name-")
+                          + QString::number(QRandomGenerator::global()->generate64(), 36)),
+      m_file(m_standIn.isEmpty() ? path : m_standIn)
 {
 }
 
@@ -98,8 +105,7 @@ bool AtomicFileWriter::open(QString *errorText)
 // failure when the name no longer holds a device or FIFO.
 bool AtomicFileWriter::openStream()
 {
-    const int fd =
-        ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(FileName::encode(m_path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         fail(errno == ENXIO
                  ? QCoreApplication::translate("AtomicFile", "no program is reading from it (a named pipe or "
@@ -164,6 +170,10 @@ bool AtomicFileWriter::commit(QString *errorText)
 
 void AtomicFileWriter::commitFile()
 {
+    // The stand-in takes the mode of the file it replaces, as QSaveFile does.
+    struct stat replaced {};
+    if (!m_standIn.isEmpty() && ::stat(FileName::encode(m_path).constData(), &replaced) == 0)
+        ::fchmod(m_file.handle(), replaced.st_mode & 07777);
     if (m_failure.isEmpty() && ::fsync(m_file.handle()) != 0)
         fail(SystemReason(errno));
     // Whatever was put under the name while the file was written is not
@@ -177,6 +187,11 @@ void AtomicFileWriter::commitFile()
         fail(m_file.errorString());
     if (!m_failure.isEmpty())
         m_file.cancelWriting();
+    if (m_failure.isEmpty() && !m_standIn.isEmpty()
+        && std::rename(FileName::encode(m_standIn).constData(), FileName::encode(m_path).constData()) != 0) {
+        fail(SystemReason(errno));
+        ::unlink(FileName::encode(m_standIn).constData());
+    }
 }
 
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText, WriteMode mode)
@@ -219,8 +234,8 @@ bool WriteFilesAtomically(const QString &folder, const QList<std::pair<QString, 
     // rename() replaces whatever holds the name, a link included, without
     // following it.
     for (const auto &[name, bytes] : files) {
-        if (std::rename(QFile::encodeName(stage.filePath(name)).constData(),
-                        QFile::encodeName(dir.filePath(name)).constData())
+        if (std::rename(FileName::encode(stage.filePath(name)).constData(),
+                        FileName::encode(dir.filePath(name)).constData())
             != 0) {
             if (errorText)
                 *errorText = CouldNotWrite(dir.filePath(name), SystemReason(errno));

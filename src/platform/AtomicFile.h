@@ -59,6 +59,9 @@ private:
 
     QString m_path;
     WriteMode m_mode;
+    // A name that Qt's file classes cannot take (FileName::isPlain) is written
+    // under this plain name beside it, then renamed to it.
+    QString m_standIn;
     QSaveFile m_file;
     int m_stream = -1; // the device, FIFO or descriptor written through, else -1
     QString m_failure;

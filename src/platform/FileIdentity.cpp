@@ -1,4 +1,5 @@
 #include "platform/FileIdentity.h"
+#include "platform/FileName.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,7 @@
 FileIdentity FileIdentity::of(const QString &path)
 {
     struct stat info {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &info) != 0)
         return {};
     FileIdentity id;
     id.exists = true;

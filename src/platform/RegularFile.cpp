@@ -1,4 +1,5 @@
 #include "platform/RegularFile.h"
+#include "platform/FileName.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +54,7 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
     };
     // Non-blocking, so that opening a FIFO returns at once; fstat then tells
     // what was opened, with no window between the check and the read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(FileName::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return failed(errno);
     struct Closer {
@@ -141,7 +142,7 @@ QString RegularFile::problem(const QString &path) const
         }
         return {};
     }
-    const QString name = QDir::toNativeSeparators(path);
+    const QString name = QDir::toNativeSeparators(FileName::shown(path));
     switch (status) {
     case Ok:
         return {};

@@ -1,4 +1,5 @@
 #include "platform/WriteTarget.h"
+#include "platform/FileName.h"
 
 #include <QCoreApplication>
 
@@ -50,7 +51,7 @@ WriteTarget WriteTarget::inspect(const QString &path, WriteMode mode)
     struct stat info {};
     // A name that cannot be looked at (missing, a dangling link, no access)
     // is left to the write itself, which reports the system's reason.
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+    if (::stat(FileName::encode(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
     if (mode == WriteMode::CommandLineOutput && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode)))
         return {Stream, {}};

@@ -1,5 +1,6 @@
 #include "site/LinkCheck.h"
 
+#include "platform/FileName.h"
 #include "site/PageFactsReader.h"
 #include "site/SiteLink.h"
 #include "site/SiteWalk.h"
@@ -40,15 +41,33 @@ const LinkCheck::Listing &LinkCheck::listing(const QString &relativeFolder)
     Listing &l = m_listings[relativeFolder];
     if (!l.read) {
         l.read = true;
-        const QDir dir(relativeFolder.isEmpty() ? m_site : m_site + u'/' + relativeFolder);
-        const QFileInfoList entries = dir.entryInfoList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-        for (const QFileInfo &entry : entries) {
-            l.entries.insert(entry.fileName(), entry.isDir());
-            l.folded.insert(entry.fileName().toCaseFolded(), entry.fileName());
+        QList<FileName::Entry> entries;
+        FileName::list(relativeFolder.isEmpty() ? m_site : m_site + u'/' + relativeFolder, &entries);
+        for (const FileName::Entry &entry : std::as_const(entries)) {
+            l.entries.insert(entry.name, entry.isDir);
+            l.folded.insert(entry.name.toCaseFolded(), entry.name);
         }
     }
     return l;
+}
+
+QHash<QString, bool>::const_iterator LinkCheck::lookup(const Listing &l, const QString &name)
+{
+    const auto found = l.entries.constFind(name);
+    return found != l.entries.cend() ? found : l.entries.constFind(l.folded.value(name.toCaseFolded()));
+}
+
+// Whether a path names a folder (in any case: the check of the case comes after).
+bool LinkCheck::isFolder(const QString &relativePath)
+{
+    QString real;
+    for (const QString &name : relativePath.split(u'/')) {
+        const auto found = lookup(listing(real), name);
+        if (found == listing(real).entries.cend() || !found.value())
+            return false;
+        real += (real.isEmpty() ? QString() : QStringLiteral("/")) + found.key();
+    }
+    return true;
 }
 
 // Finds the file that the names lead to, name by name in the folders'
@@ -70,22 +89,19 @@ LinkCheck::Target LinkCheck::resolve(const QStringList &names)
             want[i] = SiteLink::folderPage([&l](const QString &name) { return l.entries.contains(name); });
         }
         const QString &name = want.at(i);
-        auto found = l.entries.constFind(name);
-        if (found == l.entries.cend()) {
-            found = l.entries.constFind(l.folded.value(name.toCaseFolded()));
-            caseDiffers = caseDiffers || found != l.entries.cend();
-        }
+        const auto found = lookup(l, name);
+        caseDiffers = caseDiffers || (found != l.entries.cend() && found.key() != name);
         const bool last = i == want.size() - 1;
-        if (found == l.entries.cend() || (!last && !found.value()))
-            return {shown(), QCoreApplication::translate("LinkCheck", "%1 does not exist").arg(shown())};
+        if (found == l.entries.cend() || found.value() == last)
+            return {
+                shown(),
+                QCoreApplication::translate("LinkCheck", "%1 does not exist").arg(FileName::shown(shown()))};
         real += (real.isEmpty() ? QString() : QStringLiteral("/")) + found.key();
-        if (last && found.value())
-            want.append(QString()); // a folder named without its '/'
     }
     if (caseDiffers)
         return {real,
                 QCoreApplication::translate("LinkCheck", "%1 does not exist with this case (the file is %2)")
-                    .arg(want.join(u'/'), real)};
+                    .arg(FileName::shown(want.join(u'/')), FileName::shown(real))};
     return {real, QString()};
 }
 
@@ -133,7 +149,8 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
                          .arg(item.url.trimmed())};
                 break;
             }
-            const Target target = resolve(link.names);
+            const Target target = resolve(
+                SiteLink::pageNames(link.names, [this](const QString &path) { return isFolder(path); }));
             if (!target.failed.isEmpty())
                 v = {LinkVerdict::Failed, target.failed};
             else if (!link.fragment.isEmpty() && SiteWalk::isPage(target.path))
@@ -154,13 +171,13 @@ QList<LinkVerdict> LinkCheck::check(const QList<MenuItem> &items, const PageRead
             if (!page.error.isEmpty())
                 verdicts[entry] = {LinkVerdict::Failed,
                                    QCoreApplication::translate("LinkCheck", "%1 could not be read: %2")
-                                       .arg(pages.at(p), page.error)};
+                                       .arg(FileName::shown(pages.at(p)), page.error)};
             else if (!page.anchors.contains(fragment) && !page.anchors.contains(name)
                      && name.compare(QLatin1String("top"), Qt::CaseInsensitive) != 0)
                 verdicts[entry] = {
                     LinkVerdict::Failed,
                     QCoreApplication::translate("LinkCheck", "%1 has no element with the id or name %2")
-                        .arg(pages.at(p), quoted(name))};
+                        .arg(FileName::shown(pages.at(p)), quoted(name))};
         }
     }
     return verdicts;

@@ -13,8 +13,8 @@
 // network access; links are read by SiteLink. A relative or root-relative
 // link must name a file that exists with exactly the link's case (each name
 // is looked up in its folder's listing); its query is ignored and its
-// %-escapes decoded; a folder stands for its index page
-// (SiteLink::folderPage). A fragment must name an id or an <a name> of
+// %-escapes decoded; a folder, with or without its '/', stands for its index
+// page (SiteLink::pageNames, SiteLink::folderPage). A fragment must name an id or an <a name> of
 // that page ("top" always may), read as the import
 // reads pages (PageFactsReader, each page once). A bare fragment is not
 // checked: the menu sits on many pages. mailto: links must hold valid
@@ -42,7 +42,10 @@ private:
     };
 
     Target resolve(const QStringList &names);
+    bool isFolder(const QString &relativePath);
     const Listing &listing(const QString &relativeFolder);
+    // The entry of a listing that a name stands for: of this case, else of another.
+    static QHash<QString, bool>::const_iterator lookup(const Listing &listing, const QString &name);
 
     QString m_site;
     QHash<QString, Listing> m_listings;

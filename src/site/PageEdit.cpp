@@ -80,6 +80,8 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
             m_headEnd = s.start;
             continue;
         }
+        if (m.kind != PageMark::Comment)
+            continue;
         const qint64 endByte = byteEnds.at(e);
         s.end = endByte < 0 ? -1 : (ends.at(e) == m.end ? endByte : endByte + 1);
         ++e;

@@ -14,7 +14,7 @@ requires std::is_same_v<std::remove_const_t<T>, PageMark>
 static void wireFields(V &v, T &m)
 {
     auto &[kind, start, end, text] = m;
-    v.choice(kind, PageMark::HeadEnd);
+    v.choice(kind, PageMark::BaseHref);
     v(start), v(end), v(text);
 }
 
@@ -30,7 +30,8 @@ bool isBlank(char c)
 }
 
 // How much of a page the parser must read to see every mark: up to the end
-// of the last comment that may be one and of the last "</head". A parser
+// of the last comment that may be one, of the last "</head" and of the last
+// "<base" (a base element counts wherever it stands). A parser
 // reads a page in order, and what it makes of a part never depends on what
 // follows, so the marks in this part are those of the whole page. Most
 // pages hold their menu near the top.
@@ -54,6 +55,18 @@ qsizetype partToParse(const QByteArray &utf8)
         if (at == 0)
             break;
     }
+    for (qsizetype at = utf8.size(); (at = utf8.lastIndexOf('<', at - 1)) >= cut;) {
+        if (QByteArrayView(utf8)
+                .sliced(at + 1)
+                .first(std::min<qsizetype>(4, utf8.size() - at - 1))
+                .compare("base", Qt::CaseInsensitive)
+            == 0) {
+            through(at, ">");
+            break;
+        }
+        if (at == 0)
+            break;
+    }
     return cut;
 }
 
@@ -62,6 +75,7 @@ QList<PageMark> collect(const QByteArray &utf8, PageReader::Parser &parser)
 {
     const GumboOutput *output = parser.parse(utf8, partToParse(utf8));
     QList<PageMark> marks;
+    bool base = false; // the first base element with an href was found
     std::vector<const GumboNode *> stack{output->document};
     while (!stack.empty()) {
         const GumboNode *node = stack.back();
@@ -87,6 +101,18 @@ QList<PageMark> collect(const QByteArray &utf8, PageReader::Parser &parser)
             m.kind = PageMark::HeadEnd;
             m.start = m.end = qint64(node->v.element.original_end_tag.data - utf8.constData());
             marks.append(std::move(m));
+        }
+        if (!base && node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == GUMBO_TAG_BASE
+            && node->v.element.tag_namespace == GUMBO_NAMESPACE_HTML) {
+            const GumboAttribute *href = gumbo_get_attribute(&node->v.element.attributes, "href");
+            if (href && node->v.element.original_tag.data) {
+                base = true;
+                PageMark m;
+                m.kind = PageMark::BaseHref;
+                m.start = m.end = qint64(node->v.element.original_tag.data - utf8.constData());
+                m.text = QByteArray(href->value);
+                marks.append(std::move(m));
+            }
         }
         for (unsigned i = children.length; i-- > 0;)
             stack.push_back(static_cast<const GumboNode *>(children.data[i]));

@@ -9,15 +9,16 @@
 
 // What publishing needs to know of a page's markup, from the HTML parser's
 // own tree: the comments whose text begins with "quillnav" (a comment inside
-// a script, a textarea or another comment is none) and where the head's
-// explicit end tag </head> starts. Offsets count bytes of the page's UTF-8
+// a script, a textarea or another comment is none), where the head's
+// explicit end tag </head> starts, and the first <base> element with an
+// href (which the page's relative links are resolved from). Offsets count bytes of the page's UTF-8
 // text.
 struct PageMark {
-    enum Kind : quint8 { Comment, HeadEnd };
+    enum Kind : quint8 { Comment, HeadEnd, BaseHref };
     Kind kind = Comment;
-    qint64 start = 0; // the '<' of "<!--" or of "</head>"
+    qint64 start = 0; // the '<' of "<!--", of "</head>" or of "<base"
     qint64 end = 0;   // just after the comment's "-->" (the text's end when unclosed); start for HeadEnd
-    QByteArray text;  // the comment's text between "<!--" and "-->", UTF-8
+    QByteArray text;  // the comment's text between "<!--" and "-->", or the base's href; UTF-8
 };
 
 struct PageMarkList {

@@ -8,15 +8,21 @@ namespace PageMenuCode {
 
 MenuProject forPage(const MenuProject &project, const QString &pagePath)
 {
+    return forPage(project, SiteLink::base(pagePath));
+}
+
+MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
+                    const std::function<bool(const QString &)> &isFolder)
+{
     MenuProject p = project;
     qsizetype own = -1;
     for (qsizetype i = 0; i < p.items.size(); ++i) {
         MenuItem &item = p.items[i];
         if (item.isSeparator() || item.linked != menutext::kYes)
             continue;
-        if (own < 0 && project.selectCurrentPage && SiteLink::leadsTo(item.url, pagePath))
+        if (own < 0 && project.selectCurrentPage && SiteLink::leadsTo(item.url, base.page, isFolder))
             own = i;
-        item.url = SiteLink::forPage(item.url, pagePath);
+        item.url = SiteLink::forBase(item.url, base);
     }
     if (own >= 0) {
         for (qsizetype i = 0; i < p.items.size(); ++i)
@@ -27,10 +33,15 @@ MenuProject forPage(const MenuProject &project, const QString &pagePath)
 
 QString head(const MenuProject &project, const QString &pagePath)
 {
+    return head(project, SiteLink::base(pagePath));
+}
+
+QString head(const MenuProject &project, const SiteLink::Base &base)
+{
     if (project.dialect != CodeDialect::Html5)
         return GenerateDialectHead(project);
-    return QStringLiteral("<script src=\"%1%2\"></script>\r\n")
-        .arg(SiteLink::upToSite(pagePath), kScriptFile);
+    return QStringLiteral("<script src=\"%1\"></script>\r\n")
+        .arg(SiteLink::forBase(SiteLink::forPath(kScriptFile), base));
 }
 
 QString body(const MenuProject &pageProject)

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "menu/MenuProject.h"
+#include "site/SiteLink.h"
 
 #include <QString>
+
+#include <functional>
 
 // The menu's code for one page of its site: the links relative to the
 // site folder rewritten for the page's folder (SiteLink::forPage) and, when
@@ -16,9 +19,16 @@ inline const QString kScriptFile = QStringLiteral("quillnav-menus.js");
 
 // The project as it stands on the page at pagePath (relative to the site).
 MenuProject forPage(const MenuProject &project, const QString &pagePath);
+// The same on a page whose links are resolved from `base` (its <base href>):
+// the links rewritten to reach their files from there (SiteLink::forBase).
+// `isFolder` says whether a path relative to the site folder is a folder, so
+// that a link to a folder without its '/' selects the folder's index page.
+MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
+                    const std::function<bool(const QString &path)> &isFolder = {});
 
 // The head region's code and the body region's code (lines end with CR LF).
 QString head(const MenuProject &project, const QString &pagePath);
+QString head(const MenuProject &project, const SiteLink::Base &base);
 QString body(const MenuProject &pageProject);
 
 // The contents of the shared script file (LF line ends).

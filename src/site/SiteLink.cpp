@@ -1,5 +1,7 @@
 #include "site/SiteLink.h"
 
+#include "platform/FileName.h"
+
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -17,9 +19,11 @@ QString schemeOf(const QString &link)
     return m.hasMatch() ? m.captured(1).toLower() : QString();
 }
 
+// %-escapes decoded; bytes that are not UTF-8 are kept as a file name keeps
+// them (FileName), so that "r%E9sum%E9.htm" names the file of those bytes.
 QString decoded(const QString &text)
 {
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toUtf8()));
+    return FileName::decode(QByteArray::fromPercentEncoding(text.toUtf8()));
 }
 
 // Where a link's path ends: at its query or fragment.
@@ -147,14 +151,58 @@ QString SiteLink::upToSite(const QString &pagePath)
     return QStringLiteral("../").repeated(pagePath.count(u'/'));
 }
 
+SiteLink::Base SiteLink::base(const QString &pagePath)
+{
+    Base b;
+    b.page = pagePath;
+    b.folder = pagePath.left(pagePath.lastIndexOf(u'/') + 1);
+    return b;
+}
+
+SiteLink::Base SiteLink::base(const QString &pagePath, const QString &href)
+{
+    Base b = base(pagePath);
+    b.href = href;
+    const SiteLink link = parse(href);
+    switch (link.kind) {
+    case Empty:
+    case Fragment:
+        return b; // the page's own address
+    case Site:
+        break;
+    default:
+        b.problem = Base::Elsewhere;
+        b.ownAddress = false;
+        return b;
+    }
+    // A root-relative path cannot lead above the server's root: "/../" is "/".
+    const SiteLink resolved = link.rootRelative ? link : parse(b.folder + link.path);
+    if (resolved.leavesSite && !link.rootRelative) {
+        b.problem = Base::AboveSite;
+        b.ownAddress = false;
+        return b;
+    }
+    const QStringList folders = resolved.names.mid(0, resolved.names.size() - 1);
+    b.folder = folders.isEmpty() ? QString() : folders.join(u'/') + u'/';
+    b.ownAddress = resolved.names.join(u'/') == pagePath;
+    return b;
+}
+
 QString SiteLink::forPage(const QString &typed, const QString &pagePath)
 {
+    return forBase(typed, base(pagePath));
+}
+
+QString SiteLink::forBase(const QString &typed, const Base &base)
+{
     const SiteLink link = parse(typed);
+    if ((link.kind == Empty || link.kind == Fragment) && !base.ownAddress && !link.rest.isEmpty())
+        return forBase(forPath(base.page), base) + link.rest;
     if (link.kind != Site || link.rootRelative)
         return typed;
     if (link.leavesSite)
-        return upToSite(pagePath) + link.path + link.rest;
-    const QStringList folders = pagePath.split(u'/').mid(0, pagePath.count(u'/'));
+        return upToSite(base.folder) + link.path + link.rest;
+    const QStringList folders = base.folder.split(u'/', Qt::SkipEmptyParts);
     qsizetype common = 0;
     while (common < folders.size() && common + 1 < link.names.size()
            && link.names.at(common) == folders.at(common))
@@ -166,16 +214,26 @@ QString SiteLink::forPage(const QString &typed, const QString &pagePath)
     return out + link.rest;
 }
 
-bool SiteLink::leadsTo(const QString &typed, const QString &pagePath)
+QStringList SiteLink::pageNames(const QStringList &names,
+                                const std::function<bool(const QString &)> &isFolder)
+{
+    if (names.isEmpty() || names.last().isEmpty() || !isFolder || !isFolder(names.join(u'/')))
+        return names;
+    return names + QStringList{QString()};
+}
+
+bool SiteLink::leadsTo(const QString &typed, const QString &pagePath,
+                       const std::function<bool(const QString &)> &isFolder)
 {
     const SiteLink link = parse(typed);
     if (link.kind != Site || link.leavesSite)
         return false;
-    const QString target = link.names.join(u'/');
-    if (target == pagePath)
+    if (link.names.join(u'/') == pagePath)
         return true;
-    if (!link.names.isEmpty() && !link.names.last().isEmpty())
+    const QStringList names = pageNames(link.names, isFolder);
+    if (!names.isEmpty() && !names.last().isEmpty())
         return false;
+    const QString target = names.join(u'/');
     // A folder: the page must be one of its index pages.
     const qsizetype slash = pagePath.lastIndexOf(u'/');
     const QString name = pagePath.mid(slash + 1);
@@ -203,7 +261,9 @@ QString SiteLink::forPath(const QString &relativePath)
     for (const QChar c : relativePath) {
         const char16_t u = c.unicode();
         const bool escape = u <= 0x20 || u == 0x7F || QStringView(u"\"#%<>?[\\]^`{|}:'").contains(c);
-        if (escape)
+        if (!FileName::isPlain(QString(c))) // a byte of a name that is not UTF-8
+            out += QStringLiteral("%%1").arg(int(u - 0xDC00), 2, 16, QChar(u'0')).toUpper();
+        else if (escape)
             out += QStringLiteral("%%1").arg(int(u), 2, 16, QChar(u'0')).toUpper();
         else
             out += c;

@@ -68,9 +68,45 @@ struct SiteLink {
     // "../../about.html"). Other links stay as typed.
     static QString forPage(const QString &link, const QString &pagePath);
 
+    // Where a page's relative links are resolved from, as a browser resolves
+    // them: the page's own address, or the first <base> element with an href
+    // read against it (the site folder taken as the server's root, as for
+    // root-relative links).
+    struct Base {
+        enum Problem {
+            None,
+            AboveSite, // a relative base that leads above the site folder
+            Elsewhere  // an address of another kind (http:, //host, mailto: ...)
+        };
+        QString page;           // the page, relative to the site folder
+        QString folder;         // where relative links start: "" or "blog/" (ends with '/')
+        bool ownAddress = true; // the base is the page's own address
+        Problem problem = None;
+        QString href; // the base element's href, as written (empty without one)
+    };
+    // The page without a base element, and with one whose href is `href`.
+    static Base base(const QString &pagePath);
+    static Base base(const QString &pagePath, const QString &href);
+
+    // The link as written into a page whose base is `base`, so that it
+    // reaches the same file: a relative link relative to the base's folder;
+    // a fragment or a query alone, when the base is not the page's own
+    // address, with the page's path before it. Other links stay as typed.
+    static QString forBase(const QString &link, const Base &base);
+
     // Whether a link leads to the page at pagePath, its fragment and query
-    // aside; a link to a folder leads to either of its index pages.
-    static bool leadsTo(const QString &link, const QString &pagePath);
+    // aside; a link to a folder leads to either of its index pages, and so
+    // does a link to a folder without its '/' when `isFolder` is given
+    // (pageNames).
+    static bool leadsTo(const QString &link, const QString &pagePath,
+                        const std::function<bool(const QString &path)> &isFolder = {});
+
+    // The names of what a link's names lead to when `isFolder` (given a path
+    // relative to the site folder) says the last one is a folder named
+    // without its '/': the names with a last empty name, which stands for the
+    // folder's index page. Other names are returned as they are.
+    static QStringList pageNames(const QStringList &names,
+                                 const std::function<bool(const QString &path)> &isFolder);
 
     // The way from a page's folder up to the site folder: "" at the top, else
     // "../" for each folder.

@@ -1,6 +1,7 @@
 #include "site/SiteMenuBuilder.h"
 
 #include "menu/ProjectFile.h"
+#include "platform/FileName.h"
 #include "platform/TextTrim.h"
 #include "site/PageFactsReader.h"
 #include "site/SiteLink.h"
@@ -38,7 +39,7 @@ QString textFor(const QString &relativePath, const PageFacts &facts)
 {
     if (!facts.title.isEmpty())
         return facts.title;
-    return relativePath.mid(relativePath.lastIndexOf(u'/') + 1);
+    return FileName::shown(relativePath.mid(relativePath.lastIndexOf(u'/') + 1));
 }
 
 QList<MenuItem> items(const QStringList &pages, const QList<PageFacts> &facts, QStringList *notes)
@@ -51,7 +52,9 @@ QList<MenuItem> items(const QStringList &pages, const QList<PageFacts> &facts, Q
         const QString &page = pages.at(i);
         const PageFacts &f = facts.at(i);
         if (!f.error.isEmpty())
-            addNote(notes, QStringLiteral("%1: %2 Its file name is its text.").arg(page, f.error), &skipped);
+            addNote(notes,
+                    QStringLiteral("%1: %2 Its file name is its text.").arg(FileName::shown(page), f.error),
+                    &skipped);
         const qsizetype slash = page.indexOf(u'/');
         const QString folder = slash < 0 ? QString() : page.left(slash);
         const QString text = textFor(page, f);
@@ -68,7 +71,7 @@ QList<MenuItem> items(const QStringList &pages, const QList<PageFacts> &facts, Q
                 out.append(entry(text, link, false));
                 continue;
             }
-            out.append(entry(folder, QString(), false));
+            out.append(entry(FileName::shown(folder), QString(), false));
         }
         out.append(entry(text, link, true));
     }

@@ -1,5 +1,6 @@
 #include "site/SitePages.h"
 
+#include "platform/FileName.h"
 #include "site/SiteWalk.h"
 
 #include <QDir>
@@ -22,13 +23,14 @@ namespace SitePages {
 
 bool contains(const QString &siteFolder, const QString &path, QString *relative)
 {
-    const QString root = QFileInfo(siteFolder).canonicalFilePath();
+    const QString root = FileName::canonical(siteFolder);
     QFileInfo info(path);
     // The page itself may be missing; its folder must be in the site.
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString folder = FileName::canonical(info.absolutePath());
     if (root.isEmpty() || folder.isEmpty() || !inside(root, folder))
         return false;
-    const QString full = info.exists() ? info.canonicalFilePath() : folder + u'/' + info.fileName();
+    const QString real = FileName::canonical(info.absoluteFilePath());
+    const QString full = !real.isEmpty() ? real : folder + u'/' + info.fileName();
     if (!inside(root, full) || full == root)
         return false;
     *relative = QDir(root).relativeFilePath(full);
@@ -37,7 +39,7 @@ bool contains(const QString &siteFolder, const QString &path, QString *relative)
 
 bool isReadOnly(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileName::encode(path);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0)
         return false;

@@ -7,11 +7,13 @@
 #include "site/PageEncoding.h"
 #include "site/PageMenuCode.h"
 #include "site/PageText.h"
+#include "site/SiteLink.h"
 #include "site/SitePages.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 namespace {
@@ -55,7 +57,58 @@ void readPage(Page &page, const SitePublisher::Options &options)
     page.parse = true;
 }
 
-void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action)
+// Where the page's links are resolved from: its first <base href>, if any.
+// The head region's script is fetched as the parser reaches it, so a base
+// that comes after the region does not apply to its src: `script` gets the
+// base that the src is resolved from.
+SiteLink::Base baseOf(const QString &pagePath, const QList<PageMark> &marks, const QString &menuName,
+                      SiteLink::Base *script)
+{
+    *script = SiteLink::base(pagePath);
+    qint64 head = -1; // where the head region stands or will stand
+    for (const PageMark &m : marks) {
+        if (m.kind == PageMark::HeadEnd && head < 0)
+            head = m.start;
+        if (m.kind == PageMark::Comment && head < 0) {
+            const MenuRegionMark mark = MenuRegionMark::of(QString::fromUtf8(m.text));
+            if (mark.kind == MenuRegionMark::Begin && mark.part == MenuRegionMark::Head
+                && mark.name == MenuRegionMark::key(menuName))
+                head = m.start;
+        }
+    }
+    for (const PageMark &m : marks) {
+        if (m.kind != PageMark::BaseHref)
+            continue;
+        const SiteLink::Base base = SiteLink::base(pagePath, QString::fromUtf8(m.text));
+        if (head < 0 || m.start < head)
+            *script = base;
+        return base;
+    }
+    return *script;
+}
+
+// Why the menu's links cannot be written for a page's base; empty when they can.
+QString baseProblem(const SiteLink::Base &base)
+{
+    switch (base.problem) {
+    case SiteLink::Base::None:
+        return {};
+    case SiteLink::Base::AboveSite:
+        return QCoreApplication::translate("SitePublisher",
+                                           "Its <base href=\"%1\"> leads above the site folder, so the "
+                                           "menu's links cannot be written for it.")
+            .arg(base.href);
+    case SiteLink::Base::Elsewhere:
+        break;
+    }
+    return QCoreApplication::translate("SitePublisher",
+                                       "Its <base href=\"%1\"> names an address outside the site folder, "
+                                       "so the menu's links cannot be written for it.")
+        .arg(base.href);
+}
+
+void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action,
+          const std::function<bool(const QString &)> &isFolder)
 {
     PagePlan &plan = page.plan;
     if (!marks.ok) {
@@ -82,8 +135,15 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
     menu.name = project.options.menuName;
     menu.unpublish = action == SitePublisher::Unpublish;
     if (!menu.unpublish) {
-        menu.head = PageMenuCode::head(project, plan.path);
-        menu.body = PageMenuCode::body(PageMenuCode::forPage(project, plan.path));
+        SiteLink::Base scriptBase;
+        const SiteLink::Base base = baseOf(plan.path, marks.marks, project.options.menuName, &scriptBase);
+        if (const QString problem = baseProblem(base); !problem.isEmpty()) {
+            plan.state = PagePlan::Error;
+            plan.reason = problem;
+            return;
+        }
+        menu.head = PageMenuCode::head(project, scriptBase);
+        menu.body = PageMenuCode::body(PageMenuCode::forPage(project, base, isFolder));
         menu.classic = project.dialect != CodeDialect::Html5;
     }
     switch (edit.apply(menu)) {
@@ -202,9 +262,16 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds);
     qsizetype next = 0;
     bool holdsMenu = false;
+    QHash<QString, bool> folders; // whether a path relative to the site folder is a folder
+    const auto isFolder = [&](const QString &path) {
+        auto found = folders.constFind(path);
+        if (found == folders.cend())
+            found = folders.insert(path, QFileInfo(out.siteFolder + u'/' + path).isDir());
+        return found.value();
+    };
     for (Page &page : all) {
         if (page.parse)
-            plan(page, marks.at(next++), project, action);
+            plan(page, marks.at(next++), project, action, isFolder);
         if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
         holdsMenu =

@@ -1,5 +1,6 @@
 #include "site/SiteWalk.h"
 
+#include "platform/FileName.h"
 #include "site/NaturalOrder.h"
 #include "site/SiteLink.h"
 
@@ -15,7 +16,7 @@ constexpr int kMaxSkipNotes = 20;
 
 QString shown(const QString &path)
 {
-    return QDir::toNativeSeparators(path);
+    return QDir::toNativeSeparators(FileName::shown(path));
 }
 
 } // namespace
@@ -42,9 +43,11 @@ bool SiteWalk::run(const QString &folder)
         m_error = QStringLiteral("The site folder \"%1\" is not a folder.").arg(shown(folder));
         return false;
     }
-    m_root = info.canonicalFilePath();
+    m_root = FileName::canonical(folder);
     QSet<QString> visited{m_root};
+    m_aliases.clear();
     walk(m_root, QString(), 0, &visited);
+    noteAliases(visited);
     if (m_skippedNotes > kMaxSkipNotes)
         m_notes
             << QStringLiteral("%1 more files or folders were skipped.").arg(m_skippedNotes - kMaxSkipNotes);
@@ -60,27 +63,44 @@ void SiteWalk::note(const QString &text)
         m_notes << text;
 }
 
+void SiteWalk::noteAliases(const QSet<QString> &visited)
+{
+    if (m_truncated)
+        return;
+    QSet<QString> pages;
+    for (const QString &page : std::as_const(m_pages))
+        pages.insert(m_root + u'/' + page);
+    for (const auto &[alias, target] : std::as_const(m_aliases)) {
+        const bool folder = target.endsWith(u'/');
+        const QString path = folder ? target.chopped(1) : target;
+        if (folder ? visited.contains(path) : pages.contains(path))
+            continue;
+        note(
+            QStringLiteral(
+                "The symbolic link \"%1\" leads to \"%2\", which is not among the site's pages, and was skipped.")
+                .arg(shown(alias), shown(path.mid(m_root.size() + 1))));
+    }
+}
+
 void SiteWalk::walk(const QString &absolute, const QString &relative, int depth, QSet<QString> *visited)
 {
-    const QDir dir(absolute);
-    if (!dir.isReadable()) {
+    QList<FileName::Entry> entries;
+    if (!FileName::list(absolute, &entries)) {
         note(QStringLiteral("The folder \"%1\" could not be read.").arg(shown(relative)));
         return;
     }
     QStringList files;
     QList<std::pair<QString, QString>> folders; // name, canonical path
-    const QFileInfoList entries = dir.entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
-        const bool folder = entry.isDir();
+    for (const FileName::Entry &entry : std::as_const(entries)) {
+        const QString &name = entry.name;
+        const bool folder = entry.isDir;
         if (folder && name.startsWith(u'.'))
             continue;
         if (!folder && !isPage(name))
             continue;
-        QString target = absolute + u'/' + name;
-        if (entry.isSymLink()) {
-            target = entry.canonicalFilePath();
+        const QString path = absolute + u'/' + name;
+        if (entry.isSymLink) {
+            const QString target = FileName::canonical(path);
             if (target.isEmpty()) {
                 note(QStringLiteral("The symbolic link \"%1\" leads nowhere and was skipped.")
                          .arg(shown(relative + name)));
@@ -91,10 +111,13 @@ void SiteWalk::walk(const QString &absolute, const QString &relative, int depth,
                          .arg(shown(relative + name)));
                 continue;
             }
+            // An alias inside the site: its target is walked under its own path.
+            m_aliases.append({relative + name, folder ? target + u'/' : target});
+            continue;
         }
         if (folder)
-            folders.append({name, entry.isSymLink() ? target : entry.canonicalFilePath()});
-        else if (entry.isFile())
+            folders.append({name, FileName::canonical(path)});
+        else if (entry.isFile)
             files << name;
     }
     std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {

@@ -7,8 +7,11 @@
 // Finds the pages of a site: every .html and .htm file under a folder, at
 // any depth. Hidden folders (a name starting with '.', the backup folder
 // .quillnav-backup among them) are skipped, and so are symbolic links that
-// lead out of the folder or that cannot be followed; a folder reached twice
-// (a link loop) is walked once. Within each folder the order is: its
+// lead out of the folder or that cannot be followed. A symbolic link to a
+// page or folder inside the site (an alias, or a loop) is not followed: what
+// it leads to is walked under its own path, so each page is listed once,
+// for its real folder (a page that only an alias leads to, in a hidden
+// folder, is left out with a note). Within each folder the order is: its
 // index.html (or index.htm), its other pages in natural order
 // (NaturalOrder), then its subfolders in natural order, each walked whole.
 // At most kMaxPages are taken, the first in that order, with a note.
@@ -34,6 +37,8 @@ public:
 
 private:
     void walk(const QString &absolute, const QString &relative, int depth, QSet<QString> *visited);
+    // Notes the aliases whose target the walk did not reach.
+    void noteAliases(const QSet<QString> &visited);
     void note(const QString &text);
 
     QString m_root;
@@ -42,4 +47,5 @@ private:
     QStringList m_notes;
     bool m_truncated = false;
     int m_skippedNotes = 0;
+    QList<std::pair<QString, QString>> m_aliases; // relative path of a link, canonical target
 };

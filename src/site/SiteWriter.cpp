@@ -1,6 +1,7 @@
 #include "site/SiteWriter.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileName.h"
 #include "site/SitePages.h"
 
 #include <QCoreApplication>
@@ -58,16 +59,25 @@ QString freshBackupFolder(const QString &site, const QDateTime &now)
 bool keep(const QString &page, const QString &path, const QByteArray &bytes, bool *copied, QString *error)
 {
     *copied = false;
-    if (::linkat(AT_FDCWD, QFile::encodeName(page).constData(), AT_FDCWD, QFile::encodeName(path).constData(),
+    if (::linkat(AT_FDCWD, FileName::encode(page).constData(), AT_FDCWD, FileName::encode(path).constData(),
                  AT_SYMLINK_FOLLOW)
         == 0)
         return true;
     *copied = true;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
+    const int fd = ::open(FileName::encode(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int reason = fd < 0 ? errno : 0;
+    for (qsizetype done = 0; reason == 0 && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno != EINTR)
+            reason = errno;
+        done += n > 0 ? n : 0;
+    }
+    if (fd >= 0 && ::close(fd) != 0 && reason == 0 && errno != EINTR)
+        reason = errno;
+    if (reason != 0) {
         *error = QCoreApplication::translate("SiteWriter", "Could not write \"%1\": %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
+                     .arg(QDir::toNativeSeparators(FileName::shown(path)),
+                          QString::fromLocal8Bit(std::strerror(reason)));
         return false;
     }
     return true;
@@ -99,7 +109,7 @@ bool syncAll(const QStringList &paths, QString *error)
 {
     std::vector<int> reasons(size_t(paths.size()), 0);
     forEachFile(paths.size(), [&](qsizetype i) {
-        const int fd = ::open(QFile::encodeName(paths.at(i)).constData(), O_RDONLY | O_CLOEXEC);
+        const int fd = ::open(FileName::encode(paths.at(i)).constData(), O_RDONLY | O_CLOEXEC);
         const bool ok = fd >= 0 && ::fsync(fd) == 0;
         reasons[size_t(i)] = ok ? 0 : errno;
         if (fd >= 0)
@@ -108,7 +118,7 @@ bool syncAll(const QStringList &paths, QString *error)
     for (qsizetype i = 0; i < paths.size(); ++i) {
         if (const int reason = reasons[size_t(i)]; reason != 0) {
             *error = QCoreApplication::translate("SiteWriter", "Could not write \"%1\" to disk: %2")
-                         .arg(QDir::toNativeSeparators(paths.at(i)),
+                         .arg(QDir::toNativeSeparators(FileName::shown(paths.at(i))),
                               QString::fromLocal8Bit(std::strerror(reason)));
             return false;
         }

@@ -8,9 +8,11 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { cpSync, existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { lstatSync, realpathSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
+import { relative } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { HtmlValidate } from 'html-validate';
 import { AxePuppeteer } from '@axe-core/puppeteer';
@@ -53,7 +55,7 @@ function prepare() {
   assert.match(quillnav('--generate', join(projects, 'frame.qnv'), '--dialect', 'classic').toString(), /^<HTML>/);
 
   // The sample site with the menu published into its pages, served under /site/.
-  cpSync(join(projects, '..', 'site', 'in'), site, { recursive: true });
+  cpSync(join(projects, '..', 'site', 'in'), site, { recursive: true, verbatimSymlinks: true }); // links stay links
   quillnav('--publish', join(projects, '..', 'site', 'nav.qnv'), '--site', site);
   writeFileSync(ready, '');
 }
@@ -344,6 +346,54 @@ await check('published site: a late-declared windows-1251 page shows its menu, a
     plain.close();
   }
 });
+
+// The published site served at the server's root, as root-relative links and
+// <base href="/"> take it: a folder is its index.html, and a folder named
+// without its '/' is redirected to it, as web servers do.
+const siteServer = createServer((req, res) => {
+  const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+  let file = join(site, name);
+  if (existsSync(file) && statSync(file).isDirectory()) {
+    if (!name.endsWith('/')) { res.writeHead(301, { Location: `${name}/` }); res.end(); return; }
+    file = join(file, 'index.html');
+  }
+  res.setHeader('Content-Type', name.endsWith('.js') ? 'text/javascript' : 'text/html; charset=utf-8');
+  if (existsSync(file)) res.end(readFileSync(file)); else { res.statusCode = 404; res.end(); }
+});
+await new Promise((ready) => siteServer.listen(0, '127.0.0.1', ready));
+const siteRoot = `http://127.0.0.1:${siteServer.address().port}/`;
+// Where each entry of the sample menu leads, from any page (the web address aside).
+const entryPaths = { Home: '/index.html', About: '/about.html', 'Blog \u20ac': '/blog/',
+  '--- A post \u65e5\u672c': '/blog/2026/post.html?from=menu', Root: '/about.html', 'Tag x': '/tags/x/' };
+const everyPick = (file, own) => async (page) => {
+  await page.goto(siteRoot + file);
+  const entries = await page.$$eval('select option', (o) => o.filter((x) => !x.disabled && x.value)
+    .map((x) => [x.text, x.value, x.selected]));
+  assert.deepEqual(entries.filter(([text]) => text !== 'Elsewhere').map(([text]) => text), Object.keys(entryPaths));
+  assert.equal(entries.find(([, , selected]) => selected)?.[0], own, `${file}: the page's own entry is selected`);
+  for (const [text, value] of entries) {
+    if (text === 'Elsewhere') continue; // on the web
+    await page.goto(siteRoot + file);
+    await page.select('select', value);
+    const [response] = await Promise.all([page.waitForNavigation(), page.click('button')]);
+    assert.equal(response?.status(), 200, `${file}: ${text} (${value})`);
+    assert.equal(path(page), entryPaths[text], `${file}: ${text} (${value})`);
+  }
+};
+await check('published site: every pick on a page with <base href="/"> lands on its page',
+  everyPick('blog/2026/rooted.html', undefined));
+await check('published site: every pick on a page with <base href="../"> in its body lands on its page',
+  everyPick('blog/2026/up.html', undefined));
+await check('published site: a folder linked without its slash selects its entry; every pick lands',
+  everyPick('tags/x', 'Tag x'));
+await check('published site: the page an alias leads to is published for its own folder; every pick lands',
+  async (page) => {
+    const real = relative(site, realpathSync(join(site, 'latest.html')));
+    assert.equal(real, join('blog', '2026', 'post.html'));
+    assert.ok(lstatSync(join(site, 'latest.html')).isSymbolicLink(), 'the alias is still a link');
+    await everyPick(real, '--- A post \u65e5\u672c')(page);
+  });
+siteServer.close();
 
 await browser.close();
 server.close();

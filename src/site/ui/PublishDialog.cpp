@@ -1,5 +1,6 @@
 #include "site/ui/PublishDialog.h"
 
+#include "platform/FileName.h"
 #include "site/LineDiff.h"
 #include "site/PageEncoding.h"
 #include "site/SiteWriter.h"
@@ -102,8 +103,9 @@ void PublishDialog::prepare()
     QApplication::restoreOverrideCursor();
     m_pages->clear();
     for (const PagePlan &page : std::as_const(m_plan.pages)) {
-        auto *item = new QTreeWidgetItem(
-            m_pages, {PagePlan::stateText(page.state), QDir::toNativeSeparators(page.path), page.reason});
+        auto *item =
+            new QTreeWidgetItem(m_pages, {PagePlan::stateText(page.state),
+                                          QDir::toNativeSeparators(FileName::shown(page.path)), page.reason});
         if (page.state == PagePlan::Error)
             item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
