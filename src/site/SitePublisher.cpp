@@ -1,6 +1,7 @@
 #include "site/SitePublisher.h"
 
 #include "platform/RegularFile.h"
+#include "site/ClassicEntryMarks.h"
 #include "site/MenuRegions.h"
 #include "site/PageEdit.h"
 #include "site/PageEncoder.h"
@@ -23,8 +24,11 @@ struct Page {
     bool parse = false; // waits for the parser
 };
 
-// Reads a page and decides whether the parser must see it.
-void readPage(Page &page, const SitePublisher::Options &options)
+// Reads a page and decides whether the parser must see it: only a page whose
+// text holds a mark of this menu (MenuRegionMark::appearsIn) takes part, so
+// a page of another menu, or one that cannot be decoded and holds nothing of
+// this menu, never stops the run.
+void readPage(Page &page, const QString &menuName, const SitePublisher::Options &options)
 {
     PagePlan &plan = page.plan;
     plan.identity = FileIdentity::of(page.absolute);
@@ -45,14 +49,29 @@ void readPage(Page &page, const SitePublisher::Options &options)
     if (!page.text.read(plan.oldBytes, &error)) {
         QString text;
         QString ignored;
-        if (!PageEncoder::isAsciiCompatible(encoding) && PageEncoding::decode(plan.oldBytes, &text, &ignored)
-            && !text.contains(QLatin1StringView("quillnav")))
+        if (!PageEncoding::decode(plan.oldBytes, &text, &ignored))
+            text = QString::fromLatin1(plan.oldBytes);
+        if (!MenuRegionMark::appearsIn(text, menuName)) {
+            plan.oldBytes.clear();
             return;
+        }
         plan.state = PagePlan::Error;
         plan.reason = error;
         return;
     }
+    if (!MenuRegionMark::appearsIn(QString::fromUtf8(page.text.utf8()), menuName)) {
+        plan.oldBytes.clear();
+        page.text = PageText();
+        return;
+    }
     page.parse = true;
+}
+
+QString folderReason(const QString &folder)
+{
+    return QCoreApplication::translate("SitePublisher",
+                                       "Its folder \"%1\" cannot be written, so it was not changed.")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action)
@@ -83,11 +102,15 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
     case PageEdit::Changes:
         plan.state = PagePlan::WillChange;
         plan.newBytes = edit.bytes();
+        plan.regionBytes = edit.regionBytes();
         plan.reason.clear();
         if (SitePages::isReadOnly(page.absolute)) {
             plan.state = PagePlan::Error;
             plan.reason =
                 QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
+        } else if (const QString folder = SitePages::unwritableFolder(page.absolute); !folder.isEmpty()) {
+            plan.state = PagePlan::Error;
+            plan.reason = folderReason(folder);
         }
         break;
     case PageEdit::UpToDate:
@@ -126,6 +149,12 @@ PagePlan scriptPlan(const QString &siteFolder)
         plan.state = PagePlan::Error;
         plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
     }
+    if (plan.state == PagePlan::WillChange) {
+        if (const QString folder = SitePages::unwritableFolder(path); !folder.isEmpty()) {
+            plan.state = PagePlan::Error;
+            plan.reason = folderReason(folder);
+        }
+    }
     return plan;
 }
 
@@ -150,6 +179,8 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         return out;
     }
     out.error = MenuRegionMark::nameProblem(project.options.menuName);
+    if (out.error.isEmpty() && action == Publish)
+        out.error = ClassicEntryMarks::problem(project);
     if (!out.error.isEmpty())
         return out;
     const bool walk = pages.isEmpty();
@@ -179,7 +210,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
     for (Page &page : all) {
         if (!page.absolute.isEmpty())
-            readPage(page, options);
+            readPage(page, project.options.menuName, options);
         const FileIdentity &id = page.plan.identity;
         if (id.exists && seen.contains({id.device, id.inode})) {
             page.parse = false;
