@@ -6,23 +6,57 @@
 
 namespace PageMenuCode {
 
-MenuProject forPage(const MenuProject &project, const QString &pagePath)
+namespace {
+
+bool rewritten(const MenuItem &item)
+{
+    return !item.isSeparator() && item.linked == menutext::kYes;
+}
+
+// The project on the page, its links given (one for each item, used where
+// rewritten() holds).
+MenuProject withLinks(const MenuProject &project, const QString &pagePath, const QStringList &urls)
 {
     MenuProject p = project;
     qsizetype own = -1;
     for (qsizetype i = 0; i < p.items.size(); ++i) {
         MenuItem &item = p.items[i];
-        if (item.isSeparator() || item.linked != menutext::kYes)
+        if (!rewritten(item))
             continue;
         if (own < 0 && project.selectCurrentPage && SiteLink::leadsTo(item.url, pagePath))
             own = i;
-        item.url = SiteLink::forPage(item.url, pagePath);
+        item.url = urls.at(i);
     }
     if (own >= 0) {
         for (qsizetype i = 0; i < p.items.size(); ++i)
             p.items[i].selected = i == own ? menutext::kYes : menutext::kNo;
     }
     return p;
+}
+
+QStringList linksFor(const MenuProject &project, const QString &pagePath)
+{
+    QStringList urls;
+    urls.reserve(project.items.size());
+    for (const MenuItem &item : project.items)
+        urls.append(rewritten(item) ? SiteLink::forPage(item.url, pagePath) : QString());
+    return urls;
+}
+
+} // namespace
+
+MenuProject forPage(const MenuProject &project, const QString &pagePath)
+{
+    return withLinks(project, pagePath, linksFor(project, pagePath));
+}
+
+MenuProject FolderLinks::forPage(const QString &pagePath)
+{
+    const QString folder = pagePath.left(pagePath.lastIndexOf(u'/') + 1);
+    auto it = m_urls.find(folder);
+    if (it == m_urls.end())
+        it = m_urls.insert(folder, linksFor(m_project, pagePath));
+    return withLinks(m_project, pagePath, *it);
 }
 
 QString head(const MenuProject &project, const QString &pagePath)

@@ -2,7 +2,9 @@
 
 #include "menu/MenuProject.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 // The menu's code for one page of its site: the links relative to the
 // site folder rewritten for the page's folder (SiteLink::forPage) and, when
@@ -16,6 +18,20 @@ inline const QString kScriptFile = QStringLiteral("quillnav-menus.js");
 
 // The project as it stands on the page at pagePath (relative to the site).
 MenuProject forPage(const MenuProject &project, const QString &pagePath);
+
+// The links of the project as the pages of each folder write them, worked
+// out once per folder: a large menu goes into many pages, and a link is
+// rewritten for the page's folder alone. forPage() gives the same project as
+// PageMenuCode::forPage.
+class FolderLinks {
+public:
+    explicit FolderLinks(const MenuProject &project) : m_project(project) {}
+    MenuProject forPage(const QString &pagePath);
+
+private:
+    const MenuProject &m_project;
+    QHash<QString, QStringList> m_urls; // by the folder's path, "" or ending in '/'
+};
 
 // The head region's code and the body region's code (lines end with CR LF).
 QString head(const MenuProject &project, const QString &pagePath);

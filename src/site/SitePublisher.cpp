@@ -74,7 +74,8 @@ QString folderReason(const QString &folder)
         .arg(QDir::toNativeSeparators(folder));
 }
 
-void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action)
+void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action,
+          PageMenuCode::FolderLinks &links)
 {
     PagePlan &plan = page.plan;
     if (!marks.ok) {
@@ -95,7 +96,7 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
     menu.unpublish = action == SitePublisher::Unpublish;
     if (!menu.unpublish) {
         menu.head = PageMenuCode::head(project, plan.path);
-        menu.body = PageMenuCode::body(PageMenuCode::forPage(project, plan.path));
+        menu.body = PageMenuCode::body(links.forPage(plan.path));
         menu.classic = project.dialect != CodeDialect::Html5;
     }
     switch (edit.apply(menu)) {
@@ -226,9 +227,10 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds);
     qsizetype next = 0;
     bool holdsMenu = false;
+    PageMenuCode::FolderLinks links(project);
     for (Page &page : all) {
         if (page.parse)
-            plan(page, marks.at(next++), project, action);
+            plan(page, marks.at(next++), project, action, links);
         if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
         holdsMenu =
