@@ -4,6 +4,8 @@
 // owner of a page written as root, a folder that cannot be written, and the
 // sizes the dry run tells.
 #include "menu/ProjectFile.h"
+#include "site/PageMenuCode.h"
+#include "site/RegionSkip.h"
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
 #include "site/ui/PublishDialog.h"
@@ -83,6 +85,20 @@ private slots:
         QTest::newRow("blanks inside the marks")
             << QByteArray("<head></head><!--\n\tquillnav \n siteNav\n-->") << false << "will change"
             << "";
+        QTest::newRow("in noscript, read as markup")
+            << QByteArray("<head></head><body><noscript><p><!-- quillnav siteNav --></noscript>") << false
+            << "will change"
+            << "";
+        QTest::newRow("a region's end read as text")
+            << QByteArray("<head></head><!-- quillnav begin siteNav body --><textarea>"
+                          "<!-- quillnav end siteNav body -->")
+            << false << "error"
+            << "has no end";
+        QTest::newRow("a region that ends the head")
+            << QByteArray("<head><!-- quillnav begin siteNav body --><p>x</p>"
+                          "<!-- quillnav end siteNav body --></head>")
+            << false << "error"
+            << "no </head>";
         QTest::newRow("placeholder twice")
             << QByteArray("<head></head><!-- quillnav siteNav --><!--quillnav siteNav-->") << false << "error"
             << "twice (lines 1 and 1)";
@@ -114,6 +130,34 @@ private slots:
         if (p)
             QVERIFY2(p->reason.contains(reason), qPrintable(p->reason));
         QCOMPARE(plan.failed(), state == "error");
+    }
+
+    // What the parser may leave out of a region: markup that leaves it as it was.
+    void regionSkip_data()
+    {
+        QTest::addColumn<QByteArray>("markup");
+        QTest::addColumn<bool>("neutral");
+        const MenuProject nav = project("nav");
+        QTest::newRow("the menu's code") << PageMenuCode::body(nav).toUtf8() << true;
+        QTest::newRow("quoted '>'") << QByteArray("<p title=\"a>b\" class='c>d'>x</p><a href=x>y</a>")
+                                    << true;
+        QTest::newRow("text '<'") << QByteArray("a < b <3 <p/>") << true;
+        QTest::newRow("comment") << QByteArray("<p><!-- x --></p>") << false;
+        QTest::newRow("comment's end") << QByteArray("a --> b") << false;
+        QTest::newRow("unclosed quote") << QByteArray("<option value=\"x>y</option>") << false;
+        QTest::newRow("unclosed tag") << QByteArray("<p class=x") << false;
+        QTest::newRow("textarea") << QByteArray("<TextArea>") << false;
+        QTest::newRow("script end") << QByteArray("</script>") << false;
+        QTest::newRow("template") << QByteArray("<template>") << false;
+        QTest::newRow("svg") << QByteArray("<svg>") << false;
+        QTest::newRow("bogus comment") << QByteArray("</ x>") << false;
+        QTest::newRow("processing instruction") << QByteArray("<?x ?>") << false;
+    }
+    void regionSkip()
+    {
+        QFETCH(QByteArray, markup);
+        QFETCH(bool, neutral);
+        QCOMPARE(RegionSkip::isNeutral(markup), neutral);
     }
 
     // Entries holding a comment's marks: refused in classic code, escaped in

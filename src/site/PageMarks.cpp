@@ -1,6 +1,7 @@
 #include "site/PageMarks.h"
 
 #include "site/PageReader.h"
+#include "site/RegionSkip.h"
 
 #include <gumbo.h>
 
@@ -96,17 +97,9 @@ QList<PageMark> collect(const QByteArray &utf8, PageReader::Parser &parser)
 
 } // namespace
 
-namespace PageMarkScan {
+namespace {
 
-bool isQuillnavComment(const char *text, qsizetype length)
-{
-    qsizetype i = 0;
-    while (i < length && isBlank(text[i]))
-        ++i;
-    return length - i >= 8 && std::memcmp(text + i, "quillnav", 8) == 0;
-}
-
-QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds)
+QList<PageMarkList> parse(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds)
 {
     const QList<PageReader::Page<QList<PageMark>>> pages =
         PageReader::read<QList<PageMark>>(utf8Pages.size(),
@@ -122,6 +115,74 @@ QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBound
         std::sort(list.marks.begin(), list.marks.end(),
                   [](const PageMark &a, const PageMark &b) { return a.start < b.start; });
         out.append(std::move(list));
+    }
+    return out;
+}
+
+} // namespace
+
+namespace PageMarkScan {
+
+bool isQuillnavComment(const char *text, qsizetype length)
+{
+    qsizetype i = 0;
+    while (i < length && isBlank(text[i]))
+        ++i;
+    return length - i >= 8 && std::memcmp(text + i, "quillnav", 8) == 0;
+}
+
+QList<PageMarkList> scan(const QList<QByteArray> &utf8Pages, const PageReadBounds &bounds,
+                         const QString &menuName)
+{
+    // The inside of the menu's body region is left out of the parse where it may be (RegionSkip).
+    QList<RegionSkip> skips;
+    QList<QByteArray> texts;
+    for (const QByteArray &utf8 : utf8Pages) {
+        skips.append(RegionSkip::of(utf8, menuName));
+        const RegionSkip &skip = skips.last();
+        if (!skip.skips()) {
+            texts.append(utf8);
+            continue;
+        }
+        QByteArray text;
+        text.reserve(utf8.size() - skip.length);
+        text.append(QByteArrayView(utf8).first(skip.from));
+        text.append(QByteArrayView(utf8).sliced(skip.from + skip.length));
+        texts.append(std::move(text));
+    }
+    QList<PageMarkList> out = parse(texts, bounds);
+    QList<qsizetype> again;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const RegionSkip &skip = skips.at(i);
+        if (!skip.skips())
+            continue;
+        PageMarkList &list = out[i];
+        bool begins = false;
+        bool ends = false;
+        bool headBefore = false;
+        for (PageMark &m : list.marks) {
+            if (m.kind == PageMark::HeadEnd) {
+                headBefore = headBefore || m.start < skip.from;
+                continue;
+            }
+            begins = begins || m.end == skip.from;
+            ends = ends || m.start == skip.from;
+            if (m.start >= skip.from) {
+                m.start += skip.length;
+                m.end += skip.length;
+            }
+        }
+        if (!list.ok || !begins || !ends || !headBefore) {
+            again.append(i);
+        }
+    }
+    if (!again.isEmpty()) {
+        QList<QByteArray> whole;
+        for (const qsizetype i : std::as_const(again))
+            whole.append(utf8Pages.at(i));
+        const QList<PageMarkList> parsed = parse(whole, bounds);
+        for (qsizetype k = 0; k < again.size(); ++k)
+            out[again.at(k)] = parsed.at(k);
     }
     return out;
 }

@@ -224,7 +224,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         if (page.parse)
             texts.append(page.text.utf8());
     }
-    const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds);
+    const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds, project.options.menuName);
     qsizetype next = 0;
     bool holdsMenu = false;
     PageMenuCode::FolderLinks links(project);
