@@ -34,16 +34,10 @@ bool changesReading(QByteArrayView name)
 bool RegionSkip::isNeutral(QByteArrayView s)
 {
     const qsizetype n = s.size();
-    qsizetype i = 0;
     const auto at = [&](qsizetype k) { return k < n ? s.at(k) : '\0'; };
-    while (i < n) {
-        const char c = s.at(i);
-        if (c == '-' && s.sliced(i).startsWith("-->"))
-            return false;
-        if (c != '<') {
-            ++i;
-            continue;
-        }
+    if (s.indexOf("-->") >= 0)
+        return false;
+    for (qsizetype i = s.indexOf('<'); i >= 0; i = s.indexOf('<', i)) {
         qsizetype k = i + 1;
         if (at(k) == '/')
             ++k;
@@ -56,7 +50,7 @@ bool RegionSkip::isNeutral(QByteArrayView s)
         const qsizetype nameStart = k;
         while (k < n && !isSpace(s.at(k)) && s.at(k) != '/' && s.at(k) != '>')
             ++k;
-        if (changesReading(s.sliced(nameStart, k - nameStart)))
+        if (k - nameStart >= 3 && k - nameStart <= 9 && changesReading(s.sliced(nameStart, k - nameStart)))
             return false;
         // The attributes, up to the '>' that ends the tag.
         for (;;) {
