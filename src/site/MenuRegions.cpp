@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 
 const QString kWord = QStringLiteral("quillnav");
@@ -100,6 +102,23 @@ bool MenuRegionMark::appearsIn(QStringView text, const QString &name)
                     return true;
             }
         }
+    }
+    return false;
+}
+
+bool MenuRegionMark::appearsInUtf8(QByteArrayView utf8, const QString &name)
+{
+    // Around each "quillnav": back over what may be blanks (ASCII blanks, or
+    // any character outside ASCII) to the "<!--", on to the next "--".
+    for (qsizetype i = utf8.indexOf("quillnav"); i >= 0; i = utf8.indexOf("quillnav", i + 1)) {
+        qsizetype from = i;
+        while (from > 0 && (uchar(utf8.at(from - 1)) >= 0x80 || QChar::isSpace(uchar(utf8.at(from - 1)))))
+            --from;
+        from = std::max<qsizetype>(0, from - 4);
+        const qsizetype dashes = utf8.indexOf("--", i);
+        const qsizetype to = dashes < 0 ? utf8.size() : dashes + 2;
+        if (appearsIn(QString::fromUtf8(utf8.sliced(from, to - from)), name))
+            return true;
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -34,6 +35,8 @@ struct MenuRegionMark {
     // parse: a page without one holds nothing of the menu (the parser may
     // still find such a comment inside a script, say, and not a mark).
     static bool appearsIn(QStringView text, const QString &name);
+    // The same for a UTF-8 text, decoding only the comments that may be marks.
+    static bool appearsInUtf8(QByteArrayView utf8, const QString &name);
     // A name as the marks compare it.
     static QString key(const QString &name) { return name.simplified(); }
 };

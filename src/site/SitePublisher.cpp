@@ -59,7 +59,7 @@ void readPage(Page &page, const QString &menuName, const SitePublisher::Options 
         plan.reason = error;
         return;
     }
-    if (!MenuRegionMark::appearsIn(QString::fromUtf8(page.text.utf8()), menuName)) {
+    if (!MenuRegionMark::appearsInUtf8(page.text.utf8(), menuName)) {
         plan.oldBytes.clear();
         page.text = PageText();
         return;
