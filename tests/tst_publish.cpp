@@ -258,7 +258,9 @@ private slots:
                                      << ""
                                      << "browsers never show";
         QTest::newRow("UTF-16")
-            << "nav" << QByteArray("\xff\xfe<\0!\0-\0-\0 \0q\0u\0i\0l\0l\0n\0a\0v\0 \0x\0 \0-\0-\0>\0", 40)
+            << "nav"
+            << QByteArray(
+                   "\xff\xfe<\0!\0-\0-\0 \0q\0u\0i\0l\0l\0n\0a\0v\0 \0s\0i\0t\0e\0N\0a\0v\0 \0-\0-\0>\0", 52)
             << ""
             << "in which a menu cannot be written";
         QTest::newRow("no </head>") << "nav" << QByteArray("<p><!-- quillnav siteNav -->") << ""

@@ -59,6 +59,10 @@ Quillnav wird „wie besehen“ bereitgestellt, ohne jegliche Gewährleistung. D
         <source>, and it was left as it is.</source>
         <translation>, und es wurde unverändert gelassen.</translation>
     </message>
+    <message>
+        <source>its owner and group could not be kept (%1), so it was left as it is.</source>
+        <translation>Eigentümer und Gruppe ließen sich nicht beibehalten (%1), darum blieb sie, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>BrowserPreview</name>
@@ -1431,6 +1435,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>The menu&apos;s head region and body region overlap.</source>
         <translation>Der head-Bereich und der body-Bereich des Menüs überschneiden sich.</translation>
     </message>
+    <message>
+        <source>The %1 region of the menu &quot;%2&quot; ends on line %3 before it begins on line %4; the page was left as it is.</source>
+        <translation>Der %1-Bereich des Menüs „%2“ endet in Zeile %3, bevor er in Zeile %4 beginnt; die Seite blieb, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>PageImport</name>
@@ -2155,6 +2163,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>It is not in the site folder &quot;%1&quot;.</source>
         <translation>Sie liegt nicht im Website-Ordner „%1“.</translation>
     </message>
+    <message>
+        <source>Its folder &quot;%1&quot; cannot be written, so it was not changed.</source>
+        <translation>In ihren Ordner „%1“ kann nicht geschrieben werden, darum wurde sie nicht geändert.</translation>
+    </message>
 </context>
 <context>
     <name>SiteWriter</name>
@@ -2289,6 +2301,32 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ClassicEntryMarks</name>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>The menu cannot be published in the classic code: the %1 of %2 holds &quot;%3&quot;, which the classic code writes as it is, so the menu could no longer be found in the pages. Take it out of the entry, or make the menu HTML5.</source>
+        <translation>Das Menü kann im klassischen Code nicht veröffentlicht werden: Der %1 von %2 enthält „%3“, was der klassische Code unverändert schreibt, sodass das Menü in den Seiten nicht mehr gefunden würde. Entfernen Sie es aus dem Eintrag, oder machen Sie das Menü zu HTML5.</translation>
+    </message>
+</context>
+<context>
+    <name>SitePlan</name>
+    <message>
+        <source>%1 will be written in all.</source>
+        <translation>Insgesamt werden %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The menu takes up to %1 in each page; %2 will be written in all.</source>
+        <translation>Das Menü belegt bis zu %1 je Seite; insgesamt werden %2 geschrieben.</translation>
     </message>
 </context>
 </TS>

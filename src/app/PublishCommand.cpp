@@ -9,6 +9,7 @@
 #include "site/SiteWriter.h"
 
 #include <QDir>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -89,8 +90,11 @@ int run(const CommandLine &command)
         printError(QStringLiteral("No page was written."));
         return Failure;
     }
-    if (dryRun)
+    if (dryRun) {
+        if (const QString size = plan.sizeText(QLocale::c()); !size.isEmpty())
+            printLine(size);
         return Success;
+    }
     const SiteWriteReport report = SiteWriter::write(plan);
     for (const PageResult &result : report.results) {
         if (result.outcome == PageResult::Unchanged)

@@ -54,8 +54,8 @@ int WriteAll(int fd, const char *data, qint64 size)
 
 } // namespace
 
-AtomicFileWriter::AtomicFileWriter(const QString &path, WriteMode mode)
-    : m_path(path), m_mode(mode),
+AtomicFileWriter::AtomicFileWriter(const QString &path, WriteMode mode, OwnerRule owner)
+    : m_path(path), m_mode(mode), m_owner(owner),
       m_standIn(FileName::isPlain(path)
                     ? QString()
                     : QFileInfo(path).absolutePath() + QStringLiteral("/.quillnav-name-")
@@ -93,9 +93,13 @@ bool AtomicFileWriter::open(QString *errorText)
         return commit(errorText);
     // Unbuffered, and written here: Qt's buffered write reports a failed final
     // write neither from write() nor from commit().
-    if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return true;
-    fail(m_file.errorString());
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        keepOwner();
+        if (m_failure.isEmpty())
+            return true;
+    } else {
+        fail(m_file.errorString());
+    }
     return commit(errorText);
 }
 
@@ -121,6 +125,26 @@ bool AtomicFileWriter::openStream()
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_stream = fd;
     return true;
+}
+
+// Gives the temporary file the owner and group of the file it replaces
+// (QSaveFile gives it the mode). A link is written through, so its target's.
+void AtomicFileWriter::keepOwner()
+{
+    struct stat old {};
+    struct stat fresh {};
+    if (::stat(QFile::encodeName(m_path).constData(), &old) != 0 || !S_ISREG(old.st_mode)
+        || ::fstat(m_file.handle(), &fresh) != 0)
+        return; // a new file is this user's
+    if (fresh.st_uid == old.st_uid && fresh.st_gid == old.st_gid)
+        return;
+    if (::fchown(m_file.handle(), fresh.st_uid == old.st_uid ? uid_t(-1) : old.st_uid,
+                 fresh.st_gid == old.st_gid ? gid_t(-1) : old.st_gid)
+            != 0
+        && m_owner == OwnerRule::Required)
+        fail(QCoreApplication::translate(
+                 "AtomicFile", "its owner and group could not be kept (%1), so it was left as it is.")
+                 .arg(SystemReason(errno)));
 }
 
 void AtomicFileWriter::write(QByteArrayView bytes)
@@ -194,9 +218,10 @@ void AtomicFileWriter::commitFile()
     }
 }
 
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText, WriteMode mode)
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText, WriteMode mode,
+                         OwnerRule owner)
 {
-    AtomicFileWriter file(path, mode);
+    AtomicFileWriter file(path, mode, owner);
     if (!file.open(errorText))
         return false;
     file.write(bytes);

@@ -21,6 +21,13 @@
 
 #include <utility>
 
+// A file that is replaced keeps its owner and group, as it keeps its mode:
+// the temporary file is given them before it takes the name. When the
+// system refuses (a user who is not the administrator and not the owner),
+// BestEffort writes on and the new file is this user's; Required refuses
+// the write and leaves the old file as it is.
+enum class OwnerRule { BestEffort, Required };
+
 // Writes a whole file through a temporary file that replaces the target only
 // when everything was written and flushed to disk: a failed write leaves the
 // old file untouched. On failure returns false and sets errorText to a
@@ -28,7 +35,7 @@
 // through to its target. What else may stand at the name depends on `mode`
 // (see WriteTarget): anything refused is left as it is, with a message.
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText,
-                         WriteMode mode = WriteMode::Replace);
+                         WriteMode mode = WriteMode::Replace, OwnerRule owner = OwnerRule::BestEffort);
 
 // The same write in pieces, for a file too large to hold at once: open(),
 // any number of write() calls, then commit(). A failed write is kept and
@@ -39,7 +46,8 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
 // rather than waited on.
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(const QString &path, WriteMode mode = WriteMode::Replace);
+    explicit AtomicFileWriter(const QString &path, WriteMode mode = WriteMode::Replace,
+                              OwnerRule owner = OwnerRule::BestEffort);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter &) = delete;
     AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
@@ -54,11 +62,13 @@ public:
 private:
     void startWriteBack();
     bool openStream();
+    void keepOwner();
     int handle() const { return m_stream >= 0 ? m_stream : m_file.handle(); }
     void commitFile();
 
     QString m_path;
     WriteMode m_mode;
+    OwnerRule m_owner;
     // A name that Qt's file classes cannot take (FileName::isPlain) is written
     // under this plain name beside it, then renamed to it.
     QString m_standIn;

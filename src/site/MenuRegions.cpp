@@ -1,6 +1,9 @@
 #include "site/MenuRegions.h"
 
 #include <QCoreApplication>
+#include <QList>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +53,74 @@ QString MenuRegionMark::begin(const QString &name, Part part)
 QString MenuRegionMark::end(const QString &name, Part part)
 {
     return QStringLiteral("<!-- quillnav end %1 %2 -->").arg(key(name), partWord(part));
+}
+
+bool MenuRegionMark::appearsIn(QStringView text, const QString &name)
+{
+    const QString key = MenuRegionMark::key(name);
+    if (key.isEmpty())
+        return false;
+    const QList<QStringView> words = QStringView(key).split(u' ');
+    const auto blanks = [&](qsizetype &at) {
+        const qsizetype from = at;
+        while (at < text.size() && text.at(at).isSpace())
+            ++at;
+        return at > from;
+    };
+    const auto word = [&](qsizetype &at, QStringView w) {
+        if (!text.sliced(at).startsWith(w))
+            return false;
+        at += w.size();
+        return true;
+    };
+    const auto menuName = [&](qsizetype &at) {
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if ((i > 0 && !blanks(at)) || !word(at, words.at(i)))
+                return false;
+        }
+        return true;
+    };
+    const auto closes = [&](qsizetype at) {
+        blanks(at);
+        return at == text.size() || text.sliced(at).startsWith(u"--");
+    };
+    for (qsizetype i = text.indexOf(kWord); i >= 0; i = text.indexOf(kWord, i + 1)) {
+        qsizetype before = i;
+        while (before > 0 && text.at(before - 1).isSpace())
+            --before;
+        qsizetype at = i + kWord.size();
+        if (before < 4 || text.sliced(before - 4, 4) != u"<!--" || !blanks(at))
+            continue;
+        if (qsizetype p = at; menuName(p) && closes(p))
+            return true;
+        for (const QStringView kind : {u"begin", u"end"}) {
+            qsizetype p = at;
+            if (!word(p, kind) || !blanks(p) || !menuName(p) || !blanks(p))
+                continue;
+            for (const QStringView part : {u"body", u"head"}) {
+                if (qsizetype q = p; word(q, part) && closes(q))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool MenuRegionMark::appearsInUtf8(QByteArrayView utf8, const QString &name)
+{
+    // Around each "quillnav": back over what may be blanks (ASCII blanks, or
+    // any character outside ASCII) to the "<!--", on to the next "--".
+    for (qsizetype i = utf8.indexOf("quillnav"); i >= 0; i = utf8.indexOf("quillnav", i + 1)) {
+        qsizetype from = i;
+        while (from > 0 && (uchar(utf8.at(from - 1)) >= 0x80 || QChar::isSpace(uchar(utf8.at(from - 1)))))
+            --from;
+        from = std::max<qsizetype>(0, from - 4);
+        const qsizetype dashes = utf8.indexOf("--", i);
+        const qsizetype to = dashes < 0 ? utf8.size() : dashes + 2;
+        if (appearsIn(QString::fromUtf8(utf8.sliced(from, to - from)), name))
+            return true;
+    }
+    return false;
 }
 
 QString MenuRegionMark::nameProblem(const QString &name)

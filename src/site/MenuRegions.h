@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // The comments that mark a menu in a page. The user puts the placeholder
 //     <!-- quillnav NAME -->
@@ -27,6 +29,14 @@ struct MenuRegionMark {
 
     // Why a menu name cannot stand in a comment; empty when it can.
     static QString nameProblem(const QString &name);
+    // Whether the text holds a comment that may mark the menu: "<!--", blanks,
+    // then the placeholder's or a region mark's words for this name, then
+    // blanks and the comment's end. Quick and exact per name, before any
+    // parse: a page without one holds nothing of the menu (the parser may
+    // still find such a comment inside a script, say, and not a mark).
+    static bool appearsIn(QStringView text, const QString &name);
+    // The same for a UTF-8 text, decoding only the comments that may be marks.
+    static bool appearsInUtf8(QByteArrayView utf8, const QString &name);
     // A name as the marks compare it.
     static QString key(const QString &name) { return name.simplified(); }
 };

@@ -30,8 +30,12 @@ bool PageEdit::fail(const QString &reason)
 
 qint64 PageEdit::lineOf(qint64 byteOffset) const
 {
-    const QByteArray &b = m_page->bytes();
-    return QByteArrayView(b).first(byteOffset).count('\n') + 1;
+    // Lines end with LF, CR LF or a lone CR, as a browser counts them.
+    const QByteArrayView b = QByteArrayView(m_page->bytes()).first(byteOffset);
+    qint64 lines = b.count('\n') + 1;
+    for (qsizetype at = b.indexOf('\r'); at >= 0; at = b.indexOf('\r', at + 1))
+        lines += at + 1 == b.size() || b.at(at + 1) != '\n';
+    return lines;
 }
 
 QByteArray PageEdit::indentAt(qint64 byteOffset) const
@@ -46,6 +50,21 @@ QByteArray PageEdit::indentAt(qint64 byteOffset) const
     return b.mid(start, end - start);
 }
 
+// Where the next begin of the menu's part stands after marks[from], in the
+// page's bytes; -1 when none follows.
+qint64 PageEdit::laterBegin(const QList<PageMark> &marks, const QList<qint64> &byteStarts, qsizetype from,
+                            const QString &key, int part)
+{
+    for (qsizetype i = from + 1; i < marks.size(); ++i) {
+        if (marks.at(i).kind != PageMark::Comment)
+            continue;
+        const MenuRegionMark mark = MenuRegionMark::of(QString::fromUtf8(marks.at(i).text));
+        if (mark.kind == MenuRegionMark::Begin && mark.name == key && mark.part == part)
+            return byteStarts.at(i);
+    }
+    return -1;
+}
+
 bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const QString &menuName)
 {
     m_page = &page;
@@ -53,6 +72,7 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
     m_headEnd = -1;
     m_otherHeads.clear();
     m_reason.clear();
+    m_twice.clear();
     const QByteArray &utf8 = page.utf8();
     QList<qint64> starts;
     QList<qint64> ends;
@@ -111,13 +131,18 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
         Span &pending = open[mark.part];
         switch (mark.kind) {
         case MenuRegionMark::Placeholder:
-            if (m_placeholder.start >= 0)
-                return fail(
-                    QCoreApplication::translate(
-                        "PageEdit", "It holds the placeholder of the menu \"%1\" twice (lines %2 and %3).")
-                        .arg(key)
-                        .arg(lineOf(m_placeholder.start))
-                        .arg(lineOf(s.start)));
+            // Refused when publishing (apply), or with a region of the menu;
+            // taking out the menu has nothing to do on such a page.
+            if (m_placeholder.start >= 0) {
+                if (m_twice.isEmpty())
+                    m_twice = QCoreApplication::translate(
+                                  "PageEdit",
+                                  "It holds the placeholder of the menu \"%1\" twice (lines %2 and %3).")
+                                  .arg(key)
+                                  .arg(lineOf(m_placeholder.start))
+                                  .arg(lineOf(s.start));
+                break;
+            }
             m_placeholder = s;
             break;
         case MenuRegionMark::Begin:
@@ -129,13 +154,21 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
             pending = s;
             break;
         case MenuRegionMark::End:
-            if (pending.start < 0)
+            if (pending.start < 0) {
+                if (const qint64 later = laterBegin(marks, byteStarts, i, key, mark.part); later >= 0)
+                    return fail(QCoreApplication::translate(
+                                    "PageEdit", "The %1 region of the menu \"%2\" ends on line %3 before it "
+                                                "begins on line %4; the page was left as it is.")
+                                    .arg(partWord, key)
+                                    .arg(lineOf(s.start))
+                                    .arg(lineOf(later)));
                 return fail(QCoreApplication::translate(
                                 "PageEdit",
                                 "The %1 region of the menu \"%2\" ends on line %3 but does not begin "
                                 "before; the page was left as it is.")
                                 .arg(partWord, key)
                                 .arg(lineOf(s.start)));
+            }
             region = pending;
             region.end = s.end;
             region.innerEnd = s.innerEnd;
@@ -154,6 +187,8 @@ bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const 
                             .arg(MenuRegionMark::partWord(part), key)
                             .arg(lineOf(open[part].start)));
     }
+    if (!m_twice.isEmpty() && (m_body.start >= 0 || m_head.start >= 0))
+        return fail(m_twice);
     if (m_placeholder.start >= 0 && m_body.start >= 0)
         return fail(QCoreApplication::translate(
                         "PageEdit", "It holds both the placeholder of the menu \"%1\" (line %2) and the menu "
@@ -169,13 +204,29 @@ QByteArray PageEdit::region(const QString &name, MenuRegionMark::Part part, cons
 {
     const QString eol = QString::fromLatin1(m_page->lineEnd());
     const QString pad = QString::fromLatin1(indent);
-    QString text = MenuRegionMark::begin(name, part);
-    QStringList lines = code.split(QLatin1StringView("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (const QString &line : std::as_const(lines))
-        text += eol + (line.isEmpty() ? QString() : pad + line);
-    text += eol + pad + MenuRegionMark::end(name, part);
+    const QString begin = MenuRegionMark::begin(name, part);
+    const QString end = MenuRegionMark::end(name, part);
+    // One pass over the code's lines, into a text sized once: a large menu's
+    // region runs to thousands of lines in every page.
+    const QStringView crlf = u"\r\n";
+    const qsizetype lines = code.count(crlf) + 1;
+    QString text;
+    text.reserve(begin.size() + code.size() + lines * (eol.size() + pad.size()) + end.size());
+    text += begin;
+    for (qsizetype at = 0; at < code.size();) {
+        qsizetype next = code.indexOf(crlf, at);
+        if (next < 0)
+            next = code.size();
+        text += eol;
+        if (next > at) {
+            text += pad;
+            text += QStringView(code).sliced(at, next - at);
+        }
+        at = next + crlf.size();
+    }
+    text += eol;
+    text += pad;
+    text += end;
     return PageEncoder::encode(text, m_page->encoding());
 }
 
@@ -210,6 +261,10 @@ PageEdit::State PageEdit::apply(const Menu &menu)
                        "PageEdit", "The menu name \"%1\" cannot be written in the page's encoding %2.")
                        .arg(menu.name, QString::fromLatin1(m_page->encoding()));
         return Failed;
+    }
+    if (!m_twice.isEmpty()) { // and no region (locate)
+        m_reason = menu.unpublish ? QString() : m_twice;
+        return menu.unpublish ? UpToDate : Failed;
     }
     QList<Edit> edits;
     if (menu.unpublish) {
@@ -255,6 +310,9 @@ PageEdit::State PageEdit::apply(const Menu &menu)
         }
     }
     std::sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.start < b.start; });
+    m_regionBytes = 0;
+    for (const Edit &edit : std::as_const(edits))
+        m_regionBytes += menu.unpublish ? 0 : edit.bytes.size();
     m_bytes.reserve(old.size() + 4096);
     qint64 at = 0;
     for (const Edit &edit : std::as_const(edits)) {

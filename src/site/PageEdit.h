@@ -34,6 +34,8 @@ public:
     State apply(const Menu &menu);
     const QByteArray &bytes() const { return m_bytes; }
     QString reason() const { return m_reason; }
+    // The bytes of the regions apply() wrote (none when taking the menu out).
+    qint64 regionBytes() const { return m_regionBytes; }
 
 private:
     struct Span {
@@ -54,6 +56,8 @@ private:
     QByteArray region(const QString &name, MenuRegionMark::Part part, const QString &code,
                       const QByteArray &indent) const;
     bool checkClassic(const Menu &menu);
+    static qint64 laterBegin(const QList<PageMark> &marks, const QList<qint64> &byteStarts, qsizetype from,
+                             const QString &key, int part);
 
     const PageText *m_page = nullptr;
     Span m_placeholder;
@@ -63,4 +67,6 @@ private:
     QList<std::pair<QString, Span>> m_otherHeads; // other menus' head regions
     QByteArray m_bytes;
     QString m_reason;
+    qint64 m_regionBytes = 0;
+    QString m_twice; // the placeholder twice: why publishing is refused
 };

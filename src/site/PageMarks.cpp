@@ -1,6 +1,7 @@
 #include "site/PageMarks.h"
 
 #include "site/PageReader.h"
+#include "site/RegionSkip.h"
 
 #include <gumbo.h>
 
@@ -122,17 +123,9 @@ QList<PageMark> collect(const QByteArray &utf8, PageReader::Parser &parser)
 
 } // namespace
 
-namespace PageMarkScan {
+namespace {
 
-bool isQuillnavComment(const char *text, qsizetype length)
-{
-    qsizetype i = 0;
-    while (i < length && isBlank(text[i]))
-        ++i;
-    return length - i >= 8 && std::memcmp(text + i, "quillnav", 8) == 0;
-}
-
-QList<PageMarkList> scan(const QList<PageReader::Source> &sources, const PageReadBounds &bounds)
+QList<PageMarkList> parse(const QList<PageReader::Source> &sources, const PageReadBounds &bounds)
 {
     const QList<PageReader::Page<QList<PageMark>>> pages =
         PageReader::read<QList<PageMark>>(sources.size(),
@@ -148,6 +141,78 @@ QList<PageMarkList> scan(const QList<PageReader::Source> &sources, const PageRea
         std::sort(list.marks.begin(), list.marks.end(),
                   [](const PageMark &a, const PageMark &b) { return a.start < b.start; });
         out.append(std::move(list));
+    }
+    return out;
+}
+
+} // namespace
+
+namespace PageMarkScan {
+
+bool isQuillnavComment(const char *text, qsizetype length)
+{
+    qsizetype i = 0;
+    while (i < length && isBlank(text[i]))
+        ++i;
+    return length - i >= 8 && std::memcmp(text + i, "quillnav", 8) == 0;
+}
+
+QList<PageMarkList> scan(const QList<PageReader::Source> &pages, const PageReadBounds &bounds,
+                         const QString &menuName)
+{
+    // The inside of the menu's body region is left out of the parse where it may be (RegionSkip).
+    QList<RegionSkip> skips;
+    QList<PageReader::Source> texts;
+    for (const PageReader::Source &page : pages) {
+        const QByteArray &utf8 = page.utf8;
+        skips.append(RegionSkip::of(utf8, menuName));
+        const RegionSkip &skip = skips.last();
+        if (!skip.skips()) {
+            texts.append(page);
+            continue;
+        }
+        PageReader::Source text = page; // a <meta> that changes the encoding reads the whole bytes again
+        text.utf8.clear();
+        text.utf8.reserve(utf8.size() - skip.length);
+        text.utf8.append(QByteArrayView(utf8).first(skip.from));
+        text.utf8.append(QByteArrayView(utf8).sliced(skip.from + skip.length));
+        texts.append(std::move(text));
+    }
+    QList<PageMarkList> out = parse(texts, bounds);
+    QList<qsizetype> again;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const RegionSkip &skip = skips.at(i);
+        if (!skip.skips())
+            continue;
+        PageMarkList &list = out[i];
+        if (list.encoding != pages.at(i).encoding)
+            continue; // read again whole in the encoding a <meta> named: nothing was left out
+        bool begins = false;
+        bool ends = false;
+        bool headBefore = false;
+        for (PageMark &m : list.marks) {
+            if (m.kind == PageMark::HeadEnd) {
+                headBefore = headBefore || m.start < skip.from;
+                continue;
+            }
+            begins = begins || m.end == skip.from;
+            ends = ends || m.start == skip.from;
+            if (m.start >= skip.from) {
+                m.start += skip.length;
+                m.end += skip.length;
+            }
+        }
+        if (!list.ok || !begins || !ends || !headBefore) {
+            again.append(i);
+        }
+    }
+    if (!again.isEmpty()) {
+        QList<PageReader::Source> whole;
+        for (const qsizetype i : std::as_const(again))
+            whole.append(pages.at(i));
+        const QList<PageMarkList> parsed = parse(whole, bounds);
+        for (qsizetype k = 0; k < again.size(); ++k)
+            out[again.at(k)] = parsed.at(k);
     }
     return out;
 }

@@ -34,7 +34,11 @@ struct PageMarkList {
 // only the page that is too complex is refused.
 namespace PageMarkScan {
 
-QList<PageMarkList> scan(const QList<PageReader::Source> &pages, const PageReadBounds &bounds = {});
+// With a menu's name, the inside of its body region is left out of the parse
+// where that cannot change the marks (RegionSkip): a large menu is most of
+// a published page.
+QList<PageMarkList> scan(const QList<PageReader::Source> &pages, const PageReadBounds &bounds = {},
+                         const QString &menuName = {});
 
 // Whether a comment's text begins, after blanks, with "quillnav".
 bool isQuillnavComment(const char *text, qsizetype length);

@@ -6,6 +6,47 @@
 
 namespace PageMenuCode {
 
+namespace {
+
+bool rewritten(const MenuItem &item)
+{
+    return !item.isSeparator() && item.linked == menutext::kYes;
+}
+
+// The links of the project as a page with this base writes them, one for
+// each item (used where rewritten() holds).
+QStringList linksFor(const MenuProject &project, const SiteLink::Base &base)
+{
+    QStringList urls;
+    urls.reserve(project.items.size());
+    for (const MenuItem &item : project.items)
+        urls.append(rewritten(item) ? SiteLink::forBase(item.url, base) : QString());
+    return urls;
+}
+
+// The project on the page, its links given.
+MenuProject withLinks(const MenuProject &project, const SiteLink::Base &base,
+                      const std::function<bool(const QString &)> &isFolder, const QStringList &urls)
+{
+    MenuProject p = project;
+    qsizetype own = -1;
+    for (qsizetype i = 0; i < p.items.size(); ++i) {
+        MenuItem &item = p.items[i];
+        if (!rewritten(item))
+            continue;
+        if (own < 0 && project.selectCurrentPage && SiteLink::leadsTo(item.url, base.page, isFolder))
+            own = i;
+        item.url = urls.at(i);
+    }
+    if (own >= 0) {
+        for (qsizetype i = 0; i < p.items.size(); ++i)
+            p.items[i].selected = i == own ? menutext::kYes : menutext::kNo;
+    }
+    return p;
+}
+
+} // namespace
+
 MenuProject forPage(const MenuProject &project, const QString &pagePath)
 {
     return forPage(project, SiteLink::base(pagePath));
@@ -14,21 +55,19 @@ MenuProject forPage(const MenuProject &project, const QString &pagePath)
 MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
                     const std::function<bool(const QString &)> &isFolder)
 {
-    MenuProject p = project;
-    qsizetype own = -1;
-    for (qsizetype i = 0; i < p.items.size(); ++i) {
-        MenuItem &item = p.items[i];
-        if (item.isSeparator() || item.linked != menutext::kYes)
-            continue;
-        if (own < 0 && project.selectCurrentPage && SiteLink::leadsTo(item.url, base.page, isFolder))
-            own = i;
-        item.url = SiteLink::forBase(item.url, base);
-    }
-    if (own >= 0) {
-        for (qsizetype i = 0; i < p.items.size(); ++i)
-            p.items[i].selected = i == own ? menutext::kYes : menutext::kNo;
-    }
-    return p;
+    return withLinks(project, base, isFolder, linksFor(project, base));
+}
+
+MenuProject FolderLinks::forPage(const SiteLink::Base &base, const std::function<bool(const QString &)> &isFolder)
+{
+    // A link comes out the same for every page whose links start in the same
+    // folder, unless the base is not the page's own address (then a fragment
+    // alone gets the page's path).
+    const QString key = base.ownAddress ? base.folder : base.folder + u'\n' + base.page;
+    auto it = m_urls.find(key);
+    if (it == m_urls.end())
+        it = m_urls.insert(key, linksFor(m_project, base));
+    return withLinks(m_project, base, isFolder, *it);
 }
 
 QString head(const MenuProject &project, const QString &pagePath)

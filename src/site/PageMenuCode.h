@@ -3,7 +3,9 @@
 #include "menu/MenuProject.h"
 #include "site/SiteLink.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -25,6 +27,20 @@ MenuProject forPage(const MenuProject &project, const QString &pagePath);
 // that a link to a folder without its '/' selects the folder's index page.
 MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
                     const std::function<bool(const QString &path)> &isFolder = {});
+
+// The links of the project as the pages of each base folder write them,
+// worked out once per folder: a large menu goes into many pages, and a link
+// is rewritten for the folder its page's links start in. forPage() gives the
+// same project as PageMenuCode::forPage.
+class FolderLinks {
+public:
+    explicit FolderLinks(const MenuProject &project) : m_project(project) {}
+    MenuProject forPage(const SiteLink::Base &base, const std::function<bool(const QString &path)> &isFolder = {});
+
+private:
+    const MenuProject &m_project;
+    QHash<QString, QStringList> m_urls; // by the base's folder, "" or ending in '/'
+};
 
 // The head region's code and the body region's code (lines end with CR LF).
 QString head(const MenuProject &project, const QString &pagePath);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // What publishing (or taking out) a menu does to one page of the site, found
@@ -12,11 +13,12 @@ struct PagePlan {
     enum State { WillChange, UpToDate, NoPlaceholder, Error };
     QString path; // relative to the site folder, '/' between names
     State state = Error;
-    QString reason;        // Error: why; NoPlaceholder: what the page lacks (translated, as stateText)
-    QByteArray oldBytes;   // the page as it was read (empty when it did not exist)
-    QByteArray newBytes;   // WillChange: what it becomes
-    FileIdentity identity; // the file as it was read
-    QByteArray encoding;   // the one the page was read in and is written in (empty when not read)
+    QString reason;         // Error: why; NoPlaceholder: what the page lacks (translated, as stateText)
+    QByteArray oldBytes;    // the page as it was read (empty when it did not exist)
+    QByteArray newBytes;    // WillChange: what it becomes
+    FileIdentity identity;  // the file as it was read
+    QByteArray encoding;    // the one the page was read in and is written in (empty when not read)
+    qint64 regionBytes = 0; // WillChange when publishing: the bytes of the menu's regions in it
 
     // "will change", "up to date", "no placeholder" or "error".
     static QString stateText(State state);
@@ -40,6 +42,12 @@ struct SitePlan {
         }
         return false;
     }
+    // The largest region of the menu in a page, and the bytes the changed pages hold in all.
+    qint64 largestRegion() const;
+    qint64 bytesToWrite() const;
+    // A sentence giving both, as the dry run and the window tell them; empty
+    // when nothing changes.
+    QString sizeText(const QLocale &locale) const;
     qsizetype count(PagePlan::State state) const
     {
         qsizetype n = 0;

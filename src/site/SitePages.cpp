@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +45,17 @@ bool isReadOnly(const QString &path)
     if (::stat(name.constData(), &st) != 0)
         return false;
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK) != 0;
+}
+
+QString unwritableFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    const QString folder =
+        QFileInfo(canonical.isEmpty() ? info.absoluteFilePath() : canonical).absolutePath();
+    if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0)
+        return {};
+    return folder;
 }
 
 QStringList find(const QString &siteFolder, QString *note)

@@ -24,4 +24,10 @@ bool contains(const QString &siteFolder, const QString &path, QString *relative)
 // administrator too).
 bool isReadOnly(const QString &path);
 
+// The folder a file is written into (through a link, its target's), when
+// this user cannot make a file in it (an atomic write makes its temporary
+// file there), else empty. The system's own check, so it holds for an
+// administrator too (an immutable folder, a read-only file system).
+QString unwritableFolder(const QString &path);
+
 } // namespace SitePages

@@ -1,6 +1,7 @@
 #include "site/SitePublisher.h"
 
 #include "platform/RegularFile.h"
+#include "site/ClassicEntryMarks.h"
 #include "site/MenuRegions.h"
 #include "site/PageEdit.h"
 #include "site/PageEncoder.h"
@@ -25,8 +26,11 @@ struct Page {
     bool parse = false; // waits for the parser
 };
 
-// Reads a page and decides whether the parser must see it.
-void readPage(Page &page, const SitePublisher::Options &options)
+// Reads a page and decides whether the parser must see it: only a page whose
+// text holds a mark of this menu (MenuRegionMark::appearsIn) takes part, so
+// a page of another menu, or one that cannot be decoded and holds nothing of
+// this menu, never stops the run.
+void readPage(Page &page, const QString &menuName, const SitePublisher::Options &options)
 {
     PagePlan &plan = page.plan;
     plan.identity = FileIdentity::of(page.absolute);
@@ -47,14 +51,29 @@ void readPage(Page &page, const SitePublisher::Options &options)
     if (!page.text.read(plan.oldBytes, &error)) {
         QString text;
         QString ignored;
-        if (!PageEncoder::isAsciiCompatible(encoding) && PageEncoding::decode(plan.oldBytes, &text, &ignored)
-            && !text.contains(QLatin1StringView("quillnav")))
+        if (!PageEncoding::decode(plan.oldBytes, &text, &ignored))
+            text = QString::fromLatin1(plan.oldBytes);
+        if (!MenuRegionMark::appearsIn(text, menuName)) {
+            plan.oldBytes.clear();
             return;
+        }
         plan.state = PagePlan::Error;
         plan.reason = error;
         return;
     }
+    if (!MenuRegionMark::appearsInUtf8(page.text.utf8(), menuName)) {
+        plan.oldBytes.clear();
+        page.text = PageText();
+        return;
+    }
     page.parse = true;
+}
+
+QString folderReason(const QString &folder)
+{
+    return QCoreApplication::translate("SitePublisher",
+                                       "Its folder \"%1\" cannot be written, so it was not changed.")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 // Where the page's links are resolved from: its first <base href>, if any.
@@ -108,7 +127,7 @@ QString baseProblem(const SiteLink::Base &base)
 }
 
 void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action,
-          const std::function<bool(const QString &)> &isFolder)
+          PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder)
 {
     PagePlan &plan = page.plan;
     if (!marks.ok) {
@@ -143,18 +162,22 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
             return;
         }
         menu.head = PageMenuCode::head(project, scriptBase);
-        menu.body = PageMenuCode::body(PageMenuCode::forPage(project, base, isFolder));
+        menu.body = PageMenuCode::body(links.forPage(base, isFolder));
         menu.classic = project.dialect != CodeDialect::Html5;
     }
     switch (edit.apply(menu)) {
     case PageEdit::Changes:
         plan.state = PagePlan::WillChange;
         plan.newBytes = edit.bytes();
+        plan.regionBytes = edit.regionBytes();
         plan.reason.clear();
         if (SitePages::isReadOnly(page.absolute)) {
             plan.state = PagePlan::Error;
             plan.reason =
                 QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
+        } else if (const QString folder = SitePages::unwritableFolder(page.absolute); !folder.isEmpty()) {
+            plan.state = PagePlan::Error;
+            plan.reason = folderReason(folder);
         }
         break;
     case PageEdit::UpToDate:
@@ -193,6 +216,12 @@ PagePlan scriptPlan(const QString &siteFolder)
         plan.state = PagePlan::Error;
         plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
     }
+    if (plan.state == PagePlan::WillChange) {
+        if (const QString folder = SitePages::unwritableFolder(path); !folder.isEmpty()) {
+            plan.state = PagePlan::Error;
+            plan.reason = folderReason(folder);
+        }
+    }
     return plan;
 }
 
@@ -217,6 +246,8 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         return out;
     }
     out.error = MenuRegionMark::nameProblem(project.options.menuName);
+    if (out.error.isEmpty() && action == Publish)
+        out.error = ClassicEntryMarks::problem(project);
     if (!out.error.isEmpty())
         return out;
     const bool walk = pages.isEmpty();
@@ -246,7 +277,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
     for (Page &page : all) {
         if (!page.absolute.isEmpty())
-            readPage(page, options);
+            readPage(page, project.options.menuName, options);
         const FileIdentity &id = page.plan.identity;
         if (id.exists && seen.contains({id.device, id.inode})) {
             page.parse = false;
@@ -259,7 +290,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         if (page.parse)
             texts.append(page.text.source());
     }
-    const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds);
+    const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds, project.options.menuName);
     qsizetype next = 0;
     bool holdsMenu = false;
     QHash<QString, bool> folders; // whether a path relative to the site folder is a folder
@@ -269,9 +300,10 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             found = folders.insert(path, QFileInfo(out.siteFolder + u'/' + path).isDir());
         return found.value();
     };
+    PageMenuCode::FolderLinks links(project);
     for (Page &page : all) {
         if (page.parse)
-            plan(page, marks.at(next++), project, action, isFolder);
+            plan(page, marks.at(next++), project, action, links, isFolder);
         if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
         holdsMenu =

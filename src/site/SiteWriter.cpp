@@ -214,7 +214,8 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         result.message = changedSinceRead(path, expected[size_t(i)]);
         if (!result.message.isEmpty()) {
             result.outcome = PageResult::Skipped;
-        } else if (!WriteFileAtomically(path, page.newBytes, &result.message)) {
+        } else if (!WriteFileAtomically(path, page.newBytes, &result.message, WriteMode::Replace,
+                                        OwnerRule::Required)) {
             result.outcome = PageResult::Failed;
         }
     });

@@ -120,7 +120,8 @@ void PublishDialog::prepare()
             tr("Some pages cannot be changed (see their reasons), so no page will be written."));
     else
         m_summary->setText(tr("%n page(s) will change in \"%1\".", nullptr, int(changes))
-                               .arg(QDir::toNativeSeparators(m_siteFolder)));
+                               .arg(QDir::toNativeSeparators(m_siteFolder))
+                           + (changes > 0 ? u' ' + m_plan.sizeText(locale()) : QString()));
     m_summary->setTextFormat(Qt::PlainText);
     m_go->setEnabled(!m_plan.failed() && changes > 0);
     m_pages->setCurrentItem(m_pages->topLevelItem(0));
