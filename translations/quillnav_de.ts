@@ -2152,6 +2152,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Sie ist schreibgeschützt und wurde daher nicht geändert.</translation>
     </message>
     <message>
+        <source>Its &lt;base href=&quot;%1&quot;&gt; leads above the site folder, so the menu&apos;s links cannot be written for it.</source>
+        <translation>Ihr &lt;base href=&quot;%1&quot;&gt; führt über den Ordner der Website hinaus, daher können die Links des Menüs für sie nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Its &lt;base href=&quot;%1&quot;&gt; names an address outside the site folder, so the menu&apos;s links cannot be written for it.</source>
+        <translation>Ihr &lt;base href=&quot;%1&quot;&gt; nennt eine Adresse außerhalb des Ordners der Website, daher können die Links des Menüs für sie nicht geschrieben werden.</translation>
+    </message>
+    <message>
         <source>The site folder &quot;%1&quot; does not exist.</source>
         <translation>Der Website-Ordner „%1“ existiert nicht.</translation>
     </message>
