@@ -726,6 +726,57 @@ private slots:
                              != testfiles::readAll(siteData("in/blog/index.html"));
         QCOMPARE(changed, written);
     }
+
+    // The same on a published site whose blog/index.html was then edited by
+    // hand: the edit kept or replaced, the backup run STAMP put back.
+    void commandLineAfterPublish_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("editKept");
+        QTest::newRow("edit kept") << QStringList{"--publish", "P"} << 1 << "skipped         blog/index.html" << true;
+        QTest::newRow("edit listed") << QStringList{"--publish", "P", "--dry-run"} << 0
+                                     << "edited by hand  blog/index.html: Its menu was edited by hand" << true;
+        QTest::newRow("--overwrite-edits")
+            << QStringList{"--publish", "P", "--overwrite-edits"} << 0 << "written         blog/index.html" << false;
+        QTest::newRow("--unpublish --overwrite-edits --dry-run")
+            << QStringList{"--unpublish", "--overwrite-edits", "P", "--dry-run"} << 0
+            << "It will be replaced (--overwrite-edits)." << true;
+        QTest::newRow("--unpublish, edit kept")
+            << QStringList{"--unpublish", "P"} << 1 << "written         index.html" << true;
+        QTest::newRow("--restore") << QStringList{"--restore", "STAMP", "P"} << 0 << "written         blog/index.html"
+                                   << false;
+        QTest::newRow("--restore --site --dry-run")
+            << QStringList{"--restore", "STAMP", "--site", "S", "--dry-run"} << 0 << "will change     index.html"
+            << true;
+        QTest::newRow("--restore, no such run")
+            << QStringList{"--restore", "20000101-000000", "P"} << 1 << "" << true;
+    }
+    void commandLineAfterPublish()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(bool, editKept);
+        QTemporaryDir dir;
+        const QString site = dir.filePath("in");
+        copySite(site);
+        const SiteWriteReport first = publish("nav", site);
+        QVERIFY(!first.failed());
+        const QString page = site + "/blog/index.html";
+        const QByteArray edited = testfiles::readAll(page).replace(">About</option>", ">About us</option>");
+        QVERIFY(testfiles::writeAll(page, edited));
+        QVERIFY(testfiles::saveProject(dir.filePath("nav.qnv"), project("nav")));
+        for (QString &arg : args)
+            arg.replace(QRegularExpression("^P$"), dir.filePath("nav.qnv"))
+                .replace(QRegularExpression("^S$"), site)
+                .replace("STAMP", first.backupFolder.section('/', 1));
+        const testfiles::Run run = testfiles::runQuillnav(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(QString::fromUtf8(run.out).contains(output), run.out.constData());
+        QCOMPARE(testfiles::readAll(page) == edited, editKept);
+    }
 };
 
 QTEST_MAIN(TestPublish)

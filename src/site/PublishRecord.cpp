@@ -76,7 +76,7 @@ PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)
             *note = QCoreApplication::translate(
                         "PublishRecord",
                         "The record of earlier publishing \"%1\" was set aside: %2 Regions edited by hand "
-                        "cannot be told apart this time; the record is written anew.")
+                        "cannot be found in this run; a new record replaces it when pages are written.")
                         .arg(QDir::toNativeSeparators(file), why);
         return PublishRecord();
     };
