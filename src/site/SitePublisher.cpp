@@ -248,8 +248,9 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             plan(page, marks.at(next++), project, action, record);
         if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
-        holdsMenu = holdsMenu || page.plan.state == PagePlan::WillChange
-                    || page.plan.state == PagePlan::UpToDate || page.plan.state == PagePlan::EditedByHand;
+        holdsMenu =
+            holdsMenu || page.plan.state == PagePlan::WillChange || page.plan.state == PagePlan::UpToDate;
+        holdsMenu = holdsMenu || page.plan.state == PagePlan::EditedByHand;
         if (page.plan.state != PagePlan::WillChange && page.plan.state != PagePlan::EditedByHand)
             page.plan.oldBytes.clear();
         out.pages.append(std::move(page.plan));
