@@ -8,9 +8,11 @@
 #include "site/PageMenuCode.h"
 #include "site/SiteLink.h"
 #include "site/SitePublisher.h"
+#include "site/SiteRestore.h"
 #include "site/SiteWriter.h"
 #include "site/ui/PublishDialog.h"
 #include "support/DeclaredPages.h"
+#include "site/ui/RestoreDialog.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
@@ -49,7 +51,7 @@ QMap<QString, QByteArray> filesUnder(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = QDir(folder).relativeFilePath(it.next());
-        if (!path.startsWith(".quillnav-backup/"))
+        if (!path.startsWith(".quillnav-backup/") && path != PublishRecord::kFileName)
             files.insert(path, testfiles::readAll(it.filePath()));
     }
     return files;
@@ -97,6 +99,15 @@ SiteWriteReport publish(const QString &menu, const QString &site,
         qWarning("%s",
                  qPrintable(plan.error + (plan.pages.isEmpty() ? QString() : plan.pages.first().reason)));
     return SiteWriter::write(plan);
+}
+
+const PagePlan *planOf(const SitePlan &plan, const QString &path)
+{
+    for (const PagePlan &page : plan.pages) {
+        if (page.path == path)
+            return &page;
+    }
+    return nullptr;
 }
 
 QStringList outcomes(const SiteWriteReport &report)
@@ -168,11 +179,10 @@ private slots:
             QCOMPARE(back.items, expected.items);
         }
 
-        // Taking both out gives the pages back, each placeholder written plainly.
+        // Taking both out gives the pages back byte for byte, the spaced placeholder too.
         QVERIFY(!publish("nav", site, SitePublisher::Unpublish).failed());
         QVERIFY(!publish("side", site, SitePublisher::Unpublish).failed());
         auto original = filesUnder(siteData("in"));
-        original["index.html"].replace("<!--   quillnav   side   -->", "<!-- quillnav side -->");
         auto restored = filesUnder(site);
         QVERIFY(restored.remove(PageMenuCode::kScriptFile));
         QCOMPARE(restored, original);
@@ -572,6 +582,261 @@ private slots:
         QCOMPARE(testfiles::readAll(dir.filePath("blog/2026/post.html")), dialog.plan().pages.at(2).newBytes);
     }
 
+    // A region edited by hand is found against the record of what was
+    // written and left as it is, unless the user chooses to replace it.
+    void handEdits_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<bool>("unpublish");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<int>("state");
+        const int edited = PagePlan::EditedByHand;
+        QTest::newRow("option text") << QByteArray(">About</option>") << QByteArray(">About us</option>")
+                                     << false << false << edited;
+        QTest::newRow("option text, replaced")
+            << QByteArray(">About</option>") << QByteArray(">About us</option>") << false << true << edited;
+        QTest::newRow("line added") << QByteArray("    </select>\n")
+                                    << QByteArray("    <option>x</option>\n    </select>\n") << false << false
+                                    << edited;
+        QTest::newRow("mark retyped")
+            << QByteArray("<!-- quillnav end siteNav body -->")
+            << QByteArray("<!--quillnav  end siteNav body-->") << false << false << edited;
+        QTest::newRow("head region") << QByteArray("<script src=\"quillnav-menus.js\">")
+                                     << QByteArray("<script defer src=\"quillnav-menus.js\">") << false
+                                     << false << edited;
+        QTest::newRow("unpublish") << QByteArray(">About</option>") << QByteArray(">About us</option>")
+                                   << true << false << edited;
+        QTest::newRow("unpublish, replaced")
+            << QByteArray(">About</option>") << QByteArray(">About us</option>") << true << true << edited;
+        QTest::newRow("without a record") << QByteArray(">About</option>") << QByteArray(">About us</option>")
+                                          << false << false << int(PagePlan::WillChange);
+    }
+    void handEdits()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(bool, unpublish);
+        QFETCH(bool, replace);
+        QFETCH(int, state);
+        QTemporaryDir dir;
+        copySite(dir.path());
+        QVERIFY(!publish("nav", dir.path()).failed());
+        const QString page = dir.filePath("index.html");
+        QByteArray bytes = testfiles::readAll(page);
+        QVERIFY(bytes.contains(from));
+        bytes.replace(from, to);
+        QVERIFY(testfiles::writeAll(page, bytes));
+        if (QString(QTest::currentDataTag()) == "without a record")
+            QVERIFY(QFile::remove(dir.filePath(PublishRecord::kFileName)));
+        SitePlan plan = SitePublisher::prepare(project("nav"), dir.path(), {},
+                                               unpublish ? SitePublisher::Unpublish : SitePublisher::Publish);
+        QCOMPARE(planOf(plan, "index.html")->state, PagePlan::State(state));
+        QCOMPARE(planOf(plan, "blog/index.html")->state,
+                 unpublish ? PagePlan::WillChange : PagePlan::UpToDate);
+        for (PagePlan &p : plan.pages)
+            p.replaceEdits = replace;
+        const SiteWriteReport report = SiteWriter::write(plan);
+        const bool kept = state == PagePlan::EditedByHand && !replace;
+        QCOMPARE(testfiles::readAll(page) == bytes, kept);
+        QCOMPARE(report.failed(), kept);
+        if (unpublish && !kept) // the placeholder comes back as the page had it
+            QVERIFY(
+                testfiles::readAll(page).contains("<header>\n    <!-- quillnav siteNav -->\n  </header>"));
+        // What was written is recorded: publishing again finds nothing edited.
+        const SitePlan again = SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Publish);
+        QCOMPARE(again.count(PagePlan::EditedByHand), qsizetype(kept ? 1 : 0));
+    }
+
+    // A page changed between its reading and its writing is left as it is,
+    // however it was changed.
+    void changedWhileWriting_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("same size, time put back") << "same size";
+        QTest::newRow("within the change time's tick") << "same tick";
+    }
+    void changedWhileWriting()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir dir;
+        copySite(dir.path());
+        const QString page = dir.filePath("blog/index.html");
+        const QByteArray before = testfiles::readAll(page);
+        SitePlan plan = SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Publish);
+        QByteArray edited = before;
+        if (how == "same size") {
+            const QDateTime modified = QFileInfo(page).lastModified();
+            edited.replace("Blog", "Blag");
+            QFile file(page);
+            QVERIFY(file.open(QIODevice::ReadWrite)); // in place, not a new file
+            QCOMPARE(file.write(edited), edited.size());
+            QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+            file.close();
+            QCOMPARE(QFileInfo(page).size(), qint64(before.size()));
+        } else {
+            // As if the bytes read were other than those on disk now, with the same times.
+            for (PagePlan &p : plan.pages) {
+                if (p.path == "blog/index.html")
+                    p.oldBytes.replace("Blog", "Blag");
+            }
+        }
+        QVERIFY(edited != before || how == "same tick");
+        const SiteWriteReport report = SiteWriter::write(plan);
+        QVERIFY2(outcomes(report).contains(
+                     "blog/index.html It changed on disk after it was read, so it was left as it is."),
+                 qPrintable(outcomes(report).join('\n')));
+        QCOMPARE(testfiles::readAll(page), edited);
+        QVERIFY(outcomes(report).contains("index.html written"));
+        // A backup is a file of its own, not a second name of the page's earlier file.
+        const QString backup = dir.filePath(report.backupFolder + "/index.html");
+        QCOMPARE(testfiles::readAll(backup), planOf(plan, "index.html")->oldBytes);
+        QVERIFY(!FileIdentity::of(backup).sameFileAs(planOf(plan, "index.html")->identity));
+    }
+
+    // A backup run put back: pages the same as their backup stay, the others
+    // are written with publishing's rules, the record follows.
+    void restore_data()
+    {
+        QTest::addColumn<bool>("halfWay");
+        QTest::newRow("a whole run") << false;
+        QTest::newRow("a run that stopped half-way, by second names") << true;
+    }
+    void restore()
+    {
+        QFETCH(bool, halfWay);
+        QTemporaryDir dir;
+        copySite(dir.path());
+        const auto original = filesUnder(dir.path());
+        QString stamp;
+        if (halfWay) {
+            // An earlier build kept a page it never wrote as a second name of the page itself.
+            QVERIFY(!publish("nav", dir.path()).failed());
+            stamp = "20260101-000000";
+            const QString run = dir.filePath(".quillnav-backup/" + stamp);
+            QVERIFY(QDir().mkpath(run + "/blog"));
+            QVERIFY(testfiles::writeAll(run + "/index.html", original.value("index.html")));
+            QCOMPARE(::link(QFile::encodeName(dir.filePath("blog/index.html")).constData(),
+                            QFile::encodeName(run + "/blog/index.html").constData()),
+                     0);
+        } else {
+            const SiteWriteReport first = publish("nav", dir.path());
+            QVERIFY(!first.failed());
+            stamp = first.backupFolder.section('/', 1);
+        }
+        const QList<SiteRestore::Run> runs = SiteRestore::runs(dir.path());
+        QCOMPARE(runs.size(), halfWay ? 2 : 1); // the newest first
+        QCOMPARE(runs.last().stamp, stamp);
+        QCOMPARE(runs.last().time, QDateTime::fromString(stamp, "yyyyMMdd-HHmmss"));
+        QCOMPARE(runs.last().pages, qsizetype(halfWay ? 2 : 3));
+        const QByteArray blogBefore = testfiles::readAll(dir.filePath("blog/index.html"));
+        const SitePlan plan = SiteRestore::prepare(dir.path(), stamp);
+        QVERIFY2(!plan.failed(), qPrintable(plan.error));
+        QCOMPARE(planOf(plan, "index.html")->state, PagePlan::WillChange);
+        QCOMPARE(planOf(plan, "blog/index.html")->state, halfWay ? PagePlan::UpToDate : PagePlan::WillChange);
+        const SiteWriteReport report = SiteWriter::write(plan);
+        QVERIFY(!report.failed());
+        QCOMPARE(testfiles::readAll(dir.filePath("index.html")), original.value("index.html"));
+        QCOMPARE(testfiles::readAll(dir.filePath("blog/index.html")),
+                 halfWay ? blogBefore : original.value("blog/index.html"));
+        // The restore kept the texts it replaced, and the record no longer holds the restored pages.
+        QVERIFY(!report.backupFolder.isEmpty());
+        QCOMPARE(SiteRestore::runs(dir.path()).size(), runs.size() + 1);
+        QString note;
+        const PublishRecord record = PublishRecord::load(dir.path(), &note);
+        QVERIFY(note.isEmpty());
+        QVERIFY(!record.pages.contains("index.html"));
+        QCOMPARE(record.pages.contains("blog/index.html"), halfWay);
+        // A restore is refused for a stamp that names no run.
+        QVERIFY(!SiteRestore::prepare(dir.path(), "../..").error.isEmpty());
+    }
+
+    // The window's command: the runs with their page count, then the writing.
+    void restoreDialog()
+    {
+        QTemporaryDir dir;
+        copySite(dir.path());
+        const auto original = filesUnder(dir.path());
+        QVERIFY(!publish("nav", dir.path()).failed());
+        RestoreDialog dialog(dir.path());
+        auto *runs = dialog.findChild<QTreeWidget *>("lstBackupRuns");
+        QCOMPARE(runs->topLevelItemCount(), 1);
+        QCOMPARE(runs->topLevelItem(0)->text(1), "3");
+        auto *pages = dialog.findChild<QTreeWidget *>("lstRestorePages");
+        QCOMPARE(pages->topLevelItemCount(), 3);
+        dialog.findChild<QPushButton *>("cmdRestore")->click();
+        QCOMPARE(pages->topLevelItem(0)->text(0), "written");
+        auto restored = filesUnder(dir.path());
+        QVERIFY(restored.remove(PageMenuCode::kScriptFile));
+        QCOMPARE(restored, original);
+    }
+
+    // A damaged record is reported and set aside; the pages are published as without one.
+    void damagedRecord_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("not JSON") << QByteArray("{\"format\": 1, \"pages\": {");
+        QTest::newRow("another format") << QByteArray("{\"format\": 7, \"pages\": {}}");
+        QTest::newRow("a hash that is none")
+            << QByteArray("{\"format\": 1, \"pages\": {\"index.html\": {\"page\": \"x\", \"menus\": {}}}}");
+        QTest::newRow("a placeholder that is no text")
+            << QByteArray("{\"format\": 1, \"pages\": {\"index.html\": {\"page\": \"" + QByteArray(64, 'a')
+                          + "\", \"menus\": {\"siteNav\": {\"body\": \"" + QByteArray(64, 'b')
+                          + "\", \"code\": \"" + QByteArray(64, 'c') + "\", \"placeholder\": 3}}}}}");
+        QTest::newRow("too large") << QByteArray();
+    }
+    void damagedRecord()
+    {
+        QFETCH(QByteArray, record);
+        QTemporaryDir dir;
+        copySite(dir.path());
+        QVERIFY(!publish("nav", dir.path()).failed());
+        const QString path = dir.filePath(PublishRecord::kFileName);
+        if (record.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(PublishRecord::kMaxBytes + 1));
+        } else {
+            QVERIFY(testfiles::writeAll(path, record));
+        }
+        const SitePlan plan =
+            SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Unpublish);
+        QVERIFY2(plan.recordNote.contains(".quillnav-publish.json\" was set aside"),
+                 qPrintable(plan.recordNote));
+        QCOMPARE(plan.count(PagePlan::WillChange), qsizetype(3));
+        QVERIFY(!SiteWriter::write(plan).failed());
+        QString note;
+        PublishRecord::load(dir.path(), &note);
+        QVERIFY2(note.isEmpty(), qPrintable(note)); // written anew
+    }
+
+    // The window's choice per page: a page edited by hand is written only when its box is checked.
+    void dialogReplacesEdits()
+    {
+        QTemporaryDir dir;
+        copySite(dir.path());
+        QVERIFY(!publish("nav", dir.path()).failed());
+        const QString page = dir.filePath("blog/index.html");
+        QByteArray bytes = testfiles::readAll(page);
+        QVERIFY(bytes.contains(">About</option>"));
+        QVERIFY(testfiles::writeAll(page, bytes.replace(">About</option>", ">About us</option>")));
+        PublishDialog dialog(project("nav"), dir.path(), SitePublisher::Publish);
+        auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
+        auto *go = dialog.findChild<QPushButton *>("cmdPublish");
+        QTreeWidgetItem *row = pages->findItems("blog/index.html", Qt::MatchExactly, 1).value(0);
+        QVERIFY(row);
+        QCOMPARE(row->text(0), "edited by hand");
+        QCOMPARE(row->checkState(3), Qt::Unchecked);
+        QVERIFY(!go->isEnabled()); // nothing else changes
+        row->setCheckState(3, Qt::Checked);
+        QVERIFY(go->isEnabled());
+        dialog.findChild<QCheckBox *>("chkSelectCurrentPage")->click(); // prepared again: the choice stays
+        row = pages->findItems("blog/index.html", Qt::MatchExactly, 1).value(0);
+        QCOMPARE(row->checkState(3), Qt::Checked);
+        go->click();
+        QCOMPARE(row->text(0), "written");
+        QVERIFY(!testfiles::readAll(page).contains(">About us</option>"));
+    }
+
     // The command through the program: its table, its exit status, its messages.
     void commandLine_data()
     {
@@ -647,6 +912,57 @@ private slots:
                              != testfiles::readAll(siteData("in/blog/index.html"));
         QCOMPARE(changed, written);
         QProcess::execute("rm", {"-rf", dir.path()}); // Qt cannot name the Latin-1 page to remove it
+    }
+
+    // The same on a published site whose blog/index.html was then edited by
+    // hand: the edit kept or replaced, the backup run STAMP put back.
+    void commandLineAfterPublish_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("editKept");
+        QTest::newRow("edit kept") << QStringList{"--publish", "P"} << 1 << "skipped         blog/index.html" << true;
+        QTest::newRow("edit listed") << QStringList{"--publish", "P", "--dry-run"} << 0
+                                     << "edited by hand  blog/index.html: Its menu was edited by hand" << true;
+        QTest::newRow("--overwrite-edits")
+            << QStringList{"--publish", "P", "--overwrite-edits"} << 0 << "written         blog/index.html" << false;
+        QTest::newRow("--unpublish --overwrite-edits --dry-run")
+            << QStringList{"--unpublish", "--overwrite-edits", "P", "--dry-run"} << 0
+            << "It will be replaced (--overwrite-edits)." << true;
+        QTest::newRow("--unpublish, edit kept")
+            << QStringList{"--unpublish", "P"} << 1 << "written         index.html" << true;
+        QTest::newRow("--restore") << QStringList{"--restore", "STAMP", "P"} << 0 << "written         blog/index.html"
+                                   << false;
+        QTest::newRow("--restore --site --dry-run")
+            << QStringList{"--restore", "STAMP", "--site", "S", "--dry-run"} << 0 << "will change     index.html"
+            << true;
+        QTest::newRow("--restore, no such run")
+            << QStringList{"--restore", "20000101-000000", "P"} << 1 << "" << true;
+    }
+    void commandLineAfterPublish()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(bool, editKept);
+        QTemporaryDir dir;
+        const QString site = dir.filePath("in");
+        copySite(site);
+        const SiteWriteReport first = publish("nav", site);
+        QVERIFY(!first.failed());
+        const QString page = site + "/blog/index.html";
+        const QByteArray edited = testfiles::readAll(page).replace(">About</option>", ">About us</option>");
+        QVERIFY(testfiles::writeAll(page, edited));
+        QVERIFY(testfiles::saveProject(dir.filePath("nav.qnv"), project("nav")));
+        for (QString &arg : args)
+            arg.replace(QRegularExpression("^P$"), dir.filePath("nav.qnv"))
+                .replace(QRegularExpression("^S$"), site)
+                .replace("STAMP", first.backupFolder.section('/', 1));
+        const testfiles::Run run = testfiles::runQuillnav(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(QString::fromUtf8(run.out).contains(output), run.out.constData());
+        QCOMPARE(testfiles::readAll(page) == edited, editKept);
     }
 };
 

@@ -55,6 +55,8 @@ private slots:
         put("docs/guide.html", page("<title>Guide</title>"));
         put(".hidden/x.html", page("<title>X</title>"));
         put(".quillnav-backup/20260101-000000/index.html", page("<title>Old</title>"));
+        put(".quillnav-backup/20260101-000000/.quillnav-publish.json", "{\"format\": 1, \"pages\": {}}");
+        put(".quillnav-publish.json", "{\"format\": 1, \"pages\": {}}");
         put("../outside/o.html", page("<title>Out</title>"));
         QVERIFY(QFile::link(m_dir.filePath("outside"), m_site + "/ext"));
         QVERIFY(QFile::link(m_site + "/blog", m_site + "/blog/2026/loop"));
@@ -95,8 +97,8 @@ private slots:
         QVERIFY(NaturalOrder::compare(b, a) > 0);
     }
 
-    // Titles, headings and the order; hidden folders, the backup folder, a
-    // link out of the site and a link loop skipped.
+    // Titles, headings and the order; hidden folders, the backup folder, the
+    // publishing record, a link out of the site and a link loop skipped.
     void fromSite()
     {
         MenuProject p;

@@ -679,6 +679,10 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <source>Check &amp;Links</source>
         <translation>&amp;Links prüfen</translation>
     </message>
+    <message>
+        <source>Restore &amp;Backup...</source>
+        <translation>Sicherung wieder&amp;herstellen...</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1565,6 +1569,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>edited by hand</source>
+        <translation>von Hand bearbeitet</translation>
+    </message>
 </context>
 <context>
     <name>PageProgress</name>
@@ -1952,6 +1960,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>The menu has no items.</source>
         <translation>Das Menü hat keine Einträge.</translation>
     </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>PublishDialog</name>
@@ -2041,6 +2053,21 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Replace Edits</source>
+        <translation>Bearbeitungen ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace what was edited by hand in this page&apos;s menu</source>
+        <translation>Ersetzen, was im Menü dieser Seite von Hand bearbeitet wurde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) had their menu edited by hand: they are left as they are unless you check &quot;Replace Edits&quot;.</source>
+        <translation>
+            <numerusform>Bei %n Seite wurde das Menü von Hand bearbeitet: Sie bleibt, wie sie ist, sofern Sie nicht „Bearbeitungen ersetzen“ ankreuzen.</numerusform>
+            <numerusform>Bei %n Seiten wurde das Menü von Hand bearbeitet: Sie bleiben, wie sie sind, sofern Sie nicht „Bearbeitungen ersetzen“ ankreuzen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2175,6 +2202,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Its folder &quot;%1&quot; cannot be written, so it was not changed.</source>
         <translation>In ihren Ordner „%1“ kann nicht geschrieben werden, darum wurde sie nicht geändert.</translation>
     </message>
+    <message>
+        <source>Its menu was edited by hand after Quillnav wrote it; it is replaced only when you choose so.</source>
+        <translation>Ihr Menü wurde von Hand bearbeitet, nachdem Quillnav es geschrieben hatte; es wird nur ersetzt, wenn Sie das wählen.</translation>
+    </message>
 </context>
 <context>
     <name>SiteWriter</name>
@@ -2209,6 +2240,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>It was not written, because its earlier text could not be kept. %1</source>
         <translation>Sie wurde nicht geschrieben, weil ihr früherer Text nicht aufbewahrt werden konnte. %1</translation>
+    </message>
+    <message>
+        <source>Its menu was edited by hand, so it was left as it is.</source>
+        <translation>Ihr Menü wurde von Hand bearbeitet, daher blieb sie, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The record of what was written was not kept: %1 The next run may take Quillnav&apos;s own regions for edits by hand.</source>
+        <translation>Das Protokoll des Geschriebenen wurde nicht gespeichert: %1 Der nächste Lauf hält Quillnavs eigene Bereiche womöglich für Bearbeitungen von Hand.</translation>
     </message>
 </context>
 <context>
@@ -2335,6 +2374,138 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The menu takes up to %1 in each page; %2 will be written in all.</source>
         <translation>Das Menü belegt bis zu %1 je Seite; insgesamt werden %2 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>PublishRecord</name>
+    <message>
+        <source>The record of earlier publishing &quot;%1&quot; was set aside: %2 Regions edited by hand cannot be found in this run; a new record replaces it when pages are written.</source>
+        <translation>Das Protokoll früherer Veröffentlichungen „%1“ wurde beiseitegelegt: %2 Von Hand bearbeitete Bereiche können in diesem Lauf nicht erkannt werden; ein neues Protokoll ersetzt es, wenn Seiten geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>It is damaged (%1 at byte %2).</source>
+        <translation>Es ist beschädigt (%1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>It is not a record of this version.</source>
+        <translation>Es ist kein Protokoll dieser Version.</translation>
+    </message>
+    <message>
+        <source>Its entry for &quot;%1&quot; is damaged.</source>
+        <translation>Sein Eintrag für „%1“ ist beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of &quot;%1&quot;:</source>
+        <translation>&amp;Sicherungen von „%1“:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The site has no backups: publishing keeps them in &quot;%1&quot;.</source>
+        <translation>Die Website hat keine Sicherungen: Das Veröffentlichen legt sie in „%1“ ab.</translation>
+    </message>
+    <message>
+        <source>Some pages cannot be put back (see their reasons), so no page will be written.</source>
+        <translation>Einige Seiten können nicht zurückgelegt werden (siehe ihre Gründe), daher wird keine Seite geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) will be put back; the pages that are the same as their backup stay as they are.</source>
+        <translation>
+            <numerusform>%n Seite wird zurückgelegt; Seiten, die ihrer Sicherung gleichen, bleiben, wie sie sind.</numerusform>
+            <numerusform>%n Seiten werden zurückgelegt; Seiten, die ihrer Sicherung gleichen, bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Some pages were not put back (see their reasons).</source>
+        <translation>Einige Seiten wurden nicht zurückgelegt (siehe ihre Gründe).</translation>
+    </message>
+    <message>
+        <source>The pages were put back.</source>
+        <translation>Die Seiten wurden zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>Their text before is kept in &quot;%1&quot;.</source>
+        <translation>Ihr Text davor wird in „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SiteRestore</name>
+    <message>
+        <source>Its backup was not read: %1</source>
+        <translation>Ihre Sicherung wurde nicht gelesen: %1</translation>
+    </message>
+    <message>
+        <source>Its folder is no longer in the site folder as it was, so it cannot be put back.</source>
+        <translation>Ihr Ordner liegt nicht mehr wie zuvor im Website-Ordner, daher kann sie nicht zurückgelegt werden.</translation>
+    </message>
+    <message>
+        <source>It is read-only, so it was not changed.</source>
+        <translation>Sie ist schreibgeschützt und wurde daher nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; is not a folder.</source>
+        <translation>Der Website-Ordner „%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>There is no backup &quot;%1&quot; in &quot;%2&quot;.</source>
+        <translation>Es gibt keine Sicherung „%1“ in „%2“.</translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; holds more than %2 files.</source>
+        <translation>Die Sicherung „%1“ enthält mehr als %2 Dateien.</translation>
     </message>
 </context>
 </TS>

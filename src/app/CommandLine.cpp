@@ -50,12 +50,15 @@ constexpr ModeRow kModes[] = {
      "--import PAGE.html -o PROJECT.qnv [--select N|NAME]",
      "make a project from a drop-down list of a web page"},
     {CommandLine::Publish, "publish", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
-     "--publish needs a project file.", nullptr, "--publish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]",
+     "--publish needs a project file.", nullptr,
+     "--publish PROJECT.qnv [--site DIR] [--dry-run] [--overwrite-edits]\n"
+     "                  [PAGE...]",
      "put the menu into the site's pages, at their placeholder or in place of the menu they hold; "
      "without PAGE, every page of the site that holds one"},
     {CommandLine::Unpublish, "unpublish", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
      "--unpublish needs a project file.", nullptr,
-     "--unpublish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]",
+     "--unpublish PROJECT.qnv [--site DIR] [--dry-run] [--overwrite-edits]\n"
+     "                  [PAGE...]",
      "take the menu out of the site's pages again, leaving its placeholder"},
     {CommandLine::FromSite, "from-site", "DIR", 1, 1, "output",
      "--from-site needs a site folder and -o with the project file to write.", nullptr,
@@ -67,6 +70,11 @@ constexpr ModeRow kModes[] = {
     {CommandLine::CheckLinks, "check-links", "PROJECT.qnv", 1, 1, nullptr,
      "--check-links needs a project file.", nullptr, "--check-links PROJECT.qnv [--site DIR]",
      "check the menu's links against the site's files; exit status 1 when any fails"},
+    {CommandLine::Restore, "restore", "STAMP [PROJECT.qnv]", 1, 2, nullptr,
+     "--restore needs the stamp of a backup (a folder name in .quillnav-backup).", nullptr,
+     "--restore STAMP [PROJECT.qnv] [--site DIR] [--dry-run]",
+     "put back the pages that the publishing run STAMP kept in the site's .quillnav-backup folder, "
+     "except those that are the same; the site is the project's or DIR"},
 };
 
 // The options besides the modes' switches.
@@ -94,10 +102,14 @@ constexpr OptionRow kOptions[] = {
      "the page's list to import, by number or name, when it has several"},
     {nullptr, "site", "DIR", nullptr,
      bit(CommandLine::Publish) | bit(CommandLine::Unpublish) | bit(CommandLine::FromSitemap)
-         | bit(CommandLine::CheckLinks),
+         | bit(CommandLine::CheckLinks) | bit(CommandLine::Restore),
      "the site's folder, in place of the project's (the project file is not changed)"},
-    {nullptr, "dry-run", nullptr, nullptr, bit(CommandLine::Publish) | bit(CommandLine::Unpublish),
+    {nullptr, "dry-run", nullptr, nullptr,
+     bit(CommandLine::Publish) | bit(CommandLine::Unpublish) | bit(CommandLine::Restore),
      "print what would change in each page and write nothing"},
+    {nullptr, "overwrite-edits", nullptr, nullptr, bit(CommandLine::Publish) | bit(CommandLine::Unpublish),
+     "also write the pages whose menu was edited by hand since it was published (\"edited by hand\"); "
+     "without it they are left as they are"},
     {"h", "help", nullptr, nullptr, 0, "show this text and exit"},
     {"v", "version", nullptr, nullptr, 0, "show the version and exit"},
 };

@@ -20,7 +20,9 @@
 //                     [--dialect classic|html5] [-o FILE]
 //   quillnav --write-preview DIR PROJECT.qnv
 //   quillnav --import PAGE -o PROJECT.qnv [--select N|NAME]
-//   quillnav --publish|--unpublish PROJECT.qnv [--site DIR] [--dry-run] [PAGE...]
+//   quillnav --publish|--unpublish PROJECT.qnv [--site DIR] [--dry-run] [--overwrite-edits]
+//                     [PAGE...]
+//   quillnav --restore STAMP [PROJECT.qnv] [--site DIR] [--dry-run]
 //   quillnav --from-site DIR -o PROJECT.qnv
 //   quillnav --from-sitemap SITEMAP.xml [--site DIR] -o PROJECT.qnv
 //   quillnav --check-links PROJECT.qnv [--site DIR]
@@ -39,6 +41,7 @@ struct CommandLine {
         FromSite,
         FromSitemap,
         CheckLinks,
+        Restore,
         ShowHelp,
         ShowVersion,
         Error

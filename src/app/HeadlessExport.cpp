@@ -234,6 +234,7 @@ int run(const CommandLine &command)
         return importPage(command);
     case CommandLine::Publish:
     case CommandLine::Unpublish:
+    case CommandLine::Restore:
         return PublishCommand::run(command);
     case CommandLine::WritePreview: {
         QString error;

@@ -6,6 +6,7 @@
 #include "platform/FileName.h"
 #include "site/SiteFolder.h"
 #include "site/SitePublisher.h"
+#include "site/SiteRestore.h"
 #include "site/SiteWriter.h"
 
 #include <QDir>
@@ -51,10 +52,16 @@ namespace PublishCommand {
 int run(const CommandLine &command)
 {
     using namespace HeadlessExport;
-    const QString projectPath = command.files.value(0);
+    const bool restore = command.mode == CommandLine::Restore;
+    const QString projectPath = command.files.value(restore ? 1 : 0);
     MenuProject project;
     QString error;
-    if (loadChecked(projectPath, &project, nullptr, false, &error) != Success) {
+    if (restore && projectPath.isEmpty() && !command.isSet(QStringLiteral("site"))) {
+        printError(QStringLiteral("--restore needs a project file or --site DIR to find the site.\n")
+                   + CommandLine::usage());
+        return UsageError;
+    }
+    if (!projectPath.isEmpty() && loadChecked(projectPath, &project, nullptr, false, &error) != Success) {
         printError(error);
         return Failure;
     }
@@ -67,19 +74,33 @@ int run(const CommandLine &command)
     }
     const SitePublisher::Action action =
         command.mode == CommandLine::Unpublish ? SitePublisher::Unpublish : SitePublisher::Publish;
-    const SitePlan plan = SitePublisher::prepare(project, site, command.files.mid(1), action);
+    SitePlan plan = restore ? SiteRestore::prepare(site, command.files.at(0))
+                            : SitePublisher::prepare(project, site, command.files.mid(1), action);
     if (!plan.error.isEmpty()) {
         printError(plan.error);
         return Failure;
     }
     const bool dryRun = command.isSet(QStringLiteral("dry-run"));
-    for (const PagePlan &page : plan.pages)
+    const bool overwrite = command.isSet(QStringLiteral("overwrite-edits"));
+    for (PagePlan &page : plan.pages) {
+        page.replaceEdits = overwrite;
         printLine(row(PagePlan::stateText(page.state), page.path,
-                      page.state == PagePlan::Error ? page.reason : QString()));
+                      page.state == PagePlan::Error || page.state == PagePlan::EditedByHand
+                          ? page.reason
+                                + (overwrite && page.state == PagePlan::EditedByHand
+                                       ? QStringLiteral(" It will be replaced (--overwrite-edits).")
+                                       : QString())
+                          : QString()));
+    }
     if (!plan.note.isEmpty())
         printLine(plan.note);
+    if (!plan.recordNote.isEmpty())
+        printLine(plan.recordNote);
     if (plan.pages.isEmpty())
-        printLine(QStringLiteral("No page of the site holds the menu \"%1\".").arg(project.options.menuName));
+        printLine(
+            restore
+                ? QStringLiteral("The backup \"%1\" holds no page.").arg(command.files.at(0))
+                : QStringLiteral("No page of the site holds the menu \"%1\".").arg(project.options.menuName));
     std::fflush(stdout);
     for (const PagePlan &page : plan.pages) {
         if (page.state == PagePlan::Error)
@@ -107,6 +128,8 @@ int run(const CommandLine &command)
     if (!report.backupFolder.isEmpty())
         printLine(QStringLiteral("The earlier pages are kept in \"%1\".")
                       .arg(QDir::toNativeSeparators(QDir(site).filePath(report.backupFolder))));
+    if (!report.note.isEmpty())
+        printError(report.note);
     std::fflush(stdout);
     return report.failed() ? Failure : Success;
 }

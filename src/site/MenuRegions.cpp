@@ -123,6 +123,19 @@ bool MenuRegionMark::appearsInUtf8(QByteArrayView utf8, const QString &name)
     return false;
 }
 
+bool MenuRegionMark::isPlaceholderOf(const QString &comment, const QString &name)
+{
+    if (!comment.startsWith(QLatin1StringView("<!--")) || !comment.endsWith(QLatin1StringView("-->"))
+        || comment.size() < 7)
+        return false;
+    const QString inner = comment.mid(4, comment.size() - 7);
+    if (inner.contains(QLatin1StringView("--")) || inner.contains(u'<') || inner.contains(u'>')
+        || inner.endsWith(u'-'))
+        return false;
+    const MenuRegionMark mark = of(inner);
+    return mark.kind == Placeholder && mark.name == key(name);
+}
+
 QString MenuRegionMark::nameProblem(const QString &name)
 {
     if (name.contains(QLatin1StringView("--")) || name.contains(u'<') || name.contains(u'>'))

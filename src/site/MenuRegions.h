@@ -27,6 +27,10 @@ struct MenuRegionMark {
     static QString end(const QString &name, Part part);
     static QString partWord(Part part);
 
+    // Whether `comment` ("<!-- ... -->", whole) is a placeholder of the menu
+    // and nothing else: one comment, no "--", "<" or ">" inside.
+    static bool isPlaceholderOf(const QString &comment, const QString &name);
+
     // Why a menu name cannot stand in a comment; empty when it can.
     static QString nameProblem(const QString &name);
     // Whether the text holds a comment that may mark the menu: "<!--", blanks,

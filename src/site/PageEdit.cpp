@@ -65,6 +65,21 @@ qint64 PageEdit::laterBegin(const QList<PageMark> &marks, const QList<qint64> &b
     return -1;
 }
 
+QByteArray PageEdit::regionBytes(MenuRegionMark::Part part) const
+{
+    const Span &span = part == MenuRegionMark::Head ? m_head : m_body;
+    return span.start < 0 ? QByteArray() : m_page->bytes().mid(span.start, span.end - span.start);
+}
+
+QString PageEdit::placeholderText() const
+{
+    // A placeholder's "inner" offsets are its comment's end and start in the UTF-8 text.
+    if (m_placeholder.start < 0)
+        return {};
+    return QString::fromUtf8(
+        m_page->utf8().mid(m_placeholder.innerEnd, m_placeholder.innerStart - m_placeholder.innerEnd));
+}
+
 bool PageEdit::locate(const PageText &page, const QList<PageMark> &marks, const QString &menuName)
 {
     m_page = &page;
@@ -253,6 +268,8 @@ bool PageEdit::checkClassic(const Menu &menu)
 PageEdit::State PageEdit::apply(const Menu &menu)
 {
     m_bytes.clear();
+    m_written[0].clear();
+    m_written[1].clear();
     const QByteArray &old = m_page->bytes();
     bool exact = true;
     PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding(), &exact);
@@ -274,9 +291,15 @@ PageEdit::State PageEdit::apply(const Menu &menu)
                            : QCoreApplication::translate("PageEdit", "The menu is not in this page.");
             return m_placeholder.start >= 0 ? UpToDate : NoPlaceholder;
         }
-        if (m_body.start >= 0)
-            edits.append({m_body.start, m_body.end,
-                          PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding())});
+        if (m_body.start >= 0) {
+            bool same = MenuRegionMark::isPlaceholderOf(menu.placeholder, menu.name);
+            const QByteArray earlier =
+                same ? PageEncoder::encode(menu.placeholder, m_page->encoding(), &same) : QByteArray();
+            edits.append(
+                {m_body.start, m_body.end,
+                 same ? earlier
+                      : PageEncoder::encode(MenuRegionMark::placeholder(menu.name), m_page->encoding())});
+        }
         if (m_head.start >= 0) {
             // The line end and indent that publishing added after the region go with it.
             qint64 end = m_head.end;
@@ -293,16 +316,18 @@ PageEdit::State PageEdit::apply(const Menu &menu)
         if (!checkClassic(menu))
             return Failed;
         const Span &body = m_body.start >= 0 ? m_body : m_placeholder;
-        edits.append(
-            {body.start, body.end, region(menu.name, MenuRegionMark::Body, menu.body, indentAt(body.start))});
+        m_written[MenuRegionMark::Body] =
+            region(menu.name, MenuRegionMark::Body, menu.body, indentAt(body.start));
+        edits.append({body.start, body.end, m_written[MenuRegionMark::Body]});
         if (m_head.start >= 0) {
-            edits.append({m_head.start, m_head.end,
-                          region(menu.name, MenuRegionMark::Head, menu.head, indentAt(m_head.start))});
+            m_written[MenuRegionMark::Head] =
+                region(menu.name, MenuRegionMark::Head, menu.head, indentAt(m_head.start));
+            edits.append({m_head.start, m_head.end, m_written[MenuRegionMark::Head]});
         } else if (m_headEnd >= 0) {
             const QByteArray indent = indentAt(m_headEnd);
+            m_written[MenuRegionMark::Head] = region(menu.name, MenuRegionMark::Head, menu.head, indent);
             edits.append(
-                {m_headEnd, m_headEnd,
-                 region(menu.name, MenuRegionMark::Head, menu.head, indent) + m_page->lineEnd() + indent});
+                {m_headEnd, m_headEnd, m_written[MenuRegionMark::Head] + m_page->lineEnd() + indent});
         } else {
             m_reason = QCoreApplication::translate(
                 "PageEdit", "It has no </head> tag, before which the menu's script goes.");

@@ -21,6 +21,8 @@ public:
         QString head;         // the head region's code (lines end with CR LF)
         QString body;         // the body region's code
         bool classic = false; // the head defines the classic script's function
+        QString placeholder;  // unpublish: the placeholder to put back, whole, when it is one of
+                              // this menu (as the page had it before); else the plain one
     };
     enum State { Changes, UpToDate, NoPlaceholder, Failed };
 
@@ -33,6 +35,12 @@ public:
     // The page's new bytes for the menu (after locate()).
     State apply(const Menu &menu);
     const QByteArray &bytes() const { return m_bytes; }
+    // A region of the menu as the page holds it (after locate()), and as
+    // apply() wrote it; empty when there is none.
+    QByteArray regionBytes(MenuRegionMark::Part part) const;
+    QByteArray writtenRegion(MenuRegionMark::Part part) const { return m_written[part]; }
+    // The menu's placeholder comment, whole, as the page holds it; empty when none.
+    QString placeholderText() const;
     QString reason() const { return m_reason; }
     // The bytes of the regions apply() wrote (none when taking the menu out).
     qint64 regionBytes() const { return m_regionBytes; }
@@ -66,6 +74,7 @@ private:
     qint64 m_headEnd = -1;
     QList<std::pair<QString, Span>> m_otherHeads; // other menus' head regions
     QByteArray m_bytes;
+    QByteArray m_written[2];
     QString m_reason;
     qint64 m_regionBytes = 0;
     QString m_twice; // the placeholder twice: why publishing is refused

@@ -14,6 +14,8 @@ QString PagePlan::stateText(State state)
         return QCoreApplication::translate("PagePlan", "up to date");
     case NoPlaceholder:
         return QCoreApplication::translate("PagePlan", "no placeholder");
+    case EditedByHand:
+        return QCoreApplication::translate("PagePlan", "edited by hand");
     case Error:
         break;
     }

@@ -1,16 +1,22 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "site/PublishRecord.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 // What publishing (or taking out) a menu does to one page of the site, found
 // before anything is written.
 struct PagePlan {
-    enum State { WillChange, UpToDate, NoPlaceholder, Error };
+    // EditedByHand: it would change, but a region of the menu is no longer
+    // what the last publish wrote (PublishRecord); written only when the
+    // user chooses to replace the edits (replaceEdits).
+    enum State { WillChange, UpToDate, NoPlaceholder, Error, EditedByHand };
     QString path; // relative to the site folder, '/' between names
     State state = Error;
     QString reason;         // Error: why; NoPlaceholder: what the page lacks (translated, as stateText)
@@ -19,8 +25,13 @@ struct PagePlan {
     FileIdentity identity;  // the file as it was read
     QByteArray encoding;    // the one the page was read in and is written in (empty when not read)
     qint64 regionBytes = 0; // WillChange when publishing: the bytes of the menu's regions in it
+    // EditedByHand: write it all the same.
+    bool replaceEdits = false;
+    // What the publishing record keeps of the page once it is written (no
+    // menus: its entry goes); unset: its entry is left as it is.
+    std::optional<PublishRecord::Page> record;
 
-    // "will change", "up to date", "no placeholder" or "error".
+    // "will change", "up to date", "no placeholder", "error" or "edited by hand".
     static QString stateText(State state);
 };
 
@@ -31,6 +42,8 @@ struct SitePlan {
     QList<PagePlan> pages;
     QString error;
     QString note; // a remark on the walk (it stopped early)
+    // The record of earlier publishing (PublishRecord) was set aside: why.
+    QString recordNote;
 
     bool failed() const
     {

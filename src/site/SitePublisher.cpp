@@ -126,8 +126,41 @@ QString baseProblem(const SiteLink::Base &base)
         .arg(base.href);
 }
 
+// Whether a region of the menu is no longer what the record says was written.
+bool editedByHand(const PageEdit &edit, const PublishRecord::Menu &recorded)
+{
+    const QByteArray body = edit.regionBytes(MenuRegionMark::Body);
+    const QByteArray head = edit.regionBytes(MenuRegionMark::Head);
+    return (!body.isEmpty() && PublishRecord::hash(body) != recorded.bodyHash)
+           || (!head.isEmpty() && !recorded.headHash.isEmpty()
+               && PublishRecord::hash(head) != recorded.headHash);
+}
+
+// What the record keeps of a page once this run writes it.
+PublishRecord::Page recordAfter(const PageEdit &edit, const PageEdit::Menu &menu, const QByteArray &newBytes,
+                                const PublishRecord::Page *earlier)
+{
+    PublishRecord::Page page = earlier ? *earlier : PublishRecord::Page();
+    const QString key = MenuRegionMark::key(menu.name);
+    if (menu.unpublish) {
+        page.menus.remove(key);
+    } else {
+        PublishRecord::Menu written;
+        written.bodyHash = PublishRecord::hash(edit.writtenRegion(MenuRegionMark::Body));
+        written.headHash = PublishRecord::hash(edit.writtenRegion(MenuRegionMark::Head));
+        written.codeHash = PublishRecord::hash((menu.head + QChar(0) + menu.body).toUtf8());
+        written.placeholder = edit.placeholderText();
+        if (written.placeholder.isEmpty())
+            written.placeholder = page.menus.value(key).placeholder;
+        page.menus.insert(key, written);
+    }
+    page.pageHash = PublishRecord::hash(newBytes);
+    return page;
+}
+
 void plan(Page &page, const PageMarkList &marks, const MenuProject &project, SitePublisher::Action action,
-          PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder)
+          PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder,
+          const PublishRecord &record)
 {
     PagePlan &plan = page.plan;
     if (!marks.ok) {
@@ -165,12 +198,26 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
         menu.body = PageMenuCode::body(links.forPage(base, isFolder));
         menu.classic = project.dialect != CodeDialect::Html5;
     }
+    const auto recorded = record.pages.constFind(plan.path);
+    const PublishRecord::Page *earlier = recorded == record.pages.cend() ? nullptr : &*recorded;
+    const auto recordedMenu = earlier ? earlier->menus.constFind(MenuRegionMark::key(menu.name))
+                                      : PublishRecord::MenuMap::const_iterator();
+    const bool hasEntry = earlier && recordedMenu != earlier->menus.cend();
+    if (menu.unpublish && hasEntry)
+        menu.placeholder = recordedMenu->placeholder;
     switch (edit.apply(menu)) {
     case PageEdit::Changes:
         plan.state = PagePlan::WillChange;
         plan.newBytes = edit.bytes();
         plan.regionBytes = edit.regionBytes();
         plan.reason.clear();
+        plan.record = recordAfter(edit, menu, plan.newBytes, earlier);
+        if (hasEntry && editedByHand(edit, *recordedMenu)) {
+            plan.state = PagePlan::EditedByHand;
+            plan.reason = QCoreApplication::translate(
+                "SitePublisher", "Its menu was edited by hand after Quillnav wrote it; it is replaced only "
+                                 "when you choose so.");
+        }
         if (SitePages::isReadOnly(page.absolute)) {
             plan.state = PagePlan::Error;
             plan.reason =
@@ -273,6 +320,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
             all.append(std::move(page));
         }
     }
+    const PublishRecord record = PublishRecord::load(out.siteFolder, &out.recordNote);
     QList<PageReader::Source> texts;
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
     for (Page &page : all) {
@@ -303,12 +351,13 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     PageMenuCode::FolderLinks links(project);
     for (Page &page : all) {
         if (page.parse)
-            plan(page, marks.at(next++), project, action, links, isFolder);
+            plan(page, marks.at(next++), project, action, links, isFolder, record);
         if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
         holdsMenu =
             holdsMenu || page.plan.state == PagePlan::WillChange || page.plan.state == PagePlan::UpToDate;
-        if (page.plan.state != PagePlan::WillChange)
+        holdsMenu = holdsMenu || page.plan.state == PagePlan::EditedByHand;
+        if (page.plan.state != PagePlan::WillChange && page.plan.state != PagePlan::EditedByHand)
             page.plan.oldBytes.clear();
         out.pages.append(std::move(page.plan));
     }

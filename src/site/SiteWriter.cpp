@@ -2,6 +2,8 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileName.h"
+#include "platform/RegularFile.h"
+#include "site/PublishRecord.h"
 #include "site/SitePages.h"
 
 #include <QCoreApplication>
@@ -24,16 +26,26 @@
 namespace {
 
 // Why a planned page must not be written now (its file is no longer the one
-// read, as `read` describes it); empty when it may.
-QString changedSinceRead(const QString &path, const FileIdentity &read)
+// read, as `read` and `bytes` describe it); empty when it may. A change of
+// the file's times or size tells at once; where they are the same, its
+// bytes are compared all the same: an edit in place that keeps the size and
+// sets the modification time back, or falls in the change time's coarse
+// tick, shows in the bytes alone.
+QString changedSinceRead(const QString &path, const FileIdentity &read, const QByteArray &bytes)
 {
     const FileIdentity now = FileIdentity::of(path);
     if (read.exists && !now.exists)
         return QCoreApplication::translate(
             "SiteWriter", "It was removed or renamed after it was read, so it was not written.");
+    const QString changed = QCoreApplication::translate(
+        "SiteWriter", "It changed on disk after it was read, so it was left as it is.");
     if (now != read)
-        return QCoreApplication::translate("SiteWriter",
-                                           "It changed on disk after it was read, so it was left as it is.");
+        return changed;
+    if (now.exists) {
+        const RegularFile file = RegularFile::read(path, bytes.size() + 1);
+        if (file.status != RegularFile::Ok || file.bytes != bytes)
+            return changed;
+    }
     if (now.exists && SitePages::isReadOnly(path))
         return QCoreApplication::translate("SiteWriter", "It is read-only, so it was not changed.");
     return {};
@@ -48,22 +60,14 @@ QString freshBackupFolder(const QString &site, const QDateTime &now)
     return folder;
 }
 
-// Keeps a page's earlier text in the fresh backup folder (never replacing a
-// file there). Where it can, the backup is a second name of the page's own
-// file: the page's atomic write puts a new file in its place and leaves
-// this one as it is, so nothing is copied and its text is on disk already;
-// only the folder's entry must be made durable. Elsewhere (another file
-// system) the text is written to a new file, `copied` is set, and the file
-// must be made durable too. The files and folders are made durable together
-// (syncAll) before the first page is written.
-bool keep(const QString &page, const QString &path, const QByteArray &bytes, bool *copied, QString *error)
+// Keeps a page's earlier text, as it was read, in a new file of the fresh
+// backup folder (never replacing a file there). It is a copy of its own, not
+// a second name of the page's file: a page that a stopped run never wrote,
+// or that is edited in place later, must not change its backup with it. The
+// files and folders are made durable together (syncAll) before the first
+// page is written.
+bool keep(const QString &path, const QByteArray &bytes, QString *error)
 {
-    *copied = false;
-    if (::linkat(AT_FDCWD, FileName::encode(page).constData(), AT_FDCWD, FileName::encode(path).constData(),
-                 AT_SYMLINK_FOLLOW)
-        == 0)
-        return true;
-    *copied = true;
     const int fd = ::open(FileName::encode(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     int reason = fd < 0 ? errno : 0;
     for (qsizetype done = 0; reason == 0 && done < bytes.size();) {
@@ -81,6 +85,29 @@ bool keep(const QString &page, const QString &path, const QByteArray &bytes, boo
         return false;
     }
     return true;
+}
+
+// Puts what the written pages hold into the site's publishing record, read
+// again now (another run may have changed it since); false with the reason.
+bool updateRecord(const SitePlan &plan, const SiteWriteReport &report, QString *error)
+{
+    bool any = false;
+    for (qsizetype i = 0; i < report.results.size(); ++i)
+        any = any || (report.results.at(i).outcome == PageResult::Written && plan.pages.at(i).record);
+    if (!any)
+        return true;
+    QString ignored; // a damaged record was reported when the run was prepared; it is replaced
+    PublishRecord record = PublishRecord::load(plan.siteFolder, &ignored);
+    for (qsizetype i = 0; i < report.results.size(); ++i) {
+        const PagePlan &page = plan.pages.at(i);
+        if (report.results.at(i).outcome != PageResult::Written || !page.record)
+            continue;
+        if (page.record->menus.isEmpty())
+            record.pages.remove(page.path);
+        else
+            record.pages.insert(page.path, *page.record);
+    }
+    return record.save(plan.siteFolder, error);
 }
 
 // Runs work(0) ... work(count - 1) on a few threads. Each file's write
@@ -140,11 +167,16 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         if (page.state == PagePlan::Error) {
             result.outcome = PageResult::Failed;
             result.message = page.reason;
-        } else if (page.state == PagePlan::WillChange) {
+        } else if (page.state == PagePlan::EditedByHand && !page.replaceEdits) {
             result.outcome = PageResult::Skipped;
-            result.message = refused ? QCoreApplication::translate(
-                                 "SiteWriter", "It was not written, because the run failed elsewhere.")
-                                     : changedSinceRead(plan.siteFolder + u'/' + page.path, page.identity);
+            result.message = QCoreApplication::translate(
+                "SiteWriter", "Its menu was edited by hand, so it was left as it is.");
+        } else if (page.state == PagePlan::WillChange || page.state == PagePlan::EditedByHand) {
+            result.outcome = PageResult::Skipped;
+            result.message =
+                refused ? QCoreApplication::translate("SiteWriter",
+                                                      "It was not written, because the run failed elsewhere.")
+                        : changedSinceRead(plan.siteFolder + u'/' + page.path, page.identity, page.oldBytes);
             if (result.message.isEmpty()) {
                 result.outcome = PageResult::Written;
                 toWrite.append(report.results.size());
@@ -159,31 +191,19 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
     QString error;
     QStringList kept; // the backup files and their folders, to be made durable
     QSet<QString> keptFolders;
-    // What each page's file is expected to be when it is written: as read,
-    // but a backup by a second name changes its change time.
-    std::vector<FileIdentity> expected(size_t(plan.pages.size()));
     for (const qsizetype i : std::as_const(toWrite)) {
         const PagePlan &page = plan.pages.at(i);
-        expected[size_t(i)] = page.identity;
         if (!page.identity.exists)
             continue;
-        const QString pagePath = plan.siteFolder + u'/' + page.path;
         const QString path = plan.siteFolder + u'/' + backup + u'/' + page.path;
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
             error = QCoreApplication::translate("SiteWriter", "The folder \"%1\" could not be made.")
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
             break;
         }
-        bool copied = false;
-        if (!keep(pagePath, path, page.oldBytes, &copied, &error))
+        if (!keep(path, page.oldBytes, &error))
             break;
-        if (copied) {
-            kept << path;
-        } else if (FileIdentity linked = FileIdentity::of(pagePath);
-                   linked.sameFileAs(page.identity) && linked.size == page.identity.size
-                   && linked.modifiedNs == page.identity.modifiedNs) {
-            expected[size_t(i)] = linked;
-        }
+        kept << path;
         for (QString folder = QFileInfo(path).absolutePath();
              !keptFolders.contains(folder) && folder.size() >= plan.siteFolder.size();
              folder = QFileInfo(folder).absolutePath()) {
@@ -191,6 +211,14 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
             kept << folder;
         }
         report.backupFolder = backup;
+    }
+    // The record as it was, beside the pages, so that a restore of them can put their entries back.
+    if (error.isEmpty() && !report.backupFolder.isEmpty()) {
+        const RegularFile record =
+            RegularFile::read(PublishRecord::path(plan.siteFolder), PublishRecord::kMaxBytes);
+        const QString path = PublishRecord::path(plan.siteFolder + u'/' + backup);
+        if (record.status == RegularFile::Ok && keep(path, record.bytes, &error))
+            kept << path;
     }
     if (error.isEmpty())
         syncAll(kept, &error);
@@ -211,7 +239,7 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         const PagePlan &page = plan.pages.at(i);
         const QString path = plan.siteFolder + u'/' + page.path;
         PageResult &result = results[i];
-        result.message = changedSinceRead(path, expected[size_t(i)]);
+        result.message = changedSinceRead(path, page.identity, page.oldBytes);
         if (!result.message.isEmpty()) {
             result.outcome = PageResult::Skipped;
         } else if (!WriteFileAtomically(path, page.newBytes, &result.message, WriteMode::Replace,
@@ -219,6 +247,12 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
             result.outcome = PageResult::Failed;
         }
     });
+    QString recordError;
+    if (!updateRecord(plan, report, &recordError))
+        report.note = QCoreApplication::translate(
+                          "SiteWriter", "The record of what was written was not kept: %1 The next run "
+                                        "may take Quillnav's own regions for edits by hand.")
+                          .arg(recordError);
     return report;
 }
 

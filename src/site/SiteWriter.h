@@ -8,8 +8,11 @@
 // when any plan failed. Each page is written atomically; before the first,
 // the earlier text of every page that changes is kept under
 // <site>/.quillnav-backup/YYYYMMDD-HHMMSS/ with the page's own relative path.
-// A page that changed on disk since it was read, or vanished, is skipped;
-// a read-only page is refused, never replaced by a rename.
+// A page that changed on disk since it was read (its bytes compared just
+// before its write), or vanished, is skipped; a read-only page is refused,
+// never replaced by a rename; a page whose menu was edited by hand is
+// skipped unless its plan says to replace the edits. Afterwards the site's
+// publishing record (PublishRecord) takes what the written pages hold.
 struct PageResult {
     enum Outcome { Written, Unchanged, Skipped, Failed };
     QString path;
@@ -20,6 +23,7 @@ struct PageResult {
 struct SiteWriteReport {
     QList<PageResult> results; // one for each plan, in their order
     QString backupFolder;      // relative to the site; empty when nothing was kept
+    QString note;              // the publishing record could not be kept (the pages were written)
     bool failed() const
     {
         for (const PageResult &r : results) {

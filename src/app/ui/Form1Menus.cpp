@@ -92,6 +92,8 @@ void Form1Private::buildMenuBar()
     QObject::connect(mnuFilePublish, &QAction::triggered, q, [this] { m_publish->publish(); });
     QAction *mnuFileUnpublish = addEntry(file, "mnuFileUnpublish", Form1::tr("&Remove from Pages..."));
     QObject::connect(mnuFileUnpublish, &QAction::triggered, q, [this] { m_publish->unpublish(); });
+    QObject::connect(addEntry(file, "mnuFileRestoreBackup", Form1::tr("Restore &Backup...")),
+                     &QAction::triggered, q, [this] { m_publish->restore(); });
     QObject::connect(addEntry(file, "mnuFileFromSite", Form1::tr("New Menu from Si&te...")),
                      &QAction::triggered, q, [this] { m_siteMenu->fromSite(); });
     QObject::connect(addEntry(file, "mnuFileFromSitemap", Form1::tr("New Menu from Site&map...")),

@@ -5,6 +5,7 @@
 #include "codegen/OptionsValidation.h"
 #include "codegen/ui/ProblemBox.h"
 #include "site/ui/PublishDialog.h"
+#include "site/ui/RestoreDialog.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,9 +26,17 @@ void PublishActions::unpublish()
     run(SitePublisher::Unpublish);
 }
 
-void PublishActions::run(int action)
+void PublishActions::restore()
 {
-    const QString title = action == SitePublisher::Publish ? tr("Publish to Pages") : tr("Remove from Pages");
+    if (!haveSiteFolder(tr("Restore Backup")))
+        return;
+    RestoreDialog dialog(m_document->siteFolder(), m_parent);
+    dialog.exec();
+}
+
+// A project without a site folder is asked for one; false when none was chosen.
+bool PublishActions::haveSiteFolder(const QString &title)
+{
     if (m_document->siteFolder().isEmpty()) {
         QMessageBox box(QMessageBox::Information, title,
                         tr("The menu goes into the pages of its site folder, which this project does not "
@@ -38,12 +47,20 @@ void PublishActions::run(int action)
         box.setDefaultButton(choose);
         box.exec();
         if (box.clickedButton() != choose)
-            return;
+            return false;
         const QString folder = m_choosers->siteFolder ? m_choosers->siteFolder(m_parent) : QString();
         if (folder.isEmpty())
-            return;
+            return false;
         m_document->changeSiteFolder(folder);
     }
+    return true;
+}
+
+void PublishActions::run(int action)
+{
+    const QString title = action == SitePublisher::Publish ? tr("Publish to Pages") : tr("Remove from Pages");
+    if (!haveSiteFolder(title))
+        return;
     const MenuProject project = m_document->capturedProject();
     if (const OptionsProblem problem = CheckMenuOptions(project.options); problem != OptionsProblem::None) {
         ShowProblem(m_parent, OptionsProblemMessage(problem));

@@ -17,9 +17,12 @@ public:
 
     void publish();
     void unpublish();
+    // Puts the pages of a backup run of the site back (RestoreDialog).
+    void restore();
 
 private:
     void run(int action);
+    bool haveSiteFolder(const QString &title);
 
     MenuDocument *m_document;
     const FileChoosers *m_choosers;

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -49,7 +51,7 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
     layout->addWidget(m_summary);
     m_pages = new QTreeWidget(this);
     m_pages->setObjectName(QStringLiteral("lstPublishPages"));
-    m_pages->setHeaderLabels({tr("State"), tr("Page"), tr("Reason")});
+    m_pages->setHeaderLabels({tr("State"), tr("Page"), tr("Reason"), tr("Replace Edits")});
     m_pages->setRootIsDecorated(false);
     m_pages->setAllColumnsShowFocus(true);
     m_pages->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -81,10 +83,20 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
     connect(m_go, &QPushButton::clicked, this, &PublishDialog::write);
     connect(m_showChanges, &QPushButton::clicked, this, &PublishDialog::showChanges);
     connect(m_pages, &QTreeWidget::itemDoubleClicked, this, &PublishDialog::showChanges);
+    // A page edited by hand is written only when its box in "Replace Edits" is checked.
+    connect(m_pages, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item, int column) {
+        const int i = m_pages->indexOfTopLevelItem(item);
+        if (column != 3 || i < 0 || i >= m_plan.pages.size()
+            || m_plan.pages.at(i).state != PagePlan::EditedByHand)
+            return;
+        m_plan.pages[i].replaceEdits = item->checkState(3) == Qt::Checked;
+        updateSummary();
+    });
     connect(m_pages, &QTreeWidget::currentItemChanged, this, [this] {
         const int i = m_pages->currentIndex().row();
         m_showChanges->setEnabled(i >= 0 && i < m_plan.pages.size()
-                                  && m_plan.pages.at(i).state == PagePlan::WillChange);
+                                  && (m_plan.pages.at(i).state == PagePlan::WillChange
+                                      || m_plan.pages.at(i).state == PagePlan::EditedByHand));
         if (m_changes->isVisible())
             showChanges();
     });
@@ -98,34 +110,64 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
 
 void PublishDialog::prepare()
 {
+    // The pages whose edits the user chose to replace keep that choice.
+    QSet<QString> replace;
+    for (const PagePlan &page : std::as_const(m_plan.pages)) {
+        if (page.replaceEdits)
+            replace.insert(page.path);
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_plan = SitePublisher::prepare(m_project, m_siteFolder, {}, m_action);
     QApplication::restoreOverrideCursor();
-    m_pages->clear();
-    for (const PagePlan &page : std::as_const(m_plan.pages)) {
-        auto *item =
-            new QTreeWidgetItem(m_pages, {PagePlan::stateText(page.state),
-                                          QDir::toNativeSeparators(FileName::shown(page.path)), page.reason});
-        if (page.state == PagePlan::Error)
-            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    {
+        const QSignalBlocker quiet(m_pages);
+        m_pages->clear();
+        for (PagePlan &page : m_plan.pages) {
+            auto *item = new QTreeWidgetItem(
+                m_pages, {PagePlan::stateText(page.state), QDir::toNativeSeparators(FileName::shown(page.path)), page.reason});
+            if (page.state == PagePlan::Error || page.state == PagePlan::EditedByHand)
+                item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            if (page.state == PagePlan::EditedByHand) {
+                page.replaceEdits = replace.contains(page.path);
+                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                item->setCheckState(3, page.replaceEdits ? Qt::Checked : Qt::Unchecked);
+                item->setToolTip(3, tr("Replace what was edited by hand in this page's menu"));
+            }
+        }
     }
-    const qsizetype changes = m_plan.count(PagePlan::WillChange);
-    if (!m_plan.error.isEmpty())
-        m_summary->setText(m_plan.error);
-    else if (m_plan.pages.isEmpty())
-        m_summary->setText(tr("No page in \"%1\" holds the placeholder <!-- quillnav %2 --> or the menu.")
-                               .arg(QDir::toNativeSeparators(m_siteFolder), m_project.options.menuName));
-    else if (m_plan.failed())
-        m_summary->setText(
-            tr("Some pages cannot be changed (see their reasons), so no page will be written."));
-    else
-        m_summary->setText(tr("%n page(s) will change in \"%1\".", nullptr, int(changes))
-                               .arg(QDir::toNativeSeparators(m_siteFolder))
-                           + (changes > 0 ? u' ' + m_plan.sizeText(locale()) : QString()));
-    m_summary->setTextFormat(Qt::PlainText);
-    m_go->setEnabled(!m_plan.failed() && changes > 0);
+    updateSummary();
     m_pages->setCurrentItem(m_pages->topLevelItem(0));
-    m_showChanges->setEnabled(changes > 0);
+    m_showChanges->setEnabled(m_plan.count(PagePlan::WillChange) + m_plan.count(PagePlan::EditedByHand) > 0);
+}
+
+void PublishDialog::updateSummary()
+{
+    qsizetype changes = m_plan.count(PagePlan::WillChange);
+    for (const PagePlan &page : std::as_const(m_plan.pages))
+        changes += page.state == PagePlan::EditedByHand && page.replaceEdits;
+    const qsizetype edited = m_plan.count(PagePlan::EditedByHand);
+    QString text;
+    if (!m_plan.error.isEmpty())
+        text = m_plan.error;
+    else if (m_plan.pages.isEmpty())
+        text = tr("No page in \"%1\" holds the placeholder <!-- quillnav %2 --> or the menu.")
+                   .arg(QDir::toNativeSeparators(m_siteFolder), m_project.options.menuName);
+    else if (m_plan.failed())
+        text = tr("Some pages cannot be changed (see their reasons), so no page will be written.");
+    else
+        text = tr("%n page(s) will change in \"%1\".", nullptr, int(changes))
+                   .arg(QDir::toNativeSeparators(m_siteFolder))
+               + (changes > 0 ? u' ' + m_plan.sizeText(locale()) : QString());
+    if (m_plan.error.isEmpty() && edited > 0)
+        text += u' '
+                + tr("%n page(s) had their menu edited by hand: they are left as they are unless you check "
+                     "\"Replace Edits\".",
+                     nullptr, int(edited));
+    if (!m_plan.recordNote.isEmpty())
+        text += u' ' + m_plan.recordNote;
+    m_summary->setTextFormat(Qt::PlainText);
+    m_summary->setText(text);
+    m_go->setEnabled(!m_written && !m_plan.failed() && changes > 0);
 }
 
 void PublishDialog::showChanges()
@@ -135,9 +177,10 @@ void PublishDialog::showChanges()
         return;
     const PagePlan &page = m_plan.pages.at(i);
     m_changes->setVisible(true);
-    m_changes->setPlainText(page.state == PagePlan::WillChange ? LineDiff::text(LineDiff::changes(
-                                textOf(page.oldBytes, page.encoding), textOf(page.newBytes, page.encoding)))
-                                                               : tr("This page does not change."));
+    m_changes->setPlainText(page.state == PagePlan::WillChange || page.state == PagePlan::EditedByHand
+                                ? LineDiff::text(LineDiff::changes(textOf(page.oldBytes, page.encoding),
+                                                                   textOf(page.newBytes, page.encoding)))
+                                : tr("This page does not change."));
 }
 
 void PublishDialog::write()
@@ -145,6 +188,8 @@ void PublishDialog::write()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const SiteWriteReport report = SiteWriter::write(m_plan);
     QApplication::restoreOverrideCursor();
+    m_written = true;
+    const QSignalBlocker quiet(m_pages);
     for (qsizetype i = 0; i < report.results.size(); ++i) {
         const PageResult &r = report.results.at(i);
         QTreeWidgetItem *item = m_pages->topLevelItem(int(i));
@@ -154,6 +199,7 @@ void PublishDialog::write()
                                                                      : tr("failed");
         item->setText(0, outcome);
         item->setText(2, r.message);
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         if (r.outcome == PageResult::Skipped || r.outcome == PageResult::Failed)
             item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
@@ -163,6 +209,8 @@ void PublishDialog::write()
         summary += u' '
                    + tr("Their earlier text is kept in \"%1\".")
                          .arg(QDir::toNativeSeparators(QDir(m_siteFolder).filePath(report.backupFolder)));
+    if (!report.note.isEmpty())
+        summary += u' ' + report.note;
     m_summary->setText(summary);
     m_go->setEnabled(false);
     m_selectCurrent->setEnabled(false);

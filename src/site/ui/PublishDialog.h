@@ -15,7 +15,8 @@ class QTreeWidget;
 
 // Publishes the menu into the pages of its site, or takes it out: a table of
 // the pages with what would happen to each (will change, up to date, no
-// placeholder, error with the reason), the changed lines of the chosen page
+// placeholder, error or edited by hand with the reason, and for a page edited
+// by hand a "Replace Edits" box, unchecked at first), the changed lines of the chosen page
 // on demand, then the writing, whose result replaces each page's state.
 // Nothing is written before Publish (or Remove) is clicked.
 class PublishDialog : public QDialog {
@@ -30,6 +31,7 @@ public:
 
 private:
     void prepare();
+    void updateSummary();
     void showChanges();
     void write();
 
@@ -44,4 +46,5 @@ private:
     QPlainTextEdit *m_changes = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
     QPushButton *m_go = nullptr;
+    bool m_written = false;
 };

@@ -1,0 +1,125 @@
+#include "site/PublishRecord.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
+#include "site/MenuRegions.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr int kFormat = 1;
+constexpr qsizetype kMaxPlaceholder = 4096;
+
+bool isHash(const QJsonValue &value)
+{
+    if (!value.isString())
+        return false;
+    const QString text = value.toString();
+    if (text.size() != 64)
+        return false;
+    for (const QChar c : text) {
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+            return false;
+    }
+    return true;
+}
+
+// Reads one page's entry; false when any field is not as written.
+bool readPage(const QJsonValue &value, PublishRecord::Page *page)
+{
+    const QJsonObject object = value.toObject();
+    if (!value.isObject() || !isHash(object.value(QLatin1StringView("page")))
+        || !object.value(QLatin1StringView("menus")).isObject())
+        return false;
+    page->pageHash = object.value(QLatin1StringView("page")).toString().toLatin1();
+    const QJsonObject menus = object.value(QLatin1StringView("menus")).toObject();
+    for (auto it = menus.begin(); it != menus.end(); ++it) {
+        const QJsonObject m = it.value().toObject();
+        const QJsonValue head = m.value(QLatin1StringView("head"));
+        const QJsonValue placeholder = m.value(QLatin1StringView("placeholder"));
+        if (!it.value().isObject() || !isHash(m.value(QLatin1StringView("body")))
+            || !isHash(m.value(QLatin1StringView("code"))) || !(head.isUndefined() || isHash(head))
+            || !(placeholder.isUndefined() || placeholder.isString())
+            || placeholder.toString().size() > kMaxPlaceholder)
+            return false;
+        PublishRecord::Menu menu;
+        menu.bodyHash = m.value(QLatin1StringView("body")).toString().toLatin1();
+        menu.headHash = head.toString().toLatin1();
+        menu.codeHash = m.value(QLatin1StringView("code")).toString().toLatin1();
+        menu.placeholder = placeholder.toString();
+        page->menus.insert(MenuRegionMark::key(it.key()), menu);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray PublishRecord::hash(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)
+{
+    PublishRecord record;
+    const QString file = path(siteFolder);
+    const RegularFile read = RegularFile::read(file, kMaxBytes);
+    if (read.status == RegularFile::Missing)
+        return record;
+    const auto damaged = [&](const QString &why) {
+        if (note)
+            *note = QCoreApplication::translate(
+                        "PublishRecord",
+                        "The record of earlier publishing \"%1\" was set aside: %2 Regions edited by hand "
+                        "cannot be found in this run; a new record replaces it when pages are written.")
+                        .arg(QDir::toNativeSeparators(file), why);
+        return PublishRecord();
+    };
+    if (read.status != RegularFile::Ok)
+        return damaged(read.problem(QString()));
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
+    if (document.isNull())
+        return damaged(QCoreApplication::translate("PublishRecord", "It is damaged (%1 at byte %2).")
+                           .arg(error.errorString())
+                           .arg(error.offset));
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(QLatin1StringView("format")).toInt(-1) != kFormat
+        || !root.value(QLatin1StringView("pages")).isObject())
+        return damaged(QCoreApplication::translate("PublishRecord", "It is not a record of this version."));
+    const QJsonObject pages = root.value(QLatin1StringView("pages")).toObject();
+    for (auto it = pages.begin(); it != pages.end(); ++it) {
+        Page page;
+        if (!readPage(it.value(), &page))
+            return damaged(QCoreApplication::translate("PublishRecord", "Its entry for \"%1\" is damaged.")
+                               .arg(it.key()));
+        record.pages.insert(it.key(), page);
+    }
+    return record;
+}
+
+bool PublishRecord::save(const QString &siteFolder, QString *error) const
+{
+    QJsonObject pageObjects;
+    for (auto it = pages.begin(); it != pages.end(); ++it) {
+        QJsonObject menus;
+        for (auto m = it->menus.begin(); m != it->menus.end(); ++m) {
+            QJsonObject menu{{QStringLiteral("body"), QString::fromLatin1(m->bodyHash)},
+                             {QStringLiteral("code"), QString::fromLatin1(m->codeHash)}};
+            if (!m->headHash.isEmpty())
+                menu.insert(QStringLiteral("head"), QString::fromLatin1(m->headHash));
+            if (!m->placeholder.isEmpty())
+                menu.insert(QStringLiteral("placeholder"), m->placeholder);
+            menus.insert(m.key(), menu);
+        }
+        pageObjects.insert(it.key(), QJsonObject{{QStringLiteral("page"), QString::fromLatin1(it->pageHash)},
+                                                 {QStringLiteral("menus"), menus}});
+    }
+    const QJsonObject root{{QStringLiteral("format"), kFormat}, {QStringLiteral("pages"), pageObjects}};
+    return WriteFileAtomically(path(siteFolder), QJsonDocument(root).toJson(QJsonDocument::Indented), error);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+// What publishing last wrote into each page of a site, kept in the hidden
+// file .quillnav-publish.json in the site folder (the walk takes only
+// pages, so it never reads it as one). For each page: a hash of its whole
+// bytes after the write and, for each menu in it, hashes of the regions
+// written and of the menu's code, and the placeholder the body region
+// replaced. A region whose bytes no longer match its hash was edited by
+// hand. The hashes are SHA-256, in lower-case hex.
+//
+// The file:
+//   {"format": 1, "pages": {"blog/index.html": {"page": HASH,
+//     "menus": {"siteNav": {"body": HASH, "head": HASH, "code": HASH,
+//                           "placeholder": "<!--   quillnav siteNav -->"}}}}}
+struct PublishRecord {
+    static inline const QString kFileName = QStringLiteral(".quillnav-publish.json");
+    static constexpr qint64 kMaxBytes = 64LL * 1024 * 1024;
+
+    struct Menu {
+        QByteArray bodyHash; // the body region as written, from its begin mark to its end mark
+        QByteArray headHash; // the head region the same way; empty when none was written
+        QByteArray codeHash; // the page's menu code (its head and body code)
+        QString placeholder; // the placeholder comment, whole, as the page had it; may be empty
+        friend bool operator==(const Menu &, const Menu &) = default;
+    };
+    using MenuMap = QMap<QString, Menu>;
+    struct Page {
+        QByteArray pageHash; // the whole page after the write
+        MenuMap menus;       // by the menu's name as the marks compare it
+        friend bool operator==(const Page &, const Page &) = default;
+    };
+
+    QMap<QString, Page> pages; // by the path relative to the site, '/' between names
+
+    // The record of a site; none when the file is missing. A file that cannot
+    // be read or is damaged gives none too, and `note` says so.
+    static PublishRecord load(const QString &siteFolder, QString *note);
+    // Writes it atomically; false with the reason.
+    bool save(const QString &siteFolder, QString *error) const;
+
+    static QByteArray hash(QByteArrayView bytes);
+    static QString path(const QString &siteFolder) { return siteFolder + u'/' + kFileName; }
+};
