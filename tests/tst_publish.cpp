@@ -30,6 +30,9 @@
 
 namespace {
 
+// The sample site's pages that hold the menu (and change when it is published).
+constexpr qsizetype kMenuPages = 8;
+
 QString siteData(const QString &name)
 {
     return testpaths::dataFile("site/" + name);
@@ -728,7 +731,7 @@ private slots:
         QCOMPARE(runs.size(), halfWay ? 2 : 1); // the newest first
         QCOMPARE(runs.last().stamp, stamp);
         QCOMPARE(runs.last().time, QDateTime::fromString(stamp, "yyyyMMdd-HHmmss"));
-        QCOMPARE(runs.last().pages, qsizetype(halfWay ? 2 : 3));
+        QCOMPARE(runs.last().pages, halfWay ? qsizetype(2) : kMenuPages);
         const QByteArray blogBefore = testfiles::readAll(dir.filePath("blog/index.html"));
         const SitePlan plan = SiteRestore::prepare(dir.path(), stamp);
         QVERIFY2(!plan.failed(), qPrintable(plan.error));
@@ -761,9 +764,9 @@ private slots:
         RestoreDialog dialog(dir.path());
         auto *runs = dialog.findChild<QTreeWidget *>("lstBackupRuns");
         QCOMPARE(runs->topLevelItemCount(), 1);
-        QCOMPARE(runs->topLevelItem(0)->text(1), "3");
+        QCOMPARE(runs->topLevelItem(0)->text(1), QString::number(kMenuPages));
         auto *pages = dialog.findChild<QTreeWidget *>("lstRestorePages");
-        QCOMPARE(pages->topLevelItemCount(), 3);
+        QCOMPARE(pages->topLevelItemCount(), kMenuPages);
         dialog.findChild<QPushButton *>("cmdRestore")->click();
         QCOMPARE(pages->topLevelItem(0)->text(0), "written");
         auto restored = filesUnder(dir.path());
@@ -802,7 +805,7 @@ private slots:
             SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Unpublish);
         QVERIFY2(plan.recordNote.contains(".quillnav-publish.json\" was set aside"),
                  qPrintable(plan.recordNote));
-        QCOMPARE(plan.count(PagePlan::WillChange), qsizetype(3));
+        QCOMPARE(plan.count(PagePlan::WillChange), kMenuPages);
         QVERIFY(!SiteWriter::write(plan).failed());
         QString note;
         PublishRecord::load(dir.path(), &note);
