@@ -131,6 +131,7 @@ class TestPublish : public QObject {
 
 private slots:
     // Two menus into the sample site (UTF-8 with LF, windows-1252 with CRLF,
+    // another menu's doubled placeholder that takes no part,
     // a BOM, three depths, a hidden folder, look-alike comments), compared
     // with the expected pages; QN_UPDATE_GOLDEN=1 writes them.
     void sampleSite()
