@@ -341,86 +341,11 @@ private slots:
 
     // A link as written into a page and whether it selects that page's own
     // entry: read as a browser reads an href, rebased for the page's folder.
+    // A link written into a page, with its <base href> or none ("-"), so that
+    // it reaches its file from there, the script's src beside it (not checked
+    // where empty), and whether it selects the page's entry; "tags/x" is a
+    // folder. The rows are tests/data/links-on-pages.json.
     void linkOnPage_data()
-    {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<bool>("own");
-        QTest::newRow("leading blank, below") << " about.html"
-                                              << "blog/post.html"
-                                              << "../about.html" << false;
-        QTest::newRow("leading blank, own") << " about.html"
-                                            << "about.html"
-                                            << "about.html" << true;
-        QTest::newRow("backslash, own") << "blog\\post.html"
-                                        << "blog/post.html"
-                                        << "post.html" << true;
-        QTest::newRow("backslash, top") << "blog\\post.html"
-                                        << "index.html"
-                                        << "blog/post.html" << false;
-        QTest::newRow("tab, line break, ends") << "\tblog/\npost.html#top \r\n"
-                                               << "blog/2026/x.html"
-                                               << "../post.html#top" << false;
-        QTest::newRow("backslash in the query stays") << "a.html?p=\\x"
-                                                      << "blog/b.html"
-                                                      << "../a.html?p=\\x" << false;
-        QTest::newRow("escapes stay") << "blog/my%20post.html"
-                                      << "blog/my post.html"
-                                      << "my%20post.html" << true;
-        QTest::newRow("dots") << "docs/../blog/./a.html?x"
-                              << "blog/a.html"
-                              << "a.html?x" << true;
-        QTest::newRow("folder") << "blog/"
-                                << "blog/index.html"
-                                << "./" << true;
-        QTest::newRow("folder, index.htm") << "blog/"
-                                           << "blog/index.htm"
-                                           << "./" << true;
-        QTest::newRow("folder, other page") << "blog/"
-                                            << "blog/a.html"
-                                            << "./" << false;
-        QTest::newRow("top folder") << "./"
-                                    << "blog/index.html"
-                                    << "../" << false;
-        QTest::newRow("root-relative stays") << "/blog/"
-                                             << "blog/index.html"
-                                             << "/blog/" << true;
-        QTest::newRow("root-relative backslash stays") << "\\about.html"
-                                                       << "blog/a.html"
-                                                       << "\\about.html" << false;
-        QTest::newRow("above the site") << "../x.html"
-                                        << "blog/a.html"
-                                        << "../../x.html" << false;
-        QTest::newRow("web stays") << " https://example.org/about.html"
-                                   << "about.html"
-                                   << " https://example.org/about.html" << false;
-        QTest::newRow("host stays") << "\\\\example.org/a.html"
-                                    << "blog/a.html"
-                                    << "\\\\example.org/a.html" << false;
-        QTest::newRow("fragment only") << "#top"
-                                       << "blog/a.html"
-                                       << "#top" << false;
-    }
-    void linkOnPage()
-    {
-        QFETCH(QString, link);
-        QFETCH(QString, page);
-        QFETCH(QString, written);
-        QFETCH(bool, own);
-        MenuProject p;
-        p.selectCurrentPage = true;
-        p.items = {{"x", "Yes", link, "No"}, {"y", "Yes", "zzz.html", "Yes"}};
-        const MenuProject onPage = PageMenuCode::forPage(p, page);
-        QCOMPARE(onPage.items.at(0).url, written);
-        QCOMPARE(onPage.items.at(0).selected == "Yes", own);
-        QCOMPARE(p.items.at(0).url, link); // the project's link stays as typed
-    }
-
-    // A link written into a page with a <base href> (or none: "-"), so that it
-    // reaches its file from the base, the script's src beside it, and
-    // whether it selects the page's entry; "tags/x" is a folder.
-    void linkFromBase_data()
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("page");
@@ -428,47 +353,11 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("own");
-        const auto row = [](const char *name, const char *link, const char *page, const char *base,
-                            const char *written, const char *script, bool own) {
-            QTest::newRow(name) << QString(link) << QString(page) << QString(base) << QString(written)
-                                << QString(script) << own;
-        };
-        row("root base, deep page", "about.html#team", "blog/2026/x.html", "/", "about.html#team",
-            "quillnav-menus.js", false);
-        row("root base, own entry", "blog/2026/x.html", "blog/2026/x.html", "/", "blog/2026/x.html",
-            "quillnav-menus.js", true);
-        row("up base", "blog/2026/post.html?from=menu", "blog/2026/x.html", "../", "2026/post.html?from=menu",
-            "../quillnav-menus.js", false);
-        row("up base, a folder", "blog/", "blog/2026/x.html", "..\\", "./", "../quillnav-menus.js", false);
-        row("up base, above it", "../x.html", "blog/2026/x.html", "../", "../../x.html",
-            "../quillnav-menus.js", false);
-        row("folder base, a page below", "blog/a.html", "docs/a.html", "/blog/", "a.html",
-            "../quillnav-menus.js", false);
-        row("base naming a file", "blog/a.html", "docs/a.html", "/blog/2026/post.html", "../a.html",
-            "../../quillnav-menus.js", false);
-        row("base leading above the root", "about.html", "blog/a.html", "/../", "about.html",
-            "quillnav-menus.js", false);
-        row("fragment from another base", "#top", "blog/a.html", "./", "a.html#top", "../quillnav-menus.js",
-            false);
-        row("fragment, base naming the page", "#top", "blog/a.html", "a.html", "#top", "../quillnav-menus.js",
-            false);
-        row("fragment, base only a fragment", "#top", "blog/a.html", "#x", "#top", "../quillnav-menus.js",
-            false);
-        row("query alone from another base", "?q=1", "blog/a.html", "/", "blog/a.html?q=1",
-            "quillnav-menus.js", false);
-        row("root-relative stays", "/about.html", "blog/a.html", "/", "/about.html", "quillnav-menus.js",
-            false);
-        row("folder without slash, own", "tags/x", "tags/x/index.html", "-", "../x",
-            "../../quillnav-menus.js", true);
-        row("folder without slash, index.htm", "tags/x", "tags/x/index.htm", "-", "../x",
-            "../../quillnav-menus.js", true);
-        row("folder without slash, other page", "tags/x", "tags/x/a.html", "-", "../x",
-            "../../quillnav-menus.js", false);
-        row("not a folder", "tags/y", "tags/y/index.html", "-", "../y", "../../quillnav-menus.js", false);
-        row("folder without slash, root base", "tags/x", "tags/x/index.html", "/", "tags/x",
-            "quillnav-menus.js", true);
+        for (const QJsonArray &r : testfiles::tableRows("links-on-pages.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString() << r[3].toString()
+                                                       << r[4].toString() << r[5].toString() << r[6].toBool();
     }
-    void linkFromBase()
+    void linkOnPage()
     {
         QFETCH(QString, link);
         QFETCH(QString, page);
@@ -485,7 +374,11 @@ private slots:
             PageMenuCode::forPage(p, from, [](const QString &path) { return path == "tags/x"; });
         QCOMPARE(onPage.items.at(0).url, written);
         QCOMPARE(onPage.items.at(0).selected == "Yes", own);
-        QCOMPARE(PageMenuCode::head(p, from), "<script src=\"" + script + "\"></script>\r\n");
+        QCOMPARE(p.items.at(0).url, link); // the project's link stays as typed
+        if (!script.isEmpty())
+            QCOMPARE(PageMenuCode::head(p, from), "<script src=\"" + script + "\"></script>\r\n");
+        if (base == "-") // a page without a base is the page's own folder
+            QCOMPARE(PageMenuCode::forPage(p, page).items.at(0).url, written);
     }
 
     // The changed lines shown before publishing: a shortest edit, taken out
