@@ -310,19 +310,40 @@ private slots:
         QCOMPARE(runQuillnav({"--from-sitemap", qnv, "-o", qnv}).exitCode, 1);
     }
 
-    // The window: the menu is one undo step; the failing entries get a mark
-    // with the reason, which a change of the list takes away.
+    // The window: the menu is a new, untitled document after the question
+    // about unsaved changes, yet one undo step; the failing entries get a
+    // mark with the reason, which a change of the list takes away.
     void window()
     {
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         w->choosers().siteFolder = [this](QWidget *) { return m_site; };
+        QTemporaryDir dir;
+        const QString saved = dir.filePath("old.qnv");
+        QString error;
+        QVERIFY(w->document()->save(saved, &error) == MenuDocument::SaveOutcome::Saved);
+        w->document()->changeSiteFolder(m_site); // a change not saved
         {
-            modalwatch::MessageBoxCatcher notes; // the link out of the site
+            modalwatch::MessageBoxCatcher cancel(QMessageBox::Cancel);
             action(*w, "mnuFileFromSite")->trigger();
             settle(*w);
-            QVERIFY(notes.count == 1 && notes.text.contains("notes"));
+            QCOMPARE(cancel.count, 1);
+            QCOMPARE(w->document()->filePath(), QFileInfo(saved).absoluteFilePath());
+            QVERIFY(w->document()->project().items.isEmpty());
         }
+        {
+            modalwatch::MessageBoxCatcher notes(QMessageBox::Discard); // then the link out of the site
+            action(*w, "mnuFileFromSite")->trigger();
+            settle(*w);
+            QVERIFY(notes.count == 2 && notes.text.contains("notes"));
+        }
+        QVERIFY(w->document()->filePath().isEmpty() && w->document()->isModified());
+        QString asked;
+        w->choosers().saveProject = [&](QWidget *) { return asked = dir.filePath("new.qnv"); };
+        action(*w, "mnuFileSaveProj")->trigger();
+        QCOMPARE(asked, dir.filePath("new.qnv")); // Save asks for a name; the old file stays
+        MenuProject old;
+        QVERIFY(ProjectFile::load(saved, &old, &error) && old.items.isEmpty());
         QCOMPARE(w->document()->project().items.size(), 11);
         QCOMPARE(w->document()->project().options.menuName, QString("siteMenu"));
         QCOMPARE(w->document()->undoStack()->undoText(), QString("New Menu from Site"));
@@ -338,6 +359,7 @@ private slots:
                 && !ItemListDecorations::of(model)->hasLinkMarks());
         w->document()->undoStack()->undo();
         QVERIFY(w->document()->project().items.isEmpty());
+        QCOMPARE(w->document()->filePath(), QFileInfo(saved).absoluteFilePath());
     }
 };
 

@@ -175,6 +175,14 @@ void MenuDocument::replaceProject(const MenuProject &project, const QString &tex
     pushChange(text, before);
 }
 
+void MenuDocument::startProject(const MenuProject &project, const QString &text)
+{
+    const ProjectState before = captureState();
+    applyProject(project);
+    setFilePath(QString());
+    pushChange(text, before, -1, true);
+}
+
 void MenuDocument::restoreState(const ProjectState &state, bool withFile)
 {
     applyProject(state.project, state.withItems);

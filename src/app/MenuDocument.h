@@ -86,6 +86,10 @@ public:
     void applyListEdit(const QString &text, MenuListEdit &&edit, int currentBefore);
     // Puts another project in place of this one as one step; the file stays.
     void replaceProject(const MenuProject &project, const QString &text);
+    // Puts a newly made project in place of this one as one step named
+    // `text`, as a new document: untitled (the next save asks for a name)
+    // and not saved. Undo brings back the earlier project and its file.
+    void startProject(const MenuProject &project, const QString &text);
 
     // A new project, made by `reset` (which calls resetProject), without a
     // file; the history's clean state.

@@ -96,6 +96,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), d(std::make_unique<Form1Pri
     d->m_import = new ImportActions(d->m_document, &d->m_choosers, this);
     d->m_publish = new PublishActions(d->m_document, &d->m_choosers, this);
     d->m_siteMenu = new SiteMenuActions(d->m_document, &d->m_choosers, this);
+    d->m_siteMenu->setMayReplace([this] { return maybeSave(); });
     d->m_linkCheck = new LinkCheckActions(d->m_document, &d->m_choosers, this);
     const auto status = [this](const QString &text) { d->showStatus(text); };
     connect(d->m_code, &CodeActions::statusMessage, this, status);

@@ -29,7 +29,7 @@ QString SiteMenuActions::chooseFolder(const QString &start)
 void SiteMenuActions::take(MenuProject project, const QString &undoText, const QStringList &notes)
 {
     project.dialect = Preferences::NewMenuDialect(); // the site folder stays absolute in the document
-    m_document->replaceProject(project, undoText);
+    m_document->startProject(project, undoText);
     emit statusMessage(tr("Entries in the new menu: %1.").arg(project.items.size()));
     if (!notes.isEmpty()) {
         QMessageBox box(QMessageBox::Information, undoText, tr("The menu was made with these notes:"),
@@ -43,6 +43,8 @@ void SiteMenuActions::take(MenuProject project, const QString &undoText, const Q
 void SiteMenuActions::fromSite()
 {
     const QString title = tr("New Menu from Site");
+    if (m_mayReplace && !m_mayReplace())
+        return;
     const QString folder = chooseFolder(m_document->siteFolder());
     if (folder.isEmpty())
         return;
@@ -70,6 +72,8 @@ void SiteMenuActions::fromSite()
 
 void SiteMenuActions::fromSitemap()
 {
+    if (m_mayReplace && !m_mayReplace())
+        return;
     const QString title = tr("New Menu from Sitemap");
     const QString sitemap = m_choosers->sitemap
                                 ? m_choosers->sitemap(m_parent)
