@@ -144,9 +144,12 @@ private slots:
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("expected"); // the file's menu name afterwards, and the other file's
-        QTest::newRow("overwrite") << int(QMessageBox::Yes) << "mine2/";
-        QTest::newRow("keep both") << int(QMessageBox::No) << "wxyz/mine2";
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << "wxyz/";
+        QTest::addColumn<QString>("chosen");   // what Save As's file dialog gives
+        QTest::newRow("overwrite") << int(QMessageBox::Yes) << "mine2/" << "mine.qnv";
+        QTest::newRow("keep both") << int(QMessageBox::No) << "wxyz/mine2" << "mine.qnv";
+        // The file dialog has asked whether to replace it: no second question.
+        QTest::newRow("save as, the same file") << int(QMessageBox::No) << "mine2/" << "menu.qnv";
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << "wxyz/" << "mine.qnv";
     }
 
     // With unsaved changes the window only notes a change on disk; Save then
@@ -155,6 +158,7 @@ private slots:
     {
         QFETCH(int, answer);
         QFETCH(QString, expected);
+        QFETCH(QString, chosen);
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         load(*w, path("menu.qnv"));
@@ -164,14 +168,14 @@ private slots:
         write("menu.qnv", project("wxyz", "A@a,B@b"));
         QTest::qWait(300); // the watcher's notice: no question while there are unsaved changes
         QCOMPARE(answers.count, 0);
-        w->choosers().saveProject = [this](QWidget *) { return path("mine.qnv"); };
+        w->choosers().saveProject = [&](QWidget *) { return path(chosen); };
         w->mnuFileSaveProj_Click();
         QCOMPARE(answers.count, 1);
         QCOMPARE(onDisk("menu.qnv") + '/'
                      + (QFileInfo::exists(path("mine.qnv")) ? onDisk("mine.qnv") : QString()),
                  expected);
         QCOMPARE(w->document()->isModified(), answer == QMessageBox::Cancel);
-        QCOMPARE(w->document()->filePath(), path(answer == QMessageBox::No ? "mine.qnv" : "menu.qnv"));
+        QCOMPARE(w->document()->filePath(), path(answer == QMessageBox::No ? chosen : "menu.qnv"));
     }
 };
 

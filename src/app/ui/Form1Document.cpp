@@ -114,7 +114,9 @@ bool Form1Private::saveDocument(bool askForName)
     if (path.isEmpty())
         return false;
     QString error;
-    MenuDocument::SaveOutcome outcome = m_document->save(path, &error);
+    // A file picked in the Save As dialog, which has asked whether to replace
+    // it, is written as the user chose, even when it changed elsewhere.
+    MenuDocument::SaveOutcome outcome = m_document->save(path, &error, askForName);
     if (outcome == MenuDocument::SaveOutcome::ChangedOnDisk) {
         bool saveElsewhere = false;
         if (!confirmOverwriteChangedFile(&saveElsewhere))
