@@ -7,12 +7,11 @@
 //   pages into a temporary folder of its own. Checks only read the prepared pages.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { cpSync, existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { lstatSync, realpathSync, statSync } from 'node:fs';
+import { cpSync, existsSync, lstatSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, realpathSync, rmSync, statSync,
+  writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { basename, join } from 'node:path';
-import { relative } from 'node:path';
+import { basename, join, relative } from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { HtmlValidate } from 'html-validate';
 import { AxePuppeteer } from '@axe-core/puppeteer';
@@ -308,22 +307,28 @@ await check('published site: a page two folders deep reaches the others through 
   assert.equal(path(page), '/site/index.html');
 });
 
+// The published site at a server's root, as a plain web server serves it: a folder is its
+// index.html, and a folder named without its '/' is redirected to it. `type`: the pages' Content-Type.
+async function serveSite(type) {
+  const server = createServer((req, res) => {
+    const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+    let file = join(site, name);
+    if (existsSync(file) && statSync(file).isDirectory()) {
+      if (!name.endsWith('/')) { res.writeHead(301, { Location: `${name}/` }); res.end(); return; }
+      file = join(file, 'index.html');
+    }
+    res.setHeader('Content-Type', name.endsWith('.js') ? 'text/javascript' : type);
+    if (existsSync(file)) res.end(readFileSync(file)); else { res.statusCode = 404; res.end(); }
+  });
+  await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+  return { server, root: `http://127.0.0.1:${server.address().port}` };
+}
+
 // Pages that declare windows-1251 past the first 1,024 bytes or in an XML declaration, published
 // and served without a charset, as a plain web server does: Chromium reads them in windows-1251,
 // shows the menu's texts, and every entry of the menu leads to a page that exists.
 await check('published site: a late-declared windows-1251 page shows its menu, and every entry leads to a page', async (page) => {
-  const plain = createServer((req, res) => {
-    const name = decodeURIComponent(new URL(req.url, 'http://x').pathname), file = join(site, name);
-    if (!name.endsWith('/') && existsSync(file) && statSync(file).isDirectory()) { // as web servers do
-      res.writeHead(301, { Location: `${name}/` }); res.end(); return;
-    }
-    const served = name.endsWith('/') ? join(file, 'index.html') : file;
-    if (!existsSync(served)) { res.statusCode = 404; res.end(); return; }
-    res.setHeader('Content-Type', served.endsWith('.js') ? 'text/javascript' : 'text/html');
-    res.end(readFileSync(served));
-  });
-  await new Promise((ready) => plain.listen(0, '127.0.0.1', ready));
-  const root = `http://127.0.0.1:${plain.address().port}`;
+  const { server: plain, root } = await serveSite('text/html'); // no charset: the page's own declaration decides
   try {
     await page.setRequestInterception(true); // addresses on the web answer here
     page.on('request', (r) => r.url().startsWith(root) ? r.continue()
@@ -352,20 +357,9 @@ await check('published site: a late-declared windows-1251 page shows its menu, a
 });
 
 // The published site served at the server's root, as root-relative links and
-// <base href="/"> take it: a folder is its index.html, and a folder named
-// without its '/' is redirected to it, as web servers do.
-const siteServer = createServer((req, res) => {
-  const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-  let file = join(site, name);
-  if (existsSync(file) && statSync(file).isDirectory()) {
-    if (!name.endsWith('/')) { res.writeHead(301, { Location: `${name}/` }); res.end(); return; }
-    file = join(file, 'index.html');
-  }
-  res.setHeader('Content-Type', name.endsWith('.js') ? 'text/javascript' : 'text/html; charset=utf-8');
-  if (existsSync(file)) res.end(readFileSync(file)); else { res.statusCode = 404; res.end(); }
-});
-await new Promise((ready) => siteServer.listen(0, '127.0.0.1', ready));
-const siteRoot = `http://127.0.0.1:${siteServer.address().port}/`;
+// <base href="/"> take it.
+const { server: siteServer, root: siteAddress } = await serveSite('text/html; charset=utf-8');
+const siteRoot = `${siteAddress}/`;
 // Where each entry of the sample menu leads, from any page (the web address aside).
 const entryPaths = { Home: '/index.html', About: '/about.html', 'Blog \u20ac': '/blog/',
   '--- A post \u65e5\u672c': '/blog/2026/post.html?from=menu', Root: '/about.html', 'Tag x': '/tags/x/' };
