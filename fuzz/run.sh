@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzzers with clang (ASan + UBSan) into build/fuzz and runs each
+# Builds the fuzzers with clang (ASan + UBSan) into build/sanitize and runs each
 # for the given number of seconds (default 60) on a copy of its seed corpus.
 # The page import gets inputs of at most 32 KiB and one second each: a page
 # that size parses in a few milliseconds when the cost is linear, and in about
@@ -9,10 +9,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-60}"
-DIR=build/fuzz
-cmake -S . -B "$DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLNAV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-cmake --build "$DIR" -j "$(nproc)" --target fuzz_project fuzz_settings fuzz_colours fuzz_import >"$DIR/build.log" 2>&1 \
-  || { tail -n 40 "$DIR/build.log"; exit 1; }
+# The sanitized suite's build (./test.sh --sanitize) has them built already.
+DIR=build/sanitize
+mkdir -p "$DIR"
+scripts/build.sh Sanitize --target fuzz_project fuzz_settings fuzz_colours fuzz_import >"$DIR/fuzz-build.log" 2>&1 \
+  || { tail -n 40 "$DIR/fuzz-build.log"; exit 1; }
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 for name in project settings colours import; do
   EXTRA=()
