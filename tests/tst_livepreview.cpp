@@ -215,7 +215,8 @@ private slots:
     }
 
     // Every control inside its window, every window inside the screen (also at scale 2); the
-    // pane and the list share the width a growing window gains beyond the controls' own. The About box's links take the palette's link colour.
+    // pane and the list share the width a growing window gains beyond the controls' own. The About box's
+    // links take the palette's link colour.
     void fitsTheScreen()
     {
         const QRect screen = w->screen()->availableGeometry();
