@@ -221,9 +221,11 @@ void MenuListView::fitColumns(int first, int second)
     m_fitted[1] = second;
     horizontalHeader()->setSectionResizeMode(first, QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(second, QHeaderView::Stretch);
+    // The rows in view and those around them are measured, never the whole
+    // list: an edit costs the same in a list of any length.
+    horizontalHeader()->setResizeContentsPrecision(100);
     if (!m_fitTimer) {
-        // One fitting after a burst of changes; it measures at most the
-        // header's resizeContentsPrecision() rows.
+        // One fitting after a burst of changes.
         m_fitTimer = new QTimer(this);
         m_fitTimer->setSingleShot(true);
         m_fitTimer->setInterval(0);
