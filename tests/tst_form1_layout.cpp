@@ -3,14 +3,19 @@
 
 #include "support/Clipped.h"
 #include "support/Form1Driver.h"
+#include "support/TestFiles.h"
 
+#include "app/AdvisoryFlags.h"
 #include "app/StartupSelection.h"
+#include "app/ui/AdvisoryDialog.h"
 #include "app/ui/Form2.h"
+#include "app/ui/LivePreviewRoom.h"
 #include "app/ui/StartupFontLists.h"
 #include "app/ui/SvgIcon.h"
 #include "platform/CloseRequest.h"
 #include "platform/MSubclass.h"
 #include "styles/FontChoice.h"
+#include "styles/ui/frmAdvMnuOp.h"
 
 #include <QSvgRenderer>
 
@@ -38,7 +43,12 @@ private slots:
             QString(QTest::currentDataTag()).startsWith("right to left") ? Qt::RightToLeft : Qt::LeftToRight);
         QVERIFY(showWindow(w));
     }
-    void cleanup() { w.reset(); }
+    void cleanup()
+    {
+        if (w && w->findChild<QDockWidget *>("dockLivePreview")->isVisible())
+            action(*w, "mnuViewLivePreview")->trigger(); // kept hidden for the next window
+        w.reset();
+    }
 
     // Fixed regions keep their design place; the list frame and the list grow
     // with the window, the list toolbar follows the list; the window never gets
@@ -52,6 +62,7 @@ private slots:
         QTest::newRow("wider") << "resize" << QSize(67, 0);
         QTest::newRow("taller") << "resize" << QSize(0, 67);
         QTest::newRow("smaller is refused") << "resize" << QSize(-200, -150);
+        QTest::newRow("one pixel smaller is refused") << "resize" << QSize(-1, -1);
         QTest::newRow("minimized, restored") << "minimize" << QSize(70, 50);
         QTest::newRow("maximized") << "maximize" << QSize();
         QTest::newRow("right to left") << "resize" << QSize(0, 0);
@@ -77,6 +88,8 @@ private slots:
             w->showNormal();
         }
         QTRY_COMPARE(client()->size(), design + delta);
+        if (how != "maximize")
+            QCOMPARE(w->size(), start + delta);
         QCOMPARE(w->isRightToLeft(), QString(QTest::currentDataTag()).startsWith("right to left"));
         const auto in = [&](QWidget *container, QRect place) {
             return QStyle::visualRect(w->layoutDirection(), container->rect(), place);
@@ -99,6 +112,69 @@ private slots:
         for (int i = 0; i < 4; ++i)
             captions << w->document()->model()->headerData(i, Qt::Horizontal).toString();
         QCOMPARE(captions.join('|'), QStringLiteral("Item Text|Linked?|Link URL|Selected?"));
+    }
+
+    // With the live preview pane shown (after the controls: on the right, right
+    // to left on the left) the width beyond the design goes half to the list,
+    // half to the pane (never below its smallest width); the list's columns fit
+    // their contents, so that entries of 20 characters read whole.
+    void previewPane_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("as shown") << QSize();
+        QTest::newRow("1600 x 1000") << QSize(1600, 1000);
+        QTest::newRow("right to left, 1600 x 1000") << QSize(1600, 1000);
+    }
+    void previewPane()
+    {
+        QFETCH(QSize, size);
+        const QString text = QStringLiteral("Twenty characters ok");
+        typeItem(*w, text + "|https://example.org/a/rather/long/address/of/a/page.html|");
+        QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
+        auto *pane = control<QDockWidget>(*w, "dockLivePreview");
+        action(*w, "mnuViewLivePreview")->trigger();
+        if (size.isValid())
+            w->resize(size);
+        const int design = px(8820);
+        const auto split = [&] {
+            const int beyond = client()->width() - design + pane->width();
+            return qAbs(pane->width() - qMax(LivePreviewRoom::kPaneMinWidth, beyond / 2)) <= 1;
+        };
+        QTRY_VERIFY(pane->isVisible() && split());
+        QCOMPARE(pane->geometry().center().x() < client()->geometry().center().x(), w->isRightToLeft());
+        auto *lv = control<QTableView>(*w, "lv");
+        const QModelIndex entry = lv->model()->index(0, 0);
+        const int needed = QFontMetrics(entry.data(Qt::FontRole).value<QFont>()).horizontalAdvance(text);
+        QTRY_VERIFY(!size.isValid() || lv->columnWidth(0) > needed);
+        QCOMPARE(lv->horizontalHeader()->length(), lv->viewport()->width());
+    }
+
+    // The browser advisory has no owner and is modal, but opens centred over
+    // the main window.
+    void advisoryCentred()
+    {
+        w->document()->setDialect(CodeDialect::Classic);
+        AdvisoryFlags::Write(AdvisoryFlags::ShowIeMessage, true);
+        w->move(20, 30);
+        QTRY_COMPARE(w->pos(), QPoint(20, 30));
+        QRect notice;
+        QString how;
+        QObject watch;
+        modalwatch::whenModal(&watch, [&](QWidget *modal) {
+            if (auto *d = qobject_cast<AdvisoryDialog *>(modal); d && d->isVisible()) {
+                notice = d->geometry();
+                how = QString(d->parentWidget() ? "owned" : "no owner") + (d->isModal() ? ", modal" : "");
+                d->Command1()->click();
+            } else if (modal == w->menuStyleDialog()) {
+                modal->findChild<QPushButton *>("Command9")->click();
+                return true;
+            }
+            return false;
+        });
+        w->cmdAdvMnu_Click();
+        QCOMPARE(how, QStringLiteral("no owner, modal"));
+        const QPoint off = notice.center() - QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).center();
+        QVERIFY2(off.manhattanLength() <= 4, qPrintable(QStringLiteral("%1, %2").arg(off.x()).arg(off.y())));
     }
 
     // Closing ends everything without a question: the hidden style dialogs let
@@ -152,6 +228,19 @@ private slots:
             QVERIFY(splash.pb()->maximum() == families.size() && splash.pb()->value() == families.size());
             QVERIFY(!splash.isVisible()); // a few fonts load too fast for a splash
         }
+        // Qt names a family two foundries share "Family [Foundry]" once for each;
+        // the lists take it once, under the name browsers know.
+        QByteArray font =
+            testfiles::readAll(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
+        const qsizetype os2 = font.indexOf("OS/2");
+        QVERIFY(os2 > 0 && os2 < 12 + 16 * 64);
+        const qsizetype os2Table = qFromBigEndian<quint32>(font.constData() + os2 + 8);
+        font.replace(os2Table + 58, 4, "QnTs"); // the vendor, which fontconfig takes as the foundry
+        QVERIFY(QFontDatabase::addApplicationFontFromData(font) >= 0);
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("DejaVu Sans [QnTs]")));
+        const QStringList installed = StartupSelection::installedFontFamilies();
+        QCOMPARE(installed.filter(QRegularExpression(QStringLiteral("\\]$"))), QStringList());
+        QCOMPARE(FontChoice::SortedFamilies(installed).count(QStringLiteral("DejaVu Sans")), 1);
         Form2 splash(w.get());
         QCOMPARE(splash.findChild<QLabel *>("Label1")->text(), QStringLiteral("Loading. Please wait..."));
         splash.show();

@@ -160,6 +160,16 @@ private slots:
         root["options"] = options;
         QVERIFY2(ProjectFile::parse(QJsonDocument(root).toJson(), &p, &error), qPrintable(error));
         QVERIFY(p == richProject());
+        // A font stored with Qt's trailing foundry suffix loads under the name browsers know.
+        for (const auto &[stored, loaded] : {std::pair{"C059 [urw]", "C059"},
+                                             {"Nimbus Sans [URW ]", "Nimbus Sans"},
+                                             {"Mono [x] Pro", "Mono [x] Pro"},
+                                             {"[urw]", "[urw]"}}) {
+            QVERIFY(ProjectFile::parse(withField("menuStyle.mnuFont", stored), &p, &error));
+            QCOMPARE(p.menuStyle.mnuFont, QString(loaded));
+            QVERIFY(ProjectFile::parse(withField("buttonStyle.bttnFont", stored), &p, &error));
+            QCOMPARE(p.buttonStyle.bttnFont, QString(loaded));
+        }
     }
 
     void refusals_data(); // defined below the class: moc misreads a raw string in it

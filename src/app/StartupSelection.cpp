@@ -1,5 +1,7 @@
 #include "app/StartupSelection.h"
 
+#include "styles/CssFontFamily.h"
+
 #include <QFontDatabase>
 
 namespace StartupSelection {
@@ -25,7 +27,7 @@ QStringList installedFontFamilies()
     try {
         for (const QString &family : QFontDatabase::families())
             if (!QFontDatabase::isPrivateFamily(family))
-                families << family;
+                families << cssfont::familyName(family);
     } catch (...) {
         families.clear();
     }

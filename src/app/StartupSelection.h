@@ -18,7 +18,9 @@ int sizeIndex(int count);
 bool splashWanted(qint64 elapsedMs, int done, int total);
 
 // The installed font families, in the font database's order, without the
-// system's private families. A failing font database gives an empty list.
+// system's private families, each named as browsers name it (Qt's
+// " [Foundry]" suffix dropped: a family two foundries share comes twice, and
+// the font lists keep it once). A failing font database gives an empty list.
 QStringList installedFontFamilies();
 
 } // namespace StartupSelection

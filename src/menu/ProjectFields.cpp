@@ -127,6 +127,14 @@ public:
         *out = t;
     }
 
+    // A font family, as browsers name it: a name stored with Qt's " [Foundry]"
+    // suffix loads without it.
+    void font(const QString &key, QString *out) const
+    {
+        text(key, QCoreApplication::translate("ProjectFile", "Font"), out);
+        *out = cssfont::familyName(*out);
+    }
+
     // The generic family kept with the font: absent or one of the three.
     void fallback(const QString &key, QString *out) const
     {
@@ -256,7 +264,7 @@ MenuStyleRecord readMenuStyle(const QByteArray &bytes, const RootMembers &root)
     r.colours(QStringLiteral("mnuClr"), std::array{"Text", "Background"}, &s.mnuClr);
     r.flag(QStringLiteral("mnuSysClr"),
            QCoreApplication::translate("ProjectFile", "Use Default System Menu Colors"), &s.mnuSysClr);
-    r.text(QStringLiteral("mnuFont"), QCoreApplication::translate("ProjectFile", "Font"), &s.mnuFont);
+    r.font(QStringLiteral("mnuFont"), &s.mnuFont);
     r.fallback(QStringLiteral("mnuFontFallback"), &s.mnuFontFallback);
     r.text(QStringLiteral("mnuFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"),
            &s.mnuFontSize);
@@ -287,7 +295,7 @@ ButtonStyleRecord readButtonStyle(const QByteArray &bytes, const RootMembers &ro
            QCoreApplication::translate("ProjectFile", "Sync Right and Bottom Border Colors"), &s.bttnSyncRB);
     r.flag(QStringLiteral("bttnSysClr"),
            QCoreApplication::translate("ProjectFile", "Use Default System Button Colors"), &s.bttnSysClr);
-    r.text(QStringLiteral("bttnFont"), QCoreApplication::translate("ProjectFile", "Font"), &s.bttnFont);
+    r.font(QStringLiteral("bttnFont"), &s.bttnFont);
     r.fallback(QStringLiteral("bttnFontFallback"), &s.bttnFontFallback);
     r.dimension(QStringLiteral("bttnFontSize"), QCoreApplication::translate("ProjectFile", "Font Size"),
                 &s.bttnFontSize, true, 0);

@@ -6,6 +6,8 @@ namespace cssfont {
 
 QString familyName(const QString &qtFamily)
 {
+    if (!qtFamily.endsWith(QLatin1Char(']'))) // most names: no pattern to run at start-up
+        return qtFamily;
     static const QRegularExpression foundry(QStringLiteral("^(.*\\S) \\[[^\\[\\]]*\\]$"));
     const QRegularExpressionMatch m = foundry.match(qtFamily);
     return m.hasMatch() ? m.captured(1) : qtFamily;

@@ -5,11 +5,12 @@
 #include "app/ui/Form5.h"
 #include "app/ui/iemsgfrm.h"
 
-void ShowIeMessage()
+void ShowIeMessage(QWidget *centreOver)
 {
     if (!AdvisoryEnabled(AdvisoryFlags::ShowIeMessage))
         return;
     iemsgfrm dialog;
+    dialog.centreOver(centreOver);
     dialog.exec();
 }
 

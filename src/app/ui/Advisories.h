@@ -6,8 +6,9 @@ class QWidget;
 // show-again flag first and shows its dialog modally only when the flag
 // allows it.
 
-// The browser advisory, before a style dialog opens; no owner.
-void ShowIeMessage();
+// The browser advisory, before a style dialog opens; no owner, but centred
+// over `centreOver` (the main window) where the platform allows.
+void ShowIeMessage(QWidget *centreOver = nullptr);
 
 // The border advisory of the button style dialog.
 void ShowButtonBorderMessage(QWidget *owner);

@@ -68,6 +68,14 @@ AdvisoryDialog::AdvisoryDialog(const Design &design, QWidget *owner)
     Form_Load();
 }
 
+void AdvisoryDialog::centreOver(QWidget *window)
+{
+    if (!window || !window->isVisible()
+        || QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    adjustPosition(window); // within the screen, as for an owned dialog
+}
+
 void AdvisoryDialog::buildLayout(const Design &design)
 {
     m_image1 = new QLabel(this);

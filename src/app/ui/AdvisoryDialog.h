@@ -33,6 +33,11 @@ public:
     // The client area the dialog was designed with, converted for its screen.
     QSize designedClientSize() const { return m_designedSize; }
 
+    // An advisory without an owner opens centred over `window` rather than in
+    // the middle of the screen, where the platform lets a program place its
+    // windows (on Wayland the compositor places them).
+    void centreOver(QWidget *window);
+
 protected:
     struct Design {
         QString objectName;

@@ -42,7 +42,8 @@ void Form1Private::buildList()
                      &MenuListView::keepCurrentRow, Qt::QueuedConnection);
     // The columns fill the list's width; the two flag columns keep the width
     // of their captions (wider than "Yes" and "No"), measured once rather
-    // than over every row.
+    // than over every row; the text and the link share the rest by their
+    // contents.
     QHeaderView *header = m_lv->horizontalHeader();
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(0);
@@ -50,8 +51,7 @@ void Form1Private::buildList()
         header->setSectionResizeMode(column, QHeaderView::Fixed);
         header->resizeSection(column, header->sectionSizeHint(column));
     }
-    header->setSectionResizeMode(MenuItemModel::TextColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(MenuItemModel::UrlColumn, QHeaderView::Stretch);
+    m_lv->fitColumns(MenuItemModel::TextColumn, MenuItemModel::UrlColumn);
 }
 
 void Form1Private::buildListToolbar()

@@ -75,7 +75,7 @@ void Form1::RestoreAdvVals(const QString &kind)
 void Form1::cmdAdvMnu_Click()
 {
     if (d->m_document->dialect() == CodeDialect::Classic)
-        ShowIeMessage();
+        ShowIeMessage(this);
     const bool confirmed = d->m_frmAdvMnuOp->exec() == QDialog::Accepted;
     d->m_document->recordChange(tr("Change Menu Style"));
     if (confirmed)
@@ -85,7 +85,7 @@ void Form1::cmdAdvMnu_Click()
 void Form1::cmdBttnAdv_Click()
 {
     if (d->m_document->dialect() == CodeDialect::Classic)
-        ShowIeMessage();
+        ShowIeMessage(this);
     const bool confirmed = d->m_FrmAdvBttnOp->exec() == QDialog::Accepted;
     d->m_document->recordChange(tr("Change Button Style"));
     if (confirmed)

@@ -41,6 +41,18 @@ const std::pair<Qt::DockWidgetArea, QLatin1StringView> kAreas[] = {
     {Qt::TopDockWidgetArea, QLatin1StringView("top")},
 };
 
+// The stored side is the one of a left-to-right window: right to left (a
+// right-to-left language, or Qt's -reverse) the pane docks on the mirrored
+// side, after the controls in reading order.
+Qt::DockWidgetArea mirrored(Qt::DockWidgetArea area, const QWidget *window)
+{
+    if (!window->isRightToLeft())
+        return area;
+    return area == Qt::RightDockWidgetArea  ? Qt::LeftDockWidgetArea
+           : area == Qt::LeftDockWidgetArea ? Qt::RightDockWidgetArea
+                                            : area;
+}
+
 // Runs in the page's own isolated world when the page is ready: adds the
 // hidden frame the menu's links into another frame go to, scrolls back to
 // where the previous page was, says when the page has been drawn, and
@@ -152,10 +164,10 @@ void LivePreviewPane::restoreFromSettings()
                 areaText = row.value(1);
         }
     }
-    Qt::DockWidgetArea area = Qt::RightDockWidgetArea;
+    Qt::DockWidgetArea area = mirrored(Qt::RightDockWidgetArea, m_window);
     for (const auto &[value, text] : kAreas) {
         if (areaText == text)
-            area = value;
+            area = mirrored(value, m_window);
     }
     hide(); // never counted as docked and shown before it is
     m_window->addDockWidget(area, this);
@@ -170,7 +182,7 @@ void LivePreviewPane::restoreFromSettings()
     });
     connect(this, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea where) {
         for (const auto &[value, text] : kAreas) {
-            if (where == value)
+            if (mirrored(where, m_window) == value)
                 saveSetting(kArea, text);
         }
     });

@@ -41,7 +41,7 @@ int LivePreviewRoom::separator() const
 QSize LivePreviewRoom::extraMinimum() const
 {
     if (!docked())
-        return {};
+        return QSize(0, 0); // not QSize(), which is -1 × -1 and would take a pixel off each way
     const QSize least = m_pane->minimumSize().expandedTo(m_pane->minimumSizeHint());
     return beside() ? QSize(least.width() + separator(), 0) : QSize(0, least.height() + separator());
 }
@@ -57,6 +57,8 @@ void LivePreviewRoom::makeRoom(bool shown)
 {
     if (m_window->isMaximized() || m_window->isFullScreen() || m_window->isMinimized()) {
         updateLimits();
+        if (shown)
+            keepShare();
         return;
     }
     if (m_pane->isFloating()) {
@@ -88,12 +90,19 @@ void LivePreviewRoom::makeRoom(bool shown)
         fitFloating(true);
         return;
     }
+    // Beside the controls the pane asks for the room to have its own width
+    // as its half of the width beyond the controls' own.
     const int wanted = (side ? kPaneWidth : kPaneHeight) + separator();
-    const int newLength = qMax(least, qMin(length + wanted, most));
-    const int paneLength = qMax(along(extraMinimum()), qMin(wanted, newLength - along(own))) - separator();
-    m_share = side ? double(paneLength) / newLength : 0;
+    const int evenly = side ? along(own) + 2 * kPaneWidth + separator() : 0;
+    const int newLength = qMax(least, qMin(qMax(length + wanted, evenly), most));
     m_window->resize(with(m_window->size(), newLength));
-    m_window->resizeDocks({m_pane}, {paneLength}, side ? Qt::Horizontal : Qt::Vertical);
+    if (side) {
+        keepShare();
+    } else {
+        const int paneLength =
+            qMax(along(extraMinimum()), qMin(wanted, newLength - along(own))) - separator();
+        m_window->resizeDocks({m_pane}, {paneLength}, Qt::Vertical);
+    }
     updateLimits();
     if (m_window->isVisible()) {
         QRect outer = m_window->frameGeometry();
@@ -105,17 +114,23 @@ void LivePreviewRoom::makeRoom(bool shown)
     }
 }
 
-// Beside the controls the pane keeps its share of a window that grows or
-// shrinks; a change of the pane's width while the window keeps its own is
-// the user's, and sets the share.
+// Beside the controls the pane keeps its share of the width beyond the
+// controls' own as the window grows or shrinks (half of it unless the user
+// dragged the separator); a change of the pane's width while the window keeps
+// its own is the user's, and sets the share.
+int LivePreviewRoom::widthBeyondControls() const
+{
+    return m_window->width() - m_ownMinimum().width() - separator();
+}
+
 void LivePreviewRoom::keepShare()
 {
     if (!docked() || !beside() || m_share <= 0)
         return;
-    const int width = m_window->width();
+    const int beyond = widthBeyondControls();
     const int least = extraMinimum().width() - separator();
-    const int most = width - m_ownMinimum().width() - separator();
-    m_window->resizeDocks({m_pane}, {qMax(least, qMin(most, qRound(m_share * width)))}, Qt::Horizontal);
+    m_widthSet = qMax(least, qMin(beyond, qRound(m_share * beyond)));
+    m_window->resizeDocks({m_pane}, {m_widthSet}, Qt::Horizontal);
 }
 
 bool LivePreviewRoom::eventFilter(QObject *watched, QEvent *event)
@@ -127,8 +142,9 @@ bool LivePreviewRoom::eventFilter(QObject *watched, QEvent *event)
         if (resize->oldSize().width() != resize->size().width())
             keepShare();
     } else if (watched == m_pane && docked() && beside()) {
-        if (m_window->width() == m_widthAtPaneResize && m_window->width() > 0)
-            m_share = double(m_pane->width()) / m_window->width();
+        if (m_window->width() == m_widthAtPaneResize && m_pane->width() != m_widthSet
+            && widthBeyondControls() > 0)
+            m_share = double(m_pane->width()) / widthBeyondControls();
         m_widthAtPaneResize = m_window->width();
     }
     return false;

@@ -14,8 +14,9 @@ class QMainWindow;
 // Showing the pane widens (or heightens) the window by the pane within the
 // screen's available area; where the screen has too little room the pane
 // gets less, down to its smallest size, and where even that does not fit it
-// floats. Beside the window's controls it keeps its share of the window's
-// width as the window grows or shrinks (the user's dragging sets the share).
+// floats. Beside the window's controls it takes half of the width beyond the
+// controls' own (never less than its smallest width), the list the other
+// half, as the window grows or shrinks (the user's dragging sets the share).
 class LivePreviewRoom : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +41,7 @@ private:
     bool docked() const;
     bool beside() const;
     int separator() const;
+    int widthBeyondControls() const;
     void updateLimits();
     void keepShare();
     void fitFloating(bool grow);
@@ -47,6 +49,7 @@ private:
     QMainWindow *m_window;
     std::function<QSize()> m_ownMinimum;
     QDockWidget *m_pane;
-    double m_share = 0; // of the window's width, beside the controls
+    double m_share = 0.5; // of the width beyond the controls' own, beside them
     int m_widthAtPaneResize = 0;
+    int m_widthSet = -1; // the pane's width as last set here
 };

@@ -9,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace {
 // Qt sizes a header's sections for their captions in bold, the face of a
@@ -212,4 +213,59 @@ void MenuListView::withoutScrolling(const std::function<void()> &change)
     setAutoScroll(false);
     change();
     setAutoScroll(autoScroll);
+}
+
+void MenuListView::fitColumns(int first, int second)
+{
+    m_fitted[0] = first;
+    m_fitted[1] = second;
+    horizontalHeader()->setSectionResizeMode(first, QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(second, QHeaderView::Stretch);
+    // The rows in view and those around them are measured, never the whole
+    // list: an edit costs the same in a list of any length.
+    horizontalHeader()->setResizeContentsPrecision(100);
+    if (!m_fitTimer) {
+        // One fitting after a burst of changes.
+        m_fitTimer = new QTimer(this);
+        m_fitTimer->setSingleShot(true);
+        m_fitTimer->setInterval(0);
+        connect(m_fitTimer, &QTimer::timeout, this, &MenuListView::fitNow);
+        for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(model(), signal, m_fitTimer, qOverload<>(&QTimer::start));
+        connect(model(), &QAbstractItemModel::modelReset, m_fitTimer, qOverload<>(&QTimer::start));
+        connect(model(), &QAbstractItemModel::dataChanged, m_fitTimer, qOverload<>(&QTimer::start));
+    }
+    m_fitTimer->start();
+}
+
+void MenuListView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    if (m_fitTimer && viewport()->width() != m_fittedRoom)
+        m_fitTimer->start();
+}
+
+void MenuListView::fitNow()
+{
+    QHeaderView *header = horizontalHeader();
+    if (!model() || qMax(m_fitted[0], m_fitted[1]) >= header->count())
+        return;
+    m_fittedRoom = viewport()->width();
+    int room = m_fittedRoom;
+    for (int column = 0; column < header->count(); ++column)
+        if (column != m_fitted[0] && column != m_fitted[1] && !header->isSectionHidden(column))
+            room -= header->sectionSize(column);
+    room = qMax(0, room);
+    const auto wanted = [&](int column) {
+        return qMax(header->sectionSizeHint(column), sizeHintForColumn(column));
+    };
+    const int first = wanted(m_fitted[0]), second = wanted(m_fitted[1]);
+    int width = room / 2;
+    if (first + second <= room)
+        width = first + (room - first - second) / 2;
+    else if (first <= room / 2)
+        width = first;
+    else if (second <= room / 2)
+        width = room - second;
+    header->resizeSection(m_fitted[0], width);
 }

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QTimer;
+
 // The menu item list's view: rows of four columns, one row selected, no grid
 // and no row numbers. A table keeps one height for every row, so adding or
 // removing a row does not lay out the whole list again, whatever its length.
@@ -31,6 +33,13 @@ public:
     // Where the focus mark is drawn in the viewport; empty while the list has no focus.
     QRect focusMarkRect() const;
 
+    // Two columns share the width the others leave, each sized to its
+    // contents and caption as far as the room allows (spare room shared
+    // evenly); when both want more, neither gets less than half, and the one
+    // that needs less keeps its width. The second one stretches. They are
+    // fitted again after a change of the rows or of the list's width.
+    void fitColumns(int first, int second);
+
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void paintEvent(QPaintEvent *event) override;
@@ -38,7 +47,13 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void updateGeometries() override;
 
 private:
     void updateRow(const QModelIndex &index);
+    void fitNow();
+
+    int m_fitted[2] = {-1, -1};
+    QTimer *m_fitTimer = nullptr;
+    int m_fittedRoom = -1;
 };
