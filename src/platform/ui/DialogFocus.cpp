@@ -82,6 +82,9 @@ void DialogFocus::hidden(QWidget *dialog)
     if (!from || !from->window()->isVisible())
         return;
     QWidget *window = from->window();
+    // A modal dialog opened meanwhile keeps the keys (a notice closing behind it).
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != window)
+        return;
     // The window keeps a control focused meanwhile (by its own rules);
     // otherwise the one the dialog came from takes it back.
     if (!canTakeFocus(window->focusWidget()) && canTakeFocus(from) && from != window)
