@@ -14,7 +14,6 @@
 #include "styles/ui/FontOptionsGroup.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
-#include "support/AccessKeys.h"
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"
 
@@ -394,12 +393,6 @@ private slots:
     }
 
     // The contrast warning follows the colours typed into the real boxes and the system colours box ("s").
-    void accessKeys()
-    {
-        QCOMPARE(accessKeyProblem(w->menuStyleDialog()), QString());
-        QCOMPARE(accessKeyProblem(w->buttonStyleDialog()), QString());
-    }
-
     void contrastWarning()
     {
         for (const bool button : {false, true}) {

@@ -1,5 +1,5 @@
 // The windows in German: no text left as in English (but the few written the same
-// in both, tests/data/same-in-german.txt), access keys unique, no caption cut.
+// in both, tests/data/same-in-german.txt), no caption cut; access keys unique in every language.
 #include "app/FileChoosers.h"
 #include "app/MenuDocument.h"
 #include "app/ui/Form4.h"
@@ -29,8 +29,8 @@ class TestTranslations : public QObject {
     Q_OBJECT
 
     // Every text a user reads in each window and dialog, keyed by where it is, and the
-    // captions cut; in German also whether any access key is taken twice.
-    static void readWindows(QMap<QString, QString> &texts, QStringList &cut, bool german)
+    // captions cut.
+    static void readWindows(QMap<QString, QString> &texts, QStringList &cut)
     {
         std::unique_ptr<Form1> w;
         showWindow(w);
@@ -80,22 +80,6 @@ class TestTranslations : public QObject {
                 }
             }
         }
-        if (!german)
-            return;
-        QCOMPARE(accessKeyProblem(control(*w, "Form1Client"), {'D', 'B', 'A', 'V', 'H'}), QString());
-        for (QWidget *dialog :
-             std::initializer_list<QWidget *>{w->menuStyleDialog(), w->buttonStyleDialog(), &preferences})
-            QCOMPARE(accessKeyProblem(dialog), QString());
-        QStringList twice; // entries of a menu (or the menu bar) sharing an access key
-        for (QWidget *menu : w->findChildren<QWidget *>()) {
-            QSet<QChar> keys;
-            for (QAction *a :
-                 menu->inherits("QMenu") || menu->inherits("QMenuBar") ? menu->actions() : QList<QAction *>())
-                if (const qsizetype at = a->text().indexOf('&'); at >= 0 && a->isVisible())
-                    (keys.contains(a->text()[at + 1].toUpper()) ? twice << a->text() : twice),
-                        keys << a->text()[at + 1].toUpper();
-        }
-        QCOMPARE(twice, QStringList());
     }
 
 private slots:
@@ -103,9 +87,9 @@ private slots:
     {
         QStringList cut, germanCut;
         QMap<QString, QString> english, german;
-        readWindows(english, cut, false);
+        readWindows(english, cut);
         Translations::install(QLocale(QLocale::German, QLocale::Germany));
-        readWindows(german, germanCut, true);
+        readWindows(german, germanCut);
         if (QTest::currentTestFailed())
             return;
         const QStringList same = QString::fromUtf8(testfiles::readAll(QN_TEST_DATA_DIR "/same-in-german.txt"))
@@ -117,6 +101,45 @@ private slots:
                 left << it.key() + ": " + it.value();
         QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
         QVERIFY2(germanCut == cut, qPrintable(germanCut.join('\n')));
+    }
+
+    // In every language, loaded as the program loads it: no access key taken twice
+    // in a window, its menu bar's titles included, nor within a menu.
+    void accessKeys_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("unkeyed"); // fields whose labels gave their letters away
+        QTest::newRow("en") << "en" << QStringList{"txtfrm"};
+        for (const QString &file : QDir(":/i18n").entryList({"quillnav_*.qm"})) {
+            const QString language = file.section('_', 1).chopped(3);
+            QTest::newRow(qPrintable(language)) << language << QStringList();
+        }
+    }
+    void accessKeys()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, unkeyed);
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>())
+            QCoreApplication::removeTranslator(translator), delete translator;
+        if (language != "en")
+            Translations::install(QLocale(language));
+        std::unique_ptr<Form1> w;
+        showWindow(w);
+        QCOMPARE(accessKeyProblem(control(*w, "Form1Client"), menuBarKeys(w->menuBar()), unkeyed), QString());
+        Form3 code(MenuCode{}, nullptr);
+        PreferencesDialog preferences;
+        for (QWidget *window : std::initializer_list<QWidget *>{w->menuStyleDialog(), w->buttonStyleDialog(),
+                                                                &preferences, &code})
+            QCOMPARE(accessKeyProblem(window), QString());
+        QStringList twice; // entries of a menu sharing an access key
+        for (QMenu *menu : w->findChildren<QMenu *>()) {
+            QSet<QChar> keys;
+            for (QAction *a : menu->actions())
+                if (const qsizetype at = a->text().indexOf('&'); at >= 0 && a->isVisible())
+                    (keys.contains(a->text()[at + 1].toUpper()) ? twice << a->text() : twice),
+                        keys << a->text()[at + 1].toUpper();
+        }
+        QCOMPARE(twice, QStringList());
     }
 
     // The reasons that publishing and the link check give come from the core

@@ -383,7 +383,7 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <translation>Hinzuf&amp;ügen</translation>
     </message>
     <message>
         <source>&amp;Link URL:</source>
@@ -673,7 +673,7 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>E&amp;xtras</translation>
+        <translation>Extra&amp;s</translation>
     </message>
     <message>
         <source>Check &amp;Links</source>
@@ -714,12 +714,12 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <translation>Kopieren Sie diesen Code in den Inhaltsbereich Ihrer Seite (zwischen den Tags &lt;BODY&gt; und &lt;/BODY&gt;) an die Stelle, an der das Menü erscheinen soll.</translation>
     </message>
     <message>
-        <source>Save to File</source>
-        <translation>In Datei speichern</translation>
+        <source>&amp;Save to File</source>
+        <translation>In Datei &amp;speichern</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>The script for the head section is on the clipboard.</source>
@@ -734,8 +734,12 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <translation>Der Menücode wurde in %1 gespeichert.</translation>
     </message>
     <message>
-        <source>Copy to Clipboard</source>
-        <translation>In die Zwischenablage kopieren</translation>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>In die &amp;Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy to Clip&amp;board</source>
+        <translation>In die Zwischenablage &amp;kopieren</translation>
     </message>
 </context>
 <context>
@@ -1267,7 +1271,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>Menüoptionen:</translation>
     </message>
     <message>
-        <source>&amp;Name of Menu:</source>
+        <source>Name of &amp;Menu:</source>
         <translation>Menü&amp;name:</translation>
     </message>
     <message>
@@ -1275,16 +1279,16 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>(Muss für jedes Menü der Seite eindeutig sein.)</translation>
     </message>
     <message>
-        <source>&amp;Target of Links:</source>
+        <source>Target of Li&amp;nks:</source>
         <translation>Lin&amp;kziel:</translation>
     </message>
     <message>
-        <source>Fra&amp;me Name:</source>
+        <source>Frame Name:</source>
         <translation>Rah&amp;men:</translation>
     </message>
     <message>
         <source>Navigate on &amp;Button Click</source>
-        <translation>Per &amp;Schaltfläche</translation>
+        <translation>&amp;Per Schaltfläche</translation>
     </message>
     <message>
         <source>Navigate on Item Change</source>
@@ -1296,6 +1300,12 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Advanced Options</source>
+        <comment>menu style</comment>
+        <translation>Er&amp;weiterte Optionen</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <comment>button style</comment>
         <translation>Erweiterte Optionen</translation>
     </message>
     <message>
@@ -1332,7 +1342,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Free Button Graphics from Brookfen</source>
-        <translation>Kostenlose Schaltflächengrafiken von Brookfen</translation>
+        <translation>Kostenlose Schaltfl&amp;ächengrafiken von Brookfen</translation>
     </message>
     <message>
         <source>Site Folder</source>

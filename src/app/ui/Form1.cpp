@@ -15,6 +15,7 @@
 #include "help/ui/ContextHelp.h"
 #include "menu/MenuItemModel.h"
 #include "menu/ProjectFile.h"
+#include "platform/ui/DialogFocus.h"
 #include "site/ui/ImportActions.h"
 #include "site/ui/LinkCheckActions.h"
 #include "site/ui/PublishActions.h"
@@ -35,6 +36,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), d(std::make_unique<Form1Pri
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillnav"));
     setFont(designFont());
+    // Every dialog, message and notice takes the keys and gives them back.
+    DialogFocus::install();
 
     d->m_model = new MenuItemModel(this);
     // The project, for the whole run; the undo history's clean state is the

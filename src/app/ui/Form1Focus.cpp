@@ -1,7 +1,9 @@
 // The Tab order of the main window: its reading order. First the Code choice
 // at the toolbar's right end, then the left column group by group, row by row,
 // then the list and the buttons under it. (The access keys live with the
-// captions: each field's label has its buddy, each check box its own key.)
+// captions: each field's label has its buddy, each check box its own key; the
+// menu bar's titles keep theirs, and where the letters run out a label or
+// button goes without.)
 #include "app/ui/Form1.h"
 #include "app/ui/Form1Private.h"
 

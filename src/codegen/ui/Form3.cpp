@@ -26,7 +26,7 @@ struct CodeGroup {
 
 CodeGroup makeGroup(QWidget *parent, const QString &frameName, const QString &caption,
                     const QString &textName, const QString &labelName, const QString &instruction,
-                    const QString &buttonName, const QString &code)
+                    const QString &buttonName, const QString &buttonCaption, const QString &code)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(frameName);
@@ -43,7 +43,7 @@ CodeGroup makeGroup(QWidget *parent, const QString &frameName, const QString &ca
     text->setPlainText(code);
     text->document()->setModified(false);
 
-    auto *copy = new QPushButton(Form3::tr("Copy to Clipboard"), frame);
+    auto *copy = new QPushButton(buttonCaption, frame);
     copy->setObjectName(buttonName);
     copy->setAutoDefault(false);
 
@@ -70,20 +70,20 @@ Form3::Form3(const MenuCode &code, QWidget *parent) : QDialog(parent), m_code(co
                   QStringLiteral("Label1"),
                   tr("Copy and paste this code into the head section of your page (anywhere "
                      "between the <HEAD> and </HEAD> tags)."),
-                  QStringLiteral("Command1"), code.head);
+                  QStringLiteral("Command1"), tr("&Copy to Clipboard"), code.head);
     const CodeGroup body = makeGroup(
         this, QStringLiteral("Frame2"), tr("HTML Code"), QStringLiteral("Text2"), QStringLiteral("Label2"),
         tr("Copy and paste this code into the body section of your page (anywhere "
            "between the <BODY> and </BODY> tags) wherever you want the menu to "
            "appear."),
-        QStringLiteral("Command2"), code.body);
+        QStringLiteral("Command2"), tr("Copy to Clip&board"), code.body);
     m_text1 = head.text;
     m_text2 = body.text;
 
-    auto *save = new QPushButton(tr("Save to File"), this);
+    auto *save = new QPushButton(tr("&Save to File"), this);
     save->setObjectName(QStringLiteral("Command3"));
     save->setAutoDefault(false);
-    auto *done = new QPushButton(tr("Done"), this);
+    auto *done = new QPushButton(tr("&Done"), this);
     done->setObjectName(QStringLiteral("Command4"));
     done->setAutoDefault(false);
 

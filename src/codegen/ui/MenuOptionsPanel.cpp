@@ -60,7 +60,7 @@ void MenuOptionsPanel::buildMenuGroup()
     m_frame4->setObjectName(QStringLiteral("Frame4"));
     QWidget *f = m_frame4;
 
-    m_lblmnm = makeControl<QLabel>(f, "lblmnm", tr("&Name of Menu:"));
+    m_lblmnm = makeControl<QLabel>(f, "lblmnm", tr("Name of &Menu:"));
     m_txtmnm = makeControl<QLineEdit>(f, "txtmnm");
     m_lblmnmNote = makeControl<QLabel>(f, "lblmnmnote", tr("(Must be unique for each menu on page.)"));
     m_lblmnmwarn = makeControl<QLabel>(f, "lblmnmwarn", classiccode::menuNameWarning());
@@ -68,10 +68,10 @@ void MenuOptionsPanel::buildMenuGroup()
     m_lblmnmwarn->setAccessibleDescription(classiccode::menuNameWarningDetail());
     m_lblmnmwarn->hide();
     connect(m_txtmnm, &QLineEdit::textChanged, this, &MenuOptionsPanel::updateNameWarning);
-    m_lbltarget = makeControl<QLabel>(f, "lbltarget", tr("&Target of Links:"));
+    m_lbltarget = makeControl<QLabel>(f, "lbltarget", tr("Target of Li&nks:"));
     m_targetcombo = makeControl<QComboBox>(f, "targetcombo");
     m_targetcombo->addItems(MenuOptions::shownCaptions(MenuOptions::linkTargetCaptions()));
-    m_lblfrm = makeControl<QLabel>(f, "lblfrm", tr("Fra&me Name:"));
+    m_lblfrm = makeControl<QLabel>(f, "lblfrm", tr("Frame Name:"));
     m_txtfrm = makeControl<QLineEdit>(f, "txtfrm");
     m_menubehavopt[0] = makeControl<QRadioButton>(f, "menubehavopt_0", tr("Navigate on &Button Click"));
     m_menubehavopt[1] = makeControl<QRadioButton>(f, "menubehavopt_1", tr("Navigate on Item Change"));
@@ -81,7 +81,7 @@ void MenuOptionsPanel::buildMenuGroup()
     m_lblbttnaln = makeControl<QLabel>(f, "lblbttnaln", tr("Align t&o Button:"));
     m_cmbbttnaln = makeControl<QComboBox>(f, "cmbbttnaln");
     m_cmbbttnaln->addItems(MenuOptions::shownCaptions(MenuOptions::alignCaptions()));
-    m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", tr("Advanced Options"));
+    m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", tr("Advanced Options", "menu style"));
 
     // The site folder: a button with the folder picture (the row has room for
     // no caption); its tool tip names the folder, its menu takes it away.
@@ -123,7 +123,7 @@ void MenuOptionsPanel::buildButtonGroup()
     m_kindGroup->addButton(m_buttonpropopt[1], MenuOptions::GraphicButton);
     m_buttontxtlbl = makeControl<QLabel>(f, "buttontxtlbl", tr("Te&xt:"));
     m_buttontxttxt = makeControl<QLineEdit>(f, "buttontxttxt");
-    m_cmdBttnAdv = makeControl<QPushButton>(f, "cmdBttnAdv", tr("Advanced Options"));
+    m_cmdBttnAdv = makeControl<QPushButton>(f, "cmdBttnAdv", tr("Advanced Options", "button style"));
     m_buttngrurllbl = makeControl<QLabel>(f, "buttngrurllbl", tr("&URL of Button Graphic:"));
     m_buttngrurl = makeControl<QLineEdit>(f, "buttngrurl");
     m_lblalt = makeControl<QLabel>(f, "lblalt", tr("&Alt Text:"));
