@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
