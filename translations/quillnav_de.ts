@@ -1572,7 +1572,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln text(s) or link(s) longer than %1 characters were cut to that length.</source>
+        <source>%Ln texts or links longer than %1 characters were cut to that length.</source>
         <translation>
             <numerusform>%Ln Text oder Link, länger als %1 Zeichen, wurde auf diese Länge gekürzt.</numerusform>
             <numerusform>%Ln Texte oder Links, länger als %1 Zeichen, wurden auf diese Länge gekürzt.</numerusform>
@@ -2904,6 +2904,111 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Underlines the caption.</source>
         <translation>Unterstreicht die Beschriftung.</translation>
+    </message>
+</context>
+<context>
+    <name>PageText</name>
+    <message>
+        <source>It is written in the character encoding %1, in which a menu cannot be written into it.</source>
+        <translation>Sie ist in der Zeichenkodierung %1 geschrieben, in die kein Menü geschrieben werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteMenuBuilder</name>
+    <message numerus="yes">
+        <source>... and %Ln more notes.</source>
+        <translation>
+            <numerusform>... und %Ln weiterer Hinweis.</numerusform>
+            <numerusform>... und %Ln weitere Hinweise.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 Its file name is its text.</source>
+        <translation>%1: %2 Ihr Dateiname ist ihr Text.</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; holds no pages (.html or .htm files).</source>
+        <translation>Der Website-Ordner „%1“ enthält keine Seiten (.html- oder .htm-Dateien).</translation>
+    </message>
+    <message>
+        <source>Reading the pages was cancelled.</source>
+        <translation>Das Lesen der Seiten wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>SitePages</name>
+    <message>
+        <source>Only the first %1 pages were read.</source>
+        <translation>Nur die ersten %1 Seiten wurden gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteWalk</name>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Website-Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; is not a folder.</source>
+        <translation>Der Website-Ordner „%1“ ist kein Ordner.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln more files or folders were skipped.</source>
+        <translation>
+            <numerusform>%Ln weitere Datei oder weiterer Ordner wurde übersprungen.</numerusform>
+            <numerusform>%Ln weitere Dateien oder Ordner wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The site has more than %1 pages; only the first %1 were read.</source>
+        <translation>Die Website hat mehr als %1 Seiten; nur die ersten %1 wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The symbolic link &quot;%1&quot; leads to &quot;%2&quot;, which is not among the site&apos;s pages, and was skipped.</source>
+        <translation>Der symbolische Link „%1“ führt zu „%2“, das nicht zu den Seiten der Website gehört, und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be read.</source>
+        <translation>Der Ordner „%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The symbolic link &quot;%1&quot; leads nowhere and was skipped.</source>
+        <translation>Der symbolische Link „%1“ führt ins Leere und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The symbolic link &quot;%1&quot; leads out of the site folder and was skipped.</source>
+        <translation>Der symbolische Link „%1“ führt aus dem Website-Ordner hinaus und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; lies deeper than %2 folders and was skipped.</source>
+        <translation>Der Ordner „%1“ liegt tiefer als %2 Ordner und wurde übersprungen.</translation>
+    </message>
+</context>
+<context>
+    <name>SitemapImport</name>
+    <message>
+        <source>Line %1: an empty &lt;loc&gt; was left out.</source>
+        <translation>Zeile %1: Ein leeres &lt;loc&gt; wurde weggelassen.</translation>
+    </message>
+    <message>
+        <source>The sitemap &quot;%1&quot; is not well-formed XML: line %2, column %3: %4</source>
+        <translation>Die Sitemap „%1“ ist kein wohlgeformtes XML: Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>The sitemap has more than %1 addresses; only the first %1 were read.</source>
+        <translation>Die Sitemap hat mehr als %1 Adressen; nur die ersten %1 wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The sitemap &quot;%1&quot; holds no address (&lt;loc&gt;).</source>
+        <translation>Die Sitemap „%1“ enthält keine Adresse (&lt;loc&gt;).</translation>
+    </message>
+    <message>
+        <source>Reading the pages was cancelled.</source>
+        <translation>Das Lesen der Seiten wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Its file name is its text.</source>
+        <translation>%1: %2 Ihr Dateiname ist ihr Text.</translation>
     </message>
 </context>
 </TS>

@@ -59,7 +59,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln text(s) or link(s) longer than %1 characters were cut to that length.</source>
+        <source>%Ln texts or links longer than %1 characters were cut to that length.</source>
         <translation>
             <numerusform>%Ln text or link longer than %1 characters was cut to that length.</numerusform>
             <numerusform>%Ln texts or links longer than %1 characters were cut to that length.</numerusform>
@@ -97,6 +97,26 @@
         <translation>
             <numerusform>%Ln page will be put back; the pages that are the same as their backup stay as they are.</numerusform>
             <numerusform>%Ln pages will be put back; the pages that are the same as their backup stay as they are.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SiteMenuBuilder</name>
+    <message numerus="yes">
+        <source>... and %Ln more notes.</source>
+        <translation>
+            <numerusform>... and %Ln more note.</numerusform>
+            <numerusform>... and %Ln more notes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SiteWalk</name>
+    <message numerus="yes">
+        <source>%Ln more files or folders were skipped.</source>
+        <translation>
+            <numerusform>%Ln more file or folder was skipped.</numerusform>
+            <numerusform>%Ln more files or folders were skipped.</numerusform>
         </translation>
     </message>
 </context>

@@ -472,8 +472,8 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     if (cutTexts > 0)
         notes->append(QCoreApplication::translate(
                           "PageImport",
-                          "%Ln text(s) or link(s) longer than %1 characters were cut to that length.",
-                          nullptr, int(cutTexts))
+                          "%Ln texts or links longer than %1 characters were cut to that length.", nullptr,
+                          int(cutTexts))
                           .arg(locale.toString(ProjectFile::kMaxTextLength)));
     if (!codelimit::fits(p)) {
         *error = QCoreApplication::translate("PageImport",
