@@ -1,5 +1,6 @@
-// The windows in German: no text left as in English (but the few written the same
-// in both, tests/data/same-in-german.txt), no caption cut; access keys unique in every language.
+// The windows in German: no text or What's This left as in English (but the few
+// written the same in both, tests/data/same-in-german.txt), no caption cut (the
+// menu-name warning shown); access keys unique in every language; numbers and plurals.
 #include "app/FileChoosers.h"
 #include "app/MenuDocument.h"
 #include "app/ui/Form4.h"
@@ -14,6 +15,7 @@
 #include "site/PageImport.h"
 #include "site/ui/ChooseListDialog.h"
 #include "site/ui/PublishDialog.h"
+#include "styles/ColorContrast.h"
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
 #include "support/AccessKeys.h"
@@ -28,12 +30,24 @@ using namespace form1test;
 class TestTranslations : public QObject {
     Q_OBJECT
 
+    // The windows' language from now on (Qt's and Quillnav's translations, numbers).
+    static void useLanguage(const QLocale &locale)
+    {
+        for (QTranslator *t : qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly))
+            QCoreApplication::removeTranslator(t), delete t;
+        Translations::install(locale);
+    }
+
     // Every text a user reads in each window and dialog, keyed by where it is, and the
     // captions cut.
     static void readWindows(QMap<QString, QString> &texts, QStringList &cut)
     {
         std::unique_ptr<Form1> w;
         showWindow(w);
+        // The warning under a menu name that classic code cannot carry.
+        w->document()->setDialect(CodeDialect::Classic);
+        control<QLineEdit>(*w, "txtmnm")->setText("Menü 1");
+        QVERIFY(control(*w, "lblmnmwarn")->isVisible());
         Form3 code(MenuCode{}, nullptr);
         FrmAbt about;
         PreferencesDialog preferences;
@@ -62,10 +76,11 @@ class TestTranslations : public QObject {
                 all << o;
             for (QObject *o : std::as_const(all)) {
                 QStringList shown; // a line edit's text is the user's
-                for (const char *property : {"text", "title", "toolTip", "windowTitle", "placeholderText"})
+                for (const char *property :
+                     {"text", "title", "toolTip", "windowTitle", "placeholderText", "whatsThis"})
                     if (o && (qstrcmp(property, "text") || !o->inherits("QLineEdit"))
                         && !(o->inherits("QAction") && !static_cast<QAction *>(o)->isVisible()))
-                        shown << o->property(property).toString();
+                        shown << o->property(property).toString().section("</p>", 0, 0); // not the link
                 for (int i = 0; qobject_cast<QComboBox *>(o) && i < static_cast<QComboBox *>(o)->count(); ++i)
                     shown << static_cast<QComboBox *>(o)->itemText(i);
                 for (int i = 0; qobject_cast<QTabWidget *>(o) && i < static_cast<QTabWidget *>(o)->count();
@@ -80,6 +95,7 @@ class TestTranslations : public QObject {
                 }
             }
         }
+        QVERIFY2(!cut.join('\n').contains("lblmnmwarn"), qPrintable(cut.join('\n')));
     }
 
 private slots:
@@ -87,8 +103,9 @@ private slots:
     {
         QStringList cut, germanCut;
         QMap<QString, QString> english, german;
+        useLanguage(QLocale(QLocale::English, QLocale::UnitedStates));
         readWindows(english, cut);
-        Translations::install(QLocale(QLocale::German, QLocale::Germany));
+        useLanguage(QLocale(QLocale::German, QLocale::Germany));
         readWindows(german, germanCut);
         if (QTest::currentTestFailed())
             return;
@@ -100,6 +117,10 @@ private slots:
                 && !same.contains(it.value()) && !same.contains(it.key().section('/', 1, 1)))
                 left << it.key() + ": " + it.value();
         QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
+        // The help pages are English: the German help window says so, the English one does not.
+        const QString note = "HelpWindow/lblHelpLanguage/QLabel";
+        QCOMPARE(QPair(english.contains(note), german.contains(note)),
+                 QPair(false, english.contains("HelpWindow/helpToolbar/QToolBar")));
         QVERIFY2(germanCut == cut, qPrintable(germanCut.join('\n')));
     }
 
@@ -147,7 +168,7 @@ private slots:
     // failed link's tool tip in the list.
     void reasonsInGerman()
     {
-        Translations::install(QLocale(QLocale::German, QLocale::Germany));
+        useLanguage(QLocale(QLocale::German, QLocale::Germany));
         QTemporaryDir site;
         testfiles::writeAll(site.filePath("index.html"), "<html><body><!-- quillnav m --></body></html>");
         MenuProject menu;
@@ -169,6 +190,59 @@ private slots:
         settle(*w);
         QCOMPARE(w->document()->model()->index(1, 0).data(Qt::ToolTipRole).toString(),
                  "gone.html existiert nicht");
+    }
+
+    // What publishing will change, counted in the window's language: the pages
+    // apart from the shared script of HTML5 menus; the contrast warning's numbers.
+    void countsAndNumbers_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("html5");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("contrast");
+        QTest::newRow("en one")
+            << "en" << 1 << false << "1 page will change in"
+            << "Low contrast (1.6:1): the text may be hard to read. At least 4.5:1 is advised.";
+        QTest::newRow("en two, script")
+            << "en" << 2 << true << "2 pages and the shared script quillnav-menus.js will change in"
+            << "";
+        QTest::newRow("de one, script")
+            << "de" << 1 << true << "1 Seite und das gemeinsame Skript quillnav-menus.js in"
+            << "Geringer Kontrast (1,6:1): Der Text ist womöglich schwer zu lesen. "
+               "Empfohlen wird mindestens 4,5:1.";
+        QTest::newRow("de two") << "de" << 2 << false << "2 Seiten in"
+                                << "";
+    }
+    void countsAndNumbers()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, pages);
+        QFETCH(bool, html5);
+        QFETCH(QString, summary);
+        QFETCH(QString, contrast);
+        useLanguage(QLocale(language));
+        if (!contrast.isEmpty())
+            QCOMPARE(ColorContrast::LowContrastWarning(1.68), contrast);
+        QTemporaryDir site;
+        for (int i = 0; i < pages; ++i)
+            testfiles::writeAll(site.filePath(QString("p%1.html").arg(i)),
+                                "<html><head></head><body><!-- quillnav m --></body></html>");
+        MenuProject menu;
+        menu.options.menuName = "m";
+        menu.dialect = html5 ? CodeDialect::Html5 : CodeDialect::Classic;
+        menu.items = {MenuItem{"Home", "Yes", "p0.html", "No"}};
+        PublishDialog publish(menu, site.path(), SitePublisher::Publish);
+        QVERIFY2(publish.findChild<QLabel *>("lblPublishSummary")->text().startsWith(summary),
+                 qPrintable(publish.findChild<QLabel *>("lblPublishSummary")->text()));
+        // Taking the menu out: the same layout, and no Save picture on its button.
+        PublishDialog remove(menu, site.path(), SitePublisher::Unpublish);
+        publish.show(), remove.show();
+        QVERIFY(!publish.findChild<QPushButton *>("cmdPublish")->icon().isNull());
+        QVERIFY(remove.findChild<QPushButton *>("cmdPublish")->icon().isNull());
+        const QRect shown = publish.findChild<QWidget *>("cmdShowChanges")->geometry();
+        const QRect shownToo = remove.findChild<QWidget *>("cmdShowChanges")->geometry();
+        QCOMPARE(QPair(shownToo.left(), shownToo.right()), QPair(shown.left(), shown.right()));
     }
 };
 

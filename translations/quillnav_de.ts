@@ -94,16 +94,22 @@ Die Vorschau wurde nicht geöffnet.</translation>
         <translation>Menü importieren</translation>
     </message>
     <message>
-        <source>The page &quot;%1&quot; has %2 drop-down lists. Choose the one to import:</source>
-        <translation>Die Seite „%1“ enthält %2 Auswahllisten. Wählen Sie die zu importierende aus:</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 Einträge</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>The page &quot;%1&quot; has %Ln drop-down lists. Choose the one to import:</source>
+        <translation>
+            <numerusform>Die Seite „%1“ enthält %Ln Auswahlliste. Wählen Sie die zu importierende aus:</numerusform>
+            <numerusform>Die Seite „%1“ enthält %Ln Auswahllisten. Wählen Sie die zu importierende aus:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries</source>
+        <translation>
+            <numerusform>%Ln Eintrag</numerusform>
+            <numerusform>%Ln Einträge</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -117,12 +123,12 @@ Die Vorschau wurde nicht geöffnet.</translation>
         <translation>Klassischer Code: Das &quot; in diesem Link beendet ihn vorzeitig.</translation>
     </message>
     <message>
-        <source>Will not work: use letters, digits and _.</source>
-        <translation>Funktioniert nicht: Verwenden Sie Buchstaben, Ziffern und _.</translation>
+        <source>Classic code: A–Z (no accents), 0–9, _; letter first</source>
+        <translation>Klassisch: A–Z ohne Akzente, 0–9, _; Buchstabe vorn</translation>
     </message>
     <message>
-        <source>The menu will not work with this name in classic code; use letters, digits and _, starting with a letter.</source>
-        <translation>Mit diesem Namen funktioniert das Menü in klassischem Code nicht; verwenden Sie Buchstaben, Ziffern und _, beginnend mit einem Buchstaben.</translation>
+        <source>The menu will not work with this name in classic code: use only the letters A–Z without accents, the digits 0–9 and _, and start with a letter.</source>
+        <translation>Mit diesem Namen funktioniert das Menü in klassischem Code nicht: Verwenden Sie nur die Buchstaben A–Z ohne Akzente, die Ziffern 0–9 und _, und beginnen Sie mit einem Buchstaben.</translation>
     </message>
 </context>
 <context>
@@ -142,8 +148,8 @@ Die Vorschau wurde nicht geöffnet.</translation>
 <context>
     <name>ColorContrast</name>
     <message>
-        <source>Low contrast (%1:1): the text may be hard to read. At least 4.5:1 is advised.</source>
-        <translation>Geringer Kontrast (%1:1): Der Text ist womöglich schwer zu lesen. Empfohlen wird mindestens 4,5:1.</translation>
+        <source>Low contrast (%1:1): the text may be hard to read. At least %2:1 is advised.</source>
+        <translation>Geringer Kontrast (%1:1): Der Text ist womöglich schwer zu lesen. Empfohlen wird mindestens %2:1.</translation>
     </message>
 </context>
 <context>
@@ -311,7 +317,7 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Frame Name</source>
-        <translation>Rahmenname</translation>
+        <translation>Framename</translation>
     </message>
     <message>
         <source>Navigation</source>
@@ -331,7 +337,7 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Alt Text</source>
-        <translation>Alternativtext</translation>
+        <translation>Alt-Text</translation>
     </message>
     <message>
         <source>Graphic Width</source>
@@ -427,11 +433,11 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>You have already designated &quot;%1&quot; as the selected item in the menu. Do you wish to change it to this one?</source>
-        <translation>Sie haben bereits „%1“ als ausgewählten Eintrag des Menüs festgelegt. Möchten Sie stattdessen diesen Eintrag festlegen?</translation>
+        <translation>Sie haben bereits „%1“ als gewählten Eintrag des Menüs festgelegt. Möchten Sie stattdessen diesen Eintrag wählen?</translation>
     </message>
     <message>
         <source>Selected Item</source>
-        <translation>Ausgewählter Eintrag</translation>
+        <translation>Gewählter Eintrag</translation>
     </message>
     <message>
         <source>Item Properties:</source>
@@ -447,31 +453,31 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Move selected item up one position.</source>
-        <translation>Ausgewählten Eintrag um eine Position nach oben verschieben.</translation>
+        <translation>Markierten Eintrag um eine Position nach oben verschieben.</translation>
     </message>
     <message>
         <source>Move selected item down one position.</source>
-        <translation>Ausgewählten Eintrag um eine Position nach unten verschieben.</translation>
+        <translation>Markierten Eintrag um eine Position nach unten verschieben.</translation>
     </message>
     <message>
         <source>Make selected item indented.</source>
-        <translation>Ausgewählten Eintrag einrücken.</translation>
+        <translation>Markierten Eintrag einrücken.</translation>
     </message>
     <message>
         <source>Make selected item not indented.</source>
-        <translation>Einrückung des ausgewählten Eintrags aufheben.</translation>
+        <translation>Einrückung des markierten Eintrags aufheben.</translation>
     </message>
     <message>
         <source>Make item default selection in menu.</source>
-        <translation>Eintrag als Vorauswahl des Menüs festlegen.</translation>
+        <translation>Eintrag zum gewählten Eintrag des Menüs machen.</translation>
     </message>
     <message>
         <source>Edit text and link url of selected item.</source>
-        <translation>Text und Link-URL des ausgewählten Eintrags bearbeiten.</translation>
+        <translation>Text und Link-URL des markierten Eintrags bearbeiten.</translation>
     </message>
     <message>
         <source>Delete selected item.</source>
-        <translation>Ausgewählten Eintrag löschen.</translation>
+        <translation>Markierten Eintrag löschen.</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
@@ -491,7 +497,7 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>&amp;Make Default Selection</source>
-        <translation>Als &amp;Vorauswahl festlegen</translation>
+        <translation>Als &amp;gewählt festlegen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -515,7 +521,7 @@ Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Make Default Selection</source>
-        <translation>Als Vorauswahl festlegen</translation>
+        <translation>Als gewählt festlegen</translation>
     </message>
     <message>
         <source>Remove Item</source>
@@ -939,6 +945,10 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>The help pages are in English.</source>
+        <translation>Die Hilfeseiten sind auf Englisch.</translation>
+    </message>
 </context>
 <context>
     <name>IgnoredStyles</name>
@@ -1043,12 +1053,15 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
         <translation>Menü importieren</translation>
     </message>
     <message>
-        <source>Imported %1 items from %2.</source>
-        <translation>%1 Einträge aus %2 importiert.</translation>
-    </message>
-    <message>
         <source>The menu was imported with these changes:</source>
         <translation>Das Menü wurde mit diesen Änderungen importiert:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %Ln item(s) from %1.</source>
+        <translation>
+            <numerusform>%Ln Eintrag aus %1 importiert.</numerusform>
+            <numerusform>%Ln Einträge aus %1 importiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1110,7 +1123,7 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
     </message>
     <message>
         <source>in the frame &quot;%1&quot;</source>
-        <translation>im Rahmen „%1“</translation>
+        <translation>im Frame „%1“</translation>
     </message>
     <message>
         <source>in the same window</source>
@@ -1145,7 +1158,7 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
     </message>
     <message>
         <source>in the frame &quot;%1&quot;</source>
-        <translation>im Rahmen „%1“</translation>
+        <translation>im Frame „%1“</translation>
     </message>
 </context>
 <context>
@@ -1234,7 +1247,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Selected?</source>
-        <translation>Ausgewählt?</translation>
+        <translation>Gewählt?</translation>
     </message>
 </context>
 <context>
@@ -1249,7 +1262,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Different frame</source>
-        <translation>Anderer Rahmen</translation>
+        <translation>Anderer Frame</translation>
     </message>
     <message>
         <source>Top</source>
@@ -1285,6 +1298,8 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>Frame Name:</source>
         <translation>Rah&amp;men:</translation>
+        <source>Fra&amp;me Name:</source>
+        <translation>Fra&amp;me:</translation>
     </message>
     <message>
         <source>Navigate on &amp;Button Click</source>
@@ -1376,7 +1391,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <name>OptionsValidation</name>
     <message>
         <source>You have chosen to use a different frame as the target of your links but you have not specified the name of the frame. You must enter a frame name or choose another target for the links.</source>
-        <translation>Sie haben einen anderen Rahmen als Ziel Ihrer Links gewählt, aber keinen Rahmennamen angegeben. Geben Sie einen Rahmennamen ein oder wählen Sie ein anderes Ziel für die Links.</translation>
+        <translation>Sie haben einen anderen Frame als Ziel Ihrer Links gewählt, aber keinen Framenamen angegeben. Geben Sie einen Framenamen ein oder wählen Sie ein anderes Ziel für die Links.</translation>
     </message>
     <message>
         <source>You have chosen to use a graphical submit button style but have not specified a URL for the graphic. Please specify a URL for the button graphic in the space provided.</source>
@@ -1388,7 +1403,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>You have chosen to use a graphic style button for your menu but have not entered a url for the graphic. You must enter a url or choose the default style button.</source>
-        <translation>Sie haben für Ihr Menü eine grafische Schaltfläche gewählt, aber keine URL für die Grafik eingegeben. Geben Sie eine URL ein oder wählen Sie die Standardschaltfläche.</translation>
+        <translation>Sie haben für Ihr Menü eine grafische Schaltfläche gewählt, aber keine URL für die Grafik eingegeben. Geben Sie eine URL ein oder wählen Sie die normale Schaltfläche.</translation>
     </message>
     <message>
         <source>Oops!</source>
@@ -1501,14 +1516,6 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>(ohne Namen)</translation>
     </message>
     <message>
-        <source>%1. %2: %3 (%4 entries)</source>
-        <translation>%1. %2: %3 (%4 Einträge)</translation>
-    </message>
-    <message>
-        <source>... and %1 more lists</source>
-        <translation>... und %1 weitere Listen</translation>
-    </message>
-    <message>
         <source>The list %1 of the page &quot;%2&quot; was not imported. %3</source>
         <translation>Die Liste %1 der Seite „%2“ wurde nicht importiert. %3</translation>
     </message>
@@ -1545,20 +1552,43 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>Sie hat keine Einträge.</translation>
     </message>
     <message>
-        <source>The list marks %1 entries as selected; the last of them, entry %2 (&quot;%3&quot;), is the default selection, as a browser shows it.</source>
-        <translation>Die Liste markiert %1 Einträge als ausgewählt; der letzte davon, Eintrag %2 („%3“), ist die Vorauswahl, wie ein Browser sie zeigt.</translation>
-    </message>
-    <message>
-        <source>The list has %1 options; only the first %2 were imported.</source>
-        <translation>Die Liste hat %1 Optionen; nur die ersten %2 wurden importiert.</translation>
-    </message>
-    <message>
-        <source>%1 texts or links longer than %2 characters were cut to that length.</source>
-        <translation>%1 Texte oder Links, die länger als %2 Zeichen waren, wurden auf diese Länge gekürzt.</translation>
-    </message>
-    <message>
         <source>The list&apos;s texts and links are too long for one menu: its code would pass the limit of %1 MiB.</source>
         <translation>Die Texte und Links der Liste sind zu lang für ein Menü: Sein Code würde die Grenze von %1 MiB überschreiten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. %2: %3 (%Ln entries)</source>
+        <translation>
+            <numerusform>%1. %2: %3 (%Ln Eintrag)</numerusform>
+            <numerusform>%1. %2: %3 (%Ln Einträge)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %Ln more lists</source>
+        <translation>
+            <numerusform>... und %Ln weitere Liste</numerusform>
+            <numerusform>... und %Ln weitere Listen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list marks %Ln entries as selected; the last of them, entry %1 (&quot;%2&quot;), is the default selection, as a browser shows it.</source>
+        <translation>
+            <numerusform>Die Liste markiert %Ln Eintrag als gewählt; Eintrag %1 („%2“) ist der gewählte Eintrag, wie ein Browser ihn zeigt.</numerusform>
+            <numerusform>Die Liste markiert %Ln Einträge als gewählt; der letzte davon, Eintrag %1 („%2“), ist der gewählte Eintrag, wie ein Browser ihn zeigt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list has %Ln options; only the first %1 were imported.</source>
+        <translation>
+            <numerusform>Die Liste hat %Ln Option; nur die ersten %1 wurden importiert.</numerusform>
+            <numerusform>Die Liste hat %Ln Optionen; nur die ersten %1 wurden importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln texts or links longer than %1 characters were cut to that length.</source>
+        <translation>
+            <numerusform>%Ln Text oder Link, länger als %1 Zeichen, wurde auf diese Länge gekürzt.</numerusform>
+            <numerusform>%Ln Texte oder Links, länger als %1 Zeichen, wurden auf diese Länge gekürzt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1701,7 +1731,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Selected</source>
-        <translation>Ausgewählt</translation>
+        <translation>Gewählt</translation>
     </message>
     <message>
         <source>is missing</source>
@@ -1713,7 +1743,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>cannot be &quot;Yes&quot; too: only one entry can be the default selection, and %1 already is</source>
-        <translation>kann nicht ebenfalls „Yes“ sein: Nur ein Eintrag kann die Vorauswahl sein, und %1 ist es bereits</translation>
+        <translation>kann nicht ebenfalls „Yes“ sein: Nur ein Eintrag kann gewählt sein, und %1 ist es bereits</translation>
     </message>
     <message>
         <source>the menu item list</source>
@@ -1741,11 +1771,11 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Target of Links</source>
-        <translation>Ziel der Links</translation>
+        <translation>Linkziel</translation>
     </message>
     <message>
         <source>Frame Name</source>
-        <translation>Rahmenname</translation>
+        <translation>Framename</translation>
     </message>
     <message>
         <source>the navigation</source>
@@ -1777,11 +1807,11 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>URL of Button Graphic</source>
-        <translation>URL der Schaltflächengrafik</translation>
+        <translation>URL der Grafik</translation>
     </message>
     <message>
         <source>Alt Text</source>
-        <translation>Alternativtext</translation>
+        <translation>Alt-Text</translation>
     </message>
     <message>
         <source>Width</source>
@@ -1793,7 +1823,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Align to Button</source>
-        <translation>An Schaltfläche ausrichten</translation>
+        <translation>Ausrichtung</translation>
     </message>
     <message>
         <source>Advanced Menu Options</source>
@@ -1960,7 +1990,7 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>The menu goes into the pages of its site folder, which this project does not name yet. Choose the folder of the site; the folder button beside &quot;Advanced Options&quot; in Menu Options shows and changes it later.</source>
-        <translation>Das Menü wird in die Seiten seines Website-Ordners eingefügt, den dieses Projekt noch nicht nennt. Wählen Sie den Ordner der Website; der Ordner-Knopf neben „Erweiterte Optionen“ in den Menüoptionen zeigt und ändert ihn später.</translation>
+        <translation>Das Menü wird in die Seiten seines Website-Ordners eingefügt, den dieses Projekt noch nicht nennt. Wählen Sie den Ordner der Website; die Ordner-Schaltfläche neben „Erweiterte Optionen“ in den Menüoptionen zeigt und ändert ihn später.</translation>
     </message>
     <message>
         <source>&amp;Choose Site Folder...</source>
@@ -2021,13 +2051,6 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>Some pages cannot be changed (see their reasons), so no page will be written.</source>
         <translation>Einige Seiten können nicht geändert werden (siehe ihre Gründe), daher wird keine Seite geschrieben.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n page(s) will change in &quot;%1&quot;.</source>
-        <translation>
-            <numerusform>%n Seite in „%1“ wird geändert.</numerusform>
-            <numerusform>%n Seiten in „%1“ werden geändert.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>This page does not change.</source>
         <translation>Diese Seite ändert sich nicht.</translation>
@@ -2073,10 +2096,28 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>Ersetzen, was im Menü dieser Seite von Hand bearbeitet wurde</translation>
     </message>
     <message numerus="yes">
-        <source>%n page(s) had their menu edited by hand: they are left as they are unless you check &quot;Replace Edits&quot;.</source>
+        <source>%Ln page(s) will change in &quot;%1&quot;.</source>
         <translation>
-            <numerusform>Bei %n Seite wurde das Menü von Hand bearbeitet: Sie bleibt, wie sie ist, sofern Sie nicht „Bearbeitungen ersetzen“ ankreuzen.</numerusform>
-            <numerusform>Bei %n Seiten wurde das Menü von Hand bearbeitet: Sie bleiben, wie sie sind, sofern Sie nicht „Bearbeitungen ersetzen“ ankreuzen.</numerusform>
+            <numerusform>%Ln Seite in „%1“ wird geändert.</numerusform>
+            <numerusform>%Ln Seiten in „%1“ werden geändert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln page(s) and the shared script %2 will change in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%Ln Seite und das gemeinsame Skript %2 in „%1“ werden geändert.</numerusform>
+            <numerusform>%Ln Seiten und das gemeinsame Skript %2 in „%1“ werden geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No page changes in &quot;%1&quot;, only the shared script %2.</source>
+        <translation>In „%1“ ändert sich keine Seite, nur das gemeinsame Skript %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln page(s) had their menu edited by hand: they are left as they are unless you check &quot;Replace Edits&quot;.</source>
+        <translation>
+            <numerusform>Bei %Ln Seite wurde das Menü von Hand bearbeitet: Sie bleibt, wie sie ist, sofern Sie nicht „Bearbeitungen ersetzen“ ankreuzen.</numerusform>
+            <numerusform>Bei %Ln Seiten wurde das Menü von Hand bearbeitet: Sie bleiben, wie sie sind, sofern Sie nicht „Bearbeitungen ersetzen“ ankreuzen.</numerusform>
         </translation>
     </message>
 </context>
@@ -2166,11 +2207,11 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>It is not a regular file (a folder, a device or a pipe), so it was not read.</source>
-        <translation>Sie ist keine reguläre Datei (ein Ordner, ein Gerät oder eine Pipe) und wurde daher nicht gelesen.</translation>
+        <translation>Sie ist keine normale Datei (ein Ordner, ein Gerät oder eine Pipe) und wurde daher nicht gelesen.</translation>
     </message>
     <message>
         <source>It is larger than %1 MiB, the most that is read.</source>
-        <translation>Sie ist größer als %1 MiB, das Höchste, was gelesen wird.</translation>
+        <translation>Sie ist größer als %1 MiB, die Höchstgröße zum Lesen.</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
@@ -2451,13 +2492,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Some pages cannot be put back (see their reasons), so no page will be written.</source>
         <translation>Einige Seiten können nicht zurückgelegt werden (siehe ihre Gründe), daher wird keine Seite geschrieben.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n page(s) will be put back; the pages that are the same as their backup stay as they are.</source>
-        <translation>
-            <numerusform>%n Seite wird zurückgelegt; Seiten, die ihrer Sicherung gleichen, bleiben, wie sie sind.</numerusform>
-            <numerusform>%n Seiten werden zurückgelegt; Seiten, die ihrer Sicherung gleichen, bleiben, wie sie sind.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>written</source>
         <translation>geschrieben</translation>
@@ -2490,6 +2524,13 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln page(s) will be put back; the pages that are the same as their backup stay as they are.</source>
+        <translation>
+            <numerusform>%Ln Seite wird zurückgelegt; Seiten, die ihrer Sicherung gleichen, bleiben, wie sie sind.</numerusform>
+            <numerusform>%Ln Seiten werden zurückgelegt; Seiten, die ihrer Sicherung gleichen, bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SiteRestore</name>
@@ -2516,6 +2557,470 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The backup &quot;%1&quot; holds more than %2 files.</source>
         <translation>Die Sicherung „%1“ enthält mehr als %2 Dateien.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTopics</name>
+    <message>
+        <source>Type an entry here and add it to the menu list.</source>
+        <translation>Geben Sie hier einen Eintrag ein und fügen Sie ihn der Menüliste hinzu.</translation>
+    </message>
+    <message>
+        <source>The text the visitor sees in the menu, used exactly as typed.</source>
+        <translation>Der Text, den der Besucher im Menü sieht, genau wie eingegeben.</translation>
+    </message>
+    <message>
+        <source>The address the entry opens. You can drag a link here from your browser.</source>
+        <translation>Die Adresse, die der Eintrag öffnet. Sie können einen Link aus Ihrem Browser hierher ziehen.</translation>
+    </message>
+    <message>
+        <source>Sets the entry in under the one above it (prefix &quot;--- &quot;).</source>
+        <translation>Rückt den Eintrag unter den darüber ein (Präfix „--- “).</translation>
+    </message>
+    <message>
+        <source>Makes the entry the one the menu shows when the page opens.</source>
+        <translation>Macht den Eintrag zum gewählten Eintrag: Das Menü zeigt ihn, wenn die Seite öffnet.</translation>
+    </message>
+    <message>
+        <source>An entry without address, such as a heading. The link field is ignored.</source>
+        <translation>Ein Eintrag ohne Adresse, etwa eine Überschrift. Das Linkfeld wird nicht beachtet.</translation>
+    </message>
+    <message>
+        <source>Adds the entry at the end of the list and clears the fields.</source>
+        <translation>Fügt den Eintrag am Ende der Liste hinzu und leert die Felder.</translation>
+    </message>
+    <message>
+        <source>Adds a dividing line at the end of the list.</source>
+        <translation>Fügt am Ende der Liste eine Trennlinie hinzu.</translation>
+    </message>
+    <message>
+        <source>Replaces the entry selected in the list with the fields.</source>
+        <translation>Ersetzt den in der Liste markierten Eintrag durch die Felder.</translation>
+    </message>
+    <message>
+        <source>The menu&apos;s entries in order. Right-click an entry for its commands.</source>
+        <translation>Die Einträge des Menüs in ihrer Reihenfolge. Ein Rechtsklick auf einen Eintrag zeigt seine Befehle.</translation>
+    </message>
+    <message>
+        <source>Moves the selected entry up one place.</source>
+        <translation>Verschiebt den markierten Eintrag um eine Position nach oben.</translation>
+    </message>
+    <message>
+        <source>Moves the selected entry down one place.</source>
+        <translation>Verschiebt den markierten Eintrag um eine Position nach unten.</translation>
+    </message>
+    <message>
+        <source>Sets the selected entry in.</source>
+        <translation>Rückt den markierten Eintrag ein.</translation>
+    </message>
+    <message>
+        <source>Takes the indentation off the selected entry.</source>
+        <translation>Hebt die Einrückung des markierten Eintrags auf.</translation>
+    </message>
+    <message>
+        <source>Makes the selected entry the menu&apos;s default selection.</source>
+        <translation>Macht den markierten Eintrag zum gewählten Eintrag des Menüs.</translation>
+    </message>
+    <message>
+        <source>Loads the selected entry into the fields; change them and press Update.</source>
+        <translation>Lädt den markierten Eintrag in die Felder; ändern Sie sie und klicken Sie auf „Aktualisieren“.</translation>
+    </message>
+    <message>
+        <source>Removes the selected entry.</source>
+        <translation>Entfernt den markierten Eintrag.</translation>
+    </message>
+    <message>
+        <source>Commands for the selected entry.</source>
+        <translation>Befehle für den markierten Eintrag.</translation>
+    </message>
+    <message>
+        <source>How the menu works on the page.</source>
+        <translation>Wie das Menü auf der Seite arbeitet.</translation>
+    </message>
+    <message>
+        <source>The name of the menu&apos;s form. Each menu on a page needs its own.</source>
+        <translation>Der Name des Formulars des Menüs. Jedes Menü einer Seite braucht einen eigenen.</translation>
+    </message>
+    <message>
+        <source>Where a chosen address opens: this window, a new one, or a frame.</source>
+        <translation>Wo eine gewählte Adresse öffnet: in diesem Fenster, einem neuen oder einem Frame.</translation>
+    </message>
+    <message>
+        <source>The name of the frame that shows the chosen addresses.</source>
+        <translation>Der Name des Frames, der die gewählten Adressen zeigt.</translation>
+    </message>
+    <message>
+        <source>The visitor chooses an entry and presses the button.</source>
+        <translation>Der Besucher wählt einen Eintrag und klickt auf die Schaltfläche.</translation>
+    </message>
+    <message>
+        <source>The menu goes to an entry&apos;s address as soon as it is chosen.</source>
+        <translation>Das Menü öffnet die Adresse eines Eintrags, sobald er gewählt ist.</translation>
+    </message>
+    <message>
+        <source>How the list sits beside the button.</source>
+        <translation>Wie die Liste neben der Schaltfläche steht.</translation>
+    </message>
+    <message>
+        <source>Font, colours and width of the list.</source>
+        <translation>Schrift, Farben und Breite der Liste.</translation>
+    </message>
+    <message>
+        <source>The button beside the list.</source>
+        <translation>Die Schaltfläche neben der Liste.</translation>
+    </message>
+    <message>
+        <source>A text button drawn by the browser.</source>
+        <translation>Eine Textschaltfläche, die der Browser zeichnet.</translation>
+    </message>
+    <message>
+        <source>A picture used as the button.</source>
+        <translation>Ein Bild als Schaltfläche.</translation>
+    </message>
+    <message>
+        <source>The caption of the text button.</source>
+        <translation>Die Beschriftung der Textschaltfläche.</translation>
+    </message>
+    <message>
+        <source>Font, colours, border and size of the text button.</source>
+        <translation>Schrift, Farben, Rahmen und Größe der Textschaltfläche.</translation>
+    </message>
+    <message>
+        <source>The address of the button&apos;s picture.</source>
+        <translation>Die Adresse des Bildes der Schaltfläche.</translation>
+    </message>
+    <message>
+        <source>Shown when the picture cannot be shown; read out by screen readers.</source>
+        <translation>Erscheint, wenn das Bild nicht angezeigt werden kann; Bildschirmleser lesen ihn vor.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s width in pixels; empty for its own width.</source>
+        <translation>Die Breite des Bildes in Pixeln; leer für seine eigene Breite.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s height in pixels; empty for its own height.</source>
+        <translation>Die Höhe des Bildes in Pixeln; leer für seine eigene Höhe.</translation>
+    </message>
+    <message>
+        <source>Opens Brookfen&apos;s page of free button pictures in your browser.</source>
+        <translation>Öffnet Brookfens Seite mit kostenlosen Schaltflächenbildern in Ihrem Browser.</translation>
+    </message>
+    <message>
+        <source>Clears the list and the options and starts again, without asking.</source>
+        <translation>Leert die Liste und die Optionen und beginnt neu, ohne nachzufragen.</translation>
+    </message>
+    <message>
+        <source>Opens a saved menu project.</source>
+        <translation>Öffnet ein gespeichertes Menüprojekt.</translation>
+    </message>
+    <message>
+        <source>Makes the menu from a drop-down list of a web page; Undo takes it back.</source>
+        <translation>Erstellt das Menü aus einer Auswahlliste einer Webseite; „Rückgängig“ nimmt es zurück.</translation>
+    </message>
+    <message>
+        <source>Makes a new menu with an entry for every page of a site&apos;s folder; Undo takes it back.</source>
+        <translation>Erstellt ein neues Menü mit einem Eintrag für jede Seite im Ordner einer Website; „Rückgängig“ nimmt es zurück.</translation>
+    </message>
+    <message>
+        <source>Makes a new menu with an entry for every address of a sitemap; Undo takes it back.</source>
+        <translation>Erstellt ein neues Menü mit einem Eintrag für jede Adresse einer Sitemap; „Rückgängig“ nimmt es zurück.</translation>
+    </message>
+    <message>
+        <source>Checks the menu&apos;s links against the site&apos;s files and marks the entries whose link fails.</source>
+        <translation>Prüft die Links des Menüs an den Dateien der Website und kennzeichnet die Einträge, deren Link nicht funktioniert.</translation>
+    </message>
+    <message>
+        <source>Saves the menu in a project file.</source>
+        <translation>Speichert das Menü in einer Projektdatei.</translation>
+    </message>
+    <message>
+        <source>Shows the menu&apos;s code, ready to copy into your page.</source>
+        <translation>Zeigt den Code des Menüs, bereit zum Kopieren in Ihre Seite.</translation>
+    </message>
+    <message>
+        <source>Saves the menu&apos;s code as a complete page.</source>
+        <translation>Speichert den Code des Menüs als vollständige Seite.</translation>
+    </message>
+    <message>
+        <source>Closes Quillnav without asking.</source>
+        <translation>Beendet Quillnav, ohne nachzufragen.</translation>
+    </message>
+    <message>
+        <source>Shows the menu working in your browser.</source>
+        <translation>Zeigt das Menü in Ihrem Browser in Aktion.</translation>
+    </message>
+    <message>
+        <source>Chooses the code of new menus, and whether Quillnav says when classic code&apos;s styles will not show.</source>
+        <translation>Wählt den Code neuer Menüs und ob Quillnav darauf hinweist, wenn Browser die Stile des klassischen Codes nicht anzeigen.</translation>
+    </message>
+    <message>
+        <source>Shows or hides the pane with the menu as you work.</source>
+        <translation>Zeigt oder verbirgt den Bereich, der das Menü beim Arbeiten zeigt.</translation>
+    </message>
+    <message>
+        <source>The menu as the browser preview shows it, updated after every change. Picking an entry shows where it leads.</source>
+        <translation>Das Menü, wie die Browser-Vorschau es zeigt, nach jeder Änderung aktualisiert. Die Wahl eines Eintrags zeigt, wohin er führt.</translation>
+    </message>
+    <message>
+        <source>Opens the help at its contents.</source>
+        <translation>Öffnet das Inhaltsverzeichnis der Hilfe.</translation>
+    </message>
+    <message>
+        <source>Opens the tutorial, which builds a first menu.</source>
+        <translation>Öffnet die Einführung, die ein erstes Menü erstellt.</translation>
+    </message>
+    <message>
+        <source>Click a control afterwards to read what it does.</source>
+        <translation>Klicken Sie danach auf ein Bedienelement, um zu lesen, was es tut.</translation>
+    </message>
+    <message>
+        <source>Version, web site and support address.</source>
+        <translation>Version, Website und Support-Adresse.</translation>
+    </message>
+    <message>
+        <source>The script for the head of your page.</source>
+        <translation>Das Skript für den Kopfbereich Ihrer Seite.</translation>
+    </message>
+    <message>
+        <source>Copies the script to the clipboard.</source>
+        <translation>Kopiert das Skript in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The form for the body of your page, where the menu is to appear.</source>
+        <translation>Das Formular für den Inhaltsbereich Ihrer Seite, dort, wo das Menü erscheinen soll.</translation>
+    </message>
+    <message>
+        <source>Copies the form to the clipboard.</source>
+        <translation>Kopiert das Formular in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Saves both parts as a complete page.</source>
+        <translation>Speichert beide Teile als vollständige Seite.</translation>
+    </message>
+    <message>
+        <source>Closes this window.</source>
+        <translation>Schließt dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Ticked: the list takes the width its entries need.</source>
+        <translation>Angekreuzt: Die Liste nimmt die Breite an, die ihre Einträge brauchen.</translation>
+    </message>
+    <message>
+        <source>The width of the list in pixels.</source>
+        <translation>Die Breite der Liste in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Ticked: the visitor&apos;s own colours are used.</source>
+        <translation>Angekreuzt: Die eigenen Farben des Besuchers werden verwendet.</translation>
+    </message>
+    <message>
+        <source>A colour of the list.</source>
+        <translation>Eine Farbe der Liste.</translation>
+    </message>
+    <message>
+        <source>Shows the colour.</source>
+        <translation>Zeigt die Farbe.</translation>
+    </message>
+    <message>
+        <source>The colour as #RRGGBB: type six hexadecimal digits.</source>
+        <translation>Die Farbe als #RRGGBB: Geben Sie sechs Hexadezimalziffern ein.</translation>
+    </message>
+    <message>
+        <source>Chooses the colour in the colour chooser.</source>
+        <translation>Wählt die Farbe im Farbauswahldialog.</translation>
+    </message>
+    <message>
+        <source>Warns that the text of the list is hard to read on its background.</source>
+        <translation>Warnt, dass der Text der Liste auf ihrem Hintergrund schwer zu lesen ist.</translation>
+    </message>
+    <message>
+        <source>The font of the entries.</source>
+        <translation>Die Schriftart der Einträge.</translation>
+    </message>
+    <message>
+        <source>The font size in pixels; choose or type it.</source>
+        <translation>Die Schriftgröße in Pixeln; wählen oder eingeben.</translation>
+    </message>
+    <message>
+        <source>Sets the entries in italics.</source>
+        <translation>Setzt die Einträge kursiv.</translation>
+    </message>
+    <message>
+        <source>Underlines the entries.</source>
+        <translation>Unterstreicht die Einträge.</translation>
+    </message>
+    <message>
+        <source>The font weight, from 100 (lighter) to 900 (bolder); 500 is normal.</source>
+        <translation>Die Schriftstärke, von 100 (dünner) bis 900 (fetter); 500 ist normal.</translation>
+    </message>
+    <message>
+        <source>Keeps the changes.</source>
+        <translation>Übernimmt die Änderungen.</translation>
+    </message>
+    <message>
+        <source>Forgets the changes made since the dialog opened.</source>
+        <translation>Verwirft die Änderungen seit dem Öffnen des Dialogs.</translation>
+    </message>
+    <message>
+        <source>Puts the start-up values back.</source>
+        <translation>Stellt die Startwerte wieder her.</translation>
+    </message>
+    <message>
+        <source>Ticked: the button takes the size its text needs.</source>
+        <translation>Angekreuzt: Die Schaltfläche nimmt die Größe an, die ihr Text braucht.</translation>
+    </message>
+    <message>
+        <source>The button&apos;s width in pixels.</source>
+        <translation>Die Breite der Schaltfläche in Pixeln.</translation>
+    </message>
+    <message>
+        <source>The button&apos;s height in pixels.</source>
+        <translation>Die Höhe der Schaltfläche in Pixeln.</translation>
+    </message>
+    <message>
+        <source>The width of the button&apos;s border in pixels.</source>
+        <translation>Die Stärke des Rahmens der Schaltfläche in Pixeln.</translation>
+    </message>
+    <message>
+        <source>A button without border.</source>
+        <translation>Eine Schaltfläche ohne Rahmen.</translation>
+    </message>
+    <message>
+        <source>Ticked: the visitor&apos;s own button colours and border are used.</source>
+        <translation>Angekreuzt: Die eigenen Schaltflächenfarben und der eigene Rahmen des Besuchers werden verwendet.</translation>
+    </message>
+    <message>
+        <source>The left border takes the colour of the top border.</source>
+        <translation>Der linke Rahmen nimmt die Farbe des oberen Rahmens an.</translation>
+    </message>
+    <message>
+        <source>The bottom border takes the colour of the right border.</source>
+        <translation>Der untere Rahmen nimmt die Farbe des rechten Rahmens an.</translation>
+    </message>
+    <message>
+        <source>A colour of the button.</source>
+        <translation>Eine Farbe der Schaltfläche.</translation>
+    </message>
+    <message>
+        <source>Warns that the text of the button is hard to read on its background.</source>
+        <translation>Warnt, dass der Text der Schaltfläche auf ihrem Hintergrund schwer zu lesen ist.</translation>
+    </message>
+    <message>
+        <source>The font of the caption.</source>
+        <translation>Die Schriftart der Beschriftung.</translation>
+    </message>
+    <message>
+        <source>Sets the caption in italics.</source>
+        <translation>Setzt die Beschriftung kursiv.</translation>
+    </message>
+    <message>
+        <source>Underlines the caption.</source>
+        <translation>Unterstreicht die Beschriftung.</translation>
+    </message>
+</context>
+<context>
+    <name>PageText</name>
+    <message>
+        <source>It is written in the character encoding %1, in which a menu cannot be written into it.</source>
+        <translation>Sie ist in der Zeichenkodierung %1 geschrieben, in die kein Menü geschrieben werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteMenuBuilder</name>
+    <message numerus="yes">
+        <source>... and %Ln more notes.</source>
+        <translation>
+            <numerusform>... und %Ln weiterer Hinweis.</numerusform>
+            <numerusform>... und %Ln weitere Hinweise.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 Its file name is its text.</source>
+        <translation>%1: %2 Ihr Dateiname ist ihr Text.</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; holds no pages (.html or .htm files).</source>
+        <translation>Der Website-Ordner „%1“ enthält keine Seiten (.html- oder .htm-Dateien).</translation>
+    </message>
+    <message>
+        <source>Reading the pages was cancelled.</source>
+        <translation>Das Lesen der Seiten wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>SitePages</name>
+    <message>
+        <source>Only the first %1 pages were read.</source>
+        <translation>Nur die ersten %1 Seiten wurden gelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteWalk</name>
+    <message>
+        <source>The site folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Website-Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The site folder &quot;%1&quot; is not a folder.</source>
+        <translation>Der Website-Ordner „%1“ ist kein Ordner.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln more files or folders were skipped.</source>
+        <translation>
+            <numerusform>%Ln weitere Datei oder weiterer Ordner wurde übersprungen.</numerusform>
+            <numerusform>%Ln weitere Dateien oder Ordner wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The site has more than %1 pages; only the first %1 were read.</source>
+        <translation>Die Website hat mehr als %1 Seiten; nur die ersten %1 wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The symbolic link &quot;%1&quot; leads to &quot;%2&quot;, which is not among the site&apos;s pages, and was skipped.</source>
+        <translation>Der symbolische Link „%1“ führt zu „%2“, das nicht zu den Seiten der Website gehört, und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be read.</source>
+        <translation>Der Ordner „%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The symbolic link &quot;%1&quot; leads nowhere and was skipped.</source>
+        <translation>Der symbolische Link „%1“ führt ins Leere und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The symbolic link &quot;%1&quot; leads out of the site folder and was skipped.</source>
+        <translation>Der symbolische Link „%1“ führt aus dem Website-Ordner hinaus und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; lies deeper than %2 folders and was skipped.</source>
+        <translation>Der Ordner „%1“ liegt tiefer als %2 Ordner und wurde übersprungen.</translation>
+    </message>
+</context>
+<context>
+    <name>SitemapImport</name>
+    <message>
+        <source>Line %1: an empty &lt;loc&gt; was left out.</source>
+        <translation>Zeile %1: Ein leeres &lt;loc&gt; wurde weggelassen.</translation>
+    </message>
+    <message>
+        <source>The sitemap &quot;%1&quot; is not well-formed XML: line %2, column %3: %4</source>
+        <translation>Die Sitemap „%1“ ist kein wohlgeformtes XML: Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>The sitemap has more than %1 addresses; only the first %1 were read.</source>
+        <translation>Die Sitemap hat mehr als %1 Adressen; nur die ersten %1 wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The sitemap &quot;%1&quot; holds no address (&lt;loc&gt;).</source>
+        <translation>Die Sitemap „%1“ enthält keine Adresse (&lt;loc&gt;).</translation>
+    </message>
+    <message>
+        <source>Reading the pages was cancelled.</source>
+        <translation>Das Lesen der Seiten wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Its file name is its text.</source>
+        <translation>%1: %2 Ihr Dateiname ist ihr Text.</translation>
     </message>
 </context>
 </TS>

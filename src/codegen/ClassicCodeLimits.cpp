@@ -54,14 +54,14 @@ bool menuNameWorks(const QString &name)
 
 QString menuNameWarning()
 {
-    return QCoreApplication::translate("ClassicCode", "Will not work: use letters, digits and _.");
+    return QCoreApplication::translate("ClassicCode", "Classic code: A–Z (no accents), 0–9, _; letter first");
 }
 
 QString menuNameWarningDetail()
 {
     return QCoreApplication::translate(
-        "ClassicCode", "The menu will not work with this name in classic code; use letters, digits "
-                       "and _, starting with a letter.");
+        "ClassicCode", "The menu will not work with this name in classic code: use only the letters A–Z "
+                       "without accents, the digits 0–9 and _, and start with a letter.");
 }
 
 } // namespace classiccode

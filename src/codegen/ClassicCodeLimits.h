@@ -18,7 +18,8 @@ namespace classiccode {
 QStringList entryProblems(const MenuItem &item);
 
 // Whether a menu name works in classic code, which calls
-// gothere(document.NAME): letters, digits and _, starting with a letter.
+// gothere(document.NAME): the letters A–Z and a–z (no accents), the digits
+// 0–9 and _, starting with a letter.
 bool menuNameWorks(const QString &name);
 // The warning shown while a name that does not work is typed, short and long.
 QString menuNameWarning();

@@ -22,7 +22,8 @@ inline constexpr char kColours[] = "colours.html";
 // qthelp://<namespace>/doc/<topic>
 QUrl url(const QString &topic);
 
-// One control's short explanation (plain text) and its topic. `window` is the
+// One control's short explanation (plain text, in English: the windows show it
+// translated in the context "HelpTopics") and its topic. `window` is the
 // objectName of the window or dialog that holds the control; `control` is the
 // control's or action's objectName, where a trailing "*" matches any rest
 // (the rows of a colour table, "txtclr_*").

@@ -66,13 +66,14 @@ QString PageImport::listing() const
     const QLocale locale;
     constexpr qsizetype kMaxLines = 50;
     for (qsizetype i = 0; i < count() && i < kMaxLines; ++i) {
-        lines << QCoreApplication::translate("PageImport", "%1. %2: %3 (%4 entries)")
-                     .arg(i + 1)
-                     .arg(nameOf(i), firstOptionsOf(i), locale.toString(select(i).optionCount));
+        lines << QCoreApplication::translate("PageImport", "%1. %2: %3 (%Ln entries)", nullptr,
+                                             int(select(i).optionCount))
+                     .arg(locale.toString(i + 1))
+                     .arg(nameOf(i), firstOptionsOf(i));
     }
     if (count() > kMaxLines)
-        lines << QCoreApplication::translate("PageImport", "... and %1 more lists")
-                     .arg(locale.toString(count() - kMaxLines));
+        lines << QCoreApplication::translate("PageImport", "... and %Ln more lists", nullptr,
+                                             int(count() - kMaxLines));
     return lines.join(u'\n');
 }
 

@@ -3,6 +3,7 @@
 #include "site/PageEncoder.h"
 #include "site/PageReader.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 bool PageText::read(const QByteArray &bytes, QString *error, QByteArrayView as)
@@ -11,8 +12,9 @@ bool PageText::read(const QByteArray &bytes, QString *error, QByteArrayView as)
     if (!PageReader::decode(bytes, &m_utf8, error, &m_encoding, &m_bom, as))
         return false;
     if (!PageEncoder::canWrite(m_encoding)) {
-        *error = QStringLiteral("It is written in the character encoding %1, in which a menu cannot be "
-                                "written into it.")
+        *error = QCoreApplication::translate(
+                     "PageText", "It is written in the character encoding %1, in which a menu cannot be "
+                                 "written into it.")
                      .arg(QString::fromLatin1(m_encoding));
         return false;
     }

@@ -452,11 +452,12 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     }
     const QLocale locale;
     if (selectedCount > 1)
-        notes->append(QCoreApplication::translate(
-                          "PageImport", "The list marks %1 entries as selected; the last of them, entry %2 "
-                                        "(\"%3\"), is the default selection, as a browser shows it.")
-                          .arg(locale.toString(selectedCount), locale.toString(defaultAt + 1),
-                               p.items.at(defaultAt).text));
+        notes->append(
+            QCoreApplication::translate("PageImport",
+                                        "The list marks %Ln entries as selected; the last of them, entry %1 "
+                                        "(\"%2\"), is the default selection, as a browser shows it.",
+                                        nullptr, int(selectedCount))
+                .arg(locale.toString(defaultAt + 1), p.items.at(defaultAt).text));
     // A selected first entry without link is the caption of the list.
     if (defaultAt == 0 && origin != Origin::Classic && p.items.at(0).linked == menutext::kNo)
         defaultAt = -1;
@@ -464,14 +465,16 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
         p.items[defaultAt].selected = menutext::kYes;
 
     if (s.optionCount > s.options.size())
-        notes->append(QCoreApplication::translate("PageImport",
-                                                  "The list has %1 options; only the first %2 were imported.")
-                          .arg(locale.toString(s.optionCount), locale.toString(s.options.size())));
+        notes->append(QCoreApplication::translate(
+                          "PageImport", "The list has %Ln options; only the first %1 were imported.", nullptr,
+                          int(s.optionCount))
+                          .arg(locale.toString(s.options.size())));
     if (cutTexts > 0)
-        notes->append(
-            QCoreApplication::translate(
-                "PageImport", "%1 texts or links longer than %2 characters were cut to that length.")
-                .arg(locale.toString(cutTexts), locale.toString(ProjectFile::kMaxTextLength)));
+        notes->append(QCoreApplication::translate(
+                          "PageImport",
+                          "%Ln texts or links longer than %1 characters were cut to that length.", nullptr,
+                          int(cutTexts))
+                          .arg(locale.toString(ProjectFile::kMaxTextLength)));
     if (!codelimit::fits(p)) {
         *error = QCoreApplication::translate("PageImport",
                                              "The list's texts and links are too long for one menu: its code "

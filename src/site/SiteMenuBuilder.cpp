@@ -7,6 +7,7 @@
 #include "site/SiteLink.h"
 #include "site/SiteWalk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace SiteMenuBuilder {
@@ -32,7 +33,7 @@ void addNote(QStringList *notes, const QString &note, qsizetype *skipped)
 
 QString moreNotes(qsizetype skipped)
 {
-    return QStringLiteral("... and %1 more notes.").arg(skipped);
+    return QCoreApplication::translate("SiteMenuBuilder", "... and %Ln more notes.", nullptr, int(skipped));
 }
 
 QString textFor(const QString &relativePath, const PageFacts &facts)
@@ -53,7 +54,8 @@ QList<MenuItem> items(const QStringList &pages, const QList<PageFacts> &facts, Q
         const PageFacts &f = facts.at(i);
         if (!f.error.isEmpty())
             addNote(notes,
-                    QStringLiteral("%1: %2 Its file name is its text.").arg(FileName::shown(page), f.error),
+                    QCoreApplication::translate("SiteMenuBuilder", "%1: %2 Its file name is its text.")
+                        .arg(FileName::shown(page), f.error),
                     &skipped);
         const qsizetype slash = page.indexOf(u'/');
         const QString folder = slash < 0 ? QString() : page.left(slash);
@@ -90,7 +92,8 @@ bool build(const QString &folder, MenuProject *project, QStringList *notes, QStr
     }
     *notes << walk.notes();
     if (walk.pages().isEmpty()) {
-        *error = QStringLiteral("The site folder \"%1\" holds no pages (.html or .htm files).")
+        *error = QCoreApplication::translate("SiteMenuBuilder",
+                                             "The site folder \"%1\" holds no pages (.html or .htm files).")
                      .arg(QDir::toNativeSeparators(folder));
         return false;
     }
@@ -104,7 +107,7 @@ bool build(const QString &folder, MenuProject *project, QStringList *notes, QStr
         PageFactsReader::read(paths, PageFactsReader::Titles, bounds,
                               [&](qsizetype done) { return !progress || progress(done, total); });
     if (progress && !progress(total, total)) {
-        *error = QStringLiteral("Reading the pages was cancelled.");
+        *error = QCoreApplication::translate("SiteMenuBuilder", "Reading the pages was cancelled.");
         return false;
     }
     *project = MenuProject();

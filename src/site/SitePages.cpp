@@ -3,6 +3,7 @@
 #include "platform/FileName.h"
 #include "site/SiteWalk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +65,8 @@ QStringList find(const QString &siteFolder, QString *note)
     if (!walk.run(siteFolder))
         return {};
     if (note && walk.truncated())
-        *note = QStringLiteral("Only the first %1 pages were read.").arg(SiteWalk::kMaxPages);
+        *note = QCoreApplication::translate("SitePages", "Only the first %1 pages were read.")
+                    .arg(SiteWalk::kMaxPages);
     return walk.pages();
 }
 

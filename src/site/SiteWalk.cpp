@@ -4,6 +4,7 @@
 #include "site/NaturalOrder.h"
 #include "site/SiteLink.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,11 +37,13 @@ bool SiteWalk::run(const QString &folder)
     m_skippedNotes = 0;
     const QFileInfo info(folder);
     if (!info.exists()) {
-        m_error = QStringLiteral("The site folder \"%1\" does not exist.").arg(shown(folder));
+        m_error = QCoreApplication::translate("SiteWalk", "The site folder \"%1\" does not exist.")
+                      .arg(shown(folder));
         return false;
     }
     if (!info.isDir()) {
-        m_error = QStringLiteral("The site folder \"%1\" is not a folder.").arg(shown(folder));
+        m_error = QCoreApplication::translate("SiteWalk", "The site folder \"%1\" is not a folder.")
+                      .arg(shown(folder));
         return false;
     }
     m_root = FileName::canonical(folder);
@@ -49,11 +52,12 @@ bool SiteWalk::run(const QString &folder)
     walk(m_root, QString(), 0, &visited);
     noteAliases(visited);
     if (m_skippedNotes > kMaxSkipNotes)
-        m_notes
-            << QStringLiteral("%1 more files or folders were skipped.").arg(m_skippedNotes - kMaxSkipNotes);
+        m_notes << QCoreApplication::translate("SiteWalk", "%Ln more files or folders were skipped.", nullptr,
+                                               int(m_skippedNotes - kMaxSkipNotes));
     if (m_truncated)
-        m_notes
-            << QStringLiteral("The site has more than %1 pages; only the first %1 were read.").arg(kMaxPages);
+        m_notes << QCoreApplication::translate(
+                       "SiteWalk", "The site has more than %1 pages; only the first %1 were read.")
+                       .arg(kMaxPages);
     return true;
 }
 
@@ -76,7 +80,8 @@ void SiteWalk::noteAliases(const QSet<QString> &visited)
         if (folder ? visited.contains(path) : pages.contains(path))
             continue;
         note(
-            QStringLiteral(
+            QCoreApplication::translate(
+                "SiteWalk",
                 "The symbolic link \"%1\" leads to \"%2\", which is not among the site's pages, and was skipped.")
                 .arg(shown(alias), shown(path.mid(m_root.size() + 1))));
     }
@@ -86,7 +91,8 @@ void SiteWalk::walk(const QString &absolute, const QString &relative, int depth,
 {
     QList<FileName::Entry> entries;
     if (!FileName::list(absolute, &entries)) {
-        note(QStringLiteral("The folder \"%1\" could not be read.").arg(shown(relative)));
+        note(QCoreApplication::translate("SiteWalk", "The folder \"%1\" could not be read.")
+                 .arg(shown(relative)));
         return;
     }
     QStringList files;
@@ -102,12 +108,14 @@ void SiteWalk::walk(const QString &absolute, const QString &relative, int depth,
         if (entry.isSymLink) {
             const QString target = FileName::canonical(path);
             if (target.isEmpty()) {
-                note(QStringLiteral("The symbolic link \"%1\" leads nowhere and was skipped.")
+                note(QCoreApplication::translate("SiteWalk",
+                                                 "The symbolic link \"%1\" leads nowhere and was skipped.")
                          .arg(shown(relative + name)));
                 continue;
             }
             if (target != m_root && !target.startsWith(m_root + u'/')) {
-                note(QStringLiteral("The symbolic link \"%1\" leads out of the site folder and was skipped.")
+                note(QCoreApplication::translate(
+                         "SiteWalk", "The symbolic link \"%1\" leads out of the site folder and was skipped.")
                          .arg(shown(relative + name)));
                 continue;
             }
@@ -141,7 +149,8 @@ void SiteWalk::walk(const QString &absolute, const QString &relative, int depth,
         if (canonical.isEmpty() || visited->contains(canonical))
             continue;
         if (depth + 1 > kMaxDepth) {
-            note(QStringLiteral("The folder \"%1\" lies deeper than %2 folders and was skipped.")
+            note(QCoreApplication::translate("SiteWalk",
+                                             "The folder \"%1\" lies deeper than %2 folders and was skipped.")
                      .arg(shown(relative + name))
                      .arg(kMaxDepth));
             continue;

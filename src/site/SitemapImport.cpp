@@ -8,6 +8,7 @@
 #include "site/SiteMenuBuilder.h"
 #include "site/SiteWalk.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QXmlStreamReader>
@@ -67,7 +68,9 @@ bool SitemapImport::parse(const QByteArray &bytes, const QString &path)
             if (name == QLatin1String("loc") && open.size() == 2 && open.last() == QLatin1String("url")) {
                 const QString address = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
                 if (address.isEmpty())
-                    m_notes << QStringLiteral("Line %1: an empty <loc> was left out.").arg(xml.lineNumber());
+                    m_notes << QCoreApplication::translate("SitemapImport",
+                                                           "Line %1: an empty <loc> was left out.")
+                                   .arg(xml.lineNumber());
                 else if (m_addresses.size() < SiteWalk::kMaxPages)
                     m_addresses << address;
                 else
@@ -80,7 +83,8 @@ bool SitemapImport::parse(const QByteArray &bytes, const QString &path)
         }
     }
     if (xml.hasError()) {
-        m_error = QStringLiteral("The sitemap \"%1\" is not well-formed XML: line %2, column %3: %4")
+        m_error = QCoreApplication::translate(
+                      "SitemapImport", "The sitemap \"%1\" is not well-formed XML: line %2, column %3: %4")
                       .arg(shown(path))
                       .arg(xml.lineNumber())
                       .arg(xml.columnNumber())
@@ -88,10 +92,13 @@ bool SitemapImport::parse(const QByteArray &bytes, const QString &path)
         return false;
     }
     if (over > 0)
-        m_notes << QStringLiteral("The sitemap has more than %1 addresses; only the first %1 were read.")
+        m_notes << QCoreApplication::translate(
+                       "SitemapImport",
+                       "The sitemap has more than %1 addresses; only the first %1 were read.")
                        .arg(SiteWalk::kMaxPages);
     if (m_addresses.isEmpty()) {
-        m_error = QStringLiteral("The sitemap \"%1\" holds no address (<loc>).").arg(shown(path));
+        m_error = QCoreApplication::translate("SitemapImport", "The sitemap \"%1\" holds no address (<loc>).")
+                      .arg(shown(path));
         return false;
     }
     return true;
@@ -136,7 +143,7 @@ bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QString
         PageFactsReader::read(paths, PageFactsReader::Titles, bounds,
                               [&](qsizetype done) { return !progress || progress(done, total); });
     if (progress && !progress(total, total)) {
-        m_error = QStringLiteral("Reading the pages was cancelled.");
+        m_error = QCoreApplication::translate("SitemapImport", "Reading the pages was cancelled.");
         return false;
     }
     *notes << m_notes;
@@ -152,7 +159,10 @@ bool SitemapImport::project(const QString &siteFolder, MenuProject *out, QString
             const PageFacts &f = facts.at(next++);
             if (!f.error.isEmpty())
                 SiteMenuBuilder::addNote(
-                    notes, QStringLiteral("%1: %2 Its file name is its text.").arg(file, f.error), &skipped);
+                    notes,
+                    QCoreApplication::translate("SitemapImport", "%1: %2 Its file name is its text.")
+                        .arg(file, f.error),
+                    &skipped);
             text = SiteMenuBuilder::textFor(file, f);
         } else {
             text = file.mid(file.lastIndexOf(u'/') + 1);

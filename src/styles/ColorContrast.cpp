@@ -1,6 +1,7 @@
 #include "styles/ColorContrast.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -34,9 +35,12 @@ QString LowContrastWarning(double ratio)
 {
     if (ratio >= MinimumTextContrast)
         return {};
+    // Both numbers written as the window's language writes them ("4,5" in German).
+    const QLocale locale;
     return QCoreApplication::translate("ColorContrast", "Low contrast (%1:1): the text may be hard to read. "
-                                                        "At least 4.5:1 is advised.")
-        .arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
+                                                        "At least %2:1 is advised.")
+        .arg(locale.toString(std::floor(ratio * 10) / 10, 'f', 1),
+             locale.toString(MinimumTextContrast, 'f', 1));
 }
 
 } // namespace ColorContrast

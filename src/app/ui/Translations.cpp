@@ -8,17 +8,22 @@ namespace Translations {
 
 void install(const QLocale &locale)
 {
-    const auto add = [&](const QString &name, const QString &folder) {
+    const auto add = [&](const QLocale &language, const QString &name, const QString &folder) {
         auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(locale, name, QStringLiteral("_"), folder))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
+        if (translator->load(language, name, QStringLiteral("_"), folder))
+            return QCoreApplication::installTranslator(translator);
+        delete translator;
+        return false;
     };
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    add(QStringLiteral("qtbase"), qtFolder);
-    add(QStringLiteral("qt_help"), qtFolder); // the help window's search
-    add(QStringLiteral("quillnav"), QStringLiteral(":/i18n"));
+    add(locale, QStringLiteral("qtbase"), qtFolder);
+    add(locale, QStringLiteral("qt_help"), qtFolder); // the help window's search
+    // Without a translation the texts stay English, whose plural forms ("1 page",
+    // "2 pages") come from the English file (plural forms only).
+    if (!add(locale, QStringLiteral("quillnav"), QStringLiteral(":/i18n")))
+        add(QLocale(QLocale::English), QStringLiteral("quillnav"), QStringLiteral(":/i18n"));
+    // Numbers in the windows' texts are written as the system's language writes them.
+    QLocale::setDefault(locale);
 }
 
 } // namespace Translations

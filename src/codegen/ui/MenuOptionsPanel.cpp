@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace {
@@ -153,7 +154,13 @@ void MenuOptionsPanel::layoutControls()
     m_lblmnm->setGeometry(t.rect(90, 270, 1230, 255));
     m_txtmnm->setGeometry(t.rect(1350, 225, 3600, 300));
     m_lblmnmNote->setGeometry(t.rect(1350, 540, 3600, 240));
-    m_lblmnmwarn->setGeometry(m_lblmnmNote->geometry());
+    // The warning takes the note's place, or when its text needs more room the
+    // row's whole width, under the name's label too.
+    const QRect note = m_lblmnmNote->geometry();
+    const QSize warning = m_lblmnmwarn->sizeHint();
+    const int left = warning.width() <= note.width() ? note.x() : t.x(90);
+    m_lblmnmwarn->setGeometry(left, note.y(), note.right() + 1 - left,
+                              std::max(note.height(), warning.height()));
     m_lbltarget->setGeometry(t.rect(90, 855, 1230, 255));
     m_targetcombo->setGeometry(t.rect(1350, 810, 1650, 315));
     m_lblfrm->setGeometry(t.rect(3120, 855, 1035, 255));

@@ -26,7 +26,8 @@ QString whatsThisHtml(const HelpTopics::ContextEntry &entry)
     // name, so the prefix is made once instead of an address per control.
     static const QString prefix = HelpTopics::url(QString()).toString();
     return QCoreApplication::translate("ContextHelp", "<p>%1</p><p><a href=\"%2%3\">More in Help</a></p>")
-        .arg(QString::fromUtf8(entry.text).toHtmlEscaped(), prefix, QString::fromLatin1(entry.topic));
+        .arg(QCoreApplication::translate("HelpTopics", entry.text).toHtmlEscaped(), prefix,
+             QString::fromLatin1(entry.topic));
 }
 
 template <typename T> void applyTo(const QString &window, T *object)

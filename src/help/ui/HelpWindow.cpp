@@ -13,6 +13,7 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSplitter>
@@ -143,6 +144,16 @@ void HelpWindow::buildToolbar()
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"), this,
                    &HelpWindow::showContents);
+    // The pages are written in English; a window in another language says so,
+    // once, beside them.
+    static const char kEnglishPages[] = QT_TR_NOOP("The help pages are in English.");
+    if (const QString note = tr(kEnglishPages); note != QLatin1String(kEnglishPages)) {
+        bar->addSeparator();
+        auto *label = new QLabel(note, bar);
+        label->setObjectName(QStringLiteral("lblHelpLanguage"));
+        label->setContentsMargins(6, 0, 6, 0);
+        bar->addWidget(label);
+    }
     QAction *close = new QAction(tr("Close"), this);
     close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
     connect(close, &QAction::triggered, this, &QWidget::close);

@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,21 +13,20 @@ ChooseListDialog::ChooseListDialog(const PageImport &page, const QString &pageNa
 {
     setObjectName(QStringLiteral("ChooseListDialog"));
     setWindowTitle(tr("Import Menu"));
-    auto *label = new QLabel(tr("The page \"%1\" has %2 drop-down lists. Choose the one to "
-                                "import:")
-                                 .arg(pageName, QString::number(page.count())),
-                             this);
+    auto *label = new QLabel(
+        tr("The page \"%1\" has %Ln drop-down lists. Choose the one to import:", nullptr, int(page.count()))
+            .arg(pageName),
+        this);
     label->setWordWrap(true);
     m_lstSelects = new QListWidget(this);
     m_lstSelects->setObjectName(QStringLiteral("lstSelects"));
     label->setBuddy(m_lstSelects);
-    const QLocale locale;
     for (qsizetype i = 0; i < page.count(); ++i) {
         auto *row =
             new QListWidgetItem(QStringLiteral("%1. %2 \u2014 %3")
                                     .arg(QString::number(i + 1), page.nameOf(i), page.firstOptionsOf(i)),
                                 m_lstSelects);
-        row->setToolTip(tr("%1 entries").arg(locale.toString(page.select(i).optionCount)));
+        row->setToolTip(tr("%Ln entries", nullptr, int(page.select(i).optionCount)));
     }
     m_lstSelects->setCurrentRow(int(page.navigatingList()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

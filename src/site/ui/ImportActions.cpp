@@ -84,8 +84,8 @@ void ImportActions::importPage()
         ShowProblem(m_parent, page.error());
         return;
     }
-    emit statusMessage(tr("Imported %1 items from %2.")
-                           .arg(QString::number(project.items.size()), QDir::toNativeSeparators(path)));
+    emit statusMessage(tr("Imported %Ln item(s) from %1.", nullptr, int(project.items.size()))
+                           .arg(QDir::toNativeSeparators(path)));
     if (!notes.isEmpty()) {
         QMessageBox box(QMessageBox::Information, tr("Import Menu"),
                         tr("The menu was imported with these changes:"), QMessageBox::Ok, m_parent);

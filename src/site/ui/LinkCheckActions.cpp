@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QWidget>
 
 LinkCheckActions::LinkCheckActions(MenuDocument *document, const FileChoosers *choosers, QWidget *parent)
@@ -60,5 +61,6 @@ void LinkCheckActions::checkLinks()
     }
     emit linksChecked(failed > 0 ? reasons : QStringList());
     emit statusMessage(
-        tr("Links checked: %1; failed: %2; not checked: %3.").arg(links).arg(failed).arg(notChecked));
+        tr("Links checked: %1; failed: %2; not checked: %3.")
+            .arg(QLocale().toString(links), QLocale().toString(failed), QLocale().toString(notChecked)));
 }

@@ -3,6 +3,7 @@
 #include "platform/FileName.h"
 #include "site/LineDiff.h"
 #include "site/PageEncoding.h"
+#include "site/PageMenuCode.h"
 #include "site/SiteWriter.h"
 
 #include <QApplication>
@@ -63,7 +64,9 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
     m_selectCurrent->setChecked(project.selectCurrentPage);
     m_selectCurrent->setVisible(publish);
     auto *row = new QHBoxLayout;
-    row->addWidget(m_selectCurrent, 1);
+    // The same places in both dialogs: the box (publishing only) left, the button right.
+    row->addWidget(m_selectCurrent);
+    row->addStretch(1);
     row->addWidget(m_showChanges);
     layout->addLayout(row);
     m_changes = new QPlainTextEdit(this);
@@ -76,7 +79,8 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     m_go = m_buttons->addButton(publish ? tr("&Publish") : tr("&Remove"), QDialogButtonBox::AcceptRole);
     m_go->setObjectName(QStringLiteral("cmdPublish"));
-    m_go->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    if (publish) // taking the menu out saves nothing new
+        m_go->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     m_showChanges->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     layout->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -123,8 +127,9 @@ void PublishDialog::prepare()
         const QSignalBlocker quiet(m_pages);
         m_pages->clear();
         for (PagePlan &page : m_plan.pages) {
-            auto *item = new QTreeWidgetItem(
-                m_pages, {PagePlan::stateText(page.state), QDir::toNativeSeparators(FileName::shown(page.path)), page.reason});
+            auto *item = new QTreeWidgetItem(m_pages, {PagePlan::stateText(page.state),
+                                                       QDir::toNativeSeparators(FileName::shown(page.path)),
+                                                       page.reason});
             if (page.state == PagePlan::Error || page.state == PagePlan::EditedByHand)
                 item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
             if (page.state == PagePlan::EditedByHand) {
@@ -142,9 +147,17 @@ void PublishDialog::prepare()
 
 void PublishDialog::updateSummary()
 {
-    qsizetype changes = m_plan.count(PagePlan::WillChange);
-    for (const PagePlan &page : std::as_const(m_plan.pages))
-        changes += page.state == PagePlan::EditedByHand && page.replaceEdits;
+    // The pages and the shared script of HTML5 menus are counted apart.
+    qsizetype changes = 0;
+    bool script = false;
+    for (const PagePlan &page : std::as_const(m_plan.pages)) {
+        const bool changing =
+            page.state == PagePlan::WillChange || (page.state == PagePlan::EditedByHand && page.replaceEdits);
+        if (changing && page.path == PageMenuCode::kScriptFile)
+            script = true;
+        else
+            changes += changing;
+    }
     const qsizetype edited = m_plan.count(PagePlan::EditedByHand);
     QString text;
     if (!m_plan.error.isEmpty())
@@ -154,20 +167,27 @@ void PublishDialog::updateSummary()
                    .arg(QDir::toNativeSeparators(m_siteFolder), m_project.options.menuName);
     else if (m_plan.failed())
         text = tr("Some pages cannot be changed (see their reasons), so no page will be written.");
-    else
-        text = tr("%n page(s) will change in \"%1\".", nullptr, int(changes))
-                   .arg(QDir::toNativeSeparators(m_siteFolder))
-               + (changes > 0 ? u' ' + m_plan.sizeText(locale()) : QString());
+    else {
+        const QString folder = QDir::toNativeSeparators(m_siteFolder);
+        text = !script ? tr("%Ln page(s) will change in \"%1\".", nullptr, int(changes)).arg(folder)
+               : changes > 0
+                   ? tr("%Ln page(s) and the shared script %2 will change in \"%1\".", nullptr, int(changes))
+                         .arg(folder, PageMenuCode::kScriptFile)
+                   : tr("No page changes in \"%1\", only the shared script %2.")
+                         .arg(folder, PageMenuCode::kScriptFile);
+        if (changes > 0 || script)
+            text += u' ' + m_plan.sizeText(locale());
+    }
     if (m_plan.error.isEmpty() && edited > 0)
         text += u' '
-                + tr("%n page(s) had their menu edited by hand: they are left as they are unless you check "
+                + tr("%Ln page(s) had their menu edited by hand: they are left as they are unless you check "
                      "\"Replace Edits\".",
                      nullptr, int(edited));
     if (!m_plan.recordNote.isEmpty())
         text += u' ' + m_plan.recordNote;
     m_summary->setTextFormat(Qt::PlainText);
     m_summary->setText(text);
-    m_go->setEnabled(!m_written && !m_plan.failed() && changes > 0);
+    m_go->setEnabled(!m_written && !m_plan.failed() && (changes > 0 || script));
 }
 
 void PublishDialog::showChanges()

@@ -98,7 +98,7 @@ void RestoreDialog::prepare()
         text = tr("Some pages cannot be put back (see their reasons), so no page will be written.");
     else
         text =
-            tr("%n page(s) will be put back; the pages that are the same as their backup stay as they are.",
+            tr("%Ln page(s) will be put back; the pages that are the same as their backup stay as they are.",
                nullptr, int(changes));
     if (!m_plan.recordNote.isEmpty())
         text += u' ' + m_plan.recordNote;

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 
 SiteMenuActions::SiteMenuActions(MenuDocument *document, const FileChoosers *choosers, QWidget *parent)
@@ -30,7 +31,7 @@ void SiteMenuActions::take(MenuProject project, const QString &undoText, const Q
 {
     project.dialect = Preferences::NewMenuDialect(); // the site folder stays absolute in the document
     m_document->startProject(project, undoText);
-    emit statusMessage(tr("Entries in the new menu: %1.").arg(project.items.size()));
+    emit statusMessage(tr("Entries in the new menu: %1.").arg(QLocale().toString(project.items.size())));
     if (!notes.isEmpty()) {
         QMessageBox box(QMessageBox::Information, undoText, tr("The menu was made with these notes:"),
                         QMessageBox::Ok, m_parent);
