@@ -362,7 +362,8 @@ private slots:
         QCOMPARE(results->topLevelItem(0)->text(1), QString("gone.html#x"));
         QCOMPARE(results->topLevelItem(0)->text(2), QString("gone.html does not exist"));
         w->findChild<MenuListView *>("lv")->setCurrentRow(5);
-        results->setCurrentItem(results->topLevelItem(0));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->visualItemRect(results->topLevelItem(0)).center());
         QCOMPARE(w->findChild<MenuListView *>("lv")->currentPosition(), 2);
         model->setText(1, "Start");
         QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull()

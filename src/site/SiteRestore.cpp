@@ -106,10 +106,9 @@ QList<Run> runs(const QString &siteFolder, const QString &backupFolder)
     QStringList seen;
     const QStringList all = roots(siteFolder, backupFolder);
     for (const QString &root : all) {
-        const bool own = root == all.constLast(); // the site's: every folder, as it always listed
         for (const QFileInfo &info :
              QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
-            if ((!own && !BackupRuns::isStamp(info.fileName())) || seen.contains(info.fileName()))
+            if (!BackupRuns::isStamp(info.fileName()) || seen.contains(info.fileName()))
                 continue;
             Run run;
             run.stamp = info.fileName();

@@ -22,9 +22,9 @@ struct Run {
     QString folder; // absolute
 };
 
-// The backup runs of a site, the newest first: those in `backupFolder` (the
-// project's `backups`, absolute; runs named by their stamp only) and those in
-// the site's own .quillnav-backup.
+// The backup runs of a site (the folders named by a stamp), the newest
+// first: those in `backupFolder` (the project's `backups`, absolute) and
+// those in the site's own .quillnav-backup.
 QList<Run> runs(const QString &siteFolder, const QString &backupFolder = {});
 
 // The plan that restores the run `stamp`, looked for in `backupFolder` first,

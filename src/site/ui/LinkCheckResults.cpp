@@ -31,10 +31,13 @@ LinkCheckResults::LinkCheckResults(QWidget *parent) : QDialog(parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    connect(m_results, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+    // A row chosen by keys or a click, the current one clicked again too.
+    const auto choose = [this](QTreeWidgetItem *item) {
         if (item)
             emit entryChosen(item->data(0, Qt::UserRole).toInt());
-    });
+    };
+    connect(m_results, &QTreeWidget::currentItemChanged, this, choose);
+    connect(m_results, &QTreeWidget::itemClicked, this, choose);
     resize(640, 280);
 }
 
@@ -55,6 +58,7 @@ void LinkCheckResults::showResults(const QString &summary, const QList<MenuItem>
             if (v.status == LinkVerdict::Failed)
                 row->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
         }
+        m_results->setCurrentItem(nullptr); // no row is chosen before the user chooses one
     }
     QDialog::show();
     raise();
