@@ -244,6 +244,14 @@ private slots:
         QVERIFY(!doc->isModified());
         QVERIFY(doc->load(path("menu.qnv"), &error));
         QCOMPARE(doc->siteFolder(), path("site"));
+        // The backup folder goes the same way; a project without one has none.
+        QVERIFY(ProjectFile::load(path("menu.qnv"), &saved, &error) && saved.backups.isEmpty());
+        saved.backups = "bk";
+        QVERIFY(ProjectFile::save(path("menu.qnv"), saved, &error));
+        QVERIFY(doc->load(path("menu.qnv"), &error));
+        QCOMPARE(doc->backupFolder(), path("bk"));
+        QCOMPARE(doc->save(path("sub/moved.qnv"), &error), MenuDocument::SaveOutcome::Saved);
+        QVERIFY(ProjectFile::load(path("sub/moved.qnv"), &saved, &error) && saved.backups == "../bk");
     }
 
     void changedOnDisk_data()

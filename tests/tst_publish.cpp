@@ -187,8 +187,7 @@ private slots:
         QVERIFY(!publish("nav", site, SitePublisher::Unpublish).failed());
         QVERIFY(!publish("side", site, SitePublisher::Unpublish).failed());
         auto original = filesUnder(siteData("in"));
-        auto restored = filesUnder(site);
-        QVERIFY(restored.remove(PageMenuCode::kScriptFile));
+        auto restored = filesUnder(site); // the shared script went with the last HTML5 menu
         QCOMPARE(restored, original);
         // The backups hold every earlier text.
         const QStringList backups =
@@ -460,7 +459,9 @@ private slots:
         copySite(dir.path());
         PublishDialog dialog(project("nav"), dir.path(), SitePublisher::Publish);
         auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
-        QCOMPARE(pages->topLevelItemCount(), 9); // eight pages and the shared script
+        // Eight pages, the shared script, and about.html#team as a dead link (no such id).
+        QCOMPARE(pages->topLevelItemCount(), 10);
+        QCOMPARE(pages->topLevelItem(9)->text(0), "dead link");
         pages->setCurrentItem(pages->topLevelItem(2));
         QCOMPARE(pages->currentItem()->text(1), "blog/2026/post.html");
         dialog.findChild<QPushButton *>("cmdShowChanges")->click();
@@ -477,6 +478,31 @@ private slots:
         dialog.findChild<QPushButton *>("cmdPublish")->click();
         QCOMPARE(pages->topLevelItem(2)->text(0), "written");
         QCOMPARE(testfiles::readAll(dir.filePath("blog/2026/post.html")), dialog.plan().pages.at(2).newBytes);
+    }
+
+    // A link to a page that is gone warns, in the window's table and on the
+    // command line; the menu is published all the same.
+    void deadLinks()
+    {
+        QTemporaryDir dir;
+        const QString site = dir.filePath("in");
+        copySite(site);
+        MenuProject p = project("nav");
+        p.items.append({"Old", "Yes", "old.html", "No"});
+        const QString entry = QString("entry %1 (\"Old\")").arg(p.items.size());
+        PublishDialog dialog(p, site, SitePublisher::Publish);
+        auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
+        QCOMPARE(pages->topLevelItemCount(), 11); // eight pages, the shared script, two dead links
+        const QTreeWidgetItem *dead = pages->topLevelItem(10);
+        QCOMPARE(dead->text(0) + ' ' + dead->text(1) + ' ' + dead->text(2),
+                 "dead link " + entry + " \"old.html\": old.html does not exist");
+        QVERIFY(dialog.findChild<QPushButton *>("cmdPublish")->isEnabled());
+        QVERIFY(testfiles::saveProject(dir.filePath("nav.qnv"), p));
+        const testfiles::Run run = testfiles::runQuillnav({"--publish", dir.filePath("nav.qnv")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("dead link       " + entry.toUtf8() + ", \"old.html\": old.html does not exist\n"),
+                 run.out.constData());
+        QVERIFY(run.out.contains("written         index.html"));
     }
 
     // A region edited by hand is found against the record of what was
@@ -668,6 +694,55 @@ private slots:
         QCOMPARE(restored, original);
     }
 
+    // Backups do not pile up: after a run, the last ten runs stay (never
+    // anything else); in the site or in the project's own folder, where a
+    // restore finds them. A folder among the pages, or one holding the site, is refused.
+    void backupsKept_data()
+    {
+        QTest::addColumn<QString>("backups"); // relative to the temporary folder; "" the site's own
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("in the site") << "" << false;
+        QTest::newRow("outside the site") << "kept" << false;
+        QTest::newRow("a hidden folder of the site") << "site/.kept" << false;
+        QTest::newRow("among the pages") << "site/blog/kept" << true;
+        QTest::newRow("holding the site") << "." << true;
+    }
+    void backupsKept()
+    {
+        QFETCH(QString, backups);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        const QString site = dir.filePath("site");
+        copySite(site);
+        const QString folder = backups.isEmpty() ? QString() : QDir::cleanPath(dir.filePath(backups));
+        const QString root = folder.isEmpty() ? site + "/.quillnav-backup" : folder;
+        for (int n = 1; n <= 11; ++n)
+            QVERIFY(QDir().mkpath(root + QString("/20200101-0000%1/x").arg(n, 2, 10, QChar('0'))));
+        QVERIFY(QDir().mkpath(root + "/not a run"));
+        SitePublisher::Options options;
+        options.backupFolder = folder;
+        const SitePlan plan = SitePublisher::prepare(project("nav"), site, {}, SitePublisher::Publish, options);
+        QCOMPARE(!plan.error.isEmpty(), refused);
+        if (refused)
+            return;
+        const SiteWriteReport report = SiteWriter::write(plan);
+        QVERIFY(!report.failed());
+        const QString stamp = QFileInfo(report.backupFolder).fileName();
+        QStringList left = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(left.size(), 11);
+        QVERIFY(left.contains(stamp) && left.contains("not a run") && !left.contains("20200101-000002"));
+        QVERIFY(left.contains("20200101-000003"));
+        QCOMPARE(SiteRestore::runs(site, folder).first().stamp, stamp);
+        const SitePlan restore = SiteRestore::prepare(site, stamp, folder);
+        QVERIFY2(!restore.failed() && SiteRestore::runs(site).isEmpty() != folder.isEmpty(),
+                 qPrintable(restore.error));
+        QVERIFY(!SiteWriter::write(restore).failed());
+        auto restored = filesUnder(site);
+        QVERIFY(restored.remove(PageMenuCode::kScriptFile));
+        restored.removeIf([](const auto &file) { return file.key().startsWith(".kept/"); });
+        QCOMPARE(restored, filesUnder(siteData("in")));
+    }
+
     // A damaged record is reported and set aside; the pages are published as without one.
     void damagedRecord_data()
     {
@@ -699,7 +774,7 @@ private slots:
             SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Unpublish);
         QVERIFY2(plan.recordNote.contains(".quillnav-publish.json\" was set aside"),
                  qPrintable(plan.recordNote));
-        QCOMPARE(plan.count(PagePlan::WillChange), kMenuPages);
+        QCOMPARE(plan.count(PagePlan::WillChange), kMenuPages + 1); // and the script no page uses then
         QVERIFY(!SiteWriter::write(plan).failed());
         QString note;
         PublishRecord::load(dir.path(), &note);

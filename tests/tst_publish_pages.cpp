@@ -55,6 +55,57 @@ class TestPublishPages : public QObject {
     Q_OBJECT
 
 private slots:
+    // Taking the menu out removes the shared script only when no page of the
+    // whole site uses it any more (pages not named count too); it is backed
+    // up, and --restore brings it back.
+    void sharedScriptRemoved_data()
+    {
+        QTest::addColumn<QByteArray>("other"); // blog/o.html; empty: none
+        QTest::addColumn<bool>("namedOnly");   // only p.html named
+        QTest::addColumn<bool>("removed");
+        const QByteArray script = "<html><head><script src=\"../quillnav-menus.js\"></script></head></html>";
+        QTest::newRow("the last menu") << QByteArray() << false << true;
+        QTest::newRow("a page links it") << script << false << false;
+        QTest::newRow("a src that leads elsewhere")
+            << QByteArray("<head><script src=\"quillnav-menus.js\"></script></head>") << false << true;
+        QTest::newRow("a base before the src")
+            << QByteArray("<head><base href=\"../\"><script src=\"quillnav-menus.js\"></script></head>") << false
+            << false;
+        QTest::newRow("another page of the menu, not named") << kGood << true << false;
+        QTest::newRow("another page of the menu, the whole site") << kGood << false << true;
+    }
+    void sharedScriptRemoved()
+    {
+        QFETCH(QByteArray, other);
+        QFETCH(bool, namedOnly);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        QVERIFY(testfiles::writeAll(dir.filePath("p.html"), kGood));
+        QVERIFY(QDir(dir.path()).mkpath("blog"));
+        if (!other.isEmpty())
+            QVERIFY(testfiles::writeAll(dir.filePath("blog/o.html"), other));
+        const QString scriptPath = dir.filePath(PageMenuCode::kScriptFile);
+        QVERIFY(!SiteWriter::write(SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Publish))
+                     .failed());
+        const QByteArray script = testfiles::readAll(scriptPath);
+        QVERIFY(!script.isEmpty());
+        const QStringList named = namedOnly ? QStringList{dir.filePath("p.html")} : QStringList();
+        const SitePlan plan = SitePublisher::prepare(project("nav"), dir.path(), named, SitePublisher::Unpublish);
+        const PagePlan *row = planOf(plan, PageMenuCode::kScriptFile);
+        QVERIFY(row);
+        QCOMPARE(row->state, removed ? PagePlan::WillChange : PagePlan::UpToDate);
+        const SiteWriteReport report = SiteWriter::write(plan);
+        QVERIFY(!report.failed());
+        QCOMPARE(QFileInfo::exists(scriptPath), !removed);
+        if (!removed)
+            return;
+        const QString stamp = QFileInfo(report.backupFolder).fileName();
+        QCOMPARE(testfiles::readAll(dir.filePath(report.backupFolder + '/' + PageMenuCode::kScriptFile)), script);
+        const testfiles::Run run = testfiles::runQuillnav({"--restore", stamp, "--site", dir.path()});
+        QVERIFY2(run.out.contains("written         quillnav-menus.js"), run.out.constData());
+        QCOMPARE(testfiles::readAll(scriptPath), script);
+    }
+
     // A page takes part only when it holds a mark of this menu; what it does then.
     void pagesOfTheMenu_data()
     {

@@ -2,6 +2,7 @@
 // links, on a small site made in a temporary folder; the commands through
 // the real executable.
 #include "app/ui/ItemListDecorations.h"
+#include "app/ui/MenuListView.h"
 #include "menu/ProjectFile.h"
 #include "site/LinkCheck.h"
 #include "site/NaturalOrder.h"
@@ -354,6 +355,16 @@ private slots:
         QCOMPARE(model->index(1, 0).data(Qt::ToolTipRole).toString(), QString("gone.html does not exist"));
         QVERIFY(!model->index(1, 0).data(Qt::DecorationRole).isNull());
         QVERIFY(model->index(0, 0).data(Qt::DecorationRole).isNull());
+        // The results stay in a window of their own; a row makes its entry the current one.
+        auto *results = w->findChild<QTreeWidget *>("lstLinkResults");
+        QVERIFY(results && results->isVisible() && !results->window()->isModal());
+        QCOMPARE(results->topLevelItemCount(), 1);
+        QCOMPARE(results->topLevelItem(0)->text(1), QString("gone.html#x"));
+        QCOMPARE(results->topLevelItem(0)->text(2), QString("gone.html does not exist"));
+        w->findChild<MenuListView *>("lv")->setCurrentRow(5);
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                          results->visualItemRect(results->topLevelItem(0)).center());
+        QCOMPARE(w->findChild<MenuListView *>("lv")->currentPosition(), 2);
         model->setText(1, "Start");
         QVERIFY(model->index(1, 0).data(Qt::DecorationRole).isNull()
                 && !ItemListDecorations::of(model)->hasLinkMarks());

@@ -1029,6 +1029,10 @@ Installieren Sie Quillnav erneut, um die Hilfe wiederherzustellen.</translation>
         <source>%1 has no element with the id or name %2</source>
         <translation>%1 hat kein Element mit der id oder dem name %2</translation>
     </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ImportActions</name>
@@ -1977,6 +1981,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>must be true or false</source>
         <translation>muss true oder false sein</translation>
     </message>
+    <message>
+        <source>Backup folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
 </context>
 <context>
     <name>PublishActions</name>
@@ -2120,6 +2128,21 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
             <numerusform>Bei %Ln Seiten wurde das Menü von Hand bearbeitet: Sie bleiben, wie sie sind, sofern Sie nicht „Bearbeitungen ersetzen“ ankreuzen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>dead link</source>
+        <translation>toter Link</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) of the menu lead nowhere (see &quot;dead link&quot; below); the menu is published with them all the same.</source>
+        <translation>
+            <numerusform>%n Link des Menüs führt ins Leere (siehe „toter Link“ unten); das Menü wird trotzdem veröffentlicht.</numerusform>
+            <numerusform>%n Links des Menüs führen ins Leere (siehe „toter Link“ unten); das Menü wird trotzdem veröffentlicht.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RegistryStore</name>
@@ -2257,6 +2280,17 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Its menu was edited by hand after Quillnav wrote it; it is replaced only when you choose so.</source>
         <translation>Ihr Menü wurde von Hand bearbeitet, nachdem Quillnav es geschrieben hatte; es wird nur ersetzt, wenn Sie das wählen.</translation>
     </message>
+    <message>
+        <source>No page of the site uses it any more, so it is removed.</source>
+        <translation>Keine Seite der Website verwendet sie mehr, daher wird sie entfernt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) of the site still use it.</source>
+        <translation>
+            <numerusform>%n Seite der Website verwendet sie noch.</numerusform>
+            <numerusform>%n Seiten der Website verwenden sie noch.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SiteWriter</name>
@@ -2299,6 +2333,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The record of what was written was not kept: %1 The next run may take Quillnav&apos;s own regions for edits by hand.</source>
         <translation>Das Protokoll des Geschriebenen wurde nicht gespeichert: %1 Der nächste Lauf hält Quillnavs eigene Bereiche womöglich für Bearbeitungen von Hand.</translation>
+    </message>
+    <message>
+        <source>Could not remove &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>It was removed.</source>
+        <translation>Sie wurde entfernt.</translation>
     </message>
 </context>
 <context>
@@ -3021,6 +3063,33 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1: %2 Its file name is its text.</source>
         <translation>%1: %2 Ihr Dateiname ist ihr Text.</translation>
+    <name>BackupRuns</name>
+    <message>
+        <source>The backup folder &quot;%1&quot; holds the site folder; choose a folder beside the site or in a hidden folder of it.</source>
+        <translation>Der Sicherungsordner „%1“ enthält den Website-Ordner; wählen Sie einen Ordner neben der Website oder einen versteckten Ordner in ihr.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; is among the site&apos;s pages, where publishing would take the copies for pages; choose a folder outside the site or a hidden one (its name starting with &quot;.&quot;).</source>
+        <translation>Der Sicherungsordner „%1“ liegt zwischen den Seiten der Website, wo das Veröffentlichen die Kopien für Seiten halten würde; wählen Sie einen Ordner außerhalb der Website oder einen versteckten (sein Name beginnt mit „.“).</translation>
+    </message>
+</context>
+<context>
+    <name>LinkCheckResults</name>
+    <message>
+        <source>Link Check Results</source>
+        <translation>Ergebnis der Linkprüfung</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
     </message>
 </context>
 </TS>

@@ -52,6 +52,7 @@ MenuProject MenuDocument::currentSettings() const
     project.buttonStyle = m_styles.bttn;
     project.dialect = m_dialect;
     project.selectCurrentPage = m_selectCurrentPage;
+    project.backups = m_backupFolder;
     return project;
 }
 
@@ -83,6 +84,7 @@ void MenuDocument::applyProject(const MenuProject &project, bool withItems)
     if (m_options)
         m_options->setSiteFolder(project.site);
     m_selectCurrentPage = project.selectCurrentPage;
+    m_backupFolder = project.backups;
     // The dialogs show the records, and the records hold what the dialogs can
     // show (a border thickness under "No Border", for one, is dropped).
     emit stylesRestored();
@@ -198,6 +200,7 @@ void MenuDocument::resetProject()
         m_options->setSiteFolder(QString());
     }
     m_selectCurrentPage = true;
+    m_backupFolder.clear();
     setDialect(Preferences::NewMenuDialect());
     m_model->clear();
 }
@@ -224,6 +227,7 @@ bool MenuDocument::load(const QString &path, QString *error)
     if (!codelimit::load(path, &project, error))
         return false;
     project.site = SiteFolder::absolute(project.site, path);
+    project.backups = SiteFolder::absolute(project.backups, path);
     const ProjectState before = captureState();
     applyProject(project);
     fileGuard()->setFile(path, true);
@@ -254,6 +258,7 @@ bool MenuDocument::writeTo(const QString &path, QString *error) const
 {
     MenuProject project = this->project();
     project.site = SiteFolder::fieldFor(project.site, path);
+    project.backups = SiteFolder::fieldFor(project.backups, path);
     return ProjectFile::save(path, project, error);
 }
 

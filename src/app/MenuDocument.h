@@ -70,6 +70,8 @@ public:
     void setDialect(CodeDialect dialect);
     QString siteFolder() const;
     bool selectCurrentPage() const { return m_selectCurrentPage; }
+    // Where publishing keeps its backups (absolute; empty: in the site), as the project file names it.
+    QString backupFolder() const { return m_backupFolder; }
 
     // Changes as the user makes them, each one step of the history.
     void changeDialect(CodeDialect dialect);
@@ -144,6 +146,7 @@ private:
     mAdvMenuvals m_styles;
     CodeDialect m_dialect = CodeDialect::Classic;
     bool m_selectCurrentPage = true;
+    QString m_backupFolder;
     std::function<void()> m_styleCapture;
     std::function<int()> m_currentRow;
     QUndoStack *m_undoStack = nullptr;

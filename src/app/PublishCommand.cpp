@@ -4,6 +4,7 @@
 #include "app/HeadlessExport.h"
 #include "menu/MenuProject.h"
 #include "platform/FileName.h"
+#include "site/LinkCheck.h"
 #include "site/SiteFolder.h"
 #include "site/SitePublisher.h"
 #include "site/SiteRestore.h"
@@ -74,24 +75,33 @@ int run(const CommandLine &command)
     }
     const SitePublisher::Action action =
         command.mode == CommandLine::Unpublish ? SitePublisher::Unpublish : SitePublisher::Publish;
-    SitePlan plan = restore ? SiteRestore::prepare(site, command.files.at(0))
-                            : SitePublisher::prepare(project, site, command.files.mid(1), action);
+    // The project's backup folder, relative to the project file like its site.
+    const QString backups = SiteFolder::absolute(project.backups, projectPath);
+    SitePublisher::Options options;
+    options.backupFolder = backups;
+    SitePlan plan = restore ? SiteRestore::prepare(site, command.files.at(0), backups)
+                            : SitePublisher::prepare(project, site, command.files.mid(1), action, options);
     if (!plan.error.isEmpty()) {
         printError(plan.error);
         return Failure;
     }
     const bool dryRun = command.isSet(QStringLiteral("dry-run"));
     const bool overwrite = command.isSet(QStringLiteral("overwrite-edits"));
-    for (PagePlan &page : plan.pages) {
+    for (PagePlan &page : plan.pages)
         page.replaceEdits = overwrite;
+    SitePublisher::settleScript(plan);
+    for (const PagePlan &page : std::as_const(plan.pages)) {
         printLine(row(PagePlan::stateText(page.state), page.path,
-                      page.state == PagePlan::Error || page.state == PagePlan::EditedByHand
+                      page.state == PagePlan::Error || page.state == PagePlan::EditedByHand || page.remove
                           ? page.reason
                                 + (overwrite && page.state == PagePlan::EditedByHand
                                        ? QStringLiteral(" It will be replaced (--overwrite-edits).")
                                        : QString())
                           : QString()));
     }
+    // Dead links warn; they do not stop the run.
+    for (const QString &dead : LinkCheck::deadLinks(project.items, plan.links))
+        printLine(QStringLiteral("%1  %2").arg(QStringLiteral("dead link"), -14).arg(dead));
     if (!plan.note.isEmpty())
         printLine(plan.note);
     if (!plan.recordNote.isEmpty())

@@ -23,6 +23,9 @@ struct MenuProject {
     // Publishing marks, on each page, the entry that links to that page as
     // the selected one.
     bool selectCurrentPage = true;
+    // Where publishing keeps its backups, held like `site`; empty: in the
+    // site's own .quillnav-backup (see BackupRuns).
+    QString backups;
 
     friend bool operator==(const MenuProject &, const MenuProject &) = default;
 };

@@ -329,20 +329,27 @@ CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root)
     return dialect;
 }
 
-void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
+// A folder's path (`site`, `backups`): a text without NUL, within the length of texts.
+void readFolder(const QByteArray &bytes, const RootMembers &root, const char *name, const QString &field,
+                QString *folder)
 {
-    if (const qsizetype at = root.offset("site"); at >= 0) {
+    if (const qsizetype at = root.offset(name); at >= 0) {
         JsonScanner scan(bytes, at);
         if (scan.peek() != JsonScanner::String)
-            refuse(QCoreApplication::translate("ProjectFile", "Site folder"),
-                   QCoreApplication::translate("ProjectFile", "must be a text"));
-        p->site = scan.readString();
-        if (p->site.size() > kMaxTextLength)
-            refuse(QCoreApplication::translate("ProjectFile", "Site folder"), tooLongProblem());
-        if (p->site.contains(QChar(0)))
-            refuse(QCoreApplication::translate("ProjectFile", "Site folder"),
-                   QCoreApplication::translate("ProjectFile", "must not hold a NUL character"));
+            refuse(field, QCoreApplication::translate("ProjectFile", "must be a text"));
+        *folder = scan.readString();
+        if (folder->size() > kMaxTextLength)
+            refuse(field, tooLongProblem());
+        if (folder->contains(QChar(0)))
+            refuse(field, QCoreApplication::translate("ProjectFile", "must not hold a NUL character"));
     }
+}
+
+void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
+{
+    readFolder(bytes, root, "site", QCoreApplication::translate("ProjectFile", "Site folder"), &p->site);
+    readFolder(bytes, root, "backups", QCoreApplication::translate("ProjectFile", "Backup folder"),
+               &p->backups);
     if (const qsizetype at = root.offset("selectCurrentPage"); at >= 0) {
         JsonScanner scan(bytes, at);
         if (scan.peek() != JsonScanner::True && scan.peek() != JsonScanner::False)

@@ -1,5 +1,6 @@
 #include "site/LinkCheck.h"
 
+#include "menu/EntryName.h"
 #include "platform/FileName.h"
 #include "site/PageFactsReader.h"
 #include "site/SiteLink.h"
@@ -194,4 +195,16 @@ QString LinkCheck::summary(const QList<LinkVerdict> &verdicts)
         .arg(c.toString(links), links == 1 ? QStringLiteral("link") : QStringLiteral("links"),
              c.toString(counts[LinkVerdict::Good]), c.toString(counts[LinkVerdict::Failed]),
              c.toString(counts[LinkVerdict::NotChecked]));
+}
+
+QStringList LinkCheck::deadLinks(const QList<MenuItem> &items, const QList<LinkVerdict> &verdicts)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < verdicts.size() && i < items.size(); ++i) {
+        if (verdicts.at(i).status == LinkVerdict::Failed)
+            out << QCoreApplication::translate("LinkCheck", "%1, %2: %3")
+                       .arg(entryname::of(i, &items.at(i).text), quoted(entryname::shown(items.at(i).url)),
+                            verdicts.at(i).reason);
+    }
+    return out;
 }

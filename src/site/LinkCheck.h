@@ -30,6 +30,9 @@ public:
     // "12 links: 10 good, 1 failed, 1 not checked".
     static QString summary(const QList<LinkVerdict> &verdicts);
 
+    // The failed links, one line each: `entry 3 ("Blog"), "blog/old.html": the reason`.
+    static QStringList deadLinks(const QList<MenuItem> &items, const QList<LinkVerdict> &verdicts);
+
 private:
     struct Listing {
         bool read = false;

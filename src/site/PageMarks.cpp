@@ -15,7 +15,7 @@ requires std::is_same_v<std::remove_const_t<T>, PageMark>
 static void wireFields(V &v, T &m)
 {
     auto &[kind, start, end, text] = m;
-    v.choice(kind, PageMark::BaseHref);
+    v.choice(kind, PageMark::ScriptSrc);
     v(start), v(end), v(text);
 }
 
@@ -112,6 +112,17 @@ QList<PageMark> collect(const QByteArray &utf8, PageReader::Parser &parser)
                 m.kind = PageMark::BaseHref;
                 m.start = m.end = qint64(node->v.element.original_tag.data - utf8.constData());
                 m.text = QByteArray(href->value);
+                marks.append(std::move(m));
+            }
+        }
+        if (node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == GUMBO_TAG_SCRIPT
+            && node->v.element.original_tag.data) {
+            const GumboAttribute *src = gumbo_get_attribute(&node->v.element.attributes, "src");
+            if (src && std::strstr(src->value, "quillnav")) {
+                PageMark m;
+                m.kind = PageMark::ScriptSrc;
+                m.start = m.end = qint64(node->v.element.original_tag.data - utf8.constData());
+                m.text = QByteArray(src->value);
                 marks.append(std::move(m));
             }
         }

@@ -10,15 +10,16 @@
 // What publishing needs to know of a page's markup, from the HTML parser's
 // own tree: the comments whose text begins with "quillnav" (a comment inside
 // a script, a textarea or another comment is none), where the head's
-// explicit end tag </head> starts, and the first <base> element with an
-// href (which the page's relative links are resolved from). Offsets count bytes of the page's UTF-8
-// text.
+// explicit end tag </head> starts, the first <base> element with an
+// href (which the page's relative links are resolved from), and each
+// <script> whose src names "quillnav" (the HTML5 menus' shared script).
+// Offsets count bytes of the page's UTF-8 text.
 struct PageMark {
-    enum Kind : quint8 { Comment, HeadEnd, BaseHref };
+    enum Kind : quint8 { Comment, HeadEnd, BaseHref, ScriptSrc };
     Kind kind = Comment;
-    qint64 start = 0; // the '<' of "<!--", of "</head>" or of "<base"
+    qint64 start = 0; // the '<' of "<!--", of "</head>", of "<base" or of "<script"
     qint64 end = 0;   // just after the comment's "-->" (the text's end when unclosed); start for HeadEnd
-    QByteArray text;  // the comment's text between "<!--" and "-->", or the base's href; UTF-8
+    QByteArray text;  // the comment's text between "<!--" and "-->", the base's href or the src; UTF-8
 };
 
 struct PageMarkList {

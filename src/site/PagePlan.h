@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "site/LinkVerdict.h"
 #include "site/PublishRecord.h"
 
 #include <QByteArray>
@@ -27,6 +28,13 @@ struct PagePlan {
     qint64 regionBytes = 0; // WillChange when publishing: the bytes of the menu's regions in it
     // EditedByHand: write it all the same.
     bool replaceEdits = false;
+    // WillChange: the file goes (backed up like a changed page) instead of
+    // taking newBytes.
+    bool remove = false;
+    // Taking a menu out: whether the page uses the shared script now, and
+    // once this run has written it (SharedScript).
+    bool scriptBefore = false;
+    bool scriptAfter = false;
     // What the publishing record keeps of the page once it is written (no
     // menus: its entry goes); unset: its entry is left as it is.
     std::optional<PublishRecord::Page> record;
@@ -39,11 +47,20 @@ struct PagePlan {
 // site folder, the menu name).
 struct SitePlan {
     QString siteFolder; // absolute
+    // Where the run's backup goes (BackupRuns::root); empty: the site's own.
+    QString backupRoot;
     QList<PagePlan> pages;
     QString error;
     QString note; // a remark on the walk (it stopped early)
     // The record of earlier publishing (PublishRecord) was set aside: why.
     QString recordNote;
+    // Taking a menu out: the row of the shared script (-1: none), and the
+    // site's other pages that use it (SitePublisher::settleScript).
+    qsizetype scriptRow = -1;
+    QStringList scriptUsers;
+    // Publishing: the verdict on each entry's link (LinkCheck), in the
+    // menu's order; a dead link is a warning, never a failure of the run.
+    QList<LinkVerdict> links;
 
     bool failed() const
     {

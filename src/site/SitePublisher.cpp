@@ -1,13 +1,16 @@
 #include "site/SitePublisher.h"
 
 #include "platform/RegularFile.h"
+#include "site/BackupRuns.h"
 #include "site/ClassicEntryMarks.h"
+#include "site/LinkCheck.h"
 #include "site/MenuRegions.h"
 #include "site/PageEdit.h"
 #include "site/PageEncoder.h"
 #include "site/PageEncoding.h"
 #include "site/PageMenuCode.h"
 #include "site/PageText.h"
+#include "site/SharedScript.h"
 #include "site/SiteLink.h"
 #include "site/SitePages.h"
 
@@ -272,9 +275,57 @@ PagePlan scriptPlan(const QString &siteFolder)
     return plan;
 }
 
+// The shared script as it stands, to be removed when no page uses it any more (settleScript).
+PagePlan scriptRemovalPlan(const QString &siteFolder)
+{
+    PagePlan plan;
+    plan.path = PageMenuCode::kScriptFile;
+    const QString path = siteFolder + u'/' + plan.path;
+    plan.identity = FileIdentity::of(path);
+    const RegularFile file = RegularFile::read(path, 1 << 20);
+    plan.state = PagePlan::UpToDate;
+    if (file.status != RegularFile::Ok) {
+        plan.identity.exists = file.status != RegularFile::Missing;
+        plan.reason = file.problem();
+        plan.scriptBefore = true; // not to be removed: it is not a file Quillnav wrote
+        return plan;
+    }
+    plan.oldBytes = file.bytes;
+    if (SitePages::isReadOnly(path)) {
+        plan.scriptBefore = true;
+        plan.reason = QCoreApplication::translate("SitePublisher", "It is read-only, so it was not changed.");
+    } else if (const QString folder = SitePages::unwritableFolder(path); !folder.isEmpty()) {
+        plan.scriptBefore = true;
+        plan.reason = folderReason(folder);
+    }
+    return plan;
+}
+
 } // namespace
 
 namespace SitePublisher {
+
+void settleScript(SitePlan &plan)
+{
+    if (plan.scriptRow < 0)
+        return;
+    PagePlan &script = plan.pages[plan.scriptRow];
+    if (script.scriptBefore)
+        return; // it cannot be removed; its reason says why
+    qsizetype users = plan.scriptUsers.size();
+    for (const PagePlan &page : std::as_const(plan.pages)) {
+        const bool written =
+            page.state == PagePlan::WillChange || (page.state == PagePlan::EditedByHand && page.replaceEdits);
+        users += &page != &script && (written ? page.scriptAfter : page.scriptBefore);
+    }
+    script.remove = users == 0;
+    script.state = script.remove ? PagePlan::WillChange : PagePlan::UpToDate;
+    script.reason =
+        script.remove ? QCoreApplication::translate("SitePublisher",
+                                                    "No page of the site uses it any more, so it is removed.")
+                      : QCoreApplication::translate("SitePublisher", "%n page(s) of the site still use it.",
+                                                    nullptr, int(users));
+}
 
 SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QStringList &pages,
                  Action action, const Options &options)
@@ -292,11 +343,19 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
                         .arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
+    out.backupRoot = options.backupFolder.isEmpty()
+                         ? QString()
+                         : BackupRuns::root(out.siteFolder, options.backupFolder, &out.error);
+    if (!out.error.isEmpty())
+        return out;
     out.error = MenuRegionMark::nameProblem(project.options.menuName);
     if (out.error.isEmpty() && action == Publish)
         out.error = ClassicEntryMarks::problem(project);
     if (!out.error.isEmpty())
         return out;
+    // A menu is never published silently with a link to a page that is gone.
+    if (action == Publish)
+        out.links = LinkCheck(out.siteFolder).check(project.items, options.bounds);
     const bool walk = pages.isEmpty();
     QList<Page> all;
     if (walk) {
@@ -349,9 +408,18 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         return found.value();
     };
     PageMenuCode::FolderLinks links(project);
+    QSet<QString> parsed; // the pages whose use of the shared script is known from the run
     for (Page &page : all) {
-        if (page.parse)
-            plan(page, marks.at(next++), project, action, links, isFolder, record);
+        if (page.parse) {
+            const PageMarkList &pageMarks = marks.at(next++);
+            plan(page, pageMarks, project, action, links, isFolder, record);
+            if (action == Unpublish && pageMarks.ok) {
+                parsed.insert(page.plan.path);
+                page.plan.scriptBefore = SharedScript::usedBy(page.plan.path, pageMarks.marks);
+                page.plan.scriptAfter =
+                    SharedScript::usedBy(page.plan.path, pageMarks.marks, project.options.menuName);
+            }
+        }
         if (page.plan.path.isEmpty() || (walk && page.plan.state == PagePlan::NoPlaceholder))
             continue;
         holdsMenu =
@@ -363,6 +431,17 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     }
     if (holdsMenu && action == Publish && project.dialect == CodeDialect::Html5)
         out.pages.append(scriptPlan(out.siteFolder));
+    if (holdsMenu && action == Unpublish) {
+        // The script goes with the last menu that uses it, judged over the whole site.
+        PagePlan script = scriptRemovalPlan(out.siteFolder);
+        if (script.identity.exists) {
+            out.scriptUsers =
+                SharedScript::users(out.siteFolder, parsed, options.maxPageBytes, options.bounds);
+            out.scriptRow = out.pages.size();
+            out.pages.append(std::move(script));
+            settleScript(out);
+        }
+    }
     return out;
 }
 

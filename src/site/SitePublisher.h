@@ -17,6 +17,7 @@ enum Action { Publish, Unpublish };
 struct Options {
     qint64 maxPageBytes = 64LL * 1024 * 1024; // as the import reads
     PageReadBounds bounds;
+    QString backupFolder; // absolute, from the project's `backups`; empty: the site's own
 };
 
 // The plans for the pages: `pages` are absolute paths (they must lie in the
@@ -25,5 +26,11 @@ struct Options {
 // been checked (CheckMenuOptions).
 SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QStringList &pages,
                  Action action, const Options &options = {});
+
+// Taking a menu out: the shared script's row removes the file when no page
+// of the site uses it once the run is written (pages edited by hand count
+// as written only with replaceEdits), else keeps it. prepare() settles it;
+// call it again after changing replaceEdits.
+void settleScript(SitePlan &plan);
 
 } // namespace SitePublisher

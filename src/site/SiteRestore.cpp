@@ -1,6 +1,7 @@
 #include "site/SiteRestore.h"
 
 #include "platform/RegularFile.h"
+#include "site/BackupRuns.h"
 #include "site/NaturalOrder.h"
 #include "site/PublishRecord.h"
 #include "site/SitePages.h"
@@ -17,9 +18,28 @@ namespace {
 
 constexpr qint64 kMaxPageBytes = 64LL * 1024 * 1024; // as publishing reads
 
-QString runFolder(const QString &siteFolder, const QString &stamp)
+// The folders that hold a site's runs: the project's own first, then the site's.
+QStringList roots(const QString &siteFolder, const QString &backupFolder)
 {
-    return siteFolder + u'/' + SitePages::kBackupFolder + u'/' + stamp;
+    QStringList out;
+    QString ignored; // an unsafe folder is refused when a run would write into it
+    if (!backupFolder.isEmpty()) {
+        if (const QString root = BackupRuns::root(siteFolder, backupFolder, &ignored); !root.isEmpty())
+            out << root;
+    }
+    out << BackupRuns::root(siteFolder, {}, &ignored);
+    out.removeDuplicates();
+    return out;
+}
+
+QString runFolder(const QString &siteFolder, const QString &stamp, const QString &backupFolder)
+{
+    const QStringList all = roots(siteFolder, backupFolder);
+    for (const QString &root : all) {
+        if (QFileInfo(root + u'/' + stamp).isDir())
+            return root + u'/' + stamp;
+    }
+    return all.constLast() + u'/' + stamp;
 }
 
 // The files a run kept, relative to its folder: every regular file but the
@@ -80,24 +100,31 @@ PagePlan restorePlan(const QString &site, const QString &folder, const QString &
 
 namespace SiteRestore {
 
-QList<Run> runs(const QString &siteFolder)
+QList<Run> runs(const QString &siteFolder, const QString &backupFolder)
 {
     QList<Run> out;
-    const QDir backups(siteFolder + u'/' + SitePages::kBackupFolder);
-    for (const QFileInfo &info :
-         backups.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
-        Run run;
-        run.stamp = info.fileName();
-        run.time = QDateTime::fromString(run.stamp.left(15), QStringLiteral("yyyyMMdd-HHmmss"));
-        run.pages = keptFiles(info.filePath()).size();
-        out.append(run);
+    QStringList seen;
+    const QStringList all = roots(siteFolder, backupFolder);
+    for (const QString &root : all) {
+        for (const QFileInfo &info :
+             QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+            if (!BackupRuns::isStamp(info.fileName()) || seen.contains(info.fileName()))
+                continue;
+            Run run;
+            run.stamp = info.fileName();
+            run.folder = info.absoluteFilePath();
+            run.time = QDateTime::fromString(run.stamp.left(15), QStringLiteral("yyyyMMdd-HHmmss"));
+            run.pages = keptFiles(info.filePath()).size();
+            seen << run.stamp;
+            out.append(run);
+        }
     }
     std::sort(out.begin(), out.end(),
               [](const Run &a, const Run &b) { return NaturalOrder::less(b.stamp, a.stamp); });
     return out;
 }
 
-SitePlan prepare(const QString &siteFolder, const QString &stamp)
+SitePlan prepare(const QString &siteFolder, const QString &stamp, const QString &backupFolder)
 {
     SitePlan out;
     const QFileInfo site(siteFolder);
@@ -107,13 +134,19 @@ SitePlan prepare(const QString &siteFolder, const QString &stamp)
                         .arg(QDir::toNativeSeparators(siteFolder));
         return out;
     }
-    const QString folder = runFolder(out.siteFolder, stamp);
+    if (!backupFolder.isEmpty()) {
+        out.backupRoot = BackupRuns::root(out.siteFolder, backupFolder, &out.error);
+        if (!out.error.isEmpty())
+            return out;
+    }
+    const QString folder = runFolder(out.siteFolder, stamp, backupFolder);
     const QFileInfo run(folder);
     if (stamp.isEmpty() || stamp.contains(u'/') || stamp.contains(u'\\') || stamp.startsWith(u'.')
         || !run.isDir() || run.isSymLink()) {
         out.error =
             QCoreApplication::translate("SiteRestore", "There is no backup \"%1\" in \"%2\".")
-                .arg(stamp, QDir::toNativeSeparators(out.siteFolder + u'/' + SitePages::kBackupFolder));
+                .arg(stamp, QDir::toNativeSeparators(
+                                roots(out.siteFolder, backupFolder).join(QStringLiteral("\" or \""))));
         return out;
     }
     const QStringList files = keptFiles(folder);

@@ -19,12 +19,17 @@ struct Run {
     QString stamp;  // the folder's name: YYYYMMDD-HHMMSS, with "-N" after a second run in one second
     QDateTime time; // from the stamp; invalid when it names none
     qsizetype pages = 0;
+    QString folder; // absolute
 };
 
-// The backup runs of a site, the newest first.
-QList<Run> runs(const QString &siteFolder);
+// The backup runs of a site (the folders named by a stamp), the newest
+// first: those in `backupFolder` (the project's `backups`, absolute) and
+// those in the site's own .quillnav-backup.
+QList<Run> runs(const QString &siteFolder, const QString &backupFolder = {});
 
-// The plan that restores the run `stamp`; `error` set when there is no such run.
-SitePlan prepare(const QString &siteFolder, const QString &stamp);
+// The plan that restores the run `stamp`, looked for in `backupFolder` first,
+// then in the site's own; `error` set when there is no such run. The texts
+// it replaces are backed up into `backupFolder` (or the site's own).
+SitePlan prepare(const QString &siteFolder, const QString &stamp, const QString &backupFolder = {});
 
 } // namespace SiteRestore

@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileName.h"
 #include "platform/RegularFile.h"
+#include "site/BackupRuns.h"
 #include "site/PublishRecord.h"
 #include "site/SitePages.h"
 
@@ -51,13 +52,26 @@ QString changedSinceRead(const QString &path, const FileIdentity &read, const QB
     return {};
 }
 
-QString freshBackupFolder(const QString &site, const QDateTime &now)
+// A new run's folder in the backup root (absolute).
+QString freshBackupFolder(const QString &root, const QDateTime &now)
 {
-    const QString base = SitePages::kBackupFolder + u'/' + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = root + u'/' + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString folder = base;
-    for (int n = 2; QFileInfo::exists(site + u'/' + folder); ++n)
+    for (int n = 2; QFileInfo::exists(folder); ++n)
         folder = base + u'-' + QString::number(n);
     return folder;
+}
+
+// Removes a file that the plan takes away (checked just before, as a page is).
+bool removeFile(const QString &path, QString *error)
+{
+    if (::unlink(FileName::encode(path).constData()) == 0 || errno == ENOENT)
+        return true;
+    const int reason = errno;
+    *error = QCoreApplication::translate("SiteWriter", "Could not remove \"%1\": %2")
+                 .arg(QDir::toNativeSeparators(FileName::shown(path)),
+                      QString::fromLocal8Bit(std::strerror(reason)));
+    return false;
 }
 
 // Keeps a page's earlier text, as it was read, in a new file of the fresh
@@ -187,7 +201,10 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
     if (toWrite.isEmpty())
         return report;
     // The earlier texts first: without them no page is touched.
-    const QString backup = freshBackupFolder(plan.siteFolder, now);
+    const QString root =
+        plan.backupRoot.isEmpty() ? plan.siteFolder + u'/' + SitePages::kBackupFolder : plan.backupRoot;
+    const QString backup = freshBackupFolder(root, now);
+    const QString rootParent = QFileInfo(root).absolutePath();
     QString error;
     QStringList kept; // the backup files and their folders, to be made durable
     QSet<QString> keptFolders;
@@ -195,7 +212,7 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         const PagePlan &page = plan.pages.at(i);
         if (!page.identity.exists)
             continue;
-        const QString path = plan.siteFolder + u'/' + backup + u'/' + page.path;
+        const QString path = backup + u'/' + page.path;
         if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
             error = QCoreApplication::translate("SiteWriter", "The folder \"%1\" could not be made.")
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
@@ -205,18 +222,20 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
             break;
         kept << path;
         for (QString folder = QFileInfo(path).absolutePath();
-             !keptFolders.contains(folder) && folder.size() >= plan.siteFolder.size();
+             !keptFolders.contains(folder) && folder.size() >= rootParent.size();
              folder = QFileInfo(folder).absolutePath()) {
             keptFolders.insert(folder);
             kept << folder;
         }
-        report.backupFolder = backup;
+        // Relative to the site when it is the site's own backup folder.
+        report.backupFolder =
+            plan.backupRoot.isEmpty() ? QDir(plan.siteFolder).relativeFilePath(backup) : backup;
     }
     // The record as it was, beside the pages, so that a restore of them can put their entries back.
     if (error.isEmpty() && !report.backupFolder.isEmpty()) {
         const RegularFile record =
             RegularFile::read(PublishRecord::path(plan.siteFolder), PublishRecord::kMaxBytes);
-        const QString path = PublishRecord::path(plan.siteFolder + u'/' + backup);
+        const QString path = PublishRecord::path(backup);
         if (record.status == RegularFile::Ok && keep(path, record.bytes, &error))
             kept << path;
     }
@@ -242,9 +261,12 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         result.message = changedSinceRead(path, page.identity, page.oldBytes);
         if (!result.message.isEmpty()) {
             result.outcome = PageResult::Skipped;
-        } else if (!WriteFileAtomically(path, page.newBytes, &result.message, WriteMode::Replace,
-                                        OwnerRule::Required)) {
+        } else if (page.remove ? !removeFile(path, &result.message)
+                               : !WriteFileAtomically(path, page.newBytes, &result.message,
+                                                      WriteMode::Replace, OwnerRule::Required)) {
             result.outcome = PageResult::Failed;
+        } else if (page.remove) {
+            result.message = QCoreApplication::translate("SiteWriter", "It was removed.");
         }
     });
     QString recordError;
@@ -253,6 +275,9 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
                           "SiteWriter", "The record of what was written was not kept: %1 The next run "
                                         "may take Quillnav's own regions for edits by hand.")
                           .arg(recordError);
+    // Backups do not pile up: after a run that went through, only the newest are kept.
+    if (!report.failed() && !report.backupFolder.isEmpty())
+        BackupRuns::prune(root, QFileInfo(backup).fileName());
     return report;
 }
 

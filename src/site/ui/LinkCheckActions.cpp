@@ -6,6 +6,7 @@
 #include "menu/MenuItemModel.h"
 #include "site/LinkCheck.h"
 #include "site/SiteFolder.h"
+#include "site/ui/LinkCheckResults.h"
 #include "site/ui/PageProgress.h"
 
 #include <QDir>
@@ -60,7 +61,14 @@ void LinkCheckActions::checkLinks()
         links += v.status != LinkVerdict::NoLink;
     }
     emit linksChecked(failed > 0 ? reasons : QStringList());
-    emit statusMessage(
+    const QString summary =
         tr("Links checked: %1; failed: %2; not checked: %3.")
-            .arg(QLocale().toString(links), QLocale().toString(failed), QLocale().toString(notChecked)));
+            .arg(QLocale().toString(links), QLocale().toString(failed), QLocale().toString(notChecked));
+    emit statusMessage(summary);
+    if (!m_results) {
+        m_results = new LinkCheckResults(m_parent);
+        connect(m_results, &LinkCheckResults::entryChosen, this,
+                [this](int position) { emit m_document->currentRowRequested(position, true); });
+    }
+    m_results->showResults(summary, items, verdicts);
 }

@@ -3,12 +3,15 @@
 #include <QObject>
 
 struct FileChoosers;
+class LinkCheckResults;
 class MenuDocument;
 class QWidget;
 
 // The check of the menu's links against the site folder: the failures go to
 // the window, which marks them in the list with their reasons as tool tips,
-// and are counted in the status line. A project without a site folder asks for one first, which
+// are counted in the status line, and are listed with the links not checked
+// in a window that stays open (LinkCheckResults), whose rows choose their
+// entries in the list. A project without a site folder asks for one first, which
 // becomes the project's (one undoable step).
 class LinkCheckActions : public QObject {
     Q_OBJECT
@@ -28,4 +31,5 @@ private:
     MenuDocument *m_document;
     const FileChoosers *m_choosers;
     QWidget *m_parent;
+    LinkCheckResults *m_results = nullptr; // made at the first check
 };

@@ -30,7 +30,7 @@ void PublishActions::restore()
 {
     if (!haveSiteFolder(tr("Restore Backup")))
         return;
-    RestoreDialog dialog(m_document->siteFolder(), m_parent);
+    RestoreDialog dialog(m_document->siteFolder(), m_parent, m_document->backupFolder());
     dialog.exec();
 }
 

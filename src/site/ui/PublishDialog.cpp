@@ -1,5 +1,6 @@
 #include "site/ui/PublishDialog.h"
 
+#include "menu/EntryName.h"
 #include "platform/FileName.h"
 #include "site/LineDiff.h"
 #include "site/PageEncoding.h"
@@ -94,6 +95,14 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
             || m_plan.pages.at(i).state != PagePlan::EditedByHand)
             return;
         m_plan.pages[i].replaceEdits = item->checkState(3) == Qt::Checked;
+        SitePublisher::settleScript(m_plan); // the shared script may go with this page's menu
+        if (m_plan.scriptRow >= 0) {
+            const PagePlan &script = m_plan.pages.at(m_plan.scriptRow);
+            QTreeWidgetItem *row = m_pages->topLevelItem(int(m_plan.scriptRow));
+            const QSignalBlocker quiet(m_pages);
+            row->setText(0, PagePlan::stateText(script.state));
+            row->setText(2, script.reason);
+        }
         updateSummary();
     });
     connect(m_pages, &QTreeWidget::currentItemChanged, this, [this] {
@@ -121,7 +130,9 @@ void PublishDialog::prepare()
             replace.insert(page.path);
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_plan = SitePublisher::prepare(m_project, m_siteFolder, {}, m_action);
+    SitePublisher::Options options;
+    options.backupFolder = m_project.backups; // the window holds it absolute
+    m_plan = SitePublisher::prepare(m_project, m_siteFolder, {}, m_action, options);
     QApplication::restoreOverrideCursor();
     {
         const QSignalBlocker quiet(m_pages);
@@ -138,6 +149,16 @@ void PublishDialog::prepare()
                 item->setCheckState(3, page.replaceEdits ? Qt::Checked : Qt::Unchecked);
                 item->setToolTip(3, tr("Replace what was edited by hand in this page's menu"));
             }
+        }
+        // The dead links after the pages, as warnings: they do not stop the publishing.
+        for (qsizetype i = 0; i < m_plan.links.size() && i < m_project.items.size(); ++i) {
+            if (m_plan.links.at(i).status != LinkVerdict::Failed)
+                continue;
+            const MenuItem &entry = m_project.items.at(i);
+            auto *item = new QTreeWidgetItem(
+                m_pages, {tr("dead link"), entryname::of(i, &entry.text),
+                          tr("\"%1\": %2").arg(entryname::shown(entry.url), m_plan.links.at(i).reason)});
+            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
         }
     }
     updateSummary();
@@ -185,6 +206,14 @@ void PublishDialog::updateSummary()
                      nullptr, int(edited));
     if (!m_plan.recordNote.isEmpty())
         text += u' ' + m_plan.recordNote;
+    qsizetype dead = 0;
+    for (const LinkVerdict &v : std::as_const(m_plan.links))
+        dead += v.status == LinkVerdict::Failed;
+    if (dead > 0)
+        text += u' '
+                + tr("%n link(s) of the menu lead nowhere (see \"dead link\" below); the menu is published "
+                     "with them all the same.",
+                     nullptr, int(dead));
     m_summary->setTextFormat(Qt::PlainText);
     m_summary->setText(text);
     m_go->setEnabled(!m_written && !m_plan.failed() && (changes > 0 || script));

@@ -14,8 +14,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-RestoreDialog::RestoreDialog(const QString &siteFolder, QWidget *parent)
-    : QDialog(parent), m_siteFolder(siteFolder)
+RestoreDialog::RestoreDialog(const QString &siteFolder, QWidget *parent, const QString &backupFolder)
+    : QDialog(parent), m_siteFolder(siteFolder), m_backupFolder(backupFolder)
 {
     setObjectName(QStringLiteral("RestoreDialog"));
     setWindowTitle(tr("Restore Backup"));
@@ -57,7 +57,7 @@ RestoreDialog::RestoreDialog(const QString &siteFolder, QWidget *parent)
 
 void RestoreDialog::listRuns()
 {
-    const QList<SiteRestore::Run> runs = SiteRestore::runs(m_siteFolder);
+    const QList<SiteRestore::Run> runs = SiteRestore::runs(m_siteFolder, m_backupFolder);
     for (const SiteRestore::Run &run : runs) {
         auto *item = new QTreeWidgetItem(
             m_runs, {run.time.isValid() ? QLocale().toString(run.time, QLocale::ShortFormat) : run.stamp,
@@ -68,7 +68,9 @@ void RestoreDialog::listRuns()
     if (runs.isEmpty()) {
         m_summary->setText(
             tr("The site has no backups: publishing keeps them in \"%1\".")
-                .arg(QDir::toNativeSeparators(m_siteFolder + u'/' + QStringLiteral(".quillnav-backup"))));
+                .arg(QDir::toNativeSeparators(m_backupFolder.isEmpty()
+                                                  ? m_siteFolder + u'/' + QStringLiteral(".quillnav-backup")
+                                                  : m_backupFolder)));
         m_go->setEnabled(false);
         return;
     }
@@ -82,7 +84,7 @@ void RestoreDialog::prepare()
     if (!run)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_plan = SiteRestore::prepare(m_siteFolder, run->data(0, Qt::UserRole).toString());
+    m_plan = SiteRestore::prepare(m_siteFolder, run->data(0, Qt::UserRole).toString(), m_backupFolder);
     QApplication::restoreOverrideCursor();
     for (const PagePlan &page : std::as_const(m_plan.pages)) {
         auto *item = new QTreeWidgetItem(
