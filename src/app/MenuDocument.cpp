@@ -52,6 +52,7 @@ MenuProject MenuDocument::currentSettings() const
     project.buttonStyle = m_styles.bttn;
     project.dialect = m_dialect;
     project.selectCurrentPage = m_selectCurrentPage;
+    project.lang = m_lang;
     return project;
 }
 
@@ -83,6 +84,7 @@ void MenuDocument::applyProject(const MenuProject &project, bool withItems)
     if (m_options)
         m_options->setSiteFolder(project.site);
     m_selectCurrentPage = project.selectCurrentPage;
+    m_lang = project.lang;
     // The dialogs show the records, and the records hold what the dialogs can
     // show (a border thickness under "No Border", for one, is dropped).
     emit stylesRestored();
@@ -160,6 +162,15 @@ void MenuDocument::changeSelectCurrentPage(bool select)
     pushChange(tr("Change Current Page Selection"), before);
 }
 
+void MenuDocument::changePageLanguage(const QString &tag)
+{
+    if (tag == m_lang)
+        return;
+    const ProjectState before = captureState();
+    m_lang = tag;
+    pushChange(tr("Change Language of the Page"), before);
+}
+
 void MenuDocument::applyListEdit(const QString &text, MenuListEdit &&edit, int currentBefore)
 {
     if (edit.changesNothing())
@@ -198,6 +209,7 @@ void MenuDocument::resetProject()
         m_options->setSiteFolder(QString());
     }
     m_selectCurrentPage = true;
+    m_lang = pagelanguage::forNewProjects();
     setDialect(Preferences::NewMenuDialect());
     m_model->clear();
 }

@@ -3,6 +3,7 @@
 #include "menu/CodeDialect.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuOptions.h"
+#include "menu/PageLanguage.h"
 #include "styles/StyleRecords.h"
 
 #include <QList>
@@ -23,6 +24,8 @@ struct MenuProject {
     // Publishing marks, on each page, the entry that links to that page as
     // the selected one.
     bool selectCurrentPage = true;
+    // The language the HTML5 pages declare (a BCP 47 tag, see PageLanguage).
+    QString lang = pagelanguage::kDefault;
 
     friend bool operator==(const MenuProject &, const MenuProject &) = default;
 };

@@ -1,5 +1,7 @@
 #include "app/ui/Translations.h"
 
+#include "menu/PageLanguage.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -8,17 +10,21 @@ namespace Translations {
 
 void install(const QLocale &locale)
 {
-    const auto add = [&](const QString &name, const QString &folder) {
+    const auto add = [&](const QString &name, const QString &folder) -> QTranslator * {
         auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(locale, name, QStringLiteral("_"), folder))
+        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
+            return translator;
+        }
+        delete translator;
+        return nullptr;
     };
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     add(QStringLiteral("qtbase"), qtFolder);
     add(QStringLiteral("qt_help"), qtFolder); // the help window's search
-    add(QStringLiteral("quillnav"), QStringLiteral(":/i18n"));
+    // New projects' pages are in the language the window speaks.
+    const QTranslator *own = add(QStringLiteral("quillnav"), QStringLiteral(":/i18n"));
+    pagelanguage::setForNewProjects(own ? QLocale(own->language()).bcp47Name() : pagelanguage::kDefault);
 }
 
 } // namespace Translations
