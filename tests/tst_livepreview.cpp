@@ -157,7 +157,8 @@ private slots:
     }
 
     // The line describes the current pick: entries that go nowhere say so, and
-    // once an undo takes the picked entry out, the line names it no longer.
+    // once an undo takes the picked entry out, or the code changes, the line
+    // names it no longer.
     void statusFollowsThePick_data()
     {
         QTest::addColumn<int>("dialect");
@@ -175,6 +176,9 @@ private slots:
         QTest::newRow("picked, undone") << 0 << "A@a.html"
                                         << "B|b.html|"
                                         << "Would open b.html in the same window";
+        QTest::newRow("picked, other code") << 1 << "A@a.html,B@b.html"
+                                            << "code"
+                                            << "Would open b.html in the same window";
     }
     void statusFollowsThePick()
     {
@@ -186,13 +190,15 @@ private slots:
         project.items = rows(list);
         project.dialect = CodeDialect(dialect);
         QVERIFY(load(project));
-        if (!added.isEmpty())
+        const bool otherCode = added == "code";
+        if (!added.isEmpty() && !otherCode)
             typeItem(*w, added), control<QPushButton>(*w, "additemcmd")->click();
         QTRY_COMPARE_WITH_TIMEOUT(js("document.querySelector('select').options.length").toInt(), 2, 10000);
         js("var s = document.querySelector('select'); s.selectedIndex = 1; s.dispatchEvent(new Event('change', {bubbles: true})); 1");
         QTRY_COMPARE_WITH_TIMEOUT(status(), expected, 10000);
         if (!added.isEmpty()) {
-            action(*w, "mnuEditUndo")->trigger();
+            otherCode ? w->document()->changeDialect(CodeDialect::Classic)
+                      : action(*w, "mnuEditUndo")->trigger();
             QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Pick an entry in the menu to see where it leads."),
                                       10000);
         }

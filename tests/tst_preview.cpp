@@ -201,6 +201,50 @@ private slots:
         QCOMPARE(readAll(folder.filePath(kPages[0])), menuBefore);
     }
 
+    // The browser named in BROWSER: one that shows the page gets its address;
+    // one that cannot start or ends with an error at once gets a message
+    // naming it and the page, when it ends.
+    void browserFailures_data()
+    {
+        QTest::addColumn<QString>("script"); // empty: no such program
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("shows the page") << "echo \"$1\" > \"$0.url\""
+                                        << "";
+        QTest::newRow("ends with an error") << "exit 3"
+                                            << "\"%1\" ended with an error (exit code 3)";
+        QTest::newRow("stops") << "kill -SEGV $$"
+                               << "\"%1\" stopped unexpectedly";
+        QTest::newRow("missing") << ""
+                                 << "\"%1\" was not found";
+    }
+    void browserFailures()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, problem);
+        const QString browser = m_tmp->filePath("fake browser");
+        QVERIFY(
+            script.isEmpty()
+            || (writeAll(browser, "#!/bin/sh\n" + script.toUtf8() + "\n")
+                && QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)));
+        SetShellOpenHook({});
+        qputenv("BROWSER", '"' + browser.toUtf8() + "\" %s --new-tab");
+        modalwatch::MessageBoxCatcher boxes;
+        PreviewSession session;
+        const bool started = RunBrowserPreview(nullptr, sample(0), session);
+        qunsetenv("BROWSER");
+        QCOMPARE(started, !script.isEmpty());
+        if (problem.isEmpty()) {
+            QTRY_COMPARE(readAll(browser + ".url"),
+                         QUrl::fromLocalFile(session.framesetPath()).toEncoded() + "\n");
+            QCOMPARE(boxes.count, 0);
+            return;
+        }
+        QTRY_COMPARE(boxes.count, 1);
+        QVERIFY2(boxes.text.contains(problem.arg(browser))
+                     && boxes.text.endsWith("\n\n" + QDir::toNativeSeparators(session.framesetPath())),
+                 qPrintable(boxes.text));
+    }
+
     void writePreviewCommand()
     {
         const QString out = m_tmp->filePath("out"), project = m_tmp->filePath("menu.qnv");

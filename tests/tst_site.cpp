@@ -347,6 +347,7 @@ private slots:
         QVERIFY(ProjectFile::load(saved, &old, &error) && old.items.isEmpty());
         QCOMPARE(w->document()->project().items.size(), 11);
         QCOMPARE(w->document()->project().options.menuName, QString("siteMenu"));
+        QCOMPARE(w->document()->dialect(), CodeDialect::Html5); // whatever new menus start with
         QCOMPARE(w->document()->undoStack()->undoText(), QString("New Menu from Site"));
         MenuItemModel *model = w->document()->model();
         model->setItem(2, {"Gone", "Yes", "gone.html#x", "No"});

@@ -183,6 +183,7 @@ private slots:
 
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
+        QCOMPARE(w->document()->pageLanguage(), "de"); // a new project's pages speak the window's language
         w->choosers().siteFolder = [&site](QWidget *) { return site.path(); };
         w->document()->model()->setItems(
             {{"Start", "Yes", "index.html", "No"}, {"Weg", "Yes", " gone.html", "No"}});

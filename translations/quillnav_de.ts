@@ -79,12 +79,16 @@ The preview was not opened.</source>
 Die Vorschau wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <source>No program was found to show the preview page. Open this page in your web browser to see the menu:
+        <source>The preview was not shown: %1
 
-%1</source>
-        <translation>Es wurde kein Programm gefunden, das die Vorschauseite anzeigt. Öffnen Sie diese Seite in Ihrem Webbrowser, um das Menü zu sehen:
+Open this page in your web browser to see the menu:
 
-%1</translation>
+%2</source>
+        <translation>Die Vorschau wurde nicht angezeigt: %1
+
+Öffnen Sie diese Seite in Ihrem Webbrowser, um das Menü zu sehen:
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -689,6 +693,10 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <source>Restore &amp;Backup...</source>
         <translation>Sicherung wieder&amp;herstellen...</translation>
     </message>
+    <message>
+        <source>&amp;Language of the Page...</source>
+        <translation>S&amp;prache der Seite...</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1226,6 +1234,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>Load Menu Project</source>
         <translation>Menüprojekt laden</translation>
     </message>
+    <message>
+        <source>Change Language of the Page</source>
+        <translation>Sprache der Seite ändern</translation>
+    </message>
 </context>
 <context>
     <name>MenuItemModel</name>
@@ -1389,6 +1401,29 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>The menu name &quot;%1&quot; cannot stand in a page&apos;s comment: it holds &quot;--&quot;, &quot;&lt;&quot; or &quot;&gt;&quot;.</source>
         <translation>Der Menüname „%1“ kann nicht in einem Kommentar der Seite stehen: Er enthält „--“, „&lt;“ oder „&gt;“.</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWithShell</name>
+    <message>
+        <source>No program was found to open it.</source>
+        <translation>Es wurde kein Programm zum Öffnen gefunden.</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; was not found.</source>
+        <translation>Das Programm „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; could not be started: %2</source>
+        <translation>Das Programm „%1“ konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; stopped unexpectedly.</source>
+        <translation>Das Programm „%1“ wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The program &quot;%1&quot; ended with an error (exit code %2).</source>
+        <translation>Das Programm „%1“ endete mit einem Fehler (Exit-Code %2).</translation>
     </message>
 </context>
 <context>
@@ -1596,6 +1631,28 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
 </context>
 <context>
+    <name>PageLanguage</name>
+    <message>
+        <source>Language of the page</source>
+        <translation>Sprache der Seite</translation>
+    </message>
+    <message>
+        <source>must be a language tag such as en, de or pt-BR</source>
+        <translation>muss ein Sprach-Tag wie en, de oder pt-BR sein</translation>
+    </message>
+</context>
+<context>
+    <name>PageLanguageDialog</name>
+    <message>
+        <source>&amp;Language of the page:</source>
+        <translation>&amp;Sprache der Seite:</translation>
+    </message>
+    <message>
+        <source>A language tag such as en, de or pt-BR. The HTML5 pages declare it: the page that Save Code to File writes and the preview's pages.</source>
+        <translation>Ein Sprach-Tag wie en, de oder pt-BR. Die HTML5-Seiten geben es an: die Seite, die „Code in Datei speichern“ schreibt, und die Seiten der Vorschau.</translation>
+    </message>
+</context>
+<context>
     <name>PagePlan</name>
     <message>
         <source>will change</source>
@@ -1632,12 +1689,12 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>The code of a new menu project and of the first window. A saved project keeps its own.</source>
-        <translation>Der Code eines neuen Menüprojekts und des ersten Fensters. Ein gespeichertes Projekt behält seinen eigenen.</translation>
+        <source>The code that File &gt; New Menu Project and the first window start with. Menus made from a site or a sitemap get HTML5 code; a saved project keeps its own.</source>
+        <translation>Der Code, mit dem Datei &gt; Neues Menüprojekt und das erste Fenster beginnen. Menüs aus einer Website oder einer Sitemap erhalten HTML5-Code; ein gespeichertes Projekt behält seinen eigenen.</translation>
     </message>
     <message>
-        <source>Code for &amp;new menus:</source>
-        <translation>Code für &amp;neue Menüs:</translation>
+        <source>Code for File &gt; &amp;New Menu Project:</source>
+        <translation>Code für Datei &gt; &amp;Neues Menüprojekt:</translation>
     </message>
     <message>
         <source>&amp;Say when the styles of classic code will not show in browsers</source>

@@ -59,10 +59,10 @@ namespace {
 // The page around the body: what comes before it and after it. The page
 // builders copy the body unchanged, so a one-character stand-in for it
 // splits the page (the last one: the head may hold any text).
-std::pair<QString, QString> pageAroundBody(const QString &head, CodeDialect dialect)
+std::pair<QString, QString> pageAroundBody(const QString &head, const MenuProject &p)
 {
     const QChar standIn(0xFFFF);
-    const QString page = SavedCodePage::text(MenuCode{head, QString(standIn), dialect});
+    const QString page = SavedCodePage::text(MenuCode{head, QString(standIn), p.dialect, p.lang});
     const qsizetype at = page.lastIndexOf(standIn);
     return {page.left(at), page.mid(at + 1)};
 }
@@ -99,7 +99,7 @@ int writeCode(const MenuProject &p, const MenuItems &items, const QString &part,
         b += head;
     } else {
         const auto [before, after] =
-            part == QLatin1String("page") ? pageAroundBody(head, p.dialect) : std::pair<QString, QString>();
+            part == QLatin1String("page") ? pageAroundBody(head, p) : std::pair<QString, QString>();
         b += before;
         AppendMenuBody(b, mode, p, items);
         b += after;

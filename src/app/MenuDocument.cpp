@@ -53,6 +53,7 @@ MenuProject MenuDocument::currentSettings() const
     project.dialect = m_dialect;
     project.selectCurrentPage = m_selectCurrentPage;
     project.backups = m_backupFolder;
+    project.lang = m_lang;
     return project;
 }
 
@@ -85,6 +86,7 @@ void MenuDocument::applyProject(const MenuProject &project, bool withItems)
         m_options->setSiteFolder(project.site);
     m_selectCurrentPage = project.selectCurrentPage;
     m_backupFolder = project.backups;
+    m_lang = project.lang;
     // The dialogs show the records, and the records hold what the dialogs can
     // show (a border thickness under "No Border", for one, is dropped).
     emit stylesRestored();
@@ -162,6 +164,15 @@ void MenuDocument::changeSelectCurrentPage(bool select)
     pushChange(tr("Change Current Page Selection"), before);
 }
 
+void MenuDocument::changePageLanguage(const QString &tag)
+{
+    if (tag == m_lang)
+        return;
+    const ProjectState before = captureState();
+    m_lang = tag;
+    pushChange(tr("Change Language of the Page"), before);
+}
+
 void MenuDocument::applyListEdit(const QString &text, MenuListEdit &&edit, int currentBefore)
 {
     if (edit.changesNothing())
@@ -201,6 +212,7 @@ void MenuDocument::resetProject()
     }
     m_selectCurrentPage = true;
     m_backupFolder.clear();
+    m_lang = pagelanguage::forNewProjects();
     setDialect(Preferences::NewMenuDialect());
     m_model->clear();
 }

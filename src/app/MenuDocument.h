@@ -22,7 +22,7 @@ class QUndoStack;
 // (MenuOptionsSource), the style records are the last confirmed copy of the
 // style dialogs (written on their OK). The document holds what no control
 // holds: the code dialect, whether publishing selects each page's own entry,
-// the file's path, and the history, whose clean state is the project as last
+// the language of the pages, the file's path, and the history, whose clean state is the project as last
 // loaded or saved.
 //
 // Every change is one step of the history: a list edit keeps only the rows it
@@ -72,12 +72,16 @@ public:
     bool selectCurrentPage() const { return m_selectCurrentPage; }
     // Where publishing keeps its backups (absolute; empty: in the site), as the project file names it.
     QString backupFolder() const { return m_backupFolder; }
+    // The language the HTML5 pages declare (see PageLanguage).
+    QString pageLanguage() const { return m_lang; }
 
     // Changes as the user makes them, each one step of the history.
     void changeDialect(CodeDialect dialect);
     // The folder is made absolute; empty: none.
     void changeSiteFolder(const QString &folder);
     void changeSelectCurrentPage(bool select);
+    // A valid language tag (pagelanguage::isValid).
+    void changePageLanguage(const QString &tag);
     // Records a change of the options or the styles that has been made since
     // the history's last step, as one step named `text`; steps with the same
     // merge key that follow each other become one. Nothing is recorded when
@@ -97,7 +101,7 @@ public:
     // file; the history's clean state.
     void newProject(const std::function<void()> &reset);
     // Options at their start-up values, no site folder, no rows, the dialect
-    // preferred for new menus; the style records stay.
+    // preferred for new menus and the window's language; the style records stay.
     void resetProject();
     // Loads a project file (an undoable step; the file becomes the document's
     // file). On failure the project stays as it was and `error` names the file.
@@ -147,6 +151,7 @@ private:
     CodeDialect m_dialect = CodeDialect::Classic;
     bool m_selectCurrentPage = true;
     QString m_backupFolder;
+    QString m_lang = pagelanguage::forNewProjects();
     std::function<void()> m_styleCapture;
     std::function<int()> m_currentRow;
     QUndoStack *m_undoStack = nullptr;

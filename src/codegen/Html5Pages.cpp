@@ -5,12 +5,12 @@
 namespace html5pages {
 
 namespace {
-QString page(QLatin1StringView title, const QString &head, const QString &body)
+QString page(const QString &lang, QLatin1StringView title, const QString &head, const QString &body)
 {
-    return QLatin1StringView("<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n"
-                             "<meta charset=\"utf-8\">\r\n<title>")
-           + title + QLatin1StringView("</title>\r\n") + head + QLatin1StringView("</head>\r\n<body>\r\n")
-           + body + QLatin1StringView("</body>\r\n</html>\r\n");
+    return QLatin1StringView("<!DOCTYPE html>\r\n<html lang=\"") + webescape::html(lang)
+           + QLatin1StringView("\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>") + title
+           + QLatin1StringView("</title>\r\n") + head + QLatin1StringView("</head>\r\n<body>\r\n") + body
+           + QLatin1StringView("</body>\r\n</html>\r\n");
 }
 
 QString frame(const QString &source, const QString &name, QLatin1StringView title, int height)
@@ -24,23 +24,24 @@ QString frame(const QString &source, const QString &name, QLatin1StringView titl
 
 QString menuPage(const MenuCode &code)
 {
-    return page(QLatin1StringView("Quillnav - Menu"), code.head, code.body);
+    return page(code.lang, QLatin1StringView("Quillnav - Menu"), code.head, code.body);
 }
 
-QString framesetPage(const MenuOptions &o, const QString &menuPageName, const QString &noticePageName)
+QString framesetPage(const MenuOptions &o, const QString &lang, const QString &menuPageName,
+                     const QString &noticePageName)
 {
     const QString head = QStringLiteral("<style>body { margin: 0; }</style>\r\n");
     if (o.linkTarget != MenuOptions::DifferentFrame)
-        return page(QLatin1StringView("Quillnav - Menu Preview"), head,
+        return page(lang, QLatin1StringView("Quillnav - Menu Preview"), head,
                     frame(menuPageName, QStringLiteral("main"), QLatin1StringView("Menu"), 100));
-    return page(QLatin1StringView("Quillnav - Menu Preview"), head,
+    return page(lang, QLatin1StringView("Quillnav - Menu Preview"), head,
                 frame(menuPageName, QStringLiteral("main"), QLatin1StringView("Menu"), 75)
                     + frame(noticePageName, o.frameName, QLatin1StringView("Linked pages"), 24));
 }
 
-QString noticePage()
+QString noticePage(const QString &lang)
 {
-    return page(QLatin1StringView("Quillnav - Linked Pages"), QString(),
+    return page(lang, QLatin1StringView("Quillnav - Linked Pages"), QString(),
                 QStringLiteral("<p style=\"color: blue; font-family: Verdana, sans-serif; "
                                "font-size: 13px; text-align: center\">You selected the target of "
                                "the menu links to be another frame. Linked urls will be displayed "
@@ -49,7 +50,7 @@ QString noticePage()
 
 QString savedPage(const MenuCode &code)
 {
-    return page(QLatin1StringView("Menu"), code.head, code.body);
+    return page(code.lang, QLatin1StringView("Menu"), code.head, code.body);
 }
 
 } // namespace html5pages

@@ -292,9 +292,13 @@ qint64 MenuCodeLengthBound(const MenuProject &project, const MenuItemSummary &it
 
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
 {
-    if (project.dialect == CodeDialect::Html5)
-        return GenerateHtml5MenuCode(mode, project);
-    return {GenerateHeadFragment(project.options), buildBody(mode, project), CodeDialect::Classic};
+    if (project.dialect == CodeDialect::Html5) {
+        MenuCode code = GenerateHtml5MenuCode(mode, project);
+        code.lang = project.lang;
+        return code;
+    }
+    return {GenerateHeadFragment(project.options), buildBody(mode, project), CodeDialect::Classic,
+            project.lang};
 }
 
 void AppendMenuBody(TextBuilder &out, const QString &mode, const MenuProject &project)

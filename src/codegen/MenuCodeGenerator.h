@@ -12,6 +12,7 @@ struct MenuCode {
     QString head;                               // script block for the page's head section
     QString body;                               // the form with the list (and button) for the page's body
     CodeDialect dialect = CodeDialect::Classic; // what the texts are written in
+    QString lang = pagelanguage::kDefault;      // the language an HTML5 page around them declares
 };
 
 namespace codegen {

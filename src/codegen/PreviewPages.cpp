@@ -12,8 +12,8 @@ PreviewPages PreviewPages::build(const MenuCode &code, const MenuOptions &option
 {
     PreviewPages pages;
     if (code.dialect == CodeDialect::Html5) {
-        pages.framesetPage = html5pages::framesetPage(options, menuPageName(), noticePageName());
-        pages.noticePage = html5pages::noticePage();
+        pages.framesetPage = html5pages::framesetPage(options, code.lang, menuPageName(), noticePageName());
+        pages.noticePage = html5pages::noticePage(code.lang);
         pages.menuPage = html5pages::menuPage(code);
         pages.byteOrderMark = false;
         return pages;

@@ -3,6 +3,7 @@
 #include "menu/CodeDialect.h"
 #include "menu/MenuItem.h"
 #include "menu/MenuOptions.h"
+#include "menu/PageLanguage.h"
 #include "styles/StyleRecords.h"
 
 #include <QList>
@@ -26,6 +27,8 @@ struct MenuProject {
     // Where publishing keeps its backups, held like `site`; empty: in the
     // site's own .quillnav-backup (see BackupRuns).
     QString backups;
+    // The language the HTML5 pages declare (a BCP 47 tag, see PageLanguage).
+    QString lang = pagelanguage::kDefault;
 
     friend bool operator==(const MenuProject &, const MenuProject &) = default;
 };

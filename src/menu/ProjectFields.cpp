@@ -1,6 +1,7 @@
 #include "menu/ProjectFields.h"
 
 #include "menu/JsonScanner.h"
+#include "menu/PageLanguage.h"
 #include "menu/ProjectFile.h"
 #include "styles/CssFontFamily.h"
 
@@ -327,6 +328,20 @@ CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root)
         refuse(QCoreApplication::translate("ProjectFile", "Code (Classic or HTML5)"),
                QCoreApplication::translate("ProjectFile", "must be \"classic\" or \"html5\""));
     return dialect;
+}
+
+QString readLanguage(const QByteArray &bytes, const RootMembers &root)
+{
+    const qsizetype at = root.offset("lang");
+    if (at < 0)
+        return pagelanguage::kDefault;
+    JsonScanner scan(bytes, at);
+    if (scan.peek() != JsonScanner::String)
+        refuse(pagelanguage::caption(), QCoreApplication::translate("ProjectFile", "must be a text"));
+    const QString tag = scan.readString();
+    if (!pagelanguage::isValid(tag))
+        refuse(pagelanguage::caption(), pagelanguage::problem());
+    return tag;
 }
 
 // A folder's path (`site`, `backups`): a text without NUL, within the length of texts.

@@ -18,6 +18,8 @@ MenuStyleRecord readMenuStyle(const QByteArray &bytes, const RootMembers &root);
 ButtonStyleRecord readButtonStyle(const QByteArray &bytes, const RootMembers &root);
 // The kind of code the project generates; a file without it is classic.
 CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root);
+// The language of the HTML5 pages; a file without it means "en".
+QString readLanguage(const QByteArray &bytes, const RootMembers &root);
 // The site folder, the backup folder and whether publishing selects each
 // page's own entry; a file without them has no site, keeps its backups in
 // the site and selects.

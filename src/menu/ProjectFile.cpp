@@ -148,6 +148,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         loaded.menuStyle = readMenuStyle(bytes, root);
         loaded.buttonStyle = readButtonStyle(bytes, root);
         loaded.dialect = readDialect(bytes, root);
+        loaded.lang = readLanguage(bytes, root);
         readSite(bytes, root, &loaded);
         *project = std::move(loaded);
         kind = Refused::Nothing;

@@ -1,6 +1,7 @@
 #include "menu/ProjectFileText.h"
 
 #include "menu/JsonWriter.h"
+#include "menu/PageLanguage.h"
 #include "menu/ProjectFile.h"
 
 #include <QStringList>
@@ -161,6 +162,8 @@ void writeProjectText(JsonWriter &w, const MenuProject &p)
         fields.push_back({"selectCurrentPage", false});
     if (!p.backups.isEmpty())
         fields.push_back({"backups", p.backups});
+    if (p.lang != pagelanguage::kDefault)
+        fields.push_back({"lang", p.lang});
     writeFields(w, std::move(fields), 0);
     w.raw("\n");
 }

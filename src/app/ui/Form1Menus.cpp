@@ -6,6 +6,7 @@
 #include "app/ui/FrmAbt.h"
 #include "app/ui/IgnoredStylesNotice.h"
 #include "app/ui/LivePreviewPane.h"
+#include "app/ui/PageLanguageDialog.h"
 #include "app/ui/PreferencesDialog.h"
 #include "app/ui/SvgIcon.h"
 #include "codegen/ui/CodeActions.h"
@@ -174,6 +175,12 @@ void Form1Private::buildEditMenu()
         const int current = q->currentPosition();
         addItemAt(current == 0 ? m_model->count() + 1 : current + 1, Form1::tr("Insert Item"));
     });
+    QObject::connect(addEntry(edit, "mnuEditPageLang", Form1::tr("&Language of the Page...")),
+                     &QAction::triggered, q, [this] {
+                         PageLanguageDialog dialog(m_document->pageLanguage(), q);
+                         if (dialog.exec() == QDialog::Accepted)
+                             m_document->changePageLanguage(dialog.tag());
+                     });
     addSeparator(edit, "mnuEditSepPrefs");
     QAction *prefs = addEntry(edit, "mnuEditPrefs", Form1::tr("Pr&eferences..."));
     prefs->setShortcuts(QKeySequence::Preferences); // none on some desktops

@@ -15,7 +15,11 @@ QString LivePreviewStatus::prompt()
 
 std::optional<QString> LivePreviewStatus::pageShown(const MenuProject &project)
 {
+    const QString where = m_where;
+    const bool otherItems = m_items != project.items;
+    const bool otherDialect = m_dialect && *m_dialect != project.dialect;
     m_items = project.items;
+    m_dialect = project.dialect;
     switch (project.options.linkTarget) {
     case MenuOptions::NewWindow:
         m_where = QCoreApplication::translate("LivePreview", "in a new window");
@@ -28,13 +32,19 @@ std::optional<QString> LivePreviewStatus::pageShown(const MenuProject &project)
         m_where = QCoreApplication::translate("LivePreview", "in the same window");
         break;
     }
-    // The same entry: the same text leading to the same place.
+    // Other code is another page: whatever the line said was about the last one.
+    if (!m_pickShown && !otherDialect)
+        return std::nullopt;
+    // The same entry: the same text leading to the same place. An entry the
+    // list could not name is known only as long as the list stays.
     const auto same = [this](const MenuItem &item) {
         return item.text == m_pick->text && item.linked == m_pick->linked && item.url == m_pick->url;
     };
-    if (!m_pick || std::any_of(m_items.cbegin(), m_items.cend(), same))
+    const bool entryKept = m_pick ? std::any_of(m_items.cbegin(), m_items.cend(), same) : !otherItems;
+    if (entryKept && !otherDialect && where == m_where)
         return std::nullopt;
     m_pick.reset();
+    m_pickShown = false;
     return prompt();
 }
 
@@ -43,6 +53,7 @@ QString LivePreviewStatus::picked(int index, const QString &text, const QString 
     // Options follow the entries one for one; a list whose markup a text
     // broke may not, and then only the page's text is known.
     m_pick.reset();
+    m_pickShown = true;
     if (index >= 0 && index < m_items.size())
         m_pick = m_items.at(index);
     if (!address.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menu/CodeDialect.h"
 #include "menu/MenuItem.h"
 
 #include <QList>
@@ -10,8 +11,9 @@ struct MenuProject;
 
 // What the live preview's status line says about the entry last picked in
 // the pane's menu: where it leads, or that it leads nowhere (a separator, an
-// entry without link). Once the entry is no longer in the menu (an undo took
-// it out, or changed it), the line goes back to its first prompt.
+// entry without link). Once the line no longer describes the menu shown (the
+// entry was taken out or changed, the code or the target of links changed),
+// it goes back to its first prompt.
 class LivePreviewStatus {
 public:
     static QString prompt();
@@ -25,6 +27,9 @@ public:
 
 private:
     QList<MenuItem> m_items;
+    // A line about a pick is shown; the entry, when the page named one of the list.
+    bool m_pickShown = false;
     std::optional<MenuItem> m_pick;
     QString m_where;
+    std::optional<CodeDialect> m_dialect; // none before the first page
 };

@@ -23,8 +23,9 @@ PreferencesDialog::PreferencesDialog(QWidget *owner) : QDialog(owner)
     m_newMenuCode->addItems(codedialect::captions());
     m_newMenuCode->setCurrentIndex(int(Preferences::NewMenuDialect()));
     m_newMenuCode->setToolTip(
-        tr("The code of a new menu project and of the first window. A saved project keeps its own."));
-    auto *label = new QLabel(tr("Code for &new menus:"), this);
+        tr("The code that File > New Menu Project and the first window start with. Menus made "
+           "from a site or a sitemap get HTML5 code; a saved project keeps its own."));
+    auto *label = new QLabel(tr("Code for File > &New Menu Project:"), this);
     label->setBuddy(m_newMenuCode);
 
     m_ignoredStyles =

@@ -7,7 +7,8 @@ class QComboBox;
 class QDialogButtonBox;
 
 // "Preferences" (Edit > Preferences...): the code new menus start with
-// (File > New and the first window of a run; a loaded file keeps its own)
+// (File > New and the first window of a run; menus from a site or sitemap
+// are HTML5, a loaded file keeps its own)
 // and whether the notice about styles that browsers ignore is shown. OK
 // stores both in the settings store; Cancel changes nothing.
 class PreferencesDialog : public QDialog {

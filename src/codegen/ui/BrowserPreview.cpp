@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 void showMessage(QWidget *owner, const QString &title, const QString &text)
@@ -32,13 +33,18 @@ bool RunBrowserPreview(QWidget *owner, const MenuProject &project, PreviewSessio
                     error + QCoreApplication::translate("BrowserPreview", "\n\nThe preview was not opened."));
         return false;
     }
-    if (!OpenWithShell(owner, session.framesetPath())) {
-        showMessage(owner, QCoreApplication::translate("BrowserPreview", "Preview Menu in Browser"),
+    // The browser may fail after this command has ended: the message comes
+    // then, unless the window has closed in the meantime.
+    const QPointer<QWidget> window(owner);
+    const bool owned = owner != nullptr;
+    const QString page = QDir::toNativeSeparators(session.framesetPath());
+    return OpenWithShell(owner, session.framesetPath(), [window, owned, page](const QString &problem) {
+        if (owned && !window)
+            return;
+        showMessage(window, QCoreApplication::translate("BrowserPreview", "Preview Menu in Browser"),
                     QCoreApplication::translate("BrowserPreview",
-                                                "No program was found to show the preview page. Open this "
-                                                "page in your web browser to see the menu:\n\n%1")
-                        .arg(QDir::toNativeSeparators(session.framesetPath())));
-        return false;
-    }
-    return true;
+                                                "The preview was not shown: %1\n\nOpen this "
+                                                "page in your web browser to see the menu:\n\n%2")
+                        .arg(problem, page));
+    });
 }

@@ -164,7 +164,7 @@ void Form3::Command2_Click()
 void Form3::Command3_Click()
 {
     QString path;
-    if (SaveCodeToFile(this, MenuCode{headText(), bodyText(), m_code.dialect}, &path))
+    if (SaveCodeToFile(this, MenuCode{headText(), bodyText(), m_code.dialect, m_code.lang}, &path))
         emit statusMessage(tr("Saved the menu code to %1.").arg(QDir::toNativeSeparators(path)));
 }
 

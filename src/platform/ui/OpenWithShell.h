@@ -7,10 +7,18 @@
 
 class QWidget;
 
+// Why an address was not opened, in a sentence for the user that names the
+// program tried, if any.
+using ShellOpenFailure = std::function<void(const QString &problem)>;
+
 // Opens a local file (an absolute path) or an address ("https:", "mailto:" ...)
-// with the desktop's default handler, which runs as a program of its own;
-// nothing waits for it. False when the desktop found nothing to open it with.
-bool OpenWithShell(QWidget *owner, const QString &pathOrAddress);
+// with a program of its own: for a page or a web address the first command of
+// BROWSER whose program exists, when BROWSER is set, else the desktop's
+// opener (xdg-open), else whatever the desktop offers. Nothing waits for it.
+// False, after telling `failed`, when no program was found or it could not
+// be started; when it cannot start later, or ends with an error within a few
+// seconds, `failed` is told then, from the event loop.
+bool OpenWithShell(QWidget *owner, const QString &pathOrAddress, const ShellOpenFailure &failed = {});
 
 // What OpenWithShell hands to the desktop: a file URL for a path, the address
 // itself otherwise.

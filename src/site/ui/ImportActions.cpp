@@ -77,8 +77,10 @@ void ImportActions::importPage()
     {
         BusyCursor busy;
         converted = page.project(index, &project, &notes);
-        if (converted)
+        if (converted) {
+            project.lang = m_document->pageLanguage(); // the pages' language is the project's
             m_document->replaceProject(project, tr("Import Menu"));
+        }
     }
     if (!converted) {
         ShowProblem(m_parent, page.error());

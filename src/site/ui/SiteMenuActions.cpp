@@ -2,8 +2,8 @@
 
 #include "app/FileChoosers.h"
 #include "app/MenuDocument.h"
-#include "app/Preferences.h"
 #include "codegen/ui/ProblemBox.h"
+#include "menu/PageLanguage.h"
 #include "site/SiteMenuBuilder.h"
 #include "site/SitemapImport.h"
 #include "site/ui/PageProgress.h"
@@ -29,7 +29,10 @@ QString SiteMenuActions::chooseFolder(const QString &start)
 
 void SiteMenuActions::take(MenuProject project, const QString &undoText, const QStringList &notes)
 {
-    project.dialect = Preferences::NewMenuDialect(); // the site folder stays absolute in the document
+    // HTML5, as on the command line: browsers ignore classic code's styles, and
+    // two classic menus on one page clash. The site folder stays absolute.
+    project.dialect = CodeDialect::Html5;
+    project.lang = pagelanguage::forNewProjects();
     m_document->startProject(project, undoText);
     emit statusMessage(tr("Entries in the new menu: %1.").arg(QLocale().toString(project.items.size())));
     if (!notes.isEmpty()) {
