@@ -127,7 +127,7 @@ int main(int argc, char *argv[])
             }
             const int drawnWhileHeld = drawnCount;
             double afterLast = -1; // the last page drawn, once none follows for half a second
-            while (waitForDrawn(pane, 500))
+            for (int timeout = 5000; waitForDrawn(pane, timeout); timeout = 500)
                 afterLast = sinceLast.nsecsElapsed() / 1e6;
             std::printf("%8s %8d %12.1f %10.1f %10.1f %14d %14.1f\n",
                         dialect == CodeDialect::Html5 ? "HTML5" : "Classic", count, ms[ms.size() / 2],
