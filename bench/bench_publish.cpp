@@ -1,9 +1,10 @@
 // Publishing a menu into 1,000 pages of 20 KB (every page changes: the menu's
 // item texts differ from run to run; the backups are kept as the program
 // keeps them), beside the floor: reading the same pages and writing their
-// bytes back in place with fsync, one page after the other. Also a run in
-// which every page is already up to date (nothing is written). The goal is
-// publishing within 3x the floor.
+// bytes back in place with fsync, one page after the other. The goal is
+// publishing within 3x the floor. Also runs in which every page is already up
+// to date (nothing is written), beside reading the pages alone, in turn, five
+// of each: the goal is at most the reading's time.
 #include "BenchTiming.h"
 #include "site/SitePublisher.h"
 #include "site/SiteWriter.h"
@@ -14,9 +15,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -63,6 +67,37 @@ double floorMs(const QStringList &paths)
     });
 }
 
+// Reads every page, as publishing must at the least.
+double readMs(const QStringList &paths)
+{
+    return bestMs(1, [&] {
+        for (const QString &path : paths) {
+            QFile in(path);
+            if (!in.open(QIODevice::ReadOnly) || in.readAll().isEmpty())
+                std::printf("  the floor's read failed\n");
+        }
+    });
+}
+
+// Processor time of this process in milliseconds (the machine may be shared).
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// The median of five runs and their spread (the slowest less the quickest).
+struct Spread {
+    double median;
+    double spread;
+};
+Spread spreadOf(std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back() - ms.front()};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -97,15 +132,39 @@ int main(int argc, char **argv)
         totalMs = std::min(totalMs, total);
         QDir(dir.filePath(QStringLiteral(".quillnav-backup"))).removeRecursively();
     }
-    const double upToDateMs = bestMs(3, [&] {
-        SiteWriter::write(SitePublisher::prepare(project(round), dir.path(), {}, SitePublisher::Publish));
-    });
+    std::vector<double> reads, upToDates, readsCpu, upToDatesCpu;
+    for (int r = 0; r < 5; ++r) {
+        double cpu = cpuMs();
+        reads.push_back(readMs(paths));
+        readsCpu.push_back(cpuMs() - cpu);
+        cpu = cpuMs();
+        upToDates.push_back(bestMs(1, [&] {
+            const SitePlan plan =
+                SitePublisher::prepare(project(round), dir.path(), {}, SitePublisher::Publish);
+            if (plan.count(PagePlan::UpToDate) < kPages || !SiteWriter::write(plan).backupFolder.isEmpty())
+                std::printf("  the pages were not all up to date\n");
+        }));
+        upToDatesCpu.push_back(cpuMs() - cpu);
+    }
+    const Spread read = spreadOf(reads);
+    const Spread upToDate = spreadOf(upToDates);
+    const Spread readCpu = spreadOf(readsCpu);
+    const Spread upToDateCpu = spreadOf(upToDatesCpu);
     std::printf("publish into %d pages of %d KB (best of 5, in turn)\n", kPages, kPageBytes / 1024);
     std::printf("  floor: read and write back with fsync  %8.1f ms\n", rawMs);
     std::printf("  publish: prepare                       %8.1f ms\n", prepareMs);
     std::printf("  publish: backups and writes            %8.1f ms\n", writeMs);
     std::printf("  publish: whole                         %8.1f ms  (%.2fx the floor, goal 3x)\n", totalMs,
                 totalMs / rawMs);
-    std::printf("  publish when up to date                %8.1f ms\n", upToDateMs);
+    std::printf("up to date (median of 5 in turn, spread)\n");
+    std::printf("  floor: reading the pages               %8.1f ms  (spread %.1f)\n", read.median,
+                read.spread);
+    std::printf(
+        "  publish when up to date                %8.1f ms  (spread %.1f; %.2fx the reading, goal 1x)\n",
+        upToDate.median, upToDate.spread, upToDate.median / read.median);
+    std::printf("  processor: reading the pages           %8.1f ms  (spread %.1f)\n", readCpu.median,
+                readCpu.spread);
+    std::printf("  processor: publish when up to date     %8.1f ms  (spread %.1f; %.2fx the reading)\n",
+                upToDateCpu.median, upToDateCpu.spread, upToDateCpu.median / readCpu.median);
     return 0;
 }

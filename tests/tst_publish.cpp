@@ -571,6 +571,42 @@ private slots:
         QCOMPARE(again.count(PagePlan::EditedByHand), qsizetype(kept ? 1 : 0));
     }
 
+    // A page that is, byte for byte, what the last publish wrote into it, for
+    // the same code, is up to date without being parsed (here no parser can
+    // run, which would make it an error); any byte changed takes it to the parser.
+    void upToDateUnparsed_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<int>("state");
+        QTest::newRow("as written") << QByteArray() << QByteArray() << int(PagePlan::UpToDate);
+        QTest::newRow("a byte changed")
+            << QByteArray("</body>") << QByteArray("</body >") << int(PagePlan::Error);
+        QTest::newRow("the code changed")
+            << QByteArray(">About</option>") << QByteArray(">About</option>") << int(PagePlan::Error);
+    }
+    void upToDateUnparsed()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(int, state);
+        QTemporaryDir dir;
+        copySite(dir.path());
+        QVERIFY(!publish("nav", dir.path()).failed());
+        const QString page = dir.filePath("index.html");
+        QByteArray bytes = testfiles::readAll(page);
+        QVERIFY(bytes.contains(from));
+        QVERIFY(testfiles::writeAll(page, bytes.replace(from, to)));
+        MenuProject menu = project("nav");
+        if (QString(QTest::currentDataTag()) == "the code changed")
+            menu.items.last().text += "x";
+        SitePublisher::Options options;
+        options.bounds.memoryBytes = 1;
+        const SitePlan plan =
+            SitePublisher::prepare(menu, dir.path(), {page}, SitePublisher::Publish, options);
+        QCOMPARE(planOf(plan, "index.html")->state, PagePlan::State(state));
+    }
+
     // A page changed between its reading and its writing is left as it is,
     // however it was changed.
     void changedWhileWriting_data()

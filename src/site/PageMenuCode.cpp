@@ -24,19 +24,25 @@ QStringList linksFor(const MenuProject &project, const SiteLink::Base &base)
     return urls;
 }
 
-// The project on the page, its links given.
-MenuProject withLinks(const MenuProject &project, const SiteLink::Base &base,
-                      const std::function<bool(const QString &)> &isFolder, const QStringList &urls)
+// The entry that leads to the page and is selected on it; -1 for none.
+qsizetype ownEntry(const MenuProject &project, const SiteLink::Base &base,
+                   const std::function<bool(const QString &)> &isFolder)
+{
+    for (qsizetype i = 0; project.selectCurrentPage && i < project.items.size(); ++i) {
+        const MenuItem &item = project.items.at(i);
+        if (rewritten(item) && SiteLink::leadsTo(item.url, base.page, isFolder))
+            return i;
+    }
+    return -1;
+}
+
+// The project on the page, its links and own entry given.
+MenuProject withLinks(const MenuProject &project, const QStringList &urls, qsizetype own)
 {
     MenuProject p = project;
-    qsizetype own = -1;
     for (qsizetype i = 0; i < p.items.size(); ++i) {
-        MenuItem &item = p.items[i];
-        if (!rewritten(item))
-            continue;
-        if (own < 0 && project.selectCurrentPage && SiteLink::leadsTo(item.url, base.page, isFolder))
-            own = i;
-        item.url = urls.at(i);
+        if (rewritten(p.items.at(i)))
+            p.items[i].url = urls.at(i);
     }
     if (own >= 0) {
         for (qsizetype i = 0; i < p.items.size(); ++i)
@@ -55,19 +61,49 @@ MenuProject forPage(const MenuProject &project, const QString &pagePath)
 MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
                     const std::function<bool(const QString &)> &isFolder)
 {
-    return withLinks(project, base, isFolder, linksFor(project, base));
+    return withLinks(project, linksFor(project, base), ownEntry(project, base, isFolder));
 }
 
-MenuProject FolderLinks::forPage(const SiteLink::Base &base, const std::function<bool(const QString &)> &isFolder)
+QString FolderLinks::keyOf(const SiteLink::Base &base) const
 {
     // A link comes out the same for every page whose links start in the same
     // folder, unless the base is not the page's own address (then a fragment
     // alone gets the page's path).
-    const QString key = base.ownAddress ? base.folder : base.folder + u'\n' + base.page;
+    return base.ownAddress ? base.folder : base.folder + u'\n' + base.page;
+}
+
+MenuProject FolderLinks::forPage(const SiteLink::Base &base,
+                                 const std::function<bool(const QString &)> &isFolder)
+{
+    const QString key = keyOf(base);
     auto it = m_urls.find(key);
     if (it == m_urls.end())
         it = m_urls.insert(key, linksFor(m_project, base));
-    return withLinks(m_project, base, isFolder, *it);
+    return withLinks(m_project, *it, ownEntry(m_project, base, isFolder));
+}
+
+QString FolderLinks::head(const SiteLink::Base &base)
+{
+    const QString key = keyOf(base);
+    auto it = m_heads.find(key);
+    if (it == m_heads.end())
+        it = m_heads.insert(key, PageMenuCode::head(m_project, base));
+    return *it;
+}
+
+QString FolderLinks::body(const SiteLink::Base &base, const std::function<bool(const QString &)> &isFolder,
+                          int *variant)
+{
+    const qsizetype own = ownEntry(m_project, base, isFolder);
+    const QString key = keyOf(base) + u'\n' + QString::number(own);
+    auto it = m_bodies.find(key);
+    if (it == m_bodies.end()) {
+        const int next = int(m_bodies.size());
+        it = m_bodies.insert(key, {PageMenuCode::body(forPage(base, isFolder)), next});
+    }
+    if (variant)
+        *variant = it->second;
+    return it->first;
 }
 
 QString head(const MenuProject &project, const QString &pagePath)

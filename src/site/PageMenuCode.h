@@ -35,11 +35,22 @@ MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
 class FolderLinks {
 public:
     explicit FolderLinks(const MenuProject &project) : m_project(project) {}
-    MenuProject forPage(const SiteLink::Base &base, const std::function<bool(const QString &path)> &isFolder = {});
+    MenuProject forPage(const SiteLink::Base &base,
+                        const std::function<bool(const QString &path)> &isFolder = {});
+    // head(project, base) and body(forPage(base, isFolder)), each made once
+    // for the pages that share it: the pages of a folder share their code
+    // unless their own entry differs. Equal `variant`s, equal bodies.
+    QString head(const SiteLink::Base &base);
+    QString body(const SiteLink::Base &base, const std::function<bool(const QString &path)> &isFolder,
+                 int *variant = nullptr);
 
 private:
+    QString keyOf(const SiteLink::Base &base) const;
+
     const MenuProject &m_project;
-    QHash<QString, QStringList> m_urls; // by the base's folder, "" or ending in '/'
+    QHash<QString, QStringList> m_urls;               // by the base's folder, "" or ending in '/'
+    QHash<QString, QString> m_heads;                  // the same way
+    QHash<QString, std::pair<QString, int>> m_bodies; // the same way and the own entry's index
 };
 
 // The head region's code and the body region's code (lines end with CR LF).

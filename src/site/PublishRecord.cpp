@@ -5,10 +5,11 @@
 #include "site/MenuRegions.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <openssl/sha.h>
 
 namespace {
 
@@ -61,7 +62,14 @@ bool readPage(const QJsonValue &value, PublishRecord::Page *page)
 
 QByteArray PublishRecord::hash(QByteArrayView bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    unsigned char digest[SHA256_DIGEST_LENGTH];
+    SHA256(reinterpret_cast<const unsigned char *>(bytes.data()), size_t(bytes.size()), digest);
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(digest), sizeof digest).toHex();
+}
+
+QByteArray PublishRecord::codeHash(const QString &head, const QString &body)
+{
+    return hash((head + QChar(0) + body).toUtf8());
 }
 
 PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)

@@ -42,6 +42,10 @@ struct PublishRecord {
     // Writes it atomically; false with the reason.
     bool save(const QString &siteFolder, QString *error) const;
 
+    // SHA-256 in lower-case hex (the processor's SHA instructions where it
+    // has them: a site's every page is hashed when publishing finds it up to date).
     static QByteArray hash(QByteArrayView bytes);
+    // The hash of a page's menu code, as `Menu::codeHash` keeps it.
+    static QByteArray codeHash(const QString &head, const QString &body);
     static QString path(const QString &siteFolder) { return siteFolder + u'/' + kFileName; }
 };

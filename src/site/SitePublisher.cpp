@@ -20,6 +20,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <cstring>
+
 namespace {
 
 struct Page {
@@ -33,7 +35,8 @@ struct Page {
 // text holds a mark of this menu (MenuRegionMark::appearsIn) takes part, so
 // a page of another menu, or one that cannot be decoded and holds nothing of
 // this menu, never stops the run.
-void readPage(Page &page, const QString &menuName, const SitePublisher::Options &options)
+void readPage(Page &page, const QString &menuName, const SitePublisher::Options &options,
+              const std::function<bool(const PagePlan &)> &unchanged)
 {
     PagePlan &plan = page.plan;
     plan.identity = FileIdentity::of(page.absolute);
@@ -48,6 +51,13 @@ void readPage(Page &page, const QString &menuName, const SitePublisher::Options 
     const QByteArray encoding = PageEncoding::sniff(plan.oldBytes);
     if (PageEncoder::isAsciiCompatible(encoding) && !plan.oldBytes.contains("quillnav")) {
         plan.oldBytes.clear();
+        return;
+    }
+    if (PageEncoder::isAsciiCompatible(encoding) && unchanged(plan)) {
+        plan.state = PagePlan::UpToDate;
+        plan.reason.clear();
+        plan.encoding = encoding;
+        plan.oldBytes.clear(); // as for every page that does not change
         return;
     }
     QString error;
@@ -70,6 +80,44 @@ void readPage(Page &page, const QString &menuName, const SitePublisher::Options 
         return;
     }
     page.parse = true;
+}
+
+// Whether an ASCII-compatible page's bytes hold a base element's start tag.
+bool mayHoldBase(const QByteArray &bytes)
+{
+    const char *at = bytes.constData();
+    const char *end = at + bytes.size();
+    while ((at = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)))) && end - at > 4) {
+        ++at;
+        if ((at[0] | 0x20) == 'b' && (at[1] | 0x20) == 'a' && (at[2] | 0x20) == 's' && (at[3] | 0x20) == 'e')
+            return true;
+    }
+    return false;
+}
+
+// Whether a page is, byte for byte, what the last publish wrote into it, for
+// the same menu code: publishing it again would change nothing, so it is up
+// to date without being parsed. Only a page without a base element is judged
+// so, whose links start from its own folder; any other page goes the whole way.
+// `codeHashes`: the hashes of the codes made so far, by head and body variant.
+bool writtenAsIs(const PagePlan &plan, const PublishRecord &record, const MenuProject &project,
+                 PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder,
+                 QHash<std::pair<QString, int>, QByteArray> &codeHashes)
+{
+    const auto page = record.pages.constFind(plan.path);
+    if (page == record.pages.cend())
+        return false;
+    const auto menu = page->menus.constFind(MenuRegionMark::key(project.options.menuName));
+    if (menu == page->menus.cend() || mayHoldBase(plan.oldBytes))
+        return false;
+    const SiteLink::Base base = SiteLink::base(plan.path);
+    int variant = 0;
+    const QString body = links.body(base, isFolder, &variant);
+    const std::pair<QString, int> key{links.head(base), variant};
+    auto code = codeHashes.constFind(key);
+    if (code == codeHashes.cend())
+        code = codeHashes.insert(key, PublishRecord::codeHash(key.first, body));
+    return *code == menu->codeHash && PublishRecord::hash(plan.oldBytes) == page->pageHash;
 }
 
 QString folderReason(const QString &folder)
@@ -151,7 +199,7 @@ PublishRecord::Page recordAfter(const PageEdit &edit, const PageEdit::Menu &menu
         PublishRecord::Menu written;
         written.bodyHash = PublishRecord::hash(edit.writtenRegion(MenuRegionMark::Body));
         written.headHash = PublishRecord::hash(edit.writtenRegion(MenuRegionMark::Head));
-        written.codeHash = PublishRecord::hash((menu.head + QChar(0) + menu.body).toUtf8());
+        written.codeHash = PublishRecord::codeHash(menu.head, menu.body);
         written.placeholder = edit.placeholderText();
         if (written.placeholder.isEmpty())
             written.placeholder = page.menus.value(key).placeholder;
@@ -197,8 +245,8 @@ void plan(Page &page, const PageMarkList &marks, const MenuProject &project, Sit
             plan.reason = problem;
             return;
         }
-        menu.head = PageMenuCode::head(project, scriptBase);
-        menu.body = PageMenuCode::body(links.forPage(base, isFolder));
+        menu.head = links.head(scriptBase);
+        menu.body = links.body(base, isFolder);
         menu.classic = project.dialect != CodeDialect::Html5;
     }
     const auto recorded = record.pages.constFind(plan.path);
@@ -380,11 +428,23 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         }
     }
     const PublishRecord record = PublishRecord::load(out.siteFolder, &out.recordNote);
+    QHash<QString, bool> folders; // whether a path relative to the site folder is a folder
+    const auto isFolder = [&](const QString &path) {
+        auto found = folders.constFind(path);
+        if (found == folders.cend())
+            found = folders.insert(path, QFileInfo(out.siteFolder + u'/' + path).isDir());
+        return found.value();
+    };
+    PageMenuCode::FolderLinks links(project);
+    QHash<std::pair<QString, int>, QByteArray> codeHashes;
+    const auto unchanged = [&](const PagePlan &plan) {
+        return action == Publish && writtenAsIs(plan, record, project, links, isFolder, codeHashes);
+    };
     QList<PageReader::Source> texts;
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
     for (Page &page : all) {
         if (!page.absolute.isEmpty())
-            readPage(page, project.options.menuName, options);
+            readPage(page, project.options.menuName, options, unchanged);
         const FileIdentity &id = page.plan.identity;
         if (id.exists && seen.contains({id.device, id.inode})) {
             page.parse = false;
@@ -400,14 +460,6 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds, project.options.menuName);
     qsizetype next = 0;
     bool holdsMenu = false;
-    QHash<QString, bool> folders; // whether a path relative to the site folder is a folder
-    const auto isFolder = [&](const QString &path) {
-        auto found = folders.constFind(path);
-        if (found == folders.cend())
-            found = folders.insert(path, QFileInfo(out.siteFolder + u'/' + path).isDir());
-        return found.value();
-    };
-    PageMenuCode::FolderLinks links(project);
     QSet<QString> parsed; // the pages whose use of the shared script is known from the run
     for (Page &page : all) {
         if (page.parse) {

@@ -27,6 +27,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSection = QStringLiteral("Live Preview");
@@ -199,8 +201,14 @@ void LivePreviewPane::followStyleDialogs(frmAdvMnuOp *menu, FrmAdvBttnOp *button
 void LivePreviewPane::scheduleUpdate()
 {
     m_stale = true;
-    if (m_page && isVisible())
-        m_timer->start();
+    if (!m_page || !isVisible() || m_timer->isActive())
+        return; // an update is on its way, and shows this change too
+    // One update at a time: the page being drawn asks for the next one
+    // (below), unless it never says it was drawn.
+    const qint64 since = m_lastUpdate.isValid() ? m_lastUpdate.elapsed() : kDrawnWaitMs;
+    const qint64 wait = m_drawing ? kDrawnWaitMs - since : kUpdateDelayMs - since;
+    // Zero: as soon as this event is handled, with the other signals of the same change.
+    m_timer->start(int(std::clamp<qint64>(wait, 0, kDrawnWaitMs)));
 }
 
 void LivePreviewPane::updateNow()
@@ -209,6 +217,8 @@ void LivePreviewPane::updateNow()
     if (!m_page)
         return;
     m_stale = false;
+    m_drawing = true;
+    m_lastUpdate.start();
     // A style dialog that is open shows its controls before they are confirmed.
     MenuProject project = m_document->project();
     livepreview::applyOpenStyleDialogs(m_menuDialog, m_buttonDialog, &project);
@@ -350,14 +360,30 @@ void LivePreviewPane::createView()
     connect(m_page, &LivePreviewPage::pageSaid, this,
             [this](const QString &text) { setStatus(tr("The page says: %1").arg(text)); });
     connect(m_page, &LivePreviewPage::drawn, this, [this](int serial) {
-        if (serial == m_serial)
-            emit pageDrawn();
+        if (serial != m_serial)
+            return;
+        m_drawing = false;
+        emit pageDrawn();
+        if (m_stale) { // changed while the page was made: the next update, no sooner than its time
+            m_timer->stop();
+            scheduleUpdate();
+        }
+    });
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        if (!ok && m_drawing) { // a page that failed to load is never drawn
+            m_drawing = false;
+            if (m_stale) {
+                m_timer->stop();
+                scheduleUpdate();
+            }
+        }
     });
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
                 if (status == QWebEnginePage::NormalTerminationStatus)
                     return;
                 m_stale = true;
+                m_drawing = false;
                 setStatus(tr("The preview's page stopped unexpectedly; the next "
                              "change shows the menu again."));
             });

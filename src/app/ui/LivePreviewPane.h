@@ -3,6 +3,7 @@
 #include "app/ui/LivePreviewStatus.h"
 
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QPointF>
 
 #include <functional>
@@ -32,8 +33,13 @@ class frmAdvMnuOp;
 class LivePreviewPane : public QDockWidget {
     Q_OBJECT
 public:
-    // Time from the last change to the start of the update.
+    // The shortest time between the starts of two updates: a change after a
+    // quiet spell is shown at once, and the changes that follow it within
+    // this time are shown together by one update.
     static constexpr int kUpdateDelayMs = 40;
+    // How long an update waits for the page before it, when that page never
+    // says it was drawn (a renderer that stopped).
+    static constexpr int kDrawnWaitMs = 2000;
 
     // `ownMinimum` is the window's smallest size without the pane.
     LivePreviewPane(QMainWindow *window, MenuDocument *document, std::function<QSize()> ownMinimum);
@@ -56,7 +62,8 @@ public:
     void setBannerMaker(std::function<QWidget *(QWidget *parent)> maker) { m_bannerMaker = std::move(maker); }
 
 public slots:
-    // A change to show: the update runs kUpdateDelayMs after the last one.
+    // A change to show: the update runs at once after a quiet spell, else
+    // once the page before is drawn and kUpdateDelayMs after the last update.
     void scheduleUpdate();
     // Generates the page now and loads it.
     void updateNow();
@@ -98,6 +105,8 @@ private:
     bool m_windowPainted = false;
     bool m_engineWaits = false; // for the window's first paint
     bool m_stale = true;
+    bool m_drawing = false;     // the last update's page is not drawn yet
+    QElapsedTimer m_lastUpdate; // since the last update started
     int m_serial = 0;
     LivePreviewStatus m_pickStatus;
 };
