@@ -52,6 +52,7 @@ MenuProject MenuDocument::currentSettings() const
     project.buttonStyle = m_styles.bttn;
     project.dialect = m_dialect;
     project.selectCurrentPage = m_selectCurrentPage;
+    project.server = m_server;
     return project;
 }
 
@@ -83,6 +84,7 @@ void MenuDocument::applyProject(const MenuProject &project, bool withItems)
     if (m_options)
         m_options->setSiteFolder(project.site);
     m_selectCurrentPage = project.selectCurrentPage;
+    m_server = project.server;
     // The dialogs show the records, and the records hold what the dialogs can
     // show (a border thickness under "No Border", for one, is dropped).
     emit stylesRestored();
@@ -198,6 +200,7 @@ void MenuDocument::resetProject()
         m_options->setSiteFolder(QString());
     }
     m_selectCurrentPage = true;
+    m_server.clear();
     setDialect(Preferences::NewMenuDialect());
     m_model->clear();
 }

@@ -144,6 +144,7 @@ private:
     mAdvMenuvals m_styles;
     CodeDialect m_dialect = CodeDialect::Classic;
     bool m_selectCurrentPage = true;
+    QString m_server; // the site's server, kept as the file holds it
     std::function<void()> m_styleCapture;
     std::function<int()> m_currentRow;
     QUndoStack *m_undoStack = nullptr;

@@ -23,6 +23,9 @@ struct MenuProject {
     // Publishing marks, on each page, the entry that links to that page as
     // the selected one.
     bool selectCurrentPage = true;
+    // The address of the site's server (ServerAddress), never with a
+    // password; empty: none.
+    QString server;
 
     friend bool operator==(const MenuProject &, const MenuProject &) = default;
 };

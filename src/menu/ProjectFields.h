@@ -21,5 +21,7 @@ CodeDialect readDialect(const QByteArray &bytes, const RootMembers &root);
 // The site folder and whether publishing selects each page's own entry;
 // a file without them has no site and selects.
 void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p);
+// The site's server (ServerAddress); a file without it has none.
+void readServer(const QByteArray &bytes, const RootMembers &root, MenuProject *p);
 
 } // namespace ProjectFile::reader

@@ -149,6 +149,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         loaded.buttonStyle = readButtonStyle(bytes, root);
         loaded.dialect = readDialect(bytes, root);
         readSite(bytes, root, &loaded);
+        readServer(bytes, root, &loaded);
         *project = std::move(loaded);
         kind = Refused::Nothing;
         if (walked)

@@ -159,6 +159,8 @@ void writeProjectText(JsonWriter &w, const MenuProject &p)
         fields.push_back({"site", p.site});
     if (!p.selectCurrentPage)
         fields.push_back({"selectCurrentPage", false});
+    if (!p.server.isEmpty())
+        fields.push_back({"server", p.server});
     writeFields(w, std::move(fields), 0);
     w.raw("\n");
 }
