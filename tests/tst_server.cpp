@@ -269,6 +269,27 @@ private slots:
         m_agent.waitForFinished();
     }
 
+    // A server that stops answering: the call returns after its bound,
+    // naming the server, the action and the folder.
+    void stalledServer()
+    {
+        SftpTransport::Options o = keys();
+        o.stallSeconds = 2;
+        SftpTransport t(address(), o);
+        QVERIFY2(t.open(), qPrintable(t.error()));
+        m_server.pause(true);
+        QList<ServerEntry> entries;
+        bool missing = false;
+        const bool listed = t.list(m_server.www(), &entries, &missing);
+        m_server.pause(false);
+        QVERIFY(!listed);
+        QVERIFY(!t.connected());
+        QVERIFY2(t.error().contains("listing the folder \"" + m_server.www()
+                                    + "\" failed: the server did not "
+                                      "answer for 2 seconds"),
+                 qPrintable(t.error()));
+    }
+
     void serverFieldRoundTrip()
     {
         MenuProject p = testfiles::sampleProject();

@@ -3,27 +3,21 @@
 #include <QCoreApplication>
 #include <QUrl>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ServerAddress", text);
-}
-
-} // namespace
-
 bool ServerAddress::parse(const QString &text, ServerAddress *out, QString *problem)
 {
     const QString trimmed = text.trimmed();
     const QUrl url(trimmed, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (trimmed.isEmpty() || !url.isValid() || scheme.isEmpty()) {
-        *problem = tr("is not an address such as \"sftp://user@host/var/www/site\" or "
-                      "\"https://host/dav/site/\".");
+        *problem = QCoreApplication::translate(
+            "ServerAddress", "is not an address such as \"sftp://user@host/var/www/site\" or "
+                             "\"https://host/dav/site/\".");
         return false;
     }
     if (scheme == u"ftp" || scheme == u"ftps") {
-        *problem = tr("uses FTP, which is not supported: give an sftp:// or https:// (WebDAV) address.");
+        *problem = QCoreApplication::translate(
+            "ServerAddress",
+            "uses FTP, which is not supported: give an sftp:// or https:// (WebDAV) address.");
         return false;
     }
     ServerAddress a;
@@ -34,20 +28,25 @@ bool ServerAddress::parse(const QString &text, ServerAddress *out, QString *prob
     else if (scheme == u"http")
         a.scheme = Http;
     else {
-        *problem = tr("has the scheme \"%1\": give an sftp:// or https:// (WebDAV) address.").arg(scheme);
+        *problem =
+            QCoreApplication::translate(
+                "ServerAddress", "has the scheme \"%1\": give an sftp:// or https:// (WebDAV) address.")
+                .arg(scheme);
         return false;
     }
     if (!url.password().isEmpty() || trimmed.section(u'@', 0, 0).count(u':') > 1) {
-        *problem = tr("holds a password (user:password@), which is never kept or given in an address: "
-                      "remove it; the password is asked for when it is needed.");
+        *problem = QCoreApplication::translate(
+            "ServerAddress", "holds a password (user:password@), which is never kept or given in an address: "
+                             "remove it; the password is asked for when it is needed.");
         return false;
     }
     if (url.host().isEmpty()) {
-        *problem = tr("names no server (the host after \"//\").");
+        *problem = QCoreApplication::translate("ServerAddress", "names no server (the host after \"//\").");
         return false;
     }
     if (url.hasQuery() || url.hasFragment()) {
-        *problem = tr("must not hold a query (?) or a fragment (#).");
+        *problem =
+            QCoreApplication::translate("ServerAddress", "must not hold a query (?) or a fragment (#).");
         return false;
     }
     a.user = url.userName();
@@ -57,7 +56,8 @@ bool ServerAddress::parse(const QString &text, ServerAddress *out, QString *prob
     const QStringList names = folder.split(u'/', Qt::SkipEmptyParts);
     for (const QString &name : names) {
         if (name == u"." || name == u"..") {
-            *problem = tr("must not hold \".\" or \"..\" in its folder.");
+            *problem =
+                QCoreApplication::translate("ServerAddress", "must not hold \".\" or \"..\" in its folder.");
             return false;
         }
     }

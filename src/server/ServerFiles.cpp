@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ServerFiles", text);
-}
-
 // The path of `given` relative to the site folder, or an empty text and why not.
 QString relativeOf(const QString &siteFolder, const QString &given, QString *why)
 {
@@ -25,12 +20,15 @@ QString relativeOf(const QString &siteFolder, const QString &given, QString *why
         relative = QDir::cleanPath(QDir(siteFolder).relativeFilePath(absolute));
     if (relative.isEmpty() || relative == u"." || relative.startsWith(QStringLiteral("../"))
         || relative == u".." || QDir::isAbsolutePath(relative)) {
-        *why = tr("It is not in the site folder \"%1\".").arg(QDir::toNativeSeparators(siteFolder));
+        *why = QCoreApplication::translate("ServerFiles", "It is not in the site folder \"%1\".")
+                   .arg(QDir::toNativeSeparators(siteFolder));
         return {};
     }
     for (const QString &name : relative.split(u'/')) {
         if (name.startsWith(u'.')) {
-            *why = tr("Hidden files and folders (the backup folder, the records) never move to the server.");
+            *why = QCoreApplication::translate(
+                "ServerFiles",
+                "Hidden files and folders (the backup folder, the records) never move to the server.");
             return {};
         }
     }

@@ -2,6 +2,7 @@
 
 #include "server/ServerAddress.h"
 #include "server/ServerTransport.h"
+#include "server/StallWatch.h"
 
 #include <functional>
 
@@ -55,4 +56,7 @@ private:
     sftp_session_struct *m_sftp = nullptr;
     QString m_fingerprint;
     bool m_lost = false; // a call failed fatally: the session is over
+    std::atomic_int m_socket{-1};
+    // A call that waits longer than its bound has its socket shut.
+    StallWatch m_watch;
 };

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TransferPlanner", text);
-}
-
 using Listing = QHash<QString, ServerEntry>;
 
 // Puts back what an interrupted run left in one folder: an old file moved
@@ -100,8 +95,10 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
         TransferItem item;
         item.path = path;
         if (path.isEmpty() || !ServerPath::isSafeRelative(path)) {
-            item.reason = tr("Its name cannot be used on a server (an empty, \".\" or \"..\" name, or one "
-                             "too long).");
+            item.reason = QCoreApplication::translate(
+                "TransferPlanner",
+                "Its name cannot be used on a server (an empty, \".\" or \"..\" name, or one "
+                "too long).");
             plan.items.append(item);
             continue;
         }
@@ -140,8 +137,10 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
             item.onServer = listing.contains(name);
             item.server = listing.value(name);
             if (item.onServer && !item.server.regular) {
-                item.reason = tr("On the server it is not a plain file (a folder or a link); it is left as "
-                                 "it is.");
+                item.reason = QCoreApplication::translate(
+                    "TransferPlanner",
+                    "On the server it is not a plain file (a folder or a link); it is left as "
+                    "it is.");
                 continue;
             }
             if (direction == TransferPlan::Upload && !item.localExists) {
@@ -193,17 +192,18 @@ QString TransferPlan::stateText(TransferItem::State state, Direction direction)
 {
     switch (state) {
     case TransferItem::WillTransfer:
-        return direction == Upload ? tr("will upload") : tr("will download");
+        return direction == Upload ? QCoreApplication::translate("TransferPlanner", "will upload")
+                                   : QCoreApplication::translate("TransferPlanner", "will download");
     case TransferItem::UpToDate:
-        return tr("up to date");
+        return QCoreApplication::translate("TransferPlanner", "up to date");
     case TransferItem::ChangedOnServer:
-        return tr("changed on the server");
+        return QCoreApplication::translate("TransferPlanner", "changed on the server");
     case TransferItem::ChangedHere:
-        return tr("changed here");
+        return QCoreApplication::translate("TransferPlanner", "changed here");
     case TransferItem::ChangedOnBoth:
-        return tr("changed on both");
+        return QCoreApplication::translate("TransferPlanner", "changed on both");
     case TransferItem::Error:
         break;
     }
-    return tr("error");
+    return QCoreApplication::translate("TransferPlanner", "error");
 }

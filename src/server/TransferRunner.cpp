@@ -14,11 +14,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TransferRunner", text);
-}
-
 constexpr quint32 kNewFilePermissions = 0644;
 
 class Run {
@@ -70,7 +65,8 @@ bool Run::sameAsPlanned(const TransferItem &item, const QString &path, QString *
     if (missing != !item.onServer
         || (!missing && (now.size != item.server.size || now.mtime != item.server.mtime))) {
         *skipped = true;
-        *message = tr("It changed on the server while this run was under way; it is left as it is.");
+        *message = QCoreApplication::translate(
+            "TransferRunner", "It changed on the server while this run was under way; it is left as it is.");
         return false;
     }
     return true;
@@ -86,7 +82,8 @@ bool Run::upload(const TransferItem &item, QString *message, bool *skipped, qint
     const QByteArray hash = TransferRecord::hash(local.bytes);
     if (hash != item.localHash) {
         *skipped = true;
-        *message = tr("It changed here while this run was under way; it is left as it is.");
+        *message = QCoreApplication::translate(
+            "TransferRunner", "It changed here while this run was under way; it is left as it is.");
         return false;
     }
     const QString target = ServerPath::under(m_plan.serverFolder, item.path);
@@ -135,11 +132,13 @@ bool Run::download(const TransferItem &item, QString *message, bool *skipped, qi
     const bool exists = local.status == RegularFile::Ok;
     if (exists != item.localExists || (exists && TransferRecord::hash(local.bytes) != item.localHash)) {
         *skipped = true;
-        *message = tr("It changed here while this run was under way; it is left as it is.");
+        *message = QCoreApplication::translate(
+            "TransferRunner", "It changed here while this run was under way; it is left as it is.");
         return false;
     }
     if (!QDir().mkpath(QFileInfo(localPath).path())) {
-        *message = tr("Its folder could not be made in the site folder.");
+        *message =
+            QCoreApplication::translate("TransferRunner", "Its folder could not be made in the site folder.");
         return false;
     }
     if (!WriteFileAtomically(localPath, content, message))

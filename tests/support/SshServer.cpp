@@ -144,6 +144,15 @@ bool SshServer::start(QString *problem)
     return false;
 }
 
+void SshServer::pause(bool stopped)
+{
+    const pid_t pid = pid_t(m_sshd.processId());
+    QList<pid_t> all = descendants(pid);
+    all << pid;
+    for (const pid_t p : std::as_const(all))
+        ::kill(p, stopped ? SIGSTOP : SIGCONT);
+}
+
 void SshServer::kill()
 {
     if (m_sshd.state() == QProcess::NotRunning)

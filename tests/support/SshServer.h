@@ -18,6 +18,9 @@ public:
     bool start(QString *problem);
     // Kills sshd and every session it started at once, as a crash would.
     void kill();
+    // Stops sshd and its sessions without closing anything (a stalled
+    // server), or lets them go on.
+    void pause(bool stopped);
 
     int port() const { return m_port; }
     QString user() const;
