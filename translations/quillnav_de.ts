@@ -2533,6 +2533,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Its folder could not be made in the site folder.</source>
         <translation>Ihr Ordner konnte im Website-Ordner nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>It would be written outside the site folder.</source>
+        <translation>Sie würde außerhalb des Website-Ordners geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>frmAdvMnuOp</name>

@@ -5,6 +5,7 @@
 #include "server/ServerPath.h"
 #include "server/ServerTransport.h"
 #include "server/TransferRecord.h"
+#include "site/SitePages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -139,6 +140,13 @@ bool Run::download(const TransferItem &item, QString *message, bool *skipped, qi
     if (!QDir().mkpath(QFileInfo(localPath).path())) {
         *message =
             QCoreApplication::translate("TransferRunner", "Its folder could not be made in the site folder.");
+        return false;
+    }
+    // A folder or file that is a link leading out of the site is not written through.
+    QString inside;
+    if (!SitePages::contains(m_plan.siteFolder, localPath, &inside)) {
+        *message =
+            QCoreApplication::translate("TransferRunner", "It would be written outside the site folder.");
         return false;
     }
     if (!WriteFileAtomically(localPath, content, message))
