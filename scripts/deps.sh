@@ -17,6 +17,7 @@ PACKAGES=(
   libgumbo-dev libfontconfig-dev libicu-dev libseccomp-dev libssl-dev
   qt6-webengine-dev libqt6webenginecore6-bin
   dpkg-dev lintian appstream
+  libssh-dev openssh-server
 )
 
 missing=()

@@ -2041,6 +2041,8 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>Backup folder</source>
         <translation>Sicherungsordner</translation>
+        <source>Server</source>
+        <translation>Server</translation>
     </message>
 </context>
 <context>
@@ -2280,6 +2282,167 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>ServerAddress</name>
+    <message>
+        <source>is not an address such as &quot;sftp://user@host/var/www/site&quot; or &quot;https://host/dav/site/&quot;.</source>
+        <translation>ist keine Adresse wie „sftp://user@host/var/www/site“ oder „https://host/dav/site/“.</translation>
+    </message>
+    <message>
+        <source>uses FTP, which is not supported: give an sftp:// or https:// (WebDAV) address.</source>
+        <translation>verwendet FTP, das nicht unterstützt wird: Geben Sie eine sftp://- oder https://-Adresse (WebDAV) an.</translation>
+    </message>
+    <message>
+        <source>has the scheme &quot;%1&quot;: give an sftp:// or https:// (WebDAV) address.</source>
+        <translation>hat das Schema „%1“: Geben Sie eine sftp://- oder https://-Adresse (WebDAV) an.</translation>
+    </message>
+    <message>
+        <source>holds a password (user:password@), which is never kept or given in an address: remove it; the password is asked for when it is needed.</source>
+        <translation>enthält ein Passwort (user:password@), das nie in einer Adresse gespeichert oder angegeben wird: Entfernen Sie es; das Passwort wird erfragt, wenn es nötig ist.</translation>
+    </message>
+    <message>
+        <source>names no server (the host after &quot;//&quot;).</source>
+        <translation>nennt keinen Server (den Host nach „//“).</translation>
+    </message>
+    <message>
+        <source>must not hold a query (?) or a fragment (#).</source>
+        <translation>darf keine Abfrage (?) und kein Fragment (#) enthalten.</translation>
+    </message>
+    <message>
+        <source>must not hold &quot;.&quot; or &quot;..&quot; in its folder.</source>
+        <translation>darf in seinem Ordner kein „.“ oder „..“ enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerFiles</name>
+    <message>
+        <source>It is not in the site folder &quot;%1&quot;.</source>
+        <translation>Sie liegt nicht im Website-Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>Hidden files and folders (the backup folder, the records) never move to the server.</source>
+        <translation>Versteckte Dateien und Ordner (der Sicherungsordner, die Protokolle) werden nie auf den Server übertragen.</translation>
+    </message>
+</context>
+<context>
+    <name>SftpTransport</name>
+    <message>
+        <source>%1: could not start an SSH session.</source>
+        <translation>%1: Es konnte keine SSH-Sitzung gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 (within %2 seconds): %3</source>
+        <translation>Keine Verbindung zu %1 (innerhalb von %2 Sekunden): %3</translation>
+    </message>
+    <message>
+        <source>%1 logged in but offers no SFTP: %2</source>
+        <translation>Anmeldung bei %1 erfolgt, aber der Server bietet kein SFTP: %2</translation>
+    </message>
+    <message>
+        <source>%1 sent no usable host key.</source>
+        <translation>%1 hat keinen brauchbaren Host-Schlüssel gesendet.</translation>
+    </message>
+    <message>
+        <source>WARNING: the host key of %1 has changed; its fingerprint is now %2. This may be an attack (someone between you and the server), so the connection is refused. If the server&apos;s key was changed on purpose, remove its old entry from known_hosts.</source>
+        <translation>WARNUNG: Der Host-Schlüssel von %1 hat sich geändert; sein Fingerabdruck ist jetzt %2. Das kann ein Angriff sein (jemand zwischen Ihnen und dem Server), daher wird die Verbindung abgelehnt. Wurde der Schlüssel des Servers absichtlich geändert, entfernen Sie seinen alten Eintrag aus known_hosts.</translation>
+    </message>
+    <message>
+        <source>The host key of %1 is not known; its fingerprint is %2.</source>
+        <translation>Der Host-Schlüssel von %1 ist nicht bekannt; sein Fingerabdruck ist %2.</translation>
+    </message>
+    <message>
+        <source>The host key of %1 is not known, and its fingerprint %2 is not the one given to accept (%3).</source>
+        <translation>Der Host-Schlüssel von %1 ist nicht bekannt, und sein Fingerabdruck %2 ist nicht der zum Annehmen angegebene (%3).</translation>
+    </message>
+    <message>
+        <source>The known hosts of %1 could not be read: %2</source>
+        <translation>Die bekannten Hosts für %1 konnten nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Logging in to %1 failed: %2</source>
+        <translation>Die Anmeldung bei %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not accept the login of &quot;%2&quot; (neither a key nor a password was accepted).</source>
+        <translation>%1 hat die Anmeldung von „%2“ nicht angenommen (weder ein Schlüssel noch ein Passwort wurde akzeptiert).</translation>
+    </message>
+    <message>
+        <source>this account</source>
+        <translation>diesem Konto</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>es existiert nicht</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>a file of that name exists</source>
+        <translation>eine Datei dieses Namens existiert</translation>
+    </message>
+    <message>
+        <source>the connection was lost (%1)</source>
+        <translation>die Verbindung ist abgebrochen (%1)</translation>
+    </message>
+    <message>
+        <source>the server refused</source>
+        <translation>der Server hat abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; failed: %4.</source>
+        <translation>%1: %2 „%3“ ist fehlgeschlagen: %4.</translation>
+    </message>
+    <message>
+        <source>listing the folder</source>
+        <translation>Auflisten des Ordners</translation>
+    </message>
+    <message>
+        <source>%1: the folder &quot;%2&quot; lists more than %3 entries; it is not read.</source>
+        <translation>%1: Der Ordner „%2“ hat mehr als %3 Einträge; er wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>looking at</source>
+        <translation>Prüfen von</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>Lesen von</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is larger than %3 bytes; it is not read.</source>
+        <translation>%1: „%2“ ist größer als %3 Bytes; die Datei wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>Schreiben von</translation>
+    </message>
+    <message>
+        <source>setting the permissions of</source>
+        <translation>Setzen der Rechte von</translation>
+    </message>
+    <message>
+        <source>renaming to &quot;%1&quot;</source>
+        <translation>Umbenennen in „%1“ von</translation>
+    </message>
+    <message>
+        <source>removing</source>
+        <translation>Entfernen von</translation>
+    </message>
+    <message>
+        <source>making the folder</source>
+        <translation>Anlegen des Ordners</translation>
+    </message>
+    <message>
+        <source>%1 did not answer for %2 seconds while logging in.</source>
+        <translation>%1 hat beim Anmelden %2 Sekunden lang nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>the server did not answer for %1 seconds</source>
+        <translation>der Server hat %1 Sekunden lang nicht geantwortet</translation>
+    </message>
+</context>
+<context>
     <name>SitePublisher</name>
     <message>
         <source>It does not exist.</source>
@@ -2444,6 +2607,83 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>&amp;Restore Defaults</source>
         <translation>Standard&amp;werte wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>TransferPlanner</name>
+    <message>
+        <source>Its name cannot be used on a server (an empty, &quot;.&quot; or &quot;..&quot; name, or one too long).</source>
+        <translation>Ihr Name ist auf einem Server nicht verwendbar (ein leerer Name, „.“ oder „..“, oder ein zu langer).</translation>
+    </message>
+    <message>
+        <source>On the server it is not a plain file (a folder or a link); it is left as it is.</source>
+        <translation>Auf dem Server ist sie keine gewöhnliche Datei (ein Ordner oder ein Link); sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>will upload</source>
+        <translation>wird hochgeladen</translation>
+    </message>
+    <message>
+        <source>will download</source>
+        <translation>wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>up to date</source>
+        <translation>aktuell</translation>
+    </message>
+    <message>
+        <source>changed on the server</source>
+        <translation>auf dem Server geändert</translation>
+    </message>
+    <message>
+        <source>changed here</source>
+        <translation>hier geändert</translation>
+    </message>
+    <message>
+        <source>changed on both</source>
+        <translation>auf beiden Seiten geändert</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRecord</name>
+    <message>
+        <source>The record of earlier transfers &quot;%1&quot; was set aside: %2 Files present on both sides are compared by their contents.</source>
+        <translation>Das Protokoll früherer Übertragungen „%1“ wurde beiseitegelegt: %2 Dateien, die es auf beiden Seiten gibt, werden nach ihrem Inhalt verglichen.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Es ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It was made for the server &quot;%1&quot;.</source>
+        <translation>Es wurde für den Server „%1“ angelegt.</translation>
+    </message>
+    <message>
+        <source>Its entry for &quot;%1&quot; is damaged.</source>
+        <translation>Sein Eintrag für „%1“ ist beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRunner</name>
+    <message>
+        <source>It changed on the server while this run was under way; it is left as it is.</source>
+        <translation>Sie wurde während dieses Laufs auf dem Server geändert; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>It changed here while this run was under way; it is left as it is.</source>
+        <translation>Sie wurde während dieses Laufs hier geändert; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Its folder could not be made in the site folder.</source>
+        <translation>Ihr Ordner konnte im Website-Ordner nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>It would be written outside the site folder.</source>
+        <translation>Sie würde außerhalb des Website-Ordners geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,19 @@ constexpr ModeRow kModes[] = {
      "--restore STAMP [PROJECT.qnv] [--site DIR] [--dry-run]",
      "put back the pages that the publishing run STAMP kept in the site's .quillnav-backup folder, "
      "except those that are the same; the site is the project's or DIR"},
+    {CommandLine::Upload, "upload", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
+     "--upload needs a project file.", nullptr,
+     "--upload PROJECT.qnv [--site DIR] [--server URL] [--dry-run] [--overwrite]\n"
+     "                  [--accept-host-key SHA256:...] [--password-stdin] [PAGE...]",
+     "send the menu's pages and quillnav-menus.js that differ from the server's copies to the "
+     "project's server (or URL); files changed on the server since the last transfer are listed and "
+     "left as they are"},
+    {CommandLine::Download, "download", "PROJECT.qnv [PAGE...]", 1, kAnyNumber, nullptr,
+     "--download needs a project file.", nullptr,
+     "--download PROJECT.qnv [--site DIR] [--server URL] [--dry-run] [--overwrite]\n"
+     "                  [--accept-host-key SHA256:...] [--password-stdin] [PAGE...]",
+     "fetch the menu's pages that changed on the server into the site folder; files changed here since "
+     "the last transfer are listed and left as they are"},
 };
 
 // The options besides the modes' switches.
@@ -102,14 +115,24 @@ constexpr OptionRow kOptions[] = {
      "the page's list to import, by number or name, when it has several"},
     {nullptr, "site", "DIR", nullptr,
      bit(CommandLine::Publish) | bit(CommandLine::Unpublish) | bit(CommandLine::FromSitemap)
-         | bit(CommandLine::CheckLinks) | bit(CommandLine::Restore),
+         | bit(CommandLine::CheckLinks) | bit(CommandLine::Restore) | bit(CommandLine::Upload)
+         | bit(CommandLine::Download),
      "the site's folder, in place of the project's (the project file is not changed)"},
     {nullptr, "dry-run", nullptr, nullptr,
-     bit(CommandLine::Publish) | bit(CommandLine::Unpublish) | bit(CommandLine::Restore),
+     bit(CommandLine::Publish) | bit(CommandLine::Unpublish) | bit(CommandLine::Restore)
+         | bit(CommandLine::Upload) | bit(CommandLine::Download),
      "print what would change in each page and write nothing"},
     {nullptr, "overwrite-edits", nullptr, nullptr, bit(CommandLine::Publish) | bit(CommandLine::Unpublish),
      "also write the pages whose menu was edited by hand since it was published (\"edited by hand\"); "
      "without it they are left as they are"},
+    {nullptr, "server", "URL", nullptr, bit(CommandLine::Upload) | bit(CommandLine::Download),
+     "the site's server (sftp://user@host/folder), in place of the project's; never with a password"},
+    {nullptr, "overwrite", nullptr, nullptr, bit(CommandLine::Upload) | bit(CommandLine::Download),
+     "also move the files that changed on the other side since the last transfer, or on both"},
+    {nullptr, "accept-host-key", "SHA256:...", nullptr, bit(CommandLine::Upload) | bit(CommandLine::Download),
+     "accept an SFTP server whose host key is not in known_hosts, when its fingerprint is this one"},
+    {nullptr, "password-stdin", nullptr, nullptr, bit(CommandLine::Upload) | bit(CommandLine::Download),
+     "read the password, when one is needed, from standard input (else from the terminal)"},
     {"h", "help", nullptr, nullptr, 0, "show this text and exit"},
     {"v", "version", nullptr, nullptr, 0, "show the version and exit"},
 };
@@ -308,7 +331,9 @@ QString CommandLine::helpText(const QString &helpFileNote)
                      0, 72)
            + QStringLiteral("\n\n")
            + wrapped(QStringLiteral("Exit status: 0 success, 1 unreadable or invalid project or page, or a "
-                                    "failed check, 2 wrong usage."),
+                                    "failed check, 2 wrong usage. --upload and --download: 1 also when a "
+                                    "file failed or was left as changed elsewhere, or the host key or the "
+                                    "login was refused; 2 also when there is no server."),
                      0, 72)
            + QStringLiteral("\n\n") + helpFileNote;
 }

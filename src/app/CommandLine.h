@@ -26,6 +26,8 @@
 //   quillnav --from-site DIR -o PROJECT.qnv
 //   quillnav --from-sitemap SITEMAP.xml [--site DIR] -o PROJECT.qnv
 //   quillnav --check-links PROJECT.qnv [--site DIR]
+//   quillnav --upload|--download PROJECT.qnv [--site DIR] [--server URL] [--dry-run]
+//                     [--overwrite] [--accept-host-key SHA256:...] [--password-stdin] [PAGE...]
 //   quillnav --help | --version
 // Options come in any order, as "--part head", "--part=head" or "-part head";
 // "--" ends the options. Qt's own options are taken out first (QtOptions)
@@ -42,6 +44,8 @@ struct CommandLine {
         FromSitemap,
         CheckLinks,
         Restore,
+        Upload,
+        Download,
         ShowHelp,
         ShowVersion,
         Error

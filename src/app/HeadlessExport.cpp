@@ -1,6 +1,7 @@
 #include "app/HeadlessExport.h"
 
 #include "app/PublishCommand.h"
+#include "app/ServerCommand.h"
 #include "app/SiteCommands.h"
 
 #include "codegen/CodeLimit.h"
@@ -243,6 +244,9 @@ int run(const CommandLine &command)
             printError(error);
         return code;
     }
+    case CommandLine::Upload:
+    case CommandLine::Download:
+        return ServerCommand::run(command);
     case CommandLine::FromSite:
         return SiteCommands::fromSite(command);
     case CommandLine::FromSitemap:

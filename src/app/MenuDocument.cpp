@@ -54,6 +54,7 @@ MenuProject MenuDocument::currentSettings() const
     project.selectCurrentPage = m_selectCurrentPage;
     project.backups = m_backupFolder;
     project.lang = m_lang;
+    project.server = m_server;
     return project;
 }
 
@@ -87,6 +88,7 @@ void MenuDocument::applyProject(const MenuProject &project, bool withItems)
     m_selectCurrentPage = project.selectCurrentPage;
     m_backupFolder = project.backups;
     m_lang = project.lang;
+    m_server = project.server;
     // The dialogs show the records, and the records hold what the dialogs can
     // show (a border thickness under "No Border", for one, is dropped).
     emit stylesRestored();
@@ -213,6 +215,7 @@ void MenuDocument::resetProject()
     m_selectCurrentPage = true;
     m_backupFolder.clear();
     m_lang = pagelanguage::forNewProjects();
+    m_server.clear();
     setDialect(Preferences::NewMenuDialect());
     m_model->clear();
 }

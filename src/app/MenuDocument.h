@@ -152,6 +152,7 @@ private:
     bool m_selectCurrentPage = true;
     QString m_backupFolder;
     QString m_lang = pagelanguage::forNewProjects();
+    QString m_server; // the site's server, kept as the file holds it
     std::function<void()> m_styleCapture;
     std::function<int()> m_currentRow;
     QUndoStack *m_undoStack = nullptr;

@@ -29,6 +29,9 @@ struct MenuProject {
     QString backups;
     // The language the HTML5 pages declare (a BCP 47 tag, see PageLanguage).
     QString lang = pagelanguage::kDefault;
+    // The address of the site's server (ServerAddress), never with a
+    // password; empty: none.
+    QString server;
 
     friend bool operator==(const MenuProject &, const MenuProject &) = default;
 };

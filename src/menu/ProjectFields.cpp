@@ -3,6 +3,7 @@
 #include "menu/JsonScanner.h"
 #include "menu/PageLanguage.h"
 #include "menu/ProjectFile.h"
+#include "server/ServerAddress.h"
 #include "styles/CssFontFamily.h"
 
 #include <QCoreApplication>
@@ -372,6 +373,25 @@ void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
                    QCoreApplication::translate("ProjectFile", "must be true or false"));
         p->selectCurrentPage = scan.readBool();
     }
+}
+
+void readServer(const QByteArray &bytes, const RootMembers &root, MenuProject *p)
+{
+    const qsizetype at = root.offset("server");
+    if (at < 0)
+        return;
+    const QString field = QCoreApplication::translate("ProjectFile", "Server");
+    JsonScanner scan(bytes, at);
+    if (scan.peek() != JsonScanner::String)
+        refuse(field, QCoreApplication::translate("ProjectFile", "must be a text"));
+    const QString text = scan.readString();
+    if (text.size() > kMaxTextLength)
+        refuse(field, tooLongProblem());
+    ServerAddress address;
+    QString problem;
+    if (!ServerAddress::parse(text, &address, &problem))
+        refuse(field, problem);
+    p->server = text;
 }
 
 void checkHeader(const QByteArray &bytes, const RootMembers &root)

@@ -24,5 +24,7 @@ QString readLanguage(const QByteArray &bytes, const RootMembers &root);
 // page's own entry; a file without them has no site, keeps its backups in
 // the site and selects.
 void readSite(const QByteArray &bytes, const RootMembers &root, MenuProject *p);
+// The site's server (ServerAddress); a file without it has none.
+void readServer(const QByteArray &bytes, const RootMembers &root, MenuProject *p);
 
 } // namespace ProjectFile::reader

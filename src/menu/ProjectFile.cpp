@@ -150,6 +150,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         loaded.dialect = readDialect(bytes, root);
         loaded.lang = readLanguage(bytes, root);
         readSite(bytes, root, &loaded);
+        readServer(bytes, root, &loaded);
         *project = std::move(loaded);
         kind = Refused::Nothing;
         if (walked)

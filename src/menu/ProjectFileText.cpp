@@ -164,6 +164,8 @@ void writeProjectText(JsonWriter &w, const MenuProject &p)
         fields.push_back({"backups", p.backups});
     if (p.lang != pagelanguage::kDefault)
         fields.push_back({"lang", p.lang});
+    if (!p.server.isEmpty())
+        fields.push_back({"server", p.server});
     writeFields(w, std::move(fields), 0);
     w.raw("\n");
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A real OpenSSH sshd of the test's own on 127.0.0.1: a free port, a
+// generated host key, a user key in a folder of its own (never the
+// account's ~/.ssh) that authorized_keys lets in, and SFTP. The served
+// folder is www/ in its temporary folder.
+class SshServer {
+public:
+    SshServer();
+    ~SshServer();
+
+    // Starts sshd (again, on the same port and key); false with `problem`
+    // when this machine cannot run it (the test then skips).
+    bool start(QString *problem);
+    // Kills sshd and every session it started at once, as a crash would.
+    void kill();
+    // Stops sshd and its sessions without closing anything (a stalled
+    // server), or lets them go on.
+    void pause(bool stopped);
+
+    int port() const { return m_port; }
+    QString user() const;
+    QString address() const; // "sftp://user@127.0.0.1:PORT/…/www"
+    QString www() const { return m_dir.filePath(QStringLiteral("www")); }
+    // The folder holding the user key, and a known_hosts with the host key.
+    QString sshDir() const { return m_dir.filePath(QStringLiteral("ssh")); }
+    QString hostKeyFile() const { return m_dir.filePath(QStringLiteral("host_key")); }
+    QString hostLine() const; // the known_hosts line of this server
+
+private:
+    bool prepare(QString *problem);
+
+    QTemporaryDir m_dir;
+    QProcess m_sshd;
+    int m_port = 0;
+    bool m_prepared = false;
+};
