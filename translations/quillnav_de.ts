@@ -3360,6 +3360,9 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1: %2 Its file name is its text.</source>
         <translation>%1: %2 Ihr Dateiname ist ihr Text.</translation>
+    </message>
+</context>
+<context>
     <name>BackupRuns</name>
     <message>
         <source>The backup folder &quot;%1&quot; holds the site folder; choose a folder beside the site or in a hidden folder of it.</source>
