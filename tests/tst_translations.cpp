@@ -133,6 +133,8 @@ private slots:
         QTest::newRow("en") << "en" << QStringList{"txtfrm"};
         for (const QString &file : QDir(":/i18n").entryList({"quillnav_*.qm"})) {
             const QString language = file.section('_', 1).chopped(3);
+            if (language == "en") // English plural forms only
+                continue;
             QTest::newRow(qPrintable(language)) << language << QStringList();
         }
     }

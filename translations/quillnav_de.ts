@@ -1313,8 +1313,6 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     </message>
     <message>
         <source>Frame Name:</source>
-        <translation>Rah&amp;men:</translation>
-        <source>Fra&amp;me Name:</source>
         <translation>Fra&amp;me:</translation>
     </message>
     <message>
@@ -2041,6 +2039,8 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>Backup folder</source>
         <translation>Sicherungsordner</translation>
+    </message>
+    <message>
         <source>Server</source>
         <translation>Server</translation>
     </message>

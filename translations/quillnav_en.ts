@@ -89,6 +89,13 @@
             <numerusform>%Ln pages had their menu edited by hand: they are left as they are unless you check &quot;Replace Edits&quot;.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) of the menu lead nowhere (see &quot;dead link&quot; below); the menu is published with them all the same.</source>
+        <translation>
+            <numerusform>%n link of the menu leads nowhere (see &quot;dead link&quot; below); the menu is published with it all the same.</numerusform>
+            <numerusform>%n links of the menu lead nowhere (see &quot;dead link&quot; below); the menu is published with them all the same.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RestoreDialog</name>
@@ -107,6 +114,16 @@
         <translation>
             <numerusform>... and %Ln more note.</numerusform>
             <numerusform>... and %Ln more notes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SitePublisher</name>
+    <message numerus="yes">
+        <source>%n page(s) of the site still use it.</source>
+        <translation>
+            <numerusform>%n page of the site still uses it.</numerusform>
+            <numerusform>%n pages of the site still use it.</numerusform>
         </translation>
     </message>
 </context>

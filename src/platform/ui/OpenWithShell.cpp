@@ -28,11 +28,6 @@ ShellOpenCheckedHook &checkedHook()
     return instance;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("OpenWithShell", text);
-}
-
 // A program and its arguments, with the name the user knows it by.
 struct Opener {
     QString name;
@@ -85,14 +80,16 @@ bool start(const Opener &opener, const ShellOpenFailure &failed)
     process->setStandardInputFile(QProcess::nullDevice());
     auto since = std::make_shared<QElapsedTimer>();
     const QString name = opener.name;
-    QObject::connect(
-        process, &QProcess::errorOccurred, process, [process, name, failed](QProcess::ProcessError e) {
-            if (e != QProcess::FailedToStart)
-                return;
-            if (failed)
-                failed(tr("The program \"%1\" could not be started: %2").arg(name, process->errorString()));
-            process->deleteLater();
-        });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, name, failed](QProcess::ProcessError e) {
+                         if (e != QProcess::FailedToStart)
+                             return;
+                         if (failed)
+                             failed(QCoreApplication::translate("OpenWithShell",
+                                                                "The program \"%1\" could not be started: %2")
+                                        .arg(name, process->errorString()));
+                         process->deleteLater();
+                     });
     QObject::connect(
         process, &QProcess::finished, process,
         [process, name, failed, since](int code, QProcess::ExitStatus status) {
@@ -100,9 +97,14 @@ bool start(const Opener &opener, const ShellOpenFailure &failed)
             if (!failed || since->elapsed() >= kQuickExitMs)
                 return;
             if (status == QProcess::CrashExit)
-                failed(tr("The program \"%1\" stopped unexpectedly.").arg(name));
+                failed(
+                    QCoreApplication::translate("OpenWithShell", "The program \"%1\" stopped unexpectedly.")
+                        .arg(name));
             else if (code != 0)
-                failed(tr("The program \"%1\" ended with an error (exit code %2).").arg(name).arg(code));
+                failed(QCoreApplication::translate("OpenWithShell",
+                                                   "The program \"%1\" ended with an error (exit code %2).")
+                           .arg(name)
+                           .arg(code));
         });
     since->start();
     process->start();
@@ -129,7 +131,8 @@ bool OpenWithShell(QWidget *owner, const QString &pathOrAddress, const ShellOpen
         return false;
     };
     if (checkedHook())
-        return checkedHook()(owner, url) || fail(tr("No program was found to open it."));
+        return checkedHook()(owner, url)
+               || fail(QCoreApplication::translate("OpenWithShell", "No program was found to open it."));
     if (hook()) {
         hook()(owner, url);
         return true;
@@ -144,13 +147,15 @@ bool OpenWithShell(QWidget *owner, const QString &pathOrAddress, const ShellOpen
         QString missing;
         if (const auto opener = browserCommand(browser, address, &missing))
             return start(*opener, failed);
-        return fail(tr("The program \"%1\" was not found.").arg(missing));
+        return fail(
+            QCoreApplication::translate("OpenWithShell", "The program \"%1\" was not found.").arg(missing));
     }
     // Else the desktop's own opener, or whatever Qt knows of.
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!xdgOpen.isEmpty())
         return start(Opener{QStringLiteral("xdg-open"), xdgOpen, {address}}, failed);
-    return QDesktopServices::openUrl(url) || fail(tr("No program was found to open it."));
+    return QDesktopServices::openUrl(url)
+           || fail(QCoreApplication::translate("OpenWithShell", "No program was found to open it."));
 }
 
 ShellOpenHook SetShellOpenHook(ShellOpenHook newHook)
