@@ -13,6 +13,7 @@
 #include "menu/ProjectFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileIdentity.h"
+#include "platform/FileName.h"
 #include "platform/ThreadedSink.h"
 #include "site/PageImport.h"
 
@@ -32,6 +33,20 @@ void printError(const QString &text)
     const QByteArray bytes = text.toLocal8Bit() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+void printLine(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+QString fileRow(const QString &state, int width, const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1  %2%3")
+        .arg(state, -width)
+        .arg(QDir::toNativeSeparators(FileName::shown(path)),
+             reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
 }
 
 int loadChecked(const QString &path, MenuProject *project, MenuItems *items, bool previewChecks,

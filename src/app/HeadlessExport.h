@@ -18,6 +18,11 @@ enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
 
 // Writes one message line to standard error.
 void printError(const QString &text);
+// Writes one line of a command's report to standard output.
+void printLine(const QString &text);
+// One row of a command's table of files: the state padded to `width`, the
+// file's name as a user reads it, and the reason after a colon.
+QString fileRow(const QString &state, int width, const QString &path, const QString &reason = {});
 
 // Loads a project and applies the checks that come before any generation
 // (an empty menu, the options; with previewChecks, what the preview needs).

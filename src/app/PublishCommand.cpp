@@ -17,18 +17,11 @@
 
 namespace {
 
-void printLine(const QString &text)
-{
-    const QByteArray bytes = text.toLocal8Bit() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
+using HeadlessExport::printLine;
 
 QString row(const QString &state, const QString &path, const QString &reason = {})
 {
-    return QStringLiteral("%1  %2%3")
-        .arg(state, -14)
-        .arg(QDir::toNativeSeparators(FileName::shown(path)),
-             reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    return HeadlessExport::fileRow(state, 14, path, reason);
 }
 
 QString outcomeText(PageResult::Outcome outcome)

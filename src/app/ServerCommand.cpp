@@ -26,18 +26,9 @@ namespace {
 
 using namespace HeadlessExport;
 
-void printLine(const QString &text)
-{
-    const QByteArray bytes = text.toLocal8Bit() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
-
 QString row(const QString &state, const QString &path, const QString &reason = {})
 {
-    return QStringLiteral("%1  %2%3")
-        .arg(state, -21)
-        .arg(QDir::toNativeSeparators(FileName::shown(path)),
-             reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+    return HeadlessExport::fileRow(state, 21, path, reason);
 }
 
 // One line from standard input, without its line end.

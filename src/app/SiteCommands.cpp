@@ -22,6 +22,8 @@ using HeadlessExport::printError;
 
 namespace {
 
+using HeadlessExport::printLine;
+
 // Writes a made project (HTML5 code, its site folder relative to the file).
 int save(MenuProject project, const QString &output, const QStringList &notes)
 {
@@ -35,12 +37,6 @@ int save(MenuProject project, const QString &output, const QStringList &notes)
         return HeadlessExport::Failure;
     }
     return HeadlessExport::Success;
-}
-
-void printLine(const QString &line)
-{
-    const QByteArray bytes = line.toLocal8Bit() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
 } // namespace
