@@ -119,8 +119,8 @@ private slots:
         QVERIFY2(left.isEmpty(), qPrintable(left.join('\n')));
         // The help pages are English: the German help window says so, the English one does not.
         const QString note = "HelpWindow/lblHelpLanguage/QLabel";
-        QCOMPARE(QPair(english.contains(note), german.contains(note)),
-                 QPair(false, english.contains("HelpWindow/helpToolbar/QToolBar")));
+        QCOMPARE(std::pair(english.contains(note), german.contains(note)),
+                 std::pair(false, english.contains("HelpWindow/helpToolbar/QToolBar")));
         QVERIFY2(germanCut == cut, qPrintable(germanCut.join('\n')));
     }
 
@@ -245,7 +245,7 @@ private slots:
         QVERIFY(remove.findChild<QPushButton *>("cmdPublish")->icon().isNull());
         const QRect shown = publish.findChild<QWidget *>("cmdShowChanges")->geometry();
         const QRect shownToo = remove.findChild<QWidget *>("cmdShowChanges")->geometry();
-        QCOMPARE(QPair(shownToo.left(), shownToo.right()), QPair(shown.left(), shown.right()));
+        QCOMPARE(std::pair(shownToo.left(), shownToo.right()), std::pair(shown.left(), shown.right()));
     }
 };
 
