@@ -6,7 +6,8 @@
 #include "platform/FileName.h"
 #include "server/ServerAddress.h"
 #include "server/ServerFiles.h"
-#include "server/SftpTransport.h"
+#include "server/ServerTransport.h"
+#include "server/ServerTransports.h"
 #include "server/TransferPlanner.h"
 #include "server/TransferRecord.h"
 #include "server/TransferRunner.h"
@@ -119,13 +120,17 @@ int run(const CommandLine &command)
                    + QStringLiteral("\"%1\" %2").arg(serverText, error));
         return UsageError;
     }
-    if (address.scheme != ServerAddress::Sftp) {
-        printError(
-            QStringLiteral("\"%1\": WebDAV servers (https://) cannot be used by this version yet; give "
-                           "an sftp:// address.")
-                .arg(address.text()));
+    bool noPassword = false;
+    TransportOptions options;
+    options.acceptHostKey = command.value(QStringLiteral("accept-host-key"));
+    const bool passwordStdin = command.isSet(QStringLiteral("password-stdin"));
+    options.password = [&]() { return askPassword(passwordStdin, address, &noPassword); };
+    const std::unique_ptr<ServerTransport> made = ServerTransports::make(address, options, &error);
+    if (!made) {
+        printError(error);
         return UsageError;
     }
+    ServerTransport &transport = *made;
     bool missing = false;
     const QString site =
         SiteFolder::forCommand(command.value(QStringLiteral("site")), project, projectPath, &error, &missing);
@@ -139,12 +144,6 @@ int run(const CommandLine &command)
         return Failure;
     }
 
-    bool noPassword = false;
-    SftpTransport::Options options;
-    options.acceptHostKey = command.value(QStringLiteral("accept-host-key"));
-    const bool passwordStdin = command.isSet(QStringLiteral("password-stdin"));
-    options.password = [&]() { return askPassword(passwordStdin, address, &noPassword); };
-    SftpTransport transport(address, options);
     if (!transport.open()) {
         printError(transport.error());
         if (noPassword)

@@ -51,6 +51,8 @@ public:
     QString error() const { return m_error; }
     bool hostKeyRefused() const { return m_hostKeyRefused; }
     bool loginRefused() const { return m_loginRefused; }
+    // The server's key as "SHA256:...", once open() has seen it (SFTP).
+    QString fingerprint() const { return m_fingerprint; }
 
     static constexpr qsizetype kMaxEntries = 100000;
 
@@ -58,4 +60,5 @@ protected:
     QString m_error;
     bool m_hostKeyRefused = false;
     bool m_loginRefused = false;
+    QString m_fingerprint;
 };

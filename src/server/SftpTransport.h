@@ -3,6 +3,7 @@
 #include "server/ServerAddress.h"
 #include "server/ServerTransport.h"
 #include "server/StallWatch.h"
+#include "server/TransportOptions.h"
 
 #include <functional>
 
@@ -16,14 +17,7 @@ struct sftp_session_struct;
 // when `password` gives one, with a password.
 class SftpTransport : public ServerTransport {
 public:
-    struct Options {
-        QString sshDir;        // where known_hosts and the keys are; empty: the account's ~/.ssh
-        QString acceptHostKey; // "SHA256:..." of an unknown host to accept for this run
-        int connectSeconds = 15;
-        int stallSeconds = 30;
-        // Asked only when the keys did not log in; an empty answer stops.
-        std::function<QByteArray()> password;
-    };
+    using Options = TransportOptions;
 
     SftpTransport(const ServerAddress &address, Options options);
     ~SftpTransport() override;
@@ -41,9 +35,6 @@ public:
     bool remove(const QString &path) override;
     bool makeFolder(const QString &path) override;
 
-    // The server's host key as "SHA256:...", once open() has seen it.
-    QString fingerprint() const { return m_fingerprint; }
-
 private:
     bool checkHostKey();
     bool logIn();
@@ -54,7 +45,6 @@ private:
     Options m_options;
     ssh_session_struct *m_ssh = nullptr;
     sftp_session_struct *m_sftp = nullptr;
-    QString m_fingerprint;
     bool m_lost = false; // a call failed fatally: the session is over
     std::atomic_int m_socket{-1};
     // A call that waits longer than its bound has its socket shut.

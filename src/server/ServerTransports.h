@@ -1,0 +1,18 @@
+#pragma once
+
+#include "server/ServerAddress.h"
+#include "server/TransportOptions.h"
+
+#include <memory>
+
+class ServerTransport;
+
+namespace ServerTransports {
+
+// The transport for an address's protocol, not yet open; null (and
+// `problem` set to a sentence naming the address) where this version has
+// none for it.
+std::unique_ptr<ServerTransport> make(const ServerAddress &address, const TransportOptions &options,
+                                      QString *problem);
+
+} // namespace ServerTransports
