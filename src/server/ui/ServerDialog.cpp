@@ -34,7 +34,7 @@ bool isSftp(const QString &address)
 
 } // namespace
 
-ServerDialog::ServerDialog(const QString &server, QWidget *owner) : QDialog(owner)
+ServerDialog::ServerDialog(const QString &server, QWidget *owner) : QDialog(owner), m_original(server)
 {
     setObjectName(QStringLiteral("ServerDialog"));
     setWindowTitle(tr("Server"));
@@ -185,10 +185,14 @@ bool ServerDialog::composed(ServerAddress *address, QString *problem) const
 
 QString ServerDialog::server() const
 {
-    ServerAddress address;
+    ServerAddress address, original;
     QString problem;
-    return m_address->text().trimmed().isEmpty() || !composed(&address, &problem) ? QString()
-                                                                                  : address.text();
+    if (m_address->text().trimmed().isEmpty() || !composed(&address, &problem))
+        return {};
+    // The project's own text where it names the same address ("/" at the end or not).
+    if (ServerAddress::parse(m_original, &original, &problem) && original.text() == address.text())
+        return m_original;
+    return address.text();
 }
 
 void ServerDialog::schemeChanged()

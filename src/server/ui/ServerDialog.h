@@ -60,6 +60,7 @@ private:
     QPushButton *m_stopButton = nullptr;
     QProgressBar *m_busy = nullptr;
     QLabel *m_status = nullptr;
+    QString m_original; // the address as the project held it
     QString m_sshFolder;
     QThread *m_test = nullptr; // the running test
     std::shared_ptr<std::atomic_bool> m_cancel;
