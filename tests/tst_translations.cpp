@@ -12,6 +12,8 @@
 #include "app/ui/iemsgfrm.h"
 #include "codegen/ui/Form3.h"
 #include "help/ui/HelpWindow.h"
+#include "server/ui/PasswordPrompt.h"
+#include "server/ui/ServerDialog.h"
 #include "site/PageImport.h"
 #include "site/ui/ChooseListDialog.h"
 #include "site/ui/PublishDialog.h"
@@ -151,8 +153,10 @@ private slots:
         QCOMPARE(accessKeyProblem(control(*w, "Form1Client"), menuBarKeys(w->menuBar()), unkeyed), QString());
         Form3 code(MenuCode{}, nullptr);
         PreferencesDialog preferences;
+        ServerDialog server(QString{});
+        PasswordPrompt password("sftp://host/www", false, true);
         for (QWidget *window : std::initializer_list<QWidget *>{w->menuStyleDialog(), w->buttonStyleDialog(),
-                                                                &preferences, &code})
+                                                                &preferences, &code, &server, &password})
             QCOMPARE(accessKeyProblem(window), QString());
         QStringList twice; // entries of a menu sharing an access key
         for (QMenu *menu : w->findChildren<QMenu *>()) {

@@ -1238,6 +1238,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <source>Change Language of the Page</source>
         <translation>Sprache der Seite ändern</translation>
     </message>
+    <message>
+        <source>Change Server</source>
+        <translation>Server ändern</translation>
+    </message>
 </context>
 <context>
     <name>MenuItemModel</name>
@@ -1392,6 +1396,10 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
     <message>
         <source>Site folder: %1</source>
         <translation>Website-Ordner: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Server...</source>
+        <translation>&amp;Server...</translation>
     </message>
 </context>
 <context>
@@ -2441,6 +2449,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>the server did not answer for %1 seconds</source>
         <translation>der Server hat %1 Sekunden lang nicht geantwortet</translation>
     </message>
+    <message>
+        <source>The host key of %1 could not be added to known_hosts: %2</source>
+        <translation>Der Host-Schlüssel von %1 konnte nicht in known_hosts eingetragen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>SitePublisher</name>
@@ -3390,6 +3402,138 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Reason</source>
         <translation>Grund</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>Server Password</source>
+        <translation>Server-Passwort</translation>
+    </message>
+    <message>
+        <source>&amp;Password for %1:</source>
+        <translation>&amp;Passwort für %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember password</source>
+        <translation>Passwort &amp;merken</translation>
+    </message>
+    <message>
+        <source>No keyring: the password is asked each time.</source>
+        <translation>Kein Schlüsselbund: Das Passwort wird jedes Mal erfragt.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerCheck</name>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist on %2.</source>
+        <translation>Der Ordner „%1“ existiert auf %2 nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on %2 is not a folder.</source>
+        <translation>„%1“ auf %2 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; on %2 cannot be written: %3</source>
+        <translation>In den Ordner „%1“ auf %2 kann nicht geschrieben werden: %3</translation>
+    </message>
+    <message>
+        <source>Connected to %1: the folder &quot;%2&quot; exists and can be written.</source>
+        <translation>Verbunden mit %1: Der Ordner „%2“ existiert und ist beschreibbar.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDialog</name>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>Server&amp;adresse:</translation>
+    </message>
+    <message>
+        <source>this account&apos;s name</source>
+        <translation>der Name dieses Kontos</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>Keys or agent</source>
+        <translation>Schlüssel oder Agent</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Log &amp;in with:</source>
+        <translation>A&amp;nmelden mit:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember password</source>
+        <translation>Passwort &amp;merken</translation>
+    </message>
+    <message>
+        <source>No keyring: the password is asked each time.</source>
+        <translation>Kein Schlüsselbund: Das Passwort wird jedes Mal erfragt.</translation>
+    </message>
+    <message>
+        <source>For example sftp://host:2222/var/www/site or https://host/dav/site/ (WebDAV). A password is never kept in the project.</source>
+        <translation>Zum Beispiel sftp://host:2222/var/www/site oder https://host/dav/site/ (WebDAV). Ein Passwort wird nie im Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>The test was stopped.</source>
+        <translation>Der Test wurde gestoppt.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>User name must not hold &quot;@&quot;, &quot;:&quot;, &quot;/&quot; or spaces.</source>
+        <translation>Der Benutzername darf kein „@“, „:“, „/“ und keine Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung zu %1 wird hergestellt...</translation>
+    </message>
+</context>
+<context>
+    <name>ServerLogin</name>
+    <message>
+        <source>The server %1 is not known yet.</source>
+        <translation>Der Server %1 ist noch nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>Its host key has the fingerprint
+%1
+Connect only if this is the fingerprint of your server (ask its administrator). Trust this server from now on?</source>
+        <translation>Sein Host-Schlüssel hat den Fingerabdruck
+%1
+Verbinden Sie nur, wenn dies der Fingerabdruck Ihres Servers ist (fragen Sie dessen Administrator). Diesem Server ab jetzt vertrauen?</translation>
+    </message>
+    <message>
+        <source>&amp;Trust and Connect</source>
+        <translation>&amp;Vertrauen und verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Do Not Connect</source>
+        <translation>&amp;Nicht verbinden</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 was cancelled.</source>
+        <translation>Die Verbindung zu %1 wurde abgebrochen.</translation>
     </message>
 </context>
 </TS>

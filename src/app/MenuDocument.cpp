@@ -175,6 +175,15 @@ void MenuDocument::changePageLanguage(const QString &tag)
     pushChange(tr("Change Language of the Page"), before);
 }
 
+void MenuDocument::changeServer(const QString &address)
+{
+    if (address == m_server)
+        return;
+    const ProjectState before = captureState();
+    m_server = address;
+    pushChange(tr("Change Server"), before);
+}
+
 void MenuDocument::applyListEdit(const QString &text, MenuListEdit &&edit, int currentBefore)
 {
     if (edit.changesNothing())

@@ -74,6 +74,8 @@ public:
     QString backupFolder() const { return m_backupFolder; }
     // The language the HTML5 pages declare (see PageLanguage).
     QString pageLanguage() const { return m_lang; }
+    // The site's server as the project names it (ServerAddress text; empty: none).
+    QString server() const { return m_server; }
 
     // Changes as the user makes them, each one step of the history.
     void changeDialect(CodeDialect dialect);
@@ -82,6 +84,8 @@ public:
     void changeSelectCurrentPage(bool select);
     // A valid language tag (pagelanguage::isValid).
     void changePageLanguage(const QString &tag);
+    // An address that ServerAddress accepts, or empty for none.
+    void changeServer(const QString &address);
     // Records a change of the options or the styles that has been made since
     // the history's last step, as one step named `text`; steps with the same
     // merge key that follow each other become one. Nothing is recorded when

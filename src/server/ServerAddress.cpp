@@ -34,7 +34,11 @@ bool ServerAddress::parse(const QString &text, ServerAddress *out, QString *prob
                 .arg(scheme);
         return false;
     }
-    if (!url.password().isEmpty() || trimmed.section(u'@', 0, 0).count(u':') > 1) {
+    // The user part of the authority ("user:password@host:port"): a ':' in
+    // it is a password, even an empty one; the port's ':' is not.
+    const QString authority = trimmed.mid(trimmed.indexOf(QStringLiteral("://")) + 3).section(u'/', 0, 0);
+    const qsizetype at = authority.lastIndexOf(u'@');
+    if (!url.password().isEmpty() || (at >= 0 && authority.left(at).contains(u':'))) {
         *problem = QCoreApplication::translate(
             "ServerAddress", "holds a password (user:password@), which is never kept or given in an address: "
                              "remove it; the password is asked for when it is needed.");

@@ -50,6 +50,9 @@ public:
 
     QString error() const { return m_error; }
     bool hostKeyRefused() const { return m_hostKeyRefused; }
+    // Refused only because the host is not known yet: the user may accept its
+    // fingerprint (never so for a changed key).
+    bool hostKeyUnknown() const { return m_hostKeyUnknown; }
     bool loginRefused() const { return m_loginRefused; }
     // The server's key as "SHA256:...", once open() has seen it (SFTP).
     QString fingerprint() const { return m_fingerprint; }
@@ -59,6 +62,7 @@ public:
 protected:
     QString m_error;
     bool m_hostKeyRefused = false;
+    bool m_hostKeyUnknown = false;
     bool m_loginRefused = false;
     QString m_fingerprint;
 };

@@ -76,7 +76,7 @@ bool SftpTransport::open()
 {
     close();
     m_error.clear();
-    m_hostKeyRefused = m_loginRefused = false;
+    m_hostKeyRefused = m_hostKeyUnknown = m_loginRefused = false;
     m_ssh = ssh_new();
     if (!m_ssh) {
         m_error = QCoreApplication::translate("SftpTransport", "%1: could not start an SSH session.")
@@ -163,8 +163,16 @@ bool SftpTransport::checkHostKey()
         break;
     case SSH_KNOWN_HOSTS_UNKNOWN:
     case SSH_KNOWN_HOSTS_NOT_FOUND:
-        if (!m_options.acceptHostKey.isEmpty() && m_options.acceptHostKey == m_fingerprint)
+        if (!m_options.acceptHostKey.isEmpty() && m_options.acceptHostKey == m_fingerprint) {
+            if (m_options.rememberHostKey && ssh_session_update_known_hosts(m_ssh) != SSH_OK) {
+                m_error = QCoreApplication::translate(
+                              "SftpTransport", "The host key of %1 could not be added to known_hosts: %2")
+                              .arg(m_address.hostText(), QString::fromUtf8(ssh_get_error(m_ssh)));
+                break;
+            }
             return true;
+        }
+        m_hostKeyUnknown = true;
         m_error = m_options.acceptHostKey.isEmpty()
                       ? QCoreApplication::translate("SftpTransport",
                                                     "The host key of %1 is not known; its fingerprint is %2.")

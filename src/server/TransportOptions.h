@@ -13,6 +13,9 @@ struct TransportOptions {
     QString sshDir;
     // SFTP: "SHA256:..." of an unknown host to accept for this run.
     QString acceptHostKey;
+    // SFTP: an unknown host accepted through acceptHostKey is also added to
+    // known_hosts (the window's question), not for this run only.
+    bool rememberHostKey = false;
     // HTTPS: a file of PEM certificates trusted besides the system's store
     // (a test's own authority); empty: the system's store only.
     QString extraCertificates;

@@ -5,6 +5,7 @@
 #include "app/ui/MenuListView.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "platform/Twips.h"
+#include "server/ui/ServerDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -47,6 +48,11 @@ void Form1Private::buildRegions()
     });
     QObject::connect(m_options, &MenuOptionsPanel::clearSiteFolderRequested, q,
                      [this] { m_document->changeSiteFolder(QString()); });
+    QObject::connect(m_options, &MenuOptionsPanel::serverRequested, q, [this] {
+        ServerDialog dialog(m_document->server(), q);
+        if (dialog.exec() == QDialog::Accepted)
+            m_document->changeServer(dialog.server());
+    });
 
     m_frame2 = new QGroupBox(Form1::tr("List:"), m_client);
     m_frame2->setObjectName(QStringLiteral("Frame2"));

@@ -96,10 +96,14 @@ void MenuOptionsPanel::buildMenuGroup()
     choose->setObjectName(QStringLiteral("actChooseSite"));
     QAction *clear = siteMenu->addAction(tr("&No Site Folder"));
     clear->setObjectName(QStringLiteral("actNoSite"));
+    siteMenu->addSeparator();
+    QAction *server = siteMenu->addAction(tr("&Server..."));
+    server->setObjectName(QStringLiteral("actServer"));
     m_cmdSite->setMenu(siteMenu);
     connect(m_cmdSite, &QToolButton::clicked, this, &MenuOptionsPanel::chooseSiteFolderRequested);
     connect(choose, &QAction::triggered, this, &MenuOptionsPanel::chooseSiteFolderRequested);
     connect(clear, &QAction::triggered, this, &MenuOptionsPanel::clearSiteFolderRequested);
+    connect(server, &QAction::triggered, this, &MenuOptionsPanel::serverRequested);
     connect(siteMenu, &QMenu::aboutToShow, this,
             [this, clear] { clear->setEnabled(!m_siteFolder.isEmpty()); });
 

@@ -53,6 +53,7 @@ signals:
     // The folder button's choices: pick a folder, or have none.
     void chooseSiteFolderRequested();
     void clearSiteFolderRequested();
+    void serverRequested();
 
 public slots:
     // Button kind: graphic fields follow "Graphic", text-button fields "Default".
