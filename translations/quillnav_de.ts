@@ -697,6 +697,14 @@ HTML5: gültiger, maskierter Code für heutige Browser, der auch unter einer Con
         <source>&amp;Language of the Page...</source>
         <translation>S&amp;prache der Seite...</translation>
     </message>
+    <message>
+        <source>&amp;Upload to Server...</source>
+        <translation>&amp;Auf den Server hochladen...</translation>
+    </message>
+    <message>
+        <source>&amp;Get from Server...</source>
+        <translation>Vom Se&amp;rver holen...</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2091,16 +2099,8 @@ Alles andere funktioniert wie bisher; „Menüvorschau im Browser“ zeigt das M
         <translation>Aus Seiten entfernen</translation>
     </message>
     <message>
-        <source>State</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>Page</source>
         <translation>Seite</translation>
-    </message>
-    <message>
-        <source>Reason</source>
-        <translation>Grund</translation>
     </message>
     <message>
         <source>Show &amp;Changes</source>
@@ -2696,6 +2696,30 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>It would be written outside the site folder.</source>
         <translation>Sie würde außerhalb des Website-Ordners geschrieben.</translation>
+    </message>
+    <message>
+        <source>uploaded</source>
+        <translation>hochgeladen</translation>
+    </message>
+    <message>
+        <source>downloaded</source>
+        <translation>heruntergeladen</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not uploaded</source>
+        <translation>nicht hochgeladen</translation>
+    </message>
+    <message>
+        <source>not downloaded</source>
+        <translation>nicht heruntergeladen</translation>
     </message>
 </context>
 <context>
@@ -3534,6 +3558,182 @@ Verbinden Sie nur, wenn dies der Fingerabdruck Ihres Servers ist (fragen Sie des
     <message>
         <source>Connecting to %1 was cancelled.</source>
         <translation>Die Verbindung zu %1 wurde abgebrochen.</translation>
+    <name>FileTable</name>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+</context>
+<context>
+    <name>TransferActions</name>
+    <message>
+        <source>The project names no server: choose one with &quot;Server...&quot; beside the site folder.</source>
+        <translation>Das Projekt nennt keinen Server: Wählen Sie einen mit „Server...“ neben dem Website-Ordner.</translation>
+    </message>
+    <message>
+        <source>The project names no site folder: choose one with the folder button beside &quot;Advanced Options&quot; in Menu Options.</source>
+        <translation>Das Projekt nennt keinen Website-Ordner: Wählen Sie einen mit der Ordner-Schaltfläche neben „Erweiterte Optionen“ in den Menüoptionen.</translation>
+    </message>
+    <message>
+        <source>The project&apos;s server &quot;%1&quot; %2</source>
+        <translation>Der Server „%1“ des Projekts %2</translation>
+    </message>
+</context>
+<context>
+    <name>TransferDialog</name>
+    <message>
+        <source>Upload to Server</source>
+        <translation>Auf den Server hochladen</translation>
+    </message>
+    <message>
+        <source>Get from Server</source>
+        <translation>Vom Server holen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Show &amp;Changes</source>
+        <translation>Änderungen &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Upload</source>
+        <translation>&amp;Hochladen</translation>
+    </message>
+    <message>
+        <source>&amp;Get</source>
+        <translation>&amp;Holen</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 and comparing the files...</source>
+        <translation>Verbindung mit %1 wird hergestellt, die Dateien werden verglichen...</translation>
+    </message>
+    <message>
+        <source>Cancelling after the file under way...</source>
+        <translation>Wird nach der laufenden Datei abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Replace the server&apos;s copy, changed since the last transfer, with this one</source>
+        <translation>Die seit der letzten Übertragung geänderte Kopie auf dem Server durch diese ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace the copy here, changed since the last transfer, with the server&apos;s</source>
+        <translation>Die seit der letzten Übertragung geänderte Kopie hier durch die des Servers ersetzen</translation>
+    </message>
+    <message>
+        <source>No page in &quot;%1&quot; holds the menu: there is nothing to upload.</source>
+        <translation>Keine Seite in „%1“ enthält das Menü: Es gibt nichts hochzuladen.</translation>
+    </message>
+    <message>
+        <source>No page in &quot;%1&quot; holds the menu and is on the server: there is nothing to get.</source>
+        <translation>Keine Seite in „%1“ enthält das Menü und liegt auf dem Server: Es gibt nichts zu holen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be uploaded to %1.</source>
+        <translation>
+            <numerusform>%n Datei wird auf %1 hochgeladen.</numerusform>
+            <numerusform>%n Dateien werden auf %1 hochgeladen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be downloaded from %1.</source>
+        <translation>
+            <numerusform>%n Datei wird von %1 heruntergeladen.</numerusform>
+            <numerusform>%n Dateien werden von %1 heruntergeladen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) changed elsewhere since the last transfer: they are left as they are unless you check &quot;Overwrite&quot;.</source>
+        <translation>
+            <numerusform>%n Datei wurde seit der letzten Übertragung anderswo geändert: Sie bleibt, wie sie ist, außer Sie kreuzen „Überschreiben“ an.</numerusform>
+            <numerusform>%n Dateien wurden seit der letzten Übertragung anderswo geändert: Sie bleiben, wie sie sind, außer Sie kreuzen „Überschreiben“ an.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) cannot be transferred (see their reasons).</source>
+        <translation>
+            <numerusform>%n Datei kann nicht übertragen werden (siehe den Grund).</numerusform>
+            <numerusform>%n Dateien können nicht übertragen werden (siehe ihre Gründe).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) are not on the server.</source>
+        <translation>
+            <numerusform>%n Seite ist nicht auf dem Server.</numerusform>
+            <numerusform>%n Seiten sind nicht auf dem Server.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n temporary file(s) of an interrupted run were tidied on the server.</source>
+        <translation>
+            <numerusform>%n temporäre Datei eines abgebrochenen Laufs wurde auf dem Server aufgeräumt.</numerusform>
+            <numerusform>%n temporäre Dateien eines abgebrochenen Laufs wurden auf dem Server aufgeräumt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file is the same here and on the server.</source>
+        <translation>Diese Datei ist hier und auf dem Server gleich.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s copy is too large to show its changes (%1).</source>
+        <translation>Die Kopie auf dem Server ist zu groß, um ihre Änderungen anzuzeigen (%1).</translation>
+    </message>
+    <message>
+        <source>Reading the server&apos;s copy...</source>
+        <translation>Die Kopie auf dem Server wird gelesen...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3 of %4</source>
+        <translation>%1 von %2 Dateien, %3 von %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) uploaded (%1).</source>
+        <translation>
+            <numerusform>%n Datei hochgeladen (%1).</numerusform>
+            <numerusform>%n Dateien hochgeladen (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) downloaded (%1).</source>
+        <translation>
+            <numerusform>%n Datei heruntergeladen (%1).</numerusform>
+            <numerusform>%n Dateien heruntergeladen (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: they changed elsewhere (see their reasons).</source>
+        <translation>
+            <numerusform>%n Datei übersprungen: Sie wurde anderswo geändert (siehe den Grund).</numerusform>
+            <numerusform>%n Dateien übersprungen: Sie wurden anderswo geändert (siehe ihre Gründe).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) failed (see their reasons).</source>
+        <translation>
+            <numerusform>%n Datei fehlgeschlagen (siehe den Grund).</numerusform>
+            <numerusform>%n Dateien fehlgeschlagen (siehe ihre Gründe).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: the other files were not uploaded. Every file on the server is whole; upload again to send the rest.</source>
+        <translation>Abgebrochen: Die übrigen Dateien wurden nicht hochgeladen. Jede Datei auf dem Server ist vollständig; laden Sie erneut hoch, um den Rest zu senden.</translation>
+    </message>
+    <message>
+        <source>Cancelled: the other files were not downloaded; every file here is whole.</source>
+        <translation>Abgebrochen: Die übrigen Dateien wurden nicht heruntergeladen; jede Datei hier ist vollständig.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

@@ -137,4 +137,77 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TransferDialog</name>
+    <message numerus="yes">
+        <source>%n file(s) will be uploaded to %1.</source>
+        <translation>
+            <numerusform>%n file will be uploaded to %1.</numerusform>
+            <numerusform>%n files will be uploaded to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be downloaded from %1.</source>
+        <translation>
+            <numerusform>%n file will be downloaded from %1.</numerusform>
+            <numerusform>%n files will be downloaded from %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) changed elsewhere since the last transfer: they are left as they are unless you check &quot;Overwrite&quot;.</source>
+        <translation>
+            <numerusform>%n file changed elsewhere since the last transfer: it is left as it is unless you check &quot;Overwrite&quot;.</numerusform>
+            <numerusform>%n files changed elsewhere since the last transfer: they are left as they are unless you check &quot;Overwrite&quot;.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) cannot be transferred (see their reasons).</source>
+        <translation>
+            <numerusform>%n file cannot be transferred (see its reason).</numerusform>
+            <numerusform>%n files cannot be transferred (see their reasons).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) are not on the server.</source>
+        <translation>
+            <numerusform>%n page is not on the server.</numerusform>
+            <numerusform>%n pages are not on the server.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n temporary file(s) of an interrupted run were tidied on the server.</source>
+        <translation>
+            <numerusform>%n temporary file of an interrupted run was tidied on the server.</numerusform>
+            <numerusform>%n temporary files of an interrupted run were tidied on the server.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) uploaded (%1).</source>
+        <translation>
+            <numerusform>%n file uploaded (%1).</numerusform>
+            <numerusform>%n files uploaded (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) downloaded (%1).</source>
+        <translation>
+            <numerusform>%n file downloaded (%1).</numerusform>
+            <numerusform>%n files downloaded (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) skipped: they changed elsewhere (see their reasons).</source>
+        <translation>
+            <numerusform>%n file skipped: it changed elsewhere (see its reason).</numerusform>
+            <numerusform>%n files skipped: they changed elsewhere (see their reasons).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) failed (see their reasons).</source>
+        <translation>
+            <numerusform>%n file failed (see its reason).</numerusform>
+            <numerusform>%n files failed (see their reasons).</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

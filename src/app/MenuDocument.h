@@ -69,6 +69,8 @@ public:
     CodeDialect dialect() const { return m_dialect; }
     void setDialect(CodeDialect dialect);
     QString siteFolder() const;
+    // The site's server as the project names it (ServerAddress); empty: none.
+    QString server() const { return m_server; }
     bool selectCurrentPage() const { return m_selectCurrentPage; }
     // Where publishing keeps its backups (absolute; empty: in the site), as the project file names it.
     QString backupFolder() const { return m_backupFolder; }

@@ -76,22 +76,6 @@ bool skippedElsewhere(const TransferItem &item)
                || item.state == TransferItem::ChangedOnBoth);
 }
 
-QString outcomeText(TransferResult::Outcome outcome, TransferPlan::Direction direction)
-{
-    switch (outcome) {
-    case TransferResult::Moved:
-        return direction == TransferPlan::Upload ? QStringLiteral("uploaded") : QStringLiteral("downloaded");
-    case TransferResult::Skipped:
-        return QStringLiteral("skipped");
-    case TransferResult::Failed:
-        return QStringLiteral("failed");
-    case TransferResult::NotMoved:
-        break;
-    }
-    return direction == TransferPlan::Upload ? QStringLiteral("not uploaded")
-                                             : QStringLiteral("not downloaded");
-}
-
 } // namespace
 
 namespace ServerCommand {
@@ -210,7 +194,7 @@ int run(const CommandLine &command)
     }
     const TransferReport report = TransferRunner::run(transport, plan, &record);
     for (const TransferResult &result : report.results) {
-        printLine(row(outcomeText(result.outcome, direction), result.path, result.message));
+        printLine(row(TransferResult::outcomeText(result.outcome, direction), result.path, result.message));
         if (result.outcome == TransferResult::Skipped || result.outcome == TransferResult::Failed)
             printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.path), result.message));
     }

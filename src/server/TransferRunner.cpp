@@ -158,6 +158,24 @@ bool Run::download(const TransferItem &item, QString *message, bool *skipped, qi
 
 } // namespace
 
+QString TransferResult::outcomeText(Outcome outcome, TransferPlan::Direction direction)
+{
+    const bool up = direction == TransferPlan::Upload;
+    switch (outcome) {
+    case Moved:
+        return up ? QCoreApplication::translate("TransferRunner", "uploaded")
+                  : QCoreApplication::translate("TransferRunner", "downloaded");
+    case Skipped:
+        return QCoreApplication::translate("TransferRunner", "skipped");
+    case Failed:
+        return QCoreApplication::translate("TransferRunner", "failed");
+    case NotMoved:
+        break;
+    }
+    return up ? QCoreApplication::translate("TransferRunner", "not uploaded")
+              : QCoreApplication::translate("TransferRunner", "not downloaded");
+}
+
 bool TransferReport::failed() const
 {
     if (!error.isEmpty())

@@ -17,6 +17,9 @@ struct TransferResult {
     QString path;
     Outcome outcome = NotMoved;
     QString message; // Skipped, Failed: why
+
+    // "uploaded"/"downloaded", "skipped", "failed", "not uploaded"/"not downloaded".
+    static QString outcomeText(Outcome outcome, TransferPlan::Direction direction);
 };
 
 struct TransferReport {

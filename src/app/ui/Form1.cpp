@@ -16,6 +16,7 @@
 #include "menu/MenuItemModel.h"
 #include "menu/ProjectFile.h"
 #include "platform/ui/DialogFocus.h"
+#include "server/ui/TransferActions.h"
 #include "site/ui/ImportActions.h"
 #include "site/ui/LinkCheckActions.h"
 #include "site/ui/PublishActions.h"
@@ -101,6 +102,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), d(std::make_unique<Form1Pri
     d->m_siteMenu = new SiteMenuActions(d->m_document, &d->m_choosers, this);
     d->m_siteMenu->setMayReplace([this] { return maybeSave(); });
     d->m_linkCheck = new LinkCheckActions(d->m_document, &d->m_choosers, this);
+    d->m_transfer = new TransferActions(d->m_document, this);
     const auto status = [this](const QString &text) { d->showStatus(text); };
     connect(d->m_code, &CodeActions::statusMessage, this, status);
     connect(d->m_import, &ImportActions::statusMessage, this, status);

@@ -4,6 +4,7 @@
 #include "app/MenuDocument.h"
 #include "app/ui/MenuListView.h"
 #include "menu/MenuItemModel.h"
+#include "server/ui/TransferActions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,6 +53,11 @@ void Form1::Timer1_Timer()
     d->m_mnuFileCopy->setEnabled(n >= 1);
     d->m_mnuPrevBr->setEnabled(n >= 1);
     d->m_mnuFileSaveAs->setEnabled(n >= 1);
+    const QString noTransfer = d->m_transfer->unavailableReason();
+    for (QAction *transfer : {d->m_mnuUploadToServer, d->m_mnuGetFromServer}) {
+        transfer->setEnabled(noTransfer.isEmpty());
+        transfer->setToolTip(noTransfer);
+    }
 
     const QUndoStack *history = d->m_document->undoStack();
     d->m_mnuEditUndo->setEnabled(history->canUndo());

@@ -15,6 +15,7 @@
 #include "help/ui/HelpViewer.h"
 #include "menu/MenuItemModel.h"
 #include "platform/ui/OpenWithShell.h"
+#include "server/ui/TransferActions.h"
 #include "site/ui/ImportActions.h"
 #include "site/ui/LinkCheckActions.h"
 #include "site/ui/PublishActions.h"
@@ -95,6 +96,12 @@ void Form1Private::buildMenuBar()
     QObject::connect(mnuFileUnpublish, &QAction::triggered, q, [this] { m_publish->unpublish(); });
     QObject::connect(addEntry(file, "mnuFileRestoreBackup", Form1::tr("Restore &Backup...")),
                      &QAction::triggered, q, [this] { m_publish->restore(); });
+    // Disabled while the project names no server or no site folder; the tip says which.
+    file->setToolTipsVisible(true);
+    m_mnuUploadToServer = addEntry(file, "mnuUploadToServer", Form1::tr("&Upload to Server..."));
+    QObject::connect(m_mnuUploadToServer, &QAction::triggered, q, [this] { m_transfer->upload(); });
+    m_mnuGetFromServer = addEntry(file, "mnuGetFromServer", Form1::tr("&Get from Server..."));
+    QObject::connect(m_mnuGetFromServer, &QAction::triggered, q, [this] { m_transfer->download(); });
     QObject::connect(addEntry(file, "mnuFileFromSite", Form1::tr("New Menu from Si&te...")),
                      &QAction::triggered, q, [this] { m_siteMenu->fromSite(); });
     QObject::connect(addEntry(file, "mnuFileFromSitemap", Form1::tr("New Menu from Site&map...")),

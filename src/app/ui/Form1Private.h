@@ -39,6 +39,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QWidget;
+class TransferActions;
 class SiteMenuActions;
 class frmAdvMnuOp;
 struct MenuItem;
@@ -110,6 +111,7 @@ public:
     PublishActions *m_publish = nullptr;
     SiteMenuActions *m_siteMenu = nullptr;
     LinkCheckActions *m_linkCheck = nullptr;
+    TransferActions *m_transfer = nullptr;
     frmAdvMnuOp *m_frmAdvMnuOp = nullptr;
     FrmAdvBttnOp *m_FrmAdvBttnOp = nullptr;
     LivePreviewPane *m_livePreview = nullptr;
@@ -154,6 +156,8 @@ public:
     QAction *m_mnuFileCodeFile = nullptr;
     QAction *m_mnuPrevBr = nullptr;
     QAction *m_mnuFileSaveAs = nullptr;
+    QAction *m_mnuUploadToServer = nullptr;
+    QAction *m_mnuGetFromServer = nullptr;
     QAction *m_mnuEditUndo = nullptr;
     QAction *m_mnuEditRedo = nullptr;
     QAction *m_mnuInsertBelow = nullptr;

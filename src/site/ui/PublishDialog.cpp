@@ -2,42 +2,22 @@
 
 #include "menu/EntryName.h"
 #include "platform/FileName.h"
-#include "site/LineDiff.h"
-#include "site/PageEncoding.h"
 #include "site/PageMenuCode.h"
 #include "site/SiteWriter.h"
+#include "site/ui/ChangesView.h"
+#include "site/ui/FileTable.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFontDatabase>
-#include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// The page's text, in the encoding it was read in when known.
-QString textOf(const QByteArray &bytes, const QByteArray &encoding)
-{
-    QString text;
-    QString error;
-    qsizetype bom = 0;
-    PageEncoding::sniff(bytes, &bom);
-    const bool read = encoding.isEmpty() ? PageEncoding::decode(bytes, &text, &error)
-                                         : PageEncoding::decodeAs(QByteArrayView(bytes).sliced(bom), encoding,
-                                                                  &text, &error);
-    return read ? text : QString::fromLatin1(bytes);
-}
-
-} // namespace
 
 PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFolder,
                              SitePublisher::Action action, QWidget *parent)
@@ -51,12 +31,8 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
     m_summary->setObjectName(QStringLiteral("lblPublishSummary"));
     m_summary->setWordWrap(true);
     layout->addWidget(m_summary);
-    m_pages = new QTreeWidget(this);
+    m_pages = new FileTable(tr("Page"), tr("Replace Edits"), this);
     m_pages->setObjectName(QStringLiteral("lstPublishPages"));
-    m_pages->setHeaderLabels({tr("State"), tr("Page"), tr("Reason"), tr("Replace Edits")});
-    m_pages->setRootIsDecorated(false);
-    m_pages->setAllColumnsShowFocus(true);
-    m_pages->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_pages, 2);
     m_showChanges = new QPushButton(tr("Show &Changes"), this);
     m_showChanges->setObjectName(QStringLiteral("cmdShowChanges"));
@@ -70,12 +46,7 @@ PublishDialog::PublishDialog(const MenuProject &project, const QString &siteFold
     row->addStretch(1);
     row->addWidget(m_showChanges);
     layout->addLayout(row);
-    m_changes = new QPlainTextEdit(this);
-    m_changes->setObjectName(QStringLiteral("txtPageChanges"));
-    m_changes->setReadOnly(true);
-    m_changes->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_changes->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_changes->setVisible(false);
+    m_changes = new ChangesView(this);
     layout->addWidget(m_changes, 3);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     m_go = m_buttons->addButton(publish ? tr("&Publish") : tr("&Remove"), QDialogButtonBox::AcceptRole);
@@ -138,16 +109,13 @@ void PublishDialog::prepare()
         const QSignalBlocker quiet(m_pages);
         m_pages->clear();
         for (PagePlan &page : m_plan.pages) {
-            auto *item = new QTreeWidgetItem(m_pages, {PagePlan::stateText(page.state),
-                                                       QDir::toNativeSeparators(FileName::shown(page.path)),
-                                                       page.reason});
-            if (page.state == PagePlan::Error || page.state == PagePlan::EditedByHand)
-                item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            QTreeWidgetItem *item = m_pages->addRow(
+                PagePlan::stateText(page.state), QDir::toNativeSeparators(FileName::shown(page.path)),
+                page.reason, page.state == PagePlan::Error || page.state == PagePlan::EditedByHand);
             if (page.state == PagePlan::EditedByHand) {
                 page.replaceEdits = replace.contains(page.path);
-                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-                item->setCheckState(3, page.replaceEdits ? Qt::Checked : Qt::Unchecked);
-                item->setToolTip(3, tr("Replace what was edited by hand in this page's menu"));
+                FileTable::offerChoice(item, page.replaceEdits,
+                                       tr("Replace what was edited by hand in this page's menu"));
             }
         }
         // The dead links after the pages, as warnings: they do not stop the publishing.
@@ -155,10 +123,9 @@ void PublishDialog::prepare()
             if (m_plan.links.at(i).status != LinkVerdict::Failed)
                 continue;
             const MenuItem &entry = m_project.items.at(i);
-            auto *item = new QTreeWidgetItem(
-                m_pages, {tr("dead link"), entryname::of(i, &entry.text),
-                          tr("\"%1\": %2").arg(entryname::shown(entry.url), m_plan.links.at(i).reason)});
-            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            m_pages->addRow(tr("dead link"), entryname::of(i, &entry.text),
+                            tr("\"%1\": %2").arg(entryname::shown(entry.url), m_plan.links.at(i).reason),
+                            true);
         }
     }
     updateSummary();
@@ -225,11 +192,10 @@ void PublishDialog::showChanges()
     if (i < 0 || i >= m_plan.pages.size())
         return;
     const PagePlan &page = m_plan.pages.at(i);
-    m_changes->setVisible(true);
-    m_changes->setPlainText(page.state == PagePlan::WillChange || page.state == PagePlan::EditedByHand
-                                ? LineDiff::text(LineDiff::changes(textOf(page.oldBytes, page.encoding),
-                                                                   textOf(page.newBytes, page.encoding)))
-                                : tr("This page does not change."));
+    if (page.state == PagePlan::WillChange || page.state == PagePlan::EditedByHand)
+        m_changes->showChanges(page.oldBytes, page.newBytes, page.encoding);
+    else
+        m_changes->showNote(tr("This page does not change."));
 }
 
 void PublishDialog::write()
@@ -241,16 +207,12 @@ void PublishDialog::write()
     const QSignalBlocker quiet(m_pages);
     for (qsizetype i = 0; i < report.results.size(); ++i) {
         const PageResult &r = report.results.at(i);
-        QTreeWidgetItem *item = m_pages->topLevelItem(int(i));
         const QString outcome = r.outcome == PageResult::Written     ? tr("written")
                                 : r.outcome == PageResult::Unchanged ? tr("unchanged")
                                 : r.outcome == PageResult::Skipped   ? tr("skipped")
                                                                      : tr("failed");
-        item->setText(0, outcome);
-        item->setText(2, r.message);
-        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-        if (r.outcome == PageResult::Skipped || r.outcome == PageResult::Failed)
-            item->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        m_pages->setOutcome(int(i), outcome, r.message,
+                            r.outcome == PageResult::Skipped || r.outcome == PageResult::Failed);
     }
     QString summary = report.failed() ? tr("Some pages were not written (see their reasons).")
                                       : tr("The pages were written.");

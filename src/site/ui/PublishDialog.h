@@ -6,12 +6,12 @@
 
 #include <QDialog>
 
+class ChangesView;
+class FileTable;
 class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class QTreeWidget;
 
 // Publishes the menu into the pages of its site, or takes it out: a table of
 // the pages with what would happen to each (will change, up to date, no
@@ -40,10 +40,10 @@ private:
     SitePublisher::Action m_action;
     SitePlan m_plan;
     QLabel *m_summary = nullptr;
-    QTreeWidget *m_pages = nullptr;
+    FileTable *m_pages = nullptr;
     QCheckBox *m_selectCurrent = nullptr;
     QPushButton *m_showChanges = nullptr;
-    QPlainTextEdit *m_changes = nullptr;
+    ChangesView *m_changes = nullptr;
     QDialogButtonBox *m_buttons = nullptr;
     QPushButton *m_go = nullptr;
     bool m_written = false;

@@ -1,0 +1,284 @@
+#include "app/ui/Translations.h"
+#include "server/TransferRecord.h"
+#include "server/ui/TransferActions.h"
+#include "server/ui/TransferDialog.h"
+#include "support/Form1Driver.h"
+#include "support/SshServer.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace form1test;
+
+namespace {
+
+// A page holding the menu's placeholder, and a line of its own to tell it by.
+QByteArray page(const QString &line, int padding = 0)
+{
+    return "<html><head></head><body>\n<!-- quillnav m -->\n<p>" + line.toUtf8() + "</p>\n"
+           + QByteArray(padding, 'x') + "\n</body></html>\n";
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QVERIFY(testfiles::writeAll(path, bytes));
+}
+
+// The state column of a file's row.
+QString stateOf(const TransferDialog &dialog, const QString &path)
+{
+    const auto *table = dialog.findChild<QTreeWidget *>("lstTransferFiles");
+    for (int i = 0; i < table->topLevelItemCount(); ++i)
+        if (table->topLevelItem(i)->text(1) == path)
+            return table->topLevelItem(i)->text(0);
+    return "(no row)";
+}
+
+QString summaryOf(const QWidget &dialog)
+{
+    return dialog.findChild<QLabel *>("lblTransferSummary")->text();
+}
+
+} // namespace
+
+class TestTransferDialog : public QObject {
+    Q_OBJECT
+
+    SshServer m_server;
+    QString m_problem;
+    QTemporaryDir m_site;
+
+    TransferDialog::Login keys() const
+    {
+        return [dir = m_server.sshDir()] {
+            TransportOptions o;
+            o.sshDir = dir;
+            return o;
+        };
+    }
+    MenuProject project() const
+    {
+        MenuProject p;
+        p.options.menuName = "m";
+        p.items = {{"Home", "Yes", "a.html", "No"}};
+        p.server = m_server.address();
+        p.site = m_site.path();
+        return p;
+    }
+    // A dialog shown and planned.
+    std::unique_ptr<TransferDialog> planned(TransferPlan::Direction direction)
+    {
+        ServerAddress address;
+        ServerAddress::parse(m_server.address(), &address, nullptr);
+        auto dialog = std::make_unique<TransferDialog>(address, project(), m_site.path(), direction, keys());
+        dialog->show();
+        if (!QTest::qWaitFor([&] { return !dialog->busy(); }, 20000))
+            qWarning("still planning");
+        return dialog;
+    }
+    // Plans, ticks Overwrite for `overwrite`, runs, and waits for the summary.
+    QString transfer(TransferPlan::Direction direction, const QStringList &overwrite = {})
+    {
+        const std::unique_ptr<TransferDialog> dialog = planned(direction);
+        auto *table = dialog->findChild<QTreeWidget *>("lstTransferFiles");
+        for (int i = 0; i < table->topLevelItemCount(); ++i)
+            if (overwrite.contains(table->topLevelItem(i)->text(1)))
+                table->topLevelItem(i)->setCheckState(3, Qt::Checked);
+        auto *go = dialog->findChild<QPushButton *>("cmdTransfer");
+        if (!go->isEnabled())
+            return summaryOf(*dialog);
+        go->click();
+        if (!QTest::qWaitFor([&] { return !dialog->busy(); }, 60000))
+            qWarning("still transferring");
+        return summaryOf(*dialog);
+    }
+    void clear()
+    {
+        for (const QString &dir : {m_site.path(), m_server.www()}) {
+            QDir(dir).removeRecursively();
+            QDir().mkpath(dir);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        privateSettings();
+        Translations::install(QLocale(QLocale::English, QLocale::UnitedStates)); // "1 file", "2 files"
+        if (!m_server.start(&m_problem))
+            QSKIP(qPrintable(m_problem));
+    }
+
+    // Each row: steps making both sides of a.html ("local TEXT", "server
+    // TEXT", "upload"), then the state planned and the changed lines shown.
+    void states_data()
+    {
+        QTest::addColumn<bool>("upload");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("changes"); // the line taken out, ">", the line put in
+        const bool up = true;
+        QTest::newRow("new") << up << QStringList{"local A"} << "will upload"
+                             << ">A";
+        QTest::newRow("equal, no record") << up << QStringList{"local A", "server A"} << "up to date"
+                                          << "";
+        QTest::newRow("differ, no record") << up << QStringList{"local A", "server BB"} << "changed on both"
+                                           << "BB>A";
+        QTest::newRow("changed on the server")
+            << up << QStringList{"local A", "upload", "server BB"} << "changed on the server"
+            << "BB>A";
+        QTest::newRow("changed here, upload")
+            << up << QStringList{"local A", "upload", "local C"} << "will upload"
+            << "A>C";
+        QTest::newRow("changed here, get")
+            << !up << QStringList{"local A", "upload", "local C"} << "changed here"
+            << "C>A";
+        QTest::newRow("get") << !up << QStringList{"local A", "upload", "server BB"} << "will download"
+                             << "A>BB";
+    }
+    void states()
+    {
+        QFETCH(bool, upload);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, state);
+        QFETCH(QString, changes);
+        clear();
+        for (const QString &step : steps) {
+            const QString side = step.section(' ', 0, 0);
+            if (side == "upload")
+                transfer(TransferPlan::Upload);
+            else
+                put((side == "local" ? m_site.path() : m_server.www()) + "/a.html",
+                    page(step.section(' ', 1)));
+        }
+        const auto dialog = planned(upload ? TransferPlan::Upload : TransferPlan::Download);
+        QCOMPARE(stateOf(*dialog, "a.html"), state);
+        dialog->findChild<QPushButton *>("cmdShowChanges")->click();
+        auto *view = dialog->findChild<QPlainTextEdit *>("txtPageChanges");
+        QTRY_VERIFY(!view->toPlainText().startsWith("Reading"));
+        for (const QString mark : {"-", "+"}) {
+            const QString line = changes.section('>', mark == "-" ? 0 : 1, mark == "-" ? 0 : 1);
+            const QRegularExpression shown("^\\" + mark + " +3 \\| <p>" + line + "</p>$",
+                                           QRegularExpression::MultilineOption);
+            QVERIFY2(view->toPlainText().contains(shown) == !line.isEmpty(), qPrintable(view->toPlainText()));
+        }
+    }
+
+    // A file changed on the server is listed and left as it is, until its
+    // Overwrite box is ticked.
+    void changedOnServerSkipped()
+    {
+        clear();
+        put(m_site.filePath("a.html"), page("A"));
+        put(m_site.filePath("sub/b.html"), page("A"));
+        QVERIFY2(transfer(TransferPlan::Upload).contains("2 files uploaded"), "first upload");
+        put(m_server.www() + "/a.html", page("BB"));
+        put(m_site.filePath("a.html"), page("C"));
+        put(m_site.filePath("sub/b.html"), page("C"));
+        QString summary = transfer(TransferPlan::Upload);
+        QVERIFY2(summary.contains("1 file uploaded") && summary.contains("1 file skipped"),
+                 qPrintable(summary));
+        QCOMPARE(testfiles::readAll(m_server.www() + "/a.html"), page("BB"));
+        QCOMPARE(testfiles::readAll(m_server.www() + "/sub/b.html"), page("C"));
+        summary = transfer(TransferPlan::Upload, {"a.html"});
+        QVERIFY2(summary.startsWith("1 file uploaded") && !summary.contains("skipped"), qPrintable(summary));
+        QCOMPARE(testfiles::readAll(m_server.www() + "/a.html"), page("C"));
+    }
+
+    // Cancel in the middle of an upload: every server file is old or new,
+    // and the next upload sends the rest.
+    void cancelMidRun()
+    {
+        clear();
+        QStringList paths;
+        for (int i = 0; i < 30; ++i) {
+            paths << QString("f%1/p%2.html").arg(i % 3).arg(i);
+            put(m_site.filePath(paths.last()), page("old", 20000));
+        }
+        transfer(TransferPlan::Upload);
+        for (const QString &p : paths)
+            put(m_site.filePath(p), page("new", 21000));
+        const auto dialog = planned(TransferPlan::Upload);
+        auto *bar = dialog->findChild<QProgressBar *>("prgTransfer");
+        connect(bar, &QProgressBar::valueChanged, dialog.get(), [&](int value) {
+            if (value == 0)
+                return;
+            m_server.pause(true); // the run waits in the middle of a file
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+            m_server.pause(false);
+        });
+        dialog->findChild<QPushButton *>("cmdTransfer")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->busy(), 60000);
+        QVERIFY2(summaryOf(*dialog).contains("Cancelled"), qPrintable(summaryOf(*dialog)));
+        int fresh = 0;
+        for (const QString &p : paths) {
+            const QByteArray bytes = testfiles::readAll(m_server.www() + '/' + p);
+            QVERIFY2(bytes == page("old", 20000) || bytes == page("new", 21000), qPrintable(p));
+            fresh += bytes == page("new", 21000);
+        }
+        QVERIFY(fresh > 0 && fresh < 30);
+        QVERIFY2(transfer(TransferPlan::Upload).startsWith(QString("%1 files uploaded").arg(30 - fresh)),
+                 "second run");
+        for (const QString &p : paths)
+            QCOMPARE(testfiles::readAll(m_server.www() + '/' + p), page("new", 21000));
+    }
+
+    // The window: the commands wait for a server and a site folder, and
+    // closing the window during an upload stops it as Cancel does.
+    void window()
+    {
+        clear();
+        std::unique_ptr<Form1> w;
+        QVERIFY(showWindow(w));
+        QAction *upload = action(*w, "mnuUploadToServer");
+        QVERIFY(!upload->isEnabled() && upload->toolTip().contains("no server"));
+        MenuProject p = project();
+        p.site.clear();
+        const QString file = m_site.filePath("menu.qnv");
+        QVERIFY(testfiles::saveProject(file, p));
+        QString error;
+        QVERIFY2(w->document()->load(file, &error), qPrintable(error));
+        settle(*w);
+        QVERIFY(!upload->isEnabled() && upload->toolTip().contains("no site folder"));
+        w->document()->changeSiteFolder(m_site.path());
+        QCOMPARE(w->document()->save(file, &error), MenuDocument::SaveOutcome::Saved); // closing asks nothing
+        settle(*w);
+        QVERIFY(upload->isEnabled() && action(*w, "mnuGetFromServer")->isEnabled());
+
+        QStringList paths;
+        for (int i = 0; i < 30; ++i) {
+            paths << QString("p%1.html").arg(i);
+            put(m_site.filePath(paths.last()), page("new", 20000));
+        }
+        w->findChild<TransferActions *>("transferActions")->setLogin(keys());
+        modalwatch::whenModal(this, [&w](QWidget *modal) {
+            auto *go = modal->findChild<QPushButton *>("cmdTransfer");
+            if (!go || !go->isEnabled())
+                return false;
+            connect(modal->findChild<QProgressBar *>("prgTransfer"), &QProgressBar::valueChanged, w.get(),
+                    [&w](int value) {
+                        if (value > 0)
+                            w->close();
+                    });
+            go->click();
+            return true;
+        });
+        upload->trigger();
+        QVERIFY(!w->isVisible());
+        const TransferRecord record = TransferRecord::load(m_site.path(), project().server, nullptr);
+        int fresh = 0;
+        for (const QString &p : paths) {
+            const bool there = QFile::exists(m_server.www() + '/' + p);
+            fresh += there;
+            QCOMPARE(there, record.files.contains(p)); // recorded as soon as sent
+            QVERIFY(!there || testfiles::readAll(m_server.www() + '/' + p) == page("new", 20000));
+        }
+        QVERIFY(fresh > 0 && fresh < 30);
+        QCOMPARE(QDir(m_server.www()).entryList(QDir::Files | QDir::Hidden).size(), fresh); // no temporaries
+    }
+};
+
+QTEST_MAIN(TestTransferDialog)
+#include "tst_transferdialog.moc"
