@@ -3558,6 +3558,9 @@ Verbinden Sie nur, wenn dies der Fingerabdruck Ihres Servers ist (fragen Sie des
     <message>
         <source>Connecting to %1 was cancelled.</source>
         <translation>Die Verbindung zu %1 wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
     <name>FileTable</name>
     <message>
         <source>State</source>
