@@ -17,7 +17,7 @@ PACKAGES=(
   libgumbo-dev libfontconfig-dev libicu-dev libseccomp-dev libssl-dev
   qt6-webengine-dev libqt6webenginecore6-bin
   dpkg-dev lintian appstream
-  libssh-dev openssh-server lighttpd lighttpd-mod-webdav apache2-utils qtkeychain-qt6-dev gnome-keyring dbus-x11
+  libssh-dev openssh-server lighttpd lighttpd-mod-webdav lighttpd-mod-openssl apache2-utils qtkeychain-qt6-dev gnome-keyring dbus-x11
 )
 
 missing=()

@@ -76,8 +76,6 @@ public:
     QString backupFolder() const { return m_backupFolder; }
     // The language the HTML5 pages declare (see PageLanguage).
     QString pageLanguage() const { return m_lang; }
-    // The site's server as the project names it (ServerAddress text; empty: none).
-    QString server() const { return m_server; }
 
     // Changes as the user makes them, each one step of the history.
     void changeDialect(CodeDialect dialect);

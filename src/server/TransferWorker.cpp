@@ -32,9 +32,19 @@ void TransferWorker::plan()
     }
     QString problem;
     m_transport = ServerTransports::make(m_job.address, m_job.options, &problem);
+    bool opened = m_transport && m_transport->open();
+    if (m_transport && !opened && m_transport->hostKeyRefused() && m_job.trustHostKey
+        && m_job.trustHostKey(*m_transport)) {
+        m_job.options.acceptHostKey = m_transport->fingerprint();
+        m_job.options.rememberHostKey = true;
+        m_transport = ServerTransports::make(m_job.address, m_job.options, &problem);
+        opened = m_transport && m_transport->open();
+    }
+    if (m_transport && (opened || m_transport->loginRefused()) && m_job.loginTried)
+        m_job.loginTried(opened);
     if (!m_transport) {
         plan.error = problem;
-    } else if (!m_transport->open()) {
+    } else if (!opened) {
         plan.error = m_transport->error();
     } else {
         QString note;

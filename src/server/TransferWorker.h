@@ -9,7 +9,10 @@
 
 #include <QObject>
 
+class ServerTransport;
+
 #include <atomic>
+#include <functional>
 #include <memory>
 
 // A window's transfer, done on a thread of its own so that the window stays
@@ -27,6 +30,12 @@ public:
         MenuProject project;
         QString siteFolder; // absolute
         TransferPlan::Direction direction = TransferPlan::Upload;
+        // Asked on the worker's thread when open() refused the host key:
+        // true to trust that unknown key and connect again. May be empty.
+        std::function<bool(const ServerTransport &)> trustHostKey;
+        // Told on the worker's thread whether a login was accepted, once one
+        // was tried. May be empty.
+        std::function<void(bool)> loginTried;
     };
 
     explicit TransferWorker(Job job);

@@ -54,9 +54,13 @@ public:
     // The key of the address's password in the keyring: its text.
     QString keyringKey() const { return m_address.text(); }
 
+    // After a login was tried with options(): keeps a typed password the
+    // user asked to remember once it was accepted, and forgets a remembered
+    // one that was refused. On the window's thread.
+    void afterLogin(bool accepted);
+
 private:
     QByteArray askPassword();
-    void afterLogin(bool accepted);
     // Runs `ask` on the window's thread and waits for it.
     void onWindowThread(const std::function<void()> &ask);
 

@@ -2,6 +2,7 @@
 
 #include "app/MenuDocument.h"
 #include "codegen/ui/ProblemBox.h"
+#include "server/ui/ServerLogin.h"
 
 TransferActions::TransferActions(MenuDocument *document, QWidget *parent)
     : QObject(parent), m_document(document), m_parent(parent)
@@ -42,6 +43,14 @@ void TransferActions::run(TransferPlan::Direction direction)
         ShowProblem(m_parent, tr("The project's server \"%1\" %2").arg(project.server, problem));
         return;
     }
-    TransferDialog dialog(address, project, m_document->siteFolder(), direction, m_login, m_parent);
+    // The window's own login unless one was given (the tests' keys).
+    ServerLogin login(m_parent, address);
+    TransferDialog dialog(address, project, m_document->siteFolder(), direction,
+                          m_login ? m_login : TransferDialog::Login([&login] { return login.options(); }),
+                          m_parent);
+    if (!m_login)
+        dialog.setLoginReplies(
+            [&login](const ServerTransport &failed) { return login.confirmHostKey(failed); },
+            [&login](bool accepted) { login.afterLogin(accepted); });
     dialog.exec();
 }

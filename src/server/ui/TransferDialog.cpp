@@ -19,6 +19,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <atomic>
+#include <memory>
+
 namespace {
 
 bool changedElsewhere(TransferItem::State state)
@@ -106,13 +109,44 @@ TransferDialog::~TransferDialog()
     stopWorker();
 }
 
+void TransferDialog::setLoginReplies(std::function<bool(const ServerTransport &)> trustHostKey,
+                                     std::function<void(bool)> loginTried)
+{
+    m_trustHostKey = std::move(trustHostKey);
+    m_loginTried = std::move(loginTried);
+}
+
 void TransferDialog::start(Login login)
 {
     m_summary->setText(tr("Connecting to %1 and comparing the files...").arg(m_address.text()));
     m_progress->setRange(0, 0); // busy
     TransportOptions options = login ? login() : TransportOptions();
     options.password = m_passwords.relay(std::move(options.password));
-    m_worker = new TransferWorker({m_address, options, m_project, m_siteFolder, m_direction});
+    TransferWorker::Job job{m_address, options, m_project, m_siteFolder, m_direction, {}, {}};
+    // The questions cross to this thread as the password does, and are
+    // answered empty (no) once the dialog is closing.
+    if (m_trustHostKey) {
+        auto failed = std::make_shared<const ServerTransport *>(nullptr);
+        auto ask = m_passwords.relay([trust = m_trustHostKey, failed] {
+            return trust(**failed) ? QByteArrayLiteral("1") : QByteArray();
+        });
+        job.trustHostKey = [ask, failed](const ServerTransport &transport) {
+            *failed = &transport;
+            return !ask().isEmpty();
+        };
+    }
+    if (m_loginTried) {
+        auto accepted = std::make_shared<std::atomic_bool>(false);
+        auto tell = m_passwords.relay([told = m_loginTried, accepted] {
+            told(*accepted);
+            return QByteArray();
+        });
+        job.loginTried = [tell, accepted](bool ok) {
+            *accepted = ok;
+            tell();
+        };
+    }
+    m_worker = new TransferWorker(std::move(job));
     m_worker->moveToThread(&m_thread);
     connect(m_worker, &TransferWorker::planned, this, &TransferDialog::showPlan);
     connect(m_worker, &TransferWorker::fetched, this, &TransferDialog::showFetched);

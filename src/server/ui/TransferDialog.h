@@ -18,6 +18,7 @@ class QDialogButtonBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class ServerTransport;
 class TransferWorker;
 
 // Uploads the menu's pages to the site's server, or gets them from it: a
@@ -40,6 +41,11 @@ public:
     TransferDialog(const ServerAddress &address, const MenuProject &project, const QString &siteFolder,
                    TransferPlan::Direction direction, Login login, QWidget *parent = nullptr);
     ~TransferDialog() override;
+
+    // What the login answers once the transport tried to connect (see
+    // TransferWorker::Job); called on the window's thread. Set before exec().
+    void setLoginReplies(std::function<bool(const ServerTransport &)> trustHostKey,
+                         std::function<void(bool)> loginTried);
 
     const TransferPlan &plan() const { return m_plan; }
     bool busy() const { return m_stage == Planning || m_stage == Running; }
@@ -67,6 +73,8 @@ private:
     QString m_siteFolder;
     TransferPlan::Direction m_direction;
     TransferPlan m_plan;
+    std::function<bool(const ServerTransport &)> m_trustHostKey;
+    std::function<void(bool)> m_loginTried;
     QString m_note;
     Stage m_stage = Planning;
     qsizetype m_totalFiles = 0;
