@@ -34,7 +34,9 @@ bool ServerAddress::parse(const QString &text, ServerAddress *out, QString *prob
                 .arg(scheme);
         return false;
     }
-    if (!url.password().isEmpty() || trimmed.section(u'@', 0, 0).count(u':') > 1) {
+    // "user:@host" has an empty password, which QUrl does not report.
+    const QString authority = trimmed.section(QLatin1StringView("://"), 1).section(u'/', 0, 0);
+    if (!url.password().isEmpty() || authority.section(u'@', 0, -2).contains(u':')) {
         *problem = QCoreApplication::translate(
             "ServerAddress", "holds a password (user:password@), which is never kept or given in an address: "
                              "remove it; the password is asked for when it is needed.");
