@@ -6,6 +6,7 @@
 #include "server/TransferRunner.h"
 #include "support/SshServer.h"
 #include "support/TestFiles.h"
+#include "support/TransferTable.h"
 
 #include <QJsonObject>
 #include <QtTest>
@@ -51,31 +52,21 @@ class TestServer : public QObject {
         ServerAddress::parse(m_server.address(), &a, nullptr);
         return a;
     }
-    // Plans and, unless planOnly, runs a transfer of `paths` as a command does.
+    TransferSides sides() const
+    {
+        return {m_site.path(), m_server.www(), m_outside.path(), address().text(), address().folder, [this] {
+                    auto t = std::make_unique<SftpTransport>(address(), keys());
+                    if (!t->open())
+                        qFatal("%s", qPrintable(t->error()));
+                    return t;
+                }};
+    }
     TransferPlan transfer(TransferPlan::Direction direction, const QStringList &paths, bool overwrite = false,
                           TransferReport *report = nullptr, const TransferRunner::Options &running = {})
     {
-        SftpTransport t(address(), keys());
-        if (!t.open())
-            qFatal("%s", qPrintable(t.error()));
-        TransferRecord record = TransferRecord::load(m_site.path(), address().text(), nullptr);
-        TransferPlan plan =
-            TransferPlanner::plan(t, direction, m_site.path(), address().folder, paths, &record);
-        record.save(m_site.path(), nullptr);
-        for (TransferItem &i : plan.items)
-            i.overwrite = overwrite;
-        const TransferReport done = TransferRunner::run(t, plan, &record, running);
-        if (report)
-            *report = done;
-        return plan;
+        return sides().transfer(direction, paths, overwrite, report, running);
     }
-    void clear()
-    {
-        for (const QString &dir : {m_site.path(), m_server.www()}) {
-            QDir(dir).removeRecursively();
-            QDir().mkpath(dir);
-        }
-    }
+    void clear() { sides().clear(); }
 
 private slots:
     void initTestCase()
@@ -109,54 +100,11 @@ private slots:
         for (const QJsonArray &r : testfiles::tableRows("server-transfers.json"))
             QTest::newRow(qPrintable(r[0].toString())) << r;
     }
-    // Each row: steps that make the two sides, then one transfer planned
-    // and run; the states planned and what each side holds afterwards.
+    // Each row: see TransferSides::runRow.
     void transfers()
     {
         QFETCH(QJsonArray, row);
-        clear();
-        QStringList paths;
-        for (const QJsonValue &v : row[1].toArray()) {
-            const QStringList step = v.toString().split(' ');
-            const QString rest = step.mid(2).join(' ');
-            if (step[0] == "local")
-                put(m_site.filePath(step[1]), rest.toUtf8());
-            else if (step[0] == "server")
-                put(m_server.www() + '/' + step[1], rest.toUtf8());
-            else if (step[0] == "server-move")
-                QVERIFY(QFile::rename(m_server.www() + '/' + step[1], m_server.www() + '/' + step[2]));
-            else if (step[0] == "upload")
-                transfer(TransferPlan::Upload, paths);
-            else if (step[0] == "link") // a folder of the site that leads out of it
-                QVERIFY(QFile::link(m_outside.path(), m_site.filePath(step[1])));
-            if (step[0] == "link")
-                paths << step[2];
-            if (step[0] == "local" && !paths.contains(step[1]))
-                paths << step[1];
-        }
-        const auto direction = row[2].toString() == "upload" ? TransferPlan::Upload : TransferPlan::Download;
-        TransferReport report;
-        const TransferPlan plan = transfer(direction, paths, row[3].toBool(), &report);
-        QJsonObject states;
-        for (const TransferItem &i : plan.items)
-            states.insert(i.path, TransferPlan::stateText(i.state, direction)
-                                      + (i.reason.isEmpty() ? "" : ": " + i.reason));
-        QCOMPARE(states, row[4].toObject());
-        const QJsonObject after = row[5].toObject();
-        for (auto it = after.begin(); it != after.end(); ++it) {
-            const QString name = it.key().section(' ', 1);
-            const QString side = it.key().section(' ', 0, 0);
-            const QString file = side == "server"    ? m_server.www() + '/' + name
-                                 : side == "outside" ? m_outside.filePath(name)
-                                                     : m_site.filePath(name);
-            QCOMPARE(QFile::exists(file), !it.value().isNull());
-            if (!it.value().isNull())
-                QCOMPARE(testfiles::readAll(file), it.value().toString().toUtf8());
-        }
-        // Whatever moved is recorded: planning again finds nothing to move.
-        if (!row[3].toBool() && !report.failed())
-            for (const TransferItem &i : transfer(direction, paths).items)
-                QVERIFY(i.state != TransferItem::WillTransfer);
+        sides().runRow(row);
     }
 
     void hostKeys_data()

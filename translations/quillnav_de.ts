@@ -183,6 +183,149 @@ Open this page in your web browser to see the menu:
     </message>
 </context>
 <context>
+    <name>DavTransport</name>
+    <message>
+        <source>it lists more than %1 entries</source>
+        <translation>er hat mehr als %1 Einträge</translation>
+    </message>
+    <message>
+        <source>its answer is not a WebDAV listing (%1)</source>
+        <translation>seine Antwort ist keine WebDAV-Auflistung (%1)</translation>
+    </message>
+    <message>
+        <source>The certificates of &quot;%1&quot; could not be read.</source>
+        <translation>Die Zertifikate aus „%1“ konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer for %2 seconds while connecting.</source>
+        <translation>%1 hat beim Verbinden %2 Sekunden lang nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 (within %2 seconds): %3</source>
+        <translation>Keine Verbindung zu %1 (innerhalb von %2 Sekunden): %3</translation>
+    </message>
+    <message>
+        <source>%1 offers no WebDAV at &quot;%2&quot; (it answered %3 %4).</source>
+        <translation>%1 bietet unter „%2“ kein WebDAV an (Antwort: %3 %4).</translation>
+    </message>
+    <message>
+        <source>opening the folder</source>
+        <translation>Öffnen des Ordners</translation>
+    </message>
+    <message>
+        <source>%1 asks for a password, which is never sent over plain http:// (anyone on the way could read it): give an https:// address.</source>
+        <translation>%1 verlangt ein Passwort, das nie über unverschlüsseltes http:// gesendet wird (jeder auf dem Weg könnte es lesen): Geben Sie eine https://-Adresse an.</translation>
+    </message>
+    <message>
+        <source>%1 asks for a login: give the user in the address (https://user@%1/...).</source>
+        <translation>%1 verlangt eine Anmeldung: Geben Sie den Benutzer in der Adresse an (https://benutzer@%1/...).</translation>
+    </message>
+    <message>
+        <source>%1 did not accept the password of &quot;%2&quot;.</source>
+        <translation>%1 hat das Passwort von „%2“ nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>%1 asks for the password of &quot;%2&quot;, and none was given.</source>
+        <translation>%1 verlangt das Passwort von „%2“, und keines wurde angegeben.</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 is not trusted, so the connection is refused: %2.</source>
+        <translation>Dem Zertifikat von %1 wird nicht vertraut, daher wird die Verbindung abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 did not accept the login of &quot;%2&quot;.</source>
+        <translation>%1 hat die Anmeldung von „%2“ nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>the server did not answer for %1 seconds</source>
+        <translation>der Server hat %1 Sekunden lang nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>its answer is larger than %1 bytes</source>
+        <translation>seine Antwort ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the connection was lost (%1)</source>
+        <translation>die Verbindung ist abgebrochen (%1)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>es existiert nicht</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>sein Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>a file of that name exists</source>
+        <translation>eine Datei dieses Namens existiert</translation>
+    </message>
+    <message>
+        <source>it is locked</source>
+        <translation>es ist gesperrt</translation>
+    </message>
+    <message>
+        <source>the server&apos;s disk is full</source>
+        <translation>der Datenträger des Servers ist voll</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server hat mit %1 %2 geantwortet</translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot; failed: %4.</source>
+        <translation>%1: %2 „%3“ ist fehlgeschlagen: %4.</translation>
+    </message>
+    <message>
+        <source>listing the folder</source>
+        <translation>Auflisten des Ordners</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>looking at</source>
+        <translation>Prüfen von</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer does not describe it</source>
+        <translation>die Antwort des Servers beschreibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is larger than %3 bytes; it is not read.</source>
+        <translation>%1: „%2“ ist größer als %3 Bytes; die Datei wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>Lesen von</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>Schreiben von</translation>
+    </message>
+    <message>
+        <source>renaming to &quot;%1&quot;</source>
+        <translation>Umbenennen in „%1“ von</translation>
+    </message>
+    <message>
+        <source>removing</source>
+        <translation>Entfernen von</translation>
+    </message>
+    <message>
+        <source>making the folder</source>
+        <translation>Anlegen des Ordners</translation>
+    </message>
+</context>
+<context>
     <name>FontOptionsGroup</name>
     <message>
         <source>Font Options:</source>
@@ -2329,6 +2472,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Hidden files and folders (the backup folder, the records) never move to the server.</source>
         <translation>Versteckte Dateien und Ordner (der Sicherungsordner, die Protokolle) werden nie auf den Server übertragen.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerTransports</name>
+    <message>
+        <source>&quot;%1&quot;: a password is never sent over plain http:// (anyone on the way could read it); give an https:// address for a server that asks for a login.</source>
+        <translation>„%1“: Ein Passwort wird nie über unverschlüsseltes http:// gesendet (jeder auf dem Weg könnte es lesen); geben Sie für einen Server, der eine Anmeldung verlangt, eine https://-Adresse an.</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,11 @@ struct ServerEntry {
     qint64 size = 0;
     qint64 mtime = 0;        // seconds since 1970, as the server reports it
     quint32 permissions = 0; // the mode's permission bits; 0: unknown
+    QByteArray tag;          // the entity tag (WebDAV's ETag); empty where the protocol has none
 };
 
 // The operations a transfer needs of a server, one implementation per
-// protocol (SftpTransport). Paths are absolute server paths with '/'. Every
+// protocol (SftpTransport, DavTransport). Paths are absolute server paths with '/'. Every
 // call blocks until it is done or its bounded wait ran out, and none touches
 // a window: a transfer may run on any thread, one transport per thread.
 // A failed call returns false and leaves its sentence in error(): it names
@@ -43,8 +44,10 @@ public:
     // Writes bytes under a new name (any file there is replaced) with the
     // permission bits given.
     virtual bool write(const QString &path, const QByteArray &bytes, quint32 permissions) = 0;
-    // Renames onto a name that is free.
+    // Renames onto a name that is free; where renameReplaces(), also onto an
+    // existing file, which the new one then replaces in one step.
     virtual bool rename(const QString &from, const QString &to) = 0;
+    virtual bool renameReplaces() const { return false; }
     virtual bool remove(const QString &path) = 0;
     virtual bool makeFolder(const QString &path) = 0;
 

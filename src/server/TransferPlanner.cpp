@@ -68,8 +68,8 @@ void decide(TransferItem *item, TransferPlan::Direction direction, const Transfe
     if (!last)
         return; // compared by content by the caller
     const bool here = !item->localExists || item->localHash != last->hash;
-    const bool there =
-        !item->onServer || item->server.size != last->size || item->server.mtime != last->mtime;
+    const bool there = !item->onServer || item->server.size != last->size || item->server.mtime != last->mtime
+                       || item->server.tag != last->tag;
     if (here && there)
         item->state = S::ChangedOnBoth;
     else if (direction == TransferPlan::Upload)
@@ -176,7 +176,8 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
             const QByteArray serverHash = TransferRecord::hash(item.serverBytes);
             if (serverHash == item.localHash) {
                 item.state = TransferItem::UpToDate;
-                record->files.insert(item.path, {item.server.size, serverHash, item.server.mtime});
+                record->files.insert(item.path,
+                                     {item.server.size, serverHash, item.server.mtime, item.server.tag});
             } else {
                 item.state = TransferItem::ChangedOnBoth;
             }

@@ -20,12 +20,15 @@ bool readFile(const QJsonValue &value, TransferRecord::File *file)
     const QJsonValue size = o.value(QLatin1StringView("size"));
     const QJsonValue mtime = o.value(QLatin1StringView("mtime"));
     const QString hash = o.value(QLatin1StringView("sha256")).toString();
+    const QJsonValue tag = o.value(QLatin1StringView("etag"));
     if (!value.isObject() || !size.isDouble() || size.toDouble() < 0 || !mtime.isDouble()
+        || !(tag.isUndefined() || tag.isString())
         || !QRegularExpression(QStringLiteral("^[0-9a-f]{64}$")).match(hash).hasMatch())
         return false;
     file->size = qint64(size.toDouble());
     file->mtime = qint64(mtime.toDouble());
     file->hash = hash.toLatin1();
+    file->tag = tag.toString().toUtf8();
     return true;
 }
 
@@ -81,10 +84,14 @@ TransferRecord TransferRecord::load(const QString &siteFolder, const QString &se
 bool TransferRecord::save(const QString &siteFolder, QString *error) const
 {
     QJsonObject objects;
-    for (auto it = files.begin(); it != files.end(); ++it)
-        objects.insert(it.key(), QJsonObject{{QStringLiteral("size"), double(it->size)},
-                                             {QStringLiteral("sha256"), QString::fromLatin1(it->hash)},
-                                             {QStringLiteral("mtime"), double(it->mtime)}});
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        QJsonObject file{{QStringLiteral("size"), double(it->size)},
+                         {QStringLiteral("sha256"), QString::fromLatin1(it->hash)},
+                         {QStringLiteral("mtime"), double(it->mtime)}};
+        if (!it->tag.isEmpty())
+            file.insert(QStringLiteral("etag"), QString::fromUtf8(it->tag));
+        objects.insert(it.key(), file);
+    }
     const QJsonObject root{{QStringLiteral("format"), kFormat},
                            {QStringLiteral("server"), server},
                            {QStringLiteral("files"), objects}};

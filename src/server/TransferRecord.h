@@ -8,13 +8,15 @@
 // in the hidden file .quillnav-server.json in the site folder (the walk takes
 // only pages, so it never reads it as one, and it is never uploaded). For
 // each file: its size, the SHA-256 of its bytes (lower-case hex) and the
-// server's modification time, all as they were when it last moved. A file
-// whose server entry no longer has that size and time changed on the
-// server; one whose bytes no longer have that hash changed here.
+// server's modification time and, where the server gives one, its entity
+// tag (WebDAV's ETag), all as they were when it last moved. A file whose
+// server entry no longer has that size, time and tag changed on the server; one whose bytes no longer have
+// that hash changed here.
 //
 // The file:
 //   {"format": 1, "server": "sftp://user@host/var/www",
 //    "files": {"blog/index.html": {"size": 2048, "sha256": HASH, "mtime": 1765100000}}}
+// ("etag": "\"5f-64a3\"" beside them where there is a tag).
 // A record made for another server address is set aside.
 struct TransferRecord {
     static inline const QString kFileName = QStringLiteral(".quillnav-server.json");
@@ -24,6 +26,7 @@ struct TransferRecord {
         qint64 size = 0;
         QByteArray hash;
         qint64 mtime = 0;
+        QByteArray tag; // the server's entity tag (WebDAV), where it gives one
         friend bool operator==(const File &, const File &) = default;
     };
 

@@ -64,7 +64,9 @@ bool Run::sameAsPlanned(const TransferItem &item, const QString &path, QString *
         return false;
     }
     if (missing != !item.onServer
-        || (!missing && (now.size != item.server.size || now.mtime != item.server.mtime))) {
+        || (!missing
+            && (now.size != item.server.size || now.mtime != item.server.mtime
+                || now.tag != item.server.tag))) {
         *skipped = true;
         *message = QCoreApplication::translate(
             "TransferRunner", "It changed on the server while this run was under way; it is left as it is.");
@@ -103,8 +105,10 @@ bool Run::upload(const TransferItem &item, QString *message, bool *skipped, qint
             m_t.remove(fresh);
         return false;
     }
-    // The old file steps aside, the new one takes its name, the old one goes.
-    const bool placed = item.onServer
+    // The new file takes the old one's place in one rename where the
+    // protocol can (WebDAV's MOVE); else the old file steps aside, the new
+    // one takes its name, the old one goes.
+    const bool placed = item.onServer && !m_t.renameReplaces()
                             ? m_t.rename(target, aside) && m_t.rename(fresh, target) && m_t.remove(aside)
                             : m_t.rename(fresh, target);
     ServerEntry now;
@@ -113,7 +117,7 @@ bool Run::upload(const TransferItem &item, QString *message, bool *skipped, qint
         *message = m_t.error();
         return false;
     }
-    m_record->files.insert(item.path, {local.bytes.size(), hash, now.mtime});
+    m_record->files.insert(item.path, {local.bytes.size(), hash, now.mtime, now.tag});
     *bytes = local.bytes.size();
     return true;
 }
@@ -151,7 +155,8 @@ bool Run::download(const TransferItem &item, QString *message, bool *skipped, qi
     }
     if (!WriteFileAtomically(localPath, content, message))
         return false;
-    m_record->files.insert(item.path, {content.size(), TransferRecord::hash(content), item.server.mtime});
+    m_record->files.insert(
+        item.path, {content.size(), TransferRecord::hash(content), item.server.mtime, item.server.tag});
     *bytes = content.size();
     return true;
 }
