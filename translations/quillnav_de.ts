@@ -2441,6 +2441,42 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>the server did not answer for %1 seconds</source>
         <translation>der Server hat %1 Sekunden lang nicht geantwortet</translation>
     </message>
+    <message>
+        <source>%1 did not accept the password of &quot;%2&quot; (nor any key).</source>
+        <translation>%1 hat das Passwort von „%2“ nicht angenommen (auch keinen Schlüssel).</translation>
+    </message>
+    <message>
+        <source>A key&apos;s passphrase was not right, so that key was not used.</source>
+        <translation>Die Passphrase eines Schlüssels war nicht richtig; dieser Schlüssel wurde nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>writing the new copy of</source>
+        <translation>Schreiben der neuen Fassung von</translation>
+    </message>
+    <message>
+        <source>the server could not store it; its disk may be full, or a quota reached</source>
+        <translation>der Server konnte sie nicht speichern; sein Datenträger ist vielleicht voll oder ein Kontingent erreicht</translation>
+    </message>
+    <message>
+        <source>putting back the old copy of</source>
+        <translation>Zurücklegen der alten Fassung von</translation>
+    </message>
+    <message>
+        <source>putting in place the new copy of</source>
+        <translation>Einsetzen der neuen Fassung von</translation>
+    </message>
+    <message>
+        <source>setting aside the old copy of</source>
+        <translation>Beiseitelegen der alten Fassung von</translation>
+    </message>
+    <message>
+        <source>removing the old copy of</source>
+        <translation>Entfernen der alten Fassung von</translation>
+    </message>
+    <message>
+        <source>removing the new copy of</source>
+        <translation>Entfernen der neuen Fassung von</translation>
+    </message>
 </context>
 <context>
     <name>SitePublisher</name>
@@ -2646,6 +2682,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The server folder &quot;%1&quot; does not exist; make it on the server first, or correct the address.</source>
+        <translation>Der Server-Ordner „%1“ existiert nicht; legen Sie ihn zuerst auf dem Server an oder berichtigen Sie die Adresse.</translation>
     </message>
 </context>
 <context>
