@@ -569,12 +569,17 @@ private:
         const QByteArray agent = qgetenv("SSH_AUTH_SOCK");
         if (byPassword) // the agent's key would let the account in as well
             qunsetenv("SSH_AUTH_SOCK");
-        const testfiles::Run run = testfiles::runQuillnav(
-            QStringList{"--upload", m_site.filePath("p.qnv"), "--site", m_site.path(), "--server",
-                        server.address(byPassword ? m_account.name : QString()) + below, "--accept-host-key",
-                        fingerprintOf(server.hostKeyFile() + ".pub")}
-                + (byPassword ? QStringList{"--password-stdin"} : QStringList{}) + pages,
-            RLIM_INFINITY, testpaths::binary(), password + '\n');
+        QProcess process;
+        process.start(testpaths::binary(),
+                      QStringList{"--upload", m_site.filePath("p.qnv"), "--site", m_site.path(), "--server",
+                                  server.address(byPassword ? m_account.name : QString()) + below,
+                                  "--accept-host-key", fingerprintOf(server.hostKeyFile() + ".pub")}
+                          + (byPassword ? QStringList{"--password-stdin"} : QStringList{}) + pages);
+        process.write(password + '\n');
+        process.closeWriteChannel();
+        const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+        const testfiles::Run run{ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+                                 QString::fromLocal8Bit(process.readAllStandardError())};
         if (!agent.isEmpty())
             qputenv("SSH_AUTH_SOCK", agent);
         return run;

@@ -69,7 +69,7 @@ struct Run {
 // Runs this build's quillnav without a display. With a file size limit, the
 // files it writes cannot grow past that many bytes (the write fails: EFBIG).
 inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY,
-                       const QString &program = testpaths::binary(), const QByteArray &input = {})
+                       const QString &program = testpaths::binary())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -83,10 +83,6 @@ inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFI
             setrlimit(RLIMIT_FSIZE, &limit);
     });
     process.start(program, args);
-    if (!input.isEmpty()) { // standard input, then its end
-        process.write(input);
-        process.closeWriteChannel();
-    }
     if (!process.waitForFinished(30000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
