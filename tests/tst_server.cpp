@@ -467,6 +467,10 @@ private slots:
             QCOMPARE(::chmod(QFile::encodeName(server.www() + '/' + chmods[i + 1]).constData(),
                              mode_t(chmods[i].toUInt(nullptr, 8))),
                      0);
+        const auto writable = qScopeGuard([&] { // the temporary folder is removable again
+            for (qsizetype i = 0; i < chmods.size(); i += 2)
+                ::chmod(QFile::encodeName(server.www() + '/' + chmods[i + 1]).constData(), 0755);
+        });
         run = upload(server, pages, password, folder);
         const QString said = QString::fromUtf8(run.out + run.err.toUtf8()).simplified();
         QCOMPARE(run.exitCode, row[3].toInt());
