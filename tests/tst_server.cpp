@@ -9,7 +9,14 @@
 #include "support/TransferTable.h"
 
 #include <QJsonObject>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -223,6 +230,8 @@ private slots:
     {
         m_agent.kill();
         m_agent.waitForFinished();
+        m_keyAgent.kill();
+        m_keyAgent.waitForFinished();
     }
 
     // A server that stops answering: the call returns after its bound,
@@ -255,6 +264,277 @@ private slots:
         MenuProject loaded;
         QVERIFY2(ProjectFile::load(m_site.filePath("p.qnv"), &loaded, &error), qPrintable(error));
         QCOMPARE(loaded.server, p.server);
+    }
+
+    // Key files as OpenSSH takes them: a key the server does not know is
+    // passed over, a protected one opens with its passphrase (asked once,
+    // naming the file), with or without its public half beside it.
+    void passphraseKeys_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("publicHalf");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("right passphrase") << QByteArray("sesame") << true << "";
+        QTest::newRow("right passphrase, no .pub") << QByteArray("sesame") << false << "";
+        QTest::newRow("wrong passphrase") << QByteArray("open") << true << "passphrase was not right";
+        QTest::newRow("none given") << QByteArray() << true << "did not accept the login";
+    }
+    void passphraseKeys()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, publicHalf);
+        QFETCH(QString, refusal);
+        const QByteArray agent = qgetenv("SSH_AUTH_SOCK");
+        qunsetenv("SSH_AUTH_SOCK");
+        const auto restore = qScopeGuard([agent] {
+            if (!agent.isEmpty())
+                qputenv("SSH_AUTH_SOCK", agent);
+        });
+        QTemporaryDir ssh;
+        QFile::copy(m_server.sshDir() + "/known_hosts", ssh.filePath("known_hosts"));
+        QCOMPARE(QProcess::execute("ssh-keygen",
+                                   {"-q", "-t", "ed25519", "-N", "", "-f", ssh.filePath("id_ed25519")}),
+                 0);
+        QCOMPARE(QProcess::execute("ssh-keygen",
+                                   {"-q", "-t", "ecdsa", "-N", "sesame", "-f", ssh.filePath("id_ecdsa")}),
+                 0);
+        QFile authorized(m_server.authorizedKeys());
+        QVERIFY(authorized.open(QIODevice::Append));
+        authorized.write(testfiles::readAll(ssh.filePath("id_ecdsa.pub")));
+        authorized.close();
+        if (!publicHalf)
+            QFile::remove(ssh.filePath("id_ecdsa.pub"));
+        QStringList asked;
+        SftpTransport::Options o = keys(ssh.path());
+        o.passphrase = [&](const QString &file) {
+            asked << file;
+            return answer;
+        };
+        SftpTransport t(address(), o);
+        QCOMPARE(t.open(), refusal.isEmpty());
+        QVERIFY2(t.error().contains(refusal), qPrintable(t.error()));
+        QCOMPARE(t.loginRefused(), !refusal.isEmpty());
+        QCOMPARE(asked, QStringList{ssh.filePath("id_ecdsa")});
+    }
+
+    // Logging in with a password, as a throw-away account of this machine
+    // (root only): through the transport and through the command line.
+    void passwordLogin()
+    {
+        if (!passwordServer())
+            QSKIP(qPrintable(m_accountProblem));
+        QTemporaryDir ssh; // known_hosts only: no key to log in with
+        QFile::copy(m_passwordServer->sshDir() + "/known_hosts", ssh.filePath("known_hosts"));
+        ServerAddress a;
+        QVERIFY(ServerAddress::parse(m_passwordServer->address(m_account.name), &a, nullptr));
+        for (const QByteArray &given : {m_account.password, QByteArray("wrong")}) {
+            SftpTransport::Options o = keys(ssh.path());
+            o.password = [given] { return given; };
+            SftpTransport t(a, o);
+            QCOMPARE(t.open(), given != "wrong");
+            QCOMPARE(t.loginRefused(), given == "wrong");
+            if (given == "wrong")
+                QVERIFY2(t.error().contains("did not accept the password of \"" + m_account.name + '"'),
+                         qPrintable(t.error()));
+        }
+        clearPasswordServer();
+        put(m_site.filePath("a.html"), "A1");
+        QString error;
+        QVERIFY(ProjectFile::save(m_site.filePath("p.qnv"), testfiles::sampleProject(), &error));
+        const testfiles::Run run = upload(*m_passwordServer, {m_site.filePath("a.html")}, m_account.password);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(testfiles::readAll(m_passwordServer->www() + "/a.html"), QByteArray("A1"));
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<QJsonArray>("row");
+        for (const QJsonArray &r : testfiles::tableRows("sftp-faults.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r;
+    }
+    // Each row: who logs in (the key through the agent; the throw-away
+    // account's password; "limited": an account the server's permissions
+    // bind), steps that make the two sides, then one upload on the command
+    // line: its status, texts of its output (spaces collapsed) and what the
+    // server holds afterwards ("server P": absent, "mode P 444").
+    void faults()
+    {
+        QFETCH(QJsonArray, row);
+        const QString who = row[1].toString();
+        const bool byPassword = who == "password" || (who == "limited" && getuid() == 0);
+        if (byPassword && !passwordServer())
+            QSKIP(qPrintable(m_accountProblem));
+        SshServer &server = byPassword ? *m_passwordServer : m_server;
+        if (byPassword)
+            clearPasswordServer();
+        else
+            clear();
+        QString error;
+        QVERIFY(ProjectFile::save(m_site.filePath("p.qnv"), testfiles::sampleProject(), &error));
+        QStringList pages;
+        QStringList chmods;
+        QString folder;
+        QByteArray password = byPassword ? m_account.password : QByteArray();
+        QString mounted;
+        const auto unmount = qScopeGuard([&mounted] {
+            if (!mounted.isEmpty())
+                QProcess::execute("umount", {mounted});
+        });
+        testfiles::Run run;
+        for (const QJsonValue &v : row[2].toArray()) {
+            const QStringList step = v.toString().split(' ');
+            const QString rest = step.mid(2).join(' ');
+            if (step[0] == "local" || step[0] == "big") {
+                put(m_site.filePath(step[1]),
+                    step[0] == "big" ? QByteArray(rest.toInt(), 'x') : rest.toUtf8());
+                if (!pages.contains(m_site.filePath(step[1])))
+                    pages << m_site.filePath(step[1]);
+            } else if (step[0] == "server") {
+                put(server.www() + '/' + step[1], rest.toUtf8());
+            } else if (step[0] == "chmod") {
+                chmods << step[1] << step[2];
+            } else if (step[0] == "password") {
+                password = step[1].toUtf8();
+            } else if (step[0] == "folder") {
+                folder = step[1];
+            } else if (step[0] == "tmpfs") {
+                const QString at = server.www() + '/' + step[1];
+                QDir().mkpath(at);
+                if (getuid() != 0
+                    || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", at}) != 0)
+                    QSKIP("A small full disk needs a tmpfs mount: root with the right to mount.");
+                mounted = at;
+            } else if (step[0] == "upload") {
+                run = upload(server, pages, password, folder);
+                QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+            }
+        }
+        if (byPassword)
+            QCOMPARE(QProcess::execute("chown", {"-R", m_account.name, server.www()}), 0);
+        for (qsizetype i = 0; i < chmods.size(); i += 2)
+            QCOMPARE(::chmod(QFile::encodeName(server.www() + '/' + chmods[i + 1]).constData(),
+                             mode_t(chmods[i].toUInt(nullptr, 8))),
+                     0);
+        const auto writable = qScopeGuard([&] { // the temporary folder is removable again
+            for (qsizetype i = 0; i < chmods.size(); i += 2)
+                ::chmod(QFile::encodeName(server.www() + '/' + chmods[i + 1]).constData(), 0755);
+        });
+        run = upload(server, pages, password, folder);
+        const QString said = QString::fromUtf8(run.out + run.err.toUtf8()).simplified();
+        QCOMPARE(run.exitCode, row[3].toInt());
+        for (const QJsonValue &text : row[4].toArray())
+            QVERIFY2(said.contains(text.toString()), qPrintable(said));
+        for (const QJsonValue &v : row[5].toArray()) {
+            const QStringList check = v.toString().split(' ');
+            const QString file = server.www() + '/' + check[1];
+            if (check[0] == "mode")
+                QCOMPARE(modeOf(file), check[2].toUInt(nullptr, 8));
+            else if (check.size() == 2)
+                QVERIFY2(!QFile::exists(file), qPrintable(file));
+            else
+                QCOMPARE(testfiles::readAll(file), check.mid(2).join(' ').toUtf8());
+        }
+    }
+
+private:
+    // An account made for the test, removed when the test ends, whatever happened.
+    struct Account {
+        QString name;
+        QByteArray password;
+        bool made = false;
+        ~Account()
+        {
+            if (made)
+                QProcess::execute("userdel", {"-f", name});
+        }
+    };
+    Account m_account;
+    QProcess m_keyAgent;
+    std::unique_ptr<SshServer> m_passwordServer; // after the account: stopped before it goes
+    QString m_accountProblem;
+
+    static uint modeOf(const QString &path)
+    {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+    }
+
+    // A second sshd that lets a throw-away account in with its password:
+    // root only (making an account needs it).
+    bool passwordServer()
+    {
+        if (m_passwordServer)
+            return true;
+        if (!m_accountProblem.isEmpty())
+            return false;
+        if (getuid() != 0) {
+            m_accountProblem = "Logging in with a password needs an account of its own: run as root.";
+            return false;
+        }
+        const QString letters = "abcdefghijklmnopqrstuvwxyz";
+        m_account.name = "qn";
+        for (int i = 0; i < 8; ++i)
+            m_account.name += letters[QRandomGenerator::global()->bounded(26)];
+        m_account.password = QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        if (QProcess::execute("useradd", {"-M", "-s", "/bin/sh", m_account.name}) != 0) {
+            m_accountProblem = "useradd failed";
+            return false;
+        }
+        m_account.made = true;
+        QProcess chpasswd;
+        chpasswd.start("chpasswd");
+        chpasswd.write(m_account.name.toUtf8() + ':' + m_account.password + '\n');
+        chpasswd.closeWriteChannel();
+        auto server = std::make_unique<SshServer>();
+        server->allowPassword(m_account.name);
+        if (!chpasswd.waitForFinished() || chpasswd.exitCode() != 0 || !server->start(&m_accountProblem)) {
+            if (m_accountProblem.isEmpty())
+                m_accountProblem = "chpasswd failed";
+            return false;
+        }
+        m_passwordServer = std::move(server);
+        return true;
+    }
+    void clearPasswordServer()
+    {
+        clear();
+        QDir(m_passwordServer->www()).removeRecursively();
+        QDir().mkpath(m_passwordServer->www());
+        QProcess::execute("chown", {m_account.name, m_passwordServer->www()});
+    }
+    // `quillnav --upload` of the site's pages to `server` (its folder, or
+    // one below), its host key accepted; with a password from standard
+    // input, or else the user key through the agent.
+    testfiles::Run upload(const SshServer &server, const QStringList &pages, const QByteArray &password,
+                          const QString &below = {})
+    {
+        const bool byPassword = !password.isEmpty();
+        if (!byPassword && m_keyAgent.state() == QProcess::NotRunning) { // its socket kept from clear()
+            m_keyAgent.start("ssh-agent", {"-D", "-a", m_outside.filePath("agent")});
+            if (!m_keyAgent.waitForStarted())
+                return {};
+            for (int i = 0; i < 100 && !QFile::exists(m_outside.filePath("agent")); ++i)
+                QThread::msleep(50);
+            qputenv("SSH_AUTH_SOCK", m_outside.filePath("agent").toLocal8Bit());
+            QProcess::execute("ssh-add", {"-q", m_server.sshDir() + "/id_ed25519"});
+        }
+        const QByteArray agent = qgetenv("SSH_AUTH_SOCK");
+        if (byPassword) // the agent's key would let the account in as well
+            qunsetenv("SSH_AUTH_SOCK");
+        QProcess process;
+        process.start(testpaths::binary(),
+                      QStringList{"--upload", m_site.filePath("p.qnv"), "--site", m_site.path(), "--server",
+                                  server.address(byPassword ? m_account.name : QString()) + below,
+                                  "--accept-host-key", fingerprintOf(server.hostKeyFile() + ".pub")}
+                          + (byPassword ? QStringList{"--password-stdin"} : QStringList{}) + pages);
+        process.write(password + '\n');
+        process.closeWriteChannel();
+        const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+        const testfiles::Run run{ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+                                 QString::fromLocal8Bit(process.readAllStandardError())};
+        if (!agent.isEmpty())
+            qputenv("SSH_AUTH_SOCK", agent);
+        return run;
     }
 };
 

@@ -2602,6 +2602,40 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The host key of %1 could not be added to known_hosts: %2</source>
         <translation>Der Host-Schlüssel von %1 konnte nicht in known_hosts eingetragen werden: %2</translation>
+        <source>%1 did not accept the password of &quot;%2&quot; (nor any key).</source>
+        <translation>%1 hat das Passwort von „%2“ nicht angenommen (auch keinen Schlüssel).</translation>
+    </message>
+    <message>
+        <source>A key&apos;s passphrase was not right, so that key was not used.</source>
+        <translation>Die Passphrase eines Schlüssels war nicht richtig; dieser Schlüssel wurde nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>writing the new copy of</source>
+        <translation>Schreiben der neuen Fassung von</translation>
+    </message>
+    <message>
+        <source>the server could not store it; its disk may be full, or a quota reached</source>
+        <translation>der Server konnte sie nicht speichern; sein Datenträger ist vielleicht voll oder ein Kontingent erreicht</translation>
+    </message>
+    <message>
+        <source>putting back the old copy of</source>
+        <translation>Zurücklegen der alten Fassung von</translation>
+    </message>
+    <message>
+        <source>putting in place the new copy of</source>
+        <translation>Einsetzen der neuen Fassung von</translation>
+    </message>
+    <message>
+        <source>setting aside the old copy of</source>
+        <translation>Beiseitelegen der alten Fassung von</translation>
+    </message>
+    <message>
+        <source>removing the old copy of</source>
+        <translation>Entfernen der alten Fassung von</translation>
+    </message>
+    <message>
+        <source>removing the new copy of</source>
+        <translation>Entfernen der neuen Fassung von</translation>
     </message>
 </context>
 <context>
@@ -2808,6 +2842,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The server folder &quot;%1&quot; does not exist; make it on the server first, or correct the address.</source>
+        <translation>Der Server-Ordner „%1“ existiert nicht; legen Sie ihn zuerst auf dem Server an oder berichtigen Sie die Adresse.</translation>
     </message>
 </context>
 <context>

@@ -132,7 +132,8 @@ constexpr OptionRow kOptions[] = {
     {nullptr, "accept-host-key", "SHA256:...", nullptr, bit(CommandLine::Upload) | bit(CommandLine::Download),
      "accept an SFTP server whose host key is not in known_hosts, when its fingerprint is this one"},
     {nullptr, "password-stdin", nullptr, nullptr, bit(CommandLine::Upload) | bit(CommandLine::Download),
-     "read the password, when one is needed, from standard input (else from the terminal)"},
+     "read the password or a key's passphrase, when one is needed, from standard input, one a line (else "
+     "from the terminal)"},
     {"h", "help", nullptr, nullptr, 0, "show this text and exit"},
     {"v", "version", nullptr, nullptr, 0, "show the version and exit"},
 };

@@ -43,9 +43,10 @@ QByteArray readLine()
     return bytes;
 }
 
-// The password: from standard input with --password-stdin, else from the
-// terminal without echo; with neither, none, and `missing` set.
-QByteArray askPassword(bool fromStdin, const ServerAddress &address, bool *missing)
+// A secret: with --password-stdin the next line of standard input, else
+// asked on the terminal without echo with `prompt`; with neither, none,
+// and `missing` set.
+QByteArray askSecret(bool fromStdin, const QString &prompt, bool *missing)
 {
     if (fromStdin)
         return readLine();
@@ -53,8 +54,7 @@ QByteArray askPassword(bool fromStdin, const ServerAddress &address, bool *missi
         *missing = true;
         return {};
     }
-    std::fputs(qPrintable(QStringLiteral("Password for %1@%2: ").arg(address.user, address.hostText())),
-               stderr);
+    std::fputs(qPrintable(prompt), stderr);
     termios old{};
     const bool quiet = tcgetattr(STDIN_FILENO, &old) == 0;
     if (quiet) {
@@ -62,11 +62,17 @@ QByteArray askPassword(bool fromStdin, const ServerAddress &address, bool *missi
         noEcho.c_lflag &= ~tcflag_t(ECHO);
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &noEcho);
     }
-    const QByteArray password = readLine();
+    const QByteArray secret = readLine();
     if (quiet)
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &old);
     std::fputs("\n", stderr);
-    return password;
+    return secret;
+}
+
+// A file's name as the command's other lines show it.
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(FileName::shown(path));
 }
 
 bool skippedElsewhere(const TransferItem &item)
@@ -95,7 +101,7 @@ int run(const CommandLine &command)
         printError(
             QStringLiteral("The project \"%1\" names no server: give --server URL, or choose one in the "
                            "window (Server... beside the site folder).")
-                .arg(QDir::toNativeSeparators(projectPath)));
+                .arg(shownPath(projectPath)));
         return UsageError;
     }
     ServerAddress address;
@@ -108,7 +114,17 @@ int run(const CommandLine &command)
     TransportOptions options;
     options.acceptHostKey = command.value(QStringLiteral("accept-host-key"));
     const bool passwordStdin = command.isSet(QStringLiteral("password-stdin"));
-    options.password = [&]() { return askPassword(passwordStdin, address, &noPassword); };
+    options.password = [&]() {
+        return askSecret(
+            passwordStdin,
+            QStringLiteral("Password for %1: ")
+                .arg(address.user.isEmpty() ? address.hostText() : address.user + u'@' + address.hostText()),
+            &noPassword);
+    };
+    options.passphrase = [&](const QString &keyFile) {
+        return askSecret(passwordStdin, QStringLiteral("Passphrase for key \"%1\": ").arg(shownPath(keyFile)),
+                         &noPassword);
+    };
     const std::unique_ptr<ServerTransport> made = ServerTransports::make(address, options, &error);
     if (!made) {
         printError(error);
@@ -131,9 +147,9 @@ int run(const CommandLine &command)
     if (!transport.open()) {
         printError(transport.error());
         if (noPassword)
-            printError(
-                QStringLiteral("No key logged in and no password can be asked for: give it on standard "
-                               "input with --password-stdin, or run the command in a terminal."));
+            printError(QStringLiteral("No key logged in and no password or passphrase can be asked for: give "
+                                      "it on standard input with --password-stdin, or run the command in a "
+                                      "terminal."));
         else if (transport.hostKeyRefused() && options.acceptHostKey.isEmpty()
                  && !transport.error().startsWith(QStringLiteral("WARNING")))
             printError(QStringLiteral("If that is the server's key, give --accept-host-key %1.")
@@ -159,7 +175,7 @@ int run(const CommandLine &command)
     bool failed = !files.refused.isEmpty();
     for (const auto &[path, why] : files.refused) {
         printLine(row(QStringLiteral("error"), path, why));
-        printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why));
+        printError(QStringLiteral("%1: %2").arg(shownPath(path), why));
     }
     for (TransferItem &item : plan.items) {
         item.overwrite = overwrite;
@@ -184,7 +200,7 @@ int run(const CommandLine &command)
     std::fflush(stdout);
     for (const TransferItem &item : std::as_const(plan.items)) {
         if (item.state == TransferItem::Error)
-            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(item.path), item.reason));
+            printError(QStringLiteral("%1: %2").arg(shownPath(item.path), item.reason));
     }
     if (dryRun)
         return failed ? Failure : Success;
@@ -196,7 +212,7 @@ int run(const CommandLine &command)
     for (const TransferResult &result : report.results) {
         printLine(row(TransferResult::outcomeText(result.outcome, direction), result.path, result.message));
         if (result.outcome == TransferResult::Skipped || result.outcome == TransferResult::Failed)
-            printError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.path), result.message));
+            printError(QStringLiteral("%1: %2").arg(shownPath(result.path), result.message));
     }
     if (!report.error.isEmpty())
         printError(report.error);

@@ -1,15 +1,21 @@
 #include "server/SftpTransport.h"
 
 #include "platform/FileName.h"
+#include "server/ServerPath.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <libssh/libssh.h>
 #include <libssh/sftp.h>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include <memory>
 
@@ -37,6 +43,20 @@ ServerEntry entryOf(sftp_attributes a, const QString &name)
     return e;
 }
 
+// Whether `path` is a transfer's temporary; `target` is then the path of
+// the file it stands for, as messages name it.
+bool temporaryOf(const QString &path, QString *target, bool *old = nullptr)
+{
+    QString name;
+    bool isOld = false;
+    if (!ServerPath::isTemporary(path.section(u'/', -1), &name, &isOld))
+        return false;
+    *target = ServerPath::under(ServerPath::folderOf(path), name);
+    if (old)
+        *old = isOld;
+    return true;
+}
+
 } // namespace
 
 SftpTransport::SftpTransport(const ServerAddress &address, Options options)
@@ -58,6 +78,7 @@ void SftpTransport::close()
         sftp_free(m_sftp);
     m_sftp = nullptr;
     m_lost = false;
+    m_umask = -1;
     m_socket = -1;
     if (m_ssh) {
         if (ssh_is_connected(m_ssh))
@@ -192,32 +213,114 @@ bool SftpTransport::checkHostKey()
     return false;
 }
 
+QString SftpTransport::sshFolder() const
+{
+    if (!m_options.sshDir.isEmpty())
+        return m_options.sshDir;
+    // As OpenSSH and libssh do: the account's entry, not $HOME.
+    const passwd *pw = getpwuid(getuid());
+    return pw ? FileName::decode(QByteArray(pw->pw_dir)) + QStringLiteral("/.ssh")
+              : QDir::homePath() + QStringLiteral("/.ssh");
+}
+
+bool SftpTransport::logInWithKey(const QString &file, bool *passphraseRefused)
+{
+    // A key whose public half the server refuses is passed over before its
+    // passphrase is asked for, as OpenSSH does.
+    ssh_key publicKey = nullptr;
+    if (ssh_pki_import_pubkey_file(encoded(file + QStringLiteral(".pub")).constData(), &publicKey)
+        == SSH_OK) {
+        const int offered = ssh_userauth_try_publickey(m_ssh, nullptr, publicKey);
+        ssh_key_free(publicKey);
+        if (offered != SSH_AUTH_SUCCESS)
+            return false;
+    }
+    Asking asking{this, file};
+    ssh_key key = nullptr;
+    const int imported =
+        ssh_pki_import_privkey_file(encoded(file).constData(), nullptr, &askPassphrase, &asking, &key);
+    if (imported != SSH_OK) {
+        *passphraseRefused = *passphraseRefused || (asking.given && imported == SSH_ERROR);
+        return false;
+    }
+    const int rc = ssh_userauth_publickey(m_ssh, nullptr, key);
+    ssh_key_free(key);
+    return rc == SSH_AUTH_SUCCESS;
+}
+
+int SftpTransport::askPassphrase(const char *, char *buffer, size_t length, int, int, void *data)
+{
+    Asking *asking = static_cast<Asking *>(data);
+    SftpTransport *self = asking->transport;
+    if (!self->m_options.passphrase || asking->asked)
+        return -1;
+    asking->asked = true;
+    // The user may take longer than the server's bound to answer.
+    self->m_watch.disarm();
+    QByteArray answer = self->m_options.passphrase(asking->file);
+    self->m_watch.arm(self->m_options.connectSeconds);
+    asking->given = !answer.isEmpty();
+    const bool fits = asking->given && size_t(answer.size()) < length;
+    if (fits)
+        std::memcpy(buffer, answer.constData(), size_t(answer.size()) + 1);
+    answer.fill('\0');
+    return fits ? 0 : -1;
+}
+
 bool SftpTransport::logIn()
 {
     // The agent first, then the key files, as OpenSSH does.
-    int rc = ssh_userauth_publickey_auto(m_ssh, nullptr, nullptr);
-    if (rc == SSH_AUTH_SUCCESS)
+    if (qEnvironmentVariableIsSet("SSH_AUTH_SOCK") && ssh_userauth_agent(m_ssh, nullptr) == SSH_AUTH_SUCCESS)
         return true;
-    if (rc == SSH_AUTH_ERROR) {
+    // Asks the server which methods it takes; failing here, the connection failed.
+    const int none = ssh_userauth_none(m_ssh, nullptr);
+    if (none == SSH_AUTH_SUCCESS)
+        return true;
+    if (none == SSH_AUTH_ERROR) {
         m_error = QCoreApplication::translate("SftpTransport", "Logging in to %1 failed: %2")
                       .arg(m_address.hostText(), QString::fromUtf8(ssh_get_error(m_ssh)));
         return false;
     }
-    if (m_options.password) {
-        const QByteArray password = m_options.password();
+    bool passphraseRefused = false;
+    for (const char *name : {"id_ed25519", "id_ecdsa", "id_rsa"}) {
+        const QString file = sshFolder() + u'/' + QLatin1String(name);
+        if (QFileInfo::exists(file) && logInWithKey(file, &passphraseRefused))
+            return true;
+        if (!ssh_is_connected(m_ssh)) {
+            m_error = QCoreApplication::translate("SftpTransport", "Logging in to %1 failed: %2")
+                          .arg(m_address.hostText(), QString::fromUtf8(ssh_get_error(m_ssh)));
+            return false;
+        }
+    }
+    bool passwordRefused = false;
+    if (m_options.password && (ssh_userauth_list(m_ssh, nullptr) & SSH_AUTH_METHOD_PASSWORD)) {
+        m_watch.disarm();
+        QByteArray password = m_options.password();
+        m_watch.arm(m_options.connectSeconds);
         if (!password.isEmpty()) {
-            rc = ssh_userauth_password(m_ssh, nullptr, password.constData());
+            const int rc = ssh_userauth_password(m_ssh, nullptr, password.constData());
+            password.fill('\0');
             if (rc == SSH_AUTH_SUCCESS)
                 return true;
+            passwordRefused = true;
         }
     }
     m_loginRefused = true;
-    m_error = QCoreApplication::translate(
-                  "SftpTransport",
-                  "%1 did not accept the login of \"%2\" (neither a key nor a password was accepted).")
-                  .arg(m_address.hostText(),
-                       m_address.user.isEmpty() ? QCoreApplication::translate("SftpTransport", "this account")
-                                                : m_address.user);
+    const QString user = m_address.user.isEmpty()
+                             ? QCoreApplication::translate("SftpTransport", "this account")
+                             : m_address.user;
+    m_error = passwordRefused
+                  ? QCoreApplication::translate("SftpTransport",
+                                                "%1 did not accept the password of \"%2\" (nor any key).")
+                        .arg(m_address.hostText(), user)
+                  : QCoreApplication::translate(
+                        "SftpTransport",
+                        "%1 did not accept the login of \"%2\" (neither a key nor a password was accepted).")
+                        .arg(m_address.hostText(), user);
+    if (passphraseRefused)
+        m_error += u' '
+                   + QCoreApplication::translate(
+                       "SftpTransport", "A key's passphrase was not right, so that key was not used.");
     return false;
 }
 
@@ -226,7 +329,7 @@ bool SftpTransport::fileMissing() const
     return connected() && sftp_get_error(m_sftp) == SSH_FX_NO_SUCH_FILE;
 }
 
-bool SftpTransport::failed(const QString &action, const QString &path)
+bool SftpTransport::failed(const QString &action, const QString &path, const QString &failure)
 {
     // The socket closed, or the session failed (a timeout): it is over.
     const int sftpError = m_sftp ? sftp_get_error(m_sftp) : -1;
@@ -254,8 +357,14 @@ bool SftpTransport::failed(const QString &action, const QString &path)
         reason = QCoreApplication::translate("SftpTransport", "the connection was lost (%1)")
                      .arg(QString::fromUtf8(m_ssh ? ssh_get_error(m_ssh) : "not connected"));
         break;
-    default:
+    case SSH_FX_FAILURE:
         // OpenSSH's server reports a full disk as a plain failure.
+        if (!failure.isEmpty()) {
+            reason = failure;
+            break;
+        }
+        [[fallthrough]];
+    default:
         reason = QString::fromUtf8(ssh_get_error(m_ssh));
         if (reason.isEmpty())
             reason = QCoreApplication::translate("SftpTransport", "the server refused");
@@ -354,46 +463,80 @@ bool SftpTransport::write(const QString &path, const QByteArray &bytes, quint32 
 {
     const StallWatch::Guard guard(m_watch, m_options.stallSeconds);
     const QByteArray name = encoded(path);
+    QString shown = path;
+    const QString action = temporaryOf(path, &shown)
+                               ? QCoreApplication::translate("SftpTransport", "writing the new copy of")
+                               : QCoreApplication::translate("SftpTransport", "writing");
+    const QString full = QCoreApplication::translate(
+        "SftpTransport", "the server could not store it; its disk may be full, or a quota reached");
+    // A file made anew has the permissions asked for less the server's
+    // umask, learnt from the first one: a chmod is needed only where that
+    // takes bits away, or where a file of that name stood already.
     sftp_file file =
-        m_sftp ? sftp_open(m_sftp, name.constData(), O_WRONLY | O_CREAT | O_TRUNC, mode_t(permissions))
+        m_sftp ? sftp_open(m_sftp, name.constData(), O_WRONLY | O_CREAT | O_EXCL, mode_t(permissions))
                : nullptr;
+    const bool made = file != nullptr;
+    if (!file && connected())
+        file = sftp_open(m_sftp, name.constData(), O_WRONLY | O_CREAT | O_TRUNC, mode_t(permissions));
     if (!file)
-        return failed(QCoreApplication::translate("SftpTransport", "writing"), path);
+        return failed(action, shown);
     constexpr qsizetype kChunk = 32768;
     for (qsizetype at = 0; at < bytes.size();) {
         m_watch.arm(m_options.stallSeconds);
         const ssize_t n = sftp_write(file, bytes.constData() + at, size_t(qMin(kChunk, bytes.size() - at)));
         if (n <= 0) {
-            failed(QCoreApplication::translate("SftpTransport", "writing"), path);
+            failed(action, shown, full);
             sftp_close(file);
             return false;
         }
         at += n;
     }
+    if (made && m_umask < 0) {
+        if (const Attributes a(sftp_fstat(file)); a)
+            m_umask = int(permissions & ~a->permissions & 0777);
+    }
     if (sftp_close(file) != SSH_NO_ERROR)
-        return failed(QCoreApplication::translate("SftpTransport", "writing"), path);
-    // The server's umask may have taken bits away.
-    if (sftp_chmod(m_sftp, name.constData(), mode_t(permissions)) != SSH_NO_ERROR)
-        return failed(QCoreApplication::translate("SftpTransport", "setting the permissions of"), path);
+        return failed(action, shown, full);
+    const bool asAsked =
+        made && m_umask >= 0 && (permissions & ~0777u) == 0 && (permissions & quint32(m_umask)) == 0;
+    if (!asAsked && sftp_chmod(m_sftp, name.constData(), mode_t(permissions)) != SSH_NO_ERROR)
+        return failed(QCoreApplication::translate("SftpTransport", "setting the permissions of"), shown);
     return true;
 }
 
 bool SftpTransport::rename(const QString &from, const QString &to)
 {
     const StallWatch::Guard guard(m_watch, m_options.stallSeconds);
-    if (!m_sftp || sftp_rename(m_sftp, encoded(from).constData(), encoded(to).constData()) != SSH_NO_ERROR)
-        return failed(
-            QCoreApplication::translate("SftpTransport", "renaming to \"%1\"").arg(FileName::shown(to)),
-            from);
-    return true;
+    if (m_sftp && sftp_rename(m_sftp, encoded(from).constData(), encoded(to).constData()) == SSH_NO_ERROR)
+        return true;
+    // A transfer's own steps are named by the user's file.
+    QString target;
+    bool fromOld = false;
+    bool toOld = false;
+    const bool fromTemporary = temporaryOf(from, &target, &fromOld);
+    if (fromTemporary)
+        return failed(fromOld
+                          ? QCoreApplication::translate("SftpTransport", "putting back the old copy of")
+                          : QCoreApplication::translate("SftpTransport", "putting in place the new copy of"),
+                      to);
+    if (temporaryOf(to, &target, &toOld) && toOld)
+        return failed(QCoreApplication::translate("SftpTransport", "setting aside the old copy of"), from);
+    return failed(QCoreApplication::translate("SftpTransport", "renaming to \"%1\"").arg(FileName::shown(to)),
+                  from);
 }
 
 bool SftpTransport::remove(const QString &path)
 {
     const StallWatch::Guard guard(m_watch, m_options.stallSeconds);
-    if (!m_sftp || sftp_unlink(m_sftp, encoded(path).constData()) != SSH_NO_ERROR)
-        return failed(QCoreApplication::translate("SftpTransport", "removing"), path);
-    return true;
+    if (m_sftp && sftp_unlink(m_sftp, encoded(path).constData()) == SSH_NO_ERROR)
+        return true;
+    QString target;
+    bool old = false;
+    if (temporaryOf(path, &target, &old))
+        return failed(old ? QCoreApplication::translate("SftpTransport", "removing the old copy of")
+                          : QCoreApplication::translate("SftpTransport", "removing the new copy of"),
+                      target);
+    return failed(QCoreApplication::translate("SftpTransport", "removing"), path);
 }
 
 bool SftpTransport::makeFolder(const QString &path)

@@ -5,6 +5,7 @@
 #include "server/StallWatch.h"
 #include "server/TransportOptions.h"
 
+#include <cstddef>
 #include <functional>
 
 struct ssh_session_struct;
@@ -13,7 +14,9 @@ struct sftp_session_struct;
 // SFTP through libssh. The host key is checked against known_hosts (libssh's
 // own functions, hashed entries too): an unknown host is refused unless
 // acceptHostKey names its very SHA-256 fingerprint; a changed key is always
-// refused. Logs in with the agent (SSH_AUTH_SOCK) and the key files, then,
+// refused. Logs in as OpenSSH does: with the agent (SSH_AUTH_SOCK), then
+// the key files id_ed25519, id_ecdsa and id_rsa of sshDir (or the account's
+// ~/.ssh), a protected one with the passphrase `passphrase` gives, then,
 // when `password` gives one, with a password.
 class SftpTransport : public ServerTransport {
 public:
@@ -38,7 +41,22 @@ public:
 private:
     bool checkHostKey();
     bool logIn();
-    bool failed(const QString &action, const QString &path);
+    // One key file: true when it logged in; `passphraseRefused` set when
+    // its passphrase was asked for and did not open it.
+    bool logInWithKey(const QString &file, bool *passphraseRefused);
+    QString sshFolder() const;
+    // libssh's question for a key's passphrase, answered through `passphrase`.
+    struct Asking {
+        SftpTransport *transport;
+        QString file;
+        bool asked = false;
+        bool given = false; // a passphrase was given (and did not open the key)
+    };
+    static int askPassphrase(const char *prompt, char *buffer, size_t length, int echo, int verify,
+                             void *data);
+    // Words the failure of `action` on `path`; `failure` stands for the
+    // server's plain SSH_FX_FAILURE where the action knows its likely cause.
+    bool failed(const QString &action, const QString &path, const QString &failure = {});
     bool fileMissing() const;
 
     ServerAddress m_address;
@@ -46,6 +64,7 @@ private:
     ssh_session_struct *m_ssh = nullptr;
     sftp_session_struct *m_sftp = nullptr;
     bool m_lost = false; // a call failed fatally: the session is over
+    int m_umask = -1;    // the permission bits the server takes from a new file; -1: not known yet
     std::atomic_int m_socket{-1};
     // A call that waits longer than its bound has its socket shut.
     StallWatch m_watch;

@@ -91,6 +91,7 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
     plan.siteFolder = siteFolder;
     plan.serverFolder = serverFolder;
     QMap<QString, QList<qsizetype>> byFolder;
+    bool serverFolderChecked = false;
     for (const QString &path : paths) {
         TransferItem item;
         item.path = path;
@@ -115,6 +116,23 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
         if (!listed && !t.connected()) {
             plan.error = t.error();
             return plan;
+        }
+        // Folders below are made as needed; the server folder itself must be there.
+        if (listed && missing && !serverFolderChecked) {
+            ServerEntry top;
+            bool topMissing = false;
+            serverFolderChecked = true;
+            if (!t.stat(serverFolder, &top, &topMissing)) {
+                plan.error = t.error();
+                return plan;
+            }
+            if (topMissing) {
+                plan.error = QCoreApplication::translate(
+                                 "TransferPlanner", "The server folder \"%1\" does not exist; make it on "
+                                                    "the server first, or correct the address.")
+                                 .arg(FileName::shown(serverFolder));
+                return plan;
+            }
         }
         Listing listing;
         for (const ServerEntry &e : std::as_const(entries))

@@ -96,8 +96,15 @@ bool Run::upload(const TransferItem &item, QString *message, bool *skipped, qint
     const QString aside = ServerPath::under(folder, ServerPath::oldName(name));
     const quint32 permissions =
         item.onServer && item.server.permissions ? item.server.permissions : kNewFilePermissions;
-    if (!makeFolders(folder) || !m_t.write(fresh, local.bytes, permissions)) {
+    if (!makeFolders(folder)) {
         *message = m_t.error();
+        return false;
+    }
+    if (!m_t.write(fresh, local.bytes, permissions)) {
+        *message = m_t.error();
+        // A part written (a full disk) would hold the room the other files need.
+        if (m_t.connected())
+            m_t.remove(fresh);
         return false;
     }
     if (!sameAsPlanned(item, target, message, skipped)) {

@@ -24,4 +24,7 @@ struct TransportOptions {
     // Asked only when no key logged in; an empty answer stops. May be
     // called on the thread the transport runs on.
     std::function<QByteArray()> password;
+    // SFTP: the passphrase of a key file the server would accept; an empty
+    // answer passes the key over. Not kept either.
+    std::function<QByteArray(const QString &keyFile)> passphrase;
 };

@@ -9,6 +9,7 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -76,9 +77,12 @@ QString SshServer::user() const
     return pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
 }
 
-QString SshServer::address() const
+QString SshServer::address(const QString &account) const
 {
-    return QStringLiteral("sftp://%1@127.0.0.1:%2%3").arg(user()).arg(m_port).arg(www());
+    return QStringLiteral("sftp://%1@127.0.0.1:%2%3")
+        .arg(account.isEmpty() ? user() : account)
+        .arg(m_port)
+        .arg(www());
 }
 
 QString SshServer::hostLine() const
@@ -119,9 +123,17 @@ bool SshServer::prepare(QString *problem)
                                 "PasswordAuthentication no\nKbdInteractiveAuthentication no\n"
                                 "PermitRootLogin yes\nAllowUsers %4\nSubsystem sftp internal-sftp\n")
                      .arg(m_port)
-                     .arg(hostKeyFile(), m_dir.path(), user())
-                     .toLocal8Bit());
+                     .arg(hostKeyFile(), m_dir.path(), (user() + u' ' + m_passwordUser).trimmed())
+                     .toLocal8Bit()
+                 + (m_passwordUser.isEmpty()
+                        ? QByteArray()
+                        : "Match User " + m_passwordUser.toLocal8Bit() + "\n  PasswordAuthentication yes\n"));
     config.close();
+    if (const passwd *pw = m_passwordUser.isEmpty() ? nullptr : getpwnam(m_passwordUser.toLocal8Bit())) {
+        // The account reaches the served folder and owns it.
+        ::chmod(QFile::encodeName(m_dir.path()).constData(), 0711);
+        ::chown(QFile::encodeName(www()).constData(), pw->pw_uid, pw->pw_gid);
+    }
     m_prepared = true;
     return true;
 }

@@ -22,9 +22,15 @@ public:
     // server), or lets them go on.
     void pause(bool stopped);
 
+    // Before start(): lets `account` (an account of this machine) log in
+    // with its password too, and gives it the served folder.
+    void allowPassword(const QString &account) { m_passwordUser = account; }
+
     int port() const { return m_port; }
     QString user() const;
-    QString address() const; // "sftp://user@127.0.0.1:PORT/…/www"
+    // "sftp://user@127.0.0.1:PORT/…/www", for this account or the one given.
+    QString address(const QString &account = {}) const;
+    QString authorizedKeys() const { return m_dir.filePath(QStringLiteral("authorized_keys")); }
     QString www() const { return m_dir.filePath(QStringLiteral("www")); }
     // The folder holding the user key, and a known_hosts with the host key.
     QString sshDir() const { return m_dir.filePath(QStringLiteral("ssh")); }
@@ -38,4 +44,5 @@ private:
     QProcess m_sshd;
     int m_port = 0;
     bool m_prepared = false;
+    QString m_passwordUser;
 };
