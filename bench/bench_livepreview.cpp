@@ -11,7 +11,8 @@
 // Then a held key (Indent and Un-indent every 30 ms): the pages drawn while
 // it is held and the time from the last keystroke to its page, so that the
 // pane is seen to keep up. Runs offscreen with software rendering
-// (QT_QPA_PLATFORM=offscreen is set unless a platform is given).
+// (QT_QPA_PLATFORM=offscreen is set unless a platform is given). Arguments:
+// the projects' sizes instead.
 #include "app/MenuDocument.h"
 #include "app/ui/Form1.h"
 #include "app/ui/LivePreviewEngine.h"
@@ -86,7 +87,7 @@ template <typename Edit> std::optional<Figures> time(LivePreviewPane *pane, Edit
         QElapsedTimer since;
         since.start();
         edit(n);
-        if (!waitForDrawn(pane))
+        if (!waitForDrawn(pane, 20000))
             return std::nullopt;
         ms.push_back(since.nsecsElapsed() / 1e6);
     }
@@ -111,6 +112,12 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     livepreview::prepareApplication();
     QApplication app(argc, argv);
+    // The projects' sizes, from the command line or 50, 500 and 10,000.
+    std::vector<int> counts;
+    for (const QString &argument : app.arguments().mid(1))
+        counts.push_back(argument.toInt());
+    if (counts.empty())
+        counts = {50, 500, 10000};
     QTemporaryDir settings;
     RegistryStore::setFilePath(settings.filePath(QStringLiteral("user-registry.txt")));
 
@@ -138,7 +145,7 @@ int main(int argc, char *argv[])
     std::printf("%-8s %6s %-22s %-22s %-22s %12s %14s\n", "dialect", "items", "entry edit (in place)",
                 "name key (load anew)", "floor (no change)", "held: drawn", "after last ms");
     for (CodeDialect dialect : {CodeDialect::Classic, CodeDialect::Html5}) {
-        for (int count : {50, 500, 10000}) {
+        for (int count : counts) {
             // Loaded as a project file: one undoable step, as the user loads it.
             const QString path = settings.filePath(QStringLiteral("menu.qnv"));
             QString error;

@@ -250,7 +250,8 @@ private slots:
             return QTest::qWaitFor([&] { return !drawn.isEmpty(); }, 10000);
         };
         QVERIFY(draw([&] { pane()->loadAnew(); }));
-        js("window.qnSamePage = true");
+        // A pick before the edit: a page loaded anew shows the default entry again.
+        js("window.qnSamePage = true; var s = document.querySelector('select'); s.selectedIndex = 2; 1");
         if (edit == "text")
             project.items[1].text = "Bee & Co";
         else if (edit == "hostile text")

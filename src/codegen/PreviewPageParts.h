@@ -4,6 +4,7 @@
 #include "codegen/PreviewPages.h"
 
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 
 #include <array>
@@ -30,21 +31,30 @@ public:
     // Whether the page `shown` becomes this one by taking this page's parts.
     bool canReplace(const PreviewPageParts &shown) const;
     // The parts that differ from those of `shown`, by their names in the
-    // page's script ("listStyle", "options", "buttonStyle", "fallback"), each
-    // as the markup the page holds; a style that is not written is null.
+    // page's script: "listStyle" and "buttonStyle" as the values the page
+    // holds (null where none is written); "options" as the options kept
+    // before ("from"), the number of options replaced ("removed") and the
+    // markup in their place ("markup"), or as the whole markup; "fallback" as
+    // the offset in the element's text ("at"), the length replaced there
+    // ("removed") and the markup in its place ("text").
     QJsonObject changes(const PreviewPageParts &shown) const;
 
     // Whether the markup is nothing but text and option tags (their attribute
     // values in double quotes), which the page's parser and one reading the
-    // list's contents alone read alike.
-    static bool plainOptions(QStringView markup);
+    // list's contents alone read alike; `starts` gets where each option's
+    // start tag stands.
+    static bool plainOptions(QStringView markup, QList<qsizetype> *starts = nullptr);
 
 private:
     QStringView part(int which) const;
     // The text between the parts, in order.
     QList<QStringView> frame() const;
 
+    QJsonValue optionChanges(const PreviewPageParts &shown) const;
+    QJsonValue fallbackChanges(const PreviewPageParts &shown) const;
+
     QString m_page;
+    QList<qsizetype> m_optionStarts; // in the options part
     std::array<MenuCodeSpans::Span, PartCount> m_spans; // in m_page
     bool m_partsAlone = false;                          // every part can be replaced alone
 };
