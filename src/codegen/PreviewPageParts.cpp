@@ -90,9 +90,9 @@ QJsonObject PreviewPageParts::changes(const PreviewPageParts &shown) const
         if (text == shown.part(i) && (m_spans[i].start < 0) == (shown.m_spans[i].start < 0))
             continue;
         out.insert(QLatin1StringView(kNames[i]), m_spans[i].start < 0 ? QJsonValue(QJsonValue::Null)
-                                                 : i == Options        ? optionChanges(shown)
-                                                 : i == Fallback       ? fallbackChanges(shown)
-                                                                       : QJsonValue(text.toString()));
+                                                 : i == Options       ? optionChanges(shown)
+                                                 : i == Fallback      ? fallbackChanges(shown)
+                                                                      : QJsonValue(text.toString()));
     }
     return out;
 }
@@ -137,8 +137,8 @@ QJsonValue PreviewPageParts::optionChanges(const PreviewPageParts &shown) const
         return i + 1 < starts.size() ? starts[i + 1] : text.size();
     };
     qsizetype kept = 0; // before
-    while (kept < a.size() && kept < b.size() && a[kept] == b[kept] && endOf(a, now, kept) == endOf(b, before, kept)
-           && endOf(a, now, kept) <= start)
+    while (kept < a.size() && kept < b.size() && a[kept] == b[kept]
+           && endOf(a, now, kept) == endOf(b, before, kept) && endOf(a, now, kept) <= start)
         ++kept;
     qsizetype after = 0; // kept after, counted from the end
     while (kept + after < a.size() && kept + after < b.size()) {
@@ -164,9 +164,10 @@ QJsonValue PreviewPageParts::fallbackChanges(const PreviewPageParts &shown) cons
         --start;
     while (end > 0 && now[now.size() - end] == u'\n')
         --end;
-    return QJsonObject{{QStringLiteral("at"), parsedLength(now.first(start))},
-                       {QStringLiteral("removed"), parsedLength(before.mid(start, before.size() - end - start))},
-                       {QStringLiteral("text"), now.mid(start, now.size() - end - start).toString()}};
+    return QJsonObject{
+        {QStringLiteral("at"), parsedLength(now.first(start))},
+        {QStringLiteral("removed"), parsedLength(before.mid(start, before.size() - end - start))},
+        {QStringLiteral("text"), now.mid(start, now.size() - end - start).toString()}};
 }
 
 bool PreviewPageParts::plainOptions(QStringView m, QList<qsizetype> *starts)

@@ -54,7 +54,7 @@ private:
     QJsonValue fallbackChanges(const PreviewPageParts &shown) const;
 
     QString m_page;
-    QList<qsizetype> m_optionStarts; // in the options part
+    QList<qsizetype> m_optionStarts;                    // in the options part
     std::array<MenuCodeSpans::Span, PartCount> m_spans; // in m_page
     bool m_partsAlone = false;                          // every part can be replaced alone
 };

@@ -92,6 +92,7 @@ LivePreviewPane::~LivePreviewPane()
     // would first pass the focus on through its internal window.
     if (m_view)
         m_view->clearFocus();
+    m_page = nullptr; // a page that goes answers its scripts still waiting: nothing follows
     delete m_view;
     delete m_profile;
 }
@@ -189,7 +190,8 @@ void LivePreviewPane::update(bool anew)
         const QPointer<LivePreviewPane> pane(this);
         m_page->runJavaScript(livepreview::patchCall(changes, drawn), QWebEngineScript::ApplicationWorld,
                               [pane, serial = m_serial](const QVariant &taken) {
-                                  if (pane && !taken.toBool() && serial == pane->m_serial)
+                                  // No value: the page went before it answered.
+                                  if (pane && taken.isValid() && !taken.toBool() && serial == pane->m_serial)
                                       pane->loadAnew(); // the page was not the one it should be
                               });
         return;

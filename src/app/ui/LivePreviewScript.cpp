@@ -126,7 +126,8 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
 
 QString patchCall(const QJsonObject &changes, const QString &drawnMessage)
 {
-    return QStringLiteral("window.quillnavPatch ? window.quillnavPatch(%1, %2) : false")
+    return QStringLiteral(
+               "(function () { try { return window.quillnavPatch(%1, %2); } catch (e) { return false; } })()")
         .arg(json(changes), json(drawnMessage));
 }
 
