@@ -16,6 +16,7 @@
 #include "styles/ui/FrmAdvBttnOp.h"
 #include "styles/ui/frmAdvMnuOp.h"
 
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QWebEngineView>
 
@@ -202,6 +203,89 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(status(), QString("Pick an entry in the menu to see where it leads."),
                                       10000);
         }
+    }
+
+    // Entries and styles change the page shown in place; the page must then equal
+    // the same project's page loaded anew: its markup, the options' states and
+    // the list's and button's computed styles (a classic style that browsers
+    // ignore stays ignored). Texts that classic code writes as markup, and
+    // changes of the code's structure, load the page anew.
+    void inPlaceEqualsLoadedAnew_data()
+    {
+        QTest::addColumn<int>("dialect");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("inPlace");
+        for (int dialect : {0, 1}) {
+            const auto row = [dialect](const char *edit, bool inPlace) {
+                QTest::addRow("%s, %s", dialect ? "HTML5" : "Classic", edit)
+                    << dialect << QString(edit) << inPlace;
+            };
+            row("text", true);
+            row("hostile text", dialect == 1); // classic code writes its '<' as markup
+            row("separator", true);
+            row("indent", true);
+            row("default", true);
+            row("list style", true); // ignored in classic code
+            row("button style", true);
+            row("link", true);
+            row("hostile link", dialect == 1); // its '"' ends the classic value
+            row("name", false);
+        }
+    }
+    void inPlaceEqualsLoadedAnew()
+    {
+        QFETCH(int, dialect);
+        QFETCH(QString, edit);
+        QFETCH(bool, inPlace);
+        MenuProject project;
+        project.items = rows("A@a.html,B@b.html,C");
+        project.options.menuName = "jump";
+        project.options.navigation = MenuOptions::OnButtonClick;
+        project.dialect = CodeDialect(dialect);
+        QVERIFY(load(project));
+        QSignalSpy drawn(pane(), &LivePreviewPane::pageDrawn);
+        const auto draw = [&](const std::function<void()> &update) {
+            drawn.clear();
+            update();
+            return QTest::qWaitFor([&] { return !drawn.isEmpty(); }, 10000);
+        };
+        QVERIFY(draw([&] { pane()->loadAnew(); }));
+        // A pick before the edit: a page loaded anew shows the default entry again.
+        js("window.qnSamePage = true; var s = document.querySelector('select'); s.selectedIndex = 2; 1");
+        if (edit == "text")
+            project.items[1].text = "Bee & Co";
+        else if (edit == "hostile text")
+            project.items[1].text = QString::fromUtf8("\"'</script><b>&amp; \u2028 </select>x");
+        else if (edit == "separator")
+            project.items.insert(1, MenuItem::separator());
+        else if (edit == "indent")
+            project.items[2].text.prepend(menutext::kIndentPrefix);
+        else if (edit == "default")
+            project.items[1].selected = project.items[2].selected = menutext::kYes;
+        else if (edit == "list style")
+            project.menuStyle.mnuFontSize = "21", project.menuStyle.mnuSysClr = 0,
+            project.menuStyle.mnuClr[1] = "#FF0000";
+        else if (edit == "button style")
+            project.buttonStyle.bttnWidth = "90", project.buttonStyle.bttnSysClr = 0;
+        else if (edit == "link" || edit == "hostile link")
+            project.items[0].url = edit == "link" ? "sub/a.html?x=1&y=2" : "say \"hi\".html";
+        else
+            project.options.menuName = "other";
+        QVERIFY(draw([&] { w->document()->replaceProject(project, "Edit"); }));
+        QCOMPARE(js("window.qnSamePage === true").toBool(), inPlace);
+        const QString page =
+            "(() => { const list = document.querySelector('select'), button = list.form.querySelector('"
+            "[type=submit]'); const css = e => { if (!e) return null; const c = getComputedStyle(e); return ['font-family', "
+            "'font-size', 'font-weight', 'font-style', 'text-decoration-line', 'width', 'height', 'color', "
+            "'background-color', 'border-top-color', 'border-top-style', 'border-top-width'].map(p => "
+            "c.getPropertyValue(p)).join(); }; return JSON.stringify([document.documentElement.outerHTML, "
+            "Array.from(list.options, o => [o.text, o.value, o.selected, o.disabled]), css(list), "
+            "css(button)]); })()";
+        const QString changed = js(page).toString();
+        QVERIFY(draw([&] { pane()->loadAnew(); }));
+        QCOMPARE(changed, js(page).toString());
+        if (edit == "list style") // the style is written, and the two agree on what it shows
+            QVERIFY(changed.contains(dialect ? "21px" : "font-size='21px'"));
     }
 
     // An open style dialog shows in the pane before OK; Cancel brings back the record.

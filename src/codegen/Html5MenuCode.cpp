@@ -126,10 +126,18 @@ public:
         add(QLatin1StringView("text-decoration"),
             underline == 1 ? QStringLiteral("underline") : QStringLiteral("none"));
     }
-    // The attribute, or nothing when there is no declaration.
-    QString attribute() const
+    // The attribute, or nothing when there is no declaration; `span` is where
+    // its value stands.
+    void appendAttribute(TextBuilder &b, MenuCodeSpans::Span *span) const
     {
-        return m_text.isEmpty() ? QString() : QStringLiteral(" style=\"%1\"").arg(html(m_text));
+        if (m_text.isEmpty())
+            return;
+        b += QLatin1StringView(" style=\"");
+        const qsizetype start = b.size();
+        b += html(m_text);
+        if (span)
+            *span = {start, b.size()};
+        b += QLatin1Char('"');
     }
 
 private:
@@ -137,7 +145,7 @@ private:
     QString m_weight;
 };
 
-QString listStyle(const MenuStyleRecord &s)
+Declarations listStyle(const MenuStyleRecord &s)
 {
     Declarations d;
     d.font(s.mnuFontSize, s.mnuFont, s.mnuFontFallback, s.mnuFontWeight);
@@ -148,10 +156,10 @@ QString listStyle(const MenuStyleRecord &s)
         d.colour(QLatin1StringView("background-color"), s.mnuClr[1]);
         d.colour(QLatin1StringView("color"), s.mnuClr[0]);
     }
-    return d.attribute();
+    return d;
 }
 
-QString buttonStyle(const ButtonStyleRecord &s)
+Declarations buttonStyle(const ButtonStyleRecord &s)
 {
     Declarations d;
     d.font(s.bttnFontSize, s.bttnFont, s.bttnFontFallback, s.bttnFontWeight);
@@ -173,7 +181,7 @@ QString buttonStyle(const ButtonStyleRecord &s)
             d.length(QLatin1StringView("border-width"), s.bttnBorder);
         }
     }
-    return d.attribute();
+    return d;
 }
 
 // Appends a text escaped for HTML. Printable ASCII other than & < > " ' is
@@ -244,7 +252,7 @@ void appendOptions(TextBuilder &b, const MenuItems &items)
         [&](const ItemRef &item) { appendOption(b, item, items.summary, hyphens, &selectionWritten); });
 }
 
-void appendButton(TextBuilder &b, const MenuProject &p)
+void appendButton(TextBuilder &b, const MenuProject &p, MenuCodeSpans *spans)
 {
     const MenuOptions &o = p.options;
     if (o.buttonKind == MenuOptions::GraphicButton) {
@@ -261,11 +269,12 @@ void appendButton(TextBuilder &b, const MenuProject &p)
         b += QLatin1StringView("></button>\r\n");
         return;
     }
-    b += QLatin1StringView("<button type=\"submit\"") + buttonStyle(p.buttonStyle) + QLatin1Char('>')
-         + html(o.buttonText) + QLatin1StringView("</button>\r\n");
+    b += QLatin1StringView("<button type=\"submit\"");
+    buttonStyle(p.buttonStyle).appendAttribute(b, spans ? &spans->buttonStyle : nullptr);
+    b += QLatin1Char('>') + html(o.buttonText) + QLatin1StringView("</button>\r\n");
 }
 
-void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items)
+void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items, MenuCodeSpans *spans)
 {
     if (!items.summary.anyLink)
         return;
@@ -277,7 +286,9 @@ void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items
     else if (!target.isEmpty())
         targetAttribute = QStringLiteral("\" target=\"%1\">").arg(html(target));
     const QByteArray linkEnd = targetAttribute.toUtf8(); // copied for every link
-    b += QLatin1StringView("<noscript>\r\n<ul>\r\n");
+    b += QLatin1StringView("<noscript>");
+    const qsizetype start = b.size();
+    b += QLatin1StringView("\r\n<ul>\r\n");
     items.walk([&](const ItemRef &item) {
         if (item.separator || !item.linkedYes)
             return;
@@ -287,10 +298,14 @@ void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items
         appendHtml(b, item.text.withoutTrailingBlanks());
         b += "</a></li>\r\n";
     });
-    b += QLatin1StringView("</ul>\r\n</noscript>\r\n");
+    b += QLatin1StringView("</ul>\r\n");
+    if (spans)
+        spans->fallback = {start, b.size()};
+    b += QLatin1StringView("</noscript>\r\n");
 }
 
-void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const MenuItems &items)
+void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const MenuItems &items,
+                MenuCodeSpans *spans = nullptr)
 {
     const bool preview = mode == codegen::kPreviewMode;
     const MenuOptions &o = p.options;
@@ -321,20 +336,26 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const
                  .arg(QLatin1StringView(align[qBound(0, o.buttonAlign, 2)]));
     }
     b += QStringLiteral("<select name=\"selectsite\" id=\"%1\" autocomplete=\"off\"").arg(id);
-    b += listStyle(p.menuStyle) + QLatin1StringView(">\r\n");
+    listStyle(p.menuStyle).appendAttribute(b, spans ? &spans->listStyle : nullptr);
+    b += QLatin1Char('>');
+    if (spans)
+        spans->options.start = b.size();
+    b += kCrLf;
     appendOptions(b, items);
+    if (spans)
+        spans->options.end = b.size();
     b += QLatin1StringView("</select>\r\n");
     if (onButton) {
-        appendButton(b, p);
+        appendButton(b, p, spans);
         b += QLatin1StringView("</div>\r\n");
     }
     b += QLatin1StringView("</form>\r\n");
-    appendFallback(b, p, items);
+    appendFallback(b, p, items, spans);
     if (preview)
         b += QLatin1StringView("</div>\r\n");
 }
 
-QString buildBody(const QString &mode, const MenuProject &p)
+QString buildBody(const QString &mode, const MenuProject &p, MenuCodeSpans *spans)
 {
     // Sized for the list and the fallback links, so that a large menu is
     // built without regrowing its buffer.
@@ -342,7 +363,7 @@ QString buildBody(const QString &mode, const MenuProject &p)
     for (const MenuItem &item : p.items)
         expected += 2 * (item.text.size() + item.url.size()) + 64;
     TextBuilder b(expected);
-    appendBody(b, mode, p, MenuItems::of(p.items));
+    appendBody(b, mode, p, MenuItems::of(p.items), spans);
     return b.take();
 }
 
@@ -354,9 +375,9 @@ QString Html5HeadFragment()
     return head;
 }
 
-MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project)
+MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project, MenuCodeSpans *spans)
 {
-    return {Html5HeadFragment(), buildBody(mode, project), CodeDialect::Html5};
+    return {Html5HeadFragment(), buildBody(mode, project, spans), CodeDialect::Html5};
 }
 
 void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project,

@@ -16,7 +16,8 @@
 //   selection without link shows as the list's first caption and cannot be
 //   chosen.
 // In the mode "preview" the body carries the preview decorations.
-MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project);
+MenuCode GenerateHtml5MenuCode(const QString &mode, const MenuProject &project,
+                               MenuCodeSpans *spans = nullptr);
 // The body fragment of GenerateHtml5MenuCode appended piece by piece, the
 // items walked apart (see AppendMenuBody).
 void AppendHtml5MenuBody(TextBuilder &out, const QString &mode, const MenuProject &project,

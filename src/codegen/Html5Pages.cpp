@@ -10,7 +10,7 @@ QString page(const QString &lang, QLatin1StringView title, const QString &head, 
     return QLatin1StringView("<!DOCTYPE html>\r\n<html lang=\"") + webescape::html(lang)
            + QLatin1StringView("\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>") + title
            + QLatin1StringView("</title>\r\n") + head + QLatin1StringView("</head>\r\n<body>\r\n") + body
-           + QLatin1StringView("</body>\r\n</html>\r\n");
+           + kPageEnd;
 }
 
 QString frame(const QString &source, const QString &name, QLatin1StringView title, int height)

@@ -64,16 +64,18 @@ qint64 html5LengthBound(const MenuProject &p, const MenuItemSummary &items)
            + (items.count - items.separators) * target;
 }
 
-void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange)
+void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange, MenuCodeSpans *spans)
 {
     const MenuStyleRecord &s = p.menuStyle;
     if (itemChange) {
         b += QStringView(u"<SELECT name=\"selectsite\" onChange=\"gothere(document.");
         b += p.options.menuName;
-        b += QStringView(u");\" style=\"font-size='");
+        b += QStringView(u");\" style=\"");
     } else {
-        b += QStringView(u"<SELECT name=\"selectsite\" style=\"font-size='");
+        b += QStringView(u"<SELECT name=\"selectsite\" style=\"");
     }
+    const qsizetype styleStart = b.size();
+    b += QStringView(u"font-size='");
     b += s.mnuFontSize;
     b += QStringView(u"px'; font-family='");
     b += s.mnuFont;
@@ -92,7 +94,11 @@ void appendListOpening(TextBuilder &b, const MenuProject &p, bool itemChange)
         b += s.mnuClr[0];
         b += QStringView(u"'");
     }
+    if (spans)
+        spans->listStyle = {styleStart, b.size()};
     b += QStringView(u"\">");
+    if (spans)
+        spans->options.start = b.size();
     b += kCrLf;
 }
 
@@ -129,12 +135,14 @@ void appendOptions(TextBuilder &b, const MenuItems &items)
     items.walk([&](const ItemRef &item) { appendOption(b, item, hyphens); });
 }
 
-void appendTextButton(TextBuilder &b, const MenuProject &p)
+void appendTextButton(TextBuilder &b, const MenuProject &p, MenuCodeSpans *spans)
 {
     const ButtonStyleRecord &s = p.buttonStyle;
     b += QStringView(u"<input type=\"submit\" value=\"");
     b += p.options.buttonText;
-    b += QStringView(u"\" style=\"font-size='");
+    b += QStringView(u"\" style=\"");
+    const qsizetype styleStart = b.size();
+    b += QStringView(u"font-size='");
     b += s.bttnFontSize;
     b += QStringView(u"px'; font-family='");
     b += s.bttnFont;
@@ -170,6 +178,8 @@ void appendTextButton(TextBuilder &b, const MenuProject &p)
             b += s.bttnBorder;
         }
     }
+    if (spans)
+        spans->buttonStyle = {styleStart, b.size()};
     b += QStringView(u"\">");
     b += kCrLf;
 }
@@ -192,7 +202,8 @@ void appendGraphicButton(TextBuilder &b, const MenuOptions &o)
     b += kCrLf;
 }
 
-void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const MenuItems &items)
+void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const MenuItems &items,
+                MenuCodeSpans *spans = nullptr)
 {
     const bool preview = mode == codegen::kPreviewMode;
     const MenuOptions &o = p.options;
@@ -218,14 +229,16 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const
         b += o.alignCaption();
         b += QStringView(u"\">\r\n");
     }
-    appendListOpening(b, p, itemChange);
+    appendListOpening(b, p, itemChange, spans);
     appendOptions(b, items);
+    if (spans)
+        spans->options.end = b.size();
     b += QStringView(u"</select>\r\n");
     if (buttonClick) {
         b += QStringView(u"</td>\r\n");
         b += QStringView(u"<td>\r\n");
         if (o.buttonKind == MenuOptions::DefaultButton)
-            appendTextButton(b, p);
+            appendTextButton(b, p, spans);
         else if (o.buttonKind == MenuOptions::GraphicButton)
             appendGraphicButton(b, o);
         b += QStringView(u"</td></tr></table>\r\n");
@@ -235,11 +248,11 @@ void appendBody(TextBuilder &b, const QString &mode, const MenuProject &p, const
         b += QStringView(u"</td></tr></table>\r\n");
 }
 
-QString buildBody(const QString &mode, const MenuProject &p)
+QString buildBody(const QString &mode, const MenuProject &p, MenuCodeSpans *spans)
 {
     const MenuItems items = MenuItems::of(p.items);
     TextBuilder b(bodyLengthBound(p, items.summary));
-    appendBody(b, mode, p, items);
+    appendBody(b, mode, p, items, spans);
     return b.take();
 }
 
@@ -292,12 +305,19 @@ qint64 MenuCodeLengthBound(const MenuProject &project, const MenuItemSummary &it
 
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project)
 {
+    return GenerateMenuCode(mode, project, nullptr);
+}
+
+MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project, MenuCodeSpans *spans)
+{
+    if (spans)
+        *spans = {};
     if (project.dialect == CodeDialect::Html5) {
-        MenuCode code = GenerateHtml5MenuCode(mode, project);
+        MenuCode code = GenerateHtml5MenuCode(mode, project, spans);
         code.lang = project.lang;
         return code;
     }
-    return {GenerateHeadFragment(project.options), buildBody(mode, project), CodeDialect::Classic,
+    return {GenerateHeadFragment(project.options), buildBody(mode, project, spans), CodeDialect::Classic,
             project.lang};
 }
 

@@ -15,6 +15,19 @@ struct MenuCode {
     QString lang = pagelanguage::kDefault;      // the language an HTML5 page around them declares
 };
 
+// Where the parts of a body that a shown page can take in place stand: offsets
+// into MenuCode::body, a start of -1 where the part is not written.
+struct MenuCodeSpans {
+    struct Span {
+        qsizetype start = -1;
+        qsizetype end = -1;
+    };
+    Span listStyle;   // the list's style attribute value, as written
+    Span options;     // between the list's start tag and its end tag
+    Span buttonStyle; // the text button's style attribute value
+    Span fallback;    // inside the <noscript> of the HTML5 code
+};
+
 namespace codegen {
 // The mode word that selects the preview decorations (compared exactly).
 inline const QString kPreviewMode = QStringLiteral("preview");
@@ -28,6 +41,8 @@ inline const QString kCodeMode = QStringLiteral("code");
 // nothing: callers validate the options first. Cost is linear in the size of
 // the output.
 MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project);
+// The same, telling where the parts stand in the body.
+MenuCode GenerateMenuCode(const QString &mode, const MenuProject &project, MenuCodeSpans *spans);
 
 // An upper bound of the length (in UTF-16 units, either mode) of the two
 // fragments together, computed from the project without building anything.

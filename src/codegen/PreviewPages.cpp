@@ -15,6 +15,7 @@ PreviewPages PreviewPages::build(const MenuCode &code, const MenuOptions &option
         pages.framesetPage = html5pages::framesetPage(options, code.lang, menuPageName(), noticePageName());
         pages.noticePage = html5pages::noticePage(code.lang);
         pages.menuPage = html5pages::menuPage(code);
+        pages.bodyStart = pages.menuPage.size() - code.body.size() - html5pages::kPageEnd.size();
         pages.byteOrderMark = false;
         return pages;
     }
@@ -55,6 +56,7 @@ PreviewPages PreviewPages::build(const MenuCode &code, const MenuOptions &option
     m += QLatin1StringView("\r\n</HEAD>\r\n\r\n");
     m += QLatin1StringView("<BODY><TABLE width=100% border=0 height=100%><TR><TD align=\"center\" "
                            "valign=\"center\">\r\n");
+    pages.bodyStart = m.size();
     m += code.body;
     m += QLatin1StringView("</TD></TABLE></BODY></HTML>\r\n");
     return pages;

@@ -22,6 +22,8 @@ struct PreviewPages {
     // Classic pages declare no charset and carry a byte order mark instead;
     // HTML5 pages declare theirs.
     bool byteOrderMark = true;
+    // Where the body fragment starts in menuPage.
+    qsizetype bodyStart = 0;
 
     // The bytes written for a page: UTF-8 (with a byte order mark when asked),
     // the page text and one more CR LF.

@@ -75,6 +75,9 @@ public:
         return appendBytes(bytes);
     }
 
+    // The units appended so far (a builder without drain).
+    qsizetype size() const { return m_used; }
+
     // The whole text (a builder without drain).
     QString take()
     {

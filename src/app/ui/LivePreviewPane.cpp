@@ -5,20 +5,21 @@
 #include "app/ui/LivePreviewEngine.h"
 #include "app/ui/LivePreviewPage.h"
 #include "app/ui/LivePreviewRoom.h"
+#include "app/ui/LivePreviewScript.h"
 #include "app/ui/LivePreviewStyles.h"
 #include "app/ui/PreviewRequestInterceptor.h"
 #include "app/ui/PreviewSchemeHandler.h"
 #include "codegen/MenuCodeGenerator.h"
+#include "codegen/PreviewPageParts.h"
 #include "codegen/PreviewPages.h"
 #include "platform/CRegSettings.h"
 #include "platform/CloseRequest.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
@@ -53,66 +54,6 @@ Qt::DockWidgetArea mirrored(Qt::DockWidgetArea area, const QWidget *window)
     return area == Qt::RightDockWidgetArea  ? Qt::LeftDockWidgetArea
            : area == Qt::LeftDockWidgetArea ? Qt::RightDockWidgetArea
                                             : area;
-}
-
-// Runs in the page's own isolated world when the page is ready: adds the
-// hidden frame the menu's links into another frame go to, scrolls back to
-// where the previous page was, says when the page has been drawn, and
-// reports every pick of an entry (and every sending of the menu) before the
-// menu's own code sees it, with the address it leads to as the code decides
-// it: classic code skips the value "nolink", HTML5 code disabled entries,
-// entries without address and addresses that run code.
-QString pageScript(const QString *frameName, QPointF scroll, const QString &drawnMessage, bool classic,
-                   const QString &pickPrefix)
-{
-    const auto number = [](qreal value) {
-        return QString::number(value, 'g', QLocale::FloatingPointShortest);
-    };
-    const auto quoted = [](const QString &text) {
-        return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))
-               + QStringLiteral("[0]");
-    };
-    return QStringLiteral(
-               "(function () {\n"
-               "  var frameName = %1;\n"
-               "  if (frameName !== null) {\n"
-               "    var frame = document.createElement(\"iframe\");\n"
-               "    frame.name = frameName;\n"
-               "    frame.hidden = true;\n"
-               "    frame.title = \"Linked pages\";\n"
-               "    (document.body || document.documentElement).appendChild(frame);\n"
-               "  }\n"
-               "  var classic = %5;\n"
-               "  function report(list) {\n"
-               "    var option = list && list.options && list.options[list.selectedIndex];\n"
-               "    if (!option) return;\n"
-               "    var address = null;\n"
-               "    if (classic ? option.value !== \"nolink\" : !option.disabled && option.value) {\n"
-               "      try { address = new URL(option.value, document.baseURI).href; } catch (e) {}\n"
-               "      if (!classic && /^(javascript|vbscript|data):/i.test(address || \"\"))\n"
-               "        address = null;\n"
-               "    }\n"
-               "    console.log(%6 + JSON.stringify([option.index, option.text, address]));\n"
-               "  }\n"
-               "  document.addEventListener(\"change\", function (event) {\n"
-               "    if (event.target.nodeName === \"SELECT\") report(event.target);\n"
-               "  }, true);\n"
-               "  document.addEventListener(\"keydown\", function (event) {\n"
-               "    if (event.key === \"Enter\" && event.target.nodeName === \"SELECT\")\n"
-               "      report(event.target);\n"
-               "  }, true);\n"
-               "  document.addEventListener(\"submit\", function (event) {\n"
-               "    report(event.target.elements && event.target.elements.namedItem(\"selectsite\"));\n"
-               "  }, true);\n"
-               "  window.scrollTo(%2, %3);\n"
-               "  requestAnimationFrame(function () {\n"
-               "    requestAnimationFrame(function () { console.log(%4); });\n"
-               "  });\n"
-               "})();\n")
-        // In one pass: a frame name holding "%2" stays as it is.
-        .arg(frameName ? quoted(*frameName) : QStringLiteral("null"), number(scroll.x()), number(scroll.y()),
-             quoted(drawnMessage), classic ? QStringLiteral("true") : QStringLiteral("false"),
-             quoted(pickPrefix));
 }
 
 } // namespace
@@ -151,6 +92,7 @@ LivePreviewPane::~LivePreviewPane()
     // would first pass the focus on through its internal window.
     if (m_view)
         m_view->clearFocus();
+    m_page = nullptr; // a page that goes answers its scripts still waiting: nothing follows
     delete m_view;
     delete m_profile;
 }
@@ -213,6 +155,16 @@ void LivePreviewPane::scheduleUpdate()
 
 void LivePreviewPane::updateNow()
 {
+    update(false);
+}
+
+void LivePreviewPane::loadAnew()
+{
+    update(true);
+}
+
+void LivePreviewPane::update(bool anew)
+{
     m_timer->stop();
     if (!m_page)
         return;
@@ -224,9 +176,28 @@ void LivePreviewPane::updateNow()
     livepreview::applyOpenStyleDialogs(m_menuDialog, m_buttonDialog, &project);
     if (const auto line = m_pickStatus.pageShown(project))
         setStatus(*line);
-    const MenuCode code = GenerateMenuCode(codegen::kPreviewMode, project);
+    MenuCodeSpans spans;
+    const MenuCode code = GenerateMenuCode(codegen::kPreviewMode, project, &spans);
     const PreviewPages pages = PreviewPages::build(code, project.options);
     m_handler->setPage(PreviewPages::fileBytes(pages.menuPage, pages.byteOrderMark));
+    PreviewPageParts parts(pages, code, spans, project.options);
+    const QString drawn = m_page->drawnMessage(++m_serial);
+
+    // Only the list's entries or the styles changed: the page shown takes them.
+    if (!anew && m_shownDrawn && parts.canReplace(m_shown)) {
+        const QJsonObject changes = parts.changes(m_shown);
+        m_shown = std::move(parts);
+        const QPointer<LivePreviewPane> pane(this);
+        m_page->runJavaScript(livepreview::patchCall(changes, drawn), QWebEngineScript::ApplicationWorld,
+                              [pane, serial = m_serial](const QVariant &taken) {
+                                  // No value: the page went before it answered.
+                                  if (pane && taken.isValid() && !taken.toBool() && serial == pane->m_serial)
+                                      pane->loadAnew(); // the page was not the one it should be
+                              });
+        return;
+    }
+    m_shown = std::move(parts);
+    m_shownDrawn = false;
 
     const bool intoFrame = project.options.linkTarget == MenuOptions::DifferentFrame;
     m_page->setFrameName(project.options.frameName);
@@ -237,9 +208,9 @@ void LivePreviewPane::updateNow()
     script.setName(kScriptName);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentReady);
-    script.setSourceCode(pageScript(intoFrame ? &project.options.frameName : nullptr,
-                                    m_page->scrollPosition(), m_page->drawnMessage(++m_serial),
-                                    project.dialect == CodeDialect::Classic, m_page->pickMessagePrefix()));
+    script.setSourceCode(
+        livepreview::pageScript(intoFrame ? &project.options.frameName : nullptr, m_page->scrollPosition(),
+                                drawn, project.dialect == CodeDialect::Classic, m_page->pickMessagePrefix()));
     scripts.insert(script);
     m_page->load(livepreview::pageUrl());
 }
@@ -363,6 +334,7 @@ void LivePreviewPane::createView()
         if (serial != m_serial)
             return;
         m_drawing = false;
+        m_shownDrawn = true; // its script is there to take the next parts
         emit pageDrawn();
         if (m_stale) { // changed while the page was made: the next update, no sooner than its time
             m_timer->stop();
@@ -372,6 +344,7 @@ void LivePreviewPane::createView()
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (!ok && m_drawing) { // a page that failed to load is never drawn
             m_drawing = false;
+            m_shownDrawn = false;
             if (m_stale) {
                 m_timer->stop();
                 scheduleUpdate();
@@ -384,6 +357,7 @@ void LivePreviewPane::createView()
                     return;
                 m_stale = true;
                 m_drawing = false;
+                m_shownDrawn = false;
                 setStatus(tr("The preview's page stopped unexpectedly; the next "
                              "change shows the menu again."));
             });

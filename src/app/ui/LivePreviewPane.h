@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/LivePreviewStatus.h"
+#include "codegen/PreviewPageParts.h"
 
 #include <QDockWidget>
 #include <QElapsedTimer>
@@ -65,8 +66,11 @@ public slots:
     // A change to show: the update runs at once after a quiet spell, else
     // once the page before is drawn and kUpdateDelayMs after the last update.
     void scheduleUpdate();
-    // Generates the page now and loads it.
+    // Generates the page now and shows it: the page shown takes the changed
+    // entries and styles in place; a change of anything else loads it anew.
     void updateNow();
+    // Generates the page now and loads it anew, whatever changed.
+    void loadAnew();
 
 signals:
     // The page of the last update has been drawn.
@@ -78,6 +82,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void update(bool anew);
     void ensureBody();
     void startEngine();
     void createView();
@@ -108,5 +113,7 @@ private:
     bool m_drawing = false;     // the last update's page is not drawn yet
     QElapsedTimer m_lastUpdate; // since the last update started
     int m_serial = 0;
+    PreviewPageParts m_shown;  // the page shown, or on its way
+    bool m_shownDrawn = false; // a page loaded has been drawn: its script can take parts
     LivePreviewStatus m_pickStatus;
 };
