@@ -15,3 +15,16 @@ template <typename F> double bestMs(int repeats, F &&work)
     }
     return best;
 }
+
+// The median of several runs and their spread (the largest less the least).
+struct MedianSpread {
+    double median = 0;
+    double spread = 0;
+};
+template <typename List> MedianSpread medianSpread(List values)
+{
+    if (values.isEmpty())
+        return {};
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back() - values.front()};
+}

@@ -2,6 +2,7 @@
 
 #include "menu/JsonScanner.h"
 #include "menu/ProjectFile.h"
+#include "platform/FreshMemory.h"
 
 #include <QString>
 
@@ -424,6 +425,7 @@ qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summa
     MenuItemSummary secondSummary;
     std::vector<ItemSpans> secondSpans;
     secondSpans.reserve(spans->capacity() / 2 + 1);
+    FreshMemory::preferLargePages(secondSpans.data(), secondSpans.capacity() * sizeof(ItemSpans));
     ListScan secondScan(text, &secondSummary, &secondSpans);
     qsizetype end = -1;
     std::thread reader;

@@ -8,6 +8,7 @@
 #include "menu/ProjectFileText.h"
 #include "menu/ProjectItems.h"
 #include "platform/AtomicFile.h"
+#include "platform/FreshMemory.h"
 #include "platform/RegularFile.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         // As many as the file could hold at the shortest line an item
         // takes: room reserved but never touched costs no memory.
         spans.reserve(size_t(bytes.size() / 56));
+        FreshMemory::preferLargePages(spans.data(), spans.capacity() * sizeof(ItemSpans));
         // Most files are read by the quick scan; the rest the general way.
         if (const qsizetype end = scanItemList(bytes, scan.offset(), &read, &spans); end >= 0) {
             scan.skipTo(end);

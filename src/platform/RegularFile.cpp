@@ -1,15 +1,14 @@
 #include "platform/RegularFile.h"
 #include "platform/FileName.h"
+#include "platform/FreshMemory.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
@@ -20,14 +19,7 @@ namespace {
 // Reads `size` bytes from `offset` on; false when fewer came (an error or the end).
 bool readFully(int fd, char *to, qsizetype size, qsizetype offset)
 {
-#if defined(MADV_POPULATE_WRITE)
-    // Fresh memory: its pages are set up in one call rather than one fault each.
-    const auto page = std::uintptr_t(::sysconf(_SC_PAGESIZE));
-    const std::uintptr_t from = (reinterpret_cast<std::uintptr_t>(to) + page - 1) & ~(page - 1);
-    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(to) + std::uintptr_t(size)) & ~(page - 1);
-    if (end > from)
-        ::madvise(reinterpret_cast<void *>(from), end - from, MADV_POPULATE_WRITE); // only advice
-#endif
+    FreshMemory::prepare(to, size);
     while (size > 0) {
         const ssize_t n = ::pread(fd, to, size_t(size), off_t(offset));
         if (n < 0 && errno == EINTR)
