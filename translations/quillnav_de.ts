@@ -2602,6 +2602,8 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The host key of %1 could not be added to known_hosts: %2</source>
         <translation>Der Host-Schlüssel von %1 konnte nicht in known_hosts eingetragen werden: %2</translation>
+    </message>
+    <message>
         <source>%1 did not accept the password of &quot;%2&quot; (nor any key).</source>
         <translation>%1 hat das Passwort von „%2“ nicht angenommen (auch keinen Schlüssel).</translation>
     </message>
