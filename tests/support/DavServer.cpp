@@ -83,6 +83,9 @@ bool DavServer::prepare(QString *problem)
             "server.modules = (\"mod_auth\", \"mod_authn_file\", \"mod_openssl\", \"mod_webdav\")\n"
             "server.document-root = \"%1/root\"\nserver.bind = \"127.0.0.1\"\nserver.port = %2\n"
             "server.errorlog = \"%1/error.log\"\nserver.upload-dirs = (\"%1/uploads\")\n"
+            // The tests change files behind the server's back within the second
+            // that lighttpd would otherwise keep their sizes and times for.
+            "server.stat-cache-engine = \"disable\"\n"
             "ssl.engine = \"enable\"\nssl.pemfile = \"%1/server.pem\"\nssl.privkey = \"%1/server.key\"\n"
             "auth.backend = \"plain\"\nauth.backend.plain.userfile = \"%1/users\"\n"
             "auth.require = (\"/\" => (\"method\" => \"basic\", \"realm\" => \"Quillnav test\", "
