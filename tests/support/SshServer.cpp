@@ -1,35 +1,18 @@
 #include "support/SshServer.h"
+#include "support/FreePort.h"
 
 #include <QDir>
 #include <QFile>
 #include <QThread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <pwd.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const QString kSshd = QStringLiteral("/usr/sbin/sshd");
-
-int freePort()
-{
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof a;
-    int port = 0;
-    if (bind(s, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0
-        && getsockname(s, reinterpret_cast<sockaddr *>(&a), &length) == 0)
-        port = ntohs(a.sin_port);
-    close(s);
-    return port;
-}
 
 bool keygen(const QString &file)
 {
@@ -104,7 +87,7 @@ bool SshServer::prepare(QString *problem)
         return false;
     }
     QDir dir(m_dir.path());
-    m_port = freePort();
+    m_port = testfiles::freePort();
     if (!dir.mkpath(QStringLiteral("ssh")) || !dir.mkpath(QStringLiteral("www")) || !keygen(hostKeyFile())
         || !keygen(sshDir() + QStringLiteral("/id_ed25519")) || m_port == 0) {
         *problem = QStringLiteral("could not make the keys");
