@@ -201,18 +201,21 @@ private slots:
         for (const QString &p : paths)
             put(m_site.filePath(p), page("new", 21000));
         const auto dialog = planned(TransferPlan::Upload);
-        auto *bar = dialog->findChild<QProgressBar *>("prgTransfer");
-        // The server runs a few milliseconds at a time until a file is done,
-        // so that Cancel comes while the run is in the middle, however fast
-        // the machine.
+        // The server runs half a millisecond at a time until a first file is
+        // new on it, so that Cancel comes while the run is in the middle,
+        // however fast the machine.
+        const auto newOnServer = [&] {
+            return std::count_if(paths.cbegin(), paths.cend(), [&](const QString &p) {
+                return testfiles::readAll(m_server.www() + '/' + p) == page("new", 21000);
+            });
+        };
         m_server.pause(true);
         dialog->findChild<QPushButton *>("cmdTransfer")->click();
-        for (int i = 0; i < 2000 && bar->value() == 0; ++i) {
-            m_server.pause(false);
-            QThread::msleep(3);
-            m_server.pause(true);
-            QCoreApplication::processEvents();
-        }
+        QElapsedTimer waited;
+        waited.start();
+        while (newOnServer() == 0 && waited.elapsed() < 60000)
+            m_server.runFor(500);
+        QVERIFY(newOnServer() > 0 && newOnServer() < 30);
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
         m_server.pause(false);
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->busy(), 60000);

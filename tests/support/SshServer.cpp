@@ -146,6 +146,16 @@ void SshServer::pause(bool stopped)
     all << pid;
     for (const pid_t p : std::as_const(all))
         ::kill(p, stopped ? SIGSTOP : SIGCONT);
+    m_paused = stopped ? all : QList<pid_t>();
+}
+
+void SshServer::runFor(int microseconds)
+{
+    for (const pid_t p : std::as_const(m_paused))
+        ::kill(p, SIGCONT);
+    ::usleep(useconds_t(microseconds));
+    for (const pid_t p : std::as_const(m_paused))
+        ::kill(p, SIGSTOP);
 }
 
 void SshServer::kill()

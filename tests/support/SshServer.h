@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -21,6 +24,10 @@ public:
     // Stops sshd and its sessions without closing anything (a stalled
     // server), or lets them go on.
     void pause(bool stopped);
+    // While paused: lets the processes stopped by pause(true) run for
+    // `microseconds`, then stops them again. The list is not read anew, so
+    // the step is as short as asked.
+    void runFor(int microseconds);
 
     // Before start(): lets `account` (an account of this machine) log in
     // with its password too, and gives it the served folder.
@@ -45,4 +52,5 @@ private:
     int m_port = 0;
     bool m_prepared = false;
     QString m_passwordUser;
+    QList<pid_t> m_paused;
 };
