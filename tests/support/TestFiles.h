@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -58,6 +59,15 @@ inline QList<QJsonArray> tableRows(const QString &name)
     if (rows.isEmpty())
         qFatal("missing test table %s", qPrintable(name));
     return rows;
+}
+
+// A table's rows as a test's data: one column "row" holding the whole row,
+// each named by its first field.
+inline void addTableRows(const QString &name)
+{
+    QTest::addColumn<QJsonArray>("row");
+    for (const QJsonArray &row : tableRows(name))
+        QTest::newRow(qPrintable(row.first().toString())) << row;
 }
 
 struct Run {
