@@ -78,24 +78,15 @@ private slots:
         ::unlink((QFile::encodeName(m_site) + "/r\xe9sum\xe9.htm").constData());
     }
 
-    void naturalOrder_data()
+    void naturalOrder()
     {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
         for (const auto &[a, b] : {std::pair{"page2", "page10"},
                                    {"page", "page1"},
                                    {"a07", "a8"},
                                    {"Apple", "banana"},
                                    {"x2y", "x2z"},
                                    {"Page", "page"}})
-            QTest::newRow(a) << QString(a) << QString(b);
-    }
-    void naturalOrder()
-    {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QVERIFY(NaturalOrder::compare(a, b) < 0);
-        QVERIFY(NaturalOrder::compare(b, a) > 0);
+            QVERIFY2(NaturalOrder::compare(a, b) < 0 && NaturalOrder::compare(b, a) > 0, a);
     }
 
     // Titles, headings and the order; hidden folders, the backup folder, the
@@ -184,30 +175,8 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("file");
-        QTest::newRow("top") << "https://example.org"
-                             << "index.html";
-        QTest::newRow("folder") << "https://example.org/blog/"
-                                << "blog/index.html";
-        QTest::newRow("folder without slash") << "http://example.org/blog"
-                                              << "blog/index.html";
-        QTest::newRow("dots") << "https://example.org/blog/../page2.html?x#y"
-                              << "page2.html";
-        QTest::newRow("above the top") << "https://example.org/../page2.html"
-                                       << "";
-        QTest::newRow("backslash") << "https:\\\\example.org\\blog\\a.html"
-                                   << "blog/a.html";
-        QTest::newRow("escaped") << "https://example.org/no%20title.htm"
-                                 << "no title.htm";
-        QTest::newRow("root-relative") << "/docs/guide.html"
-                                       << "docs/guide.html";
-        QTest::newRow("no such file") << "https://example.org/gone.html"
-                                      << "";
-        QTest::newRow("folder without index") << "https://example.org/docs/"
-                                              << "";
-        QTest::newRow("other scheme") << "ftp://example.org/page2.html"
-                                      << "page2.html";
-        QTest::newRow("mail") << "mailto:page2.html"
-                              << "";
+        for (const QJsonArray &r : testfiles::tableRows("sitemap-files.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
     }
     void sitemapFile()
     {
@@ -216,51 +185,19 @@ private slots:
         QCOMPARE(SitemapImport::fileFor(address, m_site), file);
     }
 
-    void checkLinks_data()
-    {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("reason");
-        const int good = LinkVerdict::Good, failed = LinkVerdict::Failed, skipped = LinkVerdict::NotChecked;
-        QTest::newRow("file") << "page2.html?x=1" << good << "";
-        QTest::newRow("folder") << "/blog/" << good << "";
-        QTest::newRow("folder without slash") << "blog" << good << "";
-        QTest::newRow("escaped") << "no%20title.htm" << good << "";
-        QTest::newRow("id") << "page10.html#sec" << good << "";
-        QTest::newRow("a name") << "/page10.html#old" << good << "";
-        QTest::newRow("case") << "about.html" << failed
-                              << "about.html does not exist with this case (the file is About.html)";
-        QTest::newRow("missing") << "blog/2025/" << failed << "blog/2025/index.html does not exist";
-        QTest::newRow("no fragment") << "page10.html#gone" << failed
-                                     << "page10.html has no element with the id or name \"gone\"";
-        QTest::newRow("outside") << "../outside/o.html" << failed
-                                 << "../outside/o.html leads out of the site folder";
-        QTest::newRow("mail") << "mailto:a@example.org,b@b.example?subject=x" << good << "";
-        QTest::newRow("bad mail") << "mailto:bob@" << failed << "\"bob@\" is not a valid e-mail address";
-        QTest::newRow("web") << "https://example.org/" << skipped
-                             << "https://example.org/ is not checked (no network access)";
-        QTest::newRow("bare fragment")
-            << "#main" << skipped << "a fragment of the page that shows the menu is not checked";
-        QTest::newRow("blanks at the ends") << " page2.html\n" << good << "";
-        QTest::newRow("backslash") << "blog\\a.html" << good << "";
-        QTest::newRow("tab and line break inside") << "blog/\t2026/\npost.html" << good << "";
-        QTest::newRow("backslash, missing") << "blog\\b.html" << failed << "blog/b.html does not exist";
-        QTest::newRow("alias") << "latest.html" << good << "";
-        QTest::newRow("folder without slash, case") << "Blog" << failed
-                                                    << "Blog/index.html does not exist with this case "
-                                                       "(the file is blog/index.html)";
-        QTest::newRow("name not in UTF-8") << "r%E9sum%E9.htm" << good << "";
-        QTest::newRow("name not in UTF-8, missing")
-            << "r%E9sum%E8.htm" << failed << "r\\xE9sum\\xE8.htm does not exist";
-    }
+    // A link, its verdict ("good", "failed" or "not checked") and the reason.
+    void checkLinks_data() { testfiles::addTableRows("link-checks.json"); }
     void checkLinks()
     {
-        QFETCH(QString, link);
-        QFETCH(int, status);
-        QFETCH(QString, reason);
+        QFETCH(QJsonArray, row);
+        const QString verdict = row[2].toString();
+        const auto status = verdict == "good"     ? LinkVerdict::Good
+                            : verdict == "failed" ? LinkVerdict::Failed
+                                                  : LinkVerdict::NotChecked;
         LinkCheck check(m_site);
-        const QList<LinkVerdict> v = check.check({{"x", "Yes", link, "No"}, MenuItem::separator()});
-        QCOMPARE(v, (QList<LinkVerdict>{{LinkVerdict::Status(status), reason}, {}}));
+        const QList<LinkVerdict> v =
+            check.check({{"x", "Yes", row[1].toString(), "No"}, MenuItem::separator()});
+        QCOMPARE(v, (QList<LinkVerdict>{{status, row[3].toString()}, {}}));
     }
 
     // A page's encoding declared past the prescan or by an XML declaration,
