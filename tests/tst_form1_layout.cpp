@@ -58,15 +58,9 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QSize>("delta");
-        QTest::newRow("start-up") << "resize" << QSize(0, 0);
-        QTest::newRow("wider") << "resize" << QSize(67, 0);
-        QTest::newRow("taller") << "resize" << QSize(0, 67);
-        QTest::newRow("smaller is refused") << "resize" << QSize(-200, -150);
-        QTest::newRow("one pixel smaller is refused") << "resize" << QSize(-1, -1);
-        QTest::newRow("minimized, restored") << "minimize" << QSize(70, 50);
-        QTest::newRow("maximized") << "maximize" << QSize();
-        QTest::newRow("right to left") << "resize" << QSize(0, 0);
-        QTest::newRow("right to left, wider") << "resize" << QSize(67, 0);
+        for (const QJsonArray &r : testfiles::tableRows("window-geometry.json"))
+            QTest::newRow(qPrintable(r[0].toString()))
+                << r[1].toString() << QSize(r[2][0].toInt(-1), r[2][1].toInt(-1)); // null: none
     }
     void geometry()
     {

@@ -150,8 +150,15 @@ private slots:
         QFETCH(QString, mode);
         MenuProject p = workedExample();
         edit(p);
-        const MenuCode code = GenerateMenuCode(mode, p);
         const QString name = QTest::currentDataTag();
+        if (qEnvironmentVariableIsSet("QN_DUMP_QNV")) {
+            QVERIFY(testfiles::saveProject(testpaths::dataFile("golden/" + name + ".qnv"), p));
+            MenuProject back;
+            QString error;
+            QVERIFY2(ProjectFile::load(testpaths::dataFile("golden/" + name + ".qnv"), &back, &error), qPrintable(error));
+            QVERIFY(back == p);
+        }
+        const MenuCode code = GenerateMenuCode(mode, p);
         compareGolden(name + ".head.txt", code.head);
         compareGolden(name + ".body.txt", code.body);
         p.dialect = CodeDialect::Html5;

@@ -14,6 +14,7 @@
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
 #include "support/TempDirOverride.h"
+#include "support/TestFiles.h"
 
 #include <QHelpContentWidget>
 
@@ -69,23 +70,10 @@ private slots:
     void toolbarKeysRunTheirMenuCommands_data()
     {
         QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("menuEntry");
-        const char *rows[][2] = {{"newproj", "mnuFileNew"},
-                                 {"loadproj", "mnuFileLoad"},
-                                 {"saveproj", "mnuFileSaveProj"},
-                                 {"savecodeclip", "mnuFileCopy"},
-                                 {"savecodefile", "mnuFileCodeFile"},
-                                 {"preview", "mnuPrevBr"},
-                                 {"help", "mnuHlpCont"},
-                                 {"wthis", "mnuHelpCtx"},
-                                 {"about", "mnuHlpAb"},
-                                 {"", ""},
-                                 {"Help", ""},
-                                 {"NEWPROJ", ""},
-                                 {"about ", ""},
-                                 {"mnuFileNew", ""}};
-        for (const auto &row : rows)
-            QTest::newRow(*row[0] ? row[0] : "separators") << row[0] << row[1];
+        QTest::addColumn<QString>("menuEntry"); // none: the key runs nothing
+        for (const QJsonArray &r : testfiles::tableRows("toolbar-keys.json"))
+            QTest::newRow(r[0].toString().isEmpty() ? "separators" : qPrintable(r[0].toString()))
+                << r[0].toString() << r[1].toString();
     }
     void toolbarKeysRunTheirMenuCommands()
     {

@@ -208,14 +208,8 @@ private slots:
     {
         QTest::addColumn<QString>("script"); // empty: no such program
         QTest::addColumn<QString>("problem");
-        QTest::newRow("shows the page") << "echo \"$1\" > \"$0.url\""
-                                        << "";
-        QTest::newRow("ends with an error") << "exit 3"
-                                            << "\"%1\" ended with an error (exit code 3)";
-        QTest::newRow("stops") << "kill -SEGV $$"
-                               << "\"%1\" stopped unexpectedly";
-        QTest::newRow("missing") << ""
-                                 << "\"%1\" was not found";
+        for (const QJsonArray &r : testfiles::tableRows("browser-failures.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
     }
     void browserFailures()
     {

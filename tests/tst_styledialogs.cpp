@@ -344,34 +344,19 @@ private slots:
         QCOMPARE(d->capture(), start);
     }
 
-    void ignoredStylesNotice_data()
-    {
-        QTest::addColumn<bool>("html5");
-        QTest::addColumn<bool>("button");
-        QTest::addColumn<QString>(
-            "steps"); // "s" silenced first; in the dialog "i" italics, "r" Restore Defaults
-        QTest::addColumn<QString>("seen"); // browser notices, then "N" for the notice after OK
-        QTest::newRow("classic, menu italics") << false << false << "i"
-                                               << "1N";
-        QTest::newRow("classic, button italics") << false << true << "i"
-                                                 << "1N";
-        QTest::newRow("classic, defaults restored") << false << false << "ir"
-                                                    << "1";
-        QTest::newRow("classic, silenced") << false << false << "si"
-                                           << "1";
-        QTest::newRow("HTML5, menu italics") << true << false << "i"
-                                             << "0";
-    }
+    // Rows: HTML5, the button's dialog, the steps ("s" silenced first; in the dialog "i"
+    // italics, "r" Restore Defaults), then the browser notices seen and "N" for the notice after OK.
+    void ignoredStylesNotice_data() { testfiles::addTableRows(u"ignored-styles-notices.json"_s); }
 
     // After OK, a classic style that browsers ignore is pointed out without
     // blocking; "Use HTML5 code" is one undo step. The browser notice speaks
     // of classic code only.
     void ignoredStylesNotice()
     {
-        QFETCH(bool, html5);
-        QFETCH(bool, button);
-        QFETCH(QString, steps);
-        QFETCH(QString, seen);
+        QFETCH(QJsonArray, row);
+        const bool html5 = row[1].toBool(), button = row[2].toBool();
+        QString steps = row[3].toString();
+        const QString seen = row[4].toString();
         AdvisoryFlags::Write(AdvisoryFlags::ShowRestoreDefaultsMessage, false);
         AdvisoryFlags::Write(AdvisoryFlags::ShowIgnoredStylesMessage, !steps.contains('s'));
         w->document()->setDialect(html5 ? CodeDialect::Html5 : CodeDialect::Classic);

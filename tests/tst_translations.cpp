@@ -201,33 +201,14 @@ private slots:
 
     // What publishing will change, counted in the window's language: the pages
     // apart from the shared script of HTML5 menus; the contrast warning's numbers.
-    void countsAndNumbers_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<bool>("html5");
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<QString>("contrast");
-        QTest::newRow("en one")
-            << "en" << 1 << false << "1 page will change in"
-            << "Low contrast (1.6:1): the text may be hard to read. At least 4.5:1 is advised.";
-        QTest::newRow("en two, script")
-            << "en" << 2 << true << "2 pages and the shared script quillnav-menus.js will change in"
-            << "";
-        QTest::newRow("de one, script")
-            << "de" << 1 << true << "1 Seite und das gemeinsame Skript quillnav-menus.js in"
-            << "Geringer Kontrast (1,6:1): Der Text ist womöglich schwer zu lesen. "
-               "Empfohlen wird mindestens 4,5:1.";
-        QTest::newRow("de two") << "de" << 2 << false << "2 Seiten in"
-                                << "";
-    }
+    // The publishing window's summary and the contrast warning ("": not checked), in a language.
+    void countsAndNumbers_data() { testfiles::addTableRows("publish-summaries.json"); }
     void countsAndNumbers()
     {
-        QFETCH(QString, language);
-        QFETCH(int, pages);
-        QFETCH(bool, html5);
-        QFETCH(QString, summary);
-        QFETCH(QString, contrast);
+        QFETCH(QJsonArray, row);
+        const QString language = row[1].toString(), summary = row[4].toString(), contrast = row[5].toString();
+        const int pages = row[2].toInt();
+        const bool html5 = row[3].toBool();
         useLanguage(QLocale(language));
         if (!contrast.isEmpty())
             QCOMPARE(ColorContrast::LowContrastWarning(1.68), contrast);

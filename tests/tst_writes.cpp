@@ -42,6 +42,9 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
 // Files may grow to this many bytes; a longer write fails with EFBIG.
 constexpr rlim_t kSmallFile = 200;
 
+// The file size limit of this process and of the programs it runs.
+rlim_t fileLimit = RLIM_INFINITY;
+
 // Lowers this process's file size limit while it lives.
 struct SmallFiles {
     rlimit saved{};
@@ -50,24 +53,71 @@ struct SmallFiles {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &saved);
         rlimit small = saved;
-        small.rlim_cur = kSmallFile;
+        small.rlim_cur = fileLimit = kSmallFile;
         setrlimit(RLIMIT_FSIZE, &small);
     }
-    ~SmallFiles() { setrlimit(RLIMIT_FSIZE, &saved); }
+    ~SmallFiles() { setrlimit(RLIMIT_FSIZE, &saved), fileLimit = RLIM_INFINITY; }
 };
 
-// The real program under the same limit; returns what it printed on stderr.
-QString runLimited(const QStringList &args)
+// The real program, under the limit of the moment: true when it went through.
+bool runs(const QStringList &args, QString *message)
 {
-    const testfiles::Run run = testfiles::runQuillnav(args, kSmallFile);
-    return run.exitCode == 1 ? run.err : QString();
+    const testfiles::Run run = testfiles::runQuillnav(args, fileLimit);
+    *message = run.exitCode == -1 ? QString("did not finish") : run.err;
+    return run.exitCode == 0;
 }
 
-using Writer = std::function<QString(const QString &dir, const QString &project)>;
-
-// A writer aimed at one name: true when it reports success; `message` gets
-// what it said otherwise.
-using TargetWriter = std::function<bool(const QString &target, const QString &project, QString *message)>;
+// Every writer, aimed at one name (`file`, in a folder of its own): true when it
+// reports success; `message` gets what it said otherwise. Those of the command
+// line write through devices and FIFOs.
+struct Writer {
+    const char *name;
+    bool commandLine;
+    const char *file;
+    std::function<bool(const QString &target, const QString &project, QString *message)> write;
+};
+const Writer kWriters[] = {
+    {"project save", false, "p.qnv",
+     [](const QString &target, const QString &, QString *message) {
+         return ProjectFile::save(target, testfiles::sampleProject(), message);
+     }},
+    {"save code", false, "code.html",
+     [](const QString &target, const QString &, QString *message) {
+         SetSaveCodeFileChooser([target](QWidget *) { return target; });
+         modalwatch::MessageBoxCatcher boxes;
+         const bool saved = SaveCodeToFile(nullptr, testfiles::sampleProject());
+         *message = boxes.text;
+         return saved;
+     }},
+    {"settings store", false, "user-registry.txt",
+     [](const QString &target, const QString &, QString *message) {
+         RegistryStore::setFilePath(target);
+         const bool written = RegistryStore::modify(
+             [](RegistryHive &hive) { return hive.createKey(QString(300, 'k')); }, message);
+         RegistryStore::setFilePath({});
+         return written;
+     }},
+    {"preview pages", false, "98127630.html",
+     [](const QString &target, const QString &, QString *message) {
+         const MenuProject p = testfiles::sampleProject();
+         return PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options)
+             .writeTo(QFileInfo(target).path(), message);
+     }},
+    {"generate -o", true, "page.html",
+     [](const QString &target, const QString &project, QString *message) {
+         return runs({"--generate", project, "-o", target}, message);
+     }},
+    {"import -o", true, "p.qnv",
+     [](const QString &target, const QString &project, QString *message) {
+         const QString page = QFileInfo(project).dir().filePath("page.html");
+         testfiles::writeAll(page, "<select><option value=a.html>A</option></select>");
+         return runs({"--import", page, "-o", target}, message);
+     }},
+    {"write-preview", false, "98127630.html",
+     [](const QString &target, const QString &project, QString *message) {
+         return runs({"--write-preview", QFileInfo(target).path(), project}, message);
+     }},
+};
 
 // Makes a node of a kind at `path`: false when the system does not allow it here.
 bool makeNode(const QString &kind, const QString &path)
@@ -116,17 +166,7 @@ QMap<QString, QString> nodes(const QString &folder)
     return out;
 }
 
-bool runs(const QStringList &args, QString *message)
-{
-    const testfiles::Run run = testfiles::runQuillnav(args);
-    *message = run.exitCode == -1 ? QString("did not finish") : run.err;
-    return run.exitCode == 0;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Writer)
-Q_DECLARE_METATYPE(TargetWriter)
 
 using namespace testfiles;
 
@@ -158,59 +198,28 @@ private slots:
         QVERIFY(!bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains("Menu Preview"));
     }
 
+    // A write that fails at the end (the file would pass the size limit)
+    // leaves every file as it was.
     void failedFinalWriteKeepsOldFile_data()
     {
-        QTest::addColumn<Writer>("writer");
-        QTest::addColumn<QString>("target"); // a file that held something before
-        QTest::addColumn<QByteArray>("old");
-        const QByteArray old("old");
-        QTest::newRow("project save") << Writer([](const QString &dir, const QString &) {
-            QString error;
-            ProjectFile::save(dir + "/old.qnv", sample(), &error);
-            return error;
-        }) << "old.qnv" << old;
-        QTest::newRow("generate -o") << Writer([](const QString &dir, const QString &project) {
-            return runLimited({"--generate", project, "-o", dir + "/page.html"});
-        }) << "page.html" << old;
-        QTest::newRow("write-preview") << Writer([](const QString &dir, const QString &project) {
-            return runLimited({"--write-preview", dir, project});
-        }) << "quillnav_preview_frame2.html"
-                                       << old;
-        QTest::newRow("preview pages") << Writer([](const QString &dir, const QString &) {
-            QString error;
-            PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, sample()), sample().options)
-                .writeTo(dir, &error);
-            return error;
-        }) << "98127630.html" << old;
-        QTest::newRow("save code") << Writer([](const QString &dir, const QString &) {
-            SetSaveCodeFileChooser([dir](QWidget *) { return dir + "/code.html"; });
-            modalwatch::MessageBoxCatcher boxes;
-            SaveCodeToFile(nullptr, sample());
-            return boxes.text;
-        }) << "code.html" << old;
-        QTest::newRow("settings store") << Writer([](const QString &dir, const QString &) {
-            RegistryStore::setFilePath(dir + "/user-registry.txt");
-            QString error;
-            RegistryStore::modify([](RegistryHive &hive) { return hive.createKey(QString(300, 'k')); },
-                                  &error);
-            RegistryStore::setFilePath({});
-            return error;
-        }) << "user-registry.txt" << RegistryHive::signature() + "\n[Old]\n";
+        QTest::addColumn<int>("writer");
+        for (int i = 0; i < int(std::size(kWriters)); ++i)
+            QTest::newRow(kWriters[i].name) << i;
     }
-
     void failedFinalWriteKeepsOldFile()
     {
-        QFETCH(Writer, writer);
-        QFETCH(QString, target);
-        QFETCH(QByteArray, old);
+        QFETCH(int, writer);
+        const Writer &w = kWriters[writer];
         QTemporaryDir projects, dir;
-        QString error;
-        const QString project = projects.filePath("p.qnv");
-        QVERIFY(saveProject(project, sample()) && writeAll(dir.filePath(target), old));
+        const QString project = projects.filePath("p.qnv"), target = dir.filePath(w.file);
+        const QByteArray old =
+            w.name == QString("settings store") ? RegistryHive::signature() + "\n[Old]\n" : "old";
+        QVERIFY(saveProject(project, sample()) && writeAll(target, old));
         const auto before = snapshot(dir.path());
+        QString error;
         {
             SmallFiles limit;
-            error = writer(dir.path(), project);
+            QVERIFY(!w.write(target, project, &error));
         }
         // The message names the file and gives the system's reason.
         QVERIFY2(error.contains(QDir::toNativeSeparators(dir.path() + '/'))
@@ -221,60 +230,14 @@ private slots:
 
     void nonFileTargetStaysAsItWas_data()
     {
-        QTest::addColumn<TargetWriter>("writer");
-        QTest::addColumn<bool>("commandLine"); // devices and FIFOs are written through
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("writer");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("link");
-        const QList<std::tuple<const char *, TargetWriter, bool, const char *>> writers = {
-            {"project save",
-             [](const QString &target, const QString &, QString *message) {
-                 return ProjectFile::save(target, sample(), message);
-             },
-             false, "p.qnv"},
-            {"save code",
-             [](const QString &target, const QString &, QString *message) {
-                 SetSaveCodeFileChooser([target](QWidget *) { return target; });
-                 modalwatch::MessageBoxCatcher boxes;
-                 const bool saved = SaveCodeToFile(nullptr, sample());
-                 *message = boxes.text;
-                 return saved;
-             },
-             false, "code.html"},
-            {"settings store",
-             [](const QString &target, const QString &, QString *message) {
-                 RegistryStore::setFilePath(target);
-                 const bool written =
-                     RegistryStore::modify([](RegistryHive &hive) { return hive.createKey("K"); }, message);
-                 RegistryStore::setFilePath({});
-                 return written;
-             },
-             false, "user-registry.txt"},
-            {"generate -o",
-             [](const QString &target, const QString &project, QString *message) {
-                 return runs({"--generate", project, "-o", target}, message);
-             },
-             true, "page.html"},
-            {"import -o",
-             [](const QString &target, const QString &project, QString *message) {
-                 const QString page = QFileInfo(project).dir().filePath("page.html");
-                 writeAll(page, "<select><option value=a.html>A</option></select>");
-                 return runs({"--import", page, "-o", target}, message);
-             },
-             true, "p.qnv"},
-            {"write-preview",
-             [](const QString &target, const QString &project, QString *message) {
-                 return runs({"--write-preview", QFileInfo(target).path(), project}, message);
-             },
-             false, "98127630.html"},
-        };
-        for (const auto &[writer, write, commandLine, name] : writers) {
-            for (const char *kind : {"fifo", "device", "folder", "socket"}) {
+        for (int i = 0; i < int(std::size(kWriters)); ++i)
+            for (const char *kind : {"fifo", "device", "folder", "socket"})
                 for (const bool link : {false, true})
-                    QTest::addRow("%s, %s%s", writer, link ? "link to " : "", kind)
-                        << write << commandLine << QString(name) << QString(kind) << link;
-            }
-        }
+                    QTest::addRow("%s, %s%s", kWriters[i].name, link ? "link to " : "", kind)
+                        << i << QString(kind) << link;
     }
 
     // The node is never replaced; on the command line a device or a FIFO
@@ -282,13 +245,12 @@ private slots:
     // that names the file.
     void nonFileTargetStaysAsItWas()
     {
-        QFETCH(TargetWriter, writer);
-        QFETCH(bool, commandLine);
-        QFETCH(QString, name);
+        QFETCH(int, writer);
         QFETCH(QString, kind);
         QFETCH(bool, link);
+        const bool commandLine = kWriters[writer].commandLine;
         QTemporaryDir projects, dir;
-        const QString project = projects.filePath("in.qnv"), target = dir.filePath(name);
+        const QString project = projects.filePath("in.qnv"), target = dir.filePath(kWriters[writer].file);
         QVERIFY(saveProject(project, sample()));
         const QString node = link ? dir.filePath("real-" + kind) : target;
         if (!makeNode(kind, node))
@@ -300,7 +262,7 @@ private slots:
             QVERIFY((reader = ::open(QFile::encodeName(node).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
         const auto before = nodes(dir.path());
         QString message;
-        const bool written = writer(target, project, &message);
+        const bool written = kWriters[writer].write(target, project, &message);
         QByteArray received(1 << 16, '\0');
         const ssize_t got = reader >= 0 ? ::read(reader, received.data(), size_t(received.size())) : 0;
         if (reader >= 0)
