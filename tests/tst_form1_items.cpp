@@ -132,16 +132,11 @@ private slots:
         QTest::addColumn<MenuItem>("shown");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("indented") << MenuItem{"--- Sub", "Yes", "s.html", "No"} << "x|y|"
-                                  << "Sub|s.html|I";
-        QTest::newRow("plain clears Indented") << MenuItem{"Top", "Yes", "t", "No"} << "x|y|IS"
-                                               << "Top|t|";
-        QTest::newRow("unlinked default") << MenuItem{"Label", "No", "", "Yes"} << "x|y|"
-                                          << "Label||NS";
-        QTest::newRow("short dashes, no prefix") << MenuItem{"---", "Yes", "d", "No"} << "x|y|I"
-                                                 << "---|d|";
-        QTest::newRow("separator: no edit") << MenuItem::separator() << "x|y|I"
-                                            << "x|y|I";
+        for (const QJsonArray &r : testfiles::tableRows("item-edits.json")) {
+            const QStringList item = r[1].toVariant().toStringList(); // text, linked, url, selected
+            QTest::newRow(qPrintable(r[0].toString()))
+                << MenuItem{item[0], item[1], item[2], item[3]} << r[2].toString() << r[3].toString();
+        }
     }
     void edit()
     {
@@ -288,15 +283,9 @@ private slots:
         QTest::addColumn<QStringList>("typed"); // text, link, menu name, dialect
         QTest::addColumn<QString>("tip");
         QTest::addColumn<bool>("nameWarning");
-        const QString tag = "Classic code: the \"<\" in this text starts a tag.";
-        QTest::newRow("tag in text") << QStringList{"Home <b>", "a.html", "Site Menu", "classic"} << tag
-                                     << true;
-        QTest::newRow("end tag") << QStringList{"a</select>", "b.html", "_m", "classic"} << tag << true;
-        QTest::newRow("less-than as text")
-            << QStringList{"a < b", "a.html?b=<c>", "menu_1", "classic"} << "" << false;
-        QTest::newRow("quote in link") << QStringList{"Say \"hi\"", "a.html?q=\"x\"", "1menu", "classic"}
-                                       << "Classic code: the \" in this link ends it early." << true;
-        QTest::newRow("html5 needs none") << QStringList{"<b>", "\"x\"", "Site Menu", "html5"} << "" << false;
+        for (const QJsonArray &r : testfiles::tableRows("classic-warnings.json"))
+            QTest::newRow(qPrintable(r[0].toString()))
+                << r[1].toVariant().toStringList() << r[2].toString() << r[3].toBool();
     }
     void classicWarnings()
     {

@@ -279,10 +279,8 @@ private slots:
     {
         QTest::addColumn<QString>("answer"); // a button of the warning, "" the close box, or silenced
         QTest::addColumn<bool>("restored");
-        QTest::newRow("Yes") << "Command1" << true;
-        QTest::newRow("No") << "Command2" << false;
-        QTest::newRow("warning closed") << "" << false;
-        QTest::newRow("warning silenced") << "silenced" << true;
+        for (const QJsonArray &r : testfiles::tableRows(u"restore-defaults-answers.json"_s))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toBool();
     }
 
     // Start-up colours come from the palette, and Restore Defaults returns to
