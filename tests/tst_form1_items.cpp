@@ -8,14 +8,6 @@
 
 using namespace form1test;
 
-struct Write {
-    QString how, before, typed;
-    bool yes;
-    QString after;
-    int current;
-};
-Q_DECLARE_METATYPE(Write)
-
 class TestForm1Items : public QObject {
     Q_OBJECT
 
@@ -43,18 +35,14 @@ private slots:
     // Update after Edit, else Add. Separator adds a row and leaves the fields and the
     // current row alone (on an empty list it becomes current). Lists in the notation
     // of rows(), fields in that of itemFields(); yes answers the question if one comes.
-    void write_data()
-    {
-        QTest::addColumn<Write>("row");
-        for (const QJsonArray &r : testfiles::tableRows("item-writes.json"))
-            QTest::newRow(qPrintable(r[0].toString()))
-                << Write{r[1].toString(), r[2].toString(), r[3].toString(),
-                         r[4].toBool(),   r[5].toString(), r[6].toInt()};
-    }
+    void write_data() { testfiles::addTableRows("item-writes.json"); }
     void write()
     {
-        QFETCH(Write, row);
-        const auto &[how, before, typed, yes, after, current] = row;
+        QFETCH(QJsonArray, row);
+        const QString how = row[1].toString(), before = row[2].toString(), typed = row[3].toString(),
+                      after = row[5].toString();
+        const bool yes = row[4].toBool();
+        const int current = row[6].toInt();
         w->document()->model()->setItems(rows(before));
         makeCurrent(*w, 3);
         if (how == "Return edit")
@@ -278,20 +266,14 @@ private slots:
     // What classic code cannot carry is only a warning: the tip beside the item
     // fields, the row's tool tip after Add, the menu name's warning instead of its
     // note. HTML5 code escapes everything and warns of nothing.
-    void classicWarnings_data()
-    {
-        QTest::addColumn<QStringList>("typed"); // text, link, menu name, dialect
-        QTest::addColumn<QString>("tip");
-        QTest::addColumn<bool>("nameWarning");
-        for (const QJsonArray &r : testfiles::tableRows("classic-warnings.json"))
-            QTest::newRow(qPrintable(r[0].toString()))
-                << r[1].toVariant().toStringList() << r[2].toString() << r[3].toBool();
-    }
+    // Rows: what is typed (text, link, menu name, dialect), the tip, the menu name's warning.
+    void classicWarnings_data() { testfiles::addTableRows("classic-warnings.json"); }
     void classicWarnings()
     {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, tip);
-        QFETCH(bool, nameWarning);
+        QFETCH(QJsonArray, row);
+        const QStringList typed = row[1].toVariant().toStringList();
+        const QString tip = row[2].toString();
+        const bool nameWarning = row[3].toBool();
         w->document()->setDialect(typed[3] == "html5" ? CodeDialect::Html5 : CodeDialect::Classic);
         QTest::keyClicks(text(), typed[0]), QTest::keyClicks(link(), typed[1]),
             QTest::keyClicks(lineEdit("txtmnm"), typed[2]);
@@ -302,11 +284,11 @@ private slots:
         settle(*w);
         QTest::mouseClick(control(*w, "additemcmd"), Qt::LeftButton);
         settle(*w);
-        const QModelIndex row = w->document()->model()->index(w->document()->model()->count() - 1, 0);
-        QCOMPARE(row.data(Qt::ToolTipRole).toString(), tip);
+        const QModelIndex added = w->document()->model()->index(w->document()->model()->count() - 1, 0);
+        QCOMPARE(added.data(Qt::ToolTipRole).toString(), tip);
         QCOMPARE(label->isVisible() ? label->toolTip() : QString(), tip); // now the current row's
         w->document()->setDialect(CodeDialect::Html5);
-        QVERIFY(!label->isVisible() && !row.data(Qt::ToolTipRole).isValid()
+        QVERIFY(!label->isVisible() && !added.data(Qt::ToolTipRole).isValid()
                 && !control(*w, "lblmnmwarn")->isVisible());
     }
 };

@@ -6,22 +6,6 @@
 
 using namespace form1test;
 
-struct Pass {
-    QString list;
-    int current;
-    QString typed, expected;
-};
-struct Command {
-    QString before;
-    int from;
-    QString keys;
-    bool yes;
-    QString after;
-    int current;
-};
-Q_DECLARE_METATYPE(Pass)
-Q_DECLARE_METATYPE(Command)
-
 class TestForm1List : public QObject {
     Q_OBJECT
 
@@ -61,17 +45,12 @@ private slots:
     }
 
     // Lists in the notation of rows(), typed in that of itemFields().
-    void pass_data()
-    {
-        QTest::addColumn<Pass>("row");
-        for (const QJsonArray &r : testfiles::tableRows("list-pass.json"))
-            QTest::newRow(qPrintable(r[0].toString()))
-                << Pass{r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toString()};
-    }
+    void pass_data() { testfiles::addTableRows("list-pass.json"); }
     void pass()
     {
-        QFETCH(Pass, row);
-        const auto &[list, current, typed, expected] = row;
+        QFETCH(QJsonArray, row);
+        const QString list = row[1].toString(), typed = row[3].toString(), expected = row[4].toString();
+        const int current = row[2].toInt();
         w->document()->model()->setItems(rows(list));
         if (current)
             makeCurrent(*w, current);
@@ -121,17 +100,15 @@ private slots:
 
     // List commands run the way the user does (toolbar button, or a key while the
     // list has the focus), each only while enabled. Lists in the notation of rows().
-    void commands_data()
-    {
-        QTest::addColumn<Command>("row"); // yes: the answer to the default-selection question
-        for (const QJsonArray &r : testfiles::tableRows("list-commands.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << Command{
-                r[1].toString(), r[2].toInt(), r[3].toString(), r[4].toBool(), r[5].toString(), r[6].toInt()};
-    }
+    // Rows: the list before, the current row, the keys, the answer to the default-selection
+    // question (yes), the list after and the current row then.
+    void commands_data() { testfiles::addTableRows("list-commands.json"); }
     void commands()
     {
-        QFETCH(Command, row);
-        const auto &[before, from, keys, yes, after, current] = row;
+        QFETCH(QJsonArray, row);
+        const QString before = row[1].toString(), keys = row[3].toString(), after = row[5].toString();
+        const int from = row[2].toInt(), current = row[6].toInt();
+        const bool yes = row[4].toBool();
         w->document()->model()->setItems(rows(before));
         makeCurrent(*w, from);
         lv()->setFocus();

@@ -288,27 +288,13 @@ private slots:
     // it reaches its file from there, the script's src beside it (not checked
     // where empty), and whether it selects the page's entry; "tags/x" is a
     // folder. The rows are tests/data/links-on-pages.json.
-    void linkOnPage_data()
-    {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("own");
-        for (const QJsonArray &r : testfiles::tableRows("links-on-pages.json"))
-            QTest::newRow(qPrintable(r[0].toString()))
-                << r[1].toString() << r[2].toString() << r[3].toString() << r[4].toString() << r[5].toString()
-                << r[6].toBool();
-    }
+    void linkOnPage_data() { testfiles::addTableRows("links-on-pages.json"); }
     void linkOnPage()
     {
-        QFETCH(QString, link);
-        QFETCH(QString, page);
-        QFETCH(QString, base);
-        QFETCH(QString, written);
-        QFETCH(QString, script);
-        QFETCH(bool, own);
+        QFETCH(QJsonArray, row);
+        const QString link = row[1].toString(), page = row[2].toString(), base = row[3].toString(),
+                      written = row[4].toString(), script = row[5].toString();
+        const bool own = row[6].toBool();
         MenuProject p;
         p.dialect = CodeDialect::Html5;
         p.items = {{"x", "Yes", link, "No"}, {"y", "Yes", "zzz.html", "Yes"}};
@@ -389,11 +375,17 @@ private slots:
     {
         QTemporaryDir dir;
         copySite(dir.path());
-        PublishDialog dialog(project("nav"), dir.path(), SitePublisher::Publish);
+        MenuProject p = project("nav");
+        p.items.append({"Old", "Yes", "old.html", "No"});
+        PublishDialog dialog(p, dir.path(), SitePublisher::Publish);
         auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
-        // Eight pages, the shared script, and about.html#team as a dead link (no such id).
-        QCOMPARE(pages->topLevelItemCount(), 10);
+        // Eight pages, the shared script, about.html#team (no such id) and old.html as dead links.
+        QCOMPARE(pages->topLevelItemCount(), 11);
         QCOMPARE(pages->topLevelItem(9)->text(0), "dead link");
+        const QTreeWidgetItem *dead = pages->topLevelItem(10);
+        QCOMPARE(dead->text(0) + ' ' + dead->text(1) + ' ' + dead->text(2),
+                 "dead link entry 9 (\"Old\") \"old.html\": old.html does not exist");
+        QVERIFY(dialog.findChild<QPushButton *>("cmdPublish")->isEnabled());
         pages->setCurrentItem(pages->topLevelItem(2));
         QCOMPARE(pages->currentItem()->text(1), "blog/2026/post.html");
         dialog.findChild<QPushButton *>("cmdShowChanges")->click();
@@ -412,23 +404,15 @@ private slots:
         QCOMPARE(testfiles::readAll(dir.filePath("blog/2026/post.html")), dialog.plan().pages.at(2).newBytes);
     }
 
-    // A link to a page that is gone warns, in the window's table and on the
-    // command line; the menu is published all the same.
+    // A link to a page that is gone warns on the command line too (the window's
+    // table is dialog()'s); the menu is published all the same.
     void deadLinks()
     {
         QTemporaryDir dir;
-        const QString site = dir.filePath("in");
-        copySite(site);
+        copySite(dir.filePath("in"));
         MenuProject p = project("nav");
         p.items.append({"Old", "Yes", "old.html", "No"});
         const QString entry = QString("entry %1 (\"Old\")").arg(p.items.size());
-        PublishDialog dialog(p, site, SitePublisher::Publish);
-        auto *pages = dialog.findChild<QTreeWidget *>("lstPublishPages");
-        QCOMPARE(pages->topLevelItemCount(), 11); // eight pages, the shared script, two dead links
-        const QTreeWidgetItem *dead = pages->topLevelItem(10);
-        QCOMPARE(dead->text(0) + ' ' + dead->text(1) + ' ' + dead->text(2),
-                 "dead link " + entry + " \"old.html\": old.html does not exist");
-        QVERIFY(dialog.findChild<QPushButton *>("cmdPublish")->isEnabled());
         QVERIFY(testfiles::saveProject(dir.filePath("nav.qnv"), p));
         const testfiles::Run run = testfiles::runQuillnav({"--publish", dir.filePath("nav.qnv")});
         QCOMPARE(run.exitCode, 0);

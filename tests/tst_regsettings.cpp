@@ -85,28 +85,17 @@ private slots:
         m_dir.reset();
     }
 
-    void readAndWrite_data()
-    {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("setting"); // null: nothing is saved
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("storedAt"); // the key that must hold the value
-        for (const QJsonArray &r : testfiles::tableRows(u"settings-values.json"_s))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString()
-                                                       << (r[3].isNull()              ? QString()
-                                                           : r[3].toString().isNull() ? u""_s
-                                                                                      : r[3].toString())
-                                                       << r[4].toString() << r[5].toString();
-    }
-
+    // Rows: section, key, the setting saved (null: none), the value read, and the
+    // key that must hold it.
+    void readAndWrite_data() { testfiles::addTableRows(u"settings-values.json"_s); }
     void readAndWrite()
     {
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, setting);
-        QFETCH(QString, expected);
-        QFETCH(QString, storedAt);
+        QFETCH(QJsonArray, row);
+        const QString section = row[1].toString(), key = row[2].toString(), expected = row[4].toString(),
+                      storedAt = row[5].toString();
+        const QString setting = row[3].isNull()              ? QString()
+                                : row[3].toString().isNull() ? u""_s
+                                                             : row[3].toString();
         if (setting.isNull())
             QVERIFY(!QDir(m_folder).exists()); // reading creates nothing
         else
