@@ -258,10 +258,8 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("unchanged") << "unchanged" << false;
-        QTest::newRow("replaced") << "replaced" << true;
-        QTest::newRow("rewritten in place, same size and time") << "in place" << true;
-        QTest::newRow("removed") << "removed" << false;
+        for (const QJsonArray &r : testfiles::tableRows("document-disk-changes.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toBool();
     }
     // A save over a file that another program changed is refused, without a
     // word written, until it is told to overwrite; the watcher says so.

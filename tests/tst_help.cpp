@@ -121,11 +121,8 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("viaLink");
-        QTest::newRow("item-properties.html|F1 field") << "itemtexttext" << false; // tag: the topic expected
-        QTest::newRow("item-properties.html|F1 label, its frame's") << "itemtextlbl" << false;
-        QTest::newRow("menu-style.html|F1 button") << "cmdAdvMnu" << false;
-        QTest::newRow("index.html|F1 without topic") << "StatusBar1Panel" << false;
-        QTest::newRow("menu-list.html|link") << "lv" << true;
+        for (const QJsonArray &r : testfiles::tableRows("help-topics-opened.json")) // tag: the topic expected
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toBool();
     }
     void f1AndWhatsThisLinksOpenTopics()
     {

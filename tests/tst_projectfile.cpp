@@ -247,21 +247,8 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "missing"
-                                 << "menu.qnv\" does not exist.";
-        QTest::newRow("invalid") << "invalid"
-                                 << "is not a valid menu project: Menu Options: Target of Links must be";
-        QTest::newRow("FIFO, which must not block") << "fifo"
-                                                    << "menu.qnv\" is not a regular file";
-        QTest::newRow("folder") << "folder"
-                                << "menu.qnv\" is not a regular file";
-        QTest::newRow("over the size limit")
-            << "large" << QString("menu.qnv\" is larger than %1 MiB").arg(ProjectFile::kMaxFileBytes >> 20);
-        // A file the reader takes, refused by the code's own limit.
-        QTest::newRow("code over 256 MiB")
-            << "code"
-            << "is not a valid menu project: the menu's generated code would pass "
-               "the limit of 256 MiB";
+        for (const QJsonArray &r : testfiles::tableRows("project-load-failures.json"))
+            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
     }
 
     void loadFailuresNameTheFile()

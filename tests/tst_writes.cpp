@@ -21,12 +21,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace {
+using namespace testfiles;
 
-MenuProject sample()
-{
-    return testfiles::sampleProject();
-}
+namespace {
 
 // Every file and folder under a folder, with the files' bytes.
 QMap<QString, QByteArray> snapshot(const QString &folder)
@@ -35,7 +32,7 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
-        files[it.next()] = testfiles::readAll(it.filePath());
+        files[it.next()] = readAll(it.filePath());
     return files;
 }
 
@@ -62,7 +59,7 @@ struct SmallFiles {
 // The real program, under the limit of the moment: true when it went through.
 bool runs(const QStringList &args, QString *message)
 {
-    const testfiles::Run run = testfiles::runQuillnav(args, fileLimit);
+    const Run run = runQuillnav(args, fileLimit);
     *message = run.exitCode == -1 ? QString("did not finish") : run.err;
     return run.exitCode == 0;
 }
@@ -79,13 +76,13 @@ struct Writer {
 const Writer kWriters[] = {
     {"project save", false, "p.qnv",
      [](const QString &target, const QString &, QString *message) {
-         return ProjectFile::save(target, testfiles::sampleProject(), message);
+         return ProjectFile::save(target, sampleProject(), message);
      }},
     {"save code", false, "code.html",
      [](const QString &target, const QString &, QString *message) {
          SetSaveCodeFileChooser([target](QWidget *) { return target; });
          modalwatch::MessageBoxCatcher boxes;
-         const bool saved = SaveCodeToFile(nullptr, testfiles::sampleProject());
+         const bool saved = SaveCodeToFile(nullptr, sampleProject());
          *message = boxes.text;
          return saved;
      }},
@@ -99,7 +96,7 @@ const Writer kWriters[] = {
      }},
     {"preview pages", false, "98127630.html",
      [](const QString &target, const QString &, QString *message) {
-         const MenuProject p = testfiles::sampleProject();
+         const MenuProject p = sampleProject();
          return PreviewPages::build(GenerateMenuCode(codegen::kPreviewMode, p), p.options)
              .writeTo(QFileInfo(target).path(), message);
      }},
@@ -110,7 +107,7 @@ const Writer kWriters[] = {
     {"import -o", true, "p.qnv",
      [](const QString &target, const QString &project, QString *message) {
          const QString page = QFileInfo(project).dir().filePath("page.html");
-         testfiles::writeAll(page, "<select><option value=a.html>A</option></select>");
+         writeAll(page, "<select><option value=a.html>A</option></select>");
          return runs({"--import", page, "-o", target}, message);
      }},
     {"write-preview", false, "98127630.html",
@@ -168,8 +165,6 @@ QMap<QString, QString> nodes(const QString &folder)
 
 } // namespace
 
-using namespace testfiles;
-
 class TestWrites : public QObject {
     Q_OBJECT
 private slots:
@@ -180,14 +175,14 @@ private slots:
         QVERIFY(writeAll(path, QByteArray(100000, 'x'))); // an older, longer file is replaced as a whole
         modalwatch::MessageBoxCatcher boxes;
         SetSaveCodeFileChooser([](QWidget *) { return QString(); }); // cancelled: no failure, nothing written
-        QVERIFY(!SaveCodeToFile(nullptr, sample()));
+        QVERIFY(!SaveCodeToFile(nullptr, sampleProject()));
         QCOMPARE(readAll(path), QByteArray(100000, 'x'));
         SetSaveCodeFileChooser([path](QWidget *) { return path; });
-        QVERIFY(SaveCodeToFile(nullptr, sample()));
+        QVERIFY(SaveCodeToFile(nullptr, sampleProject()));
         QCOMPARE(boxes.count, 0);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"code.html"}));
         // The fragments are in the file byte for byte, head inside HEAD, body inside BODY, UTF-8.
-        const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sample());
+        const MenuCode code = GenerateMenuCode(codegen::kCodeMode, sampleProject());
         const QByteArray bytes = readAll(path), head = code.head.toUtf8(), body = code.body.toUtf8();
         QCOMPARE(bytes, SavedCodePage::bytes(code));
         QVERIFY(bytes.indexOf("<HEAD>") < bytes.indexOf(head)
@@ -214,7 +209,7 @@ private slots:
         const QString project = projects.filePath("p.qnv"), target = dir.filePath(w.file);
         const QByteArray old =
             w.name == QString("settings store") ? RegistryHive::signature() + "\n[Old]\n" : "old";
-        QVERIFY(saveProject(project, sample()) && writeAll(target, old));
+        QVERIFY(saveProject(project, sampleProject()) && writeAll(target, old));
         const auto before = snapshot(dir.path());
         QString error;
         {
@@ -251,7 +246,7 @@ private slots:
         const bool commandLine = kWriters[writer].commandLine;
         QTemporaryDir projects, dir;
         const QString project = projects.filePath("in.qnv"), target = dir.filePath(kWriters[writer].file);
-        QVERIFY(saveProject(project, sample()));
+        QVERIFY(saveProject(project, sampleProject()));
         const QString node = link ? dir.filePath("real-" + kind) : target;
         if (!makeNode(kind, node))
             QSKIP(qPrintable(QString("cannot make a %1 here: %2").arg(kind, std::strerror(errno))));
@@ -284,9 +279,9 @@ private slots:
     void fifoWithoutReaderIsRefusedAtOnce()
     {
         QTemporaryDir dir;
-        QVERIFY(saveProject(dir.filePath("in.qnv"), sample()) && makeNode("fifo", dir.filePath("out")));
-        const testfiles::Run run =
-            testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", dir.filePath("out")});
+        QVERIFY(saveProject(dir.filePath("in.qnv"), sampleProject())
+                && makeNode("fifo", dir.filePath("out")));
+        const Run run = runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", dir.filePath("out")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(dir.filePath("out")) && run.err.contains("no program is reading"),
                  qPrintable(run.err));
@@ -298,11 +293,10 @@ private slots:
     void standardOutputByName()
     {
         QTemporaryDir dir;
-        QVERIFY(saveProject(dir.filePath("in.qnv"), sample()));
-        const testfiles::Run plain = testfiles::runQuillnav({"--generate", dir.filePath("in.qnv")});
+        QVERIFY(saveProject(dir.filePath("in.qnv"), sampleProject()));
+        const Run plain = runQuillnav({"--generate", dir.filePath("in.qnv")});
         for (const char *name : {"/dev/stdout", "/dev/fd/1"}) {
-            const testfiles::Run named =
-                testfiles::runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
+            const Run named = runQuillnav({"--generate", dir.filePath("in.qnv"), "-o", name});
             QCOMPARE(named.exitCode, 0);
             QVERIFY(!plain.out.isEmpty());
             QCOMPARE(named.out, plain.out);
@@ -339,7 +333,7 @@ private slots:
                                            : command == "--import"      ? "page.html"
                                                                         : "in.qnv");
         QVERIFY(command == "--import" ? writeAll(input, "<select><option value=a.html>A</option></select>")
-                                      : saveProject(input, sample()));
+                                      : saveProject(input, sampleProject()));
         QString other = input; // the input under another name
         if (alias == "other spelling") {
             QVERIFY(QDir(dir.path()).mkdir("sub"));
@@ -355,7 +349,7 @@ private slots:
         // The preview reads the other name and writes the page's name.
         const QStringList args = command == "--write-preview" ? QStringList{command, dir.path(), other}
                                                               : QStringList{command, input, "-o", other};
-        const testfiles::Run run = testfiles::runQuillnav(args);
+        const Run run = runQuillnav(args);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(QDir::toNativeSeparators(input)) && run.err.contains("nothing was written"),
                  qPrintable(run.err));
