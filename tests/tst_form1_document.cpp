@@ -9,13 +9,6 @@
 
 using namespace form1test;
 
-struct Failure {
-    QString command, file;
-    QByteArray contents;
-    QString mentions;
-};
-Q_DECLARE_METATYPE(Failure)
-
 class TestForm1Document : public QObject {
     Q_OBJECT
 
@@ -243,29 +236,23 @@ private slots:
 
     // A refused or failed file names the file in its message and leaves the project
     // and its file alone; a cancelled file dialog does nothing at all.
-    void fileFailures_data()
-    {
-        // file empty: the dialog is cancelled; contents written there first unless null;
-        // mentions null: no message.
-        QTest::addColumn<Failure>("row");
-        QTest::newRow("load: bad flag")
-            << Failure{"mnuFileLoad", "broken.qnv", R"({"format":"quillnav-menu-project","version":1,
-            "items":[{"text":"A","linked":"maybe","url":"","selected":"No"}]})",
-                       R"(entry 1 ("A"): Linked must be "Yes" or "No")"};
-        MenuProject hugeCode; // separators as long as the longest text: the file is small, its code is not
-        hugeCode.items = {{QString(ProjectFile::kMaxTextLength, 'x'), "No", "", "No"}};
-        hugeCode.items.append(QList<MenuItem>(ProjectFile::kMaxCodeLength / ProjectFile::kMaxTextLength + 1,
-                                              {menutext::kSeparatorText, "No", "", "No"}));
-        QTest::newRow("load: code over 256 MiB")
-            << Failure{"mnuFileLoad", "huge.qnv", ProjectFile::serialize(hugeCode),
-                       "the menu's generated code would pass the limit of 256 MiB"};
-        QTest::newRow("save: missing folder") << Failure{"mnuFileSaveAs", "missing/menu.qnv", {}, ""};
-        QTest::newRow("load cancelled") << Failure{"mnuFileLoad", "", {}, {}};
-    }
+    // Rows: the command, the file chosen ("": the dialog is cancelled), what is written
+    // there first (null: nothing; "huge code": a small file whose code is not), and what
+    // the message mentions (null: no message).
+    void fileFailures_data() { testfiles::addTableRows("file-failures.json"); }
     void fileFailures()
     {
-        QFETCH(Failure, row);
-        const auto &[command, file, contents, mentions] = row;
+        QFETCH(QJsonArray, row);
+        const QString command = row[1].toString(), file = row[2].toString();
+        const QString mentions = row[4].isNull() ? QString() : row[4].toString() + "";
+        QByteArray contents = row[3].isNull() ? QByteArray() : row[3].toString().toUtf8();
+        if (contents == "huge code") { // separators as long as the longest text
+            MenuProject huge;
+            huge.items = {{QString(ProjectFile::kMaxTextLength, 'x'), "No", "", "No"}};
+            huge.items.append(QList<MenuItem>(ProjectFile::kMaxCodeLength / ProjectFile::kMaxTextLength + 1,
+                                              {menutext::kSeparatorText, "No", "", "No"}));
+            contents = ProjectFile::serialize(huge);
+        }
         const QString chosen = file.isEmpty() ? QString() : path(file);
         QVERIFY(contents.isNull() || testfiles::writeAll(chosen, contents));
         const MenuProject before = w->document()->project();
