@@ -254,19 +254,14 @@ private slots:
         QVERIFY(ProjectFile::load(path("sub/moved.qnv"), &saved, &error) && saved.backups == "../bk");
     }
 
-    void changedOnDisk_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("refused");
-        for (const QJsonArray &r : testfiles::tableRows("document-disk-changes.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toBool();
-    }
+    void changedOnDisk_data() { testfiles::addTableRows("document-disk-changes.json"); }
     // A save over a file that another program changed is refused, without a
     // word written, until it is told to overwrite; the watcher says so.
     void changedOnDisk()
     {
-        QFETCH(QString, how);
-        QFETCH(bool, refused);
+        QFETCH(QJsonArray, row);
+        const QString how = row[1].toString();
+        const bool refused = row[2].toBool();
         QSignalSpy touched(doc.get(), &MenuDocument::fileTouched);
         options.m_options.menuName = "mine2";
         doc->recordChange("typing");

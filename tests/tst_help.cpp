@@ -117,17 +117,13 @@ private slots:
         }
     }
 
-    void f1AndWhatsThisLinksOpenTopics_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("viaLink");
-        for (const QJsonArray &r : testfiles::tableRows("help-topics-opened.json")) // tag: the topic expected
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toBool();
-    }
+    // Rows: the topic expected and how (the tag), the control, whether through its link.
+    void f1AndWhatsThisLinksOpenTopics_data() { testfiles::addTableRows("help-topics-opened.json"); }
     void f1AndWhatsThisLinksOpenTopics()
     {
-        QFETCH(QString, control);
-        QFETCH(bool, viaLink);
+        QFETCH(QJsonArray, row);
+        const QString control = row[1].toString();
+        const bool viaLink = row[2].toBool();
         auto *widget = m_window->findChild<QWidget *>(control);
         QWhatsThisClickedEvent click(
             QRegularExpression("href=\"([^\"]+)\"").match(widget->whatsThis()).captured(1));

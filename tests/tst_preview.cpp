@@ -204,17 +204,12 @@ private slots:
     // The browser named in BROWSER: one that shows the page gets its address;
     // one that cannot start or ends with an error at once gets a message
     // naming it and the page, when it ends.
-    void browserFailures_data()
-    {
-        QTest::addColumn<QString>("script"); // empty: no such program
-        QTest::addColumn<QString>("problem");
-        for (const QJsonArray &r : testfiles::tableRows("browser-failures.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
-    }
+    // Rows: the browser's script ("": no such program), the problem told.
+    void browserFailures_data() { testfiles::addTableRows("browser-failures.json"); }
     void browserFailures()
     {
-        QFETCH(QString, script);
-        QFETCH(QString, problem);
+        QFETCH(QJsonArray, row);
+        const QString script = row[1].toString(), problem = row[2].toString();
         const QString browser = m_tmp->filePath("fake browser");
         QVERIFY(
             script.isEmpty()

@@ -243,18 +243,12 @@ private slots:
         }
     }
 
-    void loadFailuresNameTheFile_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("message");
-        for (const QJsonArray &r : testfiles::tableRows("project-load-failures.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
-    }
+    void loadFailuresNameTheFile_data() { testfiles::addTableRows("project-load-failures.json"); }
 
     void loadFailuresNameTheFile()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, message);
+        QFETCH(QJsonArray, row);
+        const QString kind = row[1].toString(), message = row[2].toString();
         QTemporaryDir dir;
         const QString path = dir.filePath("menu.qnv");
         QFile file(path);

@@ -162,17 +162,11 @@ private slots:
     }
 
     // The file of the site folder that a sitemap's address stands for.
-    void sitemapFile_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("file");
-        for (const QJsonArray &r : testfiles::tableRows("sitemap-files.json"))
-            QTest::newRow(qPrintable(r[0].toString())) << r[1].toString() << r[2].toString();
-    }
+    void sitemapFile_data() { testfiles::addTableRows("sitemap-files.json"); }
     void sitemapFile()
     {
-        QFETCH(QString, address);
-        QFETCH(QString, file);
+        QFETCH(QJsonArray, row);
+        const QString address = row[1].toString(), file = row[2].toString();
         QCOMPARE(SitemapImport::fileFor(address, m_site), file);
     }
 
