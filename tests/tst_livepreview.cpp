@@ -230,8 +230,9 @@ private slots:
             row("move", true);
             row("indent", true);
             row("default", true);
-            row("text, many entries", true); // the links are several texts in the page
-            row("list style", true);         // ignored in classic code
+            row("text, many entries", true);   // the links are several texts in the page
+            row("widest, many entries", true); // the list is measured anew
+            row("list style", true);           // ignored in classic code
             row("button style", true);
             row("link", true);
             row("hostile link", dialect == 1); // its '"' ends the classic value
@@ -248,7 +249,9 @@ private slots:
         for (int i = 0; edit.endsWith("many entries") && i < 2500; ++i)
             project.items += rows(QString("Entry %1@e/%1.html").arg(i));
         project.options.menuName = "jump";
-        project.options.navigation = MenuOptions::OnButtonClick;
+        // The list's width is its widest option's, in a flex box or alone.
+        project.options.navigation =
+            edit.startsWith("widest") ? MenuOptions::OnItemChange : MenuOptions::OnButtonClick;
         project.dialect = CodeDialect(dialect);
         QVERIFY(load(project));
         QSignalSpy drawn(pane(), &LivePreviewPane::pageDrawn);
@@ -271,6 +274,8 @@ private slots:
             project.items.swapItemsAt(0, 1);
         else if (edit == "text, many entries")
             project.items[2000].text = "Entry & more";
+        else if (edit == "widest, many entries")
+            project.items[2000].text = "--- Entry 2000 and much wider";
         else if (edit == "hostile text")
             project.items[1].text = QString::fromUtf8("\"'</script><b>&amp; \u2028 </select>x");
         else if (edit == "separator")

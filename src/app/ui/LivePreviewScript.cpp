@@ -83,7 +83,7 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
                "    var next = change.from + change.removed < count ? options[change.from + change.removed] : null;\n"
                "    var reader = document.createElement(\"select\");\n"
                "    reader.innerHTML = change.markup;\n"
-               "    if (change.from < count && takeInPlace(list, options[change.from], next, reader)) return true;\n"
+               "    if (change.from < count && takeInPlace(options[change.from], next, reader)) return true;\n"
                "    var gone = document.createRange();\n"
                "    if (change.from < count) gone.setStartBefore(options[change.from]);\n"
                "    else gone.setStart(list, list.childNodes.length);\n"
@@ -97,29 +97,22 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
                // The nodes from `first` to `next` made to read as the reader's,
                // node for node, where both have the same kinds of nodes: texts
                // and attributes are set in place, which the engine draws
-               // without taking the whole list anew. Unless its width is set,
-               // a list is as wide as its widest option, which the engine only
-               // measures again for a list whose options come or go: when a
-               // changed text may be the widest, one option is put back anew.
-               "  function takeInPlace(list, first, next, reader) {\n"
-               "    var was = [], now = Array.from(reader.childNodes), changed = [], i;\n"
+               // without taking the whole list anew (it still measures the
+               // list's width again when an option's text changes).
+               "  function takeInPlace(first, next, reader) {\n"
+               "    var was = [], now = Array.from(reader.childNodes), i;\n"
                "    for (var node = first; node !== next; node = node.nextSibling) was.push(node);\n"
                "    if (was.length !== now.length) return false;\n"
                "    for (i = 0; i < was.length; i++) {\n"
                "      if (was[i].nodeName !== now[i].nodeName) return false;\n"
-               "      if (was[i].nodeType === 3) continue;\n"
-               "      if (was[i].nodeName !== \"OPTION\" || !oneText(was[i]) || !oneText(now[i])\n"
-               "          || !was[i].firstChild !== !now[i].firstChild) return false;\n"
-               "      if (was[i].textContent !== now[i].textContent) changed.push(i);\n"
+               "      if (was[i].nodeType !== 3 && (was[i].nodeName !== \"OPTION\" || !oneText(was[i])\n"
+               "          || !oneText(now[i]) || !was[i].firstChild !== !now[i].firstChild)) return false;\n"
                "    }\n"
-               "    var texts = changed.map(function (i) { return was[i]; }).concat(changed.map(function (i) { return now[i]; }));\n"
-               "    var widthMayChange = changed.length > 0 && !widthSet(list) && (changed.length > 64 || !narrower(list, texts));\n"
                "    for (i = 0; i < was.length; i++) {\n"
                "      if (was[i].nodeType === 3) { setText(was[i], now[i].data); continue; }\n"
                "      setAttributes(was[i], now[i]);\n"
                "      if (was[i].firstChild) setText(was[i].firstChild, now[i].firstChild.data);\n"
                "    }\n"
-               "    if (widthMayChange) list.replaceChild(was[changed[0]].cloneNode(true), was[changed[0]]);\n"
                "    return true;\n"
                "  }\n"
                "  function oneText(option) {\n"
@@ -135,24 +128,6 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
                "    }\n"
                "    while (a.length) element.removeAttribute(a[0].name);\n"
                "    for (i = 0; i < b.length; i++) element.setAttribute(b[i].name, b[i].value);\n"
-               "  }\n"
-               // A width of its own in pixels, which no container shrinks.
-               "  function widthSet(list) {\n"
-               "    return /px$/.test(list.style.width) && getComputedStyle(list.parentNode).display.indexOf(\"flex\") < 0;\n"
-               "  }\n"
-               // Whether a list of these options alone is narrower than the list:
-               // then none of them is its widest.
-               "  function narrower(list, options) {\n"
-               "    var probe = list.cloneNode(false);\n"
-               "    probe.removeAttribute(\"name\");\n"
-               "    probe.removeAttribute(\"id\");\n"
-               "    probe.style.position = \"absolute\";\n"
-               "    probe.style.visibility = \"hidden\";\n"
-               "    options.forEach(function (option) { probe.appendChild(option.cloneNode(true)); });\n"
-               "    list.parentNode.insertBefore(probe, list);\n"
-               "    var narrow = probe.offsetWidth < list.offsetWidth;\n"
-               "    probe.remove();\n"
-               "    return narrow;\n"
                "  }\n"
                // The links are one text to the parser, which the engine keeps
                // in texts of a bounded length: the change goes into them.
