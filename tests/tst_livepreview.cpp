@@ -220,12 +220,18 @@ private slots:
                 QTest::addRow("%s, %s", dialect ? "HTML5" : "Classic", edit)
                     << dialect << QString(edit) << inPlace;
             };
-            row("text", true);
+            row("text", true);                 // taken in place: not the widest
+            row("widest text", true);          // the list grows
+            row("narrower widest", true);      // the list shrinks
             row("hostile text", dialect == 1); // classic code writes its '<' as markup
             row("separator", true);
+            row("insert", true);
+            row("delete", true);
+            row("move", true);
             row("indent", true);
             row("default", true);
-            row("list style", true); // ignored in classic code
+            row("widest, many entries", true); // the links are several texts
+            row("list style", true);           // ignored in classic code
             row("button style", true);
             row("link", true);
             row("hostile link", dialect == 1); // its '"' ends the classic value
@@ -238,9 +244,12 @@ private slots:
         QFETCH(QString, edit);
         QFETCH(bool, inPlace);
         MenuProject project;
-        project.items = rows("A@a.html,B@b.html,C");
+        project.items = rows("A@a.html,B@b.html,C,~,Wide entry W@w.html");
+        for (int i = 0; edit.endsWith("many entries") && i < 2500; ++i)
+            project.items += rows(QString("Entry %1@e/%1.html").arg(i));
         project.options.menuName = "jump";
-        project.options.navigation = MenuOptions::OnButtonClick;
+        project.options.navigation = // the list in a flex box or alone
+            edit.startsWith("widest") ? MenuOptions::OnItemChange : MenuOptions::OnButtonClick;
         project.dialect = CodeDialect(dialect);
         QVERIFY(load(project));
         QSignalSpy drawn(pane(), &LivePreviewPane::pageDrawn);
@@ -254,6 +263,14 @@ private slots:
         js("window.qnSamePage = true; var s = document.querySelector('select'); s.selectedIndex = 2; 1");
         if (edit == "text")
             project.items[1].text = "Bee & Co";
+        else if (edit.contains("widest"))
+            project.items[edit.endsWith("entries") ? 2000 : 4].text =
+                edit.startsWith("narrower") ? "W" : "Wide entry W, wider";
+        else if (edit == "insert" || edit == "delete")
+            edit == "insert" ? void(project.items.insert(2, rows("New@n.html")[0]))
+                             : project.items.removeAt(1);
+        else if (edit == "move")
+            project.items.swapItemsAt(0, 1);
         else if (edit == "hostile text")
             project.items[1].text = QString::fromUtf8("\"'</script><b>&amp; \u2028 </select>x");
         else if (edit == "separator")

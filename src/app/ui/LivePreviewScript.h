@@ -16,7 +16,10 @@ QString pageScript(const QString *frameName, QPointF scroll, const QString &draw
                    const QString &pickPrefix);
 
 // A call, in the same world, of the page script's function with the parts
-// of PreviewPageParts::changes: the list's options are replaced in one go,
+// of PreviewPageParts::changes: options in place of as many options take
+// their texts and attributes in place (the engine then draws the page without
+// taking the whole list anew), other changed options are replaced in one go,
+// the links for browsers without script take the changed text in place,
 // style values are read as the page's parser reads its own attributes, and
 // the page says `drawnMessage` once it has been drawn. Its value is true
 // when the page took the parts. The texts travel as JSON, never as script.
