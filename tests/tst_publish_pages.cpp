@@ -1,8 +1,8 @@
 // Which pages take part in a menu's publish run and what it may write: pages
 // of other menus or in encodings that cannot be written stay out of it,
 // entries that hold a comment's marks, regions in the wrong order, the
-// owner of a page written as root, a folder that cannot be written, and the
-// sizes the dry run tells.
+// owner of a page written as root, a folder that cannot be written, the
+// sizes the dry run tells, and pages found up to date without parsing.
 #include "menu/ProjectFile.h"
 #include "site/PageMenuCode.h"
 #include "site/RegionSkip.h"
@@ -299,6 +299,54 @@ private slots:
         QCOMPARE(plan.pages.size(), 1);
         QVERIFY2(plan.pages.first().reason.contains("ends on line 2 before it begins on line 4"),
                  qPrintable(plan.pages.first().reason));
+    }
+
+    // Publishing again: a page whose bytes are what the last publish wrote
+    // into it, for the same menu code, is up to date without being parsed
+    // (here no parser can run: that would be an error), and nothing is
+    // written, the record neither; any other page goes to the parser.
+    void unchangedUnparsed_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("state");
+        QTest::newRow("same bytes, same code") << "" << int(PagePlan::UpToDate);
+        QTest::newRow("edited outside, same size and time") << "page" << int(PagePlan::Error);
+        QTest::newRow("the menu's code changed") << "code" << int(PagePlan::Error);
+        QTest::newRow("the record damaged") << "record" << int(PagePlan::Error);
+    }
+    void unchangedUnparsed()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, state);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("blog")));
+        const QString page = dir.filePath("blog/index.html"); // its own entry is selected
+        QVERIFY(testfiles::writeAll(page, kGood));
+        MenuProject menu = project("nav");
+        QVERIFY(!SiteWriter::write(SitePublisher::prepare(menu, dir.path(), {}, SitePublisher::Publish))
+                     .failed());
+        const QString record = PublishRecord::path(dir.path());
+        if (change == "page") {
+            const QDateTime modified = QFileInfo(page).lastModified();
+            QVERIFY(testfiles::writeAll(page, testfiles::readAll(page).replace("</body>", "</BODY>")));
+            QFile file(page);
+            QVERIFY(file.open(QIODevice::ReadWrite)
+                    && file.setFileTime(modified, QFileDevice::FileModificationTime));
+        } else if (change == "code") {
+            menu.items.last().text += "x";
+        } else if (change == "record") {
+            QVERIFY(testfiles::writeAll(record, testfiles::readAll(record).replace("\"page\"", "\"pages\"")));
+        }
+        const FileIdentity pageBefore = FileIdentity::of(page), recordBefore = FileIdentity::of(record);
+        SitePublisher::Options options;
+        options.bounds.memoryBytes = 1;
+        const SitePlan plan = SitePublisher::prepare(menu, dir.path(), {}, SitePublisher::Publish, options);
+        QCOMPARE(planOf(plan, "blog/index.html")->state, PagePlan::State(state));
+        QCOMPARE(plan.recordNote.contains("damaged"), change == "record");
+        const SiteWriteReport report = SiteWriter::write(plan);
+        QVERIFY(report.backupFolder.isEmpty());
+        QVERIFY(FileIdentity::of(page) == pageBefore);
+        QVERIFY(FileIdentity::of(record) == recordBefore);
     }
 
     // As root, a page and the shared script keep their owner, group and mode.

@@ -11,6 +11,11 @@ FileIdentity FileIdentity::of(const QString &path)
     struct stat info {};
     if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &info) != 0)
         return {};
+    return of(info);
+}
+
+FileIdentity FileIdentity::of(const struct stat &info)
+{
     FileIdentity id;
     id.exists = true;
     id.regular = S_ISREG(info.st_mode);

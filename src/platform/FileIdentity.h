@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+struct stat;
+
 // The node a name leads to (links followed): which file it is (device and
 // inode) and what a change to it shows (size, modification and change times
 // to the nanosecond). A name that leads nowhere has exists == false.
@@ -16,6 +18,8 @@ struct FileIdentity {
     qint64 changedNs = 0;
 
     static FileIdentity of(const QString &path);
+    // The node a stat() or fstat() described.
+    static FileIdentity of(const struct stat &info);
 
     // The same node, whatever names lead to it (hard links, symbolic links).
     bool sameFileAs(const FileIdentity &other) const

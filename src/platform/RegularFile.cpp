@@ -56,6 +56,7 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return failed(errno);
+    result.identity = FileIdentity::of(info);
     if (!S_ISREG(info.st_mode)) {
         result.status = NotRegular;
         return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileIdentity.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,6 +15,9 @@ struct RegularFile {
     QByteArray bytes;
     QString reason;      // the system's reason when status is Failed
     qint64 maxBytes = 0; // the bound it was read with
+    // The file opened, as it was before its bytes were read (unset when it
+    // could not be opened).
+    FileIdentity identity;
 
     static RegularFile read(const QString &path, qint64 maxBytes);
 

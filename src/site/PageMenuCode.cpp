@@ -24,16 +24,23 @@ QStringList linksFor(const MenuProject &project, const SiteLink::Base &base)
     return urls;
 }
 
-// The entry that leads to the page and is selected on it; -1 for none.
-qsizetype ownEntry(const MenuProject &project, const SiteLink::Base &base,
-                   const std::function<bool(const QString &)> &isFolder)
+// The entry each page of the site selects as its own (when the project
+// selects the current page): the first that leads to it. Made for a whole
+// site at once, each link read once.
+QHash<QString, qsizetype> ownEntries(const MenuProject &project,
+                                     const std::function<bool(const QString &)> &isFolder)
 {
+    QHash<QString, qsizetype> own;
     for (qsizetype i = 0; project.selectCurrentPage && i < project.items.size(); ++i) {
         const MenuItem &item = project.items.at(i);
-        if (rewritten(item) && SiteLink::leadsTo(item.url, base.page, isFolder))
-            return i;
+        if (!rewritten(item))
+            continue;
+        for (const QString &page : SiteLink::pagesLedTo(item.url, isFolder)) {
+            if (!own.contains(page))
+                own.insert(page, i);
+        }
     }
-    return -1;
+    return own;
 }
 
 // The project on the page, its links and own entry given.
@@ -61,7 +68,14 @@ MenuProject forPage(const MenuProject &project, const QString &pagePath)
 MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
                     const std::function<bool(const QString &)> &isFolder)
 {
-    return withLinks(project, linksFor(project, base), ownEntry(project, base, isFolder));
+    return withLinks(project, linksFor(project, base), ownEntries(project, isFolder).value(base.page, -1));
+}
+
+qsizetype FolderLinks::ownEntry(const QString &page, const std::function<bool(const QString &)> &isFolder)
+{
+    if (!m_own)
+        m_own = ownEntries(m_project, isFolder);
+    return m_own->value(page, -1);
 }
 
 QString FolderLinks::keyOf(const SiteLink::Base &base) const
@@ -79,7 +93,7 @@ MenuProject FolderLinks::forPage(const SiteLink::Base &base,
     auto it = m_urls.find(key);
     if (it == m_urls.end())
         it = m_urls.insert(key, linksFor(m_project, base));
-    return withLinks(m_project, *it, ownEntry(m_project, base, isFolder));
+    return withLinks(m_project, *it, ownEntry(base.page, isFolder));
 }
 
 QString FolderLinks::head(const SiteLink::Base &base)
@@ -94,7 +108,7 @@ QString FolderLinks::head(const SiteLink::Base &base)
 QString FolderLinks::body(const SiteLink::Base &base, const std::function<bool(const QString &)> &isFolder,
                           int *variant)
 {
-    const qsizetype own = ownEntry(m_project, base, isFolder);
+    const qsizetype own = ownEntry(base.page, isFolder);
     const QString key = keyOf(base) + u'\n' + QString::number(own);
     auto it = m_bodies.find(key);
     if (it == m_bodies.end()) {

@@ -8,11 +8,12 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // The menu's code for one page of its site: the links relative to the
 // site folder rewritten for the page's folder (SiteLink::forPage) and, when
 // the project asks for it, the entry that leads to the page selected
-// (SiteLink::leadsTo). HTML5 pages link the shared script file in the site
+// (SiteLink::pagesLedTo). HTML5 pages link the shared script file in the site
 // folder instead of holding the script.
 namespace PageMenuCode {
 
@@ -31,7 +32,8 @@ MenuProject forPage(const MenuProject &project, const SiteLink::Base &base,
 // The links of the project as the pages of each base folder write them,
 // worked out once per folder: a large menu goes into many pages, and a link
 // is rewritten for the folder its page's links start in. forPage() gives the
-// same project as PageMenuCode::forPage.
+// same project as PageMenuCode::forPage. `isFolder` must give the same
+// answers in every call (the pages' own entries are found once, for all).
 class FolderLinks {
 public:
     explicit FolderLinks(const MenuProject &project) : m_project(project) {}
@@ -46,11 +48,13 @@ public:
 
 private:
     QString keyOf(const SiteLink::Base &base) const;
+    qsizetype ownEntry(const QString &page, const std::function<bool(const QString &path)> &isFolder);
 
     const MenuProject &m_project;
     QHash<QString, QStringList> m_urls;               // by the base's folder, "" or ending in '/'
     QHash<QString, QString> m_heads;                  // the same way
     QHash<QString, std::pair<QString, int>> m_bodies; // the same way and the own entry's index
+    std::optional<QHash<QString, qsizetype>> m_own;   // each page's own entry (ownEntries)
 };
 
 // The head region's code and the body region's code (lines end with CR LF).

@@ -35,6 +35,7 @@ struct PublishRecord {
     };
 
     QMap<QString, Page> pages; // by the path relative to the site, '/' between names
+    friend bool operator==(const PublishRecord &, const PublishRecord &) = default;
 
     // The record of a site; none when the file is missing. A file that cannot
     // be read or is damaged gives none too, and `note` says so.

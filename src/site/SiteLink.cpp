@@ -222,23 +222,17 @@ QStringList SiteLink::pageNames(const QStringList &names,
     return names + QStringList{QString()};
 }
 
-bool SiteLink::leadsTo(const QString &typed, const QString &pagePath,
-                       const std::function<bool(const QString &)> &isFolder)
+QStringList SiteLink::pagesLedTo(const QString &typed, const std::function<bool(const QString &)> &isFolder)
 {
     const SiteLink link = parse(typed);
     if (link.kind != Site || link.leavesSite)
-        return false;
-    if (link.names.join(u'/') == pagePath)
-        return true;
+        return {};
     const QStringList names = pageNames(link.names, isFolder);
     if (!names.isEmpty() && !names.last().isEmpty())
-        return false;
-    const QString target = names.join(u'/');
-    // A folder: the page must be one of its index pages.
-    const qsizetype slash = pagePath.lastIndexOf(u'/');
-    const QString name = pagePath.mid(slash + 1);
-    return pagePath.left(slash + 1) == target
-           && (name == QLatin1String("index.html") || name == QLatin1String("index.htm"));
+        return {names.join(u'/')};
+    // A folder: either of its index pages.
+    const QString folder = names.join(u'/');
+    return {folder + QLatin1String("index.html"), folder + QLatin1String("index.htm")};
 }
 
 QString SiteLink::folderPage(const std::function<bool(const QString &)> &holds)

@@ -94,12 +94,12 @@ struct SiteLink {
     // address, with the page's path before it. Other links stay as typed.
     static QString forBase(const QString &link, const Base &base);
 
-    // Whether a link leads to the page at pagePath, its fragment and query
-    // aside; a link to a folder leads to either of its index pages, and so
-    // does a link to a folder without its '/' when `isFolder` is given
-    // (pageNames).
-    static bool leadsTo(const QString &link, const QString &pagePath,
-                        const std::function<bool(const QString &path)> &isFolder = {});
+    // The pages a link leads to, its fragment and query aside, by paths
+    // relative to the site folder: the page it names, or both index pages of
+    // a folder it names (with its '/', or without it when `isFolder` is given:
+    // pageNames). None for a link that does not stay in the site.
+    static QStringList pagesLedTo(const QString &link,
+                                  const std::function<bool(const QString &path)> &isFolder = {});
 
     // The names of what a link's names lead to when `isFolder` (given a path
     // relative to the site folder) says the last one is a folder named

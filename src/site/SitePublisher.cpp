@@ -1,5 +1,6 @@
 #include "site/SitePublisher.h"
 
+#include "platform/InFlight.h"
 #include "platform/RegularFile.h"
 #include "site/BackupRuns.h"
 #include "site/ClassicEntryMarks.h"
@@ -28,38 +29,61 @@ struct Page {
     PagePlan plan;
     QString absolute;
     PageText text;
+    // Publishing: the hash of what the last publish wrote into the page, when
+    // the page's menu code (as a page without a base element has it) is the
+    // same as then; empty otherwise.
+    QByteArray writtenHash;
     bool parse = false; // waits for the parser
 };
 
-// Reads a page and decides whether the parser must see it: only a page whose
-// text holds a mark of this menu (MenuRegionMark::appearsIn) takes part, so
-// a page of another menu, or one that cannot be decoded and holds nothing of
-// this menu, never stops the run.
-void readPage(Page &page, const QString &menuName, const SitePublisher::Options &options,
-              const std::function<bool(const PagePlan &)> &unchanged)
+// The pages read at once: reading a page from the cache is a copy and its
+// hash a computation, so a few processors may share them.
+constexpr qsizetype kReadersAtOnce = 4;
+
+bool mayHoldBase(const QByteArray &bytes);
+
+// Reads a page's bytes and finds what is certain without decoding it: a
+// page of an ASCII-compatible encoding without "quillnav" holds nothing of
+// any menu, and one whose bytes hash to `writtenHash` is up to date (see
+// writtenHash()). Safe on several threads at once, each with its own page.
+void readBytes(Page &page, const SitePublisher::Options &options)
 {
     PagePlan &plan = page.plan;
-    plan.identity = FileIdentity::of(page.absolute);
     RegularFile file = RegularFile::read(page.absolute, options.maxPageBytes);
+    plan.identity = file.identity.exists ? file.identity : FileIdentity::of(page.absolute);
     if (file.status != RegularFile::Ok) {
         plan.reason = file.problem();
         return;
     }
-    plan.oldBytes = std::move(file.bytes);
     plan.state = PagePlan::NoPlaceholder;
-    plan.reason = QCoreApplication::translate("SitePublisher", "It holds no placeholder of the menu.");
-    const QByteArray encoding = PageEncoding::sniff(plan.oldBytes);
-    if (PageEncoder::isAsciiCompatible(encoding) && !plan.oldBytes.contains("quillnav")) {
-        plan.oldBytes.clear();
+    const QByteArray encoding = PageEncoding::sniff(file.bytes);
+    if (!PageEncoder::isAsciiCompatible(encoding)) {
+        plan.oldBytes = std::move(file.bytes);
         return;
     }
-    if (PageEncoder::isAsciiCompatible(encoding) && unchanged(plan)) {
+    if (!file.bytes.contains("quillnav"))
+        return;
+    if (!page.writtenHash.isEmpty() && !mayHoldBase(file.bytes)
+        && PublishRecord::hash(file.bytes) == page.writtenHash) {
         plan.state = PagePlan::UpToDate;
-        plan.reason.clear();
         plan.encoding = encoding;
-        plan.oldBytes.clear(); // as for every page that does not change
-        return;
+        return; // its bytes are not kept, as for every page that does not change
     }
+    plan.oldBytes = std::move(file.bytes);
+}
+
+// Decides, once its bytes are read (readBytes), whether the parser must see
+// a page: only a page whose text holds a mark of this menu
+// (MenuRegionMark::appearsIn) takes part, so a page of another menu, or one
+// that cannot be decoded and holds nothing of this menu, never stops the run.
+void readPage(Page &page, const QString &menuName)
+{
+    PagePlan &plan = page.plan;
+    if (plan.state != PagePlan::NoPlaceholder)
+        return; // not read, or up to date
+    plan.reason = QCoreApplication::translate("SitePublisher", "It holds no placeholder of the menu.");
+    if (plan.oldBytes.isEmpty())
+        return;
     QString error;
     if (!page.text.read(plan.oldBytes, &error)) {
         QString text;
@@ -95,29 +119,31 @@ bool mayHoldBase(const QByteArray &bytes)
     return false;
 }
 
-// Whether a page is, byte for byte, what the last publish wrote into it, for
-// the same menu code: publishing it again would change nothing, so it is up
-// to date without being parsed. Only a page without a base element is judged
-// so, whose links start from its own folder; any other page goes the whole way.
-// `codeHashes`: the hashes of the codes made so far, by head and body variant.
-bool writtenAsIs(const PagePlan &plan, const PublishRecord &record, const MenuProject &project,
-                 PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder,
-                 QHash<std::pair<QString, int>, QByteArray> &codeHashes)
+// What the last publish wrote into a page, by its hash, when the menu's code
+// for the page is the same as then; empty when it is not, or nothing was
+// recorded. A page that is, byte for byte, what was written is up to date
+// without being parsed: publishing it again would change nothing. Only a page
+// without a base element is judged so, whose links start from its own folder
+// (readBytes looks); any other page goes the whole way. `codeHashes`: the
+// hashes of the codes made so far, by head and body variant.
+QByteArray writtenHash(const QString &path, const PublishRecord &record, const MenuProject &project,
+                       PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder,
+                       QHash<std::pair<QString, int>, QByteArray> &codeHashes)
 {
-    const auto page = record.pages.constFind(plan.path);
+    const auto page = record.pages.constFind(path);
     if (page == record.pages.cend())
-        return false;
+        return {};
     const auto menu = page->menus.constFind(MenuRegionMark::key(project.options.menuName));
-    if (menu == page->menus.cend() || mayHoldBase(plan.oldBytes))
-        return false;
-    const SiteLink::Base base = SiteLink::base(plan.path);
+    if (menu == page->menus.cend())
+        return {};
+    const SiteLink::Base base = SiteLink::base(path);
     int variant = 0;
     const QString body = links.body(base, isFolder, &variant);
     const std::pair<QString, int> key{links.head(base), variant};
     auto code = codeHashes.constFind(key);
     if (code == codeHashes.cend())
         code = codeHashes.insert(key, PublishRecord::codeHash(key.first, body));
-    return *code == menu->codeHash && PublishRecord::hash(plan.oldBytes) == page->pageHash;
+    return *code == menu->codeHash ? page->pageHash : QByteArray();
 }
 
 QString folderReason(const QString &folder)
@@ -437,14 +463,19 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     };
     PageMenuCode::FolderLinks links(project);
     QHash<std::pair<QString, int>, QByteArray> codeHashes;
-    const auto unchanged = [&](const PagePlan &plan) {
-        return action == Publish && writtenAsIs(plan, record, project, links, isFolder, codeHashes);
-    };
+    for (Page &page : all) {
+        if (action == Publish && !page.absolute.isEmpty())
+            page.writtenHash = writtenHash(page.plan.path, record, project, links, isFolder, codeHashes);
+    }
+    Page *const read = all.data(); // each thread on pages of its own
+    InFlight::forEach(all.size(), kReadersAtOnce, [read, &options](qsizetype i) {
+        if (!read[i].absolute.isEmpty())
+            readBytes(read[i], options);
+    });
     QList<PageReader::Source> texts;
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
     for (Page &page : all) {
-        if (!page.absolute.isEmpty())
-            readPage(page, project.options.menuName, options, unchanged);
+        readPage(page, project.options.menuName);
         const FileIdentity &id = page.plan.identity;
         if (id.exists && seen.contains({id.device, id.inode})) {
             page.parse = false;

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileName.h"
+#include "platform/InFlight.h"
 #include "platform/RegularFile.h"
 #include "site/BackupRuns.h"
 #include "site/PublishRecord.h"
@@ -13,14 +14,10 @@
 #include <QFileInfo>
 #include <QSet>
 
-#include <functional>
-
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -112,6 +109,7 @@ bool updateRecord(const SitePlan &plan, const SiteWriteReport &report, QString *
         return true;
     QString ignored; // a damaged record was reported when the run was prepared; it is replaced
     PublishRecord record = PublishRecord::load(plan.siteFolder, &ignored);
+    const PublishRecord before = record;
     for (qsizetype i = 0; i < report.results.size(); ++i) {
         const PagePlan &page = plan.pages.at(i);
         if (report.results.at(i).outcome != PageResult::Written || !page.record)
@@ -121,35 +119,20 @@ bool updateRecord(const SitePlan &plan, const SiteWriteReport &report, QString *
         else
             record.pages.insert(page.path, *page.record);
     }
-    return record.save(plan.siteFolder, error);
+    // Kept as it is when it says the same (a damaged one was read as empty, and is replaced).
+    return (record == before && ignored.isEmpty()) || record.save(plan.siteFolder, error);
 }
 
-// Runs work(0) ... work(count - 1) on a few threads. Each file's write
-// waits mostly for the disk, and the disk takes several flushes at once
-// about as fast as one, so some files in flight at a time save most of the
-// waiting.
-void forEachFile(qsizetype count, const std::function<void(qsizetype)> &work)
-{
-    constexpr qsizetype kInFlight = 8;
-    std::atomic<qsizetype> next{0};
-    const auto run = [&] {
-        for (qsizetype i = next++; i < count; i = next++)
-            work(i);
-    };
-    std::vector<std::thread> helpers;
-    for (qsizetype t = 1; t < std::min(kInFlight, count); ++t)
-        helpers.emplace_back(run);
-    run();
-    for (std::thread &helper : helpers)
-        helper.join();
-}
+// Files written at once: each write waits mostly for the disk, and the disk
+// takes several flushes at once about as fast as one.
+constexpr qsizetype kInFlight = 8;
 
 // Makes the files (and the folders that name them) durable; false with the
 // reason (of the first file in order that failed).
 bool syncAll(const QStringList &paths, QString *error)
 {
     std::vector<int> reasons(size_t(paths.size()), 0);
-    forEachFile(paths.size(), [&](qsizetype i) {
+    InFlight::forEach(paths.size(), kInFlight, [&](qsizetype i) {
         const int fd = ::open(FileName::encode(paths.at(i)).constData(), O_RDONLY | O_CLOEXEC);
         const bool ok = fd >= 0 && ::fsync(fd) == 0;
         reasons[size_t(i)] = ok ? 0 : errno;
@@ -253,7 +236,7 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
     }
     // Each page on its own: checked again just before, then written atomically.
     PageResult *results = report.results.data();
-    forEachFile(toWrite.size(), [&](qsizetype n) {
+    InFlight::forEach(toWrite.size(), kInFlight, [&](qsizetype n) {
         const qsizetype i = toWrite.at(n);
         const PagePlan &page = plan.pages.at(i);
         const QString path = plan.siteFolder + u'/' + page.path;
