@@ -460,31 +460,6 @@ private slots:
         QCOMPARE(again.count(PagePlan::EditedByHand), qsizetype(kept ? 1 : 0));
     }
 
-    // A page that is, byte for byte, what the last publish wrote into it, for
-    // the same code, is up to date without being parsed (here no parser can
-    // run, which would make it an error); any byte changed takes it to the parser.
-    void upToDateUnparsed_data() { testfiles::addTableRows("publish-unparsed.json"); }
-    void upToDateUnparsed()
-    {
-        QFETCH(QJsonArray, row);
-        const QByteArray from = row[1].toString().toLatin1(), to = row[2].toString().toLatin1();
-        QTemporaryDir dir;
-        copySite(dir.path());
-        QVERIFY(!publish("nav", dir.path()).failed());
-        const QString page = dir.filePath("index.html");
-        QByteArray bytes = testfiles::readAll(page);
-        QVERIFY(bytes.contains(from));
-        QVERIFY(testfiles::writeAll(page, bytes.replace(from, to)));
-        MenuProject menu = project("nav");
-        if (QString(QTest::currentDataTag()) == "the code changed")
-            menu.items.last().text += "x";
-        SitePublisher::Options options;
-        options.bounds.memoryBytes = 1;
-        const SitePlan plan =
-            SitePublisher::prepare(menu, dir.path(), {page}, SitePublisher::Publish, options);
-        QCOMPARE(planOf(plan, "index.html")->state, row[3].toBool() ? PagePlan::UpToDate : PagePlan::Error);
-    }
-
     // A page changed between its reading and its writing is left as it is,
     // however it was changed.
     void changedWhileWriting_data()
