@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <malloc.h>
@@ -55,11 +54,11 @@ struct AnswerHeader {
 // The warm worker as the parent knows it. Only the caller holding `busy` touches it.
 struct Worker {
     pid_t pid = 0;
-    int socket = -1;             // the parent's end; the worker's end reads as closed once it has ended
-    qint64 addressSpace = 0;     // what it inherited at the fork
-    qint64 residentAtStart = 0;  // the parent's resident memory at the fork
+    int socket = -1;            // the parent's end; the worker's end reads as closed once it has ended
+    qint64 addressSpace = 0;    // what it inherited at the fork
+    qint64 residentAtStart = 0; // the parent's resident memory at the fork
     bool confined = false;
-    char *request = nullptr;     // kRequestBytes shared with the worker
+    char *request = nullptr; // kRequestBytes shared with the worker
 };
 
 Worker g_worker;
@@ -117,13 +116,13 @@ double cpuSecondsOf(pid_t pid)
 }
 
 // Sets the soft limit `resource` of the worker (the hard one stays as it is).
-bool setSoftLimit(pid_t pid, int resource, rlim_t value)
+bool setSoftLimit(pid_t pid, __rlimit_resource resource, rlim_t value)
 {
     rlimit current{};
-    if (::prlimit(pid, __rlimit_resource(resource), nullptr, &current) != 0)
+    if (::prlimit(pid, resource, nullptr, &current) != 0)
         return false;
     const rlimit bound{std::min(value, current.rlim_max), current.rlim_max};
-    return ::prlimit(pid, __rlimit_resource(resource), &bound, nullptr) == 0;
+    return ::prlimit(pid, resource, &bound, nullptr) == 0;
 }
 
 // Reaps the ended worker: its wait status and its processor time in all.
@@ -241,11 +240,11 @@ bool WarmWorker::call(Serve serve, qint64 size, const std::function<void(char *)
     const double cpuAtStart = cpuSecondsOf(pid);
     // The bounds of this request: processor time from now, memory above
     // what the worker inherited, with room for the request it holds.
-    bool bounded = cpuAtStart >= 0
-                   && setSoftLimit(pid, RLIMIT_CPU, rlim_t(std::ceil(cpuAtStart)) + rlim_t(limits.cpuSeconds));
+    bool bounded =
+        cpuAtStart >= 0
+        && setSoftLimit(pid, RLIMIT_CPU, rlim_t(std::ceil(cpuAtStart)) + rlim_t(limits.cpuSeconds));
 #ifndef QN_ADDRESS_SANITIZER
-    bounded = bounded
-              && setSoftLimit(pid, RLIMIT_AS, rlim_t(g_worker.addressSpace + limits.memoryBytes));
+    bounded = bounded && setSoftLimit(pid, RLIMIT_AS, rlim_t(g_worker.addressSpace + limits.memoryBytes));
 #endif
     if (!bounded) {
         killWorker();

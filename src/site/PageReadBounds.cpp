@@ -21,7 +21,8 @@ BoundedWorker::Result PageReadBounds::run(const std::function<QByteArray(bool in
                                           const std::function<void(char *into)> &write) const
 {
     BoundedWorker::Result result;
-    if (isolation == Worker && warm && WarmWorker::call(serve, size, write, limitsOf(*this), keepGoing, &result))
+    if (isolation == Worker && warm
+        && WarmWorker::call(serve, size, write, limitsOf(*this), keepGoing, &result))
         return result;
     return run(job);
 }

@@ -130,7 +130,8 @@ private:
     template <class Record>
     static void appendVia(quintptr extract, const QByteArray &utf8, Parser &parser, QByteArray *wire)
     {
-        PageWire::append(wire, reinterpret_cast<Record (*)(const QByteArray &, Parser &)>(extract)(utf8, parser));
+        PageWire::append(wire,
+                         reinterpret_cast<Record (*)(const QByteArray &, Parser &)>(extract)(utf8, parser));
     }
     // Reads one text with `parser`: its record, then the encoding its first
     // <meta> declares (empty when it is not tentative).
