@@ -17,6 +17,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -236,24 +237,40 @@ private slots:
         QFETCH(bool, warm);
         BoundedWorker::Limits limits{1, 2, 64LL << 20, 1 << 20};
         const auto keepGoing = [kind] { return kind != 7; };
+        // Where the user's limits allow core files, a worker's end leaves none.
+        QTemporaryDir cores;
+        rlimit core{};
+        ::getrlimit(RLIMIT_CORE, &core);
+        const rlimit allowed{core.rlim_max, core.rlim_max};
+        ::setrlimit(RLIMIT_CORE, &allowed);
+        const QString folder = QDir::currentPath();
+        QDir::setCurrent(cores.path());
+        WarmWorker::stop(); // the next one starts in that folder
         BoundedWorker::Result r;
-        if (warm) {
-            QVERIFY(WarmWorker::call(
-                &badJob, 1, [kind](char *into) { *into = char(kind); }, limits, keepGoing, &r));
-        } else {
-            r = BoundedWorker::run(
-                [kind](int fd) {
-                    if (kind == 1) {
-                        const QByteArray half = PageSelectsWire::encode(everyFieldSet()).left(40);
-                        BoundedWorker::writeAll(fd, half.data(), half.size());
-                    }
-                    const QByteArray answer = badJob(QByteArray(1, char(kind)));
-                    return BoundedWorker::writeAll(fd, answer.data(), answer.size()) ? 0 : 1;
-                },
-                limits, keepGoing);
+        {
+            const auto restore = qScopeGuard([&] {
+                QDir::setCurrent(folder);
+                ::setrlimit(RLIMIT_CORE, &core);
+            });
+            if (warm) {
+                QVERIFY(WarmWorker::call(
+                    &badJob, 1, [kind](char *into) { *into = char(kind); }, limits, keepGoing, &r));
+            } else {
+                r = BoundedWorker::run(
+                    [kind](int fd) {
+                        if (kind == 1) {
+                            const QByteArray half = PageSelectsWire::encode(everyFieldSet()).left(40);
+                            BoundedWorker::writeAll(fd, half.data(), half.size());
+                        }
+                        const QByteArray answer = badJob(QByteArray(1, char(kind)));
+                        return BoundedWorker::writeAll(fd, answer.data(), answer.size()) ? 0 : 1;
+                    },
+                    limits, keepGoing);
+            }
         }
         QCOMPARE(int(r.outcome), outcome);
         QVERIFY(r.output.isEmpty());
+        QCOMPARE(QDir(cores.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
         if (!warm)
             return;
         QCOMPARE(WarmWorker::pid(), 0);

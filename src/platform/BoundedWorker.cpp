@@ -87,6 +87,11 @@ void BoundedWorker::enterChild(const Limits &limits, int fd, pid_t parent, qint6
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    // Those signals end it without a core file: one would hold the whole
+    // program's memory, be written into the working folder, and hold up the
+    // end of a worker killed at its processor-time limit.
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
     if (limits.cpuSeconds > 0) {
         const rlimit cpu{rlim_t(limits.cpuSeconds), rlim_t(limits.cpuSeconds + 1)};
         ::setrlimit(RLIMIT_CPU, &cpu);

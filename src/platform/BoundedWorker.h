@@ -93,7 +93,7 @@ public:
     // Shared with WarmWorker, the worker that serves one request after another:
     // Field `index` (0: size, 1: resident) of /proc/<pid>/statm in bytes; -1 when unknown.
     static qint64 statmBytes(pid_t pid, int index);
-    // In a new child: dies with the parent, default signals, the limits (no
+    // In a new child: dies with the parent, default signals, no core file, the limits (no
     // processor-time limit when cpuSeconds is 0, no address-space limit when
     // inheritedAddressSpace is 0), then the system call filter when confined.
     static void enterChild(const Limits &limits, int fd, pid_t parent, qint64 inheritedAddressSpace);

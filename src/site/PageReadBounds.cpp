@@ -7,8 +7,13 @@ namespace {
 BoundedWorker::Limits limitsOf(const PageReadBounds &bounds)
 {
     BoundedWorker::Limits limits;
+    // A page's cost is the worker's processor time: on a loaded machine a
+    // page that takes one second of it may take several by the clock, and was
+    // refused. The clock only ends a worker that waits instead of reading
+    // (which a confined parse cannot, short of a lock left held at the fork),
+    // so its bound leaves room for a machine shared four ways.
     limits.cpuSeconds = bounds.seconds;
-    limits.wallSeconds = bounds.seconds + 1;
+    limits.wallSeconds = bounds.seconds * PageReadBounds::kClockFactor;
     limits.memoryBytes = bounds.memoryBytes;
     limits.confined = true; // the parser reads hostile pages
     return limits;

@@ -17,7 +17,9 @@ struct PageReadBounds {
         InProcess // the fuzzer, whose inputs are small; no bound
     };
     Isolation isolation = Worker;
-    int seconds = 8;                           // processor time; the clock gets one more
+    // The processor time of the worker; the clock gets kClockFactor times as much.
+    int seconds = 8;
+    static constexpr int kClockFactor = 4;
     qint64 memoryBytes = 1024LL * 1024 * 1024; // beyond what the program holds
     // Called every few tens of milliseconds while the worker reads; false cancels.
     std::function<bool()> keepGoing;
