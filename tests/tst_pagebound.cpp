@@ -122,11 +122,24 @@ QByteArray tryCall(const QByteArray &request)
     return QByteArray("answer");
 }
 
+// The process ids of this thread's children, ended ones not yet reaped among them.
+QList<QByteArray> childIds()
+{
+    return testfiles::readAll(QStringLiteral("/proc/thread-self/children")).split(' ');
+}
+
 // The process id of this thread's newest child, or 0.
 pid_t newestChild()
 {
-    const QList<QByteArray> ids = testfiles::readAll(QStringLiteral("/proc/thread-self/children")).split(' ');
+    const QList<QByteArray> ids = childIds();
     return ids.size() > 1 ? pid_t(ids.at(ids.size() - 2).toInt()) : 0;
+}
+
+qsizetype openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+        .size();
 }
 
 } // namespace
@@ -281,23 +294,34 @@ private slots:
         QVERIFY(WarmWorker::pid() > 0);
     }
 
-    // A hostile page ends the import's warm worker; the next import gets a
-    // new one, which is kept for the imports that follow.
+    // A hostile page ends the import's warm worker, as does a signal from
+    // outside while it waits; the next import gets a new one, which is kept
+    // for the imports that follow. No descriptor and no ended child stays.
     void warmWorkerIsReplacedAfterAHostilePage()
     {
+        WarmWorker::stop();
+        const qsizetype open = openDescriptors();
         PageImport import;
         QVERIFY2(import.parse(kList, u"a.html"_s), qPrintable(import.error()));
         const pid_t first = WarmWorker::pid();
         QVERIFY(first > 0);
+        QCOMPARE(openDescriptors(), open + 1); // its socket
         QVERIFY(!import.parse("<!-->" + QByteArray("<div>").repeated(300000) + kList, u"h.html"_s,
                               shortBounds()));
         QVERIFY2(import.error().contains("too complex to read"), qPrintable(import.error()));
         QVERIFY(::kill(first, 0) != 0); // killed and reaped
+        QCOMPARE(openDescriptors(), open);
+        QVERIFY2(import.parse(kList, u"a.html"_s), qPrintable(import.error()));
+        const pid_t second = WarmWorker::pid();
+        QVERIFY(second > 0 && second != first);
+        QCOMPARE(::kill(second, SIGKILL), 0);
         for (int i = 0; i < 2; ++i) {
             QVERIFY2(import.parse(kList, u"a.html"_s), qPrintable(import.error()));
             QCOMPARE(import.count(), 1);
         }
-        QVERIFY(WarmWorker::pid() > 0 && WarmWorker::pid() != first);
+        QVERIFY(WarmWorker::pid() > 0 && WarmWorker::pid() != second);
+        QCOMPARE(openDescriptors(), open + 1);
+        QCOMPARE(childIds(), QList<QByteArray>({QByteArray::number(WarmWorker::pid()), QByteArray()}));
     }
 
     // The page reader's worker may compute in memory and write its answer,

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -346,6 +347,13 @@ bool WarmWorker::call(Serve serve, qint64 size, const std::function<void(char *)
     if (state == Killed) {
         result->outcome = killedFor;
         return true;
+    }
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) {
+        // Killed from outside (the system short of memory, a user), perhaps
+        // before the request came: nothing says the request was to blame,
+        // and a worker of its own reads it within the same bounds.
+        *result = BoundedWorker::Result();
+        return false;
     }
     BoundedWorker::judge(status, limits, result);
     if (result->outcome == BoundedWorker::Finished) { // it ended without its whole answer

@@ -41,8 +41,10 @@ public:
     // within `limits` (confined as they say) on a request of `size` bytes,
     // which `write` puts into the memory it shares with the worker; false
     // when the warm worker cannot take it now (busy on another thread, the
-    // request too large, or its limits cannot be set), and then *result is
-    // untouched.
+    // request too large, or its limits cannot be set) or was killed from
+    // outside (SIGKILL: the system short of memory, a user; perhaps before it
+    // had the request), and then *result is empty: the caller runs the job in
+    // a worker of its own.
     static bool call(Serve serve, qint64 size, const std::function<void(char *into)> &write,
                      const BoundedWorker::Limits &limits, const std::function<bool()> &keepGoing,
                      BoundedWorker::Result *result);
