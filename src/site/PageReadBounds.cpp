@@ -11,7 +11,7 @@ BoundedWorker::Limits limitsOf(const PageReadBounds &bounds)
     // page that takes one second of it may take several by the clock, and was
     // refused. The clock only ends a worker that waits instead of reading
     // (which a confined parse cannot, short of a lock left held at the fork),
-    // so its bound leaves room for a machine shared four ways.
+    // so its bound leaves room for a machine shared three ways.
     limits.cpuSeconds = bounds.seconds;
     limits.wallSeconds = bounds.seconds * PageReadBounds::kClockFactor;
     limits.memoryBytes = bounds.memoryBytes;

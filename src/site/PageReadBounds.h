@@ -19,7 +19,7 @@ struct PageReadBounds {
     Isolation isolation = Worker;
     // The processor time of the worker; the clock gets kClockFactor times as much.
     int seconds = 8;
-    static constexpr int kClockFactor = 4;
+    static constexpr int kClockFactor = 3;
     qint64 memoryBytes = 1024LL * 1024 * 1024; // beyond what the program holds
     // Called every few tens of milliseconds while the worker reads; false cancels.
     std::function<bool()> keepGoing;
