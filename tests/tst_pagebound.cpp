@@ -5,6 +5,7 @@
 #include "menu/ProjectFile.h"
 #include "platform/BoundedWorker.h"
 #include "platform/SyscallFilter.h"
+#include "platform/WarmWorker.h"
 #include "site/PageImport.h"
 #include "site/PageSelectsWire.h"
 #include "support/Form1Driver.h"
@@ -16,6 +17,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -57,11 +59,87 @@ PageRecords everyFieldSet()
     return {{s, PageSelect{}}, u"function gothere(){}"_s};
 }
 
+// A job that ends as badly as its request's first byte says (or answers "answer " and it).
+QByteArray badJob(const QByteArray &request)
+{
+    switch (request.at(0)) {
+    case 0:
+        std::abort();
+    case 1:
+        ::raise(SIGTERM); // in the middle of its answer
+        break;
+    case 2:
+        ::_exit(3);
+    case 3:
+    case 7:
+        ::pause();
+        break;
+    case 4:
+        for (volatile bool spin = true; spin;) {
+        }
+        break;
+    case 5:
+        for (char *block;;) {
+            block = new char[1 << 20];
+            std::memset(block, 1, 1 << 20);
+            g_block = block;
+        }
+        break;
+    case 6:
+        return QByteArray(2 << 20, 'x');
+    }
+    return "answer " + request;
+}
+
+// Makes the system call its request's first byte names (0: only memory), then answers.
+QByteArray tryCall(const QByteArray &request)
+{
+    switch (request.at(0)) {
+    case 0: {
+        auto *block = static_cast<char *>(std::malloc(64 << 20));
+        std::memset(block, 1, 64 << 20);
+        block = static_cast<char *>(std::realloc(block, 128 << 20));
+        g_block = block;
+        std::free(block);
+        break;
+    }
+    case 1:
+        ::open("/etc/hostname", O_RDONLY | O_CLOEXEC);
+        break;
+    case 2:
+        ::socket(AF_INET, SOCK_STREAM, 0);
+        break;
+    case 3:
+        ::write(STDERR_FILENO, "x", 1);
+        break;
+    case 4:
+        ::execl("/bin/true", "true", nullptr);
+        break;
+    case 5:
+        ::mmap(nullptr, 4096, PROT_READ | PROT_EXEC, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        break;
+    }
+    return QByteArray("answer");
+}
+
+// The process ids of this thread's children, ended ones not yet reaped among them.
+QList<QByteArray> childIds()
+{
+    return testfiles::readAll(QStringLiteral("/proc/thread-self/children")).split(' ');
+}
+
 // The process id of this thread's newest child, or 0.
 pid_t newestChild()
 {
-    const QList<QByteArray> ids = testfiles::readAll(QStringLiteral("/proc/thread-self/children")).split(' ');
+    const QList<QByteArray> ids = childIds();
     return ids.size() > 1 ? pid_t(ids.at(ids.size() - 2).toInt()) : 0;
+}
+
+qsizetype openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+        .size();
 }
 
 } // namespace
@@ -141,63 +219,109 @@ private slots:
         QVERIFY(page.selects().isEmpty());
     }
 
+    // Each bad end once in a worker forked for the job and once in the warm
+    // worker, which is then replaced: the next request is answered.
     void badWorkersAreFailures_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("outcome");
-        QTest::newRow("abort") << 0 << int(BoundedWorker::Crashed);
-        QTest::newRow("half an answer, then a crash") << 1 << int(BoundedWorker::Crashed);
-        QTest::newRow("exit status 3") << 2 << int(BoundedWorker::Failed);
-        QTest::newRow("sleeps past the clock") << 3 << int(BoundedWorker::TimeLimit);
-        QTest::newRow("spins past the processor time") << 4 << int(BoundedWorker::TimeLimit);
-        QTest::newRow("memory without end") << 5 << int(BoundedWorker::MemoryLimit);
-        QTest::newRow("answer past its limit") << 6 << int(BoundedWorker::MemoryLimit);
-        QTest::newRow("cancelled") << 7 << int(BoundedWorker::Cancelled);
+        QTest::addColumn<bool>("warm");
+        const struct {
+            const char *name;
+            BoundedWorker::Outcome outcome;
+        } kinds[] = {{"abort", BoundedWorker::Crashed},
+                     {"half an answer, then a crash", BoundedWorker::Crashed},
+                     {"exit status 3", BoundedWorker::Failed},
+                     {"sleeps past the clock", BoundedWorker::TimeLimit},
+                     {"spins past the processor time", BoundedWorker::TimeLimit},
+                     {"memory without end", BoundedWorker::MemoryLimit},
+                     {"answer past its limit", BoundedWorker::MemoryLimit},
+                     {"cancelled", BoundedWorker::Cancelled}};
+        for (int kind = 0; kind < int(std::size(kinds)); ++kind) {
+            for (const bool warm : {false, true})
+                QTest::addRow("%s%s", kinds[kind].name, warm ? ", warm" : "")
+                    << kind << int(kinds[kind].outcome) << warm;
+        }
     }
     void badWorkersAreFailures()
     {
         QFETCH(int, kind);
         QFETCH(int, outcome);
+        QFETCH(bool, warm);
         BoundedWorker::Limits limits{1, 2, 64LL << 20, 1 << 20};
-        const BoundedWorker::Result r = BoundedWorker::run(
-            [kind](int fd) {
-                const QByteArray half = PageSelectsWire::encode(everyFieldSet()).left(40);
-                switch (kind) {
-                case 0:
-                    std::abort();
-                case 1:
-                    BoundedWorker::writeAll(fd, half.data(), half.size());
-                    ::raise(SIGTERM);
-                    break;
-                case 2:
-                    return 3;
-                case 3:
-                    ::pause();
-                    break;
-                case 4:
-                    for (volatile bool spin = true; spin;) {
-                    }
-                    break;
-                case 5:
-                    for (char *block;;) {
-                        block = new char[1 << 20];
-                        std::memset(block, 1, 1 << 20);
-                        g_block = block;
-                    }
-                    break;
-                case 6:
-                    for (const QByteArray block(1 << 16, 'x');;)
-                        BoundedWorker::writeAll(fd, block.data(), block.size());
-                    break;
-                case 7:
-                    ::pause();
-                    break;
-                }
-                return 0;
-            },
-            limits, [kind] { return kind != 7; });
+        const auto keepGoing = [kind] { return kind != 7; };
+        // Where the user's limits allow core files, a worker's end leaves none.
+        QTemporaryDir cores;
+        rlimit core{};
+        ::getrlimit(RLIMIT_CORE, &core);
+        const rlimit allowed{core.rlim_max, core.rlim_max};
+        ::setrlimit(RLIMIT_CORE, &allowed);
+        const QString folder = QDir::currentPath();
+        QDir::setCurrent(cores.path());
+        WarmWorker::stop(); // the next one starts in that folder
+        BoundedWorker::Result r;
+        {
+            const auto restore = qScopeGuard([&] {
+                QDir::setCurrent(folder);
+                ::setrlimit(RLIMIT_CORE, &core);
+            });
+            if (warm) {
+                QVERIFY(WarmWorker::call(
+                    &badJob, 1, [kind](char *into) { *into = char(kind); }, limits, keepGoing, &r));
+            } else {
+                r = BoundedWorker::run(
+                    [kind](int fd) {
+                        if (kind == 1) {
+                            const QByteArray half = PageSelectsWire::encode(everyFieldSet()).left(40);
+                            BoundedWorker::writeAll(fd, half.data(), half.size());
+                        }
+                        const QByteArray answer = badJob(QByteArray(1, char(kind)));
+                        return BoundedWorker::writeAll(fd, answer.data(), answer.size()) ? 0 : 1;
+                    },
+                    limits, keepGoing);
+            }
+        }
         QCOMPARE(int(r.outcome), outcome);
         QVERIFY(r.output.isEmpty());
+        QCOMPARE(QDir(cores.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        if (!warm)
+            return;
+        QCOMPARE(WarmWorker::pid(), 0);
+        QVERIFY(WarmWorker::call(
+            &badJob, 1, [](char *into) { *into = 'a'; }, limits, {}, &r));
+        QCOMPARE(int(r.outcome), int(BoundedWorker::Finished));
+        QCOMPARE(r.output, QByteArray("answer a"));
+        QVERIFY(WarmWorker::pid() > 0);
+    }
+
+    // A hostile page ends the import's warm worker, as does a signal from
+    // outside while it waits; the next import gets a new one, which is kept
+    // for the imports that follow. No descriptor and no ended child stays.
+    void warmWorkerIsReplacedAfterAHostilePage()
+    {
+        WarmWorker::stop();
+        const qsizetype open = openDescriptors();
+        PageImport import;
+        QVERIFY2(import.parse(kList, u"a.html"_s), qPrintable(import.error()));
+        const pid_t first = WarmWorker::pid();
+        QVERIFY(first > 0);
+        QCOMPARE(openDescriptors(), open + 1); // its socket
+        QVERIFY(!import.parse("<!-->" + QByteArray("<div>").repeated(300000) + kList, u"h.html"_s,
+                              shortBounds()));
+        QVERIFY2(import.error().contains("too complex to read"), qPrintable(import.error()));
+        QVERIFY(::kill(first, 0) != 0); // killed and reaped
+        QCOMPARE(openDescriptors(), open);
+        QVERIFY2(import.parse(kList, u"a.html"_s), qPrintable(import.error()));
+        const pid_t second = WarmWorker::pid();
+        QVERIFY(second > 0 && second != first);
+        QCOMPARE(::kill(second, SIGKILL), 0);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY2(import.parse(kList, u"a.html"_s), qPrintable(import.error()));
+            QCOMPARE(import.count(), 1);
+        }
+        QVERIFY(WarmWorker::pid() > 0 && WarmWorker::pid() != second);
+        QCOMPARE(openDescriptors(), open + 1);
+        QCOMPARE(childIds(), QList<QByteArray>({QByteArray::number(WarmWorker::pid()), QByteArray()}));
     }
 
     // The page reader's worker may compute in memory and write its answer,
@@ -207,49 +331,29 @@ private slots:
     {
         QTest::addColumn<int>("call");
         QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("warm");
         const QString killed = u"Its reader failed (signal 31 (Bad system call))."_s;
-        QTest::newRow("memory: allocate, grow, free") << 0 << QString();
-        QTest::newRow("open a file") << 1 << killed;
-        QTest::newRow("make a socket") << 2 << killed;
-        QTest::newRow("write to standard error") << 3 << killed;
-        QTest::newRow("start a program") << 4 << killed;
-        QTest::newRow("executable memory") << 5 << killed;
+        for (const bool warm : {false, true}) {
+            const char *how = warm ? ", warm" : "";
+            QTest::addRow("memory: allocate, grow, free%s", how) << 0 << QString() << warm;
+            QTest::addRow("open a file%s", how) << 1 << killed << warm;
+            QTest::addRow("make a socket%s", how) << 2 << killed << warm;
+            QTest::addRow("write to standard error%s", how) << 3 << killed << warm;
+            QTest::addRow("start a program%s", how) << 4 << killed << warm;
+            QTest::addRow("executable memory%s", how) << 5 << killed << warm;
+        }
     }
     void workerIsConfined()
     {
         QFETCH(int, call);
         QFETCH(QString, failure);
+        QFETCH(bool, warm);
         if (!SyscallFilter::available())
             QSKIP("the sanitizers' runtime needs more system calls: no filter in this build");
         PageReadBounds bounds;
-        const BoundedWorker::Result r = bounds.run([call](bool) {
-            switch (call) {
-            case 0: {
-                auto *block = static_cast<char *>(std::malloc(64 << 20));
-                std::memset(block, 1, 64 << 20);
-                block = static_cast<char *>(std::realloc(block, 128 << 20));
-                g_block = block;
-                std::free(block);
-                break;
-            }
-            case 1:
-                ::open("/etc/hostname", O_RDONLY | O_CLOEXEC);
-                break;
-            case 2:
-                ::socket(AF_INET, SOCK_STREAM, 0);
-                break;
-            case 3:
-                ::write(STDERR_FILENO, "x", 1);
-                break;
-            case 4:
-                ::execl("/bin/true", "true", nullptr);
-                break;
-            case 5:
-                ::mmap(nullptr, 4096, PROT_READ | PROT_EXEC, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-                break;
-            }
-            return QByteArray("answer");
-        });
+        const auto job = [call](bool) { return tryCall(QByteArray(1, char(call))); };
+        const BoundedWorker::Result r =
+            warm ? bounds.run(job, &tryCall, 1, [call](char *into) { *into = char(call); }) : bounds.run(job);
         if (failure.isEmpty()) {
             QCOMPARE(int(r.outcome), int(BoundedWorker::Finished));
             QCOMPARE(r.output, QByteArray("answer"));
@@ -257,6 +361,8 @@ private slots:
             QCOMPARE(int(r.outcome), int(BoundedWorker::Crashed));
             QCOMPARE(bounds.failureText(r), failure);
         }
+        if (warm)
+            QCOMPARE(WarmWorker::pid() == 0, !failure.isEmpty());
     }
 
     void largeAnswersComeWhole()

@@ -32,53 +32,10 @@ namespace {
 constexpr int kTickMs = 20;
 constexpr qint64 kReadChunk = 1 << 20;
 
-// Field `index` (0: size, 1: resident) of /proc/<pid>/statm, in bytes; -1 when unknown.
-qint64 statmBytes(pid_t pid, int index)
-{
-    char path[64];
-    std::snprintf(path, sizeof path, "/proc/%d/statm", int(pid));
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    char text[128] = {};
-    const ssize_t n = ::read(fd, text, sizeof text - 1);
-    ::close(fd);
-    if (n <= 0)
-        return -1;
-    long long fields[2] = {-1, -1};
-    if (std::sscanf(text, "%lld %lld", &fields[0], &fields[1]) != 2)
-        return -1;
-    return fields[index] * qint64(::sysconf(_SC_PAGESIZE));
-}
-
 [[noreturn]] void runChild(const BoundedWorker::Job &job, const BoundedWorker::Limits &limits, int fd,
                            pid_t parent, qint64 inheritedAddressSpace)
 {
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (::getppid() != parent)
-        ::_exit(127); // the parent is already gone
-    // A fault or the processor-time limit ends the child as a signal the
-    // parent sees, never in a handler the program installed for itself (a
-    // crash reporter would run in the child).
-    for (int signal :
-         {SIGXCPU, SIGPIPE, SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTERM, SIGINT, SIGHUP, SIGQUIT})
-        std::signal(signal, SIG_DFL);
-    sigset_t none;
-    sigemptyset(&none);
-    ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    const rlimit cpu{rlim_t(limits.cpuSeconds), rlim_t(limits.cpuSeconds + 1)};
-    ::setrlimit(RLIMIT_CPU, &cpu);
-#ifndef QN_ADDRESS_SANITIZER
-    if (inheritedAddressSpace > 0) {
-        const auto bound = rlim_t(inheritedAddressSpace + limits.memoryBytes);
-        const rlimit space{bound, bound};
-        ::setrlimit(RLIMIT_AS, &space);
-    }
-#else
-    (void)inheritedAddressSpace;
-#endif
-    if (limits.confined && SyscallFilter::available() && !SyscallFilter::confine(fd))
-        ::_exit(BoundedWorker::kNotConfined);
+    BoundedWorker::enterChild(limits, fd, parent, inheritedAddressSpace);
     int status = 0;
     try {
         status = job(fd);
@@ -97,6 +54,85 @@ QString signalName(int signal)
 }
 
 } // namespace
+
+qint64 BoundedWorker::statmBytes(pid_t pid, int index)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/statm", int(pid));
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    char text[128] = {};
+    const ssize_t n = ::read(fd, text, sizeof text - 1);
+    ::close(fd);
+    if (n <= 0)
+        return -1;
+    long long fields[2] = {-1, -1};
+    if (std::sscanf(text, "%lld %lld", &fields[0], &fields[1]) != 2)
+        return -1;
+    return fields[index] * qint64(::sysconf(_SC_PAGESIZE));
+}
+
+void BoundedWorker::enterChild(const Limits &limits, int fd, pid_t parent, qint64 inheritedAddressSpace)
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent)
+        ::_exit(127); // the parent is already gone
+    // A fault or the processor-time limit ends the child as a signal the
+    // parent sees, never in a handler the program installed for itself (a
+    // crash reporter would run in the child).
+    for (int signal :
+         {SIGXCPU, SIGPIPE, SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTERM, SIGINT, SIGHUP, SIGQUIT})
+        std::signal(signal, SIG_DFL);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    // Those signals end it without a core file: one would hold the whole
+    // program's memory, be written into the working folder, and hold up the
+    // end of a worker killed at its processor-time limit.
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    if (limits.cpuSeconds > 0) {
+        const rlimit cpu{rlim_t(limits.cpuSeconds), rlim_t(limits.cpuSeconds + 1)};
+        ::setrlimit(RLIMIT_CPU, &cpu);
+    }
+#ifndef QN_ADDRESS_SANITIZER
+    if (inheritedAddressSpace > 0) {
+        const auto bound = rlim_t(inheritedAddressSpace + limits.memoryBytes);
+        const rlimit space{bound, bound};
+        ::setrlimit(RLIMIT_AS, &space);
+    }
+#else
+    (void)inheritedAddressSpace;
+#endif
+    if (limits.confined && SyscallFilter::available() && !SyscallFilter::confine(fd))
+        ::_exit(BoundedWorker::kNotConfined);
+}
+
+void BoundedWorker::judge(int status, const Limits &limits, Result *result)
+{
+    if (WIFSIGNALED(status)) {
+        const int signal = WTERMSIG(status);
+        // SIGXCPU at the soft limit, SIGKILL at the hard one (when SIGXCPU
+        // did not end it) or from the system when memory ran out.
+        if (signal == SIGXCPU || (signal == SIGKILL && result->cpuSeconds >= limits.cpuSeconds))
+            result->outcome = TimeLimit;
+        else
+            result->outcome = signal == SIGKILL ? MemoryLimit : Crashed;
+        result->reason = signalName(signal);
+        result->output.clear();
+        return;
+    }
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (code == 0) {
+        result->outcome = Finished;
+        return;
+    }
+    result->output.clear();
+    result->outcome = code == kOutOfMemory ? MemoryLimit : Failed;
+    result->reason = code == kNotConfined ? QStringLiteral("its system calls could not be confined")
+                                          : QStringLiteral("exit status %1").arg(code);
+}
 
 bool BoundedWorker::writeAll(int fd, const char *data, qint64 size)
 {
@@ -219,26 +255,6 @@ BoundedWorker::Result BoundedWorker::run(const Job &job, const Limits &limits,
         result.output.clear();
         return result;
     }
-    if (WIFSIGNALED(status)) {
-        const int signal = WTERMSIG(status);
-        // SIGXCPU at the soft limit, SIGKILL at the hard one (when SIGXCPU
-        // did not end it) or from the system when memory ran out.
-        if (signal == SIGXCPU || (signal == SIGKILL && result.cpuSeconds >= limits.cpuSeconds))
-            result.outcome = TimeLimit;
-        else
-            result.outcome = signal == SIGKILL ? MemoryLimit : Crashed;
-        result.reason = signalName(signal);
-        result.output.clear();
-        return result;
-    }
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (code == 0) {
-        result.outcome = Finished;
-        return result;
-    }
-    result.output.clear();
-    result.outcome = code == kOutOfMemory ? MemoryLimit : Failed;
-    result.reason = code == kNotConfined ? QStringLiteral("its system calls could not be confined")
-                                         : QStringLiteral("exit status %1").arg(code);
+    judge(status, limits, &result);
     return result;
 }

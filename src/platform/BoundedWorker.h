@@ -13,6 +13,8 @@
 
 #include <functional>
 
+#include <sys/types.h>
+
 // Runs a piece of work in a child process bounded in time and memory and
 // hands back the bytes it wrote. Work that no input may be allowed to stretch
 // without end (parsing a hostile page) runs here; past a bound the child is
@@ -87,4 +89,15 @@ public:
     static bool writeAll(int fd, const char *data, qint64 size);
     // For jobs: ends the child at once with kOutOfMemory.
     [[noreturn]] static void outOfMemory();
+
+    // Shared with WarmWorker, the worker that serves one request after another:
+    // Field `index` (0: size, 1: resident) of /proc/<pid>/statm in bytes; -1 when unknown.
+    static qint64 statmBytes(pid_t pid, int index);
+    // In a new child: dies with the parent, default signals, no core file, the limits (no
+    // processor-time limit when cpuSeconds is 0, no address-space limit when
+    // inheritedAddressSpace is 0), then the system call filter when confined.
+    static void enterChild(const Limits &limits, int fd, pid_t parent, qint64 inheritedAddressSpace);
+    // The outcome of a child that ended with wait status `status`, after
+    // result->cpuSeconds of processor time.
+    static void judge(int status, const Limits &limits, Result *result);
 };

@@ -39,6 +39,7 @@ bool SyscallFilter::confine(int answerFd)
     allow(SCMP_SYS(mmap), {notExecutable, SCMP_A3(SCMP_CMP_MASKED_EQ, MAP_ANONYMOUS, MAP_ANONYMOUS)});
     allow(SCMP_SYS(mprotect), {notExecutable});
     allow(SCMP_SYS(write), {SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(answerFd))});
+    allow(SCMP_SYS(read), {SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(answerFd))}); // a warm worker's requests
     ok = ok && seccomp_load(filter) == 0;
     seccomp_release(filter);
     return ok;

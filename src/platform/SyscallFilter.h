@@ -6,8 +6,9 @@
 // start a program or signal another process. Allowed after confine():
 // - memory: brk, munmap, mremap, madvise, and mmap and mprotect of memory
 //   that is never executable, anonymous mmap only;
-// - write on the one descriptor that carries the answer (the job's input is
-//   in its memory already: it reads nothing);
+// - write on the one descriptor that carries the answer, and read on it (a
+//   worker kept warm takes its requests there; a forked job's input is in
+//   its memory already);
 // - what glibc itself may call inside malloc and free: futex (a lock taken
 //   by another thread shows as a wait), getrandom (the allocator's key);
 // - rt_sigreturn, exit_group and exit.

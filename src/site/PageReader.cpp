@@ -8,6 +8,7 @@
 
 #include <gumbo.h>
 
+#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -136,14 +137,68 @@ QByteArray PageReader::Parser::declaredEncoding(const QByteArray &utf8)
     return first();
 }
 
+namespace {
+
+// A request to the warm worker: this header, then each text as its size, whether it is
+// tentative (its <meta> is looked for) and its bytes.
+struct WarmRequest {
+    quintptr via;
+    quintptr extract;
+    qint64 arenaBytes;
+    qint64 count;
+};
+
+// What the warm worker keeps of its arena between requests: enough for a list of some hundred
+// thousand options, which then need not be faulted in again.
+constexpr qint64 kWarmArenaBytes = 256LL << 20;
+
+} // namespace
+
+// Reads one text with `parser`: its record, then the encoding its first <meta> declares (empty
+// when it is not tentative).
+template <class AppendRecord>
+void PageReader::readText(const QByteArray &utf8, bool tentative, Parser &parser, QByteArray *wire,
+                          const AppendRecord &append)
+{
+    append(utf8, parser, wire);
+    PageWire::append(wire, tentative ? parser.declaredEncoding(utf8) : QByteArray());
+}
+
+QByteArray PageReader::serveWarm(const QByteArray &request)
+{
+    WarmRequest header{};
+    std::memcpy(&header, request.constData(), sizeof header);
+    ParseArena &arena = ParseArena::kept(header.arenaBytes);
+    QByteArray wire;
+    {
+        Parser parser(&arena);
+        const char *at = request.constData() + sizeof header;
+        for (qint64 i = 0; i < header.count; ++i) {
+            qint64 size = 0;
+            std::memcpy(&size, at, sizeof size);
+            const bool tentative = at[sizeof size] != 0;
+            at += sizeof size + 1;
+            const QByteArray utf8 = QByteArray::fromRawData(at, qsizetype(size));
+            at += size;
+            readText(utf8, tentative, parser, &wire,
+                     [&header](const QByteArray &text, Parser &p, QByteArray *w) {
+                         reinterpret_cast<decltype(PlainAppend::via)>(header.via)(header.extract, text, p, w);
+                     });
+            parser.release();
+        }
+    }
+    arena.settle(kWarmArenaBytes);
+    return wire;
+}
+
 QString PageReader::damagedText()
 {
     return QCoreApplication::translate("PageImport",
                                        "Its reader failed (its answer was incomplete or damaged).");
 }
 
-void PageReader::run(qsizetype count, const Load &load, const Append &append, const PageReadBounds &bounds,
-                     const Batch &batch, const Progress &progress,
+void PageReader::run(qsizetype count, const Load &load, const Append &append, const PlainAppend &plain,
+                     const PageReadBounds &bounds, const Batch &batch, const Progress &progress,
                      const std::function<void(qsizetype, const Answer &)> &deliver)
 {
     struct Text {
@@ -156,23 +211,40 @@ void PageReader::run(qsizetype count, const Load &load, const Append &append, co
     // (with the worker's result) when the worker did not finish.
     const auto parse = [&](const QList<Text> &texts, qsizetype from, qsizetype to,
                            BoundedWorker::Result *result) {
-        *result = bounds.run([&](bool inWorker) {
-            // In the worker the parser gets three quarters of the memory; the records and their wire the
-            // rest.
+        // In the worker the parser gets three quarters of the memory; the records and their wire the
+        // rest.
+        const qint64 arenaBytes = bounds.memoryBytes / 4 * 3;
+        const auto job = [&](bool inWorker) {
             std::optional<ParseArena> arena;
             if (inWorker)
-                arena.emplace(bounds.memoryBytes / 4 * 3);
+                arena.emplace(arenaBytes);
             Parser parser(arena ? &*arena : nullptr);
             QByteArray wire;
             for (qsizetype i = from; i < to; ++i) {
-                const Text &text = texts.at(i);
-                append(text.source.utf8, parser, &wire);
-                PageWire::append(&wire,
-                                 text.tentative ? parser.declaredEncoding(text.source.utf8) : QByteArray());
+                readText(texts.at(i).source.utf8, texts.at(i).tentative, parser, &wire, append);
                 parser.release();
             }
             return wire;
-        });
+        };
+        qint64 requestSize = sizeof(WarmRequest);
+        for (qsizetype i = from; i < to; ++i)
+            requestSize += qint64(sizeof(qint64)) + 1 + texts.at(i).source.utf8.size();
+        const auto request = [&](char *into) {
+            const WarmRequest header{reinterpret_cast<quintptr>(plain.via), plain.extract, arenaBytes,
+                                     qint64(to - from)};
+            std::memcpy(into, &header, sizeof header);
+            into += sizeof header;
+            for (qsizetype i = from; i < to; ++i) {
+                const QByteArray &utf8 = texts.at(i).source.utf8;
+                const qint64 length = utf8.size();
+                std::memcpy(into, &length, sizeof length);
+                into[sizeof length] = char(texts.at(i).tentative ? 1 : 0);
+                into += sizeof length + 1;
+                std::memcpy(into, utf8.constData(), size_t(length));
+                into += length;
+            }
+        };
+        *result = plain.via ? bounds.run(job, &PageReader::serveWarm, requestSize, request) : bounds.run(job);
         if (result->outcome != BoundedWorker::Finished)
             return false;
         QByteArrayView rest(result->output);

@@ -120,9 +120,29 @@ private:
         bool cancelled = false;
     };
     using Append = std::function<void(const QByteArray &utf8, Parser &parser, QByteArray *wire)>;
+    // The same as a plain function and the extractor it calls, for a worker
+    // kept warm (WarmWorker), which is handed their addresses: it is a fork
+    // of this program. Empty when the extractor is not a plain function.
+    struct PlainAppend {
+        void (*via)(quintptr extract, const QByteArray &utf8, Parser &parser, QByteArray *wire) = nullptr;
+        quintptr extract = 0;
+    };
+    template <class Record>
+    static void appendVia(quintptr extract, const QByteArray &utf8, Parser &parser, QByteArray *wire)
+    {
+        PageWire::append(wire,
+                         reinterpret_cast<Record (*)(const QByteArray &, Parser &)>(extract)(utf8, parser));
+    }
+    // Reads one text with `parser`: its record, then the encoding its first
+    // <meta> declares (empty when it is not tentative).
+    template <class AppendRecord>
+    static void readText(const QByteArray &utf8, bool tentative, Parser &parser, QByteArray *wire,
+                         const AppendRecord &append);
+    // In the warm worker: reads the texts of a request made by run().
+    static QByteArray serveWarm(const QByteArray &request);
     // The untyped pipeline: each page's answer goes to `deliver` as soon as its batch is read.
-    static void run(qsizetype count, const Load &load, const Append &append, const PageReadBounds &bounds,
-                    const Batch &batch, const Progress &progress,
+    static void run(qsizetype count, const Load &load, const Append &append, const PlainAppend &plain,
+                    const PageReadBounds &bounds, const Batch &batch, const Progress &progress,
                     const std::function<void(qsizetype index, const Answer &answer)> &deliver);
     // "Its reader failed (its answer was incomplete or damaged)."
     static QString damagedText();
@@ -134,12 +154,15 @@ QList<PageReader::Page<Record>> PageReader::read(qsizetype count, const Load &lo
                                                  const Batch &batch, const Progress &progress)
 {
     QList<Page<Record>> pages(count);
+    PlainAppend plain;
+    if (const auto *function = extract.template target<Record (*)(const QByteArray &, Parser &)>())
+        plain = {&appendVia<Record>, reinterpret_cast<quintptr>(*function)};
     run(
         count, load,
         [&extract](const QByteArray &utf8, Parser &parser, QByteArray *wire) {
             PageWire::append(wire, extract(utf8, parser));
         },
-        bounds, batch, progress,
+        plain, bounds, batch, progress,
         [&pages](qsizetype index, const Answer &answer) {
             Page<Record> &page = pages[index];
             page.encoding = answer.encoding;
