@@ -1,24 +1,56 @@
 #include "support/TransferTable.h"
 
+#include "server/ServerTransports.h"
 #include "server/TransferPlanner.h"
 #include "server/TransferRecord.h"
-#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QJsonObject>
 #include <QtTest>
 
-void TransferSides::put(const QString &path, const QByteArray &bytes) const
+void TransferSides::addRows(const QStringList &tables, const QString &transport)
+{
+    QTest::addColumn<QJsonArray>("row");
+    for (const QString &table : tables)
+        for (const QJsonArray &r : testfiles::tableRows(table))
+            if (transport.isEmpty() || r[1].toString() == transport)
+                QTest::newRow(qPrintable(r[0].toString())) << r;
+}
+
+QString TransferSides::filled(QString text, const QList<std::pair<QString, QString>> &values)
+{
+    for (const auto &[name, value] : values)
+        text.replace(name, value);
+    return text;
+}
+
+void TransferSides::put(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(testfiles::writeAll(path, bytes));
+}
+
+ServerAddress TransferSides::address() const
+{
+    ServerAddress a;
+    QString problem;
+    if (!ServerAddress::parse(server.address(), &a, &problem))
+        qFatal("%s", qPrintable(problem));
+    return a;
+}
+
+std::unique_ptr<ServerTransport> TransferSides::connect() const
+{
+    QString problem;
+    std::unique_ptr<ServerTransport> t = ServerTransports::make(address(), options, &problem);
+    if (!t || !t->open())
+        qFatal("%s", qPrintable(t ? t->error() : problem));
+    return t;
 }
 
 void TransferSides::clear() const
 {
-    for (const QString &dir : {site, www}) {
+    for (const QString &dir : {site, server.www()}) {
         QDir(dir).removeRecursively();
         QDir().mkpath(dir);
     }
@@ -29,8 +61,8 @@ TransferPlan TransferSides::transfer(TransferPlan::Direction direction, const QS
                                      const TransferRunner::Options &running) const
 {
     const std::unique_ptr<ServerTransport> t = connect();
-    TransferRecord record = TransferRecord::load(site, address, nullptr);
-    TransferPlan plan = TransferPlanner::plan(*t, direction, site, folder, paths, &record);
+    TransferRecord record = TransferRecord::load(site, address().text(), nullptr);
+    TransferPlan plan = TransferPlanner::plan(*t, direction, site, address().folder, paths, &record);
     record.save(site, nullptr);
     for (TransferItem &i : plan.items)
         i.overwrite = overwrite;
@@ -40,10 +72,27 @@ TransferPlan TransferSides::transfer(TransferPlan::Direction direction, const QS
     return plan;
 }
 
+int TransferSides::countFresh(const QStringList &paths, const QByteArray &old, const QByteArray &fresh) const
+{
+    int count = 0;
+    for (const QString &p : paths) {
+        const QString file = server.www() + '/' + p;
+        const QByteArray bytes = testfiles::readAll(file);
+        if (bytes == fresh) {
+            ++count;
+        } else if (old.isNull() ? QFile::exists(file) : bytes != old) {
+            qWarning("%s is neither old nor new", qPrintable(p));
+            return -1;
+        }
+    }
+    return count;
+}
+
 void TransferSides::runRow(const QJsonArray &row) const
 {
     clear();
     QStringList paths;
+    const QString www = server.www();
     for (const QJsonValue &v : row[1].toArray()) {
         const QStringList step = v.toString().split(' ');
         const QString rest = step.mid(2).join(' ');
@@ -74,9 +123,7 @@ void TransferSides::runRow(const QJsonArray &row) const
     for (auto it = after.begin(); it != after.end(); ++it) {
         const QString name = it.key().section(' ', 1);
         const QString side = it.key().section(' ', 0, 0);
-        const QString file = side == "server"    ? www + '/' + name
-                             : side == "outside" ? outside + '/' + name
-                                                 : site + '/' + name;
+        const QString file = (side == "server" ? www : side == "outside" ? outside : site) + '/' + name;
         QCOMPARE(QFile::exists(file), !it.value().isNull());
         if (!it.value().isNull())
             QCOMPARE(testfiles::readAll(file), it.value().toString().toUtf8());
@@ -91,4 +138,85 @@ void TransferSides::runRow(const QJsonArray &row) const
     if (!row[3].toBool() && !report.failed())
         for (const TransferItem &i : transfer(direction, paths).items)
             QVERIFY(i.state != TransferItem::WillTransfer);
+}
+
+testfiles::Run TransferSides::upload(const QStringList &arguments, const QStringList &pages,
+                                     const QByteArray &input) const
+{
+    if (!testfiles::saveProject(site + "/p.qnv", testfiles::sampleProject()))
+        return {};
+    return testfiles::runQuillnav(QStringList{"--upload", site + "/p.qnv", "--site", site} + arguments
+                                      + pages,
+                                  RLIM_INFINITY, testpaths::binary(), input);
+}
+
+void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values) const
+{
+    values << std::pair{QString("$SERVER"), server.address()}
+           << std::pair{QString("$PORT"), QString::number(server.port())};
+    clear();
+    put(site + "/a.html", "A1");
+    const QJsonObject environment = row[2].toObject();
+    for (auto it = environment.begin(); it != environment.end(); ++it)
+        qputenv(qPrintable(it.key()), filled(it.value().toString(), values).toLocal8Bit());
+    QStringList arguments;
+    for (const QJsonValue &v : row[3].toArray())
+        arguments << filled(v.toString(), values);
+    const QByteArray input = row[4].toString().toUtf8();
+    const testfiles::Run run = upload(arguments, {site + "/a.html"}, input);
+    for (auto it = environment.begin(); it != environment.end(); ++it)
+        qunsetenv(qPrintable(it.key()));
+    const QString said = QString::fromUtf8(run.out) + run.err;
+    QCOMPARE(run.exitCode, row[5].toInt());
+    QVERIFY2(said.contains(filled(row[6].toString(), values)), qPrintable(said));
+    QVERIFY(input.trimmed().isEmpty() || !said.contains(input.trimmed()));
+}
+
+void TransferSides::stopMidUpload(int killAfter) const
+{
+    clear();
+    QStringList paths;
+    for (int i = 0; i < 3 * killAfter; ++i) {
+        paths << QStringLiteral("f%1/p%2.html").arg(i % 3).arg(i);
+        put(site + '/' + paths.last(), QByteArray(20000, 'a'));
+    }
+    transfer(TransferPlan::Upload, paths);
+    for (const QString &p : paths)
+        put(site + '/' + p, QByteArray(21000, 'b'));
+    TransferReport report;
+    TransferRunner::Options o;
+    o.progress = [&](qsizetype files, qint64) {
+        if (files == killAfter)
+            server.kill();
+    };
+    transfer(TransferPlan::Upload, paths, false, &report, o);
+    QCOMPARE(report.filesMoved, killAfter);
+    QVERIFY(!report.error.isEmpty());
+    QVERIFY(countFresh(paths, QByteArray(20000, 'a'), QByteArray(21000, 'b')) >= 0);
+    QString problem;
+    QVERIFY2(server.start(&problem), qPrintable(problem));
+    const TransferPlan again = transfer(TransferPlan::Upload, paths, false, &report);
+    QCOMPARE(again.count(TransferItem::UpToDate), killAfter);
+    QCOMPARE(report.filesMoved, 2 * killAfter);
+    QVERIFY(!report.failed());
+    QCOMPARE(countFresh(paths, {}, QByteArray(21000, 'b')), 3 * killAfter);
+}
+
+void TransferSides::stall() const
+{
+    TransportOptions o = options;
+    o.stallSeconds = 2;
+    QString problem;
+    const std::unique_ptr<ServerTransport> t = ServerTransports::make(address(), o, &problem);
+    QVERIFY2(t && t->open(), qPrintable(t ? t->error() : problem));
+    server.pause(true);
+    QList<ServerEntry> entries;
+    bool missing = false;
+    const bool listed = t->list(address().folder, &entries, &missing);
+    server.pause(false);
+    QVERIFY(!listed);
+    QVERIFY(!t->connected());
+    QVERIFY2(t->error().contains("listing the folder \"" + address().folder
+                                 + "\" failed: the server did not answer for 2 seconds"),
+             qPrintable(t->error()));
 }

@@ -1,35 +1,65 @@
 #pragma once
 
+#include "server/ServerAddress.h"
 #include "server/ServerTransport.h"
 #include "server/TransferPlan.h"
 #include "server/TransferRunner.h"
+#include "server/TransportOptions.h"
+#include "support/LocalServer.h"
+#include "support/TestFiles.h"
 
 #include <QJsonArray>
-#include <QString>
 
-#include <functional>
 #include <memory>
+#include <utility>
 
-// The rows of tests/data/server-transfers.json (and tables of the same
-// shape) run against one server: the test says where each side's files
-// are and how to connect.
+// What the server tests of both transports share, run against one server:
+// the rows of tests/data/server-transfers.json (and tables of the same
+// shape), the command lines of server-command-lines.json, a stalled and a
+// stopped server.
 struct TransferSides {
-    QString site;                                              // the local site folder
-    QString www;                                               // the server folder, as files on this machine
-    QString outside;                                           // a folder outside the site
-    QString address;                                           // the server's address, as the record names it
-    QString folder;                                            // the address's folder on the server
-    std::function<std::unique_ptr<ServerTransport>()> connect; // an open transport, or a fatal failure
+    LocalServer &server;
+    QString site;             // the local site folder
+    QString outside;          // a folder outside the site
+    TransportOptions options; // how the tests' transports log in
 
-    void put(const QString &path, const QByteArray &bytes) const;
+    // The rows of tables in tests/data as the column "row", each named by
+    // its first column; with `transport`, only rows whose second column names it.
+    static void addRows(const QStringList &tables, const QString &transport = {});
+    // `text` with each placeholder ("$PORT") replaced by its value.
+    static QString filled(QString text, const QList<std::pair<QString, QString>> &values);
+    static void put(const QString &path, const QByteArray &bytes);
+
+    ServerAddress address() const;
+    // An open transport, or a fatal failure.
+    std::unique_ptr<ServerTransport> connect() const;
     // Empties the site and the server folder.
     void clear() const;
     // Plans and, as a command does, runs a transfer of `paths`.
     TransferPlan transfer(TransferPlan::Direction direction, const QStringList &paths, bool overwrite = false,
                           TransferReport *report = nullptr,
                           const TransferRunner::Options &running = {}) const;
+    // How many of `paths` the server holds as `fresh`; every other one must
+    // still hold `old` (a null `old`: be absent).
+    int countFresh(const QStringList &paths, const QByteArray &old, const QByteArray &fresh) const;
     // One row: steps that make the two sides, then one transfer planned and
     // run; the states planned and what each side holds afterwards; as a
     // seventh column, a text that the run's messages hold.
     void runRow(const QJsonArray &row) const;
+    // `quillnav --upload` of a sample project's `pages` from the site with
+    // `arguments`, `input` on its standard input.
+    testfiles::Run upload(const QStringList &arguments, const QStringList &pages,
+                          const QByteArray &input) const;
+    // One row of server-command-lines.json (name, transport, environment,
+    // arguments, standard input, status, a text of the output): an upload of
+    // a.html, the environment set for that run only. "$SERVER", "$PORT" and
+    // the test's `values` are filled in; the input is never shown.
+    void runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values = {}) const;
+    // The server killed after `killAfter` files of an upload of three times
+    // as many: every server file is whole (old or new), and the next upload
+    // sends only what is left.
+    void stopMidUpload(int killAfter) const;
+    // A server that stops answering: a listing returns after its bound of
+    // 2 seconds, naming the server, the action and the folder.
+    void stall() const;
 };
