@@ -35,23 +35,13 @@ private slots:
         QVERIFY(m_server.startAgent()); // the command line takes the user key from it
     }
 
-    void serverNames_data()
-    {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<bool>("safe");
-        QTest::newRow("page") << "blog/index.html" << true;
-        QTest::newRow("dot dot") << "../etc/passwd" << false;
-        QTest::newRow("inner dot dot") << "a/../../b" << false;
-        QTest::newRow("absolute") << "/etc/passwd" << false;
-        QTest::newRow("backslash") << "a\\..\\b" << false;
-        QTest::newRow("too long") << QString(250, u'x') << false;
-    }
+    // Each row: a path below the server folder, whether it stays below it.
+    void serverNames_data() { TransferSides::addRows({"server-paths.json"}); }
     void serverNames()
     {
-        QFETCH(QString, relative);
-        QFETCH(bool, safe);
-        QCOMPARE(ServerPath::isSafeRelative(relative), safe);
-        QCOMPARE(ServerPath::under("/www", relative).isEmpty(), !safe);
+        QFETCH(QJsonArray, row);
+        QCOMPARE(ServerPath::isSafeRelative(row[1].toString()), row[2].toBool());
+        QCOMPARE(ServerPath::under("/www", row[1].toString()).isEmpty(), !row[2].toBool());
     }
 
     void transfers_data() { TransferSides::addRows({"server-transfers.json"}); }
@@ -89,21 +79,12 @@ private slots:
     // Key files as OpenSSH takes them: a key the server does not know is
     // passed over, a protected one opens with its passphrase (asked once,
     // naming the file), with or without its public half beside it.
-    void passphraseKeys_data()
-    {
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<bool>("publicHalf");
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("right passphrase") << QByteArray("sesame") << true << "";
-        QTest::newRow("right passphrase, no .pub") << QByteArray("sesame") << false << "";
-        QTest::newRow("wrong passphrase") << QByteArray("open") << true << "passphrase was not right";
-        QTest::newRow("none given") << QByteArray() << true << "did not accept the login";
-    }
+    // Each row: the passphrase given, whether the public half is there, the refusal.
+    void passphraseKeys_data() { TransferSides::addRows({"sftp-passphrases.json"}); }
     void passphraseKeys()
     {
-        QFETCH(QByteArray, answer);
-        QFETCH(bool, publicHalf);
-        QFETCH(QString, refusal);
+        QFETCH(QJsonArray, row);
+        const QString refusal = row[3].toString();
         const QByteArray agent = qgetenv("SSH_AUTH_SOCK");
         qunsetenv("SSH_AUTH_SOCK");
         const auto restore = qScopeGuard([agent] { qputenv("SSH_AUTH_SOCK", agent); });
@@ -112,14 +93,14 @@ private slots:
         QVERIFY(SshServer::keygen(ssh.filePath("id_ed25519")));
         QVERIFY(SshServer::keygen(ssh.filePath("id_ecdsa"), "sesame", "ecdsa"));
         m_server.authorize(ssh.filePath("id_ecdsa.pub"));
-        if (!publicHalf)
+        if (!row[2].toBool())
             QFile::remove(ssh.filePath("id_ecdsa.pub"));
         QStringList asked;
         TransportOptions o;
         o.sshDir = ssh.path();
         o.passphrase = [&](const QString &file) {
             asked << file;
-            return answer;
+            return row[1].toString().toUtf8();
         };
         SftpTransport t(sides(m_server).address(), o);
         QCOMPARE(t.open(), refusal.isEmpty());
@@ -147,51 +128,36 @@ private slots:
         if (byPassword)
             QProcess::execute("chown", {m_account.name, server.www()});
         QStringList pages;
-        QStringList chmods;
         QString folder;
         QByteArray password = byPassword ? m_account.password : QByteArray();
         QString mounted;
-        const auto unmount = qScopeGuard([&mounted] {
+        bool unmountable = false;
+        const auto unmount = qScopeGuard([&] { // the temporary folder removable again
+            QProcess::execute("chmod", {"-R", "u+w", server.www()});
             if (!mounted.isEmpty())
                 QProcess::execute("umount", {mounted});
         });
-        for (const QJsonValue &v : row[2].toArray()) {
-            const QStringList step = v.toString().split(' ');
-            const QString rest = step.mid(2).join(' ');
-            if (step[0] == "local" || step[0] == "big") {
-                s.put(m_site.filePath(step[1]),
-                      step[0] == "big" ? QByteArray(rest.toInt(), 'x') : rest.toUtf8());
-                if (!pages.contains(m_site.filePath(step[1])))
-                    pages << m_site.filePath(step[1]);
-            } else if (step[0] == "server") {
-                s.put(server.www() + '/' + step[1], rest.toUtf8());
-            } else if (step[0] == "chmod") {
-                chmods << step[1] << step[2];
-            } else if (step[0] == "password") {
+        s.make(row[2].toArray(), &pages, [&](const QStringList &step) {
+            if (step[0] == "password") {
                 password = step[1].toUtf8();
             } else if (step[0] == "folder") {
                 folder = step[1];
             } else if (step[0] == "tmpfs") {
-                mounted = server.www() + '/' + step[1];
-                QDir().mkpath(mounted);
-                if (getuid() != 0
-                    || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mounted}) != 0)
-                    QSKIP("A small full disk needs a tmpfs mount: root with the right to mount.");
+                const QString at = server.www() + '/' + step[1];
+                QDir().mkpath(at);
+                unmountable =
+                    getuid() != 0
+                    || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", at}) != 0;
+                mounted = unmountable ? QString() : at;
             } else if (step[0] == "upload") {
-                const testfiles::Run run = upload(server, pages, password);
+                const testfiles::Run run = upload(server, pages, password, folder);
                 QVERIFY2(run.exitCode == 0, qPrintable(run.err));
             }
-        }
+        });
+        if (unmountable)
+            QSKIP("A small full disk needs a tmpfs mount: root with the right to mount.");
         if (byPassword)
             QCOMPARE(QProcess::execute("chown", {"-R", m_account.name, server.www()}), 0);
-        const auto chmodAll = [&](bool writable) {
-            for (qsizetype i = 0; i < chmods.size(); i += 2)
-                QCOMPARE(::chmod(QFile::encodeName(server.www() + '/' + chmods[i + 1]).constData(),
-                                 writable ? 0755 : mode_t(chmods[i].toUInt(nullptr, 8))),
-                         0);
-        };
-        chmodAll(false);
-        const auto writable = qScopeGuard([&] { chmodAll(true); }); // the temporary folder is removable again
         const testfiles::Run run = upload(server, pages, password, folder);
         const QString said = QString::fromUtf8(run.out + run.err.toUtf8()).simplified();
         QCOMPARE(run.exitCode, row[3].toInt());
@@ -252,7 +218,7 @@ private:
         m_passwordServer = std::move(server);
         return true;
     }
-    // `quillnav --upload` of the site's pages to `server` (its folder, or
+    // `quillnav --upload` of the site's `pages` to `server` (its folder, or
     // one below), its host key accepted; with a password from standard
     // input, or else the user key through the agent.
     testfiles::Run upload(SshServer &server, const QStringList &pages, const QByteArray &password,

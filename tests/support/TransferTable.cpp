@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 void TransferSides::addRows(const QStringList &tables, const QString &transport)
 {
     QTest::addColumn<QJsonArray>("row");
@@ -88,29 +90,38 @@ int TransferSides::countFresh(const QStringList &paths, const QByteArray &old, c
     return count;
 }
 
-void TransferSides::runRow(const QJsonArray &row) const
+void TransferSides::make(const QJsonArray &steps, QStringList *paths,
+                         const std::function<void(const QStringList &step)> &other) const
 {
-    clear();
-    QStringList paths;
     const QString www = server.www();
-    for (const QJsonValue &v : row[1].toArray()) {
+    for (const QJsonValue &v : steps) {
         const QStringList step = v.toString().split(' ');
         const QString rest = step.mid(2).join(' ');
-        if (step[0] == "local")
-            put(site + '/' + step[1], rest.toUtf8());
+        if (step[0] == "local" || step[0] == "big")
+            put(site + '/' + step[1], step[0] == "big" ? QByteArray(rest.toInt(), 'x') : rest.toUtf8());
         else if (step[0] == "server")
             put(www + '/' + step[1], rest.toUtf8());
         else if (step[0] == "server-move")
             QVERIFY(QFile::rename(www + '/' + step[1], www + '/' + step[2]));
-        else if (step[0] == "upload")
-            transfer(TransferPlan::Upload, paths);
+        else if (step[0] == "chmod")
+            QCOMPARE(::chmod(QFile::encodeName(www + '/' + step[2]).constData(), step[1].toUInt(nullptr, 8)),
+                     0);
         else if (step[0] == "link") // a folder of the site that leads out of it
             QVERIFY(QFile::link(outside, site + '/' + step[1]));
+        else
+            other(step);
         if (step[0] == "link")
-            paths << step[2];
-        if (step[0] == "local" && !paths.contains(step[1]))
-            paths << step[1];
+            *paths << step[2];
+        if ((step[0] == "local" || step[0] == "big") && !paths->contains(step[1]))
+            *paths << step[1];
     }
+}
+
+void TransferSides::runRow(const QJsonArray &row) const
+{
+    clear();
+    QStringList paths;
+    make(row[1].toArray(), &paths, [&](const QStringList &) { transfer(TransferPlan::Upload, paths); });
     const auto direction = row[2].toString() == "upload" ? TransferPlan::Upload : TransferPlan::Download;
     TransferReport report;
     const TransferPlan plan = transfer(direction, paths, row[3].toBool(), &report);
@@ -123,7 +134,10 @@ void TransferSides::runRow(const QJsonArray &row) const
     for (auto it = after.begin(); it != after.end(); ++it) {
         const QString name = it.key().section(' ', 1);
         const QString side = it.key().section(' ', 0, 0);
-        const QString file = (side == "server" ? www : side == "outside" ? outside : site) + '/' + name;
+        const QString file = (side == "server"    ? server.www()
+                              : side == "outside" ? outside
+                                                  : site)
+                             + '/' + name;
         QCOMPARE(QFile::exists(file), !it.value().isNull());
         if (!it.value().isNull())
             QCOMPARE(testfiles::readAll(file), it.value().toString().toUtf8());
@@ -145,8 +159,11 @@ testfiles::Run TransferSides::upload(const QStringList &arguments, const QString
 {
     if (!testfiles::saveProject(site + "/p.qnv", testfiles::sampleProject()))
         return {};
+    QStringList files;
+    for (const QString &page : pages)
+        files << site + '/' + page;
     return testfiles::runQuillnav(QStringList{"--upload", site + "/p.qnv", "--site", site} + arguments
-                                      + pages,
+                                      + files,
                                   RLIM_INFINITY, testpaths::binary(), input);
 }
 
@@ -163,7 +180,7 @@ void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString
     for (const QJsonValue &v : row[3].toArray())
         arguments << filled(v.toString(), values);
     const QByteArray input = row[4].toString().toUtf8();
-    const testfiles::Run run = upload(arguments, {site + "/a.html"}, input);
+    const testfiles::Run run = upload(arguments, {"a.html"}, input);
     for (auto it = environment.begin(); it != environment.end(); ++it)
         qunsetenv(qPrintable(it.key()));
     const QString said = QString::fromUtf8(run.out) + run.err;

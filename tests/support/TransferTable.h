@@ -10,6 +10,7 @@
 
 #include <QJsonArray>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -42,11 +43,17 @@ struct TransferSides {
     // How many of `paths` the server holds as `fresh`; every other one must
     // still hold `old` (a null `old`: be absent).
     int countFresh(const QStringList &paths, const QByteArray &old, const QByteArray &fresh) const;
+    // Makes the two sides step by step ("local P TEXT", "big P BYTES",
+    // "server P TEXT", "server-move P Q", "chmod MODE P" on the server, "link
+    // FOLDER P": a folder of the site leading outside), handing any other
+    // step to `other`; the site's pages named are added to `paths`.
+    void make(const QJsonArray &steps, QStringList *paths,
+              const std::function<void(const QStringList &step)> &other) const;
     // One row: steps that make the two sides, then one transfer planned and
     // run; the states planned and what each side holds afterwards; as a
     // seventh column, a text that the run's messages hold.
     void runRow(const QJsonArray &row) const;
-    // `quillnav --upload` of a sample project's `pages` from the site with
+    // `quillnav --upload` of a sample project's `pages` (in the site) with
     // `arguments`, `input` on its standard input.
     testfiles::Run upload(const QStringList &arguments, const QStringList &pages,
                           const QByteArray &input) const;
