@@ -38,15 +38,6 @@ public:
     }
 };
 
-ServerAddress addressOf(const QString &text)
-{
-    ServerAddress a;
-    QString problem;
-    if (!ServerAddress::parse(text, &a, &problem))
-        qFatal("%s", qPrintable(problem));
-    return a;
-}
-
 } // namespace
 
 class TestDav : public QObject {
@@ -116,7 +107,8 @@ private slots:
         o.connectSeconds = 2;
         m_asked = 0;
         QString problem;
-        const std::unique_ptr<ServerTransport> t = ServerTransports::make(addressOf(address), o, &problem);
+        const std::unique_ptr<ServerTransport> t =
+            ServerTransports::make(TransferSides::addressOf(address), o, &problem);
         QVERIFY(!(t && t->open()));
         const QString error = t ? t->error() : problem;
         QVERIFY2(error.contains(row[4].toString()), qPrintable(error));
@@ -129,7 +121,9 @@ private slots:
     {
         const CannedServer hostile("207 Multi-Status", "Content-Type: application/xml\r\n",
                                    testfiles::readAll(testpaths::dataFile("dav-hostile-listing.xml")));
-        DavTransport t(addressOf(QStringLiteral("http://127.0.0.1:%1/site").arg(hostile.serverPort())), {});
+        DavTransport t(
+            TransferSides::addressOf(QStringLiteral("http://127.0.0.1:%1/site").arg(hostile.serverPort())),
+            {});
         QVERIFY2(t.open(), qPrintable(t.error()));
         QList<ServerEntry> entries;
         bool missing = true;

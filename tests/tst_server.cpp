@@ -21,9 +21,7 @@ class TestServer : public QObject {
 
     TransferSides sides(SshServer &server)
     {
-        TransportOptions keys;
-        keys.sshDir = server.sshDir();
-        return {server, m_site.path(), m_outside.path(), keys};
+        return {server, m_site.path(), m_outside.path(), server.keys()};
     }
 
 private slots:

@@ -193,9 +193,7 @@ private slots:
         d.findChild<QCheckBox *>("chkServerRemember")->setChecked(true);
         QVERIFY(d.findChild<QLabel *>("lblNoKeyring")->isVisible());
 
-        ServerAddress address;
-        ServerAddress::parse("sftp://ann@example.org/www", &address, nullptr);
-        ServerLogin login(&d, address);
+        ServerLogin login(&d, TransferSides::addressOf("sftp://ann@example.org/www"));
         login.setAuth({true, true});
         QObject watch;
         QStringList shown;
@@ -248,10 +246,8 @@ private slots:
         // then the user is asked (and cancels).
         QTemporaryDir noKeys;
         testfiles::writeAll(noKeys.filePath("known_hosts"), m_server.hostLine().toLatin1() + '\n');
-        ServerAddress address;
-        ServerAddress::parse(key, &address, nullptr);
         QWidget window;
-        ServerLogin login(&window, address);
+        ServerLogin login(&window, TransferSides::addressOf(key));
         login.setSshFolder(noKeys.path());
         login.setAuth({true, true});
         int prompts = 0;

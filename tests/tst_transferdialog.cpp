@@ -23,11 +23,9 @@ QByteArray page(const QString &line, int padding = 0)
 // The state column of a file's row.
 QString stateOf(const TransferDialog &dialog, const QString &path)
 {
-    const auto *table = dialog.findChild<QTreeWidget *>("lstTransferFiles");
-    for (int i = 0; i < table->topLevelItemCount(); ++i)
-        if (table->topLevelItem(i)->text(1) == path)
-            return table->topLevelItem(i)->text(0);
-    return "(no row)";
+    const auto rows =
+        dialog.findChild<QTreeWidget *>("lstTransferFiles")->findItems(path, Qt::MatchExactly, 1);
+    return rows.isEmpty() ? "(no row)" : rows[0]->text(0);
 }
 
 QString summaryOf(const QWidget &dialog)
@@ -42,15 +40,11 @@ class TestTransferDialog : public QObject {
 
     SshServer m_server;
     QTemporaryDir m_site;
-    const TransferSides m_sides{m_server, m_site.path(), {}, {}};
+    const TransferSides m_sides{m_server, m_site.path(), {}, m_server.keys()};
 
     TransferDialog::Login keys() const
     {
-        return [dir = m_server.sshDir()] {
-            TransportOptions o;
-            o.sshDir = dir;
-            return o;
-        };
+        return [o = m_server.keys()] { return o; };
     }
     MenuProject project() const
     {
@@ -64,9 +58,8 @@ class TestTransferDialog : public QObject {
     // A dialog shown and planned.
     std::unique_ptr<TransferDialog> planned(TransferPlan::Direction direction)
     {
-        ServerAddress address;
-        ServerAddress::parse(m_server.address(), &address, nullptr);
-        auto dialog = std::make_unique<TransferDialog>(address, project(), m_site.path(), direction, keys());
+        auto dialog =
+            std::make_unique<TransferDialog>(m_sides.address(), project(), m_site.path(), direction, keys());
         dialog->show();
         if (!QTest::qWaitFor([&] { return !dialog->busy(); }, 20000))
             qWarning("still planning");

@@ -66,23 +66,10 @@ bool DavServer::prepare(QString *problem)
     testfiles::writeAll(m_dir.filePath("users"), "ann:" + password().toUtf8() + '\n');
     // Started as root, lighttpd stays root unless told a user to become:
     // the test's files are then the server's own.
-    const QString config =
-        QStringLiteral(
-            "server.modules = (\"mod_auth\", \"mod_authn_file\", \"mod_openssl\", \"mod_webdav\")\n"
-            "server.document-root = \"%1/root\"\nserver.bind = \"127.0.0.1\"\nserver.port = %2\n"
-            "server.errorlog = \"%1/error.log\"\nserver.upload-dirs = (\"%1/uploads\")\n"
-            // The tests change files behind the server's back within the second
-            // that lighttpd would otherwise keep their sizes and times for.
-            "server.stat-cache-engine = \"disable\"\n"
-            "ssl.engine = \"enable\"\nssl.pemfile = \"%1/server.pem\"\nssl.privkey = \"%1/server.key\"\n"
-            "auth.backend = \"plain\"\nauth.backend.plain.userfile = \"%1/users\"\n"
-            "auth.require = (\"/\" => (\"method\" => \"basic\", \"realm\" => \"Quillnav test\", "
-            "\"require\" => \"valid-user\"))\n"
-            "webdav.activate = \"enable\"\nwebdav.is-readonly = \"disable\"\n"
-            "$HTTP[\"url\"] =~ \"^/site/locked/\" { webdav.is-readonly = \"enable\" }\n")
-            .arg(dir)
-            .arg(m_port);
-    if (!testfiles::writeAll(m_dir.filePath("lighttpd.conf"), config.toUtf8())) {
+    const QByteArray config = testfiles::readAll(testpaths::dataFile("dav-lighttpd.conf"))
+                                  .replace("@DIR@", QFile::encodeName(dir))
+                                  .replace("@PORT@", QByteArray::number(m_port));
+    if (!testfiles::writeAll(m_dir.filePath("lighttpd.conf"), config)) {
         *problem = "could not write the configuration";
         return false;
     }

@@ -61,6 +61,13 @@ void SshServer::authorize(const QString &file)
     writeFile(m_dir.filePath("authorized_keys"), readFile(file), QIODevice::Append);
 }
 
+TransportOptions SshServer::keys() const
+{
+    TransportOptions o;
+    o.sshDir = sshDir();
+    return o;
+}
+
 QString SshServer::user() const
 {
     const passwd *pw = getpwuid(getuid());

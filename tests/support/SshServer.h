@@ -1,5 +1,6 @@
 #pragma once
 
+#include "server/TransportOptions.h"
 #include "support/LocalServer.h"
 
 #include <sys/types.h>
@@ -43,6 +44,7 @@ public:
     QString www() const override { return m_dir.filePath("www"); }
     // The folder holding the user key, and a known_hosts with the host key.
     QString sshDir() const { return m_dir.filePath("ssh"); }
+    TransportOptions keys() const;   // logging in with the user key from sshDir()
     QString hostLine() const;        // the known_hosts line of this server
     QString changedHostLine() const; // the same with another key, as after a change of key
     QString fingerprint() const;     // "SHA256:…" of the host key

@@ -32,13 +32,18 @@ void TransferSides::put(const QString &path, const QByteArray &bytes)
     QVERIFY(testfiles::writeAll(path, bytes));
 }
 
-ServerAddress TransferSides::address() const
+ServerAddress TransferSides::addressOf(const QString &text)
 {
     ServerAddress a;
     QString problem;
-    if (!ServerAddress::parse(server.address(), &a, &problem))
+    if (!ServerAddress::parse(text, &a, &problem))
         qFatal("%s", qPrintable(problem));
     return a;
+}
+
+ServerAddress TransferSides::address() const
+{
+    return addressOf(server.address());
 }
 
 std::unique_ptr<ServerTransport> TransferSides::connect() const

@@ -31,6 +31,7 @@ struct TransferSides {
     static QString filled(QString text, const QList<std::pair<QString, QString>> &values);
     static void put(const QString &path, const QByteArray &bytes);
 
+    static ServerAddress addressOf(const QString &text); // a valid address, or a fatal failure
     ServerAddress address() const;
     // An open transport, or a fatal failure.
     std::unique_ptr<ServerTransport> connect() const;
