@@ -19,14 +19,13 @@ class TestServer : public QObject {
     QTemporaryDir m_site;
     QTemporaryDir m_outside;
 
-    TransferSides sides(SshServer &server)
-    {
-        return {server, m_site.path(), m_outside.path(), server.keys()};
-    }
+    TransferSides sides() { return {m_server, m_site.path(), m_outside.path(), m_server.keys()}; }
 
 private slots:
     void initTestCase()
     {
+        if (m_account.usable)
+            m_server.allowPassword(m_account.name);
         QString problem;
         if (!m_server.start(&problem))
             QSKIP(qPrintable(problem));
@@ -46,17 +45,17 @@ private slots:
     void transfers()
     {
         QFETCH(QJsonArray, row);
-        sides(m_server).runRow(row);
+        sides().runRow(row);
     }
-    void serverStoppedMidUpload() { sides(m_server).stopMidUpload(10); }
-    void stalledServer() { sides(m_server).stall(); }
+    void serverStoppedMidUpload() { sides().stopMidUpload(10); }
+    void stalledServer() { sides().stall(); }
 
     // The command line, the user key from the agent.
     void commandLine_data() { TransferSides::addRows({"server-command-lines.json"}, "sftp"); }
     void commandLine()
     {
         QFETCH(QJsonArray, row);
-        sides(m_server).runCommandRow(row, {{"$FINGERPRINT", m_server.fingerprint()}});
+        sides().runCommandRow(row, {{"$FINGERPRINT", m_server.fingerprint()}});
     }
 
     // A changed host key is refused, even with its fingerprint given to accept.
@@ -68,7 +67,7 @@ private slots:
         TransportOptions o;
         o.sshDir = ssh.path();
         o.acceptHostKey = m_server.fingerprint();
-        SftpTransport t(sides(m_server).address(), o);
+        SftpTransport t(sides().address(), o);
         QVERIFY(!t.open());
         QVERIFY(t.hostKeyRefused());
         QVERIFY2(t.error().contains("This may be an attack"), qPrintable(t.error()));
@@ -100,7 +99,7 @@ private slots:
             asked << file;
             return row[1].toString().toUtf8();
         };
-        SftpTransport t(sides(m_server).address(), o);
+        SftpTransport t(sides().address(), o);
         QCOMPARE(t.open(), refusal.isEmpty());
         QVERIFY2(t.error().contains(refusal), qPrintable(t.error()));
         QCOMPARE(t.loginRefused(), !refusal.isEmpty());
@@ -118,20 +117,19 @@ private slots:
         QFETCH(QJsonArray, row);
         const QString who = row[1].toString();
         const bool byPassword = who == "password" || (who == "limited" && getuid() == 0);
-        if (byPassword && !passwordServer())
-            QSKIP(qPrintable(m_accountProblem));
-        SshServer &server = byPassword ? *m_passwordServer : m_server;
-        const TransferSides s = sides(server);
+        if (byPassword && !m_account.usable)
+            QSKIP("Logging in with a password needs an account of its own: run as root.");
+        const TransferSides s = sides();
         s.clear();
         if (byPassword)
-            QProcess::execute("chown", {m_account.name, server.www()});
+            QProcess::execute("chown", {m_account.name, m_server.www()});
         QStringList pages;
         QString folder;
         QByteArray password = byPassword ? m_account.password : QByteArray();
         QString mounted;
         bool unmountable = false;
         const auto unmount = qScopeGuard([&] { // the temporary folder removable again
-            QProcess::execute("chmod", {"-R", "u+w", server.www()});
+            QProcess::execute("chmod", {"-R", "u+w", m_server.www()});
             if (!mounted.isEmpty())
                 QProcess::execute("umount", {mounted});
         });
@@ -141,29 +139,29 @@ private slots:
             } else if (step[0] == "folder") {
                 folder = step[1];
             } else if (step[0] == "tmpfs") {
-                const QString at = server.www() + '/' + step[1];
+                const QString at = m_server.www() + '/' + step[1];
                 QDir().mkpath(at);
                 unmountable =
                     getuid() != 0
                     || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", at}) != 0;
                 mounted = unmountable ? QString() : at;
             } else if (step[0] == "upload") {
-                const testfiles::Run run = upload(server, pages, password, folder);
+                const testfiles::Run run = upload(pages, password, folder);
                 QVERIFY2(run.exitCode == 0, qPrintable(run.err));
             }
         });
         if (unmountable)
             QSKIP("A small full disk needs a tmpfs mount: root with the right to mount.");
         if (byPassword)
-            QCOMPARE(QProcess::execute("chown", {"-R", m_account.name, server.www()}), 0);
-        const testfiles::Run run = upload(server, pages, password, folder);
+            QCOMPARE(QProcess::execute("chown", {"-R", m_account.name, m_server.www()}), 0);
+        const testfiles::Run run = upload(pages, password, folder);
         const QString said = QString::fromUtf8(run.out + run.err.toUtf8()).simplified();
         QCOMPARE(run.exitCode, row[3].toInt());
         for (const QJsonValue &text : row[4].toArray())
             QVERIFY2(said.contains(text.toString()), qPrintable(said));
         for (const QJsonValue &v : row[5].toArray()) {
             const QStringList check = v.toString().split(' ');
-            const QString file = server.www() + '/' + check[1];
+            const QString file = m_server.www() + '/' + check[1];
             struct stat st {};
             if (check[0] == "mode")
                 QCOMPARE(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0,
@@ -176,59 +174,33 @@ private slots:
     }
 
 private:
-    // An account made for the test, removed when the test ends, whatever happened.
+    // An account made for the test (root only), removed when the test ends,
+    // whatever happened; the server lets it in with its password.
     struct Account {
-        QString name;
-        QByteArray password;
-        bool made = false;
+        QString name = "qn" + QString::number(QRandomGenerator::global()->generate(), 36);
+        QByteArray password = QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        bool made = getuid() == 0 && QProcess::execute("useradd", {"-M", "-s", "/bin/sh", name}) == 0;
+        bool usable =
+            made && QProcess::execute("sh", {"-c", "echo " + name + ':' + password + " | chpasswd"}) == 0;
         ~Account()
         {
             if (made)
                 QProcess::execute("userdel", {"-f", name});
         }
-    };
-    Account m_account;
-    std::unique_ptr<SshServer> m_passwordServer; // after the account: stopped before it goes
-    QString m_accountProblem;
+    } m_account;
 
-    // A second sshd that lets a throw-away account in with its password:
-    // root only (making an account needs it).
-    bool passwordServer()
-    {
-        if (m_passwordServer || !m_accountProblem.isEmpty())
-            return m_passwordServer != nullptr;
-        m_accountProblem = "Logging in with a password needs an account of its own: run as root.";
-        if (getuid() != 0)
-            return false;
-        m_account.name = "qn" + QString::number(QRandomGenerator::global()->generate(), 36);
-        m_account.password = QByteArray::number(QRandomGenerator::global()->generate64(), 36);
-        m_account.made = QProcess::execute("useradd", {"-M", "-s", "/bin/sh", m_account.name}) == 0;
-        QProcess chpasswd;
-        chpasswd.start("chpasswd");
-        chpasswd.write(m_account.name.toUtf8() + ':' + m_account.password + '\n');
-        chpasswd.closeWriteChannel();
-        auto server = std::make_unique<SshServer>();
-        server->allowPassword(m_account.name);
-        m_accountProblem = "useradd or chpasswd failed";
-        if (!m_account.made || !chpasswd.waitForFinished() || chpasswd.exitCode() != 0
-            || !server->start(&m_accountProblem))
-            return false;
-        m_passwordServer = std::move(server);
-        return true;
-    }
-    // `quillnav --upload` of the site's `pages` to `server` (its folder, or
+    // `quillnav --upload` of the site's `pages` to the server (its folder, or
     // one below), its host key accepted; with a password from standard
     // input, or else the user key through the agent.
-    testfiles::Run upload(SshServer &server, const QStringList &pages, const QByteArray &password,
-                          const QString &below = {})
+    testfiles::Run upload(const QStringList &pages, const QByteArray &password, const QString &below = {})
     {
         const QByteArray agent = qgetenv("SSH_AUTH_SOCK");
         if (!password.isEmpty()) // the agent's key would let the account in as well
             qunsetenv("SSH_AUTH_SOCK");
         const auto restore = qScopeGuard([agent] { qputenv("SSH_AUTH_SOCK", agent); });
-        return sides(server).upload(
-            QStringList{"--server", server.address(password.isEmpty() ? QString() : m_account.name) + below,
-                        "--accept-host-key", server.fingerprint()}
+        return sides().upload(
+            QStringList{"--server", m_server.address(password.isEmpty() ? QString() : m_account.name) + below,
+                        "--accept-host-key", m_server.fingerprint()}
                 + (password.isEmpty() ? QStringList{} : QStringList{"--password-stdin"}),
             pages, password + '\n');
     }

@@ -224,10 +224,9 @@ private slots:
             QSKIP("no dbus-daemon for a session bus");
         qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QProcess keyring; // its keyring files in the test's folder too
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_DATA_HOME", runtime.path());
-        keyring.setProcessEnvironment(environment);
+        qputenv("XDG_DATA_HOME",
+                runtime.path().toLocal8Bit()); // the keyring's files in the test's folder too
+        QProcess keyring;
         keyring.start("gnome-keyring-daemon", {"--unlock", "--components=secrets"});
         keyring.write("test");
         keyring.closeWriteChannel();
