@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -172,26 +173,52 @@ testfiles::Run TransferSides::upload(const QStringList &arguments, const QString
                                   RLIM_INFINITY, testpaths::binary(), input);
 }
 
-void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values) const
+void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values,
+                                  const std::function<void(const QStringList &step)> &other) const
 {
-    values << std::pair{QString("$SERVER"), server.address()}
+    values << std::pair{QString("$SERVER"), server.address()} << std::pair{QString("$WWW"), server.www()}
            << std::pair{QString("$PORT"), QString::number(server.port())};
     clear();
-    put(site + "/a.html", "A1");
-    const QJsonObject environment = row[2].toObject();
-    for (auto it = environment.begin(); it != environment.end(); ++it)
-        qputenv(qPrintable(it.key()), filled(it.value().toString(), values).toLocal8Bit());
     QStringList arguments;
     for (const QJsonValue &v : row[3].toArray())
         arguments << filled(v.toString(), values);
-    const QByteArray input = row[4].toString().toUtf8();
-    const testfiles::Run run = upload(arguments, {"a.html"}, input);
-    for (auto it = environment.begin(); it != environment.end(); ++it)
-        qunsetenv(qPrintable(it.key()));
-    const QString said = QString::fromUtf8(run.out) + run.err;
+    const QByteArray input = filled(row[4].toString(), values).toUtf8();
+    QList<std::pair<QByteArray, QByteArray>> before; // the environment as it was
+    const auto restore = qScopeGuard([&] {
+        for (const auto &[name, value] : before)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    });
+    QStringList pages;
+    make(row[2].toArray(), &pages, [&](const QStringList &step) {
+        if (step[0] == "env") {
+            const QByteArray name = step[1].toLocal8Bit();
+            before << std::pair{name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray()};
+            step.size() > 2 ? qputenv(name, filled(step[2], values).toLocal8Bit()) : qunsetenv(name);
+        } else if (step[0] == "upload") {
+            const testfiles::Run run = upload(arguments, pages, input);
+            QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        } else if (other) {
+            other(step);
+        }
+    });
+    const testfiles::Run run = upload(arguments, pages, input);
+    const QString said = QString::fromUtf8(run.out + run.err.toUtf8()).simplified();
     QCOMPARE(run.exitCode, row[5].toInt());
-    QVERIFY2(said.contains(filled(row[6].toString(), values)), qPrintable(said));
-    QVERIFY(input.trimmed().isEmpty() || !said.contains(input.trimmed()));
+    for (const QJsonValue &text : row[6].toArray())
+        QVERIFY2(said.contains(filled(text.toString(), values)), qPrintable(said));
+    QVERIFY(input.trimmed().isEmpty() || !said.contains(input.trimmed())); // a password never shown
+    for (const QJsonValue &v : row[7].toArray()) {
+        const QStringList check = v.toString().split(' ');
+        const QString file = server.www() + '/' + check[1];
+        struct stat st {};
+        if (check[0] == "mode")
+            QCOMPARE(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0,
+                     check[2].toUInt(nullptr, 8));
+        else if (check.size() == 2)
+            QVERIFY2(!QFile::exists(file), qPrintable(file));
+        else
+            QCOMPARE(testfiles::readAll(file), check.mid(2).join(' ').toUtf8());
+    }
 }
 
 void TransferSides::stopMidUpload(int killAfter) const

@@ -58,11 +58,16 @@ struct TransferSides {
     // `arguments`, `input` on its standard input.
     testfiles::Run upload(const QStringList &arguments, const QStringList &pages,
                           const QByteArray &input) const;
-    // One row of server-command-lines.json (name, transport, environment,
-    // arguments, standard input, status, a text of the output): an upload of
-    // a.html, the environment set for that run only. "$SERVER", "$PORT" and
-    // the test's `values` are filled in; the input is never shown.
-    void runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values = {}) const;
+    // One row of server-command-lines.json or a table of its shape (name,
+    // transport, steps, arguments, standard input, status, texts of the
+    // output, what the server holds afterwards: "P TEXT", "P" absent, "mode
+    // P 444"): the steps as make() takes them, "env NAME [VALUE]" (set or
+    // unset until the row ends) and "upload" (the same command, which must
+    // succeed), other steps handed to `other`; then the upload command.
+    // "$SERVER", "$WWW", "$PORT" and the test's `values` are filled in; the
+    // input is never shown.
+    void runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values = {},
+                       const std::function<void(const QStringList &step)> &other = {}) const;
     // The server killed after `killAfter` files of an upload of three times
     // as many: every server file is whole (old or new), and the next upload
     // sends only what is left.
