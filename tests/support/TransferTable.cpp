@@ -86,12 +86,9 @@ int TransferSides::countFresh(const QStringList &paths, const QByteArray &old, c
     for (const QString &p : paths) {
         const QString file = server.www() + '/' + p;
         const QByteArray bytes = testfiles::readAll(file);
-        if (bytes == fresh) {
-            ++count;
-        } else if (old.isNull() ? QFile::exists(file) : bytes != old) {
-            qWarning("%s is neither old nor new", qPrintable(p));
-            return -1;
-        }
+        count += bytes == fresh;
+        if (bytes != fresh && (old.isNull() ? QFile::exists(file) : bytes != old))
+            return qWarning("%s is neither old nor new", qPrintable(p)), -1;
     }
     return count;
 }
@@ -136,18 +133,7 @@ void TransferSides::runRow(const QJsonArray &row) const
         states.insert(i.path, TransferPlan::stateText(i.state, direction)
                                   + (i.reason.isEmpty() ? "" : ": " + i.reason));
     QCOMPARE(states, row[4].toObject());
-    const QJsonObject after = row[5].toObject();
-    for (auto it = after.begin(); it != after.end(); ++it) {
-        const QString name = it.key().section(' ', 1);
-        const QString side = it.key().section(' ', 0, 0);
-        const QString file = (side == "server"    ? server.www()
-                              : side == "outside" ? outside
-                                                  : site)
-                             + '/' + name;
-        QCOMPARE(QFile::exists(file), !it.value().isNull());
-        if (!it.value().isNull())
-            QCOMPARE(testfiles::readAll(file), it.value().toString().toUtf8());
-    }
+    holds(row[5].toArray());
     if (row.size() > 6) {
         QStringList messages{report.error};
         for (const TransferResult &r : report.results)
@@ -207,9 +193,17 @@ void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString
     for (const QJsonValue &text : row[6].toArray())
         QVERIFY2(said.contains(filled(text.toString(), values)), qPrintable(said));
     QVERIFY(input.trimmed().isEmpty() || !said.contains(input.trimmed())); // a password never shown
-    for (const QJsonValue &v : row[7].toArray()) {
+    holds(row[7].toArray());
+}
+
+void TransferSides::holds(const QJsonArray &checks) const
+{
+    for (const QJsonValue &v : checks) {
         const QStringList check = v.toString().split(' ');
-        const QString file = server.www() + '/' + check[1];
+        const QString file = (check[0] == "local"     ? site
+                              : check[0] == "outside" ? outside
+                                                      : server.www())
+                             + '/' + check[1];
         struct stat st {};
         if (check[0] == "mode")
             QCOMPARE(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0,

@@ -50,9 +50,12 @@ struct TransferSides {
     // step to `other`; the site's pages named are added to `paths`.
     void make(const QJsonArray &steps, QStringList *paths,
               const std::function<void(const QStringList &step)> &other) const;
+    // What each side holds: "server P TEXT" (or "local", "outside"), "server
+    // P" (absent), "mode P 444" (on the server).
+    void holds(const QJsonArray &checks) const;
     // One row: steps that make the two sides, then one transfer planned and
-    // run; the states planned and what each side holds afterwards; as a
-    // seventh column, a text that the run's messages hold.
+    // run; the states planned and what each side holds afterwards (holds());
+    // as a seventh column, a text that the run's messages hold.
     void runRow(const QJsonArray &row) const;
     // `quillnav --upload` of a sample project's `pages` (in the site) with
     // `arguments`, `input` on its standard input.
@@ -60,8 +63,7 @@ struct TransferSides {
                           const QByteArray &input) const;
     // One row of server-command-lines.json or a table of its shape (name,
     // transport, steps, arguments, standard input, status, texts of the
-    // output, what the server holds afterwards: "P TEXT", "P" absent, "mode
-    // P 444"): the steps as make() takes them, "env NAME [VALUE]" (set or
+    // output, what the sides hold afterwards): the steps as make() takes them, "env NAME [VALUE]" (set or
     // unset until the row ends) and "upload" (the same command, which must
     // succeed), other steps handed to `other`; then the upload command.
     // "$SERVER", "$WWW", "$PORT" and the test's `values` are filled in; the
