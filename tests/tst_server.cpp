@@ -9,7 +9,6 @@
 #include <QScopeGuard>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 class TestServer : public QObject {

@@ -47,15 +47,6 @@ ServerAddress TransferSides::address() const
     return addressOf(server.address());
 }
 
-std::unique_ptr<ServerTransport> TransferSides::connect() const
-{
-    QString problem;
-    std::unique_ptr<ServerTransport> t = ServerTransports::make(address(), options, &problem);
-    if (!t || !t->open())
-        qFatal("%s", qPrintable(t ? t->error() : problem));
-    return t;
-}
-
 void TransferSides::clear() const
 {
     for (const QString &dir : {site, server.www()}) {
@@ -68,7 +59,10 @@ TransferPlan TransferSides::transfer(TransferPlan::Direction direction, const QS
                                      bool overwrite, TransferReport *report,
                                      const TransferRunner::Options &running) const
 {
-    const std::unique_ptr<ServerTransport> t = connect();
+    QString problem;
+    const std::unique_ptr<ServerTransport> t = ServerTransports::make(address(), options, &problem);
+    if (!t || !t->open())
+        qFatal("%s", qPrintable(t ? t->error() : problem));
     TransferRecord record = TransferRecord::load(site, address().text(), nullptr);
     TransferPlan plan = TransferPlanner::plan(*t, direction, site, address().folder, paths, &record);
     record.save(site, nullptr);
@@ -146,19 +140,6 @@ void TransferSides::runRow(const QJsonArray &row) const
             QVERIFY(i.state != TransferItem::WillTransfer);
 }
 
-testfiles::Run TransferSides::upload(const QStringList &arguments, const QStringList &pages,
-                                     const QByteArray &input) const
-{
-    if (!testfiles::saveProject(site + "/p.qnv", testfiles::sampleProject()))
-        return {};
-    QStringList files;
-    for (const QString &page : pages)
-        files << site + '/' + page;
-    return testfiles::runQuillnav(QStringList{"--upload", site + "/p.qnv", "--site", site} + arguments
-                                      + files,
-                                  RLIM_INFINITY, testpaths::binary(), input);
-}
-
 void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values,
                                   const std::function<void(const QStringList &step)> &other) const
 {
@@ -169,6 +150,15 @@ void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString
     for (const QJsonValue &v : row[3].toArray())
         arguments << filled(v.toString(), values);
     const QByteArray input = filled(row[4].toString(), values).toUtf8();
+    const auto upload = [&](const QStringList &pages) {
+        QStringList files;
+        for (const QString &page : pages)
+            files << site + '/' + page;
+        return testfiles::saveProject(site + "/p.qnv", testfiles::sampleProject()) ? testfiles::runQuillnav(
+                   QStringList{"--upload", site + "/p.qnv", "--site", site} + arguments + files,
+                   RLIM_INFINITY, testpaths::binary(), input)
+                                                                                   : testfiles::Run{};
+    };
     QList<std::pair<QByteArray, QByteArray>> before; // the environment as it was
     const auto restore = qScopeGuard([&] {
         for (const auto &[name, value] : before)
@@ -181,13 +171,13 @@ void TransferSides::runCommandRow(const QJsonArray &row, QList<std::pair<QString
             before << std::pair{name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray()};
             step.size() > 2 ? qputenv(name, filled(step[2], values).toLocal8Bit()) : qunsetenv(name);
         } else if (step[0] == "upload") {
-            const testfiles::Run run = upload(arguments, pages, input);
+            const testfiles::Run run = upload(pages);
             QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         } else if (other) {
             other(step);
         }
     });
-    const testfiles::Run run = upload(arguments, pages, input);
+    const testfiles::Run run = upload(pages);
     const QString said = QString::fromUtf8(run.out + run.err.toUtf8()).simplified();
     QCOMPARE(run.exitCode, row[5].toInt());
     for (const QJsonValue &text : row[6].toArray())

@@ -33,11 +33,10 @@ struct TransferSides {
 
     static ServerAddress addressOf(const QString &text); // a valid address, or a fatal failure
     ServerAddress address() const;
-    // An open transport, or a fatal failure.
-    std::unique_ptr<ServerTransport> connect() const;
     // Empties the site and the server folder.
     void clear() const;
-    // Plans and, as a command does, runs a transfer of `paths`.
+    // Connects (or fails fatally), plans and, as a command does, runs a
+    // transfer of `paths`.
     TransferPlan transfer(TransferPlan::Direction direction, const QStringList &paths, bool overwrite = false,
                           TransferReport *report = nullptr,
                           const TransferRunner::Options &running = {}) const;
@@ -57,17 +56,13 @@ struct TransferSides {
     // run; the states planned and what each side holds afterwards (holds());
     // as a seventh column, a text that the run's messages hold.
     void runRow(const QJsonArray &row) const;
-    // `quillnav --upload` of a sample project's `pages` (in the site) with
-    // `arguments`, `input` on its standard input.
-    testfiles::Run upload(const QStringList &arguments, const QStringList &pages,
-                          const QByteArray &input) const;
     // One row of server-command-lines.json or a table of its shape (name,
     // transport, steps, arguments, standard input, status, texts of the
-    // output, what the sides hold afterwards): the steps as make() takes them, "env NAME [VALUE]" (set or
-    // unset until the row ends) and "upload" (the same command, which must
-    // succeed), other steps handed to `other`; then the upload command.
-    // "$SERVER", "$WWW", "$PORT" and the test's `values` are filled in; the
-    // input is never shown.
+    // output, what the sides hold afterwards): the steps as make() takes
+    // them, "env NAME [VALUE]" (until the row ends) and "upload" (the command
+    // succeeds), others handed to `other`; then `quillnav --upload` of a
+    // sample project with the arguments. "$SERVER", "$WWW", "$PORT" and
+    // `values` are filled in; the input is never shown.
     void runCommandRow(const QJsonArray &row, QList<std::pair<QString, QString>> values = {},
                        const std::function<void(const QStringList &step)> &other = {}) const;
     // The server killed after `killAfter` files of an upload of three times
