@@ -1,5 +1,3 @@
-// The SFTP transport and the upload command against a real sshd: the
-// transfer table, host keys, key files, passwords and the server's faults.
 #include "server/ServerPath.h"
 #include "server/SftpTransport.h"
 #include "support/SshServer.h"

@@ -105,7 +105,6 @@ void DavServer::kill()
 {
     if (m_lighttpd.state() == QProcess::NotRunning)
         return;
-    pause(false);
-    m_lighttpd.kill();
+    m_lighttpd.kill(); // SIGKILL ends a paused server too
     m_lighttpd.waitForFinished(5000);
 }

@@ -1,5 +1,6 @@
 #include "support/TransferTable.h"
 
+#include "server/ServerTransport.h"
 #include "server/ServerTransports.h"
 #include "server/TransferPlanner.h"
 #include "server/TransferRecord.h"
@@ -40,11 +41,6 @@ ServerAddress TransferSides::addressOf(const QString &text)
     if (!ServerAddress::parse(text, &a, &problem))
         qFatal("%s", qPrintable(problem));
     return a;
-}
-
-ServerAddress TransferSides::address() const
-{
-    return addressOf(server.address());
 }
 
 void TransferSides::clear() const

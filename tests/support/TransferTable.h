@@ -1,7 +1,6 @@
 #pragma once
 
 #include "server/ServerAddress.h"
-#include "server/ServerTransport.h"
 #include "server/TransferPlan.h"
 #include "server/TransferRunner.h"
 #include "server/TransportOptions.h"
@@ -11,13 +10,10 @@
 #include <QJsonArray>
 
 #include <functional>
-#include <memory>
 #include <utility>
 
 // What the server tests of both transports share, run against one server:
-// the rows of tests/data/server-transfers.json (and tables of the same
-// shape), the command lines of server-command-lines.json, a stalled and a
-// stopped server.
+// the tables of transfers and of command lines, a stalled and a stopped server.
 struct TransferSides {
     LocalServer &server;
     QString site;             // the local site folder
@@ -32,7 +28,7 @@ struct TransferSides {
     static void put(const QString &path, const QByteArray &bytes);
 
     static ServerAddress addressOf(const QString &text); // a valid address, or a fatal failure
-    ServerAddress address() const;
+    ServerAddress address() const { return addressOf(server.address()); }
     // Empties the site and the server folder.
     void clear() const;
     // Connects (or fails fatally), plans and, as a command does, runs a
