@@ -36,8 +36,8 @@ struct TransferSides {
     TransferPlan transfer(TransferPlan::Direction direction, const QStringList &paths, bool overwrite = false,
                           TransferReport *report = nullptr,
                           const TransferRunner::Options &running = {}) const;
-    // How many of `paths` the server holds as `fresh`; every other one must
-    // still hold `old` (a null `old`: be absent).
+    // How many of `paths` the server holds as `fresh`; unless `old` is null,
+    // every other one must still hold `old` (else -1).
     int countFresh(const QStringList &paths, const QByteArray &old, const QByteArray &fresh) const;
     // Makes the two sides step by step ("local P TEXT", "big P BYTES",
     // "server P TEXT", "server-move P Q", "chmod MODE P" on the server, "link
