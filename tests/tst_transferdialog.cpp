@@ -151,10 +151,9 @@ private slots:
         for (const QString &p : paths)
             m_sides.put(m_site.filePath(p), fresh);
         const auto dialog = planned(TransferPlan::Upload);
-        // The server runs half a millisecond at a time until a first file is
-        // new on it, so that Cancel comes while the run is in the middle,
-        // however fast the machine.
-        // (Meanwhile a file may be missing, its old copy stepped aside.)
+        // The server runs half a millisecond at a time until a first file is new
+        // on it (meanwhile one may be missing, its old copy stepped aside), so
+        // that Cancel comes while the run is in the middle, however fast the machine.
         m_server.pause(true);
         const auto resume = qScopeGuard([&] { m_server.pause(false); });
         dialog->findChild<QPushButton *>("cmdTransfer")->click();
