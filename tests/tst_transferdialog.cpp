@@ -4,7 +4,7 @@
 #include "server/ui/TransferDialog.h"
 #include "support/Form1Driver.h"
 #include "support/SshServer.h"
-#include "support/TestFiles.h"
+#include "support/TransferTable.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -20,20 +20,12 @@ QByteArray page(const QString &line, int padding = 0)
            + QByteArray(padding, 'x') + "\n</body></html>\n";
 }
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QVERIFY(testfiles::writeAll(path, bytes));
-}
-
 // The state column of a file's row.
 QString stateOf(const TransferDialog &dialog, const QString &path)
 {
-    const auto *table = dialog.findChild<QTreeWidget *>("lstTransferFiles");
-    for (int i = 0; i < table->topLevelItemCount(); ++i)
-        if (table->topLevelItem(i)->text(1) == path)
-            return table->topLevelItem(i)->text(0);
-    return "(no row)";
+    const auto rows =
+        dialog.findChild<QTreeWidget *>("lstTransferFiles")->findItems(path, Qt::MatchExactly, 1);
+    return rows.isEmpty() ? "(no row)" : rows[0]->text(0);
 }
 
 QString summaryOf(const QWidget &dialog)
@@ -47,17 +39,9 @@ class TestTransferDialog : public QObject {
     Q_OBJECT
 
     SshServer m_server;
-    QString m_problem;
     QTemporaryDir m_site;
+    const TransferSides m_sides{m_server, m_site.path(), {}, m_server.keys()};
 
-    TransferDialog::Login keys() const
-    {
-        return [dir = m_server.sshDir()] {
-            TransportOptions o;
-            o.sshDir = dir;
-            return o;
-        };
-    }
     MenuProject project() const
     {
         MenuProject p;
@@ -70,12 +54,10 @@ class TestTransferDialog : public QObject {
     // A dialog shown and planned.
     std::unique_ptr<TransferDialog> planned(TransferPlan::Direction direction)
     {
-        ServerAddress address;
-        ServerAddress::parse(m_server.address(), &address, nullptr);
-        auto dialog = std::make_unique<TransferDialog>(address, project(), m_site.path(), direction, keys());
+        auto dialog = std::make_unique<TransferDialog>(m_sides.address(), project(), m_site.path(), direction,
+                                                       [o = m_server.keys()] { return o; });
         dialog->show();
-        if (!QTest::qWaitFor([&] { return !dialog->busy(); }, 20000))
-            qWarning("still planning");
+        (void)QTest::qWaitFor([&] { return !dialog->busy(); }, 20000); // the checks then fail
         return dialog;
     }
     // Plans, ticks Overwrite for `overwrite`, runs, and waits for the summary.
@@ -86,75 +68,41 @@ class TestTransferDialog : public QObject {
         for (int i = 0; i < table->topLevelItemCount(); ++i)
             if (overwrite.contains(table->topLevelItem(i)->text(1)))
                 table->topLevelItem(i)->setCheckState(3, Qt::Checked);
-        auto *go = dialog->findChild<QPushButton *>("cmdTransfer");
-        if (!go->isEnabled())
-            return summaryOf(*dialog);
-        go->click();
-        if (!QTest::qWaitFor([&] { return !dialog->busy(); }, 60000))
-            qWarning("still transferring");
+        if (auto *go = dialog->findChild<QPushButton *>("cmdTransfer"); go->isEnabled()) {
+            go->click();
+            (void)QTest::qWaitFor([&] { return !dialog->busy(); }, 60000); // the summary tells
+        }
         return summaryOf(*dialog);
     }
-    void clear()
-    {
-        for (const QString &dir : {m_site.path(), m_server.www()}) {
-            QDir(dir).removeRecursively();
-            QDir().mkpath(dir);
-        }
-    }
-
 private slots:
     void initTestCase()
     {
         privateSettings();
         Translations::install(QLocale(QLocale::English, QLocale::UnitedStates)); // "1 file", "2 files"
-        if (!m_server.start(&m_problem))
-            QSKIP(qPrintable(m_problem));
+        QString problem;
+        if (!m_server.start(&problem))
+            QSKIP(qPrintable(problem));
     }
 
-    // Each row: steps making both sides of a.html ("local TEXT", "server
-    // TEXT", "upload"), then the state planned and the changed lines shown.
-    void states_data()
-    {
-        QTest::addColumn<bool>("upload");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("changes"); // the line taken out, ">", the line put in
-        const bool up = true;
-        QTest::newRow("new") << up << QStringList{"local A"} << "will upload"
-                             << ">A";
-        QTest::newRow("equal, no record") << up << QStringList{"local A", "server A"} << "up to date"
-                                          << "";
-        QTest::newRow("differ, no record") << up << QStringList{"local A", "server BB"} << "changed on both"
-                                           << "BB>A";
-        QTest::newRow("changed on the server")
-            << up << QStringList{"local A", "upload", "server BB"} << "changed on the server"
-            << "BB>A";
-        QTest::newRow("changed here, upload")
-            << up << QStringList{"local A", "upload", "local C"} << "will upload"
-            << "A>C";
-        QTest::newRow("changed here, get")
-            << !up << QStringList{"local A", "upload", "local C"} << "changed here"
-            << "C>A";
-        QTest::newRow("get") << !up << QStringList{"local A", "upload", "server BB"} << "will download"
-                             << "A>BB";
-    }
+    // Each row: the direction, steps making both sides of a.html ("local
+    // TEXT", "server TEXT", "upload"), then the state planned and the changed
+    // lines shown (the line taken out, ">", the line put in).
+    void states_data() { TransferSides::addRows({"server-transfer-window.json"}); }
     void states()
     {
-        QFETCH(bool, upload);
-        QFETCH(QStringList, steps);
-        QFETCH(QString, state);
-        QFETCH(QString, changes);
-        clear();
-        for (const QString &step : steps) {
-            const QString side = step.section(' ', 0, 0);
+        QFETCH(QJsonArray, row);
+        m_sides.clear();
+        for (const QJsonValue &v : row[2].toArray()) {
+            const QString side = v.toString().section(' ', 0, 0);
             if (side == "upload")
                 transfer(TransferPlan::Upload);
             else
-                put((side == "local" ? m_site.path() : m_server.www()) + "/a.html",
-                    page(step.section(' ', 1)));
+                m_sides.put((side == "local" ? m_site.path() : m_server.www()) + "/a.html",
+                            page(v.toString().section(' ', 1)));
         }
-        const auto dialog = planned(upload ? TransferPlan::Upload : TransferPlan::Download);
-        QCOMPARE(stateOf(*dialog, "a.html"), state);
+        const auto dialog = planned(row[1] == "upload" ? TransferPlan::Upload : TransferPlan::Download);
+        QCOMPARE(stateOf(*dialog, "a.html"), row[3].toString());
+        const QString changes = row[4].toString();
         dialog->findChild<QPushButton *>("cmdShowChanges")->click();
         auto *view = dialog->findChild<QPlainTextEdit *>("txtPageChanges");
         QTRY_VERIFY(!view->toPlainText().startsWith("Reading"));
@@ -170,13 +118,13 @@ private slots:
     // Overwrite box is ticked.
     void changedOnServerSkipped()
     {
-        clear();
-        put(m_site.filePath("a.html"), page("A"));
-        put(m_site.filePath("sub/b.html"), page("A"));
+        m_sides.clear();
+        m_sides.put(m_site.filePath("a.html"), page("A"));
+        m_sides.put(m_site.filePath("sub/b.html"), page("A"));
         QVERIFY2(transfer(TransferPlan::Upload).contains("2 files uploaded"), "first upload");
-        put(m_server.www() + "/a.html", page("BB"));
-        put(m_site.filePath("a.html"), page("C"));
-        put(m_site.filePath("sub/b.html"), page("C"));
+        m_sides.put(m_server.www() + "/a.html", page("BB"));
+        m_sides.put(m_site.filePath("a.html"), page("C"));
+        m_sides.put(m_site.filePath("sub/b.html"), page("C"));
         QString summary = transfer(TransferPlan::Upload);
         QVERIFY2(summary.contains("1 file uploaded") && summary.contains("1 file skipped"),
                  qPrintable(summary));
@@ -191,53 +139,46 @@ private slots:
     // and the next upload sends the rest.
     void cancelMidRun()
     {
-        clear();
+        m_sides.clear();
+        const QByteArray old = page("old", 20000);
+        const QByteArray fresh = page("new", 21000);
         QStringList paths;
         for (int i = 0; i < 30; ++i) {
             paths << QString("f%1/p%2.html").arg(i % 3).arg(i);
-            put(m_site.filePath(paths.last()), page("old", 20000));
+            m_sides.put(m_site.filePath(paths.last()), old);
         }
         transfer(TransferPlan::Upload);
         for (const QString &p : paths)
-            put(m_site.filePath(p), page("new", 21000));
+            m_sides.put(m_site.filePath(p), fresh);
         const auto dialog = planned(TransferPlan::Upload);
-        // The server runs half a millisecond at a time until a first file is
-        // new on it, so that Cancel comes while the run is in the middle,
-        // however fast the machine.
-        const auto newOnServer = [&] {
-            return std::count_if(paths.cbegin(), paths.cend(), [&](const QString &p) {
-                return testfiles::readAll(m_server.www() + '/' + p) == page("new", 21000);
-            });
-        };
+        // The server runs half a millisecond at a time until a first file is new
+        // on it (meanwhile one may be missing, its old copy stepped aside), so
+        // that Cancel comes while the run is in the middle, however fast the machine.
         m_server.pause(true);
+        const auto resume = qScopeGuard([&] { m_server.pause(false); });
         dialog->findChild<QPushButton *>("cmdTransfer")->click();
         QElapsedTimer waited;
         waited.start();
-        while (newOnServer() == 0 && waited.elapsed() < 60000)
+        while (m_sides.countFresh(paths, {}, fresh) == 0 && waited.elapsed() < 60000)
             m_server.runFor(500);
-        QVERIFY(newOnServer() > 0 && newOnServer() < 30);
+        const int atCancel = m_sides.countFresh(paths, {}, fresh);
+        QVERIFY(atCancel > 0 && atCancel < 30);
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
         m_server.pause(false);
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->busy(), 60000);
         QVERIFY2(summaryOf(*dialog).contains("Cancelled"), qPrintable(summaryOf(*dialog)));
-        int fresh = 0;
-        for (const QString &p : paths) {
-            const QByteArray bytes = testfiles::readAll(m_server.www() + '/' + p);
-            QVERIFY2(bytes == page("old", 20000) || bytes == page("new", 21000), qPrintable(p));
-            fresh += bytes == page("new", 21000);
-        }
-        QVERIFY(fresh > 0 && fresh < 30);
-        QVERIFY2(transfer(TransferPlan::Upload).startsWith(QString("%1 files uploaded").arg(30 - fresh)),
+        const int sent = m_sides.countFresh(paths, old, fresh);
+        QVERIFY(sent > 0 && sent < 30);
+        QVERIFY2(transfer(TransferPlan::Upload).startsWith(QString("%1 files uploaded").arg(30 - sent)),
                  "second run");
-        for (const QString &p : paths)
-            QCOMPARE(testfiles::readAll(m_server.www() + '/' + p), page("new", 21000));
+        QCOMPARE(m_sides.countFresh(paths, old, fresh), 30);
     }
 
     // The window: the commands wait for a server and a site folder, and
     // closing the window during an upload stops it as Cancel does.
     void window()
     {
-        clear();
+        m_sides.clear();
         std::unique_ptr<Form1> w;
         QVERIFY(showWindow(w));
         QAction *upload = action(*w, "mnuUploadToServer");
@@ -258,9 +199,9 @@ private slots:
         QStringList paths;
         for (int i = 0; i < 30; ++i) {
             paths << QString("p%1.html").arg(i);
-            put(m_site.filePath(paths.last()), page("new", 20000));
+            m_sides.put(m_site.filePath(paths.last()), page("new", 20000));
         }
-        w->findChild<TransferActions *>("transferActions")->setLogin(keys());
+        w->findChild<TransferActions *>("transferActions")->setLogin([o = m_server.keys()] { return o; });
         modalwatch::whenModal(this, [&w](QWidget *modal) {
             auto *go = modal->findChild<QPushButton *>("cmdTransfer");
             if (!go || !go->isEnabled())
@@ -276,14 +217,10 @@ private slots:
         upload->trigger();
         QVERIFY(!w->isVisible());
         const TransferRecord record = TransferRecord::load(m_site.path(), project().server, nullptr);
-        int fresh = 0;
-        for (const QString &p : paths) {
-            const bool there = QFile::exists(m_server.www() + '/' + p);
-            fresh += there;
-            QCOMPARE(there, record.files.contains(p)); // recorded as soon as sent
-            QVERIFY(!there || testfiles::readAll(m_server.www() + '/' + p) == page("new", 20000));
-        }
-        QVERIFY(fresh > 0 && fresh < 30);
+        const int fresh = m_sides.countFresh(paths, {}, page("new", 20000));
+        QVERIFY(fresh > 0 && fresh < 30); // and every file there is new:
+        for (const QString &p : paths)    // recorded as soon as sent
+            QCOMPARE(QFile::exists(m_server.www() + '/' + p), record.files.contains(p));
         QCOMPARE(QDir(m_server.www()).entryList(QDir::Files | QDir::Hidden).size(), fresh); // no temporaries
     }
 };

@@ -78,8 +78,9 @@ struct Run {
 
 // Runs this build's quillnav without a display. With a file size limit, the
 // files it writes cannot grow past that many bytes (the write fails: EFBIG).
+// A non-empty `input` is its standard input.
 inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY,
-                       const QString &program = testpaths::binary())
+                       const QString &program = testpaths::binary(), const QByteArray &input = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -93,6 +94,10 @@ inline Run runQuillnav(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFI
             setrlimit(RLIMIT_FSIZE, &limit);
     });
     process.start(program, args);
+    if (!input.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     if (!process.waitForFinished(30000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
