@@ -1,4 +1,5 @@
 #include "platform/BoundedWorker.h"
+#include "platform/AddressSanitizer.h"
 
 #include "platform/SyscallFilter.h"
 
@@ -17,14 +18,6 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define QN_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QN_ADDRESS_SANITIZER 1
-#endif
-#endif
 
 namespace {
 

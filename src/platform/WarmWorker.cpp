@@ -1,4 +1,5 @@
 #include "platform/WarmWorker.h"
+#include "platform/AddressSanitizer.h"
 
 #include <QElapsedTimer>
 
@@ -18,14 +19,6 @@
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define QN_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QN_ADDRESS_SANITIZER 1
-#endif
-#endif
 
 namespace {
 
