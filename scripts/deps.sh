@@ -14,7 +14,7 @@ PACKAGES=(
   clang-14 libclang-rt-14-dev
   chromium firefox-esr nodejs npm
   ccache
-  libgumbo-dev libfontconfig-dev libicu-dev libseccomp-dev libssl-dev
+  libgumbo-dev libfontconfig-dev libicu-dev libseccomp-dev libssl-dev libxxhash-dev
   qt6-webengine-dev libqt6webenginecore6-bin
   dpkg-dev lintian appstream
   libssh-dev openssh-server lighttpd lighttpd-mod-webdav lighttpd-mod-openssl apache2-utils qtkeychain-qt6-dev gnome-keyring dbus-x11
