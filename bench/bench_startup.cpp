@@ -8,6 +8,12 @@
 // many as the first argument says) and their spread, and the ratio to the
 // bare window, in wall time and in the processor time of the process
 // (which other work on a busy machine disturbs far less).
+//
+// A third window shows what any window with Quillnav's kind of content pays
+// before its own controls: a QMainWindow with a menu bar, a tool bar and a
+// line of text in the design font, fonts configured as Quillnav does and the
+// installed families read once. Its ratio to the bare window is the part of
+// Quillnav's ratio that Qt's font database, text and the bars' icons take.
 #include "BenchApp.h"
 #include "BenchTiming.h"
 #include "TinyFont.h"
@@ -23,8 +29,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -48,8 +57,11 @@ void waitShown(QWidget &window)
     QCoreApplication::processEvents();
 }
 
-int child(int argc, char *argv[], bool app)
+enum class Child { Bare, Floor, App };
+
+int child(int argc, char *argv[], Child kind)
 {
+    const bool app = kind == Child::App;
     // Quillnav starts as main does, and reports as soon as its window is
     // shown (closing it is not measured).
     if (app) {
@@ -69,9 +81,28 @@ int child(int argc, char *argv[], bool app)
         std::fflush(stdout);
         std::_Exit(0);
     }
+    if (kind == Child::Floor) {
+        LoadFontConfiguration();
+        livepreview::prepareApplication();
+    }
     QApplication a(argc, argv);
+    // The font is set before any widget exists, as Quillnav sets it: a widget
+    // made earlier matches the platform's default font against every family
+    // (with 2,000 extra families, seven times the work of Quillnav's start-up).
+    if (kind == Child::Floor)
+        QApplication::setFont(Form1::designFont());
     QMainWindow window;
     window.resize(588, 440);
+    if (kind == Child::Floor) {
+        window.menuBar()->addMenu(QStringLiteral("&File"));
+        window.addToolBar(QStringLiteral("Tools"))->addAction(QStringLiteral("New"));
+        window.setCentralWidget(new QLabel(QStringLiteral("Item Properties: Menu Options: List:"), &window));
+        const int families = int(StartupSelection::installedFontFamilies().size());
+        waitShown(window);
+        std::printf("shown %d 0 %.1f\n", families, processCpuMs());
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
     waitShown(window);
     std::printf("shown 0 0 %.1f\n", processCpuMs());
     std::fflush(stdout);
@@ -120,18 +151,25 @@ void start(const QString &mode, const QProcessEnvironment &env, Runs *runs)
         runs->fontsMs << lines.value(1).mid(6).toDouble();
 }
 
-// `runs` starts of each window, the bare window and Quillnav's taking turns,
-// so that a busy moment of the machine falls on both alike; each turn gives
-// one ratio.
-QPair<Runs, Runs> measure(const QProcessEnvironment &env, int runs)
+// The starts of the three windows in one set-up.
+struct Measured {
+    Runs bare, floor, app;
+};
+
+// `runs` starts of each window, the bare window, the floor and Quillnav's
+// taking turns, so that a busy moment of the machine falls on all alike; each
+// turn gives one ratio.
+Measured measure(const QProcessEnvironment &env, int runs)
 {
-    const QString bare = QStringLiteral("bare"), app = QStringLiteral("app");
+    const QString bare = QStringLiteral("bare"), floor = QStringLiteral("floor"), app = QStringLiteral("app");
     start(bare, env, nullptr); // the first starts fill the font caches
+    start(floor, env, nullptr);
     start(app, env, nullptr);
-    QPair<Runs, Runs> all;
+    Measured all;
     for (int r = 0; r < runs; ++r) {
-        start(bare, env, &all.first);
-        start(app, env, &all.second);
+        start(bare, env, &all.bare);
+        start(floor, env, &all.floor);
+        start(app, env, &all.app);
     }
     return all;
 }
@@ -176,7 +214,10 @@ QProcessEnvironment withFonts(const QString &root, const QString &name, const QS
 int main(int argc, char *argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
-        return child(argc, argv, qstrcmp(argv[2], "app") == 0);
+        return child(argc, argv,
+                     qstrcmp(argv[2], "app") == 0     ? Child::App
+                     : qstrcmp(argv[2], "floor") == 0 ? Child::Floor
+                                                      : Child::Bare);
     if (argc == 4 && qstrcmp(argv[1], "--write-fonts") == 0) {
         // For profiling a child by hand: FOLDER gets COUNT extra families
         // and a configuration to name in FONTCONFIG_FILE.
@@ -205,7 +246,7 @@ int main(int argc, char *argv[])
                 runs);
     QList<double> starts; // Quillnav's median time per setup
     for (const auto &[label, env] : setups) {
-        const auto [bare, app] = measure(env, runs);
+        const auto [bare, floor, app] = measure(env, runs);
         const MedianSpread appMs = medianSpread(app.ms), bareMs = medianSpread(bare.ms);
         const MedianSpread ratio = medianSpread(ratios(app.ms, bare.ms));
         const MedianSpread appCpu = medianSpread(app.cpuMs), bareCpu = medianSpread(bare.cpuMs);
@@ -219,6 +260,11 @@ int main(int argc, char *argv[])
             "    processor  Quillnav %6.1f ms (spread %5.1f)  bare QMainWindow %6.1f ms (spread %5.1f)"
             "  ratio %.2f (spread %.2f)\n",
             appCpu.median, appCpu.spread, bareCpu.median, bareCpu.spread, cpuRatio.median, cpuRatio.spread);
+        std::printf("    floor      menu bar, tool bar, a label, the families read: wall %6.1f ms, processor"
+                    " %6.1f ms; ratio to bare %.2f (processor %.2f)\n",
+                    medianSpread(floor.ms).median, medianSpread(floor.cpuMs).median,
+                    medianSpread(ratios(floor.ms, bare.ms)).median,
+                    medianSpread(ratios(floor.cpuMs, bare.cpuMs)).median);
         std::printf("    main window made in %.1f ms; the fonts read alone %.1f ms\n",
                     medianSpread(app.windowMs).median, medianSpread(bare.fontsMs).median);
         starts << appMs.median;

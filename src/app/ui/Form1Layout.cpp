@@ -3,6 +3,7 @@
 
 #include "app/MenuDocument.h"
 #include "app/ui/MenuListView.h"
+#include "app/ui/SvgIcon.h"
 #include "codegen/ui/MenuOptionsPanel.h"
 #include "platform/Twips.h"
 #include "server/ui/ServerDialog.h"
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 // Design client area of the main window, in twips.
@@ -38,6 +40,10 @@ void Form1Private::buildRegions()
     buildItemProperties();
 
     m_options = new MenuOptionsPanel(m_client);
+    // The site folder's picture is drawn by the build, as the toolbar's are:
+    // the style's folder icon reads six image files when it is made.
+    if (auto *site = m_options->findChild<QToolButton *>(QStringLiteral("cmdSite")))
+        site->setIcon(SvgIcon::make(QStringLiteral(":/icons/options/folder.svg")));
     QObject::connect(m_options, &MenuOptionsPanel::cmdAdvMnuClicked, q, &Form1::cmdAdvMnu_Click);
     QObject::connect(m_options, &MenuOptionsPanel::cmdBttnAdvClicked, q, &Form1::cmdBttnAdv_Click);
     QObject::connect(m_options, &MenuOptionsPanel::command1Clicked, q, &Form1::Command1_Click);

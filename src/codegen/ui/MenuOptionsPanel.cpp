@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -84,11 +83,11 @@ void MenuOptionsPanel::buildMenuGroup()
     m_cmbbttnaln->addItems(MenuOptions::shownCaptions(MenuOptions::alignCaptions()));
     m_cmdAdvMnu = makeControl<QPushButton>(f, "cmdAdvMnu", tr("Advanced Options", "menu style"));
 
-    // The site folder: a button with the folder picture (the row has room for
-    // no caption); its tool tip names the folder, its menu takes it away.
+    // The site folder: a button with the folder picture, which the window
+    // gives it (the row has room for no caption); its tool tip names the
+    // folder, its menu takes it away.
     m_cmdSite = new QToolButton(f);
     m_cmdSite->setObjectName(QStringLiteral("cmdSite"));
-    m_cmdSite->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
     m_cmdSite->setAccessibleName(tr("Site Folder"));
     m_cmdSite->setPopupMode(QToolButton::MenuButtonPopup);
     auto *siteMenu = new QMenu(m_cmdSite);
