@@ -6,6 +6,7 @@
 #include "menu/ProjectFile.h"
 #include "site/PageEncoding.h"
 #include "site/PageImport.h"
+#include "site/SelectImport.h"
 #include "support/DeclaredPages.h"
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 
 using namespace form1test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -337,6 +339,37 @@ private slots:
             QCOMPARE(p.items, rows(c[7].toString()));
             QCOMPARE(notes, QStringList());
         }
+    }
+
+    // Texts a list shows as they are come back unchanged; the others as a browser shows them.
+    void entryTextsAsListsShowThem_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("indent");
+        const QList<std::tuple<const char *, QString, QString, int>> rows = {
+            {"empty", u""_s, u""_s, 0},
+            {"as shown", u"Page <7> \U0001F600 \u65e5"_s, u"Page <7> \U0001F600 \u65e5"_s, 0},
+            {"spaces at the ends", u" a b "_s, u"a b"_s, 0},
+            {"double space", u"a  b"_s, u"a b"_s, 0},
+            {"tab and line break", u"a\tb\nc"_s, u"a b c"_s, 0},
+            {"non-breaking spaces lead", u"\u00a0\u00a0Sub"_s, u"Sub"_s, 2},
+            {"non-breaking space inside", u"a\u00a0b"_s, u"a b"_s, 0},
+            {"ideographic space", u"\u3000x\u3000y"_s, u"x\u3000y"_s, 1},
+            {"direction override", u"a\u202Eb"_s, u"ab"_s, 0},
+            {"controls", u"a\u0001b\u007F\u0085c"_s, u"abc"_s, 0},
+        };
+        for (const auto &[name, raw, text, indent] : rows)
+            QTest::newRow(name) << raw << text << indent;
+    }
+    void entryTextsAsListsShowThem()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QString, text);
+        QFETCH(int, indent);
+        int got = -1;
+        QCOMPARE(SelectImport::cleanText(raw, &got), text);
+        QCOMPARE(got, indent);
     }
 
     void badInputIsRefusedOrBounded_data()
