@@ -37,8 +37,6 @@ public:
     // Rewinds, and gives the pages past the first `warm` bytes back to the
     // system, so that one large page's peak does not stay with the worker.
     void settle(qint64 warm);
-    // The bytes of the region handed out to slabs since the last rewind.
-    qint64 used() const { return m_next - m_start; }
 
     // Makes gumbo take its memory from this arena and give it back to it.
     void serve(GumboInternalOptions *options);
