@@ -6,6 +6,7 @@
 #include "menu/ProjectFile.h"
 #include "site/PageEncoding.h"
 #include "site/PageImport.h"
+#include "site/SelectImport.h"
 #include "support/DeclaredPages.h"
 #include "support/Form1Driver.h"
 #include "support/ModalWatch.h"
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 
 using namespace form1test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -337,6 +339,29 @@ private slots:
             QCOMPARE(p.items, rows(c[7].toString()));
             QCOMPARE(notes, QStringList());
         }
+    }
+
+    // Texts a list shows as they are come back unchanged; the others as a browser shows them.
+    void entryTextsAsListsShowThem_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("indent");
+        QTest::newRow("empty") << u""_s << u""_s << 0;
+        QTest::newRow("as shown") << u"P <7> \U0001F600 \u65e5"_s << u"P <7> \U0001F600 \u65e5"_s << 0;
+        QTest::newRow("spaces, tab, line break") << u" a  b\tc\n"_s << u"a b c"_s << 0;
+        QTest::newRow("non-breaking spaces") << u"\u00a0\u00a0S\u00a0b"_s << u"S b"_s << 2;
+        QTest::newRow("ideographic space") << u"\u3000x\u3000y"_s << u"x\u3000y"_s << 1;
+        QTest::newRow("controls") << u"a\u202Eb\u0001c\u007F\u0085d"_s << u"abcd"_s << 0;
+    }
+    void entryTextsAsListsShowThem()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QString, text);
+        QFETCH(int, indent);
+        int got = -1;
+        QCOMPARE(SelectImport::cleanText(raw, &got), text);
+        QCOMPARE(got, indent);
     }
 
     void badInputIsRefusedOrBounded_data()

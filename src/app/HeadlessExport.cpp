@@ -14,6 +14,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileName.h"
+#include "platform/FreshMemory.h"
 #include "platform/ThreadedSink.h"
 #include "site/PageImport.h"
 
@@ -180,8 +181,16 @@ int importPage(const CommandLine &command)
         printError(same);
         return Failure;
     }
+    // One page read once, into a project of as many entries: the heap on
+    // large pages (FreshMemory), and a worker forked for the page, which
+    // shares its bytes as they stand and starts with that heap, rather than
+    // the warm worker, which would take the page through shared memory to
+    // keep for reads that never come.
+    FreshMemory::largePagesForHeap();
     PageImport import;
-    if (!import.load(page)) {
+    PageSelects::Bounds bounds;
+    bounds.warm = false;
+    if (!import.load(page, bounds)) {
         printError(import.error());
         return Failure;
     }

@@ -1,6 +1,8 @@
 #include "platform/FreshMemory.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -48,6 +50,22 @@ void prepare(void *at, std::size_t size)
     std::size_t length = 0;
     if (inner(at, size, page, &from, &length))
         ::madvise(from, length, MADV_POPULATE_WRITE);
+#endif
+}
+
+void largePagesForHeap()
+{
+#if defined(MADV_HUGEPAGE)
+    constexpr std::size_t kStep = std::size_t(256) << 20;
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, int(2 * kStep));
+    ::mallopt(M_TOP_PAD, int(kStep));
+    char *before = static_cast<char *>(::sbrk(0));
+    void *volatile grown = std::malloc(1 << 20); // the heap grows by a step (volatile: kept)
+    std::free(grown);
+    char *after = static_cast<char *>(::sbrk(0));
+    if (before != reinterpret_cast<char *>(-1) && after > before)
+        preferLargePages(before, std::size_t(after - before));
 #endif
 }
 

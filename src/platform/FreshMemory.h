@@ -17,4 +17,10 @@ void preferLargePages(void *at, std::size_t size);
 // rather than one fault each): for a block about to be filled whole.
 void prepare(void *at, std::size_t size);
 
+// For a command that builds large structures once and ends: the heap that
+// malloc serves small blocks from grows in large steps on 2 MiB pages, blocks
+// up to 32 MiB come from it, and it is never trimmed. Children forked later
+// inherit it.
+void largePagesForHeap();
+
 } // namespace FreshMemory

@@ -9,6 +9,7 @@
 
 #include <gumbo.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -182,6 +183,7 @@ void readOptions(const GumboNode *select, const QByteArray &source, PageSelect *
             add(optionOf(option, groupOpen, groupDisabled));
     };
     const GumboVector &children = select->v.element.children;
+    out->options.reserve(std::min<qsizetype>(children.length, PageSelects::kMaxOptions));
     for (unsigned i = 0; i < children.length; ++i) {
         const auto *child = static_cast<const GumboNode *>(children.data[i]);
         if (isElement(child, GUMBO_TAG_OPTION)) {

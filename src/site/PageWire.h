@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <concepts>
 #include <cstring>
 #include <limits>
@@ -118,6 +119,7 @@ public:
         // Every item takes at least one byte, so a count past the bytes left is damage.
         const quint32 n = count(1);
         list.clear();
+        list.reserve(std::min<qsizetype>(n, (m_end - m_at) / 8)); // a hint a damaged count cannot blow up
         for (quint32 i = 0; i < n && ok; ++i)
             (*this)(list.emplace_back());
     }

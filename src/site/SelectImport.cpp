@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace SelectImport {
 
 namespace {
@@ -348,8 +350,38 @@ QString displayName(const PageSelect &s)
     return !s.name.isEmpty() ? s.name : s.id;
 }
 
+namespace {
+
+// Whether a list shows `raw` as it is: no white space at either end, single
+// spaces inside, and nothing that cleanText() drops or changes.
+bool shownAsIs(const QString &raw)
+{
+    bool space = true; // a space here would lead or follow another
+    for (const QChar c : raw) {
+        if (c == u' ') {
+            if (space)
+                return false;
+            space = true;
+            continue;
+        }
+        space = false;
+        const char16_t u = c.unicode();
+        if (u < 0x80 ? u < 0x20 || u == 0x7F
+                     : isVisibleSpace(c) || isDirectionControl(c) || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return !space || raw.isEmpty();
+}
+
+} // namespace
+
 QString cleanText(const QString &raw, int *indent)
 {
+    if (shownAsIs(raw)) {
+        if (indent)
+            *indent = 0;
+        return raw;
+    }
     // What the list shows: ASCII white space stripped at both ends and
     // collapsed inside; only the spaces a reader sees can indent.
     qsizetype start = 0;
@@ -422,6 +454,7 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
     }
     qsizetype defaultAt = -1;
     qsizetype selectedCount = 0;
+    p.items.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const PageOption &option = s.options.at(i);
         const Row &row = rows.at(i);
@@ -448,7 +481,7 @@ bool toProject(const PageSelect &s, const QString &classicScript, MenuProject *p
             defaultAt = p.items.size();
             ++selectedCount;
         }
-        p.items.append(item);
+        p.items.append(std::move(item));
     }
     const QLocale locale;
     if (selectedCount > 1)
