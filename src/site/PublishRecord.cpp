@@ -10,18 +10,20 @@
 #include <QJsonObject>
 
 #include <openssl/sha.h>
+#include <xxhash.h>
 
 namespace {
 
-constexpr int kFormat = 1;
+constexpr int kFormat = 2;
+constexpr int kFormatSha256Pages = 1; // read too: page hashes of SHA-256, each page's kept
 constexpr qsizetype kMaxPlaceholder = 4096;
 
-bool isHash(const QJsonValue &value)
+bool isHash(const QJsonValue &value, qsizetype length = 64)
 {
     if (!value.isString())
         return false;
     const QString text = value.toString();
-    if (text.size() != 64)
+    if (text.size() != length)
         return false;
     for (const QChar c : text) {
         if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
@@ -31,13 +33,17 @@ bool isHash(const QJsonValue &value)
 }
 
 // Reads one page's entry; false when any field is not as written.
-bool readPage(const QJsonValue &value, PublishRecord::Page *page)
+bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
 {
     const QJsonObject object = value.toObject();
-    if (!value.isObject() || !isHash(object.value(QLatin1StringView("page")))
-        || !object.value(QLatin1StringView("menus")).isObject())
+    const QJsonValue pageHash = object.value(QLatin1StringView("page"));
+    const bool pageHashOk =
+        format == kFormatSha256Pages ? isHash(pageHash) : pageHash.isUndefined() || isHash(pageHash, 32);
+    if (!value.isObject() || !pageHashOk || !object.value(QLatin1StringView("menus")).isObject())
         return false;
-    page->pageHash = object.value(QLatin1StringView("page")).toString().toLatin1();
+    // A page hash of format 1 is of another kind: not kept, so the page is parsed.
+    if (format == kFormat)
+        page->pageHash = pageHash.toString().toLatin1();
     const QJsonObject menus = object.value(QLatin1StringView("menus")).toObject();
     for (auto it = menus.begin(); it != menus.end(); ++it) {
         const QJsonObject m = it.value().toObject();
@@ -65,6 +71,14 @@ QByteArray PublishRecord::hash(QByteArrayView bytes)
     unsigned char digest[SHA256_DIGEST_LENGTH];
     SHA256(reinterpret_cast<const unsigned char *>(bytes.data()), size_t(bytes.size()), digest);
     return QByteArray::fromRawData(reinterpret_cast<const char *>(digest), sizeof digest).toHex();
+}
+
+QByteArray PublishRecord::pageHash(QByteArrayView bytes)
+{
+    XXH128_canonical_t canonical;
+    XXH128_canonicalFromHash(&canonical, XXH3_128bits(bytes.data(), size_t(bytes.size())));
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(canonical.digest), sizeof canonical.digest)
+        .toHex();
 }
 
 QByteArray PublishRecord::codeHash(const QString &head, const QString &body)
@@ -97,13 +111,14 @@ PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)
                            .arg(error.errorString())
                            .arg(error.offset));
     const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QLatin1StringView("format")).toInt(-1) != kFormat
+    const int format = root.value(QLatin1StringView("format")).toInt(-1);
+    if (!document.isObject() || (format != kFormat && format != kFormatSha256Pages)
         || !root.value(QLatin1StringView("pages")).isObject())
         return damaged(QCoreApplication::translate("PublishRecord", "It is not a record of this version."));
     const QJsonObject pages = root.value(QLatin1StringView("pages")).toObject();
     for (auto it = pages.begin(); it != pages.end(); ++it) {
         Page page;
-        if (!readPage(it.value(), &page))
+        if (!readPage(it.value(), format, &page))
             return damaged(QCoreApplication::translate("PublishRecord", "Its entry for \"%1\" is damaged.")
                                .arg(it.key()));
         record.pages.insert(it.key(), page);
@@ -125,8 +140,10 @@ bool PublishRecord::save(const QString &siteFolder, QString *error) const
                 menu.insert(QStringLiteral("placeholder"), m->placeholder);
             menus.insert(m.key(), menu);
         }
-        pageObjects.insert(it.key(), QJsonObject{{QStringLiteral("page"), QString::fromLatin1(it->pageHash)},
-                                                 {QStringLiteral("menus"), menus}});
+        QJsonObject page{{QStringLiteral("menus"), menus}};
+        if (!it->pageHash.isEmpty())
+            page.insert(QStringLiteral("page"), QString::fromLatin1(it->pageHash));
+        pageObjects.insert(it.key(), page);
     }
     const QJsonObject root{{QStringLiteral("format"), kFormat}, {QStringLiteral("pages"), pageObjects}};
     return WriteFileAtomically(path(siteFolder), QJsonDocument(root).toJson(QJsonDocument::Indented), error);
