@@ -18,7 +18,9 @@ constexpr int kFormat = 2;
 constexpr int kFormatSha256Pages = 1; // read too: page hashes of SHA-256, each page's kept
 constexpr qsizetype kMaxPlaceholder = 4096;
 
-bool isHash(const QJsonValue &value, qsizetype length = 64)
+// A hash of `length` lower-case hex digits into `out`; false when the value
+// is none. A record holds thousands: each is taken as text once.
+bool readHash(const QJsonValue &value, QByteArray *out, qsizetype length = 64)
 {
     if (!value.isString())
         return false;
@@ -29,36 +31,42 @@ bool isHash(const QJsonValue &value, qsizetype length = 64)
         if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
             return false;
     }
+    *out = text.toLatin1();
     return true;
 }
 
 // Reads one page's entry; false when any field is not as written.
 bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
 {
+    if (!value.isObject())
+        return false;
     const QJsonObject object = value.toObject();
     const QJsonValue pageHash = object.value(QLatin1StringView("page"));
-    const bool pageHashOk =
-        format == kFormatSha256Pages ? isHash(pageHash) : pageHash.isUndefined() || isHash(pageHash, 32);
-    if (!value.isObject() || !pageHashOk || !object.value(QLatin1StringView("menus")).isObject())
-        return false;
+    const QJsonValue menus = object.value(QLatin1StringView("menus"));
     // A page hash of format 1 is of another kind: not kept, so the page is parsed.
-    if (format == kFormat)
-        page->pageHash = pageHash.toString().toLatin1();
-    const QJsonObject menus = object.value(QLatin1StringView("menus")).toObject();
-    for (auto it = menus.begin(); it != menus.end(); ++it) {
-        const QJsonObject m = it.value().toObject();
+    QByteArray sha256;
+    const bool pageHashOk = format == kFormatSha256Pages
+                                ? readHash(pageHash, &sha256)
+                                : pageHash.isUndefined() || readHash(pageHash, &page->pageHash, 32);
+    if (!pageHashOk || !menus.isObject())
+        return false;
+    const QJsonObject menuObjects = menus.toObject();
+    for (auto it = menuObjects.begin(); it != menuObjects.end(); ++it) {
+        const QJsonValue entry = it.value();
+        if (!entry.isObject())
+            return false;
+        const QJsonObject m = entry.toObject();
         const QJsonValue head = m.value(QLatin1StringView("head"));
         const QJsonValue placeholder = m.value(QLatin1StringView("placeholder"));
-        if (!it.value().isObject() || !isHash(m.value(QLatin1StringView("body")))
-            || !isHash(m.value(QLatin1StringView("code"))) || !(head.isUndefined() || isHash(head))
-            || !(placeholder.isUndefined() || placeholder.isString())
-            || placeholder.toString().size() > kMaxPlaceholder)
-            return false;
         PublishRecord::Menu menu;
-        menu.bodyHash = m.value(QLatin1StringView("body")).toString().toLatin1();
-        menu.headHash = head.toString().toLatin1();
-        menu.codeHash = m.value(QLatin1StringView("code")).toString().toLatin1();
+        if (!readHash(m.value(QLatin1StringView("body")), &menu.bodyHash)
+            || !readHash(m.value(QLatin1StringView("code")), &menu.codeHash)
+            || !(head.isUndefined() || readHash(head, &menu.headHash))
+            || !(placeholder.isUndefined() || placeholder.isString()))
+            return false;
         menu.placeholder = placeholder.toString();
+        if (menu.placeholder.size() > kMaxPlaceholder)
+            return false;
         page->menus.insert(MenuRegionMark::key(it.key()), menu);
     }
     return true;
@@ -121,7 +129,8 @@ PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)
         if (!readPage(it.value(), format, &page))
             return damaged(QCoreApplication::translate("PublishRecord", "Its entry for \"%1\" is damaged.")
                                .arg(it.key()));
-        record.pages.insert(it.key(), page);
+        // The entries come in order, so each goes at the end.
+        record.pages.insert(record.pages.cend(), it.key(), std::move(page));
     }
     return record;
 }

@@ -378,7 +378,9 @@ QList<Page> pagesOf(const QStringList &pages, SitePlan *out)
 {
     QList<Page> all;
     if (pages.isEmpty()) {
-        for (const QString &relative : SitePages::find(out->siteFolder, &out->note)) {
+        const QStringList found = SitePages::find(out->siteFolder, &out->note);
+        all.reserve(found.size());
+        for (const QString &relative : found) {
             Page page;
             page.plan.path = relative;
             page.absolute = out->siteFolder + u'/' + relative;
@@ -386,6 +388,7 @@ QList<Page> pagesOf(const QStringList &pages, SitePlan *out)
         }
         return all;
     }
+    all.reserve(pages.size());
     for (const QString &given : pages) {
         Page page;
         page.absolute = QFileInfo(given).absoluteFilePath();
@@ -485,6 +488,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     });
     QList<PageReader::Source> texts;
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
+    seen.reserve(all.size());
     for (Page &page : all) {
         readPage(page, project.options.menuName);
         const FileIdentity &id = page.plan.identity;
@@ -502,6 +506,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds, project.options.menuName);
     qsizetype next = 0;
     bool holdsMenu = false;
+    out.pages.reserve(all.size() + 1); // and the shared script
     QSet<QString> parsed; // the pages whose use of the shared script is known from the run
     for (Page &page : all) {
         if (page.parse) {
