@@ -459,14 +459,15 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const bool walk = pages.isEmpty();
     QList<Page> all;
     PublishRecord record;
-    // The record is read on a thread of its own while the links are checked
-    // and the pages listed, which take about as long.
-    InFlight::beside([&] { record = PublishRecord::load(out.siteFolder, &out.recordNote); },
+    // The pages are listed on a thread of its own while the links are
+    // checked and the record read (on this thread, whose memory stays from
+    // run to run: a fresh thread's would take the record's anew each time).
+    InFlight::beside([&] { all = pagesOf(pages, &out); },
                      [&] {
                          // A menu is never published silently with a link to a page that is gone.
                          if (action == Publish)
                              out.links = LinkCheck(out.siteFolder).check(project.items, options.bounds);
-                         all = pagesOf(pages, &out);
+                         record = PublishRecord::load(out.siteFolder, &out.recordNote);
                      });
     QHash<QString, bool> folders; // whether a path relative to the site folder is a folder
     const auto isFolder = [&](const QString &path) {
