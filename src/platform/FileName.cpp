@@ -131,6 +131,15 @@ bool list(const QString &folder, QList<Entry> *entries)
             continue;
         Entry e;
         e.name = decode(name);
+        // The folder's own word on the kind spares a stat of every entry (a
+        // large folder is listed in a few calls); a link, or a file system
+        // that does not say, is asked.
+        if (d->d_type == DT_DIR || d->d_type == DT_REG) {
+            e.isDir = d->d_type == DT_DIR;
+            e.isFile = d->d_type == DT_REG;
+            entries->append(std::move(e));
+            continue;
+        }
         struct stat info {};
         if (::fstatat(fd, d->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(info.st_mode)) {
             e.isSymLink = true;

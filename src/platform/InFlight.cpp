@@ -27,4 +27,23 @@ void forEach(qsizetype count, qsizetype atOnce, const std::function<void(qsizety
         helper.join();
 }
 
+void beside(const std::function<void()> &beside, const std::function<void()> &work)
+{
+    std::thread helper;
+    try {
+        helper = std::thread(beside);
+    } catch (const std::system_error &) {
+        beside(); // no thread to be had
+    }
+    struct Join {
+        std::thread &thread;
+        ~Join()
+        {
+            if (thread.joinable())
+                thread.join();
+        }
+    } join{helper};
+    work();
+}
+
 } // namespace InFlight

@@ -14,4 +14,9 @@ namespace InFlight {
 // be safe to run on several threads at once, each call on its own index.
 void forEach(qsizetype count, qsizetype atOnce, const std::function<void(qsizetype)> &work);
 
+// Runs `beside` on a thread of its own while the calling thread runs `work`,
+// and returns when both are done (one after the other on the calling thread
+// when no thread is to be had). The two must not touch the same data.
+void beside(const std::function<void()> &beside, const std::function<void()> &work);
+
 } // namespace InFlight

@@ -16,13 +16,22 @@
 
 namespace {
 
+// Clears O_NONBLOCK, for a file system whose regular files heed it (most
+// ignore it, so it is cleared only when a read says to wait): true when
+// the read may be tried again.
+bool blocking(int fd)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_NONBLOCK) && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+}
+
 // Reads `size` bytes from `offset` on; false when fewer came (an error or the end).
 bool readFully(int fd, char *to, qsizetype size, qsizetype offset)
 {
     FreshMemory::prepare(to, size);
     while (size > 0) {
         const ssize_t n = ::pread(fd, to, size_t(size), off_t(offset));
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && (errno == EINTR || (errno == EAGAIN && blocking(fd))))
             continue;
         if (n <= 0)
             return false;
@@ -65,7 +74,6 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
         result.status = TooLarge;
         return result;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     // The file may grow while it is read: read at most one byte past the limit.
     QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
     // A large file is read in two halves at once where a second processor
@@ -99,13 +107,17 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
             bytes.resize(std::min<qint64>(maxBytes + 1, std::max<qint64>(used * 2, 4096)));
         }
         const ssize_t n = ::pread(fd, bytes.data() + used, size_t(bytes.size() - used), off_t(used));
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && (errno == EINTR || (errno == EAGAIN && blocking(fd))))
             continue;
         if (n < 0)
             return failed(errno);
         if (n == 0)
             break;
         used += n;
+        // A read that comes short just where the file ended when it was
+        // opened is its end: asking once more would only say so.
+        if (used == info.st_size && used < bytes.size())
+            break;
     }
     bytes.truncate(used);
     result.bytes = std::move(bytes);

@@ -10,49 +10,63 @@
 #include <QJsonObject>
 
 #include <openssl/sha.h>
+#include <xxhash.h>
 
 namespace {
 
-constexpr int kFormat = 1;
+constexpr int kFormat = 2;
+constexpr int kFormatSha256Pages = 1; // read too: page hashes of SHA-256, each page's kept
 constexpr qsizetype kMaxPlaceholder = 4096;
 
-bool isHash(const QJsonValue &value)
+// A hash of `length` lower-case hex digits into `out`; false when the value
+// is none. A record holds thousands: each is taken as text once.
+bool readHash(const QJsonValue &value, QByteArray *out, qsizetype length = 64)
 {
     if (!value.isString())
         return false;
     const QString text = value.toString();
-    if (text.size() != 64)
+    if (text.size() != length)
         return false;
     for (const QChar c : text) {
         if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
             return false;
     }
+    *out = text.toLatin1();
     return true;
 }
 
 // Reads one page's entry; false when any field is not as written.
-bool readPage(const QJsonValue &value, PublishRecord::Page *page)
+bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
 {
-    const QJsonObject object = value.toObject();
-    if (!value.isObject() || !isHash(object.value(QLatin1StringView("page")))
-        || !object.value(QLatin1StringView("menus")).isObject())
+    if (!value.isObject())
         return false;
-    page->pageHash = object.value(QLatin1StringView("page")).toString().toLatin1();
-    const QJsonObject menus = object.value(QLatin1StringView("menus")).toObject();
-    for (auto it = menus.begin(); it != menus.end(); ++it) {
-        const QJsonObject m = it.value().toObject();
+    const QJsonObject object = value.toObject();
+    const QJsonValue pageHash = object.value(QLatin1StringView("page"));
+    const QJsonValue menus = object.value(QLatin1StringView("menus"));
+    // A page hash of format 1 is of another kind: not kept, so the page is parsed.
+    QByteArray sha256;
+    const bool pageHashOk = format == kFormatSha256Pages
+                                ? readHash(pageHash, &sha256)
+                                : pageHash.isUndefined() || readHash(pageHash, &page->pageHash, 32);
+    if (!pageHashOk || !menus.isObject())
+        return false;
+    const QJsonObject menuObjects = menus.toObject();
+    for (auto it = menuObjects.begin(); it != menuObjects.end(); ++it) {
+        const QJsonValue entry = it.value();
+        if (!entry.isObject())
+            return false;
+        const QJsonObject m = entry.toObject();
         const QJsonValue head = m.value(QLatin1StringView("head"));
         const QJsonValue placeholder = m.value(QLatin1StringView("placeholder"));
-        if (!it.value().isObject() || !isHash(m.value(QLatin1StringView("body")))
-            || !isHash(m.value(QLatin1StringView("code"))) || !(head.isUndefined() || isHash(head))
-            || !(placeholder.isUndefined() || placeholder.isString())
-            || placeholder.toString().size() > kMaxPlaceholder)
-            return false;
         PublishRecord::Menu menu;
-        menu.bodyHash = m.value(QLatin1StringView("body")).toString().toLatin1();
-        menu.headHash = head.toString().toLatin1();
-        menu.codeHash = m.value(QLatin1StringView("code")).toString().toLatin1();
+        if (!readHash(m.value(QLatin1StringView("body")), &menu.bodyHash)
+            || !readHash(m.value(QLatin1StringView("code")), &menu.codeHash)
+            || !(head.isUndefined() || readHash(head, &menu.headHash))
+            || !(placeholder.isUndefined() || placeholder.isString()))
+            return false;
         menu.placeholder = placeholder.toString();
+        if (menu.placeholder.size() > kMaxPlaceholder)
+            return false;
         page->menus.insert(MenuRegionMark::key(it.key()), menu);
     }
     return true;
@@ -65,6 +79,14 @@ QByteArray PublishRecord::hash(QByteArrayView bytes)
     unsigned char digest[SHA256_DIGEST_LENGTH];
     SHA256(reinterpret_cast<const unsigned char *>(bytes.data()), size_t(bytes.size()), digest);
     return QByteArray::fromRawData(reinterpret_cast<const char *>(digest), sizeof digest).toHex();
+}
+
+QByteArray PublishRecord::pageHash(QByteArrayView bytes)
+{
+    XXH128_canonical_t canonical;
+    XXH128_canonicalFromHash(&canonical, XXH3_128bits(bytes.data(), size_t(bytes.size())));
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(canonical.digest), sizeof canonical.digest)
+        .toHex();
 }
 
 QByteArray PublishRecord::codeHash(const QString &head, const QString &body)
@@ -97,16 +119,18 @@ PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)
                            .arg(error.errorString())
                            .arg(error.offset));
     const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QLatin1StringView("format")).toInt(-1) != kFormat
+    const int format = root.value(QLatin1StringView("format")).toInt(-1);
+    if (!document.isObject() || (format != kFormat && format != kFormatSha256Pages)
         || !root.value(QLatin1StringView("pages")).isObject())
         return damaged(QCoreApplication::translate("PublishRecord", "It is not a record of this version."));
     const QJsonObject pages = root.value(QLatin1StringView("pages")).toObject();
     for (auto it = pages.begin(); it != pages.end(); ++it) {
         Page page;
-        if (!readPage(it.value(), &page))
+        if (!readPage(it.value(), format, &page))
             return damaged(QCoreApplication::translate("PublishRecord", "Its entry for \"%1\" is damaged.")
                                .arg(it.key()));
-        record.pages.insert(it.key(), page);
+        // The entries come in order, so each goes at the end.
+        record.pages.insert(record.pages.cend(), it.key(), std::move(page));
     }
     return record;
 }
@@ -125,8 +149,10 @@ bool PublishRecord::save(const QString &siteFolder, QString *error) const
                 menu.insert(QStringLiteral("placeholder"), m->placeholder);
             menus.insert(m.key(), menu);
         }
-        pageObjects.insert(it.key(), QJsonObject{{QStringLiteral("page"), QString::fromLatin1(it->pageHash)},
-                                                 {QStringLiteral("menus"), menus}});
+        QJsonObject page{{QStringLiteral("menus"), menus}};
+        if (!it->pageHash.isEmpty())
+            page.insert(QStringLiteral("page"), QString::fromLatin1(it->pageHash));
+        pageObjects.insert(it.key(), page);
     }
     const QJsonObject root{{QStringLiteral("format"), kFormat}, {QStringLiteral("pages"), pageObjects}};
     return WriteFileAtomically(path(siteFolder), QJsonDocument(root).toJson(QJsonDocument::Indented), error);

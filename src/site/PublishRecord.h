@@ -7,15 +7,20 @@
 // What publishing last wrote into each page of a site, kept in the hidden
 // file .quillnav-publish.json in the site folder (the walk takes only
 // pages, so it never reads it as one). For each page: a hash of its whole
-// bytes after the write and, for each menu in it, hashes of the regions
+// bytes after the write, kept only when its links start in its own folder
+// (no base element can be in it), and, for each menu in it, hashes of the regions
 // written and of the menu's code, and the placeholder the body region
 // replaced. A region whose bytes no longer match its hash was edited by
-// hand. The hashes are SHA-256, in lower-case hex.
+// hand. The regions' and the code's hashes are SHA-256 in lower-case hex;
+// the page's is XXH3-128 in lower-case hex (pageHash): publishing again
+// hashes every page of the site, so that hash must cost less than reading.
 //
 // The file:
-//   {"format": 1, "pages": {"blog/index.html": {"page": HASH,
+//   {"format": 2, "pages": {"blog/index.html": {"page": HASH128,
 //     "menus": {"siteNav": {"body": HASH, "head": HASH, "code": HASH,
 //                           "placeholder": "<!--   quillnav siteNav -->"}}}}}
+// A record of format 1 (whose page hashes were SHA-256 and kept for every
+// page) is read without its page hashes: its pages are parsed once more.
 struct PublishRecord {
     static inline const QString kFileName = QStringLiteral(".quillnav-publish.json");
     static constexpr qint64 kMaxBytes = 64LL * 1024 * 1024;
@@ -29,7 +34,7 @@ struct PublishRecord {
     };
     using MenuMap = QMap<QString, Menu>;
     struct Page {
-        QByteArray pageHash; // the whole page after the write
+        QByteArray pageHash; // the whole page after the write (pageHash()); empty when not kept
         MenuMap menus;       // by the menu's name as the marks compare it
         friend bool operator==(const Page &, const Page &) = default;
     };
@@ -43,9 +48,12 @@ struct PublishRecord {
     // Writes it atomically; false with the reason.
     bool save(const QString &siteFolder, QString *error) const;
 
-    // SHA-256 in lower-case hex (the processor's SHA instructions where it
-    // has them: a site's every page is hashed when publishing finds it up to date).
+    // SHA-256 in lower-case hex.
     static QByteArray hash(QByteArrayView bytes);
+    // A whole page's hash, as `Page::pageHash` keeps it: XXH3-128 in
+    // lower-case hex (its canonical, big-endian bytes), many times quicker
+    // than SHA-256, and as unlikely to take two pages for one by chance.
+    static QByteArray pageHash(QByteArrayView bytes);
     // The hash of a page's menu code, as `Menu::codeHash` keeps it.
     static QByteArray codeHash(const QString &head, const QString &body);
     static QString path(const QString &siteFolder) { return siteFolder + u'/' + kFileName; }

@@ -40,12 +40,10 @@ struct Page {
 // hash a computation, so a few processors may share them.
 constexpr qsizetype kReadersAtOnce = 4;
 
-bool mayHoldBase(const QByteArray &bytes);
-
-// Reads a page's bytes and finds what is certain without decoding it: a
+// Reads a page's bytes and finds what is certain without decoding it: one
+// whose bytes hash to `writtenHash` is up to date (see writtenHash()), and a
 // page of an ASCII-compatible encoding without "quillnav" holds nothing of
-// any menu, and one whose bytes hash to `writtenHash` is up to date (see
-// writtenHash()). Safe on several threads at once, each with its own page.
+// any menu. Safe on several threads at once, each with its own page.
 void readBytes(Page &page, const SitePublisher::Options &options)
 {
     PagePlan &plan = page.plan;
@@ -57,18 +55,13 @@ void readBytes(Page &page, const SitePublisher::Options &options)
     }
     plan.state = PagePlan::NoPlaceholder;
     const QByteArray encoding = PageEncoding::sniff(file.bytes);
-    if (!PageEncoder::isAsciiCompatible(encoding)) {
-        plan.oldBytes = std::move(file.bytes);
-        return;
-    }
-    if (!file.bytes.contains("quillnav"))
-        return;
-    if (!page.writtenHash.isEmpty() && !mayHoldBase(file.bytes)
-        && PublishRecord::hash(file.bytes) == page.writtenHash) {
+    if (!page.writtenHash.isEmpty() && PublishRecord::pageHash(file.bytes) == page.writtenHash) {
         plan.state = PagePlan::UpToDate;
         plan.encoding = encoding;
         return; // its bytes are not kept, as for every page that does not change
     }
+    if (PageEncoder::isAsciiCompatible(encoding) && !file.bytes.contains("quillnav"))
+        return;
     plan.oldBytes = std::move(file.bytes);
 }
 
@@ -106,26 +99,14 @@ void readPage(Page &page, const QString &menuName)
     page.parse = true;
 }
 
-// Whether an ASCII-compatible page's bytes hold a base element's start tag.
-bool mayHoldBase(const QByteArray &bytes)
-{
-    const char *at = bytes.constData();
-    const char *end = at + bytes.size();
-    while ((at = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)))) && end - at > 4) {
-        ++at;
-        if ((at[0] | 0x20) == 'b' && (at[1] | 0x20) == 'a' && (at[2] | 0x20) == 's' && (at[3] | 0x20) == 'e')
-            return true;
-    }
-    return false;
-}
-
 // What the last publish wrote into a page, by its hash, when the menu's code
 // for the page is the same as then; empty when it is not, or nothing was
 // recorded. A page that is, byte for byte, what was written is up to date
-// without being parsed: publishing it again would change nothing. Only a page
-// without a base element is judged so, whose links start from its own folder
-// (readBytes looks); any other page goes the whole way. `codeHashes`: the
-// hashes of the codes made so far, by head and body variant.
+// without being parsed: publishing it again would change nothing. The record
+// keeps that hash only for a page without a base element, whose links start
+// in its own folder (recordAfter), as the code here is made; any other page
+// goes the whole way. `codeHashes`: the hashes of the codes made so far, by
+// head and body variant.
 QByteArray writtenHash(const QString &path, const PublishRecord &record, const MenuProject &project,
                        PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder,
                        QHash<std::pair<QString, int>, QByteArray> &codeHashes)
@@ -183,6 +164,20 @@ SiteLink::Base baseOf(const QString &pagePath, const QList<PageMark> &marks, con
     return *script;
 }
 
+// Whether an ASCII-compatible page's bytes hold a base element's start tag
+// (anywhere: in a comment or a script too).
+bool mayHoldBase(const QByteArray &bytes)
+{
+    const char *at = bytes.constData();
+    const char *end = at + bytes.size();
+    while ((at = static_cast<const char *>(std::memchr(at, '<', size_t(end - at)))) && end - at > 4) {
+        ++at;
+        if ((at[0] | 0x20) == 'b' && (at[1] | 0x20) == 'a' && (at[2] | 0x20) == 's' && (at[3] | 0x20) == 'e')
+            return true;
+    }
+    return false;
+}
+
 // Why the menu's links cannot be written for a page's base; empty when they can.
 QString baseProblem(const SiteLink::Base &base)
 {
@@ -213,7 +208,10 @@ bool editedByHand(const PageEdit &edit, const PublishRecord::Menu &recorded)
                && PublishRecord::hash(head) != recorded.headHash);
 }
 
-// What the record keeps of a page once this run writes it.
+// What the record keeps of a page once this run writes it. The whole page's
+// hash only when no base element can be in it, so that its links start in
+// its own folder: the next run judges the page by it with the code made for
+// that folder (writtenHash).
 PublishRecord::Page recordAfter(const PageEdit &edit, const PageEdit::Menu &menu, const QByteArray &newBytes,
                                 const PublishRecord::Page *earlier)
 {
@@ -231,7 +229,7 @@ PublishRecord::Page recordAfter(const PageEdit &edit, const PageEdit::Menu &menu
             written.placeholder = page.menus.value(key).placeholder;
         page.menus.insert(key, written);
     }
-    page.pageHash = PublishRecord::hash(newBytes);
+    page.pageHash = mayHoldBase(newBytes) ? QByteArray() : PublishRecord::pageHash(newBytes);
     return page;
 }
 
@@ -375,6 +373,37 @@ PagePlan scriptRemovalPlan(const QString &siteFolder)
     return plan;
 }
 
+// The pages to prepare: those named, or (none named) every page of the site.
+QList<Page> pagesOf(const QStringList &pages, SitePlan *out)
+{
+    QList<Page> all;
+    if (pages.isEmpty()) {
+        const QStringList found = SitePages::find(out->siteFolder, &out->note);
+        all.reserve(found.size());
+        for (const QString &relative : found) {
+            Page page;
+            page.plan.path = relative;
+            page.absolute = out->siteFolder + u'/' + relative;
+            all.append(std::move(page));
+        }
+        return all;
+    }
+    all.reserve(pages.size());
+    for (const QString &given : pages) {
+        Page page;
+        page.absolute = QFileInfo(given).absoluteFilePath();
+        if (!SitePages::contains(out->siteFolder, page.absolute, &page.plan.path)) {
+            page.plan.path = QDir::toNativeSeparators(given);
+            page.plan.reason =
+                QCoreApplication::translate("SitePublisher", "It is not in the site folder \"%1\".")
+                    .arg(QDir::toNativeSeparators(out->siteFolder));
+            page.absolute.clear();
+        }
+        all.append(std::move(page));
+    }
+    return all;
+}
+
 } // namespace
 
 namespace SitePublisher {
@@ -427,33 +456,19 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
         out.error = ClassicEntryMarks::problem(project);
     if (!out.error.isEmpty())
         return out;
-    // A menu is never published silently with a link to a page that is gone.
-    if (action == Publish)
-        out.links = LinkCheck(out.siteFolder).check(project.items, options.bounds);
     const bool walk = pages.isEmpty();
     QList<Page> all;
-    if (walk) {
-        for (const QString &relative : SitePages::find(out.siteFolder, &out.note)) {
-            Page page;
-            page.plan.path = relative;
-            page.absolute = out.siteFolder + u'/' + relative;
-            all.append(std::move(page));
-        }
-    } else {
-        for (const QString &given : pages) {
-            Page page;
-            page.absolute = QFileInfo(given).absoluteFilePath();
-            if (!SitePages::contains(out.siteFolder, page.absolute, &page.plan.path)) {
-                page.plan.path = QDir::toNativeSeparators(given);
-                page.plan.reason =
-                    QCoreApplication::translate("SitePublisher", "It is not in the site folder \"%1\".")
-                        .arg(QDir::toNativeSeparators(out.siteFolder));
-                page.absolute.clear();
-            }
-            all.append(std::move(page));
-        }
-    }
-    const PublishRecord record = PublishRecord::load(out.siteFolder, &out.recordNote);
+    PublishRecord record;
+    // The pages are listed on a thread of its own while the links are
+    // checked and the record read (on this thread, whose memory stays from
+    // run to run: a fresh thread's would take the record's anew each time).
+    InFlight::beside([&] { all = pagesOf(pages, &out); },
+                     [&] {
+                         // A menu is never published silently with a link to a page that is gone.
+                         if (action == Publish)
+                             out.links = LinkCheck(out.siteFolder).check(project.items, options.bounds);
+                         record = PublishRecord::load(out.siteFolder, &out.recordNote);
+                     });
     QHash<QString, bool> folders; // whether a path relative to the site folder is a folder
     const auto isFolder = [&](const QString &path) {
         auto found = folders.constFind(path);
@@ -474,6 +489,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     });
     QList<PageReader::Source> texts;
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page
+    seen.reserve(all.size());
     for (Page &page : all) {
         readPage(page, project.options.menuName);
         const FileIdentity &id = page.plan.identity;
@@ -491,6 +507,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     const QList<PageMarkList> marks = PageMarkScan::scan(texts, options.bounds, project.options.menuName);
     qsizetype next = 0;
     bool holdsMenu = false;
+    out.pages.reserve(all.size() + 1); // and the shared script
     QSet<QString> parsed; // the pages whose use of the shared script is known from the run
     for (Page &page : all) {
         if (page.parse) {
