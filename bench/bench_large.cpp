@@ -182,6 +182,9 @@ void measureExport(const QString &project, const QTemporaryDir &dir)
             writeMs << write;
             floors << read + writeSync;
             ratios << run.ms / (read + writeSync);
+            std::printf(
+                "    %s run %d: %.1f ms (%.1f ms of processor time), floor %.1f ms, time / floor %.2f\n",
+                dialect, r, run.ms, run.cpuMs, read + writeSync, run.ms / (read + writeSync));
         }
         const MedianSpread time = medianSpread(ms), cpu = medianSpread(cpuMs), floor = medianSpread(floors);
         const MedianSpread ratio = medianSpread(ratios);

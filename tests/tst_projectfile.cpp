@@ -3,6 +3,7 @@
 // field and the problem.
 #include "codegen/CodeLimit.h"
 #include "codegen/MenuCodeGenerator.h"
+#include "codegen/PartedWalk.h"
 #include "codegen/TextBuilder.h"
 #include "menu/ProjectFile.h"
 #include "support/TestFiles.h"
@@ -207,6 +208,9 @@ private slots:
         QTest::newRow("a byte order mark")
             << "\xEF\xBB\xBF" + withItems(R"({"linked": "No", "selected": "No", "text": "a", "url": ""})");
         QTest::newRow("large, read in two halves") << withItems(manyItems(70000));
+        QTest::newRow("a huge text among short ones") << withItems(
+            manyItems(3) + ", {\"linked\": \"Yes\", \"selected\": \"No\", \"text\": \""
+            + QByteArray(32000, 'x') + "\\u00e9\", \"url\": \"" + QByteArray(30000, '&') + "\"}");
         QTest::newRow("large, list ends before the middle")
             << withItems(manyItems(30), ",\n\"later\": [\n" + QByteArray("{},\n").repeated(1500000) + "{}]");
     }
@@ -231,14 +235,23 @@ private slots:
                      QStringList({o["text"].toString(), o["linked"].toString(), o["url"].toString(),
                                   o["selected"].toString()}));
         }
-        for (const CodeDialect dialect : {CodeDialect::Classic, CodeDialect::Html5}) {
-            held.dialect = walked.dialect = dialect;
-            for (const QString &mode : {codegen::kCodeMode, codegen::kPreviewMode}) {
-                QByteArray streamed;
-                TextBuilder b([&](QByteArrayView bytes) { streamed += bytes; }, 64); // pieces cross chunks
-                AppendMenuBody(b, mode, walked, items);
-                b.flush();
-                QVERIFY(streamed == GenerateMenuCode(mode, held).body.toUtf8());
+        // Made in one walk, and in parts at once (PartedWalk), parts of one
+        // item and more, so that every item starts a part once.
+        const qsizetype usual = partedwalk::chunkItems();
+        const auto restore = qScopeGuard([&] { partedwalk::setChunkItems(usual); });
+        for (const qsizetype chunk : {usual, qsizetype(1), qsizetype(2), qsizetype(3)}) {
+            partedwalk::setChunkItems(chunk < 4 && items.summary.count > 100 ? chunk * 997 : chunk);
+            for (const CodeDialect dialect : {CodeDialect::Classic, CodeDialect::Html5}) {
+                held.dialect = walked.dialect = dialect;
+                for (const QString &mode : {codegen::kCodeMode, codegen::kPreviewMode}) {
+                    QByteArray streamed;
+                    TextBuilder b([&](QByteArrayView bytes) { streamed += bytes; },
+                                  64); // pieces cross chunks
+                    AppendMenuBody(b, mode, walked, items);
+                    b.flush();
+                    QVERIFY2(streamed == GenerateMenuCode(mode, held).body.toUtf8(),
+                             qPrintable(QStringLiteral("parts of %1 items").arg(partedwalk::chunkItems())));
+                }
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "codegen/SavedCodePage.h"
 #include "codegen/ui/SaveCodeToFile.h"
 #include "menu/ProjectFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/RegistryStore.h"
 #include "support/ModalWatch.h"
 #include "support/TestFiles.h"
@@ -221,6 +222,43 @@ private slots:
                      && error.contains("File too large"),
                  qPrintable(error));
         QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    // A large file is flushed to disk on a second thread while it is
+    // written: whole when it goes through, the old file kept when a write
+    // fails after some of those flushes.
+    void largeFileFlushedWhileWritten_data()
+    {
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::newRow("written") << qint64(RLIM_INFINITY);
+        QTest::newRow("fails after early flushes") << qint64(9 << 20);
+    }
+    void largeFileFlushedWhileWritten()
+    {
+        QFETCH(qint64, sizeLimit);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("large.html");
+        QVERIFY(writeAll(target, "old"));
+        QByteArray bytes;
+        for (int i = 0; bytes.size() < (12 << 20); ++i)
+            bytes += QByteArray::number(i) + ' ';
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(sizeLimit);
+        setrlimit(RLIMIT_FSIZE, &limited);
+        AtomicFileWriter file(target);
+        QString error;
+        bool written = file.open(&error);
+        for (qsizetype at = 0; written && at < bytes.size(); at += 65536)
+            file.write(QByteArrayView(bytes).sliced(at, std::min<qsizetype>(65536, bytes.size() - at)));
+        written = written && file.commit(&error);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(written, sizeLimit == qint64(RLIM_INFINITY));
+        QCOMPARE(readAll(target), written ? bytes : QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // nothing left behind
+        QVERIFY2(written || error.contains("File too large"), qPrintable(error));
     }
 
     void nonFileTargetStaysAsItWas_data()

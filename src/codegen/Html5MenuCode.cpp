@@ -1,5 +1,6 @@
 #include "codegen/Html5MenuCode.h"
 
+#include "codegen/PartedWalk.h"
 #include "codegen/TextBuilder.h"
 #include "codegen/WebEscape.h"
 #include "styles/CssFontFamily.h"
@@ -247,9 +248,32 @@ void appendOptions(TextBuilder &b, const MenuItems &items)
     const QByteArray hyphens(std::max<qsizetype>(items.summary.longest, 1), '-');
     // Without a default selection the list shows its first entry, as the
     // classic code does, even when that entry has no link (never a separator).
-    bool selectionWritten = false;
-    items.walk(
-        [&](const ItemRef &item) { appendOption(b, item, items.summary, hyphens, &selectionWritten); });
+    // Whether the selection was written goes from part to part; a part asks
+    // only when it meets an entry that could take it.
+    partedwalk::run(
+        b, items,
+        [&](TextBuilder &to, qsizetype index, const partedwalk::Walk &walk, partedwalk::Relay &relay) {
+            bool selectionWritten = false;
+            bool known = false;
+            struct Tell { // also when the walk fails, so that no part waits in vain
+                partedwalk::Relay &relay;
+                qsizetype index;
+                const bool &written;
+                ~Tell() { relay.tell(index, written); }
+            } tell{relay, index, selectionWritten};
+            walk([&](const ItemRef &item) {
+                if (!known && (item.separator || item.linkedYes || item.linkedNo)) {
+                    selectionWritten = relay.ask(index);
+                    known = true;
+                    if (selectionWritten)
+                        relay.tell(index, true);
+                }
+                const bool before = selectionWritten;
+                appendOption(to, item, items.summary, hyphens, &selectionWritten);
+                if (selectionWritten && !before)
+                    relay.tell(index, true);
+            });
+        });
 }
 
 void appendButton(TextBuilder &b, const MenuProject &p, MenuCodeSpans *spans)
@@ -289,15 +313,18 @@ void appendFallback(TextBuilder &b, const MenuProject &p, const MenuItems &items
     b += QLatin1StringView("<noscript>");
     const qsizetype start = b.size();
     b += QLatin1StringView("\r\n<ul>\r\n");
-    items.walk([&](const ItemRef &item) {
-        if (item.separator || !item.linkedYes)
-            return;
-        b += "<li><a href=\"";
-        appendHtml(b, item.url);
-        b.appendUtf8(linkEnd);
-        appendHtml(b, item.text.withoutTrailingBlanks());
-        b += "</a></li>\r\n";
-    });
+    partedwalk::run(b, items,
+                    [&](TextBuilder &to, qsizetype, const partedwalk::Walk &walk, partedwalk::Relay &) {
+                        walk([&](const ItemRef &item) {
+                            if (item.separator || !item.linkedYes)
+                                return;
+                            to += "<li><a href=\"";
+                            appendHtml(to, item.url);
+                            to.appendUtf8(linkEnd);
+                            appendHtml(to, item.text.withoutTrailingBlanks());
+                            to += "</a></li>\r\n";
+                        });
+                    });
     b += QLatin1StringView("</ul>\r\n");
     if (spans)
         spans->fallback = {start, b.size()};

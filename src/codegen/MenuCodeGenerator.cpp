@@ -1,6 +1,7 @@
 #include "codegen/MenuCodeGenerator.h"
 
 #include "codegen/Html5MenuCode.h"
+#include "codegen/PartedWalk.h"
 #include "codegen/TextBuilder.h"
 
 namespace {
@@ -132,7 +133,10 @@ void appendOption(TextBuilder &b, const ItemRef &item, const QByteArray &hyphens
 void appendOptions(TextBuilder &b, const MenuItems &items)
 {
     const QByteArray hyphens(items.summary.longest, '-');
-    items.walk([&](const ItemRef &item) { appendOption(b, item, hyphens); });
+    partedwalk::run(b, items,
+                    [&](TextBuilder &to, qsizetype, const partedwalk::Walk &walk, partedwalk::Relay &) {
+                        walk([&](const ItemRef &item) { appendOption(to, item, hyphens); });
+                    });
 }
 
 void appendTextButton(TextBuilder &b, const MenuProject &p, MenuCodeSpans *spans)

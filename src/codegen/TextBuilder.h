@@ -75,6 +75,17 @@ public:
         return appendBytes(bytes);
     }
 
+    // Whether the builder streams to a drain.
+    bool streams() const { return bool(m_drain); }
+    // Hands UTF-8 made elsewhere straight to the drain, after everything
+    // appended so far (a streaming builder).
+    void drainUtf8(QByteArrayView bytes)
+    {
+        flush();
+        if (!bytes.isEmpty())
+            m_drain(bytes);
+    }
+
     // The units appended so far (a builder without drain).
     qsizetype size() const { return m_used; }
 

@@ -3,6 +3,8 @@
 #include "menu/JsonScanner.h"
 #include "menu/ProjectItems.h"
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace itemspans {
@@ -29,8 +31,8 @@ MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const Me
 {
     MenuItems items;
     items.summary = summary;
-    items.walk = [bytes, spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
-                     const MenuItems::Visit &visit) {
+    items.walkPart = [bytes, spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
+                         qsizetype from, qsizetype to, const MenuItems::Visit &visit) {
         // Room for the texts with escapes, decoded to UTF-8 unless they
         // stand for a lone surrogate.
         QByteArray utf8[2];
@@ -44,7 +46,9 @@ MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const Me
             JsonScanner::decodeString(raw, true, &utf16[room], {});
             return ItemText(utf16[room]);
         };
-        for (const ItemSpans &at : *spans) {
+        to = std::min(to, qsizetype(spans->size()));
+        for (qsizetype i = std::max<qsizetype>(from, 0); i < to; ++i) {
+            const ItemSpans &at = (*spans)[size_t(i)];
             ItemRef item;
             item.text = text(at.textAt, at.textSize, at.flags & ItemSpans::TextEscapes, 0);
             item.url = text(at.urlAt, at.urlSize, at.flags & ItemSpans::UrlEscapes, 1);
@@ -54,6 +58,9 @@ MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const Me
             item.selectedNo = at.flags & ItemSpans::SelectedNo;
             visit(item);
         }
+    };
+    items.walk = [part = items.walkPart](const MenuItems::Visit &visit) {
+        part(0, std::numeric_limits<qsizetype>::max(), visit);
     };
     return items;
 }

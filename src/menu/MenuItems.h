@@ -30,13 +30,18 @@ struct MenuItems {
 
     MenuItemSummary summary;
     std::function<void(const Visit &)> walk;
+    // The items from index `from` up to `to` alone, where the items can be
+    // walked in parts (else empty), so that parts can be walked at once.
+    std::function<void(qsizetype from, qsizetype to, const Visit &)> walkPart;
 
     // A list held in memory.
     static MenuItems of(const QList<MenuItem> &items)
     {
-        return {MenuItemSummary::of(items), [&items](const Visit &visit) {
+        return {MenuItemSummary::of(items),
+                [&items](const Visit &visit) {
                     for (const MenuItem &item : items)
                         visit(ItemRef::of(item));
-                }};
+                },
+                {}};
     }
 };

@@ -66,6 +66,7 @@ AtomicFileWriter::AtomicFileWriter(const QString &path, WriteMode mode, OwnerRul
 
 AtomicFileWriter::~AtomicFileWriter()
 {
+    m_earlySync.reset(); // its flush ends before the file is closed
     if (m_stream >= 0)
         ::close(m_stream);
     else if (!m_done)
@@ -161,14 +162,17 @@ void AtomicFileWriter::write(QByteArrayView bytes)
 }
 
 // Starts writing what was written since the last call to disk without waiting
-// for it, so that commit()'s fsync finds little left to do on a large file.
-// Only a hint: a failure here shows again in the fsync, which reports it.
+// for it, and flushing it on a second thread (EarlySync), so that commit()'s
+// fsync finds little left to do on a large file.
 void AtomicFileWriter::startWriteBack()
 {
 #ifdef Q_OS_LINUX
     ::sync_file_range(m_file.handle(), m_flushedUpTo, m_written - m_flushedUpTo, SYNC_FILE_RANGE_WRITE);
 #endif
     m_flushedUpTo = m_written;
+    if (!m_earlySync)
+        m_earlySync = std::make_unique<EarlySync>(m_file.handle());
+    m_earlySync->request();
 }
 
 void AtomicFileWriter::fail(const QString &reason)
@@ -198,8 +202,14 @@ void AtomicFileWriter::commitFile()
     struct stat replaced {};
     if (!m_standIn.isEmpty() && ::stat(FileName::encode(m_path).constData(), &replaced) == 0)
         ::fchmod(m_file.handle(), replaced.st_mode & 07777);
+    // The last flush need not wait for the early one under way: both wait
+    // for the same writes.
     if (m_failure.isEmpty() && ::fsync(m_file.handle()) != 0)
         fail(SystemReason(errno));
+    if (m_earlySync) {
+        if (const int error = m_earlySync->finish())
+            fail(SystemReason(error));
+    }
     // Whatever was put under the name while the file was written is not
     // replaced either.
     if (m_failure.isEmpty()) {

@@ -17,7 +17,10 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "platform/EarlySync.h"
 #include "platform/WriteTarget.h"
+
+#include <memory>
 
 #include <utility>
 
@@ -76,7 +79,8 @@ private:
     int m_stream = -1; // the device, FIFO or descriptor written through, else -1
     QString m_failure;
     qint64 m_written = 0;
-    qint64 m_flushedUpTo = 0; // where the early write-back has reached
+    qint64 m_flushedUpTo = 0;               // where the early write-back has reached
+    std::unique_ptr<EarlySync> m_earlySync; // from the first write-back on
     bool m_done = false;
 };
 
