@@ -183,11 +183,18 @@ private slots:
         QVERIFY(QFile::copy(testpaths::binary(), m_dir.filePath("alone/quillnav")));
         const QString module = m_dir.filePath("alone/libquillnav_windows.so");
         QTest::newRow("window") << QStringList{} << 1 << module + ": cannot open shared object file";
+        const QString server = m_dir.filePath("alone/libquillnav_server.so");
+        QTest::newRow("upload") << QStringList{"--upload", project("ok.qnv", sample()), "--server",
+                                               "sftp://h/"}
+                                << 1
+                                << "could not load its server transfers:\n  " + server
+                                       + ": cannot open shared object file";
     }
 
     void withoutWindowModule()
     {
-        // The export never loads the windows; a window without them names the file.
+        // The export never loads the modules; a window or a transfer without
+        // its module names the file.
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, message);

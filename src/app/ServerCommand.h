@@ -2,16 +2,21 @@
 
 struct CommandLine;
 
-// --upload and --download: finds the files that move (ServerFiles), connects
-// to the project's server or --server's, prints one line per file (its
-// state, its path and, for an error, the reason), then moves what differs
-// unless --dry-run is given; files changed elsewhere since the last
-// transfer only with --overwrite. Returns the exit code
-// (HeadlessExport::ExitCode): 1 also when a file failed or was left as
-// changed elsewhere, or the host key or the login was refused; 2 when there
-// is no server.
+// --upload and --download, run by the server module (libquillnav_server.so,
+// linking libssh and Qt Network), which the program loads only for them, as
+// it loads the windows (ProgramModule). What the commands do and their exit
+// codes: server/TransferCommand.h.
 namespace ServerCommand {
 
+// The module's one entry point: runs the command and returns the program's
+// exit code. The module and the program come from one build, so the command
+// line crosses as it is.
+using EntryPoint = int (*)(const CommandLine *command);
+inline constexpr char kEntryPointName[] = "quillnav_server_main";
+
+// Loads the module and runs the command. When the module cannot be loaded,
+// writes a message naming the file and the loader's reason to stderr and
+// returns HeadlessExport::Failure.
 int run(const CommandLine &command);
 
 } // namespace ServerCommand

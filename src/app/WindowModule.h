@@ -5,7 +5,8 @@
 
 // The windows live in a module of their own (libquillnav_windows.so, linking
 // Qt Widgets and Qt WebEngine) so that the export and the command line start
-// without loading them. The program loads it only to open its main window.
+// without loading them. The program loads it only to open its main window,
+// looking for it where ProgramModule looks.
 namespace WindowModule {
 
 // The module's one entry point: runs the main window, opening projectFile
@@ -13,11 +14,6 @@ namespace WindowModule {
 // the program's name and Qt's own options only, for QApplication to read.
 using EntryPoint = int (*)(int *argc, char **argv, const char *projectFile);
 inline constexpr char kEntryPointName[] = "quillnav_windows_main";
-
-// Where the module is looked for, in order: beside the program (a build
-// tree), then in the library folder of an installed tree, relative to the
-// program's folder.
-QStringList candidates(const QString &programFolder);
 
 // Why no window can open here, or an empty text: without a display (X11 or
 // Wayland) and without a platform named (QT_QPA_PLATFORM, -platform), Qt
