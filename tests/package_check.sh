@@ -16,7 +16,7 @@ grep -qi '<select' "$t/page.html"
 ("$t/root/usr/bin/quillnav" --upload "$2" --server ftp://localhost/ 2>&1 || true) | grep -qF 'uses FTP'
 [ -s "$t/root/usr/share/doc/quillnav/copyright" ] && gzip -t "$t/root/usr/share/doc/quillnav/changelog.gz" "$t/root/usr/share/man/man1/quillnav.1.gz"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 libqt6sql6-sqlite libseccomp2 libqt6keychain1 libssh-4 libqt6network6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 libqt6sql6-sqlite libseccomp2 libqt6keychain1 libssh-4 libqt6network6 libssl3; do
   echo "$depends" | grep -q "$lib" || { echo "Depends lacks $lib: $depends" >&2; exit 1; }
 done
 # lintian fails on errors; its warnings are shown.

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
+#include "platform/Sha256.h"
 #include "site/MenuRegions.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <openssl/sha.h>
 #include <xxhash.h>
 
 namespace {
@@ -76,9 +76,7 @@ bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
 
 QByteArray PublishRecord::hash(QByteArrayView bytes)
 {
-    unsigned char digest[SHA256_DIGEST_LENGTH];
-    SHA256(reinterpret_cast<const unsigned char *>(bytes.data()), size_t(bytes.size()), digest);
-    return QByteArray::fromRawData(reinterpret_cast<const char *>(digest), sizeof digest).toHex();
+    return Sha256::hex(bytes);
 }
 
 QByteArray PublishRecord::pageHash(QByteArrayView bytes)
