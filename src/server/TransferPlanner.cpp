@@ -206,6 +206,8 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
                     continue;
                 }
                 changedUnseen = item.serverHash != last->hash;
+                if (!changedUnseen)
+                    item.serverBytes.clear(); // as recorded: not kept (a window fetches it to show it)
                 if (!changedUnseen && record->settled(started)) {
                     last->verify = false;
                     plan.recordChanged = true;

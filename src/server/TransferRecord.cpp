@@ -90,8 +90,9 @@ TransferRecord TransferRecord::load(const QString &siteFolder, const QString &se
     return record;
 }
 
-bool TransferRecord::save(const QString &siteFolder, QString *error) const
+bool TransferRecord::save(const QString &siteFolder, QString *error)
 {
+    saved = QDateTime::currentMSecsSinceEpoch();
     QJsonObject objects;
     for (auto it = files.begin(); it != files.end(); ++it) {
         QJsonObject file{{QStringLiteral("size"), double(it->size)},
@@ -105,7 +106,7 @@ bool TransferRecord::save(const QString &siteFolder, QString *error) const
     }
     const QJsonObject root{{QStringLiteral("format"), kFormat},
                            {QStringLiteral("server"), server},
-                           {QStringLiteral("saved"), double(QDateTime::currentMSecsSinceEpoch())},
+                           {QStringLiteral("saved"), double(saved)},
                            {QStringLiteral("files"), objects}};
     return WriteFileAtomically(path(siteFolder), QJsonDocument(root).toJson(QJsonDocument::Indented), error);
 }

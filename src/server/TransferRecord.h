@@ -57,8 +57,8 @@ struct TransferRecord {
     // The record of a site for `server`; empty when the file is missing, made
     // for another server, or damaged (`note` then says why).
     static TransferRecord load(const QString &siteFolder, const QString &server, QString *note);
-    // Writes it atomically; false with the reason.
-    bool save(const QString &siteFolder, QString *error) const;
+    // Writes it atomically, `saved` now; false with the reason.
+    bool save(const QString &siteFolder, QString *error);
 
     static QByteArray hash(QByteArrayView bytes);
     static QString path(const QString &siteFolder) { return siteFolder + u'/' + kFileName; }
