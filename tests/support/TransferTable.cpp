@@ -15,6 +15,42 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+namespace {
+
+// Rewrites a file in place with as many bytes, its times kept: a change
+// within the same second, as its server's entry shows it.
+void changeInSameSecond(const QString &file, const QByteArray &bytes)
+{
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadWrite)); // in place: the same inode, as an entity tag may use it
+    QCOMPARE(f.write(bytes), qint64(st.st_size));
+    f.close();
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+}
+
+// The site's transfer record as if written `seconds` from now, or ("none")
+// by a version that marked nothing.
+void setRecordSaved(const QString &site, const QString &seconds)
+{
+    const QString file = TransferRecord::path(site);
+    QJsonObject root = QJsonDocument::fromJson(testfiles::readAll(file)).object();
+    QJsonObject files = root["files"].toObject();
+    if (seconds == "none") {
+        root.remove("saved");
+        for (auto it = files.begin(); it != files.end(); ++it)
+            it.value() = [o = it.value().toObject()]() mutable { return o.remove("verify"), o; }();
+    } else {
+        root["saved"] = double(QDateTime::currentMSecsSinceEpoch() + seconds.toLongLong() * 1000);
+    }
+    root["files"] = files;
+    QVERIFY(testfiles::writeAll(file, QJsonDocument(root).toJson()));
+}
+
+} // namespace
+
 void TransferSides::addRows(const QStringList &tables, const QString &transport)
 {
     QTest::addColumn<QJsonArray>("row");
@@ -104,7 +140,7 @@ void TransferSides::make(const QJsonArray &steps, QStringList *paths,
         else if (step[0] == "server-same") // new bytes of the same size, the server's time kept
             changeInSameSecond(www + '/' + step[1], rest.toUtf8());
         else if (step[0] == "record-saved") // seconds from now; "none": as an older version wrote it
-            setRecordSaved(step[1]);
+            setRecordSaved(site, step[1]);
         else if (step[0] == "link") // a folder of the site that leads out of it
             QVERIFY(QFile::link(outside, site + '/' + step[1]));
         else
@@ -114,34 +150,6 @@ void TransferSides::make(const QJsonArray &steps, QStringList *paths,
         if ((step[0] == "local" || step[0] == "big") && !paths->contains(step[1]))
             *paths << step[1];
     }
-}
-
-void TransferSides::changeInSameSecond(const QString &file, const QByteArray &bytes)
-{
-    struct stat st {};
-    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::ReadWrite)); // in place: the same inode, as an entity tag may use it
-    QCOMPARE(f.write(bytes), qint64(st.st_size));
-    f.close();
-    const timespec times[2] = {st.st_atim, st.st_mtim};
-    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
-}
-
-void TransferSides::setRecordSaved(const QString &seconds) const
-{
-    const QString file = TransferRecord::path(site);
-    QJsonObject root = QJsonDocument::fromJson(testfiles::readAll(file)).object();
-    QJsonObject files = root["files"].toObject();
-    if (seconds == "none") {
-        root.remove("saved");
-        for (auto it = files.begin(); it != files.end(); ++it)
-            it.value() = [o = it.value().toObject()]() mutable { return o.remove("verify"), o; }();
-    } else {
-        root["saved"] = double(QDateTime::currentMSecsSinceEpoch() + seconds.toLongLong() * 1000);
-    }
-    root["files"] = files;
-    QVERIFY(testfiles::writeAll(file, QJsonDocument(root).toJson()));
 }
 
 void TransferSides::runRow(const QJsonArray &row) const

@@ -26,12 +26,6 @@ struct TransferSides {
     // `text` with each placeholder ("$PORT") replaced by its value.
     static QString filled(QString text, const QList<std::pair<QString, QString>> &values);
     static void put(const QString &path, const QByteArray &bytes);
-    // Rewrites a file in place with as many bytes, its times kept: a change
-    // within the same second, as its server's entry shows it.
-    static void changeInSameSecond(const QString &file, const QByteArray &bytes);
-    // The site's transfer record as if written `seconds` from now, or ("none")
-    // by a version that marked nothing.
-    void setRecordSaved(const QString &seconds) const;
 
     static ServerAddress addressOf(const QString &text); // a valid address, or a fatal failure
     ServerAddress address() const { return addressOf(server.address()); }
