@@ -162,7 +162,6 @@ int run(const CommandLine &command)
     const TransferPlan::Direction direction =
         command.mode == CommandLine::Upload ? TransferPlan::Upload : TransferPlan::Download;
     TransferRecord record = TransferRecord::load(site, address.text(), nullptr);
-    const qsizetype recorded = record.files.size();
     TransferPlanner::Options planning;
     planning.tidy = !dryRun;
     TransferPlan plan =
@@ -204,7 +203,7 @@ int run(const CommandLine &command)
     }
     if (dryRun)
         return failed ? Failure : Success;
-    if (record.files.size() != recorded && !record.save(site, &error)) {
+    if (plan.recordChanged && !record.save(site, &error)) {
         printError(error);
         return Failure;
     }

@@ -24,6 +24,11 @@ struct TransferItem {
     bool onServer = false;
     ServerEntry server;     // onServer: its entry as listed
     QByteArray serverBytes; // the server copy, when planning already read it
+    QByteArray serverHash;  // the server copy's hash, where planning knows it (recorded or read)
+    // The server copy could still change within the second of its time
+    // unseen by its entry: before replacing it, the runner compares its bytes
+    // with serverHash.
+    bool racy = false;
     bool overwrite = false; // move it all the same (a changed state)
 
     bool moves() const
@@ -44,7 +49,8 @@ struct TransferPlan {
     // Temporaries of an interrupted run found on the server, as server paths;
     // tidied by the planner unless it was a dry run.
     QStringList leftovers;
-    QStringList notOnServer; // a download's files the server does not hold (left out of items)
+    QStringList notOnServer;    // a download's files the server does not hold (left out of items)
+    bool recordChanged = false; // planning added to the record or verified entries in it (to be saved)
 
     // "will upload"/"will download", "up to date", "changed on the server",
     // "changed here", "changed on both", "error".

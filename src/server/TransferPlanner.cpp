@@ -6,6 +6,7 @@
 #include "server/TransferRecord.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -55,7 +56,14 @@ bool tidyFolder(ServerTransport &t, const QString &folder, QList<ServerEntry> *e
     return true;
 }
 
-void decide(TransferItem *item, TransferPlan::Direction direction, const TransferRecord::File *last)
+bool sameEntry(const ServerEntry &e, const TransferRecord::File &last)
+{
+    return e.size == last.size && e.mtime == last.mtime && e.tag == last.tag;
+}
+
+// `changedUnseen`: the server's bytes differ from the record's though its entry does not.
+void decide(TransferItem *item, TransferPlan::Direction direction, const TransferRecord::File *last,
+            bool changedUnseen)
 {
     using S = TransferItem;
     if (direction == TransferPlan::Upload ? !item->onServer : !item->localExists) {
@@ -68,8 +76,7 @@ void decide(TransferItem *item, TransferPlan::Direction direction, const Transfe
     if (!last)
         return; // compared by content by the caller
     const bool here = !item->localExists || item->localHash != last->hash;
-    const bool there = !item->onServer || item->server.size != last->size || item->server.mtime != last->mtime
-                       || item->server.tag != last->tag;
+    const bool there = !item->onServer || !sameEntry(item->server, *last) || changedUnseen;
     if (here && there)
         item->state = S::ChangedOnBoth;
     else if (direction == TransferPlan::Upload)
@@ -86,6 +93,8 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
                   const QString &serverFolder, const QStringList &paths, TransferRecord *record,
                   const Options &options)
 {
+    // Before any listing: what the record holds was seen on the server earlier still.
+    const qint64 started = QDateTime::currentMSecsSinceEpoch();
     TransferPlan plan;
     plan.direction = direction;
     plan.siteFolder = siteFolder;
@@ -171,31 +180,65 @@ TransferPlan plan(ServerTransport &t, TransferPlan::Direction direction, const Q
                 item.path.clear();
                 continue;
             }
-            const auto last = record->files.constFind(item.path);
-            decide(&item, direction, last != record->files.cend() ? &*last : nullptr);
+            const auto readServer = [&] {
+                if (t.read(ServerPath::under(serverFolder, item.path), options.maxFileBytes,
+                           &item.serverBytes)) {
+                    item.serverHash = TransferRecord::hash(item.serverBytes);
+                    return true;
+                }
+                if (!t.connected())
+                    plan.error = t.error();
+                item.state = TransferItem::Error;
+                item.reason = t.error();
+                return false;
+            };
+            const auto last = record->files.find(item.path);
+            const bool recorded = last != record->files.end();
+            const bool sameAsRecorded = recorded && item.onServer && sameEntry(item.server, *last);
+            // An entry taken within the second of its time tells nothing of
+            // a change made later in that second: its bytes do. Once read
+            // after that second, the record's hash holds until the entry changes.
+            bool changedUnseen = false;
+            if (sameAsRecorded && last->verify) {
+                if (!readServer()) {
+                    if (!plan.error.isEmpty())
+                        return plan;
+                    continue;
+                }
+                changedUnseen = item.serverHash != last->hash;
+                if (!changedUnseen)
+                    item.serverBytes.clear(); // as recorded: not kept (a window fetches it to show it)
+                if (!changedUnseen && record->settled(started)) {
+                    last->verify = false;
+                    plan.recordChanged = true;
+                }
+            }
+            if (sameAsRecorded && !changedUnseen) {
+                item.serverHash = last->hash;
+                item.racy = last->verify;
+            } else {
+                item.racy = item.onServer;
+            }
+            decide(&item, direction, recorded ? &*last : nullptr, changedUnseen);
             // Both sides hold it and no transfer is recorded, or both changed
             // to the same size (a run stopped before it recorded what it
             // sent): compare the contents.
-            const bool unknown = item.state == TransferItem::Error && last == record->files.cend();
+            const bool unknown = item.state == TransferItem::Error && !recorded;
             const bool both = item.state == TransferItem::ChangedOnBoth && item.onServer && item.localExists
                               && item.server.size == local.bytes.size();
             if (!unknown && !both)
                 continue;
-            if (!t.read(ServerPath::under(serverFolder, item.path), options.maxFileBytes,
-                        &item.serverBytes)) {
-                if (!t.connected()) {
-                    plan.error = t.error();
+            if (item.serverHash.isEmpty() && !readServer()) {
+                if (!plan.error.isEmpty())
                     return plan;
-                }
-                item.state = TransferItem::Error;
-                item.reason = t.error();
                 continue;
             }
-            const QByteArray serverHash = TransferRecord::hash(item.serverBytes);
-            if (serverHash == item.localHash) {
+            if (item.serverHash == item.localHash) {
                 item.state = TransferItem::UpToDate;
-                record->files.insert(item.path,
-                                     {item.server.size, serverHash, item.server.mtime, item.server.tag});
+                // Its time is not known to be over: verified again next time.
+                record->files.insert(
+                    item.path, {item.server.size, item.serverHash, item.server.mtime, item.server.tag, true});
+                plan.recordChanged = true;
             } else {
                 item.state = TransferItem::ChangedOnBoth;
             }

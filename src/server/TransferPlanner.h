@@ -13,7 +13,9 @@ struct TransferRecord;
 // never decides to overwrite a copy that changed unseen: such files are
 // left to the user (TransferItem::overwrite). Files present on both sides
 // with no record are compared by their contents, and equal ones are added
-// to `record` (the caller saves it). Free of windows; runs on any thread.
+// to `record`; so are those whose record entry is marked `verify`, and the
+// mark goes once that is sound (the caller saves the record when
+// plan.recordChanged). Free of windows; runs on any thread.
 namespace TransferPlanner {
 
 struct Options {

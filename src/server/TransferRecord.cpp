@@ -5,7 +5,9 @@
 #include "site/PublishRecord.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -21,14 +23,16 @@ bool readFile(const QJsonValue &value, TransferRecord::File *file)
     const QJsonValue mtime = o.value(QLatin1StringView("mtime"));
     const QString hash = o.value(QLatin1StringView("sha256")).toString();
     const QJsonValue tag = o.value(QLatin1StringView("etag"));
+    const QJsonValue verify = o.value(QLatin1StringView("verify"));
     if (!value.isObject() || !size.isDouble() || size.toDouble() < 0 || !mtime.isDouble()
-        || !(tag.isUndefined() || tag.isString())
+        || !(tag.isUndefined() || tag.isString()) || !(verify.isUndefined() || verify.isBool())
         || !QRegularExpression(QStringLiteral("^[0-9a-f]{64}$")).match(hash).hasMatch())
         return false;
     file->size = qint64(size.toDouble());
     file->mtime = qint64(mtime.toDouble());
     file->hash = hash.toLatin1();
     file->tag = tag.toString().toUtf8();
+    file->verify = verify.toBool();
     return true;
 }
 
@@ -70,19 +74,25 @@ TransferRecord TransferRecord::load(const QString &siteFolder, const QString &se
     if (root.value(QLatin1StringView("server")).toString() != server)
         return setAside(QCoreApplication::translate("TransferRecord", "It was made for the server \"%1\".")
                             .arg(root.value(QLatin1StringView("server")).toString()));
+    // Written before entries were marked: any of them may be one to verify.
+    const QJsonValue saved = root.value(QLatin1StringView("saved"));
+    const bool older = !saved.isDouble();
+    record.saved = older ? QFileInfo(file).lastModified().toMSecsSinceEpoch() : qint64(saved.toDouble());
     const QJsonObject files = root.value(QLatin1StringView("files")).toObject();
     for (auto it = files.begin(); it != files.end(); ++it) {
         File f;
         if (!readFile(it.value(), &f))
             return setAside(QCoreApplication::translate("TransferRecord", "Its entry for \"%1\" is damaged.")
                                 .arg(it.key()));
+        f.verify = f.verify || older;
         record.files.insert(it.key(), f);
     }
     return record;
 }
 
-bool TransferRecord::save(const QString &siteFolder, QString *error) const
+bool TransferRecord::save(const QString &siteFolder, QString *error)
 {
+    saved = QDateTime::currentMSecsSinceEpoch();
     QJsonObject objects;
     for (auto it = files.begin(); it != files.end(); ++it) {
         QJsonObject file{{QStringLiteral("size"), double(it->size)},
@@ -90,10 +100,13 @@ bool TransferRecord::save(const QString &siteFolder, QString *error) const
                          {QStringLiteral("mtime"), double(it->mtime)}};
         if (!it->tag.isEmpty())
             file.insert(QStringLiteral("etag"), QString::fromUtf8(it->tag));
+        if (it->verify)
+            file.insert(QStringLiteral("verify"), true);
         objects.insert(it.key(), file);
     }
     const QJsonObject root{{QStringLiteral("format"), kFormat},
                            {QStringLiteral("server"), server},
+                           {QStringLiteral("saved"), double(saved)},
                            {QStringLiteral("files"), objects}};
     return WriteFileAtomically(path(siteFolder), QJsonDocument(root).toJson(QJsonDocument::Indented), error);
 }

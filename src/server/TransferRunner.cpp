@@ -63,10 +63,22 @@ bool Run::sameAsPlanned(const TransferItem &item, const QString &path, QString *
         *message = m_t.error();
         return false;
     }
-    if (missing != !item.onServer
-        || (!missing
-            && (now.size != item.server.size || now.mtime != item.server.mtime
-                || now.tag != item.server.tag))) {
+    bool changed = missing != !item.onServer
+                   || (!missing
+                       && (now.size != item.server.size || now.mtime != item.server.mtime
+                           || now.tag != item.server.tag));
+    // A change within the second of its time leaves the entry as it was;
+    // a copy about to be replaced is compared by its bytes then.
+    if (!changed && !missing && item.racy && !item.serverHash.isEmpty()
+        && m_plan.direction == TransferPlan::Upload) {
+        QByteArray bytes;
+        if (!m_t.read(path, m_options.maxFileBytes, &bytes)) {
+            *message = m_t.error();
+            return false;
+        }
+        changed = TransferRecord::hash(bytes) != item.serverHash;
+    }
+    if (changed) {
         *skipped = true;
         *message = QCoreApplication::translate(
             "TransferRunner", "It changed on the server while this run was under way; it is left as it is.");
@@ -124,7 +136,8 @@ bool Run::upload(const TransferItem &item, QString *message, bool *skipped, qint
         *message = m_t.error();
         return false;
     }
-    m_record->files.insert(item.path, {local.bytes.size(), hash, now.mtime, now.tag});
+    // Taken within the second it was written in: verified by the next plan.
+    m_record->files.insert(item.path, {local.bytes.size(), hash, now.mtime, now.tag, true});
     *bytes = local.bytes.size();
     return true;
 }
@@ -162,8 +175,8 @@ bool Run::download(const TransferItem &item, QString *message, bool *skipped, qi
     }
     if (!WriteFileAtomically(localPath, content, message))
         return false;
-    m_record->files.insert(
-        item.path, {content.size(), TransferRecord::hash(content), item.server.mtime, item.server.tag});
+    m_record->files.insert(item.path, {content.size(), TransferRecord::hash(content), item.server.mtime,
+                                       item.server.tag, item.racy});
     *bytes = content.size();
     return true;
 }

@@ -41,7 +41,8 @@ struct TransferReport {
 // or new, never cut, and the next run tidies the temporaries
 // (TransferPlanner). An existing file keeps its permissions. Just before a
 // file takes its place, its target is checked again: one that changed
-// since planning is skipped, never overwritten unseen. Downloads replace
+// since planning is skipped, never overwritten unseen (by its bytes where
+// its entry cannot tell: TransferItem::racy). Downloads replace
 // local files atomically (AtomicFile). Free of windows; runs on any thread.
 namespace TransferRunner {
 

@@ -49,13 +49,11 @@ void TransferWorker::plan()
     } else {
         QString note;
         m_record = TransferRecord::load(m_job.siteFolder, m_job.address.text(), &note);
-        const qsizetype recorded = m_record.files.size();
         plan = TransferPlanner::plan(*m_transport, m_job.direction, m_job.siteFolder, m_job.address.folder,
                                      files.paths, &m_record);
-        // Files found equal on both sides were recorded by the planner.
+        // Files found equal on both sides, or verified, were recorded by the planner.
         QString error;
-        if (plan.error.isEmpty() && m_record.files.size() != recorded
-            && !m_record.save(m_job.siteFolder, &error))
+        if (plan.error.isEmpty() && plan.recordChanged && !m_record.save(m_job.siteFolder, &error))
             note = error;
         plan.recordNote = note;
     }

@@ -5,12 +5,51 @@
 #include "server/TransferPlanner.h"
 #include "server/TransferRecord.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QScopeGuard>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+
+namespace {
+
+// Rewrites a file in place with as many bytes, its times kept: a change
+// within the same second, as its server's entry shows it.
+void changeInSameSecond(const QString &file, const QByteArray &bytes)
+{
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadWrite)); // in place: the same inode, as an entity tag may use it
+    QCOMPARE(f.write(bytes), qint64(st.st_size));
+    f.close();
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+}
+
+// The site's transfer record as if written `seconds` from now, or ("none")
+// by a version that marked nothing.
+void setRecordSaved(const QString &site, const QString &seconds)
+{
+    const QString file = TransferRecord::path(site);
+    QJsonObject root = QJsonDocument::fromJson(testfiles::readAll(file)).object();
+    QJsonObject files = root["files"].toObject();
+    if (seconds == "none") {
+        root.remove("saved");
+        for (auto it = files.begin(); it != files.end(); ++it)
+            it.value() = [o = it.value().toObject()]() mutable { return o.remove("verify"), o; }();
+    } else {
+        root["saved"] = double(QDateTime::currentMSecsSinceEpoch() + seconds.toLongLong() * 1000);
+    }
+    root["files"] = files;
+    QVERIFY(testfiles::writeAll(file, QJsonDocument(root).toJson()));
+}
+
+} // namespace
 
 void TransferSides::addRows(const QStringList &tables, const QString &transport)
 {
@@ -98,6 +137,10 @@ void TransferSides::make(const QJsonArray &steps, QStringList *paths,
         else if (step[0] == "chmod")
             QCOMPARE(::chmod(QFile::encodeName(www + '/' + step[2]).constData(), step[1].toUInt(nullptr, 8)),
                      0);
+        else if (step[0] == "server-same") // new bytes of the same size, the server's time kept
+            changeInSameSecond(www + '/' + step[1], rest.toUtf8());
+        else if (step[0] == "record-saved") // seconds from now; "none": as an older version wrote it
+            setRecordSaved(site, step[1]);
         else if (step[0] == "link") // a folder of the site that leads out of it
             QVERIFY(QFile::link(outside, site + '/' + step[1]));
         else
@@ -113,10 +156,21 @@ void TransferSides::runRow(const QJsonArray &row) const
 {
     clear();
     QStringList paths;
-    make(row[1].toArray(), &paths, [&](const QStringList &) { transfer(TransferPlan::Upload, paths); });
+    QJsonArray during; // steps taken once the run moved its first file
+    make(row[1].toArray(), &paths, [&](const QStringList &step) {
+        if (step[0] == "during")
+            during.append(step.mid(1).join(' '));
+        else
+            transfer(TransferPlan::Upload, paths);
+    });
     const auto direction = row[2].toString() == "upload" ? TransferPlan::Upload : TransferPlan::Download;
     TransferReport report;
-    const TransferPlan plan = transfer(direction, paths, row[3].toBool(), &report);
+    TransferRunner::Options running;
+    running.progress = [&](qsizetype files, qint64) {
+        if (files == 1)
+            make(during, &paths, [](const QStringList &) {});
+    };
+    const TransferPlan plan = transfer(direction, paths, row[3].toBool(), &report, running);
     QJsonObject states;
     for (const TransferItem &i : plan.items)
         states.insert(i.path, TransferPlan::stateText(i.state, direction)

@@ -40,17 +40,18 @@ struct TransferSides {
     // every other one must still hold `old` (else -1).
     int countFresh(const QStringList &paths, const QByteArray &old, const QByteArray &fresh) const;
     // Makes the two sides step by step ("local P TEXT", "big P BYTES",
-    // "server P TEXT", "server-move P Q", "chmod MODE P" on the server, "link
-    // FOLDER P": a folder of the site leading outside), handing any other
+    // "server P TEXT", "server-move P Q", "chmod MODE P", "server-same P TEXT"
+    // on the server, "record-saved SECONDS", "link FOLDER P": a folder of the
+    // site leading outside), handing any other
     // step to `other`; the site's pages named are added to `paths`.
     void make(const QJsonArray &steps, QStringList *paths,
               const std::function<void(const QStringList &step)> &other) const;
     // What each side holds: "server P TEXT" (or "local", "outside"), "server
     // P" (absent), "mode P 444" (on the server).
     void holds(const QJsonArray &checks) const;
-    // One row: steps that make the two sides, then one transfer planned and
-    // run; the states planned and what each side holds afterwards (holds());
-    // as a seventh column, a text that the run's messages hold.
+    // One row: steps that make the two sides ("during STEP": taken once the
+    // run moved its first file), then one transfer planned and run; the states planned and what each side
+    // holds afterwards (holds()); as a seventh column, a text that the run's messages hold.
     void runRow(const QJsonArray &row) const;
     // One row of server-command-lines.json or a table of its shape (name,
     // transport, steps, arguments, standard input, status, texts of the
