@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 #include <openssl/sha.h>
 #include <xxhash.h>
 
@@ -35,6 +37,42 @@ bool readHash(const QJsonValue &value, QByteArray *out, qsizetype length = 64)
     return true;
 }
 
+// A page's file as "stat" keeps it: device, inode, size, modification and
+// change times in nanoseconds, in decimal, one space between (a JSON number
+// holds 53 bits only).
+QString fileText(const FileIdentity &file)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(file.device)
+        .arg(file.inode)
+        .arg(file.size)
+        .arg(file.modifiedNs)
+        .arg(file.changedNs);
+}
+
+// The file of a "stat" text; false when it is not one.
+bool readFile(const QJsonValue &value, FileIdentity *out)
+{
+    if (!value.isString())
+        return false;
+    const QString text = value.toString();
+    const QList<QStringView> parts = QStringView(text).split(u' ');
+    if (parts.size() != 5)
+        return false;
+    bool ok[5] = {};
+    FileIdentity file;
+    file.device = parts[0].toULongLong(&ok[0]);
+    file.inode = parts[1].toULongLong(&ok[1]);
+    file.size = parts[2].toLongLong(&ok[2]);
+    file.modifiedNs = parts[3].toLongLong(&ok[3]);
+    file.changedNs = parts[4].toLongLong(&ok[4]);
+    if (!(ok[0] && ok[1] && ok[2] && ok[3] && ok[4]) || file.size < 0)
+        return false;
+    file.exists = file.regular = true;
+    *out = file;
+    return true;
+}
+
 // Reads one page's entry; false when any field is not as written.
 bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
 {
@@ -49,6 +87,11 @@ bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
                                 ? readHash(pageHash, &sha256)
                                 : pageHash.isUndefined() || readHash(pageHash, &page->pageHash, 32);
     if (!pageHashOk || !menus.isObject())
+        return false;
+    // The file goes with the page's hash: set aside with it in format 1.
+    const QJsonValue file = object.value(QLatin1StringView("stat"));
+    if (format != kFormatSha256Pages && !file.isUndefined()
+        && (page->pageHash.isEmpty() || !readFile(file, &page->file)))
         return false;
     const QJsonObject menuObjects = menus.toObject();
     for (auto it = menuObjects.begin(); it != menuObjects.end(); ++it) {
@@ -73,6 +116,14 @@ bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
 }
 
 } // namespace
+
+bool PublishRecord::vouchesFor(const Page &page, const FileIdentity &now) const
+{
+    const FileIdentity &file = page.file;
+    return !page.pageHash.isEmpty() && file.exists && now == file && loadedFrom.exists
+           && loadedFrom.device == file.device
+           && file.changedNs < std::min(loadedFrom.modifiedNs, loadedFrom.changedNs);
+}
 
 QByteArray PublishRecord::hash(QByteArrayView bytes)
 {
@@ -112,6 +163,7 @@ PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)
     };
     if (read.status != RegularFile::Ok)
         return damaged(read.problem(QString()));
+    record.loadedFrom = read.identity;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
     if (document.isNull())
@@ -152,6 +204,8 @@ bool PublishRecord::save(const QString &siteFolder, QString *error) const
         QJsonObject page{{QStringLiteral("menus"), menus}};
         if (!it->pageHash.isEmpty())
             page.insert(QStringLiteral("page"), QString::fromLatin1(it->pageHash));
+        if (!it->pageHash.isEmpty() && it->file.exists)
+            page.insert(QStringLiteral("stat"), fileText(it->file));
         pageObjects.insert(it.key(), page);
     }
     const QJsonObject root{{QStringLiteral("format"), kFormat}, {QStringLiteral("pages"), pageObjects}};
