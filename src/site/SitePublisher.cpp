@@ -533,7 +533,7 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     qsizetype next = 0;
     bool holdsMenu = false;
     out.pages.reserve(all.size() + 1); // and the shared script
-    QSet<QString> parsed;              // the pages whose use of the shared script is known from the run
+    QSet<QString> parsed; // the pages whose use of the shared script is known from the run
     for (Page &page : all) {
         if (page.parse) {
             const PageMarkList &pageMarks = marks.at(next++);
