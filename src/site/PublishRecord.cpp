@@ -10,6 +10,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <limits>
 
 #include <openssl/sha.h>
 #include <xxhash.h>
@@ -21,7 +22,8 @@ constexpr int kFormatSha256Pages = 1; // read too: page hashes of SHA-256, each 
 constexpr qsizetype kMaxPlaceholder = 4096;
 
 // A hash of `length` lower-case hex digits into `out`; false when the value
-// is none. A record holds thousands: each is taken as text once.
+// is none. A record holds thousands: each is taken as text once, and checked
+// as it is copied.
 bool readHash(const QJsonValue &value, QByteArray *out, qsizetype length = 64)
 {
     if (!value.isString())
@@ -29,11 +31,15 @@ bool readHash(const QJsonValue &value, QByteArray *out, qsizetype length = 64)
     const QString text = value.toString();
     if (text.size() != length)
         return false;
+    QByteArray hash(length, Qt::Uninitialized);
+    char *to = hash.data();
     for (const QChar c : text) {
-        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f')))
             return false;
+        *to++ = char(u);
     }
-    *out = text.toLatin1();
+    *out = std::move(hash);
     return true;
 }
 
@@ -56,20 +62,30 @@ bool readFile(const QJsonValue &value, FileIdentity *out)
     if (!value.isString())
         return false;
     const QString text = value.toString();
-    const QList<QStringView> parts = QStringView(text).split(u' ');
-    if (parts.size() != 5)
+    quint64 numbers[5] = {};
+    qsizetype n = 0;
+    bool digits = false; // in the current number
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9' && numbers[n] <= (~quint64(0) - (u - u'0')) / 10) {
+            numbers[n] = numbers[n] * 10 + (u - u'0');
+            digits = true;
+        } else if (u == u' ' && digits && n < 4) {
+            ++n;
+            digits = false;
+        } else {
+            return false;
+        }
+    }
+    constexpr quint64 kLargest = quint64(std::numeric_limits<qint64>::max());
+    if (n != 4 || !digits || numbers[2] > kLargest || numbers[3] > kLargest || numbers[4] > kLargest)
         return false;
-    bool ok[5] = {};
-    FileIdentity file;
-    file.device = parts[0].toULongLong(&ok[0]);
-    file.inode = parts[1].toULongLong(&ok[1]);
-    file.size = parts[2].toLongLong(&ok[2]);
-    file.modifiedNs = parts[3].toLongLong(&ok[3]);
-    file.changedNs = parts[4].toLongLong(&ok[4]);
-    if (!(ok[0] && ok[1] && ok[2] && ok[3] && ok[4]) || file.size < 0)
-        return false;
-    file.exists = file.regular = true;
-    *out = file;
+    out->exists = out->regular = true;
+    out->device = numbers[0];
+    out->inode = numbers[1];
+    out->size = qint64(numbers[2]);
+    out->modifiedNs = qint64(numbers[3]);
+    out->changedNs = qint64(numbers[4]);
     return true;
 }
 
@@ -204,7 +220,8 @@ bool PublishRecord::save(const QString &siteFolder, QString *error) const
         QJsonObject page{{QStringLiteral("menus"), menus}};
         if (!it->pageHash.isEmpty())
             page.insert(QStringLiteral("page"), QString::fromLatin1(it->pageHash));
-        if (!it->pageHash.isEmpty() && it->file.exists)
+        // (Times before 1970 are not kept: the file is read again.)
+        if (!it->pageHash.isEmpty() && it->file.exists && it->file.modifiedNs >= 0 && it->file.changedNs >= 0)
             page.insert(QStringLiteral("stat"), fileText(it->file));
         pageObjects.insert(it.key(), page);
     }
