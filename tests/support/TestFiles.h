@@ -33,12 +33,13 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
 inline bool rewriteLaterThan(const QString &path, qint64 changedNs)
 {
     const QByteArray bytes = readAll(path);
-    for (FileIdentity now = FileIdentity::of(path); now.modifiedNs <= changedNs || now.changedNs <= changedNs;
-         now = FileIdentity::of(path)) {
-        if (!now.exists || !writeAll(path, bytes))
+    FileIdentity now;
+    while ((now = FileIdentity::of(path)).exists
+           && (now.modifiedNs <= changedNs || now.changedNs <= changedNs)) {
+        if (!writeAll(path, bytes))
             return false;
     }
-    return true;
+    return now.exists;
 }
 
 // Saves a project; false, with the reason printed, when it cannot.
