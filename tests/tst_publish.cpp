@@ -25,6 +25,7 @@
 #include <QTreeWidget>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -430,6 +431,7 @@ private slots:
         QFETCH(QJsonArray, row);
         const QByteArray from = row[1].toString().toLatin1(), to = row[2].toString().toLatin1();
         const bool unpublish = row[3].toBool(), replace = row[4].toBool(), recorded = row[5].toBool();
+        const bool timesKept = row.size() > 6 && row[6].toBool(); // as `touch -d` puts them back
         const PagePlan::State state = recorded ? PagePlan::EditedByHand : PagePlan::WillChange;
         QTemporaryDir dir;
         copySite(dir.path());
@@ -438,7 +440,12 @@ private slots:
         QByteArray bytes = testfiles::readAll(page);
         QVERIFY(bytes.contains(from));
         bytes.replace(from, to);
+        struct stat written {};
+        QCOMPARE(::stat(QFile::encodeName(page).constData(), &written), 0);
         QVERIFY(testfiles::writeAll(page, bytes));
+        const timespec times[2] = {written.st_atim, written.st_mtim};
+        if (timesKept)
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(page).constData(), times, 0), 0);
         if (!recorded)
             QVERIFY(QFile::remove(dir.filePath(PublishRecord::kFileName)));
         SitePlan plan = SitePublisher::prepare(project("nav"), dir.path(), {},
@@ -458,6 +465,16 @@ private slots:
         // What was written is recorded: publishing again finds nothing edited.
         const SitePlan again = SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Publish);
         QCOMPARE(again.count(PagePlan::EditedByHand), qsizetype(kept ? 1 : 0));
+        if (replace && !unpublish) { // put back, the edits are found again (the entry, of other bytes,
+                                     // vouches for no file)
+            QVERIFY(!SiteWriter::write(SiteRestore::prepare(dir.path(), report.backupFolder.section('/', 1)))
+                         .failed());
+            QVERIFY(testfiles::rewriteLaterThan(PublishRecord::path(dir.path()),
+                                                FileIdentity::of(page).changedNs));
+            const SitePlan restored =
+                SitePublisher::prepare(project("nav"), dir.path(), {}, SitePublisher::Publish);
+            QCOMPARE(planOf(restored, "index.html")->state, PagePlan::EditedByHand);
+        }
     }
 
     // A page changed between its reading and its writing is left as it is,

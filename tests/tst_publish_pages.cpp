@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -321,22 +322,29 @@ private slots:
     // Publishing again: a page whose bytes are what the last publish wrote
     // into it, for the same menu code, is up to date without being parsed
     // (here no parser can run: that would be an error), and nothing is
-    // written, the record neither; any other page goes to the parser.
+    // written, the record neither; any other page goes to the parser. The
+    // record vouches for the file it wrote, when older than the record, and
+    // then the page is not even read (its encoding stays unknown).
     void unchangedUnparsed_data()
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("state");
-        QTest::newRow("same bytes, same code") << "" << int(PagePlan::UpToDate);
-        QTest::newRow("edited outside, same size and time") << "page" << int(PagePlan::Error);
-        QTest::newRow("the menu's code changed") << "code" << int(PagePlan::Error);
-        QTest::newRow("the record damaged") << "record" << int(PagePlan::Error);
-        QTest::newRow("a record of format 1") << "format 1" << int(PagePlan::Error);
-        QTest::newRow("links from a <base href>") << "base" << int(PagePlan::Error);
+        QTest::addColumn<bool>("read");
+        QTest::newRow("same bytes, same code") << "" << int(PagePlan::UpToDate) << false;
+        QTest::newRow("edited outside, same size and time") << "page" << int(PagePlan::Error) << true;
+        QTest::newRow("the menu's code changed") << "code" << int(PagePlan::Error) << true;
+        QTest::newRow("the record damaged") << "record" << int(PagePlan::Error) << true;
+        QTest::newRow("a record of format 1") << "format 1" << int(PagePlan::Error) << true;
+        QTest::newRow("links from a <base href>") << "base" << int(PagePlan::Error) << true;
+        QTest::newRow("a record without files") << "no file" << int(PagePlan::UpToDate) << true;
+        QTest::newRow("another inode, same size and times") << "inode" << int(PagePlan::UpToDate) << true;
+        QTest::newRow("the record no later than the page") << "racy" << int(PagePlan::UpToDate) << true;
     }
     void unchangedUnparsed()
     {
         QFETCH(QString, change);
         QFETCH(int, state);
+        QFETCH(bool, read);
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath("blog")));
         const QString page = dir.filePath("blog/index.html"); // its own entry is selected
@@ -348,6 +356,7 @@ private slots:
         QVERIFY(!SiteWriter::write(SitePublisher::prepare(menu, dir.path(), {}, SitePublisher::Publish))
                      .failed());
         const QString record = PublishRecord::path(dir.path());
+        QVERIFY(testfiles::rewriteLaterThan(record, FileIdentity::of(page).changedNs));
         if (change == "page") {
             const QDateTime modified = QFileInfo(page).lastModified();
             QVERIFY(testfiles::writeAll(page, testfiles::readAll(page).replace("</body>", "</BODY>")));
@@ -361,12 +370,29 @@ private slots:
                 testfiles::writeAll(record, testfiles::readAll(record).replace("\"body\"", "\"bodies\"")));
         } else if (change == "format 1") {
             QVERIFY(testfiles::writeAll(record, formerRecord(record, testfiles::readAll(page))));
+        } else if (change == "no file") {
+            const QRegularExpression file(",\\s*\"stat\": \"[0-9 ]+\"");
+            QVERIFY(testfiles::writeAll(record,
+                                        QString::fromUtf8(testfiles::readAll(record)).remove(file).toUtf8()));
+        } else if (change == "inode") { // the page's inode stands between spaces in its "stat"
+            const QByteArray inode = QByteArray::number(FileIdentity::of(page).inode);
+            QVERIFY(testfiles::writeAll(
+                record, testfiles::readAll(record).replace(
+                            ' ' + inode + ' ', ' ' + QByteArray::number(inode.toULongLong() + 1) + ' ')));
+        } else if (change == "racy") {
+            QFile file(record);
+            QVERIFY(file.open(QIODevice::ReadWrite)
+                    && file.setFileTime(
+                        QDateTime::fromMSecsSinceEpoch(FileIdentity::of(page).changedNs / 1000000),
+                        QFileDevice::FileModificationTime));
         }
         const FileIdentity pageBefore = FileIdentity::of(page), recordBefore = FileIdentity::of(record);
         SitePublisher::Options options;
         options.bounds.memoryBytes = 1;
         const SitePlan plan = SitePublisher::prepare(menu, dir.path(), {}, SitePublisher::Publish, options);
         QCOMPARE(planOf(plan, "blog/index.html")->state, PagePlan::State(state));
+        if (state == PagePlan::UpToDate)
+            QCOMPARE(!planOf(plan, "blog/index.html")->encoding.isEmpty(), read);
         QCOMPARE(plan.recordNote.contains("damaged"), change == "record");
         QCOMPARE(plan.recordNote.isEmpty(), change != "record");
         const SiteWriteReport report = SiteWriter::write(plan);

@@ -217,6 +217,10 @@ void AtomicFileWriter::commitFile()
         if (target.kind == WriteTarget::Refused)
             fail(target.reason);
     }
+    // A second descriptor on the file outlives commit(), which closes its own.
+    struct stat before {};
+    const int held = m_failure.isEmpty() ? ::fcntl(m_file.handle(), F_DUPFD_CLOEXEC, 3) : -1;
+    const bool known = held >= 0 && ::fstat(held, &before) == 0;
     if (m_failure.isEmpty() && !m_file.commit())
         fail(m_file.errorString());
     if (!m_failure.isEmpty())
@@ -226,16 +230,28 @@ void AtomicFileWriter::commitFile()
         fail(SystemReason(errno));
         ::unlink(FileName::encode(m_standIn).constData());
     }
+    struct stat after {};
+    if (known && m_failure.isEmpty() && ::fstat(held, &after) == 0) {
+        const FileIdentity was = FileIdentity::of(before);
+        const FileIdentity now = FileIdentity::of(after);
+        if (now.size == was.size && now.modifiedNs == was.modifiedNs)
+            m_committed = now;
+    }
+    if (held >= 0)
+        ::close(held);
 }
 
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText, WriteMode mode,
-                         OwnerRule owner)
+                         OwnerRule owner, FileIdentity *committed)
 {
     AtomicFileWriter file(path, mode, owner);
     if (!file.open(errorText))
         return false;
     file.write(bytes);
-    return file.commit(errorText);
+    const bool ok = file.commit(errorText);
+    if (committed)
+        *committed = file.committed();
+    return ok;
 }
 
 bool WriteFilesAtomically(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,

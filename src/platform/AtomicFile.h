@@ -18,6 +18,7 @@
 #include <QString>
 
 #include "platform/EarlySync.h"
+#include "platform/FileIdentity.h"
 #include "platform/WriteTarget.h"
 
 #include <memory>
@@ -37,8 +38,10 @@ enum class OwnerRule { BestEffort, Required };
 // sentence naming the file and the system's reason. A link is written
 // through to its target. What else may stand at the name depends on `mode`
 // (see WriteTarget): anything refused is left as it is, with a message.
+// `committed`, when given, takes AtomicFileWriter::committed().
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *errorText,
-                         WriteMode mode = WriteMode::Replace, OwnerRule owner = OwnerRule::BestEffort);
+                         WriteMode mode = WriteMode::Replace, OwnerRule owner = OwnerRule::BestEffort,
+                         FileIdentity *committed = nullptr);
 
 // The same write in pieces, for a file too large to hold at once: open(),
 // any number of write() calls, then commit(). A failed write is kept and
@@ -61,6 +64,13 @@ public:
     void fail(const QString &reason);
     bool commit(QString *errorText);
     qint64 written() const { return m_written; }
+    // After a commit() that replaced the file: the new file as it stood just
+    // after it took the name, from the descriptor still open on it (so a file
+    // put under the name since is never taken for it), times after the rename
+    // (which sets the change time). exists == false when a stream was written,
+    // the commit failed, or the file's size or modification time moved while
+    // it was renamed (someone wrote into it).
+    const FileIdentity &committed() const { return m_committed; }
 
 private:
     void startWriteBack();
@@ -82,6 +92,7 @@ private:
     qint64 m_flushedUpTo = 0;               // where the early write-back has reached
     std::unique_ptr<EarlySync> m_earlySync; // from the first write-back on
     bool m_done = false;
+    FileIdentity m_committed;
 };
 
 // Writes several files into one folder as a set: each is first written in a

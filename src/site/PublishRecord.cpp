@@ -10,6 +10,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <limits>
+
 #include <xxhash.h>
 
 namespace {
@@ -19,7 +22,8 @@ constexpr int kFormatSha256Pages = 1; // read too: page hashes of SHA-256, each 
 constexpr qsizetype kMaxPlaceholder = 4096;
 
 // A hash of `length` lower-case hex digits into `out`; false when the value
-// is none. A record holds thousands: each is taken as text once.
+// is none. A record holds thousands: each is taken as text once, and checked
+// as it is copied.
 bool readHash(const QJsonValue &value, QByteArray *out, qsizetype length = 64)
 {
     if (!value.isString())
@@ -27,11 +31,61 @@ bool readHash(const QJsonValue &value, QByteArray *out, qsizetype length = 64)
     const QString text = value.toString();
     if (text.size() != length)
         return false;
+    QByteArray hash(length, Qt::Uninitialized);
+    char *to = hash.data();
     for (const QChar c : text) {
-        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f')))
             return false;
+        *to++ = char(u);
     }
-    *out = text.toLatin1();
+    *out = std::move(hash);
+    return true;
+}
+
+// A page's file as "stat" keeps it: device, inode, size, modification and
+// change times in nanoseconds, in decimal, one space between (a JSON number
+// holds 53 bits only).
+QString fileText(const FileIdentity &file)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(file.device)
+        .arg(file.inode)
+        .arg(file.size)
+        .arg(file.modifiedNs)
+        .arg(file.changedNs);
+}
+
+// The file of a "stat" text; false when it is not one.
+bool readFile(const QJsonValue &value, FileIdentity *out)
+{
+    if (!value.isString())
+        return false;
+    const QString text = value.toString();
+    quint64 numbers[5] = {};
+    qsizetype n = 0;
+    bool digits = false; // in the current number
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9' && numbers[n] <= (~quint64(0) - (u - u'0')) / 10) {
+            numbers[n] = numbers[n] * 10 + (u - u'0');
+            digits = true;
+        } else if (u == u' ' && digits && n < 4) {
+            ++n;
+            digits = false;
+        } else {
+            return false;
+        }
+    }
+    constexpr quint64 kLargest = quint64(std::numeric_limits<qint64>::max());
+    if (n != 4 || !digits || numbers[2] > kLargest || numbers[3] > kLargest || numbers[4] > kLargest)
+        return false;
+    out->exists = out->regular = true;
+    out->device = numbers[0];
+    out->inode = numbers[1];
+    out->size = qint64(numbers[2]);
+    out->modifiedNs = qint64(numbers[3]);
+    out->changedNs = qint64(numbers[4]);
     return true;
 }
 
@@ -49,6 +103,11 @@ bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
                                 ? readHash(pageHash, &sha256)
                                 : pageHash.isUndefined() || readHash(pageHash, &page->pageHash, 32);
     if (!pageHashOk || !menus.isObject())
+        return false;
+    // The file goes with the page's hash: set aside with it in format 1.
+    const QJsonValue file = object.value(QLatin1StringView("stat"));
+    if (format != kFormatSha256Pages && !file.isUndefined()
+        && (page->pageHash.isEmpty() || !readFile(file, &page->file)))
         return false;
     const QJsonObject menuObjects = menus.toObject();
     for (auto it = menuObjects.begin(); it != menuObjects.end(); ++it) {
@@ -73,6 +132,14 @@ bool readPage(const QJsonValue &value, int format, PublishRecord::Page *page)
 }
 
 } // namespace
+
+bool PublishRecord::vouchesFor(const Page &page, const FileIdentity &now) const
+{
+    const FileIdentity &file = page.file;
+    return !page.pageHash.isEmpty() && file.exists && now == file && loadedFrom.exists
+           && loadedFrom.device == file.device
+           && file.changedNs < std::min(loadedFrom.modifiedNs, loadedFrom.changedNs);
+}
 
 QByteArray PublishRecord::hash(QByteArrayView bytes)
 {
@@ -110,6 +177,7 @@ PublishRecord PublishRecord::load(const QString &siteFolder, QString *note)
     };
     if (read.status != RegularFile::Ok)
         return damaged(read.problem(QString()));
+    record.loadedFrom = read.identity;
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
     if (document.isNull())
@@ -150,6 +218,9 @@ bool PublishRecord::save(const QString &siteFolder, QString *error) const
         QJsonObject page{{QStringLiteral("menus"), menus}};
         if (!it->pageHash.isEmpty())
             page.insert(QStringLiteral("page"), QString::fromLatin1(it->pageHash));
+        // (Times before 1970 are not kept: the file is read again.)
+        if (!it->pageHash.isEmpty() && it->file.exists && it->file.modifiedNs >= 0 && it->file.changedNs >= 0)
+            page.insert(QStringLiteral("stat"), fileText(it->file));
         pageObjects.insert(it.key(), page);
     }
     const QJsonObject root{{QStringLiteral("format"), kFormat}, {QStringLiteral("pages"), pageObjects}};

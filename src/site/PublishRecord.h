@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileIdentity.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -15,10 +17,17 @@
 // the page's is XXH3-128 in lower-case hex (pageHash): publishing again
 // hashes every page of the site, so that hash must cost less than reading.
 //
+// Beside a page's hash, the file it was written as (`Page::file`: device,
+// inode, size, modification and change times), so that a later run can
+// tell, as git's index does, that the page still holds those bytes without
+// reading it (vouchesFor).
+//
 // The file:
 //   {"format": 2, "pages": {"blog/index.html": {"page": HASH128,
+//     "stat": "DEVICE INODE SIZE MODIFIED_NS CHANGED_NS",
 //     "menus": {"siteNav": {"body": HASH, "head": HASH, "code": HASH,
 //                           "placeholder": "<!--   quillnav siteNav -->"}}}}}
+// "stat" may be missing (records of earlier versions, which do not read it).
 // A record of format 1 (whose page hashes were SHA-256 and kept for every
 // page) is read without its page hashes: its pages are parsed once more.
 struct PublishRecord {
@@ -35,12 +44,28 @@ struct PublishRecord {
     using MenuMap = QMap<QString, Menu>;
     struct Page {
         QByteArray pageHash; // the whole page after the write (pageHash()); empty when not kept
-        MenuMap menus;       // by the menu's name as the marks compare it
+        // The file that held exactly those bytes once written (taken from the
+        // writer's own descriptor); exists == false when not kept.
+        FileIdentity file;
+        MenuMap menus; // by the menu's name as the marks compare it
         friend bool operator==(const Page &, const Page &) = default;
     };
 
     QMap<QString, Page> pages; // by the path relative to the site, '/' between names
-    friend bool operator==(const PublishRecord &, const PublishRecord &) = default;
+    // The record's own file as load() read it; not saved, not compared.
+    FileIdentity loadedFrom;
+    friend bool operator==(const PublishRecord &a, const PublishRecord &b) { return a.pages == b.pages; }
+
+    // Whether a page's file, as it stands (`now`, links followed), still holds
+    // exactly the bytes its pageHash names, without reading it: it is the very
+    // file recorded (device and inode), of the same size and times. A change
+    // in place sets the change time, which no program can set back, so it shows
+    // in the next tick of the file system's clock; within the recorded tick it
+    // may not. So the record vouches only for files whose change time is older
+    // than the record's own (its modification and change times, on the same
+    // device): an edit made in the same tick as the page's write, after the
+    // record was saved, would otherwise go unseen ("racy" in git's words).
+    bool vouchesFor(const Page &page, const FileIdentity &now) const;
 
     // The record of a site; none when the file is missing. A file that cannot
     // be read or is damaged gives none too, and `note` says so.

@@ -33,7 +33,9 @@ struct Page {
     // the page's menu code (as a page without a base element has it) is the
     // same as then; empty otherwise.
     QByteArray writtenHash;
-    bool parse = false; // waits for the parser
+    const PublishRecord::Page *written = nullptr; // the record's entry, when writtenHash is set
+    FileIdentity stated;                          // publishing: the file as the listing found it
+    bool parse = false;                           // waits for the parser
 };
 
 // The pages read at once: reading a page from the cache is a copy and its
@@ -43,10 +45,18 @@ constexpr qsizetype kReadersAtOnce = 4;
 // Reads a page's bytes and finds what is certain without decoding it: one
 // whose bytes hash to `writtenHash` is up to date (see writtenHash()), and a
 // page of an ASCII-compatible encoding without "quillnav" holds nothing of
-// any menu. Safe on several threads at once, each with its own page.
-void readBytes(Page &page, const SitePublisher::Options &options)
+// any menu. A page whose file the record vouches for holds those bytes, so
+// it is up to date without being read (its encoding stays unknown: it is
+// not written). Safe on several threads at once, each with its own page.
+void readBytes(Page &page, const SitePublisher::Options &options, const PublishRecord &record)
 {
     PagePlan &plan = page.plan;
+    if (page.written && page.stated.size <= options.maxPageBytes
+        && record.vouchesFor(*page.written, page.stated)) {
+        plan.identity = page.stated;
+        plan.state = PagePlan::UpToDate;
+        return;
+    }
     RegularFile file = RegularFile::read(page.absolute, options.maxPageBytes);
     plan.identity = file.identity.exists ? file.identity : FileIdentity::of(page.absolute);
     if (file.status != RegularFile::Ok) {
@@ -107,9 +117,11 @@ void readPage(Page &page, const QString &menuName)
 // in its own folder (recordAfter), as the code here is made; any other page
 // goes the whole way. `codeHashes`: the hashes of the codes made so far, by
 // head and body variant.
+// `entry` takes the record's entry for the page when the hash is not empty.
 QByteArray writtenHash(const QString &path, const PublishRecord &record, const MenuProject &project,
                        PageMenuCode::FolderLinks &links, const std::function<bool(const QString &)> &isFolder,
-                       QHash<std::pair<QString, int>, QByteArray> &codeHashes)
+                       QHash<std::pair<QString, int>, QByteArray> &codeHashes,
+                       const PublishRecord::Page **entry)
 {
     const auto page = record.pages.constFind(path);
     if (page == record.pages.cend())
@@ -124,7 +136,10 @@ QByteArray writtenHash(const QString &path, const PublishRecord &record, const M
     auto code = codeHashes.constFind(key);
     if (code == codeHashes.cend())
         code = codeHashes.insert(key, PublishRecord::codeHash(key.first, body));
-    return *code == menu->codeHash ? page->pageHash : QByteArray();
+    if (*code != menu->codeHash || page->pageHash.isEmpty())
+        return {};
+    *entry = &*page;
+    return page->pageHash;
 }
 
 QString folderReason(const QString &folder)
@@ -462,13 +477,22 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     // The pages are listed on a thread of its own while the links are
     // checked and the record read (on this thread, whose memory stays from
     // run to run: a fresh thread's would take the record's anew each time).
-    InFlight::beside([&] { all = pagesOf(pages, &out); },
-                     [&] {
-                         // A menu is never published silently with a link to a page that is gone.
-                         if (action == Publish)
-                             out.links = LinkCheck(out.siteFolder).check(project.items, options.bounds);
-                         record = PublishRecord::load(out.siteFolder, &out.recordNote);
-                     });
+    // Publishing, that thread then finds each page's file as it stands, for
+    // the record to vouch for (readBytes).
+    InFlight::beside(
+        [&] {
+            all = pagesOf(pages, &out);
+            for (Page &page : all) {
+                if (action == Publish && !page.absolute.isEmpty())
+                    page.stated = FileIdentity::of(page.absolute);
+            }
+        },
+        [&] {
+            // A menu is never published silently with a link to a page that is gone.
+            if (action == Publish)
+                out.links = LinkCheck(out.siteFolder).check(project.items, options.bounds);
+            record = PublishRecord::load(out.siteFolder, &out.recordNote);
+        });
     QHash<QString, bool> folders; // whether a path relative to the site folder is a folder
     const auto isFolder = [&](const QString &path) {
         auto found = folders.constFind(path);
@@ -480,12 +504,13 @@ SitePlan prepare(const MenuProject &project, const QString &siteFolder, const QS
     QHash<std::pair<QString, int>, QByteArray> codeHashes;
     for (Page &page : all) {
         if (action == Publish && !page.absolute.isEmpty())
-            page.writtenHash = writtenHash(page.plan.path, record, project, links, isFolder, codeHashes);
+            page.writtenHash =
+                writtenHash(page.plan.path, record, project, links, isFolder, codeHashes, &page.written);
     }
     Page *const read = all.data(); // each thread on pages of its own
-    InFlight::forEach(all.size(), kReadersAtOnce, [read, &options](qsizetype i) {
+    InFlight::forEach(all.size(), kReadersAtOnce, [read, &options, &record](qsizetype i) {
         if (!read[i].absolute.isEmpty())
-            readBytes(read[i], options);
+            readBytes(read[i], options, record);
     });
     QList<PageReader::Source> texts;
     QSet<std::pair<quint64, quint64>> seen; // a page reached under two names is one page

@@ -7,9 +7,10 @@
 #include <QStringList>
 
 // Publishes a menu into the pages of its site, or takes it out again, in two
-// steps: prepare() reads every page and makes its new text, writing nothing;
-// write() (SiteWriter) then writes the pages that change. The window shows
-// the plans between the two.
+// steps: prepare() reads every page (but those whose file the publishing
+// record vouches for: PublishRecord::vouchesFor) and makes its new text,
+// writing nothing; write() (SiteWriter) then writes the pages that change.
+// The window shows the plans between the two.
 namespace SitePublisher {
 
 enum Action { Publish, Unpublish };

@@ -100,7 +100,11 @@ bool keep(const QString &path, const QByteArray &bytes, QString *error)
 
 // Puts what the written pages hold into the site's publishing record, read
 // again now (another run may have changed it since); false with the reason.
-bool updateRecord(const SitePlan &plan, const SiteWriteReport &report, QString *error)
+// `files`: each written page's file as its write left it (AtomicFileWriter::
+// committed), kept beside the page's hash only when that hash is of the
+// bytes written (a restored page's entry may be of others).
+bool updateRecord(const SitePlan &plan, const SiteWriteReport &report, const std::vector<FileIdentity> &files,
+                  QString *error)
 {
     bool any = false;
     for (qsizetype i = 0; i < report.results.size(); ++i)
@@ -114,10 +118,17 @@ bool updateRecord(const SitePlan &plan, const SiteWriteReport &report, QString *
         const PagePlan &page = plan.pages.at(i);
         if (report.results.at(i).outcome != PageResult::Written || !page.record)
             continue;
-        if (page.record->menus.isEmpty())
+        if (page.record->menus.isEmpty()) {
             record.pages.remove(page.path);
-        else
-            record.pages.insert(page.path, *page.record);
+            continue;
+        }
+        PublishRecord::Page entry = *page.record;
+        const FileIdentity &file = files[size_t(i)];
+        entry.file = file.exists && !entry.pageHash.isEmpty()
+                             && entry.pageHash == PublishRecord::pageHash(page.newBytes)
+                         ? file
+                         : FileIdentity();
+        record.pages.insert(page.path, entry);
     }
     // Kept as it is when it says the same (a damaged one was read as empty, and is replaced).
     return (record == before && ignored.isEmpty()) || record.save(plan.siteFolder, error);
@@ -236,6 +247,7 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
     }
     // Each page on its own: checked again just before, then written atomically.
     PageResult *results = report.results.data();
+    std::vector<FileIdentity> files(size_t(report.results.size()));
     InFlight::forEach(toWrite.size(), kInFlight, [&](qsizetype n) {
         const qsizetype i = toWrite.at(n);
         const PagePlan &page = plan.pages.at(i);
@@ -244,16 +256,17 @@ SiteWriteReport write(const SitePlan &plan, const QDateTime &now)
         result.message = changedSinceRead(path, page.identity, page.oldBytes);
         if (!result.message.isEmpty()) {
             result.outcome = PageResult::Skipped;
-        } else if (page.remove ? !removeFile(path, &result.message)
-                               : !WriteFileAtomically(path, page.newBytes, &result.message,
-                                                      WriteMode::Replace, OwnerRule::Required)) {
+        } else if (page.remove
+                       ? !removeFile(path, &result.message)
+                       : !WriteFileAtomically(path, page.newBytes, &result.message, WriteMode::Replace,
+                                              OwnerRule::Required, &files[size_t(i)])) {
             result.outcome = PageResult::Failed;
         } else if (page.remove) {
             result.message = QCoreApplication::translate("SiteWriter", "It was removed.");
         }
     });
     QString recordError;
-    if (!updateRecord(plan, report, &recordError))
+    if (!updateRecord(plan, report, files, &recordError))
         report.note = QCoreApplication::translate(
                           "SiteWriter", "The record of what was written was not kept: %1 The next run "
                                         "may take Quillnav's own regions for edits by hand.")

@@ -15,7 +15,8 @@
 // before its write), or vanished, is skipped; a read-only page is refused,
 // never replaced by a rename; a page whose menu was edited by hand is
 // skipped unless its plan says to replace the edits. Afterwards the site's
-// publishing record (PublishRecord) takes what the written pages hold.
+// publishing record (PublishRecord) takes what the written pages hold, and
+// the files they were written as.
 struct PageResult {
     enum Outcome { Written, Unchanged, Skipped, Failed };
     QString path;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menu/ProjectFile.h"
+#include "platform/FileIdentity.h"
 #include "support/TestPaths.h"
 
 #include <QFile>
@@ -24,6 +25,21 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Writes a file's bytes again until both its times are later than
+// `changedNs` (another file's change time), as a file saved in a later tick
+// of the file system's clock has them.
+inline bool rewriteLaterThan(const QString &path, qint64 changedNs)
+{
+    const QByteArray bytes = readAll(path);
+    FileIdentity now;
+    while ((now = FileIdentity::of(path)).exists
+           && (now.modifiedNs <= changedNs || now.changedNs <= changedNs)) {
+        if (!writeAll(path, bytes))
+            return false;
+    }
+    return now.exists;
 }
 
 // Saves a project; false, with the reason printed, when it cannot.
