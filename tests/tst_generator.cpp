@@ -3,6 +3,7 @@
 // classic, golden/html5/ HTML5 with one shared head). QN_UPDATE_GOLDEN=1 rewrites
 // the files after a deliberate change (then read the diff before committing it).
 #include "codegen/MenuCodeGenerator.h"
+#include "platform/ShortCopy.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
@@ -110,6 +111,27 @@ private slots:
         QCOMPARE(html5.dialect, CodeDialect::Html5);
         compareGolden("html5/head.txt", html5.head);
         compareGolden("html5/" + name + ".body.txt", html5.body);
+    }
+
+    // The copies the streamed code is made of, at every length around the
+    // sizes of their moves: exactly the bytes, and nothing beside them.
+    void shortCopies_data()
+    {
+        QTest::addColumn<int>("length");
+        for (const int n : {0, 1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 32, 33, 48, 63, 64, 65, 255, 256, 257, 300})
+            QTest::addRow("%d bytes", n) << n;
+    }
+
+    void shortCopies()
+    {
+        QFETCH(int, length);
+        QByteArray from(length + 32, Qt::Uninitialized);
+        for (qsizetype i = 0; i < from.size(); ++i)
+            from[i] = char('a' + i % 26);
+        QByteArray to(length + 32, '#');
+        copyShort(to.data() + 16, from.constData() + 16, size_t(length));
+        QCOMPARE(to.mid(16, length), from.mid(16, length));
+        QCOMPARE(to.left(16) + to.mid(16 + length), QByteArray(32, '#'));
     }
 
     void separatorRunLength_data()

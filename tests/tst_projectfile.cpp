@@ -6,11 +6,15 @@
 #include "codegen/PartedWalk.h"
 #include "codegen/TextBuilder.h"
 #include "menu/ProjectFile.h"
+#include "platform/RegularFile.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -254,6 +258,69 @@ private slots:
                 }
             }
         }
+    }
+
+    // The export maps the project file (under a read lease) rather than
+    // reading it: its walk gives what reading gives, a writer waits until the
+    // items are let go, and a file open for writing elsewhere is read.
+    void mappedLoadHoldsTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("openElsewhere");
+        const QByteArray large = withItems(manyItems(70000));
+        QTest::newRow("large") << large << false;
+        QTest::newRow("large, open for writing elsewhere") << large << true;
+        QByteArray paged = withItems(manyItems(3)); // blanks before its end, up to a page's end
+        paged.insert(paged.size() - 2, QByteArray(4096 - paged.size() % 4096, ' '));
+        QTest::newRow("ending on a page's end") << paged << false;
+    }
+
+    void mappedLoadHoldsTheFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, openElsewhere);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("menu.qnv");
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(testfiles::writeAll(path, bytes));
+        QFile elsewhere(path);
+        if (openElsewhere)
+            QVERIFY(elsewhere.open(QIODevice::ReadWrite));
+        const auto writerWaits = [&] {
+            const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            const bool waits = fd < 0 && errno == EWOULDBLOCK;
+            if (fd >= 0)
+                ::close(fd);
+            return waits;
+        };
+        bool held = false;
+        {
+            const RegularFile file = RegularFile::map(path, ProjectFile::kMaxFileBytes);
+            QCOMPARE(file.bytes, bytes);
+            QCOMPARE(file.bytes.constData()[file.bytes.size()], '\0'); // readable, as a QByteArray's is
+            QCOMPARE(bool(file.keep), !openElsewhere && writerWaits());
+            held = bool(file.keep);
+        }
+        QVERIFY(!writerWaits());
+        MenuProject read;
+        MenuProject walked;
+        MenuItems items;
+        QString error;
+        QVERIFY2(ProjectFile::parse(bytes, &read, &error), qPrintable(error));
+        QVERIFY2(ProjectFile::load(path, &walked, &items, &error), qPrintable(error));
+        QCOMPARE(writerWaits(), held);
+        for (const CodeDialect dialect : {CodeDialect::Classic, CodeDialect::Html5}) {
+            read.dialect = walked.dialect = dialect;
+            QByteArray streamed;
+            TextBuilder b([&](QByteArrayView bytes) { streamed += bytes; });
+            AppendMenuBody(b, codegen::kCodeMode, walked, items);
+            b.flush();
+            QVERIFY(streamed == GenerateMenuCode(codegen::kCodeMode, read).body.toUtf8());
+        }
+        items = MenuItems();
+        QVERIFY(!writerWaits());
+        if (!held && !openElsewhere)
+            QSKIP("This file system grants no leases: the file was read, not mapped.");
     }
 
     void loadFailuresNameTheFile_data() { testfiles::addTableRows("project-load-failures.json"); }

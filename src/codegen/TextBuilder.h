@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menu/ItemText.h"
+#include "platform/ShortCopy.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -68,7 +69,7 @@ public:
         if (m_high != 0)
             putLoneHigh();
         if (m_used + bytes.size() <= m_bytes.size()) { // the common case: room in the chunk
-            std::memcpy(m_bytes.data() + m_used, bytes.data(), size_t(bytes.size()));
+            copyShort(m_bytes.data() + m_used, bytes.data(), size_t(bytes.size()));
             m_used += bytes.size();
             return *this;
         }

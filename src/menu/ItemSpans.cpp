@@ -27,11 +27,13 @@ QList<MenuItem> items(const QByteArray &bytes, std::vector<ItemSpans> &spans)
     return items;
 }
 
-MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const MenuItemSummary &summary)
+MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const MenuItemSummary &summary,
+                 std::shared_ptr<const void> keep)
 {
     MenuItems items;
     items.summary = summary;
-    items.walkPart = [bytes, spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
+    items.walkPart = [bytes, keep = std::move(keep),
+                      spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
                          qsizetype from, qsizetype to, const MenuItems::Visit &visit) {
         // Room for the texts with escapes, decoded to UTF-8 unless they
         // stand for a lone surrogate.

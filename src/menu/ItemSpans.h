@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <memory>
 #include <vector>
 
 // Where an item's texts stand in a checked project file's text, and what its
@@ -48,6 +49,8 @@ QList<MenuItem> items(const QByteArray &bytes, std::vector<ItemSpans> &spans);
 // text again at each walk (it holds the text and the spans). A text without
 // escapes is handed on as the file's own UTF-8; one with escapes is decoded
 // to UTF-8, or to UTF-16 when it stands for a lone surrogate.
-MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const MenuItemSummary &summary);
+// `keep` holds the bytes where they are mapped (RegularFile::map).
+MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const MenuItemSummary &summary,
+                 std::shared_ptr<const void> keep = {});
 
 } // namespace itemspans

@@ -44,7 +44,7 @@ std::pair<int, int> lineAndColumn(const QByteArray &bytes, qsizetype offset)
 // in the text again for each walk of `walked`; without, `heldSummary` (when
 // given) gets the summary of the items kept.
 bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked, MenuItemSummary *heldSummary,
-               QString *error, Refused *refused)
+               QString *error, Refused *refused, const std::shared_ptr<const void> &keep = {})
 {
     Refused ignored;
     Refused &kind = refused ? *refused : ignored;
@@ -156,7 +156,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         *project = std::move(loaded);
         kind = Refused::Nothing;
         if (walked)
-            *walked = itemspans::stream(bytes, std::move(spans), *summary);
+            *walked = itemspans::stream(bytes, std::move(spans), *summary, keep);
         else if (heldSummary)
             *heldSummary = *summary;
         return true;
@@ -166,26 +166,19 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
     }
 }
 
-// Reads a project file's text; on failure the message names the file.
-bool readText(const QString &path, QByteArray *bytes, QString *error)
+// Reads a project file's text, or maps it for a walk, which reads the items
+// in it once more later; on failure the message names the file.
+bool loadInto(const QString &path, MenuProject *project, MenuItems *walked, MenuItemSummary *heldSummary,
+              QString *error)
 {
-    RegularFile file = RegularFile::read(path, kMaxFileBytes);
+    const RegularFile file =
+        walked ? RegularFile::map(path, kMaxFileBytes) : RegularFile::read(path, kMaxFileBytes);
     if (file.status != RegularFile::Ok) {
         *error = file.problem(path);
         return false;
     }
-    *bytes = std::move(file.bytes);
-    return true;
-}
-
-bool loadInto(const QString &path, MenuProject *project, MenuItems *walked, MenuItemSummary *heldSummary,
-              QString *error)
-{
-    QByteArray bytes;
-    if (!readText(path, &bytes, error))
-        return false;
     QString problem;
-    if (!parseInto(bytes, project, walked, heldSummary, &problem, nullptr)) {
+    if (!parseInto(file.bytes, project, walked, heldSummary, &problem, nullptr, file.keep)) {
         *error = refusalMessage(path, problem);
         return false;
     }

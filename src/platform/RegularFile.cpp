@@ -1,6 +1,7 @@
 #include "platform/RegularFile.h"
 #include "platform/FileName.h"
 #include "platform/FreshMemory.h"
+#include "platform/LeasedMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,6 +47,16 @@ bool readFully(int fd, char *to, qsizetype size, qsizetype offset)
 
 RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
 {
+    return load(path, maxBytes, false);
+}
+
+RegularFile RegularFile::map(const QString &path, qint64 maxBytes)
+{
+    return load(path, maxBytes, true);
+}
+
+RegularFile RegularFile::load(const QString &path, qint64 maxBytes, bool mapped)
+{
     RegularFile result;
     result.maxBytes = maxBytes;
     const auto failed = [&](int error) {
@@ -73,6 +84,14 @@ RegularFile RegularFile::read(const QString &path, qint64 maxBytes)
     if (info.st_size > maxBytes) {
         result.status = TooLarge;
         return result;
+    }
+    if (mapped) {
+        if (auto mapping = LeasedMapping::map(fd, qsizetype(info.st_size))) {
+            result.bytes = QByteArray::fromRawData(mapping->bytes().data(), mapping->bytes().size());
+            result.keep = std::move(mapping);
+            result.status = Ok;
+            return result;
+        }
     }
     // The file may grow while it is read: read at most one byte past the limit.
     QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
