@@ -409,8 +409,9 @@ qsizetype firstItem(const uchar *d, qsizetype n, qsizetype at)
 } // namespace
 
 qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summary,
-                       std::vector<ItemSpans> *spans)
+                       std::vector<ItemSpans> *spans, std::vector<ItemSpans> *tail)
 {
+    tail->clear();
     const auto *d = reinterpret_cast<const uchar *>(text.data());
     const qsizetype from = firstItem(d, text.size(), at);
     if (from < text.size() && d[from] == ']')
@@ -447,6 +448,6 @@ qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summa
     if (end < 0 || (firstScan.hasDefault() && secondScan.hasDefault()))
         return -1; // the general reader names the fault
     merge(summary, secondSummary);
-    spans->insert(spans->end(), secondSpans.begin(), secondSpans.end());
+    *tail = std::move(secondSpans);
     return end;
 }

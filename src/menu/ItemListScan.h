@@ -15,5 +15,8 @@
 // list. Returns -1 as soon as the list holds anything else, well-formed or
 // not (an unknown member, a fault): the caller then reads the list the
 // general way, which accepts or reports it. Never accepts what that refuses.
+// A long list is read in two parts at once: the spans of the second part go
+// to `tail` (left empty otherwise), which follows `spans` rather than being
+// copied onto its end.
 qsizetype scanItemList(QByteArrayView text, qsizetype at, MenuItemSummary *summary,
-                       std::vector<ItemSpans> *spans);
+                       std::vector<ItemSpans> *spans, std::vector<ItemSpans> *tail);

@@ -27,13 +27,16 @@ QList<MenuItem> items(const QByteArray &bytes, std::vector<ItemSpans> &spans)
     return items;
 }
 
-MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const MenuItemSummary &summary,
-                 std::shared_ptr<const void> keep)
+MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, std::vector<ItemSpans> tail,
+                 const MenuItemSummary &summary, std::shared_ptr<const void> keep)
 {
+    struct Parts {
+        std::vector<ItemSpans> head, tail;
+    };
     MenuItems items;
     items.summary = summary;
     items.walkPart = [bytes, keep = std::move(keep),
-                      spans = std::make_shared<const std::vector<ItemSpans>>(std::move(spans))](
+                      parts = std::make_shared<const Parts>(Parts{std::move(spans), std::move(tail)})](
                          qsizetype from, qsizetype to, const MenuItems::Visit &visit) {
         // Room for the texts with escapes, decoded to UTF-8 unless they
         // stand for a lone surrogate.
@@ -48,18 +51,23 @@ MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const Me
             JsonScanner::decodeString(raw, true, &utf16[room], {});
             return ItemText(utf16[room]);
         };
-        to = std::min(to, qsizetype(spans->size()));
-        for (qsizetype i = std::max<qsizetype>(from, 0); i < to; ++i) {
-            const ItemSpans &at = (*spans)[size_t(i)];
-            ItemRef item;
-            item.text = text(at.textAt, at.textSize, at.flags & ItemSpans::TextEscapes, 0);
-            item.url = text(at.urlAt, at.urlSize, at.flags & ItemSpans::UrlEscapes, 1);
-            item.separator = at.flags & ItemSpans::Separator;
-            item.linkedYes = at.flags & ItemSpans::LinkedYes;
-            item.linkedNo = at.flags & ItemSpans::LinkedNo;
-            item.selectedNo = at.flags & ItemSpans::SelectedNo;
-            visit(item);
-        }
+        const auto walkSpans = [&](const std::vector<ItemSpans> &spans, qsizetype begin, qsizetype end) {
+            for (qsizetype i = std::max<qsizetype>(begin, 0); i < std::min(end, qsizetype(spans.size())); ++i) {
+                const ItemSpans &at = spans[size_t(i)];
+                ItemRef item;
+                item.text = text(at.textAt, at.textSize, at.flags & ItemSpans::TextEscapes, 0);
+                item.url = text(at.urlAt, at.urlSize, at.flags & ItemSpans::UrlEscapes, 1);
+                item.separator = at.flags & ItemSpans::Separator;
+                item.linkedYes = at.flags & ItemSpans::LinkedYes;
+                item.linkedNo = at.flags & ItemSpans::LinkedNo;
+                item.selectedNo = at.flags & ItemSpans::SelectedNo;
+                visit(item);
+            }
+        };
+        const qsizetype headSize = qsizetype(parts->head.size());
+        walkSpans(parts->head, from, to);
+        if (to > headSize)
+            walkSpans(parts->tail, from - headSize, to - headSize);
     };
     items.walk = [part = items.walkPart](const MenuItems::Visit &visit) {
         part(0, std::numeric_limits<qsizetype>::max(), visit);

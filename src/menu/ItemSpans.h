@@ -50,7 +50,8 @@ QList<MenuItem> items(const QByteArray &bytes, std::vector<ItemSpans> &spans);
 // escapes is handed on as the file's own UTF-8; one with escapes is decoded
 // to UTF-8, or to UTF-16 when it stands for a lone surrogate.
 // `keep` holds the bytes where they are mapped (RegularFile::map).
-MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, const MenuItemSummary &summary,
-                 std::shared_ptr<const void> keep = {});
+// The items' spans are `spans` followed by `tail`.
+MenuItems stream(const QByteArray &bytes, std::vector<ItemSpans> spans, std::vector<ItemSpans> tail,
+                 const MenuItemSummary &summary, std::shared_ptr<const void> keep = {});
 
 } // namespace itemspans

@@ -56,6 +56,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
     RootMembers root;
     QList<MenuItem> items;
     std::vector<ItemSpans> spans;           // for `walked`
+    std::vector<ItemSpans> tail;            // the spans after those, from a list read in two parts
     std::optional<MenuItemSummary> summary; // once the items have been read
     const auto readAll = [&](JsonScanner &scan) {
         MenuItemSummary read;
@@ -66,15 +67,19 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         spans.reserve(size_t(bytes.size() / 56));
         FreshMemory::preferLargePages(spans.data(), spans.capacity() * sizeof(ItemSpans));
         // Most files are read by the quick scan; the rest the general way.
-        if (const qsizetype end = scanItemList(bytes, scan.offset(), &read, &spans); end >= 0) {
+        if (const qsizetype end = scanItemList(bytes, scan.offset(), &read, &spans, &tail); end >= 0) {
             scan.skipTo(end);
             summary = read;
-            if (!walked)
+            if (!walked) {
+                spans.insert(spans.end(), tail.begin(), tail.end());
+                tail = {};
                 items = itemspans::items(bytes, spans);
+            }
             return;
         }
         read = MenuItemSummary();
         spans.clear();
+        tail.clear();
         if (!walked) {
             spans.shrink_to_fit();
             items.reserve(bytes.size() / 56);
@@ -156,7 +161,7 @@ bool parseInto(const QByteArray &bytes, MenuProject *project, MenuItems *walked,
         *project = std::move(loaded);
         kind = Refused::Nothing;
         if (walked)
-            *walked = itemspans::stream(bytes, std::move(spans), *summary, keep);
+            *walked = itemspans::stream(bytes, std::move(spans), std::move(tail), *summary, keep);
         else if (heldSummary)
             *heldSummary = *summary;
         return true;
