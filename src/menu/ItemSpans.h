@@ -23,11 +23,13 @@ struct ItemSpans {
         LinkedNo = 16,
         SelectedNo = 32,
     };
+    // Sixteen bytes an item: a text's bytes (escapes included) are fewer
+    // than 2^24, the file's fewer than 2^32 (ProjectFile's limits).
     quint32 textAt = 0;
-    quint32 textSize = 0;
     quint32 urlAt = 0;
     quint32 urlSize = 0;
-    quint8 flags = 0;
+    quint32 textSize : 24 = 0;
+    quint32 flags : 8 = 0;
 
     // The flags of a checked item: whether its texts hold escapes, whether it
     // is a separator, and its "Linked?" and "Selected?" ("Yes": true).
@@ -38,6 +40,7 @@ struct ItemSpans {
                       | (selected ? 0 : SelectedNo));
     }
 };
+static_assert(sizeof(ItemSpans) == 16);
 
 namespace itemspans {
 
