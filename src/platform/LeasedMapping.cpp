@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -29,12 +30,36 @@ bool leaseSignalIgnored()
     return ignored;
 }
 
+// Whether the file lies on a local disk or in memory, where a lease holds
+// off every writer. On a network or FUSE file system a change made on
+// another machine passes any local lease, and a file cut short there would
+// fault the reader on its next page: such files are read.
+bool onLocalFileSystem(int fd)
+{
+    struct statfs info {};
+    if (::fstatfs(fd, &info) != 0)
+        return false;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0xEF53:     // ext2, ext3, ext4
+    case 0x58465342: // XFS
+    case 0x9123683E: // Btrfs
+    case 0xF2F52010: // F2FS
+    case 0x2FC12FC1: // ZFS
+    case 0xCA451A4E: // bcachefs
+    case 0x01021994: // tmpfs
+    case 0x794C7630: // overlayfs
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 std::shared_ptr<const LeasedMapping> LeasedMapping::map(int fd, qsizetype size)
 {
 #if defined(F_SETLEASE) && defined(MAP_POPULATE)
-    if (size <= 0 || !leaseSignalIgnored())
+    if (size <= 0 || !onLocalFileSystem(fd) || !leaseSignalIgnored())
         return {};
     std::shared_ptr<LeasedMapping> mapping(new LeasedMapping);
     mapping->m_fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 3);

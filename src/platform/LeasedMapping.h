@@ -13,8 +13,9 @@
 // lease-break time, 45 s by default) until the mapping is gone, so the
 // bytes cannot change or vanish under the reader. Where no lease can be had
 // (the file is open for writing elsewhere, belongs to another user, lies on
-// a file system without leases), there is no mapping and the caller reads
-// the file the ordinary way.
+// a network or FUSE file system, where a change made on another machine
+// passes the lease), there is no mapping and the caller reads the file the
+// ordinary way.
 //
 // As a QByteArray's text is, the bytes are followed by a zero byte.
 class LeasedMapping {
