@@ -72,35 +72,46 @@ private slots:
 
     // Key files as OpenSSH takes them: a key the server does not know is
     // passed over, a protected one opens with its passphrase (asked once,
-    // naming the file), with or without its public half beside it.
-    // Each row: the passphrase given, whether the public half is there, the refusal.
+    // naming the file), with or without its public half beside it; a key
+    // of another name is found through IdentityFile in the configuration.
+    // Each row: the passphrase given, whether the public half is there, the
+    // refusal[, the key's name (else id_ecdsa), its own passphrase (else sesame)].
     void passphraseKeys_data() { TransferSides::addRows({"sftp-passphrases.json"}); }
     void passphraseKeys()
     {
         QFETCH(QJsonArray, row);
         const QString refusal = row[3].toString();
+        const QString name = row.at(4).toString("id_ecdsa"); // at(): Undefined past the end
+        const QString protection = row.at(5).toString("sesame");
         const QByteArray agent = qgetenv("SSH_AUTH_SOCK");
         qunsetenv("SSH_AUTH_SOCK");
         const auto restore = qScopeGuard([agent] { qputenv("SSH_AUTH_SOCK", agent); });
         QTemporaryDir ssh;
-        QFile::copy(m_server.sshDir() + "/known_hosts", ssh.filePath("known_hosts"));
-        QVERIFY(SshServer::keygen(ssh.filePath("id_ed25519")));
-        QVERIFY(SshServer::keygen(ssh.filePath("id_ecdsa"), "sesame", "ecdsa"));
-        m_server.authorize(ssh.filePath("id_ecdsa.pub"));
-        if (!row[2].toBool())
-            QFile::remove(ssh.filePath("id_ecdsa.pub"));
-        QStringList asked;
+        const QString key = ssh.filePath(name);
         TransportOptions o;
         o.sshDir = ssh.path();
+        QFile::copy(m_server.sshDir() + "/known_hosts", ssh.filePath("known_hosts"));
+        if (name.startsWith("id_")) {
+            QVERIFY(SshServer::keygen(ssh.filePath("id_ed25519")));
+        } else {
+            o.sshConfig = ssh.filePath("config");
+            QVERIFY(
+                testfiles::writeAll(o.sshConfig, "Host 127.0.0.1\n  IdentityFile " + key.toUtf8() + '\n'));
+        }
+        QVERIFY(SshServer::keygen(key, protection, "ecdsa"));
+        m_server.authorize(key + ".pub");
+        if (!row[2].toBool())
+            QFile::remove(key + ".pub");
+        QStringList asked;
         o.passphrase = [&](const QString &file) {
             asked << file;
             return row[1].toString().toUtf8();
         };
         SftpTransport t(sides().address(), o);
-        QCOMPARE(t.open(), refusal.isEmpty());
+        QVERIFY2(t.open() == refusal.isEmpty(), qPrintable(t.error()));
         QVERIFY2(t.error().contains(refusal), qPrintable(t.error()));
         QCOMPARE(t.loginRefused(), !refusal.isEmpty());
-        QCOMPARE(asked, QStringList{ssh.filePath("id_ecdsa")});
+        QCOMPARE(asked, protection.isEmpty() ? QStringList() : QStringList{key});
     }
 
     void faults_data() { TransferSides::addRows({"sftp-faults.json"}); }

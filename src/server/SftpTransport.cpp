@@ -4,14 +4,12 @@
 #include "server/ServerPath.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
+#include <libssh/callbacks.h>
 #include <libssh/libssh.h>
 #include <libssh/sftp.h>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -63,8 +61,12 @@ SftpTransport::SftpTransport(const ServerAddress &address, Options options)
     : m_address(address), m_options(std::move(options)), m_watch([this] {
           if (const int socket = m_socket; socket >= 0)
               ::shutdown(socket, SHUT_RDWR);
-      })
+      }),
+      m_callbacks(std::make_unique<ssh_callbacks_struct>())
 {
+    ssh_callbacks_init(m_callbacks.get());
+    m_callbacks->userdata = this;
+    m_callbacks->auth_function = &askPassphrase;
 }
 
 SftpTransport::~SftpTransport()
@@ -112,14 +114,17 @@ bool SftpTransport::open()
     ssh_options_set(m_ssh, SSH_OPTIONS_TIMEOUT, &seconds);
     if (!m_address.user.isEmpty())
         ssh_options_set(m_ssh, SSH_OPTIONS_USER, m_address.user.toUtf8().constData());
-    if (!m_options.sshDir.isEmpty()) {
-        const QByteArray dir = encoded(m_options.sshDir);
-        ssh_options_set(m_ssh, SSH_OPTIONS_SSH_DIR, dir.constData());
+    if (!m_options.sshDir.isEmpty())
+        ssh_options_set(m_ssh, SSH_OPTIONS_SSH_DIR, encoded(m_options.sshDir).constData());
+    if (!m_options.sshDir.isEmpty() || !m_options.sshConfig.isEmpty()) {
         // The account's own configuration would name its own known_hosts and keys.
         bool no = false;
         ssh_options_set(m_ssh, SSH_OPTIONS_PROCESS_CONFIG, &no);
     }
-    if (ssh_connect(m_ssh) != SSH_OK) {
+    // After the host is set: its Host sections apply.
+    const bool configured = m_options.sshConfig.isEmpty()
+                            || ssh_options_parse_config(m_ssh, encoded(m_options.sshConfig).constData()) == 0;
+    if (!configured || ssh_connect(m_ssh) != SSH_OK) {
         m_error =
             QCoreApplication::translate("SftpTransport", "Could not connect to %1 (within %2 seconds): %3")
                 .arg(m_address.hostText())
@@ -213,65 +218,41 @@ bool SftpTransport::checkHostKey()
     return false;
 }
 
-QString SftpTransport::sshFolder() const
-{
-    if (!m_options.sshDir.isEmpty())
-        return m_options.sshDir;
-    // As OpenSSH and libssh do: the account's entry, not $HOME.
-    const passwd *pw = getpwuid(getuid());
-    return pw ? FileName::decode(QByteArray(pw->pw_dir)) + QStringLiteral("/.ssh")
-              : QDir::homePath() + QStringLiteral("/.ssh");
-}
-
-bool SftpTransport::logInWithKey(const QString &file, bool *passphraseRefused)
-{
-    // A key whose public half the server refuses is passed over before its
-    // passphrase is asked for, as OpenSSH does.
-    ssh_key publicKey = nullptr;
-    if (ssh_pki_import_pubkey_file(encoded(file + QStringLiteral(".pub")).constData(), &publicKey)
-        == SSH_OK) {
-        const int offered = ssh_userauth_try_publickey(m_ssh, nullptr, publicKey);
-        ssh_key_free(publicKey);
-        if (offered != SSH_AUTH_SUCCESS)
-            return false;
-    }
-    Asking asking{this, file};
-    ssh_key key = nullptr;
-    const int imported =
-        ssh_pki_import_privkey_file(encoded(file).constData(), nullptr, &askPassphrase, &asking, &key);
-    if (imported != SSH_OK) {
-        *passphraseRefused = *passphraseRefused || (asking.given && imported == SSH_ERROR);
-        return false;
-    }
-    const int rc = ssh_userauth_publickey(m_ssh, nullptr, key);
-    ssh_key_free(key);
-    return rc == SSH_AUTH_SUCCESS;
-}
-
 int SftpTransport::askPassphrase(const char *, char *buffer, size_t length, int, int, void *data)
 {
-    Asking *asking = static_cast<Asking *>(data);
-    SftpTransport *self = asking->transport;
-    if (!self->m_options.passphrase || asking->asked)
+    SftpTransport *self = static_cast<SftpTransport *>(data);
+    char *current = nullptr;
+    if (!self->m_options.passphrase
+        || ssh_userauth_publickey_auto_get_current_identity(self->m_ssh, &current) != SSH_OK)
         return -1;
-    asking->asked = true;
+    const QByteArray path(current);
+    ssh_string_free_char(current);
+    const QString file = FileName::decode(path);
+    if (self->m_askedKeys.contains(file)) // each key once
+        return -1;
+    self->m_askedKeys << file;
     // The user may take longer than the server's bound to answer.
     self->m_watch.disarm();
-    QByteArray answer = self->m_options.passphrase(asking->file);
+    QByteArray answer = self->m_options.passphrase(file);
     self->m_watch.arm(self->m_options.connectSeconds);
-    asking->given = !answer.isEmpty();
-    const bool fits = asking->given && size_t(answer.size()) < length;
+    if (answer.isEmpty())
+        return -1;
+    // libssh fails alike on a wrong passphrase and on any other fault: the
+    // key is opened here first to tell them apart.
+    ssh_key key = nullptr;
+    const bool opens =
+        ssh_pki_import_privkey_file(path.constData(), answer.constData(), nullptr, nullptr, &key) == SSH_OK;
+    ssh_key_free(key);
+    const bool fits = opens && size_t(answer.size()) < length;
     if (fits)
         std::memcpy(buffer, answer.constData(), size_t(answer.size()) + 1);
     answer.fill('\0');
+    self->m_passphraseRefused = self->m_passphraseRefused || !fits;
     return fits ? 0 : -1;
 }
 
 bool SftpTransport::logIn()
 {
-    // The agent first, then the key files, as OpenSSH does.
-    if (qEnvironmentVariableIsSet("SSH_AUTH_SOCK") && ssh_userauth_agent(m_ssh, nullptr) == SSH_AUTH_SUCCESS)
-        return true;
     // Asks the server which methods it takes; failing here, the connection failed.
     const int none = ssh_userauth_none(m_ssh, nullptr);
     if (none == SSH_AUTH_SUCCESS)
@@ -281,16 +262,18 @@ bool SftpTransport::logIn()
                       .arg(m_address.hostText(), QString::fromUtf8(ssh_get_error(m_ssh)));
         return false;
     }
-    bool passphraseRefused = false;
-    for (const char *name : {"id_ed25519", "id_ecdsa", "id_rsa"}) {
-        const QString file = sshFolder() + u'/' + QLatin1String(name);
-        if (QFileInfo::exists(file) && logInWithKey(file, &passphraseRefused))
-            return true;
-        if (!ssh_is_connected(m_ssh)) {
-            m_error = QCoreApplication::translate("SftpTransport", "Logging in to %1 failed: %2")
-                          .arg(m_address.hostText(), QString::fromUtf8(ssh_get_error(m_ssh)));
-            return false;
-        }
+    // libssh walks the keys as OpenSSH does: the agent, then each key file
+    // of its list (the configuration's IdentityFile entries, then the
+    // defaults), offering the public half before the passphrase is asked for.
+    m_askedKeys.clear();
+    m_passphraseRefused = false;
+    ssh_set_callbacks(m_ssh, m_callbacks.get());
+    if (ssh_userauth_publickey_auto(m_ssh, nullptr, nullptr) == SSH_AUTH_SUCCESS)
+        return true;
+    if (!ssh_is_connected(m_ssh)) {
+        m_error = QCoreApplication::translate("SftpTransport", "Logging in to %1 failed: %2")
+                      .arg(m_address.hostText(), QString::fromUtf8(ssh_get_error(m_ssh)));
+        return false;
     }
     bool passwordRefused = false;
     if (m_options.password && (ssh_userauth_list(m_ssh, nullptr) & SSH_AUTH_METHOD_PASSWORD)) {
@@ -317,7 +300,7 @@ bool SftpTransport::logIn()
                         "SftpTransport",
                         "%1 did not accept the login of \"%2\" (neither a key nor a password was accepted).")
                         .arg(m_address.hostText(), user);
-    if (passphraseRefused)
+    if (m_passphraseRefused)
         m_error += u' '
                    + QCoreApplication::translate(
                        "SftpTransport", "A key's passphrase was not right, so that key was not used.");

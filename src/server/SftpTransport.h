@@ -5,19 +5,26 @@
 #include "server/StallWatch.h"
 #include "server/TransportOptions.h"
 
+#include <QStringList>
+
 #include <cstddef>
 #include <functional>
+#include <memory>
 
 struct ssh_session_struct;
 struct sftp_session_struct;
+struct ssh_callbacks_struct;
 
 // SFTP through libssh. The host key is checked against known_hosts (libssh's
 // own functions, hashed entries too): an unknown host is refused unless
 // acceptHostKey names its very SHA-256 fingerprint; a changed key is always
 // refused. Logs in as OpenSSH does: with the agent (SSH_AUTH_SOCK), then
-// the key files id_ed25519, id_ecdsa and id_rsa of sshDir (or the account's
-// ~/.ssh), a protected one with the passphrase `passphrase` gives, then,
-// when `password` gives one, with a password.
+// the key files in libssh's order: those IdentityFile names for the host in
+// the SSH configuration (the account's, or sshConfig), then id_ed25519,
+// id_ecdsa and id_rsa of sshDir (or the account's ~/.ssh); a protected one
+// with the passphrase `passphrase` gives, asked once the server would take
+// the key's public half (libssh writes a missing one beside the key it
+// opened); then, when `password` gives one, with a password.
 class SftpTransport : public ServerTransport {
 public:
     using Options = TransportOptions;
@@ -41,17 +48,8 @@ public:
 private:
     bool checkHostKey();
     bool logIn();
-    // One key file: true when it logged in; `passphraseRefused` set when
-    // its passphrase was asked for and did not open it.
-    bool logInWithKey(const QString &file, bool *passphraseRefused);
-    QString sshFolder() const;
-    // libssh's question for a key's passphrase, answered through `passphrase`.
-    struct Asking {
-        SftpTransport *transport;
-        QString file;
-        bool asked = false;
-        bool given = false; // a passphrase was given (and did not open the key)
-    };
+    // libssh's question for the passphrase of the key it is trying,
+    // answered through `passphrase` (once a key, naming its file).
     static int askPassphrase(const char *prompt, char *buffer, size_t length, int echo, int verify,
                              void *data);
     // Words the failure of `action` on `path`; `failure` stands for the
@@ -68,4 +66,8 @@ private:
     std::atomic_int m_socket{-1};
     // A call that waits longer than its bound has its socket shut.
     StallWatch m_watch;
+    // The session's callbacks, kept as long as it is.
+    std::unique_ptr<ssh_callbacks_struct> m_callbacks;
+    QStringList m_askedKeys;          // while logging in: the key files whose passphrase was asked for
+    bool m_passphraseRefused = false; // a passphrase given did not open its key
 };

@@ -11,6 +11,10 @@
 struct TransportOptions {
     // SFTP: where known_hosts and the keys are; empty: the account's ~/.ssh.
     QString sshDir;
+    // SFTP: an SSH configuration file read instead of the account's own
+    // (~/.ssh/config and the system's), as a test gives its own IdentityFile;
+    // empty: the account's own, unless sshDir is set.
+    QString sshConfig;
     // SFTP: "SHA256:..." of an unknown host to accept for this run.
     QString acceptHostKey;
     // SFTP: an unknown host accepted through acceptHostKey is also added to
